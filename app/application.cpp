@@ -1,0 +1,114 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "application.h"
+
+#include "appstate.h"
+#include "database.h"
+#include "loghandler.h"
+
+#include <QFontDatabase>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+
+const char kLanguageKey[] = "ui/language";
+
+} // namespace
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    LogHandler::installUnlessVerbose();
+
+    setOrganizationName(QStringLiteral("Tindral"));
+    setOrganizationDomain(QStringLiteral("tindral.example"));
+    setApplicationName(QStringLiteral("Quillon"));
+    setApplicationVersion(QStringLiteral("1.0.3"));
+    setApplicationDisplayName(QStringLiteral("Tindral Quillon"));
+
+    installTranslators();
+
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/app_icon.png")));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
+}
+
+Application::~Application()
+{
+    delete m_mainWindow;
+}
+
+void Application::installTranslators()
+{
+    const QString lang = uiLanguage(true);
+    if (lang != QLatin1String("en")) {
+        auto *qt = new QTranslator(this);
+        if (qt->load(QLocale(lang), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            installTranslator(qt);
+            m_qtTranslator = qt;
+        } else {
+            delete qt;
+        }
+    }
+
+    auto *own = new QTranslator(this);
+    if (own->load(QStringLiteral(":/i18n/quillon_%1.qm").arg(lang))) {
+        installTranslator(own);
+        m_appTranslator = own;
+    } else {
+        delete own;
+    }
+}
+
+int Application::run()
+{
+    m_appState = new AppState(this);
+    if (!m_appState->initialize()) {
+        showDatabaseError(Database::dataDirectory());
+        return 1;
+    }
+
+    auto *window = new QMainWindow;
+    window->setWindowTitle(QStringLiteral("Tindral Quillon"));
+    window->resize(1100, 720);
+    m_mainWindow = window;
+    window->show();
+
+    return exec();
+}
+
+void Application::showDatabaseError(const QString &dataDirectory)
+{
+    QMessageBox::critical(nullptr, tr("Database Error"),
+                          tr("Failed to initialize the database.\n\nData directory: "
+                             "%1\n\nPlease check file permissions and try again.")
+                              .arg(dataDirectory));
+}
+
+QString Application::uiLanguage(bool resolveSystem)
+{
+    const QString stored =
+        QSettings().value(QLatin1String(kLanguageKey), QStringLiteral("system")).toString();
+    if (!resolveSystem || stored != QLatin1String("system"))
+        return stored;
+    const QString system = QLocale().name().left(2);
+    return supportedLanguages().contains(system) ? system : QStringLiteral("en");
+}
+
+void Application::setUiLanguage(const QString &language)
+{
+    QSettings().setValue(QLatin1String(kLanguageKey), language);
+}
+
+QStringList Application::supportedLanguages()
+{
+    return {QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"), QStringLiteral("fr"),
+            QStringLiteral("ja")};
+}

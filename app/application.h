@@ -1,0 +1,47 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+
+class AppState;
+class QMainWindow;
+class QTranslator;
+
+// The process entry: identity, logging, translations, icon font; creates AppState and the
+// main window.
+class Application : public QApplication
+{
+    Q_OBJECT
+
+public:
+    Application(int &argc, char **argv);
+    ~Application() override;
+
+    int run();
+
+    // The "ui/language" setting; with resolveSystem a stored "system" becomes the system
+    // locale's language when supported, else "en".
+    static QString uiLanguage(bool resolveSystem);
+    static void setUiLanguage(const QString &language);
+    static QStringList supportedLanguages();
+
+    AppState *appState() const { return m_appState; }
+    QTranslator *qtTranslator() const { return m_qtTranslator; }
+    QTranslator *appTranslator() const { return m_appTranslator; }
+
+protected:
+    // Shows the "Database Error" box; tests replace it because a modal box blocks offscreen.
+    virtual void showDatabaseError(const QString &dataDirectory);
+
+private:
+    void installTranslators();
+
+    AppState *m_appState = nullptr;        // Owned (Qt child).
+    QMainWindow *m_mainWindow = nullptr;   // Owned; no parent, deleted with the Application.
+    QTranslator *m_qtTranslator = nullptr; // Owned (Qt child); null when none loaded.
+    QTranslator *m_appTranslator = nullptr; // Owned (Qt child); null when none loaded.
+};

@@ -1,0 +1,215 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "database.h"
+
+#include "storagelog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kConnectionName = QStringLiteral("qt_sql_default_connection");
+
+} // namespace
+
+Database::Database(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Database::~Database()
+{
+    if (m_open)
+        m_db.close();
+    // Release our handle before unregistering, so that another Database (a test, a second
+    // start in one process) can register the same connection name without a warning.
+    const bool registered = m_db.isValid();
+    m_db = QSqlDatabase();
+    if (registered)
+        QSqlDatabase::removeDatabase(kConnectionName);
+}
+
+QString Database::dataDirectory()
+{
+    const QByteArray env = qgetenv("QUILLON_DATA_DIR");
+    if (!env.isEmpty()) {
+        const QString dir = QString::fromUtf8(env);
+        QDir(dir).mkpath(QStringLiteral("."));
+        return dir;
+    }
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                        + QStringLiteral("/Tindral/Quillon");
+    if (!QDir(dir).exists())
+        QDir(dir).mkpath(QStringLiteral("."));
+    return dir;
+}
+
+QString Database::databasePath()
+{
+    return dataDirectory() + QStringLiteral("/quillon.db");
+}
+
+QList<Database::Migration> Database::migrations()
+{
+    return {
+        {1, QStringLiteral("initial"), QStringLiteral(":/sql/sql/migrations/001_initial.sql")},
+        {2, QStringLiteral("recon_sync"), QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
+    };
+}
+
+QStringList Database::splitStatements(const QString &script)
+{
+    QStringList statements;
+    QString buffer;
+    int depth = 0;
+
+    const auto flush = [&]() {
+        QString statement = buffer.trimmed();
+        buffer.clear();
+        if (statement == QLatin1String(";"))
+            return;
+        if (statement.endsWith(QLatin1Char(';')))
+            statement.chop(1);
+        statement = statement.trimmed();
+        if (!statement.isEmpty())
+            statements.append(statement);
+    };
+
+    const QStringList lines = script.split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QString t = line.trimmed();
+        if (t.startsWith(QLatin1String("--")))
+            continue;
+        buffer += line;
+        buffer += QLatin1Char('\n');
+
+        const QString upper = t.toUpper();
+        const bool begins = upper.contains(QLatin1String("BEGIN"));
+        const bool ends = upper.startsWith(QLatin1String("END")) && depth + (begins ? 1 : 0) > 0;
+        if (begins)
+            ++depth;
+        if (ends)
+            depth = qMax(0, depth - 1);
+
+        if (depth == 0 && t.endsWith(QLatin1Char(';')))
+            flush();
+    }
+    flush();
+    return statements;
+}
+
+bool Database::open(const QString &path)
+{
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
+    m_db.setDatabaseName(path);
+    // A second process on the same file (the command-line companion) waits for the lock
+    // instead of failing at once.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!m_db.open()) {
+        qCCritical(lcStorage).noquote() << "Failed to open database:" << m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery query(m_db);
+    query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    query.exec(QStringLiteral("PRAGMA foreign_keys=ON"));
+    m_open = true;
+    return true;
+}
+
+bool Database::runMigrations()
+{
+    return runMigrations(migrations());
+}
+
+bool Database::runMigrations(const QList<Migration> &migrationList)
+{
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral(
+            "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    "
+            "TEXT NOT NULL,  applied_at TEXT NOT NULL DEFAULT (datetime('now')))"))) {
+        qCCritical(lcStorage).noquote()
+            << "Failed to create schema_version table:" << query.lastError().text();
+        return false;
+    }
+
+    int current = 0;
+    if (query.exec(QStringLiteral("SELECT MAX(version) FROM schema_version")) && query.next())
+        current = query.value(0).isNull() ? 0 : query.value(0).toInt();
+    query.finish();
+
+    for (const Migration &migration : migrationList) {
+        if (migration.version <= current)
+            continue;
+        QFile file(migration.resourcePath);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            const QString error =
+                QStringLiteral("Cannot read migration file: %1").arg(migration.resourcePath);
+            qCCritical(lcStorage).noquote() << error;
+            Q_EMIT migrationError(migration.version, error);
+            return false;
+        }
+        const QString script = QString::fromUtf8(file.readAll());
+        if (!applyMigration(migration.version, migration.name, script))
+            return false;
+    }
+    return true;
+}
+
+bool Database::applyMigration(int version, const QString &name, const QString &script)
+{
+    if (!m_db.transaction()) {
+        const QString error = m_db.lastError().text();
+        qCCritical(lcStorage).noquote()
+            << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
+        Q_EMIT migrationError(version, error);
+        return false;
+    }
+
+    const QStringList statements = splitStatements(script);
+    for (const QString &statement : statements) {
+        QSqlQuery query(m_db);
+        if (!query.exec(statement)) {
+            const QString error = query.lastError().text();
+            qCCritical(lcStorage).noquote()
+                << QStringLiteral("Migration %1 failed: %2\nStatement: %3")
+                       .arg(version)
+                       .arg(error, statement.left(200));
+            query.finish();
+            m_db.rollback();
+            Q_EMIT migrationError(version, error);
+            return false;
+        }
+    }
+
+    QSqlQuery record(m_db);
+    record.prepare(QStringLiteral("INSERT INTO schema_version (version, name) VALUES (?, ?)"));
+    record.addBindValue(version);
+    record.addBindValue(name);
+    if (!record.exec()) {
+        const QString error = record.lastError().text();
+        qCCritical(lcStorage).noquote()
+            << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
+        record.finish();
+        m_db.rollback();
+        Q_EMIT migrationError(version, error);
+        return false;
+    }
+    record.finish();
+
+    if (!m_db.commit()) {
+        const QString error = m_db.lastError().text();
+        qCCritical(lcStorage).noquote()
+            << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
+        m_db.rollback();
+        Q_EMIT migrationError(version, error);
+        return false;
+    }
+    qCInfo(lcStorage).noquote() << "Applied migration" << version << name;
+    Q_EMIT migrationApplied(version, name);
+    return true;
+}

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+// Owns the process's single SQLite connection and brings its schema up to date.
+class Database : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Migration
+    {
+        int version = 0;
+        QString name;
+        QString resourcePath;
+    };
+
+    explicit Database(QObject *parent = nullptr);
+    ~Database() override;
+
+    // QUILLON_DATA_DIR when set and non-empty, else the per-user data location followed by
+    // "/Tindral/Quillon". Creates the directory (the result is not checked: a failure shows
+    // as a failure to open).
+    static QString dataDirectory();
+    static QString databasePath();
+
+    // The built-in migrations, in order.
+    static QList<Migration> migrations();
+
+    // Splits a migration script into statements, keeping trigger bodies whole.
+    static QStringList splitStatements(const QString &script);
+
+    bool open(const QString &path);
+    bool runMigrations();
+    bool runMigrations(const QList<Migration> &migrations);
+
+    QSqlDatabase connection() const { return m_db; }
+
+Q_SIGNALS:
+    void migrationApplied(int version, const QString &name);
+    void migrationError(int version, const QString &error);
+
+private:
+    bool applyMigration(int version, const QString &name, const QString &script);
+
+    QSqlDatabase m_db;
+    bool m_open = false;
+};

@@ -1,0 +1,287 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "database.h"
+#include "testdatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList schemaObjects(const QSqlDatabase &db, const QString &type)
+{
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = '%1' AND name NOT LIKE "
+                          "'sqlite_%' ORDER BY name")
+               .arg(type));
+    QStringList names;
+    while (q.next())
+        names << q.value(0).toString();
+    return names;
+}
+
+QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
+{
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return QString();
+    f.write(text);
+    return path;
+}
+
+} // namespace
+
+class tst_Database : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void splitBuiltInScripts_data();
+    void splitBuiltInScripts();
+    void splitTrickyInputs_data();
+    void splitTrickyInputs();
+    void scriptsKeepCrlf();
+    void freshDatabase();
+    void upgradeFromVersionOne();
+    void failingMigrationRollsBack();
+    void missingScriptStops();
+    void dataDirectory();
+    void openFailure();
+};
+
+void tst_Database::splitBuiltInScripts_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<int>("count");
+    QTest::addRow("initial") << ":/sql/sql/migrations/001_initial.sql" << 19;
+    QTest::addRow("recon_sync") << ":/sql/sql/migrations/002_recon_sync.sql" << 7;
+}
+
+void tst_Database::splitBuiltInScripts()
+{
+    QFETCH(QString, resource);
+    QFETCH(int, count);
+    QFile f(resource);
+    QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList statements = Database::splitStatements(QString::fromUtf8(f.readAll()));
+    QCOMPARE(statements.size(), count);
+    for (const QString &s : statements) {
+        QVERIFY2(!s.endsWith(QLatin1Char(';')), qPrintable(s));
+        QVERIFY2(!s.contains(QLatin1String("--")), qPrintable(s));
+        if (s.contains(QLatin1String("CREATE TRIGGER")))
+            QVERIFY2(s.endsWith(QLatin1String("END")), qPrintable(s));
+    }
+}
+
+void tst_Database::splitTrickyInputs_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::addRow("indented comment dropped")
+        << "   -- note\nSELECT 1;\n" << QStringList{"SELECT 1"};
+    QTest::addRow("trailing comment keeps statement open")
+        << "SELECT 1; -- one\nSELECT 2;\n" << QStringList{"SELECT 1; -- one\nSELECT 2"};
+    QTest::addRow("trigger with two statements")
+        << "CREATE TRIGGER t AFTER INSERT ON a BEGIN\n  INSERT INTO b VALUES (1);\n  INSERT INTO "
+           "b VALUES (2);\nEND;\nSELECT 3;"
+        << QStringList{"CREATE TRIGGER t AFTER INSERT ON a BEGIN\n  INSERT INTO b VALUES (1);\n  "
+                       "INSERT INTO b VALUES (2);\nEND",
+                       "SELECT 3"};
+    QTest::addRow("end column outside a block")
+        << "CREATE TABLE r (\n  end_date TEXT\n);\n" << QStringList{"CREATE TABLE r (\n  end_date TEXT\n)"};
+    QTest::addRow("lone semicolon discarded") << ";\nSELECT 1;\n" << QStringList{"SELECT 1"};
+    QTest::addRow("final statement without semicolon")
+        << "SELECT 1;\nSELECT 2" << QStringList{"SELECT 1", "SELECT 2"};
+    QTest::addRow("crlf lines") << "SELECT 1;\r\n\r\nSELECT 2;\r\n" << QStringList{"SELECT 1", "SELECT 2"};
+    QTest::addRow("empty") << "" << QStringList{};
+    QTest::addRow("only comments") << "-- a\n-- b\n" << QStringList{};
+}
+
+void tst_Database::splitTrickyInputs()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, expected);
+    QCOMPARE(Database::splitStatements(script), expected);
+}
+
+void tst_Database::scriptsKeepCrlf()
+{
+    // Read in binary mode: the resources must carry the CRLF line ends byte for byte.
+    for (const char *path : {":/sql/sql/migrations/001_initial.sql",
+                             ":/sql/sql/migrations/002_recon_sync.sql"}) {
+        QFile f(QString::fromLatin1(path));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY(bytes.count("\r\n") > 5);
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    }
+}
+
+void tst_Database::freshDatabase()
+{
+    TestDatabase db;
+    QVERIFY(db.isValid());
+
+    QCOMPARE(schemaObjects(db.connection(), "table"),
+             (QStringList{"accounts", "categories", "preferences", "reconciliations",
+                          "recurring_transactions", "schema_version", "split_lines", "sync_queue",
+                          "transaction_templates", "transactions", "transactions_fts",
+                          "transactions_fts_config", "transactions_fts_data",
+                          "transactions_fts_docsize", "transactions_fts_idx"}));
+    QCOMPARE(schemaObjects(db.connection(), "index"),
+             (QStringList{"idx_split_lines_transaction_id", "idx_transactions_account_id",
+                          "idx_transactions_category_id", "idx_transactions_date",
+                          "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
+    QCOMPARE(schemaObjects(db.connection(), "trigger"),
+             (QStringList{"transactions_ad", "transactions_ai", "transactions_au"}));
+
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec("SELECT version, name, applied_at FROM schema_version ORDER BY version"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 1);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("initial"));
+    QCOMPARE(q.value(2).toString().size(), 19);
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 2);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("recon_sync"));
+    QVERIFY(!q.next());
+
+    QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+    QCOMPARE(db.scalar("PRAGMA foreign_keys").toInt(), 1);
+
+    // Running again applies nothing.
+    QSignalSpy applied(db.database(), &Database::migrationApplied);
+    QVERIFY(db.database()->runMigrations());
+    QCOMPARE(applied.count(), 0);
+
+    // The full-text triggers follow inserts, updates and deletes.
+    QVERIFY(q.exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+    QVERIFY(q.exec("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                   "updated_at) VALUES ('t', 'a', '2026-01-01', 'Grocer', -100, 'x', 'x')"));
+    QCOMPARE(db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'grocer'").toInt(), 1);
+    QVERIFY(q.exec("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'"));
+    QCOMPARE(db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'grocer'").toInt(), 0);
+    QCOMPARE(db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'bakery'").toInt(), 1);
+
+    // Foreign keys are enforced.
+    QVERIFY(!q.exec("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                    "updated_at) VALUES ('u', 'missing', '2026-01-01', 'P', 1, 'x', 'x')"));
+}
+
+void tst_Database::upgradeFromVersionOne()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quillon.db");
+    {
+        Database db;
+        QVERIFY(db.open(path));
+        QVERIFY(db.runMigrations({Database::migrations().first()}));
+        QSqlQuery q(db.connection());
+        QVERIFY(q.exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+        QVERIFY2(q.exec("INSERT INTO reconciliations (id, account_id, statement_date, "
+                        "statement_balance, reconciled_balance, completed_at) VALUES ('r', 'a', "
+                        "'2025-12-31', 1000, 1000, '2026-01-02T10:00:00Z')"),
+                 qPrintable(q.lastError().text()));
+    }
+    Database db;
+    QVERIFY(db.open(path));
+    QSignalSpy applied(&db, &Database::migrationApplied);
+    QVERIFY(db.runMigrations());
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.first().at(0).toInt(), 2);
+    QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
+
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec("SELECT created_at, updated_at, version, sync_status, server_id, deleted_at "
+                   "FROM reconciliations WHERE id = 'r'"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("2026-01-02T10:00:00Z"));
+    QCOMPARE(q.value(1).toString(), QStringLiteral("2026-01-02T10:00:00Z"));
+    QCOMPARE(q.value(2).toInt(), 1);
+    QCOMPARE(q.value(3).toString(), QStringLiteral("pending"));
+    QVERIFY(q.value(4).isNull());
+    QVERIFY(q.value(5).isNull());
+}
+
+void tst_Database::failingMigrationRollsBack()
+{
+    QTemporaryDir dir;
+    const QString script = writeScript(
+        dir, "003_bad.sql",
+        "CREATE TABLE good (id INTEGER);\r\nINSERT INTO good VALUES (1);\r\nCREATE TABLE broken (;\r\n");
+    Database db;
+    QVERIFY(db.open(dir.filePath("quillon.db")));
+    QVERIFY(db.runMigrations());
+
+    QList<Database::Migration> list = Database::migrations();
+    list.append({3, "bad", script});
+    QSignalSpy errors(&db, &Database::migrationError);
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Migration 3 failed: .*\nStatement: CREATE TABLE broken"));
+    QVERIFY(!db.runMigrations(list));
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.first().at(0).toInt(), 3);
+
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
+    QCOMPARE(q.value(0).toInt(), 2);
+    QVERIFY(q.exec("SELECT count(*) FROM sqlite_master WHERE name = 'good'") && q.next());
+    QCOMPARE(q.value(0).toInt(), 0);
+}
+
+void tst_Database::missingScriptStops()
+{
+    QTemporaryDir dir;
+    const QString later = writeScript(dir, "004.sql", "CREATE TABLE later (id INTEGER);");
+    Database db;
+    QVERIFY(db.open(dir.filePath("quillon.db")));
+    QList<Database::Migration> list = Database::migrations();
+    list.append({3, "gone", ":/sql/sql/migrations/999_missing.sql"});
+    list.append({4, "later", later});
+    QSignalSpy errors(&db, &Database::migrationError);
+    QTest::ignoreMessage(QtCriticalMsg, "Cannot read migration file: :/sql/sql/migrations/999_missing.sql");
+    QVERIFY(!db.runMigrations(list));
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.first().at(1).toString(),
+             QStringLiteral("Cannot read migration file: :/sql/sql/migrations/999_missing.sql"));
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
+    QCOMPARE(q.value(0).toInt(), 2);
+}
+
+void tst_Database::dataDirectory()
+{
+    QTemporaryDir dir;
+    const QString nested = dir.filePath("a/b/c");
+    qputenv("QUILLON_DATA_DIR", nested.toUtf8());
+    QCOMPARE(Database::dataDirectory(), nested);
+    QVERIFY(QDir(nested).exists());
+    QCOMPARE(Database::databasePath(), nested + "/quillon.db");
+
+    // Empty counts as unset: the per-user location is used.
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("QUILLON_DATA_DIR", "");
+    QVERIFY(Database::dataDirectory().endsWith("/Tindral/Quillon"));
+    qunsetenv("QUILLON_DATA_DIR");
+    QVERIFY(Database::dataDirectory().endsWith("/Tindral/Quillon"));
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+void tst_Database::openFailure()
+{
+    QTemporaryDir dir;
+    Database db;
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Failed to open database: "));
+    QVERIFY(!db.open(dir.filePath("missing/dir/quillon.db")));
+}
+
+QTEST_GUILESS_MAIN(tst_Database)
+#include "tst_database.moc"

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "money.h"
+
+#include <QLocale>
+#include <QTest>
+
+class tst_Money : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    void format_data();
+    void format();
+    void parse_data();
+    void parse();
+    void symbols();
+};
+
+void tst_Money::format_data()
+{
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("money");
+    QTest::addColumn<QString>("plain");
+
+    QTest::addRow("negative usd") << qint64(-123405) << Currency::USD << "-$1,234.05" << "-1,234.05";
+    QTest::addRow("five cents") << qint64(5) << Currency::USD << "$0.05" << "0.05";
+    QTest::addRow("zero") << qint64(0) << Currency::USD << "$0.00" << "0.00";
+    QTest::addRow("zero eur") << qint64(0) << Currency::EUR << QString::fromUtf8("€0.00") << "0.00";
+    QTest::addRow("minus one cent") << qint64(-1) << Currency::USD << "-$0.01" << "-0.01";
+    QTest::addRow("million gbp") << qint64(100000000) << Currency::GBP
+                                 << QString::fromUtf8("£1,000,000.00") << "1,000,000.00";
+    QTest::addRow("yen") << qint64(-1500) << Currency::JPY << QString::fromUtf8("-¥1,500") << "-1,500";
+    QTest::addRow("yen large") << qint64(1234567) << Currency::JPY << QString::fromUtf8("¥1,234,567")
+                               << "1,234,567";
+    QTest::addRow("cad") << qint64(99) << Currency::CAD << "$0.99" << "0.99";
+    QTest::addRow("int64 min") << std::numeric_limits<qint64>::min() << Currency::USD
+                               << "-$92,233,720,368,547,758.08" << "-92,233,720,368,547,758.08";
+}
+
+void tst_Money::format()
+{
+    QFETCH(qint64, amount);
+    QFETCH(Currency, currency);
+    QFETCH(QString, money);
+    QFETCH(QString, plain);
+    QCOMPARE(formatMoney(amount, currency), money);
+    QCOMPARE(formatAmount(amount, currency), plain);
+}
+
+void tst_Money::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<qint64>("expected");
+
+    QTest::addRow("grouped") << "$1,234.56" << Currency::USD << qint64(123456);
+    QTest::addRow("rounds half away") << "-12.345" << Currency::USD << qint64(-1235);
+    QTest::addRow("yen symbol") << QString::fromUtf8("¥1,500") << Currency::JPY << qint64(1500);
+    QTest::addRow("yen fraction") << "12.50" << Currency::JPY << qint64(0);
+    QTest::addRow("parentheses") << "(5.00)" << Currency::USD << qint64(0);
+    QTest::addRow("letters") << "abc" << Currency::USD << qint64(0);
+    QTest::addRow("other symbol") << QString::fromUtf8("€5") << Currency::USD << qint64(0);
+    QTest::addRow("own euro symbol") << QString::fromUtf8("€5") << Currency::EUR << qint64(500);
+    QTest::addRow("blanks and sign") << "  -$7  " << Currency::USD << qint64(-700);
+    QTest::addRow("exponent") << "1e2" << Currency::USD << qint64(10000);
+    QTest::addRow("empty usd") << "" << Currency::USD << qint64(0);
+    QTest::addRow("empty jpy") << "" << Currency::JPY << qint64(0);
+    QTest::addRow("lone minus") << "-" << Currency::USD << qint64(0);
+    QTest::addRow("infinite") << "1e400" << Currency::USD << qint64(0);
+    QTest::addRow("nan") << "nan" << Currency::USD << qint64(0);
+}
+
+void tst_Money::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(qint64, expected);
+    QCOMPARE(parseAmount(text, currency), expected);
+}
+
+void tst_Money::symbols()
+{
+    QCOMPARE(currencySymbol(Currency::USD), QChar(u'$'));
+    QCOMPARE(currencySymbol(Currency::EUR), QChar(0x20AC));
+    QCOMPARE(currencySymbol(Currency::GBP), QChar(0x00A3));
+    QCOMPARE(currencySymbol(Currency::AUD), QChar(u'$'));
+    QCOMPARE(currencySymbol(Currency::JPY), QChar(0x00A5));
+    QCOMPARE(currencySymbol(static_cast<Currency>(42)), QChar(u'$'));
+}
+
+QTEST_GUILESS_MAIN(tst_Money)
+#include "tst_money.moc"
