@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "updateconfig.h"
+
 #include <QApplication>
 #include <QString>
 #include <QStringList>
@@ -13,8 +15,7 @@ class QTranslator;
 
 // The process entry: identity, logging, translations, icon font; creates AppState and the
 // main window.
-class Application : public QApplication
-{
+class Application : public QApplication {
     Q_OBJECT
 
 public:
@@ -29,6 +30,9 @@ public:
     static void setUiLanguage(const QString &language);
     static QStringList supportedLanguages();
 
+    // The update check's product, channel, server directory and running version.
+    static TindUpdate::UpdateConfig updateConfig();
+
     AppState *appState() const { return m_appState; }
     QTranslator *qtTranslator() const { return m_qtTranslator; }
     QTranslator *appTranslator() const { return m_appTranslator; }
@@ -40,8 +44,8 @@ protected:
 private:
     void installTranslators();
 
-    AppState *m_appState = nullptr;        // Owned (Qt child).
-    QMainWindow *m_mainWindow = nullptr;   // Owned; no parent, deleted with the Application.
-    QTranslator *m_qtTranslator = nullptr; // Owned (Qt child); null when none loaded.
+    AppState *m_appState = nullptr;         // Owned (Qt child).
+    QMainWindow *m_mainWindow = nullptr;    // Owned; no parent, deleted with the Application.
+    QTranslator *m_qtTranslator = nullptr;  // Owned (Qt child); null when none loaded.
     QTranslator *m_appTranslator = nullptr; // Owned (Qt child); null when none loaded.
 };
