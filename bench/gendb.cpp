@@ -31,33 +31,27 @@
 
 namespace {
 
-struct Options
-{
+struct Options {
     long long transactions = 1000000;
     int schemaVersion = 0; // 0: every migration
     unsigned seed = 20260101;
     QString path;
 };
 
-class Generator
-{
+class Generator {
 public:
     Generator(sqlite3 *db, unsigned seed)
         : m_db(db)
-        , m_random(seed)
-    {
-    }
+        , m_random(seed) {}
 
     bool run(long long liveTransactions);
 
 private:
-    struct CategoryRow
-    {
+    struct CategoryRow {
         std::string id;
         bool income = false;
     };
-    struct PayeeRow
-    {
+    struct PayeeRow {
         std::string name;
         int category = 0; // index into m_categories
         bool income = false;
@@ -87,8 +81,7 @@ private:
     std::vector<std::vector<double>> m_zipfCache;
 };
 
-std::string Generator::newId()
-{
+std::string Generator::newId() {
     static const char hex[] = "0123456789abcdef";
     const std::uint64_t a = m_random();
     const std::uint64_t b = m_random();
@@ -106,8 +99,7 @@ std::string Generator::newId()
     return id;
 }
 
-bool Generator::exec(const char *sql)
-{
+bool Generator::exec(const char *sql) {
     char *error = nullptr;
     if (sqlite3_exec(m_db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
         std::fprintf(stderr, "%s: %s\n", sql, error ? error : "?");
@@ -117,16 +109,14 @@ bool Generator::exec(const char *sql)
     return true;
 }
 
-sqlite3_stmt *Generator::prepare(const char *sql)
-{
+sqlite3_stmt *Generator::prepare(const char *sql) {
     sqlite3_stmt *statement = nullptr;
     if (sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr) != SQLITE_OK)
         std::fprintf(stderr, "prepare failed: %s\n", sqlite3_errmsg(m_db));
     return statement;
 }
 
-bool Generator::step(sqlite3_stmt *statement)
-{
+bool Generator::step(sqlite3_stmt *statement) {
     const int rc = sqlite3_step(statement);
     sqlite3_reset(statement);
     if (rc != SQLITE_DONE) {
@@ -136,13 +126,11 @@ bool Generator::step(sqlite3_stmt *statement)
     return true;
 }
 
-void Generator::bindText(sqlite3_stmt *s, int index, const std::string &text)
-{
+void Generator::bindText(sqlite3_stmt *s, int index, const std::string &text) {
     sqlite3_bind_text(s, index, text.data(), int(text.size()), SQLITE_TRANSIENT);
 }
 
-void Generator::bindTextOrNull(sqlite3_stmt *s, int index, const std::string &text)
-{
+void Generator::bindTextOrNull(sqlite3_stmt *s, int index, const std::string &text) {
     if (text.empty())
         sqlite3_bind_null(s, index);
     else
@@ -150,8 +138,7 @@ void Generator::bindTextOrNull(sqlite3_stmt *s, int index, const std::string &te
 }
 
 // An index in [0, n) drawn from a Zipf-like distribution: a few values are very common.
-int Generator::zipf(int n, double exponent)
-{
+int Generator::zipf(int n, double exponent) {
     if (int(m_zipfCache.size()) <= n)
         m_zipfCache.resize(n + 1);
     std::vector<double> &cumulative = m_zipfCache[n];
@@ -166,10 +153,8 @@ int Generator::zipf(int n, double exponent)
     return int(std::lower_bound(cumulative.begin(), cumulative.end(), x) - cumulative.begin());
 }
 
-bool Generator::insertCategories(const std::string &now)
-{
-    struct Group
-    {
+bool Generator::insertCategories(const std::string &now) {
+    struct Group {
         const char *name;
         bool income;
         std::vector<const char *> children;
@@ -179,7 +164,9 @@ bool Generator::insertCategories(const std::string &now)
         {"Housing", false, {"Rent", "Mortgage", "Property Tax", "Home Insurance", "Repairs"}},
         {"Utilities", false, {"Electricity", "Water", "Gas", "Internet", "Mobile Phone"}},
         {"Food", false, {"Groceries", "Restaurants", "Coffee Shops", "Fast Food"}},
-        {"Transportation", false, {"Fuel", "Public Transit", "Parking", "Car Insurance", "Car Maintenance"}},
+        {"Transportation",
+         false,
+         {"Fuel", "Public Transit", "Parking", "Car Insurance", "Car Maintenance"}},
         {"Health", false, {"Doctor", "Pharmacy", "Dental", "Health Insurance"}},
         {"Shopping", false, {"Clothing", "Electronics", "Household", "Books"}},
         {"Entertainment", false, {"Movies", "Music", "Games", "Streaming", "Hobbies"}},
@@ -216,19 +203,28 @@ bool Generator::insertCategories(const std::string &now)
     return ok;
 }
 
-bool Generator::insertAccounts(const std::string &now)
-{
+bool Generator::insertAccounts(const std::string &now) {
     const std::array<std::pair<const char *, const char *>, 20> accounts = {{
-        {"Everyday Checking", "checking"}, {"Joint Checking", "checking"},
-        {"High-Yield Savings", "savings"}, {"Emergency Fund", "savings"},
-        {"Visa Rewards", "credit_card"},   {"Mastercard", "credit_card"},
-        {"Store Card", "credit_card"},     {"Wallet", "cash"},
-        {"Brokerage", "investment"},       {"Retirement", "investment"},
-        {"Business Checking", "checking"}, {"Vacation Savings", "savings"},
-        {"Kids Savings", "savings"},       {"Travel Card", "credit_card"},
-        {"Petty Cash", "cash"},            {"Old Checking", "checking"},
-        {"Car Loan", "other"},             {"Mortgage", "other"},
-        {"Health Savings", "savings"},     {"Gas Card", "credit_card"},
+        {"Everyday Checking", "checking"},
+        {"Joint Checking", "checking"},
+        {"High-Yield Savings", "savings"},
+        {"Emergency Fund", "savings"},
+        {"Visa Rewards", "credit_card"},
+        {"Mastercard", "credit_card"},
+        {"Store Card", "credit_card"},
+        {"Wallet", "cash"},
+        {"Brokerage", "investment"},
+        {"Retirement", "investment"},
+        {"Business Checking", "checking"},
+        {"Vacation Savings", "savings"},
+        {"Kids Savings", "savings"},
+        {"Travel Card", "credit_card"},
+        {"Petty Cash", "cash"},
+        {"Old Checking", "checking"},
+        {"Car Loan", "other"},
+        {"Mortgage", "other"},
+        {"Health Savings", "savings"},
+        {"Gas Card", "credit_card"},
     }};
     sqlite3_stmt *s = prepare(
         "INSERT INTO accounts (id, name, account_type, currency, institution, "
@@ -255,37 +251,38 @@ bool Generator::insertAccounts(const std::string &now)
     return ok;
 }
 
-void Generator::makeWords()
-{
+void Generator::makeWords() {
     // Memo vocabulary, most common first.
-    m_words = {"payment",  "monthly",   "groceries", "coffee",  "lunch",    "dinner",  "gas",
-               "transfer", "online",    "order",     "refund",  "bill",     "weekly",  "shopping",
-               "rent",     "insurance", "gift",      "birthday", "school",  "books",   "fuel",
-               "parking",  "ticket",    "movie",     "subscription", "annual", "fee",  "deposit",
-               "cash",     "withdrawal", "pharmacy", "doctor",  "dentist",  "repair",  "car",
-               "service",  "hardware",  "garden",    "kids",    "toys",     "clothes", "shoes",
-               "haircut",  "gym",       "membership", "travel", "hotel",    "flight",  "taxi",
-               "train",    "bus",       "snacks",    "bakery",  "bread",    "milk",    "fruit",
-               "vegetables", "meat",    "fish",      "wine",    "beer",     "party",   "holiday",
-               "christmas", "vacation", "weekend",   "morning", "evening",  "family",  "friends",
-               "work",     "office",    "supplies",  "printer", "phone",    "internet", "electric",
-               "water",    "heating",   "cleaning",  "laundry", "pet",      "vet",     "food",
-               "donation", "charity",   "church",    "tax",     "return",   "interest", "dividend",
-               "salary",   "bonus",     "reimbursement", "split", "shared",  "cafe",   "takeout",
-               "delivery", "pizza",     "sushi",     "burger",  "tea",      "juice",   "market"};
+    m_words = {"payment",      "monthly",  "groceries",  "coffee",        "lunch",    "dinner",
+               "gas",          "transfer", "online",     "order",         "refund",   "bill",
+               "weekly",       "shopping", "rent",       "insurance",     "gift",     "birthday",
+               "school",       "books",    "fuel",       "parking",       "ticket",   "movie",
+               "subscription", "annual",   "fee",        "deposit",       "cash",     "withdrawal",
+               "pharmacy",     "doctor",   "dentist",    "repair",        "car",      "service",
+               "hardware",     "garden",   "kids",       "toys",          "clothes",  "shoes",
+               "haircut",      "gym",      "membership", "travel",        "hotel",    "flight",
+               "taxi",         "train",    "bus",        "snacks",        "bakery",   "bread",
+               "milk",         "fruit",    "vegetables", "meat",          "fish",     "wine",
+               "beer",         "party",    "holiday",    "christmas",     "vacation", "weekend",
+               "morning",      "evening",  "family",     "friends",       "work",     "office",
+               "supplies",     "printer",  "phone",      "internet",      "electric", "water",
+               "heating",      "cleaning", "laundry",    "pet",           "vet",      "food",
+               "donation",     "charity",  "church",     "tax",           "return",   "interest",
+               "dividend",     "salary",   "bonus",      "reimbursement", "split",    "shared",
+               "cafe",         "takeout",  "delivery",   "pizza",         "sushi",    "burger",
+               "tea",          "juice",    "market"};
 }
 
-void Generator::makePayees()
-{
+void Generator::makePayees() {
     // Pseudo-words make payee names whose first word is unique to the payee, so that a
     // rare payee is also a rare search word.
-    static const char *syllables[] = {"ka", "lo", "mi", "ren", "tas", "vo", "bel", "dor",
-                                      "fin", "gra", "hul", "jen", "mar", "nor", "pel", "quin",
-                                      "ros", "sil", "tor", "ul", "ven", "wex", "yar", "zel"};
-    static const char *kinds[] = {"Market",  "Cafe",     "Pharmacy", "Hardware", "Books",
-                                  "Grill",   "Bakery",   "Motors",   "Fitness",  "Travel",
-                                  "Energy",  "Telecom",  "Insurance", "Dental",  "Clinic",
-                                  "Outfitters", "Foods", "Services", "Supply",   "Bistro"};
+    static const char *syllables[]
+        = {"ka",  "lo",  "mi",  "ren",  "tas", "vo",  "bel", "dor", "fin", "gra", "hul", "jen",
+           "mar", "nor", "pel", "quin", "ros", "sil", "tor", "ul",  "ven", "wex", "yar", "zel"};
+    static const char *kinds[]
+        = {"Market", "Cafe",       "Pharmacy", "Hardware", "Books",   "Grill",     "Bakery",
+           "Motors", "Fitness",    "Travel",   "Energy",   "Telecom", "Insurance", "Dental",
+           "Clinic", "Outfitters", "Foods",    "Services", "Supply",  "Bistro"};
     const int payeeCount = 3000;
     std::uniform_int_distribution<int> syllable(0, 23);
     for (int i = 0; i < payeeCount; ++i) {
@@ -301,8 +298,7 @@ void Generator::makePayees()
     }
 }
 
-std::string Generator::memo()
-{
+std::string Generator::memo() {
     const int count = int(m_random() % 6); // 0 to 5 words
     std::string text;
     for (int i = 0; i < count; ++i) {
@@ -313,8 +309,7 @@ std::string Generator::memo()
     return text;
 }
 
-bool Generator::run(long long liveTransactions)
-{
+bool Generator::run(long long liveTransactions) {
     const std::string now = "2026-01-01T00:00:00Z";
     if (!exec("PRAGMA synchronous=OFF") || !exec("PRAGMA cache_size=-524288")
         || !exec("PRAGMA temp_store=MEMORY") || !exec("BEGIN"))
@@ -335,8 +330,7 @@ bool Generator::run(long long liveTransactions)
     const long long total = liveTransactions + liveTransactions / 100;
     const QDate first(2016, 1, 1);
     const long long days = first.daysTo(QDate(2025, 12, 31)) + 1;
-    std::discrete_distribution<int> otherAccount(m_accountWeights.begin(),
-                                                 m_accountWeights.end());
+    std::discrete_distribution<int> otherAccount(m_accountWeights.begin(), m_accountWeights.end());
     char stamp[32];
     char dateText[16];
     long long live = 0;
@@ -385,8 +379,7 @@ bool Generator::run(long long liveTransactions)
     return true;
 }
 
-bool parse(const QStringList &args, Options &options)
-{
+bool parse(const QStringList &args, Options &options) {
     for (int i = 1; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         const bool hasValue = i + 1 < args.size();
@@ -406,8 +399,7 @@ bool parse(const QStringList &args, Options &options)
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     Options options;
     if (!parse(app.arguments(), options)) {

@@ -34,18 +34,15 @@ namespace {
 
 // ---- The bare side -------------------------------------------------------------------
 
-struct BareRow
-{
+struct BareRow {
     std::vector<std::string> texts;
     std::vector<long long> integers;
     long long runningBalance = 0;
 };
 
-class Bare
-{
+class Bare {
 public:
-    explicit Bare(const char *path)
-    {
+    explicit Bare(const char *path) {
         if (sqlite3_open_v2(path, &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
             std::fprintf(stderr, "cannot open %s\n", path);
             std::exit(1);
@@ -59,8 +56,8 @@ public:
 
     // Prepares sql, binds the values in order, steps through every row and copies each
     // column: integers as integers, everything else as text.
-    std::vector<BareRow> query(const std::string &sql, const std::vector<Value> &values = {}) const
-    {
+    std::vector<BareRow> query(const std::string &sql,
+                               const std::vector<Value> &values = {}) const {
         std::vector<BareRow> rows;
         sqlite3_stmt *s = nullptr;
         if (sqlite3_prepare_v2(m_db, sql.c_str(), int(sql.size()), &s, nullptr) != SQLITE_OK) {
@@ -106,14 +103,13 @@ private:
     sqlite3 *m_db = nullptr;
 };
 
-const std::string kColumns =
-    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, "
-    "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
-    "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
-    "t.deleted_at";
+const std::string kColumns
+    = "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, "
+      "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
+      "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
+      "t.deleted_at";
 
-std::vector<BareRow> bareRegister(const Bare &bare, const std::string &accountId)
-{
+std::vector<BareRow> bareRegister(const Bare &bare, const std::string &accountId) {
     const std::string &id = accountId;
     const auto start = bare.query("SELECT starting_balance FROM accounts WHERE id = ?", {id});
     const long long startingBalance = start.empty() ? 0 : start.front().integers.front();
@@ -127,12 +123,12 @@ std::vector<BareRow> bareRegister(const Bare &bare, const std::string &accountId
         opening.runningBalance = startingBalance;
         rows.push_back(opening);
     }
-    std::vector<BareRow> body =
-        bare.query("SELECT " + kColumns
-                       + ", c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
-                         "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL "
-                         "ORDER BY t.date ASC, t.created_at ASC",
-                   {id});
+    std::vector<BareRow> body = bare.query(
+        "SELECT " + kColumns
+            + ", c.name AS category_name FROM transactions t LEFT JOIN categories c ON "
+              "t.category_id = c.id WHERE t.account_id = ? AND t.deleted_at IS NULL "
+              "ORDER BY t.date ASC, t.created_at ASC",
+        {id});
     long long running = startingBalance;
     for (BareRow &row : body) {
         running += row.integers.front(); // amount is the first integer column
@@ -142,8 +138,7 @@ std::vector<BareRow> bareRegister(const Bare &bare, const std::string &accountId
     return rows;
 }
 
-std::string searchSql(bool withText, bool withDates)
-{
+std::string searchSql(bool withText, bool withDates) {
     std::string sql = "SELECT " + kColumns + ", c.name AS category_name FROM transactions t ";
     if (withText)
         sql += "JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN categories c ON "
@@ -155,16 +150,15 @@ std::string searchSql(bool withText, bool withDates)
     return sql + " ORDER BY t.date DESC, t.created_at DESC LIMIT 200";
 }
 
-const char *kInsertSql =
-    "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
-    "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
-    "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, "
-    "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+const char *kInsertSql
+    = "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+      "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
+      "recurring_id, version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, "
+      "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
 
 // ---- The figures -----------------------------------------------------------------------
 
-struct Context
-{
+struct Context {
     Database *database = nullptr;
     AccountRepository *accounts = nullptr;
     TransactionRepository *transactions = nullptr;
@@ -180,8 +174,7 @@ struct Context
 
 Context g;
 
-Transaction newTransaction()
-{
+Transaction newTransaction() {
     Transaction t;
     t.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     t.accountId = QString::fromStdString(g.bigAccount);
@@ -193,8 +186,7 @@ Transaction newTransaction()
     return t;
 }
 
-void removeInserted(const std::vector<std::string> &ids)
-{
+void removeInserted(const std::vector<std::string> &ids) {
     sqlite3_exec(g.bare->handle(), "BEGIN", nullptr, nullptr, nullptr);
     for (const std::string &id : ids)
         g.bare->query("DELETE FROM transactions WHERE id = ?", {id});
@@ -202,22 +194,18 @@ void removeInserted(const std::vector<std::string> &ids)
 }
 
 void registerPair(const std::string &name, std::function<std::size_t()> ours,
-                  std::function<std::size_t()> bare)
-{
+                  std::function<std::size_t()> bare) {
     for (const auto &[side, body] : {std::make_pair("ours", ours), std::make_pair("bare", bare)}) {
-        benchmark::RegisterBenchmark((name + "/" + side).c_str(),
-                                     [body](benchmark::State &state) {
-                                         std::size_t rows = 0;
-                                         for (auto _ : state)
-                                             benchmark::DoNotOptimize(rows = body());
-                                         state.counters["rows"] = double(rows);
-                                     })
-            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((name + "/" + side).c_str(), [body](benchmark::State &state) {
+            std::size_t rows = 0;
+            for (auto _ : state)
+                benchmark::DoNotOptimize(rows = body());
+            state.counters["rows"] = double(rows);
+        })->Unit(benchmark::kMillisecond);
     }
 }
 
-void registerAll()
-{
+void registerAll() {
     const QString account = QString::fromStdString(g.bigAccount);
     registerPair(
         "registerRows", [=] { return std::size_t(g.transactions->registerRows(account).size()); },
@@ -287,8 +275,8 @@ void registerAll()
     // One insert, committed (the FTS trigger and every index included). The rows are
     // removed again after the run, outside the timing.
     for (const bool ours : {true, false}) {
-        benchmark::RegisterBenchmark(ours ? "insert/ours" : "insert/bare",
-                                     [ours](benchmark::State &state) {
+        benchmark::RegisterBenchmark(ours ? "insert/ours" : "insert/bare", [ours](benchmark::State
+                                                                                      &state) {
             std::vector<std::string> ids;
             for (auto _ : state) {
                 const Transaction t = newTransaction();
@@ -302,11 +290,10 @@ void registerAll()
                 const std::string stamp = Timestamps::toText(t.createdAt).toStdString();
                 g.bare->query(kInsertSql,
                               {ids.back(), t.accountId.toStdString(),
-                               Timestamps::dateToText(t.date).toStdString(),
-                               t.payee.toStdString(), t.memo.toStdString(),
-                               static_cast<long long>(t.amount), nullptr, nullptr, 0LL, 0LL,
-                               nullptr, nullptr, 0LL, nullptr, 1LL, std::string("pending"),
-                               nullptr, stamp, stamp});
+                               Timestamps::dateToText(t.date).toStdString(), t.payee.toStdString(),
+                               t.memo.toStdString(), static_cast<long long>(t.amount), nullptr,
+                               nullptr, 0LL, 0LL, nullptr, nullptr, 0LL, nullptr, 1LL,
+                               std::string("pending"), nullptr, stamp, stamp});
             }
             removeInserted(ids);
         })->Unit(benchmark::kMillisecond);
@@ -315,11 +302,9 @@ void registerAll()
 
 // ---- Reporting: our figure, the bare one, and their ratio ------------------------------
 
-class RatioReporter : public benchmark::ConsoleReporter
-{
+class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
+    void ReportRuns(const std::vector<Run> &runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
             if (run.run_type != Run::RT_Iteration || run.error_occurred)
@@ -333,8 +318,7 @@ public:
         }
     }
 
-    void Finalize() override
-    {
+    void Finalize() override {
         ConsoleReporter::Finalize();
         std::printf("\n%-24s %12s %12s %8s\n", "operation", "ours (ms)", "bare (ms)", "ratio");
         for (const auto &[name, sides] : m_times) {
@@ -351,16 +335,14 @@ private:
     std::map<std::string, std::map<std::string, double>> m_times;
 };
 
-std::string firstText(const std::string &sql)
-{
+std::string firstText(const std::string &sql) {
     const auto rows = g.bare->query(sql);
     return rows.empty() || rows.front().texts.empty() ? std::string() : rows.front().texts.front();
 }
 
 } // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char **argv) {
     // Our own options first; the rest goes to Google Benchmark.
     QString path;
     bool asIs = false;
@@ -400,8 +382,10 @@ int main(int argc, char **argv)
                                  "BY count(*) DESC LIMIT 1");
     // The least used payee whose first word is its own: a rare search word.
     g.rarePayee = firstText("SELECT payee FROM transactions WHERE deleted_at IS NULL AND "
-                            "account_id = '" + g.bigAccount + "' GROUP BY payee ORDER BY "
-                            "count(*), payee LIMIT 1");
+                            "account_id = '"
+                            + g.bigAccount
+                            + "' GROUP BY payee ORDER BY "
+                              "count(*), payee LIMIT 1");
     g.rareWord = g.rarePayee.substr(0, g.rarePayee.find(' '));
     g.commonWord = "coffee";
     g.prefix = "gro*";
@@ -410,8 +394,8 @@ int main(int argc, char **argv)
     g.quarterTo = QDate::fromString(lastDate, Qt::ISODate);
     g.quarterFrom = g.quarterTo.addMonths(-3).addDays(1);
     std::printf("database %s%s; big account %s; rare payee \"%s\"; quarter %s..%s\n",
-                qPrintable(path), asIs ? " (as is)" : "", g.bigAccount.c_str(),
-                g.rarePayee.c_str(), qPrintable(g.quarterFrom.toString(Qt::ISODate)),
+                qPrintable(path), asIs ? " (as is)" : "", g.bigAccount.c_str(), g.rarePayee.c_str(),
+                qPrintable(g.quarterFrom.toString(Qt::ISODate)),
                 qPrintable(g.quarterTo.toString(Qt::ISODate)));
 
     registerAll();

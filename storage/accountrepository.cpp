@@ -23,6 +23,18 @@ QString select(const char *rest) {
 AccountRepository::AccountRepository(Database *database, QObject *parent)
     : Repository(database, parent) {}
 
+// The columns that insert and update both write, in statement order.
+QVariantList AccountRepository::ownFields(const Account &a) {
+    return {a.name,
+            accountTypeToString(a.type),
+            currencyToString(a.currency),
+            a.institution,
+            a.accountNumberLast4,
+            a.startingBalance,
+            a.sortOrder,
+            flag(a.isShared)};
+}
+
 Account AccountRepository::readAccount(RowReader &row) {
     Account a;
     a.id = row.text();
@@ -76,11 +88,7 @@ bool AccountRepository::insert(const Account &a) {
                        "account_number_last4, starting_balance, sort_order, is_shared, version, "
                        "sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, "
                        "?, ?, ?, ?, ?, ?, ?, ?)"),
-        QVariantList{a.id, a.name, accountTypeToString(a.type), currencyToString(a.currency),
-                     a.institution, a.accountNumberLast4, a.startingBalance, a.sortOrder,
-                     flag(a.isShared)}
-            + insertBookkeeping(a),
-        "insert");
+        QVariantList{a.id} + ownFields(a) + insertBookkeeping(a), "insert");
 }
 
 bool AccountRepository::update(const Account &a) {
@@ -88,11 +96,7 @@ bool AccountRepository::update(const Account &a) {
         QStringLiteral("UPDATE accounts SET name=?, account_type=?, currency=?, institution=?, "
                        "account_number_last4=?, starting_balance=?, sort_order=?, is_shared=?, "
                        "version=?, sync_status=?, server_id=?, updated_at=? WHERE id=?"),
-        QVariantList{a.name, accountTypeToString(a.type), currencyToString(a.currency),
-                     a.institution, a.accountNumberLast4, a.startingBalance, a.sortOrder,
-                     flag(a.isShared)}
-            + updateBookkeeping(a),
-        "update");
+        ownFields(a) + updateBookkeeping(a), "update");
 }
 
 bool AccountRepository::softDelete(const QString &id) {

@@ -47,4 +47,7 @@ Q_SIGNALS:
 
 protected:
     void announceChange(const QString &accountId) override;
+
+private:
+    static QVariantList ownFields(const Account &account);
 };

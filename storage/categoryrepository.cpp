@@ -19,6 +19,20 @@ QString select(const char *rest) {
 CategoryRepository::CategoryRepository(Database *database, QObject *parent)
     : Repository(database, parent) {}
 
+// The columns that insert and update both write, in statement order. The references are
+// NULL when empty: parent_id is a foreign key.
+QVariantList CategoryRepository::ownFields(const Category &c) {
+    return {c.name,
+            categoryTypeToString(c.type),
+            textOrNull(c.parentId),
+            flag(c.isTaxRelevant),
+            c.taxCategory,
+            c.icon,
+            c.color,
+            flag(c.isDefault),
+            textOrNull(c.accountId)};
+}
+
 Category CategoryRepository::readCategory(RowReader &row) {
     Category c;
     c.id = row.text();
@@ -65,11 +79,7 @@ bool CategoryRepository::insert(const Category &c) {
                        "is_tax_relevant, tax_category, icon, color, is_default, account_id, "
                        "version, sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, "
                        "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        QVariantList{c.id, c.name, categoryTypeToString(c.type), textOrNull(c.parentId),
-                     flag(c.isTaxRelevant), c.taxCategory, c.icon, c.color, flag(c.isDefault),
-                     textOrNull(c.accountId)}
-            + insertBookkeeping(c),
-        "insert");
+        QVariantList{c.id} + ownFields(c) + insertBookkeeping(c), "insert");
 }
 
 bool CategoryRepository::update(const Category &c) {
@@ -78,11 +88,7 @@ bool CategoryRepository::update(const Category &c) {
                        "is_tax_relevant=?, tax_category=?, icon=?, color=?, is_default=?, "
                        "account_id=?, version=?, sync_status=?, server_id=?, updated_at=? WHERE "
                        "id=?"),
-        QVariantList{c.name, categoryTypeToString(c.type), textOrNull(c.parentId),
-                     flag(c.isTaxRelevant), c.taxCategory, c.icon, c.color, flag(c.isDefault),
-                     textOrNull(c.accountId)}
-            + updateBookkeeping(c),
-        "update");
+        ownFields(c) + updateBookkeeping(c), "update");
 }
 
 bool CategoryRepository::softDelete(const QString &id) {

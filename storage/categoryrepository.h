@@ -43,4 +43,7 @@ Q_SIGNALS:
 
 protected:
     void announceChange(const QString &accountId) override;
+
+private:
+    static QVariantList ownFields(const Category &category);
 };

@@ -24,6 +24,12 @@ QDateTime validOrNow(const QDateTime &timestamp) {
 ReconciliationRepository::ReconciliationRepository(Database *database, QObject *parent)
     : Repository(database, parent) {}
 
+// The columns that insert and update both write, in statement order.
+QVariantList ReconciliationRepository::ownFields(const Reconciliation &r) {
+    return {r.accountId, date(r.statementDate), r.statementBalance, r.reconciledBalance,
+            timestamp(r.completedAt)};
+}
+
 Reconciliation ReconciliationRepository::readReconciliation(RowReader &row) {
     Reconciliation r;
     r.id = row.text();
@@ -66,10 +72,7 @@ bool ReconciliationRepository::insert(const Reconciliation &r) {
                        "statement_balance, reconciled_balance, completed_at, version, "
                        "sync_status, server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, "
                        "?, ?, ?, ?, ?)"),
-        QVariantList{r.id, r.accountId, date(r.statementDate), r.statementBalance,
-                     r.reconciledBalance, timestamp(r.completedAt)}
-            + insertBookkeeping(filled),
-        "insert");
+        QVariantList{r.id} + ownFields(r) + insertBookkeeping(filled), "insert");
 }
 
 bool ReconciliationRepository::update(const Reconciliation &r) {
@@ -77,10 +80,7 @@ bool ReconciliationRepository::update(const Reconciliation &r) {
         QStringLiteral("UPDATE reconciliations SET account_id=?, statement_date=?, "
                        "statement_balance=?, reconciled_balance=?, completed_at=?, version=?, "
                        "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
-        QVariantList{r.accountId, date(r.statementDate), r.statementBalance, r.reconciledBalance,
-                     timestamp(r.completedAt)}
-            + updateBookkeeping(r),
-        "update");
+        ownFields(r) + updateBookkeeping(r), "update");
 }
 
 int ReconciliationRepository::softDeleteByAccount(const QString &accountId) {

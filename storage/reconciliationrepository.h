@@ -40,4 +40,7 @@ Q_SIGNALS:
 
 protected:
     void announceChange(const QString &accountId) override;
+
+private:
+    static QVariantList ownFields(const Reconciliation &reconciliation);
 };

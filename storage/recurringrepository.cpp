@@ -23,6 +23,22 @@ QString select(const char *rest) {
 RecurringRepository::RecurringRepository(Database *database, QObject *parent)
     : Repository(database, parent) {}
 
+// The columns that insert and update both write, in statement order. An empty category and
+// an absent end date are NULL.
+QVariantList RecurringRepository::ownFields(const RecurringTransaction &r) {
+    return {r.payee,
+            r.memo,
+            r.amount,
+            textOrNull(r.categoryId),
+            frequencyToString(r.frequency),
+            date(r.startDate),
+            r.endDate ? date(*r.endDate) : QVariant(),
+            date(r.nextDueDate),
+            flag(r.autoPost),
+            flag(r.isActive),
+            r.transferDestAccountId};
+}
+
 RecurringTransaction RecurringRepository::readRule(RowReader &row) {
     RecurringTransaction r;
     r.id = row.text();
@@ -86,12 +102,7 @@ bool RecurringRepository::insert(const RecurringTransaction &r) {
                        "is_active, transfer_dest_account_id, version, sync_status, server_id, "
                        "created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                        "?, ?, ?, ?)"),
-        QVariantList{r.id, r.accountId, r.payee, r.memo, r.amount, textOrNull(r.categoryId),
-                     frequencyToString(r.frequency), date(r.startDate),
-                     r.endDate ? date(*r.endDate) : QVariant(), date(r.nextDueDate),
-                     flag(r.autoPost), flag(r.isActive), r.transferDestAccountId}
-            + insertBookkeeping(r),
-        "insert");
+        QVariantList{r.id, r.accountId} + ownFields(r) + insertBookkeeping(r), "insert");
 }
 
 bool RecurringRepository::update(const RecurringTransaction &r) {
@@ -101,12 +112,7 @@ bool RecurringRepository::update(const RecurringTransaction &r) {
                        "category_id=?, frequency=?, start_date=?, end_date=?, next_due_date=?, "
                        "auto_post=?, is_active=?, transfer_dest_account_id=?, version=?, "
                        "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
-        QVariantList{r.payee, r.memo, r.amount, textOrNull(r.categoryId),
-                     frequencyToString(r.frequency), date(r.startDate),
-                     r.endDate ? date(*r.endDate) : QVariant(), date(r.nextDueDate),
-                     flag(r.autoPost), flag(r.isActive), r.transferDestAccountId}
-            + updateBookkeeping(r),
-        "update");
+        ownFields(r) + updateBookkeeping(r), "update");
 }
 
 bool RecurringRepository::softDelete(const QString &id) {

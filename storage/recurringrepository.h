@@ -46,5 +46,6 @@ protected:
     void announceChange(const QString &accountId) override;
 
 private:
+    static QVariantList ownFields(const RecurringTransaction &rule);
     void warnIfBroken(const RecurringTransaction &rule, const char *operation) const;
 };

@@ -48,16 +48,23 @@ protected:
     int writeCount(const QString &sql, const QVariantList &values, const char *operation) const;
     void logFailure(const char *operation, const QString &error) const;
 
+    // Runs a read and hands every row to visit, in order; false when the statement failed.
+    template<typename Visitor>
+    bool forEachRow(const QString &sql, const QVariantList &values, Visitor visit) const {
+        QSqlQuery query = newQuery();
+        if (!execute(query, sql, values))
+            return false;
+        while (query.next()) {
+            RowReader row(query);
+            visit(row);
+        }
+        return true;
+    }
+
     template<typename Record, typename Mapper>
     QList<Record> readList(const QString &sql, const QVariantList &values, Mapper map) const {
         QList<Record> records;
-        QSqlQuery query = newQuery();
-        if (!execute(query, sql, values))
-            return records;
-        while (query.next()) {
-            RowReader row(query);
-            records.append(map(row));
-        }
+        forEachRow(sql, values, [&](RowReader &row) { records.append(map(row)); });
         return records;
     }
 

@@ -29,6 +29,23 @@ const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
 TransactionRepository::TransactionRepository(Database *database, QObject *parent)
     : Repository(database, parent) {}
 
+// The columns that insert and update both write, in statement order. An empty category is
+// NULL: category_id is a foreign key.
+QVariantList TransactionRepository::ownFields(const Transaction &t) {
+    return {date(t.date),
+            t.payee,
+            t.memo,
+            t.amount,
+            textOrNull(t.categoryId),
+            t.checkNumber,
+            flag(t.cleared),
+            flag(t.reconciled),
+            t.transferLinkId,
+            t.transferDestAccountId,
+            flag(t.isSplit),
+            t.recurringId};
+}
+
 Transaction TransactionRepository::readTransaction(RowReader &row) {
     Transaction t;
     t.id = row.text();
@@ -82,35 +99,32 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
                             {accountId}, [](RowReader &row) { return row.money(); })
               .value_or(0);
 
-    std::optional<RegisterRow> opening;
+    QList<RegisterRow> rows;
     if (startingBalance != 0) {
         const QDate earliest
             = readFirst<QDate>(QStringLiteral("SELECT date FROM transactions WHERE account_id = ? "
                                               "AND deleted_at IS NULL ORDER BY date ASC LIMIT 1"),
                                {accountId}, [](RowReader &row) { return row.date(); })
                   .value_or(QDate());
-        RegisterRow row;
-        row.transaction.payee = kOpeningBalancePayee;
-        row.transaction.amount = startingBalance;
-        row.transaction.date = earliest.isValid() ? earliest : QDate::currentDate();
-        row.transaction.cleared = true;
-        row.transaction.reconciled = true;
-        row.runningBalance = startingBalance;
-        opening = row;
+        RegisterRow opening;
+        opening.transaction.payee = kOpeningBalancePayee;
+        opening.transaction.amount = startingBalance;
+        opening.transaction.date = earliest.isValid() ? earliest : QDate::currentDate();
+        opening.transaction.cleared = true;
+        opening.transaction.reconciled = true;
+        opening.runningBalance = startingBalance;
+        rows.append(opening);
     }
 
     qint64 running = startingBalance;
-    QList<RegisterRow> rows = readList<RegisterRow>(
+    forEachRow(
         selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE t.account_id = "
                            "? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"),
-        {accountId}, [&running](RowReader &reader) {
-            RegisterRow row = readRegisterRow(reader);
-            running += row.transaction.amount;
-            row.runningBalance = running;
-            return row;
+        {accountId}, [&](RowReader &reader) {
+            rows.append(readRegisterRow(reader));
+            running += rows.last().transaction.amount;
+            rows.last().runningBalance = running;
         });
-    if (opening)
-        rows.prepend(*opening);
     return rows;
 }
 
@@ -176,11 +190,8 @@ bool TransactionRepository::insert(const Transaction &t) {
                        "transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
                        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                        "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-        QVariantList{t.id, t.accountId, date(t.date), t.payee, t.memo, t.amount,
-                     textOrNull(t.categoryId), t.checkNumber, flag(t.cleared), flag(t.reconciled),
-                     t.transferLinkId, t.transferDestAccountId, flag(t.isSplit), t.recurringId}
-            + insertBookkeeping(t),
-        "insert", t.accountId);
+        QVariantList{t.id, t.accountId} + ownFields(t) + insertBookkeeping(t), "insert",
+        t.accountId);
 }
 
 bool TransactionRepository::update(const Transaction &t) {
@@ -189,11 +200,7 @@ bool TransactionRepository::update(const Transaction &t) {
                        "check_number=?, cleared=?, reconciled=?, transfer_link_id=?, "
                        "transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
                        "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
-        QVariantList{date(t.date), t.payee, t.memo, t.amount, textOrNull(t.categoryId),
-                     t.checkNumber, flag(t.cleared), flag(t.reconciled), t.transferLinkId,
-                     t.transferDestAccountId, flag(t.isSplit), t.recurringId}
-            + updateBookkeeping(t),
-        "update", t.accountId);
+        ownFields(t) + updateBookkeeping(t), "update", t.accountId);
 }
 
 bool TransactionRepository::softDelete(const QString &id) {

@@ -63,4 +63,7 @@ Q_SIGNALS:
 
 protected:
     void announceChange(const QString &accountId) override;
+
+private:
+    static QVariantList ownFields(const Transaction &transaction);
 };
