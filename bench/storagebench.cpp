@@ -22,6 +22,8 @@
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
+#include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -170,6 +172,7 @@ struct Context {
     std::string prefix;
     QDate quarterFrom;
     QDate quarterTo;
+    std::vector<std::string> inserted;
 };
 
 Context g;
@@ -193,16 +196,50 @@ void removeInserted(const std::vector<std::string> &ids) {
     sqlite3_exec(g.bare->handle(), "COMMIT", nullptr, nullptr, nullptr);
 }
 
+// One benchmark per operation: every iteration runs ours and the bare SQL, in alternating
+// order, so that both see the same machine load and cache state. The benchmark's time is
+// ours; the counters carry both means and their ratio.
 void registerPair(const std::string &name, std::function<std::size_t()> ours,
-                  std::function<std::size_t()> bare) {
-    for (const auto &[side, body] : {std::make_pair("ours", ours), std::make_pair("bare", bare)}) {
-        benchmark::RegisterBenchmark((name + "/" + side).c_str(), [body](benchmark::State &state) {
-            std::size_t rows = 0;
-            for (auto _ : state)
-                benchmark::DoNotOptimize(rows = body());
-            state.counters["rows"] = double(rows);
-        })->Unit(benchmark::kMillisecond);
-    }
+                  std::function<std::size_t()> bare, std::function<void()> cleanup = {}) {
+    benchmark::RegisterBenchmark(
+        name.c_str(),
+        [ours, bare, cleanup](benchmark::State &state) {
+            using Clock = std::chrono::steady_clock;
+            const auto timed = [](const std::function<std::size_t()> &body, std::size_t &rows) {
+                const auto start = Clock::now();
+                rows = body();
+                return std::chrono::duration<double>(Clock::now() - start).count();
+            };
+            double oursTotal = 0;
+            double bareTotal = 0;
+            std::size_t oursRows = 0;
+            std::size_t bareRows = 0;
+            bool oursFirst = true;
+            for (auto _ : state) {
+                double oursTime = 0;
+                if (oursFirst) {
+                    oursTime = timed(ours, oursRows);
+                    bareTotal += timed(bare, bareRows);
+                } else {
+                    bareTotal += timed(bare, bareRows);
+                    oursTime = timed(ours, oursRows);
+                }
+                oursFirst = !oursFirst;
+                oursTotal += oursTime;
+                state.SetIterationTime(oursTime);
+            }
+            if (cleanup)
+                cleanup();
+            if (oursRows != bareRows)
+                state.SkipWithError("ours and bare returned different row counts");
+            const double n = double(state.iterations());
+            state.counters["ours_ms"] = oursTotal * 1000 / n;
+            state.counters["bare_ms"] = bareTotal * 1000 / n;
+            state.counters["ratio"] = oursTotal / bareTotal;
+            state.counters["rows"] = double(oursRows);
+        })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
 }
 
 void registerAll() {
@@ -274,65 +311,62 @@ void registerAll() {
 
     // One insert, committed (the FTS trigger and every index included). The rows are
     // removed again after the run, outside the timing.
-    for (const bool ours : {true, false}) {
-        benchmark::RegisterBenchmark(ours ? "insert/ours" : "insert/bare", [ours](benchmark::State
-                                                                                      &state) {
-            std::vector<std::string> ids;
-            for (auto _ : state) {
-                const Transaction t = newTransaction();
-                ids.push_back(t.id.toStdString());
-                if (ours) {
-                    if (!g.transactions->insert(t))
-                        state.SkipWithError("insert failed");
-                    continue;
-                }
-                // Bound as the repository binds them: empty texts of the record as NULL.
-                const std::string stamp = Timestamps::toText(t.createdAt).toStdString();
-                g.bare->query(kInsertSql,
-                              {ids.back(), t.accountId.toStdString(),
-                               Timestamps::dateToText(t.date).toStdString(), t.payee.toStdString(),
-                               t.memo.toStdString(), static_cast<long long>(t.amount), nullptr,
-                               nullptr, 0LL, 0LL, nullptr, nullptr, 0LL, nullptr, 1LL,
-                               std::string("pending"), nullptr, stamp, stamp});
-            }
-            removeInserted(ids);
-        })->Unit(benchmark::kMillisecond);
-    }
+    registerPair(
+        "insert",
+        [] {
+            const Transaction t = newTransaction();
+            g.inserted.push_back(t.id.toStdString());
+            return std::size_t(g.transactions->insert(t) ? 1 : 0);
+        },
+        [] {
+            // Bound as the repository binds them: empty texts of the record as NULL.
+            const Transaction t = newTransaction();
+            g.inserted.push_back(t.id.toStdString());
+            const std::string stamp = Timestamps::toText(t.createdAt).toStdString();
+            g.bare->query(kInsertSql,
+                          {g.inserted.back(), t.accountId.toStdString(),
+                           Timestamps::dateToText(t.date).toStdString(), t.payee.toStdString(),
+                           t.memo.toStdString(), static_cast<long long>(t.amount), nullptr, nullptr,
+                           0LL, 0LL, nullptr, nullptr, 0LL, nullptr, 1LL, std::string("pending"),
+                           nullptr, stamp, stamp});
+            return std::size_t(sqlite3_changes(g.bare->handle()));
+        },
+        [] {
+            removeInserted(g.inserted);
+            g.inserted.clear();
+        });
 }
 
 // ---- Reporting: our figure, the bare one, and their ratio ------------------------------
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // With --benchmark_repetitions the medians are compared, else the single runs.
     void ReportRuns(const std::vector<Run> &runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)
+                || (!median && run.repetitions > 1))
                 continue;
-            const std::string name = run.benchmark_name();
-            const auto slash = name.rfind('/');
-            const double ms = run.GetAdjustedRealTime()
-                              * benchmark::GetTimeUnitMultiplier(benchmark::kMillisecond)
-                              / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            m_times[name.substr(0, slash)][name.substr(slash + 1)] = ms;
+            const auto counter = [&run](const char *name) {
+                const auto it = run.counters.find(name);
+                return it == run.counters.end() ? 0.0 : double(it->second);
+            };
+            m_rows[run.run_name.function_name]
+                = {counter("ours_ms"), counter("bare_ms"), counter("ratio")};
         }
     }
 
     void Finalize() override {
         ConsoleReporter::Finalize();
         std::printf("\n%-24s %12s %12s %8s\n", "operation", "ours (ms)", "bare (ms)", "ratio");
-        for (const auto &[name, sides] : m_times) {
-            const auto ours = sides.find("ours");
-            const auto bare = sides.find("bare");
-            if (ours == sides.end() || bare == sides.end())
-                continue;
-            std::printf("%-24s %12.3f %12.3f %8.2f\n", name.c_str(), ours->second, bare->second,
-                        ours->second / bare->second);
-        }
+        for (const auto &[name, row] : m_rows)
+            std::printf("%-24s %12.3f %12.3f %8.2f\n", name.c_str(), row[0], row[1], row[2]);
     }
 
 private:
-    std::map<std::string, std::map<std::string, double>> m_times;
+    std::map<std::string, std::array<double, 3>> m_rows;
 };
 
 std::string firstText(const std::string &sql) {
