@@ -79,8 +79,8 @@ protected:
     }
 
     // The operations whose statements differ between the synchronised tables only by the
-    // table's name.
-    // Announces the change with accountId when it executed.
+    // table's name. Each announces a change it made; softDeleteRow with accountId, the
+    // others with the account id they were given, or none.
     bool softDeleteRow(const QString &table, const QString &id, const char *operation,
                        const QString &accountId = QString());
     int softDeleteAllOfAccount(const QString &table, const QString &accountId);

@@ -89,7 +89,8 @@ void tst_AppState::repositoriesInMemberOrder() {
                                     state.splitLineRepository(),
                                     state.recurringRepository(),
                                     state.reconciliationRepository()};
-    QCOMPARE(state.children(), expected);
+    // The services and the rest follow the repositories.
+    QCOMPARE(state.children().mid(0, expected.size()), expected);
 
     // Choosing an account remembers it; choosing it again writes nothing.
     QSignalSpy written(state.preferencesRepository(), &PreferencesRepository::changed);
