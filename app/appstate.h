@@ -6,13 +6,19 @@
 #include <QObject>
 #include <QString>
 
+class AccountRepository;
+class CategoryRepository;
 class Database;
+class PreferencesRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class SplitLineRepository;
+class TransactionRepository;
 
 // The central state object: owns the database and everything built on it, for the life of
 // the process. Widget-free, so that the command-line companion can bring it up on a
 // QCoreApplication.
-class AppState : public QObject
-{
+class AppState : public QObject {
     Q_OBJECT
 
 public:
@@ -23,8 +29,18 @@ public:
     bool initialize();
 
     Database *database() const { return m_database; }
+    AccountRepository *accountRepository() const { return m_accountRepository; }
+    TransactionRepository *transactionRepository() const { return m_transactionRepository; }
+    CategoryRepository *categoryRepository() const { return m_categoryRepository; }
+    PreferencesRepository *preferencesRepository() const { return m_preferencesRepository; }
+    SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
+    RecurringRepository *recurringRepository() const { return m_recurringRepository; }
+    ReconciliationRepository *reconciliationRepository() const {
+        return m_reconciliationRepository;
+    }
 
     QString currentAccountId() const { return m_currentAccountId; }
+    // Also remembers the account in the "lastViewedAccountId" preference.
     void setCurrentAccountId(const QString &accountId);
 
     // The process-wide first day of the week (1 = Monday ... 7 = Sunday) used by every
@@ -37,6 +53,14 @@ Q_SIGNALS:
     void databaseReady();
 
 private:
-    Database *m_database = nullptr; // Owned (Qt child).
+    // All owned (Qt children), created by initialize() in this order.
+    Database *m_database = nullptr;
+    AccountRepository *m_accountRepository = nullptr;
+    TransactionRepository *m_transactionRepository = nullptr;
+    CategoryRepository *m_categoryRepository = nullptr;
+    PreferencesRepository *m_preferencesRepository = nullptr;
+    SplitLineRepository *m_splitLineRepository = nullptr;
+    RecurringRepository *m_recurringRepository = nullptr;
+    ReconciliationRepository *m_reconciliationRepository = nullptr;
     QString m_currentAccountId;
 };

@@ -59,6 +59,8 @@ QList<Database::Migration> Database::migrations()
     return {
         {1, QStringLiteral("initial"), QStringLiteral(":/sql/sql/migrations/001_initial.sql")},
         {2, QStringLiteral("recon_sync"), QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
+        {3, QStringLiteral("perf_indexes"),
+         QStringLiteral(":/sql/sql/migrations/003_perf_indexes.sql")},
     };
 }
 

@@ -63,6 +63,7 @@ void tst_Database::splitBuiltInScripts_data()
     QTest::addColumn<int>("count");
     QTest::addRow("initial") << ":/sql/sql/migrations/001_initial.sql" << 19;
     QTest::addRow("recon_sync") << ":/sql/sql/migrations/002_recon_sync.sql" << 7;
+    QTest::addRow("perf_indexes") << ":/sql/sql/migrations/003_perf_indexes.sql" << 3;
 }
 
 void tst_Database::splitBuiltInScripts()
@@ -116,8 +117,9 @@ void tst_Database::splitTrickyInputs()
 void tst_Database::scriptsKeepCrlf()
 {
     // Read in binary mode: the resources must carry the CRLF line ends byte for byte.
-    for (const char *path : {":/sql/sql/migrations/001_initial.sql",
-                             ":/sql/sql/migrations/002_recon_sync.sql"}) {
+    for (const char *path :
+         {":/sql/sql/migrations/001_initial.sql", ":/sql/sql/migrations/002_recon_sync.sql",
+          ":/sql/sql/migrations/003_perf_indexes.sql"}) {
         QFile f(QString::fromLatin1(path));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
@@ -140,6 +142,8 @@ void tst_Database::freshDatabase()
     QCOMPARE(schemaObjects(db.connection(), "index"),
              (QStringList{"idx_split_lines_transaction_id", "idx_transactions_account_id",
                           "idx_transactions_category_id", "idx_transactions_date",
+                          "idx_transactions_live_account_amount",
+                          "idx_transactions_live_account_date", "idx_transactions_live_payee",
                           "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
     QCOMPARE(schemaObjects(db.connection(), "trigger"),
              (QStringList{"transactions_ad", "transactions_ai", "transactions_au"}));
@@ -153,6 +157,9 @@ void tst_Database::freshDatabase()
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 2);
     QCOMPARE(q.value(1).toString(), QStringLiteral("recon_sync"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 3);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("perf_indexes"));
     QVERIFY(!q.next());
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
@@ -196,9 +203,10 @@ void tst_Database::upgradeFromVersionOne()
     QVERIFY(db.open(path));
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.count(), 2);
     QCOMPARE(applied.first().at(0).toInt(), 2);
     QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
+    QCOMPARE(applied.last().at(0).toInt(), 3);
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT created_at, updated_at, version, sync_status, server_id, deleted_at "
@@ -216,23 +224,23 @@ void tst_Database::failingMigrationRollsBack()
 {
     QTemporaryDir dir;
     const QString script = writeScript(
-        dir, "003_bad.sql",
+        dir, "004_bad.sql",
         "CREATE TABLE good (id INTEGER);\r\nINSERT INTO good VALUES (1);\r\nCREATE TABLE broken (;\r\n");
     Database db;
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QVERIFY(db.runMigrations());
 
     QList<Database::Migration> list = Database::migrations();
-    list.append({3, "bad", script});
+    list.append({4, "bad", script});
     QSignalSpy errors(&db, &Database::migrationError);
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Migration 3 failed: .*\nStatement: CREATE TABLE broken"));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Migration 4 failed: .*\nStatement: CREATE TABLE broken"));
     QVERIFY(!db.runMigrations(list));
     QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().at(0).toInt(), 3);
+    QCOMPARE(errors.first().at(0).toInt(), 4);
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 2);
+    QCOMPARE(q.value(0).toInt(), 3);
     QVERIFY(q.exec("SELECT count(*) FROM sqlite_master WHERE name = 'good'") && q.next());
     QCOMPARE(q.value(0).toInt(), 0);
 }
@@ -240,12 +248,12 @@ void tst_Database::failingMigrationRollsBack()
 void tst_Database::missingScriptStops()
 {
     QTemporaryDir dir;
-    const QString later = writeScript(dir, "004.sql", "CREATE TABLE later (id INTEGER);");
+    const QString later = writeScript(dir, "005.sql", "CREATE TABLE later (id INTEGER);");
     Database db;
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QList<Database::Migration> list = Database::migrations();
-    list.append({3, "gone", ":/sql/sql/migrations/999_missing.sql"});
-    list.append({4, "later", later});
+    list.append({4, "gone", ":/sql/sql/migrations/999_missing.sql"});
+    list.append({5, "later", later});
     QSignalSpy errors(&db, &Database::migrationError);
     QTest::ignoreMessage(QtCriticalMsg, "Cannot read migration file: :/sql/sql/migrations/999_missing.sql");
     QVERIFY(!db.runMigrations(list));
@@ -254,7 +262,7 @@ void tst_Database::missingScriptStops()
              QStringLiteral("Cannot read migration file: :/sql/sql/migrations/999_missing.sql"));
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 2);
+    QCOMPARE(q.value(0).toInt(), 3);
 }
 
 void tst_Database::dataDirectory()

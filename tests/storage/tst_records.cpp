@@ -18,6 +18,8 @@ private Q_SLOTS:
     void enumFallbacks();
     void identifiers();
     void timestamps();
+    void parsingAgreesWithQt_data();
+    void parsingAgreesWithQt();
 };
 
 void tst_Records::enumTexts()
@@ -128,6 +130,32 @@ void tst_Records::timestamps()
     QVERIFY(!Timestamps::dateFromText("2026-02-30").isValid());
     QVERIFY(!Timestamps::dateFromText("").isValid());
     QVERIFY(Timestamps::dateToText(QDate()).isEmpty());
+}
+
+void tst_Records::parsingAgreesWithQt_data()
+{
+    QTest::addColumn<QString>("text");
+    for (const char *text :
+         {"2026-01-02T10:00:00Z", "1999-12-31T23:59:59Z", "2024-02-29T00:00:00Z",
+          "2023-02-29T00:00:00Z", "2026-13-01T00:00:00Z", "2026-01-02T24:00:00Z",
+          "2026-01-02T23:60:00Z", "2026-01-02T10:00:00+02:00", "2026-01-02T10:00:00.500Z",
+          "2026-01-02 10:00:00Z", "2026-01-02T10:00:00", "0000-01-01T00:00:00Z",
+          "2026-01-02", "2026-1-02", "2026-02-30", "20260102", "2026-01-0x", "abcd-ef-gh"})
+        QTest::addRow("%s", text) << QString::fromLatin1(text);
+}
+
+// The stored forms are read by a fast path; every text must read as Qt's parsers read it.
+void tst_Records::parsingAgreesWithQt()
+{
+    QFETCH(QString, text);
+    const QDateTime expected = QDateTime::fromString(text, Qt::ISODate);
+    const QDateTime actual = Timestamps::fromText(text);
+    QCOMPARE(actual.isValid(), expected.isValid());
+    if (expected.isValid()) {
+        QCOMPARE(actual, expected.toUTC());
+        QCOMPARE(actual.timeSpec(), Qt::UTC);
+    }
+    QCOMPARE(Timestamps::dateFromText(text), QDate::fromString(text, Qt::ISODate));
 }
 
 QTEST_GUILESS_MAIN(tst_Records)

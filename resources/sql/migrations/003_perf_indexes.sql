@@ -1,0 +1,13 @@
+-- Migration 003: Indexes over live transactions for the register, payees and balances
+
+-- The register of one account, oldest first, and its earliest date.
+CREATE INDEX IF NOT EXISTS idx_transactions_live_account_date
+    ON transactions(account_id, date, created_at) WHERE deleted_at IS NULL;
+
+-- The payee list (read from the index alone) and the payee autofill.
+CREATE INDEX IF NOT EXISTS idx_transactions_live_payee
+    ON transactions(payee, account_id, date, created_at) WHERE deleted_at IS NULL;
+
+-- Account balances, summed from the index alone.
+CREATE INDEX IF NOT EXISTS idx_transactions_live_account_amount
+    ON transactions(account_id, amount) WHERE deleted_at IS NULL;

@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "account.h"
+#include "repository.h"
+
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+#include <optional>
+
+class AccountRepository : public Repository {
+    Q_OBJECT
+
+public:
+    explicit AccountRepository(Database *database, QObject *parent = nullptr);
+
+    // Live accounts by sort order, then name (binary collation).
+    QList<Account> findAll() const;
+    // Also soft-deleted accounts.
+    std::optional<Account> findById(const QString &id) const;
+    QList<Account> findDeleted() const;
+    // Every pending row, soft-deleted ones included, so that deletions reach the server.
+    QList<Account> findPending() const;
+    // The balance of every live account: its starting balance plus the sum of its live
+    // transactions, keyed by account id. One aggregate query, for the sidebar.
+    QHash<QString, qint64> balances() const;
+
+    bool insert(const Account &account);
+    bool update(const Account &account);
+    bool softDelete(const QString &id);
+    bool restore(const QString &id);
+    // (account id, sort order) pairs, in one database transaction. Changes neither version
+    // nor sync status, so a new order alone is not sent to the server.
+    bool updateSortOrder(const QList<QPair<QString, int>> &order);
+    bool markSynced(const QString &id, const QString &serverId);
+    int markAllPendingForResync();
+
+    static Account readAccount(RowReader &row);
+
+Q_SIGNALS:
+    void accountsChanged();
+
+protected:
+    void announceChange(const QString &accountId) override;
+
+private:
+    static QVariantList ownFields(const Account &account);
+};

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "recurringtransaction.h"
+#include "repository.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class RecurringRepository : public Repository {
+    Q_OBJECT
+
+public:
+    explicit RecurringRepository(Database *database, QObject *parent = nullptr);
+
+    // Live rules, earliest next due date first.
+    QList<RecurringTransaction> findAll() const;
+    // Also soft-deleted rules.
+    std::optional<RecurringTransaction> findById(const QString &id) const;
+    // Live, active rules due today (local date) or earlier.
+    QList<RecurringTransaction> findDue() const;
+    // Every pending row, soft-deleted ones included.
+    QList<RecurringTransaction> findPending() const;
+
+    // Both warn first when the rule's next due date is broken (invalid or before 2000), and
+    // then save anyway: an old date is stored, an invalid one fails on NOT NULL.
+    bool insert(const RecurringTransaction &rule);
+    // Never changes account_id or created_at.
+    bool update(const RecurringTransaction &rule);
+    bool softDelete(const QString &id);
+    int softDeleteByAccount(const QString &accountId);
+    bool markSynced(const QString &id, const QString &serverId);
+    int markAllPendingForResync();
+
+    static bool isBrokenDueDate(const QDate &date);
+    static RecurringTransaction readRule(RowReader &row);
+
+Q_SIGNALS:
+    void recurringChanged();
+
+protected:
+    void announceChange(const QString &accountId) override;
+
+private:
+    static QVariantList ownFields(const RecurringTransaction &rule);
+    void warnIfBroken(const RecurringTransaction &rule, const char *operation) const;
+};

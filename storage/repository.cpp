@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "repository.h"
+
+#include "database.h"
+#include "storagelog.h"
+
+#include <QSqlError>
+
+Repository::Repository(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database) {}
+
+QSqlQuery Repository::newQuery() const {
+    QSqlQuery query(m_database->connection());
+    // Rows are read once, in order: no need for the driver to cache them.
+    query.setForwardOnly(true);
+    return query;
+}
+
+bool Repository::execute(QSqlQuery &query, const QString &sql, const QVariantList &values,
+                         const char *operation) const {
+    bool ok = query.prepare(sql);
+    if (ok) {
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        ok = query.exec();
+    }
+    if (!ok && operation)
+        logFailure(operation, query.lastError().text());
+    return ok;
+}
+
+bool Repository::write(const QString &sql, const QVariantList &values,
+                       const char *operation) const {
+    QSqlQuery query = newQuery();
+    return execute(query, sql, values, operation);
+}
+
+bool Repository::change(const QString &sql, const QVariantList &values, const char *operation,
+                        const QString &subject) {
+    const bool ok = write(sql, values, operation);
+    if (ok)
+        announceChange(subject);
+    return ok;
+}
+
+int Repository::writeCount(const QString &sql, const QVariantList &values,
+                           const char *operation) const {
+    QSqlQuery query = newQuery();
+    if (!execute(query, sql, values, operation))
+        return 0;
+    return qMax(0, query.numRowsAffected());
+}
+
+void Repository::logFailure(const char *operation, const QString &error) const {
+    qCWarning(lcStorage).noquote()
+        << QStringLiteral("%1::%2 failed:")
+               .arg(QLatin1String(metaObject()->className()), QLatin1String(operation))
+        << error;
+}
+
+bool Repository::softDeleteRow(const QString &table, const QString &id, const char *operation,
+                               const QString &accountId) {
+    const QString now = nowText();
+    return change(QStringLiteral("UPDATE %1 SET deleted_at=?, sync_status='pending', updated_at=? "
+                                 "WHERE id=?")
+                      .arg(table),
+                  {now, now, id}, operation, accountId);
+}
+
+int Repository::softDeleteAllOfAccount(const QString &table, const QString &accountId) {
+    const QString now = nowText();
+    const int changed = writeCount(QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, "
+                                                  "sync_status = 'pending' WHERE account_id = ? "
+                                                  "AND deleted_at IS NULL")
+                                       .arg(table),
+                                   {now, now, accountId}, "softDeleteByAccount");
+    if (changed > 0)
+        announceChange(accountId);
+    return changed;
+}
+
+bool Repository::markSyncedRow(const QString &table, const QString &id, const QString &serverId) {
+    return write(
+        QStringLiteral("UPDATE %1 SET sync_status='synced', server_id=? WHERE id=?").arg(table),
+        {serverId, id}, nullptr);
+}
+
+int Repository::markAllPendingRows(const QString &table) {
+    const int changed = writeCount(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE "
+                                                  "deleted_at IS NULL AND sync_status != 'pending'")
+                                       .arg(table),
+                                   {}, "markAllPendingForResync");
+    if (changed > 0)
+        announceChange(QString());
+    return changed;
+}
+
+QVariant Repository::textOrNull(const QString &text) {
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+QVariant Repository::date(const QDate &value) {
+    return Timestamps::dateToText(value);
+}
+
+QVariant Repository::timestamp(const QDateTime &value) {
+    return Timestamps::toText(value);
+}
+
+QString Repository::nowText() {
+    return Timestamps::toText(Timestamps::nowUtc());
+}

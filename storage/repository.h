@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "rowreader.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+class Database;
+
+// What every repository shares: it prepares a statement on the one connection, binds the
+// values positionally, executes it and, for the writes that report, logs
+// "<Class>::<operation> failed:" with the driver's text. Reads that fail look empty.
+// No cache: every call goes to the database.
+class Repository : public QObject {
+    Q_OBJECT
+
+public:
+    Database *database() const { return m_database; }
+
+protected:
+    Repository(Database *database, QObject *parent);
+
+    // Emits the concrete repository's change signal. subject is what the signal carries,
+    // where it carries anything: the account id for transactions (empty when any account
+    // may have changed), the key for preferences.
+    virtual void announceChange(const QString &subject) = 0;
+
+    // Prepares, binds and executes on query (forward-only). With an operation name a
+    // failure is logged; without one it stays silent.
+    bool execute(QSqlQuery &query, const QString &sql, const QVariantList &values,
+                 const char *operation = nullptr) const;
+    // A write of one statement; true when it executed.
+    bool write(const QString &sql, const QVariantList &values, const char *operation) const;
+    // A write that announces itself with the change signal when it executed.
+    bool change(const QString &sql, const QVariantList &values, const char *operation,
+                const QString &subject = QString());
+    // A write whose result is the number of changed rows (0 on failure).
+    int writeCount(const QString &sql, const QVariantList &values, const char *operation) const;
+    void logFailure(const char *operation, const QString &error) const;
+
+    // Runs a read and hands every row to visit, in order; false when the statement failed.
+    template<typename Visitor>
+    bool forEachRow(const QString &sql, const QVariantList &values, Visitor visit) const {
+        QSqlQuery query = newQuery();
+        if (!execute(query, sql, values))
+            return false;
+        while (query.next()) {
+            RowReader row(query);
+            visit(row);
+        }
+        return true;
+    }
+
+    template<typename Record, typename Mapper>
+    QList<Record> readList(const QString &sql, const QVariantList &values, Mapper map) const {
+        QList<Record> records;
+        forEachRow(sql, values, [&](RowReader &row) { records.append(map(row)); });
+        return records;
+    }
+
+    template<typename Record, typename Mapper>
+    std::optional<Record> readFirst(const QString &sql, const QVariantList &values,
+                                    Mapper map) const {
+        QSqlQuery query = newQuery();
+        if (!execute(query, sql, values) || !query.next())
+            return std::nullopt;
+        RowReader row(query);
+        return map(row);
+    }
+
+    // The operations whose statements differ between the synchronised tables only by the
+    // table's name. Each announces a change it made; softDeleteRow with accountId, the
+    // others with the account id they were given, or none.
+    bool softDeleteRow(const QString &table, const QString &id, const char *operation,
+                       const QString &accountId = QString());
+    int softDeleteAllOfAccount(const QString &table, const QString &accountId);
+    bool markSyncedRow(const QString &table, const QString &id, const QString &serverId);
+    int markAllPendingRows(const QString &table);
+
+    QSqlQuery newQuery() const;
+
+    // Binding conventions.
+    static QVariant textOrNull(const QString &text);
+    static QVariant flag(bool value) { return value ? 1 : 0; }
+    static QVariant date(const QDate &value);
+    static QVariant timestamp(const QDateTime &value);
+    static QString nowText();
+
+    // The bookkeeping values that insert binds after the record's own fields:
+    // version, sync_status, server_id, created_at, updated_at.
+    template<typename Record> static QVariantList insertBookkeeping(const Record &record) {
+        return {record.version, syncStatusToString(record.syncStatus), record.serverId,
+                timestamp(record.createdAt), timestamp(record.updatedAt)};
+    }
+    // What update binds last: version, sync_status, server_id, updated_at, then the id.
+    template<typename Record> static QVariantList updateBookkeeping(const Record &record) {
+        return {record.version, syncStatusToString(record.syncStatus), record.serverId,
+                timestamp(record.updatedAt), record.id};
+    }
+
+private:
+    Database *m_database; // Not owned.
+};

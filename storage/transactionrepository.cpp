@@ -1,0 +1,227 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "transactionrepository.h"
+
+namespace {
+
+const QString kColumns = QStringLiteral(
+    "t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, t.check_number, "
+    "t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, t.is_split, "
+    "t.recurring_id, t.version, t.sync_status, t.server_id, t.created_at, t.updated_at, "
+    "t.deleted_at");
+const QString kTable = QStringLiteral("transactions");
+
+QString select(const char *rest) {
+    return QStringLiteral("SELECT %1 FROM transactions t ").arg(kColumns) + QLatin1String(rest);
+}
+
+// The register and the search add the category's name as the 21st column.
+QString selectWithCategory(const char *from) {
+    return QStringLiteral("SELECT %1, c.name AS category_name FROM transactions t ").arg(kColumns)
+           + QLatin1String(from);
+}
+
+const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
+
+} // namespace
+
+TransactionRepository::TransactionRepository(Database *database, QObject *parent)
+    : Repository(database, parent) {}
+
+// The columns that insert and update both write, in statement order. An empty category is
+// NULL: category_id is a foreign key.
+QVariantList TransactionRepository::ownFields(const Transaction &t) {
+    return {date(t.date),
+            t.payee,
+            t.memo,
+            t.amount,
+            textOrNull(t.categoryId),
+            t.checkNumber,
+            flag(t.cleared),
+            flag(t.reconciled),
+            t.transferLinkId,
+            t.transferDestAccountId,
+            flag(t.isSplit),
+            t.recurringId};
+}
+
+Transaction TransactionRepository::readTransaction(RowReader &row) {
+    Transaction t;
+    t.id = row.text();
+    t.accountId = row.text();
+    t.date = row.date();
+    t.payee = row.text();
+    t.memo = row.text();
+    t.amount = row.money();
+    t.categoryId = row.text();
+    t.checkNumber = row.text();
+    t.cleared = row.flag();
+    t.reconciled = row.flag();
+    t.transferLinkId = row.text();
+    t.transferDestAccountId = row.text();
+    t.isSplit = row.flag();
+    t.recurringId = row.text();
+    row.readBookkeeping(t);
+    return t;
+}
+
+RegisterRow TransactionRepository::readRegisterRow(RowReader &row) {
+    RegisterRow r;
+    r.transaction = readTransaction(row);
+    r.categoryName = row.text();
+    return r;
+}
+
+QList<Transaction> TransactionRepository::findByAccount(const QString &accountId) const {
+    return readList<Transaction>(select("WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER "
+                                        "BY t.date DESC, t.created_at DESC"),
+                                 {accountId}, readTransaction);
+}
+
+std::optional<Transaction> TransactionRepository::findById(const QString &id) const {
+    return readFirst<Transaction>(select("WHERE t.id = ?"), {id}, readTransaction);
+}
+
+QList<Transaction> TransactionRepository::findPending() const {
+    return readList<Transaction>(select("WHERE t.sync_status = 'pending'"), {}, readTransaction);
+}
+
+QList<Transaction> TransactionRepository::findUnreconciled(const QString &accountId) const {
+    return readList<Transaction>(select("WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
+                                        "t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
+                                 {accountId}, readTransaction);
+}
+
+QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId) const {
+    const qint64 startingBalance
+        = readFirst<qint64>(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
+                            {accountId}, [](RowReader &row) { return row.money(); })
+              .value_or(0);
+
+    QList<RegisterRow> rows;
+    if (startingBalance != 0) {
+        const QDate earliest
+            = readFirst<QDate>(QStringLiteral("SELECT date FROM transactions WHERE account_id = ? "
+                                              "AND deleted_at IS NULL ORDER BY date ASC LIMIT 1"),
+                               {accountId}, [](RowReader &row) { return row.date(); })
+                  .value_or(QDate());
+        RegisterRow opening;
+        opening.transaction.payee = kOpeningBalancePayee;
+        opening.transaction.amount = startingBalance;
+        opening.transaction.date = earliest.isValid() ? earliest : QDate::currentDate();
+        opening.transaction.cleared = true;
+        opening.transaction.reconciled = true;
+        opening.runningBalance = startingBalance;
+        rows.append(opening);
+    }
+
+    qint64 running = startingBalance;
+    forEachRow(
+        selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE t.account_id = "
+                           "? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"),
+        {accountId}, [&](RowReader &reader) {
+            rows.append(readRegisterRow(reader));
+            running += rows.last().transaction.amount;
+            rows.last().runningBalance = running;
+        });
+    return rows;
+}
+
+QList<RegisterRow> TransactionRepository::search(const QString &text,
+                                                 const SearchFilter &filter) const {
+    QString sql;
+    QVariantList values;
+    if (text.isEmpty()) {
+        sql = selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE "
+                                 "t.deleted_at IS NULL");
+    } else {
+        sql = selectWithCategory("JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN "
+                                 "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
+                                 "AND transactions_fts MATCH ?");
+        values << text;
+    }
+    if (!filter.accountId.isEmpty()) {
+        sql += QLatin1String(" AND t.account_id = ?");
+        values << filter.accountId;
+    }
+    if (!filter.categoryId.isEmpty()) {
+        sql += QLatin1String(" AND t.category_id = ?");
+        values << filter.categoryId;
+    }
+    if (filter.fromDate.isValid()) {
+        sql += QLatin1String(" AND t.date >= ?");
+        values << date(filter.fromDate);
+    }
+    if (filter.toDate.isValid()) {
+        sql += QLatin1String(" AND t.date <= ?");
+        values << date(filter.toDate);
+    }
+    if (filter.cleared) {
+        sql += QLatin1String(" AND t.cleared = ?");
+        values << flag(*filter.cleared);
+    }
+    sql += QLatin1String(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
+    return readList<RegisterRow>(sql, values, readRegisterRow);
+}
+
+QStringList TransactionRepository::payees() const {
+    return readList<QString>(QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE "
+                                            "deleted_at IS NULL AND payee != '' ORDER BY payee"),
+                             {}, [](RowReader &row) { return row.text(); });
+}
+
+QStringList TransactionRepository::payees(const QString &) const {
+    return payees();
+}
+
+std::optional<Transaction> TransactionRepository::lastByPayee(const QString &payee,
+                                                              const QString &accountId) const {
+    return readFirst<Transaction>(select("WHERE t.payee = ? AND t.account_id = ? AND "
+                                         "t.deleted_at IS NULL ORDER BY t.date DESC, "
+                                         "t.created_at DESC LIMIT 1"),
+                                  {payee, accountId}, readTransaction);
+}
+
+bool TransactionRepository::insert(const Transaction &t) {
+    return change(
+        QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, amount, "
+                       "category_id, check_number, cleared, reconciled, transfer_link_id, "
+                       "transfer_dest_account_id, is_split, recurring_id, version, sync_status, "
+                       "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                       "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        QVariantList{t.id, t.accountId} + ownFields(t) + insertBookkeeping(t), "insert",
+        t.accountId);
+}
+
+bool TransactionRepository::update(const Transaction &t) {
+    return change(
+        QStringLiteral("UPDATE transactions SET date=?, payee=?, memo=?, amount=?, category_id=?, "
+                       "check_number=?, cleared=?, reconciled=?, transfer_link_id=?, "
+                       "transfer_dest_account_id=?, is_split=?, recurring_id=?, version=?, "
+                       "sync_status=?, server_id=?, updated_at=? WHERE id=?"),
+        ownFields(t) + updateBookkeeping(t), "update", t.accountId);
+}
+
+bool TransactionRepository::softDelete(const QString &id) {
+    const std::optional<Transaction> existing = findById(id);
+    if (!existing)
+        return false;
+    return softDeleteRow(kTable, id, "softDelete", existing->accountId);
+}
+
+int TransactionRepository::softDeleteByAccount(const QString &accountId) {
+    return softDeleteAllOfAccount(kTable, accountId);
+}
+
+bool TransactionRepository::markSynced(const QString &id, const QString &serverId) {
+    return markSyncedRow(kTable, id, serverId);
+}
+
+int TransactionRepository::markAllPendingForResync() {
+    return markAllPendingRows(kTable);
+}
+
+void TransactionRepository::announceChange(const QString &accountId) {
+    Q_EMIT transactionsChanged(accountId);
+}

@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "registerrow.h"
+#include "repository.h"
+#include "searchfilter.h"
+#include "transaction.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class TransactionRepository : public Repository {
+    Q_OBJECT
+
+public:
+    explicit TransactionRepository(Database *database, QObject *parent = nullptr);
+
+    // Live transactions of one account, newest first.
+    QList<Transaction> findByAccount(const QString &accountId) const;
+    // Also soft-deleted transactions.
+    std::optional<Transaction> findById(const QString &id) const;
+    // Every pending row, soft-deleted ones included, so that deletions reach the server.
+    QList<Transaction> findPending() const;
+    // Live, unreconciled transactions of one account, oldest first.
+    QList<Transaction> findUnreconciled(const QString &accountId) const;
+
+    // The register of one account, oldest first, with running balances. A non-zero starting
+    // balance comes first as a synthetic "Opening Balance" row with an empty id, dated on the
+    // earliest live transaction (today when there is none).
+    QList<RegisterRow> registerRows(const QString &accountId) const;
+    // Full-text search: text is an FTS5 query, passed on unchanged; an empty text searches
+    // by the filter alone. Newest first, at most 200 rows; a query FTS5 cannot parse gives
+    // no rows.
+    QList<RegisterRow> search(const QString &text, const SearchFilter &filter = {}) const;
+    // Every payee of a live transaction, once each, sorted (binary collation).
+    QStringList payees() const;
+    // The same list: the forms pass their account, but payees are shared by all accounts.
+    QStringList payees(const QString &accountId) const;
+    // The newest live transaction of this payee in this account, for autofill.
+    std::optional<Transaction> lastByPayee(const QString &payee, const QString &accountId) const;
+
+    bool insert(const Transaction &transaction);
+    // Never changes account_id or created_at.
+    bool update(const Transaction &transaction);
+    // False, silently, when there is no such row. Leaves the other leg of a transfer and any
+    // split lines alone.
+    bool softDelete(const QString &id);
+    int softDeleteByAccount(const QString &accountId);
+    bool markSynced(const QString &id, const QString &serverId);
+    int markAllPendingForResync();
+
+    static Transaction readTransaction(RowReader &row);
+    static RegisterRow readRegisterRow(RowReader &row);
+
+Q_SIGNALS:
+    // accountId is empty when any account may have changed.
+    void transactionsChanged(const QString &accountId);
+
+protected:
+    void announceChange(const QString &accountId) override;
+
+private:
+    static QVariantList ownFields(const Transaction &transaction);
+};

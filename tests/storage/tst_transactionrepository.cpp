@@ -1,0 +1,353 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "accountrepository.h"
+#include "categoryrepository.h"
+#include "testdatabase.h"
+#include "testrecords.h"
+#include "transactionrepository.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace TestRecords;
+
+namespace {
+
+struct Fixture {
+    TestDatabase db;
+    AccountRepository accounts{db.database()};
+    CategoryRepository categories{db.database()};
+    TransactionRepository transactions{db.database()};
+
+    explicit Fixture(qint64 startingBalance = 0) {
+        accounts.insert(account("a1", "Checking", startingBalance));
+        accounts.insert(account("a2", "Savings"));
+    }
+};
+
+QStringList ids(const QList<RegisterRow> &rows) {
+    QStringList result;
+    for (const RegisterRow &row : rows)
+        result << row.transaction.id;
+    return result;
+}
+
+} // namespace
+
+class tst_TransactionRepository : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundTripAndUpdate();
+    void registerRows_data();
+    void registerRows();
+    void registerShowsCategoryNames();
+    void softDeleteVisibility();
+    void softDeleteUnknownAndByAccount();
+    void search_data();
+    void search();
+    void searchByDateRangeAndFilters();
+    void payees();
+    void lastByPayee();
+    void failedInsertIsLogged();
+};
+
+void tst_TransactionRepository::roundTripAndUpdate() {
+    Fixture f;
+    QVERIFY(f.categories.insert(category("food", "Food")));
+    QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+    Transaction t = transaction("t1", "a1", QDate(2026, 2, 3), -1234, "Grocer", "weekly shop");
+    t.categoryId = "food";
+    t.checkNumber = "1001";
+    t.cleared = true;
+    t.transferLinkId = "t2";
+    t.transferDestAccountId = "a2";
+    t.isSplit = true;
+    t.recurringId = "r1";
+    t.serverId = "srv";
+    t.syncStatus = SyncStatus::Synced;
+    t.version = 3;
+    QVERIFY(f.transactions.insert(t));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), QStringLiteral("a1"));
+
+    auto read = f.transactions.findById("t1");
+    QVERIFY(read);
+    QCOMPARE(read->date, t.date);
+    QCOMPARE(read->amount, t.amount);
+    QCOMPARE(read->categoryId, t.categoryId);
+    QCOMPARE(read->checkNumber, t.checkNumber);
+    QVERIFY(read->cleared && !read->reconciled && read->isSplit);
+    QCOMPARE(read->transferLinkId, t.transferLinkId);
+    QCOMPARE(read->transferDestAccountId, t.transferDestAccountId);
+    QCOMPARE(read->recurringId, t.recurringId);
+    QCOMPARE(read->syncStatus, SyncStatus::Synced);
+    QCOMPARE(read->version, 3);
+    QCOMPARE(read->createdAt, t.createdAt);
+
+    // update never moves the row or rewrites its creation time.
+    t.accountId = "a2";
+    t.createdAt = stamp(999);
+    t.categoryId.clear();
+    t.reconciled = true;
+    QVERIFY(f.transactions.update(t));
+    read = f.transactions.findById("t1");
+    QCOMPARE(read->accountId, QStringLiteral("a1"));
+    QCOMPARE(read->createdAt, stamp());
+    QVERIFY(read->reconciled);
+    QCOMPARE(f.db.scalar("SELECT category_id IS NULL FROM transactions").toInt(), 1);
+    QCOMPARE(f.transactions.findUnreconciled("a1").size(), 0);
+}
+
+void tst_TransactionRepository::registerRows_data() {
+    QTest::addColumn<qint64>("startingBalance");
+    QTest::addColumn<bool>("withTransactions");
+    QTest::addColumn<QStringList>("expectedIds");
+    QTest::addColumn<QList<qint64>>("expectedBalances");
+    QTest::addColumn<QDate>("openingDate");
+
+    // t-late is dated 2024-03-01 (-100), t-early 2024-02-01 (+50), t-tie 2024-02-01 but
+    // created later (+10).
+    QTest::addRow("opening row dated on the earliest transaction")
+        << qint64(500) << true << QStringList{"", "t-early", "t-tie", "t-late"}
+        << QList<qint64>{500, 550, 560, 460} << QDate(2024, 2, 1);
+    QTest::addRow("no transactions: opening row dated today")
+        << qint64(500) << false << QStringList{""} << QList<qint64>{500} << QDate::currentDate();
+    QTest::addRow("zero starting balance: no opening row")
+        << qint64(0) << true << QStringList{"t-early", "t-tie", "t-late"}
+        << QList<qint64>{50, 60, -40} << QDate();
+    QTest::addRow("negative starting balance")
+        << qint64(-20) << true << QStringList{"", "t-early", "t-tie", "t-late"}
+        << QList<qint64>{-20, 30, 40, -60} << QDate(2024, 2, 1);
+}
+
+void tst_TransactionRepository::registerRows() {
+    QFETCH(qint64, startingBalance);
+    QFETCH(bool, withTransactions);
+    QFETCH(QStringList, expectedIds);
+    QFETCH(QList<qint64>, expectedBalances);
+    QFETCH(QDate, openingDate);
+
+    Fixture f(startingBalance);
+    if (withTransactions) {
+        QVERIFY(
+            f.transactions.insert(transaction("t-tie", "a1", QDate(2024, 2, 1), 10, "P", "", 5)));
+        QVERIFY(f.transactions.insert(transaction("t-late", "a1", QDate(2024, 3, 1), -100)));
+        QVERIFY(f.transactions.insert(transaction("t-early", "a1", QDate(2024, 2, 1), 50)));
+        // Neither another account's row nor a deleted one counts.
+        QVERIFY(f.transactions.insert(transaction("other", "a2", QDate(2020, 1, 1), 7)));
+        QVERIFY(f.transactions.insert(transaction("gone", "a1", QDate(2020, 1, 1), 1000)));
+        QVERIFY(f.transactions.softDelete("gone"));
+    }
+
+    const QList<RegisterRow> rows = f.transactions.registerRows("a1");
+    QCOMPARE(ids(rows), expectedIds);
+    QList<qint64> balances;
+    for (const RegisterRow &row : rows)
+        balances << row.runningBalance;
+    QCOMPARE(balances, expectedBalances);
+    if (openingDate.isValid()) {
+        const Transaction &opening = rows.first().transaction;
+        QCOMPARE(opening.payee, QStringLiteral("Opening Balance"));
+        QCOMPARE(opening.amount, startingBalance);
+        QCOMPARE(opening.date, openingDate);
+        QVERIFY(opening.cleared && opening.reconciled);
+        QVERIFY(opening.accountId.isEmpty());
+        QVERIFY(rows.first().categoryName.isEmpty());
+    }
+}
+
+void tst_TransactionRepository::registerShowsCategoryNames() {
+    Fixture f;
+    QVERIFY(f.categories.insert(category("food", "Food")));
+    Transaction t = transaction("t1", "a1", QDate(2026, 1, 1), -5);
+    t.categoryId = "food";
+    QVERIFY(f.transactions.insert(t));
+    QVERIFY(f.transactions.insert(transaction("t2", "a1", QDate(2026, 1, 2), -5)));
+    // A deleted category still names its transactions.
+    QVERIFY(f.categories.softDelete("food"));
+    const QList<RegisterRow> rows = f.transactions.registerRows("a1");
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0).categoryName, QStringLiteral("Food"));
+    QCOMPARE(rows.at(1).categoryName, QString());
+}
+
+void tst_TransactionRepository::softDeleteVisibility() {
+    Fixture f;
+    QVERIFY(
+        f.transactions.insert(transaction("t1", "a1", QDate(2026, 1, 1), -5, "Bakery", "bread")));
+    QVERIFY(f.transactions.markSynced("t1", "srv"));
+    QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+    QVERIFY(f.transactions.softDelete("t1"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), QStringLiteral("a1"));
+
+    QVERIFY(f.transactions.registerRows("a1").isEmpty());
+    QVERIFY(f.transactions.findByAccount("a1").isEmpty());
+    QVERIFY(f.transactions.search("bread").isEmpty());
+    QVERIFY(f.transactions.search("").isEmpty());
+    QVERIFY(f.transactions.payees().isEmpty());
+    QVERIFY(!f.transactions.lastByPayee("Bakery", "a1"));
+
+    const auto deleted = f.transactions.findById("t1");
+    QVERIFY(deleted && deleted->deletedAt);
+    QCOMPARE(deleted->syncStatus, SyncStatus::Pending);
+    QCOMPARE(f.transactions.findPending().size(), 1);
+    QCOMPARE(f.db.scalar("SELECT deleted_at = updated_at FROM transactions").toInt(), 1);
+}
+
+void tst_TransactionRepository::softDeleteUnknownAndByAccount() {
+    Fixture f;
+    QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+    QVERIFY(!f.transactions.softDelete("missing"));
+    QCOMPARE(changed.count(), 0);
+
+    QVERIFY(f.transactions.insert(transaction("t1", "a1", QDate(2026, 1, 1), 1)));
+    QVERIFY(f.transactions.insert(transaction("t2", "a1", QDate(2026, 1, 2), 2)));
+    QVERIFY(f.transactions.insert(transaction("t3", "a2", QDate(2026, 1, 2), 3)));
+    changed.clear();
+    QCOMPARE(f.transactions.softDeleteByAccount("a1"), 2);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), QStringLiteral("a1"));
+    QCOMPARE(f.transactions.softDeleteByAccount("a1"), 0);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(f.transactions.findByAccount("a2").size(), 1);
+
+    QCOMPARE(f.transactions.markAllPendingForResync(), 0);
+    QVERIFY(f.transactions.markSynced("t3", "s"));
+    QCOMPARE(f.transactions.markAllPendingForResync(), 1);
+    QCOMPARE(changed.last().first().toString(), QString());
+}
+
+void tst_TransactionRepository::search_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("expectedIds");
+    QTest::addRow("word in memo") << "coffee" << QStringList{"t2", "t1"};
+    QTest::addRow("prefix") << "coff*" << QStringList{"t2", "t1"};
+    QTest::addRow("partial word") << "coff" << QStringList{};
+    QTest::addRow("payee word, any case") << "BEANERY" << QStringList{"t2"};
+    QTest::addRow("check number") << "1042" << QStringList{"t3"};
+    QTest::addRow("all words, any column") << "beanery morning" << QStringList{"t2"};
+    QTest::addRow("phrase") << "\"morning coffee\"" << QStringList{"t2"};
+    QTest::addRow("phrase out of order") << "\"coffee morning\"" << QStringList{};
+    QTest::addRow("or") << "rent OR beanery" << QStringList{"t3", "t2"};
+    QTest::addRow("lone double quote") << "\"" << QStringList{};
+    QTest::addRow("unbalanced quote") << "\"coffee" << QStringList{};
+}
+
+void tst_TransactionRepository::search() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, expectedIds);
+    Fixture f;
+    QVERIFY(f.transactions.insert(
+        transaction("t1", "a1", QDate(2026, 1, 1), -3, "Cafe", "coffee beans")));
+    QVERIFY(f.transactions.insert(
+        transaction("t2", "a2", QDate(2026, 1, 5), -4, "The Beanery", "morning coffee")));
+    Transaction rent = transaction("t3", "a1", QDate(2026, 1, 9), -900, "Landlord", "rent");
+    rent.checkNumber = "1042";
+    QVERIFY(f.transactions.insert(rent));
+
+    // A query FTS5 cannot parse is an empty result, not a logged failure.
+    QTest::failOnWarning(QRegularExpression(".*"));
+    const QList<RegisterRow> rows = f.transactions.search(text);
+    QCOMPARE(ids(rows), expectedIds);
+    for (const RegisterRow &row : rows)
+        QCOMPARE(row.runningBalance, 0);
+}
+
+void tst_TransactionRepository::searchByDateRangeAndFilters() {
+    Fixture f;
+    QVERIFY(f.categories.insert(category("food", "Food")));
+    // 250 rows in January (plus one before, one after); the newest 200 come back.
+    QDate day(2026, 1, 1);
+    for (int i = 0; i < 250; ++i) {
+        Transaction t = transaction(QStringLiteral("t%1").arg(i, 3, 10, QChar('0')),
+                                    i % 2 ? "a1" : "a2", day.addDays(i % 31), -i, "P", "", i);
+        t.cleared = i % 3 == 0;
+        if (i % 5 == 0)
+            t.categoryId = "food";
+        QVERIFY(f.transactions.insert(t));
+    }
+    QVERIFY(f.transactions.insert(transaction("before", "a1", QDate(2025, 12, 31), 1)));
+    QVERIFY(f.transactions.insert(transaction("after", "a1", QDate(2026, 2, 1), 1)));
+
+    SearchFilter range;
+    range.fromDate = QDate(2026, 1, 1);
+    range.toDate = QDate(2026, 1, 31);
+    const QList<RegisterRow> rows = f.transactions.search(QString(), range);
+    QCOMPARE(rows.size(), 200);
+    for (int i = 1; i < rows.size(); ++i) {
+        const Transaction &a = rows.at(i - 1).transaction;
+        const Transaction &b = rows.at(i).transaction;
+        QVERIFY(a.date > b.date || (a.date == b.date && a.createdAt > b.createdAt));
+    }
+    QCOMPARE(rows.first().transaction.date, QDate(2026, 1, 31));
+    QVERIFY(!ids(rows).contains("before") && !ids(rows).contains("after"));
+
+    SearchFilter narrow = range;
+    narrow.accountId = "a1";
+    narrow.categoryId = "food";
+    narrow.cleared = true;
+    const QList<RegisterRow> filtered = f.transactions.search(QString(), narrow);
+    // Odd, a multiple of 5 and of 3: 15, 45, ..., 225.
+    QCOMPARE(filtered.size(), 8);
+    for (const RegisterRow &row : filtered) {
+        QCOMPARE(row.transaction.accountId, QStringLiteral("a1"));
+        QCOMPARE(row.categoryName, QStringLiteral("Food"));
+        QVERIFY(row.transaction.cleared);
+    }
+    narrow.cleared = false;
+    QCOMPARE(f.transactions.search(QString(), narrow).size(), 17);
+}
+
+void tst_TransactionRepository::payees() {
+    Fixture f;
+    int n = 0;
+    for (const char *payee : {"bakery", "Zoo", "Bakery", "", "bakery", "Acme"}) {
+        ++n;
+        QVERIFY(
+            f.transactions.insert(transaction(QStringLiteral("t%1").arg(n), n % 2 ? "a1" : "a2",
+                                              QDate(2026, 1, 1), 1, QString::fromLatin1(payee))));
+    }
+    const QStringList expected{"Acme", "Bakery", "Zoo", "bakery"};
+    QCOMPARE(f.transactions.payees(), expected);
+    QCOMPARE(f.transactions.payees("a1"), expected);
+}
+
+void tst_TransactionRepository::lastByPayee() {
+    Fixture f;
+    QVERIFY(f.transactions.insert(transaction("old", "a1", QDate(2026, 1, 1), -1, "Grocer")));
+    QVERIFY(f.transactions.insert(
+        transaction("tie-early", "a1", QDate(2026, 1, 5), -2, "Grocer", "", 1)));
+    QVERIFY(f.transactions.insert(
+        transaction("tie-late", "a1", QDate(2026, 1, 5), -3, "Grocer", "", 2)));
+    QVERIFY(
+        f.transactions.insert(transaction("other-account", "a2", QDate(2026, 2, 1), -4, "Grocer")));
+    QVERIFY(
+        f.transactions.insert(transaction("other-case", "a1", QDate(2026, 2, 1), -5, "grocer")));
+    QCOMPARE(f.transactions.lastByPayee("Grocer", "a1")->id, QStringLiteral("tie-late"));
+    QVERIFY(!f.transactions.lastByPayee("Nobody", "a1"));
+}
+
+void tst_TransactionRepository::failedInsertIsLogged() {
+    Fixture f;
+    QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression("^TransactionRepository::insert failed: .*FOREIGN KEY"));
+    QVERIFY(!f.transactions.insert(transaction("t1", "no-such-account", QDate(2026, 1, 1), 1)));
+    Transaction undated = transaction("t2", "a1", QDate(), 1);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^TransactionRepository::insert failed: .*NOT NULL"));
+    QVERIFY(!f.transactions.insert(undated));
+    Transaction update = transaction("t3", "a1", QDate(2026, 1, 1), 1);
+    QVERIFY(f.transactions.insert(update));
+    update.categoryId = "missing";
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression("^TransactionRepository::update failed: .*FOREIGN KEY"));
+    QVERIFY(!f.transactions.update(update));
+    QCOMPARE(changed.count(), 1);
+}
+
+QTEST_GUILESS_MAIN(tst_TransactionRepository)
+#include "tst_transactionrepository.moc"
