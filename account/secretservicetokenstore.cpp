@@ -89,7 +89,15 @@ bool SecretServiceTokenStore::save(const QString &key, const QString &value) {
     const gboolean stored = secret_password_store_sync(
         tokenSchema(), SECRET_COLLECTION_DEFAULT, label.constData(), secret.constData(), nullptr,
         &error, "service", service.constData(), "key", keyBytes.constData(), nullptr);
-    return !takeError(error, "save") && stored;
+    const bool ok = !takeError(error, "save") && stored;
+    // A service that answers but cannot store (a locked keyring nobody can unlock) leaves the
+    // sign-in in memory only; say so once rather than on every token.
+    if (!ok && !m_saveFailureReported) {
+        m_saveFailureReported = true;
+        qCWarning(lcTindAccount).noquote()
+            << "The Secret Service did not store the sign-in: it lasts until the program ends";
+    }
+    return ok;
 }
 
 bool SecretServiceTokenStore::remove(const QString &key) {

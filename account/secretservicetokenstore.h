@@ -22,6 +22,7 @@ public:
 
 private:
     QString m_service;
+    bool m_saveFailureReported = false;
 };
 
 } // namespace TindAccount
