@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "clientconfig.h"
+#include "device.h"
+#include "group.h"
+#include "groupinvitation.h"
+#include "profile.h"
+#include "urlopener.h"
+
+#include <QJsonObject>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+namespace TindAccount {
+
+class ApiClient;
+class AuthClient;
+
+// The account service: profile, group membership and invitations, devices.
+class AccountClient : public QObject {
+    Q_OBJECT
+
+public:
+    using ProfileCallback = std::function<void(const Profile &profile)>;
+    using GroupCallback = std::function<void(const Group &group)>;
+    using InvitationCallback = std::function<void(const GroupInvitation &invitation)>;
+    using DevicesCallback = std::function<void(const QList<Device> &devices)>;
+    using BoolCallback = std::function<void(bool ok)>;
+
+    AccountClient(ApiClient *accountApi, AuthClient *auth, const ClientConfig &config,
+                  QObject *parent = nullptr);
+    ~AccountClient() override;
+
+    void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
+
+    void getProfile(ProfileCallback callback);
+    void getGroup(GroupCallback callback);
+    void inviteByEmail(const QString &email, InvitationCallback callback);
+    void generateInviteCode(InvitationCallback callback);
+    void joinGroup(const QString &code, BoolCallback callback);
+    void leaveGroup();
+    void removeMember(const QString &accountId);
+    void revokeInvitation(const QString &invitationId);
+    void getDevices(DevicesCallback callback);
+    void removeDevice(const QString &deviceId);
+    void registerDevice();
+    void deleteAccount(BoolCallback callback);
+    void openAccountPortal();
+
+    // The body registerDevice() sends for this machine.
+    QJsonObject deviceRegistration() const;
+    // The platform's machine id, else the first 32 hex digits of SHA-256 of the host name.
+    static QString deviceFingerprint();
+
+Q_SIGNALS:
+    void groupChanged();
+
+private:
+    void afterGroupChange(const BoolCallback &callback);
+
+    QPointer<ApiClient> m_api;   // Not owned.
+    QPointer<AuthClient> m_auth; // Not owned.
+    QString m_appId;
+    QString m_appName;
+    QString m_appVersion;
+    QString m_portalUrl;
+    UrlOpener m_urlOpener = openInSystemBrowser;
+};
+
+} // namespace TindAccount

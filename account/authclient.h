@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "authstate.h"
+#include "session.h"
+#include "urlopener.h"
+#include "user.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+namespace TindAccount {
+
+class ApiClient;
+class TokenManager;
+
+// The signed-in state: browser sign-in through a loopback redirect, start-up restore, refresh,
+// sign-out, and the user-level calls of the auth realm.
+class AuthClient : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(TindAccount::AuthState state READ state NOTIFY stateChanged)
+    Q_PROPERTY(bool isAuthenticated READ isAuthenticated NOTIFY stateChanged)
+
+public:
+    using UserCallback = std::function<void(const User &user)>;
+    using BoolCallback = std::function<void(bool ok)>;
+    using SessionsCallback = std::function<void(const QList<Session> &sessions)>;
+
+    AuthClient(const QString &authBaseUrl, const QString &realmSlug, const QString &clientId,
+               ApiClient *authApi, TokenManager *tokens, QObject *parent = nullptr);
+    ~AuthClient() override;
+
+    AuthState state() const { return m_state; }
+    bool isAuthenticated() const { return m_state == AuthState::SignedIn; }
+
+    void setUrlOpener(UrlOpener opener) { m_urlOpener = std::move(opener); }
+
+    void initialize();
+    void login();
+    void logout();
+    void refreshToken(BoolCallback done);
+
+    void fetchCurrentUser(UserCallback callback);
+    void updateProfile(const QString &displayName, UserCallback callback);
+    void changePassword(const QString &currentPassword, const QString &newPassword,
+                        BoolCallback callback);
+    void listSessions(SessionsCallback callback);
+    void revokeSession(const QString &sessionId);
+
+    User currentUser() const { return m_currentUser; }
+    QString currentUserId() const;
+
+Q_SIGNALS:
+    void stateChanged(TindAccount::AuthState state);
+    void loginSucceeded();
+    void loginFailed(const QString &error);
+    void logoutCompleted();
+
+private:
+    void setupRefreshCallback();
+    void handleCallback(const QUrl &url);
+    void setState(AuthState state);
+
+    QString m_authBaseUrl;
+    QString m_realmSlug;
+    QString m_clientId;
+    QPointer<ApiClient> m_authApi;   // Not owned.
+    QPointer<TokenManager> m_tokens; // Not owned.
+    AuthState m_state = AuthState::Initial;
+    User m_currentUser;
+    UrlOpener m_urlOpener = openInSystemBrowser;
+    // Whether the last refresh exchange ended without any HTTP answer: such a failure says
+    // nothing about the tokens, so they are kept.
+    bool m_lastRefreshUnanswered = false;
+};
+
+} // namespace TindAccount

@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "sharemember.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+namespace TindAccount {
+
+// Where the sharing dialog lists, adds and removes the people an item is shared with. The
+// application implements it; the dialog never talks to the network itself.
+class SharingBackend : public QObject {
+    Q_OBJECT
+
+public:
+    using MembersCallback = std::function<void(const QList<ShareMember> &members)>;
+    using ShareCallback = std::function<void(bool ok, const QString &error)>;
+    using RemoveCallback = std::function<void(bool ok)>;
+
+    using QObject::QObject;
+
+    virtual void listMembers(const QString &itemId, MembersCallback callback) = 0;
+    // userIdOrEmail: a user id, or an e-mail address (contains "@"). An empty role means "member".
+    virtual void shareWith(const QString &itemId, const QString &userIdOrEmail, const QString &role,
+                           ShareCallback callback)
+        = 0;
+    virtual void removeShare(const QString &itemId, const QString &shareId, RemoveCallback callback)
+        = 0;
+};
+
+} // namespace TindAccount
