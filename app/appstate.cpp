@@ -6,10 +6,12 @@
 #include "accountrepository.h"
 #include "applog.h"
 #include "categoryrepository.h"
+#include "categoryservice.h"
 #include "database.h"
 #include "preferencesrepository.h"
 #include "reconciliationrepository.h"
 #include "recurringrepository.h"
+#include "recurringservice.h"
 #include "splitlinerepository.h"
 #include "transactionrepository.h"
 
@@ -51,6 +53,10 @@ bool AppState::initialize() {
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
 
+    m_categoryService = new CategoryService(m_categoryRepository, this);
+    m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository,
+                                              m_accountRepository, this);
+
     // An unusable stored week start leaves the locale's.
     if (const auto stored = m_preferencesRepository->value(kWeekStartKey)) {
         bool ok = false;
@@ -58,6 +64,10 @@ bool AppState::initialize() {
         if (ok && day >= 1 && day <= 7)
             setWeekStartDay(static_cast<Qt::DayOfWeek>(day));
     }
+
+    // A failed seeding leaves no category and is tried again at the next start; the program
+    // is usable without the defaults.
+    m_categoryService->ensureDefaults();
 
     // Taken over unchecked: a deleted or unknown account is still the current one.
     if (const auto lastViewed = m_preferencesRepository->value(kLastViewedAccountKey))

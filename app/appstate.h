@@ -8,10 +8,12 @@
 
 class AccountRepository;
 class CategoryRepository;
+class CategoryService;
 class Database;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class RecurringService;
 class SplitLineRepository;
 class TransactionRepository;
 
@@ -38,6 +40,8 @@ public:
     ReconciliationRepository *reconciliationRepository() const {
         return m_reconciliationRepository;
     }
+    CategoryService *categoryService() const { return m_categoryService; }
+    RecurringService *recurringService() const { return m_recurringService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Also remembers the account in the "lastViewedAccountId" preference.
@@ -62,5 +66,7 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    CategoryService *m_categoryService = nullptr;
+    RecurringService *m_recurringService = nullptr;
     QString m_currentAccountId;
 };

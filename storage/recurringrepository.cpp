@@ -119,6 +119,12 @@ bool RecurringRepository::softDelete(const QString &id) {
     return softDeleteRow(kTable, id, nullptr);
 }
 
+bool RecurringRepository::deactivate(const QString &id) {
+    return change(QStringLiteral("UPDATE recurring_transactions SET is_active=0, "
+                                 "sync_status='pending', updated_at=? WHERE id=?"),
+                  {nowText(), id}, "deactivate");
+}
+
 int RecurringRepository::softDeleteByAccount(const QString &accountId) {
     return softDeleteAllOfAccount(kTable, accountId);
 }

@@ -32,6 +32,9 @@ public:
     // Never changes account_id or created_at.
     bool update(const RecurringTransaction &rule);
     bool softDelete(const QString &id);
+    // Takes a rule out of service without rewriting its other columns, so that a rule whose
+    // stored next due date cannot be written back (unparsable, empty) can still be stopped.
+    bool deactivate(const QString &id);
     int softDeleteByAccount(const QString &accountId);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();

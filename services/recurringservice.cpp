@@ -1,0 +1,209 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "recurringservice.h"
+
+#include "database.h"
+#include "identifiers.h"
+#include "recurringrepository.h"
+#include "savepoint.h"
+#include "servicelog.h"
+#include "timestamps.h"
+#include "transaction.h"
+#include "transactionrepository.h"
+
+#include <optional>
+
+RecurringService::RecurringService(RecurringRepository *recurring,
+                                   TransactionRepository *transactions, AccountRepository *accounts,
+                                   QObject *parent)
+    : QObject(parent)
+    , m_recurring(recurring)
+    , m_transactions(transactions)
+    , m_accounts(accounts) {}
+
+QDate RecurringService::nextOccurrence(const QDate &date, Frequency frequency) {
+    switch (frequency) {
+    case Frequency::Daily:
+        return date.addDays(1);
+    case Frequency::Weekly:
+        return date.addDays(7);
+    case Frequency::Biweekly:
+        return date.addDays(14);
+    case Frequency::Monthly:
+        return date.addMonths(1);
+    case Frequency::Quarterly:
+        return date.addMonths(3);
+    case Frequency::SemiAnnual:
+        return date.addMonths(6);
+    case Frequency::Annual:
+        return date.addYears(1);
+    }
+    return date.addMonths(1);
+}
+
+QString RecurringService::occurrenceId(const QString &ruleId, const QDate &date,
+                                       bool destinationLeg) {
+    QString name = ruleId + QLatin1Char(':') + Timestamps::dateToText(date);
+    if (destinationLeg)
+        name += QLatin1String(":dest");
+    return Identifiers::nameBasedId(Identifiers::recurringNamespace(), name);
+}
+
+bool RecurringService::isBrokenDate(const QDate &date) {
+    return RecurringRepository::isBrokenDueDate(date);
+}
+
+// One step forward; a rule that moves past its end date goes out of service, but one that
+// lands exactly on it stays active so that the last occurrence is still posted.
+void RecurringService::advance(RecurringTransaction &rule) const {
+    rule.nextDueDate = nextOccurrence(rule.nextDueDate, rule.frequency);
+    rule.updatedAt = Timestamps::nowUtc();
+    rule.syncStatus = SyncStatus::Pending;
+    if (rule.endDate && *rule.endDate != rule.nextDueDate && rule.nextDueDate > *rule.endDate)
+        rule.isActive = false;
+}
+
+bool RecurringService::confirm(const RecurringTransaction &given) {
+    std::optional<RecurringTransaction> rule = m_recurring->findById(given.id);
+    if (!rule || rule->deletedAt)
+        return false;
+
+    if (isBrokenDate(rule->nextDueDate)) {
+        qCWarning(lcServices).noquote()
+            << "RecurringService::confirm refusing record with broken date:" << rule->id
+            << rule->payee << Timestamps::dateToText(rule->nextDueDate)
+            << "— quarantining (deactivating)";
+        m_recurring->deactivate(rule->id);
+        return false;
+    }
+
+    const QDateTime now = Timestamps::nowUtc();
+    Transaction posted;
+    posted.id = occurrenceId(rule->id, rule->nextDueDate, false);
+    posted.accountId = rule->accountId;
+    posted.date = rule->nextDueDate;
+    posted.payee = rule->payee;
+    posted.memo = rule->memo;
+    posted.amount = rule->amount;
+    posted.categoryId = rule->categoryId;
+    posted.recurringId = rule->id;
+    posted.createdAt = posted.updatedAt = now;
+
+    // A transfer with one leg, or a posting whose rule did not advance (and so would be
+    // refused as a duplicate forever after), would be worse than no posting at all.
+    Savepoint scope(m_recurring->database()->connection());
+    if (!scope.isOpen() || !m_transactions->insert(posted))
+        return false;
+
+    if (!rule->transferDestAccountId.isEmpty()) {
+        Transaction other = posted;
+        other.id = occurrenceId(rule->id, rule->nextDueDate, true);
+        other.accountId = rule->transferDestAccountId;
+        other.amount = -rule->amount;
+        other.transferLinkId = posted.id;
+        other.transferDestAccountId = rule->accountId;
+        if (!m_transactions->insert(other))
+            return false;
+        posted.transferLinkId = other.id;
+        posted.transferDestAccountId = rule->transferDestAccountId;
+        if (!m_transactions->update(posted))
+            return false;
+    }
+
+    advance(*rule);
+    if (!m_recurring->update(*rule) || !scope.commit())
+        return false;
+
+    Q_EMIT pendingCountChanged(pendingCount());
+    return true;
+}
+
+bool RecurringService::skip(const RecurringTransaction &given) {
+    std::optional<RecurringTransaction> rule = m_recurring->findById(given.id);
+    if (!rule || rule->deletedAt)
+        return false;
+    advance(*rule);
+    if (!m_recurring->update(*rule))
+        return false;
+    Q_EMIT pendingCountChanged(pendingCount());
+    return true;
+}
+
+int RecurringService::confirmAllDue() {
+    int confirmed = 0;
+    for (const RecurringTransaction &rule : m_recurring->findDue()) {
+        if (confirm(rule))
+            ++confirmed;
+    }
+    return confirmed;
+}
+
+void RecurringService::quarantine(const QString &ruleId, const QString &payee, const QDate &nextDue,
+                                  const char *reason) {
+    qCWarning(lcServices).noquote()
+        << "Quarantining recurring" << ruleId << payee << "— auto-deactivating. Reason:" << reason
+        << QStringLiteral("nextDueDate=%1").arg(Timestamps::dateToText(nextDue));
+    if (m_recurring->findById(ruleId))
+        m_recurring->deactivate(ruleId);
+}
+
+int RecurringService::autoPostDue() {
+    const QDate today = QDate::currentDate();
+    int posted = 0;
+    for (const RecurringTransaction &rule : m_recurring->findDue()) {
+        if (!rule.autoPost)
+            continue;
+        if (isBrokenDate(rule.nextDueDate)) {
+            quarantine(rule.id, rule.payee, rule.nextDueDate, "broken next_due_date");
+            continue;
+        }
+        if (!confirm(rule))
+            continue;
+        ++posted;
+
+        // Guards against a schedule that stops advancing or has fallen years behind: a single
+        // run never posts more than a year of daily occurrences of one rule.
+        QDate lastPosted;
+        int caughtUp = 0;
+        bool hitCap = false;
+        while (true) {
+            const std::optional<RecurringTransaction> current = m_recurring->findById(rule.id);
+            if (!current || !current->isActive || current->deletedAt)
+                break;
+            const QDate due = current->nextDueDate;
+            if (!due.isValid())
+                break;
+            if (isBrokenDate(due)) {
+                quarantine(current->id, current->payee, due,
+                           "advanced to broken date during catchup");
+                break;
+            }
+            if (due > today || due == lastPosted)
+                break;
+            lastPosted = due;
+            if (!confirm(*current))
+                break;
+            ++posted;
+            ++caughtUp;
+            if (caughtUp >= kCatchUpCapMark)
+                hitCap = true;
+            if (caughtUp >= kCatchUpLimit)
+                break;
+        }
+        if (hitCap) {
+            if (const auto current = m_recurring->findById(rule.id))
+                quarantine(current->id, current->payee, current->nextDueDate,
+                           "hit catchup cap in single tick");
+        }
+    }
+    return posted;
+}
+
+int RecurringService::pendingCount() const {
+    return m_recurring->findDue().size();
+}
+
+QList<RecurringTransaction> RecurringService::allRecurring() const {
+    return m_recurring->findAll();
+}

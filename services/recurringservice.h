@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "enums.h"
+#include "recurringtransaction.h"
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class AccountRepository;
+class RecurringRepository;
+class TransactionRepository;
+
+// Turns recurring rules into register transactions: confirming and skipping occurrences,
+// posting overdue auto-post rules with a bounded catch-up, and taking rules with impossible
+// dates out of service. Keeps no state of its own: everything lives in the database.
+class RecurringService : public QObject {
+    Q_OBJECT
+
+public:
+    RecurringService(RecurringRepository *recurring, TransactionRepository *transactions,
+                     AccountRepository *accounts, QObject *parent = nullptr);
+
+    // Posts the occurrence due on the rule's next due date and advances the schedule. Only
+    // the id of the argument is used: the rule is read again first. All or nothing: when any
+    // write fails (an occurrence posted before, a missing account) nothing changes.
+    bool confirm(const RecurringTransaction &rule);
+    // Advances the schedule by one step without posting.
+    bool skip(const RecurringTransaction &rule);
+    // Confirms each due rule once; the number confirmed.
+    int confirmAllDue();
+    // Posts every due auto-post rule and catches it up to today; the number of transactions
+    // posted.
+    int autoPostDue();
+    int pendingCount() const;
+    QList<RecurringTransaction> allRecurring() const;
+
+    // The occurrence after date. Month steps clamp to the end of the target month.
+    static QDate nextOccurrence(const QDate &date, Frequency frequency);
+    // Identical on every device for the same rule and date, so that an occurrence is never
+    // posted twice. The destination leg of a transfer gets its own id.
+    static QString occurrenceId(const QString &ruleId, const QDate &date, bool destinationLeg);
+    // Invalid or before 2000-01-01.
+    static bool isBrokenDate(const QDate &date);
+
+    // A run posts at most 1 + kCatchUpLimit occurrences of one rule; a rule that needed
+    // kCatchUpCapMark or more catch-up postings is deactivated afterwards.
+    static constexpr int kCatchUpLimit = 365;
+    static constexpr int kCatchUpCapMark = 364;
+
+Q_SIGNALS:
+    void pendingCountChanged(int count);
+
+private:
+    void advance(RecurringTransaction &rule) const;
+    void quarantine(const QString &ruleId, const QString &payee, const QDate &nextDue,
+                    const char *reason);
+
+    RecurringRepository *m_recurring;      // Not owned.
+    TransactionRepository *m_transactions; // Not owned.
+    AccountRepository *m_accounts;         // Not owned.
+};

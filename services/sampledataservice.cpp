@@ -1,0 +1,372 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "sampledataservice.h"
+
+#include "database.h"
+#include "savepoint.h"
+#include "servicelog.h"
+#include "timestamps.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+namespace {
+
+const QString kChecking = QStringLiteral("sample-acct-checking");
+const QString kSavings = QStringLiteral("sample-acct-savings");
+const QString kVisa = QStringLiteral("sample-acct-visa");
+
+struct SampleAccount {
+    const QString &id;
+    const char *name;
+    const char *type;
+    const char *institution;
+    const char *last4;
+    qint64 startingBalance;
+};
+
+const SampleAccount kAccounts[] = {
+    {kChecking, QT_TRANSLATE_NOOP("SampleDataService", "Main Checking"), "checking",
+     QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"), "4521", 250000},
+    {kSavings, QT_TRANSLATE_NOOP("SampleDataService", "Savings"), "savings",
+     QT_TRANSLATE_NOOP("SampleDataService", "Riverbend Credit Union"), "8834", 1000000},
+    {kVisa, QT_TRANSLATE_NOOP("SampleDataService", "Visa Rewards"), "credit_card",
+     QT_TRANSLATE_NOOP("SampleDataService", "Summit Bank"), "7712", 0},
+};
+
+// A category is named by its default name and, for a child, its parent's. The names are the
+// default categories' own texts, translated in their context so that they match the
+// categories seeded in the same language.
+struct CategoryRef {
+    const char *parent;
+    const char *name;
+};
+
+const CategoryRef kNoCategory{nullptr, nullptr};
+const CategoryRef kSalary{nullptr, "Salary / Wages"};
+const CategoryRef kRent{"Housing", "Rent/Mortgage Payment"};
+const CategoryRef kGroceries{nullptr, "Groceries"};
+const CategoryRef kStreaming{"Entertainment", "Streaming"};
+const CategoryRef kElectric{"Utilities", "Electric"};
+const CategoryRef kInternet{"Utilities", "Internet"};
+const CategoryRef kFuel{"Transportation", "Gas/Fuel"};
+const CategoryRef kAutoInsurance{"Transportation", "Auto Insurance"};
+const CategoryRef kDining{nullptr, "Dining & Restaurants"};
+const CategoryRef kMedical{nullptr, "Medical Expenses"};
+const CategoryRef kDonations{nullptr, "Charitable Donations"};
+const CategoryRef kInterest{nullptr, "Interest Income"};
+const CategoryRef kElectronics{"Shopping", "Electronics"};
+const CategoryRef kSubscriptions{nullptr, "Subscriptions"};
+const CategoryRef kEducation{nullptr, "Education Expenses"};
+
+struct SampleTransaction {
+    const QString &account;
+    int day;
+    const char *payee;
+    const char *memo;
+    qint64 amount;
+    CategoryRef category;
+    const char *check;
+    char status; // R: cleared and reconciled, C: cleared, U: neither
+};
+
+#define SAMPLE(text) QT_TRANSLATE_NOOP("SampleDataService", text)
+
+const SampleTransaction kTransactions[] = {
+    {kChecking, -60, SAMPLE("Brightpath Inc"), SAMPLE("Biweekly paycheck"), 285000, kSalary,
+     nullptr, 'R'},
+    {kChecking, -59, SAMPLE("Pinecrest Apartments"), SAMPLE("February rent"), -145000, kRent,
+     "1041", 'R'},
+    {kChecking, -57, SAMPLE("Greenleaf Market"), SAMPLE("Weekly groceries"), -9862, kGroceries,
+     nullptr, 'R'},
+    {kChecking, -55, SAMPLE("Streamly"), SAMPLE("Monthly subscription"), -1599, kStreaming, nullptr,
+     'R'},
+    {kChecking, -53, SAMPLE("Lakeside Utilities"), SAMPLE("Electric bill"), -11280, kElectric,
+     nullptr, 'R'},
+    {kChecking, -51, SAMPLE("QuickFuel"), SAMPLE("Fuel"), -4210, kFuel, nullptr, 'R'},
+    {kChecking, -50, SAMPLE("Greenleaf Market"), SAMPLE("Weekly groceries"), -12433, kGroceries,
+     nullptr, 'R'},
+    {kChecking, -48, SAMPLE("Fiberlink"), SAMPLE("Internet service"), -6999, kInternet, nullptr,
+     'R'},
+    {kChecking, -46, SAMPLE("Brightpath Inc"), SAMPLE("Biweekly paycheck"), 285000, kSalary,
+     nullptr, 'R'},
+    {kChecking, -44, SAMPLE("Corner Bistro"), SAMPLE("Dinner"), -5640, kDining, nullptr, 'R'},
+    {kChecking, -43, SAMPLE("Greenleaf Market"), SAMPLE("Weekly groceries"), -10718, kGroceries,
+     nullptr, 'R'},
+    {kChecking, -40, SAMPLE("Shieldline Insurance"), SAMPLE("Auto insurance premium"), -13450,
+     kAutoInsurance, nullptr, 'R'},
+    {kChecking, -38, SAMPLE("Wellway Pharmacy"), SAMPLE("Prescription"), -2499, kMedical, nullptr,
+     'R'},
+    {kChecking, -36, SAMPLE("Greenleaf Market"), SAMPLE("Weekly groceries"), -13105, kGroceries,
+     nullptr, 'R'},
+    {kChecking, -35, SAMPLE("Hope Community Church"), SAMPLE("Monthly donation"), -10000,
+     kDonations, "1042", 'R'},
+    {kChecking, -32, SAMPLE("Brightpath Inc"), SAMPLE("Biweekly paycheck"), 285000, kSalary,
+     nullptr, 'R'},
+    {kChecking, -29, SAMPLE("Pinecrest Apartments"), SAMPLE("March rent"), -145000, kRent, "1043",
+     'C'},
+    {kChecking, -27, SAMPLE("Greenleaf Market"), SAMPLE("Weekly groceries"), -11872, kGroceries,
+     nullptr, 'C'},
+    {kChecking, -25, SAMPLE("Streamly"), SAMPLE("Monthly subscription"), -1599, kStreaming, nullptr,
+     'C'},
+    {kChecking, -23, SAMPLE("Lakeside Utilities"), SAMPLE("Electric bill"), -9875, kElectric,
+     nullptr, 'C'},
+    {kChecking, -21, SAMPLE("QuickFuel"), SAMPLE("Fuel"), -3987, kFuel, nullptr, 'C'},
+    {kChecking, -20, SAMPLE("Greenleaf Market"), SAMPLE("Weekly groceries"), -10264, kGroceries,
+     nullptr, 'C'},
+    {kChecking, -18, SAMPLE("Brightpath Inc"), SAMPLE("Biweekly paycheck"), 285000, kSalary,
+     nullptr, 'C'},
+    {kChecking, -16, SAMPLE("Corner Bistro"), SAMPLE("Lunch"), -2875, kDining, nullptr, 'C'},
+    {kChecking, -13, SAMPLE("Greenleaf Market"), SAMPLE("Weekly groceries"), -12950, kGroceries,
+     nullptr, 'C'},
+    {kChecking, -11, SAMPLE("Wellway Pharmacy"), SAMPLE("Pharmacy"), -1850, kMedical, nullptr, 'C'},
+    {kChecking, -8, SAMPLE("Greenleaf Market"), SAMPLE("Weekly groceries"), -11540, kGroceries,
+     nullptr, 'U'},
+    {kChecking, -6, SAMPLE("QuickFuel"), SAMPLE("Fuel"), -4102, kFuel, nullptr, 'U'},
+    {kChecking, -5, SAMPLE("Hope Community Church"), SAMPLE("Monthly donation"), -10000, kDonations,
+     "1044", 'U'},
+    {kChecking, -4, SAMPLE("Brightpath Inc"), SAMPLE("Biweekly paycheck"), 285000, kSalary, nullptr,
+     'U'},
+    {kChecking, -2, SAMPLE("Corner Bistro"), SAMPLE("Dinner"), -6215, kDining, nullptr, 'U'},
+
+    {kSavings, -45, SAMPLE("Riverbend Credit Union"), SAMPLE("Interest payment"), 820, kInterest,
+     nullptr, 'C'},
+    {kSavings, -15, SAMPLE("Riverbend Credit Union"), SAMPLE("Interest payment"), 835, kInterest,
+     nullptr, 'C'},
+
+    {kVisa, -58, SAMPLE("Dash Delivery"), SAMPLE("Food delivery"), -3245, kDining, nullptr, 'C'},
+    {kVisa, -54, SAMPLE("Stellar Coffee"), SAMPLE("Coffee"), -675, kDining, nullptr, 'C'},
+    {kVisa, -50, SAMPLE("Gadget World"), SAMPLE("USB-C charger"), -2999, kElectronics, nullptr,
+     'C'},
+    {kVisa, -45, SAMPLE("CloudWatch Plus"), SAMPLE("Cloud storage"), -999, kSubscriptions, nullptr,
+     'C'},
+    {kVisa, -40, SAMPLE("Payment - Thank You"), SAMPLE("Credit card payment"), 10123, kNoCategory,
+     nullptr, 'C'},
+    {kVisa, -37, SAMPLE("Stellar Coffee"), SAMPLE("Coffee"), -540, kDining, nullptr, 'C'},
+    {kVisa, -33, SAMPLE("TechVault"), SAMPLE("Wireless headphones"), -8999, kElectronics, nullptr,
+     'C'},
+    {kVisa, -25, SAMPLE("BookNest Online"), SAMPLE("Programming books"), -4599, kEducation, nullptr,
+     'C'},
+    {kVisa, -15, SAMPLE("CloudWatch Plus"), SAMPLE("Cloud storage"), -999, kSubscriptions, nullptr,
+     'C'},
+    {kVisa, -10, SAMPLE("Payment - Thank You"), SAMPLE("Credit card payment"), 12993, kNoCategory,
+     nullptr, 'C'},
+    {kVisa, -6, SAMPLE("Dash Delivery"), SAMPLE("Food delivery"), -2870, kDining, nullptr, 'U'},
+    {kVisa, -3, SAMPLE("Stellar Coffee"), SAMPLE("Coffee"), -725, kDining, nullptr, 'U'},
+};
+
+// Checking to savings on these days; the status letters of the checking and savings legs.
+struct SampleTransfer {
+    int day;
+    char checkingStatus;
+    char savingsStatus;
+};
+
+const SampleTransfer kTransfers[] = {{-30, 'R', 'C'}, {0, 'U', 'U'}};
+const qint64 kTransferAmount = 50000;
+
+struct SampleRule {
+    const char *payee;
+    const char *memo;
+    qint64 amount;
+    CategoryRef category;
+    const char *frequency;
+    int nextDueDay;
+    const QString *destination; // the other account of a transfer, or nullptr
+};
+
+const SampleRule kRules[] = {
+    {SAMPLE("Pinecrest Apartments"), SAMPLE("Monthly rent"), -145000, kRent, "monthly", 1, nullptr},
+    {SAMPLE("Brightpath Inc"), SAMPLE("Biweekly paycheck"), 285000, kSalary, "biweekly", 8,
+     nullptr},
+    {SAMPLE("Transfer to Savings"), SAMPLE("Monthly savings"), -50000, kNoCategory, "monthly", 1,
+     &kSavings},
+};
+
+#undef SAMPLE
+
+QString text(const char *source) {
+    return QCoreApplication::translate("SampleDataService", source);
+}
+
+QString sampleId(const char *kind) {
+    return QStringLiteral("sample-%1-%2")
+        .arg(QLatin1String(kind), QUuid::createUuid().toString(QUuid::WithoutBraces).left(8));
+}
+
+QVariant textOrNull(const QString &value) {
+    return value.isEmpty() ? QVariant() : QVariant(value);
+}
+
+// Runs statements on one connection and remembers the first failure for the log.
+class Writer {
+public:
+    Writer(const QSqlDatabase &connection, const char *operation)
+        : m_connection(connection)
+        , m_operation(operation) {}
+
+    bool run(const QString &sql, const QVariantList &values = {}) {
+        QSqlQuery query(m_connection);
+        bool ok = query.prepare(sql);
+        if (ok) {
+            for (const QVariant &value : values)
+                query.addBindValue(value);
+            ok = query.exec();
+        }
+        if (!ok)
+            qCWarning(lcServices).noquote()
+                << QStringLiteral("SampleDataService::%1 failed:").arg(QLatin1String(m_operation))
+                << query.lastError().text();
+        return ok;
+    }
+
+private:
+    QSqlDatabase m_connection;
+    const char *m_operation;
+};
+
+} // namespace
+
+SampleDataService::SampleDataService(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database) {}
+
+bool SampleDataService::hasSampleData() const {
+    QSqlQuery query(m_database->connection());
+    return query.exec(QStringLiteral("SELECT 1 FROM accounts WHERE id LIKE 'sample-%' LIMIT 1"))
+           && query.next();
+}
+
+bool SampleDataService::loadSampleData() {
+    if (hasSampleData())
+        return false;
+
+    const QSqlDatabase connection = m_database->connection();
+    const QString now = Timestamps::toText(Timestamps::nowUtc());
+    const QDate today = QDate::currentDate();
+    auto day = [&today](int offset) { return Timestamps::dateToText(today.addDays(offset)); };
+
+    QHash<QString, QString> categoryIds;
+    {
+        QSqlQuery query(connection);
+        query.exec(QStringLiteral(
+            "SELECT c.id, c.name, p.name AS parent_name FROM categories c LEFT JOIN categories p "
+            "ON c.parent_id = p.id WHERE c.deleted_at IS NULL"));
+        while (query.next()) {
+            const QString id = query.value(0).toString();
+            const QString name = query.value(1).toString();
+            const QString parent = query.value(2).toString();
+            categoryIds.insert(name, id);
+            if (!parent.isEmpty())
+                categoryIds.insert(QStringLiteral("%1/%2").arg(parent, name), id);
+        }
+    }
+    auto category = [&categoryIds](const CategoryRef &ref) -> QVariant {
+        if (!ref.name)
+            return QVariant();
+        QString key = QCoreApplication::translate("CategoryService", ref.name);
+        if (ref.parent)
+            key.prepend(QCoreApplication::translate("CategoryService", ref.parent)
+                        + QLatin1Char('/'));
+        return textOrNull(categoryIds.value(key));
+    };
+
+    Savepoint scope(connection);
+    if (!scope.isOpen())
+        return false;
+    Writer writer(connection, "loadSampleData");
+
+    int sortOrder = 0;
+    for (const SampleAccount &account : kAccounts) {
+        if (!writer.run(QStringLiteral("INSERT INTO accounts (id, name, account_type, currency, "
+                                       "institution, account_number_last4, starting_balance, "
+                                       "sort_order, is_shared, version, sync_status, created_at, "
+                                       "updated_at) VALUES (?, ?, ?, 'USD', ?, ?, ?, ?, 0, 1, "
+                                       "'pending', ?, ?)"),
+                        {account.id, text(account.name), QLatin1String(account.type),
+                         text(account.institution), QLatin1String(account.last4),
+                         account.startingBalance, sortOrder++, now, now}))
+            return false;
+    }
+
+    const QString insertTransaction = QStringLiteral(
+        "INSERT INTO transactions (id, account_id, date, payee, memo, amount, category_id, "
+        "check_number, cleared, reconciled, transfer_link_id, transfer_dest_account_id, is_split, "
+        "version, sync_status, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+        "?, 0, 1, 'pending', ?, ?)");
+    auto insert
+        = [&](const QString &id, const QString &account, int offset, const QString &payee,
+              const QString &memo, qint64 amount, const QVariant &categoryId, const char *check,
+              char status, const QString &link, const QString &destination) {
+              const bool cleared = status == 'C' || status == 'R';
+              return writer.run(insertTransaction,
+                                {id, account, day(offset), payee, memo, amount, categoryId,
+                                 check ? QVariant(QLatin1String(check)) : QVariant(),
+                                 cleared ? 1 : 0, status == 'R' ? 1 : 0, textOrNull(link),
+                                 textOrNull(destination), now, now});
+          };
+
+    for (const SampleTransaction &t : kTransactions) {
+        if (!insert(sampleId("txn"), t.account, t.day, text(t.payee), text(t.memo), t.amount,
+                    category(t.category), t.check, t.status, QString(), QString()))
+            return false;
+    }
+
+    // Each leg names the other leg, as every transfer in the register does.
+    for (const SampleTransfer &transfer : kTransfers) {
+        const QString out = sampleId("xfer");
+        const QString in = sampleId("xfer");
+        const QString memo = tr("Monthly savings");
+        if (!insert(out, kChecking, transfer.day, tr("Transfer to Savings"), memo, -kTransferAmount,
+                    QVariant(), nullptr, transfer.checkingStatus, in, kSavings)
+            || !insert(in, kSavings, transfer.day, tr("Transfer from Checking"), memo,
+                       kTransferAmount, QVariant(), nullptr, transfer.savingsStatus, out,
+                       kChecking))
+            return false;
+    }
+
+    for (const SampleRule &rule : kRules) {
+        if (!writer.run(
+                QStringLiteral("INSERT INTO recurring_transactions (id, account_id, payee, memo, "
+                               "amount, category_id, frequency, start_date, next_due_date, "
+                               "auto_post, is_active, transfer_dest_account_id, version, "
+                               "sync_status, created_at, updated_at) VALUES (?, ?, ?, ?, ?, ?, "
+                               "?, ?, ?, 0, 1, ?, 1, 'pending', ?, ?)"),
+                {sampleId("rec"), kChecking, text(rule.payee), text(rule.memo), rule.amount,
+                 category(rule.category), QLatin1String(rule.frequency), day(-60),
+                 day(rule.nextDueDay), rule.destination ? QVariant(*rule.destination) : QVariant(),
+                 now, now}))
+            return false;
+    }
+
+    return scope.commit();
+}
+
+bool SampleDataService::clearSampleData() {
+    Savepoint scope(m_database->connection());
+    if (!scope.isOpen())
+        return false;
+    Writer writer(m_database->connection(), "clearSampleData");
+    // Children before parents: the foreign keys refuse anything else. Rows the user entered
+    // into a sample account by hand are not the sample's to delete; they make the delete of
+    // that account fail, and with it the whole command.
+    const char *statements[] = {
+        "DELETE FROM split_lines WHERE id LIKE 'sample-%' OR transaction_id IN (SELECT id FROM "
+        "transactions WHERE id LIKE 'sample-%' OR recurring_id LIKE 'sample-%')",
+        "DELETE FROM reconciliations WHERE id LIKE 'sample-%' OR account_id LIKE 'sample-%'",
+        "DELETE FROM transactions WHERE id LIKE 'sample-%' OR recurring_id LIKE 'sample-%'",
+        "DELETE FROM recurring_transactions WHERE id LIKE 'sample-%'",
+        "DELETE FROM accounts WHERE id LIKE 'sample-%'",
+        "DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%'",
+    };
+    for (const char *sql : statements) {
+        if (!writer.run(QLatin1String(sql)))
+            return false;
+    }
+    return scope.commit();
+}
