@@ -8,6 +8,7 @@
 #include "preferencesrepository.h"
 #include "reconciliationrepository.h"
 #include "recurringrepository.h"
+#include "recurringservice.h"
 #include "splitlinerepository.h"
 #include "transactionrepository.h"
 
@@ -47,6 +48,10 @@ void tst_AppState::initializeCreatesDatabase() {
     QSqlQuery q(state.database()->connection());
     QVERIFY(q.exec("SELECT count(*) FROM schema_version") && q.next());
     QCOMPARE(q.value(0).toInt(), 3);
+
+    // A new database starts with the default categories.
+    QCOMPARE(state.categoryRepository()->count(), 56);
+    QCOMPARE(state.recurringService()->parent(), &state);
 }
 
 void tst_AppState::initializeFailsOnUncreatableDirectory() {
