@@ -98,6 +98,12 @@ int CommandRunner::run()
     }
 
     const QString sub = args.size() > 1 ? args.at(1) : QString();
+    m_commandName = command;
+    static const QStringList twoWord = {QStringLiteral("account"), QStringLiteral("import"),
+                                        QStringLiteral("report"), QStringLiteral("backup"),
+                                        QStringLiteral("recurring"), QStringLiteral("sample")};
+    if (twoWord.contains(command) && !sub.isEmpty() && !sub.startsWith(QLatin1Char('-')))
+        m_commandName += QLatin1Char(' ') + sub;
     if (command == QLatin1String("accounts"))
         return commandAccounts(args);
     if (command == QLatin1String("account")) {
@@ -149,7 +155,7 @@ CommandRunner::Parsed CommandRunner::parse(QCommandLineParser &parser, const QSt
         QString text = parser.helpText();
         const int usageEnd = text.indexOf(QLatin1String(" [options]"));
         if (text.startsWith(QLatin1String("Usage: ")) && usageEnd > 0)
-            text.replace(7, usageEnd - 7, QStringLiteral("quillon-cli ") + args.first());
+            text.replace(7, usageEnd - 7, QStringLiteral("quillon-cli ") + m_commandName);
         print(text.toUtf8());
         result.exitCode = Success;
         return result;

@@ -62,5 +62,6 @@ private:
     void printLine(const QString &line);
 
     QStringList m_arguments;
+    QString m_commandName; // as typed, for help texts: "account add"
     std::unique_ptr<AppState> m_state;
 };
