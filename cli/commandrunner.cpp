@@ -1,0 +1,573 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "commandrunner.h"
+
+#include "accountrepository.h"
+#include "appstate.h"
+#include "categoryrepository.h"
+#include "database.h"
+#include "enums.h"
+#include "ledgerwriter.h"
+#include "money.h"
+#include "timestamps.h"
+#include "transactionrepository.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+
+const char kTopLevelHelp[] =
+    "Usage: quillon-cli <command> [options]\n"
+    "\n"
+    "Works on the same database as Tindral Quillon (QUILLON_DATA_DIR, else the per-user\n"
+    "data location). Every command takes --help.\n"
+    "\n"
+    "Commands:\n"
+    "  accounts                      list the accounts with their balances\n"
+    "  account add --name N ...      create an account (optionally with an opening balance)\n"
+    "  register ACCOUNT              show an account's register with running balances\n"
+    "  add ACCOUNT --date D --payee P --amount A ...\n"
+    "                                add a transaction (payee \"[Transfer] NAME\" transfers)\n"
+    "  import csv FILE --account A   import a CSV bank file\n"
+    "  import qif FILE --account A   import a QIF file\n"
+    "  search [TEXT] ...             search transactions in every account\n"
+    "  report KIND ...               category-spending, payee-summary, tax, cash-flow,\n"
+    "                                year-over-year or account-summary\n"
+    "  backup export FILE            write a ZIP backup\n"
+    "  backup import FILE --mode M   merge a ZIP backup (replace, keep-newer, skip)\n"
+    "  recurring list                list the recurring transactions\n"
+    "  recurring post-due            post every due auto-post recurring transaction\n"
+    "  recurring confirm ID          post one occurrence of a recurring transaction\n"
+    "  recurring skip ID             skip one occurrence of a recurring transaction\n"
+    "  sample load | sample clear    load or remove the sample data\n"
+    "\n"
+    "Listings take --format text|csv|json (amounts in minor units in CSV and JSON).\n"
+    "Exit status: 0 success, 1 failure, 2 usage error.\n";
+
+// Amounts as people type them: an optional sign, an optional currency symbol, digits with
+// optional grouping commas and an optional fraction.
+bool looksLikeAmount(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*-?\\s*[$\\x{20AC}\\x{00A3}\\x{00A5}]?\\s*(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d+)?\\s*$"));
+    return pattern.match(text).hasMatch();
+}
+
+QDate parseIsoDate(const QString &text)
+{
+    return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+}
+
+QString clrText(const Transaction &t)
+{
+    if (t.reconciled)
+        return QStringLiteral("R");
+    if (t.cleared)
+        return QStringLiteral("C");
+    return QString();
+}
+
+} // namespace
+
+CommandRunner::CommandRunner(const QStringList &arguments)
+    : m_arguments(arguments)
+{
+}
+
+CommandRunner::~CommandRunner() = default;
+
+int CommandRunner::run()
+{
+    const QStringList args = m_arguments.mid(1);
+    if (args.isEmpty())
+        return usageError(QStringLiteral("missing command (see quillon-cli --help)"));
+
+    const QString command = args.first();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")
+        || command == QLatin1String("help")) {
+        print(kTopLevelHelp);
+        return Success;
+    }
+    if (command == QLatin1String("--version")) {
+        printLine(QStringLiteral("quillon-cli %1").arg(QCoreApplication::applicationVersion()));
+        return Success;
+    }
+
+    const QString sub = args.size() > 1 ? args.at(1) : QString();
+    m_commandName = command;
+    static const QStringList twoWord = {QStringLiteral("account"), QStringLiteral("import"),
+                                        QStringLiteral("report"), QStringLiteral("backup"),
+                                        QStringLiteral("recurring"), QStringLiteral("sample")};
+    if (twoWord.contains(command) && !sub.isEmpty() && !sub.startsWith(QLatin1Char('-')))
+        m_commandName += QLatin1Char(' ') + sub;
+    if (command == QLatin1String("accounts"))
+        return commandAccounts(args);
+    if (command == QLatin1String("account")) {
+        if (sub == QLatin1String("add"))
+            return commandAccountAdd(args.mid(1));
+        return usageError(QStringLiteral("unknown account command (use: account add)"));
+    }
+    if (command == QLatin1String("register"))
+        return commandRegister(args);
+    if (command == QLatin1String("add"))
+        return commandAdd(args);
+    if (command == QLatin1String("search"))
+        return commandSearch(args);
+    if (command == QLatin1String("import"))
+        return commandImport(args);
+    if (command == QLatin1String("report"))
+        return commandReport(args);
+    if (command == QLatin1String("backup"))
+        return commandBackup(args);
+    if (command == QLatin1String("recurring"))
+        return commandRecurring(args);
+    if (command == QLatin1String("sample"))
+        return commandSample(args);
+    return usageError(QStringLiteral("unknown command \"%1\" (see quillon-cli --help)").arg(command));
+}
+
+CommandRunner::Parsed CommandRunner::parse(QCommandLineParser &parser, const QStringList &args,
+                                           const QString &usage, bool listing)
+{
+    Parsed result;
+    parser.setApplicationDescription(usage);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    parser.addOption(help);
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("Output format: text, csv or json."),
+                                    QStringLiteral("format"), QStringLiteral("text"));
+    if (listing)
+        parser.addOption(format);
+
+    // The parser expects a program name first; the sub-command name plays that part.
+    if (!parser.parse(args)) {
+        result.exitCode = usageError(parser.errorText());
+        return result;
+    }
+    if (parser.isSet(help)) {
+        // The usage line names the executable; show the sub-command the way people type it.
+        QString text = parser.helpText();
+        const int usageEnd = text.indexOf(QLatin1String(" [options]"));
+        if (text.startsWith(QLatin1String("Usage: ")) && usageEnd > 0)
+            text.replace(7, usageEnd - 7, QStringLiteral("quillon-cli ") + m_commandName);
+        print(text.toUtf8());
+        result.exitCode = Success;
+        return result;
+    }
+    if (listing && !OutputTable::parseFormat(parser.value(format), &result.format)) {
+        result.exitCode = usageError(
+            QStringLiteral("unknown format \"%1\" (use text, csv or json)").arg(parser.value(format)));
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+bool CommandRunner::openState()
+{
+    if (m_state)
+        return true;
+    m_state = std::make_unique<AppState>();
+    if (!m_state->initialize()) {
+        failure(QStringLiteral("Cannot open the database in %1").arg(Database::dataDirectory()));
+        return false;
+    }
+    return true;
+}
+
+std::optional<Account> CommandRunner::resolveAccount(const QString &nameOrId)
+{
+    const QList<Account> accounts = m_state->accountRepository()->findAll();
+    for (const Account &account : accounts) {
+        if (account.id == nameOrId)
+            return account;
+    }
+    for (const Account &account : accounts) {
+        if (account.name == nameOrId)
+            return account;
+    }
+    return std::nullopt;
+}
+
+QString CommandRunner::accountName(const QString &id)
+{
+    const std::optional<Account> account = m_state->accountRepository()->findById(id);
+    return account ? account->name : QString();
+}
+
+int CommandRunner::usageError(const QString &message)
+{
+    std::fprintf(stderr, "quillon-cli: %s\n", message.toLocal8Bit().constData());
+    return UsageError;
+}
+
+int CommandRunner::failure(const QString &message)
+{
+    std::fprintf(stderr, "quillon-cli: %s\n", message.toLocal8Bit().constData());
+    return Failure;
+}
+
+void CommandRunner::print(const QByteArray &text)
+{
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    std::fflush(stdout);
+}
+
+void CommandRunner::printLine(const QString &line)
+{
+    print(line.toUtf8() + '\n');
+}
+
+int CommandRunner::commandAccounts(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const Parsed parsed = parse(parser, args,
+                                QStringLiteral("List the live accounts in sidebar order."), true);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("accounts takes no arguments"));
+    if (!openState())
+        return Failure;
+
+    OutputTable table({{QStringLiteral("Id"), QStringLiteral("id")},
+                       {QStringLiteral("Name"), QStringLiteral("name")},
+                       {QStringLiteral("Type"), QStringLiteral("type")},
+                       {QStringLiteral("Currency"), QStringLiteral("currency")},
+                       {QStringLiteral("Balance"), QStringLiteral("balance")}});
+    const QHash<QString, qint64> balances = m_state->accountRepository()->balances();
+    for (const Account &account : m_state->accountRepository()->findAll()) {
+        table.addRow({OutputTable::Cell::plain(account.id),
+                      OutputTable::Cell::plain(account.name),
+                      OutputTable::Cell::plain(accountTypeToString(account.type)),
+                      OutputTable::Cell::plain(currencyToString(account.currency)),
+                      OutputTable::Cell::money(balances.value(account.id, account.startingBalance),
+                                               account.currency)});
+    }
+    print(table.render(parsed.format));
+    return Success;
+}
+
+int CommandRunner::commandAccountAdd(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("Account name."),
+                                  QStringLiteral("name"));
+    const QCommandLineOption type(
+        QStringLiteral("type"),
+        QStringLiteral("checking, savings, credit_card, cash, investment or other."),
+        QStringLiteral("type"), QStringLiteral("checking"));
+    const QCommandLineOption currency(QStringLiteral("currency"),
+                                      QStringLiteral("USD, EUR, GBP, CAD, AUD or JPY."),
+                                      QStringLiteral("code"), QStringLiteral("USD"));
+    const QCommandLineOption opening(QStringLiteral("opening"),
+                                     QStringLiteral("Opening balance (e.g. 1,250.00)."),
+                                     QStringLiteral("amount"));
+    const QCommandLineOption asOf(QStringLiteral("as-of"),
+                                  QStringLiteral("Date of the opening balance (yyyy-MM-dd)."),
+                                  QStringLiteral("date"));
+    const QCommandLineOption institution(QStringLiteral("institution"),
+                                         QStringLiteral("Bank or institution."),
+                                         QStringLiteral("text"));
+    const QCommandLineOption last4(QStringLiteral("last4"),
+                                   QStringLiteral("Last digits of the account number."),
+                                   QStringLiteral("digits"));
+    parser.addOptions({name, type, currency, opening, asOf, institution, last4});
+    const Parsed parsed =
+        parse(parser, args, QStringLiteral("Create an account."), true);
+    if (!parsed.ok)
+        return parsed.exitCode;
+
+    const QString accountName = parser.value(name).trimmed();
+    if (accountName.isEmpty())
+        return usageError(QStringLiteral("account add needs --name"));
+    const QString typeText = parser.value(type);
+    if (accountTypeToString(accountTypeFromString(typeText)) != typeText)
+        return usageError(QStringLiteral("unknown account type \"%1\"").arg(typeText));
+    const QString currencyText = parser.value(currency);
+    if (currencyToString(currencyFromString(currencyText)) != currencyText)
+        return usageError(QStringLiteral("unknown currency \"%1\"").arg(currencyText));
+    Account account;
+    account.name = accountName;
+    account.type = accountTypeFromString(typeText);
+    account.currency = currencyFromString(currencyText);
+    account.institution = parser.value(institution);
+    account.accountNumberLast4 = parser.value(last4);
+
+    qint64 openingAmount = 0;
+    if (parser.isSet(opening)) {
+        if (!looksLikeAmount(parser.value(opening)))
+            return usageError(QStringLiteral("cannot read the amount \"%1\"").arg(parser.value(opening)));
+        openingAmount = parseAmount(parser.value(opening), account.currency);
+    }
+    QDate openingDate = QDate::currentDate();
+    if (parser.isSet(asOf)) {
+        openingDate = parseIsoDate(parser.value(asOf));
+        if (!openingDate.isValid())
+            return usageError(QStringLiteral("cannot read the date \"%1\" (use yyyy-MM-dd)").arg(parser.value(asOf)));
+    }
+
+    if (!openState())
+        return Failure;
+    // Keep the sidebar order: a new account goes last.
+    int sortOrder = 0;
+    for (const Account &existing : m_state->accountRepository()->findAll())
+        sortOrder = qMax(sortOrder, existing.sortOrder + 1);
+    account.sortOrder = sortOrder;
+
+    LedgerWriter writer(m_state->database(), m_state->accountRepository(),
+                        m_state->transactionRepository());
+    if (!writer.createAccount(account, openingAmount, openingDate))
+        return failure(QStringLiteral("Could not create the account"));
+
+    const std::optional<Account> created = resolveAccount(accountName);
+    OutputTable table({{QStringLiteral("Id"), QStringLiteral("id")},
+                       {QStringLiteral("Name"), QStringLiteral("name")},
+                       {QStringLiteral("Balance"), QStringLiteral("balance")}});
+    if (created) {
+        table.addRow({OutputTable::Cell::plain(created->id),
+                      OutputTable::Cell::plain(created->name),
+                      OutputTable::Cell::money(openingAmount, created->currency)});
+    }
+    print(table.render(parsed.format));
+    return Success;
+}
+
+int CommandRunner::commandRegister(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("account"), QStringLiteral("Account name or id."));
+    const Parsed parsed =
+        parse(parser, args, QStringLiteral("Show an account's register, oldest first."), true);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("register needs one account"));
+    if (!openState())
+        return Failure;
+    const std::optional<Account> account = resolveAccount(parser.positionalArguments().first());
+    if (!account)
+        return failure(QStringLiteral("Unknown account \"%1\"").arg(parser.positionalArguments().first()));
+
+    OutputTable table({{QStringLiteral("Date"), QStringLiteral("date")},
+                       {QStringLiteral("Num"), QStringLiteral("check_number")},
+                       {QStringLiteral("Payee"), QStringLiteral("payee")},
+                       {QStringLiteral("Category"), QStringLiteral("category")},
+                       {QStringLiteral("Memo"), QStringLiteral("memo")},
+                       {QStringLiteral("Payment"), QStringLiteral("payment")},
+                       {QStringLiteral("Deposit"), QStringLiteral("deposit")},
+                       {QStringLiteral("Clr"), QStringLiteral("clr")},
+                       {QStringLiteral("Balance"), QStringLiteral("balance")}});
+    const auto amountCell = [&](qint64 amount) {
+        OutputTable::Cell cell = OutputTable::Cell::money(amount, account->currency);
+        if (amount == 0)
+            cell = OutputTable::Cell{QString(), QJsonValue(qint64(0)), true};
+        return cell;
+    };
+    for (const RegisterRow &row : m_state->transactionRepository()->registerRows(account->id)) {
+        const Transaction &t = row.transaction;
+        table.addRow({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
+                      OutputTable::Cell::plain(t.checkNumber),
+                      OutputTable::Cell::plain(t.payee),
+                      OutputTable::Cell::plain(row.categoryName),
+                      OutputTable::Cell::plain(t.memo),
+                      amountCell(t.amount < 0 ? -t.amount : 0),
+                      amountCell(t.amount > 0 ? t.amount : 0),
+                      OutputTable::Cell::plain(clrText(t)),
+                      OutputTable::Cell::money(row.runningBalance, account->currency)});
+    }
+    print(table.render(parsed.format));
+    return Success;
+}
+
+int CommandRunner::commandAdd(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("account"), QStringLiteral("Account name or id."));
+    const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Date (yyyy-MM-dd)."),
+                                  QStringLiteral("date"));
+    const QCommandLineOption payee(
+        QStringLiteral("payee"),
+        QStringLiteral("Payee; \"[Transfer] NAME\" transfers to the account NAME."),
+        QStringLiteral("payee"));
+    const QCommandLineOption amount(QStringLiteral("amount"),
+                                    QStringLiteral("Signed amount: negative is a payment."),
+                                    QStringLiteral("amount"));
+    const QCommandLineOption category(QStringLiteral("category"),
+                                      QStringLiteral("Category name."), QStringLiteral("name"));
+    const QCommandLineOption memo(QStringLiteral("memo"), QStringLiteral("Memo."),
+                                  QStringLiteral("text"));
+    const QCommandLineOption check(QStringLiteral("check"), QStringLiteral("Check number."),
+                                   QStringLiteral("number"));
+    const QCommandLineOption cleared(QStringLiteral("cleared"), QStringLiteral("Mark cleared."));
+    const QCommandLineOption reconciled(QStringLiteral("reconciled"),
+                                        QStringLiteral("Mark cleared and reconciled."));
+    parser.addOptions({date, payee, amount, category, memo, check, cleared, reconciled});
+    const Parsed parsed = parse(parser, args, QStringLiteral("Add one transaction."), true);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("add needs one account"));
+    if (!parser.isSet(date) || !parser.isSet(payee) || !parser.isSet(amount))
+        return usageError(QStringLiteral("add needs --date, --payee and --amount"));
+    if (parser.isSet(cleared) && parser.isSet(reconciled))
+        return usageError(QStringLiteral("use either --cleared or --reconciled"));
+    const QDate when = parseIsoDate(parser.value(date));
+    if (!when.isValid())
+        return usageError(QStringLiteral("cannot read the date \"%1\" (use yyyy-MM-dd)").arg(parser.value(date)));
+    const QString payeeText = parser.value(payee).trimmed();
+    if (payeeText.isEmpty())
+        return usageError(QStringLiteral("Payee is required"));
+    if (!looksLikeAmount(parser.value(amount)))
+        return usageError(QStringLiteral("cannot read the amount \"%1\"").arg(parser.value(amount)));
+
+    if (!openState())
+        return Failure;
+    const std::optional<Account> account = resolveAccount(parser.positionalArguments().first());
+    if (!account)
+        return failure(QStringLiteral("Unknown account \"%1\"").arg(parser.positionalArguments().first()));
+
+    Transaction t;
+    t.accountId = account->id;
+    t.date = when;
+    t.payee = payeeText;
+    t.amount = parseAmount(parser.value(amount), account->currency);
+    t.memo = parser.value(memo).trimmed();
+    t.checkNumber = parser.value(check).trimmed();
+    t.reconciled = parser.isSet(reconciled);
+    t.cleared = parser.isSet(cleared) || t.reconciled;
+    if (parser.isSet(category)) {
+        const std::optional<Category> found =
+            m_state->categoryRepository()->findByName(parser.value(category));
+        if (!found)
+            return failure(QStringLiteral("Unknown category \"%1\"").arg(parser.value(category)));
+        t.categoryId = found->id;
+    }
+
+    LedgerWriter writer(m_state->database(), m_state->accountRepository(),
+                        m_state->transactionRepository());
+    switch (writer.addTransaction(t)) {
+    case LedgerWriter::Result::Ok:
+        break;
+    case LedgerWriter::Result::TransferAccountNotFound:
+        return failure(QStringLiteral("Transfer account not found"));
+    case LedgerWriter::Result::Failed:
+        return failure(QStringLiteral("Could not save the transaction"));
+    }
+    printLine(QStringLiteral("Added %1 %2 to %3")
+                  .arg(formatMoney(t.amount, account->currency), Timestamps::dateToText(when),
+                       account->name));
+    return Success;
+}
+
+int CommandRunner::commandSearch(const QStringList &args)
+{
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("text"),
+                                 QStringLiteral("Words to find (full-text; word* for prefixes)."),
+                                 QStringLiteral("[text]"));
+    const QCommandLineOption account(QStringLiteral("account"),
+                                     QStringLiteral("Only this account (name or id)."),
+                                     QStringLiteral("account"));
+    const QCommandLineOption category(QStringLiteral("category"),
+                                      QStringLiteral("Only this category (name)."),
+                                      QStringLiteral("name"));
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("From date (yyyy-MM-dd)."),
+                                  QStringLiteral("date"));
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("To date (yyyy-MM-dd)."),
+                                QStringLiteral("date"));
+    const QCommandLineOption cleared(QStringLiteral("cleared"),
+                                     QStringLiteral("Only cleared transactions."));
+    parser.addOptions({account, category, from, to, cleared});
+    const Parsed parsed =
+        parse(parser, args, QStringLiteral("Search transactions in every account."), true);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (parser.positionalArguments().size() > 1)
+        return usageError(QStringLiteral("search takes at most one text (quote several words)"));
+
+    SearchFilter filter;
+    for (const auto &[option, target] :
+         {std::pair{&from, &filter.fromDate}, std::pair{&to, &filter.toDate}}) {
+        if (parser.isSet(*option)) {
+            *target = parseIsoDate(parser.value(*option));
+            if (!target->isValid())
+                return usageError(QStringLiteral("cannot read the date \"%1\" (use yyyy-MM-dd)")
+                                      .arg(parser.value(*option)));
+        }
+    }
+    if (parser.isSet(cleared))
+        filter.cleared = true;
+
+    if (!openState())
+        return Failure;
+    if (parser.isSet(account)) {
+        const std::optional<Account> found = resolveAccount(parser.value(account));
+        if (!found)
+            return failure(QStringLiteral("Unknown account \"%1\"").arg(parser.value(account)));
+        filter.accountId = found->id;
+    }
+    if (parser.isSet(category)) {
+        const std::optional<Category> found =
+            m_state->categoryRepository()->findByName(parser.value(category));
+        if (!found)
+            return failure(QStringLiteral("Unknown category \"%1\"").arg(parser.value(category)));
+        filter.categoryId = found->id;
+    }
+
+    QHash<QString, Account> accounts;
+    for (const Account &a : m_state->accountRepository()->findAll())
+        accounts.insert(a.id, a);
+    OutputTable table({{QStringLiteral("Date"), QStringLiteral("date")},
+                       {QStringLiteral("Account"), QStringLiteral("account")},
+                       {QStringLiteral("Num"), QStringLiteral("check_number")},
+                       {QStringLiteral("Payee"), QStringLiteral("payee")},
+                       {QStringLiteral("Category"), QStringLiteral("category")},
+                       {QStringLiteral("Memo"), QStringLiteral("memo")},
+                       {QStringLiteral("Amount"), QStringLiteral("amount")},
+                       {QStringLiteral("Clr"), QStringLiteral("clr")}});
+    const QString text = parser.positionalArguments().value(0);
+    for (const RegisterRow &row : m_state->transactionRepository()->search(text, filter)) {
+        const Transaction &t = row.transaction;
+        const Account a = accounts.value(t.accountId);
+        table.addRow({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
+                      OutputTable::Cell::plain(a.name), OutputTable::Cell::plain(t.checkNumber),
+                      OutputTable::Cell::plain(t.payee), OutputTable::Cell::plain(row.categoryName),
+                      OutputTable::Cell::plain(t.memo),
+                      OutputTable::Cell::money(t.amount, a.currency),
+                      OutputTable::Cell::plain(clrText(t))});
+    }
+    print(table.render(parsed.format));
+    return Success;
+}
+
+int CommandRunner::commandImport(const QStringList &)
+{
+    return failure(QStringLiteral("import is not available yet"));
+}
+
+int CommandRunner::commandReport(const QStringList &)
+{
+    return failure(QStringLiteral("report is not available yet"));
+}
+
+int CommandRunner::commandBackup(const QStringList &)
+{
+    return failure(QStringLiteral("backup is not available yet"));
+}
+
+int CommandRunner::commandRecurring(const QStringList &)
+{
+    return failure(QStringLiteral("recurring is not available yet"));
+}
+
+int CommandRunner::commandSample(const QStringList &)
+{
+    return failure(QStringLiteral("sample is not available yet"));
+}

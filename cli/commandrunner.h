@@ -1,0 +1,67 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "account.h"
+#include "outputtable.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class AppState;
+
+// The command-line companion: parses a sub-command and runs it on the same database the
+// program uses. Exit status: 0 success, 2 usage error, 1 any other failure (one line on
+// standard error).
+class CommandRunner
+{
+public:
+    enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
+
+    explicit CommandRunner(const QStringList &arguments);
+    ~CommandRunner();
+
+    int run();
+
+private:
+    struct Parsed
+    {
+        bool ok = false;
+        int exitCode = Success; // when !ok: what run() returns (help is a success)
+        OutputTable::Format format = OutputTable::Format::Text;
+    };
+
+    // Parses args (the sub-command's own, the name first) into parser; handles --help and
+    // --format.
+    Parsed parse(QCommandLineParser &parser, const QStringList &args, const QString &usage,
+                 bool listing);
+
+    int commandAccounts(const QStringList &args);
+    int commandAccountAdd(const QStringList &args);
+    int commandRegister(const QStringList &args);
+    int commandAdd(const QStringList &args);
+    int commandSearch(const QStringList &args);
+    int commandImport(const QStringList &args);
+    int commandReport(const QStringList &args);
+    int commandBackup(const QStringList &args);
+    int commandRecurring(const QStringList &args);
+    int commandSample(const QStringList &args);
+
+    bool openState();
+    std::optional<Account> resolveAccount(const QString &nameOrId);
+    QString accountName(const QString &id);
+
+    int usageError(const QString &message);
+    int failure(const QString &message);
+    void print(const QByteArray &text);
+    void printLine(const QString &line);
+
+    QStringList m_arguments;
+    QString m_commandName; // as typed, for help texts: "account add"
+    std::unique_ptr<AppState> m_state;
+};

@@ -1,0 +1,213 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "clirunner.h"
+
+#include <QFile>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_Cli : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void help();
+    void accountsRegisterAndTransfer();
+    void searchFilters();
+    void errors_data();
+    void errors();
+    void unopenableDatabase();
+    void noWidgetLibraries();
+
+private:
+    CliResult cli(const QStringList &args) { return runCli(m_dir->path(), args); }
+    void addAccounts();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_Cli::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_Cli::cleanup()
+{
+    m_dir->setAutoRemove(!QTest::currentTestFailed());
+    m_dir.reset();
+}
+
+void tst_Cli::addAccounts()
+{
+    CliResult r = cli({"account", "add", "--name", "Checking", "--opening", "1,250.00",
+                       "--as-of", "2026-01-01", "--institution", "First Bank", "--last4", "1234"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    r = cli({"account", "add", "--name", "Euro Savings", "--type", "savings", "--currency", "EUR"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+}
+
+void tst_Cli::help()
+{
+    const CliResult top = cli({"--help"});
+    QCOMPARE(top.exitCode, 0);
+    for (const char *command : {"accounts", "account add", "register", "add", "import csv",
+                                "import qif", "search", "report", "backup export",
+                                "backup import", "recurring list", "recurring post-due",
+                                "recurring confirm", "recurring skip", "sample load",
+                                "sample clear"}) {
+        QVERIFY2(top.out.contains(command), command);
+    }
+    for (const QStringList &args : {QStringList{"accounts", "--help"},
+                                    QStringList{"account", "add", "--help"},
+                                    QStringList{"add", "--help"}, QStringList{"search", "--help"}}) {
+        const CliResult r = cli(args);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith("Usage: quillon-cli " + args.first().toUtf8()), r.out.constData());
+    }
+    QCOMPARE(cli({}).exitCode, 2);
+}
+
+void tst_Cli::accountsRegisterAndTransfer()
+{
+    addAccounts();
+    CliResult r = cli({"add", "Checking", "--date", "2026-02-01", "--payee", "Grocer",
+                       "--amount", "-45.10", "--memo", "weekly", "--check", "101"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    r = cli({"add", "Checking", "--date", "2026-02-03", "--payee", "[Transfer] Euro Savings",
+             "--amount", "-200", "--cleared"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+
+    r = cli({"accounts", "--format", "json"});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray accounts = r.json();
+    QCOMPARE(accounts.size(), 2);
+    QCOMPARE(accounts.at(0)["name"].toString(), QStringLiteral("Checking"));
+    QCOMPARE(accounts.at(0)["balance"].toInteger(), 125000 - 4510 - 20000);
+    QCOMPARE(accounts.at(1)["name"].toString(), QStringLiteral("Euro Savings"));
+    QCOMPARE(accounts.at(1)["currency"].toString(), QStringLiteral("EUR"));
+    QCOMPARE(accounts.at(1)["balance"].toInteger(), 20000);
+
+    // Text output formats money in the account's currency.
+    r = cli({"accounts"});
+    QVERIFY2(r.out.contains("$1,004.90") && r.out.contains("\xe2\x82\xac" "200.00"), r.out.constData());
+
+    // The opening balance is a stored, reconciled transaction (the account's own starting
+    // balance stays 0), so the register shows it once.
+    r = cli({"register", "Checking", "--format", "json"});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonArray rows = r.json();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(0)["payee"].toString(), QStringLiteral("Opening Balance"));
+    QCOMPARE(rows.at(0)["clr"].toString(), QStringLiteral("R"));
+    QCOMPARE(rows.at(0)["deposit"].toInteger(), 125000);
+    QCOMPARE(rows.at(1)["check_number"].toString(), QStringLiteral("101"));
+    QCOMPARE(rows.at(1)["payment"].toInteger(), 4510);
+    QCOMPARE(rows.at(1)["balance"].toInteger(), 120490);
+    QCOMPARE(rows.at(2)["payee"].toString(), QStringLiteral("Transfer to Euro Savings"));
+    QCOMPARE(rows.at(2)["clr"].toString(), QStringLiteral("C"));
+
+    r = cli({"register", "Euro Savings", "--format", "csv"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("\"Date\",\"Num\",\"Payee\",\"Category\",\"Memo\",\"Payment\","
+                               "\"Deposit\",\"Clr\",\"Balance\"\n\"2026-02-03\",\"\",\"Transfer "
+                               "from Checking\",\"\",\"\",\"0\",\"20000\",\"C\",\"20000\"\n"));
+
+    // An account is also found by its id.
+    const QString id = accounts.at(1)["id"].toString();
+    QCOMPARE(cli({"register", id, "--format", "json"}).json().size(), 1);
+}
+
+void tst_Cli::searchFilters()
+{
+    addAccounts();
+    for (const QStringList &add :
+         {QStringList{"Checking", "--date", "2026-03-01", "--payee", "Corner Grocery", "--amount", "-12"},
+          QStringList{"Checking", "--date", "2026-04-01", "--payee", "Grocer Express", "--amount", "-8", "--cleared"},
+          QStringList{"Euro Savings", "--date", "2026-03-05", "--payee", "Groceries abroad", "--amount", "-3"}}) {
+        const CliResult r = cli(QStringList{"add"} + add);
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+    }
+    QCOMPARE(cli({"search", "groc*", "--format", "json"}).json().size(), 3);
+    QCOMPARE(cli({"search", "groc*", "--account", "Checking", "--format", "json"}).json().size(), 2);
+    QCOMPARE(cli({"search", "groc*", "--cleared", "--format", "json"}).json().size(), 1);
+    const QJsonArray march =
+        cli({"search", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "json"}).json();
+    QCOMPARE(march.size(), 2);
+    QCOMPARE(march.at(0)["account"].toString(), QStringLiteral("Euro Savings"));
+}
+
+void tst_Cli::errors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    QTest::addRow("unknown command") << QStringList{"frobnicate"} << 2 << "unknown command";
+    QTest::addRow("unknown option") << QStringList{"accounts", "--bogus"} << 2 << "bogus";
+    QTest::addRow("bad format") << QStringList{"accounts", "--format", "xml"} << 2 << "unknown format";
+    QTest::addRow("add without amount")
+        << QStringList{"add", "Checking", "--date", "2026-01-01", "--payee", "P"} << 2 << "--amount";
+    QTest::addRow("bad date")
+        << QStringList{"add", "Checking", "--date", "01/02/2026", "--payee", "P", "--amount", "1"}
+        << 2 << "cannot read the date";
+    QTest::addRow("bad amount")
+        << QStringList{"add", "Checking", "--date", "2026-01-02", "--payee", "P", "--amount", "ten"}
+        << 2 << "cannot read the amount";
+    QTest::addRow("unknown account")
+        << QStringList{"add", "Nowhere", "--date", "2026-01-02", "--payee", "P", "--amount", "1"}
+        << 1 << "Unknown account \"Nowhere\"";
+    QTest::addRow("unknown transfer account")
+        << QStringList{"add", "Checking", "--date", "2026-01-02", "--payee", "[Transfer] Nowhere",
+                       "--amount", "1"}
+        << 1 << "Transfer account not found";
+    QTest::addRow("unknown category")
+        << QStringList{"add", "Checking", "--date", "2026-01-02", "--payee", "P", "--amount", "1",
+                       "--category", "No Such Category"}
+        << 1 << "Unknown category";
+    QTest::addRow("unknown account type")
+        << QStringList{"account", "add", "--name", "X", "--type", "Checking"} << 2 << "unknown account type";
+    QTest::addRow("register of unknown account") << QStringList{"register", "Nope"} << 1 << "Unknown account";
+}
+
+void tst_Cli::errors()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    addAccounts();
+    const CliResult r = cli(args);
+    QCOMPARE(r.exitCode, exitCode);
+    QVERIFY2(r.err.contains(message.toUtf8()), r.err.constData());
+    QCOMPARE(r.err.count('\n'), 1);
+    // Nothing was written by a failed command.
+    QCOMPARE(cli({"register", "Checking", "--format", "json"}).json().size(), 1);
+}
+
+void tst_Cli::unopenableDatabase()
+{
+    QFile blocker(m_dir->filePath("file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const CliResult r = runCli(m_dir->filePath("file/data"), {"accounts"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("Cannot open the database"), r.err.constData());
+}
+
+void tst_Cli::noWidgetLibraries()
+{
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(QUILLON_CLI_PATH)});
+    QVERIFY(ldd.waitForFinished());
+    const QByteArray libraries = ldd.readAllStandardOutput();
+    QVERIFY2(libraries.contains("libQt6Core"), libraries.constData());
+    QVERIFY2(!libraries.contains("libQt6Widgets"), libraries.constData());
+}
+
+QTEST_GUILESS_MAIN(tst_Cli)
+#include "tst_cli.moc"
