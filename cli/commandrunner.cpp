@@ -9,6 +9,9 @@
 #include "database.h"
 #include "enums.h"
 #include "ledgerwriter.h"
+#include "recurringrepository.h"
+#include "recurringservice.h"
+#include "sampledataservice.h"
 #include "money.h"
 #include "timestamps.h"
 #include "transactionrepository.h"
@@ -562,12 +565,107 @@ int CommandRunner::commandBackup(const QStringList &)
     return failure(QStringLiteral("backup is not available yet"));
 }
 
-int CommandRunner::commandRecurring(const QStringList &)
+int CommandRunner::commandRecurring(const QStringList &args)
 {
-    return failure(QStringLiteral("recurring is not available yet"));
+    const QString action = args.value(1);
+    const bool listing = action == QLatin1String("list");
+    QCommandLineParser parser;
+    if (action == QLatin1String("confirm") || action == QLatin1String("skip"))
+        parser.addPositionalArgument(QStringLiteral("id"), QStringLiteral("Recurring transaction id."));
+    const Parsed parsed = parse(
+        parser, args.mid(1),
+        QStringLiteral("Recurring transactions: list, post-due (post every due auto-post rule, "
+                       "catching up), confirm ID, skip ID."),
+        listing);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (action != QLatin1String("list") && action != QLatin1String("post-due")
+        && action != QLatin1String("confirm") && action != QLatin1String("skip"))
+        return usageError(QStringLiteral("use: recurring list | post-due | confirm ID | skip ID"));
+    const QStringList positional = parser.positionalArguments();
+    const bool needsId = action == QLatin1String("confirm") || action == QLatin1String("skip");
+    if (positional.size() != (needsId ? 1 : 0))
+        return usageError(needsId ? QStringLiteral("recurring %1 needs one id").arg(action)
+                                  : QStringLiteral("recurring %1 takes no arguments").arg(action));
+    if (!openState())
+        return Failure;
+    RecurringService *service = m_state->recurringService();
+
+    if (listing) {
+        QHash<QString, Account> accounts;
+        for (const Account &a : m_state->accountRepository()->findAll())
+            accounts.insert(a.id, a);
+        OutputTable table({{QStringLiteral("Id"), QStringLiteral("id")},
+                           {QStringLiteral("Account"), QStringLiteral("account")},
+                           {QStringLiteral("Payee"), QStringLiteral("payee")},
+                           {QStringLiteral("Amount"), QStringLiteral("amount")},
+                           {QStringLiteral("Frequency"), QStringLiteral("frequency")},
+                           {QStringLiteral("Next due"), QStringLiteral("next_due_date")},
+                           {QStringLiteral("Auto"), QStringLiteral("auto_post")},
+                           {QStringLiteral("Active"), QStringLiteral("is_active")}});
+        for (const RecurringTransaction &rule : service->allRecurring()) {
+            const Account a = accounts.value(rule.accountId);
+            table.addRow({OutputTable::Cell::plain(rule.id), OutputTable::Cell::plain(a.name),
+                          OutputTable::Cell::plain(rule.payee),
+                          OutputTable::Cell::money(rule.amount, a.currency),
+                          OutputTable::Cell::plain(frequencyToString(rule.frequency)),
+                          OutputTable::Cell::plain(Timestamps::dateToText(rule.nextDueDate)),
+                          OutputTable::Cell::flag(rule.autoPost),
+                          OutputTable::Cell::flag(rule.isActive)});
+        }
+        print(table.render(parsed.format));
+        return Success;
+    }
+    if (action == QLatin1String("post-due")) {
+        const int posted = service->autoPostDue();
+        printLine(QStringLiteral("Posted %1 transaction(s)").arg(posted));
+        return Success;
+    }
+
+    const std::optional<RecurringTransaction> rule =
+        m_state->recurringRepository()->findById(positional.first());
+    if (!rule || rule->deletedAt)
+        return failure(QStringLiteral("Unknown recurring transaction \"%1\"").arg(positional.first()));
+    const QDate due = rule->nextDueDate;
+    if (action == QLatin1String("confirm")) {
+        if (!service->confirm(*rule))
+            return failure(QStringLiteral("Could not post the occurrence due %1")
+                               .arg(Timestamps::dateToText(due)));
+        printLine(QStringLiteral("Posted %1 due %2").arg(rule->payee, Timestamps::dateToText(due)));
+    } else {
+        if (!service->skip(*rule))
+            return failure(QStringLiteral("Could not skip the occurrence due %1")
+                               .arg(Timestamps::dateToText(due)));
+        printLine(QStringLiteral("Skipped %1 due %2").arg(rule->payee, Timestamps::dateToText(due)));
+    }
+    return Success;
 }
 
-int CommandRunner::commandSample(const QStringList &)
+int CommandRunner::commandSample(const QStringList &args)
 {
-    return failure(QStringLiteral("sample is not available yet"));
+    const QString action = args.value(1);
+    QCommandLineParser parser;
+    const Parsed parsed = parse(parser, args.mid(1),
+                                QStringLiteral("Load or clear the sample data: sample load | sample clear."),
+                                false);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if ((action != QLatin1String("load") && action != QLatin1String("clear"))
+        || !parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("use: sample load | sample clear"));
+    if (!openState())
+        return Failure;
+    SampleDataService samples(m_state->database());
+    if (action == QLatin1String("load")) {
+        if (samples.hasSampleData())
+            return failure(QStringLiteral("Sample data is already loaded"));
+        if (!samples.loadSampleData())
+            return failure(QStringLiteral("Could not load the sample data"));
+        printLine(QStringLiteral("Sample data loaded"));
+    } else {
+        if (!samples.clearSampleData())
+            return failure(QStringLiteral("Could not clear the sample data"));
+        printLine(QStringLiteral("Sample data cleared"));
+    }
+    return Success;
 }

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void help();
     void accountsRegisterAndTransfer();
     void searchFilters();
+    void recurringAndSample();
     void errors_data();
     void errors();
     void unopenableDatabase();
@@ -140,6 +141,45 @@ void tst_Cli::searchFilters()
         cli({"search", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "json"}).json();
     QCOMPARE(march.size(), 2);
     QCOMPARE(march.at(0)["account"].toString(), QStringLiteral("Euro Savings"));
+}
+
+void tst_Cli::recurringAndSample()
+{
+    CliResult r = cli({"sample", "load"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    r = cli({"sample", "load"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.err.contains("already loaded"));
+
+    const QJsonArray rules = cli({"recurring", "list", "--format", "json"}).json();
+    QVERIFY(!rules.isEmpty());
+    const QJsonObject rule = rules.at(0).toObject();
+    const QString due = rule["next_due_date"].toString();
+    const int before = cli({"search", "--format", "json"}).json().size();
+
+    r = cli({"recurring", "confirm", rule["id"].toString()});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY(r.out.contains(due.toUtf8()));
+    QCOMPARE(cli({"search", "--format", "json"}).json().size(), qMin(before + 1, 200));
+
+    // Skipping moves the schedule on without posting.
+    r = cli({"recurring", "skip", rule["id"].toString()});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QJsonArray after = cli({"recurring", "list", "--format", "json"}).json();
+    for (const QJsonValue &v : after) {
+        if (v["id"] == rule["id"])
+            QVERIFY(v["next_due_date"].toString() > due);
+    }
+    r = cli({"recurring", "post-due"});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.startsWith("Posted "));
+    QCOMPARE(cli({"recurring", "confirm", "no-such-rule"}).exitCode, 1);
+    QCOMPARE(cli({"recurring", "confirm"}).exitCode, 2);
+
+    r = cli({"sample", "clear"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(cli({"accounts", "--format", "json"}).json().size(), 0);
+    QCOMPARE(cli({"recurring", "list", "--format", "json"}).json().size(), 0);
 }
 
 void tst_Cli::errors_data()
