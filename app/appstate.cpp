@@ -5,11 +5,14 @@
 
 #include "accountrepository.h"
 #include "applog.h"
+#include "backupservice.h"
 #include "categoryrepository.h"
 #include "database.h"
+#include "importservice.h"
 #include "preferencesrepository.h"
 #include "reconciliationrepository.h"
 #include "recurringrepository.h"
+#include "reportservice.h"
 #include "splitlinerepository.h"
 #include "transactionrepository.h"
 
@@ -50,6 +53,10 @@ bool AppState::initialize() {
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+
+    m_reportService = new ReportService(m_database, this);
+    m_importService = new ImportService(m_transactionRepository, m_categoryRepository, this);
+    m_backupService = new BackupService(m_database, this);
 
     // An unusable stored week start leaves the locale's.
     if (const auto stored = m_preferencesRepository->value(kWeekStartKey)) {

@@ -7,11 +7,14 @@
 #include <QString>
 
 class AccountRepository;
+class BackupService;
 class CategoryRepository;
 class Database;
+class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
+class ReportService;
 class SplitLineRepository;
 class TransactionRepository;
 
@@ -38,6 +41,9 @@ public:
     ReconciliationRepository *reconciliationRepository() const {
         return m_reconciliationRepository;
     }
+    ReportService *reportService() const { return m_reportService; }
+    ImportService *importService() const { return m_importService; }
+    BackupService *backupService() const { return m_backupService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Also remembers the account in the "lastViewedAccountId" preference.
@@ -62,5 +68,8 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    ReportService *m_reportService = nullptr;
+    ImportService *m_importService = nullptr;
+    BackupService *m_backupService = nullptr;
     QString m_currentAccountId;
 };
