@@ -5,13 +5,16 @@
 
 #include "accountrepository.h"
 #include "applog.h"
+#include "backupservice.h"
 #include "categoryrepository.h"
 #include "categoryservice.h"
 #include "database.h"
+#include "importservice.h"
 #include "preferencesrepository.h"
 #include "reconciliationrepository.h"
 #include "recurringrepository.h"
 #include "recurringservice.h"
+#include "reportservice.h"
 #include "splitlinerepository.h"
 #include "transactionrepository.h"
 
@@ -56,6 +59,9 @@ bool AppState::initialize() {
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository,
                                               m_accountRepository, this);
+    m_reportService = new ReportService(m_database, this);
+    m_importService = new ImportService(m_transactionRepository, m_categoryRepository, this);
+    m_backupService = new BackupService(m_database, this);
 
     // An unusable stored week start leaves the locale's.
     if (const auto stored = m_preferencesRepository->value(kWeekStartKey)) {

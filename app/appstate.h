@@ -7,13 +7,16 @@
 #include <QString>
 
 class AccountRepository;
+class BackupService;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class ImportService;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class RecurringService;
+class ReportService;
 class SplitLineRepository;
 class TransactionRepository;
 
@@ -42,6 +45,9 @@ public:
     }
     CategoryService *categoryService() const { return m_categoryService; }
     RecurringService *recurringService() const { return m_recurringService; }
+    ReportService *reportService() const { return m_reportService; }
+    ImportService *importService() const { return m_importService; }
+    BackupService *backupService() const { return m_backupService; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Also remembers the account in the "lastViewedAccountId" preference.
@@ -68,5 +74,8 @@ private:
     ReconciliationRepository *m_reconciliationRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
+    ReportService *m_reportService = nullptr;
+    ImportService *m_importService = nullptr;
+    BackupService *m_backupService = nullptr;
     QString m_currentAccountId;
 };

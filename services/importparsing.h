@@ -1,0 +1,37 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "qifrecord.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The text side of importing bank files, shared by the import and the import screen's
+// preview. Widget-free and without database access.
+
+// Bank files come in whatever encoding the bank's software used: a byte-order mark
+// (UTF-8, UTF-16 LE/BE, UTF-32) decides and is dropped; text without one is UTF-8 when it
+// is valid UTF-8, else Windows-1252.
+QString decodeImportText(const QByteArray &bytes);
+
+// Comma-separated rows with double-quote quoting. Fields are trimmed; blank lines are
+// dropped; rows may differ in length. A line break inside quotes stays in the field (as a
+// line feed).
+QList<QStringList> parseCsv(const QString &text);
+
+// The transaction records of a QIF file. Records under a header that does not introduce
+// transactions (an account list, categories, classes, memorised entries) are left out.
+QList<QifRecord> parseQif(const QString &text);
+
+// month/day/year with slash, apostrophe or hyphen between the parts; a two-digit year is
+// 2000-2069 below 70, else 1900-1999. Anything else gives an invalid date.
+QDate parseQifDate(const QString &text);
+
+// A QIF amount in cents: commas removed, a decimal number rounded half away from zero to
+// whole cents; unreadable text gives 0.
+qint64 parseQifAmount(const QString &text);

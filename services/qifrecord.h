@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// One transaction record of a QIF file; fields the record lacks stay empty.
+struct QifRecord {
+    QDate date; // invalid when missing or unreadable
+    QString payee;
+    qint64 amount = 0; // cents, negative: money out
+    QString memo;
+    QString category;
+    QString checkNumber;
+    bool cleared = false;
+};

@@ -1,0 +1,189 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "reportservice.h"
+
+#include "database.h"
+#include "timestamps.h"
+
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace {
+
+QString quoted(QString cell) {
+    cell.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + cell + QLatin1Char('"');
+}
+
+} // namespace
+
+ReportService::ReportService(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database) {}
+
+bool ReportService::run(QSqlQuery &query, QString sql, const QDate &from, const QDate &to,
+                        const QString &accountId, const char *tail) const {
+    QVariantList values{Timestamps::dateToText(from), Timestamps::dateToText(to)};
+    if (!accountId.isEmpty()) {
+        sql += QLatin1String(" AND t.account_id = ?");
+        values << accountId;
+    }
+    sql += QLatin1String(tail);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        return false;
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    return query.exec();
+}
+
+QList<CategorySpendingRow> ReportService::categorySpending(const QDate &from, const QDate &to,
+                                                           const QString &accountId) const {
+    QList<CategorySpendingRow> rows;
+    QSqlQuery query(m_database->connection());
+    if (!run(query,
+             QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
+                            "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+                            "t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date "
+                            "<= ?"),
+             from, to, accountId,
+             " GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC"))
+        return rows;
+    while (query.next())
+        rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+    return rows;
+}
+
+QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDate &to,
+                                                   const QString &accountId) const {
+    QList<PayeeSummaryRow> rows;
+    QSqlQuery query(m_database->connection());
+    if (!run(query,
+             QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
+                            "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+             from, to, accountId, " GROUP BY t.payee ORDER BY SUM(t.amount) ASC"))
+        return rows;
+    while (query.next())
+        rows.append(
+            {query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt()});
+    return rows;
+}
+
+QList<TaxLineRow> ReportService::taxReport(const QDate &from, const QDate &to) const {
+    QList<TaxLineRow> rows;
+    QSqlQuery query(m_database->connection());
+    if (!run(query,
+             QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
+                            "JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS "
+                            "NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?"),
+             from, to, QString(),
+             " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"))
+        return rows;
+    while (query.next())
+        rows.append(
+            {query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+    return rows;
+}
+
+QList<CashFlowMonthRow> ReportService::cashFlow(const QDate &from, const QDate &to,
+                                                const QString &accountId) const {
+    QList<CashFlowMonthRow> rows;
+    QSqlQuery query(m_database->connection());
+    if (!run(query,
+             QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount "
+                            "> 0 THEN t.amount ELSE 0 END) AS income, SUM(CASE WHEN t.amount < 0 "
+                            "THEN t.amount ELSE 0 END) AS expenses FROM transactions t WHERE "
+                            "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+             from, to, accountId, " GROUP BY month ORDER BY month"))
+        return rows;
+    while (query.next()) {
+        CashFlowMonthRow row;
+        row.month = query.value(0).toString();
+        row.income = query.value(1).toLongLong();
+        row.expenses = query.value(2).toLongLong();
+        row.net = row.income + row.expenses;
+        rows.append(row);
+    }
+    return rows;
+}
+
+QList<AccountSummaryRow> ReportService::accountSummary() const {
+    QList<AccountSummaryRow> rows;
+    QSqlQuery query(m_database->connection());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN "
+            "t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN "
+            "t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
+            "COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a LEFT JOIN transactions t ON "
+            "t.account_id = a.id AND t.deleted_at IS NULL WHERE a.deleted_at IS NULL GROUP BY "
+            "a.id ORDER BY a.sort_order, a.name")))
+        return rows;
+    while (query.next()) {
+        AccountSummaryRow row;
+        row.name = query.value(0).toString();
+        row.accountType = query.value(1).toString();
+        const qint64 starting = query.value(2).toLongLong();
+        row.clearedBalance = starting + query.value(3).toLongLong();
+        row.unclearedAmount = query.value(4).toLongLong();
+        row.balance = starting + query.value(5).toLongLong();
+        rows.append(row);
+    }
+    return rows;
+}
+
+QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDate &to,
+                                                    const QString &accountId) const {
+    QMap<QString, qint64> totals;
+    QSqlQuery query(m_database->connection());
+    if (!run(query,
+             QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
+                            "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+                            "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+             from, to, accountId, " GROUP BY COALESCE(c.name, 'Uncategorized')"))
+        return totals;
+    while (query.next())
+        totals.insert(query.value(0).toString(), query.value(1).toLongLong());
+    return totals;
+}
+
+QList<PeriodComparisonRow> ReportService::comparePeriods(const QDate &from1, const QDate &to1,
+                                                         const QDate &from2, const QDate &to2,
+                                                         const QString &accountId) const {
+    const QMap<QString, qint64> totals1 = categoryTotals(from1, to1, accountId);
+    const QMap<QString, qint64> totals2 = categoryTotals(from2, to2, accountId);
+    QStringList names = totals1.keys() + totals2.keys();
+    // QString's operator< compares UTF-16 code units: the plain, case-sensitive order.
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+
+    QList<PeriodComparisonRow> rows;
+    rows.reserve(names.size());
+    for (const QString &name : names) {
+        PeriodComparisonRow row;
+        row.categoryName = name;
+        row.period1Total = totals1.value(name, 0);
+        row.period2Total = totals2.value(name, 0);
+        row.difference = row.period2Total - row.period1Total;
+        rows.append(row);
+    }
+    return rows;
+}
+
+QString ReportService::toCsv(const QStringList &headers, const QList<QStringList> &rows) {
+    QString csv;
+    const auto appendLine = [&csv](const QStringList &cells) {
+        for (int i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                csv += QLatin1Char(',');
+            csv += quoted(cells.at(i));
+        }
+        csv += QLatin1Char('\n');
+    };
+    appendLine(headers);
+    for (const QStringList &row : rows)
+        appendLine(row);
+    return csv;
+}

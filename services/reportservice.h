@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "reportrows.h"
+
+#include <QDate>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+class Database;
+class QSqlQuery;
+
+// The read-only aggregates behind the reports screen. Date ranges are inclusive at both
+// ends; an empty account id means every account. Soft-deleted transactions never count.
+// A query that fails gives an empty result.
+class ReportService : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ReportService(Database *database, QObject *parent = nullptr);
+
+    // Money out only, most spent first; no category is "Uncategorized".
+    QList<CategorySpendingRow> categorySpending(const QDate &from, const QDate &to,
+                                                const QString &accountId = QString()) const;
+    // Money in and out, largest net outflow first.
+    QList<PayeeSummaryRow> payeeSummary(const QDate &from, const QDate &to,
+                                        const QString &accountId = QString()) const;
+    // Tax-relevant categories of every account.
+    QList<TaxLineRow> taxReport(const QDate &from, const QDate &to) const;
+    // One row per month that has transactions.
+    QList<CashFlowMonthRow> cashFlow(const QDate &from, const QDate &to,
+                                     const QString &accountId = QString()) const;
+    // Every live account, in the sidebar's order.
+    QList<AccountSummaryRow> accountSummary() const;
+    // Net total per category name.
+    QMap<QString, qint64> categoryTotals(const QDate &from, const QDate &to,
+                                         const QString &accountId = QString()) const;
+    // Every category of either period, by name (case-sensitive order).
+    QList<PeriodComparisonRow> comparePeriods(const QDate &from1, const QDate &to1,
+                                              const QDate &from2, const QDate &to2,
+                                              const QString &accountId = QString()) const;
+
+    // Every cell quoted, quotes doubled, line feeds only, no byte-order mark.
+    static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
+
+private:
+    // Appends the optional account condition and runs the statement.
+    bool run(QSqlQuery &query, QString sql, const QDate &from, const QDate &to,
+             const QString &accountId, const char *tail) const;
+
+    Database *m_database; // Not owned.
+};

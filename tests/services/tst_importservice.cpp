@@ -1,0 +1,301 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "accountrepository.h"
+#include "categoryrepository.h"
+#include "importservice.h"
+#include "testdatabase.h"
+#include "testrecords.h"
+#include "transactionrepository.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace TestRecords;
+
+namespace {
+
+QString fixturePath(const QString &name) {
+    return QStringLiteral(QUILLON_IMPORT_DATA "/") + name;
+}
+
+// The account's live transactions as "date payee amount [memo] {category}", by date and
+// payee.
+QStringList registerOf(const TestDatabase &db, const QString &accountId) {
+    QSqlQuery query(db.connection());
+    query.prepare("SELECT t.date, t.payee, t.amount, COALESCE(t.memo, ''), COALESCE(c.name, ''), "
+                  "COALESCE(t.check_number, ''), t.cleared FROM transactions t LEFT JOIN "
+                  "categories c ON c.id = t.category_id WHERE t.account_id = ? AND t.deleted_at "
+                  "IS NULL ORDER BY t.date, t.payee, t.amount");
+    query.addBindValue(accountId);
+    QStringList rows;
+    if (!query.exec())
+        return {"query failed"};
+    while (query.next()) {
+        QString row = QStringLiteral("%1 %2 %3").arg(query.value(0).toString(),
+                                                     query.value(1).toString(),
+                                                     query.value(2).toString());
+        if (!query.value(3).toString().isEmpty())
+            row += QStringLiteral(" [%1]").arg(query.value(3).toString());
+        if (!query.value(4).toString().isEmpty())
+            row += QStringLiteral(" {%1}").arg(query.value(4).toString());
+        if (!query.value(5).toString().isEmpty())
+            row += QStringLiteral(" #%1").arg(query.value(5).toString());
+        if (query.value(6).toInt())
+            row += QStringLiteral(" cleared");
+        rows << row;
+    }
+    return rows;
+}
+
+} // namespace
+
+class tst_ImportService : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void importCsv_data();
+    void importCsv();
+    void bankFileShapes_data();
+    void bankFileShapes();
+    void duplicates();
+    void categoriesCreatedOnce();
+    void importQif();
+    void unreadableFileImportsNothing();
+    void failedRowIsUndoneAlone();
+    void failedCommitLeavesDatabaseAsItWas();
+
+private:
+    QString writeFile(const QByteArray &content);
+    ImportResult importText(const QByteArray &content, const CsvMapping &mapping = {});
+
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<TransactionRepository> m_transactions;
+    std::unique_ptr<CategoryRepository> m_categories;
+    std::unique_ptr<ImportService> m_import;
+    int m_files = 0;
+};
+
+void tst_ImportService::init() {
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isValid());
+    AccountRepository accounts(m_db->database());
+    QVERIFY(accounts.insert(account("acc")));
+    QVERIFY(accounts.insert(account("other", "Other")));
+    m_transactions = std::make_unique<TransactionRepository>(m_db->database());
+    m_categories = std::make_unique<CategoryRepository>(m_db->database());
+    m_import = std::make_unique<ImportService>(m_transactions.get(), m_categories.get());
+}
+
+void tst_ImportService::cleanup() {
+    m_import.reset();
+    m_categories.reset();
+    m_transactions.reset();
+    m_db.reset();
+}
+
+QString tst_ImportService::writeFile(const QByteArray &content) {
+    const QString path = m_db->dirPath() + QStringLiteral("/import-%1.txt").arg(++m_files);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        qWarning("cannot write %s", qPrintable(path));
+    return path;
+}
+
+ImportResult tst_ImportService::importText(const QByteArray &content, const CsvMapping &mapping) {
+    return m_import->importCsv(writeFile(content), "acc", mapping);
+}
+
+void tst_ImportService::importCsv_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<CsvMapping>("mapping");
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<QStringList>("expected");
+
+    const CsvMapping standard;
+    QTest::addRow("header only") << QByteArray("Date,Payee,Amount\n") << standard << 0
+                                 << QStringList{};
+    QTest::addRow("amount texts")
+        << QByteArray("Date,Payee,Amount\n01/02/2024,A,\"$1,234.56\"\n01/03/2024,B,-12.5\n"
+                      "01/04/2024,C,(12.50)\n01/05/2024,D,\n")
+        << standard << 4
+        << QStringList{"2024-01-02 A 123456", "2024-01-03 B -1250", "2024-01-04 C 0",
+                       "2024-01-05 D 0"};
+    CsvMapping twoDigitYear;
+    twoDigitYear.dateFormat = "MM/dd/yy";
+    twoDigitYear.hasHeader = false;
+    QTest::addRow("two-digit year is 19xx") << QByteArray("01/15/24,Old,-1\n") << twoDigitYear
+                                            << 1 << QStringList{"1924-01-15 Old -100"};
+    QTest::addRow("unreadable rows skipped uncounted")
+        << QByteArray("Date,Payee,Amount\n13/45/2024,Bad date,-1\n01/02/2024,Short\n"
+                      "01/03/2024,Good,-2\n")
+        << standard << 1 << QStringList{"2024-01-03 Good -200"};
+    CsvMapping reordered;
+    reordered.dateColumn = 3;
+    reordered.payeeColumn = 0;
+    reordered.amountColumn = 1;
+    reordered.memoColumn = 2;
+    reordered.categoryColumn = 4;
+    reordered.dateFormat = "yyyy-MM-dd";
+    QTest::addRow("mapped columns, optional ones beyond the row")
+        << QByteArray("Payee,Amount,Memo,Date,Category\nShop,-5,note,2024-03-01,Food\n"
+                      "Cafe,-3,,2024-03-02\n")
+        << reordered << 2 << QStringList{"2024-03-01 Shop -500 [note] {Food}", "2024-03-02 Cafe -300"};
+}
+
+void tst_ImportService::importCsv() {
+    QFETCH(QByteArray, content);
+    QFETCH(CsvMapping, mapping);
+    QFETCH(int, imported);
+    QFETCH(QStringList, expected);
+    const ImportResult result = importText(content, mapping);
+    QCOMPARE(result.imported, imported);
+    QCOMPARE(result.duplicates, 0);
+    QCOMPARE(registerOf(*m_db, "acc"), expected);
+}
+
+void tst_ImportService::bankFileShapes_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("hasHeader");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addRow("windows-1252")
+        << "windows-1252.csv" << true
+        << QStringList{"2025-12-04 Café Rémy 10025", "2025-12-05 Boulangerie Müller -4210"};
+    QTest::addRow("utf-8 mark") << "utf-8-bom.csv" << true
+                                << QStringList{"2025-12-04 Zoë’s Bakery -350"};
+    QTest::addRow("utf-8 mark, no header")
+        << "utf-8-bom-noheader.csv" << false
+        << QStringList{"2025-12-04 Zoë’s Bakery -350", "2025-12-05 Señor Taco -825"};
+    QTest::addRow("utf-16le mark") << "utf-16le-bom.csv" << true
+                                   << QStringList{"2025-12-04 Caffè Nero -420"};
+}
+
+void tst_ImportService::bankFileShapes() {
+    QFETCH(QString, file);
+    QFETCH(bool, hasHeader);
+    QFETCH(QStringList, expected);
+    CsvMapping mapping;
+    mapping.hasHeader = hasHeader;
+    const ImportResult result = m_import->importCsv(fixturePath(file), "acc", mapping);
+    QCOMPARE(result.imported, expected.size());
+    QCOMPARE(registerOf(*m_db, "acc"), expected);
+}
+
+void tst_ImportService::duplicates() {
+    // CRLF, a quoted comma, a quoted line break, doubled quotes and a trailing blank line.
+    CsvMapping mapping;
+    mapping.memoColumn = 3;
+    const QString crlf = fixturePath("crlf-quoted.csv");
+    ImportResult result = m_import->importCsv(crlf, "acc", mapping);
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.duplicates, 0);
+    const QStringList expected{"2024-01-15 Acme, Inc. -1250 [line one\nline two]",
+                               "2024-01-16 He said \"hi\" 500"};
+    QCOMPARE(registerOf(*m_db, "acc"), expected);
+
+    // The second time every row is a duplicate; another account is not affected.
+    result = m_import->importCsv(crlf, "acc", mapping);
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.duplicates, 2);
+    result = m_import->importCsv(crlf, "other", mapping);
+    QCOMPARE(result.imported, 2);
+
+    // Within one file: the repeated line imports once. Payee case, amount and date differ
+    // from a duplicate; memo does not.
+    result = importText("Date,Payee,Amount,Memo\n02/01/2024,Shop,-1,a\n02/01/2024,Shop,-1,b\n"
+                        "02/01/2024,shop,-1,c\n02/01/2024,Shop,-2,d\n02/02/2024,Shop,-1,e\n",
+                        mapping);
+    QCOMPARE(result.imported, 4);
+    QCOMPARE(result.duplicates, 1);
+}
+
+void tst_ImportService::categoriesCreatedOnce() {
+    QVERIFY(m_categories->insert(category("food", "Food")));
+    QVERIFY(m_categories->insert(category("old", "Old")));
+    QVERIFY(m_categories->softDelete("old"));
+    CsvMapping mapping;
+    mapping.categoryColumn = 3;
+    const ImportResult result
+        = importText("Date,Payee,Amount,Category\n01/01/2024,A,-1,Coffee\n01/02/2024,B,-2,Coffee\n"
+                     "01/03/2024,C,-3,Food\n01/04/2024,D,-4,Old\n01/05/2024,E,-5,\n",
+                     mapping);
+    QCOMPARE(result.imported, 5);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories WHERE name = 'Coffee'").toInt(), 1);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions WHERE category_id = 'food'").toInt(), 1);
+    // A deleted category of the name is not revived: a live one is created.
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories WHERE name = 'Old' AND deleted_at IS "
+                          "NULL AND category_type = 'expense' AND parent_id IS NULL AND "
+                          "is_tax_relevant = 0 AND is_default = 0 AND version = 1")
+                 .toInt(),
+             1);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions WHERE category_id IS NULL").toInt(), 1);
+}
+
+void tst_ImportService::importQif() {
+    const ImportResult result = m_import->importQif(
+        writeFile("!Type:Bank\nD1/15'24\nT-45.00\nPGrocer\n^\nD1/16'24\nT1,000.00\nPEmployer\n"
+                  "MJanuary\nN42\nCX\nLSalary\n^\nT-1\nPNo date\n^\nD1/15'24\nT-45.00\nPGrocer\n"
+                  "MAgain\n^\n"),
+        "acc");
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.duplicates, 1);
+    QCOMPARE(registerOf(*m_db, "acc"),
+             (QStringList{"2024-01-15 Grocer -4500",
+                          "2024-01-16 Employer 100000 [January] {Salary} #42 cleared"}));
+
+    const ImportResult fixture
+        = m_import->importQif(fixturePath("qif-with-account-block.qif"), "other");
+    QCOMPARE(fixture.imported, 1);
+    QCOMPARE(registerOf(*m_db, "other"), QStringList{"2018-12-19 COUNTY WASTE -2500"});
+}
+
+void tst_ImportService::unreadableFileImportsNothing() {
+    const QString missing = m_db->dirPath() + "/missing.csv";
+    ImportResult result = m_import->importCsv(missing, "acc", CsvMapping());
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.duplicates, 0);
+    result = m_import->importQif(missing, "acc");
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.duplicates, 0);
+}
+
+void tst_ImportService::failedRowIsUndoneAlone() {
+    // Every insert fails (no such account): the categories made for those rows go too.
+    CsvMapping mapping;
+    mapping.categoryColumn = 3;
+    const QString path = writeFile("Date,Payee,Amount,Category\n01/01/2024,A,-1,New\n");
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^TransactionRepository::insert failed: .*FOREIGN KEY"));
+    const ImportResult result = m_import->importCsv(path, "missing", mapping);
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.duplicates, 0);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories").toInt(), 0);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
+}
+
+void tst_ImportService::failedCommitLeavesDatabaseAsItWas() {
+    // With foreign keys checked at commit, the rows go in and the commit fails.
+    QSqlQuery pragma(m_db->connection());
+    QVERIFY(pragma.exec("PRAGMA defer_foreign_keys = ON"));
+    CsvMapping mapping;
+    mapping.categoryColumn = 3;
+    const QString path
+        = writeFile("Date,Payee,Amount,Category\n01/01/2024,A,-1,New\n01/02/2024,B,-2,\n");
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^ImportService: the import could not be committed:"));
+    const ImportResult result = m_import->importCsv(path, "missing", mapping);
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.duplicates, 0);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories").toInt(), 0);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
+
+    // The connection is usable afterwards.
+    QCOMPARE(importText("Date,Payee,Amount\n01/01/2024,A,-1\n").imported, 1);
+}
+
+QTEST_GUILESS_MAIN(tst_ImportService)
+#include "tst_importservice.moc"

@@ -1,0 +1,243 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "accountrepository.h"
+#include "categoryrepository.h"
+#include "reportservice.h"
+#include "testdatabase.h"
+#include "testrecords.h"
+#include "transactionrepository.h"
+
+#include <QTest>
+
+using namespace TestRecords;
+
+namespace {
+
+// Two accounts over January to April 2024, March empty. Income and uncategorised rows,
+// two categories named "Maintenance", a category only in April, a lowercase name, and a
+// soft-deleted row that must never count.
+bool fillFixture(Database *database) {
+    AccountRepository accounts(database);
+    CategoryRepository categories(database);
+    TransactionRepository transactions(database);
+    bool ok = accounts.insert(account("A", "Checking", 10000))
+              && accounts.insert(account("B", "Savings"));
+    Category food = category("food", "Food");
+    food.isTaxRelevant = true;
+    food.taxCategory = "Sched A";
+    Category rent = category("rent", "Rent");
+    rent.isTaxRelevant = true;
+    rent.taxCategory = "Sched E";
+    ok = ok && categories.insert(food) && categories.insert(rent)
+         && categories.insert(category("m1", "Maintenance"))
+         && categories.insert(category("m2", "Maintenance"))
+         && categories.insert(category("travel", "Travel"))
+         && categories.insert(category("apple", "apple"));
+
+    struct Row {
+        const char *id;
+        const char *account;
+        QDate date;
+        qint64 amount;
+        const char *payee;
+        const char *category;
+    };
+    const Row rows[] = {
+        {"t1", "A", QDate(2024, 1, 1), -1000, "Grocer", "food"},
+        {"t2", "A", QDate(2024, 1, 31), -2500, "Landlord", "rent"},
+        {"t3", "A", QDate(2024, 2, 1), -999, "Grocer", "food"},
+        {"t4", "A", QDate(2024, 1, 15), -300, "Kiosk", ""},
+        {"t5", "B", QDate(2024, 1, 10), 5000, "Employer", ""},
+        {"t6", "B", QDate(2024, 1, 20), -400, "Fixit", "m1"},
+        {"t7", "B", QDate(2024, 1, 21), -700, "Fixit", "m2"},
+        {"t8", "A", QDate(2024, 1, 5), -7777, "Grocer", "food"},
+        {"t9", "A", QDate(2024, 4, 2), 1500, "Refund", ""},
+        {"t10", "A", QDate(2024, 4, 3), -5000, "Airline", "travel"},
+        {"t11", "B", QDate(2024, 2, 9), -50, "Orchard", "apple"},
+    };
+    for (const Row &row : rows) {
+        Transaction t = transaction(row.id, row.account, row.date, row.amount, row.payee);
+        t.categoryId = row.category;
+        ok = ok && transactions.insert(t);
+    }
+    return ok && transactions.softDelete("t8");
+}
+
+template<typename Row, typename Format>
+QString describe(const QList<Row> &rows, Format format) {
+    QStringList parts;
+    for (const Row &row : rows)
+        parts << format(row);
+    return parts.join(';');
+}
+
+const QDate kJan1(2024, 1, 1);
+const QDate kJan31(2024, 1, 31);
+
+} // namespace
+
+class tst_ReportService : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void categorySpending_data();
+    void categorySpending();
+    void payeeSummary_data();
+    void payeeSummary();
+    void taxReport();
+    void cashFlowSkipsEmptyMonths();
+    void accountSummary();
+    void comparePeriods();
+    void toCsv_data();
+    void toCsv();
+
+private:
+    std::unique_ptr<TestDatabase> m_db;
+    std::unique_ptr<ReportService> m_reports;
+};
+
+void tst_ReportService::init() {
+    m_db = std::make_unique<TestDatabase>();
+    QVERIFY(m_db->isValid());
+    QVERIFY(fillFixture(m_db->database()));
+    m_reports = std::make_unique<ReportService>(m_db->database());
+}
+
+void tst_ReportService::categorySpending_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<QString>("expected");
+    // The end date counts, the next day does not; both "Maintenance" rows form one line.
+    QTest::addRow("all accounts") << kJan1 << kJan31 << ""
+                                  << "Rent:-2500;Maintenance:-1100;Food:-1000;Uncategorized:-300";
+    QTest::addRow("one account") << kJan1 << kJan31 << "A"
+                                 << "Rent:-2500;Food:-1000;Uncategorized:-300";
+    QTest::addRow("start date counts") << QDate(2024, 1, 31) << QDate(2024, 1, 31) << ""
+                                       << "Rent:-2500";
+    QTest::addRow("income only") << QDate(2024, 1, 10) << QDate(2024, 1, 10) << "" << "";
+    QTest::addRow("nothing in range") << QDate(2024, 3, 1) << QDate(2024, 3, 31) << "" << "";
+}
+
+void tst_ReportService::categorySpending() {
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, accountId);
+    QFETCH(QString, expected);
+    const QString actual
+        = describe(m_reports->categorySpending(from, to, accountId), [](const auto &row) {
+              return QStringLiteral("%1:%2").arg(row.name).arg(row.total);
+          });
+    QCOMPARE(actual, expected);
+}
+
+void tst_ReportService::payeeSummary_data() {
+    QTest::addColumn<QString>("accountId");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("all accounts")
+        << "" << "Landlord:-2500x1;Fixit:-1100x2;Grocer:-1000x1;Kiosk:-300x1;Employer:5000x1";
+    QTest::addRow("one account") << "B" << "Fixit:-1100x2;Employer:5000x1";
+}
+
+void tst_ReportService::payeeSummary() {
+    QFETCH(QString, accountId);
+    QFETCH(QString, expected);
+    const QString actual
+        = describe(m_reports->payeeSummary(kJan1, kJan31, accountId), [](const auto &row) {
+              return QStringLiteral("%1:%2x%3").arg(row.payee).arg(row.total).arg(row.count);
+          });
+    QCOMPARE(actual, expected);
+}
+
+void tst_ReportService::taxReport() {
+    const QString actual
+        = describe(m_reports->taxReport(kJan1, QDate(2024, 4, 30)), [](const auto &row) {
+              return QStringLiteral("%1/%2:%3").arg(row.categoryName, row.taxCode).arg(row.total);
+          });
+    QCOMPARE(actual, QStringLiteral("Food/Sched A:-1999;Rent/Sched E:-2500"));
+}
+
+void tst_ReportService::cashFlowSkipsEmptyMonths() {
+    const auto format = [](const CashFlowMonthRow &row) {
+        return QStringLiteral("%1:%2/%3/%4").arg(row.month).arg(row.income).arg(row.expenses).arg(
+            row.net);
+    };
+    QCOMPARE(describe(m_reports->cashFlow(kJan1, QDate(2024, 4, 30)), format),
+             QStringLiteral("2024-01:5000/-4900/100;2024-02:0/-1049/-1049;"
+                            "2024-04:1500/-5000/-3500"));
+    QCOMPARE(describe(m_reports->cashFlow(QDate(2024, 2, 1), QDate(2024, 4, 30), "B"), format),
+             QStringLiteral("2024-02:0/-50/-50"));
+}
+
+void tst_ReportService::accountSummary() {
+    TestDatabase db;
+    AccountRepository accounts(db.database());
+    TransactionRepository transactions(db.database());
+    Account main = account("main", "Main", 10000);
+    main.sortOrder = 1;
+    Account alpha = account("alpha", "Alpha");
+    alpha.sortOrder = 1;
+    Account first = account("first", "Zulu");
+    Account closed = account("closed", "Closed");
+    QVERIFY(accounts.insert(main) && accounts.insert(alpha) && accounts.insert(first)
+            && accounts.insert(closed) && accounts.softDelete("closed"));
+    Transaction cleared = transaction("c", "main", QDate(2024, 1, 1), -2500);
+    cleared.cleared = true;
+    Transaction gone = transaction("g", "main", QDate(2024, 1, 2), -9999);
+    gone.cleared = true;
+    QVERIFY(transactions.insert(cleared)
+            && transactions.insert(transaction("u", "main", QDate(2024, 1, 3), -1000))
+            && transactions.insert(gone) && transactions.softDelete("g"));
+
+    ReportService reports(db.database());
+    const QString actual = describe(reports.accountSummary(), [](const auto &row) {
+        return QStringLiteral("%1(%2):%3/%4/%5")
+            .arg(row.name, row.accountType)
+            .arg(row.clearedBalance)
+            .arg(row.unclearedAmount)
+            .arg(row.balance);
+    });
+    QCOMPARE(actual, QStringLiteral("Zulu(checking):0/0/0;Alpha(checking):0/0/0;"
+                                    "Main(checking):7500/-1000/6500"));
+}
+
+void tst_ReportService::comparePeriods() {
+    const QString actual = describe(
+        m_reports->comparePeriods(kJan1, kJan31, QDate(2024, 2, 1), QDate(2024, 4, 30)),
+        [](const auto &row) {
+            return QStringLiteral("%1:%2/%3/%4")
+                .arg(row.categoryName)
+                .arg(row.period1Total)
+                .arg(row.period2Total)
+                .arg(row.difference);
+        });
+    // Names in plain code-unit order: lowercase after uppercase.
+    QCOMPARE(actual, QStringLiteral("Food:-1000/-999/1;Maintenance:-1100/0/1100;"
+                                    "Rent:-2500/0/2500;Travel:0/-5000/-5000;"
+                                    "Uncategorized:4700/1500/-3200;apple:0/-50/-50"));
+}
+
+void tst_ReportService::toCsv_data() {
+    QTest::addColumn<QStringList>("headers");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("headers only") << QStringList{"Name", "Total"} << QList<QStringList>{}
+                                  << "\"Name\",\"Total\"\n";
+    QTest::addRow("quotes, commas, line breaks")
+        << QStringList{"Payee", "Amount"}
+        << QList<QStringList>{{"Say \"hi\"", "-1,234.56"}, {"two\nlines", ""}}
+        << "\"Payee\",\"Amount\"\n\"Say \"\"hi\"\"\",\"-1,234.56\"\n\"two\nlines\",\"\"\n";
+}
+
+void tst_ReportService::toCsv() {
+    QFETCH(QStringList, headers);
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, expected);
+    QCOMPARE(ReportService::toCsv(headers, rows), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_ReportService)
+#include "tst_reportservice.moc"
