@@ -8,15 +8,20 @@
 #include "categoryrepository.h"
 #include "database.h"
 #include "enums.h"
+#include "backupservice.h"
+#include "importservice.h"
 #include "ledgerwriter.h"
 #include "recurringrepository.h"
 #include "recurringservice.h"
+#include "reportservice.h"
 #include "sampledataservice.h"
 #include "money.h"
 #include "timestamps.h"
 #include "transactionrepository.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -550,19 +555,283 @@ int CommandRunner::commandSearch(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandImport(const QStringList &)
+int CommandRunner::commandImport(const QStringList &args)
 {
-    return failure(QStringLiteral("import is not available yet"));
+    const QString kind = args.value(1);
+    const bool csv = kind == QLatin1String("csv");
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to import."));
+    const QCommandLineOption account(QStringLiteral("account"),
+                                     QStringLiteral("Account to import into (name or id)."),
+                                     QStringLiteral("account"));
+    const QCommandLineOption dateColumn(QStringLiteral("date-column"),
+                                        QStringLiteral("Column of the date (from 0)."),
+                                        QStringLiteral("n"), QStringLiteral("0"));
+    const QCommandLineOption payeeColumn(QStringLiteral("payee-column"),
+                                         QStringLiteral("Column of the payee."), QStringLiteral("n"),
+                                         QStringLiteral("1"));
+    const QCommandLineOption amountColumn(QStringLiteral("amount-column"),
+                                          QStringLiteral("Column of the signed amount."),
+                                          QStringLiteral("n"), QStringLiteral("2"));
+    const QCommandLineOption memoColumn(QStringLiteral("memo-column"),
+                                        QStringLiteral("Column of the memo."), QStringLiteral("n"));
+    const QCommandLineOption categoryColumn(QStringLiteral("category-column"),
+                                            QStringLiteral("Column of the category name."),
+                                            QStringLiteral("n"));
+    const QCommandLineOption noHeader(QStringLiteral("no-header"),
+                                      QStringLiteral("The first line is data, not a header."));
+    const QCommandLineOption dateFormat(QStringLiteral("date-format"),
+                                       QStringLiteral("Date format of the file (Qt notation)."),
+                                       QStringLiteral("format"), QStringLiteral("MM/dd/yyyy"));
+    parser.addOption(account);
+    if (csv)
+        parser.addOptions({dateColumn, payeeColumn, amountColumn, memoColumn, categoryColumn,
+                           noHeader, dateFormat});
+    const Parsed parsed = parse(parser, args.mid(1),
+                                QStringLiteral("Import a bank file: import csv FILE --account A "
+                                               "[mapping options] | import qif FILE --account A."),
+                                false);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (!csv && kind != QLatin1String("qif"))
+        return usageError(QStringLiteral("use: import csv FILE --account A | import qif FILE --account A"));
+    if (parser.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("import %1 needs one file").arg(kind));
+    if (!parser.isSet(account))
+        return usageError(QStringLiteral("import %1 needs --account").arg(kind));
+
+    CsvMapping mapping;
+    if (csv) {
+        const auto column = [&](const QCommandLineOption &option, int *target) {
+            if (!parser.isSet(option) && option.defaultValues().isEmpty())
+                return true;
+            bool ok = false;
+            const int value = parser.value(option).toInt(&ok);
+            if (!ok || value < 0)
+                return false;
+            *target = value;
+            return true;
+        };
+        for (const auto &[option, target] :
+             {std::pair{&dateColumn, &mapping.dateColumn}, std::pair{&payeeColumn, &mapping.payeeColumn},
+              std::pair{&amountColumn, &mapping.amountColumn}, std::pair{&memoColumn, &mapping.memoColumn},
+              std::pair{&categoryColumn, &mapping.categoryColumn}}) {
+            if (!column(*option, target))
+                return usageError(QStringLiteral("--%1 needs a column number from 0")
+                                      .arg(option->names().constFirst()));
+        }
+        mapping.hasHeader = !parser.isSet(noHeader);
+        mapping.dateFormat = parser.value(dateFormat);
+    }
+
+    const QString file = parser.positionalArguments().first();
+    QFile probe(file);
+    if (!probe.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("Cannot read %1: %2").arg(file, probe.errorString()));
+    probe.close();
+
+    if (!openState())
+        return Failure;
+    const std::optional<Account> target = resolveAccount(parser.value(account));
+    if (!target)
+        return failure(QStringLiteral("Unknown account \"%1\"").arg(parser.value(account)));
+
+    ImportService *service = m_state->importService();
+    const ImportResult result = csv ? service->importCsv(file, target->id, mapping)
+                                    : service->importQif(file, target->id);
+    printLine(QStringLiteral("Imported %1, duplicates %2").arg(result.imported).arg(result.duplicates));
+    return Success;
 }
 
-int CommandRunner::commandReport(const QStringList &)
+int CommandRunner::commandReport(const QStringList &args)
 {
-    return failure(QStringLiteral("report is not available yet"));
+    const QString kind = args.value(1);
+    QCommandLineParser parser;
+    const QCommandLineOption from(QStringLiteral("from"),
+                                  QStringLiteral("Start of the period (yyyy-MM-dd; default 1 January)."),
+                                  QStringLiteral("date"));
+    const QCommandLineOption to(QStringLiteral("to"),
+                                QStringLiteral("End of the period (yyyy-MM-dd; default today)."),
+                                QStringLiteral("date"));
+    const QCommandLineOption from2(QStringLiteral("from2"),
+                                   QStringLiteral("year-over-year: start of the second period."),
+                                   QStringLiteral("date"));
+    const QCommandLineOption to2(QStringLiteral("to2"),
+                                 QStringLiteral("year-over-year: end of the second period."),
+                                 QStringLiteral("date"));
+    const QCommandLineOption account(QStringLiteral("account"),
+                                     QStringLiteral("Only this account (name or id)."),
+                                     QStringLiteral("account"));
+    parser.addOptions({from, to, from2, to2, account});
+    const Parsed parsed = parse(
+        parser, args.mid(1),
+        QStringLiteral("Reports: category-spending, payee-summary, tax, cash-flow, year-over-year "
+                       "(periods --from/--to and --from2/--to2; default last year and this year), "
+                       "account-summary. Amounts are in minor units in CSV and JSON."),
+        true);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    static const QStringList kinds = {
+        QStringLiteral("category-spending"), QStringLiteral("payee-summary"), QStringLiteral("tax"),
+        QStringLiteral("cash-flow"),         QStringLiteral("year-over-year"),
+        QStringLiteral("account-summary")};
+    if (!kinds.contains(kind))
+        return usageError(QStringLiteral("use: report %1").arg(kinds.join(QLatin1Char('|'))));
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(QStringLiteral("report %1 takes no arguments").arg(kind));
+
+    const bool comparison = kind == QLatin1String("year-over-year");
+    const QDate today = QDate::currentDate();
+    QDate d1 = comparison ? QDate(today.year() - 1, 1, 1) : QDate(today.year(), 1, 1);
+    QDate d2 = comparison ? QDate(today.year() - 1, 12, 31) : today;
+    QDate d3(today.year(), 1, 1);
+    QDate d4 = today;
+    for (const auto &[option, target] : {std::pair{&from, &d1}, std::pair{&to, &d2},
+                                         std::pair{&from2, &d3}, std::pair{&to2, &d4}}) {
+        if (parser.isSet(*option)) {
+            *target = parseIsoDate(parser.value(*option));
+            if (!target->isValid())
+                return usageError(QStringLiteral("cannot read the date \"%1\" (use yyyy-MM-dd)")
+                                      .arg(parser.value(*option)));
+        }
+    }
+
+    if (!openState())
+        return Failure;
+    QString accountId;
+    if (parser.isSet(account)) {
+        const std::optional<Account> found = resolveAccount(parser.value(account));
+        if (!found)
+            return failure(QStringLiteral("Unknown account \"%1\"").arg(parser.value(account)));
+        accountId = found->id;
+    }
+
+    // The reports add up several accounts; like the reports screen they show dollars.
+    const Currency currency = Currency::USD;
+    const auto money = [currency](qint64 amount) { return OutputTable::Cell::money(amount, currency); };
+    using C = OutputTable::Cell;
+    ReportService *reports = m_state->reportService();
+    std::unique_ptr<OutputTable> table;
+    if (kind == QLatin1String("category-spending")) {
+        table.reset(new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
+                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        for (const CategorySpendingRow &row : reports->categorySpending(d1, d2, accountId))
+            table->addRow({C::plain(row.name), money(row.total)});
+    } else if (kind == QLatin1String("payee-summary")) {
+        table.reset(new OutputTable({{QStringLiteral("Payee"), QStringLiteral("payee")},
+                                     {QStringLiteral("Total"), QStringLiteral("total")},
+                                     {QStringLiteral("Count"), QStringLiteral("count")}}));
+        for (const PayeeSummaryRow &row : reports->payeeSummary(d1, d2, accountId))
+            table->addRow({C::plain(row.payee), money(row.total), C::number(row.count)});
+    } else if (kind == QLatin1String("tax")) {
+        table.reset(new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
+                                     {QStringLiteral("Tax Code"), QStringLiteral("tax_code")},
+                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        for (const TaxLineRow &row : reports->taxReport(d1, d2))
+            table->addRow({C::plain(row.categoryName), C::plain(row.taxCode), money(row.total)});
+    } else if (kind == QLatin1String("cash-flow")) {
+        table.reset(new OutputTable({{QStringLiteral("Month"), QStringLiteral("month")},
+                                     {QStringLiteral("Income"), QStringLiteral("income")},
+                                     {QStringLiteral("Expenses"), QStringLiteral("expenses")},
+                                     {QStringLiteral("Net"), QStringLiteral("net")}}));
+        for (const CashFlowMonthRow &row : reports->cashFlow(d1, d2, accountId))
+            table->addRow({C::plain(row.month), money(row.income), money(row.expenses), money(row.net)});
+    } else if (comparison) {
+        table.reset(new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
+                                     {QStringLiteral("Period 1"), QStringLiteral("period1")},
+                                     {QStringLiteral("Period 2"), QStringLiteral("period2")},
+                                     {QStringLiteral("Difference"), QStringLiteral("difference")}}));
+        for (const PeriodComparisonRow &row : reports->comparePeriods(d1, d2, d3, d4, accountId))
+            table->addRow({C::plain(row.categoryName), money(row.period1Total),
+                           money(row.period2Total), money(row.difference)});
+    } else {
+        table.reset(new OutputTable({{QStringLiteral("Account"), QStringLiteral("account")},
+                                     {QStringLiteral("Type"), QStringLiteral("type")},
+                                     {QStringLiteral("Cleared"), QStringLiteral("cleared")},
+                                     {QStringLiteral("Uncleared"), QStringLiteral("uncleared")},
+                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        for (const AccountSummaryRow &row : reports->accountSummary())
+            table->addRow({C::plain(row.name), C::plain(row.accountType), money(row.clearedBalance),
+                           money(row.unclearedAmount), money(row.balance)});
+    }
+    print(table->render(parsed.format));
+    return Success;
 }
 
-int CommandRunner::commandBackup(const QStringList &)
+int CommandRunner::commandBackup(const QStringList &args)
 {
-    return failure(QStringLiteral("backup is not available yet"));
+    const QString action = args.value(1);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The ZIP backup."));
+    const QCommandLineOption mode(QStringLiteral("mode"),
+                                  QStringLiteral("import: replace, keep-newer or skip."),
+                                  QStringLiteral("mode"));
+    if (action == QLatin1String("import"))
+        parser.addOption(mode);
+    const Parsed parsed = parse(parser, args.mid(1),
+                                QStringLiteral("Backups: backup export FILE | backup import FILE "
+                                               "--mode replace|keep-newer|skip."),
+                                false);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (action != QLatin1String("export") && action != QLatin1String("import"))
+        return usageError(QStringLiteral("use: backup export FILE | backup import FILE --mode M"));
+    if (parser.positionalArguments().size() != 1)
+        return usageError(QStringLiteral("backup %1 needs one file").arg(action));
+    const QString file = parser.positionalArguments().first();
+
+    if (action == QLatin1String("export")) {
+        if (!openState())
+            return Failure;
+        const QByteArray archive = m_state->backupService()->exportBackup();
+        if (archive.isEmpty())
+            return failure(QStringLiteral("Could not build the backup"));
+        // Written to a temporary file and renamed, so a failure never leaves half a backup.
+        QSaveFile out(file);
+        if (!out.open(QIODevice::WriteOnly) || out.write(archive) != archive.size() || !out.commit())
+            return failure(QStringLiteral("Cannot write %1: %2").arg(file, out.errorString()));
+        printLine(QStringLiteral("Backup written to %1 (%2 bytes)").arg(file).arg(archive.size()));
+        return Success;
+    }
+
+    BackupImportMode importMode;
+    const QString modeText = parser.value(mode);
+    if (modeText == QLatin1String("replace"))
+        importMode = BackupImportMode::Overwrite;
+    else if (modeText == QLatin1String("keep-newer"))
+        importMode = BackupImportMode::KeepNewer;
+    else if (modeText == QLatin1String("skip"))
+        importMode = BackupImportMode::SkipExisting;
+    else
+        return usageError(QStringLiteral("backup import needs --mode replace, keep-newer or skip"));
+
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("Cannot read %1: %2").arg(file, in.errorString()));
+    const QByteArray archive = in.readAll();
+    if (!openState())
+        return Failure;
+    const BackupImportResult result = m_state->backupService()->importBackup(archive, importMode);
+
+    OutputTable table({{QStringLiteral("Table"), QStringLiteral("table")},
+                       {QStringLiteral("Imported"), QStringLiteral("imported")},
+                       {QStringLiteral("Skipped"), QStringLiteral("skipped")}});
+    const std::pair<const char *, BackupImportResult::Counts> counts[] = {
+        {"accounts", result.accounts},         {"categories", result.categories},
+        {"transactions", result.transactions}, {"split_lines", result.splitLines},
+        {"recurring_transactions", result.recurring},
+        {"reconciliations", result.reconciliations}};
+    for (const auto &[name, count] : counts) {
+        table.addRow({OutputTable::Cell::plain(QString::fromLatin1(name)),
+                      OutputTable::Cell::number(count.imported),
+                      OutputTable::Cell::number(count.skipped)});
+    }
+    print(table.render(OutputTable::Format::Text));
+    for (const QString &error : result.errors)
+        printLine(QStringLiteral("error: %1").arg(error));
+    if (!result.errors.isEmpty())
+        return failure(QStringLiteral("The backup had %1 error(s)").arg(result.errors.size()));
+    return Success;
 }
 
 int CommandRunner::commandRecurring(const QStringList &args)

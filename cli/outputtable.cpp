@@ -4,19 +4,13 @@
 #include "outputtable.h"
 
 #include "money.h"
+#include "reportservice.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
-
-QString csvCell(const QString &text)
-{
-    QString escaped = text;
-    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
 
 QString valueText(const QJsonValue &value)
 {
@@ -142,18 +136,18 @@ QByteArray OutputTable::renderText() const
 
 QByteArray OutputTable::renderCsv() const
 {
-    QString out;
-    QStringList header;
+    // The same quoting as the reports screen's export, so files from both look alike.
+    QStringList headers;
     for (const Column &column : m_columns)
-        header.append(csvCell(column.title));
-    out += header.join(QLatin1Char(',')) + QLatin1Char('\n');
+        headers.append(column.title);
+    QList<QStringList> rows;
     for (const auto &row : m_rows) {
         QStringList cells;
         for (int i = 0; i < m_columns.size(); ++i)
-            cells.append(csvCell(valueText(row.at(i).value)));
-        out += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+            cells.append(valueText(row.at(i).value));
+        rows.append(cells);
     }
-    return out.toUtf8();
+    return ReportService::toCsv(headers, rows).toUtf8();
 }
 
 QByteArray OutputTable::renderJson() const

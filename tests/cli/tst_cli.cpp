@@ -20,6 +20,7 @@ private Q_SLOTS:
     void accountsRegisterAndTransfer();
     void searchFilters();
     void recurringAndSample();
+    void importReportAndBackup();
     void errors_data();
     void errors();
     void unopenableDatabase();
@@ -180,6 +181,61 @@ void tst_Cli::recurringAndSample()
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QCOMPARE(cli({"accounts", "--format", "json"}).json().size(), 0);
     QCOMPARE(cli({"recurring", "list", "--format", "json"}).json().size(), 0);
+}
+
+void tst_Cli::importReportAndBackup()
+{
+    addAccounts();
+    const QString csv = m_dir->filePath("bank.csv");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Posted,Description,Value,Note\n"
+               "05.01.2026,\"Coffee \"\"Bean\"\"\",-4.50,morning\n"
+               "06.01.2026,Salary,1000.00,\n"
+               "06.01.2026,Salary,1000.00,\n");
+    file.close();
+
+    const QStringList import = {"import", "csv", csv, "--account", "Checking", "--memo-column", "3",
+                                "--date-format", "dd.MM.yyyy"};
+    CliResult r = cli(import);
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(r.out, QByteArray("Imported 2, duplicates 1\n"));
+    r = cli(import);
+    QCOMPARE(r.out, QByteArray("Imported 0, duplicates 3\n"));
+
+    r = cli({"report", "payee-summary", "--from", "2026-01-01", "--to", "2026-01-31", "--format", "csv"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("\"Payee\",\"Total\",\"Count\"\n\"Coffee \"\"Bean\"\"\",\"-450\",\"1\"\n"
+                               "\"Salary\",\"100000\",\"1\"\n\"Opening Balance\",\"125000\",\"1\"\n"));
+    const QJsonArray summary = cli({"report", "account-summary", "--format", "json"}).json();
+    QCOMPARE(summary.size(), 2);
+    QCOMPARE(summary.at(0)["total"].toInteger(), 125000 - 450 + 100000);
+    QCOMPARE(cli({"report", "cash-flow", "--from", "2026-02-01", "--to", "2026-02-28", "--format",
+                  "json"}).json().size(), 0);
+    QCOMPARE(cli({"report", "nonsense"}).exitCode, 2);
+
+    // A backup restored into an empty data directory brings every row back.
+    const QString archive = m_dir->filePath("backup.zip");
+    r = cli({"backup", "export", archive});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QTemporaryDir other;
+    r = runCli(other.path(), {"backup", "import", archive, "--mode", "keep-newer"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY2(r.out.contains("transactions"), r.out.constData());
+    QCOMPARE(runCli(other.path(), {"register", "Checking", "--format", "json"}).json(),
+             cli({"register", "Checking", "--format", "json"}).json());
+
+    // A broken archive is an error and changes nothing.
+    const QString broken = m_dir->filePath("broken.zip");
+    QFile junk(broken);
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a zip");
+    junk.close();
+    r = cli({"backup", "import", broken, "--mode", "replace"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.out.contains("error: "));
+    QCOMPARE(cli({"backup", "import", archive}).exitCode, 2);
+    QCOMPARE(cli({"import", "qif", m_dir->filePath("missing.qif"), "--account", "Checking"}).exitCode, 1);
 }
 
 void tst_Cli::errors_data()
