@@ -35,8 +35,8 @@ bool exec(QSqlDatabase db, const QString &sql) {
     QSqlQuery query(db);
     if (query.exec(sql))
         return true;
-    qCWarning(lcServices).noquote() << "ImportService:" << sql << "failed:"
-                                    << query.lastError().text();
+    qCWarning(lcServices).noquote()
+        << "ImportService:" << sql << "failed:" << query.lastError().text();
     return false;
 }
 
