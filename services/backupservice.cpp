@@ -18,7 +18,6 @@
 
 #include <QtGui/private/qzipwriter_p.h>
 
-#include <cmath>
 #include <exception>
 
 namespace {
@@ -84,11 +83,13 @@ bool toVariant(const QJsonValue &value, QVariant *variant) {
         *variant = QVariant();
         return true;
     case QJsonValue::Double: {
-        const double d = value.toDouble();
-        if (std::trunc(d) == d && std::fabs(d) < 9.2e18)
-            *variant = value.toInteger();
+        // An integer keeps all 64 bits (a double would not); two defaults tell a real
+        // integer from a fraction.
+        const qint64 integer = value.toInteger(1);
+        if (integer == value.toInteger(2))
+            *variant = integer;
         else
-            *variant = d;
+            *variant = value.toDouble();
         return true;
     }
     case QJsonValue::String:
@@ -167,8 +168,9 @@ QByteArray BackupService::exportBackup() const {
                 QJsonObject row;
                 for (int i = 0; i < names.size(); ++i)
                     row.insert(names.at(i), toJson(query, i));
-                writer.addFile(QStringLiteral("%1/%2.json").arg(folder, query.value(idColumn).toString()),
-                               QJsonDocument(row).toJson(QJsonDocument::Indented));
+                writer.addFile(
+                    QStringLiteral("%1/%2.json").arg(folder, query.value(idColumn).toString()),
+                    QJsonDocument(row).toJson(QJsonDocument::Indented));
                 ++count;
             }
         }

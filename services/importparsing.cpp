@@ -13,10 +13,10 @@ namespace {
 // Windows-1252 for when the converter has no such codec (a Qt built without ICU): Latin-1
 // except for 0x80-0x9F. The five undefined bytes map to themselves, as the codec does.
 QString decodeWindows1252ByHand(const QByteArray &bytes) {
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static const char16_t high[32]
+        = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+           0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+           0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
     for (const char c : bytes) {
@@ -95,7 +95,8 @@ QList<QStringList> parseCsv(const QString &text) {
                 } else {
                     quoted = false;
                 }
-            } else if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n')) {
+            } else if (c == QLatin1Char('\r') && i + 1 < size
+                       && text.at(i + 1) == QLatin1Char('\n')) {
                 // A CRLF file's line break inside a field is kept as a plain line feed.
             } else {
                 field += c;

@@ -9,12 +9,12 @@
 #include "identifiers.h"
 #include "importparsing.h"
 #include "money.h"
-#include "searchfilter.h"
 #include "servicelog.h"
 #include "timestamps.h"
 #include "transactionrepository.h"
 
 #include <QFile>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -29,15 +29,6 @@ std::optional<QString> readFile(const QString &filePath) {
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return decodeImportText(file.readAll());
-}
-
-bool exec(QSqlDatabase db, const QString &sql) {
-    QSqlQuery query(db);
-    if (query.exec(sql))
-        return true;
-    qCWarning(lcServices).noquote() << "ImportService:" << sql << "failed:"
-                                    << query.lastError().text();
-    return false;
 }
 
 } // namespace
@@ -123,20 +114,47 @@ ImportResult ImportService::importCandidates(const QList<Candidate> &candidates)
         return {};
     }
 
+    // Same account, day, amount and payee (case-sensitive) among the live rows. Asked
+    // directly rather than through the register search, which stops at 200 rows a day.
+    QSqlQuery duplicate(db);
+    duplicate.setForwardOnly(true);
+    if (!duplicate.prepare(QStringLiteral(
+            "SELECT 1 FROM transactions WHERE account_id = ? AND date = ? AND amount = ? AND "
+            "payee = ? AND deleted_at IS NULL LIMIT 1"))) {
+        db.rollback();
+        return {};
+    }
+
+    QSqlQuery savepoint(db);
+    QSqlQuery rollback(db);
+    QSqlQuery release(db);
+    if (!savepoint.prepare(QStringLiteral("SAVEPOINT ") + kRowSavepoint)
+        || !rollback.prepare(QStringLiteral("ROLLBACK TO ") + kRowSavepoint)
+        || !release.prepare(QStringLiteral("RELEASE ") + kRowSavepoint)) {
+        db.rollback();
+        return {};
+    }
+
+    // Category ids by name for this import; a category created for a row is remembered
+    // only once that row stands.
+    QHash<QString, QString> categoryIds;
     ImportResult result;
     for (const Candidate &candidate : candidates) {
         // Earlier rows of this import are visible here, so a file's repeated line imports
         // once.
-        if (isDuplicate(candidate.transaction)) {
+        if (isDuplicate(duplicate, candidate.transaction)) {
             ++result.duplicates;
             continue;
         }
-        if (!exec(db, QStringLiteral("SAVEPOINT ") + kRowSavepoint)) {
+        if (!savepoint.exec()) {
             db.rollback();
             return {};
         }
         Transaction t = candidate.transaction;
-        const std::optional<QString> categoryId = resolveCategory(candidate.categoryName);
+        const auto known = categoryIds.constFind(candidate.categoryName);
+        const std::optional<QString> categoryId = known != categoryIds.constEnd()
+                                                      ? std::optional<QString>(*known)
+                                                      : resolveCategory(candidate.categoryName);
         bool written = false;
         if (categoryId) {
             t.categoryId = *categoryId;
@@ -144,11 +162,12 @@ ImportResult ImportService::importCandidates(const QList<Candidate> &candidates)
         }
         if (written) {
             ++result.imported;
+            categoryIds.insert(candidate.categoryName, *categoryId);
         } else {
             // Also undoes a category created for this row alone.
-            exec(db, QStringLiteral("ROLLBACK TO ") + kRowSavepoint);
+            rollback.exec();
         }
-        if (!exec(db, QStringLiteral("RELEASE ") + kRowSavepoint)) {
+        if (!release.exec()) {
             db.rollback();
             return {};
         }
@@ -163,18 +182,14 @@ ImportResult ImportService::importCandidates(const QList<Candidate> &candidates)
     return result;
 }
 
-bool ImportService::isDuplicate(const Transaction &transaction) const {
-    SearchFilter filter;
-    filter.accountId = transaction.accountId;
-    filter.fromDate = transaction.date;
-    filter.toDate = transaction.date;
-    const QList<RegisterRow> sameDay = m_transactions->search(QString(), filter);
-    for (const RegisterRow &row : sameDay) {
-        if (row.transaction.amount == transaction.amount
-            && row.transaction.payee == transaction.payee)
-            return true;
-    }
-    return false;
+bool ImportService::isDuplicate(QSqlQuery &query, const Transaction &transaction) const {
+    query.bindValue(0, transaction.accountId);
+    query.bindValue(1, Timestamps::dateToText(transaction.date));
+    query.bindValue(2, transaction.amount);
+    query.bindValue(3, transaction.payee);
+    const bool found = query.exec() && query.next();
+    query.finish();
+    return found;
 }
 
 std::optional<QString> ImportService::resolveCategory(const QString &name) {

@@ -14,6 +14,7 @@
 #include <optional>
 
 class CategoryRepository;
+class QSqlQuery;
 class TransactionRepository;
 
 // Reads bank exports (CSV with a column mapping, or QIF) into one account. Rows that
@@ -39,7 +40,7 @@ private:
     };
 
     ImportResult importCandidates(const QList<Candidate> &candidates);
-    bool isDuplicate(const Transaction &transaction) const;
+    bool isDuplicate(QSqlQuery &query, const Transaction &transaction) const;
     // The id of the live category of this name, created when there is none; empty for an
     // empty name, or when creating failed.
     std::optional<QString> resolveCategory(const QString &name);

@@ -52,7 +52,8 @@ private:
 };
 
 bool inflateRaw(const char *input, qint64 inputSize, qint64 outputSize, QByteArray *output) {
-    if (inputSize > std::numeric_limits<uInt>::max() || outputSize > std::numeric_limits<uInt>::max())
+    if (inputSize > std::numeric_limits<uInt>::max()
+        || outputSize > std::numeric_limits<uInt>::max())
         return false;
     z_stream stream{};
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
@@ -170,7 +171,8 @@ ZipArchiveReader::ReadStatus ZipArchiveReader::read(int index, qint64 sizeLimit,
     const qint64 header = entry.localHeaderOffset;
     if (!bytes.has(header, kLocalHeaderSize) || bytes.u32(header) != kLocalHeaderSignature)
         return ReadStatus::Unreadable;
-    const qint64 start = header + kLocalHeaderSize + bytes.u16(header + 26) + bytes.u16(header + 28);
+    const qint64 start
+        = header + kLocalHeaderSize + bytes.u16(header + 26) + bytes.u16(header + 28);
     if (!bytes.has(start, entry.compressedSize))
         return ReadStatus::Unreadable;
 
@@ -185,9 +187,9 @@ ZipArchiveReader::ReadStatus ZipArchiveReader::read(int index, qint64 sizeLimit,
     } else {
         return ReadStatus::Unreadable;
     }
-    const uLong crc = crc32(crc32(0L, Z_NULL, 0),
-                            reinterpret_cast<const Bytef *>(content.constData()),
-                            uInt(content.size()));
+    const uLong crc
+        = crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef *>(content.constData()),
+                uInt(content.size()));
     if (crc != entry.crc)
         return ReadStatus::Unreadable;
     *data = content;

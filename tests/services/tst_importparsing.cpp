@@ -51,19 +51,32 @@ private Q_SLOTS:
 void tst_ImportParsing::parseCsv_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("plain") << "a,b,c\n1,2,3\n" << "a|b|c;1|2|3";
-    QTest::addRow("no final line feed") << "a,b\n1,2" << "a|b;1|2";
-    QTest::addRow("quoted comma") << "\"Acme, Inc.\",5" << "Acme, Inc.|5";
-    QTest::addRow("doubled quotes") << "\"He said \"\"hi\"\"\",x" << "He said \"hi\"|x";
-    QTest::addRow("quote inside a field") << "ab\"c,d\"e" << "abc,de";
-    QTest::addRow("fields trimmed") << "  a , b  \n" << "a|b";
-    QTest::addRow("blank lines dropped") << "a\n\n\r\nb\n\n" << "a;b";
-    QTest::addRow("empty fields kept") << ",\n,x,\n" << "|;|x|";
-    QTest::addRow("ragged rows") << "a\nb,c,d\n" << "a;b|c|d";
-    QTest::addRow("CRLF") << "a,b\r\n1,2\r\n" << "a|b;1|2";
-    QTest::addRow("quoted CRLF becomes a line feed") << "\"one\r\ntwo\",x\r\n" << "one\ntwo|x";
-    QTest::addRow("unterminated quote") << "\"abc,def\nghi" << "abc,def\nghi";
-    QTest::addRow("empty") << "" << "";
+    QTest::addRow("plain") << "a,b,c\n1,2,3\n"
+                           << "a|b|c;1|2|3";
+    QTest::addRow("no final line feed") << "a,b\n1,2"
+                                        << "a|b;1|2";
+    QTest::addRow("quoted comma") << "\"Acme, Inc.\",5"
+                                  << "Acme, Inc.|5";
+    QTest::addRow("doubled quotes") << "\"He said \"\"hi\"\"\",x"
+                                    << "He said \"hi\"|x";
+    QTest::addRow("quote inside a field") << "ab\"c,d\"e"
+                                          << "abc,de";
+    QTest::addRow("fields trimmed") << "  a , b  \n"
+                                    << "a|b";
+    QTest::addRow("blank lines dropped") << "a\n\n\r\nb\n\n"
+                                         << "a;b";
+    QTest::addRow("empty fields kept") << ",\n,x,\n"
+                                       << "|;|x|";
+    QTest::addRow("ragged rows") << "a\nb,c,d\n"
+                                 << "a;b|c|d";
+    QTest::addRow("CRLF") << "a,b\r\n1,2\r\n"
+                          << "a|b;1|2";
+    QTest::addRow("quoted CRLF becomes a line feed") << "\"one\r\ntwo\",x\r\n"
+                                                     << "one\ntwo|x";
+    QTest::addRow("unterminated quote") << "\"abc,def\nghi"
+                                        << "abc,def\nghi";
+    QTest::addRow("empty") << ""
+                           << "";
 }
 
 void tst_ImportParsing::parseCsv() {
@@ -85,8 +98,7 @@ void tst_ImportParsing::decodeImportText_data() {
         << "12/04/2025|Zoë’s Bakery|-3.50;12/05/2025|Señor Taco|-8.25";
     QTest::addRow("utf-16le with mark")
         << fixture("utf-16le-bom.csv") << "Date|Payee|Amount;12/04/2025|Caffè Nero|-4.20";
-    QTest::addRow("utf-16be with mark")
-        << QByteArray("\xFE\xFF\x00\x43\x00\xE9", 6) << "Cé";
+    QTest::addRow("utf-16be with mark") << QByteArray("\xFE\xFF\x00\x43\x00\xE9", 6) << "Cé";
     QTest::addRow("utf-8 without mark") << QByteArray("Zo\xC3\xAB") << "Zoë";
     QTest::addRow("1252 quotes and euro") << QByteArray("\x93\x80\x94") << "“€”";
     QTest::addRow("empty") << QByteArray() << "";
@@ -104,9 +116,8 @@ void tst_ImportParsing::decodeImportText() {
 void tst_ImportParsing::parseQif_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
-    QTest::addRow("record")
-        << "!Type:Bank\nD1/15'24\nT-45.00\nPGrocer\n^\n"
-        << QStringList{"2024-01-15 Grocer -4500 m= c= n= open"};
+    QTest::addRow("record") << "!Type:Bank\nD1/15'24\nT-45.00\nPGrocer\n^\n"
+                            << QStringList{"2024-01-15 Grocer -4500 m= c= n= open"};
     QTest::addRow("every field, no closing caret")
         << "D12/31/1999\nT1,234.50\nPPay\nMNote\nN101\nLFood:Out\nCX\nXunknown"
         << QStringList{"1999-12-31 Pay 123450 m=Note c=Food:Out n=101 cleared"};
@@ -115,9 +126,8 @@ void tst_ImportParsing::parseQif_data() {
         << QStringList{"2020-01-01  0 m= c= n= cleared", "2020-01-02  0 m= c= n= open",
                        "2020-01-03  0 m= c= n= open"};
     QTest::addRow("empty records dropped") << "^\n^\nX1\n^\n" << QStringList{};
-    QTest::addRow("account block")
-        << QString::fromUtf8(fixture("qif-with-account-block.qif"))
-        << QStringList{"2018-12-19 COUNTY WASTE -2500 m= c= n= open"};
+    QTest::addRow("account block") << QString::fromUtf8(fixture("qif-with-account-block.qif"))
+                                   << QStringList{"2018-12-19 COUNTY WASTE -2500 m= c= n= open"};
     QTest::addRow("categories with colons")
         << QString::fromUtf8(fixture("qif-categories.qif"))
         << QStringList{"2018-12-19 Outlet -10058 m= c=Usual Expenses:Shopping n= open",
@@ -129,9 +139,8 @@ void tst_ImportParsing::parseQif_data() {
                        "2019-01-23 Payee Name Only -2000 m= c= n= open",
                        "2019-01-23  -3000 m=Note Only Text c= n= open",
                        "2019-01-23  -4000 m= c= n= open"};
-    QTest::addRow("category list skipped")
-        << "!Type:Cat\nNFood\nE\n^\n!Type:CCard\nD2/3/21\nT-1\n^"
-        << QStringList{"2021-02-03  -100 m= c= n= open"};
+    QTest::addRow("category list skipped") << "!Type:Cat\nNFood\nE\n^\n!Type:CCard\nD2/3/21\nT-1\n^"
+                                           << QStringList{"2021-02-03  -100 m= c= n= open"};
 }
 
 void tst_ImportParsing::parseQif() {

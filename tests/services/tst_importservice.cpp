@@ -33,9 +33,9 @@ QStringList registerOf(const TestDatabase &db, const QString &accountId) {
     if (!query.exec())
         return {"query failed"};
     while (query.next()) {
-        QString row = QStringLiteral("%1 %2 %3").arg(query.value(0).toString(),
-                                                     query.value(1).toString(),
-                                                     query.value(2).toString());
+        QString row = QStringLiteral("%1 %2 %3")
+                          .arg(query.value(0).toString(), query.value(1).toString(),
+                               query.value(2).toString());
         if (!query.value(3).toString().isEmpty())
             row += QStringLiteral(" [%1]").arg(query.value(3).toString());
         if (!query.value(4).toString().isEmpty())
@@ -119,17 +119,17 @@ void tst_ImportService::importCsv_data() {
     const CsvMapping standard;
     QTest::addRow("header only") << QByteArray("Date,Payee,Amount\n") << standard << 0
                                  << QStringList{};
-    QTest::addRow("amount texts")
-        << QByteArray("Date,Payee,Amount\n01/02/2024,A,\"$1,234.56\"\n01/03/2024,B,-12.5\n"
-                      "01/04/2024,C,(12.50)\n01/05/2024,D,\n")
-        << standard << 4
-        << QStringList{"2024-01-02 A 123456", "2024-01-03 B -1250", "2024-01-04 C 0",
-                       "2024-01-05 D 0"};
+    QTest::addRow("amount texts") << QByteArray(
+        "Date,Payee,Amount\n01/02/2024,A,\"$1,234.56\"\n01/03/2024,B,-12.5\n"
+        "01/04/2024,C,(12.50)\n01/05/2024,D,\n")
+                                  << standard << 4
+                                  << QStringList{"2024-01-02 A 123456", "2024-01-03 B -1250",
+                                                 "2024-01-04 C 0", "2024-01-05 D 0"};
     CsvMapping twoDigitYear;
     twoDigitYear.dateFormat = "MM/dd/yy";
     twoDigitYear.hasHeader = false;
-    QTest::addRow("two-digit year is 19xx") << QByteArray("01/15/24,Old,-1\n") << twoDigitYear
-                                            << 1 << QStringList{"1924-01-15 Old -100"};
+    QTest::addRow("two-digit year is 19xx") << QByteArray("01/15/24,Old,-1\n") << twoDigitYear << 1
+                                            << QStringList{"1924-01-15 Old -100"};
     QTest::addRow("unreadable rows skipped uncounted")
         << QByteArray("Date,Payee,Amount\n13/45/2024,Bad date,-1\n01/02/2024,Short\n"
                       "01/03/2024,Good,-2\n")
@@ -144,7 +144,8 @@ void tst_ImportService::importCsv_data() {
     QTest::addRow("mapped columns, optional ones beyond the row")
         << QByteArray("Payee,Amount,Memo,Date,Category\nShop,-5,note,2024-03-01,Food\n"
                       "Cafe,-3,,2024-03-02\n")
-        << reordered << 2 << QStringList{"2024-03-01 Shop -500 [note] {Food}", "2024-03-02 Cafe -300"};
+        << reordered << 2
+        << QStringList{"2024-03-01 Shop -500 [note] {Food}", "2024-03-02 Cafe -300"};
 }
 
 void tst_ImportService::importCsv() {
@@ -162,16 +163,16 @@ void tst_ImportService::bankFileShapes_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("hasHeader");
     QTest::addColumn<QStringList>("expected");
-    QTest::addRow("windows-1252")
-        << "windows-1252.csv" << true
-        << QStringList{"2025-12-04 Café Rémy 10025", "2025-12-05 Boulangerie Müller -4210"};
+    QTest::addRow("windows-1252") << "windows-1252.csv" << true
+                                  << QStringList{"2025-12-04 Café Rémy 10025",
+                                                 "2025-12-05 Boulangerie Müller -4210"};
     QTest::addRow("utf-8 mark") << "utf-8-bom.csv" << true
                                 << QStringList{"2025-12-04 Zoë’s Bakery -350"};
     QTest::addRow("utf-8 mark, no header")
         << "utf-8-bom-noheader.csv" << false
         << QStringList{"2025-12-04 Zoë’s Bakery -350", "2025-12-05 Señor Taco -825"};
-    QTest::addRow("utf-16le mark") << "utf-16le-bom.csv" << true
-                                   << QStringList{"2025-12-04 Caffè Nero -420"};
+    QTest::addRow("utf-16le mark")
+        << "utf-16le-bom.csv" << true << QStringList{"2025-12-04 Caffè Nero -420"};
 }
 
 void tst_ImportService::bankFileShapes() {
@@ -225,14 +226,16 @@ void tst_ImportService::categoriesCreatedOnce() {
                      mapping);
     QCOMPARE(result.imported, 5);
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories WHERE name = 'Coffee'").toInt(), 1);
-    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions WHERE category_id = 'food'").toInt(), 1);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions WHERE category_id = 'food'").toInt(),
+             1);
     // A deleted category of the name is not revived: a live one is created.
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories WHERE name = 'Old' AND deleted_at IS "
                           "NULL AND category_type = 'expense' AND parent_id IS NULL AND "
                           "is_tax_relevant = 0 AND is_default = 0 AND version = 1")
                  .toInt(),
              1);
-    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions WHERE category_id IS NULL").toInt(), 1);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions WHERE category_id IS NULL").toInt(),
+             1);
 }
 
 void tst_ImportService::importQif() {
@@ -268,8 +271,8 @@ void tst_ImportService::failedRowIsUndoneAlone() {
     CsvMapping mapping;
     mapping.categoryColumn = 3;
     const QString path = writeFile("Date,Payee,Amount,Category\n01/01/2024,A,-1,New\n");
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^TransactionRepository::insert failed: .*FOREIGN KEY"));
+    QTest::ignoreMessage(
+        QtWarningMsg, QRegularExpression("^TransactionRepository::insert failed: .*FOREIGN KEY"));
     const ImportResult result = m_import->importCsv(path, "missing", mapping);
     QCOMPARE(result.imported, 0);
     QCOMPARE(result.duplicates, 0);

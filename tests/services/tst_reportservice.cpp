@@ -64,8 +64,7 @@ bool fillFixture(Database *database) {
     return ok && transactions.softDelete("t8");
 }
 
-template<typename Row, typename Format>
-QString describe(const QList<Row> &rows, Format format) {
+template<typename Row, typename Format> QString describe(const QList<Row> &rows, Format format) {
     QStringList parts;
     for (const Row &row : rows)
         parts << format(row);
@@ -118,8 +117,10 @@ void tst_ReportService::categorySpending_data() {
                                  << "Rent:-2500;Food:-1000;Uncategorized:-300";
     QTest::addRow("start date counts") << QDate(2024, 1, 31) << QDate(2024, 1, 31) << ""
                                        << "Rent:-2500";
-    QTest::addRow("income only") << QDate(2024, 1, 10) << QDate(2024, 1, 10) << "" << "";
-    QTest::addRow("nothing in range") << QDate(2024, 3, 1) << QDate(2024, 3, 31) << "" << "";
+    QTest::addRow("income only") << QDate(2024, 1, 10) << QDate(2024, 1, 10) << ""
+                                 << "";
+    QTest::addRow("nothing in range") << QDate(2024, 3, 1) << QDate(2024, 3, 31) << ""
+                                      << "";
 }
 
 void tst_ReportService::categorySpending() {
@@ -138,8 +139,10 @@ void tst_ReportService::payeeSummary_data() {
     QTest::addColumn<QString>("accountId");
     QTest::addColumn<QString>("expected");
     QTest::addRow("all accounts")
-        << "" << "Landlord:-2500x1;Fixit:-1100x2;Grocer:-1000x1;Kiosk:-300x1;Employer:5000x1";
-    QTest::addRow("one account") << "B" << "Fixit:-1100x2;Employer:5000x1";
+        << ""
+        << "Landlord:-2500x1;Fixit:-1100x2;Grocer:-1000x1;Kiosk:-300x1;Employer:5000x1";
+    QTest::addRow("one account") << "B"
+                                 << "Fixit:-1100x2;Employer:5000x1";
 }
 
 void tst_ReportService::payeeSummary() {
@@ -162,8 +165,11 @@ void tst_ReportService::taxReport() {
 
 void tst_ReportService::cashFlowSkipsEmptyMonths() {
     const auto format = [](const CashFlowMonthRow &row) {
-        return QStringLiteral("%1:%2/%3/%4").arg(row.month).arg(row.income).arg(row.expenses).arg(
-            row.net);
+        return QStringLiteral("%1:%2/%3/%4")
+            .arg(row.month)
+            .arg(row.income)
+            .arg(row.expenses)
+            .arg(row.net);
     };
     QCOMPARE(describe(m_reports->cashFlow(kJan1, QDate(2024, 4, 30)), format),
              QStringLiteral("2024-01:5000/-4900/100;2024-02:0/-1049/-1049;"
@@ -205,15 +211,15 @@ void tst_ReportService::accountSummary() {
 }
 
 void tst_ReportService::comparePeriods() {
-    const QString actual = describe(
-        m_reports->comparePeriods(kJan1, kJan31, QDate(2024, 2, 1), QDate(2024, 4, 30)),
-        [](const auto &row) {
-            return QStringLiteral("%1:%2/%3/%4")
-                .arg(row.categoryName)
-                .arg(row.period1Total)
-                .arg(row.period2Total)
-                .arg(row.difference);
-        });
+    const QString actual
+        = describe(m_reports->comparePeriods(kJan1, kJan31, QDate(2024, 2, 1), QDate(2024, 4, 30)),
+                   [](const auto &row) {
+                       return QStringLiteral("%1:%2/%3/%4")
+                           .arg(row.categoryName)
+                           .arg(row.period1Total)
+                           .arg(row.period2Total)
+                           .arg(row.difference);
+                   });
     // Names in plain code-unit order: lowercase after uppercase.
     QCOMPARE(actual, QStringLiteral("Food:-1000/-999/1;Maintenance:-1100/0/1100;"
                                     "Rent:-2500/0/2500;Travel:0/-5000/-5000;"
