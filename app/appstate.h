@@ -6,7 +6,11 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class AccountRepository;
+class AccountSharingService;
+class SyncEngine;
 class CategoryRepository;
 class Database;
 class PreferencesRepository;
@@ -14,6 +18,12 @@ class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
 class TransactionRepository;
+
+namespace TindAccount {
+class Client;
+struct ClientConfig;
+class TokenStore;
+} // namespace TindAccount
 
 // The central state object: owns the database and everything built on it, for the life of
 // the process. Widget-free, so that the command-line companion can bring it up on a
@@ -28,6 +38,16 @@ public:
     // True when the database opened and migrated and every owned object exists.
     bool initialize();
 
+    // Where the account client keeps its tokens; taken over by initialize(). Without one the
+    // system's credential store is used. For tests and for callers with a store of their own.
+    void setTokenStore(std::unique_ptr<TindAccount::TokenStore> store);
+
+    // The service settings: the environment variable when it is set and non-empty, else the
+    // built-in default. Read once by initialize().
+    static QString environmentValue(const char *name, const QString &fallback);
+    static TindAccount::ClientConfig clientConfigFromEnvironment();
+    static QString syncApiUrlFromEnvironment();
+
     Database *database() const { return m_database; }
     AccountRepository *accountRepository() const { return m_accountRepository; }
     TransactionRepository *transactionRepository() const { return m_transactionRepository; }
@@ -38,6 +58,9 @@ public:
     ReconciliationRepository *reconciliationRepository() const {
         return m_reconciliationRepository;
     }
+    AccountSharingService *sharingService() const { return m_sharingService; }
+    TindAccount::Client *accountClient() const { return m_accountClient; }
+    SyncEngine *syncEngine() const { return m_syncEngine; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Also remembers the account in the "lastViewedAccountId" preference.
@@ -53,6 +76,10 @@ Q_SIGNALS:
     void databaseReady();
 
 private:
+    void createOnlineServices();
+    void connectOnlineServices();
+    void startSyncAfterSignIn();
+
     // All owned (Qt children), created by initialize() in this order.
     Database *m_database = nullptr;
     AccountRepository *m_accountRepository = nullptr;
@@ -62,5 +89,10 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    AccountSharingService *m_sharingService = nullptr;
+    TindAccount::Client *m_accountClient = nullptr;
+    SyncEngine *m_syncEngine = nullptr;
     QString m_currentAccountId;
+
+    std::unique_ptr<TindAccount::TokenStore> m_tokenStore; // Until initialize() hands it over.
 };

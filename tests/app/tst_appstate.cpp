@@ -46,7 +46,7 @@ void tst_AppState::initializeCreatesDatabase() {
 
     QSqlQuery q(state.database()->connection());
     QVERIFY(q.exec("SELECT count(*) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 3);
+    QCOMPARE(q.value(0).toInt(), 4);
 }
 
 void tst_AppState::initializeFailsOnUncreatableDirectory() {
