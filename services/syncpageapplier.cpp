@@ -330,6 +330,14 @@ std::optional<Record> findLocal(Repository *repository, Record &incoming, Lookup
     return local;
 }
 
+// The version rule: the higher version wins, and an equal one replaces a row that has been
+// pushed. A row with changes not pushed yet (made during this sync, or refused by the server)
+// keeps them against the same version: they were made on top of it and go out next time.
+template<typename Record> bool localWins(const Record &local, const Record &incoming) {
+    return incoming.version < local.version
+           || (incoming.version == local.version && local.syncStatus == SyncStatus::Pending);
+}
+
 } // namespace
 
 void SyncPageApplier::applyAccount(const QJsonObject &json) {
@@ -338,7 +346,7 @@ void SyncPageApplier::applyAccount(const QJsonObject &json) {
         return idByServerId(kAccounts, serverId);
     });
     if (local) {
-        if (incoming.version < local->version)
+        if (localWins(*local, incoming))
             return;
         m_accounts->update(incoming);
         if (!incoming.deletedAt && local->deletedAt)
@@ -355,7 +363,7 @@ void SyncPageApplier::applyCategory(const QJsonObject &json) {
     const auto local = findLocal(m_categories, incoming, [this](const QString &serverId) {
         return idByServerId(kCategories, serverId);
     });
-    if (local ? incoming.version < local->version : bool(incoming.deletedAt))
+    if (local ? localWins(*local, incoming) : bool(incoming.deletedAt))
         return;
 
     if (!incoming.parentId.isEmpty() && !rowExists(kCategories, incoming.parentId)) {
@@ -393,7 +401,7 @@ void SyncPageApplier::applyRecurring(const QJsonObject &json) {
             << incoming.payee << SyncWire::readText(json, QStringLiteral("next_due_date"));
         return;
     }
-    if (local ? incoming.version < local->version : bool(incoming.deletedAt))
+    if (local ? localWins(*local, incoming) : bool(incoming.deletedAt))
         return;
     if (!local && !rowExists(kAccounts, incoming.accountId)) {
         qCInfo(lcServices).noquote() << "applyRecurring: account" << incoming.accountId << "of"
@@ -431,7 +439,7 @@ void SyncPageApplier::applyTransaction(const QJsonObject &json) {
             << incoming.payee << SyncWire::readText(json, QStringLiteral("date"));
         return;
     }
-    if (local ? incoming.version < local->version : bool(incoming.deletedAt))
+    if (local ? localWins(*local, incoming) : bool(incoming.deletedAt))
         return;
     if (!local && !rowExists(kAccounts, incoming.accountId)) {
         qCInfo(lcServices).noquote()
@@ -470,7 +478,7 @@ void SyncPageApplier::applyReconciliation(const QJsonObject &json) {
             << incoming.id << SyncWire::readText(json, QStringLiteral("statement_date"));
         return;
     }
-    if (local ? incoming.version < local->version : bool(incoming.deletedAt))
+    if (local ? localWins(*local, incoming) : bool(incoming.deletedAt))
         return;
     // An update may move a reconciliation to another account.
     if ((!local || local->accountId != incoming.accountId)

@@ -42,7 +42,11 @@ TestHttpServer::Response error(int status, const QString &message) {
 TestSyncServer::TestSyncServer(const QString &basePath, QObject *parent)
     : QObject(parent)
     , m_basePath(basePath) {
-    m_http.setHandler([this](const TestHttpServer::Request &request) { return handle(request); });
+    m_http.setHandler([this](const TestHttpServer::Request &request) {
+        TestHttpServer::Response response = handle(request);
+        response.delayMs = m_delayMs;
+        return response;
+    });
 }
 
 bool TestSyncServer::listen(quint16 port) {
@@ -168,7 +172,7 @@ TestHttpServer::Response TestSyncServer::handle(const TestHttpServer::Request &r
 }
 
 TestHttpServer::Response TestSyncServer::push(const TestHttpServer::Request &request) {
-    if (m_pushFailure)
+    if (m_pushFailure && m_pushesBeforeFailure-- <= 0)
         return error(m_pushFailure, QStringLiteral("push failure scripted by the test"));
     const QJsonObject body = request.json();
     if (!body.value(QLatin1String("changes")).isArray())

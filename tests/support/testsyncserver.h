@@ -67,7 +67,11 @@ public:
     static qint64 cursorSequence(const QString &text, bool *ok);
 
     // Scripting.
-    void setPushFailure(int status) { m_pushFailure = status; }
+    // Pushes fail with this status (0: they succeed) after okBefore more successful ones.
+    void setPushFailure(int status, int okBefore = 0) {
+        m_pushFailure = status;
+        m_pushesBeforeFailure = okBefore;
+    }
     void setPullFailure(int status) { m_pullFailure = status; }
     // Changes of this entity id are answered with status "error" and the message.
     void rejectEntity(const QString &entityId, const QString &message);
@@ -76,6 +80,8 @@ public:
     void setRequiredToken(const QString &token) { m_requiredToken = token; }
     // Served instead of the stored records by the next pulls, one page each, in order.
     void queuePullPage(const QJsonObject &page) { m_craftedPages.enqueue(page); }
+    // Answers every request this much later, to keep a sync in flight.
+    void setResponseDelay(int ms) { m_delayMs = ms; }
     // An "integrity" that disagrees with the records, for the mismatch warning.
     void setReportedCategoryCount(int count) { m_reportedCategoryCount = count; }
 
@@ -101,6 +107,8 @@ private:
     QHash<QString, QList<Member>> m_members; // account server id -> members
 
     int m_pushFailure = 0;
+    int m_pushesBeforeFailure = 0;
+    int m_delayMs = 0;
     int m_pullFailure = 0;
     QHash<QString, QString> m_rejected;
     QString m_requiredToken;
