@@ -3,9 +3,13 @@
 
 #include "appstate.h"
 
+#include "accountclient.h"
 #include "accountrepository.h"
+#include "accountsharingservice.h"
+#include "apiclient.h"
 #include "applog.h"
 #include "backupservice.h"
+#include "authclient.h"
 #include "categoryrepository.h"
 #include "categoryservice.h"
 #include "database.h"
@@ -15,10 +19,17 @@
 #include "recurringrepository.h"
 #include "recurringservice.h"
 #include "reportservice.h"
+// Both client libraries have a client.h; name this one by its folder.
+#include "account/client.h"
+#include "clientconfig.h"
 #include "splitlinerepository.h"
+#include "syncengine.h"
+#include "tokenstore.h"
 #include "transactionrepository.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QUrl>
 
 #include <optional>
 
@@ -26,6 +37,17 @@ namespace {
 
 const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
 const QString kWeekStartKey = QStringLiteral("weekStartDay");
+
+// The deployment's services; each can be overridden from the environment.
+const QString kDefaultAuthBaseUrl = QStringLiteral("https://auth.tindral.example");
+const QString kDefaultAccountApiUrl = QStringLiteral("https://api.tindral.example/account/v1");
+const QString kDefaultSyncApiUrl = QStringLiteral("https://api.tindral.example/quillon/v1");
+const QString kDefaultRealmSlug = QStringLiteral("tindral");
+const QString kDefaultClientId = QStringLiteral("5f0c2a7e9b1d4e38a6c7d2f1e0b9a834");
+const QString kDefaultPortalUrl = QStringLiteral("https://account.tindral.example");
+const QString kAppId = QStringLiteral("example.tindral.quillon");
+const QString kAppName = QStringLiteral("Tindral Quillon");
+constexpr int kAutoSyncIntervalMs = 300000;
 
 std::optional<Qt::DayOfWeek> &weekStartStorage() {
     static std::optional<Qt::DayOfWeek> day;
@@ -62,6 +84,7 @@ bool AppState::initialize() {
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository, this);
     m_backupService = new BackupService(m_database, this);
+    createOnlineServices();
 
     // An unusable stored week start leaves the locale's.
     if (const auto stored = m_preferencesRepository->value(kWeekStartKey)) {
@@ -74,6 +97,8 @@ bool AppState::initialize() {
     // A failed seeding leaves no category and is tried again at the next start; the program
     // is usable without the defaults.
     m_categoryService->ensureDefaults();
+    // Default categories are ensured before this point, so that a first sync sees them.
+    connectOnlineServices();
 
     // Taken over unchecked: a deleted or unknown account is still the current one.
     if (const auto lastViewed = m_preferencesRepository->value(kLastViewedAccountKey))
@@ -101,4 +126,93 @@ Qt::DayOfWeek AppState::weekStartDay() {
 
 void AppState::setWeekStartDay(Qt::DayOfWeek day) {
     weekStartStorage() = day;
+}
+
+void AppState::setTokenStore(std::unique_ptr<TindAccount::TokenStore> store) {
+    m_tokenStore = std::move(store);
+}
+
+QString AppState::environmentValue(const char *name, const QString &fallback) {
+    const QByteArray value = qgetenv(name);
+    return value.isEmpty() ? fallback : QString::fromUtf8(value);
+}
+
+TindAccount::ClientConfig AppState::clientConfigFromEnvironment() {
+    TindAccount::ClientConfig config;
+    config.authBaseUrl = environmentValue("AUTH_BASE_URL", kDefaultAuthBaseUrl);
+    config.realmSlug = environmentValue("AUTH_REALM_SLUG", kDefaultRealmSlug);
+    config.accountApiUrl = environmentValue("ACCOUNT_API_URL", kDefaultAccountApiUrl);
+    config.clientId = environmentValue("AUTH_CLIENT_ID", kDefaultClientId);
+    config.appId = kAppId;
+    config.appName = kAppName;
+    config.appVersion = QCoreApplication::applicationVersion();
+    config.portalUrl = environmentValue("ACCOUNT_PORTAL_URL", kDefaultPortalUrl);
+    return config;
+}
+
+QString AppState::syncApiUrlFromEnvironment() {
+    return environmentValue("SYNC_API_URL", kDefaultSyncApiUrl);
+}
+
+void AppState::createOnlineServices() {
+    const TindAccount::ClientConfig config = clientConfigFromEnvironment();
+    const QString syncUrl = syncApiUrlFromEnvironment();
+    qCInfo(lcApp).noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl
+                            << "Sync:" << syncUrl;
+
+    m_accountClient = m_tokenStore ? new TindAccount::Client(config, std::move(m_tokenStore), this)
+                                   : new TindAccount::Client(config, this);
+    TindAccount::ApiClient *syncApi = m_accountClient->syncApi();
+    syncApi->setBaseUrl(QUrl(syncUrl));
+    m_syncEngine = new SyncEngine(syncApi, m_accountRepository, m_transactionRepository,
+                                  m_categoryRepository, m_recurringRepository,
+                                  m_reconciliationRepository, m_preferencesRepository, this);
+    m_sharingService = new AccountSharingService(syncApi, this);
+}
+
+void AppState::connectOnlineServices() {
+    TindAccount::AuthClient *auth = m_accountClient->auth();
+    m_accountClient->initialize();
+
+    connect(auth, &TindAccount::AuthClient::loginSucceeded, this, [this] {
+        m_accountClient->account()->registerDevice();
+        qCInfo(lcApp).noquote() << "loginSucceeded: starting auto-sync + immediate sync";
+        startSyncAfterSignIn();
+    });
+    connect(auth, &TindAccount::AuthClient::logoutCompleted, m_syncEngine,
+            &SyncEngine::stopAutoSync);
+
+    const auto startupRefreshed = [this](bool ok) {
+        qCInfo(lcApp).noquote() << "Startup token refresh:" << (ok ? "ok" : "failed");
+        if (!ok)
+            return;
+        qCInfo(lcApp).noquote() << "Startup: starting auto-sync + immediate sync";
+        startSyncAfterSignIn();
+    };
+    if (auth->state() == TindAccount::AuthState::SignedIn) {
+        auth->refreshToken(startupRefreshed);
+    } else if (auth->state() == TindAccount::AuthState::Initial) {
+        // Only a refresh token was usable: the restore is still refreshing it. Its outcome is
+        // the start-up refresh; without this, a stale access token at start would leave
+        // automatic sync off until the next sign-in.
+        auto *connection = new QMetaObject::Connection;
+        *connection = connect(auth, &TindAccount::AuthClient::stateChanged, this,
+                              [connection, startupRefreshed](TindAccount::AuthState state) {
+                                  QObject::disconnect(*connection);
+                                  delete connection;
+                                  startupRefreshed(state == TindAccount::AuthState::SignedIn);
+                              });
+    }
+
+    connect(m_accountRepository, &AccountRepository::accountsChanged, m_syncEngine,
+            &SyncEngine::scheduleSync);
+    connect(m_categoryRepository, &CategoryRepository::categoriesChanged, m_syncEngine,
+            &SyncEngine::scheduleSync);
+    connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine,
+            [this](const QString &) { m_syncEngine->scheduleSync(); });
+}
+
+void AppState::startSyncAfterSignIn() {
+    m_syncEngine->startAutoSync(kAutoSyncIntervalMs);
+    m_syncEngine->scheduleSync();
 }

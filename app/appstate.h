@@ -6,8 +6,12 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class AccountRepository;
 class BackupService;
+class AccountSharingService;
+class SyncEngine;
 class CategoryRepository;
 class CategoryService;
 class Database;
@@ -19,6 +23,12 @@ class RecurringService;
 class ReportService;
 class SplitLineRepository;
 class TransactionRepository;
+
+namespace TindAccount {
+class Client;
+struct ClientConfig;
+class TokenStore;
+} // namespace TindAccount
 
 // The central state object: owns the database and everything built on it, for the life of
 // the process. Widget-free, so that the command-line companion can bring it up on a
@@ -32,6 +42,16 @@ public:
 
     // True when the database opened and migrated and every owned object exists.
     bool initialize();
+
+    // Where the account client keeps its tokens; taken over by initialize(). Without one the
+    // system's credential store is used. For tests and for callers with a store of their own.
+    void setTokenStore(std::unique_ptr<TindAccount::TokenStore> store);
+
+    // The service settings: the environment variable when it is set and non-empty, else the
+    // built-in default. Read once by initialize().
+    static QString environmentValue(const char *name, const QString &fallback);
+    static TindAccount::ClientConfig clientConfigFromEnvironment();
+    static QString syncApiUrlFromEnvironment();
 
     Database *database() const { return m_database; }
     AccountRepository *accountRepository() const { return m_accountRepository; }
@@ -48,6 +68,9 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
+    AccountSharingService *sharingService() const { return m_sharingService; }
+    TindAccount::Client *accountClient() const { return m_accountClient; }
+    SyncEngine *syncEngine() const { return m_syncEngine; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Also remembers the account in the "lastViewedAccountId" preference.
@@ -63,6 +86,10 @@ Q_SIGNALS:
     void databaseReady();
 
 private:
+    void createOnlineServices();
+    void connectOnlineServices();
+    void startSyncAfterSignIn();
+
     // All owned (Qt children), created by initialize() in this order.
     Database *m_database = nullptr;
     AccountRepository *m_accountRepository = nullptr;
@@ -77,5 +104,10 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
+    AccountSharingService *m_sharingService = nullptr;
+    TindAccount::Client *m_accountClient = nullptr;
+    SyncEngine *m_syncEngine = nullptr;
     QString m_currentAccountId;
+
+    std::unique_ptr<TindAccount::TokenStore> m_tokenStore; // Until initialize() hands it over.
 };

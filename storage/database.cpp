@@ -18,12 +18,13 @@ const QString kConnectionName = QStringLiteral("qt_sql_default_connection");
 } // namespace
 
 Database::Database(QObject *parent)
-    : QObject(parent)
-{
-}
+    : Database(kConnectionName, parent) {}
 
-Database::~Database()
-{
+Database::Database(const QString &connectionName, QObject *parent)
+    : QObject(parent)
+    , m_connectionName(connectionName.isEmpty() ? kConnectionName : connectionName) {}
+
+Database::~Database() {
     if (m_open)
         m_db.close();
     // Release our handle before unregistering, so that another Database (a test, a second
@@ -31,11 +32,10 @@ Database::~Database()
     const bool registered = m_db.isValid();
     m_db = QSqlDatabase();
     if (registered)
-        QSqlDatabase::removeDatabase(kConnectionName);
+        QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-QString Database::dataDirectory()
-{
+QString Database::dataDirectory() {
     const QByteArray env = qgetenv("QUILLON_DATA_DIR");
     if (!env.isEmpty()) {
         const QString dir = QString::fromUtf8(env);
@@ -49,23 +49,23 @@ QString Database::dataDirectory()
     return dir;
 }
 
-QString Database::databasePath()
-{
+QString Database::databasePath() {
     return dataDirectory() + QStringLiteral("/quillon.db");
 }
 
-QList<Database::Migration> Database::migrations()
-{
+QList<Database::Migration> Database::migrations() {
     return {
         {1, QStringLiteral("initial"), QStringLiteral(":/sql/sql/migrations/001_initial.sql")},
-        {2, QStringLiteral("recon_sync"), QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
+        {2, QStringLiteral("recon_sync"),
+         QStringLiteral(":/sql/sql/migrations/002_recon_sync.sql")},
         {3, QStringLiteral("perf_indexes"),
          QStringLiteral(":/sql/sql/migrations/003_perf_indexes.sql")},
+        {4, QStringLiteral("sync_support"),
+         QStringLiteral(":/sql/sql/migrations/004_sync_support.sql")},
     };
 }
 
-QStringList Database::splitStatements(const QString &script)
-{
+QStringList Database::splitStatements(const QString &script) {
     QStringList statements;
     QString buffer;
     int depth = 0;
@@ -105,9 +105,8 @@ QStringList Database::splitStatements(const QString &script)
     return statements;
 }
 
-bool Database::open(const QString &path)
-{
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnectionName);
+bool Database::open(const QString &path) {
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(path);
     // A second process on the same file (the command-line companion) waits for the lock
     // instead of failing at once.
@@ -126,13 +125,11 @@ bool Database::open(const QString &path)
     return true;
 }
 
-bool Database::runMigrations()
-{
+bool Database::runMigrations() {
     return runMigrations(migrations());
 }
 
-bool Database::runMigrations(const QList<Migration> &migrationList)
-{
+bool Database::runMigrations(const QList<Migration> &migrationList) {
     QSqlQuery query(m_db);
     if (!query.exec(QStringLiteral(
             "CREATE TABLE IF NOT EXISTS schema_version (  version INTEGER PRIMARY KEY,  name    "
@@ -152,8 +149,8 @@ bool Database::runMigrations(const QList<Migration> &migrationList)
             continue;
         QFile file(migration.resourcePath);
         if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-            const QString error =
-                QStringLiteral("Cannot read migration file: %1").arg(migration.resourcePath);
+            const QString error
+                = QStringLiteral("Cannot read migration file: %1").arg(migration.resourcePath);
             qCCritical(lcStorage).noquote() << error;
             Q_EMIT migrationError(migration.version, error);
             return false;
@@ -165,8 +162,7 @@ bool Database::runMigrations(const QList<Migration> &migrationList)
     return true;
 }
 
-bool Database::applyMigration(int version, const QString &name, const QString &script)
-{
+bool Database::applyMigration(int version, const QString &name, const QString &script) {
     if (!m_db.transaction()) {
         const QString error = m_db.lastError().text();
         qCCritical(lcStorage).noquote()

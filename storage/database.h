@@ -10,19 +10,20 @@
 #include <QStringList>
 
 // Owns the process's single SQLite connection and brings its schema up to date.
-class Database : public QObject
-{
+class Database : public QObject {
     Q_OBJECT
 
 public:
-    struct Migration
-    {
+    struct Migration {
         int version = 0;
         QString name;
         QString resourcePath;
     };
 
     explicit Database(QObject *parent = nullptr);
+    // A connection of its own name, so that more than one database can be open in a process
+    // (two devices in one sync test). The default is Qt's default connection.
+    explicit Database(const QString &connectionName, QObject *parent = nullptr);
     ~Database() override;
 
     // QUILLON_DATA_DIR when set and non-empty, else the per-user data location followed by
@@ -42,6 +43,7 @@ public:
     bool runMigrations(const QList<Migration> &migrations);
 
     QSqlDatabase connection() const { return m_db; }
+    QString connectionName() const { return m_connectionName; }
 
 Q_SIGNALS:
     void migrationApplied(int version, const QString &name);
@@ -50,6 +52,7 @@ Q_SIGNALS:
 private:
     bool applyMigration(int version, const QString &name, const QString &script);
 
+    QString m_connectionName;
     QSqlDatabase m_db;
     bool m_open = false;
 };

@@ -135,16 +135,19 @@ void tst_Database::freshDatabase()
 
     QCOMPARE(schemaObjects(db.connection(), "table"),
              (QStringList{"accounts", "categories", "preferences", "reconciliations",
-                          "recurring_transactions", "schema_version", "split_lines", "sync_queue",
-                          "transaction_templates", "transactions", "transactions_fts",
+                          "recurring_transactions", "schema_version", "split_lines", "sync_held_records",
+                          "sync_queue", "transaction_templates", "transactions", "transactions_fts",
                           "transactions_fts_config", "transactions_fts_data",
                           "transactions_fts_docsize", "transactions_fts_idx"}));
     QCOMPARE(schemaObjects(db.connection(), "index"),
-             (QStringList{"idx_split_lines_transaction_id", "idx_transactions_account_id",
+             (QStringList{"idx_accounts_server_id", "idx_categories_server_id",
+                          "idx_reconciliations_server_id", "idx_recurring_transactions_server_id",
+                          "idx_split_lines_transaction_id", "idx_transactions_account_id",
                           "idx_transactions_category_id", "idx_transactions_date",
                           "idx_transactions_live_account_amount",
                           "idx_transactions_live_account_date", "idx_transactions_live_payee",
-                          "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
+                          "idx_transactions_server_id", "idx_transactions_sync_status",
+                          "idx_transactions_transfer_link_id"}));
     QCOMPARE(schemaObjects(db.connection(), "trigger"),
              (QStringList{"transactions_ad", "transactions_ai", "transactions_au"}));
 
@@ -160,6 +163,9 @@ void tst_Database::freshDatabase()
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 3);
     QCOMPARE(q.value(1).toString(), QStringLiteral("perf_indexes"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 4);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("sync_support"));
     QVERIFY(!q.next());
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
@@ -203,10 +209,10 @@ void tst_Database::upgradeFromVersionOne()
     QVERIFY(db.open(path));
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.count(), 2);
+    QCOMPARE(applied.count(), 3);
     QCOMPARE(applied.first().at(0).toInt(), 2);
     QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
-    QCOMPARE(applied.last().at(0).toInt(), 3);
+    QCOMPARE(applied.last().at(0).toInt(), 4);
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT created_at, updated_at, version, sync_status, server_id, deleted_at "
@@ -224,23 +230,23 @@ void tst_Database::failingMigrationRollsBack()
 {
     QTemporaryDir dir;
     const QString script = writeScript(
-        dir, "004_bad.sql",
+        dir, "005_bad.sql",
         "CREATE TABLE good (id INTEGER);\r\nINSERT INTO good VALUES (1);\r\nCREATE TABLE broken (;\r\n");
     Database db;
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QVERIFY(db.runMigrations());
 
     QList<Database::Migration> list = Database::migrations();
-    list.append({4, "bad", script});
+    list.append({5, "bad", script});
     QSignalSpy errors(&db, &Database::migrationError);
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Migration 4 failed: .*\nStatement: CREATE TABLE broken"));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Migration 5 failed: .*\nStatement: CREATE TABLE broken"));
     QVERIFY(!db.runMigrations(list));
     QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().at(0).toInt(), 4);
+    QCOMPARE(errors.first().at(0).toInt(), 5);
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 3);
+    QCOMPARE(q.value(0).toInt(), 4);
     QVERIFY(q.exec("SELECT count(*) FROM sqlite_master WHERE name = 'good'") && q.next());
     QCOMPARE(q.value(0).toInt(), 0);
 }
@@ -248,12 +254,12 @@ void tst_Database::failingMigrationRollsBack()
 void tst_Database::missingScriptStops()
 {
     QTemporaryDir dir;
-    const QString later = writeScript(dir, "005.sql", "CREATE TABLE later (id INTEGER);");
+    const QString later = writeScript(dir, "006.sql", "CREATE TABLE later (id INTEGER);");
     Database db;
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QList<Database::Migration> list = Database::migrations();
-    list.append({4, "gone", ":/sql/sql/migrations/999_missing.sql"});
-    list.append({5, "later", later});
+    list.append({5, "gone", ":/sql/sql/migrations/999_missing.sql"});
+    list.append({6, "later", later});
     QSignalSpy errors(&db, &Database::migrationError);
     QTest::ignoreMessage(QtCriticalMsg, "Cannot read migration file: :/sql/sql/migrations/999_missing.sql");
     QVERIFY(!db.runMigrations(list));
@@ -262,7 +268,7 @@ void tst_Database::missingScriptStops()
              QStringLiteral("Cannot read migration file: :/sql/sql/migrations/999_missing.sql"));
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 3);
+    QCOMPARE(q.value(0).toInt(), 4);
 }
 
 void tst_Database::dataDirectory()

@@ -13,10 +13,11 @@ class Database;
 
 // A real SQLite file in a temporary directory with the migrations applied. The directory is
 // kept when the running test failed, so the file can be inspected.
-class TestDatabase
-{
+class TestDatabase {
 public:
-    TestDatabase();
+    // connectionName: empty for Qt's default connection; a name of its own for a second
+    // database in the same test.
+    explicit TestDatabase(const QString &connectionName = QString());
     ~TestDatabase();
 
     bool isValid() const { return m_ok; }

@@ -1,0 +1,105 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+class AccountRepository;
+class CategoryRepository;
+class PreferencesRepository;
+class QTimer;
+class ReconciliationRepository;
+class RecurringRepository;
+class SyncPageApplier;
+class TransactionRepository;
+
+namespace TindAccount {
+class ApiClient;
+}
+
+// Keeps the local database and the sync server in step: pushes every pending row in
+// batches, marks what the server accepted, then pulls the server's changes since the stored
+// cursor page by page and merges them. One sync at a time; requests that arrive meanwhile
+// collapse into one follow-up.
+class SyncEngine : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(SyncState state READ state NOTIFY stateChanged)
+
+public:
+    enum SyncState { Idle = 0, Syncing = 1, Error = 2, Offline = 3 };
+    Q_ENUM(SyncState)
+
+    static constexpr int PushBatchSize = 500;
+    static constexpr int PullPageLimit = 200;
+    static constexpr int MaxPullPagesPerSync = 50;
+    static constexpr int DebounceMs = 2000;
+    static const QString CursorKey;
+
+    SyncEngine(TindAccount::ApiClient *api, AccountRepository *accounts,
+               TransactionRepository *transactions, CategoryRepository *categories,
+               RecurringRepository *recurring, ReconciliationRepository *reconciliations,
+               PreferencesRepository *preferences, QObject *parent = nullptr);
+    ~SyncEngine() override;
+
+    SyncState state() const { return m_state; }
+    QString lastError() const { return m_lastError; }
+    static QString stateText(SyncState state);
+
+    bool isAutoSyncActive() const;
+    int autoSyncInterval() const;
+
+public Q_SLOTS:
+    void syncNow();
+    void startAutoSync(int intervalMs);
+    void stopAutoSync();
+    void scheduleSync();
+
+Q_SIGNALS:
+    void stateChanged(SyncEngine::SyncState state);
+    void syncCompleted();
+    void syncFailed(const QString &error);
+    void dataChanged();
+
+private:
+    void performSync();
+    void pushNextBatch();
+    void handlePushResults(const QJsonArray &sent, const QJsonObject &response);
+    void markPushed(const QString &entityType, const QString &entityId, const QString &serverId,
+                    const QJsonObject &sent);
+    void startPull();
+    void pullChanges(const QString &since);
+    void handlePullPage(const QJsonObject &page);
+    void checkIntegrity(const QJsonObject &integrity);
+    void finishSync();
+    void fail(const QString &error);
+    void setState(SyncState state);
+    QString storedCursor() const;
+
+    QPointer<TindAccount::ApiClient> m_api;      // Not owned.
+    AccountRepository *m_accounts;               // Not owned.
+    TransactionRepository *m_transactions;       // Not owned.
+    CategoryRepository *m_categories;            // Not owned.
+    RecurringRepository *m_recurring;            // Not owned.
+    ReconciliationRepository *m_reconciliations; // Not owned.
+    PreferencesRepository *m_preferences;        // Not owned.
+    std::unique_ptr<SyncPageApplier> m_applier;
+
+    SyncState m_state = Idle;
+    QString m_lastError;
+    QJsonArray m_changeQueue;
+    int m_pullPageCount = 0;
+    bool m_followUp = false;
+    // A sync is in flight. Separate from the state, which an authentication failure may turn
+    // to Error while a request is still out.
+    bool m_running = false;
+    QTimer *m_autoSyncTimer; // Owned (Qt child).
+    QTimer *m_debounceTimer; // Owned (Qt child).
+};

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+class AccountRepository;
+class CategoryRepository;
+class ReconciliationRepository;
+class RecurringRepository;
+class TransactionRepository;
+
+// Merges one pulled page into the local tables: finds each record's row by client id, then
+// by server id, keeps the higher version, echoes deletions and skips records with broken
+// dates.
+//
+// A page is applied in one database transaction, so that a failure or a crash leaves it to
+// be pulled again instead of half-applied. A record that refers to an account this device
+// does not have yet is held back (in sync_held_records) and applied once that account
+// arrives; a category or parent category that is not here yet is left out for now and put
+// back when it arrives. So nothing a page carries is lost while the cursor moves on.
+class SyncPageApplier {
+public:
+    SyncPageApplier(AccountRepository *accounts, TransactionRepository *transactions,
+                    CategoryRepository *categories, RecurringRepository *recurring,
+                    ReconciliationRepository *reconciliations);
+    ~SyncPageApplier();
+
+    // False when the page could not be stored at all (the transaction failed); then nothing
+    // of it stays. Failures of single rows are logged and do not fail the page.
+    bool apply(const QJsonObject &page);
+
+    // The records waiting for a row that has not arrived, for diagnostics.
+    int heldCount() const;
+
+private:
+    enum class Kind { Account, Category, Recurring, Transaction, Reconciliation };
+
+    void applyRecord(Kind kind, const QJsonObject &record);
+    void applyAccount(const QJsonObject &record);
+    void applyCategory(const QJsonObject &record);
+    void applyRecurring(const QJsonObject &record);
+    void applyTransaction(const QJsonObject &record);
+    void applyReconciliation(const QJsonObject &record);
+    void retryHeldRecords();
+    void clearUnresolvedParents();
+
+    QString idByServerId(const QString &table, const QString &serverId);
+    bool rowExists(const QString &table, const QString &id);
+    void restoreRow(const QString &table, const QString &id);
+    void markRowDeleted(const QString &table, const QString &id, const QString &deletedAt);
+
+    static QString entityType(Kind kind);
+    static QString recordKey(const QJsonObject &record);
+    // Drops a held copy of this record: the newer one supersedes it.
+    void releaseHeld(Kind kind, const QJsonObject &record);
+    void hold(Kind kind, const QJsonObject &record, const QString &missingTable,
+              const QString &missingId);
+
+    // Prepared once per page and reused: a page runs the same few lookups per record.
+    QSqlQuery &prepared(const QString &sql);
+
+    QSqlDatabase connection() const;
+
+    AccountRepository *m_accounts;               // Not owned.
+    TransactionRepository *m_transactions;       // Not owned.
+    CategoryRepository *m_categories;            // Not owned.
+    RecurringRepository *m_recurring;            // Not owned.
+    ReconciliationRepository *m_reconciliations; // Not owned.
+
+    QHash<QString, QSqlQuery> m_statements;
+    QSet<QString> m_heldKeys; // entity type + '\n' + record key, while a page is applied
+    QSet<QString> m_pageCategoryIds;
+    QHash<QString, QJsonObject> m_parentsToConfirm; // category id -> its pulled record
+};

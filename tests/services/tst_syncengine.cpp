@@ -1,0 +1,519 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "syncdevice.h"
+#include "syncpageapplier.h"
+#include "testrecords.h"
+#include "testsyncserver.h"
+
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QTest>
+
+using namespace TestRecords;
+
+namespace {
+
+QJsonObject pulledTransaction(const QString &serverId, const QString &clientId, int version,
+                              const QString &payee = QStringLiteral("Server"),
+                              const QString &date = QStringLiteral("2026-01-05")) {
+    return QJsonObject{{"id", serverId},
+                       {"client_id", clientId},
+                       {"account_id", "acc-1"},
+                       {"date", date},
+                       {"payee", payee},
+                       {"amount", -100},
+                       {"version", version},
+                       {"created_at", "2026-01-05T09:00:00Z"},
+                       {"updated_at", "2026-01-05T09:00:00Z"}};
+}
+
+QJsonObject page(const QJsonObject &arrays, const QString &serverTime, bool hasMore = false) {
+    QJsonObject result = arrays;
+    result.insert("server_time", serverTime);
+    result.insert("has_more", hasMore);
+    return result;
+}
+
+QJsonArray pushedChanges(const TestHttpServer::Request &request) {
+    return request.json().value("changes").toArray();
+}
+
+// Inserts rows in one transaction: a thousand single commits would dominate the test.
+template<typename Insert> void inTransaction(SyncDevice &device, Insert insert) {
+    QSqlDatabase db = device.db.connection();
+    QVERIFY(db.transaction());
+    insert();
+    QVERIFY(db.commit());
+}
+
+} // namespace
+
+class tst_SyncEngine : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void stateTexts_data();
+    void stateTexts();
+    void firstSyncPullsWithoutCursor();
+    void pushesInBatches();
+    void pullStopsAfterFiftyPages();
+    void pullMerge_data();
+    void pullMerge();
+    void brokenDatesAreSkipped();
+    void recordsWaitForWhatTheyReferTo();
+    void integrityMismatchOnlyWarns();
+    void pushFailureLeavesRowsPending();
+    void rejectedRecordStaysPending();
+    void editDuringPushStaysPending();
+    void syncNowDuringSyncRunsOneFollowUp();
+    void authenticationFailure();
+    void timers();
+
+private:
+    std::unique_ptr<TestSyncServer> m_server;
+};
+
+void tst_SyncEngine::init() {
+    m_server = std::make_unique<TestSyncServer>();
+    QVERIFY(m_server->listen());
+}
+
+void tst_SyncEngine::stateTexts_data() {
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("idle") << 0 << "Synced";
+    QTest::addRow("syncing") << 1 << "Syncing...";
+    QTest::addRow("error") << 2 << "Sync error";
+    QTest::addRow("offline") << 3 << "Offline";
+    QTest::addRow("other") << 7 << "Unknown";
+}
+
+void tst_SyncEngine::stateTexts() {
+    QFETCH(int, state);
+    QFETCH(QString, text);
+    QCOMPARE(SyncEngine::stateText(static_cast<SyncEngine::SyncState>(state)), text);
+}
+
+void tst_SyncEngine::firstSyncPullsWithoutCursor() {
+    SyncDevice device("device", m_server->url());
+    QSignalSpy states(&device.engine, &SyncEngine::stateChanged);
+    QSignalSpy data(&device.engine, &SyncEngine::dataChanged);
+    QVERIFY(device.sync());
+
+    QCOMPARE(m_server->requests().size(), 1);
+    const TestHttpServer::Request request = m_server->requests().first();
+    QCOMPARE(request.method, QByteArray("GET"));
+    QCOMPARE(request.path, QStringLiteral("/quillon/v1/sync/pull"));
+    QCOMPARE(request.query.queryItems(),
+             (QList<QPair<QString, QString>>{{QStringLiteral("limit"), QStringLiteral("200")}}));
+    QCOMPARE(states.size(), 2);
+    QCOMPARE(states.at(0).at(0).value<SyncEngine::SyncState>(), SyncEngine::Syncing);
+    QCOMPARE(states.at(1).at(0).value<SyncEngine::SyncState>(), SyncEngine::Idle);
+    QCOMPARE(data.size(), 1);
+    QVERIFY(!device.cursor().isEmpty());
+
+    // The next sync goes on from the stored cursor.
+    QVERIFY(device.sync());
+    QCOMPARE(m_server->requests().last().query.queryItemValue("since"), device.cursor());
+}
+
+void tst_SyncEngine::pushesInBatches() {
+    SyncDevice device("device", m_server->url());
+    inTransaction(device, [&] {
+        QVERIFY(device.accounts.insert(account("acc-1")));
+        for (int i = 0; i < 1233; ++i)
+            QVERIFY(device.transactions.insert(
+                transaction(QStringLiteral("tx-%1").arg(i), "acc-1", QDate(2026, 1, 1), -i)));
+    });
+    QVERIFY(device.sync());
+
+    QList<int> sizes;
+    for (const auto &request : m_server->requests("/sync/push"))
+        sizes << pushedChanges(request).size();
+    QCOMPARE(sizes, (QList<int>{500, 500, 234}));
+    // Accounts go first, and the pull follows the last batch.
+    QCOMPARE(pushedChanges(m_server->requests().first()).first()["entity_type"].toString(),
+             QStringLiteral("account"));
+    QCOMPARE(m_server->requests("/sync/push").size(), 3);
+    QVERIFY(m_server->requests().at(3).path.endsWith("/sync/pull"));
+
+    QCOMPARE(device
+                 .scalar("SELECT count(*) FROM transactions WHERE sync_status = 'synced' AND "
+                         "server_id IS NOT NULL")
+                 .toInt(),
+             1233);
+    const auto stored = m_server->recordByClientId("transaction", "tx-7");
+    QVERIFY(stored);
+    QCOMPARE(device.transactions.findById("tx-7")->serverId, stored->serverId);
+
+    // Once known, the server id travels with every later push.
+    Account renamed = *device.accounts.findById("acc-1");
+    renamed.name = "Renamed";
+    renamed.syncStatus = SyncStatus::Pending;
+    QVERIFY(device.accounts.update(renamed));
+    m_server->http()->clearRequests();
+    QVERIFY(device.sync());
+    const QJsonArray changes = pushedChanges(m_server->requests("/sync/push").first());
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes.first()["payload"]["server_id"].toString(),
+             m_server->recordByClientId("account", "acc-1")->serverId);
+}
+
+void tst_SyncEngine::pullStopsAfterFiftyPages() {
+    SyncDevice device("device", m_server->url());
+    for (int i = 1; i <= 51; ++i)
+        m_server->queuePullPage(page({}, QStringLiteral("page-%1").arg(i), i < 51));
+    QVERIFY(device.sync());
+    const auto pulls = m_server->requests("/sync/pull");
+    QCOMPARE(pulls.size(), 50);
+    QCOMPARE(pulls.at(49).query.queryItemValue("since"), QStringLiteral("page-49"));
+    QCOMPARE(device.cursor(), QStringLiteral("page-50"));
+
+    QVERIFY(device.sync());
+    QCOMPARE(m_server->requests("/sync/pull").at(50).query.queryItemValue("since"),
+             QStringLiteral("page-50"));
+}
+
+void tst_SyncEngine::pullMerge_data() {
+    QTest::addColumn<int>("localVersion"); // 0: no local row; -1: version 1, pending
+    QTest::addColumn<bool>("localDeleted");
+    QTest::addColumn<QString>("clientId");
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("deleted");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("payee");
+    QTest::addColumn<bool>("deletedAfter");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("id"); // empty: a new random id
+
+    QTest::addRow("lower version keeps the local row")
+        << 4 << false << "tx-1" << 3 << false << 1 << "Local" << false << "synced"
+        << "tx-1";
+    QTest::addRow("equal version overwrites")
+        << 4 << false << "tx-1" << 4 << false << 1 << "Server" << false << "synced"
+        << "tx-1";
+    QTest::addRow("higher version overwrites")
+        << 4 << false << "tx-1" << 5 << false << 1 << "Server" << false << "synced"
+        << "tx-1";
+    QTest::addRow("unknown client id, matched by server id")
+        << 1 << false << "made-elsewhere" << 1 << false << 1 << "Server" << false << "synced"
+        << "tx-1";
+    QTest::addRow("no client id, matched by server id")
+        << 1 << false << "" << 1 << false << 1 << "Server" << false << "synced"
+        << "tx-1";
+    QTest::addRow("deleted, known: stored and echoed")
+        << 1 << false << "tx-1" << 2 << true << 1 << "Server" << true << "pending"
+        << "tx-1";
+    QTest::addRow("deleted, already deleted here")
+        << 1 << true << "tx-1" << 2 << true << 1 << "Server" << true << "synced"
+        << "tx-1";
+    QTest::addRow("deleted, unknown: ignored")
+        << 0 << false << "tx-1" << 1 << true << 0 << "" << false << ""
+        << "";
+    QTest::addRow("new") << 0 << false << "tx-1" << 1 << false << 1 << "Server" << false << "synced"
+                         << "tx-1";
+    QTest::addRow("new without client id")
+        << 0 << false << "" << 1 << false << 1 << "Server" << false << "synced"
+        << "";
+    QTest::addRow("pending local change of the same version is kept")
+        << -1 << false << "tx-1" << 1 << false << 1 << "Local" << false << "pending"
+        << "tx-1";
+    QTest::addRow("pending local change, newer version overwrites")
+        << -1 << false << "tx-1" << 2 << false << 1 << "Server" << false << "synced"
+        << "tx-1";
+    QTest::addRow("restored on another device")
+        << 1 << true << "tx-1" << 2 << false << 1 << "Server" << false << "synced"
+        << "tx-1";
+}
+
+void tst_SyncEngine::pullMerge() {
+    QFETCH(int, localVersion);
+    QFETCH(bool, localDeleted);
+    QFETCH(QString, clientId);
+    QFETCH(int, version);
+    QFETCH(bool, deleted);
+    QFETCH(int, rows);
+    QFETCH(QString, payee);
+    QFETCH(bool, deletedAfter);
+    QFETCH(QString, status);
+    QFETCH(QString, id);
+
+    SyncDevice device("device", m_server->url());
+    Account acc = account("acc-1");
+    acc.syncStatus = SyncStatus::Synced;
+    QVERIFY(device.accounts.insert(acc));
+    if (localVersion != 0) {
+        Transaction local = transaction("tx-1", "acc-1", QDate(2026, 1, 1), -5, "Local");
+        local.version = qAbs(localVersion);
+        local.serverId = "srv-1";
+        local.syncStatus = localVersion > 0 ? SyncStatus::Synced : SyncStatus::Pending;
+        if (localDeleted)
+            local.deletedAt = stamp();
+        QVERIFY(device.transactions.insert(local));
+        if (localDeleted)
+            device.scalar("UPDATE transactions SET deleted_at = '2026-01-02T10:00:00Z'");
+    }
+    QJsonObject incoming = pulledTransaction("srv-1", clientId, version);
+    if (deleted)
+        incoming.insert("deleted_at", "2026-01-06T00:00:00Z");
+    SyncPageApplier applier(&device.accounts, &device.transactions, &device.categories,
+                            &device.recurring, &device.reconciliations);
+    QVERIFY(applier.apply(page({{"transactions", QJsonArray{incoming}}}, "cursor-1")));
+
+    QCOMPARE(device.scalar("SELECT count(*) FROM transactions").toInt(), rows);
+    if (rows == 0)
+        return;
+    QCOMPARE(device.scalar("SELECT payee FROM transactions").toString(), payee);
+    QCOMPARE(device.scalar("SELECT deleted_at IS NOT NULL FROM transactions").toBool(),
+             deletedAfter);
+    QCOMPARE(device.scalar("SELECT sync_status FROM transactions").toString(), status);
+    QCOMPARE(device.scalar("SELECT server_id FROM transactions").toString(),
+             QStringLiteral("srv-1"));
+    const QString storedId = device.scalar("SELECT id FROM transactions").toString();
+    if (id.isEmpty())
+        QCOMPARE(storedId.size(), 36);
+    else
+        QCOMPARE(storedId, id);
+}
+
+void tst_SyncEngine::brokenDatesAreSkipped() {
+    SyncDevice device("device", m_server->url());
+    QVERIFY(device.accounts.insert(account("acc-1")));
+    QJsonObject rule{
+        {"id", "srv-r"},  {"client_id", "rule-1"},      {"account_id", "acc-1"},
+        {"payee", "Gym"}, {"start_date", "2026-01-01"}, {"next_due_date", "0000-00-00"}};
+    QJsonObject recon{{"id", "srv-c"},
+                      {"client_id", "recon-1"},
+                      {"account_id", "acc-1"},
+                      {"statement_date", "1970-01-01"}};
+    m_server->queuePullPage(page(
+        {{"transactions", QJsonArray{pulledTransaction("srv-1", "tx-old", 1, "Old", "1999-12-31"),
+                                     pulledTransaction("srv-2", "tx-new", 1, "New", "2000-01-01")}},
+         {"recurring_transactions", QJsonArray{rule}},
+         {"reconciliations", QJsonArray{recon}}},
+        "cursor-1"));
+    QTest::ignoreMessage(QtWarningMsg, "applyTransactionChange: skipping server record with "
+                                       "broken date: tx-old Old 1999-12-31");
+    QTest::ignoreMessage(QtWarningMsg, "applyRecurring: skipping server record with broken "
+                                       "nextDueDate: rule-1 Gym 0000-00-00");
+    QTest::ignoreMessage(QtWarningMsg, "applyReconciliation: skipping server record with broken "
+                                       "statementDate: recon-1 1970-01-01");
+    QVERIFY(device.sync());
+    QVERIFY(!device.transactions.findById("tx-old"));
+    QVERIFY(device.transactions.findById("tx-new"));
+    QVERIFY(!device.recurring.findById("rule-1"));
+    QVERIFY(!device.reconciliations.findById("recon-1"));
+}
+
+// Another member's records may refer to accounts and categories that come later: on a later
+// page, or later in the same page. None of them may be lost while the cursor moves on.
+void tst_SyncEngine::recordsWaitForWhatTheyReferTo() {
+    SyncDevice device("device", m_server->url());
+    const auto row = [](QJsonObject object, const QString &serverId, const QString &clientId) {
+        object.insert("id", serverId);
+        object.insert("client_id", clientId);
+        object.insert("version", 1);
+        object.insert("created_at", "2026-01-05T09:00:00Z");
+        object.insert("updated_at", "2026-01-05T09:00:00Z");
+        return object;
+    };
+    QJsonObject categorized = pulledTransaction("srv-t1", "tx-1", 1);
+    categorized.insert("category_id", "cat-late");
+    QJsonObject elsewhere = pulledTransaction("srv-t2", "tx-2", 1);
+    elsewhere.insert("account_id", "acc-2");
+    m_server->queuePullPage(page(
+        {{"accounts", QJsonArray{row({{"name", "One"}}, "srv-a1", "acc-1")}},
+         {"categories",
+          QJsonArray{row({{"name", "Child"}, {"parent_id", "cat-parent"}}, "srv-c1", "cat-child"),
+                     row({{"name", "Parent"}}, "srv-c2", "cat-parent"),
+                     row({{"name", "Orphan"}, {"parent_id", "cat-gone"}}, "srv-c3", "cat-orphan")}},
+         {"transactions", QJsonArray{categorized, elsewhere}},
+         {"reconciliations", QJsonArray{row({{"account_id", "acc-2"},
+                                             {"statement_date", "2026-01-31"},
+                                             {"completed_at", "2026-02-01T08:00:00Z"}},
+                                            "srv-r1", "recon-1")}}},
+        "cursor-1", true));
+    m_server->queuePullPage(
+        page({{"accounts", QJsonArray{row({{"name", "Two"}}, "srv-a2", "acc-2")}},
+              {"categories", QJsonArray{row({{"name", "Late"}}, "srv-c4", "cat-late")}}},
+             "cursor-2"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyCategory: parent category "
+                                                          "cat-gone of cat-orphan"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^applyTransactionChange: category "
+                                                          "cat-late of tx-1"));
+    QVERIFY(device.sync());
+
+    QCOMPARE(device.categories.findById("cat-child")->parentId, QStringLiteral("cat-parent"));
+    QCOMPARE(device.categories.findById("cat-orphan")->parentId, QString());
+    QCOMPARE(device.transactions.findById("tx-1")->categoryId, QStringLiteral("cat-late"));
+    QCOMPARE(device.transactions.findById("tx-2")->accountId, QStringLiteral("acc-2"));
+    QVERIFY(device.reconciliations.findById("recon-1"));
+    QCOMPARE(device.cursor(), QStringLiteral("cursor-2"));
+    // Only the orphan still waits for its parent.
+    QCOMPARE(device.scalar("SELECT group_concat(record_key) FROM sync_held_records").toString(),
+             QStringLiteral("srv-c3"));
+    QCOMPARE(
+        device.scalar("SELECT count(*) FROM transactions WHERE sync_status != 'synced'").toInt(),
+        0);
+}
+
+void tst_SyncEngine::integrityMismatchOnlyWarns() {
+    SyncDevice device("device", m_server->url());
+    inTransaction(device, [&] {
+        for (int i = 0; i < 55; ++i)
+            QVERIFY(device.categories.insert(
+                category(QStringLiteral("cat-%1").arg(i), QStringLiteral("C%1").arg(i))));
+    });
+    m_server->setReportedCategoryCount(56);
+    QTest::ignoreMessage(QtWarningMsg,
+                         "Category count mismatch: local= 55 server= 56 (informational only — "
+                         "use Force Full Sync if data appears wrong)");
+    QVERIFY(device.sync());
+    QCOMPARE(device.categories.count(), 55);
+    QCOMPARE(device.engine.state(), SyncEngine::Idle);
+}
+
+void tst_SyncEngine::pushFailureLeavesRowsPending() {
+    SyncDevice device("device", m_server->url());
+    inTransaction(device, [&] {
+        QVERIFY(device.accounts.insert(account("acc-1")));
+        for (int i = 0; i < 600; ++i)
+            QVERIFY(device.transactions.insert(
+                transaction(QStringLiteral("tx-%1").arg(i), "acc-1", QDate(2026, 1, 1), -i)));
+    });
+    m_server->setPushFailure(503, 1);
+    QSignalSpy failed(&device.engine, &SyncEngine::syncFailed);
+    QVERIFY(!device.sync());
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("Push failed (HTTP 503)"));
+    QCOMPARE(device.engine.lastError(), QStringLiteral("Push failed (HTTP 503)"));
+    QCOMPARE(device.engine.state(), SyncEngine::Error);
+    QCOMPARE(
+        device.scalar("SELECT count(*) FROM transactions WHERE sync_status = 'pending'").toInt()
+            + device
+                  .scalar("SELECT count(*) FROM accounts WHERE sync_status = "
+                          "'pending'")
+                  .toInt(),
+        101);
+    QVERIFY(m_server->requests("/sync/pull").isEmpty());
+    QVERIFY(device.cursor().isEmpty());
+
+    // The next sync sends what is left and goes on.
+    m_server->setPushFailure(0);
+    QVERIFY(device.sync());
+    QCOMPARE(pushedChanges(m_server->requests("/sync/push").last()).size(), 101);
+    QCOMPARE(device.engine.state(), SyncEngine::Idle);
+}
+
+void tst_SyncEngine::rejectedRecordStaysPending() {
+    SyncDevice device("device", m_server->url());
+    QVERIFY(device.accounts.insert(account("acc-1")));
+    QVERIFY(device.transactions.insert(transaction("tx-good", "acc-1", QDate(2026, 1, 1), -1)));
+    QVERIFY(device.transactions.insert(transaction("tx-bad", "acc-1", QDate(2026, 1, 1), -2)));
+    m_server->rejectEntity("tx-bad", "amount out of range");
+    QTest::ignoreMessage(QtWarningMsg, "Push result not ok — leaving record pending: transaction "
+                                       "tx-bad status= error message= amount out of range");
+    QTest::ignoreMessage(QtWarningMsg, "Push batch: 2 ok, 1 errors — failed records remain "
+                                       "pending for next sync");
+    QVERIFY(device.sync());
+    QCOMPARE(device.transactions.findById("tx-bad")->syncStatus, SyncStatus::Pending);
+    QCOMPARE(device.transactions.findById("tx-good")->syncStatus, SyncStatus::Synced);
+
+    m_server->clearRejections();
+    QVERIFY(device.sync());
+    const QJsonArray retried = pushedChanges(m_server->requests("/sync/push").last());
+    QCOMPARE(retried.size(), 1);
+    QCOMPARE(retried.first()["entity_id"].toString(), QStringLiteral("tx-bad"));
+    QCOMPARE(device.transactions.findById("tx-bad")->syncStatus, SyncStatus::Synced);
+}
+
+void tst_SyncEngine::editDuringPushStaysPending() {
+    SyncDevice device("device", m_server->url());
+    QVERIFY(device.accounts.insert(account("acc-1")));
+    QVERIFY(device.transactions.insert(transaction("tx-1", "acc-1", QDate(2026, 1, 1), -1, "Old")));
+    m_server->setResponseDelay(100);
+    QSignalSpy completed(&device.engine, &SyncEngine::syncCompleted);
+    device.engine.syncNow();
+    QVERIFY(m_server->http()->waitForRequests(1));
+    Transaction edited = *device.transactions.findById("tx-1");
+    edited.payee = "Edited while pushing";
+    QVERIFY(device.transactions.update(edited));
+    QVERIFY(device.transactions.softDelete("tx-1"));
+    QVERIFY(completed.wait(5000));
+
+    const Transaction after = *device.transactions.findById("tx-1");
+    QCOMPARE(after.syncStatus, SyncStatus::Pending);
+    QCOMPARE(after.serverId, m_server->recordByClientId("transaction", "tx-1")->serverId);
+    QCOMPARE(device.accounts.findById("acc-1")->syncStatus, SyncStatus::Synced);
+
+    m_server->setResponseDelay(0);
+    QVERIFY(device.sync());
+    const auto stored = m_server->recordByClientId("transaction", "tx-1");
+    QCOMPARE(stored->payload["payee"].toString(), QStringLiteral("Edited while pushing"));
+    QVERIFY(stored->deleted);
+    QCOMPARE(m_server->records("transaction").size(), 1);
+}
+
+void tst_SyncEngine::syncNowDuringSyncRunsOneFollowUp() {
+    SyncDevice device("device", m_server->url());
+    m_server->setResponseDelay(50);
+    QList<int> requestsAtCompletion;
+    connect(&device.engine, &SyncEngine::syncCompleted, this,
+            [&] { requestsAtCompletion << m_server->requests().size(); });
+    device.engine.syncNow();
+    device.engine.syncNow();
+    device.engine.syncNow();
+    QTRY_COMPARE_WITH_TIMEOUT(requestsAtCompletion.size(), 2, 5000);
+    QCOMPARE(requestsAtCompletion, (QList<int>{1, 2}));
+    QTest::qWait(200);
+    QCOMPARE(requestsAtCompletion.size(), 2);
+    QCOMPARE(device.engine.state(), SyncEngine::Idle);
+}
+
+void tst_SyncEngine::authenticationFailure() {
+    SyncDevice device("device", m_server->url());
+    QSignalSpy failed(&device.engine, &SyncEngine::syncFailed);
+    QSignalSpy states(&device.engine, &SyncEngine::stateChanged);
+
+    Q_EMIT device.api.authenticationRequired();
+    QCOMPARE(device.engine.state(), SyncEngine::Error);
+    QCOMPARE(states.size(), 1);
+    QCOMPARE(failed.size(), 0);
+    QVERIFY(device.engine.lastError().isEmpty());
+    Q_EMIT device.api.authenticationRequired();
+    QCOMPARE(states.size(), 1);
+
+    // A server that refuses the session: the token cannot be refreshed, the sync ends in Error.
+    m_server->setRequiredToken("valid-token");
+    QVERIFY(!device.sync());
+    QCOMPARE(device.engine.state(), SyncEngine::Error);
+    QCOMPARE(device.engine.lastError(), QStringLiteral("Pull failed (HTTP 401)"));
+    QVERIFY(device.cursor().isEmpty());
+}
+
+void tst_SyncEngine::timers() {
+    SyncDevice device("device", m_server->url());
+    QSignalSpy completed(&device.engine, &SyncEngine::syncCompleted);
+    device.engine.startAutoSync(60000);
+    QVERIFY(device.engine.isAutoSyncActive());
+    QCOMPARE(device.engine.autoSyncInterval(), 60000);
+    QVERIFY(completed.wait(5000));
+    device.engine.stopAutoSync();
+    QVERIFY(!device.engine.isAutoSyncActive());
+
+    // A burst of requests becomes one sync after the quiet period.
+    device.engine.scheduleSync();
+    QTest::qWait(100);
+    device.engine.scheduleSync();
+    QCOMPARE(completed.size(), 1);
+    QVERIFY(completed.wait(5000));
+    QTest::qWait(100);
+    QCOMPARE(completed.size(), 2);
+    QCOMPARE(m_server->requests().size(), 2);
+}
+
+QTEST_GUILESS_MAIN(tst_SyncEngine)
+#include "tst_syncengine.moc"
