@@ -8,7 +8,15 @@
 #include "categoryrepository.h"
 #include "database.h"
 #include "enums.h"
+#include "account/client.h"
+#include "accountsharingservice.h"
+#include "authclient.h"
 #include "backupservice.h"
+#include "memorytokenstore.h"
+#include "preferencesrepository.h"
+#include "reconciliationrepository.h"
+#include "syncengine.h"
+#include "tokenmanager.h"
 #include "importservice.h"
 #include "ledgerwriter.h"
 #include "recurringrepository.h"
@@ -20,6 +28,9 @@
 #include "transactionrepository.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
 #include <QFile>
 #include <QSaveFile>
 #include <QRegularExpression>
@@ -52,6 +63,10 @@ const char kTopLevelHelp[] =
     "  recurring confirm ID          post one occurrence of a recurring transaction\n"
     "  recurring skip ID             skip one occurrence of a recurring transaction\n"
     "  sample load | sample clear    load or remove the sample data\n"
+    "  login [--no-browser]          sign in through the browser (prints the login URL)\n"
+    "  status                        sign-in state, sync cursor and pending changes\n"
+    "  sync [--login]                push local changes and pull the server's\n"
+    "  logout                        sign out and forget the stored tokens\n"
     "\n"
     "Listings take --format text|csv|json (amounts in minor units in CSV and JSON).\n"
     "Exit status: 0 success, 1 failure, 2 usage error.\n";
@@ -135,6 +150,14 @@ int CommandRunner::run()
         return commandRecurring(args);
     if (command == QLatin1String("sample"))
         return commandSample(args);
+    if (command == QLatin1String("login"))
+        return commandLogin(args);
+    if (command == QLatin1String("status"))
+        return commandStatus(args);
+    if (command == QLatin1String("sync"))
+        return commandSync(args);
+    if (command == QLatin1String("logout"))
+        return commandLogout(args);
     return usageError(QStringLiteral("unknown command \"%1\" (see quillon-cli --help)").arg(command));
 }
 
@@ -177,11 +200,19 @@ CommandRunner::Parsed CommandRunner::parse(QCommandLineParser &parser, const QSt
     return result;
 }
 
-bool CommandRunner::openState()
+bool CommandRunner::openState(bool online)
 {
     if (m_state)
         return true;
     m_state = std::make_unique<AppState>();
+    if (online) {
+        auto store = TindAccount::Client::createPlatformTokenStore(
+            AppState::clientConfigFromEnvironment().appId);
+        m_tokensPersist = !dynamic_cast<TindAccount::MemoryTokenStore *>(store.get());
+        m_state->setTokenStore(std::move(store));
+    } else {
+        m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
+    }
     if (!m_state->initialize()) {
         failure(QStringLiteral("Cannot open the database in %1").arg(Database::dataDirectory()));
         return false;
@@ -936,5 +967,241 @@ int CommandRunner::commandSample(const QStringList &args)
             return failure(QStringLiteral("Could not clear the sample data"));
         printLine(QStringLiteral("Sample data cleared"));
     }
+    return Success;
+}
+
+bool CommandRunner::waitForSession()
+{
+    TindAccount::AuthClient *auth = m_state->accountClient()->auth();
+    if (auth->state() != TindAccount::AuthState::Initial)
+        return auth->isAuthenticated();
+    // Only a refresh token was usable: the restore is refreshing it now.
+    QEventLoop loop;
+    QObject::connect(auth, &TindAccount::AuthClient::stateChanged, &loop, &QEventLoop::quit);
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return auth->isAuthenticated();
+}
+
+int CommandRunner::signIn(bool openBrowser, int timeoutSeconds)
+{
+    TindAccount::Client *client = m_state->accountClient();
+    client->setUrlOpener([this, openBrowser](const QUrl &url) {
+        printLine(url.toString(QUrl::FullyEncoded));
+        if (openBrowser)
+            QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString(QUrl::FullyEncoded)});
+        return true;
+    });
+    if (!m_tokensPersist)
+        std::fprintf(stderr, "quillon-cli: no credential store is available: the sign-in will not "
+                             "persist after this command\n");
+
+    QEventLoop loop;
+    QString error;
+    bool finished = false;
+    TindAccount::AuthClient *auth = client->auth();
+    QObject::connect(auth, &TindAccount::AuthClient::loginSucceeded, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QObject::connect(auth, &TindAccount::AuthClient::loginFailed, &loop,
+                     [&](const QString &message) {
+                         finished = true;
+                         error = message;
+                         loop.quit();
+                     });
+    QTimer::singleShot(qMax(1, timeoutSeconds) * 1000, &loop, &QEventLoop::quit);
+    auth->login();
+    if (!finished)
+        loop.exec();
+
+    if (!finished)
+        return failure(QStringLiteral("Timed out waiting for the sign-in after %1 s").arg(timeoutSeconds));
+    if (!error.isEmpty())
+        return failure(error);
+    TindAccount::TokenManager *tokens = client->tokens();
+    if (tokens->accessToken().isEmpty() || tokens->currentRefreshToken().isEmpty())
+        return failure(QStringLiteral("No tokens received"));
+    printLine(QStringLiteral("Signed in"));
+    return Success;
+}
+
+int CommandRunner::commandLogin(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption noBrowser(QStringLiteral("no-browser"),
+                                       QStringLiteral("Only print the login URL."));
+    const QCommandLineOption timeout(QStringLiteral("timeout"),
+                                     QStringLiteral("Seconds to wait for the sign-in (300)."),
+                                     QStringLiteral("seconds"), QStringLiteral("300"));
+    parser.addOptions({noBrowser, timeout});
+    const Parsed parsed = parse(parser, args,
+                                QStringLiteral("Sign in through the browser. The login URL is "
+                                               "printed; open it anywhere on this machine."),
+                                false);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    bool ok = false;
+    const int seconds = parser.value(timeout).toInt(&ok);
+    if (!ok || seconds <= 0)
+        return usageError(QStringLiteral("--timeout needs a number of seconds"));
+    if (!openState(true))
+        return Failure;
+    return signIn(!parser.isSet(noBrowser), seconds);
+}
+
+int CommandRunner::commandStatus(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const Parsed parsed = parse(parser, args,
+                                QStringLiteral("Show the sign-in state, the sync cursor and the "
+                                               "changes waiting to be pushed."),
+                                true);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (!openState(true))
+        return Failure;
+    const bool signedIn = waitForSession();
+    TindAccount::TokenManager *tokens = m_state->accountClient()->tokens();
+    const QString userId =
+        signedIn ? TindAccount::TokenManager::tokenSubject(tokens->accessToken()) : QString();
+    const QString cursor =
+        m_state->preferencesRepository()->value(SyncEngine::CursorKey, QString());
+
+    OutputTable table({{QStringLiteral("Item"), QStringLiteral("item")},
+                       {QStringLiteral("Value"), QStringLiteral("value")}});
+    table.addRow({OutputTable::Cell::plain(QStringLiteral("signed_in")),
+                  OutputTable::Cell::flag(signedIn)});
+    table.addRow({OutputTable::Cell::plain(QStringLiteral("user_id")),
+                  OutputTable::Cell::plain(userId)});
+    table.addRow({OutputTable::Cell::plain(QStringLiteral("sync_cursor")),
+                  OutputTable::Cell::plain(cursor)});
+    const std::pair<const char *, qint64> pending[] = {
+        {"pending_accounts", m_state->accountRepository()->findPending().size()},
+        {"pending_categories", m_state->categoryRepository()->findPending().size()},
+        {"pending_transactions", m_state->transactionRepository()->findPending().size()},
+        {"pending_recurring_transactions", m_state->recurringRepository()->findPending().size()},
+        {"pending_reconciliations", m_state->reconciliationRepository()->findPending().size()}};
+    for (const auto &[name, count] : pending)
+        table.addRow({OutputTable::Cell::plain(QString::fromLatin1(name)),
+                      OutputTable::Cell::number(count)});
+    print(table.render(parsed.format));
+    return Success;
+}
+
+int CommandRunner::commandSync(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption login(QStringLiteral("login"),
+                                   QStringLiteral("Sign in first (for machines without a "
+                                                  "credential store)."));
+    const QCommandLineOption noBrowser(QStringLiteral("no-browser"),
+                                       QStringLiteral("With --login: only print the login URL."));
+    const QCommandLineOption timeout(QStringLiteral("timeout"),
+                                     QStringLiteral("With --login: seconds to wait (300)."),
+                                     QStringLiteral("seconds"), QStringLiteral("300"));
+    parser.addOptions({login, noBrowser, timeout});
+    const Parsed parsed = parse(parser, args,
+                                QStringLiteral("Push every pending change and pull every change "
+                                               "of the server, as the program does."),
+                                false);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (!openState(true))
+        return Failure;
+    if (parser.isSet(login)) {
+        bool ok = false;
+        const int seconds = parser.value(timeout).toInt(&ok);
+        if (!ok || seconds <= 0)
+            return usageError(QStringLiteral("--timeout needs a number of seconds"));
+        const int result = signIn(!parser.isSet(noBrowser), seconds);
+        if (result != Success)
+            return result;
+    } else if (!waitForSession()) {
+        return failure(QStringLiteral("Not signed in"));
+    }
+
+    SyncEngine *engine = m_state->syncEngine();
+    // One run at a time, driven from here: the program's timers would only start extra runs.
+    engine->stopAutoSync();
+    const auto pendingTotal = [this] {
+        return m_state->accountRepository()->findPending().size()
+               + m_state->categoryRepository()->findPending().size()
+               + m_state->transactionRepository()->findPending().size()
+               + m_state->recurringRepository()->findPending().size()
+               + m_state->reconciliationRepository()->findPending().size();
+    };
+    const qint64 pendingBefore = pendingTotal();
+
+    int runs = 0;
+    SyncEngine::RunSummary total;
+    for (;;) {
+        QEventLoop loop;
+        QString error;
+        bool done = false;
+        const auto c1 = QObject::connect(engine, &SyncEngine::syncCompleted, &loop, [&] {
+            done = true;
+            loop.quit();
+        });
+        const auto c2 = QObject::connect(engine, &SyncEngine::syncFailed, &loop,
+                                         [&](const QString &message) {
+                                             done = true;
+                                             error = message;
+                                             loop.quit();
+                                         });
+        engine->syncNow();
+        if (!done)
+            loop.exec();
+        QObject::disconnect(c1);
+        QObject::disconnect(c2);
+        ++runs;
+        if (!error.isEmpty())
+            return failure(error);
+        const SyncEngine::RunSummary run = engine->lastRunSummary();
+        total.pushed += run.pushed;
+        total.rejected += run.rejected;
+        total.pulled += run.pulled;
+        total.skipped += run.skipped;
+        // The engine stops after its page limit; the program's next run goes on from the
+        // cursor, and so do we.
+        if (!run.morePages)
+            break;
+    }
+    const qint64 pendingAfter = pendingTotal();
+    printLine(QStringLiteral("Pushed %1, rejected %2, pulled %3, skipped %4 (%5 run(s); %6 "
+                             "change(s) still pending)")
+                  .arg(total.pushed)
+                  .arg(total.rejected)
+                  .arg(total.pulled)
+                  .arg(total.skipped)
+                  .arg(runs)
+                  .arg(pendingAfter));
+    Q_UNUSED(pendingBefore);
+    return Success;
+}
+
+int CommandRunner::commandLogout(const QStringList &args)
+{
+    QCommandLineParser parser;
+    const Parsed parsed =
+        parse(parser, args, QStringLiteral("Sign out and forget the stored tokens."), false);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    if (!openState(true))
+        return Failure;
+    TindAccount::AuthClient *auth = m_state->accountClient()->auth();
+    QEventLoop loop;
+    bool done = false;
+    QObject::connect(auth, &TindAccount::AuthClient::logoutCompleted, &loop, [&] {
+        done = true;
+        loop.quit();
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    auth->logout();
+    if (!done)
+        loop.exec();
+    // The tokens are gone whether or not the server heard about it.
+    m_state->accountClient()->tokens()->clearTokens();
+    printLine(QStringLiteral("Signed out"));
     return Success;
 }

@@ -51,8 +51,17 @@ private:
     int commandBackup(const QStringList &args);
     int commandRecurring(const QStringList &args);
     int commandSample(const QStringList &args);
+    int commandLogin(const QStringList &args);
+    int commandStatus(const QStringList &args);
+    int commandSync(const QStringList &args);
+    int commandLogout(const QStringList &args);
 
-    bool openState();
+    // Offline commands never touch the credential store; online ones use the program's.
+    bool openState(bool online = false);
+    // Runs the browser sign-in; prints the login URL. Returns Success or Failure.
+    int signIn(bool openBrowser, int timeoutSeconds);
+    // Waits until the stored session is usable or known to be gone.
+    bool waitForSession();
     std::optional<Account> resolveAccount(const QString &nameOrId);
     QString accountName(const QString &id);
 
@@ -64,4 +73,5 @@ private:
     QStringList m_arguments;
     QString m_commandName; // as typed, for help texts: "account add"
     std::unique_ptr<AppState> m_state;
+    bool m_tokensPersist = true; // false when no credential store answered
 };

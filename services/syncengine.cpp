@@ -109,6 +109,7 @@ void SyncEngine::syncNow() {
     }
     m_followUp = false;
     m_running = true;
+    m_run = RunSummary();
     setState(Syncing);
     performSync();
 }
@@ -228,6 +229,8 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
                 << "message=" << result.value(QLatin1String("message")).toString();
         }
     }
+    m_run.pushed += okCount;
+    m_run.rejected += errorCount;
     if (inTransaction && !db.commit()) {
         qCWarning(lcServices).noquote()
             << "Push batch: marking the accepted rows failed:" << db.lastError().text();
@@ -311,7 +314,12 @@ void SyncEngine::pullChanges(const QString &since) {
 }
 
 void SyncEngine::handlePullPage(const QJsonObject &page) {
-    if (!m_applier->apply(page)) {
+    for (const char *key : {"accounts", "categories", "recurring_transactions", "transactions",
+                            "reconciliations"})
+        m_run.pulled += int(page.value(QLatin1String(key)).toArray().size());
+    const bool applied = m_applier->apply(page);
+    m_run.skipped += m_applier->skippedCount();
+    if (!applied) {
         // Nothing of the page was stored and the cursor stays, so the next sync pulls it again.
         fail(QStringLiteral("Pull failed (the changes could not be saved)"));
         return;
@@ -330,6 +338,7 @@ void SyncEngine::handlePullPage(const QJsonObject &page) {
         pullChanges(serverTime);
         return;
     }
+    m_run.morePages = hasMore;
     finishSync();
 }
 
@@ -344,6 +353,7 @@ void SyncEngine::checkIntegrity(const QJsonObject &integrity) {
 }
 
 void SyncEngine::finishSync() {
+    m_lastRun = m_run;
     m_running = false;
     setState(Idle);
     Q_EMIT syncCompleted();

@@ -49,7 +49,17 @@ public:
                PreferencesRepository *preferences, QObject *parent = nullptr);
     ~SyncEngine() override;
 
+    // What the last finished run did, for callers that report it (the command-line tool).
+    struct RunSummary {
+        int pushed = 0;         // records the server accepted
+        int rejected = 0;       // records the server refused; they stay pending
+        int pulled = 0;         // records received
+        int skipped = 0;        // records received but not stored (broken dates)
+        bool morePages = false; // the run stopped at its page limit with more to pull
+    };
+
     SyncState state() const { return m_state; }
+    RunSummary lastRunSummary() const { return m_lastRun; }
     QString lastError() const { return m_lastError; }
     static QString stateText(SyncState state);
 
@@ -100,6 +110,8 @@ private:
     // A sync is in flight. Separate from the state, which an authentication failure may turn
     // to Error while a request is still out.
     bool m_running = false;
+    RunSummary m_run;     // the run in progress
+    RunSummary m_lastRun; // the last finished run
     QTimer *m_autoSyncTimer; // Owned (Qt child).
     QTimer *m_debounceTimer; // Owned (Qt child).
 };

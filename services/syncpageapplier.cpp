@@ -73,6 +73,7 @@ bool SyncPageApplier::apply(const QJsonObject &page) {
     QSqlQuery(db).exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
 
     m_heldKeys.clear();
+    m_skipped = 0;
     {
         QSqlQuery &held
             = prepared(QStringLiteral("SELECT entity_type, record_key FROM sync_held_records"));
@@ -396,6 +397,7 @@ void SyncPageApplier::applyRecurring(const QJsonObject &json) {
         return idByServerId(kRecurring, serverId);
     });
     if (isBrokenDate(incoming.nextDueDate)) {
+        ++m_skipped;
         qCWarning(lcServices).noquote()
             << "applyRecurring: skipping server record with broken nextDueDate:" << incoming.id
             << incoming.payee << SyncWire::readText(json, QStringLiteral("next_due_date"));
@@ -434,6 +436,7 @@ void SyncPageApplier::applyTransaction(const QJsonObject &json) {
         return idByServerId(kTransactions, serverId);
     });
     if (isBrokenDate(incoming.date)) {
+        ++m_skipped;
         qCWarning(lcServices).noquote()
             << "applyTransactionChange: skipping server record with broken date:" << incoming.id
             << incoming.payee << SyncWire::readText(json, QStringLiteral("date"));
@@ -473,6 +476,7 @@ void SyncPageApplier::applyReconciliation(const QJsonObject &json) {
         return idByServerId(kReconciliations, serverId);
     });
     if (isBrokenDate(incoming.statementDate)) {
+        ++m_skipped;
         qCWarning(lcServices).noquote()
             << "applyReconciliation: skipping server record with broken statementDate:"
             << incoming.id << SyncWire::readText(json, QStringLiteral("statement_date"));

@@ -39,8 +39,11 @@ public:
 
     // The records waiting for a row that has not arrived, for diagnostics.
     int heldCount() const;
+    // Records of the last page that were not stored because their dates are broken.
+    int skippedCount() const { return m_skipped; }
 
 private:
+    int m_skipped = 0;
     enum class Kind { Account, Category, Recurring, Transaction, Reconciliation };
 
     void applyRecord(Kind kind, const QJsonObject &record);
