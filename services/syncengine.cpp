@@ -139,7 +139,7 @@ QString SyncEngine::storedCursor() const {
 }
 
 void SyncEngine::performSync() {
-    QJsonArray changes;
+    QList<QJsonObject> changes;
     for (const Account &a : m_accounts->findPending())
         changes.append(SyncWire::change(a));
     for (const Category &c : m_categories->findPending())
@@ -157,7 +157,7 @@ void SyncEngine::performSync() {
     }
     qCInfo(lcServices).noquote() << "Pushing" << changes.size() << "changes (in batches of"
                                  << PushBatchSize << ")";
-    m_changeQueue = changes;
+    m_changeQueue = std::move(changes);
     pushNextBatch();
 }
 
@@ -188,8 +188,8 @@ void SyncEngine::pushNextBatch() {
                         self->fail(QStringLiteral("Push failed (HTTP %1)").arg(status));
                         return;
                     }
-                    for (int i = 0; i < batch.size() && !self->m_changeQueue.isEmpty(); ++i)
-                        self->m_changeQueue.removeFirst();
+                    self->m_changeQueue.remove(
+                        0, qMin(qsizetype(batch.size()), self->m_changeQueue.size()));
                     self->handlePushResults(batch, body);
                     self->pushNextBatch();
                 });

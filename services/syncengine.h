@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -104,7 +105,7 @@ private:
 
     SyncState m_state = Idle;
     QString m_lastError;
-    QJsonArray m_changeQueue;
+    QList<QJsonObject> m_changeQueue; // change objects waiting to be pushed, in order
     int m_pullPageCount = 0;
     bool m_followUp = false;
     // A sync is in flight. Separate from the state, which an authentication failure may turn

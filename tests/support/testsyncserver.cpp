@@ -131,6 +131,7 @@ QString TestSyncServer::store(const QString &entityType, const QString &clientId
             m_byClientId.insert(entityType + QLatin1Char('\n') + clientId, id);
     }
     Record &record = m_records[id];
+    count(record, -1);
     record.version = version;
     record.deleted = deleted;
     record.payload = payload;
@@ -141,8 +142,19 @@ QString TestSyncServer::store(const QString &entityType, const QString &clientId
     // override that.
     if (entityType == QLatin1String("account") && m_members.contains(id))
         record.payload.insert(QStringLiteral("is_shared"), !m_members.value(id).isEmpty());
+    count(record, +1);
     touch(record);
     return id;
+}
+
+void TestSyncServer::count(const Record &record, int delta) {
+    if (record.deleted || record.payload.isEmpty())
+        return;
+    if (record.entityType == QLatin1String("category"))
+        m_liveCategories += delta;
+    else if (record.entityType == QLatin1String("transaction"))
+        m_liveTransactionsByAccount[record.payload.value(QLatin1String("account_id")).toString()]
+            += delta;
 }
 
 QJsonObject TestSyncServer::pullRecord(const Record &record) const {
@@ -216,22 +228,15 @@ TestHttpServer::Response TestSyncServer::push(const TestHttpServer::Request &req
 }
 
 QJsonObject TestSyncServer::integrity() const {
-    int categories = 0;
     QJsonObject accounts;
-    QHash<QString, int> transactionCounts;
-    for (const Record &record : m_records) {
-        if (record.deleted)
-            continue;
-        if (record.entityType == QLatin1String("category"))
-            ++categories;
-        else if (record.entityType == QLatin1String("transaction"))
-            ++transactionCounts[record.payload.value(QLatin1String("account_id")).toString()];
+    for (auto it = m_liveTransactionsByAccount.cbegin(); it != m_liveTransactionsByAccount.cend();
+         ++it) {
+        if (it.value() > 0)
+            accounts.insert(it.key(), QJsonObject{{QStringLiteral("count"), it.value()}});
     }
-    for (auto it = transactionCounts.cbegin(); it != transactionCounts.cend(); ++it)
-        accounts.insert(it.key(), QJsonObject{{QStringLiteral("count"), it.value()}});
     return QJsonObject{
         {QStringLiteral("category_count"),
-         m_reportedCategoryCount >= 0 ? m_reportedCategoryCount : categories},
+         m_reportedCategoryCount >= 0 ? m_reportedCategoryCount : m_liveCategories},
         {QStringLiteral("accounts"), accounts},
     };
 }

@@ -97,6 +97,7 @@ private:
     QString store(const QString &entityType, const QString &clientId, const QString &serverId,
                   int version, bool deleted, const QJsonObject &payload);
     QJsonObject integrity() const;
+    void count(const Record &record, int delta);
 
     TestHttpServer m_http;
     QString m_basePath;
@@ -114,4 +115,7 @@ private:
     QString m_requiredToken;
     QQueue<QJsonObject> m_craftedPages;
     int m_reportedCategoryCount = -1;
+    // Kept as records change: a page must not walk every record.
+    int m_liveCategories = 0;
+    QHash<QString, int> m_liveTransactionsByAccount;
 };

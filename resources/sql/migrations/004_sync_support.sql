@@ -19,3 +19,13 @@ CREATE TABLE IF NOT EXISTS sync_held_records (
     held_at       TEXT NOT NULL,
     PRIMARY KEY (entity_type, record_key)
 );
+
+-- Marking a row synced (and every other update that leaves the searchable texts alone) no
+-- longer rewrites its full-text entry.
+DROP TRIGGER IF EXISTS transactions_au;
+CREATE TRIGGER IF NOT EXISTS transactions_au AFTER UPDATE OF payee, memo, check_number ON transactions FOR EACH ROW BEGIN
+    INSERT INTO transactions_fts(transactions_fts, rowid, payee, memo, check_number)
+    VALUES ('delete', old.rowid, old.payee, old.memo, old.check_number);
+    INSERT INTO transactions_fts(rowid, payee, memo, check_number)
+    VALUES (new.rowid, new.payee, new.memo, new.check_number);
+END;
