@@ -126,12 +126,17 @@ void AuthClient::handleCallback(const QUrl &url) {
     Q_EMIT loginSucceeded();
 }
 
-void AuthClient::logout() {
+void AuthClient::logout(BoolCallback serverAnswered) {
     // Sent with the token held now and without a refresh: a refresh here could only revive
     // the session being ended.
     if (m_authApi && m_tokens) {
         m_authApi->postWithToken(QStringLiteral("/auth/logout"), {}, m_tokens->accessToken(),
-                                 ResponseCallback());
+                                 [serverAnswered](bool ok, int, const QJsonObject &) {
+                                     if (serverAnswered)
+                                         serverAnswered(ok);
+                                 });
+    } else if (serverAnswered) {
+        serverAnswered(false);
     }
     if (m_tokens)
         m_tokens->clearTokens();

@@ -44,7 +44,9 @@ public:
 
     void initialize();
     void login();
-    void logout();
+    // Ends the session at once; serverAnswered, when given, is called once the server's reply
+    // (or the failure to reach it) is in, for callers that must not exit before that.
+    void logout(BoolCallback serverAnswered = BoolCallback());
     void refreshToken(BoolCallback done);
 
     void fetchCurrentUser(UserCallback callback);

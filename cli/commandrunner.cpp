@@ -1192,12 +1192,11 @@ int CommandRunner::commandLogout(const QStringList &args)
     TindAccount::AuthClient *auth = m_state->accountClient()->auth();
     QEventLoop loop;
     bool done = false;
-    QObject::connect(auth, &TindAccount::AuthClient::logoutCompleted, &loop, [&] {
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    auth->logout([&](bool) {
         done = true;
         loop.quit();
     });
-    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
-    auth->logout();
     if (!done)
         loop.exec();
     // The tokens are gone whether or not the server heard about it.
