@@ -3,8 +3,7 @@
 
 #include "application.h"
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     Application app(argc, argv);
     return app.run();
 }

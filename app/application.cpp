@@ -24,8 +24,7 @@ const char kLanguageKey[] = "ui/language";
 } // namespace
 
 Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv)
-{
+    : QApplication(argc, argv) {
     LogHandler::installUnlessVerbose();
 
     setOrganizationName(QStringLiteral("Tindral"));
@@ -40,13 +39,11 @@ Application::Application(int &argc, char **argv)
     QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/fonts/MaterialIcons-Regular.otf"));
 }
 
-Application::~Application()
-{
+Application::~Application() {
     delete m_mainWindow;
 }
 
-void Application::installTranslators()
-{
+void Application::installTranslators() {
     const QString lang = uiLanguage(true);
     if (lang != QLatin1String("en")) {
         auto *qt = new QTranslator(this);
@@ -68,8 +65,7 @@ void Application::installTranslators()
     }
 }
 
-int Application::run()
-{
+int Application::run() {
     m_appState = new AppState(this);
     if (!m_appState->initialize()) {
         showDatabaseError(Database::dataDirectory());
@@ -85,36 +81,31 @@ int Application::run()
     return exec();
 }
 
-void Application::showDatabaseError(const QString &dataDirectory)
-{
+void Application::showDatabaseError(const QString &dataDirectory) {
     QMessageBox::critical(nullptr, tr("Database Error"),
                           tr("Failed to initialize the database.\n\nData directory: "
                              "%1\n\nPlease check file permissions and try again.")
                               .arg(dataDirectory));
 }
 
-QString Application::uiLanguage(bool resolveSystem)
-{
-    const QString stored =
-        QSettings().value(QLatin1String(kLanguageKey), QStringLiteral("system")).toString();
+QString Application::uiLanguage(bool resolveSystem) {
+    const QString stored
+        = QSettings().value(QLatin1String(kLanguageKey), QStringLiteral("system")).toString();
     if (!resolveSystem || stored != QLatin1String("system"))
         return stored;
     const QString system = QLocale().name().left(2);
     return supportedLanguages().contains(system) ? system : QStringLiteral("en");
 }
 
-void Application::setUiLanguage(const QString &language)
-{
+void Application::setUiLanguage(const QString &language) {
     QSettings().setValue(QLatin1String(kLanguageKey), language);
 }
 
-QStringList Application::supportedLanguages()
-{
+QStringList Application::supportedLanguages() {
     return {QStringLiteral("en"), QStringLiteral("es"), QStringLiteral("de"), QStringLiteral("fr"),
             QStringLiteral("ja")};
 }
 
-TindUpdate::UpdateConfig Application::updateConfig()
-{
+TindUpdate::UpdateConfig Application::updateConfig() {
     return AppUpdateConfig::create();
 }

@@ -15,8 +15,7 @@ class QTranslator;
 
 // The process entry: identity, logging, translations, icon font; creates AppState and the
 // main window.
-class Application : public QApplication
-{
+class Application : public QApplication {
     Q_OBJECT
 
 public:
@@ -45,8 +44,8 @@ protected:
 private:
     void installTranslators();
 
-    AppState *m_appState = nullptr;        // Owned (Qt child).
-    QMainWindow *m_mainWindow = nullptr;   // Owned; no parent, deleted with the Application.
-    QTranslator *m_qtTranslator = nullptr; // Owned (Qt child); null when none loaded.
+    AppState *m_appState = nullptr;         // Owned (Qt child).
+    QMainWindow *m_mainWindow = nullptr;    // Owned; no parent, deleted with the Application.
+    QTranslator *m_qtTranslator = nullptr;  // Owned (Qt child); null when none loaded.
     QTranslator *m_appTranslator = nullptr; // Owned (Qt child); null when none loaded.
 };

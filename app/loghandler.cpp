@@ -7,8 +7,7 @@
 
 namespace LogHandler {
 
-QByteArray formatLine(QtMsgType type, const QString &message)
-{
+QByteArray formatLine(QtMsgType type, const QString &message) {
     switch (type) {
     case QtDebugMsg:
     case QtInfoMsg:
@@ -22,8 +21,7 @@ QByteArray formatLine(QtMsgType type, const QString &message)
     return message.toLocal8Bit() + '\n';
 }
 
-void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message) {
     const QByteArray line = formatLine(type, message);
     if (line.isEmpty())
         return;
@@ -31,8 +29,7 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
     std::fflush(stderr);
 }
 
-bool installUnlessVerbose()
-{
+bool installUnlessVerbose() {
     if (!qEnvironmentVariableIsEmpty("QUILLON_VERBOSE"))
         return false;
     qInstallMessageHandler(messageHandler);

@@ -3,90 +3,87 @@
 
 #include "commandrunner.h"
 
+#include "account/client.h"
 #include "accountrepository.h"
+#include "accountsharingservice.h"
 #include "appstate.h"
+#include "authclient.h"
+#include "backupservice.h"
 #include "categoryrepository.h"
 #include "database.h"
 #include "enums.h"
-#include "account/client.h"
-#include "accountsharingservice.h"
-#include "authclient.h"
-#include "backupservice.h"
-#include "memorytokenstore.h"
-#include "preferencesrepository.h"
-#include "reconciliationrepository.h"
-#include "syncengine.h"
-#include "tokenmanager.h"
 #include "importservice.h"
 #include "ledgerwriter.h"
+#include "memorytokenstore.h"
+#include "money.h"
+#include "preferencesrepository.h"
+#include "reconciliationrepository.h"
 #include "recurringrepository.h"
 #include "recurringservice.h"
 #include "reportservice.h"
 #include "sampledataservice.h"
-#include "money.h"
+#include "syncengine.h"
 #include "timestamps.h"
+#include "tokenmanager.h"
 #include "transactionrepository.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QProcess>
-#include <QTimer>
 #include <QFile>
-#include <QSaveFile>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QTimer>
 
 #include <cstdio>
 
 namespace {
 
-const char kTopLevelHelp[] =
-    "Usage: quillon-cli <command> [options]\n"
-    "\n"
-    "Works on the same database as Tindral Quillon (QUILLON_DATA_DIR, else the per-user\n"
-    "data location). Every command takes --help.\n"
-    "\n"
-    "Commands:\n"
-    "  accounts                      list the accounts with their balances\n"
-    "  account add --name N ...      create an account (optionally with an opening balance)\n"
-    "  register ACCOUNT              show an account's register with running balances\n"
-    "  add ACCOUNT --date D --payee P --amount A ...\n"
-    "                                add a transaction (payee \"[Transfer] NAME\" transfers)\n"
-    "  import csv FILE --account A   import a CSV bank file\n"
-    "  import qif FILE --account A   import a QIF file\n"
-    "  search [TEXT] ...             search transactions in every account\n"
-    "  report KIND ...               category-spending, payee-summary, tax, cash-flow,\n"
-    "                                year-over-year or account-summary\n"
-    "  backup export FILE            write a ZIP backup\n"
-    "  backup import FILE --mode M   merge a ZIP backup (replace, keep-newer, skip)\n"
-    "  recurring list                list the recurring transactions\n"
-    "  recurring post-due            post every due auto-post recurring transaction\n"
-    "  recurring confirm ID          post one occurrence of a recurring transaction\n"
-    "  recurring skip ID             skip one occurrence of a recurring transaction\n"
-    "  sample load | sample clear    load or remove the sample data\n"
-    "  login [--no-browser]          sign in through the browser (prints the login URL)\n"
-    "  status                        sign-in state, sync cursor and pending changes\n"
-    "  sync [--login]                push local changes and pull the server's\n"
-    "  logout                        sign out and forget the stored tokens\n"
-    "\n"
-    "Listings take --format text|csv|json (amounts in minor units in CSV and JSON).\n"
-    "Exit status: 0 success, 1 failure, 2 usage error.\n";
+const char kTopLevelHelp[]
+    = "Usage: quillon-cli <command> [options]\n"
+      "\n"
+      "Works on the same database as Tindral Quillon (QUILLON_DATA_DIR, else the per-user\n"
+      "data location). Every command takes --help.\n"
+      "\n"
+      "Commands:\n"
+      "  accounts                      list the accounts with their balances\n"
+      "  account add --name N ...      create an account (optionally with an opening balance)\n"
+      "  register ACCOUNT              show an account's register with running balances\n"
+      "  add ACCOUNT --date D --payee P --amount A ...\n"
+      "                                add a transaction (payee \"[Transfer] NAME\" transfers)\n"
+      "  import csv FILE --account A   import a CSV bank file\n"
+      "  import qif FILE --account A   import a QIF file\n"
+      "  search [TEXT] ...             search transactions in every account\n"
+      "  report KIND ...               category-spending, payee-summary, tax, cash-flow,\n"
+      "                                year-over-year or account-summary\n"
+      "  backup export FILE            write a ZIP backup\n"
+      "  backup import FILE --mode M   merge a ZIP backup (replace, keep-newer, skip)\n"
+      "  recurring list                list the recurring transactions\n"
+      "  recurring post-due            post every due auto-post recurring transaction\n"
+      "  recurring confirm ID          post one occurrence of a recurring transaction\n"
+      "  recurring skip ID             skip one occurrence of a recurring transaction\n"
+      "  sample load | sample clear    load or remove the sample data\n"
+      "  login [--no-browser]          sign in through the browser (prints the login URL)\n"
+      "  status                        sign-in state, sync cursor and pending changes\n"
+      "  sync [--login]                push local changes and pull the server's\n"
+      "  logout                        sign out and forget the stored tokens\n"
+      "\n"
+      "Listings take --format text|csv|json (amounts in minor units in CSV and JSON).\n"
+      "Exit status: 0 success, 1 failure, 2 usage error.\n";
 
 // Amounts as people type them: an optional sign, an optional currency symbol, digits with
 // optional grouping commas and an optional fraction.
-bool looksLikeAmount(const QString &text)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*-?\\s*[$\\x{20AC}\\x{00A3}\\x{00A5}]?\\s*(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d+)?\\s*$"));
+bool looksLikeAmount(const QString &text) {
+    static const QRegularExpression pattern(QStringLiteral(
+        "^\\s*-?\\s*[$\\x{20AC}\\x{00A3}\\x{00A5}]?\\s*(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d+)?\\s*$"));
     return pattern.match(text).hasMatch();
 }
 
-QDate parseIsoDate(const QString &text)
-{
+QDate parseIsoDate(const QString &text) {
     return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
 }
 
-QString clrText(const Transaction &t)
-{
+QString clrText(const Transaction &t) {
     if (t.reconciled)
         return QStringLiteral("R");
     if (t.cleared)
@@ -97,14 +94,11 @@ QString clrText(const Transaction &t)
 } // namespace
 
 CommandRunner::CommandRunner(const QStringList &arguments)
-    : m_arguments(arguments)
-{
-}
+    : m_arguments(arguments) {}
 
 CommandRunner::~CommandRunner() = default;
 
-int CommandRunner::run()
-{
+int CommandRunner::run() {
     const QStringList args = m_arguments.mid(1);
     if (args.isEmpty())
         return usageError(QStringLiteral("missing command (see quillon-cli --help)"));
@@ -122,9 +116,9 @@ int CommandRunner::run()
 
     const QString sub = args.size() > 1 ? args.at(1) : QString();
     m_commandName = command;
-    static const QStringList twoWord = {QStringLiteral("account"), QStringLiteral("import"),
-                                        QStringLiteral("report"), QStringLiteral("backup"),
-                                        QStringLiteral("recurring"), QStringLiteral("sample")};
+    static const QStringList twoWord
+        = {QStringLiteral("account"), QStringLiteral("import"),    QStringLiteral("report"),
+           QStringLiteral("backup"),  QStringLiteral("recurring"), QStringLiteral("sample")};
     if (twoWord.contains(command) && !sub.isEmpty() && !sub.startsWith(QLatin1Char('-')))
         m_commandName += QLatin1Char(' ') + sub;
     if (command == QLatin1String("accounts"))
@@ -158,12 +152,12 @@ int CommandRunner::run()
         return commandSync(args);
     if (command == QLatin1String("logout"))
         return commandLogout(args);
-    return usageError(QStringLiteral("unknown command \"%1\" (see quillon-cli --help)").arg(command));
+    return usageError(
+        QStringLiteral("unknown command \"%1\" (see quillon-cli --help)").arg(command));
 }
 
 CommandRunner::Parsed CommandRunner::parse(QCommandLineParser &parser, const QStringList &args,
-                                           const QString &usage, bool listing)
-{
+                                           const QString &usage, bool listing) {
     Parsed result;
     parser.setApplicationDescription(usage);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -192,16 +186,15 @@ CommandRunner::Parsed CommandRunner::parse(QCommandLineParser &parser, const QSt
         return result;
     }
     if (listing && !OutputTable::parseFormat(parser.value(format), &result.format)) {
-        result.exitCode = usageError(
-            QStringLiteral("unknown format \"%1\" (use text, csv or json)").arg(parser.value(format)));
+        result.exitCode = usageError(QStringLiteral("unknown format \"%1\" (use text, csv or json)")
+                                         .arg(parser.value(format)));
         return result;
     }
     result.ok = true;
     return result;
 }
 
-bool CommandRunner::openState(bool online)
-{
+bool CommandRunner::openState(bool online) {
     if (m_state)
         return true;
     m_state = std::make_unique<AppState>();
@@ -220,8 +213,7 @@ bool CommandRunner::openState(bool online)
     return true;
 }
 
-std::optional<Account> CommandRunner::resolveAccount(const QString &nameOrId)
-{
+std::optional<Account> CommandRunner::resolveAccount(const QString &nameOrId) {
     const QList<Account> accounts = m_state->accountRepository()->findAll();
     for (const Account &account : accounts) {
         if (account.id == nameOrId)
@@ -234,40 +226,34 @@ std::optional<Account> CommandRunner::resolveAccount(const QString &nameOrId)
     return std::nullopt;
 }
 
-QString CommandRunner::accountName(const QString &id)
-{
+QString CommandRunner::accountName(const QString &id) {
     const std::optional<Account> account = m_state->accountRepository()->findById(id);
     return account ? account->name : QString();
 }
 
-int CommandRunner::usageError(const QString &message)
-{
+int CommandRunner::usageError(const QString &message) {
     std::fprintf(stderr, "quillon-cli: %s\n", message.toLocal8Bit().constData());
     return UsageError;
 }
 
-int CommandRunner::failure(const QString &message)
-{
+int CommandRunner::failure(const QString &message) {
     std::fprintf(stderr, "quillon-cli: %s\n", message.toLocal8Bit().constData());
     return Failure;
 }
 
-void CommandRunner::print(const QByteArray &text)
-{
+void CommandRunner::print(const QByteArray &text) {
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     std::fflush(stdout);
 }
 
-void CommandRunner::printLine(const QString &line)
-{
+void CommandRunner::printLine(const QString &line) {
     print(line.toUtf8() + '\n');
 }
 
-int CommandRunner::commandAccounts(const QStringList &args)
-{
+int CommandRunner::commandAccounts(const QStringList &args) {
     QCommandLineParser parser;
-    const Parsed parsed = parse(parser, args,
-                                QStringLiteral("List the live accounts in sidebar order."), true);
+    const Parsed parsed
+        = parse(parser, args, QStringLiteral("List the live accounts in sidebar order."), true);
     if (!parsed.ok)
         return parsed.exitCode;
     if (!parser.positionalArguments().isEmpty())
@@ -282,8 +268,7 @@ int CommandRunner::commandAccounts(const QStringList &args)
                        {QStringLiteral("Balance"), QStringLiteral("balance")}});
     const QHash<QString, qint64> balances = m_state->accountRepository()->balances();
     for (const Account &account : m_state->accountRepository()->findAll()) {
-        table.addRow({OutputTable::Cell::plain(account.id),
-                      OutputTable::Cell::plain(account.name),
+        table.addRow({OutputTable::Cell::plain(account.id), OutputTable::Cell::plain(account.name),
                       OutputTable::Cell::plain(accountTypeToString(account.type)),
                       OutputTable::Cell::plain(currencyToString(account.currency)),
                       OutputTable::Cell::money(balances.value(account.id, account.startingBalance),
@@ -293,8 +278,7 @@ int CommandRunner::commandAccounts(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandAccountAdd(const QStringList &args)
-{
+int CommandRunner::commandAccountAdd(const QStringList &args) {
     QCommandLineParser parser;
     const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("Account name."),
                                   QStringLiteral("name"));
@@ -318,8 +302,7 @@ int CommandRunner::commandAccountAdd(const QStringList &args)
                                    QStringLiteral("Last digits of the account number."),
                                    QStringLiteral("digits"));
     parser.addOptions({name, type, currency, opening, asOf, institution, last4});
-    const Parsed parsed =
-        parse(parser, args, QStringLiteral("Create an account."), true);
+    const Parsed parsed = parse(parser, args, QStringLiteral("Create an account."), true);
     if (!parsed.ok)
         return parsed.exitCode;
 
@@ -342,14 +325,16 @@ int CommandRunner::commandAccountAdd(const QStringList &args)
     qint64 openingAmount = 0;
     if (parser.isSet(opening)) {
         if (!looksLikeAmount(parser.value(opening)))
-            return usageError(QStringLiteral("cannot read the amount \"%1\"").arg(parser.value(opening)));
+            return usageError(
+                QStringLiteral("cannot read the amount \"%1\"").arg(parser.value(opening)));
         openingAmount = parseAmount(parser.value(opening), account.currency);
     }
     QDate openingDate = QDate::currentDate();
     if (parser.isSet(asOf)) {
         openingDate = parseIsoDate(parser.value(asOf));
         if (!openingDate.isValid())
-            return usageError(QStringLiteral("cannot read the date \"%1\" (use yyyy-MM-dd)").arg(parser.value(asOf)));
+            return usageError(QStringLiteral("cannot read the date \"%1\" (use yyyy-MM-dd)")
+                                  .arg(parser.value(asOf)));
     }
 
     if (!openState())
@@ -378,12 +363,11 @@ int CommandRunner::commandAccountAdd(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandRegister(const QStringList &args)
-{
+int CommandRunner::commandRegister(const QStringList &args) {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("account"), QStringLiteral("Account name or id."));
-    const Parsed parsed =
-        parse(parser, args, QStringLiteral("Show an account's register, oldest first."), true);
+    const Parsed parsed
+        = parse(parser, args, QStringLiteral("Show an account's register, oldest first."), true);
     if (!parsed.ok)
         return parsed.exitCode;
     if (parser.positionalArguments().size() != 1)
@@ -392,7 +376,8 @@ int CommandRunner::commandRegister(const QStringList &args)
         return Failure;
     const std::optional<Account> account = resolveAccount(parser.positionalArguments().first());
     if (!account)
-        return failure(QStringLiteral("Unknown account \"%1\"").arg(parser.positionalArguments().first()));
+        return failure(
+            QStringLiteral("Unknown account \"%1\"").arg(parser.positionalArguments().first()));
 
     OutputTable table({{QStringLiteral("Date"), QStringLiteral("date")},
                        {QStringLiteral("Num"), QStringLiteral("check_number")},
@@ -412,21 +397,17 @@ int CommandRunner::commandRegister(const QStringList &args)
     for (const RegisterRow &row : m_state->transactionRepository()->registerRows(account->id)) {
         const Transaction &t = row.transaction;
         table.addRow({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
-                      OutputTable::Cell::plain(t.checkNumber),
-                      OutputTable::Cell::plain(t.payee),
-                      OutputTable::Cell::plain(row.categoryName),
-                      OutputTable::Cell::plain(t.memo),
+                      OutputTable::Cell::plain(t.checkNumber), OutputTable::Cell::plain(t.payee),
+                      OutputTable::Cell::plain(row.categoryName), OutputTable::Cell::plain(t.memo),
                       amountCell(t.amount < 0 ? -t.amount : 0),
-                      amountCell(t.amount > 0 ? t.amount : 0),
-                      OutputTable::Cell::plain(clrText(t)),
+                      amountCell(t.amount > 0 ? t.amount : 0), OutputTable::Cell::plain(clrText(t)),
                       OutputTable::Cell::money(row.runningBalance, account->currency)});
     }
     print(table.render(parsed.format));
     return Success;
 }
 
-int CommandRunner::commandAdd(const QStringList &args)
-{
+int CommandRunner::commandAdd(const QStringList &args) {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("account"), QStringLiteral("Account name or id."));
     const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Date (yyyy-MM-dd)."),
@@ -438,8 +419,8 @@ int CommandRunner::commandAdd(const QStringList &args)
     const QCommandLineOption amount(QStringLiteral("amount"),
                                     QStringLiteral("Signed amount: negative is a payment."),
                                     QStringLiteral("amount"));
-    const QCommandLineOption category(QStringLiteral("category"),
-                                      QStringLiteral("Category name."), QStringLiteral("name"));
+    const QCommandLineOption category(QStringLiteral("category"), QStringLiteral("Category name."),
+                                      QStringLiteral("name"));
     const QCommandLineOption memo(QStringLiteral("memo"), QStringLiteral("Memo."),
                                   QStringLiteral("text"));
     const QCommandLineOption check(QStringLiteral("check"), QStringLiteral("Check number."),
@@ -459,18 +440,21 @@ int CommandRunner::commandAdd(const QStringList &args)
         return usageError(QStringLiteral("use either --cleared or --reconciled"));
     const QDate when = parseIsoDate(parser.value(date));
     if (!when.isValid())
-        return usageError(QStringLiteral("cannot read the date \"%1\" (use yyyy-MM-dd)").arg(parser.value(date)));
+        return usageError(
+            QStringLiteral("cannot read the date \"%1\" (use yyyy-MM-dd)").arg(parser.value(date)));
     const QString payeeText = parser.value(payee).trimmed();
     if (payeeText.isEmpty())
         return usageError(QStringLiteral("Payee is required"));
     if (!looksLikeAmount(parser.value(amount)))
-        return usageError(QStringLiteral("cannot read the amount \"%1\"").arg(parser.value(amount)));
+        return usageError(
+            QStringLiteral("cannot read the amount \"%1\"").arg(parser.value(amount)));
 
     if (!openState())
         return Failure;
     const std::optional<Account> account = resolveAccount(parser.positionalArguments().first());
     if (!account)
-        return failure(QStringLiteral("Unknown account \"%1\"").arg(parser.positionalArguments().first()));
+        return failure(
+            QStringLiteral("Unknown account \"%1\"").arg(parser.positionalArguments().first()));
 
     Transaction t;
     t.accountId = account->id;
@@ -482,8 +466,8 @@ int CommandRunner::commandAdd(const QStringList &args)
     t.reconciled = parser.isSet(reconciled);
     t.cleared = parser.isSet(cleared) || t.reconciled;
     if (parser.isSet(category)) {
-        const std::optional<Category> found =
-            m_state->categoryRepository()->findByName(parser.value(category));
+        const std::optional<Category> found
+            = m_state->categoryRepository()->findByName(parser.value(category));
         if (!found)
             return failure(QStringLiteral("Unknown category \"%1\"").arg(parser.value(category)));
         t.categoryId = found->id;
@@ -505,8 +489,7 @@ int CommandRunner::commandAdd(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandSearch(const QStringList &args)
-{
+int CommandRunner::commandSearch(const QStringList &args) {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("text"),
                                  QStringLiteral("Words to find (full-text; word* for prefixes)."),
@@ -524,8 +507,8 @@ int CommandRunner::commandSearch(const QStringList &args)
     const QCommandLineOption cleared(QStringLiteral("cleared"),
                                      QStringLiteral("Only cleared transactions."));
     parser.addOptions({account, category, from, to, cleared});
-    const Parsed parsed =
-        parse(parser, args, QStringLiteral("Search transactions in every account."), true);
+    const Parsed parsed
+        = parse(parser, args, QStringLiteral("Search transactions in every account."), true);
     if (!parsed.ok)
         return parsed.exitCode;
     if (parser.positionalArguments().size() > 1)
@@ -553,8 +536,8 @@ int CommandRunner::commandSearch(const QStringList &args)
         filter.accountId = found->id;
     }
     if (parser.isSet(category)) {
-        const std::optional<Category> found =
-            m_state->categoryRepository()->findByName(parser.value(category));
+        const std::optional<Category> found
+            = m_state->categoryRepository()->findByName(parser.value(category));
         if (!found)
             return failure(QStringLiteral("Unknown category \"%1\"").arg(parser.value(category)));
         filter.categoryId = found->id;
@@ -586,8 +569,7 @@ int CommandRunner::commandSearch(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandImport(const QStringList &args)
-{
+int CommandRunner::commandImport(const QStringList &args) {
     const QString kind = args.value(1);
     const bool csv = kind == QLatin1String("csv");
     QCommandLineParser parser;
@@ -599,8 +581,8 @@ int CommandRunner::commandImport(const QStringList &args)
                                         QStringLiteral("Column of the date (from 0)."),
                                         QStringLiteral("n"), QStringLiteral("0"));
     const QCommandLineOption payeeColumn(QStringLiteral("payee-column"),
-                                         QStringLiteral("Column of the payee."), QStringLiteral("n"),
-                                         QStringLiteral("1"));
+                                         QStringLiteral("Column of the payee."),
+                                         QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption amountColumn(QStringLiteral("amount-column"),
                                           QStringLiteral("Column of the signed amount."),
                                           QStringLiteral("n"), QStringLiteral("2"));
@@ -612,8 +594,8 @@ int CommandRunner::commandImport(const QStringList &args)
     const QCommandLineOption noHeader(QStringLiteral("no-header"),
                                       QStringLiteral("The first line is data, not a header."));
     const QCommandLineOption dateFormat(QStringLiteral("date-format"),
-                                       QStringLiteral("Date format of the file (Qt notation)."),
-                                       QStringLiteral("format"), QStringLiteral("MM/dd/yyyy"));
+                                        QStringLiteral("Date format of the file (Qt notation)."),
+                                        QStringLiteral("format"), QStringLiteral("MM/dd/yyyy"));
     parser.addOption(account);
     if (csv)
         parser.addOptions({dateColumn, payeeColumn, amountColumn, memoColumn, categoryColumn,
@@ -625,7 +607,8 @@ int CommandRunner::commandImport(const QStringList &args)
     if (!parsed.ok)
         return parsed.exitCode;
     if (!csv && kind != QLatin1String("qif"))
-        return usageError(QStringLiteral("use: import csv FILE --account A | import qif FILE --account A"));
+        return usageError(
+            QStringLiteral("use: import csv FILE --account A | import qif FILE --account A"));
     if (parser.positionalArguments().size() != 1)
         return usageError(QStringLiteral("import %1 needs one file").arg(kind));
     if (!parser.isSet(account))
@@ -643,10 +626,11 @@ int CommandRunner::commandImport(const QStringList &args)
             *target = value;
             return true;
         };
-        for (const auto &[option, target] :
-             {std::pair{&dateColumn, &mapping.dateColumn}, std::pair{&payeeColumn, &mapping.payeeColumn},
-              std::pair{&amountColumn, &mapping.amountColumn}, std::pair{&memoColumn, &mapping.memoColumn},
-              std::pair{&categoryColumn, &mapping.categoryColumn}}) {
+        for (const auto &[option, target] : {std::pair{&dateColumn, &mapping.dateColumn},
+                                             std::pair{&payeeColumn, &mapping.payeeColumn},
+                                             std::pair{&amountColumn, &mapping.amountColumn},
+                                             std::pair{&memoColumn, &mapping.memoColumn},
+                                             std::pair{&categoryColumn, &mapping.categoryColumn}}) {
             if (!column(*option, target))
                 return usageError(QStringLiteral("--%1 needs a column number from 0")
                                       .arg(option->names().constFirst()));
@@ -670,17 +654,18 @@ int CommandRunner::commandImport(const QStringList &args)
     ImportService *service = m_state->importService();
     const ImportResult result = csv ? service->importCsv(file, target->id, mapping)
                                     : service->importQif(file, target->id);
-    printLine(QStringLiteral("Imported %1, duplicates %2").arg(result.imported).arg(result.duplicates));
+    printLine(
+        QStringLiteral("Imported %1, duplicates %2").arg(result.imported).arg(result.duplicates));
     return Success;
 }
 
-int CommandRunner::commandReport(const QStringList &args)
-{
+int CommandRunner::commandReport(const QStringList &args) {
     const QString kind = args.value(1);
     QCommandLineParser parser;
-    const QCommandLineOption from(QStringLiteral("from"),
-                                  QStringLiteral("Start of the period (yyyy-MM-dd; default 1 January)."),
-                                  QStringLiteral("date"));
+    const QCommandLineOption from(
+        QStringLiteral("from"),
+        QStringLiteral("Start of the period (yyyy-MM-dd; default 1 January)."),
+        QStringLiteral("date"));
     const QCommandLineOption to(QStringLiteral("to"),
                                 QStringLiteral("End of the period (yyyy-MM-dd; default today)."),
                                 QStringLiteral("date"));
@@ -702,10 +687,12 @@ int CommandRunner::commandReport(const QStringList &args)
         true);
     if (!parsed.ok)
         return parsed.exitCode;
-    static const QStringList kinds = {
-        QStringLiteral("category-spending"), QStringLiteral("payee-summary"), QStringLiteral("tax"),
-        QStringLiteral("cash-flow"),         QStringLiteral("year-over-year"),
-        QStringLiteral("account-summary")};
+    static const QStringList kinds = {QStringLiteral("category-spending"),
+                                      QStringLiteral("payee-summary"),
+                                      QStringLiteral("tax"),
+                                      QStringLiteral("cash-flow"),
+                                      QStringLiteral("year-over-year"),
+                                      QStringLiteral("account-summary")};
     if (!kinds.contains(kind))
         return usageError(QStringLiteral("use: report %1").arg(kinds.join(QLatin1Char('|'))));
     if (!parser.positionalArguments().isEmpty())
@@ -739,7 +726,8 @@ int CommandRunner::commandReport(const QStringList &args)
 
     // The reports add up several accounts; like the reports screen they show dollars.
     const Currency currency = Currency::USD;
-    const auto money = [currency](qint64 amount) { return OutputTable::Cell::money(amount, currency); };
+    const auto money
+        = [currency](qint64 amount) { return OutputTable::Cell::money(amount, currency); };
     using C = OutputTable::Cell;
     ReportService *reports = m_state->reportService();
     std::unique_ptr<OutputTable> table;
@@ -766,12 +754,14 @@ int CommandRunner::commandReport(const QStringList &args)
                                      {QStringLiteral("Expenses"), QStringLiteral("expenses")},
                                      {QStringLiteral("Net"), QStringLiteral("net")}}));
         for (const CashFlowMonthRow &row : reports->cashFlow(d1, d2, accountId))
-            table->addRow({C::plain(row.month), money(row.income), money(row.expenses), money(row.net)});
+            table->addRow(
+                {C::plain(row.month), money(row.income), money(row.expenses), money(row.net)});
     } else if (comparison) {
-        table.reset(new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
-                                     {QStringLiteral("Period 1"), QStringLiteral("period1")},
-                                     {QStringLiteral("Period 2"), QStringLiteral("period2")},
-                                     {QStringLiteral("Difference"), QStringLiteral("difference")}}));
+        table.reset(
+            new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
+                             {QStringLiteral("Period 1"), QStringLiteral("period1")},
+                             {QStringLiteral("Period 2"), QStringLiteral("period2")},
+                             {QStringLiteral("Difference"), QStringLiteral("difference")}}));
         for (const PeriodComparisonRow &row : reports->comparePeriods(d1, d2, d3, d4, accountId))
             table->addRow({C::plain(row.categoryName), money(row.period1Total),
                            money(row.period2Total), money(row.difference)});
@@ -789,8 +779,7 @@ int CommandRunner::commandReport(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandBackup(const QStringList &args)
-{
+int CommandRunner::commandBackup(const QStringList &args) {
     const QString action = args.value(1);
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The ZIP backup."));
@@ -819,7 +808,8 @@ int CommandRunner::commandBackup(const QStringList &args)
             return failure(QStringLiteral("Could not build the backup"));
         // Written to a temporary file and renamed, so a failure never leaves half a backup.
         QSaveFile out(file);
-        if (!out.open(QIODevice::WriteOnly) || out.write(archive) != archive.size() || !out.commit())
+        if (!out.open(QIODevice::WriteOnly) || out.write(archive) != archive.size()
+            || !out.commit())
             return failure(QStringLiteral("Cannot write %1: %2").arg(file, out.errorString()));
         printLine(QStringLiteral("Backup written to %1 (%2 bytes)").arg(file).arg(archive.size()));
         return Success;
@@ -847,11 +837,13 @@ int CommandRunner::commandBackup(const QStringList &args)
     OutputTable table({{QStringLiteral("Table"), QStringLiteral("table")},
                        {QStringLiteral("Imported"), QStringLiteral("imported")},
                        {QStringLiteral("Skipped"), QStringLiteral("skipped")}});
-    const std::pair<const char *, BackupImportResult::Counts> counts[] = {
-        {"accounts", result.accounts},         {"categories", result.categories},
-        {"transactions", result.transactions}, {"split_lines", result.splitLines},
-        {"recurring_transactions", result.recurring},
-        {"reconciliations", result.reconciliations}};
+    const std::pair<const char *, BackupImportResult::Counts> counts[]
+        = {{"accounts", result.accounts},
+           {"categories", result.categories},
+           {"transactions", result.transactions},
+           {"split_lines", result.splitLines},
+           {"recurring_transactions", result.recurring},
+           {"reconciliations", result.reconciliations}};
     for (const auto &[name, count] : counts) {
         table.addRow({OutputTable::Cell::plain(QString::fromLatin1(name)),
                       OutputTable::Cell::number(count.imported),
@@ -865,13 +857,13 @@ int CommandRunner::commandBackup(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandRecurring(const QStringList &args)
-{
+int CommandRunner::commandRecurring(const QStringList &args) {
     const QString action = args.value(1);
     const bool listing = action == QLatin1String("list");
     QCommandLineParser parser;
     if (action == QLatin1String("confirm") || action == QLatin1String("skip"))
-        parser.addPositionalArgument(QStringLiteral("id"), QStringLiteral("Recurring transaction id."));
+        parser.addPositionalArgument(QStringLiteral("id"),
+                                     QStringLiteral("Recurring transaction id."));
     const Parsed parsed = parse(
         parser, args.mid(1),
         QStringLiteral("Recurring transactions: list, post-due (post every due auto-post rule, "
@@ -922,10 +914,11 @@ int CommandRunner::commandRecurring(const QStringList &args)
         return Success;
     }
 
-    const std::optional<RecurringTransaction> rule =
-        m_state->recurringRepository()->findById(positional.first());
+    const std::optional<RecurringTransaction> rule
+        = m_state->recurringRepository()->findById(positional.first());
     if (!rule || rule->deletedAt)
-        return failure(QStringLiteral("Unknown recurring transaction \"%1\"").arg(positional.first()));
+        return failure(
+            QStringLiteral("Unknown recurring transaction \"%1\"").arg(positional.first()));
     const QDate due = rule->nextDueDate;
     if (action == QLatin1String("confirm")) {
         if (!service->confirm(*rule))
@@ -936,18 +929,18 @@ int CommandRunner::commandRecurring(const QStringList &args)
         if (!service->skip(*rule))
             return failure(QStringLiteral("Could not skip the occurrence due %1")
                                .arg(Timestamps::dateToText(due)));
-        printLine(QStringLiteral("Skipped %1 due %2").arg(rule->payee, Timestamps::dateToText(due)));
+        printLine(
+            QStringLiteral("Skipped %1 due %2").arg(rule->payee, Timestamps::dateToText(due)));
     }
     return Success;
 }
 
-int CommandRunner::commandSample(const QStringList &args)
-{
+int CommandRunner::commandSample(const QStringList &args) {
     const QString action = args.value(1);
     QCommandLineParser parser;
-    const Parsed parsed = parse(parser, args.mid(1),
-                                QStringLiteral("Load or clear the sample data: sample load | sample clear."),
-                                false);
+    const Parsed parsed = parse(
+        parser, args.mid(1),
+        QStringLiteral("Load or clear the sample data: sample load | sample clear."), false);
     if (!parsed.ok)
         return parsed.exitCode;
     if ((action != QLatin1String("load") && action != QLatin1String("clear"))
@@ -970,8 +963,7 @@ int CommandRunner::commandSample(const QStringList &args)
     return Success;
 }
 
-bool CommandRunner::waitForSession()
-{
+bool CommandRunner::waitForSession() {
     TindAccount::AuthClient *auth = m_state->accountClient()->auth();
     if (auth->state() != TindAccount::AuthState::Initial)
         return auth->isAuthenticated();
@@ -983,8 +975,7 @@ bool CommandRunner::waitForSession()
     return auth->isAuthenticated();
 }
 
-int CommandRunner::signIn(bool openBrowser, int timeoutSeconds)
-{
+int CommandRunner::signIn(bool openBrowser, int timeoutSeconds) {
     TindAccount::Client *client = m_state->accountClient();
     client->setUrlOpener([this, openBrowser](const QUrl &url) {
         printLine(url.toString(QUrl::FullyEncoded));
@@ -1016,7 +1007,8 @@ int CommandRunner::signIn(bool openBrowser, int timeoutSeconds)
         loop.exec();
 
     if (!finished)
-        return failure(QStringLiteral("Timed out waiting for the sign-in after %1 s").arg(timeoutSeconds));
+        return failure(
+            QStringLiteral("Timed out waiting for the sign-in after %1 s").arg(timeoutSeconds));
     if (!error.isEmpty())
         return failure(error);
     TindAccount::TokenManager *tokens = client->tokens();
@@ -1026,8 +1018,7 @@ int CommandRunner::signIn(bool openBrowser, int timeoutSeconds)
     return Success;
 }
 
-int CommandRunner::commandLogin(const QStringList &args)
-{
+int CommandRunner::commandLogin(const QStringList &args) {
     QCommandLineParser parser;
     const QCommandLineOption noBrowser(QStringLiteral("no-browser"),
                                        QStringLiteral("Only print the login URL."));
@@ -1050,8 +1041,7 @@ int CommandRunner::commandLogin(const QStringList &args)
     return signIn(!parser.isSet(noBrowser), seconds);
 }
 
-int CommandRunner::commandStatus(const QStringList &args)
-{
+int CommandRunner::commandStatus(const QStringList &args) {
     QCommandLineParser parser;
     const Parsed parsed = parse(parser, args,
                                 QStringLiteral("Show the sign-in state, the sync cursor and the "
@@ -1063,25 +1053,25 @@ int CommandRunner::commandStatus(const QStringList &args)
         return Failure;
     const bool signedIn = waitForSession();
     TindAccount::TokenManager *tokens = m_state->accountClient()->tokens();
-    const QString userId =
-        signedIn ? TindAccount::TokenManager::tokenSubject(tokens->accessToken()) : QString();
-    const QString cursor =
-        m_state->preferencesRepository()->value(SyncEngine::CursorKey, QString());
+    const QString userId
+        = signedIn ? TindAccount::TokenManager::tokenSubject(tokens->accessToken()) : QString();
+    const QString cursor
+        = m_state->preferencesRepository()->value(SyncEngine::CursorKey, QString());
 
     OutputTable table({{QStringLiteral("Item"), QStringLiteral("item")},
                        {QStringLiteral("Value"), QStringLiteral("value")}});
-    table.addRow({OutputTable::Cell::plain(QStringLiteral("signed_in")),
-                  OutputTable::Cell::flag(signedIn)});
-    table.addRow({OutputTable::Cell::plain(QStringLiteral("user_id")),
-                  OutputTable::Cell::plain(userId)});
+    table.addRow(
+        {OutputTable::Cell::plain(QStringLiteral("signed_in")), OutputTable::Cell::flag(signedIn)});
+    table.addRow(
+        {OutputTable::Cell::plain(QStringLiteral("user_id")), OutputTable::Cell::plain(userId)});
     table.addRow({OutputTable::Cell::plain(QStringLiteral("sync_cursor")),
                   OutputTable::Cell::plain(cursor)});
-    const std::pair<const char *, qint64> pending[] = {
-        {"pending_accounts", m_state->accountRepository()->findPending().size()},
-        {"pending_categories", m_state->categoryRepository()->findPending().size()},
-        {"pending_transactions", m_state->transactionRepository()->findPending().size()},
-        {"pending_recurring_transactions", m_state->recurringRepository()->findPending().size()},
-        {"pending_reconciliations", m_state->reconciliationRepository()->findPending().size()}};
+    const std::pair<const char *, qint64> pending[]
+        = {{"pending_accounts", m_state->accountRepository()->findPending().size()},
+           {"pending_categories", m_state->categoryRepository()->findPending().size()},
+           {"pending_transactions", m_state->transactionRepository()->findPending().size()},
+           {"pending_recurring_transactions", m_state->recurringRepository()->findPending().size()},
+           {"pending_reconciliations", m_state->reconciliationRepository()->findPending().size()}};
     for (const auto &[name, count] : pending)
         table.addRow({OutputTable::Cell::plain(QString::fromLatin1(name)),
                       OutputTable::Cell::number(count)});
@@ -1089,8 +1079,7 @@ int CommandRunner::commandStatus(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandSync(const QStringList &args)
-{
+int CommandRunner::commandSync(const QStringList &args) {
     QCommandLineParser parser;
     const QCommandLineOption login(QStringLiteral("login"),
                                    QStringLiteral("Sign in first (for machines without a "
@@ -1143,12 +1132,12 @@ int CommandRunner::commandSync(const QStringList &args)
             done = true;
             loop.quit();
         });
-        const auto c2 = QObject::connect(engine, &SyncEngine::syncFailed, &loop,
-                                         [&](const QString &message) {
-                                             done = true;
-                                             error = message;
-                                             loop.quit();
-                                         });
+        const auto c2
+            = QObject::connect(engine, &SyncEngine::syncFailed, &loop, [&](const QString &message) {
+                  done = true;
+                  error = message;
+                  loop.quit();
+              });
         engine->syncNow();
         if (!done)
             loop.exec();
@@ -1180,11 +1169,10 @@ int CommandRunner::commandSync(const QStringList &args)
     return Success;
 }
 
-int CommandRunner::commandLogout(const QStringList &args)
-{
+int CommandRunner::commandLogout(const QStringList &args) {
     QCommandLineParser parser;
-    const Parsed parsed =
-        parse(parser, args, QStringLiteral("Sign out and forget the stored tokens."), false);
+    const Parsed parsed
+        = parse(parser, args, QStringLiteral("Sign out and forget the stored tokens."), false);
     if (!parsed.ok)
         return parsed.exitCode;
     if (!openState(true))

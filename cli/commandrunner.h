@@ -18,8 +18,7 @@ class AppState;
 // The command-line companion: parses a sub-command and runs it on the same database the
 // program uses. Exit status: 0 success, 2 usage error, 1 any other failure (one line on
 // standard error).
-class CommandRunner
-{
+class CommandRunner {
 public:
     enum ExitCode { Success = 0, Failure = 1, UsageError = 2 };
 
@@ -29,8 +28,7 @@ public:
     int run();
 
 private:
-    struct Parsed
-    {
+    struct Parsed {
         bool ok = false;
         int exitCode = Success; // when !ok: what run() returns (help is a success)
         OutputTable::Format format = OutputTable::Format::Text;

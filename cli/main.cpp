@@ -6,8 +6,7 @@
 
 #include <QCoreApplication>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tindral"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("tindral.example"));

@@ -12,8 +12,7 @@
 
 namespace {
 
-QString valueText(const QJsonValue &value)
-{
+QString valueText(const QJsonValue &value) {
     switch (value.type()) {
     case QJsonValue::Bool:
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
@@ -28,40 +27,32 @@ QString valueText(const QJsonValue &value)
 
 } // namespace
 
-OutputTable::Cell OutputTable::Cell::plain(const QString &text)
-{
+OutputTable::Cell OutputTable::Cell::plain(const QString &text) {
     return Cell{text, QJsonValue(text), false};
 }
 
-OutputTable::Cell OutputTable::Cell::money(qint64 amount, Currency currency)
-{
+OutputTable::Cell OutputTable::Cell::money(qint64 amount, Currency currency) {
     return Cell{formatMoney(amount, currency), QJsonValue(amount), true};
 }
 
-OutputTable::Cell OutputTable::Cell::number(qint64 value)
-{
+OutputTable::Cell OutputTable::Cell::number(qint64 value) {
     return Cell{QString::number(value), QJsonValue(value), true};
 }
 
-OutputTable::Cell OutputTable::Cell::flag(bool value)
-{
+OutputTable::Cell OutputTable::Cell::flag(bool value) {
     return Cell{value ? QStringLiteral("yes") : QStringLiteral("no"), QJsonValue(value), false};
 }
 
 OutputTable::OutputTable(QList<Column> columns)
-    : m_columns(std::move(columns))
-{
-}
+    : m_columns(std::move(columns)) {}
 
-void OutputTable::addRow(QList<Cell> cells)
-{
+void OutputTable::addRow(QList<Cell> cells) {
     while (cells.size() < m_columns.size())
         cells.append(Cell::plain(QString()));
     m_rows.append(std::move(cells));
 }
 
-bool OutputTable::parseFormat(const QString &text, Format *format)
-{
+bool OutputTable::parseFormat(const QString &text, Format *format) {
     if (text == QLatin1String("text"))
         *format = Format::Text;
     else if (text == QLatin1String("csv"))
@@ -73,8 +64,7 @@ bool OutputTable::parseFormat(const QString &text, Format *format)
     return true;
 }
 
-QByteArray OutputTable::render(Format format) const
-{
+QByteArray OutputTable::render(Format format) const {
     switch (format) {
     case Format::Csv:
         return renderCsv();
@@ -86,8 +76,7 @@ QByteArray OutputTable::render(Format format) const
     return renderText();
 }
 
-QByteArray OutputTable::renderText() const
-{
+QByteArray OutputTable::renderText() const {
     QList<int> widths;
     for (const Column &column : m_columns)
         widths.append(int(column.title.size()));
@@ -134,8 +123,7 @@ QByteArray OutputTable::renderText() const
     return out.toUtf8();
 }
 
-QByteArray OutputTable::renderCsv() const
-{
+QByteArray OutputTable::renderCsv() const {
     // The same quoting as the reports screen's export, so files from both look alike.
     QStringList headers;
     for (const Column &column : m_columns)
@@ -150,8 +138,7 @@ QByteArray OutputTable::renderCsv() const
     return ReportService::toCsv(headers, rows).toUtf8();
 }
 
-QByteArray OutputTable::renderJson() const
-{
+QByteArray OutputTable::renderJson() const {
     QJsonArray array;
     for (const auto &row : m_rows) {
         QJsonObject object;

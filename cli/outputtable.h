@@ -12,13 +12,11 @@
 
 // A listing printed as an aligned text table, as CSV or as a JSON array of objects.
 // Money cells show the formatted amount in text and integer minor units in CSV and JSON.
-class OutputTable
-{
+class OutputTable {
 public:
     enum class Format { Text, Csv, Json };
 
-    struct Cell
-    {
+    struct Cell {
         QString text;     // what the text table shows
         QJsonValue value; // what CSV and JSON carry
         bool rightAligned = false;
@@ -29,8 +27,7 @@ public:
         static Cell flag(bool value);
     };
 
-    struct Column
-    {
+    struct Column {
         QString title; // text and CSV header
         QString key;   // JSON member
     };

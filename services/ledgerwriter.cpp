@@ -17,23 +17,18 @@ LedgerWriter::LedgerWriter(Database *database, AccountRepository *accounts,
     : QObject(parent)
     , m_database(database)
     , m_accounts(accounts)
-    , m_transactions(transactions)
-{
-}
+    , m_transactions(transactions) {}
 
-bool LedgerWriter::begin()
-{
+bool LedgerWriter::begin() {
     QSqlDatabase db = m_database->connection();
     if (!db.transaction()) {
-        qCWarning(lcServices).noquote()
-            << "LedgerWriter::begin failed:" << db.lastError().text();
+        qCWarning(lcServices).noquote() << "LedgerWriter::begin failed:" << db.lastError().text();
         return false;
     }
     return true;
 }
 
-bool LedgerWriter::finish(bool ok)
-{
+bool LedgerWriter::finish(bool ok) {
     QSqlDatabase db = m_database->connection();
     if (ok && db.commit())
         return true;
@@ -43,8 +38,7 @@ bool LedgerWriter::finish(bool ok)
     return false;
 }
 
-bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf)
-{
+bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf) {
     const QDateTime now = Timestamps::nowUtc();
     if (account.id.isEmpty())
         account.id = Identifiers::newId();
@@ -71,8 +65,7 @@ bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const Q
     return finish(ok);
 }
 
-LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction)
-{
+LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
     const QDateTime now = Timestamps::nowUtc();
     if (transaction.id.isEmpty())
         transaction.id = Identifiers::newId();

@@ -17,8 +17,7 @@ class TransactionRepository;
 // Writes that create more than one row the way the screens do it (a new account with its
 // opening balance, a transfer with both legs), inside one database transaction so that a
 // failure leaves nothing half-written.
-class LedgerWriter : public QObject
-{
+class LedgerWriter : public QObject {
     Q_OBJECT
 
 public:
@@ -40,7 +39,7 @@ private:
     bool begin();
     bool finish(bool ok);
 
-    Database *m_database;                      // Not owned.
-    AccountRepository *m_accounts;             // Not owned.
-    TransactionRepository *m_transactions;     // Not owned.
+    Database *m_database;                  // Not owned.
+    AccountRepository *m_accounts;         // Not owned.
+    TransactionRepository *m_transactions; // Not owned.
 };

@@ -314,8 +314,8 @@ void SyncEngine::pullChanges(const QString &since) {
 }
 
 void SyncEngine::handlePullPage(const QJsonObject &page) {
-    for (const char *key : {"accounts", "categories", "recurring_transactions", "transactions",
-                            "reconciliations"})
+    for (const char *key :
+         {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"})
         m_run.pulled += int(page.value(QLatin1String(key)).toArray().size());
     const bool applied = m_applier->apply(page);
     m_run.skipped += m_applier->skippedCount();

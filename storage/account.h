@@ -10,8 +10,7 @@
 
 #include <optional>
 
-struct Account
-{
+struct Account {
     QString id;
     QString name;
     AccountType type = AccountType::Checking;

@@ -10,8 +10,7 @@
 
 #include <optional>
 
-struct Category
-{
+struct Category {
     QString id;
     QString name;
     CategoryType type = CategoryType::Expense;

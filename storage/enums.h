@@ -5,7 +5,14 @@
 
 #include <QString>
 
-enum class AccountType { Checking = 0, Savings = 1, CreditCard = 2, Cash = 3, Investment = 4, Other = 5 };
+enum class AccountType {
+    Checking = 0,
+    Savings = 1,
+    CreditCard = 2,
+    Cash = 3,
+    Investment = 4,
+    Other = 5
+};
 enum class Currency { USD = 0, EUR = 1, GBP = 2, CAD = 3, AUD = 4, JPY = 5 };
 enum class CategoryType { Income = 0, Expense = 1, Transfer = 2 };
 enum class Frequency {

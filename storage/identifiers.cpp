@@ -5,28 +5,23 @@
 
 namespace Identifiers {
 
-QUuid categoryNamespace()
-{
+QUuid categoryNamespace() {
     return QUuid(QStringLiteral("{6ba7b810-9dad-11d1-80b4-00c04fd430c8}"));
 }
 
-QUuid recurringNamespace()
-{
+QUuid recurringNamespace() {
     return QUuid(QStringLiteral("{a1b9f7f3-2f2a-4c6b-9e1a-8b7c6d5a3f2e}"));
 }
 
-QString toText(const QUuid &uuid)
-{
+QString toText(const QUuid &uuid) {
     return uuid.toString(QUuid::WithoutBraces).toLower();
 }
 
-QString newId()
-{
+QString newId() {
     return toText(QUuid::createUuid());
 }
 
-QString nameBasedId(const QUuid &ns, const QString &name)
-{
+QString nameBasedId(const QUuid &ns, const QString &name) {
     return toText(QUuid::createUuidV5(ns, name.toUtf8()));
 }
 

@@ -9,8 +9,7 @@
 
 namespace {
 
-QString body(quint64 magnitude, Currency currency)
-{
+QString body(quint64 magnitude, Currency currency) {
     static const QLocale english(QLocale::English);
     if (currency == Currency::JPY)
         return english.toString(magnitude);
@@ -19,16 +18,14 @@ QString body(quint64 magnitude, Currency currency)
         .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
 }
 
-quint64 magnitudeOf(qint64 amount)
-{
+quint64 magnitudeOf(qint64 amount) {
     // Negating INT64_MIN overflows; go through the unsigned type instead.
     return amount < 0 ? quint64(0) - quint64(amount) : quint64(amount);
 }
 
 } // namespace
 
-QChar currencySymbol(Currency currency)
-{
+QChar currencySymbol(Currency currency) {
     switch (currency) {
     case Currency::EUR:
         return QChar(0x20AC);
@@ -44,20 +41,17 @@ QChar currencySymbol(Currency currency)
     return QLatin1Char('$');
 }
 
-QString formatMoney(qint64 amount, Currency currency)
-{
+QString formatMoney(qint64 amount, Currency currency) {
     const QString text = currencySymbol(currency) + body(magnitudeOf(amount), currency);
     return amount < 0 ? QLatin1Char('-') + text : text;
 }
 
-QString formatAmount(qint64 amount, Currency currency)
-{
+QString formatAmount(qint64 amount, Currency currency) {
     const QString text = body(magnitudeOf(amount), currency);
     return amount < 0 ? QLatin1Char('-') + text : text;
 }
 
-qint64 parseAmount(const QString &text, Currency currency)
-{
+qint64 parseAmount(const QString &text, Currency currency) {
     QString s = text;
     s.remove(currencySymbol(currency));
     s.remove(QLatin1Char(','));

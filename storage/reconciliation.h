@@ -11,8 +11,7 @@
 
 #include <optional>
 
-struct Reconciliation
-{
+struct Reconciliation {
     QString id;
     QString accountId;
     QDate statementDate;

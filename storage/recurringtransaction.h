@@ -11,8 +11,7 @@
 
 #include <optional>
 
-struct RecurringTransaction
-{
+struct RecurringTransaction {
     QString id;
     QString accountId;
     QString payee;

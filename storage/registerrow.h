@@ -7,8 +7,7 @@
 
 #include <QString>
 
-struct RegisterRow
-{
+struct RegisterRow {
     Transaction transaction;
     qint64 runningBalance = 0; // the account balance after this row
     QString categoryName;      // empty when the row has no category or it is not found

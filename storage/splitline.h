@@ -8,8 +8,7 @@
 
 // One line of a split transaction. Split lines carry no sync bookkeeping and are never
 // soft-deleted.
-struct SplitLine
-{
+struct SplitLine {
     QString id;
     QString transactionId;
     QString categoryId;

@@ -8,8 +8,7 @@
 namespace {
 
 // The number of two ASCII digits at position, or -1.
-int twoDigits(const QString &text, int position)
-{
+int twoDigits(const QString &text, int position) {
     const char16_t high = text.at(position).unicode();
     const char16_t low = text.at(position + 1).unicode();
     if (high < u'0' || high > u'9' || low < u'0' || low > u'9')
@@ -18,8 +17,7 @@ int twoDigits(const QString &text, int position)
 }
 
 // yyyy-MM-dd at the start of text; invalid when it is not exactly that.
-QDate dateFromDigits(const QString &text)
-{
+QDate dateFromDigits(const QString &text) {
     if (text.size() < 10 || text.at(4) != QLatin1Char('-') || text.at(7) != QLatin1Char('-'))
         return QDate();
     const int century = twoDigits(text, 0);
@@ -35,23 +33,20 @@ QDate dateFromDigits(const QString &text)
 
 namespace Timestamps {
 
-QDateTime nowUtc()
-{
+QDateTime nowUtc() {
     QDateTime now = QDateTime::currentDateTimeUtc();
     const QTime t = now.time();
     now.setTime(QTime(t.hour(), t.minute(), t.second()));
     return now;
 }
 
-QString toText(const QDateTime &timestamp)
-{
+QString toText(const QDateTime &timestamp) {
     if (!timestamp.isValid())
         return QString();
     return timestamp.toUTC().toString(Qt::ISODate);
 }
 
-QDateTime fromText(const QString &text)
-{
+QDateTime fromText(const QString &text) {
     if (text.isEmpty())
         return QDateTime();
     // The stored form, read for every row of a register, directly; anything else (and any
@@ -71,15 +66,13 @@ QDateTime fromText(const QString &text)
     return dt.toUTC();
 }
 
-QString dateToText(const QDate &date)
-{
+QString dateToText(const QDate &date) {
     if (!date.isValid())
         return QString();
     return date.toString(Qt::ISODate);
 }
 
-QDate dateFromText(const QString &text)
-{
+QDate dateFromText(const QString &text) {
     if (text.isEmpty())
         return QDate();
     if (text.size() == 10) {

@@ -11,8 +11,7 @@
 
 #include <optional>
 
-struct Transaction
-{
+struct Transaction {
     QString id;
     QString accountId;
     QDate date;

@@ -13,8 +13,7 @@
 namespace {
 
 // Records the database error instead of showing a modal box, which would block offscreen.
-class TestApplication : public Application
-{
+class TestApplication : public Application {
 public:
     using Application::Application;
     QStringList errors;
@@ -25,15 +24,12 @@ protected:
 
 } // namespace
 
-class tst_Application : public QObject
-{
+class tst_Application : public QObject {
     Q_OBJECT
 
 public:
     explicit tst_Application(TestApplication *app)
-        : m_app(app)
-    {
-    }
+        : m_app(app) {}
 
 private Q_SLOTS:
     void identity();
@@ -46,8 +42,7 @@ private:
     TestApplication *m_app;
 };
 
-void tst_Application::identity()
-{
+void tst_Application::identity() {
     QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Tindral"));
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quillon"));
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.3"));
@@ -57,21 +52,30 @@ void tst_Application::identity()
     QCOMPARE(Application::supportedLanguages(), (QStringList{"en", "es", "de", "fr", "ja"}));
 }
 
-void tst_Application::languageResolution_data()
-{
+void tst_Application::languageResolution_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("systemLocale");
     QTest::addColumn<QString>("resolved");
-    QTest::addRow("system on French") << "system" << "fr_FR" << "fr";
-    QTest::addRow("system on German") << "system" << "de_DE" << "de";
-    QTest::addRow("system on Italian") << "system" << "it_IT" << "en";
-    QTest::addRow("stored Italian unchanged") << "it" << "fr_FR" << "it";
-    QTest::addRow("stored Japanese") << "ja" << "en_US" << "ja";
-    QTest::addRow("nothing stored") << QString() << "es_ES" << "es";
+    QTest::addRow("system on French") << "system"
+                                      << "fr_FR"
+                                      << "fr";
+    QTest::addRow("system on German") << "system"
+                                      << "de_DE"
+                                      << "de";
+    QTest::addRow("system on Italian") << "system"
+                                       << "it_IT"
+                                       << "en";
+    QTest::addRow("stored Italian unchanged") << "it"
+                                              << "fr_FR"
+                                              << "it";
+    QTest::addRow("stored Japanese") << "ja"
+                                     << "en_US"
+                                     << "ja";
+    QTest::addRow("nothing stored") << QString() << "es_ES"
+                                    << "es";
 }
 
-void tst_Application::languageResolution()
-{
+void tst_Application::languageResolution() {
     QFETCH(QString, stored);
     QFETCH(QString, systemLocale);
     QFETCH(QString, resolved);
@@ -84,14 +88,12 @@ void tst_Application::languageResolution()
     QLocale::setDefault(QLocale::c());
 }
 
-void tst_Application::englishHasNoQtTranslator()
-{
+void tst_Application::englishHasNoQtTranslator() {
     // main() stored "en" before the application was constructed.
     QVERIFY(m_app->qtTranslator() == nullptr);
 }
 
-void tst_Application::databaseErrorExitsWithOne()
-{
+void tst_Application::databaseErrorExitsWithOne() {
     QTemporaryDir dir;
     QFile blocker(dir.filePath("file"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -105,8 +107,7 @@ void tst_Application::databaseErrorExitsWithOne()
     qunsetenv("QUILLON_DATA_DIR");
 }
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     // Keep the settings of the test away from the user's own.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());

@@ -7,8 +7,7 @@
 #include <QProcess>
 #include <QTest>
 
-class tst_LogHandler : public QObject
-{
+class tst_LogHandler : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -18,8 +17,7 @@ private Q_SLOTS:
     void quietAndVerboseProcess();
 };
 
-void tst_LogHandler::formatLine_data()
-{
+void tst_LogHandler::formatLine_data() {
     QTest::addColumn<int>("type");
     QTest::addColumn<QByteArray>("line");
     QTest::addRow("debug dropped") << int(QtDebugMsg) << QByteArray();
@@ -29,15 +27,13 @@ void tst_LogHandler::formatLine_data()
     QTest::addRow("fatal") << int(QtFatalMsg) << QByteArray("disk almost full\n");
 }
 
-void tst_LogHandler::formatLine()
-{
+void tst_LogHandler::formatLine() {
     QFETCH(int, type);
     QFETCH(QByteArray, line);
     QCOMPARE(LogHandler::formatLine(QtMsgType(type), QStringLiteral("disk almost full")), line);
 }
 
-void tst_LogHandler::quietAndVerboseProcess_data()
-{
+void tst_LogHandler::quietAndVerboseProcess_data() {
     QTest::addColumn<QByteArray>("verbose");
     QTest::addColumn<bool>("infoShown");
     QTest::addRow("unset") << QByteArray() << false;
@@ -45,8 +41,7 @@ void tst_LogHandler::quietAndVerboseProcess_data()
     QTest::addRow("one") << QByteArray("1") << true;
 }
 
-void tst_LogHandler::quietAndVerboseProcess()
-{
+void tst_LogHandler::quietAndVerboseProcess() {
     // The handler is process-wide, so look at it from a child process: this same executable
     // started in "emit" mode.
     QFETCH(QByteArray, verbose);
@@ -68,8 +63,7 @@ void tst_LogHandler::quietAndVerboseProcess()
         QVERIFY2(err.contains("WARN: careful\n") && err.contains("broken\n"), err.constData());
 }
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsSet("TST_LOGHANDLER_EMIT")) {
         QCoreApplication app(argc, argv);
         LogHandler::installUnlessVerbose();

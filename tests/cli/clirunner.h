@@ -11,8 +11,7 @@
 #include <QStringList>
 
 // Runs the built quillon-cli the way a user would, on a chosen data directory.
-struct CliResult
-{
+struct CliResult {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -22,8 +21,7 @@ struct CliResult
 
 inline CliResult runCli(const QString &dataDir, const QStringList &args,
                         const QProcessEnvironment &extra = QProcessEnvironment(),
-                        int timeoutMs = 60000)
-{
+                        int timeoutMs = 60000) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QUILLON_DATA_DIR"), dataDir);

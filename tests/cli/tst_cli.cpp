@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class tst_Cli : public QObject
-{
+class tst_Cli : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -33,53 +32,48 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_Cli::init()
-{
+void tst_Cli::init() {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 
-void tst_Cli::cleanup()
-{
+void tst_Cli::cleanup() {
     m_dir->setAutoRemove(!QTest::currentTestFailed());
     m_dir.reset();
 }
 
-void tst_Cli::addAccounts()
-{
-    CliResult r = cli({"account", "add", "--name", "Checking", "--opening", "1,250.00",
-                       "--as-of", "2026-01-01", "--institution", "First Bank", "--last4", "1234"});
+void tst_Cli::addAccounts() {
+    CliResult r = cli({"account", "add", "--name", "Checking", "--opening", "1,250.00", "--as-of",
+                       "2026-01-01", "--institution", "First Bank", "--last4", "1234"});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     r = cli({"account", "add", "--name", "Euro Savings", "--type", "savings", "--currency", "EUR"});
     QVERIFY2(r.exitCode == 0, r.err.constData());
 }
 
-void tst_Cli::help()
-{
+void tst_Cli::help() {
     const CliResult top = cli({"--help"});
     QCOMPARE(top.exitCode, 0);
-    for (const char *command : {"accounts", "account add", "register", "add", "import csv",
-                                "import qif", "search", "report", "backup export",
-                                "backup import", "recurring list", "recurring post-due",
-                                "recurring confirm", "recurring skip", "sample load",
-                                "sample clear"}) {
+    for (const char *command :
+         {"accounts", "account add", "register", "add", "import csv", "import qif", "search",
+          "report", "backup export", "backup import", "recurring list", "recurring post-due",
+          "recurring confirm", "recurring skip", "sample load", "sample clear"}) {
         QVERIFY2(top.out.contains(command), command);
     }
-    for (const QStringList &args : {QStringList{"accounts", "--help"},
-                                    QStringList{"account", "add", "--help"},
-                                    QStringList{"add", "--help"}, QStringList{"search", "--help"}}) {
+    for (const QStringList &args :
+         {QStringList{"accounts", "--help"}, QStringList{"account", "add", "--help"},
+          QStringList{"add", "--help"}, QStringList{"search", "--help"}}) {
         const CliResult r = cli(args);
         QCOMPARE(r.exitCode, 0);
-        QVERIFY2(r.out.startsWith("Usage: quillon-cli " + args.first().toUtf8()), r.out.constData());
+        QVERIFY2(r.out.startsWith("Usage: quillon-cli " + args.first().toUtf8()),
+                 r.out.constData());
     }
     QCOMPARE(cli({}).exitCode, 2);
 }
 
-void tst_Cli::accountsRegisterAndTransfer()
-{
+void tst_Cli::accountsRegisterAndTransfer() {
     addAccounts();
-    CliResult r = cli({"add", "Checking", "--date", "2026-02-01", "--payee", "Grocer",
-                       "--amount", "-45.10", "--memo", "weekly", "--check", "101"});
+    CliResult r = cli({"add", "Checking", "--date", "2026-02-01", "--payee", "Grocer", "--amount",
+                       "-45.10", "--memo", "weekly", "--check", "101"});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     r = cli({"add", "Checking", "--date", "2026-02-03", "--payee", "[Transfer] Euro Savings",
              "--amount", "-200", "--cleared"});
@@ -97,7 +91,10 @@ void tst_Cli::accountsRegisterAndTransfer()
 
     // Text output formats money in the account's currency.
     r = cli({"accounts"});
-    QVERIFY2(r.out.contains("$1,004.90") && r.out.contains("\xe2\x82\xac" "200.00"), r.out.constData());
+    QVERIFY2(r.out.contains("$1,004.90")
+                 && r.out.contains("\xe2\x82\xac"
+                                   "200.00"),
+             r.out.constData());
 
     // The opening balance is a stored, reconciled transaction (the account's own starting
     // balance stays 0), so the register shows it once.
@@ -125,27 +122,28 @@ void tst_Cli::accountsRegisterAndTransfer()
     QCOMPARE(cli({"register", id, "--format", "json"}).json().size(), 1);
 }
 
-void tst_Cli::searchFilters()
-{
+void tst_Cli::searchFilters() {
     addAccounts();
-    for (const QStringList &add :
-         {QStringList{"Checking", "--date", "2026-03-01", "--payee", "Corner Grocery", "--amount", "-12"},
-          QStringList{"Checking", "--date", "2026-04-01", "--payee", "Grocer Express", "--amount", "-8", "--cleared"},
-          QStringList{"Euro Savings", "--date", "2026-03-05", "--payee", "Groceries abroad", "--amount", "-3"}}) {
+    for (const QStringList &add : {QStringList{"Checking", "--date", "2026-03-01", "--payee",
+                                               "Corner Grocery", "--amount", "-12"},
+                                   QStringList{"Checking", "--date", "2026-04-01", "--payee",
+                                               "Grocer Express", "--amount", "-8", "--cleared"},
+                                   QStringList{"Euro Savings", "--date", "2026-03-05", "--payee",
+                                               "Groceries abroad", "--amount", "-3"}}) {
         const CliResult r = cli(QStringList{"add"} + add);
         QVERIFY2(r.exitCode == 0, r.err.constData());
     }
     QCOMPARE(cli({"search", "groc*", "--format", "json"}).json().size(), 3);
-    QCOMPARE(cli({"search", "groc*", "--account", "Checking", "--format", "json"}).json().size(), 2);
+    QCOMPARE(cli({"search", "groc*", "--account", "Checking", "--format", "json"}).json().size(),
+             2);
     QCOMPARE(cli({"search", "groc*", "--cleared", "--format", "json"}).json().size(), 1);
-    const QJsonArray march =
-        cli({"search", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "json"}).json();
+    const QJsonArray march
+        = cli({"search", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "json"}).json();
     QCOMPARE(march.size(), 2);
     QCOMPARE(march.at(0)["account"].toString(), QStringLiteral("Euro Savings"));
 }
 
-void tst_Cli::recurringAndSample()
-{
+void tst_Cli::recurringAndSample() {
     CliResult r = cli({"sample", "load"});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     r = cli({"sample", "load"});
@@ -183,8 +181,7 @@ void tst_Cli::recurringAndSample()
     QCOMPARE(cli({"recurring", "list", "--format", "json"}).json().size(), 0);
 }
 
-void tst_Cli::importReportAndBackup()
-{
+void tst_Cli::importReportAndBackup() {
     addAccounts();
     const QString csv = m_dir->filePath("bank.csv");
     QFile file(csv);
@@ -195,23 +192,29 @@ void tst_Cli::importReportAndBackup()
                "06.01.2026,Salary,1000.00,\n");
     file.close();
 
-    const QStringList import = {"import", "csv", csv, "--account", "Checking", "--memo-column", "3",
-                                "--date-format", "dd.MM.yyyy"};
+    const QStringList import
+        = {"import", "csv",           csv,         "--account", "Checking", "--memo-column",
+           "3",      "--date-format", "dd.MM.yyyy"};
     CliResult r = cli(import);
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QCOMPARE(r.out, QByteArray("Imported 2, duplicates 1\n"));
     r = cli(import);
     QCOMPARE(r.out, QByteArray("Imported 0, duplicates 3\n"));
 
-    r = cli({"report", "payee-summary", "--from", "2026-01-01", "--to", "2026-01-31", "--format", "csv"});
+    r = cli({"report", "payee-summary", "--from", "2026-01-01", "--to", "2026-01-31", "--format",
+             "csv"});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, QByteArray("\"Payee\",\"Total\",\"Count\"\n\"Coffee \"\"Bean\"\"\",\"-450\",\"1\"\n"
-                               "\"Salary\",\"100000\",\"1\"\n\"Opening Balance\",\"125000\",\"1\"\n"));
+    QCOMPARE(r.out,
+             QByteArray("\"Payee\",\"Total\",\"Count\"\n\"Coffee \"\"Bean\"\"\",\"-450\",\"1\"\n"
+                        "\"Salary\",\"100000\",\"1\"\n\"Opening Balance\",\"125000\",\"1\"\n"));
     const QJsonArray summary = cli({"report", "account-summary", "--format", "json"}).json();
     QCOMPARE(summary.size(), 2);
     QCOMPARE(summary.at(0)["total"].toInteger(), 125000 - 450 + 100000);
     QCOMPARE(cli({"report", "cash-flow", "--from", "2026-02-01", "--to", "2026-02-28", "--format",
-                  "json"}).json().size(), 0);
+                  "json"})
+                 .json()
+                 .size(),
+             0);
     QCOMPARE(cli({"report", "nonsense"}).exitCode, 2);
 
     // A backup restored into an empty data directory brings every row back.
@@ -235,44 +238,48 @@ void tst_Cli::importReportAndBackup()
     QCOMPARE(r.exitCode, 1);
     QVERIFY(r.out.contains("error: "));
     QCOMPARE(cli({"backup", "import", archive}).exitCode, 2);
-    QCOMPARE(cli({"import", "qif", m_dir->filePath("missing.qif"), "--account", "Checking"}).exitCode, 1);
+    QCOMPARE(
+        cli({"import", "qif", m_dir->filePath("missing.qif"), "--account", "Checking"}).exitCode,
+        1);
 }
 
-void tst_Cli::errors_data()
-{
+void tst_Cli::errors_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
 
     QTest::addRow("unknown command") << QStringList{"frobnicate"} << 2 << "unknown command";
     QTest::addRow("unknown option") << QStringList{"accounts", "--bogus"} << 2 << "bogus";
-    QTest::addRow("bad format") << QStringList{"accounts", "--format", "xml"} << 2 << "unknown format";
+    QTest::addRow("bad format") << QStringList{"accounts", "--format", "xml"} << 2
+                                << "unknown format";
     QTest::addRow("add without amount")
-        << QStringList{"add", "Checking", "--date", "2026-01-01", "--payee", "P"} << 2 << "--amount";
-    QTest::addRow("bad date")
-        << QStringList{"add", "Checking", "--date", "01/02/2026", "--payee", "P", "--amount", "1"}
-        << 2 << "cannot read the date";
-    QTest::addRow("bad amount")
-        << QStringList{"add", "Checking", "--date", "2026-01-02", "--payee", "P", "--amount", "ten"}
-        << 2 << "cannot read the amount";
+        << QStringList{"add", "Checking", "--date", "2026-01-01", "--payee", "P"} << 2
+        << "--amount";
+    QTest::addRow("bad date") << QStringList{"add",     "Checking", "--date",   "01/02/2026",
+                                             "--payee", "P",        "--amount", "1"}
+                              << 2 << "cannot read the date";
+    QTest::addRow("bad amount") << QStringList{"add",     "Checking", "--date",   "2026-01-02",
+                                               "--payee", "P",        "--amount", "ten"}
+                                << 2 << "cannot read the amount";
     QTest::addRow("unknown account")
         << QStringList{"add", "Nowhere", "--date", "2026-01-02", "--payee", "P", "--amount", "1"}
         << 1 << "Unknown account \"Nowhere\"";
     QTest::addRow("unknown transfer account")
-        << QStringList{"add", "Checking", "--date", "2026-01-02", "--payee", "[Transfer] Nowhere",
-                       "--amount", "1"}
+        << QStringList{"add",     "Checking",           "--date",   "2026-01-02",
+                       "--payee", "[Transfer] Nowhere", "--amount", "1"}
         << 1 << "Transfer account not found";
     QTest::addRow("unknown category")
-        << QStringList{"add", "Checking", "--date", "2026-01-02", "--payee", "P", "--amount", "1",
-                       "--category", "No Such Category"}
+        << QStringList{"add", "Checking", "--date", "2026-01-02", "--payee",
+                       "P",   "--amount", "1",      "--category", "No Such Category"}
         << 1 << "Unknown category";
     QTest::addRow("unknown account type")
-        << QStringList{"account", "add", "--name", "X", "--type", "Checking"} << 2 << "unknown account type";
-    QTest::addRow("register of unknown account") << QStringList{"register", "Nope"} << 1 << "Unknown account";
+        << QStringList{"account", "add", "--name", "X", "--type", "Checking"} << 2
+        << "unknown account type";
+    QTest::addRow("register of unknown account")
+        << QStringList{"register", "Nope"} << 1 << "Unknown account";
 }
 
-void tst_Cli::errors()
-{
+void tst_Cli::errors() {
     QFETCH(QStringList, args);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
@@ -285,8 +292,7 @@ void tst_Cli::errors()
     QCOMPARE(cli({"register", "Checking", "--format", "json"}).json().size(), 1);
 }
 
-void tst_Cli::unopenableDatabase()
-{
+void tst_Cli::unopenableDatabase() {
     QFile blocker(m_dir->filePath("file"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -295,8 +301,7 @@ void tst_Cli::unopenableDatabase()
     QVERIFY2(r.err.contains("Cannot open the database"), r.err.constData());
 }
 
-void tst_Cli::noWidgetLibraries()
-{
+void tst_Cli::noWidgetLibraries() {
     QProcess ldd;
     ldd.start(QStringLiteral("ldd"), {QStringLiteral(QUILLON_CLI_PATH)});
     QVERIFY(ldd.waitForFinished());

@@ -18,8 +18,7 @@
 
 namespace {
 
-struct Run
-{
+struct Run {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -31,8 +30,7 @@ struct Run
 // Signing in, syncing and signing out from the command line, against an account service and
 // a sync server running in this process. The companion runs as a child process, so this test
 // keeps its event loop turning while it waits.
-class tst_CliOnline : public QObject
-{
+class tst_CliOnline : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -56,8 +54,7 @@ private:
     bool m_keyring = false;
 };
 
-void tst_CliOnline::initTestCase()
-{
+void tst_CliOnline::initTestCase() {
     QVERIFY(m_auth.listen());
     QVERIFY(m_sync.listen());
     m_auth.setHandler([this](const TestHttpServer::Request &request) {
@@ -69,20 +66,17 @@ void tst_CliOnline::initTestCase()
     m_keyring = qEnvironmentVariable("QUILLON_KEYRING_AVAILABLE") == QLatin1String("1");
 }
 
-void tst_CliOnline::cleanupTestCase()
-{
+void tst_CliOnline::cleanupTestCase() {
     // Leave no session behind in the keyring of the test run.
     if (m_keyring)
         run(m_home.filePath("cleanup"), {"logout"});
 }
 
-QString tst_CliOnline::newAccessToken() const
-{
+QString tst_CliOnline::newAccessToken() const {
     return fakeJwtExpiringIn(3600, {{"sub", "user-42"}});
 }
 
-QProcessEnvironment tst_CliOnline::environment(const QString &dataDir) const
-{
+QProcessEnvironment tst_CliOnline::environment(const QString &dataDir) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QUILLON_DATA_DIR", dataDir);
     env.remove("QUILLON_VERBOSE");
@@ -99,14 +93,13 @@ QProcessEnvironment tst_CliOnline::environment(const QString &dataDir) const
     return env;
 }
 
-void tst_CliOnline::start(QProcess &process, const QString &dataDir, const QStringList &args) const
-{
+void tst_CliOnline::start(QProcess &process, const QString &dataDir,
+                          const QStringList &args) const {
     process.setProcessEnvironment(environment(dataDir));
     process.start(QStringLiteral(QUILLON_CLI_PATH), args);
 }
 
-Run tst_CliOnline::run(const QString &dataDir, const QStringList &args)
-{
+Run tst_CliOnline::run(const QString &dataDir, const QStringList &args) {
     QProcess process;
     QSignalSpy finished(&process, &QProcess::finished);
     start(process, dataDir, args);
@@ -122,8 +115,7 @@ Run tst_CliOnline::run(const QString &dataDir, const QStringList &args)
     return result;
 }
 
-Run tst_CliOnline::signInWith(const QString &dataDir, const QStringList &args)
-{
+Run tst_CliOnline::signInWith(const QString &dataDir, const QStringList &args) {
     QProcess process;
     QSignalSpy finished(&process, &QProcess::finished);
     start(process, dataDir, args);
@@ -135,21 +127,24 @@ Run tst_CliOnline::signInWith(const QString &dataDir, const QStringList &args)
     for (int i = 0; i < 600 && !login.isValid(); ++i) {
         QTest::qWait(50);
         out += process.readAllStandardOutput();
-        const QRegularExpressionMatch match =
-            QRegularExpression(QStringLiteral("(http\\S+/account/login\\S+)")).match(QString::fromUtf8(out));
+        const QRegularExpressionMatch match
+            = QRegularExpression(QStringLiteral("(http\\S+/account/login\\S+)"))
+                  .match(QString::fromUtf8(out));
         if (match.hasMatch())
             login = QUrl(match.captured(1));
         if (process.state() == QProcess::NotRunning)
             break;
     }
     if (!login.isValid()) {
-        qWarning("no login URL: %s %s", out.constData(), process.readAllStandardError().constData());
+        qWarning("no login URL: %s %s", out.constData(),
+                 process.readAllStandardError().constData());
         process.kill();
         return result;
     }
     QUrl redirect(QUrlQuery(login).queryItemValue("redirect_uri", QUrl::FullyDecoded));
     redirect.setHost(QStringLiteral("127.0.0.1"));
-    redirect.setQuery(QStringLiteral("access_token=%1&refresh_token=refresh-1").arg(newAccessToken()));
+    redirect.setQuery(
+        QStringLiteral("access_token=%1&refresh_token=refresh-1").arg(newAccessToken()));
 
     QNetworkAccessManager nam;
     QNetworkReply *reply = nam.get(QNetworkRequest(redirect));
@@ -168,21 +163,26 @@ Run tst_CliOnline::signInWith(const QString &dataDir, const QStringList &args)
     return result;
 }
 
-void tst_CliOnline::loginSyncAndLogout()
-{
+void tst_CliOnline::loginSyncAndLogout() {
     const QString deviceA = m_home.filePath("a");
     const QString deviceB = m_home.filePath("b");
-    QCOMPARE(run(deviceA, {"account", "add", "--name", "Checking", "--opening", "500",
-                           "--as-of", "2026-01-01"}).exitCode, 0);
+    QCOMPARE(run(deviceA, {"account", "add", "--name", "Checking", "--opening", "500", "--as-of",
+                           "2026-01-01"})
+                 .exitCode,
+             0);
     QCOMPARE(run(deviceA, {"add", "Checking", "--date", "2026-02-01", "--payee", "Grocer",
-                           "--amount", "-12.34"}).exitCode, 0);
+                           "--amount", "-12.34"})
+                 .exitCode,
+             0);
 
     if (!m_keyring) {
         // Without a credential store the sign-in lasts one process: sign in and sync at once.
-        const Run once = signInWith(deviceA, {"sync", "--login", "--no-browser", "--timeout", "30"});
+        const Run once
+            = signInWith(deviceA, {"sync", "--login", "--no-browser", "--timeout", "30"});
         QVERIFY2(once.exitCode == 0, once.err.constData());
         QVERIFY(once.err.contains("will not persist"));
-        QVERIFY2(once.out.contains("Signed in") && once.out.contains("Pushed "), once.out.constData());
+        QVERIFY2(once.out.contains("Signed in") && once.out.contains("Pushed "),
+                 once.out.constData());
         QCOMPARE(run(deviceA, {"sync"}).exitCode, 1);
         QSKIP("No Secret Service in this environment: the persistent sign-in is tested under "
               "scripts/run-tests");
@@ -224,8 +224,10 @@ void tst_CliOnline::loginSyncAndLogout()
              run(deviceA, {"register", "Checking", "--format", "json"}).json());
 
     // B's edit travels back to A.
-    QCOMPARE(run(deviceB, {"add", "Checking", "--date", "2026-02-02", "--payee", "Bakery",
-                           "--amount", "-3"}).exitCode, 0);
+    QCOMPARE(run(deviceB,
+                 {"add", "Checking", "--date", "2026-02-02", "--payee", "Bakery", "--amount", "-3"})
+                 .exitCode,
+             0);
     QCOMPARE(run(deviceB, {"sync"}).exitCode, 0);
     QCOMPARE(run(deviceA, {"sync"}).exitCode, 0);
     QCOMPARE(run(deviceA, {"register", "Checking", "--format", "json"}).json(),
@@ -233,8 +235,10 @@ void tst_CliOnline::loginSyncAndLogout()
     QCOMPARE(run(deviceA, {"register", "Checking", "--format", "json"}).json().size(), 3);
 
     // A failing server is an error, and the change stays pending.
-    QCOMPARE(run(deviceA, {"add", "Checking", "--date", "2026-02-03", "--payee", "Cafe",
-                           "--amount", "-2"}).exitCode, 0);
+    QCOMPARE(run(deviceA,
+                 {"add", "Checking", "--date", "2026-02-03", "--payee", "Cafe", "--amount", "-2"})
+                 .exitCode,
+             0);
     m_sync.setPushFailure(500);
     sync = run(deviceA, {"sync"});
     m_sync.setPushFailure(0);
@@ -255,8 +259,7 @@ void tst_CliOnline::loginSyncAndLogout()
     QVERIFY2(sync.err.contains("Not signed in"), sync.err.constData());
 }
 
-void tst_CliOnline::notSignedIn()
-{
+void tst_CliOnline::notSignedIn() {
     const Run sync = run(m_home.filePath("fresh"), {"sync"});
     QCOMPARE(sync.exitCode, 1);
     QVERIFY2(sync.err.contains("Not signed in"), sync.err.constData());

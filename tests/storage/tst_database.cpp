@@ -7,16 +7,15 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-QStringList schemaObjects(const QSqlDatabase &db, const QString &type)
-{
+QStringList schemaObjects(const QSqlDatabase &db, const QString &type) {
     QSqlQuery q(db);
     q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = '%1' AND name NOT LIKE "
                           "'sqlite_%' ORDER BY name")
@@ -27,8 +26,7 @@ QStringList schemaObjects(const QSqlDatabase &db, const QString &type)
     return names;
 }
 
-QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteArray &text)
-{
+QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteArray &text) {
     const QString path = dir.filePath(name);
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))
@@ -39,8 +37,7 @@ QString writeScript(const QTemporaryDir &dir, const QString &name, const QByteAr
 
 } // namespace
 
-class tst_Database : public QObject
-{
+class tst_Database : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -57,8 +54,7 @@ private Q_SLOTS:
     void openFailure();
 };
 
-void tst_Database::splitBuiltInScripts_data()
-{
+void tst_Database::splitBuiltInScripts_data() {
     QTest::addColumn<QString>("resource");
     QTest::addColumn<int>("count");
     QTest::addRow("initial") << ":/sql/sql/migrations/001_initial.sql" << 19;
@@ -66,8 +62,7 @@ void tst_Database::splitBuiltInScripts_data()
     QTest::addRow("perf_indexes") << ":/sql/sql/migrations/003_perf_indexes.sql" << 3;
 }
 
-void tst_Database::splitBuiltInScripts()
-{
+void tst_Database::splitBuiltInScripts() {
     QFETCH(QString, resource);
     QFETCH(int, count);
     QFile f(resource);
@@ -82,15 +77,15 @@ void tst_Database::splitBuiltInScripts()
     }
 }
 
-void tst_Database::splitTrickyInputs_data()
-{
+void tst_Database::splitTrickyInputs_data() {
     QTest::addColumn<QString>("script");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::addRow("indented comment dropped")
-        << "   -- note\nSELECT 1;\n" << QStringList{"SELECT 1"};
+    QTest::addRow("indented comment dropped") << "   -- note\nSELECT 1;\n"
+                                              << QStringList{"SELECT 1"};
     QTest::addRow("trailing comment keeps statement open")
-        << "SELECT 1; -- one\nSELECT 2;\n" << QStringList{"SELECT 1; -- one\nSELECT 2"};
+        << "SELECT 1; -- one\nSELECT 2;\n"
+        << QStringList{"SELECT 1; -- one\nSELECT 2"};
     QTest::addRow("trigger with two statements")
         << "CREATE TRIGGER t AFTER INSERT ON a BEGIN\n  INSERT INTO b VALUES (1);\n  INSERT INTO "
            "b VALUES (2);\nEND;\nSELECT 3;"
@@ -98,24 +93,24 @@ void tst_Database::splitTrickyInputs_data()
                        "INSERT INTO b VALUES (2);\nEND",
                        "SELECT 3"};
     QTest::addRow("end column outside a block")
-        << "CREATE TABLE r (\n  end_date TEXT\n);\n" << QStringList{"CREATE TABLE r (\n  end_date TEXT\n)"};
+        << "CREATE TABLE r (\n  end_date TEXT\n);\n"
+        << QStringList{"CREATE TABLE r (\n  end_date TEXT\n)"};
     QTest::addRow("lone semicolon discarded") << ";\nSELECT 1;\n" << QStringList{"SELECT 1"};
     QTest::addRow("final statement without semicolon")
         << "SELECT 1;\nSELECT 2" << QStringList{"SELECT 1", "SELECT 2"};
-    QTest::addRow("crlf lines") << "SELECT 1;\r\n\r\nSELECT 2;\r\n" << QStringList{"SELECT 1", "SELECT 2"};
+    QTest::addRow("crlf lines") << "SELECT 1;\r\n\r\nSELECT 2;\r\n"
+                                << QStringList{"SELECT 1", "SELECT 2"};
     QTest::addRow("empty") << "" << QStringList{};
     QTest::addRow("only comments") << "-- a\n-- b\n" << QStringList{};
 }
 
-void tst_Database::splitTrickyInputs()
-{
+void tst_Database::splitTrickyInputs() {
     QFETCH(QString, script);
     QFETCH(QStringList, expected);
     QCOMPARE(Database::splitStatements(script), expected);
 }
 
-void tst_Database::scriptsKeepCrlf()
-{
+void tst_Database::scriptsKeepCrlf() {
     // Read in binary mode: the resources must carry the CRLF line ends byte for byte.
     for (const char *path :
          {":/sql/sql/migrations/001_initial.sql", ":/sql/sql/migrations/002_recon_sync.sql",
@@ -128,26 +123,26 @@ void tst_Database::scriptsKeepCrlf()
     }
 }
 
-void tst_Database::freshDatabase()
-{
+void tst_Database::freshDatabase() {
     TestDatabase db;
     QVERIFY(db.isValid());
 
-    QCOMPARE(schemaObjects(db.connection(), "table"),
-             (QStringList{"accounts", "categories", "preferences", "reconciliations",
-                          "recurring_transactions", "schema_version", "split_lines", "sync_held_records",
-                          "sync_queue", "transaction_templates", "transactions", "transactions_fts",
-                          "transactions_fts_config", "transactions_fts_data",
-                          "transactions_fts_docsize", "transactions_fts_idx"}));
-    QCOMPARE(schemaObjects(db.connection(), "index"),
-             (QStringList{"idx_accounts_server_id", "idx_categories_server_id",
-                          "idx_reconciliations_server_id", "idx_recurring_transactions_server_id",
-                          "idx_split_lines_transaction_id", "idx_transactions_account_id",
-                          "idx_transactions_category_id", "idx_transactions_date",
-                          "idx_transactions_live_account_amount",
-                          "idx_transactions_live_account_date", "idx_transactions_live_payee",
-                          "idx_transactions_server_id", "idx_transactions_sync_status",
-                          "idx_transactions_transfer_link_id"}));
+    QCOMPARE(
+        schemaObjects(db.connection(), "table"),
+        (QStringList{"accounts", "categories", "preferences", "reconciliations",
+                     "recurring_transactions", "schema_version", "split_lines", "sync_held_records",
+                     "sync_queue", "transaction_templates", "transactions", "transactions_fts",
+                     "transactions_fts_config", "transactions_fts_data", "transactions_fts_docsize",
+                     "transactions_fts_idx"}));
+    QCOMPARE(
+        schemaObjects(db.connection(), "index"),
+        (QStringList{"idx_accounts_server_id", "idx_categories_server_id",
+                     "idx_reconciliations_server_id", "idx_recurring_transactions_server_id",
+                     "idx_split_lines_transaction_id", "idx_transactions_account_id",
+                     "idx_transactions_category_id", "idx_transactions_date",
+                     "idx_transactions_live_account_amount", "idx_transactions_live_account_date",
+                     "idx_transactions_live_payee", "idx_transactions_server_id",
+                     "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
     QCOMPARE(schemaObjects(db.connection(), "trigger"),
              (QStringList{"transactions_ad", "transactions_ai", "transactions_au"}));
 
@@ -177,21 +172,30 @@ void tst_Database::freshDatabase()
     QCOMPARE(applied.count(), 0);
 
     // The full-text triggers follow inserts, updates and deletes.
-    QVERIFY(q.exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+    QVERIFY(q.exec(
+        "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
     QVERIFY(q.exec("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
                    "updated_at) VALUES ('t', 'a', '2026-01-01', 'Grocer', -100, 'x', 'x')"));
-    QCOMPARE(db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'grocer'").toInt(), 1);
+    QCOMPARE(
+        db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'grocer'")
+            .toInt(),
+        1);
     QVERIFY(q.exec("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'"));
-    QCOMPARE(db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'grocer'").toInt(), 0);
-    QCOMPARE(db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'bakery'").toInt(), 1);
+    QCOMPARE(
+        db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'grocer'")
+            .toInt(),
+        0);
+    QCOMPARE(
+        db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'bakery'")
+            .toInt(),
+        1);
 
     // Foreign keys are enforced.
     QVERIFY(!q.exec("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
                     "updated_at) VALUES ('u', 'missing', '2026-01-01', 'P', 1, 'x', 'x')"));
 }
 
-void tst_Database::upgradeFromVersionOne()
-{
+void tst_Database::upgradeFromVersionOne() {
     QTemporaryDir dir;
     const QString path = dir.filePath("quillon.db");
     {
@@ -199,7 +203,8 @@ void tst_Database::upgradeFromVersionOne()
         QVERIFY(db.open(path));
         QVERIFY(db.runMigrations({Database::migrations().first()}));
         QSqlQuery q(db.connection());
-        QVERIFY(q.exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+        QVERIFY(q.exec(
+            "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
         QVERIFY2(q.exec("INSERT INTO reconciliations (id, account_id, statement_date, "
                         "statement_balance, reconciled_balance, completed_at) VALUES ('r', 'a', "
                         "'2025-12-31', 1000, 1000, '2026-01-02T10:00:00Z')"),
@@ -226,12 +231,11 @@ void tst_Database::upgradeFromVersionOne()
     QVERIFY(q.value(5).isNull());
 }
 
-void tst_Database::failingMigrationRollsBack()
-{
+void tst_Database::failingMigrationRollsBack() {
     QTemporaryDir dir;
-    const QString script = writeScript(
-        dir, "005_bad.sql",
-        "CREATE TABLE good (id INTEGER);\r\nINSERT INTO good VALUES (1);\r\nCREATE TABLE broken (;\r\n");
+    const QString script = writeScript(dir, "005_bad.sql",
+                                       "CREATE TABLE good (id INTEGER);\r\nINSERT INTO good VALUES "
+                                       "(1);\r\nCREATE TABLE broken (;\r\n");
     Database db;
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QVERIFY(db.runMigrations());
@@ -239,7 +243,9 @@ void tst_Database::failingMigrationRollsBack()
     QList<Database::Migration> list = Database::migrations();
     list.append({5, "bad", script});
     QSignalSpy errors(&db, &Database::migrationError);
-    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Migration 5 failed: .*\nStatement: CREATE TABLE broken"));
+    QTest::ignoreMessage(
+        QtCriticalMsg,
+        QRegularExpression("^Migration 5 failed: .*\nStatement: CREATE TABLE broken"));
     QVERIFY(!db.runMigrations(list));
     QCOMPARE(errors.count(), 1);
     QCOMPARE(errors.first().at(0).toInt(), 5);
@@ -251,8 +257,7 @@ void tst_Database::failingMigrationRollsBack()
     QCOMPARE(q.value(0).toInt(), 0);
 }
 
-void tst_Database::missingScriptStops()
-{
+void tst_Database::missingScriptStops() {
     QTemporaryDir dir;
     const QString later = writeScript(dir, "006.sql", "CREATE TABLE later (id INTEGER);");
     Database db;
@@ -261,7 +266,8 @@ void tst_Database::missingScriptStops()
     list.append({5, "gone", ":/sql/sql/migrations/999_missing.sql"});
     list.append({6, "later", later});
     QSignalSpy errors(&db, &Database::migrationError);
-    QTest::ignoreMessage(QtCriticalMsg, "Cannot read migration file: :/sql/sql/migrations/999_missing.sql");
+    QTest::ignoreMessage(QtCriticalMsg,
+                         "Cannot read migration file: :/sql/sql/migrations/999_missing.sql");
     QVERIFY(!db.runMigrations(list));
     QCOMPARE(errors.count(), 1);
     QCOMPARE(errors.first().at(1).toString(),
@@ -271,8 +277,7 @@ void tst_Database::missingScriptStops()
     QCOMPARE(q.value(0).toInt(), 4);
 }
 
-void tst_Database::dataDirectory()
-{
+void tst_Database::dataDirectory() {
     QTemporaryDir dir;
     const QString nested = dir.filePath("a/b/c");
     qputenv("QUILLON_DATA_DIR", nested.toUtf8());
@@ -289,8 +294,7 @@ void tst_Database::dataDirectory()
     QStandardPaths::setTestModeEnabled(false);
 }
 
-void tst_Database::openFailure()
-{
+void tst_Database::openFailure() {
     QTemporaryDir dir;
     Database db;
     QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^Failed to open database: "));

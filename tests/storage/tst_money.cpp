@@ -6,8 +6,7 @@
 #include <QLocale>
 #include <QTest>
 
-class tst_Money : public QObject
-{
+class tst_Money : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -20,30 +19,35 @@ private Q_SLOTS:
     void symbols();
 };
 
-void tst_Money::format_data()
-{
+void tst_Money::format_data() {
     QTest::addColumn<qint64>("amount");
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<QString>("money");
     QTest::addColumn<QString>("plain");
 
-    QTest::addRow("negative usd") << qint64(-123405) << Currency::USD << "-$1,234.05" << "-1,234.05";
-    QTest::addRow("five cents") << qint64(5) << Currency::USD << "$0.05" << "0.05";
-    QTest::addRow("zero") << qint64(0) << Currency::USD << "$0.00" << "0.00";
+    QTest::addRow("negative usd") << qint64(-123405) << Currency::USD << "-$1,234.05"
+                                  << "-1,234.05";
+    QTest::addRow("five cents") << qint64(5) << Currency::USD << "$0.05"
+                                << "0.05";
+    QTest::addRow("zero") << qint64(0) << Currency::USD << "$0.00"
+                          << "0.00";
     QTest::addRow("zero eur") << qint64(0) << Currency::EUR << QString::fromUtf8("€0.00") << "0.00";
-    QTest::addRow("minus one cent") << qint64(-1) << Currency::USD << "-$0.01" << "-0.01";
+    QTest::addRow("minus one cent") << qint64(-1) << Currency::USD << "-$0.01"
+                                    << "-0.01";
     QTest::addRow("million gbp") << qint64(100000000) << Currency::GBP
                                  << QString::fromUtf8("£1,000,000.00") << "1,000,000.00";
-    QTest::addRow("yen") << qint64(-1500) << Currency::JPY << QString::fromUtf8("-¥1,500") << "-1,500";
-    QTest::addRow("yen large") << qint64(1234567) << Currency::JPY << QString::fromUtf8("¥1,234,567")
-                               << "1,234,567";
-    QTest::addRow("cad") << qint64(99) << Currency::CAD << "$0.99" << "0.99";
+    QTest::addRow("yen") << qint64(-1500) << Currency::JPY << QString::fromUtf8("-¥1,500")
+                         << "-1,500";
+    QTest::addRow("yen large") << qint64(1234567) << Currency::JPY
+                               << QString::fromUtf8("¥1,234,567") << "1,234,567";
+    QTest::addRow("cad") << qint64(99) << Currency::CAD << "$0.99"
+                         << "0.99";
     QTest::addRow("int64 min") << std::numeric_limits<qint64>::min() << Currency::USD
-                               << "-$92,233,720,368,547,758.08" << "-92,233,720,368,547,758.08";
+                               << "-$92,233,720,368,547,758.08"
+                               << "-92,233,720,368,547,758.08";
 }
 
-void tst_Money::format()
-{
+void tst_Money::format() {
     QFETCH(qint64, amount);
     QFETCH(Currency, currency);
     QFETCH(QString, money);
@@ -52,8 +56,7 @@ void tst_Money::format()
     QCOMPARE(formatAmount(amount, currency), plain);
 }
 
-void tst_Money::parse_data()
-{
+void tst_Money::parse_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Currency>("currency");
     QTest::addColumn<qint64>("expected");
@@ -75,16 +78,14 @@ void tst_Money::parse_data()
     QTest::addRow("nan") << "nan" << Currency::USD << qint64(0);
 }
 
-void tst_Money::parse()
-{
+void tst_Money::parse() {
     QFETCH(QString, text);
     QFETCH(Currency, currency);
     QFETCH(qint64, expected);
     QCOMPARE(parseAmount(text, currency), expected);
 }
 
-void tst_Money::symbols()
-{
+void tst_Money::symbols() {
     QCOMPARE(currencySymbol(Currency::USD), QChar(u'$'));
     QCOMPARE(currencySymbol(Currency::EUR), QChar(0x20AC));
     QCOMPARE(currencySymbol(Currency::GBP), QChar(0x00A3));

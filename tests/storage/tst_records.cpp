@@ -8,8 +8,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-class tst_Records : public QObject
-{
+class tst_Records : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -22,9 +21,9 @@ private Q_SLOTS:
     void parsingAgreesWithQt();
 };
 
-void tst_Records::enumTexts()
-{
-    const QStringList accountTypes = {"checking", "savings", "credit_card", "cash", "investment", "other"};
+void tst_Records::enumTexts() {
+    const QStringList accountTypes
+        = {"checking", "savings", "credit_card", "cash", "investment", "other"};
     for (int i = 0; i < accountTypes.size(); ++i) {
         QCOMPARE(accountTypeToString(AccountType(i)), accountTypes.at(i));
         QCOMPARE(accountTypeFromString(accountTypes.at(i)), AccountType(i));
@@ -39,8 +38,8 @@ void tst_Records::enumTexts()
         QCOMPARE(categoryTypeToString(CategoryType(i)), categoryTypes.at(i));
         QCOMPARE(categoryTypeFromString(categoryTypes.at(i)), CategoryType(i));
     }
-    const QStringList frequencies = {"daily",     "weekly",      "biweekly", "monthly",
-                                     "quarterly", "semi_annual", "annual"};
+    const QStringList frequencies
+        = {"daily", "weekly", "biweekly", "monthly", "quarterly", "semi_annual", "annual"};
     for (int i = 0; i < frequencies.size(); ++i) {
         QCOMPARE(frequencyToString(Frequency(i)), frequencies.at(i));
         QCOMPARE(frequencyFromString(frequencies.at(i)), Frequency(i));
@@ -52,23 +51,28 @@ void tst_Records::enumTexts()
     }
 }
 
-void tst_Records::enumFallbacks_data()
-{
+void tst_Records::enumFallbacks_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
 
-    QTest::addRow("upper-case account type") << "account" << "CREDIT_CARD" << int(AccountType::Other);
-    QTest::addRow("capitalised account type") << "account" << "Checking" << int(AccountType::Other);
-    QTest::addRow("empty account type") << "account" << "" << int(AccountType::Other);
-    QTest::addRow("lower-case currency") << "currency" << "eur" << int(Currency::USD);
-    QTest::addRow("unknown category type") << "category" << "asset" << int(CategoryType::Expense);
-    QTest::addRow("fortnightly") << "frequency" << "fortnightly" << int(Frequency::Monthly);
-    QTest::addRow("capital Synced") << "sync" << "Synced" << int(SyncStatus::Pending);
+    QTest::addRow("upper-case account type") << "account"
+                                             << "CREDIT_CARD" << int(AccountType::Other);
+    QTest::addRow("capitalised account type") << "account"
+                                              << "Checking" << int(AccountType::Other);
+    QTest::addRow("empty account type") << "account"
+                                        << "" << int(AccountType::Other);
+    QTest::addRow("lower-case currency") << "currency"
+                                         << "eur" << int(Currency::USD);
+    QTest::addRow("unknown category type") << "category"
+                                           << "asset" << int(CategoryType::Expense);
+    QTest::addRow("fortnightly") << "frequency"
+                                 << "fortnightly" << int(Frequency::Monthly);
+    QTest::addRow("capital Synced") << "sync"
+                                    << "Synced" << int(SyncStatus::Pending);
 }
 
-void tst_Records::enumFallbacks()
-{
+void tst_Records::enumFallbacks() {
     QFETCH(QString, kind);
     QFETCH(QString, text);
     QFETCH(int, expected);
@@ -91,8 +95,7 @@ void tst_Records::enumFallbacks()
     QCOMPARE(frequencyToString(Frequency(99)), QStringLiteral("monthly"));
 }
 
-void tst_Records::identifiers()
-{
+void tst_Records::identifiers() {
     const QRegularExpression shape(
         QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12}$"));
     const QString a = Identifiers::newId();
@@ -103,18 +106,19 @@ void tst_Records::identifiers()
     QCOMPARE(Identifiers::nameBasedId(Identifiers::categoryNamespace(), "www.example.com"),
              QStringLiteral("2ed6657d-e927-568b-95e1-2665a8aea6a2"));
 
-    const QString posting =
-        Identifiers::nameBasedId(Identifiers::recurringNamespace(), "rule-1:2026-01-31");
-    QCOMPARE(posting, Identifiers::nameBasedId(Identifiers::recurringNamespace(), "rule-1:2026-01-31"));
-    QVERIFY(posting != Identifiers::nameBasedId(Identifiers::recurringNamespace(),
-                                                "rule-1:2026-01-31:dest"));
+    const QString posting
+        = Identifiers::nameBasedId(Identifiers::recurringNamespace(), "rule-1:2026-01-31");
+    QCOMPARE(posting,
+             Identifiers::nameBasedId(Identifiers::recurringNamespace(), "rule-1:2026-01-31"));
+    QVERIFY(
+        posting
+        != Identifiers::nameBasedId(Identifiers::recurringNamespace(), "rule-1:2026-01-31:dest"));
     QCOMPARE(posting.size(), 36);
     QCOMPARE(posting, posting.toLower());
     QCOMPARE(posting.at(14), QChar(u'5'));
 }
 
-void tst_Records::timestamps()
-{
+void tst_Records::timestamps() {
     const QDateTime now = Timestamps::nowUtc();
     const QString text = Timestamps::toText(now);
     QVERIFY2(text.endsWith(QLatin1Char('Z')), qPrintable(text));
@@ -132,21 +136,19 @@ void tst_Records::timestamps()
     QVERIFY(Timestamps::dateToText(QDate()).isEmpty());
 }
 
-void tst_Records::parsingAgreesWithQt_data()
-{
+void tst_Records::parsingAgreesWithQt_data() {
     QTest::addColumn<QString>("text");
     for (const char *text :
          {"2026-01-02T10:00:00Z", "1999-12-31T23:59:59Z", "2024-02-29T00:00:00Z",
           "2023-02-29T00:00:00Z", "2026-13-01T00:00:00Z", "2026-01-02T24:00:00Z",
           "2026-01-02T23:60:00Z", "2026-01-02T10:00:00+02:00", "2026-01-02T10:00:00.500Z",
-          "2026-01-02 10:00:00Z", "2026-01-02T10:00:00", "0000-01-01T00:00:00Z",
-          "2026-01-02", "2026-1-02", "2026-02-30", "20260102", "2026-01-0x", "abcd-ef-gh"})
+          "2026-01-02 10:00:00Z", "2026-01-02T10:00:00", "0000-01-01T00:00:00Z", "2026-01-02",
+          "2026-1-02", "2026-02-30", "20260102", "2026-01-0x", "abcd-ef-gh"})
         QTest::addRow("%s", text) << QString::fromLatin1(text);
 }
 
 // The stored forms are read by a fast path; every text must read as Qt's parsers read it.
-void tst_Records::parsingAgreesWithQt()
-{
+void tst_Records::parsingAgreesWithQt() {
     QFETCH(QString, text);
     const QDateTime expected = QDateTime::fromString(text, Qt::ISODate);
     const QDateTime actual = Timestamps::fromText(text);

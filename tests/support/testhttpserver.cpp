@@ -11,8 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-TestHttpServer::Response TestHttpServer::Response::json(int status, const QJsonObject &object)
-{
+TestHttpServer::Response TestHttpServer::Response::json(int status, const QJsonObject &object) {
     Response r;
     r.status = status;
     r.body = QJsonDocument(object).toJson(QJsonDocument::Compact);
@@ -20,8 +19,7 @@ TestHttpServer::Response TestHttpServer::Response::json(int status, const QJsonO
 }
 
 TestHttpServer::Response TestHttpServer::Response::text(int status, const QByteArray &body,
-                                                        const QByteArray &contentType)
-{
+                                                        const QByteArray &contentType) {
     Response r;
     r.status = status;
     r.body = body;
@@ -31,44 +29,37 @@ TestHttpServer::Response TestHttpServer::Response::text(int status, const QByteA
 
 TestHttpServer::TestHttpServer(QObject *parent)
     : QObject(parent)
-    , m_server(new QTcpServer(this))
-{
+    , m_server(new QTcpServer(this)) {
     m_handler = [](const Request &) { return Response::json(404, {{"error", "not found"}}); };
     connect(m_server, &QTcpServer::newConnection, this, &TestHttpServer::onNewConnection);
 }
 
 TestHttpServer::~TestHttpServer() = default;
 
-bool TestHttpServer::listen(quint16 port)
-{
+bool TestHttpServer::listen(quint16 port) {
     return m_server->listen(QHostAddress::LocalHost, port);
 }
 
-void TestHttpServer::close()
-{
+void TestHttpServer::close() {
     m_server->close();
 }
 
-quint16 TestHttpServer::port() const
-{
+quint16 TestHttpServer::port() const {
     return m_server->serverPort();
 }
 
-QUrl TestHttpServer::url(const QString &path) const
-{
+QUrl TestHttpServer::url(const QString &path) const {
     return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
 }
 
-bool TestHttpServer::waitForRequests(int count, int timeoutMs)
-{
+bool TestHttpServer::waitForRequests(int count, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (m_requests.size() < count && !deadline.hasExpired())
         QTest::qWait(5);
     return m_requests.size() >= count;
 }
 
-void TestHttpServer::onNewConnection()
-{
+void TestHttpServer::onNewConnection() {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         socket->setParent(this);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { onReadyRead(socket); });
@@ -79,8 +70,7 @@ void TestHttpServer::onNewConnection()
     }
 }
 
-void TestHttpServer::onReadyRead(QTcpSocket *socket)
-{
+void TestHttpServer::onReadyRead(QTcpSocket *socket) {
     QByteArray &buffer = m_buffers[socket];
     buffer += socket->readAll();
 
@@ -129,8 +119,7 @@ void TestHttpServer::onReadyRead(QTcpSocket *socket)
     }
 }
 
-void TestHttpServer::respond(QTcpSocket *socket, const Response &response)
-{
+void TestHttpServer::respond(QTcpSocket *socket, const Response &response) {
     QByteArray out = "HTTP/1.1 " + QByteArray::number(response.status) + " Status\r\n";
     out += "Content-Type: " + response.contentType + "\r\n";
     out += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";

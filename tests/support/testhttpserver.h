@@ -20,15 +20,13 @@ class QTcpSocket;
 
 // A small HTTP/1.1 server on 127.0.0.1 for network tests: every request is recorded and
 // answered by the handler the test installs. Runs on the test's own event loop.
-class TestHttpServer : public QObject
-{
+class TestHttpServer : public QObject {
     Q_OBJECT
 
 public:
-    struct Request
-    {
+    struct Request {
         QByteArray method;
-        QString path;      // decoded path, without the query
+        QString path; // decoded path, without the query
         QUrlQuery query;
         QHash<QByteArray, QByteArray> headers; // names in lower case
         QByteArray body;
@@ -37,8 +35,7 @@ public:
         QJsonObject json() const { return QJsonDocument::fromJson(body).object(); }
     };
 
-    struct Response
-    {
+    struct Response {
         int status = 200;
         QByteArray body;
         QByteArray contentType = "application/json";

@@ -9,16 +9,14 @@
 #include <QTest>
 
 // The fixture itself must be trustworthy before other tests lean on it.
-class tst_TestHttpServer : public QObject
-{
+class tst_TestHttpServer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void recordsAndAnswers();
 };
 
-void tst_TestHttpServer::recordsAndAnswers()
-{
+void tst_TestHttpServer::recordsAndAnswers() {
     TestHttpServer server;
     QVERIFY(server.listen());
     server.setHandler([](const TestHttpServer::Request &r) {
@@ -48,7 +46,7 @@ void tst_TestHttpServer::recordsAndAnswers()
 
     QCOMPARE(server.requests().size(), 2);
     const auto &first = server.requests().first().path == "/items" ? server.requests().at(0)
-                                                                     : server.requests().at(1);
+                                                                   : server.requests().at(1);
     QCOMPARE(first.method, QByteArray("POST"));
     QCOMPARE(first.query.queryItemValue("b"), QStringLiteral("two"));
     QCOMPARE(first.header("x-test"), QByteArray("yes"));
