@@ -25,6 +25,7 @@ Database::Database(const QString &connectionName, QObject *parent)
     , m_connectionName(connectionName.isEmpty() ? kConnectionName : connectionName) {}
 
 Database::~Database() {
+    Q_EMIT aboutToClose();
     if (m_open)
         m_db.close();
     // Release our handle before unregistering, so that another Database (a test, a second

@@ -47,6 +47,8 @@ public:
 
 Q_SIGNALS:
     void migrationApplied(int version, const QString &name);
+    // Emitted before the connection closes, so that prepared statements can let go of it.
+    void aboutToClose();
     void migrationError(int version, const QString &error);
 
 private:

@@ -10,7 +10,10 @@
 
 Repository::Repository(Database *database, QObject *parent)
     : QObject(parent)
-    , m_database(database) {}
+    , m_database(database) {
+    // Prepared statements must not outlive the connection they were prepared on.
+    connect(database, &Database::aboutToClose, this, [this] { m_statements.clear(); });
+}
 
 QSqlQuery Repository::newQuery() const {
     QSqlQuery query(m_database->connection());
@@ -32,10 +35,38 @@ bool Repository::execute(QSqlQuery &query, const QString &sql, const QVariantLis
     return ok;
 }
 
+QSqlQuery *Repository::run(const QString &sql, const QVariantList &values,
+                           const char *operation) const {
+    // Parsing a statement costs more than running it for the one-row reads and writes that
+    // imports and syncs repeat thousands of times, so each text is prepared once and reused.
+    auto cached = m_statements.find(sql);
+    if (cached == m_statements.end()) {
+        auto prepared = std::make_unique<QSqlQuery>(newQuery());
+        if (!prepared->prepare(sql)) {
+            if (operation)
+                logFailure(operation, prepared->lastError().text());
+            return nullptr;
+        }
+        cached = m_statements.emplace(sql, std::move(prepared)).first;
+    }
+    QSqlQuery *query = cached->second.get();
+    for (int i = 0; i < values.size(); ++i)
+        query->bindValue(i, values.at(i));
+    if (!query->exec()) {
+        if (operation)
+            logFailure(operation, query->lastError().text());
+        query->finish();
+        return nullptr;
+    }
+    return query;
+}
+
 bool Repository::write(const QString &sql, const QVariantList &values,
                        const char *operation) const {
-    QSqlQuery query = newQuery();
-    return execute(query, sql, values, operation);
+    QSqlQuery *query = run(sql, values, operation);
+    if (query)
+        query->finish();
+    return query != nullptr;
 }
 
 bool Repository::change(const QString &sql, const QVariantList &values, const char *operation,
@@ -48,10 +79,12 @@ bool Repository::change(const QString &sql, const QVariantList &values, const ch
 
 int Repository::writeCount(const QString &sql, const QVariantList &values,
                            const char *operation) const {
-    QSqlQuery query = newQuery();
-    if (!execute(query, sql, values, operation))
+    QSqlQuery *query = run(sql, values, operation);
+    if (!query)
         return 0;
-    return qMax(0, query.numRowsAffected());
+    const int changed = qMax(0, query->numRowsAffected());
+    query->finish();
+    return changed;
 }
 
 void Repository::logFailure(const char *operation, const QString &error) const {

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <map>
+#include <memory>
 #include <optional>
 
 class Database;
@@ -39,6 +41,10 @@ protected:
     // failure is logged; without one it stays silent.
     bool execute(QSqlQuery &query, const QString &sql, const QVariantList &values,
                  const char *operation = nullptr) const;
+    // Binds values to the statement prepared once for sql and executes it; the statement, or
+    // null when it failed (logged with an operation name). Callers finish() it when done, and
+    // must not run the same text again while reading its rows.
+    QSqlQuery *run(const QString &sql, const QVariantList &values, const char *operation) const;
     // A write of one statement; true when it executed.
     bool write(const QString &sql, const QVariantList &values, const char *operation) const;
     // A write that announces itself with the change signal when it executed.
@@ -51,13 +57,15 @@ protected:
     // Runs a read and hands every row to visit, in order; false when the statement failed.
     template<typename Visitor>
     bool forEachRow(const QString &sql, const QVariantList &values, Visitor visit) const {
-        QSqlQuery query = newQuery();
-        if (!execute(query, sql, values))
+        QSqlQuery *query = run(sql, values, nullptr);
+        if (!query)
             return false;
-        while (query.next()) {
-            RowReader row(query);
+        while (query->next()) {
+            RowReader row(*query);
             visit(row);
         }
+        // Release the statement (it stays prepared) so no read is left open.
+        query->finish();
         return true;
     }
 
@@ -71,11 +79,17 @@ protected:
     template<typename Record, typename Mapper>
     std::optional<Record> readFirst(const QString &sql, const QVariantList &values,
                                     Mapper map) const {
-        QSqlQuery query = newQuery();
-        if (!execute(query, sql, values) || !query.next())
+        QSqlQuery *query = run(sql, values, nullptr);
+        if (!query)
             return std::nullopt;
-        RowReader row(query);
-        return map(row);
+        if (!query->next()) {
+            query->finish();
+            return std::nullopt;
+        }
+        RowReader row(*query);
+        std::optional<Record> record = map(row);
+        query->finish();
+        return record;
     }
 
     // The operations whose statements differ between the synchronised tables only by the
@@ -110,4 +124,6 @@ protected:
 
 private:
     Database *m_database; // Not owned.
+    // Prepared statements by SQL text; cleared when the connection closes.
+    mutable std::map<QString, std::unique_ptr<QSqlQuery>> m_statements;
 };
