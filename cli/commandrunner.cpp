@@ -226,9 +226,23 @@ std::optional<Account> CommandRunner::resolveAccount(const QString &nameOrId) {
     return std::nullopt;
 }
 
-QString CommandRunner::accountName(const QString &id) {
-    const std::optional<Account> account = m_state->accountRepository()->findById(id);
-    return account ? account->name : QString();
+QHash<QString, Account> CommandRunner::accountsById() {
+    QHash<QString, Account> accounts;
+    for (const Account &account : m_state->accountRepository()->findAll())
+        accounts.insert(account.id, account);
+    return accounts;
+}
+
+QList<std::pair<QString, qint64>> CommandRunner::pendingCounts() {
+    return {
+        {QStringLiteral("pending_accounts"), m_state->accountRepository()->findPending().size()},
+        {QStringLiteral("pending_categories"), m_state->categoryRepository()->findPending().size()},
+        {QStringLiteral("pending_transactions"),
+         m_state->transactionRepository()->findPending().size()},
+        {QStringLiteral("pending_recurring_transactions"),
+         m_state->recurringRepository()->findPending().size()},
+        {QStringLiteral("pending_reconciliations"),
+         m_state->reconciliationRepository()->findPending().size()}};
 }
 
 int CommandRunner::usageError(const QString &message) {
@@ -543,9 +557,7 @@ int CommandRunner::commandSearch(const QStringList &args) {
         filter.categoryId = found->id;
     }
 
-    QHash<QString, Account> accounts;
-    for (const Account &a : m_state->accountRepository()->findAll())
-        accounts.insert(a.id, a);
+    const QHash<QString, Account> accounts = accountsById();
     OutputTable table({{QStringLiteral("Date"), QStringLiteral("date")},
                        {QStringLiteral("Account"), QStringLiteral("account")},
                        {QStringLiteral("Num"), QStringLiteral("check_number")},
@@ -884,9 +896,7 @@ int CommandRunner::commandRecurring(const QStringList &args) {
     RecurringService *service = m_state->recurringService();
 
     if (listing) {
-        QHash<QString, Account> accounts;
-        for (const Account &a : m_state->accountRepository()->findAll())
-            accounts.insert(a.id, a);
+        const QHash<QString, Account> accounts = accountsById();
         OutputTable table({{QStringLiteral("Id"), QStringLiteral("id")},
                            {QStringLiteral("Account"), QStringLiteral("account")},
                            {QStringLiteral("Payee"), QStringLiteral("payee")},
@@ -1066,15 +1076,8 @@ int CommandRunner::commandStatus(const QStringList &args) {
         {OutputTable::Cell::plain(QStringLiteral("user_id")), OutputTable::Cell::plain(userId)});
     table.addRow({OutputTable::Cell::plain(QStringLiteral("sync_cursor")),
                   OutputTable::Cell::plain(cursor)});
-    const std::pair<const char *, qint64> pending[]
-        = {{"pending_accounts", m_state->accountRepository()->findPending().size()},
-           {"pending_categories", m_state->categoryRepository()->findPending().size()},
-           {"pending_transactions", m_state->transactionRepository()->findPending().size()},
-           {"pending_recurring_transactions", m_state->recurringRepository()->findPending().size()},
-           {"pending_reconciliations", m_state->reconciliationRepository()->findPending().size()}};
-    for (const auto &[name, count] : pending)
-        table.addRow({OutputTable::Cell::plain(QString::fromLatin1(name)),
-                      OutputTable::Cell::number(count)});
+    for (const auto &[name, count] : pendingCounts())
+        table.addRow({OutputTable::Cell::plain(name), OutputTable::Cell::number(count)});
     print(table.render(parsed.format));
     return Success;
 }
@@ -1113,14 +1116,6 @@ int CommandRunner::commandSync(const QStringList &args) {
     SyncEngine *engine = m_state->syncEngine();
     // One run at a time, driven from here: the program's timers would only start extra runs.
     engine->stopAutoSync();
-    const auto pendingTotal = [this] {
-        return m_state->accountRepository()->findPending().size()
-               + m_state->categoryRepository()->findPending().size()
-               + m_state->transactionRepository()->findPending().size()
-               + m_state->recurringRepository()->findPending().size()
-               + m_state->reconciliationRepository()->findPending().size();
-    };
-    const qint64 pendingBefore = pendingTotal();
 
     int runs = 0;
     SyncEngine::RunSummary total;
@@ -1156,7 +1151,9 @@ int CommandRunner::commandSync(const QStringList &args) {
         if (!run.morePages)
             break;
     }
-    const qint64 pendingAfter = pendingTotal();
+    qint64 pendingAfter = 0;
+    for (const auto &pending : pendingCounts())
+        pendingAfter += pending.second;
     printLine(QStringLiteral("Pushed %1, rejected %2, pulled %3, skipped %4 (%5 run(s); %6 "
                              "change(s) still pending)")
                   .arg(total.pushed)
@@ -1165,7 +1162,6 @@ int CommandRunner::commandSync(const QStringList &args) {
                   .arg(total.skipped)
                   .arg(runs)
                   .arg(pendingAfter));
-    Q_UNUSED(pendingBefore);
     return Success;
 }
 

@@ -7,6 +7,8 @@
 #include "outputtable.h"
 
 #include <QCommandLineParser>
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -61,7 +63,9 @@ private:
     // Waits until the stored session is usable or known to be gone.
     bool waitForSession();
     std::optional<Account> resolveAccount(const QString &nameOrId);
-    QString accountName(const QString &id);
+    QHash<QString, Account> accountsById();
+    // Rows waiting to be pushed, per table, under the names status prints.
+    QList<std::pair<QString, qint64>> pendingCounts();
 
     int usageError(const QString &message);
     int failure(const QString &message);

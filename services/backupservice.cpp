@@ -22,7 +22,7 @@
 
 namespace {
 
-struct TableSpec {
+struct BackupTable {
     const char *folder;
     const char *table;
     BackupImportResult::Counts BackupImportResult::*counts;
@@ -30,7 +30,7 @@ struct TableSpec {
 };
 
 // Export and restore order: a row's references come before it.
-const TableSpec kTables[] = {
+const BackupTable kTables[] = {
     {"accounts", "accounts", &BackupImportResult::accounts, "accountCount"},
     {"categories", "categories", &BackupImportResult::categories, "categoryCount"},
     {"transactions", "transactions", &BackupImportResult::transactions, "transactionCount"},
@@ -150,12 +150,12 @@ QByteArray BackupService::exportBackup() const {
     manifest.insert(QStringLiteral("exportedAt"), Timestamps::toText(Timestamps::nowUtc()));
     quint64 entries = 0;
 
-    for (const TableSpec &spec : kTables) {
-        const QString folder = QLatin1String(spec.folder);
+    for (const BackupTable &entry : kTables) {
+        const QString folder = QLatin1String(entry.folder);
         qint64 count = 0;
         QSqlQuery query(m_database->connection());
         query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(spec.table)))) {
+        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(entry.table)))) {
             qCWarning(lcServices).noquote()
                 << "BackupService export query failed:" << query.lastError().text();
         } else {
@@ -174,7 +174,7 @@ QByteArray BackupService::exportBackup() const {
                 ++count;
             }
         }
-        manifest.insert(QLatin1String(spec.manifestKey), count);
+        manifest.insert(QLatin1String(entry.manifestKey), count);
         entries += quint64(count);
     }
 
@@ -226,11 +226,11 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
 
     Statements statements;
     const QList<ZipArchiveReader::Entry> &entries = zip.entries();
-    for (const TableSpec &spec : kTables) {
-        const QString table = QLatin1String(spec.table);
-        const QString prefix = QLatin1String(spec.folder) + QLatin1Char('/');
+    for (const BackupTable &entry : kTables) {
+        const QString table = QLatin1String(entry.table);
+        const QString prefix = QLatin1String(entry.folder) + QLatin1Char('/');
         const TableColumns columns = columnsOf(table);
-        BackupImportResult::Counts &counts = result.*(spec.counts);
+        BackupImportResult::Counts &counts = result.*(entry.counts);
         // Rows whose statement failed, tried again once the rest of the table is in: a
         // category can come before the parent it references.
         QList<QJsonObject> failed;
