@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "application.h"
+#include "app/application.h"
 
 int main(int argc, char *argv[]) {
     Application app(argc, argv);

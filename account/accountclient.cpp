@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountclient.h"
+#include "account/accountclient.h"
 
-#include "accountlog.h"
-#include "apiclient.h"
-#include "authclient.h"
-#include "pathsegment.h"
+#include "account/accountlog.h"
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/pathsegment.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>

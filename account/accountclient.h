@@ -3,12 +3,12 @@
 
 #pragma once
 
-#include "clientconfig.h"
-#include "device.h"
-#include "group.h"
-#include "groupinvitation.h"
-#include "profile.h"
-#include "urlopener.h"
+#include "account/clientconfig.h"
+#include "account/device.h"
+#include "account/group.h"
+#include "account/groupinvitation.h"
+#include "account/profile.h"
+#include "account/urlopener.h"
 
 #include <QJsonObject>
 #include <QList>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "apiclient.h"
+#include "account/apiclient.h"
 
-#include "accountlog.h"
-#include "tokenmanager.h"
+#include "account/accountlog.h"
+#include "account/tokenmanager.h"
 
 #include <QJsonDocument>
 #include <QNetworkAccessManager>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "authclient.h"
+#include "account/authclient.h"
 
-#include "accountlog.h"
-#include "apiclient.h"
-#include "pathsegment.h"
-#include "tokenmanager.h"
-#include "webauthhandler.h"
+#include "account/accountlog.h"
+#include "account/apiclient.h"
+#include "account/pathsegment.h"
+#include "account/tokenmanager.h"
+#include "account/webauthhandler.h"
 
 #include <QJsonArray>
 #include <QUrlQuery>

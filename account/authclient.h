@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "authstate.h"
-#include "session.h"
-#include "urlopener.h"
-#include "user.h"
+#include "account/authstate.h"
+#include "account/session.h"
+#include "account/urlopener.h"
+#include "account/user.h"
 
 #include <QList>
 #include <QObject>

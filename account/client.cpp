@@ -1,22 +1,22 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "client.h"
+#include "account/client.h"
 
-#include "accountclient.h"
-#include "accountlog.h"
-#include "apiclient.h"
-#include "authclient.h"
-#include "memorytokenstore.h"
-#include "tokenmanager.h"
+#include "account/accountclient.h"
+#include "account/accountlog.h"
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/memorytokenstore.h"
+#include "account/tokenmanager.h"
 
 #include <QSysInfo>
 #include <QUrl>
 
 #ifdef Q_OS_WIN
-#include "credentialmanagertokenstore.h"
+#include "account/credentialmanagertokenstore.h"
 #else
-#include "secretservicetokenstore.h"
+#include "account/secretservicetokenstore.h"
 #endif
 
 namespace TindAccount {

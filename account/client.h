@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "authstate.h"
-#include "clientconfig.h"
-#include "tindclaims.h"
-#include "urlopener.h"
+#include "account/authstate.h"
+#include "account/clientconfig.h"
+#include "account/tindclaims.h"
+#include "account/urlopener.h"
 
 #include <QObject>
 

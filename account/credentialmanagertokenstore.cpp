@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "credentialmanagertokenstore.h"
+#include "account/credentialmanagertokenstore.h"
 
 #ifdef Q_OS_WIN
 

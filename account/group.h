@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "groupinvitation.h"
-#include "groupmember.h"
-#include "jsonfields.h"
+#include "account/groupinvitation.h"
+#include "account/groupmember.h"
+#include "account/jsonfields.h"
 
 #include <QJsonArray>
 #include <QList>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "jsonfields.h"
+#include "account/jsonfields.h"
 
 namespace TindAccount {
 

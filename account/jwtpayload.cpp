@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "jwtpayload.h"
+#include "account/jwtpayload.h"
 
 #include <QByteArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "memorytokenstore.h"
+#include "account/memorytokenstore.h"
 
 namespace TindAccount {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "tokenstore.h"
+#include "account/tokenstore.h"
 
 #include <QHash>
 

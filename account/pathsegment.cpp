@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "pathsegment.h"
+#include "account/pathsegment.h"
 
 namespace TindAccount {
 

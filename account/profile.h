@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "jsonfields.h"
-#include "profilegroup.h"
+#include "account/jsonfields.h"
+#include "account/profilegroup.h"
 
 #include <optional>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "secretservicetokenstore.h"
+#include "account/secretservicetokenstore.h"
 
-#include "accountlog.h"
+#include "account/accountlog.h"
 
 // GLib's headers use "signals" as a member name, which Qt may define as a keyword.
 #ifdef signals

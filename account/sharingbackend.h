@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "sharemember.h"
+#include "account/sharemember.h"
 
 #include <QList>
 #include <QObject>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "tindclaims.h"
+#include "account/tindclaims.h"
 
-#include "jwtpayload.h"
+#include "account/jwtpayload.h"
 
 #include <QJsonObject>
 

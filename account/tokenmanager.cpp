@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "tokenmanager.h"
+#include "account/tokenmanager.h"
 
-#include "jwtpayload.h"
-#include "tokenstore.h"
+#include "account/jwtpayload.h"
+#include "account/tokenstore.h"
 
 #include <QDateTime>
 #include <QJsonObject>

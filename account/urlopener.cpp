@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "urlopener.h"
+#include "account/urlopener.h"
 
-#include "accountlog.h"
+#include "account/accountlog.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "webauthhandler.h"
+#include "account/webauthhandler.h"
 
 #include <QHostAddress>
 #include <QTcpServer>

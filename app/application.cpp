@@ -1,12 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "application.h"
+#include "app/application.h"
+#include "quillonversion.h"
 
-#include "appstate.h"
-#include "appupdateconfig.h"
-#include "database.h"
-#include "loghandler.h"
+#include "app/appstate.h"
+#include "app/appupdateconfig.h"
+#include "app/loghandler.h"
+#include "storage/database.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -30,7 +31,7 @@ Application::Application(int &argc, char **argv)
     setOrganizationName(QStringLiteral("Tindral"));
     setOrganizationDomain(QStringLiteral("tindral.example"));
     setApplicationName(QStringLiteral("Quillon"));
-    setApplicationVersion(QStringLiteral("1.0.3"));
+    setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     setApplicationDisplayName(QStringLiteral("Tindral Quillon"));
 
     installTranslators();

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "applog.h"
+#include "app/applog.h"
 
 Q_LOGGING_CATEGORY(lcApp, "quillon.app", QtInfoMsg)

@@ -1,31 +1,32 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "appstate.h"
+#include "app/appstate.h"
 
-#include "accountclient.h"
-#include "accountrepository.h"
-#include "accountsharingservice.h"
-#include "apiclient.h"
-#include "applog.h"
-#include "authclient.h"
-#include "backupservice.h"
-#include "categoryrepository.h"
-#include "categoryservice.h"
-#include "database.h"
-#include "importservice.h"
-#include "preferencesrepository.h"
-#include "reconciliationrepository.h"
-#include "recurringrepository.h"
-#include "recurringservice.h"
-#include "reportservice.h"
+#include "account/accountclient.h"
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "app/applog.h"
+#include "services/accountsharingservice.h"
+#include "services/backupservice.h"
+#include "services/categoryservice.h"
+#include "services/importservice.h"
+#include "services/ledgerwriter.h"
+#include "services/recurringservice.h"
+#include "services/reportservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
 // Both client libraries have a client.h; name this one by its folder.
 #include "account/client.h"
-#include "clientconfig.h"
-#include "splitlinerepository.h"
-#include "syncengine.h"
-#include "tokenstore.h"
-#include "transactionrepository.h"
+#include "account/clientconfig.h"
+#include "account/tokenstore.h"
+#include "services/syncengine.h"
+#include "storage/splitlinerepository.h"
+#include "storage/transactionrepository.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -84,6 +85,7 @@ bool AppState::initialize() {
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository, this);
     m_backupService = new BackupService(m_database, this);
+    m_ledger = new LedgerWriter(m_database, m_accountRepository, m_transactionRepository, this);
     createOnlineServices();
 
     // An unusable stored week start leaves the locale's.

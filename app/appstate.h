@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "app/datachange.h"
+
 #include <QObject>
 #include <QString>
 
@@ -16,6 +18,7 @@ class CategoryRepository;
 class CategoryService;
 class Database;
 class ImportService;
+class LedgerWriter;
 class PreferencesRepository;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -68,6 +71,9 @@ public:
     ReportService *reportService() const { return m_reportService; }
     ImportService *importService() const { return m_importService; }
     BackupService *backupService() const { return m_backupService; }
+    // The writes that touch more than one row (accounts with their opening balance,
+    // transfers and their legs, cascade deletes); each runs in one transaction.
+    LedgerWriter *ledger() const { return m_ledger; }
     AccountSharingService *sharingService() const { return m_sharingService; }
     TindAccount::Client *accountClient() const { return m_accountClient; }
     SyncEngine *syncEngine() const { return m_syncEngine; }
@@ -84,6 +90,9 @@ public:
 Q_SIGNALS:
     void currentAccountChanged(const QString &accountId);
     void databaseReady();
+    // One notice per pass of the event loop, after the writes of that pass committed,
+    // naming the tables (and accounts) they touched. Screens reload on this, never per row.
+    void dataChanged(const DataChange &change);
 
 private:
     void createOnlineServices();
@@ -104,6 +113,7 @@ private:
     ReportService *m_reportService = nullptr;
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
+    LedgerWriter *m_ledger = nullptr;
     AccountSharingService *m_sharingService = nullptr;
     TindAccount::Client *m_accountClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "updateconfig.h"
+#include "update/updateconfig.h"
 
 // Where and as what the program asks for updates. "UPDATE_MANIFEST_URL", when set to a
 // non-empty value, replaces the download server's channel directory, for a self-hosted or

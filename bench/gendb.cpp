@@ -11,7 +11,7 @@
 // One account in ten rows ("Everyday Checking") holds a tenth of them; one row in 101 is
 // soft-deleted on top of the live ones.
 
-#include "database.h"
+#include "storage/database.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -13,13 +13,13 @@
 // exported, and the archive restored ("Keep newer") into an empty database in the work
 // directory.
 
-#include "accountrepository.h"
-#include "backupservice.h"
-#include "categoryrepository.h"
-#include "database.h"
-#include "importservice.h"
-#include "reportservice.h"
-#include "transactionrepository.h"
+#include "services/backupservice.h"
+#include "services/importservice.h"
+#include "services/reportservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/transactionrepository.h"
 
 #include <QCoreApplication>
 #include <QDir>

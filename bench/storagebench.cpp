@@ -11,10 +11,10 @@
 //
 // Without --as-is the file is first brought to the current schema (our migrations).
 
-#include "accountrepository.h"
-#include "database.h"
-#include "timestamps.h"
-#include "transactionrepository.h"
+#include "storage/accountrepository.h"
+#include "storage/database.h"
+#include "storage/timestamps.h"
+#include "storage/transactionrepository.h"
 
 #include <QCoreApplication>
 #include <QUuid>

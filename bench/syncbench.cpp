@@ -5,18 +5,18 @@
 // transactions, and pulling 100,000 into an empty database over as many syncs as the page
 // cap needs. Each run starts from a fresh database file and a fresh server.
 
-#include "accountrepository.h"
-#include "apiclient.h"
-#include "categoryrepository.h"
-#include "database.h"
-#include "memorytokenstore.h"
-#include "preferencesrepository.h"
-#include "reconciliationrepository.h"
-#include "recurringrepository.h"
-#include "syncengine.h"
-#include "testsyncserver.h"
-#include "tokenmanager.h"
-#include "transactionrepository.h"
+#include "account/apiclient.h"
+#include "account/memorytokenstore.h"
+#include "account/tokenmanager.h"
+#include "services/syncengine.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "tests/support/testsyncserver.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

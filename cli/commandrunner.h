@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "account.h"
-#include "outputtable.h"
+#include "cli/outputtable.h"
+#include "storage/account.h"
 
 #include <QCommandLineParser>
 #include <QHash>

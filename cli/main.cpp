@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "commandrunner.h"
-#include "loghandler.h"
+#include "app/loghandler.h"
+#include "cli/commandrunner.h"
+#include "quillonversion.h"
 
 #include <QCoreApplication>
 
@@ -11,7 +12,7 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Tindral"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("tindral.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Quillon"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.3"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     LogHandler::installUnlessVerbose();
 
     CommandRunner runner(QCoreApplication::arguments());

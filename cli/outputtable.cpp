@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "outputtable.h"
+#include "cli/outputtable.h"
 
-#include "money.h"
-#include "reportservice.h"
+#include "services/reportservice.h"
+#include "storage/money.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

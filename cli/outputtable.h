@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "enums.h"
+#include "storage/enums.h"
 
 #include <QByteArray>
 #include <QJsonValue>

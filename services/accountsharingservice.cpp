@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountsharingservice.h"
+#include "services/accountsharingservice.h"
 
-#include "apiclient.h"
+#include "account/apiclient.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "sharingbackend.h"
+#include "account/sharingbackend.h"
 
 #include <QPointer>
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "backupservice.h"
+#include "services/backupservice.h"
 
-#include "database.h"
-#include "servicelog.h"
-#include "timestamps.h"
-#include "ziparchivereader.h"
+#include "services/servicelog.h"
+#include "services/ziparchivereader.h"
+#include "storage/database.h"
+#include "storage/timestamps.h"
 
 #include <QBuffer>
 #include <QJsonArray>

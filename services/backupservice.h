@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "backupimportmode.h"
-#include "backupimportresult.h"
+#include "services/backupimportmode.h"
+#include "services/backupimportresult.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "categoryservice.h"
+#include "services/categoryservice.h"
 
-#include "category.h"
-#include "categoryrepository.h"
-#include "database.h"
-#include "identifiers.h"
-#include "savepoint.h"
-#include "servicelog.h"
-#include "timestamps.h"
+#include "services/savepoint.h"
+#include "services/servicelog.h"
+#include "storage/category.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/timestamps.h"
 
 #include <QCoreApplication>
 

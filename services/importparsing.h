@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "qifrecord.h"
+#include "services/qifrecord.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "importservice.h"
+#include "services/importservice.h"
 
-#include "category.h"
-#include "categoryrepository.h"
-#include "database.h"
-#include "identifiers.h"
-#include "importparsing.h"
-#include "money.h"
-#include "servicelog.h"
-#include "timestamps.h"
-#include "transactionrepository.h"
+#include "services/importparsing.h"
+#include "services/servicelog.h"
+#include "storage/category.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/money.h"
+#include "storage/timestamps.h"
+#include "storage/transactionrepository.h"
 
 #include <QFile>
 #include <QHash>

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "csvmapping.h"
-#include "importresult.h"
-#include "transaction.h"
+#include "services/csvmapping.h"
+#include "services/importresult.h"
+#include "storage/transaction.h"
 
 #include <QList>
 #include <QObject>

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "ledgerwriter.h"
+#include "services/ledgerwriter.h"
 
-#include "accountrepository.h"
-#include "database.h"
-#include "identifiers.h"
-#include "servicelog.h"
-#include "timestamps.h"
-#include "transactionrepository.h"
+#include "services/servicelog.h"
+#include "storage/accountrepository.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/timestamps.h"
+#include "storage/transactionrepository.h"
 
 #include <QSqlError>
 

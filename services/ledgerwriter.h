@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "account.h"
-#include "transaction.h"
+#include "storage/account.h"
+#include "storage/transaction.h"
 
 #include <QDate>
 #include <QObject>

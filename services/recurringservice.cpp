@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "recurringservice.h"
+#include "services/recurringservice.h"
 
-#include "database.h"
-#include "identifiers.h"
-#include "recurringrepository.h"
-#include "savepoint.h"
-#include "servicelog.h"
-#include "timestamps.h"
-#include "transaction.h"
-#include "transactionrepository.h"
+#include "services/savepoint.h"
+#include "services/servicelog.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/recurringrepository.h"
+#include "storage/timestamps.h"
+#include "storage/transaction.h"
+#include "storage/transactionrepository.h"
 
 #include <optional>
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "enums.h"
-#include "recurringtransaction.h"
+#include "storage/enums.h"
+#include "storage/recurringtransaction.h"
 
 #include <QDate>
 #include <QList>

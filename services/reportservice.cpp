@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "reportservice.h"
+#include "services/reportservice.h"
 
-#include "database.h"
-#include "timestamps.h"
+#include "storage/database.h"
+#include "storage/timestamps.h"
 
 #include <QSqlQuery>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "reportrows.h"
+#include "services/reportrows.h"
 
 #include <QDate>
 #include <QList>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "sampledataservice.h"
+#include "services/sampledataservice.h"
 
-#include "database.h"
-#include "savepoint.h"
-#include "servicelog.h"
-#include "timestamps.h"
+#include "services/savepoint.h"
+#include "services/servicelog.h"
+#include "storage/database.h"
+#include "storage/timestamps.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "savepoint.h"
+#include "services/savepoint.h"
 
-#include "servicelog.h"
+#include "services/servicelog.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,19 +1,19 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "syncengine.h"
+#include "services/syncengine.h"
 
-#include "accountrepository.h"
-#include "apiclient.h"
-#include "categoryrepository.h"
-#include "database.h"
-#include "preferencesrepository.h"
-#include "reconciliationrepository.h"
-#include "recurringrepository.h"
-#include "servicelog.h"
-#include "syncpageapplier.h"
-#include "syncwire.h"
-#include "transactionrepository.h"
+#include "account/apiclient.h"
+#include "services/servicelog.h"
+#include "services/syncpageapplier.h"
+#include "services/syncwire.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

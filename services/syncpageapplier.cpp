@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "syncpageapplier.h"
+#include "services/syncpageapplier.h"
 
-#include "accountrepository.h"
-#include "categoryrepository.h"
-#include "database.h"
-#include "identifiers.h"
-#include "reconciliationrepository.h"
-#include "recurringrepository.h"
-#include "servicelog.h"
-#include "syncwire.h"
-#include "timestamps.h"
-#include "transactionrepository.h"
+#include "services/servicelog.h"
+#include "services/syncwire.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/timestamps.h"
+#include "storage/transactionrepository.h"
 
 #include <QJsonDocument>
 #include <QSqlError>

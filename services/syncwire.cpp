@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "syncwire.h"
+#include "services/syncwire.h"
 
-#include "enums.h"
-#include "timestamps.h"
+#include "storage/enums.h"
+#include "storage/timestamps.h"
 
 #include <QJsonValue>
 

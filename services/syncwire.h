@@ -3,11 +3,11 @@
 
 #pragma once
 
-#include "account.h"
-#include "category.h"
-#include "reconciliation.h"
-#include "recurringtransaction.h"
-#include "transaction.h"
+#include "storage/account.h"
+#include "storage/category.h"
+#include "storage/reconciliation.h"
+#include "storage/recurringtransaction.h"
+#include "storage/transaction.h"
 
 #include <QDate>
 #include <QDateTime>

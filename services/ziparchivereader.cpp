@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "ziparchivereader.h"
+#include "services/ziparchivereader.h"
 
 #include <QtEndian>
 

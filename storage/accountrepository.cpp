@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountrepository.h"
+#include "storage/accountrepository.h"
 
-#include "database.h"
+#include "storage/database.h"
 
 #include <QSqlDatabase>
 

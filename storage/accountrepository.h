@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "account.h"
-#include "repository.h"
+#include "storage/account.h"
+#include "storage/repository.h"
 
 #include <QHash>
 #include <QList>

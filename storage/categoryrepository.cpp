@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "categoryrepository.h"
+#include "storage/categoryrepository.h"
 
 namespace {
 

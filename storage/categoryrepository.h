@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "category.h"
-#include "repository.h"
+#include "storage/category.h"
+#include "storage/repository.h"
 
 #include <QList>
 #include <QString>

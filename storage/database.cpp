@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "database.h"
+#include "storage/database.h"
 
-#include "storagelog.h"
+#include "storage/storagelog.h"
 
 #include <QDir>
 #include <QFile>

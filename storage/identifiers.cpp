@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "identifiers.h"
+#include "storage/identifiers.h"
 
 namespace Identifiers {
 

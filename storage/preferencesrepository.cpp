@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "preferencesrepository.h"
+#include "storage/preferencesrepository.h"
 
 PreferencesRepository::PreferencesRepository(Database *database, QObject *parent)
     : Repository(database, parent) {}

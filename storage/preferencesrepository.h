@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "repository.h"
+#include "storage/repository.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "reconciliation.h"
-#include "repository.h"
+#include "storage/reconciliation.h"
+#include "storage/repository.h"
 
 #include <QList>
 #include <QString>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "recurringrepository.h"
+#include "storage/recurringrepository.h"
 
-#include "storagelog.h"
+#include "storage/storagelog.h"
 
 namespace {
 

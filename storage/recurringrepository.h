@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "recurringtransaction.h"
-#include "repository.h"
+#include "storage/recurringtransaction.h"
+#include "storage/repository.h"
 
 #include <QList>
 #include <QString>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "transaction.h"
+#include "storage/transaction.h"
 
 #include <QString>
 

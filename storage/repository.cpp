@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "repository.h"
+#include "storage/repository.h"
 
-#include "database.h"
-#include "storagelog.h"
+#include "storage/database.h"
+#include "storage/storagelog.h"
 
 #include <QSqlError>
 

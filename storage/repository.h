@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "rowreader.h"
+#include "storage/rowreader.h"
 
 #include <QDate>
 #include <QDateTime>

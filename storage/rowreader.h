@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "enums.h"
-#include "timestamps.h"
+#include "storage/enums.h"
+#include "storage/timestamps.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "splitlinerepository.h"
+#include "storage/splitlinerepository.h"
 
 SplitLineRepository::SplitLineRepository(Database *database, QObject *parent)
     : Repository(database, parent) {}

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "repository.h"
+#include "storage/repository.h"
 
 // The repository object of split_lines. It has no operations: the table is read and written
 // only by the backup and the sample data, with SQL of their own on the same connection.

@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "registerrow.h"
-#include "repository.h"
-#include "searchfilter.h"
-#include "transaction.h"
+#include "storage/registerrow.h"
+#include "storage/repository.h"
+#include "storage/searchfilter.h"
+#include "storage/transaction.h"
 
 #include <QList>
 #include <QString>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "client.h"
+#include "update/client.h"
 
-#include "manifest.h"
-#include "platform.h"
-#include "updatelog.h"
-#include "updaterequest.h"
-#include "version.h"
+#include "update/manifest.h"
+#include "update/platform.h"
+#include "update/updatelog.h"
+#include "update/updaterequest.h"
+#include "update/version.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>

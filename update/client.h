@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "artifact.h"
-#include "updateconfig.h"
+#include "update/artifact.h"
+#include "update/updateconfig.h"
 
 #include <QObject>
 #include <QString>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "artifact.h"
+#include "update/artifact.h"
 
 #include <QByteArray>
 #include <QMap>

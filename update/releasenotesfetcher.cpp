@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "releasenotesfetcher.h"
+#include "update/releasenotesfetcher.h"
 
-#include "updatelog.h"
-#include "updaterequest.h"
+#include "update/updatelog.h"
+#include "update/updaterequest.h"
 
 #include <QLocale>
 #include <QNetworkAccessManager>

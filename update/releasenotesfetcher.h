@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "updateconfig.h"
+#include "update/updateconfig.h"
 
 #include <QObject>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "updatelog.h"
+#include "update/updatelog.h"
 
 namespace TindUpdate {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "updaterequest.h"
+#include "update/updaterequest.h"
 
 namespace TindUpdate {
 

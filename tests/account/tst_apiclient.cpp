@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "fakejwt.h"
-#include "testhttpserver.h"
+#include "tests/account/fakejwt.h"
+#include "tests/support/testhttpserver.h"
 
-#include "apiclient.h"
-#include "authclient.h"
-#include "memorytokenstore.h"
-#include "tokenmanager.h"
+#include "account/apiclient.h"
+#include "account/authclient.h"
+#include "account/memorytokenstore.h"
+#include "account/tokenmanager.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>

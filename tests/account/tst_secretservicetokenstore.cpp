@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "secretservicetokenstore.h"
-#include "tokenmanager.h"
+#include "account/secretservicetokenstore.h"
+#include "account/tokenmanager.h"
 
 #include <QFileInfo>
 #include <QTest>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "fakejwt.h"
+#include "tests/account/fakejwt.h"
 
-#include "memorytokenstore.h"
-#include "tindclaims.h"
-#include "tokenmanager.h"
+#include "account/memorytokenstore.h"
+#include "account/tindclaims.h"
+#include "account/tokenmanager.h"
 
 #include <QTest>
 

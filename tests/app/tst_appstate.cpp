@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountrepository.h"
-#include "appstate.h"
-#include "categoryrepository.h"
-#include "database.h"
-#include "preferencesrepository.h"
-#include "reconciliationrepository.h"
-#include "recurringrepository.h"
-#include "recurringservice.h"
-#include "splitlinerepository.h"
-#include "transactionrepository.h"
+#include "app/appstate.h"
+#include "services/recurringservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/splitlinerepository.h"
+#include "storage/transactionrepository.h"
 
 #include <QFile>
 #include <QSignalSpy>

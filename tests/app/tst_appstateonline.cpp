@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
+#include "account/apiclient.h"
 #include "account/client.h"
-#include "apiclient.h"
-#include "appstate.h"
-#include "fakejwt.h"
-#include "memorytokenstore.h"
-#include "syncengine.h"
-#include "testhttpserver.h"
-#include "testsyncserver.h"
+#include "account/memorytokenstore.h"
+#include "app/appstate.h"
+#include "services/syncengine.h"
+#include "tests/account/fakejwt.h"
+#include "tests/support/testhttpserver.h"
+#include "tests/support/testsyncserver.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "appupdateconfig.h"
+#include "app/appupdateconfig.h"
 
 #include <QTest>
 

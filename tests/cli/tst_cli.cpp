@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "clirunner.h"
+#include "tests/cli/clirunner.h"
 
 #include <QFile>
 #include <QJsonObject>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "fakejwt.h"
-#include "testhttpserver.h"
-#include "testsyncserver.h"
+#include "tests/account/fakejwt.h"
+#include "tests/support/testhttpserver.h"
+#include "tests/support/testsyncserver.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

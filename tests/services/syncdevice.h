@@ -3,17 +3,17 @@
 
 #pragma once
 
-#include "accountrepository.h"
-#include "apiclient.h"
-#include "categoryrepository.h"
-#include "memorytokenstore.h"
-#include "preferencesrepository.h"
-#include "reconciliationrepository.h"
-#include "recurringrepository.h"
-#include "syncengine.h"
-#include "testdatabase.h"
-#include "tokenmanager.h"
-#include "transactionrepository.h"
+#include "account/apiclient.h"
+#include "account/memorytokenstore.h"
+#include "account/tokenmanager.h"
+#include "services/syncengine.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/preferencesrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "tests/support/testdatabase.h"
 
 #include <QSignalSpy>
 #include <QTest>

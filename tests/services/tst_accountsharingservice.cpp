@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountsharingservice.h"
-#include "apiclient.h"
-#include "memorytokenstore.h"
-#include "testhttpserver.h"
-#include "testsyncserver.h"
-#include "tokenmanager.h"
+#include "account/apiclient.h"
+#include "account/memorytokenstore.h"
+#include "account/tokenmanager.h"
+#include "services/accountsharingservice.h"
+#include "tests/support/testhttpserver.h"
+#include "tests/support/testsyncserver.h"
 
 #include <QJsonArray>
 #include <QTest>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "backupservice.h"
-#include "testdatabase.h"
-#include "ziparchivereader.h"
+#include "services/backupservice.h"
+#include "services/ziparchivereader.h"
+#include "tests/support/testdatabase.h"
 
 #include <QBuffer>
 #include <QJsonDocument>

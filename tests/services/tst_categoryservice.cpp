@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "categoryrepository.h"
-#include "categoryservice.h"
-#include "testdatabase.h"
-#include "testrecords.h"
+#include "services/categoryservice.h"
+#include "storage/categoryrepository.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "importparsing.h"
+#include "services/importparsing.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountrepository.h"
-#include "categoryrepository.h"
-#include "importservice.h"
-#include "testdatabase.h"
-#include "testrecords.h"
-#include "transactionrepository.h"
+#include "services/importservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/transactionrepository.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 
 #include <QFile>
 #include <QSqlQuery>

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountrepository.h"
-#include "recurringrepository.h"
-#include "recurringservice.h"
-#include "testdatabase.h"
-#include "testrecords.h"
-#include "transactionrepository.h"
+#include "services/recurringservice.h"
+#include "storage/accountrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

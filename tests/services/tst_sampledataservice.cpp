@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountrepository.h"
-#include "categoryrepository.h"
-#include "categoryservice.h"
-#include "recurringrepository.h"
-#include "recurringservice.h"
-#include "sampledataservice.h"
-#include "testdatabase.h"
-#include "testrecords.h"
-#include "transactionrepository.h"
+#include "services/categoryservice.h"
+#include "services/recurringservice.h"
+#include "services/sampledataservice.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 
 #include <QRegularExpression>
 #include <QSqlQuery>

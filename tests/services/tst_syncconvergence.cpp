@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "syncdevice.h"
-#include "testrecords.h"
-#include "testsyncserver.h"
+#include "tests/services/syncdevice.h"
+#include "tests/support/testrecords.h"
+#include "tests/support/testsyncserver.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

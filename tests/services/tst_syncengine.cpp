@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "syncdevice.h"
-#include "syncpageapplier.h"
-#include "testrecords.h"
-#include "testsyncserver.h"
+#include "services/syncpageapplier.h"
+#include "tests/services/syncdevice.h"
+#include "tests/support/testrecords.h"
+#include "tests/support/testsyncserver.h"
 
 #include <QJsonArray>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "syncwire.h"
+#include "services/syncwire.h"
 
 #include <QJsonDocument>
 #include <QTest>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountrepository.h"
-#include "database.h"
-#include "testdatabase.h"
-#include "testrecords.h"
-#include "transactionrepository.h"
+#include "storage/accountrepository.h"
+#include "storage/database.h"
+#include "storage/transactionrepository.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "categoryrepository.h"
-#include "testdatabase.h"
-#include "testrecords.h"
+#include "storage/categoryrepository.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 
 #include <QSignalSpy>
 #include <QTest>

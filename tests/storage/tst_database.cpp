@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "database.h"
-#include "testdatabase.h"
+#include "storage/database.h"
+#include "tests/support/testdatabase.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "preferencesrepository.h"
-#include "testdatabase.h"
+#include "storage/preferencesrepository.h"
+#include "tests/support/testdatabase.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountrepository.h"
-#include "reconciliationrepository.h"
-#include "testdatabase.h"
-#include "testrecords.h"
+#include "storage/accountrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 
 #include <QSignalSpy>
 #include <QTest>

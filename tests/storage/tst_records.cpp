@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "enums.h"
-#include "identifiers.h"
-#include "timestamps.h"
+#include "storage/enums.h"
+#include "storage/identifiers.h"
+#include "storage/timestamps.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "accountrepository.h"
-#include "recurringrepository.h"
-#include "testdatabase.h"
-#include "testrecords.h"
+#include "storage/accountrepository.h"
+#include "storage/recurringrepository.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 
 #include <QSignalSpy>
 #include <QTest>

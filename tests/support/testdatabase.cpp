@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "testdatabase.h"
+#include "tests/support/testdatabase.h"
 
-#include "database.h"
+#include "storage/database.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

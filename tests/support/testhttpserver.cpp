@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "testhttpserver.h"
+#include "tests/support/testhttpserver.h"
 
 #include <QDeadlineTimer>
 #include <QHostAddress>

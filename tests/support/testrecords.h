@@ -3,12 +3,12 @@
 
 #pragma once
 
-#include "account.h"
-#include "category.h"
-#include "reconciliation.h"
-#include "recurringtransaction.h"
-#include "timestamps.h"
-#include "transaction.h"
+#include "storage/account.h"
+#include "storage/category.h"
+#include "storage/reconciliation.h"
+#include "storage/recurringtransaction.h"
+#include "storage/timestamps.h"
+#include "storage/transaction.h"
 
 #include <QDate>
 #include <QDateTime>

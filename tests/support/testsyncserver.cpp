@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "testsyncserver.h"
+#include "tests/support/testsyncserver.h"
 
 #include <QDateTime>
 #include <QJsonArray>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "testhttpserver.h"
+#include "tests/support/testhttpserver.h"
 
 #include <QHash>
 #include <QJsonObject>

@@ -5,7 +5,7 @@
 // sync API base URL and serves until killed.
 //   quillon-test-sync-server [port]
 
-#include "testsyncserver.h"
+#include "tests/support/testsyncserver.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "manifest.h"
+#include "update/manifest.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "releasenotesfetcher.h"
-#include "testhttpserver.h"
+#include "tests/support/testhttpserver.h"
+#include "update/releasenotesfetcher.h"
 
 #include <QSignalSpy>
 #include <QTest>

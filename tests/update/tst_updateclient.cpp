@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "client.h"
-#include "testhttpserver.h"
+#include "tests/support/testhttpserver.h"
+#include "update/client.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
