@@ -7,6 +7,7 @@
 #include "app/appstate.h"
 #include "app/appupdateconfig.h"
 #include "app/loghandler.h"
+#include "app/singleinstance.h"
 #include "storage/database.h"
 
 #include <QFontDatabase>
@@ -67,6 +68,12 @@ void Application::installTranslators() {
 }
 
 int Application::run() {
+    // A second start on the same data directory hands over to the running window and ends.
+    m_instance = new SingleInstance(Database::dataDirectory(), this);
+    if (!m_instance->claim())
+        return 0;
+    connect(m_instance, &SingleInstance::activationRequested, this, &Application::raiseMainWindow);
+
     m_appState = new AppState(this);
     if (!m_appState->initialize()) {
         showDatabaseError(Database::dataDirectory());
@@ -82,11 +89,26 @@ int Application::run() {
     return exec();
 }
 
+void Application::raiseMainWindow() {
+    if (!m_mainWindow)
+        return;
+    if (m_mainWindow->isMinimized())
+        m_mainWindow->showNormal();
+    m_mainWindow->show();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+}
+
 void Application::showDatabaseError(const QString &dataDirectory) {
-    QMessageBox::critical(nullptr, tr("Database Error"),
-                          tr("Failed to initialize the database.\n\nData directory: "
-                             "%1\n\nPlease check file permissions and try again.")
-                              .arg(dataDirectory));
+    QString text = tr("Failed to initialize the database.\n\nData directory: "
+                      "%1\n\nPlease check file permissions and try again.")
+                       .arg(dataDirectory);
+    // A reason the user can act on (a database from a newer version) goes first.
+    const QString reason
+        = m_appState && m_appState->database() ? m_appState->database()->lastError() : QString();
+    if (!reason.isEmpty())
+        text = reason + QStringLiteral("\n\n") + text;
+    QMessageBox::critical(nullptr, tr("Database Error"), text);
 }
 
 QString Application::uiLanguage(bool resolveSystem) {

@@ -11,6 +11,7 @@
 
 class AppState;
 class QMainWindow;
+class SingleInstance;
 class QTranslator;
 
 // The process entry: identity, logging, translations, icon font; creates AppState and the
@@ -43,7 +44,9 @@ protected:
 
 private:
     void installTranslators();
+    void raiseMainWindow();
 
+    SingleInstance *m_instance = nullptr;   // Owned (Qt child).
     AppState *m_appState = nullptr;         // Owned (Qt child).
     QMainWindow *m_mainWindow = nullptr;    // Owned; no parent, deleted with the Application.
     QTranslator *m_qtTranslator = nullptr;  // Owned (Qt child); null when none loaded.

@@ -7,9 +7,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -145,6 +148,27 @@ bool Database::runMigrations(const QList<Migration> &migrationList) {
         current = query.value(0).isNull() ? 0 : query.value(0).toInt();
     query.finish();
 
+    int newest = 0;
+    int firstPending = 0;
+    for (const Migration &migration : migrationList) {
+        newest = qMax(newest, migration.version);
+        if (migration.version > current && (!firstPending || migration.version < firstPending))
+            firstPending = migration.version;
+    }
+    if (current > newest) {
+        // Reads would miss what the newer schema added and writes could break it.
+        const QString error = tr("This database was written by a newer version of Tindral "
+                                 "Quillon (schema %1; this version knows up to %2).")
+                                  .arg(current)
+                                  .arg(newest);
+        qCCritical(lcStorage).noquote() << error;
+        m_lastError = error;
+        Q_EMIT migrationError(current, error);
+        return false;
+    }
+    if (current > 0 && firstPending > 0 && !keepCopyBeforeMigration(firstPending))
+        return false;
+
     for (const Migration &migration : migrationList) {
         if (migration.version <= current)
             continue;
@@ -160,6 +184,59 @@ bool Database::runMigrations(const QList<Migration> &migrationList) {
         if (!applyMigration(migration.version, migration.name, script))
             return false;
     }
+    return true;
+}
+
+bool Database::keepCopyBeforeMigration(int version) {
+    const QString path = m_db.databaseName();
+    if (path.isEmpty() || path == QLatin1String(":memory:"))
+        return true;
+    const QFileInfo info(path);
+    const QString copy = path + QStringLiteral(".before-v%1").arg(version);
+    const QString partial = copy + QStringLiteral(".partial");
+    QFile::remove(partial);
+
+    // VACUUM INTO writes a consistent copy even while another process reads the file, and
+    // the rename makes a half-written copy impossible to mistake for a good one.
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("VACUUM INTO ?"));
+    query.addBindValue(partial);
+    if (!query.exec()) {
+        const QString error = query.lastError().text();
+        qCCritical(lcStorage).noquote()
+            << QStringLiteral("Database::keepCopyBeforeMigration failed: %1").arg(error);
+        QFile::remove(partial);
+        m_lastError = error;
+        Q_EMIT migrationError(version, error);
+        return false;
+    }
+    query.finish();
+    QFile::remove(copy);
+    if (!QFile::rename(partial, copy)) {
+        qCCritical(lcStorage).noquote()
+            << "Database::keepCopyBeforeMigration failed: cannot rename" << partial;
+        QFile::remove(partial);
+        m_lastError = tr("Cannot keep a copy of the database before upgrading it.");
+        Q_EMIT migrationError(version, m_lastError);
+        return false;
+    }
+
+    // Keep the two most recent copies.
+    const QString prefix = info.fileName() + QStringLiteral(".before-v");
+    QDir dir = info.absoluteDir();
+    QList<QPair<int, QString>> copies;
+    const QStringList names = dir.entryList({prefix + QLatin1Char('*')}, QDir::Files);
+    for (const QString &name : names) {
+        bool ok = false;
+        const int v = name.mid(prefix.size()).toInt(&ok);
+        if (ok)
+            copies.append({v, name});
+    }
+    std::sort(copies.begin(), copies.end());
+    for (int i = 0; i + 2 < copies.size(); ++i)
+        dir.remove(copies.at(i).second);
+    qCInfo(lcStorage).noquote() << "Kept a copy of the database before migration" << version << "as"
+                                << copy;
     return true;
 }
 

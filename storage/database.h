@@ -43,6 +43,8 @@ public:
     bool runMigrations(const QList<Migration> &migrations);
 
     QSqlDatabase connection() const { return m_db; }
+    // Why the last open or migration failed, in words for the user; empty when none did.
+    QString lastError() const { return m_lastError; }
     QString connectionName() const { return m_connectionName; }
 
 Q_SIGNALS:
@@ -52,9 +54,14 @@ Q_SIGNALS:
     void migrationError(int version, const QString &error);
 
 private:
+    // Before an existing database is upgraded: a consistent copy of it as
+    // "<file>.before-v<version>", keeping the last two, so that an upgrade can be undone by
+    // hand.
+    bool keepCopyBeforeMigration(int version);
     bool applyMigration(int version, const QString &name, const QString &script);
 
     QString m_connectionName;
     QSqlDatabase m_db;
     bool m_open = false;
+    QString m_lastError;
 };

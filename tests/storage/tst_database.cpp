@@ -50,6 +50,8 @@ private Q_SLOTS:
     void upgradeFromVersionOne();
     void failingMigrationRollsBack();
     void missingScriptStops();
+    void copyBeforeMigration();
+    void newerSchemaRefused();
     void dataDirectory();
     void openFailure();
 };
@@ -275,6 +277,64 @@ void tst_Database::missingScriptStops() {
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
     QCOMPARE(q.value(0).toInt(), 4);
+}
+
+// An existing database is copied once before each upgrade; the copy holds the old state and
+// only the two most recent copies stay.
+void tst_Database::copyBeforeMigration() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quillon.db");
+    const QList<Database::Migration> all = Database::migrations();
+    QCOMPARE(all.size(), 4);
+    auto countCopies = [&] {
+        return QDir(dir.path()).entryList({"quillon.db.before-v*"}, QDir::Files);
+    };
+
+    Database db;
+    QVERIFY(db.open(path));
+    QVERIFY(db.runMigrations(all.mid(0, 1)));
+    QVERIFY2(countCopies().isEmpty(), "a new database needs no copy");
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec(
+        "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+
+    QVERIFY(db.runMigrations(all.mid(0, 2)));
+    QCOMPARE(countCopies(), QStringList{"quillon.db.before-v2"});
+    {
+        QSqlDatabase copy = QSqlDatabase::addDatabase("QSQLITE", "copy");
+        copy.setDatabaseName(dir.filePath("quillon.db.before-v2"));
+        QVERIFY(copy.open());
+        QSqlQuery c(copy);
+        QVERIFY(c.exec("SELECT MAX(version) FROM schema_version") && c.next());
+        QCOMPARE(c.value(0).toInt(), 1);
+        QVERIFY(c.exec("SELECT name FROM accounts") && c.next());
+        QCOMPARE(c.value(0).toString(), QStringLiteral("A"));
+        copy.close();
+    }
+    QSqlDatabase::removeDatabase("copy");
+
+    QVERIFY(db.runMigrations(all.mid(0, 2)));
+    QCOMPARE(countCopies().size(), 1);
+    QVERIFY(db.runMigrations(all.mid(0, 3)));
+    QVERIFY(db.runMigrations(all));
+    QCOMPARE(countCopies(), (QStringList{"quillon.db.before-v3", "quillon.db.before-v4"}));
+}
+
+void tst_Database::newerSchemaRefused() {
+    QTemporaryDir dir;
+    Database db;
+    QVERIFY(db.open(dir.filePath("quillon.db")));
+    QVERIFY(db.runMigrations());
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec("INSERT INTO schema_version (version, name) VALUES (9, 'future')"));
+    QSignalSpy errors(&db, &Database::migrationError);
+    QTest::ignoreMessage(QtCriticalMsg,
+                         QRegularExpression("written by a newer version of Tindral Quillon"));
+    QVERIFY(!db.runMigrations());
+    QCOMPARE(errors.count(), 1);
+    QVERIFY(db.lastError().startsWith(
+        "This database was written by a newer version of Tindral Quillon"));
+    QVERIFY(QDir(dir.path()).entryList({"quillon.db.before-v*"}, QDir::Files).isEmpty());
 }
 
 void tst_Database::dataDirectory() {
