@@ -13,12 +13,6 @@
 #include <QSqlQuery>
 #include <QString>
 
-class AccountRepository;
-class CategoryRepository;
-class ReconciliationRepository;
-class RecurringRepository;
-class TransactionRepository;
-
 // Merges one pulled page into the local tables, every kind through one routine: finds each
 // record's row by client id, then by server id, keeps the higher version, echoes deletions and
 // skips records with broken dates.

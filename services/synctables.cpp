@@ -73,6 +73,21 @@ SyncTables::Table describe(SyncTables::Kind kind, const QString &entityType, con
     return table;
 }
 
+// A record that belongs to an account and carries a date that has to be sane.
+void belongToAccount(SyncTables::Table &table, const QString &dateKey, const QString &dateName) {
+    table.waitsForAccount = true;
+    table.dateKey = dateKey;
+    table.dateName = dateName;
+}
+
+// A register entry (a transaction, or the rule that posts them) may also name a category.
+void describeEntry(SyncTables::Table &table, const QString &dateKey, const QString &dateName) {
+    belongToAccount(table, dateKey, dateName);
+    table.categoryKey = QStringLiteral("category_id");
+    table.categoryRole = QStringLiteral("category");
+    table.hasPayee = true;
+}
+
 } // namespace
 
 SyncTables::SyncTables(AccountRepository *accounts, TransactionRepository *transactions,
@@ -95,24 +110,14 @@ SyncTables::SyncTables(AccountRepository *accounts, TransactionRepository *trans
         = describe(Kind::Recurring, SyncWire::RecurringEntity,
                    QStringLiteral("recurring_transactions"), QStringLiteral("applyRecurring"));
     rule.oldPullKey = QStringLiteral("recurring");
-    rule.waitsForAccount = true;
-    rule.categoryKey = QStringLiteral("category_id");
-    rule.categoryRole = QStringLiteral("category");
-    rule.dateKey = QStringLiteral("next_due_date");
-    rule.dateName = QStringLiteral("nextDueDate");
-    rule.hasPayee = true;
+    describeEntry(rule, QStringLiteral("next_due_date"), QStringLiteral("nextDueDate"));
     bindRepository(rule, recurring, &SyncWire::recurringFromPull);
     bindSoftDelete(rule, recurring);
 
     Table transaction
         = describe(Kind::Transaction, SyncWire::TransactionEntity, QStringLiteral("transactions"),
                    QStringLiteral("applyTransactionChange"));
-    transaction.waitsForAccount = true;
-    transaction.categoryKey = QStringLiteral("category_id");
-    transaction.categoryRole = QStringLiteral("category");
-    transaction.dateKey = QStringLiteral("date");
-    transaction.dateName = QStringLiteral("date");
-    transaction.hasPayee = true;
+    describeEntry(transaction, QStringLiteral("date"), QStringLiteral("date"));
     bindRepository(transaction, transactions, &SyncWire::transactionFromPull);
     bindSoftDelete(transaction, transactions);
 
@@ -120,9 +125,8 @@ SyncTables::SyncTables(AccountRepository *accounts, TransactionRepository *trans
     Table reconciliation
         = describe(Kind::Reconciliation, SyncWire::ReconciliationEntity,
                    QStringLiteral("reconciliations"), QStringLiteral("applyReconciliation"));
-    reconciliation.waitsForAccount = true;
-    reconciliation.dateKey = QStringLiteral("statement_date");
-    reconciliation.dateName = QStringLiteral("statementDate");
+    belongToAccount(reconciliation, QStringLiteral("statement_date"),
+                    QStringLiteral("statementDate"));
     bindRepository(reconciliation, reconciliations, &SyncWire::reconciliationFromPull);
 
     m_tables = {account, category, rule, transaction, reconciliation};
