@@ -35,7 +35,6 @@ public:
     explicit OutputTable(QList<Column> columns);
 
     void addRow(QList<Cell> cells);
-    int rowCount() const { return int(m_rows.size()); }
 
     QByteArray render(Format format) const;
 

@@ -6,14 +6,10 @@
 #include "account/apiclient.h"
 #include "services/servicelog.h"
 #include "services/syncpageapplier.h"
-#include "services/syncwire.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
-#include "storage/reconciliationrepository.h"
-#include "storage/recurringrepository.h"
-#include "storage/transactionrepository.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -30,26 +26,6 @@ namespace {
 const QString kPushPath = QStringLiteral("/sync/push");
 const QString kPullPath = QStringLiteral("/sync/pull");
 
-template<typename Record> std::optional<QJsonObject> changeOf(const std::optional<Record> &record) {
-    if (!record)
-        return std::nullopt;
-    return SyncWire::change(*record);
-}
-
-QString tableOf(const QString &entityType) {
-    if (entityType == SyncWire::AccountEntity)
-        return QStringLiteral("accounts");
-    if (entityType == SyncWire::CategoryEntity)
-        return QStringLiteral("categories");
-    if (entityType == SyncWire::RecurringEntity)
-        return QStringLiteral("recurring_transactions");
-    if (entityType == SyncWire::TransactionEntity)
-        return QStringLiteral("transactions");
-    if (entityType == SyncWire::ReconciliationEntity)
-        return QStringLiteral("reconciliations");
-    return QString();
-}
-
 } // namespace
 
 SyncEngine::SyncEngine(TindAccount::ApiClient *api, AccountRepository *accounts,
@@ -59,11 +35,9 @@ SyncEngine::SyncEngine(TindAccount::ApiClient *api, AccountRepository *accounts,
     : QObject(parent)
     , m_api(api)
     , m_accounts(accounts)
-    , m_transactions(transactions)
     , m_categories(categories)
-    , m_recurring(recurring)
-    , m_reconciliations(reconciliations)
     , m_preferences(preferences)
+    , m_tables(accounts, transactions, categories, recurring, reconciliations)
     , m_applier(std::make_unique<SyncPageApplier>(accounts, transactions, categories, recurring,
                                                   reconciliations))
     , m_autoSyncTimer(new QTimer(this))
@@ -140,16 +114,8 @@ QString SyncEngine::storedCursor() const {
 
 void SyncEngine::performSync() {
     QList<QJsonObject> changes;
-    for (const Account &a : m_accounts->findPending())
-        changes.append(SyncWire::change(a));
-    for (const Category &c : m_categories->findPending())
-        changes.append(SyncWire::change(c));
-    for (const RecurringTransaction &r : m_recurring->findPending())
-        changes.append(SyncWire::change(r));
-    for (const Transaction &t : m_transactions->findPending())
-        changes.append(SyncWire::change(t));
-    for (const Reconciliation &r : m_reconciliations->findPending())
-        changes.append(SyncWire::change(r));
+    for (const SyncTables::Table &table : m_tables.all())
+        changes.append(table.pendingChanges());
 
     if (changes.isEmpty()) {
         startPull();
@@ -246,36 +212,16 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
 // The server id is kept either way, so the next push updates the same server record.
 void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
                             const QString &serverId, const QJsonObject &sent) {
-    std::optional<QJsonObject> current;
-    if (entityType == SyncWire::AccountEntity)
-        current = changeOf(m_accounts->findById(entityId));
-    else if (entityType == SyncWire::CategoryEntity)
-        current = changeOf(m_categories->findById(entityId));
-    else if (entityType == SyncWire::RecurringEntity)
-        current = changeOf(m_recurring->findById(entityId));
-    else if (entityType == SyncWire::TransactionEntity)
-        current = changeOf(m_transactions->findById(entityId));
-    else if (entityType == SyncWire::ReconciliationEntity)
-        current = changeOf(m_reconciliations->findById(entityId));
-    else
+    const SyncTables::Table *table = m_tables.byEntityType(entityType);
+    if (!table)
         return;
-
+    const std::optional<QJsonObject> current = table->change(entityId);
     if (sent.isEmpty() || !current || *current == sent) {
-        if (entityType == SyncWire::AccountEntity)
-            m_accounts->markSynced(entityId, serverId);
-        else if (entityType == SyncWire::CategoryEntity)
-            m_categories->markSynced(entityId, serverId);
-        else if (entityType == SyncWire::RecurringEntity)
-            m_recurring->markSynced(entityId, serverId);
-        else if (entityType == SyncWire::TransactionEntity)
-            m_transactions->markSynced(entityId, serverId);
-        else
-            m_reconciliations->markSynced(entityId, serverId);
+        table->markSynced(entityId, serverId);
         return;
     }
     QSqlQuery query(m_accounts->database()->connection());
-    query.prepare(
-        QStringLiteral("UPDATE %1 SET server_id = ? WHERE id = ?").arg(tableOf(entityType)));
+    query.prepare(QStringLiteral("UPDATE %1 SET server_id = ? WHERE id = ?").arg(table->name));
     query.addBindValue(serverId);
     query.addBindValue(entityId);
     if (!query.exec())
@@ -314,9 +260,8 @@ void SyncEngine::pullChanges(const QString &since) {
 }
 
 void SyncEngine::handlePullPage(const QJsonObject &page) {
-    for (const char *key :
-         {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"})
-        m_run.pulled += int(page.value(QLatin1String(key)).toArray().size());
+    for (const SyncTables::Table &table : m_tables.all())
+        m_run.pulled += int(table.pulled(page).size());
     const bool applied = m_applier->apply(page);
     m_run.skipped += m_applier->skippedCount();
     if (!applied) {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "services/synctables.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -94,13 +96,11 @@ private:
     void setState(SyncState state);
     QString storedCursor() const;
 
-    QPointer<TindAccount::ApiClient> m_api;      // Not owned.
-    AccountRepository *m_accounts;               // Not owned.
-    TransactionRepository *m_transactions;       // Not owned.
-    CategoryRepository *m_categories;            // Not owned.
-    RecurringRepository *m_recurring;            // Not owned.
-    ReconciliationRepository *m_reconciliations; // Not owned.
-    PreferencesRepository *m_preferences;        // Not owned.
+    QPointer<TindAccount::ApiClient> m_api; // Not owned.
+    AccountRepository *m_accounts;          // Not owned.
+    CategoryRepository *m_categories;       // Not owned.
+    PreferencesRepository *m_preferences;   // Not owned.
+    SyncTables m_tables;
     std::unique_ptr<SyncPageApplier> m_applier;
 
     SyncState m_state = Idle;

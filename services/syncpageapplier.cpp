@@ -16,19 +16,23 @@
 
 #include <QJsonDocument>
 #include <QSqlError>
+#include <QStringList>
 
 #include <optional>
 
 namespace {
 
-const QString kAccounts = QStringLiteral("accounts");
-const QString kCategories = QStringLiteral("categories");
-const QString kRecurring = QStringLiteral("recurring_transactions");
-const QString kTransactions = QStringLiteral("transactions");
-const QString kReconciliations = QStringLiteral("reconciliations");
+using Kind = SyncTables::Kind;
 
 bool isBrokenDate(const QDate &date) {
     return !date.isValid() || date.year() < 2000;
+}
+
+// The version rule: the higher version wins, and an equal one replaces a row that has been
+// pushed. A row with changes not pushed yet (made during this sync, or refused by the server)
+// keeps them against the same version: they were made on top of it and go out next time.
+bool localWins(const SyncTables::RowState &local, int incomingVersion) {
+    return incomingVersion < local.version || (incomingVersion == local.version && local.pending);
 }
 
 } // namespace
@@ -37,10 +41,7 @@ SyncPageApplier::SyncPageApplier(AccountRepository *accounts, TransactionReposit
                                  CategoryRepository *categories, RecurringRepository *recurring,
                                  ReconciliationRepository *reconciliations)
     : m_accounts(accounts)
-    , m_transactions(transactions)
-    , m_categories(categories)
-    , m_recurring(recurring)
-    , m_reconciliations(reconciliations) {}
+    , m_tables(accounts, transactions, categories, recurring, reconciliations) {}
 
 SyncPageApplier::~SyncPageApplier() = default;
 
@@ -87,27 +88,21 @@ bool SyncPageApplier::apply(const QJsonObject &page) {
 
     m_pageCategoryIds.clear();
     m_parentsToConfirm.clear();
-    const QJsonArray categories = page.value(QLatin1String("categories")).toArray();
+    const QJsonArray categories = m_tables.table(Kind::Category).pulled(page);
     for (const QJsonValue &value : categories) {
         const QString id = SyncWire::readText(value.toObject(), QStringLiteral("client_id"));
         if (!id.isEmpty())
             m_pageCategoryIds.insert(id);
     }
 
-    const auto applyArray = [this, &page](const QString &key, Kind kind) {
-        const QJsonArray records = page.value(key).toArray();
+    for (const SyncTables::Table &table : m_tables.all()) {
+        const QJsonArray records = table.pulled(page);
         for (const QJsonValue &value : records)
-            applyRecord(kind, value.toObject());
-    };
-    applyArray(QStringLiteral("accounts"), Kind::Account);
-    applyArray(QStringLiteral("categories"), Kind::Category);
-    clearUnresolvedParents();
-    applyArray(page.contains(QLatin1String("recurring_transactions"))
-                   ? QStringLiteral("recurring_transactions")
-                   : QStringLiteral("recurring"),
-               Kind::Recurring);
-    applyArray(QStringLiteral("transactions"), Kind::Transaction);
-    applyArray(QStringLiteral("reconciliations"), Kind::Reconciliation);
+            applyRecord(table, value.toObject());
+        // Parents expected later in the page have all had their chance.
+        if (table.kind == Kind::Category)
+            clearUnresolvedParents();
+    }
     if (!m_heldKeys.isEmpty())
         retryHeldRecords();
 
@@ -130,25 +125,9 @@ int SyncPageApplier::heldCount() const {
     return query.value(0).toInt();
 }
 
-void SyncPageApplier::applyRecord(Kind kind, const QJsonObject &record) {
-    releaseHeld(kind, record);
-    switch (kind) {
-    case Kind::Account:
-        applyAccount(record);
-        break;
-    case Kind::Category:
-        applyCategory(record);
-        break;
-    case Kind::Recurring:
-        applyRecurring(record);
-        break;
-    case Kind::Transaction:
-        applyTransaction(record);
-        break;
-    case Kind::Reconciliation:
-        applyReconciliation(record);
-        break;
-    }
+void SyncPageApplier::applyRecord(const SyncTables::Table &table, const QJsonObject &record) {
+    releaseHeld(table, record);
+    merge(table, record);
 }
 
 QString SyncPageApplier::idByServerId(const QString &table, const QString &serverId) {
@@ -193,55 +172,39 @@ void SyncPageApplier::markRowDeleted(const QString &table, const QString &id,
     query.finish();
 }
 
-QString SyncPageApplier::entityType(Kind kind) {
-    switch (kind) {
-    case Kind::Account:
-        return SyncWire::AccountEntity;
-    case Kind::Category:
-        return SyncWire::CategoryEntity;
-    case Kind::Recurring:
-        return SyncWire::RecurringEntity;
-    case Kind::Transaction:
-        return SyncWire::TransactionEntity;
-    case Kind::Reconciliation:
-        return SyncWire::ReconciliationEntity;
-    }
-    return QString();
-}
-
 QString SyncPageApplier::recordKey(const QJsonObject &record) {
     const QString serverId = SyncWire::readText(record, QStringLiteral("id"));
     return serverId.isEmpty() ? SyncWire::readText(record, QStringLiteral("client_id")) : serverId;
 }
 
-void SyncPageApplier::releaseHeld(Kind kind, const QJsonObject &record) {
+void SyncPageApplier::releaseHeld(const SyncTables::Table &table, const QJsonObject &record) {
     if (m_heldKeys.isEmpty())
         return;
     const QString key = recordKey(record);
-    if (!m_heldKeys.remove(entityType(kind) + QLatin1Char('\n') + key))
+    if (!m_heldKeys.remove(table.entityType + QLatin1Char('\n') + key))
         return;
     QSqlQuery &query = prepared(
         QStringLiteral("DELETE FROM sync_held_records WHERE entity_type = ? AND record_key = ?"));
-    query.bindValue(0, entityType(kind));
+    query.bindValue(0, table.entityType);
     query.bindValue(1, key);
     query.exec();
     query.finish();
 }
 
-void SyncPageApplier::hold(Kind kind, const QJsonObject &record, const QString &missingTable,
-                           const QString &missingId) {
+void SyncPageApplier::hold(const SyncTables::Table &table, const QJsonObject &record,
+                           const QString &missingTable, const QString &missingId) {
     const QString key = recordKey(record);
     QSqlQuery &query = prepared(QStringLiteral(
         "INSERT OR REPLACE INTO sync_held_records (entity_type, record_key, payload, "
         "missing_table, missing_id, held_at) VALUES (?, ?, ?, ?, ?, ?)"));
-    query.bindValue(0, entityType(kind));
+    query.bindValue(0, table.entityType);
     query.bindValue(1, key);
     query.bindValue(2, QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)));
     query.bindValue(3, missingTable);
     query.bindValue(4, missingId);
     query.bindValue(5, Timestamps::toText(Timestamps::nowUtc()));
     if (query.exec())
-        m_heldKeys.insert(entityType(kind) + QLatin1Char('\n') + key);
+        m_heldKeys.insert(table.entityType + QLatin1Char('\n') + key);
     else
         qCWarning(lcServices).noquote()
             << "SyncPageApplier: holding" << key << "failed:" << query.lastError().text();
@@ -250,7 +213,7 @@ void SyncPageApplier::hold(Kind kind, const QJsonObject &record, const QString &
 
 void SyncPageApplier::retryHeldRecords() {
     struct Held {
-        Kind kind;
+        const SyncTables::Table *table;
         QJsonObject record;
     };
     QList<Held> ready;
@@ -267,242 +230,117 @@ void SyncPageApplier::retryHeldRecords() {
         query.finish();
         for (const auto &[type, payload, missingTable, missingId] : rows) {
             // Only the tables a record can wait for; the text came from this class.
-            if (missingTable != kAccounts && missingTable != kCategories)
+            if (missingTable != m_tables.table(Kind::Account).name
+                && missingTable != m_tables.table(Kind::Category).name)
                 continue;
             if (!rowExists(missingTable, missingId))
                 continue;
-            const QJsonObject record = QJsonDocument::fromJson(payload.toUtf8()).object();
-            for (Kind kind :
-                 {Kind::Category, Kind::Recurring, Kind::Transaction, Kind::Reconciliation}) {
-                if (entityType(kind) == type)
-                    ready.append({kind, record});
-            }
+            if (const SyncTables::Table *table = m_tables.byEntityType(type))
+                ready.append({table, QJsonDocument::fromJson(payload.toUtf8()).object()});
         }
     }
     // Kinds in the page's order, so that a category comes back before what uses it.
     std::stable_sort(ready.begin(), ready.end(),
-                     [](const Held &a, const Held &b) { return a.kind < b.kind; });
-    for (const Held &held : ready) {
-        releaseHeld(held.kind, held.record);
-        applyRecord(held.kind, held.record);
-    }
+                     [](const Held &a, const Held &b) { return a.table->kind < b.table->kind; });
+    for (const Held &held : ready)
+        applyRecord(*held.table, held.record);
     clearUnresolvedParents();
 }
 
 // A parent that was expected in the page but did not come (for example a deleted one that
 // was never stored here) would fail the whole page when it commits.
 void SyncPageApplier::clearUnresolvedParents() {
+    const SyncTables::Table &categories = m_tables.table(Kind::Category);
     for (auto it = m_parentsToConfirm.cbegin(); it != m_parentsToConfirm.cend(); ++it) {
-        const QString parentId = SyncWire::readText(it.value(), QStringLiteral("parent_id"));
-        if (rowExists(kCategories, parentId))
+        const QString parentId = SyncWire::readText(it.value(), categories.categoryKey);
+        if (rowExists(categories.name, parentId))
             continue;
         qCWarning(lcServices).noquote()
-            << "applyCategory: parent category" << parentId << "of" << it.key()
-            << "is not on this device yet; stored at the top level until it arrives";
-        QSqlQuery &query
-            = prepared(QStringLiteral("UPDATE categories SET parent_id = NULL WHERE id = ?"));
+            << categories.logName + QLatin1Char(':') << categories.categoryRole << parentId << "of"
+            << it.key() << "is not on this device yet; stored without it until it arrives";
+        QSqlQuery &query = prepared(QStringLiteral("UPDATE %1 SET %2 = NULL WHERE id = ?")
+                                        .arg(categories.name, categories.categoryKey));
         query.bindValue(0, it.key());
         query.exec();
         query.finish();
-        hold(Kind::Category, it.value(), kCategories, parentId);
+        hold(categories, it.value(), categories.name, parentId);
     }
     m_parentsToConfirm.clear();
 }
 
-namespace {
-
-// Steps shared by every kind: find the local row by client id, then by server id; give a
-// record that matches nothing and has no client id a new id.
-template<typename Record, typename Repository, typename Lookup>
-std::optional<Record> findLocal(Repository *repository, Record &incoming, Lookup byServerId) {
-    std::optional<Record> local;
-    if (!incoming.id.isEmpty())
-        local = repository->findById(incoming.id);
-    if (!local && !incoming.serverId.isEmpty()) {
-        const QString id = byServerId(incoming.serverId);
-        if (!id.isEmpty()) {
-            local = repository->findById(id);
+void SyncPageApplier::merge(const SyncTables::Table &table, const QJsonObject &json) {
+    // Find the local row by client id, then by server id; a record that matches nothing and
+    // has no client id gets a new id.
+    QString id = SyncWire::readText(json, QStringLiteral("client_id"));
+    const QString serverId = SyncWire::readText(json, QStringLiteral("id"));
+    std::optional<SyncTables::RowState> local;
+    if (!id.isEmpty())
+        local = table.rowState(id);
+    if (!local && !serverId.isEmpty()) {
+        const QString matched = idByServerId(table.name, serverId);
+        if (!matched.isEmpty()) {
+            local = table.rowState(matched);
             if (local)
-                incoming.id = id;
+                id = matched;
         }
     }
-    if (!local && incoming.id.isEmpty())
-        incoming.id = Identifiers::newId();
-    return local;
-}
+    if (!local && id.isEmpty())
+        id = Identifiers::newId();
 
-// The version rule: the higher version wins, and an equal one replaces a row that has been
-// pushed. A row with changes not pushed yet (made during this sync, or refused by the server)
-// keeps them against the same version: they were made on top of it and go out next time.
-template<typename Record> bool localWins(const Record &local, const Record &incoming) {
-    return incoming.version < local.version
-           || (incoming.version == local.version && local.syncStatus == SyncStatus::Pending);
-}
-
-} // namespace
-
-void SyncPageApplier::applyAccount(const QJsonObject &json) {
-    Account incoming = SyncWire::accountFromPull(json);
-    const auto local = findLocal(m_accounts, incoming, [this](const QString &serverId) {
-        return idByServerId(kAccounts, serverId);
-    });
-    if (local) {
-        if (localWins(*local, incoming))
-            return;
-        m_accounts->update(incoming);
-        if (!incoming.deletedAt && local->deletedAt)
-            restoreRow(kAccounts, incoming.id);
-        if (incoming.deletedAt && !local->deletedAt)
-            m_accounts->softDelete(incoming.id);
-    } else if (!incoming.deletedAt) {
-        m_accounts->insert(incoming);
+    if (!table.dateKey.isEmpty() && isBrokenDate(SyncWire::readDate(json, table.dateKey))) {
+        ++m_skipped;
+        QStringList what{id};
+        if (table.hasPayee)
+            what << SyncWire::readText(json, QStringLiteral("payee"));
+        what << SyncWire::readText(json, table.dateKey);
+        qCWarning(lcServices).noquote()
+            << table.logName + QStringLiteral(": skipping server record with broken")
+            << table.dateName + QLatin1Char(':') << what.join(QLatin1Char(' '));
+        return;
     }
-}
-
-void SyncPageApplier::applyCategory(const QJsonObject &json) {
-    Category incoming = SyncWire::categoryFromPull(json);
-    const auto local = findLocal(m_categories, incoming, [this](const QString &serverId) {
-        return idByServerId(kCategories, serverId);
-    });
-    if (local ? localWins(*local, incoming) : bool(incoming.deletedAt))
+    const bool deleted = SyncWire::isDeleted(json);
+    if (local ? localWins(*local, SyncWire::readInteger(json, QStringLiteral("version"))) : deleted)
         return;
 
-    if (!incoming.parentId.isEmpty() && !rowExists(kCategories, incoming.parentId)) {
-        if (m_pageCategoryIds.contains(incoming.parentId)) {
-            m_parentsToConfirm.insert(incoming.id, json);
+    const SyncTables::Table &accounts = m_tables.table(Kind::Account);
+    const SyncTables::Table &categories = m_tables.table(Kind::Category);
+    if (table.waitsForAccount) {
+        // A new record, or one moved to another account, refers to an account that has to
+        // be here when the page commits.
+        const QString accountId = SyncWire::readText(json, QStringLiteral("account_id"));
+        if ((!local || local->accountId != accountId) && !rowExists(accounts.name, accountId)) {
+            qCInfo(lcServices).noquote() << table.logName + QStringLiteral(": account") << accountId
+                                         << "of" << id << "has not arrived yet; holding the record";
+            hold(table, json, accounts.name, accountId);
+            return;
+        }
+    }
+    QJsonObject record = json;
+    record.insert(QStringLiteral("client_id"), id);
+    const QString categoryId
+        = table.categoryKey.isEmpty() ? QString() : SyncWire::readText(json, table.categoryKey);
+    if (!categoryId.isEmpty() && !rowExists(categories.name, categoryId)) {
+        if (table.categoryMayFollowInPage && m_pageCategoryIds.contains(categoryId)) {
+            m_parentsToConfirm.insert(id, json);
         } else {
             qCWarning(lcServices).noquote()
-                << "applyCategory: parent category" << incoming.parentId << "of" << incoming.id
-                << "is not on this device yet; stored at the top level until "
-                   "it arrives";
-            hold(Kind::Category, json, kCategories, incoming.parentId);
-            incoming.parentId.clear();
+                << table.logName + QLatin1Char(':') << table.categoryRole << categoryId << "of"
+                << id << "is not on this device yet; stored without it until it arrives";
+            hold(table, json, categories.name, categoryId);
+            record.remove(table.categoryKey);
         }
     }
 
-    if (local) {
-        m_categories->update(incoming);
-        if (!incoming.deletedAt && local->deletedAt)
-            restoreRow(kCategories, incoming.id);
-        if (incoming.deletedAt && !local->deletedAt)
-            m_categories->softDelete(incoming.id);
-    } else {
-        m_categories->insert(incoming);
-    }
-}
-
-void SyncPageApplier::applyRecurring(const QJsonObject &json) {
-    RecurringTransaction incoming = SyncWire::recurringFromPull(json);
-    const auto local = findLocal(m_recurring, incoming, [this](const QString &serverId) {
-        return idByServerId(kRecurring, serverId);
-    });
-    if (isBrokenDate(incoming.nextDueDate)) {
-        ++m_skipped;
-        qCWarning(lcServices).noquote()
-            << "applyRecurring: skipping server record with broken nextDueDate:" << incoming.id
-            << incoming.payee << SyncWire::readText(json, QStringLiteral("next_due_date"));
+    table.store(record, bool(local));
+    if (!local)
         return;
-    }
-    if (local ? localWins(*local, incoming) : bool(incoming.deletedAt))
-        return;
-    if (!local && !rowExists(kAccounts, incoming.accountId)) {
-        qCInfo(lcServices).noquote() << "applyRecurring: account" << incoming.accountId << "of"
-                                     << incoming.id << "has not arrived yet; holding the rule";
-        hold(Kind::Recurring, json, kAccounts, incoming.accountId);
-        return;
-    }
-    if (!incoming.categoryId.isEmpty() && !rowExists(kCategories, incoming.categoryId)) {
-        qCWarning(lcServices).noquote()
-            << "applyRecurring: category" << incoming.categoryId << "of" << incoming.id
-            << "is not on this device yet; stored without a category until it arrives";
-        hold(Kind::Recurring, json, kCategories, incoming.categoryId);
-        incoming.categoryId.clear();
-    }
-
-    if (local) {
-        m_recurring->update(incoming);
-        if (!incoming.deletedAt && local->deletedAt)
-            restoreRow(kRecurring, incoming.id);
-        if (incoming.deletedAt && !local->deletedAt)
-            m_recurring->softDelete(incoming.id);
-    } else {
-        m_recurring->insert(incoming);
-    }
-}
-
-void SyncPageApplier::applyTransaction(const QJsonObject &json) {
-    Transaction incoming = SyncWire::transactionFromPull(json);
-    const auto local = findLocal(m_transactions, incoming, [this](const QString &serverId) {
-        return idByServerId(kTransactions, serverId);
-    });
-    if (isBrokenDate(incoming.date)) {
-        ++m_skipped;
-        qCWarning(lcServices).noquote()
-            << "applyTransactionChange: skipping server record with broken date:" << incoming.id
-            << incoming.payee << SyncWire::readText(json, QStringLiteral("date"));
-        return;
-    }
-    if (local ? localWins(*local, incoming) : bool(incoming.deletedAt))
-        return;
-    if (!local && !rowExists(kAccounts, incoming.accountId)) {
-        qCInfo(lcServices).noquote()
-            << "applyTransactionChange: account" << incoming.accountId << "of" << incoming.id
-            << "has not arrived yet; holding the transaction";
-        hold(Kind::Transaction, json, kAccounts, incoming.accountId);
-        return;
-    }
-    if (!incoming.categoryId.isEmpty() && !rowExists(kCategories, incoming.categoryId)) {
-        qCWarning(lcServices).noquote()
-            << "applyTransactionChange: category" << incoming.categoryId << "of" << incoming.id
-            << "is not on this device yet; stored without a category until it arrives";
-        hold(Kind::Transaction, json, kCategories, incoming.categoryId);
-        incoming.categoryId.clear();
-    }
-
-    if (local) {
-        m_transactions->update(incoming);
-        if (!incoming.deletedAt && local->deletedAt)
-            restoreRow(kTransactions, incoming.id);
-        if (incoming.deletedAt && !local->deletedAt)
-            m_transactions->softDelete(incoming.id);
-    } else {
-        m_transactions->insert(incoming);
-    }
-}
-
-void SyncPageApplier::applyReconciliation(const QJsonObject &json) {
-    Reconciliation incoming = SyncWire::reconciliationFromPull(json);
-    const auto local = findLocal(m_reconciliations, incoming, [this](const QString &serverId) {
-        return idByServerId(kReconciliations, serverId);
-    });
-    if (isBrokenDate(incoming.statementDate)) {
-        ++m_skipped;
-        qCWarning(lcServices).noquote()
-            << "applyReconciliation: skipping server record with broken statementDate:"
-            << incoming.id << SyncWire::readText(json, QStringLiteral("statement_date"));
-        return;
-    }
-    if (local ? localWins(*local, incoming) : bool(incoming.deletedAt))
-        return;
-    // An update may move a reconciliation to another account.
-    if ((!local || local->accountId != incoming.accountId)
-        && !rowExists(kAccounts, incoming.accountId)) {
-        qCInfo(lcServices).noquote()
-            << "applyReconciliation: account" << incoming.accountId << "of" << incoming.id
-            << "has not arrived yet; holding the reconciliation";
-        hold(Kind::Reconciliation, json, kAccounts, incoming.accountId);
-        return;
-    }
-
-    if (local) {
-        m_reconciliations->update(incoming);
-        if (!incoming.deletedAt && local->deletedAt)
-            restoreRow(kReconciliations, incoming.id);
-        // Reconciliations have no deletion of their own to echo; only record it.
-        if (incoming.deletedAt && !local->deletedAt)
-            markRowDeleted(kReconciliations, incoming.id,
-                           SyncWire::readText(json, QStringLiteral("deleted_at")));
-    } else {
-        m_reconciliations->insert(incoming);
+    // A record deleted here and live on the server was restored on another device.
+    if (!deleted && local->deleted)
+        restoreRow(table.name, id);
+    if (deleted && !local->deleted) {
+        if (table.echoesDeletion)
+            table.softDelete(id);
+        else
+            markRowDeleted(table.name, id, SyncWire::readText(json, QStringLiteral("deleted_at")));
     }
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "services/synctables.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -11,15 +13,9 @@
 #include <QSqlQuery>
 #include <QString>
 
-class AccountRepository;
-class CategoryRepository;
-class ReconciliationRepository;
-class RecurringRepository;
-class TransactionRepository;
-
-// Merges one pulled page into the local tables: finds each record's row by client id, then
-// by server id, keeps the higher version, echoes deletions and skips records with broken
-// dates.
+// Merges one pulled page into the local tables, every kind through one routine: finds each
+// record's row by client id, then by server id, keeps the higher version, echoes deletions and
+// skips records with broken dates.
 //
 // A page is applied in one database transaction, so that a failure or a crash leaves it to
 // be pulled again instead of half-applied. A record that refers to an account this device
@@ -44,14 +40,9 @@ public:
 
 private:
     int m_skipped = 0;
-    enum class Kind { Account, Category, Recurring, Transaction, Reconciliation };
 
-    void applyRecord(Kind kind, const QJsonObject &record);
-    void applyAccount(const QJsonObject &record);
-    void applyCategory(const QJsonObject &record);
-    void applyRecurring(const QJsonObject &record);
-    void applyTransaction(const QJsonObject &record);
-    void applyReconciliation(const QJsonObject &record);
+    void applyRecord(const SyncTables::Table &table, const QJsonObject &record);
+    void merge(const SyncTables::Table &table, const QJsonObject &record);
     void retryHeldRecords();
     void clearUnresolvedParents();
 
@@ -60,23 +51,19 @@ private:
     void restoreRow(const QString &table, const QString &id);
     void markRowDeleted(const QString &table, const QString &id, const QString &deletedAt);
 
-    static QString entityType(Kind kind);
     static QString recordKey(const QJsonObject &record);
     // Drops a held copy of this record: the newer one supersedes it.
-    void releaseHeld(Kind kind, const QJsonObject &record);
-    void hold(Kind kind, const QJsonObject &record, const QString &missingTable,
-              const QString &missingId);
+    void releaseHeld(const SyncTables::Table &table, const QJsonObject &record);
+    void hold(const SyncTables::Table &table, const QJsonObject &record,
+              const QString &missingTable, const QString &missingId);
 
     // Prepared once per page and reused: a page runs the same few lookups per record.
     QSqlQuery &prepared(const QString &sql);
 
     QSqlDatabase connection() const;
 
-    AccountRepository *m_accounts;               // Not owned.
-    TransactionRepository *m_transactions;       // Not owned.
-    CategoryRepository *m_categories;            // Not owned.
-    RecurringRepository *m_recurring;            // Not owned.
-    ReconciliationRepository *m_reconciliations; // Not owned.
+    AccountRepository *m_accounts; // Not owned.
+    SyncTables m_tables;
 
     QHash<QString, QSqlQuery> m_statements;
     QSet<QString> m_heldKeys; // entity type + '\n' + record key, while a page is applied

@@ -7,8 +7,11 @@
 #include "storage/timestamps.h"
 
 #include <QJsonValue>
+#include <QList>
 
+#include <functional>
 #include <limits>
+#include <optional>
 
 const QString SyncWire::AccountEntity = QStringLiteral("account");
 const QString SyncWire::CategoryEntity = QStringLiteral("category");
@@ -76,91 +79,229 @@ QString SyncWire::timestampText(const QDateTime &timestamp) {
     return Timestamps::toText(timestamp);
 }
 
-QJsonObject SyncWire::payload(const Account &a) {
+namespace {
+
+// The members of one kind's record, each listed once with its encoding: the push payload
+// writes them and the pull reads them back.
+template<typename Record> class Members {
+public:
+    Members &text(const char *key, QString Record::*member) {
+        return add(
+            key, [member](const Record &r) { return QJsonValue(r.*member); },
+            [member](Record &r, const QJsonObject &json, const QString &k) {
+                r.*member = SyncWire::readText(json, k);
+            });
+    }
+    Members &money(const char *key, qint64 Record::*member) {
+        return add(
+            key, [member](const Record &r) { return wireMoney(r.*member); },
+            [member](Record &r, const QJsonObject &json, const QString &k) {
+                r.*member = SyncWire::readMoney(json, k);
+            });
+    }
+    Members &integer(const char *key, int Record::*member) {
+        return add(
+            key, [member](const Record &r) { return QJsonValue(r.*member); },
+            [member](Record &r, const QJsonObject &json, const QString &k) {
+                r.*member = SyncWire::readInteger(json, k);
+            });
+    }
+    Members &flag(const char *key, bool Record::*member) {
+        return add(
+            key, [member](const Record &r) { return QJsonValue(wireFlag(r.*member)); },
+            [member](Record &r, const QJsonObject &json, const QString &k) {
+                r.*member = SyncWire::readFlag(json, k);
+            });
+    }
+    Members &date(const char *key, QDate Record::*member) {
+        return add(
+            key, [member](const Record &r) { return QJsonValue(SyncWire::dateText(r.*member)); },
+            [member](Record &r, const QJsonObject &json, const QString &k) {
+                r.*member = SyncWire::readDate(json, k);
+            });
+    }
+    // Sent only when there is one; a pulled text that is there marks one even when it does not
+    // parse.
+    Members &optionalDate(const char *key, std::optional<QDate> Record::*member) {
+        return add(
+            key,
+            [member](const Record &r) {
+                return (r.*member) ? QJsonValue(SyncWire::dateText(*(r.*member)))
+                                   : QJsonValue(QJsonValue::Undefined);
+            },
+            [member](Record &r, const QJsonObject &json, const QString &k) {
+                if (!SyncWire::readText(json, k).isEmpty())
+                    r.*member = SyncWire::readDate(json, k);
+            });
+    }
+    Members &timestamp(const char *key, QDateTime Record::*member) {
+        return add(
+            key,
+            [member](const Record &r) { return QJsonValue(SyncWire::timestampText(r.*member)); },
+            [member](Record &r, const QJsonObject &json, const QString &k) {
+                r.*member = SyncWire::readTimestamp(json, k);
+            });
+    }
+    // Pulled texts that are none of the kind's own read as its fallback value.
+    template<typename Enum>
+    Members &enumeration(const char *key, Enum Record::*member, QString (*toText)(Enum),
+                         Enum (*fromText)(const QString &)) {
+        return add(
+            key, [member, toText](const Record &r) { return QJsonValue(toText(r.*member)); },
+            [member, fromText](Record &r, const QJsonObject &json, const QString &k) {
+                r.*member = fromText(SyncWire::readText(json, k));
+            });
+    }
+
+    void write(QJsonObject &payload, const Record &record) const {
+        for (const Member &m : m_members) {
+            const QJsonValue value = m.write(record);
+            if (!value.isUndefined())
+                payload.insert(m.key, value);
+        }
+    }
+    void read(Record &record, const QJsonObject &json) const {
+        for (const Member &m : m_members)
+            m.read(record, json, m.key);
+    }
+
+private:
+    struct Member {
+        QString key;
+        std::function<QJsonValue(const Record &)> write; // undefined: leave the member out
+        std::function<void(Record &, const QJsonObject &, const QString &)> read;
+    };
+
+    template<typename Write, typename Read> Members &add(const char *key, Write write, Read read) {
+        m_members.append({QString::fromLatin1(key), write, read});
+        return *this;
+    }
+
+    QList<Member> m_members;
+};
+
+const Members<Account> &accountMembers() {
+    static const Members<Account> members
+        = Members<Account>()
+              .text("name", &Account::name)
+              .enumeration("account_type", &Account::type, accountTypeToString,
+                           accountTypeFromString)
+              .enumeration("currency", &Account::currency, currencyToString, currencyFromString)
+              .flag("is_shared", &Account::isShared)
+              .text("institution", &Account::institution)
+              .text("account_number_last4", &Account::accountNumberLast4)
+              .money("starting_balance", &Account::startingBalance)
+              .integer("sort_order", &Account::sortOrder)
+              .integer("version", &Account::version);
+    return members;
+}
+
+const Members<Category> &categoryMembers() {
+    static const Members<Category> members
+        = Members<Category>()
+              .text("name", &Category::name)
+              .enumeration("category_type", &Category::type, categoryTypeToString,
+                           categoryTypeFromString)
+              .text("parent_id", &Category::parentId)
+              .flag("is_tax_relevant", &Category::isTaxRelevant)
+              .text("tax_category", &Category::taxCategory)
+              .text("icon", &Category::icon)
+              .text("color", &Category::color)
+              .flag("is_default", &Category::isDefault)
+              .text("account_id", &Category::accountId)
+              .integer("version", &Category::version);
+    return members;
+}
+
+// The rule's version travels only in its change object.
+const Members<RecurringTransaction> &recurringMembers() {
+    using R = RecurringTransaction;
+    static const Members<R> members
+        = Members<R>()
+              .text("account_id", &R::accountId)
+              .text("payee", &R::payee)
+              .text("memo", &R::memo)
+              .money("amount", &R::amount)
+              .text("category_id", &R::categoryId)
+              .text("transfer_dest_account_id", &R::transferDestAccountId)
+              .enumeration("frequency", &R::frequency, frequencyToString, frequencyFromString)
+              .date("start_date", &R::startDate)
+              .optionalDate("end_date", &R::endDate)
+              .date("next_due_date", &R::nextDueDate)
+              .flag("auto_post", &R::autoPost)
+              .flag("is_active", &R::isActive);
+    return members;
+}
+
+const Members<Transaction> &transactionMembers() {
+    static const Members<Transaction> members
+        = Members<Transaction>()
+              .text("account_id", &Transaction::accountId)
+              .date("date", &Transaction::date)
+              .text("payee", &Transaction::payee)
+              .text("memo", &Transaction::memo)
+              .money("amount", &Transaction::amount)
+              .text("category_id", &Transaction::categoryId)
+              .text("check_number", &Transaction::checkNumber)
+              .flag("cleared", &Transaction::cleared)
+              .flag("reconciled", &Transaction::reconciled)
+              .text("transfer_link_id", &Transaction::transferLinkId)
+              .text("transfer_dest_account_id", &Transaction::transferDestAccountId)
+              .flag("is_split", &Transaction::isSplit)
+              .text("recurring_id", &Transaction::recurringId)
+              .integer("version", &Transaction::version);
+    return members;
+}
+
+const Members<Reconciliation> &reconciliationMembers() {
+    static const Members<Reconciliation> members
+        = Members<Reconciliation>()
+              .text("account_id", &Reconciliation::accountId)
+              .date("statement_date", &Reconciliation::statementDate)
+              .money("statement_balance", &Reconciliation::statementBalance)
+              .money("reconciled_balance", &Reconciliation::reconciledBalance)
+              .timestamp("completed_at", &Reconciliation::completedAt)
+              .integer("version", &Reconciliation::version);
+    return members;
+}
+
+template<typename Record>
+QJsonObject payloadOf(const Members<Record> &members, const Record &record) {
     QJsonObject p;
-    addIdentity(p, a);
-    p.insert(QStringLiteral("name"), a.name);
-    p.insert(QStringLiteral("account_type"), accountTypeToString(a.type));
-    p.insert(QStringLiteral("currency"), currencyToString(a.currency));
-    p.insert(QStringLiteral("is_shared"), wireFlag(a.isShared));
-    p.insert(QStringLiteral("institution"), a.institution);
-    p.insert(QStringLiteral("account_number_last4"), a.accountNumberLast4);
-    p.insert(QStringLiteral("starting_balance"), wireMoney(a.startingBalance));
-    p.insert(QStringLiteral("sort_order"), a.sortOrder);
-    p.insert(QStringLiteral("version"), a.version);
-    addBookkeeping(p, a);
+    addIdentity(p, record);
+    members.write(p, record);
+    addBookkeeping(p, record);
     return p;
+}
+
+template<typename Record>
+Record fromPullOf(const Members<Record> &members, const QJsonObject &json) {
+    Record record;
+    members.read(record, json);
+    readBookkeeping(record, json);
+    return record;
+}
+
+} // namespace
+
+QJsonObject SyncWire::payload(const Account &a) {
+    return payloadOf(accountMembers(), a);
 }
 
 QJsonObject SyncWire::payload(const Category &c) {
-    QJsonObject p;
-    addIdentity(p, c);
-    p.insert(QStringLiteral("name"), c.name);
-    p.insert(QStringLiteral("category_type"), categoryTypeToString(c.type));
-    p.insert(QStringLiteral("parent_id"), c.parentId);
-    p.insert(QStringLiteral("is_tax_relevant"), wireFlag(c.isTaxRelevant));
-    p.insert(QStringLiteral("tax_category"), c.taxCategory);
-    p.insert(QStringLiteral("icon"), c.icon);
-    p.insert(QStringLiteral("color"), c.color);
-    p.insert(QStringLiteral("is_default"), wireFlag(c.isDefault));
-    p.insert(QStringLiteral("account_id"), c.accountId);
-    p.insert(QStringLiteral("version"), c.version);
-    addBookkeeping(p, c);
-    return p;
+    return payloadOf(categoryMembers(), c);
 }
 
 QJsonObject SyncWire::payload(const RecurringTransaction &r) {
-    QJsonObject p;
-    addIdentity(p, r);
-    p.insert(QStringLiteral("account_id"), r.accountId);
-    p.insert(QStringLiteral("payee"), r.payee);
-    p.insert(QStringLiteral("memo"), r.memo);
-    p.insert(QStringLiteral("amount"), wireMoney(r.amount));
-    p.insert(QStringLiteral("category_id"), r.categoryId);
-    p.insert(QStringLiteral("transfer_dest_account_id"), r.transferDestAccountId);
-    p.insert(QStringLiteral("frequency"), frequencyToString(r.frequency));
-    p.insert(QStringLiteral("start_date"), dateText(r.startDate));
-    if (r.endDate)
-        p.insert(QStringLiteral("end_date"), dateText(*r.endDate));
-    p.insert(QStringLiteral("next_due_date"), dateText(r.nextDueDate));
-    p.insert(QStringLiteral("auto_post"), wireFlag(r.autoPost));
-    p.insert(QStringLiteral("is_active"), wireFlag(r.isActive));
-    addBookkeeping(p, r);
-    return p;
+    return payloadOf(recurringMembers(), r);
 }
 
 QJsonObject SyncWire::payload(const Transaction &t) {
-    QJsonObject p;
-    addIdentity(p, t);
-    p.insert(QStringLiteral("account_id"), t.accountId);
-    p.insert(QStringLiteral("date"), dateText(t.date));
-    p.insert(QStringLiteral("payee"), t.payee);
-    p.insert(QStringLiteral("memo"), t.memo);
-    p.insert(QStringLiteral("amount"), wireMoney(t.amount));
-    p.insert(QStringLiteral("category_id"), t.categoryId);
-    p.insert(QStringLiteral("check_number"), t.checkNumber);
-    p.insert(QStringLiteral("cleared"), wireFlag(t.cleared));
-    p.insert(QStringLiteral("reconciled"), wireFlag(t.reconciled));
-    p.insert(QStringLiteral("transfer_link_id"), t.transferLinkId);
-    p.insert(QStringLiteral("transfer_dest_account_id"), t.transferDestAccountId);
-    p.insert(QStringLiteral("is_split"), wireFlag(t.isSplit));
-    p.insert(QStringLiteral("recurring_id"), t.recurringId);
-    p.insert(QStringLiteral("version"), t.version);
-    addBookkeeping(p, t);
-    return p;
+    return payloadOf(transactionMembers(), t);
 }
 
 QJsonObject SyncWire::payload(const Reconciliation &r) {
-    QJsonObject p;
-    addIdentity(p, r);
-    p.insert(QStringLiteral("account_id"), r.accountId);
-    p.insert(QStringLiteral("statement_date"), dateText(r.statementDate));
-    p.insert(QStringLiteral("statement_balance"), wireMoney(r.statementBalance));
-    p.insert(QStringLiteral("reconciled_balance"), wireMoney(r.reconciledBalance));
-    p.insert(QStringLiteral("completed_at"), timestampText(r.completedAt));
-    p.insert(QStringLiteral("version"), r.version);
-    addBookkeeping(p, r);
-    return p;
+    return payloadOf(reconciliationMembers(), r);
 }
 
 QJsonObject SyncWire::change(const Account &a) {
@@ -184,81 +325,23 @@ QJsonObject SyncWire::change(const Reconciliation &r) {
 }
 
 Account SyncWire::accountFromPull(const QJsonObject &json) {
-    Account a;
-    a.name = readText(json, QStringLiteral("name"));
-    a.type = accountTypeFromString(readText(json, QStringLiteral("account_type")));
-    a.currency = currencyFromString(readText(json, QStringLiteral("currency")));
-    a.isShared = readFlag(json, QStringLiteral("is_shared"));
-    a.institution = readText(json, QStringLiteral("institution"));
-    a.accountNumberLast4 = readText(json, QStringLiteral("account_number_last4"));
-    a.startingBalance = readMoney(json, QStringLiteral("starting_balance"));
-    a.sortOrder = readInteger(json, QStringLiteral("sort_order"));
-    readBookkeeping(a, json);
-    return a;
+    return fromPullOf(accountMembers(), json);
 }
 
 Category SyncWire::categoryFromPull(const QJsonObject &json) {
-    Category c;
-    c.name = readText(json, QStringLiteral("name"));
-    c.type = categoryTypeFromString(readText(json, QStringLiteral("category_type")));
-    c.parentId = readText(json, QStringLiteral("parent_id"));
-    c.isTaxRelevant = readFlag(json, QStringLiteral("is_tax_relevant"));
-    c.taxCategory = readText(json, QStringLiteral("tax_category"));
-    c.icon = readText(json, QStringLiteral("icon"));
-    c.color = readText(json, QStringLiteral("color"));
-    c.isDefault = readFlag(json, QStringLiteral("is_default"));
-    c.accountId = readText(json, QStringLiteral("account_id"));
-    readBookkeeping(c, json);
-    return c;
+    return fromPullOf(categoryMembers(), json);
 }
 
 RecurringTransaction SyncWire::recurringFromPull(const QJsonObject &json) {
-    RecurringTransaction r;
-    r.accountId = readText(json, QStringLiteral("account_id"));
-    r.payee = readText(json, QStringLiteral("payee"));
-    r.memo = readText(json, QStringLiteral("memo"));
-    r.amount = readMoney(json, QStringLiteral("amount"));
-    r.categoryId = readText(json, QStringLiteral("category_id"));
-    r.transferDestAccountId = readText(json, QStringLiteral("transfer_dest_account_id"));
-    r.frequency = frequencyFromString(readText(json, QStringLiteral("frequency")));
-    r.startDate = readDate(json, QStringLiteral("start_date"));
-    if (!readText(json, QStringLiteral("end_date")).isEmpty())
-        r.endDate = readDate(json, QStringLiteral("end_date"));
-    r.nextDueDate = readDate(json, QStringLiteral("next_due_date"));
-    r.autoPost = readFlag(json, QStringLiteral("auto_post"));
-    r.isActive = readFlag(json, QStringLiteral("is_active"));
-    readBookkeeping(r, json);
-    return r;
+    return fromPullOf(recurringMembers(), json);
 }
 
 Transaction SyncWire::transactionFromPull(const QJsonObject &json) {
-    Transaction t;
-    t.accountId = readText(json, QStringLiteral("account_id"));
-    t.date = readDate(json, QStringLiteral("date"));
-    t.payee = readText(json, QStringLiteral("payee"));
-    t.memo = readText(json, QStringLiteral("memo"));
-    t.amount = readMoney(json, QStringLiteral("amount"));
-    t.categoryId = readText(json, QStringLiteral("category_id"));
-    t.checkNumber = readText(json, QStringLiteral("check_number"));
-    t.cleared = readFlag(json, QStringLiteral("cleared"));
-    t.reconciled = readFlag(json, QStringLiteral("reconciled"));
-    t.transferLinkId = readText(json, QStringLiteral("transfer_link_id"));
-    t.transferDestAccountId = readText(json, QStringLiteral("transfer_dest_account_id"));
-    t.isSplit = readFlag(json, QStringLiteral("is_split"));
-    t.recurringId = readText(json, QStringLiteral("recurring_id"));
-    readBookkeeping(t, json);
-    return t;
+    return fromPullOf(transactionMembers(), json);
 }
 
 Reconciliation SyncWire::reconciliationFromPull(const QJsonObject &json) {
-    Reconciliation r;
-    r.accountId = readText(json, QStringLiteral("account_id"));
-    r.statementDate = readDate(json, QStringLiteral("statement_date"));
-    r.statementBalance = readMoney(json, QStringLiteral("statement_balance"));
-    r.reconciledBalance = readMoney(json, QStringLiteral("reconciled_balance"));
-    r.completedAt = readTimestamp(json, QStringLiteral("completed_at"));
-    readBookkeeping(r, json);
-    return r;
+    return fromPullOf(reconciliationMembers(), json);
 }
 
 QString SyncWire::readText(const QJsonObject &record, const QString &key) {

@@ -7,9 +7,12 @@
 #include "tests/support/testsyncserver.h"
 
 #include <QJsonArray>
+#include <QList>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QTest>
+
+#include <functional>
 
 using namespace TestRecords;
 
@@ -177,102 +180,232 @@ void tst_SyncEngine::pullStopsAfterFiftyPages() {
              QStringLiteral("page-50"));
 }
 
+namespace {
+
+// One synced kind as the merge table sees it: where its rows live, a local row to merge into
+// and a pulled record to merge, told apart by one column ("Local" or "Server" below).
+struct MergeKind {
+    QString table;
+    QString pullKey;
+    QString column;      // the column that tells the local row from the server's
+    QString localValue;  // its value in the local row
+    QString serverValue; // its value in the pulled record
+    bool echoesDeletion; // a pulled deletion is pushed back (the row turns pending)
+    bool belongsToAccount;
+    std::function<bool(SyncDevice &, int version, SyncStatus status)> insertLocal;
+    QJsonObject pulled; // the kind's own members of the pulled record
+};
+
+template<typename Record, typename Repository>
+bool insertLocal(Repository &repository, Record record, int version, SyncStatus status) {
+    record.version = version;
+    record.serverId = "srv-1";
+    record.syncStatus = status;
+    return repository.insert(record);
+}
+
+const QList<MergeKind> &mergeKinds() {
+    static const QList<MergeKind> kinds = {
+        {"accounts",
+         "accounts",
+         "name",
+         "Local",
+         "Server",
+         true,
+         false,
+         [](SyncDevice &d, int version, SyncStatus status) {
+             return insertLocal(d.accounts, account("x-1", "Local"), version, status);
+         },
+         {{"name", "Server"}}},
+        {"categories",
+         "categories",
+         "name",
+         "Local",
+         "Server",
+         true,
+         false,
+         [](SyncDevice &d, int version, SyncStatus status) {
+             return insertLocal(d.categories, category("x-1", "Local"), version, status);
+         },
+         {{"name", "Server"}}},
+        {"recurring_transactions",
+         "recurring_transactions",
+         "payee",
+         "Local",
+         "Server",
+         true,
+         true,
+         [](SyncDevice &d, int version, SyncStatus status) {
+             RecurringTransaction local = rule("x-1", "acc-1", QDate(2026, 2, 1));
+             local.payee = "Local";
+             return insertLocal(d.recurring, local, version, status);
+         },
+         {{"account_id", "acc-1"},
+          {"payee", "Server"},
+          {"start_date", "2026-01-01"},
+          {"next_due_date", "2026-02-01"},
+          {"frequency", "monthly"}}},
+        {"transactions",
+         "transactions",
+         "payee",
+         "Local",
+         "Server",
+         true,
+         true,
+         [](SyncDevice &d, int version, SyncStatus status) {
+             return insertLocal(d.transactions,
+                                transaction("x-1", "acc-1", QDate(2026, 1, 1), -5, "Local"),
+                                version, status);
+         },
+         {{"account_id", "acc-1"}, {"date", "2026-01-05"}, {"payee", "Server"}, {"amount", -100}}},
+        {"reconciliations",
+         "reconciliations",
+         "statement_balance",
+         "1000",
+         "2000",
+         false,
+         true,
+         [](SyncDevice &d, int version, SyncStatus status) {
+             return insertLocal(d.reconciliations,
+                                reconciliation("x-1", "acc-1", QDate(2026, 1, 31)), version,
+                                status);
+         },
+         {{"account_id", "acc-1"},
+          {"statement_date", "2026-01-31"},
+          {"statement_balance", 2000},
+          {"completed_at", "2026-02-01T08:00:00Z"}}},
+    };
+    return kinds;
+}
+
+} // namespace
+
 void tst_SyncEngine::pullMerge_data() {
+    QTest::addColumn<int>("kind");         // index into mergeKinds()
     QTest::addColumn<int>("localVersion"); // 0: no local row; -1: version 1, pending
     QTest::addColumn<bool>("localDeleted");
     QTest::addColumn<QString>("clientId");
     QTest::addColumn<int>("version");
     QTest::addColumn<bool>("deleted");
+    QTest::addColumn<bool>("elsewhere"); // the record's account is not on this device yet
     QTest::addColumn<int>("rows");
-    QTest::addColumn<QString>("payee");
+    QTest::addColumn<QString>("value"); // "Local" or "Server"
     QTest::addColumn<bool>("deletedAfter");
-    QTest::addColumn<QString>("status");
-    QTest::addColumn<QString>("id"); // empty: a new random id
+    QTest::addColumn<QString>("status"); // "echoed": pending where deletions are pushed back
+    QTest::addColumn<QString>("id");     // empty: a new random id
 
-    QTest::addRow("lower version keeps the local row")
-        << 4 << false << "tx-1" << 3 << false << 1 << "Local" << false << "synced"
-        << "tx-1";
-    QTest::addRow("equal version overwrites")
-        << 4 << false << "tx-1" << 4 << false << 1 << "Server" << false << "synced"
-        << "tx-1";
-    QTest::addRow("higher version overwrites")
-        << 4 << false << "tx-1" << 5 << false << 1 << "Server" << false << "synced"
-        << "tx-1";
-    QTest::addRow("unknown client id, matched by server id")
-        << 1 << false << "made-elsewhere" << 1 << false << 1 << "Server" << false << "synced"
-        << "tx-1";
-    QTest::addRow("no client id, matched by server id")
-        << 1 << false << "" << 1 << false << 1 << "Server" << false << "synced"
-        << "tx-1";
-    QTest::addRow("deleted, known: stored and echoed")
-        << 1 << false << "tx-1" << 2 << true << 1 << "Server" << true << "pending"
-        << "tx-1";
-    QTest::addRow("deleted, already deleted here")
-        << 1 << true << "tx-1" << 2 << true << 1 << "Server" << true << "synced"
-        << "tx-1";
-    QTest::addRow("deleted, unknown: ignored")
-        << 0 << false << "tx-1" << 1 << true << 0 << "" << false << ""
-        << "";
-    QTest::addRow("new") << 0 << false << "tx-1" << 1 << false << 1 << "Server" << false << "synced"
-                         << "tx-1";
-    QTest::addRow("new without client id")
-        << 0 << false << "" << 1 << false << 1 << "Server" << false << "synced"
-        << "";
-    QTest::addRow("pending local change of the same version is kept")
-        << -1 << false << "tx-1" << 1 << false << 1 << "Local" << false << "pending"
-        << "tx-1";
-    QTest::addRow("pending local change, newer version overwrites")
-        << -1 << false << "tx-1" << 2 << false << 1 << "Server" << false << "synced"
-        << "tx-1";
-    QTest::addRow("restored on another device")
-        << 1 << true << "tx-1" << 2 << false << 1 << "Server" << false << "synced"
-        << "tx-1";
+    struct Case {
+        const char *name;
+        int localVersion;
+        bool localDeleted;
+        const char *clientId;
+        int version;
+        bool deleted;
+        bool elsewhere;
+        int rows;
+        const char *value;
+        bool deletedAfter;
+        const char *status;
+        const char *id;
+    };
+    const Case cases[] = {
+        {"lower version keeps the local row", 4, false, "x-1", 3, false, false, 1, "Local", false,
+         "synced", "x-1"},
+        {"equal version overwrites", 4, false, "x-1", 4, false, false, 1, "Server", false, "synced",
+         "x-1"},
+        {"higher version overwrites", 4, false, "x-1", 5, false, false, 1, "Server", false,
+         "synced", "x-1"},
+        {"unknown client id, matched by server id", 1, false, "made-elsewhere", 1, false, false, 1,
+         "Server", false, "synced", "x-1"},
+        {"no client id, matched by server id", 1, false, "", 1, false, false, 1, "Server", false,
+         "synced", "x-1"},
+        {"deleted, known: stored and echoed", 1, false, "x-1", 2, true, false, 1, "Server", true,
+         "echoed", "x-1"},
+        {"deleted, already deleted here", 1, true, "x-1", 2, true, false, 1, "Server", true,
+         "synced", "x-1"},
+        {"deleted, unknown: ignored", 0, false, "x-1", 1, true, false, 0, "", false, "", ""},
+        {"new", 0, false, "x-1", 1, false, false, 1, "Server", false, "synced", "x-1"},
+        {"new without client id", 0, false, "", 1, false, false, 1, "Server", false, "synced", ""},
+        {"pending local change of the same version is kept", -1, false, "x-1", 1, false, false, 1,
+         "Local", false, "pending", "x-1"},
+        {"pending local change, newer version overwrites", -1, false, "x-1", 2, false, false, 1,
+         "Server", false, "synced", "x-1"},
+        {"restored on another device", 1, true, "x-1", 2, false, false, 1, "Server", false,
+         "synced", "x-1"},
+        {"new, its account not here yet: held", 0, false, "x-1", 1, false, true, 0, "", false, "",
+         ""},
+        {"moved to an account not here yet: held", 1, false, "x-1", 2, false, true, 1, "Local",
+         false, "synced", "x-1"},
+    };
+    for (int kind = 0; kind < mergeKinds().size(); ++kind) {
+        const MergeKind &k = mergeKinds().at(kind);
+        for (const Case &c : cases) {
+            if (c.elsewhere && !k.belongsToAccount)
+                continue;
+            QString status = QString::fromLatin1(c.status);
+            if (status == "echoed")
+                status = k.echoesDeletion ? "pending" : "synced";
+            QTest::addRow("%s: %s", qPrintable(k.table), c.name)
+                << kind << c.localVersion << c.localDeleted << c.clientId << c.version << c.deleted
+                << c.elsewhere << c.rows << c.value << c.deletedAfter << status << c.id;
+        }
+    }
 }
 
 void tst_SyncEngine::pullMerge() {
+    QFETCH(int, kind);
     QFETCH(int, localVersion);
     QFETCH(bool, localDeleted);
     QFETCH(QString, clientId);
     QFETCH(int, version);
     QFETCH(bool, deleted);
+    QFETCH(bool, elsewhere);
     QFETCH(int, rows);
-    QFETCH(QString, payee);
+    QFETCH(QString, value);
     QFETCH(bool, deletedAfter);
     QFETCH(QString, status);
     QFETCH(QString, id);
+    const MergeKind &k = mergeKinds().at(kind);
 
     SyncDevice device("device", m_server->url());
-    Account acc = account("acc-1");
-    acc.syncStatus = SyncStatus::Synced;
-    QVERIFY(device.accounts.insert(acc));
-    if (localVersion != 0) {
-        Transaction local = transaction("tx-1", "acc-1", QDate(2026, 1, 1), -5, "Local");
-        local.version = qAbs(localVersion);
-        local.serverId = "srv-1";
-        local.syncStatus = localVersion > 0 ? SyncStatus::Synced : SyncStatus::Pending;
-        if (localDeleted)
-            local.deletedAt = stamp();
-        QVERIFY(device.transactions.insert(local));
-        if (localDeleted)
-            device.scalar("UPDATE transactions SET deleted_at = '2026-01-02T10:00:00Z'");
+    if (k.belongsToAccount) {
+        Account acc = account("acc-1");
+        acc.syncStatus = SyncStatus::Synced;
+        QVERIFY(device.accounts.insert(acc));
     }
-    QJsonObject incoming = pulledTransaction("srv-1", clientId, version);
+    if (localVersion != 0) {
+        QVERIFY(k.insertLocal(device, qAbs(localVersion),
+                              localVersion > 0 ? SyncStatus::Synced : SyncStatus::Pending));
+        if (localDeleted)
+            device.scalar(
+                QString("UPDATE %1 SET deleted_at = '2026-01-02T10:00:00Z'").arg(k.table));
+    }
+    QJsonObject incoming = k.pulled;
+    incoming.insert("id", "srv-1");
+    incoming.insert("client_id", clientId);
+    incoming.insert("version", version);
+    incoming.insert("created_at", "2026-01-05T09:00:00Z");
+    incoming.insert("updated_at", "2026-01-05T09:00:00Z");
     if (deleted)
         incoming.insert("deleted_at", "2026-01-06T00:00:00Z");
+    if (elsewhere)
+        incoming.insert("account_id", "acc-late");
     SyncPageApplier applier(&device.accounts, &device.transactions, &device.categories,
                             &device.recurring, &device.reconciliations);
-    QVERIFY(applier.apply(page({{"transactions", QJsonArray{incoming}}}, "cursor-1")));
+    QVERIFY(applier.apply(page({{k.pullKey, QJsonArray{incoming}}}, "cursor-1")));
 
-    QCOMPARE(device.scalar("SELECT count(*) FROM transactions").toInt(), rows);
+    const auto stored = [&](const QString &column) {
+        return device.scalar(
+            QString("SELECT %1 FROM %2 WHERE server_id = 'srv-1'").arg(column, k.table));
+    };
+    QCOMPARE(stored("count(*)").toInt(), rows);
+    QCOMPARE(applier.heldCount(), elsewhere ? 1 : 0);
     if (rows == 0)
         return;
-    QCOMPARE(device.scalar("SELECT payee FROM transactions").toString(), payee);
-    QCOMPARE(device.scalar("SELECT deleted_at IS NOT NULL FROM transactions").toBool(),
-             deletedAfter);
-    QCOMPARE(device.scalar("SELECT sync_status FROM transactions").toString(), status);
-    QCOMPARE(device.scalar("SELECT server_id FROM transactions").toString(),
-             QStringLiteral("srv-1"));
-    const QString storedId = device.scalar("SELECT id FROM transactions").toString();
+    QCOMPARE(stored(k.column).toString(), value == "Local" ? k.localValue : k.serverValue);
+    QCOMPARE(stored("deleted_at IS NOT NULL").toBool(), deletedAfter);
+    QCOMPARE(stored("sync_status").toString(), status);
+    const QString storedId = stored("id").toString();
     if (id.isEmpty())
         QCOMPARE(storedId.size(), 36);
     else

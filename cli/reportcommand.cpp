@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "cli/commands.h"
+
+#include "cli/commandcontext.h"
+
+#include "app/appstate.h"
+#include "services/reportservice.h"
+
+#include <QCommandLineParser>
+
+#include <memory>
+
+int Commands::report(CommandContext &context, const QStringList &args) {
+    const QString kind = args.value(1);
+    QCommandLineParser parser;
+    const QCommandLineOption from(
+        QStringLiteral("from"),
+        QStringLiteral("Start of the period (yyyy-MM-dd; default 1 January)."),
+        QStringLiteral("date"));
+    const QCommandLineOption to(QStringLiteral("to"),
+                                QStringLiteral("End of the period (yyyy-MM-dd; default today)."),
+                                QStringLiteral("date"));
+    const QCommandLineOption from2(QStringLiteral("from2"),
+                                   QStringLiteral("year-over-year: start of the second period."),
+                                   QStringLiteral("date"));
+    const QCommandLineOption to2(QStringLiteral("to2"),
+                                 QStringLiteral("year-over-year: end of the second period."),
+                                 QStringLiteral("date"));
+    const QCommandLineOption account(QStringLiteral("account"),
+                                     QStringLiteral("Only this account (name or id)."),
+                                     QStringLiteral("account"));
+    parser.addOptions({from, to, from2, to2, account});
+    const CommandContext::Parsed parsed = context.parse(
+        parser, args.mid(1),
+        QStringLiteral("Reports: category-spending, payee-summary, tax, cash-flow, year-over-year "
+                       "(periods --from/--to and --from2/--to2; default last year and this year), "
+                       "account-summary. Amounts are in minor units in CSV and JSON."),
+        true);
+    if (!parsed.ok)
+        return parsed.exitCode;
+    static const QStringList kinds = {QStringLiteral("category-spending"),
+                                      QStringLiteral("payee-summary"),
+                                      QStringLiteral("tax"),
+                                      QStringLiteral("cash-flow"),
+                                      QStringLiteral("year-over-year"),
+                                      QStringLiteral("account-summary")};
+    if (!kinds.contains(kind))
+        return context.usageError(
+            QStringLiteral("use: report %1").arg(kinds.join(QLatin1Char('|'))));
+    if (!parser.positionalArguments().isEmpty())
+        return context.usageError(QStringLiteral("report %1 takes no arguments").arg(kind));
+
+    const bool comparison = kind == QLatin1String("year-over-year");
+    const QDate today = QDate::currentDate();
+    QDate d1 = comparison ? QDate(today.year() - 1, 1, 1) : QDate(today.year(), 1, 1);
+    QDate d2 = comparison ? QDate(today.year() - 1, 12, 31) : today;
+    QDate d3(today.year(), 1, 1);
+    QDate d4 = today;
+    if (!context.readDate(parser, from, &d1) || !context.readDate(parser, to, &d2)
+        || !context.readDate(parser, from2, &d3) || !context.readDate(parser, to2, &d4))
+        return CommandContext::UsageError;
+
+    if (!context.openState())
+        return CommandContext::Failure;
+    QString accountId;
+    if (parser.isSet(account)) {
+        const std::optional<Account> found = context.requireAccount(parser.value(account));
+        if (!found)
+            return CommandContext::Failure;
+        accountId = found->id;
+    }
+
+    // The reports add up several accounts; like the reports screen they show dollars.
+    const Currency currency = Currency::USD;
+    const auto money
+        = [currency](qint64 amount) { return OutputTable::Cell::money(amount, currency); };
+    using C = OutputTable::Cell;
+    ReportService *reports = context.state()->reportService();
+    std::unique_ptr<OutputTable> table;
+    if (kind == QLatin1String("category-spending")) {
+        table.reset(new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
+                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        for (const CategorySpendingRow &row : reports->categorySpending(d1, d2, accountId))
+            table->addRow({C::plain(row.name), money(row.total)});
+    } else if (kind == QLatin1String("payee-summary")) {
+        table.reset(new OutputTable({{QStringLiteral("Payee"), QStringLiteral("payee")},
+                                     {QStringLiteral("Total"), QStringLiteral("total")},
+                                     {QStringLiteral("Count"), QStringLiteral("count")}}));
+        for (const PayeeSummaryRow &row : reports->payeeSummary(d1, d2, accountId))
+            table->addRow({C::plain(row.payee), money(row.total), C::number(row.count)});
+    } else if (kind == QLatin1String("tax")) {
+        table.reset(new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
+                                     {QStringLiteral("Tax Code"), QStringLiteral("tax_code")},
+                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        for (const TaxLineRow &row : reports->taxReport(d1, d2))
+            table->addRow({C::plain(row.categoryName), C::plain(row.taxCode), money(row.total)});
+    } else if (kind == QLatin1String("cash-flow")) {
+        table.reset(new OutputTable({{QStringLiteral("Month"), QStringLiteral("month")},
+                                     {QStringLiteral("Income"), QStringLiteral("income")},
+                                     {QStringLiteral("Expenses"), QStringLiteral("expenses")},
+                                     {QStringLiteral("Net"), QStringLiteral("net")}}));
+        for (const CashFlowMonthRow &row : reports->cashFlow(d1, d2, accountId))
+            table->addRow(
+                {C::plain(row.month), money(row.income), money(row.expenses), money(row.net)});
+    } else if (comparison) {
+        table.reset(
+            new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
+                             {QStringLiteral("Period 1"), QStringLiteral("period1")},
+                             {QStringLiteral("Period 2"), QStringLiteral("period2")},
+                             {QStringLiteral("Difference"), QStringLiteral("difference")}}));
+        for (const PeriodComparisonRow &row : reports->comparePeriods(d1, d2, d3, d4, accountId))
+            table->addRow({C::plain(row.categoryName), money(row.period1Total),
+                           money(row.period2Total), money(row.difference)});
+    } else {
+        table.reset(new OutputTable({{QStringLiteral("Account"), QStringLiteral("account")},
+                                     {QStringLiteral("Type"), QStringLiteral("type")},
+                                     {QStringLiteral("Cleared"), QStringLiteral("cleared")},
+                                     {QStringLiteral("Uncleared"), QStringLiteral("uncleared")},
+                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        for (const AccountSummaryRow &row : reports->accountSummary())
+            table->addRow({C::plain(row.name), C::plain(row.accountType), money(row.clearedBalance),
+                           money(row.unclearedAmount), money(row.balance)});
+    }
+    context.print(table->render(parsed.format));
+    return CommandContext::Success;
+}

@@ -1,0 +1,147 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "services/synctables.h"
+
+#include "services/syncwire.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+
+namespace {
+
+QString owningAccount(const Account &) {
+    return QString();
+}
+
+QString owningAccount(const Category &) {
+    return QString();
+}
+
+template<typename Record> QString owningAccount(const Record &record) {
+    return record.accountId;
+}
+
+template<typename Record, typename Repository>
+void bindRepository(SyncTables::Table &table, Repository *repository,
+                    Record (*fromPull)(const QJsonObject &)) {
+    table.pendingChanges = [repository] {
+        QList<QJsonObject> changes;
+        for (const Record &record : repository->findPending())
+            changes.append(SyncWire::change(record));
+        return changes;
+    };
+    table.change = [repository](const QString &id) -> std::optional<QJsonObject> {
+        const std::optional<Record> record = repository->findById(id);
+        if (!record)
+            return std::nullopt;
+        return SyncWire::change(*record);
+    };
+    table.markSynced = [repository](const QString &id, const QString &serverId) {
+        return repository->markSynced(id, serverId);
+    };
+    table.rowState = [repository](const QString &id) -> std::optional<SyncTables::RowState> {
+        const std::optional<Record> record = repository->findById(id);
+        if (!record)
+            return std::nullopt;
+        return SyncTables::RowState{record->version, record->syncStatus == SyncStatus::Pending,
+                                    bool(record->deletedAt), owningAccount(*record)};
+    };
+    table.store = [repository, fromPull](const QJsonObject &json, bool exists) {
+        const Record record = fromPull(json);
+        return exists ? repository->update(record) : repository->insert(record);
+    };
+}
+
+template<typename Repository>
+void bindSoftDelete(SyncTables::Table &table, Repository *repository) {
+    table.echoesDeletion = true;
+    table.softDelete = [repository](const QString &id) { return repository->softDelete(id); };
+}
+
+// Every kind's array in a pulled page is named after its table.
+SyncTables::Table describe(SyncTables::Kind kind, const QString &entityType, const QString &name,
+                           const QString &logName) {
+    SyncTables::Table table;
+    table.kind = kind;
+    table.entityType = entityType;
+    table.name = name;
+    table.pullKey = name;
+    table.logName = logName;
+    return table;
+}
+
+// A record that belongs to an account and carries a date that has to be sane.
+void belongToAccount(SyncTables::Table &table, const QString &dateKey, const QString &dateName) {
+    table.waitsForAccount = true;
+    table.dateKey = dateKey;
+    table.dateName = dateName;
+}
+
+// A register entry (a transaction, or the rule that posts them) may also name a category.
+void describeEntry(SyncTables::Table &table, const QString &dateKey, const QString &dateName) {
+    belongToAccount(table, dateKey, dateName);
+    table.categoryKey = QStringLiteral("category_id");
+    table.categoryRole = QStringLiteral("category");
+    table.hasPayee = true;
+}
+
+} // namespace
+
+SyncTables::SyncTables(AccountRepository *accounts, TransactionRepository *transactions,
+                       CategoryRepository *categories, RecurringRepository *recurring,
+                       ReconciliationRepository *reconciliations) {
+    Table account = describe(Kind::Account, SyncWire::AccountEntity, QStringLiteral("accounts"),
+                             QStringLiteral("applyAccount"));
+    bindRepository(account, accounts, &SyncWire::accountFromPull);
+    bindSoftDelete(account, accounts);
+
+    Table category = describe(Kind::Category, SyncWire::CategoryEntity,
+                              QStringLiteral("categories"), QStringLiteral("applyCategory"));
+    category.categoryKey = QStringLiteral("parent_id");
+    category.categoryRole = QStringLiteral("parent category");
+    category.categoryMayFollowInPage = true;
+    bindRepository(category, categories, &SyncWire::categoryFromPull);
+    bindSoftDelete(category, categories);
+
+    Table rule
+        = describe(Kind::Recurring, SyncWire::RecurringEntity,
+                   QStringLiteral("recurring_transactions"), QStringLiteral("applyRecurring"));
+    rule.oldPullKey = QStringLiteral("recurring");
+    describeEntry(rule, QStringLiteral("next_due_date"), QStringLiteral("nextDueDate"));
+    bindRepository(rule, recurring, &SyncWire::recurringFromPull);
+    bindSoftDelete(rule, recurring);
+
+    Table transaction
+        = describe(Kind::Transaction, SyncWire::TransactionEntity, QStringLiteral("transactions"),
+                   QStringLiteral("applyTransactionChange"));
+    describeEntry(transaction, QStringLiteral("date"), QStringLiteral("date"));
+    bindRepository(transaction, transactions, &SyncWire::transactionFromPull);
+    bindSoftDelete(transaction, transactions);
+
+    // Reconciliations have no deletion of their own to echo.
+    Table reconciliation
+        = describe(Kind::Reconciliation, SyncWire::ReconciliationEntity,
+                   QStringLiteral("reconciliations"), QStringLiteral("applyReconciliation"));
+    belongToAccount(reconciliation, QStringLiteral("statement_date"),
+                    QStringLiteral("statementDate"));
+    bindRepository(reconciliation, reconciliations, &SyncWire::reconciliationFromPull);
+
+    m_tables = {account, category, rule, transaction, reconciliation};
+}
+
+const SyncTables::Table *SyncTables::byEntityType(const QString &entityType) const {
+    for (const Table &table : m_tables) {
+        if (table.entityType == entityType)
+            return &table;
+    }
+    return nullptr;
+}
+
+QJsonArray SyncTables::Table::pulled(const QJsonObject &page) const {
+    if (oldPullKey.isEmpty() || page.contains(pullKey))
+        return page.value(pullKey).toArray();
+    return page.value(oldPullKey).toArray();
+}
