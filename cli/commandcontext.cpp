@@ -86,7 +86,11 @@ bool CommandContext::openState(bool online) {
         m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
     }
     if (!m_state->initialize()) {
-        failure(QStringLiteral("Cannot open the database in %1").arg(Database::dataDirectory()));
+        const QString reason = m_state->database() ? m_state->database()->lastError() : QString();
+        failure(
+            reason.isEmpty()
+                ? QStringLiteral("Cannot open the database in %1").arg(Database::dataDirectory())
+                : reason);
         return false;
     }
     return true;

@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QJsonObject>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,7 @@ private Q_SLOTS:
     void errors_data();
     void errors();
     void unopenableDatabase();
+    void newerDatabaseRefused();
     void noWidgetLibraries();
 
 private:
@@ -299,6 +302,23 @@ void tst_Cli::unopenableDatabase() {
     const CliResult r = runCli(m_dir->filePath("file/data"), {"accounts"});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains("Cannot open the database"), r.err.constData());
+}
+
+void tst_Cli::newerDatabaseRefused() {
+    addAccounts();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "newer");
+        db.setDatabaseName(m_dir->filePath("quillon.db"));
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec("INSERT INTO schema_version (version, name) VALUES (99, 'future')"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("newer");
+    const CliResult r = cli({"add", "Checking", "--date", "2026-02-01", "--payee", "Grocer",
+                             "--amount", "-5"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("written by a newer version of Tindral Quillon"), r.err.constData());
 }
 
 void tst_Cli::noWidgetLibraries() {
