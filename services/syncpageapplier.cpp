@@ -31,6 +31,21 @@ bool isBrokenDate(const QDate &date) {
     return !date.isValid() || date.year() < 2000;
 }
 
+// The currency a pulled record's amounts are in. While its account has not arrived, the
+// widest limit (cents) applies; the record is checked again when it comes back from waiting.
+Currency currencyOf(const QString &entityType, const QJsonObject &record, QSqlDatabase db) {
+    if (entityType == SyncWire::AccountEntity)
+        return currencyFromString(SyncWire::readText(record, QStringLiteral("currency")));
+    if (entityType == SyncWire::CategoryEntity)
+        return Currency::USD;
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("SELECT currency FROM accounts WHERE id = ?"));
+    query.addBindValue(SyncWire::readText(record, QStringLiteral("account_id")));
+    if (query.exec() && query.next())
+        return currencyFromString(query.value(0).toString());
+    return Currency::USD;
+}
+
 } // namespace
 
 SyncPageApplier::SyncPageApplier(AccountRepository *accounts, TransactionRepository *transactions,
@@ -132,6 +147,14 @@ int SyncPageApplier::heldCount() const {
 
 void SyncPageApplier::applyRecord(Kind kind, const QJsonObject &record) {
     releaseHeld(kind, record);
+    if (!SyncWire::amountsInRange(entityType(kind), record,
+                                  currencyOf(entityType(kind), record, connection()))) {
+        ++m_skipped;
+        qCWarning(lcServices).noquote()
+            << "SyncPageApplier: skipping server record with an amount out of range:"
+            << entityType(kind) << recordKey(record);
+        return;
+    }
     switch (kind) {
     case Kind::Account:
         applyAccount(record);

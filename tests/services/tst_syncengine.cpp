@@ -63,6 +63,7 @@ private Q_SLOTS:
     void pullMerge_data();
     void pullMerge();
     void brokenDatesAreSkipped();
+    void amountsOutOfRangeAreSkipped();
     void recordsWaitForWhatTheyReferTo();
     void integrityMismatchOnlyWarns();
     void pushFailureLeavesRowsPending();
@@ -306,6 +307,53 @@ void tst_SyncEngine::brokenDatesAreSkipped() {
     QVERIFY(device.transactions.findById("tx-new"));
     QVERIFY(!device.recurring.findById("rule-1"));
     QVERIFY(!device.reconciliations.findById("recon-1"));
+}
+
+// The limit is on the major amount: a trillion dollars is 10^14 cents, a trillion yen 10^12.
+void tst_SyncEngine::amountsOutOfRangeAreSkipped() {
+    SyncDevice device("device", m_server->url());
+    QVERIFY(device.accounts.insert(account("acc-1")));
+    Account yen = account("acc-y", "Yen");
+    yen.currency = Currency::JPY;
+    QVERIFY(device.accounts.insert(yen));
+    const auto tx = [](const QString &id, const QString &accountId, const QJsonValue &amount) {
+        QJsonObject object = pulledTransaction("srv-" + id, id, 1);
+        object.insert("account_id", accountId);
+        object.insert("amount", amount);
+        return object;
+    };
+    QJsonObject bigAccount{{"id", "srv-a"},
+                           {"client_id", "acc-big"},
+                           {"name", "Big"},
+                           {"currency", "EUR"},
+                           {"starting_balance", -100000000000001.0}};
+    QJsonObject recon{{"id", "srv-c"},
+                      {"client_id", "recon-1"},
+                      {"account_id", "acc-1"},
+                      {"statement_date", "2026-01-31"},
+                      {"reconciled_balance", 1e300}};
+    m_server->queuePullPage(page(
+        {{"accounts", QJsonArray{bigAccount}},
+         {"transactions",
+          QJsonArray{tx("usd-limit", "acc-1", 100000000000000.0),
+                     tx("usd-over", "acc-1", 100000000000001.0), tx("usd-huge", "acc-1", 1e300),
+                     tx("usd-int64", "acc-1", QJsonValue(qint64(9223372036854775807LL))),
+                     tx("yen-limit", "acc-y", -1000000000000.0),
+                     tx("yen-over", "acc-y", 1000000000001.0)}},
+         {"reconciliations", QJsonArray{recon}}},
+        "cursor-1"));
+    for (int i = 0; i < 6; ++i)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^SyncPageApplier: skipping server record with an "
+                                                "amount out of range"));
+    QVERIFY(device.sync());
+    QCOMPARE(device.transactions.findById("usd-limit")->amount, qint64(100000000000000));
+    QCOMPARE(device.transactions.findById("yen-limit")->amount, qint64(-1000000000000));
+    for (const char *id : {"usd-over", "usd-huge", "usd-int64", "yen-over"})
+        QVERIFY2(!device.transactions.findById(id), id);
+    QVERIFY(!device.accounts.findById("acc-big"));
+    QVERIFY(!device.reconciliations.findById("recon-1"));
+    QCOMPARE(device.engine.lastRunSummary().skipped, 6);
 }
 
 // Another member's records may refer to accounts and categories that come later: on a later
