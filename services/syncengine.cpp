@@ -102,12 +102,25 @@ int SyncEngine::autoSyncInterval() const {
     return m_autoSyncTimer->interval();
 }
 
+bool SyncEngine::isSyncScheduled() const {
+    return m_debounceTimer->isActive();
+}
+
+bool SyncEngine::signedOut() const {
+    return m_api && !m_api->hasCredentials();
+}
+
 void SyncEngine::syncNow() {
     if (m_running || m_state == Syncing) {
         m_followUp = true;
         return;
     }
     m_followUp = false;
+    if (signedOut()) {
+        m_debounceTimer->stop();
+        fail(QStringLiteral("Not signed in"));
+        return;
+    }
     m_running = true;
     m_run = RunSummary();
     setState(Syncing);
@@ -121,9 +134,12 @@ void SyncEngine::startAutoSync(int intervalMs) {
 
 void SyncEngine::stopAutoSync() {
     m_autoSyncTimer->stop();
+    m_debounceTimer->stop();
 }
 
 void SyncEngine::scheduleSync() {
+    if (signedOut())
+        return;
     m_debounceTimer->start();
 }
 
@@ -168,6 +184,10 @@ void SyncEngine::pushNextBatch() {
     }
     if (!m_api) {
         fail(QStringLiteral("Push failed (HTTP %1)").arg(0));
+        return;
+    }
+    if (signedOut()) { // signed out while the sync ran
+        fail(QStringLiteral("Not signed in"));
         return;
     }
     const int size = qMin(PushBatchSize, int(m_changeQueue.size()));
@@ -291,6 +311,10 @@ void SyncEngine::startPull() {
 void SyncEngine::pullChanges(const QString &since) {
     if (!m_api) {
         fail(QStringLiteral("Pull failed (HTTP %1)").arg(0));
+        return;
+    }
+    if (signedOut()) {
+        fail(QStringLiteral("Not signed in"));
         return;
     }
     QUrlQuery query;

@@ -66,6 +66,8 @@ public:
 
     bool isAutoSyncActive() const;
     int autoSyncInterval() const;
+    // A debounced sync is waiting to run.
+    bool isSyncScheduled() const;
 
 public Q_SLOTS:
     void syncNow();
@@ -93,6 +95,8 @@ private:
     void fail(const QString &error);
     void setState(SyncState state);
     QString storedCursor() const;
+    // Without a token nothing may be sent: the server would see every pending row unsigned.
+    bool signedOut() const;
 
     QPointer<TindAccount::ApiClient> m_api;      // Not owned.
     AccountRepository *m_accounts;               // Not owned.

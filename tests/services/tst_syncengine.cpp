@@ -71,6 +71,7 @@ private Q_SLOTS:
     void editDuringPushStaysPending();
     void syncNowDuringSyncRunsOneFollowUp();
     void authenticationFailure();
+    void signedOutSendsNothing();
     void timers();
 
 private:
@@ -540,6 +541,30 @@ void tst_SyncEngine::authenticationFailure() {
     QCOMPARE(device.engine.state(), SyncEngine::Error);
     QCOMPARE(device.engine.lastError(), QStringLiteral("Pull failed (HTTP 401)"));
     QVERIFY(device.cursor().isEmpty());
+}
+
+// Without tokens the pending rows would go out unsigned: no sync may be scheduled or run.
+void tst_SyncEngine::signedOutSendsNothing() {
+    SyncDevice device("device", m_server->url());
+    QVERIFY(device.accounts.insert(account("acc-1")));
+    device.tokens.clearTokens();
+
+    device.engine.scheduleSync();
+    QVERIFY(!device.engine.isSyncScheduled());
+    QSignalSpy failed(&device.engine, &SyncEngine::syncFailed);
+    QVERIFY(!device.sync());
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("Not signed in"));
+    QTest::qWait(50);
+    QVERIFY(m_server->requests().isEmpty());
+    QCOMPARE(device.accounts.findById("acc-1")->syncStatus, SyncStatus::Pending);
+
+    // A refresh token alone is enough: the request refreshes first.
+    device.tokens.setTokens(QString(), "refresh");
+    device.engine.scheduleSync();
+    QVERIFY(device.engine.isSyncScheduled());
+    device.engine.stopAutoSync(); // signing out also drops a sync that was waiting
+    QVERIFY(!device.engine.isSyncScheduled());
 }
 
 void tst_SyncEngine::timers() {
