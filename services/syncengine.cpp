@@ -30,7 +30,8 @@ namespace {
 const QString kPushPath = QStringLiteral("/sync/push");
 const QString kPullPath = QStringLiteral("/sync/pull");
 
-template<typename Record> std::optional<QJsonObject> changeOf(const std::optional<Record> &record) {
+template<typename Record>
+std::optional<QJsonObject> changeOfFound(const std::optional<Record> &record) {
     if (!record)
         return std::nullopt;
     return SyncWire::change(*record);
@@ -154,16 +155,64 @@ QString SyncEngine::storedCursor() const {
     return m_preferences->value(CursorKey, QString());
 }
 
+void SyncEngine::loadHeldCategories() {
+    m_heldCategories.clear();
+    QSqlQuery query(m_accounts->database()->connection());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT entity_type, record_key, missing_id FROM "
+                                   "sync_held_records WHERE missing_table = 'categories'")))
+        return;
+    while (query.next())
+        m_heldCategories.insert(query.value(0).toString() + QLatin1Char('\n')
+                                    + query.value(1).toString(),
+                                query.value(2).toString());
+}
+
+namespace {
+
+// The category a pulled row was stored without while it waits for it, if any.
+template<typename Record>
+QString heldCategory(const QHash<QString, QString> &held, const QString &entityType,
+                     const Record &record) {
+    if (held.isEmpty() || !record.categoryId.isEmpty())
+        return QString();
+    const QString prefix = entityType + QLatin1Char('\n');
+    const QString byServerId
+        = record.serverId.isEmpty() ? QString() : held.value(prefix + record.serverId);
+    return byServerId.isEmpty() ? held.value(prefix + record.id) : byServerId;
+}
+
+} // namespace
+
+QJsonObject SyncEngine::changeOf(const Transaction &transaction) const {
+    const QString held = heldCategory(m_heldCategories, SyncWire::TransactionEntity, transaction);
+    if (held.isEmpty())
+        return SyncWire::change(transaction);
+    Transaction carried = transaction;
+    carried.categoryId = held;
+    return SyncWire::change(carried);
+}
+
+QJsonObject SyncEngine::changeOf(const RecurringTransaction &rule) const {
+    const QString held = heldCategory(m_heldCategories, SyncWire::RecurringEntity, rule);
+    if (held.isEmpty())
+        return SyncWire::change(rule);
+    RecurringTransaction carried = rule;
+    carried.categoryId = held;
+    return SyncWire::change(carried);
+}
+
 void SyncEngine::performSync() {
+    loadHeldCategories();
     QList<QJsonObject> changes;
     for (const Account &a : m_accounts->findPending())
         changes.append(SyncWire::change(a));
     for (const Category &c : m_categories->findPending())
         changes.append(SyncWire::change(c));
     for (const RecurringTransaction &r : m_recurring->findPending())
-        changes.append(SyncWire::change(r));
+        changes.append(changeOf(r));
     for (const Transaction &t : m_transactions->findPending())
-        changes.append(SyncWire::change(t));
+        changes.append(changeOf(t));
     for (const Reconciliation &r : m_reconciliations->findPending())
         changes.append(SyncWire::change(r));
 
@@ -267,18 +316,21 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
 void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
                             const QString &serverId, const QJsonObject &sent) {
     std::optional<QJsonObject> current;
-    if (entityType == SyncWire::AccountEntity)
-        current = changeOf(m_accounts->findById(entityId));
-    else if (entityType == SyncWire::CategoryEntity)
-        current = changeOf(m_categories->findById(entityId));
-    else if (entityType == SyncWire::RecurringEntity)
-        current = changeOf(m_recurring->findById(entityId));
-    else if (entityType == SyncWire::TransactionEntity)
-        current = changeOf(m_transactions->findById(entityId));
-    else if (entityType == SyncWire::ReconciliationEntity)
-        current = changeOf(m_reconciliations->findById(entityId));
-    else
+    if (entityType == SyncWire::AccountEntity) {
+        current = changeOfFound(m_accounts->findById(entityId));
+    } else if (entityType == SyncWire::CategoryEntity) {
+        current = changeOfFound(m_categories->findById(entityId));
+    } else if (entityType == SyncWire::RecurringEntity) {
+        if (const auto rule = m_recurring->findById(entityId))
+            current = changeOf(*rule);
+    } else if (entityType == SyncWire::TransactionEntity) {
+        if (const auto transaction = m_transactions->findById(entityId))
+            current = changeOf(*transaction);
+    } else if (entityType == SyncWire::ReconciliationEntity) {
+        current = changeOfFound(m_reconciliations->findById(entityId));
+    } else {
         return;
+    }
 
     if (sent.isEmpty() || !current || *current == sent) {
         if (entityType == SyncWire::AccountEntity)

@@ -18,6 +18,8 @@ class CategoryRepository;
 class PreferencesRepository;
 class QTimer;
 class ReconciliationRepository;
+struct RecurringTransaction;
+struct Transaction;
 class RecurringRepository;
 class SyncPageApplier;
 class TransactionRepository;
@@ -83,6 +85,11 @@ Q_SIGNALS:
 
 private:
     void performSync();
+    // The change object of a row; a transaction or rule that still waits for its pulled
+    // category carries that category, so that an edit made meanwhile does not erase it.
+    QJsonObject changeOf(const Transaction &transaction) const;
+    QJsonObject changeOf(const RecurringTransaction &rule) const;
+    void loadHeldCategories();
     void pushNextBatch();
     void handlePushResults(const QJsonArray &sent, const QJsonObject &response);
     void markPushed(const QString &entityType, const QString &entityId, const QString &serverId,
@@ -110,6 +117,8 @@ private:
     SyncState m_state = Idle;
     QString m_lastError;
     QList<QJsonObject> m_changeQueue; // change objects waiting to be pushed, in order
+    // Category ids that pulled rows wait for, by entity type + '\n' + server or local id.
+    QHash<QString, QString> m_heldCategories;
     int m_pullPageCount = 0;
     bool m_followUp = false;
     // A sync is in flight. Separate from the state, which an authentication failure may turn
