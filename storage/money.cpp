@@ -70,10 +70,11 @@ std::optional<qint64> tryParseAmount(const QString &text, Currency currency) {
     }
 
     // Commas only as thousands separators: "12,50" is a decimal comma, not twelve hundred.
-    static const QRegularExpression decimalPattern(
-        QStringLiteral("^\\+?(\\d{1,3}(?:,\\d{3})+|\\d*)(?:\\.(\\d*))?(?:[eE]([+-]?\\d{1,6}))?$"));
+    // ASCII digits only: \\d would also take digits of other scripts.
+    static const QRegularExpression decimalPattern(QStringLiteral(
+        "^\\+?([0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.([0-9]*))?(?:[eE]([+-]?[0-9]{1,6}))?$"));
     static const QRegularExpression wholePattern(
-        QStringLiteral("^\\+?(\\d{1,3}(?:,\\d{3})+|\\d+)$"));
+        QStringLiteral("^\\+?([0-9]{1,3}(?:,[0-9]{3})+|[0-9]+)$"));
     const bool whole = currency == Currency::JPY;
     const QRegularExpressionMatch match = (whole ? wholePattern : decimalPattern).match(s);
     if (!match.hasMatch())

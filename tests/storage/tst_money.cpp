@@ -121,6 +121,7 @@ void tst_Money::tryParse_data() {
     QTest::addRow("decimal comma") << "12,50" << Currency::USD << false << qint64(0);
     QTest::addRow("decimal comma eur") << "12,50" << Currency::EUR << false << qint64(0);
     QTest::addRow("letters") << "abc" << Currency::USD << false << qint64(0);
+    QTest::addRow("other digits") << QString::fromUtf8("١٢") << Currency::USD << false << qint64(0);
     QTest::addRow("lone minus") << "-" << Currency::USD << false << qint64(0);
     QTest::addRow("double minus") << "--5" << Currency::USD << false << qint64(0);
     QTest::addRow("parentheses") << "(5.00)" << Currency::USD << false << qint64(0);
