@@ -70,7 +70,7 @@ std::optional<qint64> tryParseAmount(const QString &text, Currency currency) {
     }
 
     // Commas only as thousands separators: "12,50" is a decimal comma, not twelve hundred.
-    // ASCII digits only: \\d would also take digits of other scripts.
+    // ASCII digits only: a \d class would also take the digits of other scripts.
     static const QRegularExpression decimalPattern(QStringLiteral(
         "^\\+?([0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.([0-9]*))?(?:[eE]([+-]?[0-9]{1,6}))?$"));
     static const QRegularExpression wholePattern(
