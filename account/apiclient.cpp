@@ -36,6 +36,10 @@ void ApiClient::setClientInfo(const QString &appId, const QString &appVersion,
     m_platform = platform;
 }
 
+bool ApiClient::hasCredentials() const {
+    return m_tokens && (!m_tokens->accessToken().isEmpty() || m_tokens->needsRefresh());
+}
+
 void ApiClient::get(const QString &path, ResponseCallback callback, const QUrlQuery &query) {
     sendRequest("GET", path, {}, std::move(callback), query, true);
 }
@@ -123,9 +127,14 @@ void ApiClient::executeRequest(const QByteArray &method, const QUrl &url, const 
         request.setRawHeader("X-App-Version", m_appVersion.toUtf8());
     if (!m_platform.isEmpty())
         request.setRawHeader("X-Platform", m_platform.toUtf8());
-    if (!accessToken.isEmpty())
+    request.setTransferTimeout(m_transferTimeoutMs);
+    if (!accessToken.isEmpty()) {
         request.setRawHeader("Authorization",
                              QStringLiteral("Bearer %1").arg(accessToken).toUtf8());
+        // Redirects keep every header: the token must never follow one to another origin.
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::SameOriginRedirectPolicy);
+    }
 
     QNetworkReply *reply = nullptr;
     if (method == "GET")
@@ -154,7 +163,8 @@ void ApiClient::handleReply(QNetworkReply *reply, const QByteArray &method, cons
                             const QByteArray &body, ResponseCallback callback, bool allowRetry) {
     reply->deleteLater();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray bytes = reply->readAll();
+    // A reply aborted by the transfer timeout is closed and has nothing to read.
+    const QByteArray bytes = reply->isOpen() ? reply->readAll() : QByteArray();
     QJsonObject object;
     if (!bytes.isEmpty())
         object = QJsonDocument::fromJson(bytes).object();

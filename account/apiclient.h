@@ -26,17 +26,26 @@ class TokenManager;
 using ResponseCallback = std::function<void(bool ok, int status, const QJsonObject &body)>;
 
 // JSON over HTTP against one base URL, with the app's headers, the bearer token, and one
-// refresh-and-retry when the server answers 401. No time-outs of its own.
+// refresh-and-retry when the server answers 401. A request that moves no data for the
+// transfer timeout fails as if no answer came (status 0), so a stalled server cannot keep a
+// caller waiting for ever.
 class ApiClient : public QObject {
     Q_OBJECT
 
 public:
+    static constexpr int DefaultTransferTimeoutMs = 30000;
+
     explicit ApiClient(TokenManager *tokens, QObject *parent = nullptr);
     ~ApiClient() override;
 
     void setBaseUrl(const QUrl &baseUrl) { m_baseUrl = baseUrl; }
     QUrl baseUrl() const { return m_baseUrl; }
     void setClientInfo(const QString &appId, const QString &appVersion, const QString &platform);
+    void setTransferTimeout(int milliseconds) { m_transferTimeoutMs = milliseconds; }
+    int transferTimeout() const { return m_transferTimeoutMs; }
+
+    // Whether an authenticated request could carry a token: one is held, or can be refreshed.
+    bool hasCredentials() const;
 
     void get(const QString &path, ResponseCallback callback, const QUrlQuery &query = {});
     void getUnauthenticated(const QString &path, ResponseCallback callback,
@@ -71,6 +80,7 @@ private:
     QString m_appId;
     QString m_appVersion;
     QString m_platform;
+    int m_transferTimeoutMs = DefaultTransferTimeoutMs;
     QNetworkAccessManager *m_network; // Owned (Qt child).
     QPointer<TokenManager> m_tokens;  // Not owned.
 };

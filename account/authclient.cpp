@@ -35,24 +35,40 @@ void AuthClient::setupRefreshCallback() {
     m_tokens->setRefreshCallback([self](const QString &refreshToken,
                                         TokenManager::SuccessFunction onSuccess,
                                         TokenManager::FailureFunction onFailure) {
-        if (!self || !self->m_authApi) {
+        if (!self) {
             onFailure();
             return;
         }
-        self->m_authApi->postUnauthenticated(
-            QStringLiteral("/auth/token/refresh"),
-            QJsonObject{{QStringLiteral("refresh_token"), refreshToken}},
-            [self, onSuccess, onFailure](bool ok, int status, const QJsonObject &body) {
-                if (self)
-                    self->m_lastRefreshUnanswered = status == 0;
-                const QString access = body.value(QLatin1String("access_token")).toString();
-                // A success without an access token would store an unusable session.
-                if (ok && !access.isEmpty())
-                    onSuccess(access, body.value(QLatin1String("refresh_token")).toString());
-                else
-                    onFailure();
+        self->exchangeRefreshToken(
+            refreshToken, [self, refreshToken, onSuccess, onFailure](
+                              bool ok, int status, const QString &access, const QString &refresh) {
+                if (ok) {
+                    onSuccess(access, refresh);
+                    return;
+                }
+                if (self && (status == 400 || status == 401))
+                    self->m_refusedRefreshToken = refreshToken;
+                onFailure();
             });
     });
+}
+
+void AuthClient::exchangeRefreshToken(const QString &refreshToken, ExchangeCallback done) {
+    if (!m_authApi) {
+        done(false, 0, QString(), QString());
+        return;
+    }
+    m_authApi->postUnauthenticated(
+        QStringLiteral("/auth/token/refresh"),
+        QJsonObject{{QStringLiteral("refresh_token"), refreshToken}},
+        [done](bool ok, int status, const QJsonObject &body) {
+            const QString access = body.value(QLatin1String("access_token")).toString();
+            // A success without an access token would store an unusable session.
+            if (ok && !access.isEmpty())
+                done(true, status, access, body.value(QLatin1String("refresh_token")).toString());
+            else
+                done(false, status, QString(), QString());
+        });
 }
 
 void AuthClient::setState(AuthState state) {
@@ -127,22 +143,41 @@ void AuthClient::handleCallback(const QUrl &url) {
 }
 
 void AuthClient::logout(BoolCallback serverAnswered) {
-    // Sent with the token held now and without a refresh: a refresh here could only revive
-    // the session being ended.
-    if (m_authApi && m_tokens) {
-        m_authApi->postWithToken(QStringLiteral("/auth/logout"), {}, m_tokens->accessToken(),
-                                 [serverAnswered](bool ok, int, const QJsonObject &) {
-                                     if (serverAnswered)
-                                         serverAnswered(ok);
-                                 });
-    } else if (serverAnswered) {
-        serverAnswered(false);
-    }
+    // The session ends here at once. The server is told with a token that is still good; when
+    // the access token is (nearly) expired, the refresh token buys one for this request only,
+    // and is neither stored nor allowed to bring the session back.
+    const QString access = m_tokens ? m_tokens->accessToken() : QString();
+    const QString refresh = m_tokens ? m_tokens->currentRefreshToken() : QString();
     if (m_tokens)
         m_tokens->clearTokens();
     m_currentUser = User();
     setState(AuthState::SignedOut);
     Q_EMIT logoutCompleted();
+
+    QPointer<ApiClient> api = m_authApi;
+    const auto tellServer = [api, serverAnswered](const QString &token) {
+        if (!api || token.isEmpty()) {
+            if (serverAnswered)
+                serverAnswered(false);
+            return;
+        }
+        api->postWithToken(QStringLiteral("/auth/logout"), {}, token,
+                           [serverAnswered](bool ok, int, const QJsonObject &) {
+                               if (serverAnswered)
+                                   serverAnswered(ok);
+                           });
+    };
+    if (!access.isEmpty() || refresh.isEmpty()) {
+        tellServer(access);
+        return;
+    }
+    exchangeRefreshToken(
+        refresh, [tellServer](bool ok, int, const QString &fresh, const QString &) {
+            if (!ok)
+                qCWarning(lcTindAccount).noquote()
+                    << "AuthClient: no valid token to end the session on the server with";
+            tellServer(ok ? fresh : QString());
+        });
 }
 
 void AuthClient::refreshToken(BoolCallback done) {
@@ -154,15 +189,15 @@ void AuthClient::refreshToken(BoolCallback done) {
     QPointer<AuthClient> self(this);
     m_tokens->refresh([self, done](bool ok) {
         if (self && !ok && self->m_tokens) {
-            const bool unanswered
-                = self->m_lastRefreshUnanswered && !self->m_tokens->currentRefreshToken().isEmpty();
-            if (unanswered) {
-                qCWarning(lcTindAccount).noquote()
-                    << "AuthClient: token refresh got no answer; keeping the stored sign-in";
-            } else {
+            const QString held = self->m_tokens->currentRefreshToken();
+            if (held.isEmpty() || held == self->m_refusedRefreshToken) {
                 self->m_tokens->clearTokens();
                 self->m_currentUser = User();
                 self->setState(AuthState::SignedOut);
+            } else {
+                qCWarning(lcTindAccount).noquote()
+                    << "AuthClient: token refresh failed without a refusal; keeping the stored "
+                       "sign-in";
             }
         }
         if (done)

@@ -66,7 +66,12 @@ Q_SIGNALS:
     void logoutCompleted();
 
 private:
+    using ExchangeCallback
+        = std::function<void(bool ok, int status, const QString &access, const QString &refresh)>;
+
     void setupRefreshCallback();
+    // One refresh exchange with the server; the tokens are handed to done, not stored.
+    void exchangeRefreshToken(const QString &refreshToken, ExchangeCallback done);
     void handleCallback(const QUrl &url);
     void setState(AuthState state);
 
@@ -78,9 +83,10 @@ private:
     AuthState m_state = AuthState::Initial;
     User m_currentUser;
     UrlOpener m_urlOpener = openInSystemBrowser;
-    // Whether the last refresh exchange ended without any HTTP answer: such a failure says
-    // nothing about the tokens, so they are kept.
-    bool m_lastRefreshUnanswered = false;
+    // The refresh token the server last refused outright (400 or 401). Only such a refusal of
+    // the token still held ends the session: a 5xx or no answer says nothing about the tokens,
+    // and a refusal that arrives after a newer sign-in concerns tokens that are gone.
+    QString m_refusedRefreshToken;
 };
 
 } // namespace TindAccount

@@ -126,15 +126,13 @@ void TokenManager::refresh(Completion done) {
 void TokenManager::finishRefresh(quint64 generation, bool ok, const QString &access,
                                  const QString &refresh) {
     bool result = ok;
-    if (ok) {
-        QMutexLocker lock(&m_mutex);
-        const bool superseded = generation != m_generation;
-        lock.unlock();
-        if (superseded)
-            result = !accessToken().isEmpty(); // whatever replaced the tokens decides
-        else
-            storeTokens(access, refresh);
-    }
+    QMutexLocker generationLock(&m_mutex);
+    const bool superseded = generation != m_generation;
+    generationLock.unlock();
+    if (superseded)
+        result = !accessToken().isEmpty(); // whatever replaced the tokens decides
+    else if (ok)
+        storeTokens(access, refresh);
 
     QMutexLocker lock(&m_mutex);
     m_refreshing = false;

@@ -16,6 +16,7 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/account/fakejwt.h"
 #include "tests/support/testsyncserver.h"
 
 #include <QCoreApplication>
@@ -47,6 +48,8 @@ struct Device {
         reconciliations = std::make_unique<ReconciliationRepository>(&database);
         tokens = std::make_unique<TindAccount::TokenManager>(
             std::make_unique<TindAccount::MemoryTokenStore>());
+        // Signed in: the engine sends nothing without a token.
+        tokens->setTokens(fakeJwtExpiringIn(24 * 3600), QStringLiteral("bench-refresh"));
         api = std::make_unique<TindAccount::ApiClient>(tokens.get());
         api->setBaseUrl(syncUrl);
         engine = std::make_unique<SyncEngine>(api.get(), accounts.get(), transactions.get(),

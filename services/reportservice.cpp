@@ -3,12 +3,15 @@
 
 #include "services/reportservice.h"
 
+#include "services/servicelog.h"
 #include "storage/database.h"
 #include "storage/timestamps.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -17,11 +20,31 @@ QString quoted(QString cell) {
     return QLatin1Char('"') + cell + QLatin1Char('"');
 }
 
+bool addWithoutOverflow(qint64 a, qint64 b, qint64 *sum) {
+    if ((b > 0 && a > std::numeric_limits<qint64>::max() - b)
+        || (b < 0 && a < std::numeric_limits<qint64>::min() - b))
+        return false;
+    *sum = a + b;
+    return true;
+}
+
 } // namespace
 
 ReportService::ReportService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database) {}
+
+bool ReportService::succeeded(const QSqlQuery &query, bool executed) const {
+    if (executed && !query.lastError().isValid()) {
+        m_lastError.clear();
+        return true;
+    }
+    m_lastError = query.lastError().text();
+    if (m_lastError.trimmed().isEmpty())
+        m_lastError = QStringLiteral("the report could not be read");
+    qCWarning(lcServices).noquote() << "ReportService: a report read failed:" << m_lastError;
+    return false;
+}
 
 bool ReportService::run(QSqlQuery &query, QString sql, const QDate &from, const QDate &to,
                         const QString &accountId, const char *tail) const {
@@ -43,16 +66,18 @@ QList<CategorySpendingRow> ReportService::categorySpending(const QDate &from, co
                                                            const QString &accountId) const {
     QList<CategorySpendingRow> rows;
     QSqlQuery query(m_database->connection());
-    if (!run(query,
-             QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
-                            "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-                            "t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date "
-                            "<= ?"),
-             from, to, accountId,
-             " GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC"))
-        return rows;
-    while (query.next())
+    const bool executed
+        = run(query,
+              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
+                             "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+                             "t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date "
+                             "<= ?"),
+              from, to, accountId,
+              " GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
+    while (executed && query.next())
         rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+    if (!succeeded(query, executed))
+        rows.clear();
     return rows;
 }
 
@@ -60,30 +85,33 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
                                                    const QString &accountId) const {
     QList<PayeeSummaryRow> rows;
     QSqlQuery query(m_database->connection());
-    if (!run(query,
-             QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
-                            "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-             from, to, accountId, " GROUP BY t.payee ORDER BY SUM(t.amount) ASC"))
-        return rows;
-    while (query.next())
+    const bool executed
+        = run(query,
+              QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
+                             "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+              from, to, accountId, " GROUP BY t.payee ORDER BY SUM(t.amount) ASC");
+    while (executed && query.next())
         rows.append(
             {query.value(0).toString(), query.value(1).toLongLong(), query.value(2).toInt()});
+    if (!succeeded(query, executed))
+        rows.clear();
     return rows;
 }
 
 QList<TaxLineRow> ReportService::taxReport(const QDate &from, const QDate &to) const {
     QList<TaxLineRow> rows;
     QSqlQuery query(m_database->connection());
-    if (!run(query,
-             QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
-                            "JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS "
-                            "NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?"),
-             from, to, QString(),
-             " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name"))
-        return rows;
-    while (query.next())
+    const bool executed = run(
+        query,
+        QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
+                       "JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS "
+                       "NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?"),
+        from, to, QString(), " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
+    while (executed && query.next())
         rows.append(
             {query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+    if (!succeeded(query, executed))
+        rows.clear();
     return rows;
 }
 
@@ -91,14 +119,14 @@ QList<CashFlowMonthRow> ReportService::cashFlow(const QDate &from, const QDate &
                                                 const QString &accountId) const {
     QList<CashFlowMonthRow> rows;
     QSqlQuery query(m_database->connection());
-    if (!run(query,
-             QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount "
-                            "> 0 THEN t.amount ELSE 0 END) AS income, SUM(CASE WHEN t.amount < 0 "
-                            "THEN t.amount ELSE 0 END) AS expenses FROM transactions t WHERE "
-                            "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-             from, to, accountId, " GROUP BY month ORDER BY month"))
-        return rows;
-    while (query.next()) {
+    const bool executed
+        = run(query,
+              QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount "
+                             "> 0 THEN t.amount ELSE 0 END) AS income, SUM(CASE WHEN t.amount < 0 "
+                             "THEN t.amount ELSE 0 END) AS expenses FROM transactions t WHERE "
+                             "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+              from, to, accountId, " GROUP BY month ORDER BY month");
+    while (executed && query.next()) {
         CashFlowMonthRow row;
         row.month = query.value(0).toString();
         row.income = query.value(1).toLongLong();
@@ -106,6 +134,8 @@ QList<CashFlowMonthRow> ReportService::cashFlow(const QDate &from, const QDate &
         row.net = row.income + row.expenses;
         rows.append(row);
     }
+    if (!succeeded(query, executed))
+        rows.clear();
     return rows;
 }
 
@@ -113,24 +143,30 @@ QList<AccountSummaryRow> ReportService::accountSummary() const {
     QList<AccountSummaryRow> rows;
     QSqlQuery query(m_database->connection());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral(
-            "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN "
-            "t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN "
-            "t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
-            "COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a LEFT JOIN transactions t ON "
-            "t.account_id = a.id AND t.deleted_at IS NULL WHERE a.deleted_at IS NULL GROUP BY "
-            "a.id ORDER BY a.sort_order, a.name")))
-        return rows;
-    while (query.next()) {
+    const bool executed = query.exec(QStringLiteral(
+        "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN "
+        "t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN "
+        "t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
+        "COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a LEFT JOIN transactions t ON "
+        "t.account_id = a.id AND t.deleted_at IS NULL WHERE a.deleted_at IS NULL GROUP BY "
+        "a.id ORDER BY a.sort_order, a.name"));
+    while (executed && query.next()) {
         AccountSummaryRow row;
         row.name = query.value(0).toString();
         row.accountType = query.value(1).toString();
         const qint64 starting = query.value(2).toLongLong();
-        row.clearedBalance = starting + query.value(3).toLongLong();
         row.unclearedAmount = query.value(4).toLongLong();
-        row.balance = starting + query.value(5).toLongLong();
+        if (!addWithoutOverflow(starting, query.value(3).toLongLong(), &row.clearedBalance)
+            || !addWithoutOverflow(starting, query.value(5).toLongLong(), &row.balance)) {
+            m_lastError = QStringLiteral("integer overflow");
+            qCWarning(lcServices).noquote()
+                << "ReportService: the balance of" << row.name << "does not fit";
+            return {};
+        }
         rows.append(row);
     }
+    if (!succeeded(query, executed))
+        rows.clear();
     return rows;
 }
 
@@ -138,14 +174,16 @@ QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDa
                                                     const QString &accountId) const {
     QMap<QString, qint64> totals;
     QSqlQuery query(m_database->connection());
-    if (!run(query,
-             QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
-                            "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-                            "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-             from, to, accountId, " GROUP BY COALESCE(c.name, 'Uncategorized')"))
-        return totals;
-    while (query.next())
+    const bool executed
+        = run(query,
+              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
+                             "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
+                             "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+              from, to, accountId, " GROUP BY COALESCE(c.name, 'Uncategorized')");
+    while (executed && query.next())
         totals.insert(query.value(0).toString(), query.value(1).toLongLong());
+    if (!succeeded(query, executed))
+        totals.clear();
     return totals;
 }
 
@@ -153,7 +191,13 @@ QList<PeriodComparisonRow> ReportService::comparePeriods(const QDate &from1, con
                                                          const QDate &from2, const QDate &to2,
                                                          const QString &accountId) const {
     const QMap<QString, qint64> totals1 = categoryTotals(from1, to1, accountId);
+    const QString firstError = m_lastError;
     const QMap<QString, qint64> totals2 = categoryTotals(from2, to2, accountId);
+    if (!firstError.isEmpty() || !m_lastError.isEmpty()) {
+        if (m_lastError.isEmpty())
+            m_lastError = firstError;
+        return {};
+    }
     QStringList names = totals1.keys() + totals2.keys();
     // QString's operator< compares UTF-16 code units: the plain, case-sensitive order.
     std::sort(names.begin(), names.end());

@@ -18,7 +18,8 @@ class QSqlQuery;
 
 // The read-only aggregates behind the reports screen. Date ranges are inclusive at both
 // ends; an empty account id means every account. Soft-deleted transactions never count.
-// A query that fails gives an empty result.
+// A query that fails gives an empty result, and lastError() tells it from a period without
+// transactions (an amount total beyond 64 bits fails the read rather than coming out as 0).
 class ReportService : public QObject {
     Q_OBJECT
 
@@ -46,6 +47,9 @@ public:
                                               const QDate &from2, const QDate &to2,
                                               const QString &accountId = QString()) const;
 
+    // Why the last report read failed; empty when it succeeded.
+    QString lastError() const { return m_lastError; }
+
     // Every cell quoted, quotes doubled, line feeds only, no byte-order mark.
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
 
@@ -54,5 +58,9 @@ private:
     bool run(QSqlQuery &query, QString sql, const QDate &from, const QDate &to,
              const QString &accountId, const char *tail) const;
 
+    // Records why query failed (when it did) and logs it; true when it did not.
+    bool succeeded(const QSqlQuery &query, bool executed = true) const;
+
     Database *m_database; // Not owned.
+    mutable QString m_lastError;
 };

@@ -76,12 +76,25 @@ int SyncEngine::autoSyncInterval() const {
     return m_autoSyncTimer->interval();
 }
 
+bool SyncEngine::isSyncScheduled() const {
+    return m_debounceTimer->isActive();
+}
+
+bool SyncEngine::signedOut() const {
+    return m_api && !m_api->hasCredentials();
+}
+
 void SyncEngine::syncNow() {
     if (m_running || m_state == Syncing) {
         m_followUp = true;
         return;
     }
     m_followUp = false;
+    if (signedOut()) {
+        m_debounceTimer->stop();
+        fail(QStringLiteral("Not signed in"));
+        return;
+    }
     m_running = true;
     m_run = RunSummary();
     setState(Syncing);
@@ -95,9 +108,12 @@ void SyncEngine::startAutoSync(int intervalMs) {
 
 void SyncEngine::stopAutoSync() {
     m_autoSyncTimer->stop();
+    m_debounceTimer->stop();
 }
 
 void SyncEngine::scheduleSync() {
+    if (signedOut())
+        return;
     m_debounceTimer->start();
 }
 
@@ -112,10 +128,48 @@ QString SyncEngine::storedCursor() const {
     return m_preferences->value(CursorKey, QString());
 }
 
+void SyncEngine::loadHeldCategories() {
+    m_heldCategories.clear();
+    QSqlQuery query(m_accounts->database()->connection());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT entity_type, record_key, missing_id FROM "
+                                   "sync_held_records WHERE missing_table = 'categories'")))
+        return;
+    while (query.next())
+        m_heldCategories.insert(query.value(0).toString() + QLatin1Char('\n')
+                                    + query.value(1).toString(),
+                                query.value(2).toString());
+}
+
+// A pulled row stored without its category (which had not arrived) still belongs to it: a
+// push of the row carries the held category, so that an edit here never drops it everywhere.
+QJsonObject SyncEngine::withHeldCategory(const SyncTables::Table &table, QJsonObject change) const {
+    if (m_heldCategories.isEmpty()
+        || (table.kind != SyncTables::Kind::Transaction
+            && table.kind != SyncTables::Kind::Recurring))
+        return change;
+    QJsonObject payload = change.value(QStringLiteral("payload")).toObject();
+    if (!payload.value(table.categoryKey).toString().isEmpty())
+        return change;
+    const QString prefix = table.entityType + QLatin1Char('\n');
+    const QString serverId = payload.value(QStringLiteral("server_id")).toString();
+    QString held = serverId.isEmpty() ? QString() : m_heldCategories.value(prefix + serverId);
+    if (held.isEmpty())
+        held
+            = m_heldCategories.value(prefix + change.value(QStringLiteral("entity_id")).toString());
+    if (held.isEmpty())
+        return change;
+    payload.insert(table.categoryKey, held);
+    change.insert(QStringLiteral("payload"), payload);
+    return change;
+}
+
 void SyncEngine::performSync() {
+    loadHeldCategories();
     QList<QJsonObject> changes;
     for (const SyncTables::Table &table : m_tables.all())
-        changes.append(table.pendingChanges());
+        for (const QJsonObject &change : table.pendingChanges())
+            changes.append(withHeldCategory(table, change));
 
     if (changes.isEmpty()) {
         startPull();
@@ -134,6 +188,10 @@ void SyncEngine::pushNextBatch() {
     }
     if (!m_api) {
         fail(QStringLiteral("Push failed (HTTP %1)").arg(0));
+        return;
+    }
+    if (signedOut()) { // signed out while the sync ran
+        fail(QStringLiteral("Not signed in"));
         return;
     }
     const int size = qMin(PushBatchSize, int(m_changeQueue.size()));
@@ -215,7 +273,9 @@ void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
     const SyncTables::Table *table = m_tables.byEntityType(entityType);
     if (!table)
         return;
-    const std::optional<QJsonObject> current = table->change(entityId);
+    std::optional<QJsonObject> current = table->change(entityId);
+    if (current)
+        current = withHeldCategory(*table, *current);
     if (sent.isEmpty() || !current || *current == sent) {
         table->markSynced(entityId, serverId);
         return;
@@ -237,6 +297,10 @@ void SyncEngine::startPull() {
 void SyncEngine::pullChanges(const QString &since) {
     if (!m_api) {
         fail(QStringLiteral("Pull failed (HTTP %1)").arg(0));
+        return;
+    }
+    if (signedOut()) {
+        fail(QStringLiteral("Not signed in"));
         return;
     }
     QUrlQuery query;

@@ -20,6 +20,8 @@ class CategoryRepository;
 class PreferencesRepository;
 class QTimer;
 class ReconciliationRepository;
+struct RecurringTransaction;
+struct Transaction;
 class RecurringRepository;
 class SyncPageApplier;
 class TransactionRepository;
@@ -68,6 +70,8 @@ public:
 
     bool isAutoSyncActive() const;
     int autoSyncInterval() const;
+    // A debounced sync is waiting to run.
+    bool isSyncScheduled() const;
 
 public Q_SLOTS:
     void syncNow();
@@ -83,6 +87,10 @@ Q_SIGNALS:
 
 private:
     void performSync();
+    // The change object of a row; a transaction or rule that still waits for its pulled
+    // category carries that category, so that an edit made meanwhile does not erase it.
+    QJsonObject withHeldCategory(const SyncTables::Table &table, QJsonObject change) const;
+    void loadHeldCategories();
     void pushNextBatch();
     void handlePushResults(const QJsonArray &sent, const QJsonObject &response);
     void markPushed(const QString &entityType, const QString &entityId, const QString &serverId,
@@ -95,6 +103,8 @@ private:
     void fail(const QString &error);
     void setState(SyncState state);
     QString storedCursor() const;
+    // Without a token nothing may be sent: the server would see every pending row unsigned.
+    bool signedOut() const;
 
     QPointer<TindAccount::ApiClient> m_api; // Not owned.
     AccountRepository *m_accounts;          // Not owned.
@@ -106,6 +116,8 @@ private:
     SyncState m_state = Idle;
     QString m_lastError;
     QList<QJsonObject> m_changeQueue; // change objects waiting to be pushed, in order
+    // Category ids that pulled rows wait for, by entity type + '\n' + server or local id.
+    QHash<QString, QString> m_heldCategories;
     int m_pullPageCount = 0;
     bool m_followUp = false;
     // A sync is in flight. Separate from the state, which an authentication failure may turn

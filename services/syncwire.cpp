@@ -4,11 +4,13 @@
 #include "services/syncwire.h"
 
 #include "storage/enums.h"
+#include "storage/money.h"
 #include "storage/timestamps.h"
 
 #include <QJsonValue>
 #include <QList>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -354,8 +356,33 @@ qint64 SyncWire::readMoney(const QJsonObject &record, const QString &key) {
         return 0;
     // An integer member keeps all 64 bits; a fractional one is cut, never rounded up.
     const qint64 whole = value.toInteger(std::numeric_limits<qint64>::min());
-    return whole != std::numeric_limits<qint64>::min() ? whole
-                                                       : static_cast<qint64>(value.toDouble());
+    if (whole != std::numeric_limits<qint64>::min())
+        return whole;
+    // Converting a double beyond the 64-bit range is undefined; such a record is refused by
+    // amountsInRange before it is stored.
+    const double d = value.toDouble();
+    return std::isfinite(d) && std::fabs(d) < 9.2e18 ? static_cast<qint64>(d) : 0;
+}
+
+bool SyncWire::amountsInRange(const QString &entityType, const QJsonObject &record,
+                              Currency currency) {
+    QStringList keys;
+    if (entityType == AccountEntity)
+        keys = {QStringLiteral("starting_balance")};
+    else if (entityType == RecurringEntity || entityType == TransactionEntity)
+        keys = {QStringLiteral("amount")};
+    else if (entityType == ReconciliationEntity)
+        keys = {QStringLiteral("statement_balance"), QStringLiteral("reconciled_balance")};
+    for (const QString &key : keys) {
+        const QJsonValue value = record.value(key);
+        if (!value.isDouble())
+            continue; // read as 0
+        const double d = value.toDouble();
+        if (!std::isfinite(d) || std::fabs(d) >= 9.2e18
+            || !isAmountInRange(readMoney(record, key), currency))
+            return false;
+    }
+    return true;
 }
 
 int SyncWire::readInteger(const QJsonObject &record, const QString &key) {

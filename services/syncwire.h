@@ -5,6 +5,7 @@
 
 #include "storage/account.h"
 #include "storage/category.h"
+#include "storage/enums.h"
 #include "storage/reconciliation.h"
 #include "storage/recurringtransaction.h"
 #include "storage/transaction.h"
@@ -56,6 +57,10 @@ public:
     static QDate readDate(const QJsonObject &record, const QString &key);
     static QDateTime readTimestamp(const QJsonObject &record, const QString &key);
     static bool isDeleted(const QJsonObject &record);
+    // Whether every money member of a pulled record of this entity type is a number within
+    // the amount limit of the currency; an absent member counts as zero.
+    static bool amountsInRange(const QString &entityType, const QJsonObject &record,
+                               Currency currency);
 
     static QString dateText(const QDate &date);
     static QString timestampText(const QDateTime &timestamp);

@@ -6,8 +6,20 @@
 #include "storage/database.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <limits>
 
 namespace {
+
+bool addWithoutOverflow(qint64 a, qint64 b, qint64 *sum) {
+    if ((b > 0 && a > std::numeric_limits<qint64>::max() - b)
+        || (b < 0 && a < std::numeric_limits<qint64>::min() - b))
+        return false;
+    *sum = a + b;
+    return true;
+}
 
 const QString kColumns = QStringLiteral(
     "id, name, account_type, currency, institution, account_number_last4, starting_balance, "
@@ -67,18 +79,58 @@ QList<Account> AccountRepository::findPending() const {
     return readList<Account>(select("WHERE sync_status = 'pending'"), {}, readAccount);
 }
 
-QHash<QString, qint64> AccountRepository::balances() const {
+QHash<QString, qint64> AccountRepository::balances(QStringList *unsummable) const {
     QHash<QString, qint64> result;
+    QStringList failed;
+    const auto add = [&](const QString &id, qint64 start, qint64 total) {
+        qint64 balance = 0;
+        if (addWithoutOverflow(start, total, &balance))
+            result.insert(id, balance);
+        else
+            failed.append(id);
+    };
+
     QSqlQuery query = newQuery();
-    if (!execute(
-            query,
-            QStringLiteral("SELECT a.id, a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM "
-                           "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) "
-                           "FROM accounts a WHERE a.deleted_at IS NULL"),
-            {}))
-        return result;
-    while (query.next())
-        result.insert(query.value(0).toString(), query.value(1).toLongLong());
+    bool complete = execute(
+        query,
+        QStringLiteral("SELECT a.id, a.starting_balance, COALESCE((SELECT SUM(t.amount) FROM "
+                       "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) "
+                       "FROM accounts a WHERE a.deleted_at IS NULL"),
+        {});
+    if (complete) {
+        while (query.next())
+            add(query.value(0).toString(), query.value(1).toLongLong(),
+                query.value(2).toLongLong());
+        complete = !query.lastError().isValid();
+    }
+    if (!complete) {
+        // SQLite's SUM stops the whole statement with "integer overflow": sum each account on
+        // its own so that one such account does not hide the balances of the others.
+        logFailure("balances", query.lastError().text());
+        query.finish();
+        result.clear();
+        failed.clear();
+        QList<QPair<QString, qint64>> live;
+        forEachRow(QStringLiteral("SELECT id, starting_balance FROM accounts WHERE deleted_at "
+                                  "IS NULL"),
+                   {}, [&](RowReader &row) {
+                       const QString id = row.text();
+                       live.append({id, row.money()});
+                   });
+        for (const auto &[id, start] : live) {
+            QSqlQuery sum = newQuery();
+            if (execute(sum,
+                        QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE "
+                                       "account_id = ? AND deleted_at IS NULL"),
+                        {id})
+                && sum.next())
+                add(id, start, sum.value(0).toLongLong());
+            else
+                failed.append(id);
+        }
+    }
+    if (unsummable)
+        *unsummable = failed;
     return result;
 }
 

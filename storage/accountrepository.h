@@ -10,6 +10,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -27,8 +28,10 @@ public:
     // Every pending row, soft-deleted ones included, so that deletions reach the server.
     QList<Account> findPending() const;
     // The balance of every live account: its starting balance plus the sum of its live
-    // transactions, keyed by account id. One aggregate query, for the sidebar.
-    QHash<QString, qint64> balances() const;
+    // transactions, keyed by account id. One aggregate query, for the sidebar. An account
+    // whose total does not fit in 64 bits is left out and its id put in unsummable, so that
+    // no caller shows it as zero.
+    QHash<QString, qint64> balances(QStringList *unsummable = nullptr) const;
 
     bool insert(const Account &account);
     bool update(const Account &account);

@@ -4,8 +4,7 @@
 #include "storage/money.h"
 
 #include <QLocale>
-
-#include <cmath>
+#include <QRegularExpression>
 
 namespace {
 
@@ -51,10 +50,15 @@ QString formatAmount(qint64 amount, Currency currency) {
     return amount < 0 ? QLatin1Char('-') + text : text;
 }
 
-qint64 parseAmount(const QString &text, Currency currency) {
+bool isAmountInRange(qint64 amount, Currency currency) {
+    const qint64 minorPerMajor = currency == Currency::JPY ? 1 : 100;
+    const qint64 limit = MaxMajorAmount * minorPerMajor;
+    return amount >= -limit && amount <= limit;
+}
+
+std::optional<qint64> tryParseAmount(const QString &text, Currency currency) {
     QString s = text;
     s.remove(currencySymbol(currency));
-    s.remove(QLatin1Char(','));
     s = s.trimmed();
     if (s.isEmpty())
         return 0;
@@ -62,22 +66,57 @@ qint64 parseAmount(const QString &text, Currency currency) {
     bool negative = false;
     if (s.startsWith(QLatin1Char('-'))) {
         negative = true;
-        s.remove(0, 1);
+        s = s.mid(1).trimmed();
     }
 
+    // Commas only as thousands separators: "12,50" is a decimal comma, not twelve hundred.
+    // ASCII digits only: a \d class would also take the digits of other scripts.
+    static const QRegularExpression decimalPattern(QStringLiteral(
+        "^\\+?([0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.([0-9]*))?(?:[eE]([+-]?[0-9]{1,6}))?$"));
+    static const QRegularExpression wholePattern(
+        QStringLiteral("^\\+?([0-9]{1,3}(?:,[0-9]{3})+|[0-9]+)$"));
+    const bool whole = currency == Currency::JPY;
+    const QRegularExpressionMatch match = (whole ? wholePattern : decimalPattern).match(s);
+    if (!match.hasMatch())
+        return std::nullopt;
+    QString integerDigits = match.captured(1);
+    integerDigits.remove(QLatin1Char(','));
+    const QString fractionDigits = whole ? QString() : match.captured(2);
+    if (integerDigits.isEmpty() && fractionDigits.isEmpty())
+        return std::nullopt;
+    const int exponent = whole || match.captured(3).isEmpty() ? 0 : match.captured(3).toInt();
+
+    // The amount is digits * 10^scale in minor units, worked out on the decimal digits
+    // themselves so that "1.005" is exactly one dollar and half a cent.
+    QString digits = integerDigits + fractionDigits;
+    while (digits.startsWith(QLatin1Char('0')))
+        digits.remove(0, 1);
+    const int minorDecimals = whole ? 0 : 2;
+    const int scale = exponent + minorDecimals - int(fractionDigits.size());
+    // 10^15 minor units lie beyond every currency's limit; more digits can only be out of range.
+    constexpr int maxDigits = 16;
+
     qint64 value = 0;
-    bool ok = false;
-    if (currency == Currency::JPY) {
-        value = s.toLongLong(&ok, 10);
-    } else {
-        const double d = s.toDouble(&ok);
-        // Out-of-range or non-finite input cannot become money; treat it as unreadable.
-        if (ok && (!std::isfinite(d) || std::fabs(d) * 100.0 >= 9.2e18))
-            ok = false;
-        if (ok)
-            value = static_cast<qint64>(std::llround(d * 100.0));
+    if (!digits.isEmpty()) {
+        const int keep = int(digits.size()) + scale;
+        if (keep > maxDigits)
+            return std::nullopt;
+        if (scale >= 0) {
+            value = (digits + QString(scale, QLatin1Char('0'))).toLongLong();
+        } else {
+            const QChar next = keep >= 0 ? digits.at(keep) : QLatin1Char('0');
+            value = keep > 0 ? digits.left(keep).toLongLong() : 0;
+            if (next >= QLatin1Char('5'))
+                ++value; // the magnitude's half rounds up, so the signed amount away from zero
+        }
     }
-    if (!ok)
-        return 0;
-    return negative ? -value : value;
+    if (negative)
+        value = -value;
+    if (!isAmountInRange(value, currency))
+        return std::nullopt;
+    return value;
+}
+
+qint64 parseAmount(const QString &text, Currency currency) {
+    return tryParseAmount(text, currency).value_or(0);
 }

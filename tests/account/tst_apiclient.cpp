@@ -71,6 +71,9 @@ private Q_SLOTS:
     void statusAndBody();
     void closedPortIsNetworkError();
     void unknownMethodSendsNothing();
+    void stalledServerTimesOut();
+    void tokenStaysWithItsOrigin_data();
+    void tokenStaysWithItsOrigin();
 
     void staleTokenRefreshesOnceForAllWaiting();
     void secondUnauthorizedIsReported();
@@ -254,6 +257,73 @@ void tst_ApiClient::closedPortIsNetworkError() {
     QVERIFY(result.body.isEmpty());
     QCOMPARE(networkErrors.size(), 1);
     QVERIFY(!networkErrors.first().first().toString().isEmpty());
+}
+
+void tst_ApiClient::stalledServerTimesOut() {
+    Harness h;
+    QCOMPARE(h.api.transferTimeout(), 30000);
+    h.server.setHandler([](const TestHttpServer::Request &) {
+        TestHttpServer::Response response = TestHttpServer::Response::json(200, {});
+        response.delayMs = 60000; // accepts and never answers within the test
+        return response;
+    });
+    h.api.setTransferTimeout(200);
+    QSignalSpy networkErrors(&h.api, &ApiClient::networkError);
+    Result result;
+    h.api.get("/slow", result.callback());
+    QTRY_COMPARE_WITH_TIMEOUT(result.calls, 1, 5000);
+    QCOMPARE(result.ok, false);
+    QCOMPARE(result.status, 0);
+    QCOMPARE(networkErrors.size(), 1);
+}
+
+// A redirect keeps the request's headers; the bearer token must not reach another origin
+// (another port on the same host is another origin). Without a token the redirect is followed.
+void tst_ApiClient::tokenStaysWithItsOrigin_data() {
+    QTest::addColumn<bool>("sameOrigin");
+    QTest::addColumn<bool>("withToken");
+    QTest::addRow("other origin, token") << false << true;
+    QTest::addRow("other origin, no token") << false << false;
+    QTest::addRow("same origin, token") << true << true;
+}
+
+void tst_ApiClient::tokenStaysWithItsOrigin() {
+    QFETCH(bool, sameOrigin);
+    QFETCH(bool, withToken);
+    Harness h;
+    TestHttpServer elsewhere;
+    QVERIFY(elsewhere.listen());
+    const auto answer = [](const TestHttpServer::Request &) {
+        return TestHttpServer::Response::json(200, {{"landed", true}});
+    };
+    elsewhere.setHandler(answer);
+    const QUrl target = sameOrigin ? h.server.url("/api/v1/moved") : elsewhere.url("/moved");
+    h.server.setHandler([&](const TestHttpServer::Request &r) {
+        if (r.path.endsWith("/moved"))
+            return answer(r);
+        TestHttpServer::Response response = TestHttpServer::Response::json(302, {});
+        response.headers.append({"Location", target.toEncoded()});
+        return response;
+    });
+    const QString token = fakeJwtExpiringIn(3600);
+    if (withToken)
+        h.tokens.setTokens(token, "r1");
+
+    Result result;
+    h.api.get("/start", result.callback());
+    QTRY_COMPARE(result.calls, 1);
+    for (const TestHttpServer::Request &r : elsewhere.requests())
+        QVERIFY(r.header("authorization").isEmpty());
+    if (sameOrigin) {
+        QVERIFY(result.ok);
+        QCOMPARE(h.server.requests().last().header("authorization"), "Bearer " + token.toLatin1());
+    } else if (withToken) {
+        QVERIFY(!result.ok);
+        QVERIFY(elsewhere.requests().isEmpty());
+    } else {
+        QVERIFY(result.ok);
+        QCOMPARE(elsewhere.requests().size(), 1);
+    }
 }
 
 void tst_ApiClient::unknownMethodSendsNothing() {

@@ -95,6 +95,7 @@ private Q_SLOTS:
     void startup();
     void explicitRefreshFailure_data();
     void explicitRefreshFailure();
+    void refusalAfterNewerSignIn();
     void userCalls();
 };
 
@@ -214,7 +215,7 @@ void tst_AuthClient::logout_data() {
 
     QTest::addRow("server up") << true << true;
     QTest::addRow("server down") << false << true;
-    QTest::addRow("expired token") << true << false;
+    QTest::addRow("nearly expired token") << true << false;
 }
 
 void tst_AuthClient::logout() {
@@ -222,7 +223,7 @@ void tst_AuthClient::logout() {
     QFETCH(bool, tokenValid);
 
     Harness h;
-    const QString access = fakeJwtExpiringIn(tokenValid ? 3600 : -60);
+    const QString access = fakeJwtExpiringIn(tokenValid ? 3600 : 20);
     h.tokens.setTokens(access, "R0");
     h.server.setHandler([&](const TestHttpServer::Request &r) {
         if (r.path.endsWith("/auth/token/refresh"))
@@ -247,15 +248,27 @@ void tst_AuthClient::logout() {
     QVERIFY(!h.store->load(TokenStore::RefreshTokenKey));
 
     if (serverUp) {
-        QVERIFY(h.server.waitForRequests(1));
+        // A nearly expired token is swapped for a fresh one first, used for the logout only.
+        const int expected = tokenValid ? 1 : 2;
+        QVERIFY(h.server.waitForRequests(expected));
         QTest::qWait(100);
-        // Only the logout went out; no refresh revived the session.
-        QCOMPARE(h.server.requests().size(), 1);
-        const auto &r = h.server.requests().first();
+        QCOMPARE(h.server.requests().size(), expected);
+        if (!tokenValid) {
+            const auto &refresh = h.server.requests().first();
+            QCOMPARE(refresh.path, QStringLiteral("/api/v1/realms/tindral/auth/token/refresh"));
+            QCOMPARE(refresh.json().value("refresh_token").toString(), QStringLiteral("R0"));
+        }
+        const auto &r = h.server.requests().last();
         QCOMPARE(r.method, QByteArray("POST"));
         QCOMPARE(r.path, QStringLiteral("/api/v1/realms/tindral/auth/logout"));
-        QCOMPARE(r.header("authorization"),
-                 tokenValid ? "Bearer " + access.toLatin1() : QByteArray());
+        QVERIFY(r.header("authorization").startsWith("Bearer "));
+        if (tokenValid)
+            QCOMPARE(r.header("authorization"), "Bearer " + access.toLatin1());
+        else
+            QVERIFY(r.header("authorization") != "Bearer " + access.toLatin1());
+        // The fresh tokens did not bring the session back.
+        QVERIFY(h.tokens.accessToken().isEmpty());
+        QCOMPARE(h.auth.state(), AuthState::SignedOut);
     } else {
         QTRY_COMPARE(networkErrors.size(), 1);
     }
@@ -310,33 +323,38 @@ void tst_AuthClient::startup() {
 }
 
 void tst_AuthClient::explicitRefreshFailure_data() {
-    QTest::addColumn<bool>("serverUp");
+    QTest::addColumn<int>("status"); // 0: the server is down
     QTest::addColumn<bool>("keepsTokens");
 
-    QTest::addRow("rejected") << true << false;
-    // Without an answer nothing is known about the tokens: an offline start keeps the sign-in.
-    QTest::addRow("no answer") << false << true;
+    QTest::addRow("unauthorized") << 401 << false;
+    QTest::addRow("bad request") << 400 << false;
+    // Anything short of a refusal says nothing about the tokens: the sign-in stays.
+    QTest::addRow("no answer") << 0 << true;
+    QTest::addRow("server error") << 500 << true;
+    QTest::addRow("unavailable") << 503 << true;
+    QTest::addRow("forbidden") << 403 << true;
 }
 
 void tst_AuthClient::explicitRefreshFailure() {
-    QFETCH(bool, serverUp);
+    QFETCH(int, status);
     QFETCH(bool, keepsTokens);
 
     Harness h;
-    h.server.setHandler(
-        [](const TestHttpServer::Request &) { return TestHttpServer::Response::json(401, {}); });
+    h.server.setHandler([status](const TestHttpServer::Request &) {
+        return TestHttpServer::Response::json(status, {});
+    });
     const QString access = fakeJwtExpiringIn(3600);
     h.tokens.setTokens(access, "R0");
     h.auth.initialize();
     QCOMPARE(h.auth.state(), AuthState::SignedIn);
-    if (!serverUp)
+    if (status == 0)
         h.server.close();
 
     int calls = 0;
     bool result = true;
     if (keepsTokens)
-        QTest::ignoreMessage(QtWarningMsg,
-                             "AuthClient: token refresh got no answer; keeping the stored sign-in");
+        QTest::ignoreMessage(QtWarningMsg, "AuthClient: token refresh failed without a refusal; "
+                                           "keeping the stored sign-in");
     h.auth.refreshToken([&](bool ok) {
         ++calls;
         result = ok;
@@ -346,6 +364,37 @@ void tst_AuthClient::explicitRefreshFailure() {
     QCOMPARE(h.auth.state(), keepsTokens ? AuthState::SignedIn : AuthState::SignedOut);
     QCOMPARE(h.store->load(TokenStore::RefreshTokenKey).has_value(), keepsTokens);
     QCOMPARE(h.tokens.accessToken(), keepsTokens ? access : QString());
+}
+
+// The user signs in again while a refresh of the old tokens is on its way; its refusal
+// concerns tokens that are gone and must not sign the new session out.
+void tst_AuthClient::refusalAfterNewerSignIn() {
+    Harness h;
+    h.server.setHandler([](const TestHttpServer::Request &) {
+        TestHttpServer::Response response = TestHttpServer::Response::json(401, {});
+        response.delayMs = 300;
+        return response;
+    });
+    h.tokens.setTokens(fakeJwtExpiringIn(3600), "R0");
+    h.auth.initialize();
+
+    int calls = 0;
+    bool result = false;
+    h.auth.refreshToken([&](bool ok) {
+        ++calls;
+        result = ok;
+    });
+    QVERIFY(h.server.waitForRequests(1));
+    h.auth.login();
+    browse(h.redirectPort(),
+           "/callback?access_token=" + fakeJwtExpiringIn(7200).toLatin1() + "&refresh_token=R1");
+    QTRY_COMPARE(h.tokens.currentRefreshToken(), QStringLiteral("R1"));
+
+    QTRY_COMPARE(calls, 1);
+    QVERIFY(result); // the new session is good
+    QCOMPARE(h.auth.state(), AuthState::SignedIn);
+    QCOMPARE(h.store->load(TokenStore::RefreshTokenKey), std::optional<QString>("R1"));
+    QVERIFY(!h.tokens.accessToken().isEmpty());
 }
 
 void tst_AuthClient::userCalls() {

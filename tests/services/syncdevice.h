@@ -13,6 +13,7 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/account/fakejwt.h"
 #include "tests/support/testdatabase.h"
 
 #include <QSignalSpy>
@@ -22,7 +23,7 @@
 #include <memory>
 
 // One device of a sync test: its own database file and connection, repositories, API client
-// and engine, against the given sync server URL.
+// and engine, against the given sync server URL, signed in.
 struct SyncDevice {
     SyncDevice(const QString &name, const QUrl &syncUrl)
         : db(name)
@@ -37,6 +38,7 @@ struct SyncDevice {
         , engine(&api, &accounts, &transactions, &categories, &recurring, &reconciliations,
                  &preferences) {
         api.setBaseUrl(syncUrl);
+        tokens.setTokens(fakeJwtExpiringIn(3600), QStringLiteral("refresh"));
     }
 
     // Runs one sync to its end; true when it completed, false when it failed or hung.

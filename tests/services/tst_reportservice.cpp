@@ -8,7 +8,10 @@
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
+#include <QRegularExpression>
 #include <QTest>
+
+#include <limits>
 
 using namespace TestRecords;
 
@@ -90,6 +93,8 @@ private Q_SLOTS:
     void cashFlowSkipsEmptyMonths();
     void accountSummary();
     void comparePeriods();
+    void sumsBeyond64BitsAreReported_data();
+    void sumsBeyond64BitsAreReported();
     void toCsv_data();
     void toCsv();
 
@@ -243,6 +248,53 @@ void tst_ReportService::toCsv() {
     QFETCH(QList<QStringList>, rows);
     QFETCH(QString, expected);
     QCOMPARE(ReportService::toCsv(headers, rows), expected);
+}
+
+void tst_ReportService::sumsBeyond64BitsAreReported_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<int>("warnings");
+    for (const char *report :
+         {"categorySpending", "payeeSummary", "taxReport", "cashFlow", "accountSummary"})
+        QTest::addRow("%s", report) << QString::fromLatin1(report) << 1;
+    QTest::addRow("comparePeriods") << "comparePeriods" << 2;
+}
+
+// SQLite's SUM fails on two amounts whose total passes 64 bits; the report must say it
+// failed rather than come out empty as if nothing had been spent.
+void tst_ReportService::sumsBeyond64BitsAreReported() {
+    QFETCH(QString, report);
+    QFETCH(int, warnings);
+    TransactionRepository transactions(m_db->database());
+    const qint64 huge = std::numeric_limits<qint64>::min() / 2 - 1;
+    for (const char *id : {"big1", "big2"}) {
+        Transaction t = transaction(id, "A", QDate(2024, 1, 9), huge, "Grocer");
+        t.categoryId = "food";
+        QVERIFY(transactions.insert(t));
+    }
+
+    const auto rowCount = [&]() -> qsizetype {
+        if (report == "categorySpending")
+            return m_reports->categorySpending(kJan1, kJan31).size();
+        if (report == "payeeSummary")
+            return m_reports->payeeSummary(kJan1, kJan31).size();
+        if (report == "taxReport")
+            return m_reports->taxReport(kJan1, kJan31).size();
+        if (report == "cashFlow")
+            return m_reports->cashFlow(kJan1, kJan31).size();
+        if (report == "accountSummary")
+            return m_reports->accountSummary().size();
+        return m_reports->comparePeriods(kJan1, kJan31, kJan1, kJan31).size();
+    };
+    for (int i = 0; i < warnings; ++i)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^ReportService: .*(failed|does not fit)"));
+    QCOMPARE(rowCount(), 0);
+    QVERIFY(!m_reports->lastError().isEmpty());
+
+    // Once the rows are gone the same report reads again and clears the error.
+    QVERIFY(transactions.softDelete("big1"));
+    QVERIFY(rowCount() > 0);
+    QVERIFY(m_reports->lastError().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_ReportService)

@@ -66,13 +66,16 @@ private Q_SLOTS:
     void pullMerge_data();
     void pullMerge();
     void brokenDatesAreSkipped();
+    void amountsOutOfRangeAreSkipped();
     void recordsWaitForWhatTheyReferTo();
+    void editKeepsTheCategoryItWaitsFor();
     void integrityMismatchOnlyWarns();
     void pushFailureLeavesRowsPending();
     void rejectedRecordStaysPending();
     void editDuringPushStaysPending();
     void syncNowDuringSyncRunsOneFollowUp();
     void authenticationFailure();
+    void signedOutSendsNothing();
     void timers();
 
 private:
@@ -441,6 +444,53 @@ void tst_SyncEngine::brokenDatesAreSkipped() {
     QVERIFY(!device.reconciliations.findById("recon-1"));
 }
 
+// The limit is on the major amount: a trillion dollars is 10^14 cents, a trillion yen 10^12.
+void tst_SyncEngine::amountsOutOfRangeAreSkipped() {
+    SyncDevice device("device", m_server->url());
+    QVERIFY(device.accounts.insert(account("acc-1")));
+    Account yen = account("acc-y", "Yen");
+    yen.currency = Currency::JPY;
+    QVERIFY(device.accounts.insert(yen));
+    const auto tx = [](const QString &id, const QString &accountId, const QJsonValue &amount) {
+        QJsonObject object = pulledTransaction("srv-" + id, id, 1);
+        object.insert("account_id", accountId);
+        object.insert("amount", amount);
+        return object;
+    };
+    QJsonObject bigAccount{{"id", "srv-a"},
+                           {"client_id", "acc-big"},
+                           {"name", "Big"},
+                           {"currency", "EUR"},
+                           {"starting_balance", -100000000000001.0}};
+    QJsonObject recon{{"id", "srv-c"},
+                      {"client_id", "recon-1"},
+                      {"account_id", "acc-1"},
+                      {"statement_date", "2026-01-31"},
+                      {"reconciled_balance", 1e300}};
+    m_server->queuePullPage(page(
+        {{"accounts", QJsonArray{bigAccount}},
+         {"transactions",
+          QJsonArray{tx("usd-limit", "acc-1", 100000000000000.0),
+                     tx("usd-over", "acc-1", 100000000000001.0), tx("usd-huge", "acc-1", 1e300),
+                     tx("usd-int64", "acc-1", QJsonValue(qint64(9223372036854775807LL))),
+                     tx("yen-limit", "acc-y", -1000000000000.0),
+                     tx("yen-over", "acc-y", 1000000000001.0)}},
+         {"reconciliations", QJsonArray{recon}}},
+        "cursor-1"));
+    for (int i = 0; i < 6; ++i)
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("^SyncPageApplier: skipping server record with an "
+                                                "amount out of range"));
+    QVERIFY(device.sync());
+    QCOMPARE(device.transactions.findById("usd-limit")->amount, qint64(100000000000000));
+    QCOMPARE(device.transactions.findById("yen-limit")->amount, qint64(-1000000000000));
+    for (const char *id : {"usd-over", "usd-huge", "usd-int64", "yen-over"})
+        QVERIFY2(!device.transactions.findById(id), id);
+    QVERIFY(!device.accounts.findById("acc-big"));
+    QVERIFY(!device.reconciliations.findById("recon-1"));
+    QCOMPARE(device.engine.lastRunSummary().skipped, 6);
+}
+
 // Another member's records may refer to accounts and categories that come later: on a later
 // page, or later in the same page. None of them may be lost while the cursor moves on.
 void tst_SyncEngine::recordsWaitForWhatTheyReferTo() {
@@ -491,6 +541,55 @@ void tst_SyncEngine::recordsWaitForWhatTheyReferTo() {
     QCOMPARE(
         device.scalar("SELECT count(*) FROM transactions WHERE sync_status != 'synced'").toInt(),
         0);
+}
+
+// A pulled transaction is stored without the category that has not arrived yet. An edit made
+// meanwhile must not push the row without it, or every device loses the categorisation.
+void tst_SyncEngine::editKeepsTheCategoryItWaitsFor() {
+    SyncDevice device("device", m_server->url());
+    const auto stamped = [](QJsonObject payload) {
+        payload.insert("created_at", "2026-01-05T09:00:00Z");
+        payload.insert("updated_at", "2026-01-05T09:00:00Z");
+        return payload;
+    };
+    m_server->seed("account", stamped({{"client_id", "acc-1"}, {"name", "Joint"}}));
+    m_server->seed("transaction", stamped({{"client_id", "tx-1"},
+                                           {"account_id", "acc-1"},
+                                           {"date", "2026-01-05"},
+                                           {"payee", "Grocer"},
+                                           {"amount", -100},
+                                           {"category_id", "cat-late"}}));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^applyTransactionChange: category cat-late of tx-1"));
+    QVERIFY(device.sync());
+    QVERIFY(device.transactions.findById("tx-1")->categoryId.isEmpty());
+
+    Transaction edited = *device.transactions.findById("tx-1");
+    edited.payee = "Grocer & Co";
+    edited.version += 1;
+    edited.syncStatus = SyncStatus::Pending;
+    QVERIFY(device.transactions.update(edited));
+    m_server->http()->clearRequests();
+    // The echo of the pushed row still finds no category here and waits again.
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^applyTransactionChange: category cat-late of tx-1"));
+    QVERIFY(device.sync());
+    const QList<TestHttpServer::Request> pushes = m_server->requests("/sync/push");
+    QCOMPARE(pushes.size(), 1);
+    const QJsonObject payload = pushedChanges(pushes.first()).first()["payload"].toObject();
+    QCOMPARE(payload["payee"].toString(), QStringLiteral("Grocer & Co"));
+    QCOMPARE(payload["category_id"].toString(), QStringLiteral("cat-late"));
+    QCOMPARE(m_server->recordByClientId("transaction", "tx-1")->payload["category_id"].toString(),
+             QStringLiteral("cat-late"));
+    QCOMPARE(device.transactions.findById("tx-1")->syncStatus, SyncStatus::Synced);
+
+    // Once the category arrives the row has it, with the edit.
+    m_server->seed("category", stamped({{"client_id", "cat-late"}, {"name", "Late"}}));
+    QVERIFY(device.sync());
+    const Transaction stored = *device.transactions.findById("tx-1");
+    QCOMPARE(stored.categoryId, QStringLiteral("cat-late"));
+    QCOMPARE(stored.payee, QStringLiteral("Grocer & Co"));
+    QCOMPARE(device.scalar("SELECT count(*) FROM sync_held_records").toInt(), 0);
 }
 
 void tst_SyncEngine::integrityMismatchOnlyWarns() {
@@ -625,6 +724,30 @@ void tst_SyncEngine::authenticationFailure() {
     QCOMPARE(device.engine.state(), SyncEngine::Error);
     QCOMPARE(device.engine.lastError(), QStringLiteral("Pull failed (HTTP 401)"));
     QVERIFY(device.cursor().isEmpty());
+}
+
+// Without tokens the pending rows would go out unsigned: no sync may be scheduled or run.
+void tst_SyncEngine::signedOutSendsNothing() {
+    SyncDevice device("device", m_server->url());
+    QVERIFY(device.accounts.insert(account("acc-1")));
+    device.tokens.clearTokens();
+
+    device.engine.scheduleSync();
+    QVERIFY(!device.engine.isSyncScheduled());
+    QSignalSpy failed(&device.engine, &SyncEngine::syncFailed);
+    QVERIFY(!device.sync());
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first().first().toString(), QStringLiteral("Not signed in"));
+    QTest::qWait(50);
+    QVERIFY(m_server->requests().isEmpty());
+    QCOMPARE(device.accounts.findById("acc-1")->syncStatus, SyncStatus::Pending);
+
+    // A refresh token alone is enough: the request refreshes first.
+    device.tokens.setTokens(QString(), "refresh");
+    device.engine.scheduleSync();
+    QVERIFY(device.engine.isSyncScheduled());
+    device.engine.stopAutoSync(); // signing out also drops a sync that was waiting
+    QVERIFY(!device.engine.isSyncScheduled());
 }
 
 void tst_SyncEngine::timers() {

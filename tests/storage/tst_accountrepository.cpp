@@ -24,6 +24,7 @@ private Q_SLOTS:
     void updateSortOrder();
     void failedInsertIsLogged();
     void balances();
+    void balancesThatCannotBeSummed();
 };
 
 void tst_AccountRepository::roundTrip() {
@@ -195,6 +196,36 @@ void tst_AccountRepository::balances() {
 
     const QHash<QString, qint64> expected{{"a1", 725}, {"a2", -50}};
     QCOMPARE(accounts.balances(), expected);
+}
+
+// Two large amounts overflow SQLite's SUM, which stops the whole aggregate: the other
+// accounts keep their balances and the one that cannot be summed is named, never shown as 0.
+void tst_AccountRepository::balancesThatCannotBeSummed() {
+    TestDatabase db;
+    AccountRepository accounts(db.database());
+    TransactionRepository transactions(db.database());
+    const qint64 huge = std::numeric_limits<qint64>::max() / 2 + 1;
+    QVERIFY(accounts.insert(account("a-first", "First", 10)));
+    QVERIFY(accounts.insert(account("a-sum", "Sum", 0)));
+    QVERIFY(accounts.insert(account("a-start", "Start", huge)));
+    QVERIFY(accounts.insert(account("a-zz", "Last", -5)));
+    QVERIFY(transactions.insert(transaction("t1", "a-sum", QDate(2026, 1, 1), huge)));
+    QVERIFY(transactions.insert(transaction("t2", "a-sum", QDate(2026, 1, 2), huge)));
+    QVERIFY(transactions.insert(transaction("t3", "a-start", QDate(2026, 1, 3), huge)));
+    QVERIFY(transactions.insert(transaction("t4", "a-zz", QDate(2026, 1, 3), 7)));
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^AccountRepository::balances failed: .*overflow"));
+    QStringList unsummable;
+    const QHash<QString, qint64> expected{{"a-first", 10}, {"a-zz", 2}};
+    QCOMPARE(accounts.balances(&unsummable), expected);
+    unsummable.sort();
+    QCOMPARE(unsummable, (QStringList{"a-start", "a-sum"}));
+
+    // Without the overflowing transaction only the starting balance is out of reach.
+    QVERIFY(transactions.softDelete("t2"));
+    QCOMPARE(accounts.balances(&unsummable).value("a-sum"), huge);
+    QCOMPARE(unsummable, QStringList{"a-start"});
 }
 
 QTEST_GUILESS_MAIN(tst_AccountRepository)

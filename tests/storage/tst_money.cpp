@@ -16,6 +16,10 @@ private Q_SLOTS:
     void format();
     void parse_data();
     void parse();
+    void tryParse_data();
+    void tryParse();
+    void range_data();
+    void range();
     void symbols();
 };
 
@@ -83,6 +87,85 @@ void tst_Money::parse() {
     QFETCH(Currency, currency);
     QFETCH(qint64, expected);
     QCOMPARE(parseAmount(text, currency), expected);
+}
+
+// Text that parseAmount reads as 0 must be told apart from a real zero.
+void tst_Money::tryParse_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<qint64>("expected");
+
+    QTest::addRow("half cent up") << "1.005" << Currency::USD << true << qint64(101);
+    QTest::addRow("half cent up 2") << "0.285" << Currency::USD << true << qint64(29);
+    QTest::addRow("negative half cent") << "-0.285" << Currency::USD << true << qint64(-29);
+    QTest::addRow("below half") << "2.0049999" << Currency::USD << true << qint64(200);
+    QTest::addRow("lone half cent") << "0.005" << Currency::USD << true << qint64(1);
+    QTest::addRow("large exact") << "123456789012.345" << Currency::USD << true
+                                 << qint64(12345678901235);
+    QTest::addRow("exponent") << "1e2" << Currency::USD << true << qint64(10000);
+    QTest::addRow("negative exponent") << "1234.5e-2" << Currency::USD << true << qint64(1235);
+    QTest::addRow("tiny") << "1e-400" << Currency::USD << true << qint64(0);
+    QTest::addRow("leading dot") << ".5" << Currency::USD << true << qint64(50);
+    QTest::addRow("zero") << "0" << Currency::USD << true << qint64(0);
+    QTest::addRow("empty") << "" << Currency::USD << true << qint64(0);
+    QTest::addRow("grouped") << "$1,234,567.89" << Currency::USD << true << qint64(123456789);
+    QTest::addRow("yen grouped") << QString::fromUtf8("-¥1,500") << Currency::JPY << true
+                                 << qint64(-1500);
+    QTest::addRow("largest") << "-1,000,000,000,000.00" << Currency::USD << true
+                             << qint64(-100000000000000);
+    QTest::addRow("largest yen") << "1000000000000" << Currency::JPY << true
+                                 << qint64(1000000000000);
+
+    QTest::addRow("other symbol") << QString::fromUtf8("€5") << Currency::USD << false << qint64(0);
+    QTest::addRow("decimal comma") << "12,50" << Currency::USD << false << qint64(0);
+    QTest::addRow("decimal comma eur") << "12,50" << Currency::EUR << false << qint64(0);
+    QTest::addRow("letters") << "abc" << Currency::USD << false << qint64(0);
+    QTest::addRow("other digits") << QString::fromUtf8("١٢") << Currency::USD << false << qint64(0);
+    QTest::addRow("lone minus") << "-" << Currency::USD << false << qint64(0);
+    QTest::addRow("double minus") << "--5" << Currency::USD << false << qint64(0);
+    QTest::addRow("parentheses") << "(5.00)" << Currency::USD << false << qint64(0);
+    QTest::addRow("yen fraction") << "12.50" << Currency::JPY << false << qint64(0);
+    QTest::addRow("infinite") << "1e400" << Currency::USD << false << qint64(0);
+    QTest::addRow("nan") << "nan" << Currency::USD << false << qint64(0);
+    QTest::addRow("too large") << "99999999999999999" << Currency::USD << false << qint64(0);
+    QTest::addRow("a cent too large") << "1000000000000.01" << Currency::USD << false << qint64(0);
+    QTest::addRow("yen too large") << "1000000000001" << Currency::JPY << false << qint64(0);
+    QTest::addRow("too small") << "-1000000000000.01" << Currency::USD << false << qint64(0);
+}
+
+void tst_Money::tryParse() {
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(bool, readable);
+    QFETCH(qint64, expected);
+    const std::optional<qint64> parsed = tryParseAmount(text, currency);
+    QCOMPARE(parsed.has_value(), readable);
+    if (readable)
+        QCOMPARE(*parsed, expected);
+    QCOMPARE(parseAmount(text, currency), expected);
+}
+
+void tst_Money::range_data() {
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<bool>("inRange");
+
+    QTest::addRow("limit usd") << qint64(100000000000000) << Currency::USD << true;
+    QTest::addRow("past limit usd") << qint64(100000000000001) << Currency::USD << false;
+    QTest::addRow("negative limit eur") << qint64(-100000000000000) << Currency::EUR << true;
+    QTest::addRow("past negative limit") << qint64(-100000000000001) << Currency::EUR << false;
+    QTest::addRow("limit yen") << qint64(1000000000000) << Currency::JPY << true;
+    QTest::addRow("past limit yen") << qint64(1000000000001) << Currency::JPY << false;
+    QTest::addRow("int64 min") << std::numeric_limits<qint64>::min() << Currency::USD << false;
+    QTest::addRow("int64 max") << std::numeric_limits<qint64>::max() << Currency::JPY << false;
+}
+
+void tst_Money::range() {
+    QFETCH(qint64, amount);
+    QFETCH(Currency, currency);
+    QFETCH(bool, inRange);
+    QCOMPARE(isAmountInRange(amount, currency), inRange);
 }
 
 void tst_Money::symbols() {
