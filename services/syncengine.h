@@ -111,9 +111,10 @@ private:
     // A sync is in flight. Separate from the state, which an authentication failure may turn
     // to Error while a request is still out.
     bool m_running = false;
-    bool m_storingOwnWrites = false; // While a pulled page or push results are stored.
-    RunSummary m_run;                // the run in progress
-    RunSummary m_lastRun;            // the last finished run
-    QTimer *m_autoSyncTimer;         // Owned (Qt child).
-    QTimer *m_debounceTimer;         // Owned (Qt child).
+    RunSummary m_run;        // the run in progress
+    RunSummary m_lastRun;    // the last finished run
+    QTimer *m_autoSyncTimer; // Owned (Qt child).
+    QTimer *m_debounceTimer; // Owned (Qt child).
+    // While a pulled page or push results are stored.
+    bool m_storingOwnWrites = false;
 };
