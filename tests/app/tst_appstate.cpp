@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "app/appstate.h"
+#include "services/backupservice.h"
 #include "services/importservice.h"
 #include "services/ledgerwriter.h"
 #include "services/recurringservice.h"
@@ -188,6 +189,15 @@ void tst_AppState::bulkWritesMakeOneNotice_data() {
                QVERIFY(state.ledger()->deleteAccount("acc"));
            })
         << int(DataChange::Accounts | DataChange::Transactions) << true;
+    QTest::addRow("restore of a backup over the same rows")
+        << BulkWrite([](AppState &state, const QString &) {
+               const QByteArray archive = state.backupService()->exportBackup();
+               QVERIFY(!archive.isEmpty());
+               const BackupImportResult result
+                   = state.backupService()->importBackup(archive, BackupImportMode::Overwrite);
+               QVERIFY(result.errors.isEmpty());
+           })
+        << int(DataChange::Accounts | DataChange::Transactions | DataChange::Categories) << false;
     QTest::addRow("sample data loaded and cleared in one pass")
         << BulkWrite([](AppState &state, const QString &) {
                SampleDataService samples(state.database());
