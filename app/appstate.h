@@ -96,6 +96,9 @@ Q_SIGNALS:
 
 private:
     void createOnlineServices();
+    // Gathers the committed writes of this pass of the event loop into one notice.
+    void collectChange(const QString &table, const QString &subject);
+    void publishDataChange();
     void connectOnlineServices();
     void startSyncAfterSignIn();
 
@@ -118,6 +121,8 @@ private:
     TindAccount::Client *m_accountClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;
     QString m_currentAccountId;
+    DataChange m_pendingChange; // Collected until the event loop comes round.
+    bool m_changePublishQueued = false;
 
     std::unique_ptr<TindAccount::TokenStore> m_tokenStore; // Until initialize() hands it over.
 };

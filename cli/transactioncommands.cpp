@@ -125,6 +125,9 @@ int Commands::add(CommandContext &context, const QStringList &args) {
         break;
     case LedgerWriter::Result::TransferAccountNotFound:
         return context.failure(QStringLiteral("Transfer account not found"));
+    case LedgerWriter::Result::TransferToSameAccount:
+        return context.failure(QStringLiteral("A transfer needs another account"));
+    case LedgerWriter::Result::NotFound:
     case LedgerWriter::Result::Failed:
         return context.failure(QStringLiteral("Could not save the transaction"));
     }

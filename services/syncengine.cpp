@@ -10,7 +10,9 @@
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
+#include "storage/transactionscope.h"
 
+#include <QScopedValueRollback>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -112,7 +114,8 @@ void SyncEngine::stopAutoSync() {
 }
 
 void SyncEngine::scheduleSync() {
-    if (signedOut())
+    // The engine's own writes announce themselves like any other; they need no sync.
+    if (signedOut() || m_storingOwnWrites)
         return;
     m_debounceTimer->start();
 }
@@ -229,8 +232,8 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
     }
 
     // One disk sync for the whole batch instead of one per row.
-    QSqlDatabase db = m_accounts->database()->connection();
-    const bool inTransaction = db.transaction();
+    const QScopedValueRollback<bool> ownWrites(m_storingOwnWrites, true);
+    TransactionScope scope(m_accounts->database());
 
     int okCount = 0;
     int errorCount = 0;
@@ -255,11 +258,9 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
     }
     m_run.pushed += okCount;
     m_run.rejected += errorCount;
-    if (inTransaction && !db.commit()) {
+    if (scope.isOpen() && !scope.commit())
         qCWarning(lcServices).noquote()
-            << "Push batch: marking the accepted rows failed:" << db.lastError().text();
-        db.rollback();
-    }
+            << "Push batch: marking the accepted rows failed:" << scope.errorText();
     if (errorCount > 0)
         qCWarning(lcServices).noquote() << "Push batch:" << okCount << "ok," << errorCount
                                         << "errors — failed records remain pending for next sync";
@@ -278,13 +279,17 @@ void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
         current = withHeldCategory(*table, *current);
     if (sent.isEmpty() || !current || *current == sent) {
         table->markSynced(entityId, serverId);
+        // Marking alone is silent; the batch announces each table once when it commits.
+        m_accounts->database()->noteChange(table->name);
         return;
     }
     QSqlQuery query(m_accounts->database()->connection());
     query.prepare(QStringLiteral("UPDATE %1 SET server_id = ? WHERE id = ?").arg(table->name));
     query.addBindValue(serverId);
     query.addBindValue(entityId);
-    if (!query.exec())
+    if (query.exec())
+        m_accounts->database()->noteChange(table->name);
+    else
         qCWarning(lcServices).noquote() << "Push batch: storing the server id of" << entityId
                                         << "failed:" << query.lastError().text();
 }
@@ -326,7 +331,11 @@ void SyncEngine::pullChanges(const QString &since) {
 void SyncEngine::handlePullPage(const QJsonObject &page) {
     for (const SyncTables::Table &table : m_tables.all())
         m_run.pulled += int(table.pulled(page).size());
-    const bool applied = m_applier->apply(page);
+    bool applied = false;
+    {
+        const QScopedValueRollback<bool> ownWrites(m_storingOwnWrites, true);
+        applied = m_applier->apply(page);
+    }
     m_run.skipped += m_applier->skippedCount();
     if (!applied) {
         // Nothing of the page was stored and the cursor stays, so the next sync pulls it again.

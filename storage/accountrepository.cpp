@@ -4,6 +4,7 @@
 #include "storage/accountrepository.h"
 
 #include "storage/database.h"
+#include "storage/transactionscope.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -33,7 +34,7 @@ QString select(const char *rest) {
 } // namespace
 
 AccountRepository::AccountRepository(Database *database, QObject *parent)
-    : Repository(database, parent) {}
+    : Repository(database, kTable, parent) {}
 
 // The columns that insert and update both write, in statement order.
 QVariantList AccountRepository::ownFields(const Account &a) {
@@ -90,24 +91,24 @@ QHash<QString, qint64> AccountRepository::balances(QStringList *unsummable) cons
             failed.append(id);
     };
 
-    QSqlQuery query = newQuery();
-    bool complete = execute(
-        query,
-        QStringLiteral("SELECT a.id, a.starting_balance, COALESCE((SELECT SUM(t.amount) FROM "
-                       "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) "
-                       "FROM accounts a WHERE a.deleted_at IS NULL"),
-        {});
-    if (complete) {
-        while (query.next())
-            add(query.value(0).toString(), query.value(1).toLongLong(),
-                query.value(2).toLongLong());
-        complete = !query.lastError().isValid();
+    QString error;
+    bool complete = false;
+    if (QSqlQuery *query
+        = run(QStringLiteral("SELECT a.id, a.starting_balance, COALESCE((SELECT SUM(t.amount) FROM "
+                             "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), "
+                             "0) FROM accounts a WHERE a.deleted_at IS NULL"),
+              {}, nullptr)) {
+        while (query->next())
+            add(query->value(0).toString(), query->value(1).toLongLong(),
+                query->value(2).toLongLong());
+        complete = !query->lastError().isValid();
+        error = query->lastError().text();
+        query->finish();
     }
     if (!complete) {
         // SQLite's SUM stops the whole statement with "integer overflow": sum each account on
         // its own so that one such account does not hide the balances of the others.
-        logFailure("balances", query.lastError().text());
-        query.finish();
+        logFailure("balances", error);
         result.clear();
         failed.clear();
         QList<QPair<QString, qint64>> live;
@@ -118,15 +119,16 @@ QHash<QString, qint64> AccountRepository::balances(QStringList *unsummable) cons
                        live.append({id, row.money()});
                    });
         for (const auto &[id, start] : live) {
-            QSqlQuery sum = newQuery();
-            if (execute(sum,
-                        QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE "
-                                       "account_id = ? AND deleted_at IS NULL"),
-                        {id})
-                && sum.next())
-                add(id, start, sum.value(0).toLongLong());
+            QSqlQuery *sum
+                = run(QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE "
+                                     "account_id = ? AND deleted_at IS NULL"),
+                      {id}, nullptr);
+            if (sum && sum->next())
+                add(id, start, sum->value(0).toLongLong());
             else
                 failed.append(id);
+            if (sum)
+                sum->finish();
         }
     }
     if (unsummable)
@@ -151,8 +153,8 @@ bool AccountRepository::update(const Account &a) {
         ownFields(a) + updateBookkeeping(a), "update");
 }
 
-bool AccountRepository::softDelete(const QString &id) {
-    return softDeleteRow(kTable, id, "softDelete");
+bool AccountRepository::softDelete(const QString &id, const QDateTime &stamp) {
+    return softDeleteRow(kTable, id, "softDelete", QString(), stamp);
 }
 
 bool AccountRepository::restore(const QString &id) {
@@ -162,22 +164,16 @@ bool AccountRepository::restore(const QString &id) {
 }
 
 bool AccountRepository::updateSortOrder(const QList<QPair<QString, int>> &order) {
-    QSqlDatabase db = database()->connection();
-    if (!db.transaction())
+    TransactionScope scope(database());
+    if (!scope.isOpen())
         return false;
     for (const auto &[id, sortOrder] : order) {
         if (!write(QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
-                   {sortOrder, nowText(), id}, nullptr)) {
-            db.rollback();
+                   {sortOrder, nowText(), id}, nullptr))
             return false;
-        }
     }
-    if (!db.commit()) {
-        db.rollback();
-        return false;
-    }
-    announceChange(QString());
-    return true;
+    noteChange();
+    return scope.commit();
 }
 
 bool AccountRepository::markSynced(const QString &id, const QString &serverId) {

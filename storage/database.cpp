@@ -4,6 +4,7 @@
 #include "storage/database.h"
 
 #include "storage/storagelog.h"
+#include "storage/transactionscope.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -29,6 +31,7 @@ Database::Database(const QString &connectionName, QObject *parent)
 
 Database::~Database() {
     Q_EMIT aboutToClose();
+    releaseStatements();
     if (m_open)
         m_db.close();
     // Release our handle before unregistering, so that another Database (a test, a second
@@ -127,6 +130,48 @@ bool Database::open(const QString &path) {
     query.exec(QStringLiteral("PRAGMA cache_size=-65536"));
     m_open = true;
     return true;
+}
+
+QSqlQuery *Database::preparedStatement(const QString &sql, QSqlError *error) {
+    auto cached = m_statements.find(sql);
+    if (cached == m_statements.end()) {
+        auto prepared = std::make_unique<QSqlQuery>(m_db);
+        // Rows are read once, in order: no need for the driver to cache them.
+        prepared->setForwardOnly(true);
+        if (!prepared->prepare(sql)) {
+            if (error)
+                *error = prepared->lastError();
+            return nullptr;
+        }
+        cached = m_statements.emplace(sql, std::move(prepared)).first;
+    }
+    return cached->second.get();
+}
+
+void Database::releaseStatements() {
+    m_statements.clear();
+}
+
+void Database::noteChange(const QString &table, const QString &subject) {
+    if (m_transactionDepth == 0) {
+        Q_EMIT changed(table, subject);
+        return;
+    }
+    const Notice notice{table, subject};
+    if (!m_pendingNotices.contains(notice))
+        m_pendingNotices.append(notice);
+}
+
+void Database::publishNotices() {
+    // Taken first: a receiver may write again and start a new list.
+    const QList<Notice> notices = std::exchange(m_pendingNotices, {});
+    for (const Notice &notice : notices)
+        Q_EMIT changed(notice.table, notice.subject);
+}
+
+void Database::dropNoticesFrom(int index) {
+    if (index < m_pendingNotices.size())
+        m_pendingNotices.resize(index);
 }
 
 bool Database::runMigrations() {
@@ -241,12 +286,23 @@ bool Database::keepCopyBeforeMigration(int version) {
 }
 
 bool Database::applyMigration(int version, const QString &name, const QString &script) {
-    if (!m_db.transaction()) {
-        const QString error = m_db.lastError().text();
+    TransactionScope scope(this);
+    if (!scope.isOpen()) {
+        const QString error = QStringLiteral("cannot begin a transaction");
         qCCritical(lcStorage).noquote()
             << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
         Q_EMIT migrationError(version, error);
         return false;
+    }
+    {
+        // Another process may have applied it while this one waited for the lock.
+        QSqlQuery applied(m_db);
+        applied.prepare(QStringLiteral("SELECT 1 FROM schema_version WHERE version = ?"));
+        applied.addBindValue(version);
+        if (applied.exec() && applied.next()) {
+            applied.finish();
+            return scope.commit();
+        }
     }
 
     const QStringList statements = splitStatements(script);
@@ -259,7 +315,7 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
                        .arg(version)
                        .arg(error, statement.left(200));
             query.finish();
-            m_db.rollback();
+            scope.rollback();
             Q_EMIT migrationError(version, error);
             return false;
         }
@@ -274,17 +330,16 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
         qCCritical(lcStorage).noquote()
             << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
         record.finish();
-        m_db.rollback();
+        scope.rollback();
         Q_EMIT migrationError(version, error);
         return false;
     }
     record.finish();
 
-    if (!m_db.commit()) {
-        const QString error = m_db.lastError().text();
+    if (!scope.commit()) {
+        const QString error = QStringLiteral("the transaction could not be committed");
         qCCritical(lcStorage).noquote()
             << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
-        m_db.rollback();
         Q_EMIT migrationError(version, error);
         return false;
     }
