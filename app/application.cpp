@@ -7,7 +7,9 @@
 #include "app/appstate.h"
 #include "app/appupdateconfig.h"
 #include "app/loghandler.h"
+#include "app/thememanager.h"
 #include "storage/database.h"
+#include "storage/preferencesrepository.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -72,6 +74,11 @@ int Application::run() {
         showDatabaseError(Database::dataDirectory());
         return 1;
     }
+    // The theme needs this QApplication, so the shell adds it to the widget-free state.
+    auto *theme = new ThemeManager(m_appState->preferencesRepository(), m_appState);
+    m_appState->setThemeManager(theme);
+    theme->setTheme(m_appState->preferencesRepository()->value(QStringLiteral("theme"),
+                                                               QStringLiteral("system")));
 
     auto *window = new QMainWindow;
     window->setWindowTitle(QStringLiteral("Tindral Quillon"));
