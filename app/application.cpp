@@ -10,12 +10,12 @@
 #include "app/thememanager.h"
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
+#include "ui/mainwindow.h"
 
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTranslator>
@@ -80,11 +80,8 @@ int Application::run() {
     theme->setTheme(m_appState->preferencesRepository()->value(QStringLiteral("theme"),
                                                                QStringLiteral("system")));
 
-    auto *window = new QMainWindow;
-    window->setWindowTitle(QStringLiteral("Tindral Quillon"));
-    window->resize(1100, 720);
-    m_mainWindow = window;
-    window->show();
+    m_mainWindow = new MainWindow(m_appState);
+    m_mainWindow->show();
 
     return exec();
 }

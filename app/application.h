@@ -10,7 +10,7 @@
 #include <QStringList>
 
 class AppState;
-class QMainWindow;
+class MainWindow;
 class QTranslator;
 
 // The process entry: identity, logging, translations, icon font; creates AppState and the
@@ -45,7 +45,7 @@ private:
     void installTranslators();
 
     AppState *m_appState = nullptr;         // Owned (Qt child).
-    QMainWindow *m_mainWindow = nullptr;    // Owned; no parent, deleted with the Application.
+    MainWindow *m_mainWindow = nullptr;     // Owned; no parent, deleted with the Application.
     QTranslator *m_qtTranslator = nullptr;  // Owned (Qt child); null when none loaded.
     QTranslator *m_appTranslator = nullptr; // Owned (Qt child); null when none loaded.
 };
