@@ -85,7 +85,8 @@ bool AppState::initialize() {
     m_reportService = new ReportService(m_database, this);
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository, this);
     m_backupService = new BackupService(m_database, this);
-    m_ledger = new LedgerWriter(m_database, m_accountRepository, m_transactionRepository, this);
+    m_ledger = new LedgerWriter(m_database, m_accountRepository, m_transactionRepository,
+                                m_recurringRepository, m_reconciliationRepository, this);
     createOnlineServices();
 
     // An unusable stored week start leaves the locale's.

@@ -359,8 +359,7 @@ int CommandRunner::commandAccountAdd(const QStringList &args) {
         sortOrder = qMax(sortOrder, existing.sortOrder + 1);
     account.sortOrder = sortOrder;
 
-    LedgerWriter writer(m_state->database(), m_state->accountRepository(),
-                        m_state->transactionRepository());
+    LedgerWriter &writer = *m_state->ledger();
     if (!writer.createAccount(account, openingAmount, openingDate))
         return failure(QStringLiteral("Could not create the account"));
 
@@ -487,13 +486,15 @@ int CommandRunner::commandAdd(const QStringList &args) {
         t.categoryId = found->id;
     }
 
-    LedgerWriter writer(m_state->database(), m_state->accountRepository(),
-                        m_state->transactionRepository());
+    LedgerWriter &writer = *m_state->ledger();
     switch (writer.addTransaction(t)) {
     case LedgerWriter::Result::Ok:
         break;
     case LedgerWriter::Result::TransferAccountNotFound:
         return failure(QStringLiteral("Transfer account not found"));
+    case LedgerWriter::Result::TransferToSameAccount:
+        return failure(QStringLiteral("A transfer needs another account"));
+    case LedgerWriter::Result::NotFound:
     case LedgerWriter::Result::Failed:
         return failure(QStringLiteral("Could not save the transaction"));
     }

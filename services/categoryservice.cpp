@@ -3,13 +3,13 @@
 
 #include "services/categoryservice.h"
 
-#include "services/savepoint.h"
 #include "services/servicelog.h"
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
 #include "storage/identifiers.h"
 #include "storage/timestamps.h"
+#include "storage/transactionscope.h"
 
 #include <QCoreApplication>
 
@@ -115,7 +115,7 @@ bool CategoryService::ensureDefaults() {
 }
 
 bool CategoryService::seedDefaults() {
-    Savepoint scope(m_categories->database()->connection());
+    TransactionScope scope(m_categories->database());
     if (!scope.isOpen())
         return false;
     const QDateTime now = Timestamps::nowUtc();

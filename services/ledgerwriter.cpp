@@ -5,38 +5,32 @@
 
 #include "services/servicelog.h"
 #include "storage/accountrepository.h"
-#include "storage/database.h"
 #include "storage/identifiers.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
 
-#include <QSqlError>
+namespace {
+
+const QString kTransferPrefix = QStringLiteral("[Transfer] ");
+
+// Rows deleted one by one before a cascade wrote a single stamp got their own times, at most
+// a few seconds before the account's.
+constexpr int kLegacyCascadeSeconds = 5;
+
+} // namespace
 
 LedgerWriter::LedgerWriter(Database *database, AccountRepository *accounts,
-                           TransactionRepository *transactions, QObject *parent)
+                           TransactionRepository *transactions, RecurringRepository *recurring,
+                           ReconciliationRepository *reconciliations, QObject *parent)
     : QObject(parent)
     , m_database(database)
     , m_accounts(accounts)
-    , m_transactions(transactions) {}
-
-bool LedgerWriter::begin() {
-    QSqlDatabase db = m_database->connection();
-    if (!db.transaction()) {
-        qCWarning(lcServices).noquote() << "LedgerWriter::begin failed:" << db.lastError().text();
-        return false;
-    }
-    return true;
-}
-
-bool LedgerWriter::finish(bool ok) {
-    QSqlDatabase db = m_database->connection();
-    if (ok && db.commit())
-        return true;
-    if (ok)
-        qCWarning(lcServices).noquote() << "LedgerWriter::commit failed:" << db.lastError().text();
-    db.rollback();
-    return false;
-}
+    , m_transactions(transactions)
+    , m_recurring(recurring)
+    , m_reconciliations(reconciliations) {}
 
 bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf) {
     const QDateTime now = Timestamps::nowUtc();
@@ -47,10 +41,10 @@ bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const Q
     account.syncStatus = SyncStatus::Pending;
     account.createdAt = account.updatedAt = now;
 
-    if (!begin())
+    TransactionScope scope(m_database);
+    if (!scope.isOpen() || !m_accounts->insert(account))
         return false;
-    bool ok = m_accounts->insert(account);
-    if (ok && openingBalance != 0) {
+    if (openingBalance != 0) {
         Transaction opening;
         opening.id = Identifiers::newId();
         opening.accountId = account.id;
@@ -60,9 +54,27 @@ bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const Q
         opening.cleared = true;
         opening.reconciled = true;
         opening.createdAt = opening.updatedAt = now;
-        ok = m_transactions->insert(opening);
+        if (!m_transactions->insert(opening))
+            return false;
     }
-    return finish(ok);
+    return scope.commit();
+}
+
+LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const QString &accountId,
+                                                   std::optional<Account> *other) const {
+    other->reset();
+    if (!payee.startsWith(kTransferPrefix))
+        return Result::Ok;
+    const QString name = payee.mid(kTransferPrefix.size());
+    for (const Account &account : m_accounts->findAll()) {
+        if (account.name == name) {
+            if (account.id == accountId)
+                return Result::TransferToSameAccount;
+            *other = account;
+            return Result::Ok;
+        }
+    }
+    return Result::TransferAccountNotFound;
 }
 
 LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
@@ -73,25 +85,16 @@ LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
     transaction.syncStatus = SyncStatus::Pending;
     transaction.createdAt = transaction.updatedAt = now;
 
-    const QString transferPrefix = QStringLiteral("[Transfer] ");
     std::optional<Account> other;
-    if (transaction.payee.startsWith(transferPrefix)) {
-        const QString name = transaction.payee.mid(transferPrefix.size());
-        for (const Account &account : m_accounts->findAll()) {
-            if (account.name == name) {
-                other = account;
-                break;
-            }
-        }
-        if (!other)
-            return Result::TransferAccountNotFound;
-        transaction.payee = QStringLiteral("Transfer to %1").arg(name);
-    }
+    const Result resolved = resolveTransfer(transaction.payee, transaction.accountId, &other);
+    if (resolved != Result::Ok)
+        return resolved;
 
-    if (!begin())
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
         return Result::Failed;
-    bool ok = true;
     if (other) {
+        transaction.payee = QStringLiteral("Transfer to %1").arg(other->name);
         const std::optional<Account> self = m_accounts->findById(transaction.accountId);
         Transaction leg;
         leg.id = Identifiers::newId();
@@ -104,10 +107,114 @@ LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
         leg.transferLinkId = transaction.id;
         leg.transferDestAccountId = transaction.accountId;
         leg.createdAt = leg.updatedAt = now;
-        ok = m_transactions->insert(leg);
+        if (!m_transactions->insert(leg))
+            return Result::Failed;
         transaction.transferLinkId = leg.id;
         transaction.transferDestAccountId = other->id;
     }
-    ok = ok && m_transactions->insert(transaction);
-    return finish(ok) ? Result::Ok : Result::Failed;
+    if (!m_transactions->insert(transaction))
+        return Result::Failed;
+    return scope.commit() ? Result::Ok : Result::Failed;
+}
+
+std::optional<Transaction> LedgerWriter::otherLeg(const Transaction &leg) const {
+    if (leg.transferLinkId.isEmpty())
+        return std::nullopt;
+    const std::optional<Transaction> linked = m_transactions->findById(leg.transferLinkId);
+    if (linked && linked->id != leg.id && !linked->deletedAt.has_value())
+        return linked;
+    for (const Transaction &candidate : m_transactions->findByTransferLink(leg.transferLinkId)) {
+        if (candidate.id != leg.id)
+            return candidate;
+    }
+    return std::nullopt;
+}
+
+LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction) {
+    const std::optional<Transaction> stored = m_transactions->findById(transaction.id);
+    if (!stored || stored->deletedAt.has_value())
+        return Result::NotFound;
+
+    std::optional<Account> named;
+    const Result resolved = resolveTransfer(transaction.payee, stored->accountId, &named);
+    if (resolved != Result::Ok)
+        return resolved;
+    if (named)
+        transaction.payee = QStringLiteral("Transfer to %1").arg(named->name);
+
+    const QDateTime now = Timestamps::nowUtc();
+    transaction.accountId = stored->accountId;
+    transaction.version = stored->version + 1;
+    transaction.syncStatus = SyncStatus::Pending;
+    transaction.updatedAt = now;
+
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return Result::Failed;
+    if (std::optional<Transaction> leg = otherLeg(*stored)) {
+        leg->amount = -transaction.amount;
+        leg->date = transaction.date;
+        leg->version += 1;
+        leg->syncStatus = SyncStatus::Pending;
+        leg->updatedAt = now;
+        if (!m_transactions->update(*leg))
+            return Result::Failed;
+    }
+    if (!m_transactions->update(transaction))
+        return Result::Failed;
+    return scope.commit() ? Result::Ok : Result::Failed;
+}
+
+LedgerWriter::Result LedgerWriter::deleteTransaction(const QString &id) {
+    const std::optional<Transaction> stored = m_transactions->findById(id);
+    if (!stored || stored->deletedAt.has_value())
+        return Result::NotFound;
+
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return Result::Failed;
+    if (const std::optional<Transaction> leg = otherLeg(*stored)) {
+        if (!m_transactions->softDelete(leg->id))
+            return Result::Failed;
+    }
+    if (!m_transactions->softDelete(id))
+        return Result::Failed;
+    return scope.commit() ? Result::Ok : Result::Failed;
+}
+
+bool LedgerWriter::deleteAccount(const QString &accountId) {
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    if (!account || account->deletedAt.has_value())
+        return false;
+
+    // One stamp for every row, so that a restore brings back exactly what went with it.
+    const QDateTime stamp = Timestamps::nowUtc();
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return false;
+    const int transactions = m_transactions->softDeleteByAccount(accountId, stamp);
+    const int recurrings = m_recurring->softDeleteByAccount(accountId, stamp);
+    const int reconciliations = m_reconciliations->softDeleteByAccount(accountId, stamp);
+    if (!m_accounts->softDelete(accountId, stamp) || !scope.commit())
+        return false;
+    qCInfo(lcServices).noquote() << "Cascade delete account" << accountId
+                                 << "→ transactions:" << transactions << "recurrings:" << recurrings
+                                 << "reconciliations:" << reconciliations;
+    return true;
+}
+
+bool LedgerWriter::restoreAccount(const QString &accountId) {
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    if (!account || !account->deletedAt.has_value())
+        return false;
+
+    const QDateTime to = *account->deletedAt;
+    const QDateTime from = to.addSecs(-kLegacyCascadeSeconds);
+    TransactionScope scope(m_database);
+    if (!scope.isOpen() || !m_accounts->restore(accountId))
+        return false;
+    m_transactions->restoreByAccount(accountId, from, to);
+    m_recurring->restoreByAccount(accountId, from, to);
+    m_reconciliations->restoreByAccount(accountId, from, to);
+    return scope.commit();
 }

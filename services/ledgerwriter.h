@@ -10,21 +10,26 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class AccountRepository;
 class Database;
+class ReconciliationRepository;
+class RecurringRepository;
 class TransactionRepository;
 
-// Writes that create more than one row the way the screens do it (a new account with its
-// opening balance, a transfer with both legs), inside one database transaction so that a
-// failure leaves nothing half-written.
+// The writes that touch more than one row the way the screens do them (a new account with
+// its opening balance, a transfer with both legs, an account with everything it holds), each
+// inside one transaction scope so that a failure leaves nothing half-written.
 class LedgerWriter : public QObject {
     Q_OBJECT
 
 public:
-    enum class Result { Ok, TransferAccountNotFound, Failed };
+    enum class Result { Ok, TransferAccountNotFound, TransferToSameAccount, NotFound, Failed };
 
     LedgerWriter(Database *database, AccountRepository *accounts,
-                 TransactionRepository *transactions, QObject *parent = nullptr);
+                 TransactionRepository *transactions, RecurringRepository *recurring,
+                 ReconciliationRepository *reconciliations, QObject *parent = nullptr);
 
     // Stores the account with starting balance 0; a non-zero opening amount becomes an
     // "Opening Balance" transaction dated asOf, cleared and reconciled.
@@ -35,11 +40,36 @@ public:
     // and the other account gets "Transfer from <this account>" with the opposite amount.
     Result addTransaction(Transaction transaction);
 
-private:
-    bool begin();
-    bool finish(bool ok);
+    // Saves an edited transaction: its version goes one past the stored row's, it becomes
+    // pending with a new updated time. When it is a leg of a transfer, the other leg follows:
+    // the opposite amount and the same date. A "[Transfer] NAME" payee is rewritten to
+    // "Transfer to NAME" (the account must exist and not be this row's own).
+    Result updateTransaction(Transaction transaction);
 
-    Database *m_database;                  // Not owned.
-    AccountRepository *m_accounts;         // Not owned.
-    TransactionRepository *m_transactions; // Not owned.
+    // Soft-deletes the transaction and, for a transfer, its other leg.
+    Result deleteTransaction(const QString &id);
+
+    // The other leg of a transfer: the live row whose id is leg's link id, else another live
+    // row carrying the same link id. Both shapes exist in stored data.
+    std::optional<Transaction> otherLeg(const Transaction &leg) const;
+
+    // Soft-deletes the account with its transactions, recurring rules and reconciliations,
+    // all with one deletion stamp. False when there is no live account of that id.
+    bool deleteAccount(const QString &accountId);
+
+    // Brings back a deleted account and the rows deleted with it: those carrying its
+    // deletion stamp or, for stamps written one by one, one up to a few seconds older.
+    bool restoreAccount(const QString &accountId);
+
+private:
+    // Resolves a "[Transfer] NAME" payee for a row of accountId: the named account, or a
+    // result other than Ok. Leaves other payees alone (no account, Ok).
+    Result resolveTransfer(const QString &payee, const QString &accountId,
+                           std::optional<Account> *other) const;
+
+    Database *m_database;                        // Not owned.
+    AccountRepository *m_accounts;               // Not owned.
+    TransactionRepository *m_transactions;       // Not owned.
+    RecurringRepository *m_recurring;            // Not owned.
+    ReconciliationRepository *m_reconciliations; // Not owned.
 };

@@ -3,7 +3,6 @@
 
 #include "services/recurringservice.h"
 
-#include "services/savepoint.h"
 #include "services/servicelog.h"
 #include "storage/database.h"
 #include "storage/identifiers.h"
@@ -11,6 +10,7 @@
 #include "storage/timestamps.h"
 #include "storage/transaction.h"
 #include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
 
 #include <optional>
 
@@ -92,7 +92,7 @@ bool RecurringService::confirm(const RecurringTransaction &given) {
 
     // A transfer with one leg, or a posting whose rule did not advance (and so would be
     // refused as a duplicate forever after), would be worse than no posting at all.
-    Savepoint scope(m_recurring->database()->connection());
+    TransactionScope scope(m_recurring->database());
     if (!scope.isOpen() || !m_transactions->insert(posted))
         return false;
 

@@ -3,10 +3,10 @@
 
 #include "services/sampledataservice.h"
 
-#include "services/savepoint.h"
 #include "services/servicelog.h"
 #include "storage/database.h"
 #include "storage/timestamps.h"
+#include "storage/transactionscope.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -276,7 +276,7 @@ bool SampleDataService::loadSampleData() {
         return textOrNull(categoryIds.value(key));
     };
 
-    Savepoint scope(connection);
+    TransactionScope scope(m_database);
     if (!scope.isOpen())
         return false;
     Writer writer(connection, "loadSampleData");
@@ -344,11 +344,13 @@ bool SampleDataService::loadSampleData() {
             return false;
     }
 
+    for (const char *table : {"accounts", "transactions", "recurring_transactions"})
+        m_database->noteChange(QLatin1String(table));
     return scope.commit();
 }
 
 bool SampleDataService::clearSampleData() {
-    Savepoint scope(m_database->connection());
+    TransactionScope scope(m_database);
     if (!scope.isOpen())
         return false;
     Writer writer(m_database->connection(), "clearSampleData");
@@ -368,5 +370,8 @@ bool SampleDataService::clearSampleData() {
         if (!writer.run(QLatin1String(sql)))
             return false;
     }
+    for (const char *table :
+         {"split_lines", "reconciliations", "transactions", "recurring_transactions", "accounts"})
+        m_database->noteChange(QLatin1String(table));
     return scope.commit();
 }

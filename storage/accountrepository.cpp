@@ -4,8 +4,7 @@
 #include "storage/accountrepository.h"
 
 #include "storage/database.h"
-
-#include <QSqlDatabase>
+#include "storage/transactionscope.h"
 
 namespace {
 
@@ -21,7 +20,7 @@ QString select(const char *rest) {
 } // namespace
 
 AccountRepository::AccountRepository(Database *database, QObject *parent)
-    : Repository(database, parent) {}
+    : Repository(database, kTable, parent) {}
 
 // The columns that insert and update both write, in statement order.
 QVariantList AccountRepository::ownFields(const Account &a) {
@@ -69,16 +68,14 @@ QList<Account> AccountRepository::findPending() const {
 
 QHash<QString, qint64> AccountRepository::balances() const {
     QHash<QString, qint64> result;
-    QSqlQuery query = newQuery();
-    if (!execute(
-            query,
-            QStringLiteral("SELECT a.id, a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM "
-                           "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) "
-                           "FROM accounts a WHERE a.deleted_at IS NULL"),
-            {}))
-        return result;
-    while (query.next())
-        result.insert(query.value(0).toString(), query.value(1).toLongLong());
+    forEachRow(
+        QStringLiteral("SELECT a.id, a.starting_balance + COALESCE((SELECT SUM(t.amount) FROM "
+                       "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), 0) "
+                       "FROM accounts a WHERE a.deleted_at IS NULL"),
+        {}, [&](RowReader &row) {
+            const QString id = row.text();
+            result.insert(id, row.money());
+        });
     return result;
 }
 
@@ -99,8 +96,8 @@ bool AccountRepository::update(const Account &a) {
         ownFields(a) + updateBookkeeping(a), "update");
 }
 
-bool AccountRepository::softDelete(const QString &id) {
-    return softDeleteRow(kTable, id, "softDelete");
+bool AccountRepository::softDelete(const QString &id, const QDateTime &stamp) {
+    return softDeleteRow(kTable, id, "softDelete", QString(), stamp);
 }
 
 bool AccountRepository::restore(const QString &id) {
@@ -110,22 +107,16 @@ bool AccountRepository::restore(const QString &id) {
 }
 
 bool AccountRepository::updateSortOrder(const QList<QPair<QString, int>> &order) {
-    QSqlDatabase db = database()->connection();
-    if (!db.transaction())
+    TransactionScope scope(database());
+    if (!scope.isOpen())
         return false;
     for (const auto &[id, sortOrder] : order) {
         if (!write(QStringLiteral("UPDATE accounts SET sort_order=?, updated_at=? WHERE id=?"),
-                   {sortOrder, nowText(), id}, nullptr)) {
-            db.rollback();
+                   {sortOrder, nowText(), id}, nullptr))
             return false;
-        }
     }
-    if (!db.commit()) {
-        db.rollback();
-        return false;
-    }
-    announceChange(QString());
-    return true;
+    noteChange();
+    return scope.commit();
 }
 
 bool AccountRepository::markSynced(const QString &id, const QString &serverId) {

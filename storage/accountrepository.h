@@ -32,7 +32,8 @@ public:
 
     bool insert(const Account &account);
     bool update(const Account &account);
-    bool softDelete(const QString &id);
+    // stamp: the deletion time to write, now when not valid.
+    bool softDelete(const QString &id, const QDateTime &stamp = {});
     bool restore(const QString &id);
     // (account id, sort order) pairs, in one database transaction. Changes neither version
     // nor sync status, so a new order alone is not sent to the server.

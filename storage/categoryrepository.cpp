@@ -17,7 +17,7 @@ QString select(const char *rest) {
 } // namespace
 
 CategoryRepository::CategoryRepository(Database *database, QObject *parent)
-    : Repository(database, parent) {}
+    : Repository(database, kTable, parent) {}
 
 // The columns that insert and update both write, in statement order. The references are
 // NULL when empty: parent_id is a foreign key.

@@ -11,6 +11,8 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 
+#include <utility>
+
 namespace {
 
 const QString kConnectionName = QStringLiteral("qt_sql_default_connection");
@@ -26,6 +28,7 @@ Database::Database(const QString &connectionName, QObject *parent)
 
 Database::~Database() {
     Q_EMIT aboutToClose();
+    releaseStatements();
     if (m_open)
         m_db.close();
     // Release our handle before unregistering, so that another Database (a test, a second
@@ -124,6 +127,48 @@ bool Database::open(const QString &path) {
     query.exec(QStringLiteral("PRAGMA cache_size=-65536"));
     m_open = true;
     return true;
+}
+
+QSqlQuery *Database::preparedStatement(const QString &sql, QSqlError *error) {
+    auto cached = m_statements.find(sql);
+    if (cached == m_statements.end()) {
+        auto prepared = std::make_unique<QSqlQuery>(m_db);
+        // Rows are read once, in order: no need for the driver to cache them.
+        prepared->setForwardOnly(true);
+        if (!prepared->prepare(sql)) {
+            if (error)
+                *error = prepared->lastError();
+            return nullptr;
+        }
+        cached = m_statements.emplace(sql, std::move(prepared)).first;
+    }
+    return cached->second.get();
+}
+
+void Database::releaseStatements() {
+    m_statements.clear();
+}
+
+void Database::noteChange(const QString &table, const QString &subject) {
+    if (m_transactionDepth == 0) {
+        Q_EMIT changed(table, subject);
+        return;
+    }
+    const Notice notice{table, subject};
+    if (!m_pendingNotices.contains(notice))
+        m_pendingNotices.append(notice);
+}
+
+void Database::publishNotices() {
+    // Taken first: a receiver may write again and start a new list.
+    const QList<Notice> notices = std::exchange(m_pendingNotices, {});
+    for (const Notice &notice : notices)
+        Q_EMIT changed(notice.table, notice.subject);
+}
+
+void Database::dropNoticesFrom(int index) {
+    if (index < m_pendingNotices.size())
+        m_pendingNotices.resize(index);
 }
 
 bool Database::runMigrations() {

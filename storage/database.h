@@ -9,6 +9,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
+#include <memory>
+
+class QSqlError;
+class QSqlQuery;
+
 // Owns the process's single SQLite connection and brings its schema up to date.
 class Database : public QObject {
     Q_OBJECT
@@ -45,16 +51,49 @@ public:
     QSqlDatabase connection() const { return m_db; }
     QString connectionName() const { return m_connectionName; }
 
+    // The statement prepared once for sql on this connection and shared by everyone who runs
+    // the same text (repositories, the sync page applier, the backup); null when it cannot be
+    // prepared, with the driver's error in error. Users bind, execute and finish() it, and
+    // must not run the same text again while reading its rows. Released before the
+    // connection closes.
+    QSqlQuery *preparedStatement(const QString &sql, QSqlError *error = nullptr);
+
+    // Announces a write to table (subject: the account id for transactions, the key for
+    // preferences, else empty). Outside a transaction scope it is announced at once; inside
+    // one it waits for the outermost commit, once per table and subject, and a rollback
+    // drops it.
+    void noteChange(const QString &table, const QString &subject = QString());
+    // Open transaction scopes on this connection.
+    int transactionDepth() const { return m_transactionDepth; }
+
 Q_SIGNALS:
     void migrationApplied(int version, const QString &name);
     // Emitted before the connection closes, so that prepared statements can let go of it.
     void aboutToClose();
     void migrationError(int version, const QString &error);
+    // A write to table committed (see noteChange).
+    void changed(const QString &table, const QString &subject);
 
 private:
+    friend class TransactionScope;
+
+    struct Notice {
+        QString table;
+        QString subject;
+        bool operator==(const Notice &other) const {
+            return table == other.table && subject == other.subject;
+        }
+    };
+
     bool applyMigration(int version, const QString &name, const QString &script);
+    void publishNotices();
+    void dropNoticesFrom(int index);
+    void releaseStatements();
 
     QString m_connectionName;
     QSqlDatabase m_db;
     bool m_open = false;
+    int m_transactionDepth = 0;
+    QList<Notice> m_pendingNotices; // In the order of their first write.
+    std::map<QString, std::unique_ptr<QSqlQuery>> m_statements;
 };

@@ -4,7 +4,7 @@
 #include "storage/preferencesrepository.h"
 
 PreferencesRepository::PreferencesRepository(Database *database, QObject *parent)
-    : Repository(database, parent) {}
+    : Repository(database, QStringLiteral("preferences"), parent) {}
 
 std::optional<QString> PreferencesRepository::value(const QString &key) const {
     return readFirst<QString>(QStringLiteral("SELECT value FROM preferences WHERE key = ?"), {key},

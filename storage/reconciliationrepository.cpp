@@ -22,7 +22,7 @@ QDateTime validOrNow(const QDateTime &timestamp) {
 } // namespace
 
 ReconciliationRepository::ReconciliationRepository(Database *database, QObject *parent)
-    : Repository(database, parent) {}
+    : Repository(database, kTable, parent) {}
 
 // The columns that insert and update both write, in statement order.
 QVariantList ReconciliationRepository::ownFields(const Reconciliation &r) {
@@ -83,8 +83,14 @@ bool ReconciliationRepository::update(const Reconciliation &r) {
         ownFields(r) + updateBookkeeping(r), "update");
 }
 
-int ReconciliationRepository::softDeleteByAccount(const QString &accountId) {
-    return softDeleteAllOfAccount(kTable, accountId);
+int ReconciliationRepository::softDeleteByAccount(const QString &accountId,
+                                                  const QDateTime &stamp) {
+    return softDeleteAllOfAccount(kTable, accountId, stamp);
+}
+
+int ReconciliationRepository::restoreByAccount(const QString &accountId, const QDateTime &from,
+                                               const QDateTime &to) {
+    return restoreAllOfAccount(kTable, accountId, from, to);
 }
 
 bool ReconciliationRepository::markSynced(const QString &id, const QString &serverId) {

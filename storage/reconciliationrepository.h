@@ -29,7 +29,10 @@ public:
     // May move the reconciliation to another account.
     bool update(const Reconciliation &reconciliation);
     // Reconciliations are only soft-deleted together with their account.
-    int softDeleteByAccount(const QString &accountId);
+    // stamp: the deletion time to write, now when not valid.
+    int softDeleteByAccount(const QString &accountId, const QDateTime &stamp = {});
+    // Undoes softDeleteByAccount for the rows whose stamp lies within [from, to].
+    int restoreByAccount(const QString &accountId, const QDateTime &from, const QDateTime &to);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
 

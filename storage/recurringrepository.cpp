@@ -21,7 +21,7 @@ QString select(const char *rest) {
 } // namespace
 
 RecurringRepository::RecurringRepository(Database *database, QObject *parent)
-    : Repository(database, parent) {}
+    : Repository(database, kTable, parent) {}
 
 // The columns that insert and update both write, in statement order. An empty category and
 // an absent end date are NULL.
@@ -125,8 +125,13 @@ bool RecurringRepository::deactivate(const QString &id) {
                   {nowText(), id}, "deactivate");
 }
 
-int RecurringRepository::softDeleteByAccount(const QString &accountId) {
-    return softDeleteAllOfAccount(kTable, accountId);
+int RecurringRepository::softDeleteByAccount(const QString &accountId, const QDateTime &stamp) {
+    return softDeleteAllOfAccount(kTable, accountId, stamp);
+}
+
+int RecurringRepository::restoreByAccount(const QString &accountId, const QDateTime &from,
+                                          const QDateTime &to) {
+    return restoreAllOfAccount(kTable, accountId, from, to);
 }
 
 bool RecurringRepository::markSynced(const QString &id, const QString &serverId) {

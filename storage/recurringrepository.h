@@ -35,7 +35,10 @@ public:
     // Takes a rule out of service without rewriting its other columns, so that a rule whose
     // stored next due date cannot be written back (unparsable, empty) can still be stopped.
     bool deactivate(const QString &id);
-    int softDeleteByAccount(const QString &accountId);
+    // stamp: the deletion time to write, now when not valid.
+    int softDeleteByAccount(const QString &accountId, const QDateTime &stamp = {});
+    // Undoes softDeleteByAccount for the rows whose stamp lies within [from, to].
+    int restoreByAccount(const QString &accountId, const QDateTime &from, const QDateTime &to);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
 

@@ -8,48 +8,32 @@
 
 #include <QSqlError>
 
-Repository::Repository(Database *database, QObject *parent)
+Repository::Repository(Database *database, const QString &table, QObject *parent)
     : QObject(parent)
-    , m_database(database) {
-    // Prepared statements must not outlive the connection they were prepared on.
-    connect(database, &Database::aboutToClose, this, [this] { m_statements.clear(); });
+    , m_database(database)
+    , m_table(table) {
+    connect(database, &Database::changed, this,
+            [this](const QString &changed, const QString &subject) {
+                if (changed == m_table)
+                    announceChange(subject);
+            });
 }
 
-QSqlQuery Repository::newQuery() const {
-    QSqlQuery query(m_database->connection());
-    // Rows are read once, in order: no need for the driver to cache them.
-    query.setForwardOnly(true);
-    return query;
-}
-
-bool Repository::execute(QSqlQuery &query, const QString &sql, const QVariantList &values,
-                         const char *operation) const {
-    bool ok = query.prepare(sql);
-    if (ok) {
-        for (const QVariant &value : values)
-            query.addBindValue(value);
-        ok = query.exec();
-    }
-    if (!ok && operation)
-        logFailure(operation, query.lastError().text());
-    return ok;
+void Repository::noteChange(const QString &subject) const {
+    m_database->noteChange(m_table, subject);
 }
 
 QSqlQuery *Repository::run(const QString &sql, const QVariantList &values,
                            const char *operation) const {
     // Parsing a statement costs more than running it for the one-row reads and writes that
     // imports and syncs repeat thousands of times, so each text is prepared once and reused.
-    auto cached = m_statements.find(sql);
-    if (cached == m_statements.end()) {
-        auto prepared = std::make_unique<QSqlQuery>(newQuery());
-        if (!prepared->prepare(sql)) {
-            if (operation)
-                logFailure(operation, prepared->lastError().text());
-            return nullptr;
-        }
-        cached = m_statements.emplace(sql, std::move(prepared)).first;
+    QSqlError error;
+    QSqlQuery *query = m_database->preparedStatement(sql, &error);
+    if (!query) {
+        if (operation)
+            logFailure(operation, error.text());
+        return nullptr;
     }
-    QSqlQuery *query = cached->second.get();
     for (int i = 0; i < values.size(); ++i)
         query->bindValue(i, values.at(i));
     if (!query->exec()) {
@@ -73,7 +57,7 @@ bool Repository::change(const QString &sql, const QVariantList &values, const ch
                         const QString &subject) {
     const bool ok = write(sql, values, operation);
     if (ok)
-        announceChange(subject);
+        noteChange(subject);
     return ok;
 }
 
@@ -95,23 +79,38 @@ void Repository::logFailure(const char *operation, const QString &error) const {
 }
 
 bool Repository::softDeleteRow(const QString &table, const QString &id, const char *operation,
-                               const QString &accountId) {
-    const QString now = nowText();
+                               const QString &accountId, const QDateTime &stamp) {
+    const QString now = stamp.isValid() ? Timestamps::toText(stamp) : nowText();
     return change(QStringLiteral("UPDATE %1 SET deleted_at=?, sync_status='pending', updated_at=? "
                                  "WHERE id=?")
                       .arg(table),
                   {now, now, id}, operation, accountId);
 }
 
-int Repository::softDeleteAllOfAccount(const QString &table, const QString &accountId) {
-    const QString now = nowText();
+int Repository::softDeleteAllOfAccount(const QString &table, const QString &accountId,
+                                       const QDateTime &stamp) {
+    const QString now = stamp.isValid() ? Timestamps::toText(stamp) : nowText();
     const int changed = writeCount(QStringLiteral("UPDATE %1 SET deleted_at = ?, updated_at = ?, "
                                                   "sync_status = 'pending' WHERE account_id = ? "
                                                   "AND deleted_at IS NULL")
                                        .arg(table),
                                    {now, now, accountId}, "softDeleteByAccount");
     if (changed > 0)
-        announceChange(accountId);
+        noteChange(accountId);
+    return changed;
+}
+
+int Repository::restoreAllOfAccount(const QString &table, const QString &accountId,
+                                    const QDateTime &from, const QDateTime &to) {
+    // The stored texts are fixed-width UTC, so they compare as the times they name.
+    const int changed
+        = writeCount(QStringLiteral("UPDATE %1 SET deleted_at = NULL, updated_at = ?, "
+                                    "sync_status = 'pending' WHERE account_id = ? "
+                                    "AND deleted_at >= ? AND deleted_at <= ?")
+                         .arg(table),
+                     {nowText(), accountId, timestamp(from), timestamp(to)}, "restoreByAccount");
+    if (changed > 0)
+        noteChange(accountId);
     return changed;
 }
 
@@ -127,7 +126,7 @@ int Repository::markAllPendingRows(const QString &table) {
                                        .arg(table),
                                    {}, "markAllPendingForResync");
     if (changed > 0)
-        announceChange(QString());
+        noteChange();
     return changed;
 }
 

@@ -13,8 +13,6 @@
 #include <QString>
 #include <QVariant>
 
-#include <map>
-#include <memory>
 #include <optional>
 
 class Database;
@@ -30,17 +28,18 @@ public:
     Database *database() const { return m_database; }
 
 protected:
-    Repository(Database *database, QObject *parent);
+    // table: the one this repository writes; its change signal follows the database's
+    // notices for it, whoever wrote.
+    Repository(Database *database, const QString &table, QObject *parent);
 
     // Emits the concrete repository's change signal. subject is what the signal carries,
     // where it carries anything: the account id for transactions (empty when any account
     // may have changed), the key for preferences.
     virtual void announceChange(const QString &subject) = 0;
+    // Tells the database that this repository's table changed; the change signal follows at
+    // once, or after the outermost transaction scope committed.
+    void noteChange(const QString &subject = QString()) const;
 
-    // Prepares, binds and executes on query (forward-only). With an operation name a
-    // failure is logged; without one it stays silent.
-    bool execute(QSqlQuery &query, const QString &sql, const QVariantList &values,
-                 const char *operation = nullptr) const;
     // Binds values to the statement prepared once for sql and executes it; the statement, or
     // null when it failed (logged with an operation name). Callers finish() it when done, and
     // must not run the same text again while reading its rows.
@@ -95,13 +94,17 @@ protected:
     // The operations whose statements differ between the synchronised tables only by the
     // table's name. Each announces a change it made; softDeleteRow with accountId, the
     // others with the account id they were given, or none.
+    // A stamp that is not valid means now; a cascade passes one stamp to every table so that
+    // its rows can be told apart from those deleted on their own.
     bool softDeleteRow(const QString &table, const QString &id, const char *operation,
-                       const QString &accountId = QString());
-    int softDeleteAllOfAccount(const QString &table, const QString &accountId);
+                       const QString &accountId = QString(), const QDateTime &stamp = {});
+    int softDeleteAllOfAccount(const QString &table, const QString &accountId,
+                               const QDateTime &stamp = {});
+    // Brings back the account's rows whose deletion stamp lies within [from, to].
+    int restoreAllOfAccount(const QString &table, const QString &accountId, const QDateTime &from,
+                            const QDateTime &to);
     bool markSyncedRow(const QString &table, const QString &id, const QString &serverId);
     int markAllPendingRows(const QString &table);
-
-    QSqlQuery newQuery() const;
 
     // Binding conventions.
     static QVariant textOrNull(const QString &text);
@@ -124,6 +127,5 @@ protected:
 
 private:
     Database *m_database; // Not owned.
-    // Prepared statements by SQL text; cleared when the connection closes.
-    mutable std::map<QString, std::unique_ptr<QSqlQuery>> m_statements;
+    QString m_table;
 };

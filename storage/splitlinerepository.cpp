@@ -4,4 +4,4 @@
 #include "storage/splitlinerepository.h"
 
 SplitLineRepository::SplitLineRepository(Database *database, QObject *parent)
-    : Repository(database, parent) {}
+    : Repository(database, QStringLiteral("split_lines"), parent) {}

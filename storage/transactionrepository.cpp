@@ -27,7 +27,7 @@ const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
 } // namespace
 
 TransactionRepository::TransactionRepository(Database *database, QObject *parent)
-    : Repository(database, parent) {}
+    : Repository(database, kTable, parent) {}
 
 // The columns that insert and update both write, in statement order. An empty category is
 // NULL: category_id is a foreign key.
@@ -85,6 +85,11 @@ std::optional<Transaction> TransactionRepository::findById(const QString &id) co
 
 QList<Transaction> TransactionRepository::findPending() const {
     return readList<Transaction>(select("WHERE t.sync_status = 'pending'"), {}, readTransaction);
+}
+
+QList<Transaction> TransactionRepository::findByTransferLink(const QString &linkId) const {
+    return readList<Transaction>(select("WHERE t.transfer_link_id = ? AND t.deleted_at IS NULL"),
+                                 {linkId}, readTransaction);
 }
 
 QList<Transaction> TransactionRepository::findUnreconciled(const QString &accountId) const {
@@ -210,8 +215,13 @@ bool TransactionRepository::softDelete(const QString &id) {
     return softDeleteRow(kTable, id, "softDelete", existing->accountId);
 }
 
-int TransactionRepository::softDeleteByAccount(const QString &accountId) {
-    return softDeleteAllOfAccount(kTable, accountId);
+int TransactionRepository::softDeleteByAccount(const QString &accountId, const QDateTime &stamp) {
+    return softDeleteAllOfAccount(kTable, accountId, stamp);
+}
+
+int TransactionRepository::restoreByAccount(const QString &accountId, const QDateTime &from,
+                                            const QDateTime &to) {
+    return restoreAllOfAccount(kTable, accountId, from, to);
 }
 
 bool TransactionRepository::markSynced(const QString &id, const QString &serverId) {

@@ -37,6 +37,8 @@ public:
     // by the filter alone. Newest first, at most 200 rows; a query FTS5 cannot parse gives
     // no rows.
     QList<RegisterRow> search(const QString &text, const SearchFilter &filter = {}) const;
+    // Live transactions whose transfer link is linkId.
+    QList<Transaction> findByTransferLink(const QString &linkId) const;
     // Every payee of a live transaction, once each, sorted (binary collation).
     QStringList payees() const;
     // The same list: the forms pass their account, but payees are shared by all accounts.
@@ -50,7 +52,10 @@ public:
     // False, silently, when there is no such row. Leaves the other leg of a transfer and any
     // split lines alone.
     bool softDelete(const QString &id);
-    int softDeleteByAccount(const QString &accountId);
+    // stamp: the deletion time to write, now when not valid.
+    int softDeleteByAccount(const QString &accountId, const QDateTime &stamp = {});
+    // Undoes softDeleteByAccount for the rows whose stamp lies within [from, to].
+    int restoreByAccount(const QString &accountId, const QDateTime &from, const QDateTime &to);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
 
