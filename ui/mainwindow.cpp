@@ -34,6 +34,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
@@ -47,6 +48,8 @@ const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
 const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
 constexpr int kShortMessageMs = 3000;
 constexpr int kLongMessageMs = 5000;
+// The top and bottom padding of a sidebar item in the style sheet below.
+constexpr int kItemVerticalPadding = 14;
 
 const char kSidebarStyle[]
     = "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
@@ -96,6 +99,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setCollapsible(0, false);
     m_splitter->setCollapsible(1, false);
+    m_splitter->setAccessibleName(tr("Sidebar and pages"));
+    for (int i = 0; i < m_splitter->count(); ++i)
+        m_splitter->handle(i)->setAccessibleName(tr("Sidebar width"));
     setCentralWidget(m_splitter);
 
     m_statusBar = new StatusBar(this);
@@ -189,6 +195,7 @@ void MainWindow::setupMenuBar() {
 
 QWidget *MainWindow::buildSidebar() {
     auto *container = new QWidget(this);
+    container->setAccessibleName(tr("Sidebar"));
     container->setMinimumWidth(260);
     container->setMaximumWidth(500);
     auto *layout = new QVBoxLayout(container);
@@ -234,13 +241,17 @@ void MainWindow::connectSignals() {
         if (m_state->accountClient()->isAuthenticated())
             m_statusBar->setSyncText(SyncEngine::stateText(state));
     });
+    // Without an account there is nothing to sync with; a run then fails for want of a
+    // session, which is no news to someone who never signed in.
     connect(sync, &SyncEngine::syncCompleted, this, [this] {
-        m_statusBar->showMessage(tr("Sync complete"), 2000);
+        if (m_state->accountClient()->isAuthenticated())
+            m_statusBar->showMessage(tr("Sync complete"), 2000);
         if (m_state->currentAccountId().isEmpty())
             choosePage();
     });
     connect(sync, &SyncEngine::syncFailed, this, [this](const QString &error) {
-        m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kLongMessageMs);
+        if (m_state->accountClient()->isAuthenticated())
+            m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kLongMessageMs);
     });
 
     TindAccount::AuthClient *auth = m_state->accountClient()->auth();
@@ -310,8 +321,10 @@ void MainWindow::refreshSidebar() {
         item->setData(Qt::AccessibleTextRole,
                       tr("%1, %2").arg(account.name, formatMoney(balance, account.currency)));
         auto *widget = new AccountItemWidget(account, balance);
-        item->setSizeHint(QSize(width, widget->sizeHint().height() + 10));
         m_accountList->setItemWidget(item, widget);
+        // The row widget is laid inside the item's padding: leave room for it, so that the
+        // widget gets its full height.
+        item->setSizeHint(QSize(width, widget->sizeHint().height() + kItemVerticalPadding));
         ids << account.id;
     }
 
@@ -644,8 +657,15 @@ void MainWindow::clearSampleData() {
 void MainWindow::restoreLayout() {
     QSettings settings;
     const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
-    if (geometry.isEmpty() || !restoreGeometry(geometry))
-        resize(1280, 900);
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        const QSize size(1280, 900);
+        resize(size);
+        // On a smaller screen the window would reach below it, status bar and all.
+        const QScreen *screen = this->screen();
+        if (screen && !size.boundedTo(screen->availableGeometry().size()).isEmpty()
+            && size.boundedTo(screen->availableGeometry().size()) != size)
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
     const QByteArray splitter = settings.value(kSplitterKey).toByteArray();
     if (splitter.isEmpty() || !m_splitter->restoreState(splitter))
         m_splitter->setSizes({280, 1000});

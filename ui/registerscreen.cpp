@@ -21,7 +21,6 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     headingFont.setPointSizeF(headingFont.pointSizeF() + 4);
     headingFont.setWeight(QFont::DemiBold);
     m_heading->setFont(headingFont);
-    m_heading->setAccessibleName(tr("Account"));
     layout->addWidget(m_heading);
     layout->addStretch(1);
 }

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QSizeGrip>
 
 StatusBar::StatusBar(QWidget *parent)
     : QStatusBar(parent)
@@ -33,6 +34,8 @@ StatusBar::StatusBar(QWidget *parent)
     m_busy->hide();
     m_recurringDue->hide();
 
+    if (auto *grip = findChild<QSizeGrip *>())
+        grip->setAccessibleName(tr("Resize window"));
     addWidget(m_accountCount);
     addWidget(m_recurringDue);
     addPermanentWidget(m_progressText);
