@@ -11,13 +11,13 @@ namespace ErrorBox {
 
 void show(QWidget *parent, const QString &actionTitle, const QString &text, const QString &kept,
           const QString &serverText) {
-    QMessageBox box(QMessageBox::Warning, actionTitle, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    QString informative = kept;
+    // One plain-text body: the informative part of a box would guess at rich text.
+    QString body = text + QStringLiteral("\n\n") + kept;
     if (!serverText.isEmpty())
-        informative += QStringLiteral("\n\n")
-                       + QMessageBox::tr("The server said: %1").arg(serverText.trimmed());
-    box.setInformativeText(informative);
+        body += QStringLiteral("\n\n")
+                + QMessageBox::tr("The server said: %1").arg(serverText.trimmed());
+    QMessageBox box(QMessageBox::Warning, actionTitle, body, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(actionTitle);
     ModalRunner::exec(&box);
 }

@@ -73,6 +73,8 @@ private Q_SLOTS:
     void welcomeButtonFollowsSignIn();
     void layoutKeptInSettings();
     void oneSidebarRefreshPerPass();
+    void reorderStoredRefreshQueued();
+    void statusBarFollowsTheme();
 
 private:
     std::unique_ptr<MainWindow> openWindow();
@@ -504,6 +506,38 @@ void tst_MainWindow::oneSidebarRefreshPerPass() {
     QCoreApplication::processEvents();
     QCOMPARE(window->sidebarRefreshCount(), before + 1);
     QCOMPARE(rowWidget(*window, 0)->balanceText(), QStringLiteral("-$500,050.00"));
+}
+
+void tst_MainWindow::reorderStoredRefreshQueued() {
+    AccountRepository *accounts = m_state->accountRepository();
+    int order = 0;
+    for (const char *id : {"a", "b", "c"}) {
+        Account account = TestRecords::account(id, QStringLiteral("Account %1").arg(id));
+        account.sortOrder = order++;
+        QVERIFY(accounts->insert(account));
+    }
+    auto window = openWindow();
+    const int before = window->sidebarRefreshCount();
+    // What a drop does to the list: the model moves the row, the window stores the order.
+    QVERIFY(window->accountList()->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
+    QCOMPARE(window->sidebarRefreshCount(), before); // never inside the handler
+    QStringList stored;
+    for (const Account &account : accounts->findAll())
+        stored << account.id;
+    QCOMPARE(stored, (QStringList{"c", "a", "b"}));
+    QTRY_COMPARE(window->sidebarRefreshCount(), before + 1);
+    QCOMPARE(sidebarNames(*window), (QStringList{"Account c", "Account a", "Account b"}));
+}
+
+void tst_MainWindow::statusBarFollowsTheme() {
+    auto window = openWindow();
+    auto *sync = window->statusBarWidget()->findChildren<QLabel *>().last();
+    QCOMPARE(sync->text(), QStringLiteral("Not signed in"));
+    QVERIFY(sync->styleSheet().contains("#2A3D33"));
+    m_state->themeManager()->setTheme("dark");
+    QVERIFY(sync->styleSheet().contains("#8FAF9F"));
+    m_state->themeManager()->setTheme("light");
+    QVERIFY(sync->styleSheet().contains("#2A3D33"));
 }
 
 QTEST_MAIN(tst_MainWindow)
