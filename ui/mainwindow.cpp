@@ -249,6 +249,11 @@ void MainWindow::connectSignals() {
         if (m_state->currentAccountId().isEmpty())
             choosePage();
     });
+    // One notice per sync run that stored something.
+    connect(sync, &SyncEngine::dataChanged, this, [this] {
+        requestSidebarRefresh();
+        m_register->reload();
+    });
     connect(sync, &SyncEngine::syncFailed, this, [this](const QString &error) {
         if (m_state->accountClient()->isAuthenticated())
             m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kLongMessageMs);
