@@ -29,10 +29,12 @@
 #include "storage/transactionrepository.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLocale>
 #include <QUrl>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -70,6 +72,7 @@ bool AppState::initialize() {
         return false;
     if (!m_database->runMigrations())
         return false;
+    connect(m_database, &Database::changed, this, &AppState::collectChange);
 
     m_accountRepository = new AccountRepository(m_database, this);
     m_transactionRepository = new TransactionRepository(m_database, this);
@@ -109,6 +112,39 @@ bool AppState::initialize() {
 
     Q_EMIT databaseReady();
     return true;
+}
+
+void AppState::collectChange(const QString &table, const QString &subject) {
+    static const QHash<QString, DataChange::Table> tables = {
+        {QStringLiteral("accounts"), DataChange::Accounts},
+        {QStringLiteral("transactions"), DataChange::Transactions},
+        {QStringLiteral("categories"), DataChange::Categories},
+        {QStringLiteral("recurring_transactions"), DataChange::Recurring},
+        {QStringLiteral("reconciliations"), DataChange::Reconciliations},
+        {QStringLiteral("preferences"), DataChange::Preferences},
+        {QStringLiteral("split_lines"), DataChange::SplitLines},
+    };
+    const auto found = tables.constFind(table);
+    if (found == tables.constEnd())
+        return;
+    m_pendingChange.tables |= *found;
+    if (*found == DataChange::Transactions) {
+        if (subject.isEmpty())
+            m_pendingChange.anyAccount = true;
+        else
+            m_pendingChange.accountIds.insert(subject);
+    }
+    if (!m_changePublishQueued) {
+        m_changePublishQueued = true;
+        QMetaObject::invokeMethod(this, &AppState::publishDataChange, Qt::QueuedConnection);
+    }
+}
+
+void AppState::publishDataChange() {
+    m_changePublishQueued = false;
+    const DataChange change = std::exchange(m_pendingChange, DataChange());
+    if (!change.isEmpty())
+        Q_EMIT dataChanged(change);
 }
 
 void AppState::setCurrentAccountId(const QString &accountId) {

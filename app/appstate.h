@@ -101,6 +101,9 @@ Q_SIGNALS:
 
 private:
     void createOnlineServices();
+    // Gathers the committed writes of this pass of the event loop into one notice.
+    void collectChange(const QString &table, const QString &subject);
+    void publishDataChange();
     void connectOnlineServices();
     void startSyncAfterSignIn();
 
@@ -124,6 +127,8 @@ private:
     SyncEngine *m_syncEngine = nullptr;
     ThemeManager *m_themeManager = nullptr; // Owned (Qt child) when set.
     QString m_currentAccountId;
+    DataChange m_pendingChange; // Collected until the event loop comes round.
+    bool m_changePublishQueued = false;
 
     std::unique_ptr<TindAccount::TokenStore> m_tokenStore; // Until initialize() hands it over.
 };

@@ -7,6 +7,7 @@
 #include "services/ziparchivereader.h"
 #include "storage/database.h"
 #include "storage/timestamps.h"
+#include "storage/transactionscope.h"
 
 #include <QBuffer>
 #include <QJsonArray>
@@ -43,7 +44,6 @@ const BackupTable kTables[] = {
 const QString kManifestPath = QStringLiteral("manifest.json");
 const QString kId = QStringLiteral("id");
 const QString kUpdatedAt = QStringLiteral("updated_at");
-const QString kRowSavepoint = QStringLiteral("restore_row");
 
 QString quotedIdentifier(const QString &name) {
     QString escaped = name;
@@ -214,17 +214,15 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
         return result;
     }
 
-    QSqlDatabase db = m_database->connection();
     const QString commitFailed = tr("The backup could not be written to the database; nothing "
                                     "was restored.");
-    if (!db.transaction()) {
-        qCWarning(lcServices).noquote()
-            << "BackupService: cannot begin a transaction:" << db.lastError().text();
+    TransactionScope scope(m_database);
+    if (!scope.isOpen()) {
+        qCWarning(lcServices).noquote() << "BackupService: cannot begin a transaction";
         result.errors << commitFailed;
         return result;
     }
 
-    Statements statements;
     const QList<ZipArchiveReader::Entry> &entries = zip.entries();
     for (const BackupTable &entry : kTables) {
         const QString table = QLatin1String(entry.table);
@@ -258,7 +256,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
                     continue;
                 }
                 const QJsonObject row = document.object();
-                switch (upsertRow(table, columns, row, mode, statements)) {
+                switch (upsertRow(table, columns, row, mode)) {
                 case RowOutcome::Written:
                     ++counts.imported;
                     break;
@@ -277,7 +275,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
         for (bool progress = true; progress && !failed.isEmpty();) {
             progress = false;
             for (auto it = failed.begin(); it != failed.end();) {
-                if (upsertRow(table, columns, *it, mode, statements) == RowOutcome::Written) {
+                if (upsertRow(table, columns, *it, mode) == RowOutcome::Written) {
                     ++counts.imported;
                     it = failed.erase(it);
                     progress = true;
@@ -287,13 +285,14 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
             }
         }
         counts.skipped += int(failed.size());
+        // Written through SQL of its own, so the restore announces each table itself.
+        if (counts.imported > 0)
+            m_database->noteChange(table);
     }
 
-    statements.clear();
-    if (!db.commit()) {
+    if (!scope.commit()) {
         qCWarning(lcServices).noquote()
-            << "BackupService: the restore could not be committed:" << db.lastError().text();
-        db.rollback();
+            << "BackupService: the restore could not be committed:" << scope.errorText();
         BackupImportResult failedResult;
         failedResult.errors << commitFailed;
         return failedResult;
@@ -314,22 +313,9 @@ BackupService::TableColumns BackupService::columnsOf(const QString &table) const
     return columns;
 }
 
-QSqlQuery *BackupService::statement(Statements &statements, const QString &sql) const {
-    auto it = statements.find(sql);
-    if (it == statements.end()) {
-        QSqlQuery query(m_database->connection());
-        query.setForwardOnly(true);
-        if (!query.prepare(sql))
-            return nullptr;
-        it = statements.insert(sql, query);
-    }
-    return &it.value();
-}
-
 BackupService::RowOutcome BackupService::upsertRow(const QString &table,
                                                    const TableColumns &columns, QJsonObject row,
-                                                   BackupImportMode mode,
-                                                   Statements &statements) const {
+                                                   BackupImportMode mode) const {
     // Restored rows go up to the server as new rows at the next sync.
     if (columns.hasSync) {
         row.insert(QStringLiteral("sync_status"), QStringLiteral("pending"));
@@ -352,8 +338,8 @@ BackupService::RowOutcome BackupService::upsertRow(const QString &table,
     }
 
     const QString quotedTable = quotedIdentifier(table);
-    QSqlQuery *existing = statement(
-        statements, QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quotedTable));
+    QSqlQuery *existing = m_database->preparedStatement(
+        QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quotedTable));
     if (!existing)
         return RowOutcome::Skipped;
     existing->bindValue(0, id);
@@ -394,18 +380,19 @@ BackupService::RowOutcome BackupService::upsertRow(const QString &table,
                        marks.join(QLatin1String(", ")));
     }
 
-    QSqlQuery *write = statement(statements, sql);
-    QSqlQuery *savepoint = statement(statements, QStringLiteral("SAVEPOINT ") + kRowSavepoint);
-    QSqlQuery *rollback = statement(statements, QStringLiteral("ROLLBACK TO ") + kRowSavepoint);
-    QSqlQuery *release = statement(statements, QStringLiteral("RELEASE ") + kRowSavepoint);
-    if (!write || !savepoint || !rollback || !release || !savepoint->exec())
+    QSqlQuery *write = m_database->preparedStatement(sql);
+    if (!write)
+        return RowOutcome::Failed;
+    // A row that fails (a reference not in yet) must leave nothing behind, not even what a
+    // trigger wrote for it.
+    TransactionScope rowScope(m_database);
+    if (!rowScope.isOpen())
         return RowOutcome::Failed;
     for (int i = 0; i < bound.size(); ++i)
         write->bindValue(i, bound.at(i));
     const bool written = write->exec();
     write->finish();
     if (!written)
-        rollback->exec();
-    release->exec();
-    return written ? RowOutcome::Written : RowOutcome::Failed;
+        return RowOutcome::Failed;
+    return rowScope.commit() ? RowOutcome::Written : RowOutcome::Failed;
 }

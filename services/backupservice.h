@@ -42,14 +42,9 @@ private:
         bool hasSync = false;
     };
 
-    // Prepared statements of one restore, by their SQL.
-    using Statements = QHash<QString, QSqlQuery>;
-
     RowOutcome upsertRow(const QString &table, const TableColumns &columns, QJsonObject row,
-                         BackupImportMode mode, Statements &statements) const;
+                         BackupImportMode mode) const;
     TableColumns columnsOf(const QString &table) const;
-    // The prepared statement for sql, or null when it does not prepare.
-    QSqlQuery *statement(Statements &statements, const QString &sql) const;
 
     Database *m_database; // Not owned.
 };

@@ -13,6 +13,7 @@
 #include "storage/money.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
 
 #include <QFile>
 #include <QHash>
@@ -20,8 +21,6 @@
 #include <QSqlQuery>
 
 namespace {
-
-const QString kRowSavepoint = QStringLiteral("import_row");
 
 std::optional<QString> readFile(const QString &filePath) {
     // Binary: the decoder must see the bytes as they are (a UTF-16 file has no CRLF byte
@@ -110,33 +109,20 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
 ImportResult ImportService::importCandidates(const QList<Candidate> &candidates) {
     if (candidates.isEmpty())
         return {};
-    QSqlDatabase db = m_transactions->database()->connection();
-    if (!db.transaction()) {
-        qCWarning(lcServices).noquote()
-            << "ImportService: cannot begin a transaction:" << db.lastError().text();
+    Database *database = m_transactions->database();
+    TransactionScope scope(database);
+    if (!scope.isOpen()) {
+        qCWarning(lcServices).noquote() << "ImportService: cannot begin a transaction";
         return {};
     }
 
     // Same account, day, amount and payee (case-sensitive) among the live rows. Asked
     // directly rather than through the register search, which stops at 200 rows a day.
-    QSqlQuery duplicate(db);
-    duplicate.setForwardOnly(true);
-    if (!duplicate.prepare(QStringLiteral(
-            "SELECT 1 FROM transactions WHERE account_id = ? AND date = ? AND amount = ? AND "
-            "payee = ? AND deleted_at IS NULL LIMIT 1"))) {
-        db.rollback();
+    QSqlQuery *duplicate = database->preparedStatement(QStringLiteral(
+        "SELECT 1 FROM transactions WHERE account_id = ? AND date = ? AND amount = ? AND "
+        "payee = ? AND deleted_at IS NULL LIMIT 1"));
+    if (!duplicate)
         return {};
-    }
-
-    QSqlQuery savepoint(db);
-    QSqlQuery rollback(db);
-    QSqlQuery release(db);
-    if (!savepoint.prepare(QStringLiteral("SAVEPOINT ") + kRowSavepoint)
-        || !rollback.prepare(QStringLiteral("ROLLBACK TO ") + kRowSavepoint)
-        || !release.prepare(QStringLiteral("RELEASE ") + kRowSavepoint)) {
-        db.rollback();
-        return {};
-    }
 
     // Category ids by name for this import; a category created for a row is remembered
     // only once that row stands.
@@ -145,14 +131,13 @@ ImportResult ImportService::importCandidates(const QList<Candidate> &candidates)
     for (const Candidate &candidate : candidates) {
         // Earlier rows of this import are visible here, so a file's repeated line imports
         // once.
-        if (isDuplicate(duplicate, candidate.transaction)) {
+        if (isDuplicate(*duplicate, candidate.transaction)) {
             ++result.duplicates;
             continue;
         }
-        if (!savepoint.exec()) {
-            db.rollback();
+        TransactionScope row(database);
+        if (!row.isOpen())
             return {};
-        }
         Transaction t = candidate.transaction;
         const auto known = categoryIds.constFind(candidate.categoryName);
         const std::optional<QString> categoryId = known != categoryIds.constEnd()
@@ -163,23 +148,20 @@ ImportResult ImportService::importCandidates(const QList<Candidate> &candidates)
             t.categoryId = *categoryId;
             written = m_transactions->insert(t);
         }
-        if (written) {
-            ++result.imported;
-            categoryIds.insert(candidate.categoryName, *categoryId);
-        } else {
+        if (!written) {
             // Also undoes a category created for this row alone.
-            rollback.exec();
+            row.rollback();
+            continue;
         }
-        if (!release.exec()) {
-            db.rollback();
+        if (!row.commit())
             return {};
-        }
+        ++result.imported;
+        categoryIds.insert(candidate.categoryName, *categoryId);
     }
 
-    if (!db.commit()) {
+    if (!scope.commit()) {
         qCWarning(lcServices).noquote()
-            << "ImportService: the import could not be committed:" << db.lastError().text();
-        db.rollback();
+            << "ImportService: the import could not be committed:" << scope.errorText();
         return {};
     }
     return result;

@@ -14,6 +14,15 @@
 
 namespace {
 
+bool commitLogged(TransactionScope &scope, const char *operation) {
+    if (scope.commit())
+        return true;
+    qCWarning(lcServices).noquote()
+        << QStringLiteral("LedgerWriter::%1 failed:").arg(QLatin1String(operation))
+        << scope.errorText();
+    return false;
+}
+
 const QString kTransferPrefix = QStringLiteral("[Transfer] ");
 
 // Rows deleted one by one before a cascade wrote a single stamp got their own times, at most
@@ -57,7 +66,7 @@ bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const Q
         if (!m_transactions->insert(opening))
             return false;
     }
-    return scope.commit();
+    return commitLogged(scope, "createAccount");
 }
 
 LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const QString &accountId,
@@ -114,7 +123,7 @@ LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
     }
     if (!m_transactions->insert(transaction))
         return Result::Failed;
-    return scope.commit() ? Result::Ok : Result::Failed;
+    return commitLogged(scope, "addTransaction") ? Result::Ok : Result::Failed;
 }
 
 std::optional<Transaction> LedgerWriter::otherLeg(const Transaction &leg) const {
@@ -162,7 +171,7 @@ LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction) {
     }
     if (!m_transactions->update(transaction))
         return Result::Failed;
-    return scope.commit() ? Result::Ok : Result::Failed;
+    return commitLogged(scope, "updateTransaction") ? Result::Ok : Result::Failed;
 }
 
 LedgerWriter::Result LedgerWriter::deleteTransaction(const QString &id) {
@@ -179,7 +188,7 @@ LedgerWriter::Result LedgerWriter::deleteTransaction(const QString &id) {
     }
     if (!m_transactions->softDelete(id))
         return Result::Failed;
-    return scope.commit() ? Result::Ok : Result::Failed;
+    return commitLogged(scope, "deleteTransaction") ? Result::Ok : Result::Failed;
 }
 
 bool LedgerWriter::deleteAccount(const QString &accountId) {
@@ -195,7 +204,7 @@ bool LedgerWriter::deleteAccount(const QString &accountId) {
     const int transactions = m_transactions->softDeleteByAccount(accountId, stamp);
     const int recurrings = m_recurring->softDeleteByAccount(accountId, stamp);
     const int reconciliations = m_reconciliations->softDeleteByAccount(accountId, stamp);
-    if (!m_accounts->softDelete(accountId, stamp) || !scope.commit())
+    if (!m_accounts->softDelete(accountId, stamp) || !commitLogged(scope, "deleteAccount"))
         return false;
     qCInfo(lcServices).noquote() << "Cascade delete account" << accountId
                                  << "→ transactions:" << transactions << "recurrings:" << recurrings
@@ -216,5 +225,5 @@ bool LedgerWriter::restoreAccount(const QString &accountId) {
     m_transactions->restoreByAccount(accountId, from, to);
     m_recurring->restoreByAccount(accountId, from, to);
     m_reconciliations->restoreByAccount(accountId, from, to);
-    return scope.commit();
+    return commitLogged(scope, "restoreAccount");
 }

@@ -151,6 +151,9 @@ void RecurringService::quarantine(const QString &ruleId, const QString &payee, c
 int RecurringService::autoPostDue() {
     const QDate today = QDate::currentDate();
     int posted = 0;
+    // One transaction for the whole run, so that it is announced once; each posting stays
+    // all-or-nothing inside it.
+    TransactionScope scope(m_recurring->database());
     for (const RecurringTransaction &rule : m_recurring->findDue()) {
         if (!rule.autoPost)
             continue;
@@ -197,6 +200,8 @@ int RecurringService::autoPostDue() {
                            "hit catchup cap in single tick");
         }
     }
+    if (scope.isOpen() && !scope.commit())
+        return 0;
     return posted;
 }
 

@@ -14,7 +14,9 @@
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
 
+#include <QScopedValueRollback>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -124,6 +126,9 @@ void SyncEngine::stopAutoSync() {
 }
 
 void SyncEngine::scheduleSync() {
+    // The engine's own writes announce themselves like any other; they need no sync.
+    if (m_storingOwnWrites)
+        return;
     m_debounceTimer->start();
 }
 
@@ -205,8 +210,8 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
     }
 
     // One disk sync for the whole batch instead of one per row.
-    QSqlDatabase db = m_accounts->database()->connection();
-    const bool inTransaction = db.transaction();
+    const QScopedValueRollback<bool> ownWrites(m_storingOwnWrites, true);
+    TransactionScope scope(m_accounts->database());
 
     int okCount = 0;
     int errorCount = 0;
@@ -231,11 +236,9 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
     }
     m_run.pushed += okCount;
     m_run.rejected += errorCount;
-    if (inTransaction && !db.commit()) {
+    if (scope.isOpen() && !scope.commit())
         qCWarning(lcServices).noquote()
-            << "Push batch: marking the accepted rows failed:" << db.lastError().text();
-        db.rollback();
-    }
+            << "Push batch: marking the accepted rows failed:" << scope.errorText();
     if (errorCount > 0)
         qCWarning(lcServices).noquote() << "Push batch:" << okCount << "ok," << errorCount
                                         << "errors — failed records remain pending for next sync";
@@ -271,6 +274,8 @@ void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
             m_transactions->markSynced(entityId, serverId);
         else
             m_reconciliations->markSynced(entityId, serverId);
+        // Marking alone is silent; the batch announces each table once when it commits.
+        m_accounts->database()->noteChange(tableOf(entityType));
         return;
     }
     QSqlQuery query(m_accounts->database()->connection());
@@ -278,7 +283,9 @@ void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
         QStringLiteral("UPDATE %1 SET server_id = ? WHERE id = ?").arg(tableOf(entityType)));
     query.addBindValue(serverId);
     query.addBindValue(entityId);
-    if (!query.exec())
+    if (query.exec())
+        m_accounts->database()->noteChange(tableOf(entityType));
+    else
         qCWarning(lcServices).noquote() << "Push batch: storing the server id of" << entityId
                                         << "failed:" << query.lastError().text();
 }
@@ -317,7 +324,11 @@ void SyncEngine::handlePullPage(const QJsonObject &page) {
     for (const char *key :
          {"accounts", "categories", "recurring_transactions", "transactions", "reconciliations"})
         m_run.pulled += int(page.value(QLatin1String(key)).toArray().size());
-    const bool applied = m_applier->apply(page);
+    bool applied = false;
+    {
+        const QScopedValueRollback<bool> ownWrites(m_storingOwnWrites, true);
+        applied = m_applier->apply(page);
+    }
     m_run.skipped += m_applier->skippedCount();
     if (!applied) {
         // Nothing of the page was stored and the cursor stays, so the next sync pulls it again.

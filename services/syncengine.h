@@ -115,4 +115,6 @@ private:
     RunSummary m_lastRun;    // the last finished run
     QTimer *m_autoSyncTimer; // Owned (Qt child).
     QTimer *m_debounceTimer; // Owned (Qt child).
+    // While a pulled page or push results are stored.
+    bool m_storingOwnWrites = false;
 };

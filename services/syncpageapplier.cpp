@@ -13,6 +13,7 @@
 #include "storage/recurringrepository.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
 
 #include <QJsonDocument>
 #include <QSqlError>
@@ -49,23 +50,20 @@ QSqlDatabase SyncPageApplier::connection() const {
 }
 
 QSqlQuery &SyncPageApplier::prepared(const QString &sql) {
-    auto it = m_statements.find(sql);
-    if (it == m_statements.end()) {
-        QSqlQuery query(connection());
-        query.setForwardOnly(true);
-        if (!query.prepare(sql))
-            qCWarning(lcServices).noquote()
-                << "SyncPageApplier: cannot prepare" << sql << query.lastError().text();
-        it = m_statements.insert(sql, query);
-    }
-    return it.value();
+    QSqlError error;
+    if (QSqlQuery *query = m_accounts->database()->preparedStatement(sql, &error))
+        return *query;
+    qCWarning(lcServices).noquote() << "SyncPageApplier: cannot prepare" << sql << error.text();
+    // Unprepared, so that running it fails like any broken statement.
+    m_unprepared = QSqlQuery(connection());
+    return m_unprepared;
 }
 
 bool SyncPageApplier::apply(const QJsonObject &page) {
     QSqlDatabase db = connection();
-    if (!db.transaction()) {
-        qCWarning(lcServices).noquote()
-            << "SyncPageApplier: cannot begin a transaction:" << db.lastError().text();
+    TransactionScope scope(m_accounts->database());
+    if (!scope.isOpen()) {
+        qCWarning(lcServices).noquote() << "SyncPageApplier: cannot begin a transaction";
         return false;
     }
     // Rows of one page may refer to each other in any order (a parent category after its
@@ -111,13 +109,9 @@ bool SyncPageApplier::apply(const QJsonObject &page) {
     if (!m_heldKeys.isEmpty())
         retryHeldRecords();
 
-    for (QSqlQuery &query : m_statements)
-        query.finish();
-    if (!db.commit()) {
+    if (!scope.commit()) {
         qCWarning(lcServices).noquote()
-            << "SyncPageApplier: the pulled page could not be stored:" << db.lastError().text();
-        db.rollback();
-        m_statements.clear();
+            << "SyncPageApplier: the pulled page could not be stored:" << scope.errorText();
         return false;
     }
     return true;
@@ -174,7 +168,9 @@ void SyncPageApplier::restoreRow(const QString &table, const QString &id) {
     QSqlQuery &query
         = prepared(QStringLiteral("UPDATE %1 SET deleted_at = NULL WHERE id = ?").arg(table));
     query.bindValue(0, id);
-    if (!query.exec())
+    if (query.exec())
+        m_accounts->database()->noteChange(table);
+    else
         qCWarning(lcServices).noquote()
             << "SyncPageApplier: restoring" << id << "failed:" << query.lastError().text();
     query.finish();
@@ -187,7 +183,9 @@ void SyncPageApplier::markRowDeleted(const QString &table, const QString &id,
             .arg(table));
     query.bindValue(0, deletedAt);
     query.bindValue(1, id);
-    if (!query.exec())
+    if (query.exec())
+        m_accounts->database()->noteChange(table);
+    else
         qCWarning(lcServices).noquote()
             << "SyncPageApplier: deleting" << id << "failed:" << query.lastError().text();
     query.finish();
@@ -302,7 +300,8 @@ void SyncPageApplier::clearUnresolvedParents() {
         QSqlQuery &query
             = prepared(QStringLiteral("UPDATE categories SET parent_id = NULL WHERE id = ?"));
         query.bindValue(0, it.key());
-        query.exec();
+        if (query.exec())
+            m_accounts->database()->noteChange(kCategories);
         query.finish();
         hold(Kind::Category, it.value(), kCategories, parentId);
     }

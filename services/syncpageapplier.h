@@ -67,7 +67,8 @@ private:
     void hold(Kind kind, const QJsonObject &record, const QString &missingTable,
               const QString &missingId);
 
-    // Prepared once per page and reused: a page runs the same few lookups per record.
+    // Prepared once on the connection and shared with the repositories: a page runs the same
+    // few lookups per record.
     QSqlQuery &prepared(const QString &sql);
 
     QSqlDatabase connection() const;
@@ -78,7 +79,7 @@ private:
     RecurringRepository *m_recurring;            // Not owned.
     ReconciliationRepository *m_reconciliations; // Not owned.
 
-    QHash<QString, QSqlQuery> m_statements;
+    QSqlQuery m_unprepared;   // Handed out when a statement cannot be prepared.
     QSet<QString> m_heldKeys; // entity type + '\n' + record key, while a page is applied
     QSet<QString> m_pageCategoryIds;
     QHash<QString, QJsonObject> m_parentsToConfirm; // category id -> its pulled record

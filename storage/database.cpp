@@ -4,6 +4,7 @@
 #include "storage/database.h"
 
 #include "storage/storagelog.h"
+#include "storage/transactionscope.h"
 
 #include <QDir>
 #include <QFile>
@@ -209,12 +210,23 @@ bool Database::runMigrations(const QList<Migration> &migrationList) {
 }
 
 bool Database::applyMigration(int version, const QString &name, const QString &script) {
-    if (!m_db.transaction()) {
-        const QString error = m_db.lastError().text();
+    TransactionScope scope(this);
+    if (!scope.isOpen()) {
+        const QString error = QStringLiteral("cannot begin a transaction");
         qCCritical(lcStorage).noquote()
             << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
         Q_EMIT migrationError(version, error);
         return false;
+    }
+    {
+        // Another process may have applied it while this one waited for the lock.
+        QSqlQuery applied(m_db);
+        applied.prepare(QStringLiteral("SELECT 1 FROM schema_version WHERE version = ?"));
+        applied.addBindValue(version);
+        if (applied.exec() && applied.next()) {
+            applied.finish();
+            return scope.commit();
+        }
     }
 
     const QStringList statements = splitStatements(script);
@@ -227,7 +239,7 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
                        .arg(version)
                        .arg(error, statement.left(200));
             query.finish();
-            m_db.rollback();
+            scope.rollback();
             Q_EMIT migrationError(version, error);
             return false;
         }
@@ -242,17 +254,16 @@ bool Database::applyMigration(int version, const QString &name, const QString &s
         qCCritical(lcStorage).noquote()
             << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
         record.finish();
-        m_db.rollback();
+        scope.rollback();
         Q_EMIT migrationError(version, error);
         return false;
     }
     record.finish();
 
-    if (!m_db.commit()) {
-        const QString error = m_db.lastError().text();
+    if (!scope.commit()) {
+        const QString error = QStringLiteral("the transaction could not be committed");
         qCCritical(lcStorage).noquote()
             << QStringLiteral("Migration %1 failed: %2").arg(version).arg(error);
-        m_db.rollback();
         Q_EMIT migrationError(version, error);
         return false;
     }

@@ -34,9 +34,12 @@ bool TransactionScope::commit() {
     if (!m_open)
         return false;
     const bool ok = exec(m_savepoint.isEmpty() ? QStringLiteral("COMMIT")
-                                               : QStringLiteral("RELEASE ") + m_savepoint);
+                                               : QStringLiteral("RELEASE ") + m_savepoint,
+                         true);
     if (!ok) {
+        const QString error = m_error;
         rollback();
+        m_error = error;
         return false;
     }
     close();
@@ -65,11 +68,20 @@ void TransactionScope::close() {
     --m_database->m_transactionDepth;
 }
 
-bool TransactionScope::exec(const QString &sql) const {
-    QSqlQuery query(m_database->connection());
-    if (query.exec(sql))
+bool TransactionScope::exec(const QString &sql, bool quiet) {
+    // Prepared once: an import opens a savepoint for every row.
+    QSqlError error;
+    QSqlQuery *query = m_database->preparedStatement(sql, &error);
+    const bool ok = query && query->exec();
+    if (query) {
+        if (!ok)
+            error = query->lastError();
+        query->finish();
+    }
+    if (ok)
         return true;
-    qCWarning(lcStorage).noquote()
-        << "TransactionScope:" << sql << "failed:" << query.lastError().text();
+    m_error = error.text();
+    if (!quiet)
+        qCWarning(lcStorage).noquote() << "TransactionScope:" << sql << "failed:" << m_error;
     return false;
 }

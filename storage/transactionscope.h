@@ -23,16 +23,20 @@ public:
 
     // False when the scope could not be opened; nothing should be written then.
     bool isOpen() const { return m_open; }
-    // False when nothing was open or the commit failed; the work is rolled back then.
+    // False when nothing was open or the commit failed; the work is rolled back then, and
+    // the caller logs errorText(). A scope that cannot open logs itself.
     bool commit();
     void rollback();
+    // The driver's text of the last failed step.
+    QString errorText() const { return m_error; }
 
 private:
-    bool exec(const QString &sql) const;
+    bool exec(const QString &sql, bool quiet = false);
     void close();
 
     Database *m_database; // Not owned.
     QString m_savepoint;  // Empty for the outermost scope.
+    QString m_error;
     int m_noticeMark = 0;
     bool m_open = false;
 };

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "app/appstate.h"
+#include "services/importservice.h"
+#include "services/ledgerwriter.h"
 #include "services/recurringservice.h"
+#include "services/sampledataservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
@@ -18,6 +21,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
+Q_DECLARE_METATYPE(std::function<void(AppState &, const QString &)>)
+
 class tst_AppState : public QObject {
     Q_OBJECT
 
@@ -30,6 +37,8 @@ private Q_SLOTS:
     void repositoriesInMemberOrder();
     void storedPreferencesAtStart_data();
     void storedPreferencesAtStart();
+    void bulkWritesMakeOneNotice_data();
+    void bulkWritesMakeOneNotice();
 };
 
 void tst_AppState::initializeCreatesDatabase() {
@@ -139,4 +148,89 @@ void tst_AppState::storedPreferencesAtStart() {
 }
 
 QTEST_GUILESS_MAIN(tst_AppState)
+using BulkWrite = std::function<void(AppState &, const QString &)>;
+
+void tst_AppState::bulkWritesMakeOneNotice_data() {
+    QTest::addColumn<BulkWrite>("write");
+    QTest::addColumn<int>("tables");
+    QTest::addColumn<bool>("namesAccount");
+
+    // The account "acc" exists; dir is a scratch directory.
+    const auto importCsv = [](AppState &state, const QString &dir, int rows, int imported) {
+        QFile file(dir + "/bank.csv");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Date,Payee,Amount\n");
+        for (int i = 0; i < rows; ++i)
+            file.write(QStringLiteral("01/%1/2026,Payee %2,-%3.00\n")
+                           .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                           .arg(i)
+                           .arg(1 + i % 90)
+                           .toUtf8());
+        file.close();
+        const ImportResult result = state.importService()->importCsv(file.fileName(), "acc", {});
+        QCOMPARE(result.imported, imported);
+    };
+    QTest::addRow("import of 10000 rows") << BulkWrite(
+        [importCsv](AppState &state, const QString &dir) { importCsv(state, dir, 10000, 10000); })
+                                          << int(DataChange::Transactions) << true;
+    QTest::addRow("import whose every row is refused") << BulkWrite(
+        [importCsv](AppState &state, const QString &dir) {
+            QSqlQuery q(state.database()->connection());
+            QVERIFY(q.exec("CREATE TRIGGER refuse BEFORE INSERT ON transactions BEGIN "
+                           "SELECT RAISE(ABORT, 'refused'); END"));
+            for (int i = 0; i < 2; ++i)
+                QTest::ignoreMessage(QtWarningMsg,
+                                     QRegularExpression("^TransactionRepository::insert failed:"));
+            importCsv(state, dir, 2, 0);
+        }) << 0 << false;
+    QTest::addRow("cascade delete of an account")
+        << BulkWrite([](AppState &state, const QString &) {
+               QVERIFY(state.ledger()->deleteAccount("acc"));
+           })
+        << int(DataChange::Accounts | DataChange::Transactions) << true;
+    QTest::addRow("sample data loaded and cleared in one pass")
+        << BulkWrite([](AppState &state, const QString &) {
+               SampleDataService samples(state.database());
+               QVERIFY(samples.loadSampleData());
+               QVERIFY(samples.clearSampleData());
+           })
+        << int(DataChange::Accounts | DataChange::Transactions | DataChange::Recurring
+               | DataChange::Reconciliations | DataChange::SplitLines)
+        << false;
+}
+
+// However many rows a write touches, the screens get one notice per pass of the event loop,
+// after the commit; a write that stored nothing makes none.
+void tst_AppState::bulkWritesMakeOneNotice() {
+    QFETCH(BulkWrite, write);
+    QFETCH(int, tables);
+    QFETCH(bool, namesAccount);
+
+    QTemporaryDir dir;
+    qputenv("QUILLON_DATA_DIR", dir.path().toUtf8());
+    AppState state;
+    QVERIFY(state.initialize());
+    Account account;
+    account.id = "acc";
+    account.name = "Checking";
+    QVERIFY(state.ledger()->createAccount(account, 5000, QDate(2026, 1, 1)));
+    QTest::qWait(0);
+    QCoreApplication::processEvents();
+
+    QSignalSpy notices(&state, &AppState::dataChanged);
+    QVERIFY(notices.isValid());
+    write(state, dir.path());
+    QCOMPARE(notices.count(), 0);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(notices.count(), tables ? 1 : 0);
+    if (!tables)
+        return;
+    const DataChange change = notices.first().first().value<DataChange>();
+    QCOMPARE(int(change.tables), tables);
+    if (namesAccount)
+        QVERIFY(change.touchesAccount("acc"));
+    QVERIFY(!change.touchesAccount("other") || change.anyAccount);
+}
+
 #include "tst_appstate.moc"

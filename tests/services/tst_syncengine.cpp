@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "services/syncpageapplier.h"
+#include "storage/transactionscope.h"
 #include "tests/services/syncdevice.h"
 #include "tests/support/testrecords.h"
 #include "tests/support/testsyncserver.h"
@@ -42,10 +43,10 @@ QJsonArray pushedChanges(const TestHttpServer::Request &request) {
 
 // Inserts rows in one transaction: a thousand single commits would dominate the test.
 template<typename Insert> void inTransaction(SyncDevice &device, Insert insert) {
-    QSqlDatabase db = device.db.connection();
-    QVERIFY(db.transaction());
+    TransactionScope scope(device.db.database());
+    QVERIFY(scope.isOpen());
     insert();
-    QVERIFY(db.commit());
+    QVERIFY(scope.commit());
 }
 
 } // namespace
