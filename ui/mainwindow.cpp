@@ -115,7 +115,6 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     if (posted > 0) {
         m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted),
                                  kLongMessageMs);
-        requestSidebarRefresh();
     }
     showPending();
     choosePage();
@@ -568,7 +567,6 @@ void MainWindow::deleteAccount(const QString &accountId) {
         m_state->setCurrentAccountId(QString());
         choosePage();
     }
-    requestSidebarRefresh();
 }
 
 void MainWindow::showAbout() {
@@ -632,7 +630,6 @@ void MainWindow::loadSampleData() {
                        tr("Nothing was added; your own accounts are unchanged."));
         return;
     }
-    requestSidebarRefresh();
     m_statusBar->showMessage(tr("Sample data loaded"), kShortMessageMs);
 }
 
@@ -654,7 +651,6 @@ void MainWindow::clearSampleData() {
         = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
     if (!current.isEmpty() && (!account || account->deletedAt))
         m_state->setCurrentAccountId(QString());
-    requestSidebarRefresh();
     m_stack->setCurrentIndex(WelcomePage);
     m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
 }
