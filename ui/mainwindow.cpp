@@ -396,12 +396,17 @@ void MainWindow::selectAccount(const QString &accountId) {
     m_state->setCurrentAccountId(accountId);
     m_register->loadAccount(accountId);
     m_stack->setCurrentIndex(RegisterPage);
+    selectRowOf(accountId);
+}
+
+void MainWindow::selectRowOf(const QString &accountId) {
     for (int i = 0; i < m_accountList->count(); ++i) {
         if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
             m_accountList->setCurrentRow(i);
-            break;
+            return;
         }
     }
+    m_accountList->clearSelection();
 }
 
 void MainWindow::choosePage() {
@@ -535,6 +540,8 @@ void MainWindow::onAccountContextMenu(const QPoint &position) {
                 [this, id] { deleteAccount(id); });
     }
     menu.exec(m_accountList->viewport()->mapToGlobal(position));
+    // The right click selected the row under the mouse; show the current account again.
+    selectRowOf(m_state->currentAccountId());
 }
 
 void MainWindow::deleteCurrentAccount() {

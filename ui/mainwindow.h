@@ -77,6 +77,8 @@ private:
     void refreshSidebar();
     void rebuildAccountShortcuts(const QStringList &accountIds);
     void choosePage();
+    // Marks the account's row as the current one (none when it has no row).
+    void selectRowOf(const QString &accountId);
     void updateSignInState();
     void onDataChanged(const DataChange &change);
     void onRowsMoved();
