@@ -670,8 +670,8 @@ void MainWindow::restoreLayout() {
         resize(size);
         // On a smaller screen the window would reach below it, status bar and all.
         const QScreen *screen = this->screen();
-        if (screen && !size.boundedTo(screen->availableGeometry().size()).isEmpty()
-            && size.boundedTo(screen->availableGeometry().size()) != size)
+        const QSize available = screen ? screen->availableGeometry().size() : size;
+        if (available.width() < size.width() || available.height() < size.height())
             setWindowState(windowState() | Qt::WindowMaximized);
     }
     const QByteArray splitter = settings.value(kSplitterKey).toByteArray();
