@@ -37,6 +37,9 @@ const RoleColours kRoles[] = {
     {QPalette::Mid, "#D8E0DB", "#2A4038"},
     {QPalette::Light, "#FFFFFF", "#2A4038"},
     {QPalette::Dark, "#9BB0A3", "#0A1510"},
+    // Qt's default link blue cannot be read on the dark window; links take the highlight.
+    {QPalette::Link, "#00897B", "#4DB6AC"},
+    {QPalette::LinkVisited, "#00897B", "#4DB6AC"},
 };
 
 QPalette buildPalette(bool dark) {

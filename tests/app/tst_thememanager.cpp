@@ -30,6 +30,7 @@ void tst_ThemeManager::palettes() {
     QCOMPARE(light.color(QPalette::Active, QPalette::Text), QColor("#1B2D26"));
     QCOMPARE(dark.color(QPalette::Disabled, QPalette::ButtonText), QColor("#3A5A4A"));
     QCOMPARE(dark.color(QPalette::PlaceholderText), QColor("#8FAF9F"));
+    QCOMPARE(dark.color(QPalette::Link), QColor("#4DB6AC"));
     QVERIFY(!ThemeManager::isDark(light));
     QVERIFY(ThemeManager::isDark(dark));
 }
