@@ -61,10 +61,12 @@ EmptyStatePage::EmptyStatePage(QWidget *parent)
         tr("You can also import transactions from a CSV file via File › Import."), this);
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
-    hint->setMaximumWidth(480);
     QFont hintFont = QApplication::font();
     hintFont.setPointSizeF(std::max(7.0, base - 2));
     hint->setFont(hintFont);
+    // A centred row gives a wrapped label only its narrow size hint: fix its box instead.
+    hint->setFixedWidth(480);
+    hint->setFixedHeight(hint->heightForWidth(480));
     hint->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
     layout->addWidget(hint, 0, Qt::AlignHCenter);
 }
