@@ -8,13 +8,15 @@
 #include "app/appupdateconfig.h"
 #include "app/loghandler.h"
 #include "app/singleinstance.h"
+#include "app/thememanager.h"
 #include "storage/database.h"
+#include "storage/preferencesrepository.h"
+#include "ui/mainwindow.h"
 
 #include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTranslator>
@@ -79,12 +81,14 @@ int Application::run() {
         showDatabaseError(Database::dataDirectory());
         return 1;
     }
+    // The theme needs this QApplication, so the shell adds it to the widget-free state.
+    auto *theme = new ThemeManager(m_appState->preferencesRepository(), m_appState);
+    m_appState->setThemeManager(theme);
+    theme->setTheme(m_appState->preferencesRepository()->value(QStringLiteral("theme"),
+                                                               QStringLiteral("system")));
 
-    auto *window = new QMainWindow;
-    window->setWindowTitle(QStringLiteral("Tindral Quillon"));
-    window->resize(1100, 720);
-    m_mainWindow = window;
-    window->show();
+    m_mainWindow = new MainWindow(m_appState);
+    m_mainWindow->show();
 
     return exec();
 }

@@ -10,7 +10,7 @@
 #include <QStringList>
 
 class AppState;
-class QMainWindow;
+class MainWindow;
 class SingleInstance;
 class QTranslator;
 
@@ -48,7 +48,7 @@ private:
 
     SingleInstance *m_instance = nullptr;   // Owned (Qt child).
     AppState *m_appState = nullptr;         // Owned (Qt child).
-    QMainWindow *m_mainWindow = nullptr;    // Owned; no parent, deleted with the Application.
+    MainWindow *m_mainWindow = nullptr;     // Owned; no parent, deleted with the Application.
     QTranslator *m_qtTranslator = nullptr;  // Owned (Qt child); null when none loaded.
     QTranslator *m_appTranslator = nullptr; // Owned (Qt child); null when none loaded.
 };

@@ -25,6 +25,7 @@ class RecurringRepository;
 class RecurringService;
 class ReportService;
 class SplitLineRepository;
+class ThemeManager;
 class TransactionRepository;
 
 namespace TindAccount {
@@ -77,6 +78,10 @@ public:
     AccountSharingService *sharingService() const { return m_sharingService; }
     TindAccount::Client *accountClient() const { return m_accountClient; }
     SyncEngine *syncEngine() const { return m_syncEngine; }
+    // Null in a program without a GUI; the desktop shell creates it (as a child of this
+    // object) right after initialize().
+    ThemeManager *themeManager() const { return m_themeManager; }
+    void setThemeManager(ThemeManager *themeManager) { m_themeManager = themeManager; }
 
     QString currentAccountId() const { return m_currentAccountId; }
     // Also remembers the account in the "lastViewedAccountId" preference.
@@ -120,6 +125,7 @@ private:
     AccountSharingService *m_sharingService = nullptr;
     TindAccount::Client *m_accountClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;
+    ThemeManager *m_themeManager = nullptr; // Owned (Qt child) when set.
     QString m_currentAccountId;
     DataChange m_pendingChange; // Collected until the event loop comes round.
     bool m_changePublishQueued = false;

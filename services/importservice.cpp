@@ -8,6 +8,7 @@
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
+#include "storage/dateparsing.h"
 #include "storage/identifiers.h"
 #include "storage/money.h"
 #include "storage/timestamps.h"
@@ -45,6 +46,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         return {};
     const QList<QStringList> rows = parseCsv(*text);
     const QDateTime now = Timestamps::nowUtc();
+    const QDate today = QDate::currentDate();
 
     QList<Candidate> candidates;
     candidates.reserve(rows.size());
@@ -54,8 +56,9 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         if (!inside(mapping.dateColumn) || !inside(mapping.payeeColumn)
             || !inside(mapping.amountColumn))
             continue;
-        // A two-digit year reads as 1900-1999, QDate's own base.
-        const QDate date = QDate::fromString(row.at(mapping.dateColumn), mapping.dateFormat);
+        // A two-digit year reads as the nearest fitting year, not as 1900-1999.
+        const QDate date
+            = DateParsing::fromString(row.at(mapping.dateColumn), mapping.dateFormat, today);
         if (!date.isValid())
             continue;
 

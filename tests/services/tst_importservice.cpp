@@ -128,8 +128,17 @@ void tst_ImportService::importCsv_data() {
     CsvMapping twoDigitYear;
     twoDigitYear.dateFormat = "MM/dd/yy";
     twoDigitYear.hasHeader = false;
-    QTest::addRow("two-digit year is 19xx") << QByteArray("01/15/24,Old,-1\n") << twoDigitYear << 1
-                                            << QStringList{"1924-01-15 Old -100"};
+    // Two-digit years fall in the hundred years ending twenty years from now.
+    const int ahead = QDate::currentDate().year() + 20;
+    QTest::addRow("two-digit year near today")
+        << QByteArray("01/15/24,Recent,-1\n02/29/00,Leap,-2\n") << twoDigitYear << 2
+        << QStringList{"2000-02-29 Leap -200", "2024-01-15 Recent -100"};
+    QTest::addRow("two-digit year past the window")
+        << QStringLiteral("03/01/%1,Old,-1\n")
+               .arg((ahead + 1) % 100, 2, 10, QLatin1Char('0'))
+               .toUtf8()
+        << twoDigitYear << 1
+        << QStringList{QStringLiteral("%1-03-01 Old -100").arg(ahead + 1 - 100)};
     QTest::addRow("unreadable rows skipped uncounted")
         << QByteArray("Date,Payee,Amount\n13/45/2024,Bad date,-1\n01/02/2024,Short\n"
                       "01/03/2024,Good,-2\n")

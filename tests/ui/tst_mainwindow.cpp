@@ -1,0 +1,553 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "account/client.h"
+#include "account/memorytokenstore.h"
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "services/importservice.h"
+#include "services/ledgerwriter.h"
+#include "storage/accountrepository.h"
+#include "storage/money.h"
+#include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
+#include "tests/support/testrecords.h"
+#include "ui/accountformdialog.h"
+#include "ui/accountitemwidget.h"
+#include "ui/mainwindow.h"
+#include "ui/modalrunner.h"
+#include "ui/registerscreen.h"
+#include "ui/statusbar.h"
+#include "ui/welcomescreen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A box or dialog the window opened, as the test answered it.
+struct Shown {
+    QString title;
+    QString text;
+};
+
+} // namespace
+
+class tst_MainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void sidebarShowsAccountsInOrder();
+    void totalPerCurrency();
+    void altDigitsForFirstTenAccounts();
+    void stackPages();
+    void selectAnAccountFirst();
+    void newAccountAndOpeningBalance();
+    void editKeepsOpeningBalanceOnce();
+    void cascadeDelete_data();
+    void cascadeDelete();
+    void autoPostMessage_data();
+    void autoPostMessage();
+    void sampleDataFromHelpMenu();
+    void welcomeButtonFollowsSignIn();
+    void layoutKeptInSettings();
+    void oneSidebarRefreshPerPass();
+    void reorderStoredRefreshQueued();
+    void statusBarFollowsTheme();
+
+private:
+    std::unique_ptr<MainWindow> openWindow();
+    AccountItemWidget *rowWidget(MainWindow &window, int row) const;
+    QStringList sidebarNames(MainWindow &window) const;
+    // Answers every modal with reply (dialogs get QDialog codes); fill runs on dialogs first.
+    void answerWith(int reply, std::function<void(QDialog *)> fill = {});
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppState> m_state;
+    QList<Shown> m_shown;
+};
+
+namespace {
+// Lets every queued notice and the refreshes they queue run.
+void settle() {
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+}
+} // namespace
+
+void tst_MainWindow::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("Tindral");
+    QCoreApplication::setApplicationName("QuillonWindowTest");
+    QLocale::setDefault(QLocale::c());
+}
+
+void tst_MainWindow::init() {
+    QSettings().clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+    qputenv("QUILLON_DATA_DIR", m_dir->path().toUtf8());
+    m_state = std::make_unique<AppState>();
+    m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
+    QVERIFY(m_state->initialize());
+    auto *theme = new ThemeManager(m_state->preferencesRepository(), m_state.get());
+    m_state->setThemeManager(theme);
+    theme->setTheme("light");
+    m_shown.clear();
+    answerWith(QMessageBox::Ok);
+}
+
+void tst_MainWindow::cleanup() {
+    ModalRunner::setHandler({});
+    m_state.reset();
+    if (m_dir)
+        m_dir->setAutoRemove(!QTest::currentTestFailed());
+    m_dir.reset();
+    qunsetenv("QUILLON_DATA_DIR");
+}
+
+void tst_MainWindow::answerWith(int reply, std::function<void(QDialog *)> fill) {
+    ModalRunner::setHandler([this, reply, fill](QDialog *dialog) {
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            m_shown.append({box->windowTitle(), box->text()});
+            return reply;
+        }
+        m_shown.append({dialog->windowTitle(), QString()});
+        if (fill)
+            fill(dialog);
+        return int(QDialog::Accepted);
+    });
+}
+
+std::unique_ptr<MainWindow> tst_MainWindow::openWindow() {
+    auto window = std::make_unique<MainWindow>(m_state.get());
+    return window;
+}
+
+AccountItemWidget *tst_MainWindow::rowWidget(MainWindow &window, int row) const {
+    QListWidget *list = window.accountList();
+    return qobject_cast<AccountItemWidget *>(list->itemWidget(list->item(row)));
+}
+
+QStringList tst_MainWindow::sidebarNames(MainWindow &window) const {
+    QStringList names;
+    for (int i = 0; i < window.accountList()->count(); ++i)
+        names << rowWidget(window, i)->nameText();
+    return names;
+}
+
+void tst_MainWindow::sidebarShowsAccountsInOrder() {
+    AccountRepository *accounts = m_state->accountRepository();
+    Account checking = TestRecords::account("a-1", "Checking", 10000);
+    checking.sortOrder = 2;
+    checking.institution = "River Bank";
+    checking.accountNumberLast4 = "4521";
+    Account card = TestRecords::account("a-2", "Card", 0);
+    card.sortOrder = 1;
+    card.type = AccountType::CreditCard;
+    Account cash = TestRecords::account("a-3", "Wallet", 2500);
+    cash.sortOrder = 3;
+    cash.type = AccountType::Cash;
+    cash.accountNumberLast4 = "0001";
+    QVERIFY(accounts->insert(checking) && accounts->insert(card) && accounts->insert(cash));
+    TransactionRepository *transactions = m_state->transactionRepository();
+    QVERIFY(transactions->insert(TestRecords::transaction("t-1", "a-1", QDate(2025, 1, 2), -2550)));
+    QVERIFY(transactions->insert(TestRecords::transaction("t-2", "a-2", QDate(2025, 1, 3), -9999)));
+
+    auto window = openWindow();
+    QCOMPARE(sidebarNames(*window), (QStringList{"Card", "Checking", "Wallet"}));
+    QCOMPARE(window->accountList()->item(0)->data(Qt::UserRole).toString(), QStringLiteral("a-2"));
+
+    AccountItemWidget *cardRow = rowWidget(*window, 0);
+    QCOMPARE(cardRow->balanceText(), QStringLiteral("-$99.99"));
+    QCOMPARE(cardRow->balanceColour(), QStringLiteral("#FF8A80"));
+    QCOMPARE(cardRow->subtitleText(), QStringLiteral("Credit Card"));
+    AccountItemWidget *checkingRow = rowWidget(*window, 1);
+    QCOMPARE(checkingRow->balanceText(), QStringLiteral("$74.50"));
+    QCOMPARE(checkingRow->balanceColour(), QStringLiteral("#66BB6A"));
+    QCOMPARE(checkingRow->subtitleText(), QStringLiteral("River Bank  ·  *4521"));
+    // No transactions: the starting balance.
+    AccountItemWidget *walletRow = rowWidget(*window, 2);
+    QCOMPARE(walletRow->balanceText(), QStringLiteral("$25.00"));
+    QCOMPARE(walletRow->subtitleText(), QStringLiteral("Cash  ·  *0001"));
+
+    QCOMPARE(window->totalLabel()->text(), QStringLiteral("Total: -$0.49"));
+    QCOMPARE(window->statusBarWidget()->accountCountText(), QStringLiteral("3 account(s)"));
+}
+
+void tst_MainWindow::totalPerCurrency() {
+    auto window = openWindow();
+    QCOMPARE(window->totalLabel()->text(), QStringLiteral("No accounts"));
+
+    AccountRepository *accounts = m_state->accountRepository();
+    Account euro = TestRecords::account("e-1", "Euro", 1000);
+    euro.currency = Currency::EUR;
+    euro.sortOrder = 1;
+    Account dollars = TestRecords::account("d-1", "Dollars", 500);
+    dollars.sortOrder = 2;
+    Account euro2 = TestRecords::account("e-2", "Euro 2", 250);
+    euro2.currency = Currency::EUR;
+    euro2.sortOrder = 3;
+    QVERIFY(accounts->insert(euro) && accounts->insert(dollars) && accounts->insert(euro2));
+    auto fresh = openWindow();
+    QCOMPARE(fresh->totalLabel()->text(), QStringLiteral("Total: €12.50  ·  $5.00"));
+}
+
+void tst_MainWindow::altDigitsForFirstTenAccounts() {
+    AccountRepository *accounts = m_state->accountRepository();
+    for (int i = 0; i < 12; ++i) {
+        Account a = TestRecords::account(QStringLiteral("acc-%1").arg(i, 2, 10, QLatin1Char('0')),
+                                         QStringLiteral("Account %1").arg(i + 1));
+        a.sortOrder = i;
+        QVERIFY(accounts->insert(a));
+    }
+    auto window = openWindow();
+    const QList<QShortcut *> shortcuts = window->accountShortcuts();
+    QCOMPARE(shortcuts.size(), 10);
+    QCOMPARE(shortcuts.at(0)->key(), QKeySequence(Qt::ALT | Qt::Key_1));
+    QCOMPARE(shortcuts.at(8)->key(), QKeySequence(Qt::ALT | Qt::Key_9));
+    QCOMPARE(shortcuts.at(9)->key(), QKeySequence(Qt::ALT | Qt::Key_0));
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::AltModifier);
+    QCOMPARE(m_state->currentAccountId(), QStringLiteral("acc-09"));
+    QCOMPARE(window->registerScreen()->headingText(), QStringLiteral("Account 10"));
+    QTest::keyClick(window.get(), Qt::Key_3, Qt::AltModifier);
+    QCOMPARE(m_state->currentAccountId(), QStringLiteral("acc-02"));
+    QCOMPARE(window->accountList()->currentRow(), 2);
+}
+
+void tst_MainWindow::stackPages() {
+    auto window = openWindow();
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
+    QCOMPARE(window->stack()->count(), 3);
+
+    window->welcomeScreen()->continueButton()->click();
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::EmptyPage));
+
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a-1", "House")));
+    window->selectAccount("a-1");
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::RegisterPage));
+    QCOMPARE(window->registerScreen()->headingText(), QStringLiteral("House"));
+
+    // The sign-in action leads to the welcome page; continuing returns to the account.
+    window->action("signIn")->trigger();
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
+    window->welcomeScreen()->continueButton()->click();
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::RegisterPage));
+
+    // A remembered account that no longer exists falls back to the first one.
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a-0", "Boat")));
+    m_state->setCurrentAccountId("gone");
+    auto reopened = openWindow();
+    QCOMPARE(reopened->stack()->currentIndex(), int(MainWindow::RegisterPage));
+    QVERIFY(m_state->currentAccountId() == "a-0" || m_state->currentAccountId() == "a-1");
+}
+
+void tst_MainWindow::selectAnAccountFirst() {
+    auto window = openWindow();
+    for (const char *name : {"editAccount", "deleteAccount"}) {
+        window->statusBarWidget()->clearMessage();
+        QAction *action = window->action(name);
+        QVERIFY2(action, name);
+        action->trigger();
+        QCOMPARE(window->statusBarWidget()->currentMessage(),
+                 QStringLiteral("Select an account first"));
+    }
+    QVERIFY(m_shown.isEmpty());
+}
+
+void tst_MainWindow::newAccountAndOpeningBalance() {
+    auto window = openWindow();
+    answerWith(QMessageBox::Ok, [](QDialog *dialog) {
+        auto *form = qobject_cast<AccountFormDialog *>(dialog);
+        QVERIFY(form && !form->isEditMode());
+        form->nameEdit()->setText("  Wallet  ");
+        form->balanceSpin()->setValue(-250.0);
+    });
+    window->action("newAccount")->trigger();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().title, QStringLiteral("New Account"));
+
+    const QList<Account> all = m_state->accountRepository()->findAll();
+    QCOMPARE(all.size(), 1);
+    QCOMPARE(all.first().name, QStringLiteral("Wallet"));
+    QCOMPARE(all.first().startingBalance, 0);
+    const QList<Transaction> rows = m_state->transactionRepository()->findByAccount(all.first().id);
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().payee, QStringLiteral("Opening Balance"));
+    QCOMPARE(rows.first().amount, -25000);
+    QVERIFY(rows.first().cleared && rows.first().reconciled);
+    QCOMPARE(m_state->currentAccountId(), all.first().id);
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::RegisterPage));
+
+    // A zero starting balance makes no transaction; an empty name makes no account.
+    answerWith(QMessageBox::Ok, [](QDialog *dialog) {
+        qobject_cast<AccountFormDialog *>(dialog)->nameEdit()->setText("Empty");
+    });
+    window->showNewAccountDialog();
+    answerWith(QMessageBox::Ok, [](QDialog *dialog) {
+        qobject_cast<AccountFormDialog *>(dialog)->nameEdit()->setText("   ");
+    });
+    window->showNewAccountDialog();
+    const QList<Account> after = m_state->accountRepository()->findAll();
+    QCOMPARE(after.size(), 2);
+    const QString emptyId = after.at(0).name == "Empty" ? after.at(0).id : after.at(1).id;
+    QVERIFY(m_state->transactionRepository()->findByAccount(emptyId).isEmpty());
+}
+
+void tst_MainWindow::editKeepsOpeningBalanceOnce() {
+    Account plain = TestRecords::account("p-1", "Plain", 5000);
+    QVERIFY(m_state->accountRepository()->insert(plain));
+    QVERIFY(m_state->ledger()->createAccount(TestRecords::account("o-1", "Opened"), -25000,
+                                             QDate(2025, 3, 1)));
+    auto window = openWindow();
+
+    // The opening balance row is what the form shows and changes.
+    window->selectAccount("o-1");
+    double shown = 0;
+    QDate shownDate;
+    answerWith(QMessageBox::Ok, [&](QDialog *dialog) {
+        auto *form = qobject_cast<AccountFormDialog *>(dialog);
+        QVERIFY(form && form->isEditMode());
+        shown = form->balanceSpin()->value();
+        shownDate = form->startingBalanceDate();
+        form->balanceSpin()->setValue(-300.0);
+        form->nameEdit()->setText("Opened Renamed");
+    });
+    window->action("editAccount")->trigger();
+    QCOMPARE(shown, -250.0);
+    QCOMPARE(shownDate, QDate(2025, 3, 1));
+    const Account opened = *m_state->accountRepository()->findById("o-1");
+    QCOMPARE(opened.name, QStringLiteral("Opened Renamed"));
+    QCOMPARE(opened.startingBalance, 0);
+    QCOMPARE(m_state->accountRepository()->balances().value("o-1"), -30000);
+    const QList<Transaction> rows = m_state->transactionRepository()->findByAccount("o-1");
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().date, QDate(2025, 3, 1));
+    QCOMPARE(window->registerScreen()->headingText(), QStringLiteral("Opened Renamed"));
+
+    // Without such a row the stored starting balance is edited.
+    window->selectAccount("p-1");
+    answerWith(QMessageBox::Ok, [&](QDialog *dialog) {
+        auto *form = qobject_cast<AccountFormDialog *>(dialog);
+        shown = form->balanceSpin()->value();
+        form->balanceSpin()->setValue(75.25);
+    });
+    window->showEditAccountDialog();
+    QCOMPARE(shown, 50.0);
+    QCOMPARE(m_state->accountRepository()->findById("p-1")->startingBalance, 7525);
+    QVERIFY(m_state->transactionRepository()->findByAccount("p-1").isEmpty());
+}
+
+void tst_MainWindow::cascadeDelete_data() {
+    QTest::addColumn<QString>("deleted");
+    QTest::addColumn<QString>("currentAfter");
+    QTest::addColumn<int>("pageAfter");
+    QTest::addRow("another account") << "b"
+                                     << "c" << int(MainWindow::RegisterPage);
+    QTest::addRow("the current account, first remaining selected")
+        << "c"
+        << "a" << int(MainWindow::RegisterPage);
+}
+
+void tst_MainWindow::cascadeDelete() {
+    QFETCH(QString, deleted);
+    QFETCH(QString, currentAfter);
+    QFETCH(int, pageAfter);
+    AccountRepository *accounts = m_state->accountRepository();
+    int order = 0;
+    for (const char *id : {"a", "b", "c"}) {
+        Account account = TestRecords::account(id, QStringLiteral("Account %1").arg(id));
+        account.sortOrder = order++;
+        QVERIFY(accounts->insert(account));
+    }
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("t-del", deleted, QDate(2025, 2, 2), -100)));
+    QVERIFY(m_state->recurringRepository()->insert(
+        TestRecords::rule("r-del", deleted, QDate::currentDate().addDays(30))));
+    auto window = openWindow();
+    window->selectAccount("c");
+
+    // Saying No keeps everything.
+    answerWith(QMessageBox::No);
+    window->deleteAccount(deleted);
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().title, QStringLiteral("Delete Account"));
+    QVERIFY(m_shown.first().text.startsWith(QStringLiteral("Delete \"Account %1\"?").arg(deleted)));
+    QVERIFY(!accounts->findById(deleted)->deletedAt);
+
+    answerWith(QMessageBox::Yes);
+    window->deleteAccount(deleted);
+    QVERIFY(accounts->findById(deleted)->deletedAt);
+    QVERIFY(m_state->transactionRepository()->findById("t-del")->deletedAt);
+    QVERIFY(m_state->transactionRepository()->findByAccount(deleted).isEmpty());
+    QCOMPARE(m_state->currentAccountId(), currentAfter);
+    QCOMPARE(window->stack()->currentIndex(), pageAfter);
+    QTRY_COMPARE(window->accountList()->count(), 2);
+    QVERIFY(!sidebarNames(*window).contains(QStringLiteral("Account %1").arg(deleted)));
+    QCOMPARE(window->accountList()->currentItem()->data(Qt::UserRole).toString(), currentAfter);
+}
+
+void tst_MainWindow::autoPostMessage_data() {
+    QTest::addColumn<bool>("due");
+    QTest::addRow("a rule due") << true;
+    QTest::addRow("nothing due") << false;
+}
+
+void tst_MainWindow::autoPostMessage() {
+    QFETCH(bool, due);
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a", "Home")));
+    RecurringTransaction rule = TestRecords::rule(
+        "r-1", "a", due ? QDate::currentDate().addDays(-1) : QDate::currentDate().addDays(20));
+    rule.autoPost = true;
+    QVERIFY(m_state->recurringRepository()->insert(rule));
+
+    auto window = openWindow();
+    const QString message = window->statusBarWidget()->currentMessage();
+    if (due) {
+        QVERIFY2(message.startsWith("Auto-posted "), qPrintable(message));
+        QVERIFY(!m_state->transactionRepository()->findByAccount("a").isEmpty());
+    } else {
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+    }
+}
+
+void tst_MainWindow::sampleDataFromHelpMenu() {
+    auto window = openWindow();
+    window->action("loadSampleData")->trigger();
+    QVERIFY(m_shown.isEmpty());
+    QCOMPARE(window->statusBarWidget()->currentMessage(), QStringLiteral("Sample data loaded"));
+    QTRY_COMPARE(window->accountList()->count(), 3);
+    QCOMPARE(window->statusBarWidget()->accountCountText(), QStringLiteral("3 account(s)"));
+
+    window->action("loadSampleData")->trigger();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().title, QStringLiteral("Sample Data"));
+    QCOMPARE(m_shown.first().text, QStringLiteral("Sample data is already loaded."));
+    QCOMPARE(m_state->accountRepository()->findAll().size(), 3);
+
+    window->selectAccount(m_state->accountRepository()->findAll().first().id);
+    window->action("clearSampleData")->trigger();
+    QCOMPARE(window->statusBarWidget()->currentMessage(), QStringLiteral("Sample data cleared"));
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
+    QVERIFY(m_state->currentAccountId().isEmpty());
+    QTRY_COMPARE(window->accountList()->count(), 0);
+
+    window->action("clearSampleData")->trigger();
+    QCOMPARE(m_shown.size(), 2);
+    QCOMPARE(m_shown.last().text, QStringLiteral("No sample data to clear."));
+}
+
+void tst_MainWindow::welcomeButtonFollowsSignIn() {
+    auto window = openWindow();
+    WelcomeScreen *welcome = window->welcomeScreen();
+    QCOMPARE(welcome->signInButton()->text(), QStringLiteral("Already have an account? Sign In"));
+    QCOMPARE(window->statusBarWidget()->syncText(), QStringLiteral("Not signed in"));
+    QVERIFY(window->action("signIn")->isVisible());
+    QVERIFY(!window->action("signOut")->isVisible());
+    // Refreshing never stacks handlers: one click, one request.
+    welcome->updateAuthButton();
+    welcome->updateAuthButton();
+    QSignalSpy requested(welcome, &WelcomeScreen::signInRequested);
+    // Keep the browser shut.
+    m_state->accountClient()->setUrlOpener([](const QUrl &) { return true; });
+    welcome->signInButton()->click();
+    QCOMPARE(requested.count(), 1);
+}
+
+void tst_MainWindow::layoutKeptInSettings() {
+    {
+        auto window = openWindow();
+        window->show();
+        window->splitter()->setSizes({333, 700});
+        window->close();
+    }
+    QVERIFY(!QSettings().value("mainwindow/geometry").toByteArray().isEmpty());
+    QVERIFY(!QSettings().value("mainwindow/splitter").toByteArray().isEmpty());
+    auto window = openWindow();
+    window->show();
+    QCOMPARE(window->splitter()->sizes().first(), 333);
+}
+
+void tst_MainWindow::oneSidebarRefreshPerPass() {
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a", "Home")));
+    auto window = openWindow();
+    settle();
+    const int before = window->sidebarRefreshCount();
+
+    QFile csv(m_dir->filePath("bank.csv"));
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("Date,Payee,Amount\n");
+    for (int i = 0; i < 10000; ++i)
+        csv.write(QStringLiteral("01/%1/2025,Shop %2,-%3\n")
+                      .arg(1 + i % 28, 2, 10, QLatin1Char('0'))
+                      .arg(i)
+                      .arg(formatAmount(i + 1, Currency::USD))
+                      .toUtf8());
+    csv.close();
+    const ImportResult result
+        = m_state->importService()->importCsv(csv.fileName(), "a", CsvMapping());
+    QCOMPARE(result.imported, 10000);
+    settle();
+    QCOMPARE(window->sidebarRefreshCount(), before + 1);
+    QCOMPARE(rowWidget(*window, 0)->balanceText(), QStringLiteral("-$500,050.00"));
+}
+
+void tst_MainWindow::reorderStoredRefreshQueued() {
+    AccountRepository *accounts = m_state->accountRepository();
+    int order = 0;
+    for (const char *id : {"a", "b", "c"}) {
+        Account account = TestRecords::account(id, QStringLiteral("Account %1").arg(id));
+        account.sortOrder = order++;
+        QVERIFY(accounts->insert(account));
+    }
+    auto window = openWindow();
+    settle();
+    const int before = window->sidebarRefreshCount();
+    // What a drop does to the list: the model moves the row, the window stores the order.
+    QVERIFY(window->accountList()->model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
+    QCOMPARE(window->sidebarRefreshCount(), before); // never inside the handler
+    QStringList stored;
+    for (const Account &account : accounts->findAll())
+        stored << account.id;
+    QCOMPARE(stored, (QStringList{"c", "a", "b"}));
+    settle();
+    QCOMPARE(window->sidebarRefreshCount(), before + 1);
+    QCOMPARE(sidebarNames(*window), (QStringList{"Account c", "Account a", "Account b"}));
+}
+
+void tst_MainWindow::statusBarFollowsTheme() {
+    auto window = openWindow();
+    auto *sync = window->statusBarWidget()->findChildren<QLabel *>().last();
+    QCOMPARE(sync->text(), QStringLiteral("Not signed in"));
+    QVERIFY(sync->styleSheet().contains("#2A3D33"));
+    m_state->themeManager()->setTheme("dark");
+    QVERIFY(sync->styleSheet().contains("#8FAF9F"));
+    m_state->themeManager()->setTheme("light");
+    QVERIFY(sync->styleSheet().contains("#2A3D33"));
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"

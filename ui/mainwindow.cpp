@@ -1,0 +1,687 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "ui/mainwindow.h"
+
+#include "account/authclient.h"
+#include "account/client.h"
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "services/ledgerwriter.h"
+#include "services/recurringservice.h"
+#include "services/sampledataservice.h"
+#include "services/syncengine.h"
+#include "storage/accountrepository.h"
+#include "storage/money.h"
+#include "storage/timestamps.h"
+#include "storage/transactionrepository.h"
+#include "ui/accountformdialog.h"
+#include "ui/accountitemwidget.h"
+#include "ui/accountpresentation.h"
+#include "ui/emptystatepage.h"
+#include "ui/errorbox.h"
+#include "ui/modalrunner.h"
+#include "ui/registerscreen.h"
+#include "ui/statusbar.h"
+#include "ui/welcomescreen.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
+const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
+const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
+constexpr int kShortMessageMs = 3000;
+constexpr int kLongMessageMs = 5000;
+// The top and bottom padding of a sidebar item in the style sheet below.
+constexpr int kItemVerticalPadding = 14;
+
+const char kSidebarStyle[]
+    = "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
+      "font-size: 10pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
+      "QListWidget::item:hover {  background-color: %3;  color: %4;}"
+      "QListWidget::item:selected {  background-color: %5;  color: %4;}"
+      "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
+      "background: transparent;}";
+
+// The oldest "Opening Balance" row of an account, where its opening balance was stored as a
+// transaction rather than as the account's starting balance.
+std::optional<Transaction> openingBalanceOf(TransactionRepository *transactions,
+                                            const QString &accountId) {
+    std::optional<Transaction> opening;
+    // Newest first: the last match is the oldest.
+    for (const Transaction &t : transactions->findByAccount(accountId)) {
+        if (t.payee == kOpeningBalancePayee)
+            opening = t;
+    }
+    return opening;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState *state, QWidget *parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_sampleData(new SampleDataService(state->database(), this)) {
+    setWindowTitle(tr("Tindral Quillon"));
+    setAccessibleName(tr("Tindral Quillon"));
+
+    setupMenuBar();
+
+    m_stack = new QStackedWidget(this);
+    m_stack->setAccessibleName(tr("Pages"));
+    m_welcome = new WelcomeScreen(m_state, m_stack);
+    m_register = new RegisterScreen(m_state, m_stack);
+    m_emptyPage = new EmptyStatePage(m_stack);
+    m_stack->insertWidget(WelcomePage, m_welcome);
+    m_stack->insertWidget(RegisterPage, m_register);
+    m_stack->insertWidget(EmptyPage, m_emptyPage);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->addWidget(buildSidebar());
+    m_splitter->addWidget(m_stack);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setCollapsible(0, false);
+    m_splitter->setCollapsible(1, false);
+    m_splitter->setAccessibleName(tr("Sidebar and pages"));
+    for (int i = 0; i < m_splitter->count(); ++i)
+        m_splitter->handle(i)->setAccessibleName(tr("Sidebar width"));
+    setCentralWidget(m_splitter);
+
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+
+    restoreLayout();
+    connectSignals();
+    refreshSidebar();
+
+    const int posted = m_state->recurringService()->autoPostDue();
+    if (posted > 0) {
+        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted),
+                                 kLongMessageMs);
+    }
+    showPending();
+    choosePage();
+    updateSignInState();
+}
+
+MainWindow::~MainWindow() = default;
+
+QMenu *MainWindow::addMenuNamed(const QString &title) {
+    QMenu *menu = menuBar()->addMenu(title);
+    m_menus << menu;
+    return menu;
+}
+
+QAction *MainWindow::addAction(QMenu *menu, const QString &name, const QString &text) {
+    QAction *action = menu->addAction(text);
+    action->setObjectName(name);
+    return action;
+}
+
+QAction *MainWindow::action(const QString &name) const {
+    for (QMenu *menu : m_menus) {
+        for (QAction *a : menu->actions()) {
+            if (a->objectName() == name)
+                return a;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::setupMenuBar() {
+    QMenu *file = addMenuNamed(tr("&File"));
+    QAction *newAccount = addAction(file, QStringLiteral("newAccount"), tr("New &Account"));
+    newAccount->setShortcut(QKeySequence(tr("Ctrl+Shift+N")));
+    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    file->addSeparator();
+    m_signInAction = addAction(file, QStringLiteral("signIn"), tr("&Sign In..."));
+    connect(m_signInAction, &QAction::triggered, this,
+            [this] { m_stack->setCurrentIndex(WelcomePage); });
+    m_signOutAction = addAction(file, QStringLiteral("signOut"), tr("Sign &Out"));
+    connect(m_signOutAction, &QAction::triggered, this,
+            [this] { m_state->accountClient()->auth()->logout(); });
+    file->addSeparator();
+    QAction *quit = addAction(file, QStringLiteral("quit"), tr("&Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    // The search and preferences windows fill this menu.
+    addMenuNamed(tr("&Edit"));
+
+    QMenu *account = addMenuNamed(tr("&Account"));
+    connect(addAction(account, QStringLiteral("editAccount"), tr("&Edit...")), &QAction::triggered,
+            this, &MainWindow::showEditAccountDialog);
+    account->addSeparator();
+    connect(addAction(account, QStringLiteral("deleteAccount"), tr("&Delete")), &QAction::triggered,
+            this, &MainWindow::deleteCurrentAccount);
+
+    // The reports, recurring and categories windows fill this menu.
+    addMenuNamed(tr("&View"));
+
+    QMenu *help = addMenuNamed(tr("&Help"));
+    connect(addAction(help, QStringLiteral("about"), tr("&About Tindral Quillon")),
+            &QAction::triggered, this, &MainWindow::showAbout);
+    help->addSeparator();
+    connect(addAction(help, QStringLiteral("keyboardShortcuts"), tr("&Keyboard Shortcuts")),
+            &QAction::triggered, this, &MainWindow::showKeyboardShortcuts);
+    help->addSeparator();
+    connect(addAction(help, QStringLiteral("loadSampleData"), tr("Load &Sample Data")),
+            &QAction::triggered, this, &MainWindow::loadSampleData);
+    connect(addAction(help, QStringLiteral("clearSampleData"), tr("&Clear Sample Data")),
+            &QAction::triggered, this, &MainWindow::clearSampleData);
+
+    // A menu without actions yet stays visible but cannot be opened.
+    for (QMenu *menu : std::as_const(m_menus))
+        menu->menuAction()->setEnabled(!menu->actions().isEmpty());
+}
+
+QWidget *MainWindow::buildSidebar() {
+    auto *container = new QWidget(this);
+    container->setAccessibleName(tr("Sidebar"));
+    container->setMinimumWidth(260);
+    container->setMaximumWidth(500);
+    auto *layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_accountList = new QListWidget(container);
+    m_accountList->setAccessibleName(tr("Accounts"));
+    m_accountList->setMinimumWidth(260);
+    m_accountList->setFocusPolicy(Qt::NoFocus);
+    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
+    m_accountList->setDefaultDropAction(Qt::MoveAction);
+    m_accountList->setStyleSheet(
+        QString::fromLatin1(kSidebarStyle)
+            .arg("#152420", "#8FAF9F", "#1E3530", "#FFFFFF", "#26574A", "#5A7A6E"));
+    layout->addWidget(m_accountList, 1);
+
+    m_totalLabel = new QLabel(container);
+    QFont totalFont = QApplication::font();
+    totalFont.setWeight(QFont::Medium);
+    m_totalLabel->setFont(totalFont);
+    m_totalLabel->setAlignment(Qt::AlignCenter);
+    m_totalLabel->setFixedHeight(32);
+    m_totalLabel->setStyleSheet(
+        QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
+            .arg("#152420", "#8FAF9F", "#1E3028"));
+    m_totalLabel->setAccessibleDescription(tr("Total of all accounts"));
+    layout->addWidget(m_totalLabel);
+    return container;
+}
+
+void MainWindow::connectSignals() {
+    connect(m_state, &AppState::dataChanged, this, &MainWindow::onDataChanged);
+    if (ThemeManager *theme = m_state->themeManager())
+        connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::recolor);
+    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, m_statusBar,
+            &StatusBar::setRecurringDue);
+
+    SyncEngine *sync = m_state->syncEngine();
+    connect(sync, &SyncEngine::stateChanged, this, [this](SyncEngine::SyncState state) {
+        if (m_state->accountClient()->isAuthenticated())
+            m_statusBar->setSyncText(SyncEngine::stateText(state));
+    });
+    // Without an account there is nothing to sync with; a run then fails for want of a
+    // session, which is no news to someone who never signed in.
+    connect(sync, &SyncEngine::syncCompleted, this, [this] {
+        if (m_state->accountClient()->isAuthenticated())
+            m_statusBar->showMessage(tr("Sync complete"), 2000);
+        if (m_state->currentAccountId().isEmpty())
+            choosePage();
+    });
+    // One notice per sync run that stored something.
+    connect(sync, &SyncEngine::dataChanged, this, [this] {
+        requestSidebarRefresh();
+        m_register->reload();
+    });
+    connect(sync, &SyncEngine::syncFailed, this, [this](const QString &error) {
+        if (m_state->accountClient()->isAuthenticated())
+            m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kLongMessageMs);
+    });
+
+    TindAccount::AuthClient *auth = m_state->accountClient()->auth();
+    connect(auth, &TindAccount::AuthClient::loginSucceeded, this, [this] {
+        m_statusBar->showMessage(tr("Signed in successfully"), kShortMessageMs);
+        updateSignInState();
+    });
+    connect(auth, &TindAccount::AuthClient::loginFailed, this, [this](const QString &error) {
+        m_statusBar->showMessage(tr("Sign-in failed: %1").arg(error), kLongMessageMs);
+    });
+    connect(auth, &TindAccount::AuthClient::stateChanged, this, &MainWindow::updateSignInState);
+
+    connect(m_welcome, &WelcomeScreen::signInRequested, auth, &TindAccount::AuthClient::login);
+    connect(m_welcome, &WelcomeScreen::dismissRequested, this, [this] {
+        if (m_state->currentAccountId().isEmpty())
+            m_stack->setCurrentIndex(EmptyPage);
+        else
+            selectAccount(m_state->currentAccountId());
+    });
+    connect(m_emptyPage, &EmptyStatePage::createAccountRequested, this,
+            &MainWindow::showNewAccountDialog);
+
+    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
+    connect(m_accountList, &QWidget::customContextMenuRequested, this,
+            &MainWindow::onAccountContextMenu);
+    connect(m_accountList->model(), &QAbstractItemModel::rowsMoved, this, &MainWindow::onRowsMoved);
+    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::fitItemWidths);
+}
+
+void MainWindow::onDataChanged(const DataChange &change) {
+    if (change.touches(DataChange::Accounts | DataChange::Transactions))
+        requestSidebarRefresh();
+    if (change.touches(DataChange::Recurring | DataChange::Transactions))
+        showPending();
+    if (change.touches(DataChange::Accounts) || change.touchesAccount(m_register->accountId()))
+        m_register->reload();
+}
+
+void MainWindow::requestSidebarRefresh() {
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    // Queued, so that many writes in one pass (and writes made inside a drop handler, while
+    // the list is busy) lead to one rebuild after they are done.
+    QMetaObject::invokeMethod(this, &MainWindow::onAccountsChanged, Qt::QueuedConnection);
+}
+
+void MainWindow::onAccountsChanged() {
+    refreshSidebar();
+}
+
+void MainWindow::refreshSidebar() {
+    m_refreshQueued = false;
+    ++m_sidebarRefreshes;
+
+    AccountRepository *repository = m_state->accountRepository();
+    const QList<Account> accounts = repository->findAll();
+    const QHash<QString, qint64> balances = repository->balances();
+
+    m_accountList->clear();
+    QStringList ids;
+    const int width = m_accountList->viewport()->width();
+    for (const Account &account : accounts) {
+        const qint64 balance = AccountPresentation::balanceOf(account, balances);
+        auto *item = new QListWidgetItem(m_accountList);
+        item->setData(Qt::UserRole, account.id);
+        item->setData(Qt::AccessibleTextRole,
+                      tr("%1, %2").arg(account.name, formatMoney(balance, account.currency)));
+        auto *widget = new AccountItemWidget(account, balance);
+        m_accountList->setItemWidget(item, widget);
+        // The row widget is laid inside the item's padding: leave room for it, so that the
+        // widget gets its full height.
+        item->setSizeHint(QSize(width, widget->sizeHint().height() + kItemVerticalPadding));
+        ids << account.id;
+    }
+
+    m_statusBar->setAccountCount(int(accounts.size()));
+    rebuildAccountShortcuts(ids);
+    m_totalLabel->setText(AccountPresentation::totalText(accounts, balances));
+
+    const QString current = m_state->currentAccountId();
+    if (current.isEmpty())
+        return;
+    const int row = int(ids.indexOf(current));
+    if (row >= 0) {
+        m_accountList->setCurrentRow(row);
+    } else if (m_stack->currentIndex() == RegisterPage) {
+        // The shown account is gone (deleted here, by sync or with the sample data).
+        m_state->setCurrentAccountId(QString());
+        choosePage();
+    }
+}
+
+void MainWindow::rebuildAccountShortcuts(const QStringList &accountIds) {
+    qDeleteAll(m_accountShortcuts);
+    m_accountShortcuts.clear();
+    const int count = std::min(int(accountIds.size()), 10);
+    for (int i = 0; i < count; ++i) {
+        const int digit = i == 9 ? 0 : i + 1;
+        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + digit)), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const QString id = accountIds.at(i);
+        connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
+        m_accountShortcuts << shortcut;
+    }
+}
+
+void MainWindow::fitItemWidths() {
+    const int width = m_accountList->viewport()->width();
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        QListWidgetItem *item = m_accountList->item(i);
+        item->setSizeHint(QSize(width, item->sizeHint().height()));
+    }
+}
+
+void MainWindow::onRowsMoved() {
+    QList<QPair<QString, int>> order;
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
+        if (!id.isEmpty())
+            order.append({id, i});
+    }
+    m_state->accountRepository()->updateSortOrder(order);
+    // The moved row lost its widget in the drop; the rebuild (queued, never inside the drop
+    // handler) brings it back.
+    requestSidebarRefresh();
+}
+
+void MainWindow::onAccountClicked(QListWidgetItem *item) {
+    if (!item)
+        return;
+    const QString id = item->data(Qt::UserRole).toString();
+    if (!id.isEmpty())
+        selectAccount(id);
+}
+
+void MainWindow::selectAccount(const QString &accountId) {
+    m_state->setCurrentAccountId(accountId);
+    m_register->loadAccount(accountId);
+    m_stack->setCurrentIndex(RegisterPage);
+    selectRowOf(accountId);
+}
+
+void MainWindow::selectRowOf(const QString &accountId) {
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(i);
+            return;
+        }
+    }
+    m_accountList->clearSelection();
+}
+
+void MainWindow::choosePage() {
+    AccountRepository *accounts = m_state->accountRepository();
+    const QString current = m_state->currentAccountId();
+    if (!current.isEmpty()) {
+        const auto account = accounts->findById(current);
+        if (account && !account->deletedAt) {
+            selectAccount(current);
+            return;
+        }
+    }
+    const QList<Account> all = accounts->findAll();
+    if (!all.isEmpty()) {
+        selectAccount(all.first().id);
+        return;
+    }
+    m_state->setCurrentAccountId(QString());
+    m_stack->setCurrentIndex(m_state->accountClient()->isAuthenticated() ? EmptyPage : WelcomePage);
+}
+
+void MainWindow::updateSignInState() {
+    const bool signedIn = m_state->accountClient()->isAuthenticated();
+    m_signInAction->setVisible(!signedIn);
+    m_signOutAction->setVisible(signedIn);
+    m_welcome->updateAuthButton();
+    if (!signedIn) {
+        m_statusBar->setSyncText(tr("Not signed in"));
+        return;
+    }
+    m_statusBar->setSyncText(SyncEngine::stateText(m_state->syncEngine()->state()));
+    if (m_stack->currentIndex() == WelcomePage) {
+        if (m_state->currentAccountId().isEmpty())
+            m_stack->setCurrentIndex(EmptyPage);
+        else
+            selectAccount(m_state->currentAccountId());
+    }
+}
+
+void MainWindow::showPending() {
+    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
+}
+
+bool MainWindow::requireCurrentAccount() {
+    if (!m_state->currentAccountId().isEmpty())
+        return true;
+    m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+    return false;
+}
+
+void MainWindow::showNewAccountDialog() {
+    AccountFormDialog dialog(this);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
+        return;
+    const Account account = dialog.account();
+    if (account.name.isEmpty())
+        return;
+    if (!m_state->ledger()->createAccount(account, account.startingBalance,
+                                          dialog.startingBalanceDate())) {
+        ErrorBox::show(this, tr("New Account"), tr("The account could not be created."),
+                       tr("Nothing was stored; your other accounts are unchanged."));
+        return;
+    }
+    selectAccount(account.id);
+}
+
+void MainWindow::showEditAccountDialog() {
+    if (!requireCurrentAccount())
+        return;
+    const auto stored = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!stored)
+        return;
+    TransactionRepository *transactions = m_state->transactionRepository();
+    // An opening balance stored as a transaction is edited there, so it never counts twice.
+    std::optional<Transaction> opening = openingBalanceOf(transactions, stored->id);
+    Account shown = *stored;
+    if (opening)
+        shown.startingBalance = opening->amount;
+    AccountFormDialog dialog(shown, this);
+    if (opening)
+        dialog.setStartingBalanceDate(opening->date);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
+        return;
+
+    Account edited = dialog.account();
+    if (edited.name.isEmpty())
+        return;
+    edited.version = stored->version + 1;
+    bool ok = true;
+    if (opening) {
+        const qint64 amount = edited.startingBalance;
+        edited.startingBalance = stored->startingBalance;
+        if (amount != opening->amount || dialog.startingBalanceDate() != opening->date) {
+            if (amount == 0) {
+                ok = transactions->softDelete(opening->id);
+            } else {
+                opening->amount = amount;
+                opening->date = dialog.startingBalanceDate();
+                opening->version += 1;
+                opening->syncStatus = SyncStatus::Pending;
+                opening->updatedAt = Timestamps::nowUtc();
+                ok = transactions->update(*opening);
+            }
+        }
+    }
+    ok = ok && m_state->accountRepository()->update(edited);
+    if (!ok) {
+        ErrorBox::show(this, tr("Edit Account"), tr("The changes could not be saved."),
+                       tr("The account keeps its previous details and balance."));
+    }
+    m_register->reload();
+}
+
+void MainWindow::onAccountContextMenu(const QPoint &position) {
+    QMenu menu(this);
+    menu.setAccessibleName(tr("Account actions"));
+    connect(menu.addAction(tr("New Account...")), &QAction::triggered, this,
+            &MainWindow::showNewAccountDialog);
+    QListWidgetItem *item = m_accountList->itemAt(position);
+    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
+    if (account) {
+        menu.addSeparator();
+        connect(menu.addAction(tr("Edit \"%1\"...").arg(account->name)), &QAction::triggered, this,
+                [this, id] {
+                    selectAccount(id);
+                    showEditAccountDialog();
+                });
+        menu.addSeparator();
+        connect(menu.addAction(tr("Delete \"%1\"").arg(account->name)), &QAction::triggered, this,
+                [this, id] { deleteAccount(id); });
+    }
+    menu.exec(m_accountList->viewport()->mapToGlobal(position));
+    // The right click selected the row under the mouse; show the current account again.
+    selectRowOf(m_state->currentAccountId());
+}
+
+void MainWindow::deleteCurrentAccount() {
+    if (!requireCurrentAccount())
+        return;
+    deleteAccount(m_state->currentAccountId());
+}
+
+void MainWindow::deleteAccount(const QString &accountId) {
+    const auto account = m_state->accountRepository()->findById(accountId);
+    if (!account || account->deletedAt)
+        return;
+    QMessageBox box(QMessageBox::Warning, tr("Delete Account"),
+                    tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
+                       "reconciliation history for this account will be removed. You can restore "
+                       "it from Preferences → Data & Sync.")
+                        .arg(account->name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+        return;
+
+    if (!m_state->ledger()->deleteAccount(accountId)) {
+        ErrorBox::show(this, tr("Delete Account"), tr("The account could not be deleted."),
+                       tr("Nothing was removed: the account and all its entries are kept."));
+        return;
+    }
+    if (accountId == m_state->currentAccountId()) {
+        m_state->setCurrentAccountId(QString());
+        choosePage();
+    }
+}
+
+void MainWindow::showAbout() {
+    QMessageBox box(this);
+    box.setWindowTitle(tr("About Tindral Quillon"));
+    box.setIconPixmap(QPixmap(QStringLiteral(":/icons/icons/app_icon.png"))
+                          .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    box.setTextFormat(Qt::RichText);
+    box.setText(tr("<h3>Tindral Quillon</h3><p>Version %1</p>"
+                   "<p>A digital quillon register for tracking household finances.</p>"
+                   "<p><small>This application uses the Qt framework under the GNU LGPL version 3. "
+                   "The source code of Qt is available at "
+                   "<a href=\"https://download.qt.io/\">download.qt.io</a>.</small></p>")
+                    .arg(QApplication::applicationVersion().toHtmlEscaped()));
+    ModalRunner::exec(&box);
+}
+
+void MainWindow::showKeyboardShortcuts() {
+    const auto table = [](const QString &heading, const QList<QPair<QString, QString>> &rows) {
+        QString html = QStringLiteral("<h4>%1</h4><table cellspacing=\"6\">").arg(heading);
+        for (const auto &[key, meaning] : rows)
+            html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key, meaning);
+        return html + QStringLiteral("</table>");
+    };
+    QString html;
+    html += table(tr("Register"), {{tr("Ctrl+Enter"), tr("Save transaction")},
+                                   {tr("Ctrl+I"), tr("Insert new transaction")},
+                                   {tr("Ctrl+D"), tr("Delete current transaction")},
+                                   {tr("Tab / Shift+Tab"), tr("Next / previous field")},
+                                   {tr("' (apostrophe)"), tr("Copy value from field above")}});
+    html += table(tr("Date Field"), {{tr("t"), tr("Today")},
+                                     {tr("+ / -"), tr("Next / previous day")},
+                                     {tr("m / h"), tr("First / last day of month")},
+                                     {tr("y / r"), tr("First / last day of year")},
+                                     {tr("w / k"), tr("First / last day of week")}});
+    html += table(tr("General"), {{tr("Ctrl+N"), tr("New transaction")},
+                                  {tr("Ctrl+Shift+N"), tr("New account")},
+                                  {tr("Ctrl+R"), tr("Reconcile account")},
+                                  {tr("Ctrl+F"), tr("Search transactions")},
+                                  {tr("Ctrl+I"), tr("Import")},
+                                  {tr("Ctrl+2"), tr("Reports")},
+                                  {tr("Ctrl+3"), tr("Recurring transactions")},
+                                  {tr("Ctrl+4"), tr("Categories")}});
+    html += table(tr("Accounts"), {{tr("Alt+1 &ndash; Alt+9"), tr("Switch to account 1&ndash;9")},
+                                   {tr("Alt+0"), tr("Switch to account 10")}});
+    QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), html, QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::RichText);
+    ModalRunner::exec(&box);
+}
+
+void MainWindow::loadSampleData() {
+    if (m_sampleData->hasSampleData()) {
+        QMessageBox box(QMessageBox::Information, tr("Sample Data"),
+                        tr("Sample data is already loaded."), QMessageBox::Ok, this);
+        ModalRunner::exec(&box);
+        return;
+    }
+    if (!m_sampleData->loadSampleData()) {
+        ErrorBox::show(this, tr("Load Sample Data"), tr("The sample data could not be loaded."),
+                       tr("Nothing was added; your own accounts are unchanged."));
+        return;
+    }
+    m_statusBar->showMessage(tr("Sample data loaded"), kShortMessageMs);
+}
+
+void MainWindow::clearSampleData() {
+    if (!m_sampleData->hasSampleData()) {
+        QMessageBox box(QMessageBox::Information, tr("Sample Data"), tr("No sample data to clear."),
+                        QMessageBox::Ok, this);
+        ModalRunner::exec(&box);
+        return;
+    }
+    if (!m_sampleData->clearSampleData()) {
+        ErrorBox::show(this, tr("Clear Sample Data"), tr("The sample data could not be removed."),
+                       tr("Nothing was removed. A sample account that holds entries of your own "
+                          "stays until you move or delete them."));
+        return;
+    }
+    const QString current = m_state->currentAccountId();
+    const auto account
+        = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    if (!current.isEmpty() && (!account || account->deletedAt))
+        m_state->setCurrentAccountId(QString());
+    m_stack->setCurrentIndex(WelcomePage);
+    m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+}
+
+void MainWindow::restoreLayout() {
+    QSettings settings;
+    const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        const QSize size(1280, 900);
+        resize(size);
+        // On a smaller screen the window would reach below it, status bar and all.
+        const QScreen *screen = this->screen();
+        const QSize available = screen ? screen->availableGeometry().size() : size;
+        if (available.width() < size.width() || available.height() < size.height())
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    const QByteArray splitter = settings.value(kSplitterKey).toByteArray();
+    if (splitter.isEmpty() || !m_splitter->restoreState(splitter))
+        m_splitter->setSizes({280, 1000});
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kSplitterKey, m_splitter->saveState());
+    QMainWindow::closeEvent(event);
+}

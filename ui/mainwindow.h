@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "app/datachange.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QString>
+
+class AppState;
+class EmptyStatePage;
+class QAction;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class RegisterScreen;
+class SampleDataService;
+class StatusBar;
+class WelcomeScreen;
+
+// The program's window: the account sidebar, the page stack (welcome, register, getting
+// started), the menus and the status bar. Holds no data of its own; everything comes from
+// AppState and is refreshed when AppState announces a change.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    enum Page { WelcomePage = 0, RegisterPage = 1, EmptyPage = 2 };
+
+    explicit MainWindow(AppState *state, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // For tests and the look of the window.
+    QListWidget *accountList() const { return m_accountList; }
+    QLabel *totalLabel() const { return m_totalLabel; }
+    QStackedWidget *stack() const { return m_stack; }
+    StatusBar *statusBarWidget() const { return m_statusBar; }
+    RegisterScreen *registerScreen() const { return m_register; }
+    WelcomeScreen *welcomeScreen() const { return m_welcome; }
+    QSplitter *splitter() const { return m_splitter; }
+    QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
+    // How many times the sidebar was rebuilt.
+    int sidebarRefreshCount() const { return m_sidebarRefreshes; }
+    // The action with this object name ("newAccount", "loadSampleData", ...), or null.
+    QAction *action(const QString &name) const;
+
+public Q_SLOTS:
+    void onAccountClicked(QListWidgetItem *item);
+    void onAccountsChanged();
+    void selectAccount(const QString &accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void onAccountContextMenu(const QPoint &position);
+    void deleteAccount(const QString &accountId);
+    void deleteCurrentAccount();
+    void showAbout();
+    void showKeyboardShortcuts();
+    void loadSampleData();
+    void clearSampleData();
+    // Asks for one sidebar rebuild on the next pass of the event loop; requests made before
+    // it runs share it.
+    void requestSidebarRefresh();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setupMenuBar();
+    QWidget *buildSidebar();
+    void connectSignals();
+    void refreshSidebar();
+    void rebuildAccountShortcuts(const QStringList &accountIds);
+    void choosePage();
+    // Marks the account's row as the current one (none when it has no row).
+    void selectRowOf(const QString &accountId);
+    void updateSignInState();
+    void onDataChanged(const DataChange &change);
+    void onRowsMoved();
+    void fitItemWidths();
+    void showPending();
+    void restoreLayout();
+    // False, with "Select an account first" in the status bar, when no account is current.
+    bool requireCurrentAccount();
+    QMenu *addMenuNamed(const QString &title);
+    QAction *addAction(QMenu *menu, const QString &name, const QString &text);
+
+    AppState *m_state;                     // Not owned.
+    SampleDataService *m_sampleData;       // Owned (Qt child).
+    QListWidget *m_accountList = nullptr;  // Owned (Qt child).
+    QLabel *m_totalLabel = nullptr;        // Owned (Qt child).
+    QSplitter *m_splitter = nullptr;       // Owned (Qt child).
+    QStackedWidget *m_stack = nullptr;     // Owned (Qt child).
+    WelcomeScreen *m_welcome = nullptr;    // Owned (Qt child).
+    RegisterScreen *m_register = nullptr;  // Owned (Qt child).
+    EmptyStatePage *m_emptyPage = nullptr; // Owned (Qt child).
+    StatusBar *m_statusBar = nullptr;      // Owned (Qt child).
+    QAction *m_signInAction = nullptr;     // Owned (Qt child).
+    QAction *m_signOutAction = nullptr;    // Owned (Qt child).
+    QList<QMenu *> m_menus;                // Owned (Qt children).
+    QList<QShortcut *> m_accountShortcuts; // Owned (Qt children).
+    bool m_refreshQueued = false;
+    int m_sidebarRefreshes = 0;
+};
