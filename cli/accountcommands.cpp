@@ -28,8 +28,12 @@ int Commands::accounts(CommandContext &context, const QStringList &args) {
                        {QStringLiteral("Type"), QStringLiteral("type")},
                        {QStringLiteral("Currency"), QStringLiteral("currency")},
                        {QStringLiteral("Balance"), QStringLiteral("balance")}});
-    const QHash<QString, qint64> balances = context.state()->accountRepository()->balances();
+    QStringList unsummable;
+    const QHash<QString, qint64> balances
+        = context.state()->accountRepository()->balances(&unsummable);
     for (const Account &account : context.state()->accountRepository()->findAll()) {
+        if (unsummable.contains(account.id))
+            continue;
         table.addRow({OutputTable::Cell::plain(account.id), OutputTable::Cell::plain(account.name),
                       OutputTable::Cell::plain(accountTypeToString(account.type)),
                       OutputTable::Cell::plain(currencyToString(account.currency)),
@@ -37,6 +41,10 @@ int Commands::accounts(CommandContext &context, const QStringList &args) {
                                                account.currency)});
     }
     context.print(table.render(parsed.format));
+    if (!unsummable.isEmpty())
+        return context.failure(
+            QStringLiteral("The balance of %1 cannot be added up: its amounts exceed the limit")
+                .arg(unsummable.join(QStringLiteral(", "))));
     return CommandContext::Success;
 }
 
@@ -89,10 +97,11 @@ int accountAdd(CommandContext &context, const QStringList &args) {
 
     qint64 openingAmount = 0;
     if (parser.isSet(opening)) {
-        if (!CommandContext::looksLikeAmount(parser.value(opening)))
-            return context.usageError(
-                QStringLiteral("cannot read the amount \"%1\"").arg(parser.value(opening)));
-        openingAmount = parseAmount(parser.value(opening), account.currency);
+        const std::optional<qint64> amount
+            = tryParseAmount(parser.value(opening), account.currency);
+        if (!amount)
+            return context.amountError(parser.value(opening));
+        openingAmount = *amount;
     }
     QDate openingDate = QDate::currentDate();
     if (!context.readDate(parser, asOf, &openingDate))

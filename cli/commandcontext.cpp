@@ -163,10 +163,10 @@ void CommandContext::printLine(const QString &line) {
     print(line.toUtf8() + '\n');
 }
 
-bool CommandContext::looksLikeAmount(const QString &text) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^\\s*-?\\s*[$\\x{20AC}\\x{00A3}\\x{00A5}]?\\s*(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d+)?\\s*$"));
-    return pattern.match(text).hasMatch();
+int CommandContext::amountError(const QString &text) {
+    return usageError(QStringLiteral("cannot read the amount \"%1\" (a number such as 1,234.56, "
+                                     "at most 1,000,000,000,000.00)")
+                          .arg(text));
 }
 
 QString CommandContext::clearedText(const Transaction &t) {

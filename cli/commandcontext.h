@@ -73,7 +73,8 @@ public:
 
     // Amounts as people type them: an optional sign, an optional currency symbol, digits with
     // optional grouping commas and an optional fraction.
-    static bool looksLikeAmount(const QString &text);
+    // A usage error for amount text that cannot be read or lies beyond the limit.
+    int amountError(const QString &text);
     // The register's Clr column: "R", "C" or nothing.
     static QString clearedText(const Transaction &transaction);
 

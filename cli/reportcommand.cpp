@@ -123,6 +123,9 @@ int Commands::report(CommandContext &context, const QStringList &args) {
             table->addRow({C::plain(row.name), C::plain(row.accountType), money(row.clearedBalance),
                            money(row.unclearedAmount), money(row.balance)});
     }
+    // A sum that failed (beyond 64 bits) must not pass for an empty period.
+    if (!reports->lastError().isEmpty())
+        return context.failure(reports->lastError());
     context.print(table->render(parsed.format));
     return CommandContext::Success;
 }

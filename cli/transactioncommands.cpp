@@ -95,9 +95,6 @@ int Commands::add(CommandContext &context, const QStringList &args) {
     const QString payeeText = parser.value(payee).trimmed();
     if (payeeText.isEmpty())
         return context.usageError(QStringLiteral("Payee is required"));
-    if (!CommandContext::looksLikeAmount(parser.value(amount)))
-        return context.usageError(
-            QStringLiteral("cannot read the amount \"%1\"").arg(parser.value(amount)));
 
     const std::optional<Account> account
         = context.requireAccount(parser.positionalArguments().first());
@@ -108,7 +105,11 @@ int Commands::add(CommandContext &context, const QStringList &args) {
     t.accountId = account->id;
     t.date = when;
     t.payee = payeeText;
-    t.amount = parseAmount(parser.value(amount), account->currency);
+    const std::optional<qint64> parsedAmount
+        = tryParseAmount(parser.value(amount), account->currency);
+    if (!parsedAmount)
+        return context.amountError(parser.value(amount));
+    t.amount = *parsedAmount;
     t.memo = parser.value(memo).trimmed();
     t.checkNumber = parser.value(check).trimmed();
     t.reconciled = parser.isSet(reconciled);

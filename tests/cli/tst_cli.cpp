@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonObject>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void errors();
     void unopenableDatabase();
     void newerDatabaseRefused();
+    void balanceBeyondSixtyFourBits();
     void noWidgetLibraries();
 
 private:
@@ -264,6 +266,15 @@ void tst_Cli::errors_data() {
     QTest::addRow("bad amount") << QStringList{"add",     "Checking", "--date",   "2026-01-02",
                                                "--payee", "P",        "--amount", "ten"}
                                 << 2 << "cannot read the amount";
+    for (const char *text : {"€5", "12,50", "1.2.3", "99999999999999999"}) {
+        QTest::addRow("unreadable amount %s", text)
+            << QStringList{"add",     "Checking", "--date",   "2026-01-02",
+                           "--payee", "P",        "--amount", QString::fromUtf8(text)}
+            << 2 << "cannot read the amount";
+        QTest::addRow("unreadable opening %s", text)
+            << QStringList{"account", "add", "--name", "X", "--opening", QString::fromUtf8(text)}
+            << 2 << "cannot read the amount";
+    }
     QTest::addRow("unknown account")
         << QStringList{"add", "Nowhere", "--date", "2026-01-02", "--payee", "P", "--amount", "1"}
         << 1 << "Unknown account \"Nowhere\"";
@@ -315,10 +326,42 @@ void tst_Cli::newerDatabaseRefused() {
         db.close();
     }
     QSqlDatabase::removeDatabase("newer");
-    const CliResult r = cli({"add", "Checking", "--date", "2026-02-01", "--payee", "Grocer",
-                             "--amount", "-5"});
+    const CliResult r
+        = cli({"add", "Checking", "--date", "2026-02-01", "--payee", "Grocer", "--amount", "-5"});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains("written by a newer version of Tindral Quillon"), r.err.constData());
+}
+
+// Rows written by an older program (or another tool) can hold amounts whose sum no 64-bit
+// integer holds: that is reported, never shown as a zero balance.
+void tst_Cli::balanceBeyondSixtyFourBits() {
+    addAccounts();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "huge");
+        db.setDatabaseName(m_dir->filePath("quillon.db"));
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const char *id : {"h1", "h2"}) {
+            QVERIFY2(
+                q.exec(QStringLiteral(
+                           "INSERT INTO transactions (id, account_id, date, payee, amount, "
+                           "created_at, updated_at) SELECT '%1', id, '2026-03-01', 'Huge', "
+                           "9000000000000000000, 'x', 'x' FROM accounts WHERE name = 'Checking'")
+                           .arg(id)),
+                qPrintable(q.lastError().text()));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("huge");
+    CliResult r = cli({"accounts"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("cannot be added up"), r.err.constData());
+    QVERIFY2(r.out.contains("Euro Savings"), r.out.constData());
+    QVERIFY2(!r.out.contains("Checking"), r.out.constData());
+
+    r = cli({"report", "account-summary"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(!r.err.isEmpty());
 }
 
 void tst_Cli::noWidgetLibraries() {
