@@ -91,44 +91,41 @@ QHash<QString, qint64> AccountRepository::balances(QStringList *unsummable) cons
             failed.append(id);
     };
 
-    QString error;
-    bool complete = false;
-    if (QSqlQuery *query
-        = run(QStringLiteral("SELECT a.id, a.starting_balance, COALESCE((SELECT SUM(t.amount) FROM "
-                             "transactions t WHERE t.account_id = a.id AND t.deleted_at IS NULL), "
-                             "0) FROM accounts a WHERE a.deleted_at IS NULL"),
-              {}, nullptr)) {
-        while (query->next())
-            add(query->value(0).toString(), query->value(1).toLongLong(),
-                query->value(2).toLongLong());
-        complete = !query->lastError().isValid();
-        error = query->lastError().text();
-        query->finish();
-    }
-    if (!complete) {
-        // SQLite's SUM stops the whole statement with "integer overflow": sum each account on
-        // its own so that one such account does not hide the balances of the others.
-        logFailure("balances", error);
-        result.clear();
-        failed.clear();
-        QList<QPair<QString, qint64>> live;
-        forEachRow(QStringLiteral("SELECT id, starting_balance FROM accounts WHERE deleted_at "
-                                  "IS NULL"),
-                   {}, [&](RowReader &row) {
-                       const QString id = row.text();
-                       live.append({id, row.money()});
-                   });
-        for (const auto &[id, start] : live) {
-            QSqlQuery *sum
-                = run(QStringLiteral("SELECT COALESCE(SUM(amount), 0) FROM transactions WHERE "
-                                     "account_id = ? AND deleted_at IS NULL"),
-                      {id}, nullptr);
-            if (sum && sum->next())
-                add(id, start, sum->value(0).toLongLong());
+    // The totals table is kept by triggers; a total that is not an integer overflowed and is
+    // added up again here, so that a later delete of the huge rows shows the right balance.
+    QList<QPair<QString, qint64>> toSum;
+    const bool read = forEachRow(
+        QStringLiteral("SELECT a.id, a.starting_balance, t.total, typeof(t.total) FROM accounts a "
+                       "LEFT JOIN account_live_totals t ON t.account_id = a.id "
+                       "WHERE a.deleted_at IS NULL"),
+        {}, [&](RowReader &row) {
+            const QString id = row.text();
+            const qint64 start = row.money();
+            const qint64 total = row.money();
+            if (row.text() == QLatin1String("real"))
+                toSum.append({id, start});
             else
-                failed.append(id);
-            if (sum)
+                add(id, start, total);
+        });
+    if (!read)
+        logFailure("balances", QStringLiteral("the totals could not be read"));
+    for (const auto &[id, start] : std::as_const(toSum)) {
+        QSqlQuery *sum
+            = run(QStringLiteral("SELECT SUM(amount) FROM transactions WHERE account_id = ? AND "
+                                 "deleted_at IS NULL"),
+                  {id}, "balances");
+        if (sum && sum->next()) {
+            const qint64 total = sum->value(0).toLongLong();
+            sum->finish();
+            add(id, start, total);
+            write(QStringLiteral("UPDATE account_live_totals SET total = ? WHERE account_id = ?"),
+                  {total, id}, "balances");
+        } else {
+            if (sum) {
+                logFailure("balances", sum->lastError().text());
                 sum->finish();
+            }
+            failed.append(id);
         }
     }
     if (unsummable)

@@ -69,6 +69,8 @@ QList<Database::Migration> Database::migrations() {
          QStringLiteral(":/sql/sql/migrations/003_perf_indexes.sql")},
         {4, QStringLiteral("sync_support"),
          QStringLiteral(":/sql/sql/migrations/004_sync_support.sql")},
+        {5, QStringLiteral("account_totals"),
+         QStringLiteral(":/sql/sql/migrations/005_account_totals.sql")},
     };
 }
 

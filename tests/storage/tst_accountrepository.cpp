@@ -8,6 +8,7 @@
 #include "tests/support/testrecords.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 using namespace TestRecords;
@@ -196,6 +197,22 @@ void tst_AccountRepository::balances() {
 
     const QHash<QString, qint64> expected{{"a1", 725}, {"a2", -50}};
     QCOMPARE(accounts.balances(), expected);
+
+    // The kept totals follow every kind of write: an edit of the amount, a move to another
+    // account, a restore, and a delete made outside the repositories.
+    Transaction t2 = *transactions.findById("t2");
+    t2.amount = 40;
+    QVERIFY(transactions.update(t2));
+    QSqlQuery q(db.connection());
+    QVERIFY(q.exec("UPDATE transactions SET account_id = 'a2' WHERE id = 't2'"));
+    QVERIFY(q.exec("UPDATE transactions SET deleted_at = NULL WHERE id = 't3'"));
+    QVERIFY(q.exec("DELETE FROM transactions WHERE id = 't1'"));
+    const QHash<QString, qint64> after{{"a1", 1000 - 7000}, {"a2", -50 + 40}};
+    QCOMPARE(accounts.balances(), after);
+    QCOMPARE(db.scalar("SELECT SUM(amount) FROM transactions WHERE deleted_at IS NULL "
+                       "AND account_id = 'a1'")
+                 .toLongLong(),
+             qint64(-7000));
 }
 
 // Two large amounts overflow SQLite's SUM, which stops the whole aggregate: the other
