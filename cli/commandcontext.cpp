@@ -159,6 +159,11 @@ void CommandContext::print(const QByteArray &text) {
     std::fflush(stdout);
 }
 
+bool CommandContext::printTable(const OutputTable &table, OutputTable::Format format,
+                                const OutputTable::RowSource &source) {
+    return table.stream(format, source, [this](const QByteArray &text) { print(text); });
+}
+
 void CommandContext::printLine(const QString &line) {
     print(line.toUtf8() + '\n');
 }

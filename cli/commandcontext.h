@@ -69,6 +69,10 @@ public:
     int usageError(const QString &message);
     int failure(const QString &message);
     void print(const QByteArray &text);
+    // Writes table with the rows source produces, as they come (see OutputTable::stream);
+    // false when source failed.
+    bool printTable(const OutputTable &table, OutputTable::Format format,
+                    const OutputTable::RowSource &source);
     void printLine(const QString &line);
 
     // Amounts as people type them: an optional sign, an optional currency symbol, digits with
