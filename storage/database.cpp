@@ -66,6 +66,8 @@ QList<Database::Migration> Database::migrations() {
          QStringLiteral(":/sql/sql/migrations/003_perf_indexes.sql")},
         {4, QStringLiteral("sync_support"),
          QStringLiteral(":/sql/sql/migrations/004_sync_support.sql")},
+        {5, QStringLiteral("report_index"),
+         QStringLiteral(":/sql/sql/migrations/005_report_index.sql")},
     };
 }
 
