@@ -5,6 +5,8 @@
 
 #include "storage/stringpool.h"
 
+#include <limits>
+
 namespace {
 
 const QString kColumns = QStringLiteral(
@@ -108,12 +110,20 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
                                                      "WHERE account_id = ? AND deleted_at IS NULL"),
                                       {accountId}, [](RowReader &row) { return row.money(); })
                      .value_or(0));
-    forEachRegisterRow(accountId, [&rows](const RegisterRow &row) { rows.append(row); });
+    // The rows are all kept, so every repeated text may stay in the pool.
+    StringPool pool(std::numeric_limits<qsizetype>::max());
+    visitRegister(accountId, pool, [&rows](const RegisterRow &row) { rows.append(row); });
     return rows;
 }
 
 bool TransactionRepository::forEachRegisterRow(const QString &accountId,
                                                const RowVisitor &visit) const {
+    StringPool pool;
+    return visitRegister(accountId, pool, visit);
+}
+
+bool TransactionRepository::visitRegister(const QString &accountId, StringPool &pool,
+                                          const RowVisitor &visit) const {
     const qint64 startingBalance
         = readFirst<qint64>(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
                             {accountId}, [](RowReader &row) { return row.money(); })
@@ -135,7 +145,6 @@ bool TransactionRepository::forEachRegisterRow(const QString &accountId,
         visit(opening);
     }
 
-    StringPool pool;
     qint64 running = startingBalance;
     return forEachRow(
         selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE t.account_id = "

@@ -79,5 +79,6 @@ protected:
     void announceChange(const QString &accountId) override;
 
 private:
+    bool visitRegister(const QString &accountId, StringPool &pool, const RowVisitor &visit) const;
     static QVariantList ownFields(const Transaction &transaction);
 };
