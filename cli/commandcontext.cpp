@@ -15,6 +15,7 @@
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <QSqlQuery>
 
 #include <cstdio>
 
@@ -94,6 +95,13 @@ bool CommandContext::openState(bool online) {
         return false;
     }
     return true;
+}
+
+void CommandContext::useSmallPageCache() {
+    if (!m_state || !m_state->database())
+        return;
+    QSqlQuery query(m_state->database()->connection());
+    query.exec(QStringLiteral("PRAGMA cache_size=-2000"));
 }
 
 std::optional<Account> CommandContext::resolveAccount(const QString &nameOrId) {

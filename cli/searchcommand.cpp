@@ -47,6 +47,7 @@ int Commands::search(CommandContext &context, const QStringList &args) {
 
     if (!context.openState())
         return CommandContext::Failure;
+    context.useSmallPageCache();
     if (parser.isSet(account)) {
         const std::optional<Account> found = context.requireAccount(parser.value(account));
         if (!found)

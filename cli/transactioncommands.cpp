@@ -26,6 +26,7 @@ int Commands::registerListing(CommandContext &context, const QStringList &args) 
         = context.requireAccount(parser.positionalArguments().first());
     if (!account)
         return CommandContext::Failure;
+    context.useSmallPageCache();
 
     OutputTable table({{QStringLiteral("Date"), QStringLiteral("date")},
                        {QStringLiteral("Num"), QStringLiteral("check_number")},
