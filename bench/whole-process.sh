@@ -15,7 +15,9 @@ usage: bench/whole-process.sh [options]
   --work DIR      where databases, archives and files go (default: /tmp/quillon-whole-process)
   --db-100k PATH  use this 100,000-transaction database instead of generating one
   --db-1m PATH    use this 1,000,000-transaction database instead of generating one
-  --sizes LIST    which databases to list and report on (default: "100k 1m")
+  --db-1m-one PATH  the same with every transaction in one account (gendb --one-account)
+  --sizes LIST    which databases to list and report on (default: "100k 1m 1m-one"; in
+                  1m the longest register has 100,000 rows, in 1m-one 1,000,000)
   --only LIST     run only these groups: listings backup import (default: all)
   --cli PATH      the quillon-cli to measure (default: the build directory's), e.g. an older
                   build for a before/after comparison
@@ -28,7 +30,8 @@ BUILD=build
 WORK=/tmp/quillon-whole-process
 DB_100K=
 DB_1M=
-SIZES="100k 1m"
+DB_1M_ONE=
+SIZES="100k 1m 1m-one"
 ONLY="listings backup import"
 RUNS=3
 CLI=
@@ -38,6 +41,7 @@ while [ $# -gt 0 ]; do
     --work) WORK=$2; shift 2 ;;
     --db-100k) DB_100K=$2; shift 2 ;;
     --db-1m) DB_1M=$2; shift 2 ;;
+    --db-1m-one) DB_1M_ONE=$2; shift 2 ;;
     --sizes) SIZES=$2; shift 2 ;;
     --only) ONLY=$2; shift 2 ;;
     --runs) RUNS=$2; shift 2 ;;
@@ -71,10 +75,11 @@ data_dir_for() { # size source
 }
 
 database_for() { # size -> path of the database of that size
-    local size=$1 given count
+    local size=$1 given count options=
     case "$size" in
     100k) given=$DB_100K; count=100000 ;;
     1m) given=$DB_1M; count=1000000 ;;
+    1m-one) given=$DB_1M_ONE; count=1000000; options=--one-account ;;
     *) echo "unknown size $size" >&2; exit 2 ;;
     esac
     if [ -n "$given" ]; then
@@ -84,7 +89,8 @@ database_for() { # size -> path of the database of that size
     local path="$WORK/generated-$size.db"
     if [ ! -e "$path" ]; then
         echo "generating $path ($count transactions)..." >&2
-        "$GENDB" --transactions "$count" "$path" >&2
+        # shellcheck disable=SC2086 # no options is no argument
+        "$GENDB" --transactions "$count" $options "$path" >&2
     fi
     echo "$path"
 }
