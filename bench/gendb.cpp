@@ -5,11 +5,12 @@
 // from our own migrations; the rows go in through the bare SQLite API on the same
 // connection, in one transaction with prepared statements.
 //
-//   quillon-gendb [--transactions N] [--schema-version V] [--seed S] PATH
+//   quillon-gendb [--transactions N] [--schema-version V] [--seed S] [--one-account] PATH
 //
 // Defaults: 1,000,000 live transactions over the ten years 2016-2025, every migration.
-// One account in ten rows ("Everyday Checking") holds a tenth of them; one row in 101 is
-// soft-deleted on top of the live ones.
+// One account in ten rows ("Everyday Checking") holds a tenth of them (with --one-account,
+// all of them: one register as long as the whole database); one row in 101 is soft-deleted
+// on top of the live ones.
 
 #include "storage/database.h"
 
@@ -35,6 +36,7 @@ struct Options {
     long long transactions = 1000000;
     int schemaVersion = 0; // 0: every migration
     unsigned seed = 20260101;
+    bool oneAccount = false;
     QString path;
 };
 
@@ -44,7 +46,7 @@ public:
         : m_db(db)
         , m_random(seed) {}
 
-    bool run(long long liveTransactions);
+    bool run(long long liveTransactions, bool oneAccount);
 
 private:
     struct CategoryRow {
@@ -309,7 +311,7 @@ std::string Generator::memo() {
     return text;
 }
 
-bool Generator::run(long long liveTransactions) {
+bool Generator::run(long long liveTransactions, bool oneAccount) {
     const std::string now = "2026-01-01T00:00:00Z";
     if (!exec("PRAGMA synchronous=OFF") || !exec("PRAGMA cache_size=-524288")
         || !exec("PRAGMA temp_store=MEMORY") || !exec("BEGIN"))
@@ -343,7 +345,7 @@ bool Generator::run(long long liveTransactions) {
                       seconds / 60 % 60, seconds % 60);
         const bool deleted = i % 101 == 50;
         live += deleted ? 0 : 1;
-        const int account = i % 10 == 3 ? 0 : otherAccount(m_random);
+        const int account = oneAccount || i % 10 == 3 ? 0 : otherAccount(m_random);
         const PayeeRow &payee = m_payees[zipf(int(m_payees.size()), 0.9)];
         const qint64 cents = 100 + qint64(m_random() % 25000);
         const bool recent = date.year() == 2025 && date.month() == 12;
@@ -389,6 +391,8 @@ bool parse(const QStringList &args, Options &options) {
             options.schemaVersion = args.at(++i).toInt();
         else if (arg == QLatin1String("--seed") && hasValue)
             options.seed = args.at(++i).toUInt();
+        else if (arg == QLatin1String("--one-account"))
+            options.oneAccount = true;
         else if (!arg.startsWith(QLatin1String("--")) && options.path.isEmpty())
             options.path = arg;
         else
@@ -404,7 +408,7 @@ int main(int argc, char **argv) {
     Options options;
     if (!parse(app.arguments(), options)) {
         std::fprintf(stderr, "usage: quillon-gendb [--transactions N] [--schema-version V] "
-                             "[--seed S] PATH\n");
+                             "[--seed S] [--one-account] PATH\n");
         return 2;
     }
     for (const char *suffix : {"", "-wal", "-shm"})
@@ -427,7 +431,7 @@ int main(int argc, char **argv) {
         return 1;
     }
     Generator generator(db, options.seed);
-    if (!generator.run(options.transactions))
+    if (!generator.run(options.transactions, options.oneAccount))
         return 1;
     std::fprintf(stderr, "wrote %s in %.1f s\n", qPrintable(options.path),
                  timer.elapsed() / 1000.0);

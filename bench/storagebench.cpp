@@ -20,6 +20,7 @@
 #include <QUuid>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <sqlite3.h>
 
 #include <array>
@@ -247,6 +248,32 @@ void registerAll() {
     registerPair(
         "registerRows", [=] { return std::size_t(g.transactions->registerRows(account).size()); },
         [] { return bareRegister(*g.bare, g.bigAccount).size(); });
+
+    // What a register holds in memory: heap bytes in use while the rows are held, per row
+    // (the list's own storage included).
+    benchmark::RegisterBenchmark("registerRows memory",
+                                 [=](benchmark::State &state) {
+                                     const auto inUse = [] {
+                                         const struct mallinfo2 info = mallinfo2();
+                                         return double(info.uordblks) + double(info.hblkhd);
+                                     };
+                                     // Once untimed, so that SQLite's page cache and the prepared
+                                     // statements are in place before the count.
+                                     g.transactions->registerRows(account);
+                                     double bytes = 0;
+                                     double rows = 0;
+                                     for (auto _ : state) {
+                                         const double before = inUse();
+                                         const QList<RegisterRow> held
+                                             = g.transactions->registerRows(account);
+                                         bytes = inUse() - before;
+                                         rows = double(held.size());
+                                     }
+                                     state.counters["bytes_per_row"] = rows > 0 ? bytes / rows : 0;
+                                     state.counters["rows"] = rows;
+                                 })
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
 
     const auto searchPair = [](const std::string &name, const std::string &text) {
         registerPair(

@@ -15,6 +15,7 @@
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+#include <QSqlQuery>
 
 #include <cstdio>
 
@@ -96,6 +97,13 @@ bool CommandContext::openState(bool online) {
     return true;
 }
 
+void CommandContext::useSmallPageCache() {
+    if (!m_state || !m_state->database())
+        return;
+    QSqlQuery query(m_state->database()->connection());
+    query.exec(QStringLiteral("PRAGMA cache_size=-2000"));
+}
+
 std::optional<Account> CommandContext::resolveAccount(const QString &nameOrId) {
     const QList<Account> accounts = m_state->accountRepository()->findAll();
     for (const Account &account : accounts) {
@@ -157,6 +165,11 @@ int CommandContext::failure(const QString &message) {
 void CommandContext::print(const QByteArray &text) {
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     std::fflush(stdout);
+}
+
+bool CommandContext::printTable(const OutputTable &table, OutputTable::Format format,
+                                const OutputTable::RowSource &source) {
+    return table.stream(format, source, [this](const QByteArray &text) { print(text); });
 }
 
 void CommandContext::printLine(const QString &line) {

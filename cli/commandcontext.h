@@ -56,6 +56,11 @@ public:
     // False when no credential store answered, so a sign-in will not outlive the command.
     bool tokensPersist() const { return m_tokensPersist; }
 
+    // For commands that read a register or a date range through once: SQLite's own small page
+    // cache instead of the program's large one, which such a read only fills (slower, and
+    // tens of megabytes more) without ever reading a page twice.
+    void useSmallPageCache();
+
     std::optional<Account> resolveAccount(const QString &nameOrId);
     // Opens the state when needed and resolves the account, printing the failure when either
     // fails.
@@ -69,6 +74,10 @@ public:
     int usageError(const QString &message);
     int failure(const QString &message);
     void print(const QByteArray &text);
+    // Writes table with the rows source produces, as they come (see OutputTable::stream);
+    // false when source failed.
+    bool printTable(const OutputTable &table, OutputTable::Format format,
+                    const OutputTable::RowSource &source);
     void printLine(const QString &line);
 
     // Amounts as people type them: an optional sign, an optional currency symbol, digits with

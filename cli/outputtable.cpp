@@ -47,9 +47,13 @@ OutputTable::OutputTable(QList<Column> columns)
     : m_columns(std::move(columns)) {}
 
 void OutputTable::addRow(QList<Cell> cells) {
+    m_rows.append(padded(std::move(cells)));
+}
+
+QList<OutputTable::Cell> OutputTable::padded(QList<Cell> cells) const {
     while (cells.size() < m_columns.size())
         cells.append(Cell::plain(QString()));
-    m_rows.append(std::move(cells));
+    return cells;
 }
 
 bool OutputTable::parseFormat(const QString &text, Format *format) {
@@ -65,27 +69,69 @@ bool OutputTable::parseFormat(const QString &text, Format *format) {
 }
 
 QByteArray OutputTable::render(Format format) const {
-    switch (format) {
-    case Format::Csv:
-        return renderCsv();
-    case Format::Json:
-        return renderJson();
-    case Format::Text:
-        break;
-    }
-    return renderText();
+    QByteArray out;
+    stream(
+        format,
+        [this](const RowSink &sink) {
+            for (const QList<Cell> &row : m_rows)
+                sink(row);
+            return true;
+        },
+        [&out](const QByteArray &text) { out += text; });
+    return out;
 }
 
-QByteArray OutputTable::renderText() const {
+bool OutputTable::stream(Format format, const RowSource &source, const Writer &write) const {
+    // Rows are gathered into pieces of this size, so that a listing of a million rows is
+    // neither held whole nor written one small piece at a time.
+    constexpr qsizetype kPiece = 64 * 1024;
+    QByteArray piece;
+    const Writer buffered = [&](const QByteArray &text) {
+        piece += text;
+        if (piece.size() >= kPiece) {
+            write(piece);
+            piece.clear();
+        }
+    };
+    bool ok = false;
+    switch (format) {
+    case Format::Csv:
+        ok = streamCsv(source, buffered);
+        break;
+    case Format::Json:
+        ok = streamJson(source, buffered);
+        break;
+    case Format::Text:
+        ok = streamText(source, buffered);
+        break;
+    }
+    if (!piece.isEmpty())
+        write(piece);
+    return ok;
+}
+
+bool OutputTable::streamText(const RowSource &source, const Writer &write) const {
+    // First pass: the widths, and which columns are right-aligned (those whose every cell is;
+    // none when there are no rows).
     QList<int> widths;
     for (const Column &column : m_columns)
         widths.append(int(column.title.size()));
-    for (const auto &row : m_rows) {
-        for (int i = 0; i < m_columns.size(); ++i)
-            widths[i] = qMax(widths[i], int(row.at(i).text.size()));
-    }
+    QList<bool> right(m_columns.size(), true);
+    bool anyRow = false;
+    const bool measured = source([&](QList<Cell> cells) {
+        cells = padded(std::move(cells));
+        anyRow = true;
+        for (int i = 0; i < m_columns.size(); ++i) {
+            widths[i] = qMax(widths[i], int(cells.at(i).text.size()));
+            right[i] = right[i] && cells.at(i).rightAligned;
+        }
+    });
+    if (!measured)
+        return false;
+    if (!anyRow)
+        right.fill(false);
 
-    const auto line = [&](const QList<QString> &texts, const QList<bool> &right) {
+    const auto line = [&](const QList<QString> &texts) {
         QString out;
         for (int i = 0; i < texts.size(); ++i) {
             if (i > 0)
@@ -99,52 +145,53 @@ QByteArray OutputTable::renderText() const {
         // Trailing blanks of a left-aligned last column help nobody.
         while (out.endsWith(QLatin1Char(' ')))
             out.chop(1);
-        return out + QLatin1Char('\n');
+        write((out + QLatin1Char('\n')).toUtf8());
     };
-
-    QList<bool> right;
-    for (int i = 0; i < m_columns.size(); ++i) {
-        bool r = !m_rows.isEmpty();
-        for (const auto &row : m_rows)
-            r = r && row.at(i).rightAligned;
-        right.append(r);
-    }
 
     QList<QString> titles;
     for (const Column &column : m_columns)
         titles.append(column.title);
-    QString out = line(titles, right);
-    for (const auto &row : m_rows) {
+    line(titles);
+    return source([&](QList<Cell> cells) {
+        cells = padded(std::move(cells));
         QList<QString> texts;
         for (int i = 0; i < m_columns.size(); ++i)
-            texts.append(row.at(i).text);
-        out += line(texts, right);
-    }
-    return out.toUtf8();
+            texts.append(cells.at(i).text);
+        line(texts);
+    });
 }
 
-QByteArray OutputTable::renderCsv() const {
+bool OutputTable::streamCsv(const RowSource &source, const Writer &write) const {
     // The same quoting as the reports screen's export, so files from both look alike.
     QStringList headers;
     for (const Column &column : m_columns)
         headers.append(column.title);
-    QList<QStringList> rows;
-    for (const auto &row : m_rows) {
-        QStringList cells;
+    write(ReportService::csvLine(headers).toUtf8());
+    return source([&](QList<Cell> cells) {
+        cells = padded(std::move(cells));
+        QStringList texts;
         for (int i = 0; i < m_columns.size(); ++i)
-            cells.append(valueText(row.at(i).value));
-        rows.append(cells);
-    }
-    return ReportService::toCsv(headers, rows).toUtf8();
+            texts.append(valueText(cells.at(i).value));
+        write(ReportService::csvLine(texts).toUtf8());
+    });
 }
 
-QByteArray OutputTable::renderJson() const {
-    QJsonArray array;
-    for (const auto &row : m_rows) {
+bool OutputTable::streamJson(const RowSource &source, const Writer &write) const {
+    // Each object as QJsonDocument indents it inside an array, so that the whole reads as
+    // one indented document.
+    bool first = true;
+    write(QByteArrayLiteral("[\n"));
+    const bool ok = source([&](QList<Cell> cells) {
+        cells = padded(std::move(cells));
         QJsonObject object;
         for (int i = 0; i < m_columns.size(); ++i)
-            object.insert(m_columns.at(i).key, row.at(i).value);
-        array.append(object);
-    }
-    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+            object.insert(m_columns.at(i).key, cells.at(i).value);
+        const QByteArray array = QJsonDocument(QJsonArray{object}).toJson(QJsonDocument::Indented);
+        // "[\n" + the object + "\n]\n"
+        const QByteArray element = array.mid(2, array.size() - 5);
+        write(first ? element : QByteArrayLiteral(",\n") + element);
+        first = false;
+    });
+    write(first ? QByteArrayLiteral("]\n") : QByteArrayLiteral("\n]\n"));
+    return ok;
 }

@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // A listing printed as an aligned text table, as CSV or as a JSON array of objects.
 // Money cells show the formatted amount in text and integer minor units in CSV and JSON.
 class OutputTable {
@@ -38,13 +40,26 @@ public:
 
     QByteArray render(Format format) const;
 
+    // A producer of rows: hands each row to the sink, in order; false when it could not
+    // produce them all.
+    using RowSink = std::function<void(QList<Cell> cells)>;
+    using RowSource = std::function<bool(const RowSink &sink)>;
+    using Writer = std::function<void(const QByteArray &text)>;
+    // Writes the table's columns with the rows source produces (not the rows added), in
+    // pieces, without keeping the rows: CSV and JSON in one pass, the text table in two (the
+    // first only measures the columns, so source runs twice and must give the same rows).
+    // False when source failed; a text table is then not written at all, CSV and JSON may
+    // have been written in part.
+    bool stream(Format format, const RowSource &source, const Writer &write) const;
+
     // Parses "text", "csv" or "json"; false for anything else.
     static bool parseFormat(const QString &text, Format *format);
 
 private:
-    QByteArray renderText() const;
-    QByteArray renderCsv() const;
-    QByteArray renderJson() const;
+    QList<Cell> padded(QList<Cell> cells) const;
+    bool streamText(const RowSource &source, const Writer &write) const;
+    bool streamCsv(const RowSource &source, const Writer &write) const;
+    bool streamJson(const RowSource &source, const Writer &write) const;
 
     QList<Column> m_columns;
     QList<QList<Cell>> m_rows;

@@ -64,6 +64,7 @@ int Commands::report(CommandContext &context, const QStringList &args) {
 
     if (!context.openState())
         return CommandContext::Failure;
+    context.useSmallPageCache();
     QString accountId;
     if (parser.isSet(account)) {
         const std::optional<Account> found = context.requireAccount(parser.value(account));

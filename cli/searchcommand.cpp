@@ -47,6 +47,7 @@ int Commands::search(CommandContext &context, const QStringList &args) {
 
     if (!context.openState())
         return CommandContext::Failure;
+    context.useSmallPageCache();
     if (parser.isSet(account)) {
         const std::optional<Account> found = context.requireAccount(parser.value(account));
         if (!found)
@@ -70,16 +71,20 @@ int Commands::search(CommandContext &context, const QStringList &args) {
                        {QStringLiteral("Amount"), QStringLiteral("amount")},
                        {QStringLiteral("Clr"), QStringLiteral("clr")}});
     const QString text = parser.positionalArguments().value(0);
-    for (const RegisterRow &row : context.state()->transactionRepository()->search(text, filter)) {
-        const Transaction &t = row.transaction;
-        const Account a = accounts.value(t.accountId);
-        table.addRow({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
-                      OutputTable::Cell::plain(a.name), OutputTable::Cell::plain(t.checkNumber),
-                      OutputTable::Cell::plain(t.payee), OutputTable::Cell::plain(row.categoryName),
-                      OutputTable::Cell::plain(t.memo),
-                      OutputTable::Cell::money(t.amount, a.currency),
-                      OutputTable::Cell::plain(CommandContext::clearedText(t))});
-    }
-    context.print(table.render(parsed.format));
+    TransactionRepository *transactions = context.state()->transactionRepository();
+    const auto rows = [&](const OutputTable::RowSink &sink) {
+        transactions->forEachSearchRow(text, filter, [&](const RegisterRow &row) {
+            const Transaction &t = row.transaction;
+            const Account a = accounts.value(t.accountId);
+            sink({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
+                  OutputTable::Cell::plain(a.name), OutputTable::Cell::plain(t.checkNumber),
+                  OutputTable::Cell::plain(t.payee), OutputTable::Cell::plain(row.categoryName),
+                  OutputTable::Cell::plain(t.memo), OutputTable::Cell::money(t.amount, a.currency),
+                  OutputTable::Cell::plain(CommandContext::clearedText(t))});
+        });
+        // A text FTS5 cannot parse finds nothing, as on the search screen.
+        return true;
+    };
+    context.printTable(table, parsed.format, rows);
     return CommandContext::Success;
 }

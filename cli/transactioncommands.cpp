@@ -26,6 +26,7 @@ int Commands::registerListing(CommandContext &context, const QStringList &args) 
         = context.requireAccount(parser.positionalArguments().first());
     if (!account)
         return CommandContext::Failure;
+    context.useSmallPageCache();
 
     OutputTable table({{QStringLiteral("Date"), QStringLiteral("date")},
                        {QStringLiteral("Num"), QStringLiteral("check_number")},
@@ -42,18 +43,21 @@ int Commands::registerListing(CommandContext &context, const QStringList &args) 
             cell = OutputTable::Cell{QString(), QJsonValue(qint64(0)), true};
         return cell;
     };
-    for (const RegisterRow &row :
-         context.state()->transactionRepository()->registerRows(account->id)) {
-        const Transaction &t = row.transaction;
-        table.addRow({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
-                      OutputTable::Cell::plain(t.checkNumber), OutputTable::Cell::plain(t.payee),
-                      OutputTable::Cell::plain(row.categoryName), OutputTable::Cell::plain(t.memo),
-                      amountCell(t.amount < 0 ? -t.amount : 0),
-                      amountCell(t.amount > 0 ? t.amount : 0),
-                      OutputTable::Cell::plain(CommandContext::clearedText(t)),
-                      OutputTable::Cell::money(row.runningBalance, account->currency)});
-    }
-    context.print(table.render(parsed.format));
+    // Written as it is read: a register of a million rows is never held whole.
+    TransactionRepository *transactions = context.state()->transactionRepository();
+    const auto rows = [&](const OutputTable::RowSink &sink) {
+        return transactions->forEachRegisterRow(account->id, [&](const RegisterRow &row) {
+            const Transaction &t = row.transaction;
+            sink({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
+                  OutputTable::Cell::plain(t.checkNumber), OutputTable::Cell::plain(t.payee),
+                  OutputTable::Cell::plain(row.categoryName), OutputTable::Cell::plain(t.memo),
+                  amountCell(t.amount < 0 ? -t.amount : 0), amountCell(t.amount > 0 ? t.amount : 0),
+                  OutputTable::Cell::plain(CommandContext::clearedText(t)),
+                  OutputTable::Cell::money(row.runningBalance, account->currency)});
+        });
+    };
+    if (!context.printTable(table, parsed.format, rows))
+        return context.failure(QStringLiteral("Could not read the register"));
     return CommandContext::Success;
 }
 

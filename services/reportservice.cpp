@@ -217,17 +217,19 @@ QList<PeriodComparisonRow> ReportService::comparePeriods(const QDate &from1, con
 }
 
 QString ReportService::toCsv(const QStringList &headers, const QList<QStringList> &rows) {
-    QString csv;
-    const auto appendLine = [&csv](const QStringList &cells) {
-        for (int i = 0; i < cells.size(); ++i) {
-            if (i > 0)
-                csv += QLatin1Char(',');
-            csv += quoted(cells.at(i));
-        }
-        csv += QLatin1Char('\n');
-    };
-    appendLine(headers);
+    QString csv = csvLine(headers);
     for (const QStringList &row : rows)
-        appendLine(row);
+        csv += csvLine(row);
     return csv;
+}
+
+QString ReportService::csvLine(const QStringList &cells) {
+    QString line;
+    for (int i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            line += QLatin1Char(',');
+        line += quoted(cells.at(i));
+    }
+    line += QLatin1Char('\n');
+    return line;
 }

@@ -52,6 +52,8 @@ public:
 
     // Every cell quoted, quotes doubled, line feeds only, no byte-order mark.
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
+    // One line of that text, line feed included: for writers that send rows as they come.
+    static QString csvLine(const QStringList &cells);
 
 private:
     // Appends the optional account condition and runs the statement.

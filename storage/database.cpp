@@ -71,6 +71,8 @@ QList<Database::Migration> Database::migrations() {
          QStringLiteral(":/sql/sql/migrations/004_sync_support.sql")},
         {5, QStringLiteral("account_totals"),
          QStringLiteral(":/sql/sql/migrations/005_account_totals.sql")},
+        {6, QStringLiteral("report_index"),
+         QStringLiteral(":/sql/sql/migrations/006_report_index.sql")},
     };
 }
 

@@ -3,6 +3,10 @@
 
 #include "storage/transactionrepository.h"
 
+#include "storage/stringpool.h"
+
+#include <limits>
+
 namespace {
 
 const QString kColumns = QStringLiteral(
@@ -23,6 +27,10 @@ QString selectWithCategory(const char *from) {
 }
 
 const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
+
+Transaction readPlain(RowReader &row) {
+    return TransactionRepository::readTransaction(row);
+}
 
 } // namespace
 
@@ -46,65 +54,86 @@ QVariantList TransactionRepository::ownFields(const Transaction &t) {
             t.recurringId};
 }
 
-Transaction TransactionRepository::readTransaction(RowReader &row) {
+Transaction TransactionRepository::readTransaction(RowReader &row, StringPool *pool) {
+    const auto shared = [&row, pool] { return pool ? pool->intern(row.text()) : row.text(); };
     Transaction t;
     t.id = row.text();
-    t.accountId = row.text();
+    t.accountId = shared();
     t.date = row.date();
-    t.payee = row.text();
-    t.memo = row.text();
+    t.payee = shared();
+    t.memo = shared();
     t.amount = row.money();
-    t.categoryId = row.text();
+    t.categoryId = shared();
     t.checkNumber = row.text();
     t.cleared = row.flag();
     t.reconciled = row.flag();
     t.transferLinkId = row.text();
-    t.transferDestAccountId = row.text();
+    t.transferDestAccountId = shared();
     t.isSplit = row.flag();
-    t.recurringId = row.text();
+    t.recurringId = shared();
     row.readBookkeeping(t);
     return t;
 }
 
-RegisterRow TransactionRepository::readRegisterRow(RowReader &row) {
+RegisterRow TransactionRepository::readRegisterRow(RowReader &row, StringPool *pool) {
     RegisterRow r;
-    r.transaction = readTransaction(row);
-    r.categoryName = row.text();
+    r.transaction = readTransaction(row, pool);
+    r.categoryName = pool ? pool->intern(row.text()) : row.text();
     return r;
 }
 
 QList<Transaction> TransactionRepository::findByAccount(const QString &accountId) const {
     return readList<Transaction>(select("WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER "
                                         "BY t.date DESC, t.created_at DESC"),
-                                 {accountId}, readTransaction);
+                                 {accountId}, readPlain);
 }
 
 std::optional<Transaction> TransactionRepository::findById(const QString &id) const {
-    return readFirst<Transaction>(select("WHERE t.id = ?"), {id}, readTransaction);
+    return readFirst<Transaction>(select("WHERE t.id = ?"), {id}, readPlain);
 }
 
 QList<Transaction> TransactionRepository::findPending() const {
-    return readList<Transaction>(select("WHERE t.sync_status = 'pending'"), {}, readTransaction);
+    return readList<Transaction>(select("WHERE t.sync_status = 'pending'"), {}, readPlain);
 }
 
 QList<Transaction> TransactionRepository::findByTransferLink(const QString &linkId) const {
     return readList<Transaction>(select("WHERE t.transfer_link_id = ? AND t.deleted_at IS NULL"),
-                                 {linkId}, readTransaction);
+                                 {linkId}, readPlain);
 }
 
 QList<Transaction> TransactionRepository::findUnreconciled(const QString &accountId) const {
     return readList<Transaction>(select("WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
                                         "t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
-                                 {accountId}, readTransaction);
+                                 {accountId}, readPlain);
 }
 
 QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId) const {
+    // Sized once: a register can hold a hundred thousand rows, and a list that grows by
+    // doubling keeps up to half of its room unused.
+    QList<RegisterRow> rows;
+    rows.reserve(readFirst<qsizetype>(QStringLiteral("SELECT COUNT(*) + 1 FROM transactions "
+                                                     "WHERE account_id = ? AND deleted_at IS NULL"),
+                                      {accountId}, [](RowReader &row) { return row.money(); })
+                     .value_or(0));
+    // The rows are all kept, so every repeated text may stay in the pool.
+    StringPool pool(std::numeric_limits<qsizetype>::max());
+    visitRegister(accountId, pool, [&rows](const RegisterRow &row) { rows.append(row); });
+    return rows;
+}
+
+bool TransactionRepository::forEachRegisterRow(const QString &accountId,
+                                               const RowVisitor &visit) const {
+    StringPool pool;
+    return visitRegister(accountId, pool, visit);
+}
+
+bool TransactionRepository::visitRegister(const QString &accountId, StringPool &pool,
+                                          const RowVisitor &visit) const {
     const qint64 startingBalance
         = readFirst<qint64>(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
                             {accountId}, [](RowReader &row) { return row.money(); })
               .value_or(0);
 
-    QList<RegisterRow> rows;
     if (startingBalance != 0) {
         const QDate earliest
             = readFirst<QDate>(QStringLiteral("SELECT date FROM transactions WHERE account_id = ? "
@@ -118,23 +147,30 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
         opening.transaction.cleared = true;
         opening.transaction.reconciled = true;
         opening.runningBalance = startingBalance;
-        rows.append(opening);
+        visit(opening);
     }
 
     qint64 running = startingBalance;
-    forEachRow(
+    return forEachRow(
         selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE t.account_id = "
                            "? AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC"),
         {accountId}, [&](RowReader &reader) {
-            rows.append(readRegisterRow(reader));
-            running += rows.last().transaction.amount;
-            rows.last().runningBalance = running;
+            RegisterRow row = readRegisterRow(reader, &pool);
+            running += row.transaction.amount;
+            row.runningBalance = running;
+            visit(row);
         });
-    return rows;
 }
 
 QList<RegisterRow> TransactionRepository::search(const QString &text,
                                                  const SearchFilter &filter) const {
+    QList<RegisterRow> rows;
+    forEachSearchRow(text, filter, [&rows](const RegisterRow &row) { rows.append(row); });
+    return rows;
+}
+
+bool TransactionRepository::forEachSearchRow(const QString &text, const SearchFilter &filter,
+                                             const RowVisitor &visit) const {
     QString sql;
     QVariantList values;
     if (text.isEmpty()) {
@@ -167,7 +203,9 @@ QList<RegisterRow> TransactionRepository::search(const QString &text,
         values << flag(*filter.cleared);
     }
     sql += QLatin1String(" ORDER BY t.date DESC, t.created_at DESC LIMIT 200");
-    return readList<RegisterRow>(sql, values, readRegisterRow);
+    StringPool pool;
+    return forEachRow(sql, values,
+                      [&](RowReader &reader) { visit(readRegisterRow(reader, &pool)); });
 }
 
 QStringList TransactionRepository::payees() const {
@@ -185,7 +223,7 @@ std::optional<Transaction> TransactionRepository::lastByPayee(const QString &pay
     return readFirst<Transaction>(select("WHERE t.payee = ? AND t.account_id = ? AND "
                                          "t.deleted_at IS NULL ORDER BY t.date DESC, "
                                          "t.created_at DESC LIMIT 1"),
-                                  {payee, accountId}, readTransaction);
+                                  {payee, accountId}, readPlain);
 }
 
 bool TransactionRepository::insert(const Transaction &t) {

@@ -8,10 +8,13 @@
 #include "storage/searchfilter.h"
 #include "storage/transaction.h"
 
+class StringPool;
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class TransactionRepository : public Repository {
@@ -33,12 +36,21 @@ public:
     // balance comes first as a synthetic "Opening Balance" row with an empty id, dated on the
     // earliest live transaction (today when there is none).
     QList<RegisterRow> registerRows(const QString &accountId) const;
+    // The same rows, in the same order with the same balances, handed to visit one by one as
+    // they are read, so that a listing of any length holds one row at a time. False when the
+    // rows could not be read (visit may have seen some of them).
+    using RowVisitor = std::function<void(const RegisterRow &row)>;
+    bool forEachRegisterRow(const QString &accountId, const RowVisitor &visit) const;
     // Full-text search: text is an FTS5 query, passed on unchanged; an empty text searches
     // by the filter alone. Newest first, at most 200 rows; a query FTS5 cannot parse gives
     // no rows.
     QList<RegisterRow> search(const QString &text, const SearchFilter &filter = {}) const;
     // Live transactions whose transfer link is linkId.
     QList<Transaction> findByTransferLink(const QString &linkId) const;
+    // The same rows as search, handed to visit as they are read; false when the statement
+    // failed (an FTS5 query it cannot parse included).
+    bool forEachSearchRow(const QString &text, const SearchFilter &filter,
+                          const RowVisitor &visit) const;
     // Every payee of a live transaction, once each, sorted (binary collation).
     QStringList payees() const;
     // The same list: the forms pass their account, but payees are shared by all accounts.
@@ -59,8 +71,10 @@ public:
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
 
-    static Transaction readTransaction(RowReader &row);
-    static RegisterRow readRegisterRow(RowReader &row);
+    // With a pool, the texts that repeat from row to row (account, payee, memo, category)
+    // are shared with the rows read before.
+    static Transaction readTransaction(RowReader &row, StringPool *pool = nullptr);
+    static RegisterRow readRegisterRow(RowReader &row, StringPool *pool = nullptr);
 
 Q_SIGNALS:
     // accountId is empty when any account may have changed.
@@ -70,5 +84,6 @@ protected:
     void announceChange(const QString &accountId) override;
 
 private:
+    bool visitRegister(const QString &accountId, StringPool &pool, const RowVisitor &visit) const;
     static QVariantList ownFields(const Transaction &transaction);
 };

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void registerRows_data();
     void registerRows();
     void registerShowsCategoryNames();
+    void registerVisitorMatchesList();
+    void repeatedTextsAreShared();
     void softDeleteVisibility();
     void softDeleteUnknownAndByAccount();
     void search_data();
@@ -171,6 +173,55 @@ void tst_TransactionRepository::registerShowsCategoryNames() {
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows.at(0).categoryName, QStringLiteral("Food"));
     QCOMPARE(rows.at(1).categoryName, QString());
+}
+
+// The visitor is what the command line streams; the list is what the register holds.
+void tst_TransactionRepository::registerVisitorMatchesList() {
+    Fixture f(500);
+    QVERIFY(f.transactions.insert(transaction("t-tie", "a1", QDate(2024, 2, 1), 10, "P", "", 5)));
+    QVERIFY(f.transactions.insert(transaction("t-late", "a1", QDate(2024, 3, 1), -100)));
+    QVERIFY(f.transactions.insert(transaction("t-early", "a1", QDate(2024, 2, 1), 50)));
+    QList<RegisterRow> visited;
+    QVERIFY(f.transactions.forEachRegisterRow(
+        "a1", [&visited](const RegisterRow &row) { visited.append(row); }));
+    const QList<RegisterRow> rows = f.transactions.registerRows("a1");
+    QCOMPARE(ids(visited), ids(rows));
+    QCOMPARE(ids(visited), (QStringList{"", "t-early", "t-tie", "t-late"}));
+    for (int i = 0; i < rows.size(); ++i)
+        QCOMPARE(visited.at(i).runningBalance, rows.at(i).runningBalance);
+
+    QList<RegisterRow> found;
+    QVERIFY(f.transactions.forEachSearchRow(
+        QString(), {}, [&found](const RegisterRow &row) { found.append(row); }));
+    QCOMPARE(ids(found), ids(f.transactions.search(QString())));
+    QVERIFY(!f.transactions.forEachSearchRow("\"", {}, [](const RegisterRow &) {}));
+}
+
+// A register of many rows naming the same account, payee and category holds each text once.
+void tst_TransactionRepository::repeatedTextsAreShared() {
+    Fixture f;
+    QVERIFY(f.categories.insert(category("food", "Food")));
+    for (int i = 0; i < 3; ++i) {
+        Transaction t = transaction(QStringLiteral("t%1").arg(i), "a1", QDate(2026, 1, 1 + i), -5,
+                                    "Corner Grocery", "weekly shop");
+        t.categoryId = "food";
+        QVERIFY(f.transactions.insert(t));
+    }
+    const QList<RegisterRow> rows = f.transactions.registerRows("a1");
+    QCOMPARE(rows.size(), 3);
+    const auto sameData = [&rows](auto text) {
+        for (const RegisterRow &row : rows) {
+            if (text(row).constData() != text(rows.first()).constData())
+                return false;
+        }
+        return !text(rows.first()).isEmpty();
+    };
+    QVERIFY(sameData([](const RegisterRow &r) { return r.transaction.accountId; }));
+    QVERIFY(sameData([](const RegisterRow &r) { return r.transaction.payee; }));
+    QVERIFY(sameData([](const RegisterRow &r) { return r.transaction.memo; }));
+    QVERIFY(sameData([](const RegisterRow &r) { return r.transaction.categoryId; }));
+    QVERIFY(sameData([](const RegisterRow &r) { return r.categoryName; }));
+    QCOMPARE(rows.at(2).transaction.payee, QStringLiteral("Corner Grocery"));
 }
 
 void tst_TransactionRepository::softDeleteVisibility() {
