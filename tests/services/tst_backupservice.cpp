@@ -418,7 +418,7 @@ void tst_BackupService::writeFailuresRestoreNothing_data() {
     QTest::addRow("another writer holds the lock")
         << QStringList{"PRAGMA busy_timeout = 50"} << true << "database is locked";
     QTest::addRow("a write fails part way")
-        << QStringList{"CREATE TEMP TRIGGER boom BEFORE INSERT ON transactions BEGIN SELECT "
+        << QStringList{"CREATE TRIGGER boom BEFORE INSERT ON transactions BEGIN SELECT "
                        "json('{'); END"}
         << false << "malformed JSON";
     QTest::addRow("read-only connection")
