@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "app/application.h"
+#include "app/memorytuning.h"
 #include "quillonversion.h"
 
 #include <cstdio>
@@ -42,6 +43,7 @@ bool answerInformationalOption(int argc, char *argv[]) {
 } // namespace
 
 int main(int argc, char *argv[]) {
+    MemoryTuning::keepFreedMemory();
     if (answerInformationalOption(argc, argv))
         return 0;
     Application app(argc, argv);

@@ -38,9 +38,10 @@ int Commands::backup(CommandContext &context, const QStringList &args) {
     if (action == QLatin1String("export")) {
         if (!context.openState())
             return CommandContext::Failure;
-        const QByteArray archive = context.state()->backupService()->exportBackup();
+        QString error;
+        const QByteArray archive = context.state()->backupService()->exportBackup(&error);
         if (archive.isEmpty())
-            return context.failure(QStringLiteral("Could not build the backup"));
+            return context.failure(QStringLiteral("Could not build the backup: %1").arg(error));
         // Written to a temporary file and renamed, so a failure never leaves half a backup.
         QSaveFile out(file);
         if (!out.open(QIODevice::WriteOnly) || out.write(archive) != archive.size()
@@ -75,7 +76,9 @@ int Commands::backup(CommandContext &context, const QStringList &args) {
 
     OutputTable table({{QStringLiteral("Table"), QStringLiteral("table")},
                        {QStringLiteral("Imported"), QStringLiteral("imported")},
-                       {QStringLiteral("Skipped"), QStringLiteral("skipped")}});
+                       {QStringLiteral("Skipped"), QStringLiteral("skipped")},
+                       {QStringLiteral("Failed"), QStringLiteral("failed")},
+                       {QStringLiteral("Unknown columns"), QStringLiteral("unknown_columns")}});
     const std::pair<const char *, BackupImportResult::Counts> counts[]
         = {{"accounts", result.accounts},
            {"categories", result.categories},
@@ -83,16 +86,32 @@ int Commands::backup(CommandContext &context, const QStringList &args) {
            {"split_lines", result.splitLines},
            {"recurring_transactions", result.recurring},
            {"reconciliations", result.reconciliations}};
+    int unknownRows = 0;
     for (const auto &[name, count] : counts) {
         table.addRow({OutputTable::Cell::plain(QString::fromLatin1(name)),
                       OutputTable::Cell::number(count.imported),
-                      OutputTable::Cell::number(count.skipped)});
+                      OutputTable::Cell::number(count.skipped),
+                      OutputTable::Cell::number(count.failed),
+                      OutputTable::Cell::number(count.unknownColumns)});
+        unknownRows += count.unknownColumns;
     }
-    context.print(table.render(OutputTable::Format::Text));
+    if (result.completed)
+        context.print(table.render(OutputTable::Format::Text));
     for (const QString &error : result.errors)
         context.printLine(QStringLiteral("error: %1").arg(error));
+    if (unknownRows > 0)
+        context.printLine(
+            QStringLiteral("Skipped %1 row(s) with columns this version does not know (%2): the "
+                           "backup comes from a newer version of Tindral Quillon.")
+                .arg(unknownRows)
+                .arg(result.unknownColumnNames.join(QLatin1String(", "))));
+    if (!result.completed)
+        return context.failure(QStringLiteral("Nothing was restored"));
+    // Rows left out are data the user does not have back: not a success.
     if (!result.errors.isEmpty())
         return context.failure(
             QStringLiteral("The backup had %1 error(s)").arg(result.errors.size()));
+    if (unknownRows > 0)
+        return context.failure(QStringLiteral("Not every row was restored"));
     return CommandContext::Success;
 }

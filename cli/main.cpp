@@ -2,12 +2,14 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "app/loghandler.h"
+#include "app/memorytuning.h"
 #include "cli/commandrunner.h"
 #include "quillonversion.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char *argv[]) {
+    MemoryTuning::keepFreedMemory();
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tindral"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("tindral.example"));

@@ -9,7 +9,14 @@
 struct BackupImportResult {
     struct Counts {
         int imported = 0;
+        // Kept as they were by the import mode.
         int skipped = 0;
+        // Refused: a value of the wrong type or out of range, or a row the database's own
+        // constraints reject. Each has a text in errors.
+        int failed = 0;
+        // Not read because they hold columns this program does not know (a backup from a
+        // newer version).
+        int unknownColumns = 0;
     };
 
     Counts accounts;
@@ -18,5 +25,10 @@ struct BackupImportResult {
     Counts splitLines;
     Counts recurring;
     Counts reconciliations;
+    // The unknown columns met, sorted.
+    QStringList unknownColumnNames;
     QStringList errors;
+    // False when nothing was restored because the archive could not be read or the database
+    // refused the restore as a whole.
+    bool completed = false;
 };

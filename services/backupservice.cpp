@@ -6,14 +6,18 @@
 #include "services/servicelog.h"
 #include "services/ziparchivereader.h"
 #include "storage/database.h"
+#include "storage/money.h"
 #include "storage/timestamps.h"
 #include "storage/transactionscope.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QSet>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtEndian>
 
@@ -74,33 +78,31 @@ QJsonValue toJson(const QSqlQuery &query, int column) {
     }
 }
 
-// Binds JSON values: numbers as 64-bit integers (a fraction stays a fraction rather than
-// being cut), strings as text, booleans as true/false. Arrays and objects have no column
-// type; such a row is not written.
-bool toVariant(const QJsonValue &value, QVariant *variant) {
-    switch (value.type()) {
-    case QJsonValue::Null:
-        *variant = QVariant();
-        return true;
-    case QJsonValue::Double: {
-        // An integer keeps all 64 bits (a double would not); two defaults tell a real
-        // integer from a fraction.
-        const qint64 integer = value.toInteger(1);
-        if (integer == value.toInteger(2))
-            *variant = integer;
-        else
-            *variant = value.toDouble();
-        return true;
-    }
-    case QJsonValue::String:
-        *variant = value.toString();
-        return true;
-    case QJsonValue::Bool:
-        *variant = value.toBool();
-        return true;
-    default:
+const QSet<QString> kAmountColumns{QStringLiteral("amount"), QStringLiteral("starting_balance"),
+                                   QStringLiteral("statement_balance"),
+                                   QStringLiteral("reconciled_balance")};
+const QSet<QString> kFlagColumns{QStringLiteral("cleared"), QStringLiteral("reconciled"),
+                                 QStringLiteral("auto_post")};
+const QSet<QString> kDateColumns{QStringLiteral("date"), QStringLiteral("start_date"),
+                                 QStringLiteral("end_date"), QStringLiteral("next_due_date"),
+                                 QStringLiteral("statement_date")};
+
+// A JSON number that is a whole 64-bit integer (two defaults tell it from a fraction or a
+// number beyond 64 bits).
+bool wholeNumber(const QJsonValue &value, qint64 *integer) {
+    if (!value.isDouble())
         return false;
-    }
+    *integer = value.toInteger(1);
+    return *integer == value.toInteger(2);
+}
+
+// A row's own fault, as opposed to a failure of the database as a whole (a lock, a full or
+// read-only disk, an I/O error): only these cost the row alone.
+bool isRowFault(const QSqlError &error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xFF;
+    // SQLite's primary result codes SQLITE_TOOBIG, SQLITE_CONSTRAINT and SQLITE_MISMATCH.
+    return ok && (code == 18 || code == 19 || code == 20);
 }
 
 // QZipWriter cuts the entry count of the end record to 16 bits; other programs reading an
@@ -141,7 +143,13 @@ BackupService::BackupService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database) {}
 
-QByteArray BackupService::exportBackup() const {
+QByteArray BackupService::exportBackup(QString *error) const {
+    const auto fail = [error](const QString &text) {
+        qCWarning(lcServices).noquote() << "BackupService export failed:" << text;
+        if (error)
+            *error = text;
+        return QByteArray();
+    };
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QZipWriter writer(&buffer);
@@ -149,31 +157,45 @@ QByteArray BackupService::exportBackup() const {
     manifest.insert(QStringLiteral("version"), 1);
     manifest.insert(QStringLiteral("exportedAt"), Timestamps::toText(Timestamps::nowUtc()));
     quint64 entries = 0;
+    qint64 totalSize = 0;
 
     for (const BackupTable &entry : kTables) {
         const QString folder = QLatin1String(entry.folder);
         qint64 count = 0;
         QSqlQuery query(m_database->connection());
         query.setForwardOnly(true);
-        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(entry.table)))) {
-            qCWarning(lcServices).noquote()
-                << "BackupService export query failed:" << query.lastError().text();
-        } else {
-            const QSqlRecord record = query.record();
-            const int idColumn = record.indexOf(kId);
-            QStringList names;
-            for (int i = 0; i < record.count(); ++i)
-                names << record.fieldName(i);
-            while (query.next()) {
-                QJsonObject row;
-                for (int i = 0; i < names.size(); ++i)
-                    row.insert(names.at(i), toJson(query, i));
-                writer.addFile(
-                    QStringLiteral("%1/%2.json").arg(folder, query.value(idColumn).toString()),
-                    QJsonDocument(row).toJson(QJsonDocument::Indented));
-                ++count;
-            }
+        // A table that cannot be read (a damaged file) fails the whole backup: an archive
+        // without it would look whole and restore as a loss.
+        if (!query.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(entry.table))))
+            return fail(
+                tr("Cannot read %1: %2").arg(QLatin1String(entry.table), query.lastError().text()));
+        const QSqlRecord record = query.record();
+        const int idColumn = record.indexOf(kId);
+        QStringList names;
+        for (int i = 0; i < record.count(); ++i)
+            names << record.fieldName(i);
+        while (query.next()) {
+            QJsonObject row;
+            for (int i = 0; i < names.size(); ++i)
+                row.insert(names.at(i), toJson(query, i));
+            const QString path
+                = QStringLiteral("%1/%2.json").arg(folder, query.value(idColumn).toString());
+            const QByteArray data = QJsonDocument(row).toJson(QJsonDocument::Indented);
+            // What the restore would refuse is refused here, where it can still be mended.
+            if (data.size() > kMaxEntrySize)
+                return fail(tr("%1: the row is too large for a backup (%2 bytes)")
+                                .arg(path)
+                                .arg(data.size()));
+            totalSize += data.size();
+            if (totalSize > kMaxTotalSize)
+                return fail(tr("The database is too large for a backup"));
+            writer.addFile(path, data);
+            ++count;
         }
+        // next() also ends on a read error part way through the table.
+        if (query.lastError().isValid())
+            return fail(
+                tr("Cannot read %1: %2").arg(QLatin1String(entry.table), query.lastError().text()));
         manifest.insert(QLatin1String(entry.manifestKey), count);
         entries += quint64(count);
     }
@@ -182,7 +204,7 @@ QByteArray BackupService::exportBackup() const {
     ++entries;
     writer.close();
     if (writer.status() != QZipWriter::NoError)
-        return QByteArray();
+        return fail(tr("The archive could not be written"));
     QByteArray zip = buffer.data();
     addZip64End(zip, entries);
     return zip;
@@ -214,25 +236,75 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
         return result;
     }
 
-    const QString commitFailed = tr("The backup could not be written to the database; nothing "
-                                    "was restored.");
-    TransactionScope scope(m_database);
-    if (!scope.isOpen()) {
-        qCWarning(lcServices).noquote() << "BackupService: cannot begin a transaction";
-        result.errors << commitFailed;
+    const QList<ZipArchiveReader::Entry> &entries = zip.entries();
+    // Decided on the sizes the archive declares (the reader inflates no entry beyond its
+    // own), before the write lock is taken.
+    qint64 totalSize = 0;
+    for (const ZipArchiveReader::Entry &entry : entries) {
+        if (entry.uncompressedSize <= kMaxEntrySize)
+            totalSize += entry.uncompressedSize;
+    }
+    if (totalSize > kMaxTotalSize) {
+        result.errors << tr("The backup is too large to restore");
         return result;
     }
 
-    const QList<ZipArchiveReader::Entry> &entries = zip.entries();
+    const auto refused = [](const QString &reason) {
+        qCWarning(lcServices).noquote() << "BackupService: the restore failed:" << reason;
+        BackupImportResult failedResult;
+        failedResult.errors << tr("The backup could not be written to the database (%1); "
+                                  "nothing was restored.")
+                                   .arg(reason);
+        return failedResult;
+    };
+    // A failed row must take back what its statement wrote (the full-text triggers' writes
+    // included), which SQLite keeps in a statement journal. Once that journal has grown past
+    // a few pages it lives in a temporary file, and every later row writes to disk several
+    // times; in memory it holds one statement's pages at most. Only possible outside a
+    // transaction, and it drops temporary tables, which this program does not keep.
+    if (m_database->transactionDepth() == 0)
+        QSqlQuery(m_database->connection()).exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return refused(scope.errorText());
+
+    QSet<QString> unknownNames;
+    QString fatal;
     for (const BackupTable &entry : kTables) {
         const QString table = QLatin1String(entry.table);
         const QString prefix = QLatin1String(entry.folder) + QLatin1Char('/');
         const TableColumns columns = columnsOf(table);
         BackupImportResult::Counts &counts = result.*(entry.counts);
-        // Rows whose statement failed, tried again once the rest of the table is in: a
-        // category can come before the parent it references.
-        QList<QJsonObject> failed;
 
+        // False when the restore cannot go on.
+        const auto apply = [&](const Row &row) {
+            QString detail;
+            switch (upsertRow(table, columns, row.object, mode, &detail)) {
+            case RowOutcome::Written:
+                ++counts.imported;
+                break;
+            case RowOutcome::Skipped:
+                ++counts.skipped;
+                break;
+            case RowOutcome::Failed:
+                ++counts.failed;
+                result.errors << tr("%1: %2").arg(row.path, detail);
+                break;
+            case RowOutcome::UnknownColumns:
+                ++counts.unknownColumns;
+                for (const QString &name : detail.split(QLatin1Char(',')))
+                    unknownNames.insert(name);
+                break;
+            case RowOutcome::Fatal:
+                fatal = detail;
+                return false;
+            }
+            return true;
+        };
+
+        // Rows that reference rows of their own table wait for the whole table, to be
+        // written parents first.
+        QList<Row> held;
         for (int i = 0; i < entries.size(); ++i) {
             const QString &path = entries.at(i).path;
             if (!path.startsWith(prefix) || !path.endsWith(QLatin1String(".json")))
@@ -255,96 +327,192 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
                     result.errors << tr("%1: invalid JSON").arg(path);
                     continue;
                 }
-                const QJsonObject row = document.object();
-                switch (upsertRow(table, columns, row, mode)) {
-                case RowOutcome::Written:
-                    ++counts.imported;
-                    break;
-                case RowOutcome::Skipped:
-                    ++counts.skipped;
-                    break;
-                case RowOutcome::Failed:
-                    failed.append(row);
-                    break;
-                }
+                Row row{path, document.object()};
+                if (!columns.selfReference.isEmpty())
+                    held.append(std::move(row));
+                else if (!apply(row))
+                    return refused(fatal);
             } catch (const std::exception &) {
                 result.errors << tr("%1: unexpected error").arg(path);
             }
         }
-
-        for (bool progress = true; progress && !failed.isEmpty();) {
-            progress = false;
-            for (auto it = failed.begin(); it != failed.end();) {
-                if (upsertRow(table, columns, *it, mode) == RowOutcome::Written) {
-                    ++counts.imported;
-                    it = failed.erase(it);
-                    progress = true;
-                } else {
-                    ++it;
-                }
-            }
+        for (const Row &row : orderedByReference(held, columns.selfReference)) {
+            if (!apply(row))
+                return refused(fatal);
         }
-        counts.skipped += int(failed.size());
         // Written through SQL of its own, so the restore announces each table itself.
         if (counts.imported > 0)
             m_database->noteChange(table);
     }
 
-    if (!scope.commit()) {
-        qCWarning(lcServices).noquote()
-            << "BackupService: the restore could not be committed:" << scope.errorText();
-        BackupImportResult failedResult;
-        failedResult.errors << commitFailed;
-        return failedResult;
-    }
+    if (!scope.commit())
+        return refused(scope.errorText());
+    result.unknownColumnNames = unknownNames.values();
+    result.unknownColumnNames.sort();
+    result.completed = true;
     return result;
+}
+
+QList<BackupService::Row> BackupService::orderedByReference(const QList<Row> &rows,
+                                                            const QString &column) {
+    // Linear in the rows: each is placed once, after the chain of parents above it. A chain
+    // that loops back on itself is placed as it stands; its first row then fails alone.
+    QHash<QString, int> firstIndex;
+    for (int i = 0; i < rows.size(); ++i)
+        firstIndex.insert(rows.at(i).object.value(kId).toString(), i);
+    for (int i = rows.size() - 1; i >= 0; --i)
+        firstIndex.insert(rows.at(i).object.value(kId).toString(), i);
+    enum : char { New, OnChain, Placed };
+    QList<char> state(rows.size(), New);
+    QList<Row> ordered;
+    ordered.reserve(rows.size());
+    QList<int> chain;
+    for (int start = 0; start < rows.size(); ++start) {
+        chain.clear();
+        for (int i = start; state.at(i) == New;) {
+            state[i] = OnChain;
+            chain.append(i);
+            const QString parent = rows.at(i).object.value(column).toString();
+            const auto it = firstIndex.constFind(parent);
+            if (parent.isEmpty() || it == firstIndex.constEnd())
+                break;
+            i = *it;
+        }
+        for (int k = chain.size() - 1; k >= 0; --k) {
+            state[chain.at(k)] = Placed;
+            ordered.append(rows.at(chain.at(k)));
+        }
+    }
+    return ordered;
+}
+
+// The value to bind for a column, or false when the value does not fit the column: text
+// columns take strings, dates ISO dates, flags 0 or 1 (or a JSON boolean), amounts whole
+// numbers within the program's range, other integer columns whole 64-bit numbers. Null
+// is left to the column's own constraint.
+bool BackupService::checkedValue(const QJsonValue &value, ColumnKind kind, QVariant *variant) {
+    if (value.isNull()) {
+        *variant = QVariant();
+        return true;
+    }
+    qint64 integer = 0;
+    switch (kind) {
+    case ColumnKind::Text:
+        if (!value.isString())
+            return false;
+        *variant = value.toString();
+        return true;
+    case ColumnKind::Date: {
+        const QString text = value.toString();
+        if (!value.isString() || text.size() != 10
+            || !QDate::fromString(text, Qt::ISODate).isValid())
+            return false;
+        *variant = text;
+        return true;
+    }
+    case ColumnKind::Flag:
+        if (value.isBool())
+            integer = value.toBool() ? 1 : 0;
+        else if (!wholeNumber(value, &integer) || (integer != 0 && integer != 1))
+            return false;
+        break;
+    case ColumnKind::Amount:
+        // The wider of the two ranges (cents); the row does not say its currency.
+        if (!wholeNumber(value, &integer) || !isAmountInRange(integer, Currency::USD))
+            return false;
+        break;
+    case ColumnKind::Integer:
+        if (!wholeNumber(value, &integer))
+            return false;
+        break;
+    }
+    *variant = integer;
+    return true;
 }
 
 BackupService::TableColumns BackupService::columnsOf(const QString &table) const {
     TableColumns columns;
     QSqlQuery query(m_database->connection());
     if (query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedIdentifier(table)))) {
-        while (query.next())
-            columns.names.insert(query.value(1).toString());
+        while (query.next()) {
+            const QString name = query.value(1).toString();
+            ColumnKind kind = ColumnKind::Text;
+            if (kDateColumns.contains(name))
+                kind = ColumnKind::Date;
+            else if (!query.value(2).toString().contains(QLatin1String("INT"), Qt::CaseInsensitive))
+                kind = ColumnKind::Text;
+            else if (kAmountColumns.contains(name))
+                kind = ColumnKind::Amount;
+            else if (kFlagColumns.contains(name) || name.startsWith(QLatin1String("is_")))
+                kind = ColumnKind::Flag;
+            else
+                kind = ColumnKind::Integer;
+            columns.kinds.insert(name, kind);
+        }
     }
-    columns.hasSync = columns.names.contains(QStringLiteral("sync_status"))
-                      && columns.names.contains(QStringLiteral("server_id"))
-                      && columns.names.contains(QStringLiteral("version"));
+    if (query.exec(QStringLiteral("PRAGMA foreign_key_list(%1)").arg(quotedIdentifier(table)))) {
+        while (query.next()) {
+            if (query.value(2).toString() == table)
+                columns.selfReference = query.value(3).toString();
+        }
+    }
+    columns.hasSync = columns.kinds.contains(QStringLiteral("sync_status"))
+                      && columns.kinds.contains(QStringLiteral("server_id"))
+                      && columns.kinds.contains(QStringLiteral("version"));
     return columns;
 }
 
 BackupService::RowOutcome BackupService::upsertRow(const QString &table,
                                                    const TableColumns &columns, QJsonObject row,
-                                                   BackupImportMode mode) const {
+                                                   BackupImportMode mode, QString *detail) const {
     // Restored rows go up to the server as new rows at the next sync.
     if (columns.hasSync) {
         row.insert(QStringLiteral("sync_status"), QStringLiteral("pending"));
         row.insert(QStringLiteral("server_id"), QJsonValue(QJsonValue::Null));
         row.insert(QStringLiteral("version"), 1);
     }
-    const QString id = row.value(kId).toString();
-    if (id.isEmpty())
-        return RowOutcome::Skipped;
 
     // Member names become SQL identifiers: only the table's own columns are accepted.
+    QStringList unknown;
+    for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
+        if (!columns.kinds.contains(it.key()))
+            unknown << it.key();
+    }
+    if (!unknown.isEmpty()) {
+        *detail = unknown.join(QLatin1Char(','));
+        return RowOutcome::UnknownColumns;
+    }
+    const QString id = row.value(kId).toString();
+    if (id.isEmpty()) {
+        *detail = tr("the row has no id");
+        return RowOutcome::Failed;
+    }
     QStringList names;
     QVariantList values;
     for (auto it = row.constBegin(); it != row.constEnd(); ++it) {
         QVariant value;
-        if (!columns.names.contains(it.key()) || !toVariant(it.value(), &value))
-            return RowOutcome::Skipped;
+        if (!checkedValue(it.value(), columns.kinds.value(it.key()), &value)) {
+            *detail = tr("invalid value for %1").arg(it.key());
+            return RowOutcome::Failed;
+        }
         names << it.key();
         values << value;
     }
 
     const QString quotedTable = quotedIdentifier(table);
+    QSqlError prepareError;
     QSqlQuery *existing = m_database->preparedStatement(
-        QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quotedTable));
-    if (!existing)
-        return RowOutcome::Skipped;
+        QStringLiteral("SELECT id, updated_at FROM %1 WHERE id = ?").arg(quotedTable),
+        &prepareError);
+    if (!existing) {
+        *detail = prepareError.text();
+        return RowOutcome::Fatal;
+    }
     existing->bindValue(0, id);
-    if (!existing->exec())
-        return RowOutcome::Skipped;
+    if (!existing->exec()) {
+        *detail = existing->lastError().text();
+        return RowOutcome::Fatal;
+    }
     const bool exists = existing->next();
     const QString localUpdatedAt = exists ? existing->value(1).toString() : QString();
     existing->finish();
@@ -380,19 +548,24 @@ BackupService::RowOutcome BackupService::upsertRow(const QString &table,
                        marks.join(QLatin1String(", ")));
     }
 
-    QSqlQuery *write = m_database->preparedStatement(sql);
-    if (!write)
-        return RowOutcome::Failed;
-    // A row that fails (a reference not in yet) must leave nothing behind, not even what a
-    // trigger wrote for it.
-    TransactionScope rowScope(m_database);
-    if (!rowScope.isOpen())
-        return RowOutcome::Failed;
+    QSqlQuery *write = m_database->preparedStatement(sql, &prepareError);
+    if (!write) {
+        *detail = prepareError.text();
+        return RowOutcome::Fatal;
+    }
+    // A statement that fails takes back all it did, what its triggers wrote included, so a
+    // refused row needs no savepoint of its own.
     for (int i = 0; i < bound.size(); ++i)
         write->bindValue(i, bound.at(i));
     const bool written = write->exec();
+    const QSqlError error = write->lastError();
     write->finish();
-    if (!written)
+    if (written)
+        return RowOutcome::Written;
+    if (isRowFault(error)) {
+        *detail = error.databaseText();
         return RowOutcome::Failed;
-    return rowScope.commit() ? RowOutcome::Written : RowOutcome::Failed;
+    }
+    *detail = error.text();
+    return RowOutcome::Fatal;
 }

@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+#include <QtEndian>
 
 #include <QtGui/private/qzipwriter_p.h>
 
@@ -23,6 +24,8 @@ QByteArray zipOf(const Entries &entries) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QZipWriter writer(&buffer);
+    // Stored, not deflated: quicker to build, and the reader takes both.
+    writer.setCompressionPolicy(QZipWriter::NeverCompress);
     for (const auto &entry : entries)
         writer.addFile(entry.first, entry.second);
     writer.close();
@@ -104,6 +107,14 @@ private Q_SLOTS:
     void badRowsCostOnlyThemselves();
     void repeatedEntryNamesAreReadInTurn();
     void failedCommitRestoresNothing();
+    void writeFailuresRestoreNothing_data();
+    void writeFailuresRestoreNothing();
+    void valuesMustFitTheirColumns_data();
+    void valuesMustFitTheirColumns();
+    void largeRowsRoundTripWhole();
+    void hostileSizesAreRefusedBeforeWriting();
+    void exportFailsWhenATableCannotBeRead();
+    void categoriesRestoreParentsFirst();
 };
 
 void tst_BackupService::roundTripKeepsEveryTable() {
@@ -116,9 +127,9 @@ void tst_BackupService::roundTripKeepsEveryTable() {
         const QString t = "'2026-01-02T10:00:00Z'";
         QVERIFY(execAll(
             source,
-            {"INSERT INTO accounts (id, name, starting_balance, version, sync_status, server_id, "
-             "created_at, updated_at) VALUES ('a1', 'Main', 9223372036854775807, 4, 'synced', "
-             "'s-a1', "
+            {"INSERT INTO accounts (id, name, starting_balance, sort_order, version, sync_status, "
+             "server_id, created_at, updated_at) VALUES ('a1', 'Main', -100000000000000, "
+             "9223372036854775807, 4, 'synced', 's-a1', "
                  + t + ", " + t + ")",
              "INSERT INTO accounts (id, name, institution, created_at, updated_at, deleted_at) "
              "VALUES "
@@ -193,7 +204,7 @@ void tst_BackupService::roundTripKeepsEveryTable() {
                                     {"reconciliationCount", 1}}));
     QCOMPARE(zip.read(0, BackupService::kMaxEntrySize, &data), ZipArchiveReader::ReadStatus::Ok);
     const QJsonObject a1 = QJsonDocument::fromJson(data).object();
-    QCOMPARE(a1.value("starting_balance").toInteger(), Q_INT64_C(9223372036854775807));
+    QCOMPARE(a1.value("sort_order").toInteger(), Q_INT64_C(9223372036854775807));
     QVERIFY(a1.value("deleted_at").isNull());
 
     TestDatabase target;
@@ -344,10 +355,19 @@ void tst_BackupService::badRowsCostOnlyThemselves() {
     QCOMPARE(
         result.errors,
         (QStringList{"accounts/empty.json: invalid JSON", "accounts/broken.json: invalid JSON",
-                     "accounts/array.json: invalid JSON", "accounts/big.json: entry too large"}));
+                     "accounts/array.json: invalid JSON",
+                     "accounts/nested.json: invalid value for institution",
+                     "accounts/noid.json: the row has no id", "accounts/big.json: entry too large",
+                     "split_lines/orphan.json: FOREIGN KEY constraint failed"}));
+    QVERIFY(result.completed);
     QCOMPARE(result.accounts.imported, 2);
-    QCOMPARE(result.accounts.skipped, 4);
-    QCOMPARE(result.splitLines.skipped, 1);
+    QCOMPARE(result.accounts.skipped, 0);
+    QCOMPARE(result.accounts.failed, 2);
+    // Columns of a newer schema (or crafted ones) are named, never run as SQL.
+    QCOMPARE(result.accounts.unknownColumns, 2);
+    QCOMPARE(result.unknownColumnNames,
+             (QStringList{"name) VALUES ('x'); DROP TABLE accounts; --", "nickname"}));
+    QCOMPARE(result.splitLines.failed, 1);
     QCOMPARE(dump(db, "accounts").size(), 2);
     QCOMPARE(
         db.scalar("SELECT group_concat(id) FROM (SELECT id FROM accounts ORDER BY id)").toString(),
@@ -378,8 +398,7 @@ void tst_BackupService::failedCommitRestoresNothing() {
                              {"amount", -1},
                              {"created_at", "2026-01-01T00:00:00Z"},
                              {"updated_at", "2026-01-01T00:00:00Z"}};
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^BackupService: the restore could not be committed:"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^BackupService: the restore failed:"));
     const BackupImportResult result
         = backup.importBackup(zipOf({{"accounts/a.json", json(accountRow("a", "A"))},
                                      {"transactions/t.json", json(orphan)},
@@ -389,6 +408,233 @@ void tst_BackupService::failedCommitRestoresNothing() {
     QCOMPARE(totalImported(result) + totalSkipped(result), 0);
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts").toInt(), 0);
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
+}
+
+void tst_BackupService::writeFailuresRestoreNothing_data() {
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<bool>("blockFromOutside");
+    QTest::addColumn<QString>("reason");
+    // A failure of the database rather than of one row's values: the restore fails whole.
+    QTest::addRow("another writer holds the lock")
+        << QStringList{"PRAGMA busy_timeout = 50"} << true << "database is locked";
+    QTest::addRow("a write fails part way")
+        << QStringList{"CREATE TRIGGER boom BEFORE INSERT ON transactions BEGIN SELECT "
+                       "json('{'); END"}
+        << false << "malformed JSON";
+    QTest::addRow("read-only connection")
+        << QStringList{"PRAGMA query_only = ON"} << false << "readonly";
+}
+
+void tst_BackupService::writeFailuresRestoreNothing() {
+    QFETCH(QStringList, setup);
+    QFETCH(bool, blockFromOutside);
+    QFETCH(QString, reason);
+    TestDatabase db;
+    QVERIFY(execAll(db, setup));
+    QSqlDatabase other;
+    if (blockFromOutside) {
+        other = QSqlDatabase::addDatabase("QSQLITE", "other-writer");
+        other.setDatabaseName(db.path());
+        QVERIFY(other.open());
+        QVERIFY(QSqlQuery(other).exec("BEGIN IMMEDIATE"));
+    }
+    BackupService backup(db.database());
+    const QJsonObject transaction{{"id", "t"},
+                                  {"account_id", "a"},
+                                  {"date", "2024-01-01"},
+                                  {"payee", "P"},
+                                  {"amount", -1},
+                                  {"created_at", "2026-01-01T00:00:00Z"},
+                                  {"updated_at", "2026-01-01T00:00:00Z"}};
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed"));
+    const BackupImportResult result
+        = backup.importBackup(zipOf({{"accounts/a.json", json(accountRow("a", "A"))},
+                                     {"transactions/t.json", json(transaction)},
+                                     kManifest}),
+                              BackupImportMode::Overwrite);
+    if (blockFromOutside) {
+        QSqlQuery(other).exec("ROLLBACK");
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase("other-writer");
+    }
+    QVERIFY(!result.completed);
+    QCOMPARE(result.errors.size(), 1);
+    QVERIFY2(result.errors.first().contains("nothing was restored"),
+             qPrintable(result.errors.first()));
+    QVERIFY2(result.errors.first().contains(reason, Qt::CaseInsensitive),
+             qPrintable(result.errors.first()));
+    QCOMPARE(totalImported(result) + totalSkipped(result), 0);
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts").toInt(), 0);
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
+}
+
+void tst_BackupService::valuesMustFitTheirColumns_data() {
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QJsonValue>("value");
+    QTest::addColumn<bool>("stored");
+    QTest::addRow("amount fraction") << "amount" << QJsonValue(2.5) << false;
+    QTest::addRow("amount 1e300") << "amount" << QJsonValue(1e300) << false;
+    QTest::addRow("amount text") << "amount" << QJsonValue("abc") << false;
+    QTest::addRow("amount numeric text") << "amount" << QJsonValue("100") << false;
+    QTest::addRow("amount beyond range")
+        << "amount" << QJsonValue(qint64(100000000000001)) << false;
+    QTest::addRow("amount at range") << "amount" << QJsonValue(qint64(-100000000000000)) << true;
+    QTest::addRow("amount whole") << "amount" << QJsonValue(-12345) << true;
+    QTest::addRow("date words") << "date" << QJsonValue("not a date") << false;
+    QTest::addRow("date impossible") << "date" << QJsonValue("2023-02-29") << false;
+    QTest::addRow("date with time") << "date" << QJsonValue("2024-02-29T10:00:00Z") << false;
+    QTest::addRow("date leap day") << "date" << QJsonValue("2024-02-29") << true;
+    QTest::addRow("date null") << "date" << QJsonValue(QJsonValue::Null) << false;
+    QTest::addRow("flag yes") << "cleared" << QJsonValue("yes") << false;
+    QTest::addRow("flag 2") << "cleared" << QJsonValue(2) << false;
+    QTest::addRow("flag 1") << "cleared" << QJsonValue(1) << true;
+    QTest::addRow("flag true") << "reconciled" << QJsonValue(true) << true;
+    QTest::addRow("text number") << "payee" << QJsonValue(5) << false;
+    QTest::addRow("text null in nullable") << "memo" << QJsonValue(QJsonValue::Null) << true;
+}
+
+void tst_BackupService::valuesMustFitTheirColumns() {
+    QFETCH(QString, column);
+    QFETCH(QJsonValue, value);
+    QFETCH(bool, stored);
+    TestDatabase db;
+    BackupService backup(db.database());
+    QJsonObject transaction{{"id", "t"},
+                            {"account_id", "a"},
+                            {"date", "2024-01-01"},
+                            {"payee", "P"},
+                            {"amount", -1},
+                            {"created_at", "2026-01-01T00:00:00Z"},
+                            {"updated_at", "2026-01-01T00:00:00Z"}};
+    transaction.insert(column, value);
+    const BackupImportResult result
+        = backup.importBackup(zipOf({{"accounts/a.json", json(accountRow("a", "A"))},
+                                     {"transactions/t.json", json(transaction)},
+                                     kManifest}),
+                              BackupImportMode::Overwrite);
+    QVERIFY(result.completed);
+    QCOMPARE(result.accounts.imported, 1);
+    QCOMPARE(result.transactions.imported, stored ? 1 : 0);
+    QCOMPARE(result.transactions.failed, stored ? 0 : 1);
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM transactions").toInt(), stored ? 1 : 0);
+    if (stored) {
+        QVERIFY(result.errors.isEmpty());
+        // What was stored is what the column holds: an integer stays an integer.
+        const QString type
+            = db.scalar(QStringLiteral("SELECT typeof(%1) FROM transactions").arg(column))
+                  .toString();
+        QCOMPARE(type, value.isNull() ? "null" : value.isString() ? "text" : "integer");
+    } else {
+        QCOMPARE(result.errors.size(), 1);
+        QVERIFY2(result.errors.first().startsWith("transactions/t.json: "),
+                 qPrintable(result.errors.first()));
+    }
+}
+
+void tst_BackupService::largeRowsRoundTripWhole() {
+    // A payee the import accepts must come back from the backup the program wrote.
+    QString payee;
+    for (int i = 0; payee.size() < 2 * 1024 * 1024; ++i)
+        payee += QStringLiteral("Caf\u00e9 \"%1\"\t\\\n").arg(i);
+    QByteArray archive;
+    {
+        TestDatabase source;
+        QVERIFY(execAll(source, {"INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                                 "('a', 'A', 'x', 'x')"}));
+        QSqlQuery insert(source.connection());
+        QVERIFY(insert.prepare("INSERT INTO transactions (id, account_id, date, payee, amount, "
+                               "created_at, updated_at) VALUES ('t', 'a', '2024-01-01', ?, 1, 'x', "
+                               "'x')"));
+        insert.addBindValue(payee);
+        QVERIFY(insert.exec());
+        BackupService backup(source.database());
+        QString error;
+        archive = backup.exportBackup(&error);
+        QVERIFY2(!archive.isEmpty(), qPrintable(error));
+
+        // What a restore would refuse, export refuses, naming the row.
+        QSqlQuery update(source.connection());
+        QVERIFY(update.prepare("UPDATE accounts SET institution = ?"));
+        update.addBindValue(QString(BackupService::kMaxEntrySize, 'm'));
+        QVERIFY(update.exec());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("export failed"));
+        QVERIFY(backup.exportBackup(&error).isEmpty());
+        QVERIFY2(error.startsWith("accounts/a.json: "), qPrintable(error));
+    }
+    TestDatabase target;
+    BackupService backup(target.database());
+    const BackupImportResult result = backup.importBackup(archive, BackupImportMode::Overwrite);
+    QCOMPARE(result.errors, QStringList());
+    QCOMPARE(result.transactions.imported, 1);
+    QCOMPARE(target.scalar("SELECT payee FROM transactions").toString(), payee);
+}
+
+void tst_BackupService::hostileSizesAreRefusedBeforeWriting() {
+    // Entries that declare more than a restore would ever inflate in all: refused whole,
+    // before anything is written.
+    Entries entries;
+    const int count = int(BackupService::kMaxTotalSize / BackupService::kMaxEntrySize) + 1;
+    for (int i = 0; i < count; ++i)
+        entries.append(
+            {QStringLiteral("accounts/%1.json").arg(i), json(accountRow(QString::number(i), "A"))});
+    entries.append(kManifest);
+    QByteArray archive = zipOf(entries);
+    const char central[] = {'P', 'K', 1, 2};
+    for (qsizetype at = archive.indexOf(QByteArray(central, 4)); at >= 0;
+         at = archive.indexOf(QByteArray(central, 4), at + 4)) {
+        if (archive.mid(at + 46, 8) == "manifest")
+            continue;
+        qToLittleEndian<quint32>(quint32(BackupService::kMaxEntrySize), archive.data() + at + 24);
+    }
+    TestDatabase db;
+    BackupService backup(db.database());
+    const BackupImportResult result = backup.importBackup(archive, BackupImportMode::Overwrite);
+    QCOMPARE(result.errors, QStringList{"The backup is too large to restore"});
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts").toInt(), 0);
+}
+
+void tst_BackupService::exportFailsWhenATableCannotBeRead() {
+    TestDatabase db;
+    QVERIFY(execAll(db, {"INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
+                         "('a', 'A', 'x', 'x')",
+                         "PRAGMA foreign_keys = OFF", "DROP TABLE reconciliations"}));
+    BackupService backup(db.database());
+    QString error;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("export failed"));
+    QVERIFY(backup.exportBackup(&error).isEmpty());
+    QVERIFY2(error.contains("reconciliations"), qPrintable(error));
+}
+
+void tst_BackupService::categoriesRestoreParentsFirst() {
+    // A long chain stored child before parent, and a loop, which must end.
+    Entries entries;
+    const int depth = 4000;
+    const auto category = [](const QString &id, const QString &parent) {
+        QJsonObject row{{"id", id},
+                        {"name", id},
+                        {"created_at", "2026-01-01T00:00:00Z"},
+                        {"updated_at", "2026-01-01T00:00:00Z"}};
+        row.insert("parent_id", parent.isEmpty() ? QJsonValue() : QJsonValue(parent));
+        return json(row);
+    };
+    for (int i = depth - 1; i >= 0; --i)
+        entries.append({QStringLiteral("categories/c%1.json").arg(i),
+                        category(QStringLiteral("c%1").arg(i),
+                                 i > 0 ? QStringLiteral("c%1").arg(i - 1) : QString())});
+    entries.append({"categories/loop-a.json", category("loop-a", "loop-b")});
+    entries.append({"categories/loop-b.json", category("loop-b", "loop-a")});
+    entries.append({"categories/self.json", category("self", "self")});
+    entries.append(kManifest);
+    TestDatabase db;
+    BackupService backup(db.database());
+    const BackupImportResult result
+        = backup.importBackup(zipOf(entries), BackupImportMode::Overwrite);
+    QVERIFY(result.completed);
+    QCOMPARE(result.categories.imported, depth + 1);
+    QCOMPARE(result.categories.failed, 2);
+    QCOMPARE(db.scalar("SELECT parent_id FROM categories WHERE id = 'c3999'").toString(), "c3998");
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM categories WHERE id LIKE 'loop-%'").toInt(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_BackupService)
