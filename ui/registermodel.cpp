@@ -231,6 +231,8 @@ bool RegisterModel::setData(const QModelIndex &index, const QVariant &value, int
 }
 
 void RegisterModel::setBufferField(int column, const QString &text) {
+    if (column >= DateColumn && column < BalanceColumn && bufferText(column) != text)
+        m_dirty = true;
     switch (column) {
     case DateColumn:
         m_buffer.date = text;
@@ -268,6 +270,8 @@ void RegisterModel::setBufferField(int column, const QString &text) {
 }
 
 void RegisterModel::setCategory(const QString &text, const QString &id) {
+    if (text != m_buffer.categoryText || id != m_buffer.categoryId)
+        m_dirty = true;
     m_buffer.categoryText = text;
     m_buffer.categoryId = id;
     emitRowChanged(m_editingRow >= 0 ? m_editingRow : newEntryRow());
@@ -359,6 +363,7 @@ bool RegisterModel::hasTypedText() const {
 
 void RegisterModel::clearEntry() {
     m_buffer = EditBuffer();
+    m_dirty = false;
     m_buffer.date = m_lastDateUsed.isEmpty() ? dateText(QDate::currentDate()) : m_lastDateUsed;
     emitRowChanged(m_editingRow >= 0 ? m_editingRow : newEntryRow());
 }
@@ -369,6 +374,7 @@ void RegisterModel::loadEntry(int modelRow) {
         return;
     const Transaction &t = row->transaction;
     m_buffer = EditBuffer();
+    m_dirty = false;
     m_buffer.date = dateText(t.date);
     m_buffer.checkNumber = t.checkNumber;
     m_buffer.payee = t.payee;

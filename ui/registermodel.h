@@ -87,6 +87,9 @@ public:
     void setBufferField(int column, const QString &text);
     // True when the buffer holds anything typed beyond the date.
     bool hasTypedText() const;
+    // True when the buffer holds text not yet saved: a changed field of a loaded row, or
+    // anything typed into the new-entry row.
+    bool isDirty() const { return m_dirty && (m_editingRow >= 0 || hasTypedText()); }
     // Empties the buffer; the date becomes the last date used, else today.
     void clearEntry();
     void loadEntry(int modelRow);
@@ -109,4 +112,5 @@ private:
     int m_editingRow = -1;
     EditBuffer m_buffer;
     QString m_lastDateUsed;
+    bool m_dirty = false;
 };
