@@ -10,11 +10,14 @@
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
+#include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
 #include "ui/modalrunner.h"
 #include "ui/registerdelegate.h"
 #include "ui/registermodel.h"
 #include "ui/registertableview.h"
+#include "ui/spliteditordialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -607,6 +610,36 @@ void RegisterScreen::toggleCleared(int row) {
     reload();
 }
 
+bool RegisterScreen::splitRow(int row) {
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored || stored->transaction.id.isEmpty())
+        return false;
+    Transaction transaction = stored->transaction;
+    SplitEditorDialog dialog(m_state, transaction, this);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted || dialog.remaining() != 0)
+        return false;
+    const QList<SplitLine> lines = dialog.lines();
+    // The lines and the flag that says they exist are written together or not at all.
+    TransactionScope scope(m_state->database());
+    bool ok = scope.isOpen()
+              && m_state->splitLineRepository()->replaceForTransaction(transaction.id, lines);
+    if (ok) {
+        transaction.isSplit = true;
+        transaction.version += 1;
+        transaction.syncStatus = SyncStatus::Pending;
+        transaction.updatedAt = QDateTime::currentDateTimeUtc();
+        ok = m_state->transactionRepository()->update(transaction) && scope.commit();
+    }
+    if (!ok) {
+        scope.rollback();
+        showStatusMessage(tr("Could not save the split"), kLongMessageMs);
+        return false;
+    }
+    reload();
+    showStatusMessage(tr("Split saved"), kShortMessageMs);
+    return true;
+}
+
 void RegisterScreen::onContextMenu(const QPoint &position) {
     const QModelIndex index = m_table->indexAt(position);
     QMenu menu(this);
@@ -618,6 +651,7 @@ void RegisterScreen::onContextMenu(const QPoint &position) {
         menu.addSeparator();
         menu.addAction(stored->transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"),
                        this, [this, row] { toggleCleared(row); });
+        menu.addAction(tr("S&plit..."), this, [this, row] { splitRow(row); });
         menu.addAction(tr("&Delete (Ctrl+D)"), this, [this, row] { deleteRow(row); });
     }
     menu.exec(m_table->viewport()->mapToGlobal(position));

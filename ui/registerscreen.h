@@ -46,6 +46,8 @@ public:
     // Tab and Shift+Tab: the next (previous) field of the row, without saving or wrapping.
     void tabToField(bool next);
     void showStatusMessage(const QString &text, int milliseconds);
+    // Opens the split editor for a stored row and stores its lines; true when saved.
+    bool splitRow(int row);
 
 public Q_SLOTS:
     // Saves the row being typed; false when it was refused (the text stays) or failed.

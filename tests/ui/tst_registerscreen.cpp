@@ -8,21 +8,28 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/preferencesrepository.h"
+#include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testrecords.h"
 #include "ui/modalrunner.h"
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/registertableview.h"
+#include "ui/spliteditordialog.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCompleter>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -50,6 +57,7 @@ private Q_SLOTS:
     void openingBalanceIsReadOnly();
     void deleteRemovesBothTransferLegs();
     void categoryPathResolves();
+    void splitEditorRemainingAndSave();
 
 private:
     void openScreen(const QString &accountId = QStringLiteral("a"));
@@ -454,6 +462,52 @@ void tst_RegisterScreen::categoryPathResolves() {
     key(Qt::Key_Return, Qt::ControlModifier);
     QCOMPARE(stored("a").size(), 1);
     QCOMPARE(stored("a").first().categoryId, QStringLiteral("groc"));
+}
+
+void tst_RegisterScreen::splitEditorRemainingAndSave() {
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("c1", "Aardvark Food")));
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("c2", "Aardvark Toys")));
+    Transaction t = TestRecords::transaction("t", "a", QDate(2025, 1, 1), -10000, "Zoo");
+    t.categoryId = "c1";
+    QVERIFY(m_state->transactionRepository()->insert(t));
+    openScreen();
+
+    QStringList remainingTexts;
+    bool okWhenOver = true;
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        auto *split = qobject_cast<SplitEditorDialog *>(dialog);
+        if (!split)
+            return int(QDialog::Rejected);
+        QPushButton *ok = split->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QTableWidget *table = split->table();
+        auto amount
+            = [&](int row) { return qobject_cast<QDoubleSpinBox *>(table->cellWidget(row, 1)); };
+        // Starts as one line of the whole amount in the row's category, and an empty line.
+        remainingTexts << split->remainingText();
+        amount(0)->setValue(70);
+        remainingTexts << split->remainingText();
+        amount(1)->setValue(40);
+        remainingTexts << split->remainingText();
+        okWhenOver = ok->isEnabled();
+        auto *combo = qobject_cast<QComboBox *>(table->cellWidget(1, 0));
+        combo->setCurrentIndex(combo->findData("c2"));
+        amount(1)->setValue(30);
+        remainingTexts << split->remainingText();
+        return ok->isEnabled() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    QVERIFY(m_screen->splitRow(0));
+    QCOMPARE(remainingTexts, (QStringList{"Remaining: $0.00", "Remaining: $30.00",
+                                          "Remaining: -$10.00", "Remaining: $0.00"}));
+    QVERIFY(!okWhenOver);
+
+    const QList<SplitLine> lines = m_state->splitLineRepository()->findByTransaction("t");
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).amount + lines.at(1).amount, -10000);
+    QCOMPARE(lines.at(1).categoryId, QStringLiteral("c2"));
+    QVERIFY(m_state->transactionRepository()->findById("t")->isSplit);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->data(model->index(0, RegisterModel::CategoryColumn)).toString(),
+             QStringLiteral("(split)"));
 }
 
 QTEST_MAIN(tst_RegisterScreen)
