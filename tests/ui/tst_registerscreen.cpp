@@ -58,6 +58,7 @@ private Q_SLOTS:
     void deleteRemovesBothTransferLegs();
     void categoryPathResolves();
     void splitEditorRemainingAndSave();
+    void spaceWhileCompletionsShow();
 
 private:
     void openScreen(const QString &accountId = QStringLiteral("a"));
@@ -508,6 +509,22 @@ void tst_RegisterScreen::splitEditorRemainingAndSave() {
     RegisterModel *model = m_screen->model();
     QCOMPARE(model->data(model->index(0, RegisterModel::CategoryColumn)).toString(),
              QStringLiteral("(split)"));
+}
+
+void tst_RegisterScreen::spaceWhileCompletionsShow() {
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("t", "a", QDate(2025, 1, 1), -100, "Corner Bistro")));
+    openScreen();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    auto *line = qobject_cast<QLineEdit *>(focus());
+    QVERIFY(line);
+    QTest::keyClicks(line, "Corner");
+    QTRY_VERIFY(line->completer()->popup()->isVisible());
+    QTest::keyClick(line->completer()->popup(), Qt::Key_Space);
+    QTest::keyClicks(line->completer()->popup(), "B");
+    QCOMPARE(line->text(), QStringLiteral("Corner B"));
 }
 
 QTEST_MAIN(tst_RegisterScreen)
