@@ -4,14 +4,23 @@
 #pragma once
 
 #include "storage/repository.h"
+#include "storage/splitline.h"
 
-// The repository object of split_lines. It has no operations: the table is read and written
-// only by the backup and the sample data, with SQL of their own on the same connection.
+#include <QList>
+
+// The lines a split transaction is divided into. They stay on this device (the sync server
+// knows none); backups carry them.
 class SplitLineRepository : public Repository {
     Q_OBJECT
 
 public:
     explicit SplitLineRepository(Database *database, QObject *parent = nullptr);
+
+    // The lines of one transaction, in the order they were stored.
+    QList<SplitLine> findByTransaction(const QString &transactionId) const;
+    // Replaces every line of the transaction. Callers that also change the transaction run
+    // both inside one transaction scope.
+    bool replaceForTransaction(const QString &transactionId, const QList<SplitLine> &lines);
 
 protected:
     void announceChange(const QString &) override {}

@@ -150,10 +150,23 @@ void MainWindow::setupMenuBar() {
     QAction *newAccount = addAction(file, QStringLiteral("newAccount"), tr("New &Account"));
     newAccount->setShortcut(QKeySequence(tr("Ctrl+Shift+N")));
     connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    QAction *newTransaction
+        = addAction(file, QStringLiteral("newTransaction"), tr("&New Transaction"));
+    newTransaction->setShortcut(QKeySequence(tr("Ctrl+N")));
+    connect(newTransaction, &QAction::triggered, this, [this] {
+        if (m_register->accountId().isEmpty()) {
+            m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+            return;
+        }
+        m_stack->setCurrentIndex(RegisterPage);
+        m_register->newTransactionDialog();
+    });
     file->addSeparator();
     m_signInAction = addAction(file, QStringLiteral("signIn"), tr("&Sign In..."));
-    connect(m_signInAction, &QAction::triggered, this,
-            [this] { m_stack->setCurrentIndex(WelcomePage); });
+    connect(m_signInAction, &QAction::triggered, this, [this] {
+        if (m_register->confirmLeaveEntry())
+            m_stack->setCurrentIndex(WelcomePage);
+    });
     m_signOutAction = addAction(file, QStringLiteral("signOut"), tr("Sign &Out"));
     connect(m_signOutAction, &QAction::triggered, this,
             [this] { m_state->accountClient()->auth()->logout(); });
@@ -393,6 +406,10 @@ void MainWindow::onAccountClicked(QListWidgetItem *item) {
 }
 
 void MainWindow::selectAccount(const QString &accountId) {
+    if (accountId != m_register->accountId() && !m_register->confirmLeaveEntry()) {
+        selectRowOf(m_register->accountId());
+        return;
+    }
     m_state->setCurrentAccountId(accountId);
     m_register->loadAccount(accountId);
     m_stack->setCurrentIndex(RegisterPage);
@@ -680,6 +697,10 @@ void MainWindow::restoreLayout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent *event) {
+    if (!m_register->confirmLeaveEntry()) {
+        event->ignore();
+        return;
+    }
     QSettings settings;
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(kSplitterKey, m_splitter->saveState());

@@ -4,37 +4,737 @@
 #include "ui/registerscreen.h"
 
 #include "app/appstate.h"
+#include "app/thememanager.h"
+#include "services/ledgerwriter.h"
 #include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/money.h"
+#include "storage/preferencesrepository.h"
+#include "storage/splitlinerepository.h"
+#include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
+#include "ui/modalrunner.h"
+#include "ui/registerdelegate.h"
+#include "ui/registermodel.h"
+#include "ui/registertableview.h"
+#include "ui/spliteditordialog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+
+constexpr int kShortMessageMs = 3000;
+constexpr int kLongMessageMs = 5000;
+
+QFont sizedFont(int delta, int weight = QFont::Normal) {
+    QFont font = QApplication::font();
+    font.setPointSizeF(qMax(7.0, font.pointSizeF() + delta));
+    font.setWeight(QFont::Weight(weight));
+    return font;
+}
+
+bool isEnter(const QKeyEvent *event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// The register's own keys, which the window's shortcuts must not take while it has focus.
+bool isRegisterShortcut(const QKeyEvent *event) {
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_D:
+    case Qt::Key_I:
+    case Qt::Key_M:
+    case Qt::Key_N:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Amount text of one column, as a positive number of cents: the column says which way the
+// money goes, so "-50" under Payment is a payment of 50.00. A comma before one or two final
+// digits is a decimal comma this program does not read, and is refused rather than taken as
+// thousands.
+std::optional<qint64> readColumnAmount(const QString &text) {
+    static const QRegularExpression decimalComma(QStringLiteral(",\\d{1,2}$"));
+    if (decimalComma.match(text).hasMatch())
+        return std::nullopt;
+    const std::optional<qint64> amount = tryParseAmount(text, Currency::USD);
+    if (!amount)
+        return std::nullopt;
+    return qAbs(*amount);
+}
+
+} // namespace
 
 RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
-    , m_heading(new QLabel(this)) {
+    , m_heading(new QLabel(this))
+    , m_balance(new QLabel(this))
+    , m_subtitle(new QLabel(this))
+    , m_reconcile(new QPushButton(tr("Reconcile"), this))
+    , m_table(new RegisterTableView(this, this))
+    , m_model(new RegisterModel(this))
+    , m_delegate(new RegisterDelegate(state, this))
+    , m_message(new QLabel(this))
+    , m_messageTimer(new QTimer(this)) {
     setAccessibleName(tr("Register"));
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 12, 16, 12);
-    QFont headingFont = QApplication::font();
-    headingFont.setPointSizeF(headingFont.pointSizeF() + 4);
-    headingFont.setWeight(QFont::DemiBold);
-    m_heading->setFont(headingFont);
-    layout->addWidget(m_heading);
-    layout->addStretch(1);
-}
+    layout->setContentsMargins(24, 24, 24, 24);
 
-void RegisterScreen::loadAccount(const QString &accountId) {
-    m_accountId = accountId;
-    reload();
-}
+    auto *header = new QHBoxLayout;
+    header->setSpacing(16);
+    m_heading->setFont(sizedFont(8, QFont::DemiBold));
+    m_balance->setFont(sizedFont(4, QFont::DemiBold));
+    m_balance->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_balance->setAccessibleName(tr("Ending balance"));
+    m_reconcile->setFocusPolicy(Qt::ClickFocus);
+    connect(m_reconcile, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
+    header->addWidget(m_heading);
+    header->addStretch(1);
+    header->addWidget(m_balance);
+    header->addWidget(m_reconcile);
+    layout->addLayout(header);
 
-void RegisterScreen::reload() {
-    const auto account = m_state->accountRepository()->findById(m_accountId);
-    m_heading->setText(account ? account->name : QString());
+    m_subtitle->setFont(sizedFont(-2));
+    m_subtitle->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    layout->addWidget(m_subtitle);
+    layout->addSpacing(8);
+
+    m_table->setModel(m_model);
+    m_table->setItemDelegate(m_delegate);
+    m_table->setAccessibleName(tr("Transactions"));
+    m_table->setAlternatingRowColors(true);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_table->setTabKeyNavigation(false);
+    m_table->setFocusPolicy(Qt::StrongFocus);
+    m_table->setSortingEnabled(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(36);
+    m_table->setShowGrid(false);
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+    QHeaderView *columns = m_table->horizontalHeader();
+    const int fixedWidths[] = {130, 60, 0, 0, 0, 100, 100, 35, 110};
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        if (fixedWidths[column] > 0) {
+            columns->setSectionResizeMode(column, QHeaderView::Fixed);
+            columns->resizeSection(column, fixedWidths[column]);
+        } else {
+            columns->setSectionResizeMode(column, QHeaderView::Stretch);
+        }
+    }
+    layout->addWidget(m_table, 1);
+    m_table->installEventFilter(this);
+    m_table->viewport()->installEventFilter(this);
+    connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
+    connect(m_table, &RegisterTableView::editingFinished, this, [this] {
+        if (m_reloadPending)
+            QTimer::singleShot(0, this, [this] {
+                if (m_reloadPending && !m_table->isEditing())
+                    reload();
+            });
+    });
+    m_delegate->setKeyHandler(
+        [this](QWidget *editor, QKeyEvent *event) { return handleKey(editor, event); });
+
+    auto *bottom = new QHBoxLayout;
+    m_message->setStyleSheet(QStringLiteral("color: #6E8A7E; padding: 2px 4px;"));
+    m_message->setAccessibleName(tr("Register message"));
+    auto *hint = new QLabel(tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  "
+                               "Ctrl+M: memorize  |  ': copy above"),
+                            this);
+    hint->setStyleSheet(QStringLiteral("color: #5A7A6E; padding: 2px 4px;"));
+    bottom->addWidget(m_message);
+    bottom->addStretch(1);
+    bottom->addWidget(hint);
+    layout->addLayout(bottom);
+
+    m_messageTimer->setSingleShot(true);
+    connect(m_messageTimer, &QTimer::timeout, m_message, &QLabel::clear);
 }
 
 QString RegisterScreen::headingText() const {
     return m_heading->text();
+}
+
+QString RegisterScreen::balanceText() const {
+    return m_balance->text();
+}
+
+QString RegisterScreen::messageText() const {
+    return m_message->text();
+}
+
+void RegisterScreen::showStatusMessage(const QString &text, int milliseconds) {
+    m_message->setText(text);
+    m_messageTimer->start(milliseconds);
+}
+
+void RegisterScreen::loadAccount(const QString &accountId) {
+    if (accountId != m_accountId) {
+        m_table->finishEditing(true);
+        m_model->clearEntry();
+        m_model->setEditingRow(-1);
+        // Rows of the previous account must not be matched against this one's.
+        m_model->setRows({}, false);
+    }
+    m_accountId = accountId;
+    m_delegate->setAccountId(accountId);
+    reload();
+    focusNewEntryRow();
+}
+
+bool RegisterScreen::confirmLeaveEntry() {
+    m_table->finishEditing(true);
+    if (!m_model->isDirty())
+        return true;
+    QMessageBox box(QMessageBox::Question, tr("Unsaved Transaction"),
+                    tr("Save the transaction you were typing?"),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    switch (ModalRunner::exec(&box)) {
+    case QMessageBox::Save:
+        return commitCurrentRow();
+    case QMessageBox::Discard:
+        discardEntry();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RegisterScreen::reload() {
+    if (m_accountId.isEmpty())
+        return;
+    if (m_table->isEditing()) {
+        // Resetting the model would close the editor and drop what it holds.
+        m_reloadPending = true;
+        return;
+    }
+    m_reloadPending = false;
+    const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
+    if (!account) {
+        m_heading->clear();
+        return;
+    }
+    m_heading->setText(account->name);
+    QString subtitle = account->institution;
+    if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
+        subtitle += QStringLiteral("  ·  *%1").arg(account->accountNumberLast4);
+    m_subtitle->setText(subtitle);
+    m_subtitle->setVisible(!subtitle.isEmpty());
+
+    const QModelIndex current = m_table->currentIndex();
+    const QString currentId = current.data(RegisterModel::TransactionIdRole).toString();
+    const int currentRow = current.row();
+    const int currentColumn = current.isValid() ? current.column() : 0;
+    const QModelIndex top = m_table->indexAt(QPoint(0, 0));
+    const QString topId = top.data(RegisterModel::TransactionIdRole).toString();
+    const int topRow = top.row();
+    const bool wasOnNewEntry = current.isValid() && m_model->isNewEntryRow(currentRow);
+
+    QList<RegisterRow> rows = m_state->transactionRepository()->registerRows(m_accountId);
+    PreferencesRepository *preferences = m_state->preferencesRepository();
+    const bool twoLine = preferences->boolValue(QStringLiteral("registerTwoLine"), false);
+    m_model->setTwoLine(twoLine);
+    m_table->setColumnHidden(RegisterModel::MemoColumn, twoLine);
+    m_table->verticalHeader()->setDefaultSectionSize(twoLine ? 52 : 36);
+    const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
+    if (newestFirst)
+        std::reverse(rows.begin(), rows.end());
+    m_model->setRows(rows, newestFirst);
+
+    const qint64 ending = m_model->endingBalance(account->startingBalance);
+    m_balance->setText(formatMoney(ending, account->currency));
+    const bool dark = ThemeManager::isDarkNow();
+    const QString colour
+        = ending < 0 ? (dark ? "#FF8A80" : "#C62828") : (dark ? "#66BB6A" : "#2E7D32");
+    m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+
+    const int last = m_model->rowCount() - 1;
+    int row = wasOnNewEntry ? m_model->newEntryRow() : m_model->rowOfId(currentId);
+    if (row < 0)
+        row = currentRow < 0 ? -1 : qMin(currentRow, last);
+    if (row >= 0)
+        m_table->setCurrentIndex(m_model->index(row, currentColumn));
+    int topTarget = m_model->rowOfId(topId);
+    if (topTarget < 0 && topRow >= 0)
+        topTarget = qMin(topRow, last);
+    if (topTarget >= 0)
+        m_table->scrollTo(m_model->index(topTarget, 0), QAbstractItemView::PositionAtTop);
+    if (row >= 0)
+        m_table->scrollTo(m_model->index(row, currentColumn));
+}
+
+void RegisterScreen::focusNewEntryRow() {
+    if (m_model->rowCount() == 0)
+        return;
+    if (m_model->newestFirst())
+        m_table->scrollToTop();
+    else
+        m_table->scrollToBottom();
+    m_table->setCurrentIndex(m_model->index(m_model->newEntryRow(), 0));
+}
+
+bool RegisterScreen::startEditingRow(int row) {
+    if (m_model->isReadOnlyRow(row)) {
+        showStatusMessage(tr("The opening balance comes from the account's starting balance; "
+                             "change it with Account > Edit."),
+                          kLongMessageMs);
+        return false;
+    }
+    const int bufferRow
+        = m_model->editingRow() >= 0 ? m_model->editingRow() : m_model->newEntryRow();
+    if (row == bufferRow)
+        return true;
+    if (!confirmLeaveEntry())
+        return false;
+    if (m_model->isNewEntryRow(row)) {
+        if (m_model->editingRow() >= 0)
+            m_model->clearEntry();
+        m_model->setEditingRow(-1);
+        return true;
+    }
+    m_model->loadEntry(row);
+    m_model->setEditingRow(row);
+    return true;
+}
+
+bool RegisterScreen::commitCurrentRow() {
+    m_table->finishEditing(true);
+    const RegisterModel::EditBuffer buffer = m_model->buffer();
+    const int editedRow = m_model->editingRow();
+
+    const QString payee = buffer.payee.trimmed();
+    if (payee.isEmpty()) {
+        showStatusMessage(tr("Payee is required"), kShortMessageMs);
+        return false;
+    }
+    const QString paymentText = buffer.payment.trimmed();
+    const QString depositText = buffer.deposit.trimmed();
+    if (paymentText.isEmpty() && depositText.isEmpty()) {
+        showStatusMessage(tr("Enter a payment or deposit amount"), kShortMessageMs);
+        return false;
+    }
+    // The payment wins when both are filled.
+    const QString amountText = paymentText.isEmpty() ? depositText : paymentText;
+    const std::optional<qint64> cents = readColumnAmount(amountText);
+    if (!cents) {
+        showStatusMessage(
+            tr("Cannot read the amount \"%1\"; type it like 1,234.56").arg(amountText),
+            kLongMessageMs);
+        return false;
+    }
+    const qint64 amount = paymentText.isEmpty() ? *cents : -*cents;
+
+    QDate date = RegisterModel::parseDateText(buffer.date);
+    if (!date.isValid())
+        date = QDate::currentDate();
+
+    QString categoryId = buffer.categoryId;
+    const QString categoryText = buffer.categoryText.trimmed();
+    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
+        CategoryRepository *categories = m_state->categoryRepository();
+        std::optional<Category> found = categories->findByName(categoryText);
+        const int arrow = categoryText.indexOf(QStringLiteral(" > "));
+        if (!found && arrow >= 0)
+            found = categories->findByName(categoryText.mid(arrow + 3).trimmed());
+        if (found)
+            categoryId = found->id;
+    }
+    const QString clr = buffer.clr.trimmed().toUpper();
+    const bool reconciled = clr == QLatin1String("R");
+    const bool cleared = reconciled || clr == QLatin1String("C");
+    const bool isTransfer = payee.startsWith(QLatin1String("[Transfer] "));
+
+    Transaction transaction;
+    if (editedRow >= 0) {
+        const RegisterRow *stored = m_model->rowAt(editedRow);
+        if (!stored)
+            return false;
+        transaction = stored->transaction;
+        if (isTransfer && transaction.transferLinkId.isEmpty()) {
+            showStatusMessage(tr("An existing transaction cannot become a transfer; delete it "
+                                 "and enter the transfer as a new transaction"),
+                              kLongMessageMs);
+            return false;
+        }
+    } else {
+        transaction.accountId = m_accountId;
+    }
+    transaction.date = date;
+    transaction.payee = payee;
+    transaction.checkNumber = buffer.checkNumber.trimmed();
+    transaction.memo = buffer.memo.trimmed();
+    transaction.amount = amount;
+    transaction.categoryId = categoryId;
+    transaction.cleared = cleared;
+    transaction.reconciled = reconciled;
+
+    LedgerWriter *ledger = m_state->ledger();
+    const LedgerWriter::Result result = editedRow >= 0 ? ledger->updateTransaction(transaction)
+                                                       : ledger->addTransaction(transaction);
+    switch (result) {
+    case LedgerWriter::Result::Ok:
+        break;
+    case LedgerWriter::Result::TransferAccountNotFound:
+        showStatusMessage(tr("Transfer account not found"), kShortMessageMs);
+        return false;
+    case LedgerWriter::Result::TransferToSameAccount:
+        showStatusMessage(tr("A transfer needs another account"), kShortMessageMs);
+        return false;
+    case LedgerWriter::Result::NotFound:
+        showStatusMessage(tr("This transaction no longer exists"), kShortMessageMs);
+        return false;
+    case LedgerWriter::Result::Failed:
+        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
+        return false;
+    }
+
+    if (editedRow < 0)
+        m_model->setLastDateUsed(buffer.date);
+    const QString savedId
+        = m_model->rowAt(editedRow) ? m_model->rowAt(editedRow)->transaction.id : QString();
+    m_model->setEditingRow(-1);
+    m_model->clearEntry();
+    m_table->setCurrentIndex(QModelIndex());
+    reload();
+    if (editedRow < 0) {
+        focusNewEntryRow();
+    } else {
+        const int row = m_model->rowOfId(savedId);
+        const int below = row + 1 < m_model->rowCount() ? row + 1 : m_model->newEntryRow();
+        m_table->setCurrentIndex(m_model->index(below, 0));
+    }
+    showStatusMessage(tr("Transaction saved"), kShortMessageMs);
+    return true;
+}
+
+void RegisterScreen::discardEntry() {
+    m_table->finishEditing(false);
+    m_model->setEditingRow(-1);
+    m_model->clearEntry();
+    if (m_reloadPending)
+        reload();
+}
+
+void RegisterScreen::deleteCurrentRow() {
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid())
+        return;
+    if (m_model->isNewEntryRow(current.row())) {
+        m_table->finishEditing(false);
+        m_model->clearEntry();
+        m_table->setCurrentIndex(m_model->index(current.row(), 0));
+        m_table->editCurrent();
+        showStatusMessage(tr("Fields cleared"), kShortMessageMs);
+        return;
+    }
+    deleteRow(current.row());
+}
+
+void RegisterScreen::deleteRow(int row) {
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored)
+        return;
+    if (stored->transaction.id.isEmpty()) {
+        showStatusMessage(tr("The opening balance comes from the account's starting balance; "
+                             "change it with Account > Edit."),
+                          kLongMessageMs);
+        return;
+    }
+    const Transaction transaction = stored->transaction;
+    const QString money = formatMoney(qAbs(transaction.amount), Currency::USD);
+    const QString text
+        = transaction.transferLinkId.isEmpty()
+              ? tr("Delete \"%1\" for %2?").arg(transaction.payee, money)
+              : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
+                    .arg(transaction.payee, money);
+    QMessageBox box(QMessageBox::Question, tr("Delete Transaction"), text,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+        return;
+    m_table->finishEditing(false);
+    if (m_model->editingRow() == row) {
+        m_model->setEditingRow(-1);
+        m_model->clearEntry();
+    }
+    if (m_state->ledger()->deleteTransaction(transaction.id) != LedgerWriter::Result::Ok) {
+        showStatusMessage(tr("Could not delete the transaction"), kLongMessageMs);
+        return;
+    }
+    reload();
+}
+
+void RegisterScreen::copyFromAbove() {
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid() || current.row() == 0
+        || current.column() >= RegisterModel::BalanceColumn)
+        return;
+    const QModelIndex above = m_model->index(current.row() - 1, current.column());
+    if (m_model->isNewEntryRow(above.row()) || !startEditingRow(current.row()))
+        return;
+    const QString text = above.data(Qt::DisplayRole).toString();
+    m_model->setData(current, text);
+    if (auto *line = qobject_cast<QLineEdit *>(m_table->currentEditor()))
+        line->setText(text);
+}
+
+int RegisterScreen::nextField(int column, bool forward) const {
+    int candidate = column;
+    if (column < 0 || column > RegisterModel::ClrColumn)
+        candidate = forward ? -1 : RegisterModel::ClrColumn + 1;
+    for (;;) {
+        candidate += forward ? 1 : -1;
+        if (candidate < 0 || candidate > RegisterModel::ClrColumn)
+            return -1;
+        if (!m_table->isColumnHidden(candidate))
+            return candidate;
+    }
+}
+
+void RegisterScreen::moveToField(int row, int column) {
+    const QModelIndex target = m_model->index(row, column);
+    {
+        const QSignalBlocker blocker(m_table->selectionModel());
+        m_table->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
+    }
+    m_table->viewport()->update();
+    if (target.flags() & Qt::ItemIsEditable)
+        m_table->editCurrent();
+}
+
+void RegisterScreen::finishEditor(bool commit) {
+    m_table->finishEditing(commit);
+    if (m_reloadPending)
+        reload();
+}
+
+void RegisterScreen::advanceToNextField() {
+    if (!m_table->currentIndex().isValid())
+        return;
+    finishEditor(true);
+    const QModelIndex current = m_table->currentIndex();
+    const int next = nextField(current.column(), true);
+    if (next < 0) {
+        commitCurrentRow();
+        return;
+    }
+    moveToField(current.row(), next);
+}
+
+void RegisterScreen::advanceToPreviousField() {
+    if (!m_table->currentIndex().isValid())
+        return;
+    finishEditor(true);
+    const QModelIndex current = m_table->currentIndex();
+    const int previous = nextField(current.column(), false);
+    if (previous >= 0)
+        moveToField(current.row(), previous);
+}
+
+void RegisterScreen::tabToField(bool next) {
+    if (!m_table->currentIndex().isValid())
+        return;
+    finishEditor(true);
+    const QModelIndex current = m_table->currentIndex();
+    const int target = nextField(current.column(), next);
+    if (target < 0) {
+        // No wrap and no save at the ends of the row: stay, with the editor open again.
+        if (current.flags() & Qt::ItemIsEditable)
+            m_table->editCurrent();
+        return;
+    }
+    if (!(m_model->flags(m_model->index(current.row(), target)) & Qt::ItemIsEditable)
+        && !startEditingRow(current.row()))
+        return;
+    moveToField(current.row(), target);
+}
+
+void RegisterScreen::beginNewEntry() {
+    if (m_model->editingRow() >= 0 && !confirmLeaveEntry())
+        return;
+    m_table->finishEditing(true);
+    if (m_model->editingRow() >= 0) {
+        m_model->setEditingRow(-1);
+        m_model->clearEntry();
+    }
+    const QModelIndex entry = m_model->index(m_model->newEntryRow(), 0);
+    m_table->setCurrentIndex(entry);
+    m_table->scrollTo(entry);
+    m_table->setFocus();
+    m_table->editCurrent();
+}
+
+void RegisterScreen::newTransactionDialog() {
+    if (m_accountId.isEmpty())
+        return;
+    beginNewEntry();
+}
+
+void RegisterScreen::memorizeCurrentRow() {
+    showStatusMessage(tr("Memorize is not available yet"), kShortMessageMs);
+}
+
+void RegisterScreen::toggleCleared(int row) {
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored || stored->transaction.id.isEmpty())
+        return;
+    Transaction transaction = stored->transaction;
+    transaction.cleared = !transaction.cleared;
+    if (!transaction.cleared)
+        transaction.reconciled = false;
+    transaction.updatedAt = QDateTime::currentDateTimeUtc();
+    transaction.syncStatus = SyncStatus::Pending;
+    if (!m_state->transactionRepository()->update(transaction))
+        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
+    reload();
+}
+
+bool RegisterScreen::splitRow(int row) {
+    const RegisterRow *stored = m_model->rowAt(row);
+    if (!stored || stored->transaction.id.isEmpty())
+        return false;
+    Transaction transaction = stored->transaction;
+    SplitEditorDialog dialog(m_state, transaction, this);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted || dialog.remaining() != 0)
+        return false;
+    const QList<SplitLine> lines = dialog.lines();
+    // The lines and the flag that says they exist are written together or not at all.
+    TransactionScope scope(m_state->database());
+    bool ok = scope.isOpen()
+              && m_state->splitLineRepository()->replaceForTransaction(transaction.id, lines);
+    if (ok) {
+        transaction.isSplit = true;
+        transaction.version += 1;
+        transaction.syncStatus = SyncStatus::Pending;
+        transaction.updatedAt = QDateTime::currentDateTimeUtc();
+        ok = m_state->transactionRepository()->update(transaction) && scope.commit();
+    }
+    if (!ok) {
+        scope.rollback();
+        showStatusMessage(tr("Could not save the split"), kLongMessageMs);
+        return false;
+    }
+    reload();
+    showStatusMessage(tr("Split saved"), kShortMessageMs);
+    return true;
+}
+
+void RegisterScreen::onContextMenu(const QPoint &position) {
+    const QModelIndex index = m_table->indexAt(position);
+    QMenu menu(this);
+    menu.addAction(tr("&Insert New (Ctrl+I)"), this, &RegisterScreen::beginNewEntry);
+    menu.addAction(tr("&New Transaction... (Ctrl+N)"), this, &RegisterScreen::newTransactionDialog);
+    const RegisterRow *stored = index.isValid() ? m_model->rowAt(index.row()) : nullptr;
+    if (stored && !stored->transaction.id.isEmpty()) {
+        const int row = index.row();
+        menu.addSeparator();
+        menu.addAction(stored->transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"),
+                       this, [this, row] { toggleCleared(row); });
+        menu.addAction(tr("S&plit..."), this, [this, row] { splitRow(row); });
+        menu.addAction(tr("&Delete (Ctrl+D)"), this, [this, row] { deleteRow(row); });
+    }
+    menu.exec(m_table->viewport()->mapToGlobal(position));
+}
+
+bool RegisterScreen::eventFilter(QObject *object, QEvent *event) {
+    if ((object == m_table || object == m_table->viewport())
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+        if (handleKey(nullptr, static_cast<QKeyEvent *>(event)))
+            return true;
+    }
+    return QWidget::eventFilter(object, event);
+}
+
+bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claim the register's keys before the window's shortcuts (Ctrl+I is Import there).
+        if (isRegisterShortcut(event) || (editor && event->key() == Qt::Key_Escape)) {
+            event->accept();
+            return true;
+        }
+        return false;
+    }
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    QCompleter *completer = line ? line->completer() : nullptr;
+    if (!ctrl && completer && completer->popup()->isVisible()) {
+        // With completions showing, Enter and Tab take the highlighted one and Escape only
+        // closes the list.
+        const QModelIndex highlighted = completer->popup()->currentIndex();
+        const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+        if (isEnter(event) || tab || event->key() == Qt::Key_Escape) {
+            if (event->key() != Qt::Key_Escape && highlighted.isValid()) {
+                const QString text = highlighted.data(Qt::DisplayRole).toString();
+                line->setText(text);
+                Q_EMIT completer->activated(text);
+            }
+            completer->popup()->hide();
+            if (!tab)
+                return true;
+        }
+    }
+    if (ctrl && isEnter(event)) {
+        commitCurrentRow();
+        return true;
+    }
+    if (ctrl) {
+        switch (event->key()) {
+        case Qt::Key_D:
+            deleteCurrentRow();
+            return true;
+        case Qt::Key_I:
+            beginNewEntry();
+            return true;
+        case Qt::Key_M:
+            memorizeCurrentRow();
+            return true;
+        case Qt::Key_N:
+            newTransactionDialog();
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (isEnter(event)) {
+        if (editor || !m_table->currentIndex().isValid())
+            advanceToNextField();
+        else
+            m_table->editCurrent();
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape && (editor || m_model->isDirty())) {
+        discardEntry();
+        return true;
+    }
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        QTimer::singleShot(0, this, [this, next] { tabToField(next); });
+        return true;
+    }
+    if (!editor && event->key() == Qt::Key_Apostrophe) {
+        copyFromAbove();
+        return true;
+    }
+    return false;
 }

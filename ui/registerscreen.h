@@ -7,10 +7,16 @@
 #include <QWidget>
 
 class AppState;
+class QKeyEvent;
 class QLabel;
+class QPushButton;
+class QTimer;
+class RegisterDelegate;
+class RegisterModel;
+class RegisterTableView;
 
-// The page of the selected account. For now it names the account; the register with its
-// transactions takes this place.
+// The register page of the selected account: its transactions with running balances, typed
+// in place from the keyboard, row by row.
 class RegisterScreen : public QWidget {
     Q_OBJECT
 
@@ -18,14 +24,74 @@ public:
     explicit RegisterScreen(AppState *state, QWidget *parent = nullptr);
 
     QString accountId() const { return m_accountId; }
+    // Shows the account and puts the cursor on the new-entry row.
     void loadAccount(const QString &accountId);
-    // Reads the account again (its name may have changed).
+    // Reads the account's rows again, keeping the current cell and whatever is being typed.
+    // While an editor is open the reload waits until it closes.
     void reload();
 
+    // Whether it is fine to leave the row being typed: asks Save / Discard / Cancel when it
+    // holds unsaved text. False means stay.
+    bool confirmLeaveEntry();
+
     QString headingText() const;
+    QString balanceText() const;
+    QString messageText() const;
+    RegisterModel *model() const { return m_model; }
+    RegisterTableView *table() const { return m_table; }
+
+    // Loads the row into the edit buffer unless it is there already. False when the row
+    // cannot be edited or the user kept the row being typed.
+    bool startEditingRow(int row);
+    // Tab and Shift+Tab: the next (previous) field of the row, without saving or wrapping.
+    void tabToField(bool next);
+    void showStatusMessage(const QString &text, int milliseconds);
+    // Opens the split editor for a stored row and stores its lines; true when saved.
+    bool splitRow(int row);
+
+public Q_SLOTS:
+    // Saves the row being typed; false when it was refused (the text stays) or failed.
+    bool commitCurrentRow();
+    void deleteCurrentRow();
+    void copyFromAbove();
+    void advanceToNextField();
+    void advanceToPreviousField();
+    void beginNewEntry();
+    void discardEntry();
+    void newTransactionDialog();
+    void memorizeCurrentRow();
+    void onContextMenu(const QPoint &position);
+
+Q_SIGNALS:
+    void newTransactionRequested(const QString &accountId);
+    void editTransactionRequested(const QString &transactionId);
+    void reconcileRequested();
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
+    // The register's keys, typed on the table or inside an editor (editor may be null).
+    bool handleKey(QWidget *editor, QKeyEvent *event);
+    void focusNewEntryRow();
+    // Closes the open editor, then runs a reload that waited for it.
+    void finishEditor(bool commit);
+    // The visible field after (before) column, or -1.
+    int nextField(int column, bool forward) const;
+    void moveToField(int row, int column);
+    void toggleCleared(int row);
+    void deleteRow(int row);
+
     AppState *m_state; // Not owned.
-    QLabel *m_heading; // Owned (Qt child).
     QString m_accountId;
+    QLabel *m_heading;            // Owned (Qt child).
+    QLabel *m_balance;            // Owned (Qt child).
+    QLabel *m_subtitle;           // Owned (Qt child).
+    QPushButton *m_reconcile;     // Owned (Qt child).
+    RegisterTableView *m_table;   // Owned (Qt child).
+    RegisterModel *m_model;       // Owned (Qt child).
+    RegisterDelegate *m_delegate; // Owned (Qt child).
+    QLabel *m_message;            // Owned (Qt child).
+    QTimer *m_messageTimer;       // Owned (Qt child).
+    bool m_reloadPending = false;
 };

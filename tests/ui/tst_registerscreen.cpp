@@ -1,0 +1,531 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "account/memorytokenstore.h"
+#include "app/appstate.h"
+#include "app/thememanager.h"
+#include "services/ledgerwriter.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/preferencesrepository.h"
+#include "storage/splitlinerepository.h"
+#include "storage/transactionrepository.h"
+#include "tests/support/testrecords.h"
+#include "ui/modalrunner.h"
+#include "ui/registermodel.h"
+#include "ui/registerscreen.h"
+#include "ui/registertableview.h"
+#include "ui/spliteditordialog.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <memory>
+
+class tst_RegisterScreen : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void enterWalksFieldsAndSavesOnClr();
+    void ctrlEnterSavesNewEntry_data();
+    void ctrlEnterSavesNewEntry();
+    void tabStopsAtTheEnds();
+    void transferLegsStayOpposite();
+    void transferToOwnAccountRefused();
+    void reloadWhileTypingKeepsRow();
+    void escapeDiscards();
+    void ctrlIBeginsEntryDespiteWindowShortcut();
+    void apostropheCopiesFromAbove();
+    void openingBalanceIsReadOnly();
+    void deleteRemovesBothTransferLegs();
+    void categoryPathResolves();
+    void splitEditorRemainingAndSave();
+    void spaceWhileCompletionsShow();
+
+private:
+    void openScreen(const QString &accountId = QStringLiteral("a"));
+    QWidget *focus() const { return QApplication::focusWidget(); }
+    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void type(const QString &text);
+    void keepActive();
+    QList<Transaction> stored(const QString &accountId) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<QWidget> m_window;
+    RegisterScreen *m_screen = nullptr;
+    QStringList m_boxes;
+};
+
+void tst_RegisterScreen::initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("Tindral");
+    QCoreApplication::setApplicationName("QuillonRegisterTest");
+    QLocale::setDefault(QLocale::c());
+}
+
+void tst_RegisterScreen::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    qputenv("QUILLON_DATA_DIR", m_dir->path().toUtf8());
+    m_state = std::make_unique<AppState>();
+    m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
+    QVERIFY(m_state->initialize());
+    auto *theme = new ThemeManager(m_state->preferencesRepository(), m_state.get());
+    m_state->setThemeManager(theme);
+    theme->setTheme("light");
+    AccountRepository *accounts = m_state->accountRepository();
+    QVERIFY(accounts->insert(TestRecords::account("a", "Checking")));
+    QVERIFY(accounts->insert(TestRecords::account("b", "Savings")));
+    m_boxes.clear();
+    ModalRunner::setHandler([this](QDialog *dialog) {
+        m_boxes << dialog->windowTitle();
+        return int(QMessageBox::Yes);
+    });
+}
+
+void tst_RegisterScreen::cleanup() {
+    ModalRunner::setHandler({});
+    m_window.reset();
+    m_screen = nullptr;
+    m_state.reset();
+    m_dir.reset();
+    qunsetenv("QUILLON_DATA_DIR");
+}
+
+void tst_RegisterScreen::openScreen(const QString &accountId) {
+    m_window = std::make_unique<QWidget>();
+    m_screen = new RegisterScreen(m_state.get(), m_window.get());
+    auto *layout = new QVBoxLayout(m_window.get());
+    layout->addWidget(m_screen);
+    m_window->resize(1100, 600);
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_screen->loadAccount(accountId);
+    m_screen->table()->setFocus();
+    QCoreApplication::processEvents();
+}
+
+void tst_RegisterScreen::key(int k, Qt::KeyboardModifiers modifiers) {
+    QWidget *target = focus() ? focus() : m_screen->table();
+    QTest::keyClick(target, Qt::Key(k), modifiers);
+    // Tab moves run from the event loop.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    keepActive();
+}
+
+// The offscreen platform hands activation to a completion popup and leaves it there when the
+// popup hides; a real window manager keeps it on the window.
+void tst_RegisterScreen::keepActive() {
+    if (m_window && QApplication::activeWindow() != m_window.get()
+        && !QApplication::activePopupWidget())
+        QApplication::setActiveWindow(m_window.get());
+}
+
+void tst_RegisterScreen::type(const QString &text) {
+    for (const QChar c : text) {
+        QVERIFY(focus());
+        QTest::keyClicks(focus(), QString(c));
+        QCoreApplication::processEvents();
+        keepActive();
+    }
+}
+
+QList<Transaction> tst_RegisterScreen::stored(const QString &accountId) const {
+    return m_state->transactionRepository()->findByAccount(accountId);
+}
+
+void tst_RegisterScreen::enterWalksFieldsAndSavesOnClr() {
+    openScreen();
+    RegisterTableView *table = m_screen->table();
+    QCOMPARE(table->currentIndex().row(), m_screen->model()->newEntryRow());
+    key(Qt::Key_Return); // opens the date editor
+    QVERIFY(table->isEditing());
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::DateColumn));
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    type("3/4/2025");
+    key(Qt::Key_Return);
+    type("101");
+    key(Qt::Key_Return);
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::PayeeColumn));
+    type("Grocer");
+    key(Qt::Key_Return);
+    key(Qt::Key_Return); // category left empty
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::MemoColumn));
+    type("weekly shop");
+    key(Qt::Key_Return);
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::PaymentColumn));
+    type("25.50");
+    key(Qt::Key_Return);
+    key(Qt::Key_Return); // deposit left empty
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::ClrColumn));
+    type("r"); // lower case counts
+    QVERIFY(stored("a").isEmpty());
+    key(Qt::Key_Return);
+
+    const QList<Transaction> rows = stored("a");
+    QCOMPARE(rows.size(), 1);
+    const Transaction &t = rows.first();
+    QCOMPARE(t.payee, QStringLiteral("Grocer"));
+    QCOMPARE(t.date, QDate(2025, 3, 4));
+    QCOMPARE(t.checkNumber, QStringLiteral("101"));
+    QCOMPARE(t.memo, QStringLiteral("weekly shop"));
+    QCOMPARE(t.amount, -2550);
+    QVERIFY(t.reconciled && t.cleared);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->data(model->index(0, RegisterModel::BalanceColumn)).toString(),
+             QStringLiteral("-25.50"));
+    QCOMPARE(m_screen->balanceText(), QStringLiteral("-$25.50"));
+    // Back on a fresh new-entry row, dated like the last one saved.
+    QCOMPARE(table->currentIndex().row(), model->newEntryRow());
+    QCOMPARE(model->buffer().date, QStringLiteral("3/4/2025"));
+    QCOMPARE(model->buffer().payee, QString());
+}
+
+void tst_RegisterScreen::ctrlEnterSavesNewEntry_data() {
+    QTest::addColumn<QString>("payment");
+    QTest::addColumn<QString>("deposit");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("payment") << "50"
+                             << "" << true << qint64(-5000) << "";
+    QTest::newRow("minus under payment is a payment") << "-50"
+                                                      << "" << true << qint64(-5000) << "";
+    QTest::newRow("minus under deposit is a deposit") << ""
+                                                      << "-12.34" << true << qint64(1234) << "";
+    QTest::newRow("payment wins") << "50"
+                                  << "40" << true << qint64(-5000) << "";
+    QTest::newRow("explicit zero") << "0"
+                                   << "" << true << qint64(0) << "";
+    QTest::newRow("thousands") << "1,234.56"
+                               << "" << true << qint64(-123456) << "";
+    QTest::newRow("both empty") << ""
+                                << "" << false << qint64(0) << "Enter a payment or deposit amount";
+    QTest::newRow("unreadable") << "abc"
+                                << "" << false << qint64(0)
+                                << "Cannot read the amount \"abc\"; type it like 1,234.56";
+    QTest::newRow("decimal comma")
+        << "12,50"
+        << "" << false << qint64(0) << "Cannot read the amount \"12,50\"; type it like 1,234.56";
+}
+
+void tst_RegisterScreen::ctrlEnterSavesNewEntry() {
+    QFETCH(QString, payment);
+    QFETCH(QString, deposit);
+    QFETCH(bool, saved);
+    QFETCH(qint64, amount);
+    QFETCH(QString, message);
+    openScreen();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab); // Chk #
+    key(Qt::Key_Tab); // Payee
+    type("Shop");
+    key(Qt::Key_Tab); // Category
+    key(Qt::Key_Tab); // Memo
+    key(Qt::Key_Tab); // Payment
+    QCOMPARE(m_screen->table()->currentIndex().column(), int(RegisterModel::PaymentColumn));
+    type(payment);
+    key(Qt::Key_Tab);
+    type(deposit);
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> rows = stored("a");
+    QCOMPARE(rows.size(), saved ? 1 : 0);
+    if (saved) {
+        QCOMPARE(rows.first().amount, amount);
+        return;
+    }
+    QCOMPARE(m_screen->messageText(), message);
+    // Nothing typed is lost.
+    QCOMPARE(m_screen->model()->buffer().payee, QStringLiteral("Shop"));
+    QCOMPARE(m_screen->model()->buffer().payment, payment);
+}
+
+void tst_RegisterScreen::tabStopsAtTheEnds() {
+    openScreen();
+    RegisterTableView *table = m_screen->table();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Backtab);
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::DateColumn));
+    for (int i = 0; i < 10; ++i)
+        key(Qt::Key_Tab);
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::ClrColumn));
+    QVERIFY(table->isEditing());
+    QVERIFY(stored("a").isEmpty());
+}
+
+void tst_RegisterScreen::transferLegsStayOpposite() {
+    openScreen();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("[Transfer] Savings");
+    QTest::keyClick(focus(), Qt::Key_Escape); // closes the completion popup only
+    QTRY_VERIFY(m_screen->table()->isEditing());
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("100");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    QCOMPARE(stored("a").size(), 1);
+    QCOMPARE(stored("b").size(), 1);
+    const Transaction mine = stored("a").first();
+    const Transaction theirs = stored("b").first();
+    QCOMPARE(mine.payee, QStringLiteral("Transfer to Savings"));
+    QCOMPARE(theirs.payee, QStringLiteral("Transfer from Checking"));
+    QCOMPARE(mine.amount, -10000);
+    QCOMPARE(theirs.amount, 10000);
+    QCOMPARE(mine.transferLinkId, theirs.id);
+
+    // Edit this leg's amount in place: the other follows.
+    RegisterTableView *table = m_screen->table();
+    table->setCurrentIndex(m_screen->model()->index(0, RegisterModel::PaymentColumn));
+    key(Qt::Key_Return);
+    QVERIFY(table->isEditing());
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    type("40");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(stored("a").first().amount, -4000);
+    QCOMPARE(stored("b").first().amount, 4000);
+}
+
+void tst_RegisterScreen::transferToOwnAccountRefused() {
+    openScreen();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("[Transfer] Checking");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("5");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(stored("a").isEmpty());
+    QCOMPARE(m_screen->messageText(), QStringLiteral("A transfer needs another account"));
+}
+
+void tst_RegisterScreen::reloadWhileTypingKeepsRow() {
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("old", "a", QDate(2025, 1, 1), -100, "Old")));
+    openScreen();
+    RegisterModel *model = m_screen->model();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("Half typ");
+
+    // Another window saves a row while the payee editor is open.
+    Transaction other = TestRecords::transaction("", "a", QDate(2025, 2, 1), -700, "Elsewhere");
+    QCOMPARE(m_state->ledger()->addTransaction(other), LedgerWriter::Result::Ok);
+    m_screen->reload();
+    QTRY_COMPARE(model->rowCount(), 2 + 0); // waits for the editor
+    QVERIFY(m_screen->table()->isEditing());
+    type("ed");
+    key(Qt::Key_Tab);
+    QTRY_COMPARE(model->rowCount(), 3);
+    QCOMPARE(model->buffer().payee, QStringLiteral("Half typed"));
+    QCOMPARE(model->data(model->index(model->newEntryRow(), RegisterModel::PayeeColumn)).toString(),
+             QStringLiteral("Half typed"));
+
+    // The same while a stored row is being edited and no editor is open. Moving there asks
+    // about the new entry typed so far.
+    ModalRunner::setHandler([this](QDialog *dialog) {
+        m_boxes << dialog->windowTitle();
+        return int(QMessageBox::Discard);
+    });
+    m_screen->table()->setCurrentIndex(model->index(0, RegisterModel::MemoColumn));
+    key(Qt::Key_Return);
+    type("note");
+    key(Qt::Key_Escape, Qt::NoModifier);
+    QCOMPARE(model->buffer().memo, QString()); // Escape discards
+    key(Qt::Key_Return);
+    type("note");
+    key(Qt::Key_Return); // to Payment
+    m_screen->table()->finishEditing(true);
+    QCOMPARE(m_state->ledger()->addTransaction(
+                 TestRecords::transaction("", "a", QDate(2024, 1, 1), -5, "Earlier")),
+             LedgerWriter::Result::Ok);
+    m_screen->reload();
+    QCOMPARE(model->rowCount(), 4);
+    QCOMPARE(model->editingRow(), model->rowOfId("old"));
+    QCOMPARE(model->buffer().memo, QStringLiteral("note"));
+    QCOMPARE(m_boxes, QStringList{"Unsaved Transaction"});
+}
+
+void tst_RegisterScreen::escapeDiscards() {
+    openScreen();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("Typo");
+    key(Qt::Key_Escape);
+    QCOMPARE(m_screen->model()->buffer().payee, QString());
+    QVERIFY(!m_screen->table()->isEditing());
+}
+
+void tst_RegisterScreen::ctrlIBeginsEntryDespiteWindowShortcut() {
+    openScreen();
+    auto *import = new QAction("Import", m_window.get());
+    import->setShortcut(QKeySequence("Ctrl+I"));
+    m_window->addAction(import);
+    QSignalSpy triggered(import, &QAction::triggered);
+    key(Qt::Key_I, Qt::ControlModifier);
+    QCOMPARE(triggered.count(), 0);
+    QVERIFY(m_screen->table()->isEditing());
+    QCOMPARE(m_screen->table()->currentIndex().row(), m_screen->model()->newEntryRow());
+}
+
+void tst_RegisterScreen::apostropheCopiesFromAbove() {
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("t", "a", QDate(2025, 1, 1), -100, "Baker")));
+    openScreen();
+    RegisterModel *model = m_screen->model();
+    RegisterTableView *table = m_screen->table();
+    table->setCurrentIndex(model->index(model->newEntryRow(), RegisterModel::PayeeColumn));
+    key(Qt::Key_Apostrophe);
+    QCOMPARE(model->buffer().payee, QStringLiteral("Baker"));
+    // Inside an open editor it is just a character.
+    key(Qt::Key_Return);
+    QVERIFY(table->isEditing());
+    key(Qt::Key_End);
+    key(Qt::Key_Apostrophe);
+    key(Qt::Key_S);
+    key(Qt::Key_Tab);
+    QCOMPARE(model->buffer().payee, QStringLiteral("Baker's"));
+}
+
+void tst_RegisterScreen::openingBalanceIsReadOnly() {
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("c", "Wallet", 5000)));
+    openScreen("c");
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->rowCount(), 2);
+    m_screen->table()->setCurrentIndex(model->index(0, RegisterModel::PayeeColumn));
+    key(Qt::Key_Return);
+    QVERIFY(!m_screen->table()->isEditing());
+    QVERIFY(m_screen->messageText().contains("starting balance"));
+    key(Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(m_boxes.isEmpty());
+    QCOMPARE(model->rowCount(), 2);
+}
+
+void tst_RegisterScreen::deleteRemovesBothTransferLegs() {
+    Transaction transfer
+        = TestRecords::transaction("", "a", QDate(2025, 1, 1), -300, "[Transfer] Savings");
+    QCOMPARE(m_state->ledger()->addTransaction(transfer), LedgerWriter::Result::Ok);
+    QVERIFY(m_state->preferencesRepository()->setBool("registerNewestFirst", true));
+    openScreen();
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->newEntryRow(), 0);
+    m_screen->table()->setCurrentIndex(model->index(1, RegisterModel::PayeeColumn));
+    key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(m_boxes, QStringList{"Delete Transaction"});
+    QVERIFY(stored("a").isEmpty());
+    QVERIFY(stored("b").isEmpty());
+    QCOMPARE(model->rowCount(), 1);
+}
+
+void tst_RegisterScreen::categoryPathResolves() {
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("hob", "Hobby")));
+    Category groceries = TestRecords::category("groc", "Zeppelin Parts");
+    groceries.parentId = "hob";
+    QVERIFY(m_state->categoryRepository()->insert(groceries));
+    openScreen();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("Shop");
+    key(Qt::Key_Tab);
+    type("Leisure > Zeppelin Parts"); // no such parent: the part after " > " names it
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("5");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(stored("a").size(), 1);
+    QCOMPARE(stored("a").first().categoryId, QStringLiteral("groc"));
+}
+
+void tst_RegisterScreen::splitEditorRemainingAndSave() {
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("c1", "Aardvark Food")));
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("c2", "Aardvark Toys")));
+    Transaction t = TestRecords::transaction("t", "a", QDate(2025, 1, 1), -10000, "Zoo");
+    t.categoryId = "c1";
+    QVERIFY(m_state->transactionRepository()->insert(t));
+    openScreen();
+
+    QStringList remainingTexts;
+    bool okWhenOver = true;
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        auto *split = qobject_cast<SplitEditorDialog *>(dialog);
+        if (!split)
+            return int(QDialog::Rejected);
+        QPushButton *ok = split->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QTableWidget *table = split->table();
+        auto amount
+            = [&](int row) { return qobject_cast<QDoubleSpinBox *>(table->cellWidget(row, 1)); };
+        // Starts as one line of the whole amount in the row's category, and an empty line.
+        remainingTexts << split->remainingText();
+        amount(0)->setValue(70);
+        remainingTexts << split->remainingText();
+        amount(1)->setValue(40);
+        remainingTexts << split->remainingText();
+        okWhenOver = ok->isEnabled();
+        auto *combo = qobject_cast<QComboBox *>(table->cellWidget(1, 0));
+        combo->setCurrentIndex(combo->findData("c2"));
+        amount(1)->setValue(30);
+        remainingTexts << split->remainingText();
+        return ok->isEnabled() ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    QVERIFY(m_screen->splitRow(0));
+    QCOMPARE(remainingTexts, (QStringList{"Remaining: $0.00", "Remaining: $30.00",
+                                          "Remaining: -$10.00", "Remaining: $0.00"}));
+    QVERIFY(!okWhenOver);
+
+    const QList<SplitLine> lines = m_state->splitLineRepository()->findByTransaction("t");
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).amount + lines.at(1).amount, -10000);
+    QCOMPARE(lines.at(1).categoryId, QStringLiteral("c2"));
+    QVERIFY(m_state->transactionRepository()->findById("t")->isSplit);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->data(model->index(0, RegisterModel::CategoryColumn)).toString(),
+             QStringLiteral("(split)"));
+}
+
+void tst_RegisterScreen::spaceWhileCompletionsShow() {
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("t", "a", QDate(2025, 1, 1), -100, "Corner Bistro")));
+    openScreen();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    auto *line = qobject_cast<QLineEdit *>(focus());
+    QVERIFY(line);
+    QTest::keyClicks(line, "Corner");
+    QTRY_VERIFY(line->completer()->popup()->isVisible());
+    QTest::keyClick(line->completer()->popup(), Qt::Key_Space);
+    QTest::keyClicks(line->completer()->popup(), "B");
+    QCOMPARE(line->text(), QStringLiteral("Corner B"));
+}
+
+QTEST_MAIN(tst_RegisterScreen)
+#include "tst_registerscreen.moc"

@@ -1,0 +1,48 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include <QStyledItemDelegate>
+
+#include <functional>
+
+class AppState;
+class QKeyEvent;
+class QLineEdit;
+
+// Creates the register's in-place editors and writes them back into the model's edit buffer.
+// Keys typed into an editor go to the screen first (through keyHandler), so that Enter, Tab,
+// Escape and the register's shortcuts act the same inside a field as on the table.
+class RegisterDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    using KeyHandler = std::function<bool(QWidget *editor, QKeyEvent *event)>;
+
+    explicit RegisterDelegate(AppState *state, QObject *parent = nullptr);
+
+    void setAccountId(const QString &accountId) { m_accountId = accountId; }
+    void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override;
+
+    // Fills amount, category and memo of the new-entry row from the payee's last transaction
+    // in this account. Leaves a row being edited alone.
+    void autofillPayee(QAbstractItemModel *model, const QString &payee) const;
+
+    // The payees of every account, then "[Transfer] NAME" for each other account.
+    QStringList payeeCompletions() const;
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
+
+private:
+    AppState *m_state; // Not owned.
+    QString m_accountId;
+    KeyHandler m_keyHandler;
+};

@@ -1,0 +1,395 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "ui/registermodel.h"
+
+#include "app/thememanager.h"
+#include "storage/money.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QFont>
+
+namespace {
+
+const QString kDateFormat = QStringLiteral("M/d/yyyy");
+const QColor kMutedColour(0x6E, 0x8A, 0x7E);
+
+QColor negativeColour() {
+    return ThemeManager::isDarkNow() ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
+}
+
+QColor positiveColour() {
+    return ThemeManager::isDarkNow() ? QColor(0x66, 0xBB, 0x6A) : QColor(0x2E, 0x7D, 0x32);
+}
+
+QFont monospaceFont() {
+    QFont font(QStringLiteral("monospace"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPointSizeF(QApplication::font().pointSizeF());
+    return font;
+}
+
+QString plainAmount(qint64 cents) {
+    return formatAmount(cents, Currency::USD);
+}
+
+Qt::Alignment alignmentOf(int column) {
+    switch (column) {
+    case RegisterModel::PaymentColumn:
+    case RegisterModel::DepositColumn:
+    case RegisterModel::BalanceColumn:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case RegisterModel::ClrColumn:
+        return Qt::AlignCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+} // namespace
+
+RegisterModel::RegisterModel(QObject *parent)
+    : QAbstractTableModel(parent) {
+    clearEntry();
+}
+
+int RegisterModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_rows.size()) + 1;
+}
+
+int RegisterModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+int RegisterModel::newEntryRow() const {
+    return m_newestFirst ? 0 : int(m_rows.size());
+}
+
+int RegisterModel::dataRow(int modelRow) const {
+    const int row = m_newestFirst ? modelRow - 1 : modelRow;
+    return row >= 0 && row < m_rows.size() ? row : -1;
+}
+
+int RegisterModel::modelRow(int dataRow) const {
+    return m_newestFirst ? dataRow + 1 : dataRow;
+}
+
+const RegisterRow *RegisterModel::rowAt(int modelRow) const {
+    const int row = dataRow(modelRow);
+    return row < 0 ? nullptr : &m_rows.at(row);
+}
+
+int RegisterModel::rowOfId(const QString &id) const {
+    if (id.isEmpty())
+        return -1;
+    for (int i = 0; i < m_rows.size(); ++i) {
+        if (m_rows.at(i).transaction.id == id)
+            return modelRow(i);
+    }
+    return -1;
+}
+
+bool RegisterModel::isReadOnlyRow(int modelRow) const {
+    const RegisterRow *row = rowAt(modelRow);
+    return row && row->transaction.id.isEmpty();
+}
+
+QString RegisterModel::dateText(const QDate &date) {
+    return date.toString(kDateFormat);
+}
+
+QDate RegisterModel::parseDateText(const QString &text) {
+    const QString trimmed = text.trimmed();
+    const QDate date = QDate::fromString(trimmed, kDateFormat);
+    if (date.isValid())
+        return date;
+    // Two-digit years are read from 1900 on, as Qt reads "yy".
+    return QDate::fromString(trimmed, QStringLiteral("M/d/yy"));
+}
+
+QString RegisterModel::bufferText(int column) const {
+    switch (column) {
+    case DateColumn:
+        return m_buffer.date;
+    case CheckColumn:
+        return m_buffer.checkNumber;
+    case PayeeColumn:
+        return m_buffer.payee;
+    case CategoryColumn:
+        return m_buffer.categoryText;
+    case MemoColumn:
+        return m_buffer.memo;
+    case PaymentColumn:
+        return m_buffer.payment;
+    case DepositColumn:
+        return m_buffer.deposit;
+    case ClrColumn:
+        return m_buffer.clr;
+    default:
+        return QString();
+    }
+}
+
+QVariant RegisterModel::data(const QModelIndex &index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return QVariant();
+    const int row = index.row();
+    const int column = index.column();
+    const bool isNew = isNewEntryRow(row);
+    const bool isEdited = !isNew && row == m_editingRow;
+    const RegisterRow *stored = rowAt(row);
+
+    if (role == IsNewEntryRole)
+        return isNew;
+    if (role == IsReadOnlyRole)
+        return isReadOnlyRow(row);
+    if (role == TransactionIdRole)
+        return stored ? stored->transaction.id : QString();
+    if (role == AmountRole)
+        return stored ? QVariant(stored->transaction.amount) : QVariant();
+    if (role == RunningBalanceRole)
+        return stored ? QVariant(stored->runningBalance) : QVariant();
+
+    const bool fromBuffer = (isEdited || (isNew && m_editingRow < 0)) && column < BalanceColumn;
+    if (fromBuffer && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+        const QString text = bufferText(column);
+        if (isNew && role == Qt::DisplayRole && text.isEmpty())
+            return headerData(column, Qt::Horizontal, Qt::DisplayRole);
+        return text;
+    }
+    if (isNew) {
+        if (role == Qt::ForegroundRole && m_editingRow < 0 && column < BalanceColumn
+            && bufferText(column).isEmpty())
+            return kMutedColour;
+        if (role == Qt::BackgroundRole && !m_twoLine)
+            return ThemeManager::isDarkNow() ? QColor(0x1A, 0x2E, 0x28) : QColor(0xE8, 0xF5, 0xE9);
+        return QVariant();
+    }
+    if (isEdited && role == Qt::BackgroundRole && !m_twoLine)
+        return ThemeManager::isDarkNow() ? QColor(0x1A, 0x2E, 0x28) : QColor(0xE8, 0xF5, 0xE9);
+    if (!stored)
+        return QVariant();
+    const Transaction &t = stored->transaction;
+
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        switch (column) {
+        case DateColumn:
+            return dateText(t.date);
+        case CheckColumn:
+            return t.checkNumber;
+        case PayeeColumn:
+            return t.payee;
+        case CategoryColumn:
+            return t.isSplit ? tr("(split)") : stored->categoryName;
+        case MemoColumn:
+            return t.memo;
+        case PaymentColumn:
+            return t.amount < 0 ? plainAmount(-t.amount) : QString();
+        case DepositColumn:
+            return t.amount >= 0 ? plainAmount(t.amount) : QString();
+        case ClrColumn:
+            return t.reconciled ? QStringLiteral("R") : t.cleared ? QStringLiteral("C") : QString();
+        case BalanceColumn:
+            return plainAmount(stored->runningBalance);
+        }
+        return QVariant();
+    case Qt::FontRole:
+        if (column == PaymentColumn || column == DepositColumn || column == BalanceColumn)
+            return monospaceFont();
+        return QVariant();
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(alignmentOf(column));
+    case Qt::ForegroundRole:
+        if (column == MemoColumn || column == ClrColumn)
+            return kMutedColour;
+        if (column == DepositColumn && t.amount >= 0)
+            return positiveColour();
+        if (column == PaymentColumn)
+            return negativeColour();
+        if (column == BalanceColumn && stored->runningBalance < 0)
+            return negativeColour();
+        return QVariant();
+    case Qt::ToolTipRole:
+        if (t.id.isEmpty())
+            return tr("The opening balance is the account's starting balance; change it with "
+                      "Account > Edit.");
+        return QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+bool RegisterModel::setData(const QModelIndex &index, const QVariant &value, int role) {
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid)
+        || index.column() >= BalanceColumn)
+        return false;
+    setBufferField(index.column(), value.toString());
+    return true;
+}
+
+void RegisterModel::setBufferField(int column, const QString &text) {
+    if (column >= DateColumn && column < BalanceColumn && bufferText(column) != text)
+        m_dirty = true;
+    switch (column) {
+    case DateColumn:
+        m_buffer.date = text;
+        break;
+    case CheckColumn:
+        m_buffer.checkNumber = text;
+        break;
+    case PayeeColumn:
+        m_buffer.payee = text;
+        break;
+    case CategoryColumn:
+        // Typed text names a category afresh; the id is looked up again on save.
+        if (text != m_buffer.categoryText)
+            m_buffer.categoryId.clear();
+        m_buffer.categoryText = text;
+        break;
+    case MemoColumn:
+        m_buffer.memo = text;
+        break;
+    case PaymentColumn:
+        m_buffer.payment = text;
+        break;
+    case DepositColumn:
+        m_buffer.deposit = text;
+        break;
+    case ClrColumn:
+        m_buffer.clr = text;
+        break;
+    default:
+        return;
+    }
+    const int row = m_editingRow >= 0 ? m_editingRow : newEntryRow();
+    const QModelIndex changed = index(row, column);
+    Q_EMIT dataChanged(changed, changed);
+}
+
+void RegisterModel::setCategory(const QString &text, const QString &id) {
+    if (text != m_buffer.categoryText || id != m_buffer.categoryId)
+        m_dirty = true;
+    m_buffer.categoryText = text;
+    m_buffer.categoryId = id;
+    emitRowChanged(m_editingRow >= 0 ? m_editingRow : newEntryRow());
+}
+
+Qt::ItemFlags RegisterModel::flags(const QModelIndex &index) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const int row = index.row();
+    if (index.column() != BalanceColumn && !isReadOnlyRow(row)
+        && (isNewEntryRow(row) || row == m_editingRow))
+        result |= Qt::ItemIsEditable;
+    return result;
+}
+
+QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QVariant();
+    switch (section) {
+    case DateColumn:
+        return tr("Date");
+    case CheckColumn:
+        return tr("Chk #");
+    case PayeeColumn:
+        return m_twoLine ? tr("Payee / Memo") : tr("Payee");
+    case CategoryColumn:
+        return tr("Category");
+    case MemoColumn:
+        return tr("Memo");
+    case PaymentColumn:
+        return tr("Payment");
+    case DepositColumn:
+        return tr("Deposit");
+    case ClrColumn:
+        return tr("Clr");
+    case BalanceColumn:
+        return tr("Balance");
+    default:
+        return QVariant();
+    }
+}
+
+void RegisterModel::setRows(const QList<RegisterRow> &rows, bool newestFirst) {
+    QString editedId;
+    if (const RegisterRow *edited = m_editingRow >= 0 ? rowAt(m_editingRow) : nullptr)
+        editedId = edited->transaction.id;
+    const bool wasEditingRow = m_editingRow >= 0;
+
+    beginResetModel();
+    m_rows = rows;
+    m_newestFirst = newestFirst;
+    m_editingRow = -1;
+    if (wasEditingRow) {
+        m_editingRow = rowOfId(editedId);
+        // The row being edited was deleted elsewhere: what was typed for it has nowhere to go.
+        if (m_editingRow < 0)
+            clearEntry();
+    }
+    endResetModel();
+}
+
+void RegisterModel::setTwoLine(bool twoLine) {
+    if (m_twoLine == twoLine)
+        return;
+    m_twoLine = twoLine;
+    Q_EMIT headerDataChanged(Qt::Horizontal, PayeeColumn, PayeeColumn);
+    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+void RegisterModel::setEditingRow(int modelRow) {
+    const int old = m_editingRow;
+    m_editingRow = (modelRow >= 0 && rowAt(modelRow)) ? modelRow : -1;
+    emitRowChanged(old >= 0 ? old : newEntryRow());
+    emitRowChanged(m_editingRow >= 0 ? m_editingRow : newEntryRow());
+}
+
+void RegisterModel::emitRowChanged(int modelRow) {
+    if (modelRow < 0 || modelRow >= rowCount())
+        return;
+    Q_EMIT dataChanged(index(modelRow, 0), index(modelRow, ColumnCount - 1));
+}
+
+bool RegisterModel::hasTypedText() const {
+    return !(m_buffer.checkNumber.isEmpty() && m_buffer.payee.isEmpty() && m_buffer.memo.isEmpty()
+             && m_buffer.categoryText.isEmpty() && m_buffer.payment.isEmpty()
+             && m_buffer.deposit.isEmpty() && m_buffer.clr.isEmpty());
+}
+
+void RegisterModel::clearEntry() {
+    m_buffer = EditBuffer();
+    m_dirty = false;
+    m_buffer.date = m_lastDateUsed.isEmpty() ? dateText(QDate::currentDate()) : m_lastDateUsed;
+    emitRowChanged(m_editingRow >= 0 ? m_editingRow : newEntryRow());
+}
+
+void RegisterModel::loadEntry(int modelRow) {
+    const RegisterRow *row = rowAt(modelRow);
+    if (!row)
+        return;
+    const Transaction &t = row->transaction;
+    m_buffer = EditBuffer();
+    m_dirty = false;
+    m_buffer.date = dateText(t.date);
+    m_buffer.checkNumber = t.checkNumber;
+    m_buffer.payee = t.payee;
+    m_buffer.memo = t.memo;
+    m_buffer.categoryText = row->categoryName;
+    m_buffer.categoryId = t.categoryId;
+    if (t.amount < 0)
+        m_buffer.payment = plainAmount(-t.amount);
+    else
+        m_buffer.deposit = plainAmount(t.amount);
+    m_buffer.clr = t.reconciled ? QStringLiteral("R") : t.cleared ? QStringLiteral("C") : QString();
+}
+
+qint64 RegisterModel::endingBalance(qint64 startingBalance) const {
+    if (m_rows.isEmpty())
+        return startingBalance;
+    return m_newestFirst ? m_rows.first().runningBalance : m_rows.last().runningBalance;
+}

@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "storage/registerrow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+
+// One account's register: its rows with running balances, plus the always-present new-entry
+// row, and the text of the row being typed. The typed text lives here rather than in the
+// editors so that a reload (a save elsewhere, a sync) never loses it.
+class RegisterModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column {
+        DateColumn = 0,
+        CheckColumn,
+        PayeeColumn,
+        CategoryColumn,
+        MemoColumn,
+        PaymentColumn,
+        DepositColumn,
+        ClrColumn,
+        BalanceColumn,
+        ColumnCount
+    };
+    enum Role {
+        TransactionIdRole = Qt::UserRole + 1,
+        AmountRole,         // signed cents
+        RunningBalanceRole, // signed cents
+        IsNewEntryRole,
+        IsReadOnlyRole, // the synthetic opening-balance row
+    };
+
+    // The text of the row being typed, one field per column plus what the columns do not show.
+    struct EditBuffer {
+        QString date;
+        QString checkNumber;
+        QString payee;
+        QString memo;
+        QString categoryText;
+        QString payment;
+        QString deposit;
+        QString clr;
+        QString categoryId;
+    };
+
+    explicit RegisterModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // Replaces the rows. The typed text survives: when a data row was being edited it stays
+    // the edited row (found again by its id); when it is gone the buffer is cleared.
+    void setRows(const QList<RegisterRow> &rows, bool newestFirst);
+    const QList<RegisterRow> &rows() const { return m_rows; }
+    bool newestFirst() const { return m_newestFirst; }
+
+    bool twoLine() const { return m_twoLine; }
+    void setTwoLine(bool twoLine);
+
+    int newEntryRow() const;
+    bool isNewEntryRow(int row) const { return row == newEntryRow(); }
+    // The data row behind a model row, or -1 for the new-entry row and rows out of range.
+    int dataRow(int modelRow) const;
+    int modelRow(int dataRow) const;
+    const RegisterRow *rowAt(int modelRow) const;
+    // The model row holding this transaction id, or -1.
+    int rowOfId(const QString &id) const;
+    // The synthetic opening-balance row is shown, never stored: it cannot be edited.
+    bool isReadOnlyRow(int modelRow) const;
+
+    // -1 when the buffer belongs to the new-entry row.
+    int editingRow() const { return m_editingRow; }
+    void setEditingRow(int modelRow);
+    const EditBuffer &buffer() const { return m_buffer; }
+    void setCategory(const QString &text, const QString &id);
+    void setBufferField(int column, const QString &text);
+    // True when the buffer holds anything typed beyond the date.
+    bool hasTypedText() const;
+    // True when the buffer holds text not yet saved: a changed field of a loaded row, or
+    // anything typed into the new-entry row.
+    bool isDirty() const { return m_dirty && (m_editingRow >= 0 || hasTypedText()); }
+    // Empties the buffer; the date becomes the last date used, else today.
+    void clearEntry();
+    void loadEntry(int modelRow);
+    QString lastDateUsed() const { return m_lastDateUsed; }
+    void setLastDateUsed(const QString &text) { m_lastDateUsed = text; }
+
+    // The balance after the newest row, or startingBalance when there are no rows.
+    qint64 endingBalance(qint64 startingBalance) const;
+
+    static QString dateText(const QDate &date);
+    static QDate parseDateText(const QString &text);
+
+private:
+    QString bufferText(int column) const;
+    void emitRowChanged(int modelRow);
+
+    QList<RegisterRow> m_rows;
+    bool m_newestFirst = false;
+    bool m_twoLine = false;
+    int m_editingRow = -1;
+    EditBuffer m_buffer;
+    QString m_lastDateUsed;
+    bool m_dirty = false;
+};

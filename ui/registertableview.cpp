@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "ui/registertableview.h"
+
+#include "ui/registermodel.h"
+#include "ui/registerscreen.h"
+
+#include <QTimer>
+
+RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
+    : QTableView(parent)
+    , m_screen(screen) {}
+
+QWidget *RegisterTableView::currentEditor() const {
+    if (!isEditing())
+        return nullptr;
+    return indexWidget(currentIndex());
+}
+
+void RegisterTableView::finishEditing(bool commit) {
+    QWidget *editor = currentEditor();
+    if (!editor)
+        return;
+    if (commit)
+        commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+bool RegisterTableView::editCurrent() {
+    return edit(currentIndex(), QAbstractItemView::AllEditTriggers, nullptr);
+}
+
+bool RegisterTableView::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) {
+    if (index.isValid() && index.column() != RegisterModel::BalanceColumn
+        && (trigger == AllEditTriggers || (editTriggers() & trigger)) && !isEditing()) {
+        // Only the row in the edit buffer has editors; bring this one into it first.
+        if (!m_screen->startEditingRow(index.row()))
+            return false;
+    }
+    return QTableView::edit(index, trigger, event);
+}
+
+bool RegisterTableView::focusNextPrevChild(bool next) {
+    // Tab never leaves the register; it walks the fields of the row.
+    QTimer::singleShot(0, m_screen, [screen = m_screen, next] { screen->tabToField(next); });
+    return true;
+}
+
+QModelIndex RegisterTableView::moveCursor(CursorAction cursorAction,
+                                          Qt::KeyboardModifiers modifiers) {
+    QModelIndex target = QTableView::moveCursor(cursorAction, modifiers);
+    if (target.isValid() && target.column() == RegisterModel::BalanceColumn)
+        target = model()->index(target.row(), RegisterModel::ClrColumn);
+    return target;
+}
+
+void RegisterTableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) {
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (hint == QAbstractItemDelegate::EditNextItem
+        || hint == QAbstractItemDelegate::EditPreviousItem) {
+        const bool next = hint == QAbstractItemDelegate::EditNextItem;
+        QTimer::singleShot(0, m_screen, [screen = m_screen, next] { screen->tabToField(next); });
+    }
+    Q_EMIT editingFinished();
+}

@@ -1,0 +1,169 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "ui/spliteditordialog.h"
+
+#include "app/appstate.h"
+#include "storage/categoryrepository.h"
+#include "storage/money.h"
+#include "storage/splitlinerepository.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+qint64 centsOf(double value) {
+    return qint64(std::llround(value * 100.0));
+}
+
+} // namespace
+
+SplitEditorDialog::SplitEditorDialog(AppState *state, const Transaction &transaction,
+                                     QWidget *parent)
+    : QDialog(parent)
+    , m_state(state)
+    , m_transaction(transaction)
+    , m_table(new QTableWidget(0, 3, this))
+    , m_remaining(new QLabel(this))
+    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+    setWindowTitle(tr("Split Transaction"));
+    setMinimumWidth(520);
+    auto *layout = new QVBoxLayout(this);
+    auto *heading = new QLabel(
+        tr("Divide %1 (%2) among categories.")
+            .arg(transaction.payee, formatMoney(qAbs(transaction.amount), Currency::USD)),
+        this);
+    layout->addWidget(heading);
+    auto *note = new QLabel(tr("The split is kept on this device and in backups; sync does not "
+                               "carry it to your other devices."),
+                            this);
+    note->setWordWrap(true);
+    note->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    layout->addWidget(note);
+
+    m_table->setHorizontalHeaderLabels({tr("Category"), tr("Amount"), tr("Memo")});
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    m_table->verticalHeader()->hide();
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    layout->addWidget(m_table, 1);
+
+    auto *row = new QHBoxLayout;
+    auto *add = new QPushButton(tr("&Add Line"), this);
+    auto *remove = new QPushButton(tr("&Remove Line"), this);
+    connect(add, &QPushButton::clicked, this, &SplitEditorDialog::addRow);
+    connect(remove, &QPushButton::clicked, this, &SplitEditorDialog::removeSelectedRow);
+    row->addWidget(add);
+    row->addWidget(remove);
+    row->addStretch(1);
+    row->addWidget(m_remaining);
+    layout->addLayout(row);
+    layout->addWidget(m_buttons);
+    connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    const QList<SplitLine> stored
+        = transaction.id.isEmpty()
+              ? QList<SplitLine>()
+              : state->splitLineRepository()->findByTransaction(transaction.id);
+    for (const SplitLine &line : stored)
+        addLine(line.categoryId, qAbs(line.amount), line.memo);
+    if (stored.isEmpty()) {
+        addLine(transaction.categoryId, qAbs(transaction.amount), QString());
+        addLine(QString(), 0, QString());
+    }
+    updateRemaining();
+}
+
+void SplitEditorDialog::addLine(const QString &categoryId, qint64 cents, const QString &memo) {
+    const int row = m_table->rowCount();
+    m_table->insertRow(row);
+    auto *combo = new QComboBox(m_table);
+    for (const Category &category : m_state->categoryRepository()->findAll())
+        combo->addItem(category.name, category.id);
+    const int found = combo->findData(categoryId);
+    if (found >= 0)
+        combo->setCurrentIndex(found);
+    m_table->setCellWidget(row, 0, combo);
+    auto *amount = new QDoubleSpinBox(m_table);
+    amount->setRange(0, 99999999.99);
+    amount->setDecimals(2);
+    amount->setPrefix(QStringLiteral("$ "));
+    amount->setValue(double(cents) / 100.0);
+    connect(amount, &QDoubleSpinBox::valueChanged, this, &SplitEditorDialog::updateRemaining);
+    m_table->setCellWidget(row, 1, amount);
+    m_table->setItem(row, 2, new QTableWidgetItem(memo));
+}
+
+void SplitEditorDialog::addRow() {
+    addLine(QString(), qMax<qint64>(0, remaining()), QString());
+    updateRemaining();
+}
+
+void SplitEditorDialog::removeSelectedRow() {
+    const int row = m_table->currentRow();
+    if (row < 0)
+        return;
+    m_table->removeRow(row);
+    updateRemaining();
+}
+
+qint64 SplitEditorDialog::remaining() const {
+    qint64 sum = 0;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        if (auto *amount = qobject_cast<QDoubleSpinBox *>(m_table->cellWidget(row, 1)))
+            sum += centsOf(amount->value());
+    }
+    return qAbs(m_transaction.amount) - sum;
+}
+
+QString SplitEditorDialog::remainingText() const {
+    return m_remaining->text();
+}
+
+void SplitEditorDialog::updateRemaining() {
+    const qint64 left = remaining();
+    m_remaining->setText(tr("Remaining: %1").arg(formatMoney(left, Currency::USD)));
+    m_remaining->setStyleSheet(left == 0  ? QStringLiteral("color: green;")
+                               : left < 0 ? QStringLiteral("color: #cc0000;")
+                                          : QString());
+    // A split that does not add up to the transaction would change its amount behind the
+    // user's back; a line without a category has nowhere to go.
+    bool complete = left == 0 && m_table->rowCount() > 0;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        auto *combo = qobject_cast<QComboBox *>(m_table->cellWidget(row, 0));
+        if (!combo || combo->currentData().toString().isEmpty())
+            complete = false;
+    }
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(complete);
+}
+
+QList<SplitLine> SplitEditorDialog::lines() const {
+    QList<SplitLine> result;
+    const bool negative = m_transaction.amount < 0;
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        auto *combo = qobject_cast<QComboBox *>(m_table->cellWidget(row, 0));
+        auto *amount = qobject_cast<QDoubleSpinBox *>(m_table->cellWidget(row, 1));
+        if (!combo || !amount)
+            continue;
+        SplitLine line;
+        line.transactionId = m_transaction.id;
+        line.categoryId = combo->currentData().toString();
+        const qint64 cents = centsOf(amount->value());
+        line.amount = negative ? -cents : cents;
+        if (QTableWidgetItem *memo = m_table->item(row, 2))
+            line.memo = memo->text().trimmed();
+        result.append(line);
+    }
+    return result;
+}
