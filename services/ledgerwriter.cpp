@@ -111,8 +111,10 @@ LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
         leg.date = transaction.date;
         leg.payee = QStringLiteral("Transfer from %1").arg(self ? self->name : QString());
         leg.amount = -transaction.amount;
-        leg.cleared = transaction.cleared;
-        leg.reconciled = transaction.reconciled;
+        // The other account's statement has not shown this money yet: that side is
+        // cleared and reconciled on its own.
+        leg.cleared = false;
+        leg.reconciled = false;
         leg.transferLinkId = transaction.id;
         leg.transferDestAccountId = transaction.accountId;
         leg.createdAt = leg.updatedAt = now;

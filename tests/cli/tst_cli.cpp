@@ -120,7 +120,7 @@ void tst_Cli::accountsRegisterAndTransfer() {
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QByteArray("\"Date\",\"Num\",\"Payee\",\"Category\",\"Memo\",\"Payment\","
                                "\"Deposit\",\"Clr\",\"Balance\"\n\"2026-02-03\",\"\",\"Transfer "
-                               "from Checking\",\"\",\"\",\"0\",\"20000\",\"C\",\"20000\"\n"));
+                               "from Checking\",\"\",\"\",\"0\",\"20000\",\"\",\"20000\"\n"));
 
     // An account is also found by its id.
     const QString id = accounts.at(1)["id"].toString();

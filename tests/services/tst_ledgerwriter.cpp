@@ -69,14 +69,17 @@ void tst_LedgerWriter::addTransferWritesLinkedLegs() {
     Fixture f;
     Transaction t = transaction(QString(), "a1", QDate(2026, 3, 1), -4000, "[Transfer] Savings");
     t.id = "t1";
+    t.cleared = t.reconciled = true;
     QCOMPARE(f.ledger.addTransaction(t), LedgerWriter::Result::Ok);
     const Transaction out = f.stored("t1");
     QCOMPARE(out.payee, QStringLiteral("Transfer to Savings"));
+    QVERIFY(out.cleared && out.reconciled);
     const std::optional<Transaction> in = f.ledger.otherLeg(out);
     QVERIFY(in);
     QCOMPARE(in->accountId, QStringLiteral("a2"));
     QCOMPARE(in->amount, 4000);
     QCOMPARE(in->payee, QStringLiteral("Transfer from Checking"));
+    QVERIFY(!in->cleared && !in->reconciled);
     QCOMPARE(f.ledger.otherLeg(*in)->id, QStringLiteral("t1"));
 }
 
