@@ -29,6 +29,9 @@ namespace {
 // How often, in rows, an import tells how far it got.
 constexpr qint64 kProgressStep = 1000;
 
+// The page cache during an import, in SQLite's notation (negative: KiB).
+constexpr int kImportCacheSize = -16384;
+
 // SQLite's primary result code for a row refused by its own constraints; any other failure
 // of a write is the database's (locked, read-only, full) and ends the import.
 constexpr int kSqliteConstraint = 19;
@@ -61,6 +64,23 @@ public:
         , m_now(Timestamps::nowUtc()) {}
 
     bool begin() {
+        // Each insert keeps a statement journal for undoing itself alone; on disk that is
+        // some thirty writes a row. In memory it is a few pages at a time.
+        QSqlQuery pragma(m_database->connection());
+        if (!pragma.exec(QStringLiteral("PRAGMA temp_store = MEMORY")))
+            qCWarning(lcServices).noquote()
+                << "ImportService: temporary storage stays on disk:" << pragma.lastError().text();
+        // A long import would otherwise fill the connection's whole page cache with pages it
+        // has written and will not read again; smaller, the cache spills them to the log as
+        // it goes, and memory stays flat whatever the file's size.
+        if (pragma.exec(QStringLiteral("PRAGMA cache_size")) && pragma.next()) {
+            const int cacheSize = pragma.value(0).toInt();
+            if (cacheSize < kImportCacheSize || cacheSize > 0) {
+                m_restoreCacheSize = cacheSize;
+                pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(kImportCacheSize));
+            }
+        }
+        pragma.finish();
         m_scope = std::make_unique<TransactionScope>(m_database);
         if (!m_scope->isOpen())
             return fail(
@@ -82,6 +102,14 @@ public:
         if (!m_insert)
             return fail(QStringLiteral("The database cannot be read: %1").arg(error.text()));
         return true;
+    }
+
+    ~Writer() {
+        m_scope.reset();
+        if (m_restoreCacheSize) {
+            QSqlQuery pragma(m_database->connection());
+            pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(*m_restoreCacheSize));
+        }
     }
 
     bool hasFailed() const { return !m_result.error.isEmpty(); }
@@ -240,6 +268,7 @@ private:
     // only once that row stands.
     QHash<QString, QString> m_categoryIds;
     ImportResult m_result;
+    std::optional<int> m_restoreCacheSize;
 };
 
 ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
