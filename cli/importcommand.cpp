@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 
 #include "cli/commandcontext.h"
+#include "cli/progressprinter.h"
 
 #include "app/appstate.h"
 #include "services/importservice.h"
@@ -93,9 +94,18 @@ int Commands::import(CommandContext &context, const QStringList &args) {
         return CommandContext::Failure;
 
     ImportService *service = context.state()->importService();
+    ProgressPrinter progress(QStringLiteral("Importing"));
+    const QMetaObject::Connection shown = QObject::connect(
+        service, &ImportService::progressed, [&progress](qint64 rows) { progress.update(rows); });
     const ImportResult result = csv ? service->importCsv(file, target->id, mapping)
                                     : service->importQif(file, target->id);
-    context.printLine(
-        QStringLiteral("Imported %1, duplicates %2").arg(result.imported).arg(result.duplicates));
+    QObject::disconnect(shown);
+    progress.finish();
+    if (!result.error.isEmpty())
+        return context.failure(QStringLiteral("Import failed: %1").arg(result.error));
+    context.printLine(QStringLiteral("Imported %1, duplicates %2, failed %3")
+                          .arg(result.imported)
+                          .arg(result.duplicates)
+                          .arg(result.failed));
     return CommandContext::Success;
 }

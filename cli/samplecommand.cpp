@@ -31,9 +31,13 @@ int Commands::sample(CommandContext &context, const QStringList &args) {
             return context.failure(QStringLiteral("Could not load the sample data"));
         context.printLine(QStringLiteral("Sample data loaded"));
     } else {
-        if (!samples.clearSampleData())
+        QStringList kept;
+        if (!samples.clearSampleData(&kept))
             return context.failure(QStringLiteral("Could not clear the sample data"));
         context.printLine(QStringLiteral("Sample data cleared"));
+        for (const QString &name : std::as_const(kept))
+            context.printLine(
+                QStringLiteral("Kept account %1: it holds entries of your own").arg(name));
     }
     return CommandContext::Success;
 }

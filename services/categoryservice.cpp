@@ -132,8 +132,15 @@ bool CategoryService::seedDefaults() {
             category.taxCategory = QLatin1String(entry.taxCode);
         category.isDefault = true;
         category.createdAt = category.updatedAt = now;
-        // A partial tree would never be completed: seeding only runs on an empty table.
+        // Each row on its own: a row whose id is taken already (a deleted default, one that
+        // arrived by sync) is left as it is, and the rest are still seeded. Its id stays
+        // known, so its children still find their parent.
+        TransactionScope row(m_categories->database());
+        if (!row.isOpen())
+            return false;
         if (!m_categories->insert(category))
+            row.rollback();
+        else if (!row.commit())
             return false;
         m_idByName.insert(category.name, category.id);
         m_nameById.insert(category.id, category.name);

@@ -17,8 +17,9 @@ class CategoryService : public QObject {
 public:
     explicit CategoryService(CategoryRepository *categories, QObject *parent = nullptr);
 
-    // Seeds the default categories when no live category exists. All or nothing: false when
-    // seeding failed, and then the database is as it was. True when there was nothing to do.
+    // Seeds the default categories when no live category exists. A row that cannot be added
+    // (its id is taken) is skipped and the others are still seeded; false when the database
+    // failed, and then it is as it was. True when there was nothing to do.
     bool ensureDefaults();
 
     // The same on every device seeded in the same language: "type:parent name:name" as a

@@ -3,9 +3,12 @@
 
 #include "services/importparsing.h"
 
+#include "services/csvparser.h"
+#include "services/qifparser.h"
+#include "storage/money.h"
+
 #include <QStringDecoder>
 
-#include <cmath>
 #include <optional>
 
 namespace {
@@ -26,6 +29,8 @@ QString decodeWindows1252ByHand(const QByteArray &bytes) {
     return text;
 }
 
+} // namespace
+
 QString decodeWindows1252(const QByteArray &bytes) {
     QStringDecoder decoder("Windows-1252");
     if (!decoder.isValid())
@@ -35,24 +40,6 @@ QString decodeWindows1252(const QByteArray &bytes) {
         return decodeWindows1252ByHand(bytes);
     return text;
 }
-
-enum class QifSection { Transactions, Other };
-
-QifSection sectionOf(const QString &header) {
-    // "!Type:Bank", "!Type:CCard", "!Type:Invst", ... hold transactions; "!Account",
-    // "!Type:Cat", "!Type:Class" and "!Type:Memorized" describe other things.
-    const QString h = header.toLower();
-    if (h.startsWith(QLatin1String("!type:"))) {
-        const QString type = h.mid(6).trimmed();
-        if (type == QLatin1String("cat") || type == QLatin1String("class")
-            || type.startsWith(QLatin1String("memorized")))
-            return QifSection::Other;
-        return QifSection::Transactions;
-    }
-    return QifSection::Other;
-}
-
-} // namespace
 
 QString decodeImportText(const QByteArray &bytes) {
     if (const std::optional<QStringConverter::Encoding> marked
@@ -69,57 +56,10 @@ QString decodeImportText(const QByteArray &bytes) {
 }
 
 QList<QStringList> parseCsv(const QString &text) {
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-
-    const auto endField = [&]() {
-        row.append(field.trimmed());
-        field.clear();
-    };
-    const auto endRow = [&]() {
-        if (!(row.size() == 1 && row.first().isEmpty()))
-            rows.append(row);
-        row.clear();
-    };
-
-    const int size = text.size();
-    for (int i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < size && text.at(i + 1) == QLatin1Char('"')) {
-                    field += QLatin1Char('"');
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else if (c == QLatin1Char('\r') && i + 1 < size
-                       && text.at(i + 1) == QLatin1Char('\n')) {
-                // A CRLF file's line break inside a field is kept as a plain line feed.
-            } else {
-                field += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            endField();
-        } else if (c == QLatin1Char('\n')) {
-            endField();
-            endRow();
-        } else if (c != QLatin1Char('\r')) {
-            field += c;
-        }
-    }
-    if (!field.isEmpty() || !row.isEmpty()) {
-        endField();
-        if (!row.isEmpty())
-            rows.append(row);
-    }
-    return rows;
+    CsvParser parser;
+    parser.feed(text);
+    parser.finish();
+    return parser.takeRows();
 }
 
 QDate parseQifDate(const QString &text) {
@@ -142,81 +82,21 @@ QDate parseQifDate(const QString &text) {
     return QDate(year, month, day);
 }
 
-qint64 parseQifAmount(const QString &text) {
+std::optional<qint64> tryParseQifAmount(const QString &text) {
     QString s = text;
     s.remove(QLatin1Char(','));
-    bool ok = false;
-    const double value = s.trimmed().toDouble(&ok);
-    // Out-of-range or non-finite input cannot become money.
-    if (!ok || !std::isfinite(value) || std::fabs(value) * 100.0 >= 9.2e18)
-        return 0;
-    return static_cast<qint64>(std::llround(value * 100.0));
+    // Read exactly (no binary floating point), and refused beyond the range money may take.
+    return tryParseAmount(s.trimmed(), Currency::USD);
+}
+
+qint64 parseQifAmount(const QString &text) {
+    return tryParseQifAmount(text).value_or(0);
 }
 
 QList<QifRecord> parseQif(const QString &text) {
-    QList<QifRecord> records;
-    QifRecord record;
-    bool hasField = false;
-    QifSection section = QifSection::Transactions;
-
-    const auto finishRecord = [&]() {
-        if (hasField && section == QifSection::Transactions)
-            records.append(record);
-        record = QifRecord();
-        hasField = false;
-    };
-
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (const QString &rawLine : lines) {
-        const QString line = rawLine.trimmed();
-        if (line.isEmpty())
-            continue;
-        const QChar code = line.at(0);
-        const QString value = line.mid(1).trimmed();
-        switch (code.unicode()) {
-        case '!':
-            // Option lines switch a mode of the exporting program, not the section.
-            if (!line.startsWith(QLatin1String("!Option"), Qt::CaseInsensitive)
-                && !line.startsWith(QLatin1String("!Clear"), Qt::CaseInsensitive)) {
-                finishRecord();
-                section = sectionOf(line);
-            }
-            break;
-        case 'D':
-            record.date = parseQifDate(value);
-            hasField = true;
-            break;
-        case 'T':
-            record.amount = parseQifAmount(value);
-            hasField = true;
-            break;
-        case 'P':
-            record.payee = value;
-            hasField = true;
-            break;
-        case 'M':
-            record.memo = value;
-            hasField = true;
-            break;
-        case 'N':
-            record.checkNumber = value;
-            hasField = true;
-            break;
-        case 'L':
-            record.category = value;
-            hasField = true;
-            break;
-        case 'C':
-            record.cleared = value == QLatin1String("X") || value == QLatin1String("*");
-            hasField = true;
-            break;
-        case '^':
-            finishRecord();
-            break;
-        default:
-            break;
-        }
-    }
-    finishRecord();
-    return records;
+    QifParser parser;
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n')))
+        parser.feedLine(line);
+    parser.finish();
+    return parser.takeRecords();
 }

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The text side of importing bank files, shared by the import and the import screen's
 // preview. Widget-free and without database access.
 
@@ -18,6 +20,8 @@
 // (UTF-8, UTF-16 LE/BE, UTF-32) decides and is dropped; text without one is UTF-8 when it
 // is valid UTF-8, else Windows-1252.
 QString decodeImportText(const QByteArray &bytes);
+// Windows-1252 text, also where the converter has no such codec.
+QString decodeWindows1252(const QByteArray &bytes);
 
 // Comma-separated rows with double-quote quoting. Fields are trimmed; blank lines are
 // dropped; rows may differ in length. A line break inside quotes stays in the field (as a
@@ -33,5 +37,7 @@ QList<QifRecord> parseQif(const QString &text);
 QDate parseQifDate(const QString &text);
 
 // A QIF amount in cents: commas removed, a decimal number rounded half away from zero to
-// whole cents; unreadable text gives 0.
+// whole cents. Empty for unreadable text or an amount beyond the range money may take.
+std::optional<qint64> tryParseQifAmount(const QString &text);
+// As tryParseQifAmount, with 0 for anything it cannot read.
 qint64 parseQifAmount(const QString &text);

@@ -3,8 +3,14 @@
 
 #pragma once
 
-// What an import did. Rows skipped because they could not be read are not counted.
+#include <QString>
+
+// What an import did. Every row of the file is counted once: imported, a duplicate, or failed
+// (unreadable, out of range, or refused by the database). When the import as a whole failed,
+// error says why and nothing was stored.
 struct ImportResult {
     int imported = 0;   // rows inserted
     int duplicates = 0; // rows already in the account
+    int failed = 0;     // rows that could not be read or stored
+    QString error;      // empty unless the whole import failed
 };

@@ -3,7 +3,9 @@
 
 #include "services/importservice.h"
 
-#include "services/importparsing.h"
+#include "services/csvparser.h"
+#include "services/importtextreader.h"
+#include "services/qifparser.h"
 #include "services/servicelog.h"
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
@@ -15,23 +17,259 @@
 #include "storage/transactionrepository.h"
 #include "storage/transactionscope.h"
 
-#include <QFile>
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <memory>
+#include <optional>
+
 namespace {
 
-std::optional<QString> readFile(const QString &filePath) {
-    // Binary: the decoder must see the bytes as they are (a UTF-16 file has no CRLF byte
-    // pairs to translate), and both parsers drop carriage returns themselves.
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return decodeImportText(file.readAll());
+// How often, in rows, an import tells how far it got.
+constexpr qint64 kProgressStep = 1000;
+
+// The page cache during an import, in SQLite's notation (negative: KiB).
+constexpr int kImportCacheSize = -16384;
+
+// SQLite's primary result code for a row refused by its own constraints; any other failure
+// of a write is the database's (locked, read-only, full) and ends the import.
+constexpr int kSqliteConstraint = 19;
+
+bool isRowRefusal(const QSqlError &error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok && (code & 0xff) == kSqliteConstraint;
+}
+
+// A bank file may leave the payee blank; the column may not be NULL.
+QString notNull(const QString &text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QVariant textOrNull(const QString &text) {
+    return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
 } // namespace
+
+// One import's writes: the database transaction around them, the statements, the counts
+// and the categories met so far.
+class ImportService::Writer {
+public:
+    Writer(ImportService *service, const QString &accountId)
+        : m_service(service)
+        , m_database(service->m_transactions->database())
+        , m_accountId(accountId)
+        , m_now(Timestamps::nowUtc()) {}
+
+    bool begin() {
+        // Each insert keeps a statement journal for undoing itself alone; on disk that is
+        // some thirty writes a row. In memory it is a few pages at a time.
+        QSqlQuery pragma(m_database->connection());
+        if (!pragma.exec(QStringLiteral("PRAGMA temp_store = MEMORY")))
+            qCWarning(lcServices).noquote()
+                << "ImportService: temporary storage stays on disk:" << pragma.lastError().text();
+        // A long import would otherwise fill the connection's whole page cache with pages it
+        // has written and will not read again; smaller, the cache spills them to the log as
+        // it goes, and memory stays flat whatever the file's size.
+        if (pragma.exec(QStringLiteral("PRAGMA cache_size")) && pragma.next()) {
+            const int cacheSize = pragma.value(0).toInt();
+            if (cacheSize < kImportCacheSize || cacheSize > 0) {
+                m_restoreCacheSize = cacheSize;
+                pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(kImportCacheSize));
+            }
+        }
+        pragma.finish();
+        m_scope = std::make_unique<TransactionScope>(m_database);
+        if (!m_scope->isOpen())
+            return fail(
+                QStringLiteral("The database cannot be written: %1").arg(m_scope->errorText()));
+        QSqlError error;
+        // Same account, day, amount and payee (case-sensitive) among the live rows. Asked
+        // directly rather than through the register search, which stops at 200 rows a day.
+        m_duplicate = m_database->preparedStatement(
+            QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? AND date = ? AND "
+                           "amount = ? AND payee = ? AND deleted_at IS NULL LIMIT 1"),
+            &error);
+        if (m_duplicate)
+            m_insert = m_database->preparedStatement(
+                QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, "
+                               "amount, category_id, check_number, cleared, reconciled, is_split, "
+                               "version, sync_status, created_at, updated_at) VALUES (?, ?, ?, ?, "
+                               "?, ?, ?, ?, ?, 0, 0, 1, 'pending', ?, ?)"),
+                &error);
+        if (!m_insert)
+            return fail(QStringLiteral("The database cannot be read: %1").arg(error.text()));
+        return true;
+    }
+
+    ~Writer() {
+        m_scope.reset();
+        if (m_restoreCacheSize) {
+            QSqlQuery pragma(m_database->connection());
+            pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(*m_restoreCacheSize));
+        }
+    }
+
+    bool hasFailed() const { return !m_result.error.isEmpty(); }
+
+    void addUnreadable() {
+        ++m_result.failed;
+        counted();
+    }
+
+    // Stores one row unless the account has it already. False when the database failed.
+    bool add(Transaction t, const QString &categoryName) {
+        t.id = Identifiers::newId();
+        t.accountId = m_accountId;
+        t.payee = notNull(t.payee);
+        t.createdAt = t.updatedAt = m_now;
+        // Earlier rows of this import are visible here, so a file's repeated line imports
+        // once.
+        const std::optional<bool> duplicate = isDuplicate(t);
+        if (!duplicate)
+            return false;
+        if (*duplicate) {
+            ++m_result.duplicates;
+            counted();
+            return true;
+        }
+
+        const auto known = m_categoryIds.constFind(categoryName);
+        if (known != m_categoryIds.constEnd() || categoryName.isEmpty()) {
+            t.categoryId = known != m_categoryIds.constEnd() ? *known : QString();
+            return insertCounted(t);
+        }
+        // A category created for a row stands or falls with it; only here is a savepoint
+        // worth its cost.
+        TransactionScope row(m_database);
+        if (!row.isOpen())
+            return fail(QStringLiteral("The database cannot be written: %1").arg(row.errorText()));
+        const std::optional<QString> categoryId = resolveCategory(categoryName);
+        if (!categoryId) {
+            row.rollback();
+            ++m_result.failed;
+            counted();
+            return true;
+        }
+        t.categoryId = *categoryId;
+        const int before = m_result.imported;
+        if (!insertCounted(t))
+            return false;
+        if (m_result.imported == before) {
+            row.rollback();
+            return true;
+        }
+        if (!row.commit())
+            return fail(QStringLiteral("The database cannot be written: %1").arg(row.errorText()));
+        m_categoryIds.insert(categoryName, *categoryId);
+        return true;
+    }
+
+    ImportResult finish() {
+        if (hasFailed())
+            return m_result;
+        if (m_result.imported > 0)
+            m_database->noteChange(QStringLiteral("transactions"), m_accountId);
+        if (!m_scope->commit())
+            fail(QStringLiteral("The import could not be saved: %1").arg(m_scope->errorText()));
+        m_scope.reset();
+        return m_result;
+    }
+
+    // Nothing is kept: the counts go with the rolled-back rows.
+    bool fail(const QString &error) {
+        qCWarning(lcServices).noquote() << "ImportService: import failed:" << error;
+        m_result = ImportResult();
+        m_result.error = error;
+        m_scope.reset();
+        return false;
+    }
+
+    const ImportResult &result() const { return m_result; }
+
+private:
+    void counted() {
+        const qint64 rows = qint64(m_result.imported) + m_result.duplicates + m_result.failed;
+        if (rows % kProgressStep == 0)
+            Q_EMIT m_service->progressed(rows);
+    }
+
+    std::optional<bool> isDuplicate(const Transaction &t) {
+        m_duplicate->bindValue(0, t.accountId);
+        m_duplicate->bindValue(1, Timestamps::dateToText(t.date));
+        m_duplicate->bindValue(2, t.amount);
+        m_duplicate->bindValue(3, t.payee);
+        if (!m_duplicate->exec()) {
+            fail(QStringLiteral("The database cannot be read: %1")
+                     .arg(m_duplicate->lastError().text()));
+            return std::nullopt;
+        }
+        const bool found = m_duplicate->next();
+        m_duplicate->finish();
+        return found;
+    }
+
+    // Counts the row as imported or failed. False when the database itself failed.
+    bool insertCounted(const Transaction &t) {
+        const QVariant values[] = {t.id,
+                                   t.accountId,
+                                   Timestamps::dateToText(t.date),
+                                   t.payee,
+                                   t.memo,
+                                   t.amount,
+                                   textOrNull(t.categoryId),
+                                   t.checkNumber,
+                                   t.cleared ? 1 : 0,
+                                   Timestamps::toText(t.createdAt),
+                                   Timestamps::toText(t.updatedAt)};
+        for (int i = 0; i < int(std::size(values)); ++i)
+            m_insert->bindValue(i, values[i]);
+        const bool ok = m_insert->exec();
+        m_insert->finish();
+        if (!ok) {
+            const QSqlError error = m_insert->lastError();
+            if (!isRowRefusal(error))
+                return fail(QStringLiteral("A row could not be stored: %1").arg(error.text()));
+            qCWarning(lcServices).noquote() << "ImportService: row refused:" << error.text();
+            ++m_result.failed;
+        } else {
+            ++m_result.imported;
+        }
+        counted();
+        return true;
+    }
+
+    // The id of the live category of this name, created when there is none; empty when
+    // creating failed.
+    std::optional<QString> resolveCategory(const QString &name) {
+        CategoryRepository *categories = m_service->m_categories;
+        if (const std::optional<Category> existing = categories->findByName(name))
+            return existing->id;
+        Category category;
+        category.id = Identifiers::newId();
+        category.name = name;
+        category.type = CategoryType::Expense;
+        category.createdAt = category.updatedAt = m_now;
+        if (!categories->insert(category))
+            return std::nullopt;
+        return category.id;
+    }
+
+    ImportService *m_service;
+    Database *m_database;
+    const QString m_accountId;
+    const QDateTime m_now;
+    std::unique_ptr<TransactionScope> m_scope;
+    QSqlQuery *m_duplicate = nullptr; // Owned by the database's statement cache.
+    QSqlQuery *m_insert = nullptr;
+    // Category ids by name for this import; a category created for a row is remembered
+    // only once that row stands.
+    QHash<QString, QString> m_categoryIds;
+    ImportResult m_result;
+    std::optional<int> m_restoreCacheSize;
+};
 
 ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,
                              QObject *parent)
@@ -39,155 +277,135 @@ ImportService::ImportService(TransactionRepository *transactions, CategoryReposi
     , m_transactions(transactions)
     , m_categories(categories) {}
 
+namespace {
+
+QString cannotRead(const QString &filePath, const ImportTextReader &reader) {
+    return QStringLiteral("Cannot read %1: %2").arg(filePath, reader.errorString());
+}
+
+} // namespace
+
 ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId,
                                       const CsvMapping &mapping) {
-    const std::optional<QString> text = readFile(filePath);
-    if (!text)
-        return {};
-    const QList<QStringList> rows = parseCsv(*text);
-    const QDateTime now = Timestamps::nowUtc();
-    const QDate today = QDate::currentDate();
+    Writer writer(this, accountId);
+    ImportTextReader reader;
+    if (!reader.open(filePath)) {
+        writer.fail(cannotRead(filePath, reader));
+        return writer.result();
+    }
+    if (!writer.begin())
+        return writer.result();
 
-    QList<Candidate> candidates;
-    candidates.reserve(rows.size());
-    for (int i = mapping.hasHeader ? 1 : 0; i < rows.size(); ++i) {
-        const QStringList &row = rows.at(i);
+    const QDate today = QDate::currentDate();
+    bool header = mapping.hasHeader;
+    const auto handle = [&](const QStringList &row) {
+        if (header) {
+            header = false;
+            return true;
+        }
         const auto inside = [&row](int column) { return column >= 0 && column < row.size(); };
         if (!inside(mapping.dateColumn) || !inside(mapping.payeeColumn)
-            || !inside(mapping.amountColumn))
-            continue;
+            || !inside(mapping.amountColumn)) {
+            writer.addUnreadable();
+            return true;
+        }
         // A two-digit year reads as the nearest fitting year, not as 1900-1999.
         const QDate date
             = DateParsing::fromString(row.at(mapping.dateColumn), mapping.dateFormat, today);
-        if (!date.isValid())
-            continue;
-
-        Candidate candidate;
-        Transaction &t = candidate.transaction;
-        t.id = Identifiers::newId();
-        t.accountId = accountId;
+        const std::optional<qint64> amount
+            = tryParseAmount(row.at(mapping.amountColumn), Currency::USD);
+        if (!date.isValid() || !amount) {
+            writer.addUnreadable();
+            return true;
+        }
+        Transaction t;
         t.date = date;
         t.payee = row.at(mapping.payeeColumn);
-        t.amount = parseAmount(row.at(mapping.amountColumn), Currency::USD);
+        t.amount = *amount;
         if (inside(mapping.memoColumn))
             t.memo = row.at(mapping.memoColumn);
-        if (inside(mapping.categoryColumn))
-            candidate.categoryName = row.at(mapping.categoryColumn);
-        t.createdAt = t.updatedAt = now;
-        candidates.append(candidate);
+        const QString category
+            = inside(mapping.categoryColumn) ? row.at(mapping.categoryColumn) : QString();
+        return writer.add(t, category);
+    };
+
+    CsvParser parser;
+    QString text;
+    const auto drain = [&]() {
+        while (parser.hasRow()) {
+            if (!handle(parser.takeRow()))
+                return false;
+        }
+        return true;
+    };
+    while (reader.read(&text)) {
+        parser.feed(text);
+        if (!drain())
+            return writer.result();
     }
-    return importCandidates(candidates);
+    if (reader.hasError()) {
+        writer.fail(cannotRead(filePath, reader));
+        return writer.result();
+    }
+    parser.finish();
+    if (!drain())
+        return writer.result();
+    return writer.finish();
 }
 
 ImportResult ImportService::importQif(const QString &filePath, const QString &accountId) {
-    const std::optional<QString> text = readFile(filePath);
-    if (!text)
-        return {};
-    const QDateTime now = Timestamps::nowUtc();
-
-    QList<Candidate> candidates;
-    for (const QifRecord &record : parseQif(*text)) {
-        if (!record.date.isValid())
-            continue;
-        Candidate candidate;
-        Transaction &t = candidate.transaction;
-        t.id = Identifiers::newId();
-        t.accountId = accountId;
-        t.date = record.date;
-        t.payee = record.payee;
-        t.amount = record.amount;
-        t.memo = record.memo;
-        t.checkNumber = record.checkNumber;
-        t.cleared = record.cleared;
-        candidate.categoryName = record.category;
-        t.createdAt = t.updatedAt = now;
-        candidates.append(candidate);
+    Writer writer(this, accountId);
+    ImportTextReader reader;
+    if (!reader.open(filePath)) {
+        writer.fail(cannotRead(filePath, reader));
+        return writer.result();
     }
-    return importCandidates(candidates);
-}
+    if (!writer.begin())
+        return writer.result();
 
-ImportResult ImportService::importCandidates(const QList<Candidate> &candidates) {
-    if (candidates.isEmpty())
-        return {};
-    Database *database = m_transactions->database();
-    TransactionScope scope(database);
-    if (!scope.isOpen()) {
-        qCWarning(lcServices).noquote() << "ImportService: cannot begin a transaction";
-        return {};
-    }
-
-    // Same account, day, amount and payee (case-sensitive) among the live rows. Asked
-    // directly rather than through the register search, which stops at 200 rows a day.
-    QSqlQuery *duplicate = database->preparedStatement(QStringLiteral(
-        "SELECT 1 FROM transactions WHERE account_id = ? AND date = ? AND amount = ? AND "
-        "payee = ? AND deleted_at IS NULL LIMIT 1"));
-    if (!duplicate)
-        return {};
-
-    // Category ids by name for this import; a category created for a row is remembered
-    // only once that row stands.
-    QHash<QString, QString> categoryIds;
-    ImportResult result;
-    for (const Candidate &candidate : candidates) {
-        // Earlier rows of this import are visible here, so a file's repeated line imports
-        // once.
-        if (isDuplicate(*duplicate, candidate.transaction)) {
-            ++result.duplicates;
-            continue;
+    QifParser parser;
+    const auto drain = [&]() {
+        while (parser.hasRecord()) {
+            const QifRecord record = parser.takeRecord();
+            if (!record.date.isValid() || !record.amountReadable) {
+                writer.addUnreadable();
+                continue;
+            }
+            Transaction t;
+            t.date = record.date;
+            t.payee = record.payee;
+            t.amount = record.amount;
+            t.memo = record.memo;
+            t.checkNumber = record.checkNumber;
+            t.cleared = record.cleared;
+            if (!writer.add(t, record.category))
+                return false;
         }
-        TransactionScope row(database);
-        if (!row.isOpen())
-            return {};
-        Transaction t = candidate.transaction;
-        const auto known = categoryIds.constFind(candidate.categoryName);
-        const std::optional<QString> categoryId = known != categoryIds.constEnd()
-                                                      ? std::optional<QString>(*known)
-                                                      : resolveCategory(candidate.categoryName);
-        bool written = false;
-        if (categoryId) {
-            t.categoryId = *categoryId;
-            written = m_transactions->insert(t);
+        return true;
+    };
+
+    // A line may be split between two pieces of text: its start waits for the rest.
+    QString pending;
+    QString text;
+    while (reader.read(&text)) {
+        pending += text;
+        qsizetype start = 0;
+        for (qsizetype end = pending.indexOf(QLatin1Char('\n')); end >= 0;
+             end = pending.indexOf(QLatin1Char('\n'), start)) {
+            parser.feedLine(QStringView(pending).mid(start, end - start));
+            start = end + 1;
         }
-        if (!written) {
-            // Also undoes a category created for this row alone.
-            row.rollback();
-            continue;
-        }
-        if (!row.commit())
-            return {};
-        ++result.imported;
-        categoryIds.insert(candidate.categoryName, *categoryId);
+        pending.remove(0, start);
+        if (!drain())
+            return writer.result();
     }
-
-    if (!scope.commit()) {
-        qCWarning(lcServices).noquote()
-            << "ImportService: the import could not be committed:" << scope.errorText();
-        return {};
+    if (reader.hasError()) {
+        writer.fail(cannotRead(filePath, reader));
+        return writer.result();
     }
-    return result;
-}
-
-bool ImportService::isDuplicate(QSqlQuery &query, const Transaction &transaction) const {
-    query.bindValue(0, transaction.accountId);
-    query.bindValue(1, Timestamps::dateToText(transaction.date));
-    query.bindValue(2, transaction.amount);
-    query.bindValue(3, transaction.payee);
-    const bool found = query.exec() && query.next();
-    query.finish();
-    return found;
-}
-
-std::optional<QString> ImportService::resolveCategory(const QString &name) {
-    if (name.isEmpty())
-        return QString();
-    if (const std::optional<Category> existing = m_categories->findByName(name))
-        return existing->id;
-    Category category;
-    category.id = Identifiers::newId();
-    category.name = name;
-    category.type = CategoryType::Expense;
-    category.createdAt = category.updatedAt = Timestamps::nowUtc();
-    if (!m_categories->insert(category))
-        return std::nullopt;
-    return category.id;
+    parser.feedLine(pending);
+    parser.finish();
+    if (!drain())
+        return writer.result();
+    return writer.finish();
 }

@@ -7,21 +7,18 @@
 #include "services/importresult.h"
 #include "storage/transaction.h"
 
-#include <QList>
 #include <QObject>
 #include <QString>
 
-#include <optional>
-
 class CategoryRepository;
-class QSqlQuery;
 class TransactionRepository;
 
-// Reads bank exports (CSV with a column mapping, or QIF) into one account. Rows that
-// cannot be read are skipped, rows the account already has are counted as duplicates,
-// missing categories are created by name. One import is one database transaction: a row
-// whose writes fail is undone alone, and a failure to commit leaves the database as it was
-// and reports nothing imported.
+// Reads bank exports (CSV with a column mapping, or QIF) into one account. The file is read
+// and stored row by row, so its size does not matter to memory. Rows that cannot be read
+// or are refused count as failed, rows the account already has as duplicates; missing
+// categories are created by name. One import is one database transaction: a failure of the
+// database itself (locked, read-only, full) undoes the whole import and is reported as the
+// result's error.
 class ImportService : public QObject {
     Q_OBJECT
 
@@ -33,17 +30,12 @@ public:
                            const CsvMapping &mapping);
     ImportResult importQif(const QString &filePath, const QString &accountId);
 
-private:
-    struct Candidate {
-        Transaction transaction;
-        QString categoryName;
-    };
+Q_SIGNALS:
+    // Rows of the file handled so far, now and then during an import.
+    void progressed(qint64 rows);
 
-    ImportResult importCandidates(const QList<Candidate> &candidates);
-    bool isDuplicate(QSqlQuery &query, const Transaction &transaction) const;
-    // The id of the live category of this name, created when there is none; empty for an
-    // empty name, or when creating failed.
-    std::optional<QString> resolveCategory(const QString &name);
+private:
+    class Writer;
 
     TransactionRepository *m_transactions; // Not owned.
     CategoryRepository *m_categories;      // Not owned.

@@ -11,6 +11,8 @@ struct QifRecord {
     QDate date; // invalid when missing or unreadable
     QString payee;
     qint64 amount = 0; // cents, negative: money out
+    bool amountReadable
+        = true; // false when the amount line could not be read (or was out of range)
     QString memo;
     QString category;
     QString checkNumber;

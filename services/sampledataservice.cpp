@@ -349,29 +349,56 @@ bool SampleDataService::loadSampleData() {
     return scope.commit();
 }
 
-bool SampleDataService::clearSampleData() {
+bool SampleDataService::clearSampleData(QStringList *keptAccounts) {
     TransactionScope scope(m_database);
     if (!scope.isOpen())
         return false;
     Writer writer(m_database->connection(), "clearSampleData");
-    // Children before parents: the foreign keys refuse anything else. Rows the user entered
-    // into a sample account by hand are not the sample's to delete; they make the delete of
-    // that account fail, and with it the whole command.
-    const char *statements[] = {
-        "DELETE FROM split_lines WHERE id LIKE 'sample-%' OR transaction_id IN (SELECT id FROM "
-        "transactions WHERE id LIKE 'sample-%' OR recurring_id LIKE 'sample-%')",
-        "DELETE FROM reconciliations WHERE id LIKE 'sample-%' OR account_id LIKE 'sample-%'",
-        "DELETE FROM transactions WHERE id LIKE 'sample-%' OR recurring_id LIKE 'sample-%'",
-        "DELETE FROM recurring_transactions WHERE id LIKE 'sample-%'",
-        "DELETE FROM accounts WHERE id LIKE 'sample-%'",
-        "DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%'",
+    // Rows the user entered into a sample account are not the sample's to delete, nor is the
+    // account that holds them (or their reconciliations): only the sample rows go.
+    static const QString userRows = QStringLiteral(
+        "EXISTS (SELECT 1 FROM transactions t WHERE t.account_id = %1 AND t.id NOT LIKE "
+        "'sample-%' AND (t.recurring_id IS NULL OR t.recurring_id NOT LIKE 'sample-%')) OR "
+        "EXISTS (SELECT 1 FROM recurring_transactions r WHERE r.account_id = %1 AND r.id NOT "
+        "LIKE 'sample-%')");
+    QSqlQuery kept(m_database->connection());
+    if (!kept.exec(QStringLiteral("SELECT name FROM accounts WHERE id LIKE 'sample-%' AND (%1) "
+                                  "ORDER BY sort_order, name")
+                       .arg(userRows.arg(QStringLiteral("accounts.id"))))) {
+        qCWarning(lcServices).noquote()
+            << "SampleDataService::clearSampleData failed:" << kept.lastError().text();
+        return false;
+    }
+    QStringList keptNames;
+    while (kept.next())
+        keptNames.append(kept.value(0).toString());
+
+    // Children before parents: the foreign keys refuse anything else.
+    const QString statements[] = {
+        QStringLiteral(
+            "DELETE FROM split_lines WHERE id LIKE 'sample-%' OR transaction_id IN (SELECT id FROM "
+            "transactions WHERE id LIKE 'sample-%' OR recurring_id LIKE 'sample-%')"),
+        QStringLiteral("DELETE FROM reconciliations WHERE id LIKE 'sample-%' OR (account_id LIKE "
+                       "'sample-%' AND NOT (%1))")
+            .arg(userRows.arg(QStringLiteral("reconciliations.account_id"))),
+        QStringLiteral("DELETE FROM transactions WHERE id LIKE 'sample-%' OR recurring_id LIKE "
+                       "'sample-%'"),
+        QStringLiteral("DELETE FROM recurring_transactions WHERE id LIKE 'sample-%'"),
+        QStringLiteral("DELETE FROM accounts WHERE id LIKE 'sample-%' AND NOT (%1)")
+            .arg(userRows.arg(QStringLiteral("accounts.id"))),
+        QStringLiteral("DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%' AND entity_id NOT "
+                       "IN (SELECT id FROM accounts)"),
     };
-    for (const char *sql : statements) {
-        if (!writer.run(QLatin1String(sql)))
+    for (const QString &sql : statements) {
+        if (!writer.run(sql))
             return false;
     }
     for (const char *table :
          {"split_lines", "reconciliations", "transactions", "recurring_transactions", "accounts"})
         m_database->noteChange(QLatin1String(table));
-    return scope.commit();
+    if (!scope.commit())
+        return false;
+    if (keptAccounts)
+        *keptAccounts = keptNames;
+    return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class Database;
 
@@ -23,9 +24,10 @@ public:
     bool loadSampleData();
     // Removes the sample rows and what was derived from them (occurrences posted from the
     // sample rules, split lines of sample transactions, reconciliations of the sample
-    // accounts). False when that failed, for example because the user entered transactions of
-    // their own in a sample account; then nothing was removed.
-    bool clearSampleData();
+    // accounts). Rows the user added to a sample account stay, and so does that account:
+    // keptAccounts receives the names of such accounts. False when a statement failed; then
+    // nothing was removed.
+    bool clearSampleData(QStringList *keptAccounts = nullptr);
 
 private:
     Database *m_database; // Not owned.

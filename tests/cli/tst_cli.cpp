@@ -28,6 +28,7 @@ private Q_SLOTS:
     void unopenableDatabase();
     void newerDatabaseRefused();
     void balanceBeyondSixtyFourBits();
+    void importCountsAndFailures();
     void noWidgetLibraries();
 
 private:
@@ -202,9 +203,9 @@ void tst_Cli::importReportAndBackup() {
            "3",      "--date-format", "dd.MM.yyyy"};
     CliResult r = cli(import);
     QVERIFY2(r.exitCode == 0, r.err.constData());
-    QCOMPARE(r.out, QByteArray("Imported 2, duplicates 1\n"));
+    QCOMPARE(r.out, QByteArray("Imported 2, duplicates 1, failed 0\n"));
     r = cli(import);
-    QCOMPARE(r.out, QByteArray("Imported 0, duplicates 3\n"));
+    QCOMPARE(r.out, QByteArray("Imported 0, duplicates 3, failed 0\n"));
 
     r = cli({"report", "payee-summary", "--from", "2026-01-01", "--to", "2026-01-31", "--format",
              "csv"});
@@ -362,6 +363,38 @@ void tst_Cli::balanceBeyondSixtyFourBits() {
     r = cli({"report", "account-summary"});
     QCOMPARE(r.exitCode, 1);
     QVERIFY(!r.err.isEmpty());
+}
+
+void tst_Cli::importCountsAndFailures() {
+    addAccounts();
+    const QString csv = m_dir->filePath("bank.csv");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Date,Payee,Amount\n01/05/2026,,-4.50\n01/06/2026,Huge,99999999999999999\n");
+    file.close();
+    const QStringList import = {"import", "csv", csv, "--account", "Checking"};
+    CliResult r = cli(import);
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(r.out, QByteArray("Imported 1, duplicates 0, failed 1\n"));
+    // Not a terminal: no progress on standard error.
+    QCOMPARE(r.err, QByteArray());
+
+    // Another writer holds the database past the busy timeout: nothing is stored, and the
+    // command says so.
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "writer");
+    db.setDatabaseName(m_dir->filePath("quillon.db"));
+    QVERIFY(db.open());
+    QVERIFY(QSqlQuery(db).exec("BEGIN IMMEDIATE"));
+    r = cli(import);
+    QSqlQuery(db).exec("ROLLBACK");
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("writer");
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.out, QByteArray());
+    // The log's warnings may come before it; the command's own verdict is one line.
+    QVERIFY2(r.err.contains("\nquillon-cli: Import failed: ") && r.err.count("quillon-cli:") == 1,
+             r.err.constData());
 }
 
 void tst_Cli::noWidgetLibraries() {

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
+#include "services/csvparser.h"
 #include "services/importparsing.h"
 
 #include <QFile>
@@ -73,6 +74,8 @@ void tst_ImportParsing::parseCsv_data() {
                           << "a|b;1|2";
     QTest::addRow("quoted CRLF becomes a line feed") << "\"one\r\ntwo\",x\r\n"
                                                      << "one\ntwo|x";
+    QTest::addRow("quoted lone carriage return kept") << "\"a\rb\",x\n"
+                                                      << "a\rb|x";
     QTest::addRow("unterminated quote") << "\"abc,def\nghi"
                                         << "abc,def\nghi";
     QTest::addRow("empty") << ""
@@ -83,6 +86,14 @@ void tst_ImportParsing::parseCsv() {
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(flatten(::parseCsv(text)), expected);
+    // A file is read in pieces that may end anywhere: between doubled quotes, inside a CRLF.
+    for (qsizetype split = 0; split <= text.size(); ++split) {
+        CsvParser parser;
+        parser.feed(QStringView(text).left(split));
+        parser.feed(QStringView(text).mid(split));
+        parser.finish();
+        QVERIFY2(flatten(parser.takeRows()) == expected, qPrintable(QString::number(split)));
+    }
 }
 
 void tst_ImportParsing::decodeImportText_data() {

@@ -9,8 +9,12 @@
 #include "tests/support/testrecords.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+
+#include <optional>
 
 using namespace TestRecords;
 
@@ -68,6 +72,9 @@ private Q_SLOTS:
     void unreadableFileImportsNothing();
     void failedRowIsUndoneAlone();
     void failedCommitLeavesDatabaseAsItWas();
+    void databaseFailureFailsTheImport_data();
+    void databaseFailureFailsTheImport();
+    void largeFileReadInPieces();
 
 private:
     QString writeFile(const QByteArray &content);
@@ -114,35 +121,45 @@ void tst_ImportService::importCsv_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<CsvMapping>("mapping");
     QTest::addColumn<int>("imported");
+    QTest::addColumn<int>("failed");
     QTest::addColumn<QStringList>("expected");
 
     const CsvMapping standard;
-    QTest::addRow("header only") << QByteArray("Date,Payee,Amount\n") << standard << 0
+    QTest::addRow("header only") << QByteArray("Date,Payee,Amount\n") << standard << 0 << 0
                                  << QStringList{};
     QTest::addRow("amount texts") << QByteArray(
         "Date,Payee,Amount\n01/02/2024,A,\"$1,234.56\"\n01/03/2024,B,-12.5\n"
         "01/04/2024,C,(12.50)\n01/05/2024,D,\n")
-                                  << standard << 4
+                                  << standard << 3 << 1
                                   << QStringList{"2024-01-02 A 123456", "2024-01-03 B -1250",
-                                                 "2024-01-04 C 0", "2024-01-05 D 0"};
+                                                 "2024-01-05 D 0"};
+    // Rows a bank leaves without a payee are kept; amounts beyond a trillion are refused.
+    QTest::addRow("blank payee, amounts at and beyond the limit")
+        << QByteArray("Date,Payee,Amount\n01/02/2024,,-3\n01/03/2024,\"\",-4\n"
+                      "01/04/2024,Max,1000000000000.00\n01/05/2024,Min,-1000000000000\n"
+                      "01/06/2024,Over,1000000000000.01\n01/07/2024,Under,-99999999999999999\n"
+                      "01/08/2024,Huge,1e300\n")
+        << standard << 4 << 3
+        << QStringList{"2024-01-02  -300", "2024-01-03  -400", "2024-01-04 Max 100000000000000",
+                       "2024-01-05 Min -100000000000000"};
     CsvMapping twoDigitYear;
     twoDigitYear.dateFormat = "MM/dd/yy";
     twoDigitYear.hasHeader = false;
     // Two-digit years fall in the hundred years ending twenty years from now.
     const int ahead = QDate::currentDate().year() + 20;
     QTest::addRow("two-digit year near today")
-        << QByteArray("01/15/24,Recent,-1\n02/29/00,Leap,-2\n") << twoDigitYear << 2
+        << QByteArray("01/15/24,Recent,-1\n02/29/00,Leap,-2\n") << twoDigitYear << 2 << 0
         << QStringList{"2000-02-29 Leap -200", "2024-01-15 Recent -100"};
     QTest::addRow("two-digit year past the window")
         << QStringLiteral("03/01/%1,Old,-1\n")
                .arg((ahead + 1) % 100, 2, 10, QLatin1Char('0'))
                .toUtf8()
-        << twoDigitYear << 1
+        << twoDigitYear << 1 << 0
         << QStringList{QStringLiteral("%1-03-01 Old -100").arg(ahead + 1 - 100)};
-    QTest::addRow("unreadable rows skipped uncounted")
+    QTest::addRow("unreadable rows counted as failed")
         << QByteArray("Date,Payee,Amount\n13/45/2024,Bad date,-1\n01/02/2024,Short\n"
-                      "01/03/2024,Good,-2\n")
-        << standard << 1 << QStringList{"2024-01-03 Good -200"};
+                      "01/03/2024,Good,-2\n01/04/2024,Decimal comma,\"12,50\"\n")
+        << standard << 1 << 3 << QStringList{"2024-01-03 Good -200"};
     CsvMapping reordered;
     reordered.dateColumn = 3;
     reordered.payeeColumn = 0;
@@ -153,7 +170,7 @@ void tst_ImportService::importCsv_data() {
     QTest::addRow("mapped columns, optional ones beyond the row")
         << QByteArray("Payee,Amount,Memo,Date,Category\nShop,-5,note,2024-03-01,Food\n"
                       "Cafe,-3,,2024-03-02\n")
-        << reordered << 2
+        << reordered << 2 << 0
         << QStringList{"2024-03-01 Shop -500 [note] {Food}", "2024-03-02 Cafe -300"};
 }
 
@@ -161,10 +178,13 @@ void tst_ImportService::importCsv() {
     QFETCH(QByteArray, content);
     QFETCH(CsvMapping, mapping);
     QFETCH(int, imported);
+    QFETCH(int, failed);
     QFETCH(QStringList, expected);
     const ImportResult result = importText(content, mapping);
+    QCOMPARE(result.error, QString());
     QCOMPARE(result.imported, imported);
     QCOMPARE(result.duplicates, 0);
+    QCOMPARE(result.failed, failed);
     QCOMPARE(registerOf(*m_db, "acc"), expected);
 }
 
@@ -251,13 +271,17 @@ void tst_ImportService::importQif() {
     const ImportResult result = m_import->importQif(
         writeFile("!Type:Bank\nD1/15'24\nT-45.00\nPGrocer\n^\nD1/16'24\nT1,000.00\nPEmployer\n"
                   "MJanuary\nN42\nCX\nLSalary\n^\nT-1\nPNo date\n^\nD1/15'24\nT-45.00\nPGrocer\n"
-                  "MAgain\n^\n"),
+                  "MAgain\n^\nD1/17'24\nT-7\n^\nD1/18'24\nT2,000,000,000,000\nPHuge\n^\n"
+                  "D1/19'24\nT1.005\nPExact\n"),
         "acc");
-    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.imported, 4);
     QCOMPARE(result.duplicates, 1);
+    QCOMPARE(result.failed, 2);
+    // A record without a payee line is kept with an empty payee; halves of a cent round up.
     QCOMPARE(registerOf(*m_db, "acc"),
              (QStringList{"2024-01-15 Grocer -4500",
-                          "2024-01-16 Employer 100000 [January] {Salary} #42 cleared"}));
+                          "2024-01-16 Employer 100000 [January] {Salary} #42 cleared",
+                          "2024-01-17  -700", "2024-01-19 Exact 101"}));
 
     const ImportResult fixture
         = m_import->importQif(fixturePath("qif-with-account-block.qif"), "other");
@@ -267,12 +291,18 @@ void tst_ImportService::importQif() {
 
 void tst_ImportService::unreadableFileImportsNothing() {
     const QString missing = m_db->dirPath() + "/missing.csv";
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^ImportService: import failed: Cannot read"));
     ImportResult result = m_import->importCsv(missing, "acc", CsvMapping());
     QCOMPARE(result.imported, 0);
     QCOMPARE(result.duplicates, 0);
+    QVERIFY(result.error.contains("missing.csv"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^ImportService: import failed: Cannot read"));
     result = m_import->importQif(missing, "acc");
     QCOMPARE(result.imported, 0);
     QCOMPARE(result.duplicates, 0);
+    QVERIFY(result.error.contains("missing.csv"));
 }
 
 void tst_ImportService::failedRowIsUndoneAlone() {
@@ -280,11 +310,13 @@ void tst_ImportService::failedRowIsUndoneAlone() {
     CsvMapping mapping;
     mapping.categoryColumn = 3;
     const QString path = writeFile("Date,Payee,Amount,Category\n01/01/2024,A,-1,New\n");
-    QTest::ignoreMessage(
-        QtWarningMsg, QRegularExpression("^TransactionRepository::insert failed: .*FOREIGN KEY"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^ImportService: row refused: .*FOREIGN KEY"));
     const ImportResult result = m_import->importCsv(path, "missing", mapping);
     QCOMPARE(result.imported, 0);
     QCOMPARE(result.duplicates, 0);
+    QCOMPARE(result.failed, 1);
+    QCOMPARE(result.error, QString());
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories").toInt(), 0);
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
 }
@@ -297,16 +329,83 @@ void tst_ImportService::failedCommitLeavesDatabaseAsItWas() {
     mapping.categoryColumn = 3;
     const QString path
         = writeFile("Date,Payee,Amount,Category\n01/01/2024,A,-1,New\n01/02/2024,B,-2,\n");
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^ImportService: the import could not be committed:"));
+    QTest::ignoreMessage(
+        QtWarningMsg,
+        QRegularExpression("^ImportService: import failed: The import could not be saved:"));
     const ImportResult result = m_import->importCsv(path, "missing", mapping);
     QCOMPARE(result.imported, 0);
     QCOMPARE(result.duplicates, 0);
+    QVERIFY(result.error.contains("FOREIGN KEY"));
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories").toInt(), 0);
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
 
     // The connection is usable afterwards.
     QCOMPARE(importText("Date,Payee,Amount\n01/01/2024,A,-1\n").imported, 1);
+}
+
+void tst_ImportService::databaseFailureFailsTheImport_data() {
+    QTest::addColumn<bool>("locked");
+    QTest::addRow("another writer holds the lock") << true;
+    QTest::addRow("read-only connection") << false;
+}
+
+void tst_ImportService::databaseFailureFailsTheImport() {
+    QFETCH(bool, locked);
+    const QString path = writeFile("Date,Payee,Amount\n01/01/2024,A,-1\n01/02/2024,B,-2\n");
+    QSqlQuery pragma(m_db->connection());
+    std::optional<QSqlDatabase> other;
+    if (locked) {
+        QVERIFY(pragma.exec("PRAGMA busy_timeout = 50"));
+        other = QSqlDatabase::addDatabase("QSQLITE", "other-writer");
+        other->setDatabaseName(m_db->connection().databaseName());
+        QVERIFY(other->open());
+        QVERIFY(QSqlQuery(*other).exec("BEGIN IMMEDIATE"));
+    } else {
+        QVERIFY(pragma.exec("PRAGMA query_only = ON"));
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^ImportService: import failed: "));
+    if (locked)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("locked|busy"));
+    const ImportResult result = m_import->importCsv(path, "acc", CsvMapping());
+    QVERIFY2(!result.error.isEmpty(), "a failed import must say so");
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(result.failed, 0);
+    if (other) {
+        QSqlQuery(*other).exec("ROLLBACK");
+        other->close();
+        other.reset();
+        QSqlDatabase::removeDatabase("other-writer");
+    }
+    QVERIFY(pragma.exec("PRAGMA query_only = OFF"));
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
+}
+
+void tst_ImportService::largeFileReadInPieces() {
+    // Far beyond one piece of the reader: quoted line breaks, multi-byte characters and
+    // CRLF line ends cross the piece boundaries somewhere.
+    QByteArray csv = "\xEF\xBB\xBF"
+                     "Date,Payee,Amount,Memo\r\n";
+    const int rows = 20000;
+    for (int i = 0; i < rows; ++i)
+        csv += QStringLiteral("01/%1/2024,Zoë’s %2,-%3,\"line\r\n\"\"two\"\"\"\r\n")
+                   .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+                   .arg(i)
+                   .arg(i + 1)
+                   .toUtf8();
+    CsvMapping mapping;
+    mapping.memoColumn = 3;
+    QList<qint64> progress;
+    connect(m_import.get(), &ImportService::progressed, this,
+            [&progress](qint64 done) { progress.append(done); });
+    const ImportResult result = m_import->importCsv(writeFile(csv), "acc", mapping);
+    QCOMPARE(result.imported, rows);
+    QCOMPARE(result.failed, 0);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions WHERE payee LIKE 'Zoë’s %' AND "
+                          "memo = 'line' || char(10) || '\"two\"'")
+                 .toInt(),
+             rows);
+    QCOMPARE(progress.size(), rows / 1000);
+    QCOMPARE(progress.last(), qint64(rows));
 }
 
 QTEST_GUILESS_MAIN(tst_ImportService)

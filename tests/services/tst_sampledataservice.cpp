@@ -44,7 +44,7 @@ private Q_SLOTS:
     void loadOnceThenClear();
     void loadWithoutCategories();
     void clearTakesPostedOccurrencesAlong();
-    void clearRefusesToOrphanUserRows();
+    void clearKeepsUserRows();
 };
 
 void tst_SampleDataService::loadOnceThenClear() {
@@ -144,21 +144,24 @@ void tst_SampleDataService::clearTakesPostedOccurrencesAlong() {
     QCOMPARE(count(db, "SELECT COUNT(*) FROM accounts"), 0);
 }
 
-void tst_SampleDataService::clearRefusesToOrphanUserRows() {
+void tst_SampleDataService::clearKeepsUserRows() {
     TestDatabase db;
     SampleDataService service(db.database());
     QVERIFY(service.loadSampleData());
     TransactionRepository transactions(db.database());
     QVERIFY(transactions.insert(
         TestRecords::transaction("mine", "sample-acct-checking", QDate::currentDate(), -1234)));
-    const int before = sampleRows(db);
 
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("^SampleDataService::clearSampleData failed:"));
-    QVERIFY(!service.clearSampleData());
-    QCOMPARE(sampleRows(db), before);
+    QStringList kept;
+    QVERIFY(service.clearSampleData(&kept));
+    QCOMPARE(kept.size(), 1);
+    // Only the user's row and the account holding it remain.
+    QCOMPARE(count(db, "SELECT COUNT(*) FROM transactions"), 1);
     QVERIFY(transactions.findById("mine"));
-    QVERIFY(service.hasSampleData());
+    QCOMPARE(count(db, "SELECT COUNT(*) FROM accounts"), 1);
+    QCOMPARE(count(db, "SELECT COUNT(*) FROM accounts WHERE id = 'sample-acct-checking'"), 1);
+    QCOMPARE(count(db, "SELECT COUNT(*) FROM recurring_transactions"), 0);
+    QCOMPARE(count(db, "SELECT COUNT(*) FROM reconciliations"), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_SampleDataService)
