@@ -257,13 +257,6 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
                                    .arg(reason);
         return failedResult;
     };
-    // A failed row must take back what its statement wrote (the full-text triggers' writes
-    // included), which SQLite keeps in a statement journal. Once that journal has grown past
-    // a few pages it lives in a temporary file, and every later row writes to disk several
-    // times; in memory it holds one statement's pages at most. Only possible outside a
-    // transaction, and it drops temporary tables, which this program does not keep.
-    if (m_database->transactionDepth() == 0)
-        QSqlQuery(m_database->connection()).exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
     TransactionScope scope(m_database);
     if (!scope.isOpen())
         return refused(scope.errorText());

@@ -64,12 +64,7 @@ public:
         , m_now(Timestamps::nowUtc()) {}
 
     bool begin() {
-        // Each insert keeps a statement journal for undoing itself alone; on disk that is
-        // some thirty writes a row. In memory it is a few pages at a time.
         QSqlQuery pragma(m_database->connection());
-        if (!pragma.exec(QStringLiteral("PRAGMA temp_store = MEMORY")))
-            qCWarning(lcServices).noquote()
-                << "ImportService: temporary storage stays on disk:" << pragma.lastError().text();
         // A long import would otherwise fill the connection's whole page cache with pages it
         // has written and will not read again; smaller, the cache spills them to the log as
         // it goes, and memory stays flat whatever the file's size.

@@ -175,6 +175,7 @@ void tst_Database::freshDatabase() {
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
     QCOMPARE(db.scalar("PRAGMA foreign_keys").toInt(), 1);
+    QCOMPARE(db.scalar("PRAGMA temp_store").toInt(), 2); // memory
 
     // Running again applies nothing.
     QSignalSpy applied(db.database(), &Database::migrationApplied);
