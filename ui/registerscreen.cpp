@@ -108,6 +108,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_balance->setAccessibleName(tr("Ending balance"));
     m_reconcile->setFocusPolicy(Qt::ClickFocus);
     connect(m_reconcile, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
+    // No window answers the request yet: a button that does nothing would only mislead.
+    m_reconcile->setVisible(false);
     header->addWidget(m_heading);
     header->addStretch(1);
     header->addWidget(m_balance);
@@ -161,7 +163,7 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_message->setStyleSheet(QStringLiteral("color: #6E8A7E; padding: 2px 4px;"));
     m_message->setAccessibleName(tr("Register message"));
     auto *hint = new QLabel(tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  "
-                               "Ctrl+M: memorize  |  ': copy above"),
+                               "': copy above"),
                             this);
     hint->setStyleSheet(QStringLiteral("color: #5A7A6E; padding: 2px 4px;"));
     bottom->addWidget(m_message);
@@ -591,10 +593,6 @@ void RegisterScreen::newTransactionDialog() {
     beginNewEntry();
 }
 
-void RegisterScreen::memorizeCurrentRow() {
-    showStatusMessage(tr("Memorize is not available yet"), kShortMessageMs);
-}
-
 void RegisterScreen::toggleCleared(int row) {
     const RegisterRow *stored = m_model->rowAt(row);
     if (!stored || stored->transaction.id.isEmpty())
@@ -705,9 +703,6 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
             return true;
         case Qt::Key_I:
             beginNewEntry();
-            return true;
-        case Qt::Key_M:
-            memorizeCurrentRow();
             return true;
         case Qt::Key_N:
             newTransactionDialog();

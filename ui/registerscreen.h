@@ -59,7 +59,6 @@ public Q_SLOTS:
     void beginNewEntry();
     void discardEntry();
     void newTransactionDialog();
-    void memorizeCurrentRow();
     void onContextMenu(const QPoint &position);
 
 Q_SIGNALS:
