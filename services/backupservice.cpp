@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -257,6 +258,11 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
                                    .arg(reason);
         return failedResult;
     };
+    const bool journalInMemory = m_database->setBulkWriteJournal(true);
+    const auto journalBack = qScopeGuard([&] {
+        if (journalInMemory)
+            m_database->setBulkWriteJournal(false);
+    });
     TransactionScope scope(m_database);
     if (!scope.isOpen())
         return refused(scope.errorText());

@@ -76,6 +76,7 @@ public:
             }
         }
         pragma.finish();
+        m_journalInMemory = m_database->setBulkWriteJournal(true);
         m_scope = std::make_unique<TransactionScope>(m_database);
         if (!m_scope->isOpen())
             return fail(
@@ -101,6 +102,8 @@ public:
 
     ~Writer() {
         m_scope.reset();
+        if (m_journalInMemory)
+            m_database->setBulkWriteJournal(false);
         if (m_restoreCacheSize) {
             QSqlQuery pragma(m_database->connection());
             pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(*m_restoreCacheSize));
@@ -264,6 +267,7 @@ private:
     QHash<QString, QString> m_categoryIds;
     ImportResult m_result;
     std::optional<int> m_restoreCacheSize;
+    bool m_journalInMemory = false;
 };
 
 ImportService::ImportService(TransactionRepository *transactions, CategoryRepository *categories,

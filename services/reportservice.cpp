@@ -68,12 +68,15 @@ QList<CategorySpendingRow> ReportService::categorySpending(const QDate &from, co
     QSqlQuery query(m_database->connection());
     const bool executed
         = run(query,
-              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
-                             "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-                             "t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND t.date "
-                             "<= ?"),
+              // Summed per category id from the index first, then named: the join runs once
+              // per category instead of once per transaction.
+              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(s.total) FROM "
+                             "(SELECT t.category_id, SUM(t.amount) AS total FROM transactions t "
+                             "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND "
+                             "t.date <= ?"),
               from, to, accountId,
-              " GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(t.amount) ASC");
+              " GROUP BY t.category_id) s LEFT JOIN categories c ON s.category_id = c.id "
+              "GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(s.total) ASC");
     while (executed && query.next())
         rows.append({query.value(0).toString(), query.value(1).toLongLong()});
     if (!succeeded(query, executed))

@@ -132,10 +132,6 @@ bool Database::open(const QString &path) {
     // A larger page cache than SQLite's 2 MB keeps the indexes of a big register in memory
     // during imports and restores.
     query.exec(QStringLiteral("PRAGMA cache_size=-65536"));
-    // A statement that fails must take back what it wrote, from a statement journal that
-    // would otherwise spill to a temporary file and cost bulk writes (imports, restores)
-    // many disk writes a row. The program keeps no temporary tables.
-    query.exec(QStringLiteral("PRAGMA temp_store=MEMORY"));
     m_open = true;
     return true;
 }
@@ -180,6 +176,16 @@ void Database::publishNotices() {
 void Database::dropNoticesFrom(int index) {
     if (index < m_pendingNotices.size())
         m_pendingNotices.resize(index);
+}
+
+bool Database::setBulkWriteJournal(bool inMemory) {
+    // Changing where temporary storage lives is refused inside a transaction, and it drops
+    // temporary tables, which this program does not keep.
+    if (m_transactionDepth > 0)
+        return false;
+    QSqlQuery query(m_db);
+    return query.exec(inMemory ? QStringLiteral("PRAGMA temp_store=MEMORY")
+                               : QStringLiteral("PRAGMA temp_store=DEFAULT"));
 }
 
 bool Database::runMigrations() {

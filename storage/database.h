@@ -65,6 +65,11 @@ public:
     // one it waits for the outermost commit, once per table and subject, and a rollback
     // drops it.
     void noteChange(const QString &table, const QString &subject = QString());
+    // For a bulk write (an import, a restore): a statement that fails takes back what it wrote
+    // from a statement journal, which on disk costs many writes a row. In memory it is cheap,
+    // but large sorts (the reports' GROUP BY) then grow in memory and run slower, so this is
+    // switched on for the bulk write only. Outside a transaction scope only.
+    bool setBulkWriteJournal(bool inMemory);
     // Open transaction scopes on this connection.
     int transactionDepth() const { return m_transactionDepth; }
 

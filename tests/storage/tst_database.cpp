@@ -175,7 +175,12 @@ void tst_Database::freshDatabase() {
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
     QCOMPARE(db.scalar("PRAGMA foreign_keys").toInt(), 1);
-    QCOMPARE(db.scalar("PRAGMA temp_store").toInt(), 2); // memory
+    // Temporary storage goes to memory for bulk writes only, and never inside a transaction.
+    QCOMPARE(db.scalar("PRAGMA temp_store").toInt(), 0);
+    QVERIFY(db.database()->setBulkWriteJournal(true));
+    QCOMPARE(db.scalar("PRAGMA temp_store").toInt(), 2);
+    QVERIFY(db.database()->setBulkWriteJournal(false));
+    QCOMPARE(db.scalar("PRAGMA temp_store").toInt(), 0);
 
     // Running again applies nothing.
     QSignalSpy applied(db.database(), &Database::migrationApplied);
