@@ -51,6 +51,10 @@ QVariant textOrNull(const QString &text) {
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
+QString cannotRead(const QString &filePath, const ImportTextReader &reader) {
+    return QStringLiteral("Cannot read %1: %2").arg(filePath, reader.errorString());
+}
+
 } // namespace
 
 // One import's writes: the database transaction around them, the statements, the counts
@@ -62,6 +66,14 @@ public:
         , m_database(service->m_transactions->database())
         , m_accountId(accountId)
         , m_now(Timestamps::nowUtc()) {}
+
+    // Opens the file and starts the one transaction of the import; false (with the reason in
+    // the result) when either fails.
+    bool openAndBegin(ImportTextReader &reader, const QString &filePath) {
+        if (!reader.open(filePath))
+            return fail(QStringLiteral("Cannot read %1: %2").arg(filePath, reader.errorString()));
+        return begin();
+    }
 
     bool begin() {
         QSqlQuery pragma(m_database->connection());
@@ -276,23 +288,11 @@ ImportService::ImportService(TransactionRepository *transactions, CategoryReposi
     , m_transactions(transactions)
     , m_categories(categories) {}
 
-namespace {
-
-QString cannotRead(const QString &filePath, const ImportTextReader &reader) {
-    return QStringLiteral("Cannot read %1: %2").arg(filePath, reader.errorString());
-}
-
-} // namespace
-
 ImportResult ImportService::importCsv(const QString &filePath, const QString &accountId,
                                       const CsvMapping &mapping) {
     Writer writer(this, accountId);
     ImportTextReader reader;
-    if (!reader.open(filePath)) {
-        writer.fail(cannotRead(filePath, reader));
-        return writer.result();
-    }
-    if (!writer.begin())
+    if (!writer.openAndBegin(reader, filePath))
         return writer.result();
 
     const QDate today = QDate::currentDate();
@@ -355,11 +355,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
 ImportResult ImportService::importQif(const QString &filePath, const QString &accountId) {
     Writer writer(this, accountId);
     ImportTextReader reader;
-    if (!reader.open(filePath)) {
-        writer.fail(cannotRead(filePath, reader));
-        return writer.result();
-    }
-    if (!writer.begin())
+    if (!writer.openAndBegin(reader, filePath))
         return writer.result();
 
     QifParser parser;
