@@ -36,21 +36,6 @@ bool localWins(const SyncTables::RowState &local, int incomingVersion) {
     return incomingVersion < local.version || (incomingVersion == local.version && local.pending);
 }
 
-// The currency a pulled record's amounts are in. While its account has not arrived, the
-// widest limit (cents) applies; the record is checked again when it comes back from waiting.
-Currency currencyOf(const QString &entityType, const QJsonObject &record, QSqlDatabase db) {
-    if (entityType == SyncWire::AccountEntity)
-        return currencyFromString(SyncWire::readText(record, QStringLiteral("currency")));
-    if (entityType == SyncWire::CategoryEntity)
-        return Currency::USD;
-    QSqlQuery query(db);
-    query.prepare(QStringLiteral("SELECT currency FROM accounts WHERE id = ?"));
-    query.addBindValue(SyncWire::readText(record, QStringLiteral("account_id")));
-    if (query.exec() && query.next())
-        return currencyFromString(query.value(0).toString());
-    return Currency::USD;
-}
-
 } // namespace
 
 SyncPageApplier::SyncPageApplier(AccountRepository *accounts, TransactionRepository *transactions,
@@ -63,6 +48,22 @@ SyncPageApplier::~SyncPageApplier() = default;
 
 QSqlDatabase SyncPageApplier::connection() const {
     return m_accounts->database()->connection();
+}
+
+// The currency a pulled record's amounts are in. While its account has not arrived, the
+// widest limit (cents) applies; the record is checked again when it comes back from waiting.
+Currency SyncPageApplier::currencyOf(const QString &entityType, const QJsonObject &record) {
+    if (entityType == SyncWire::AccountEntity)
+        return currencyFromString(SyncWire::readText(record, QStringLiteral("currency")));
+    if (entityType == SyncWire::CategoryEntity)
+        return Currency::USD;
+    QSqlQuery &query = prepared(QStringLiteral("SELECT currency FROM accounts WHERE id = ?"));
+    query.bindValue(0, SyncWire::readText(record, QStringLiteral("account_id")));
+    Currency currency = Currency::USD;
+    if (query.exec() && query.next())
+        currency = currencyFromString(query.value(0).toString());
+    query.finish();
+    return currency;
 }
 
 QSqlQuery &SyncPageApplier::prepared(const QString &sql) {
@@ -136,8 +137,7 @@ int SyncPageApplier::heldCount() const {
 
 void SyncPageApplier::applyRecord(const SyncTables::Table &table, const QJsonObject &record) {
     releaseHeld(table, record);
-    if (!SyncWire::amountsInRange(table.entityType, record,
-                                  currencyOf(table.entityType, record, connection()))) {
+    if (!SyncWire::amountsInRange(table.entityType, record, currencyOf(table.entityType, record))) {
         ++m_skipped;
         qCWarning(lcServices).noquote()
             << "SyncPageApplier: skipping server record with an amount out of range:"

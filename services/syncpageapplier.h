@@ -4,6 +4,7 @@
 #pragma once
 
 #include "services/synctables.h"
+#include "storage/enums.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -57,6 +58,8 @@ private:
     void hold(const SyncTables::Table &table, const QJsonObject &record,
               const QString &missingTable, const QString &missingId);
 
+    // The currency whose amount range a pulled record must keep to.
+    Currency currencyOf(const QString &entityType, const QJsonObject &record);
     // Prepared once on the connection and shared with the repositories: a page runs the same
     // few lookups per record.
     QSqlQuery &prepared(const QString &sql);
