@@ -147,9 +147,6 @@ QAction *MainWindow::action(const QString &name) const {
 
 void MainWindow::setupMenuBar() {
     QMenu *file = addMenuNamed(tr("&File"));
-    QAction *newAccount = addAction(file, QStringLiteral("newAccount"), tr("New &Account"));
-    newAccount->setShortcut(QKeySequence(tr("Ctrl+Shift+N")));
-    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
     QAction *newTransaction
         = addAction(file, QStringLiteral("newTransaction"), tr("&New Transaction"));
     newTransaction->setShortcut(QKeySequence(tr("Ctrl+N")));
@@ -161,6 +158,16 @@ void MainWindow::setupMenuBar() {
         m_stack->setCurrentIndex(RegisterPage);
         m_register->newTransactionDialog();
     });
+    QAction *newAccount = addAction(file, QStringLiteral("newAccount"), tr("New &Account"));
+    newAccount->setShortcut(QKeySequence(tr("Ctrl+Shift+N")));
+    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    file->addSeparator();
+    QAction *import = addAction(file, QStringLiteral("import"), tr("&Import..."));
+    import->setShortcut(QKeySequence(tr("Ctrl+I")));
+    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
+    file->addSeparator();
+    connect(addAction(file, QStringLiteral("tindralAccount"), tr("Tindral &Account...")),
+            &QAction::triggered, this, &MainWindow::showAccountWindow);
     file->addSeparator();
     m_signInAction = addAction(file, QStringLiteral("signIn"), tr("&Sign In..."));
     connect(m_signInAction, &QAction::triggered, this, [this] {
@@ -175,22 +182,51 @@ void MainWindow::setupMenuBar() {
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    // The search and preferences windows fill this menu.
-    addMenuNamed(tr("&Edit"));
+    QMenu *edit = addMenuNamed(tr("&Edit"));
+    QAction *find = addAction(edit, QStringLiteral("find"), tr("&Find..."));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
+    edit->addSeparator();
+    connect(addAction(edit, QStringLiteral("preferences"), tr("&Preferences...")),
+            &QAction::triggered, this, &MainWindow::showSettingsWindow);
 
     QMenu *account = addMenuNamed(tr("&Account"));
     connect(addAction(account, QStringLiteral("editAccount"), tr("&Edit...")), &QAction::triggered,
             this, &MainWindow::showEditAccountDialog);
+    QAction *reconcile = addAction(account, QStringLiteral("reconcile"), tr("&Reconcile..."));
+    reconcile->setShortcut(QKeySequence(tr("Ctrl+R")));
+    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
+    connect(addAction(account, QStringLiteral("reconciliationHistory"),
+                      tr("Reconciliation &History...")),
+            &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
+    connect(addAction(account, QStringLiteral("renamePayees"), tr("Rename &Payees...")),
+            &QAction::triggered, this, &MainWindow::showPayeesWindow);
+    account->addSeparator();
+    connect(addAction(account, QStringLiteral("share"), tr("&Share...")), &QAction::triggered, this,
+            &MainWindow::showShareAccountDialog);
     account->addSeparator();
     connect(addAction(account, QStringLiteral("deleteAccount"), tr("&Delete")), &QAction::triggered,
             this, &MainWindow::deleteCurrentAccount);
 
-    // The reports, recurring and categories windows fill this menu.
-    addMenuNamed(tr("&View"));
+    QMenu *view = addMenuNamed(tr("&View"));
+    QAction *reports = addAction(view, QStringLiteral("reports"), tr("&Reports"));
+    reports->setShortcut(QKeySequence(tr("Ctrl+2")));
+    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
+    QAction *recurring
+        = addAction(view, QStringLiteral("recurring"), tr("Re&curring Transactions"));
+    recurring->setShortcut(QKeySequence(tr("Ctrl+3")));
+    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
+    QAction *categories = addAction(view, QStringLiteral("categories"), tr("C&ategories"));
+    categories->setShortcut(QKeySequence(tr("Ctrl+4")));
+    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
 
     QMenu *help = addMenuNamed(tr("&Help"));
     connect(addAction(help, QStringLiteral("about"), tr("&About Tindral Quillon")),
             &QAction::triggered, this, &MainWindow::showAbout);
+    connect(addAction(help, QStringLiteral("whatsNew"), tr("What's &New...")), &QAction::triggered,
+            this, &MainWindow::showWhatsNew);
+    connect(addAction(help, QStringLiteral("checkForUpdates"), tr("Check for &Updates...")),
+            &QAction::triggered, this, &MainWindow::checkForUpdates);
     help->addSeparator();
     connect(addAction(help, QStringLiteral("keyboardShortcuts"), tr("&Keyboard Shortcuts")),
             &QAction::triggered, this, &MainWindow::showKeyboardShortcuts);
@@ -199,10 +235,6 @@ void MainWindow::setupMenuBar() {
             &QAction::triggered, this, &MainWindow::loadSampleData);
     connect(addAction(help, QStringLiteral("clearSampleData"), tr("&Clear Sample Data")),
             &QAction::triggered, this, &MainWindow::clearSampleData);
-
-    // A menu without actions yet stays visible but cannot be opened.
-    for (QMenu *menu : std::as_const(m_menus))
-        menu->menuAction()->setEnabled(!menu->actions().isEmpty());
 }
 
 QWidget *MainWindow::buildSidebar() {
@@ -537,6 +569,70 @@ void MainWindow::showEditAccountDialog() {
     m_register->reload();
 }
 
+void MainWindow::presentWindow(QWidget *window, const QString &title, const QSize &defaultSize) {
+    const bool shown = window->isVisible();
+    if (window->parentWidget() != this || !window->isWindow())
+        window->setParent(this, Qt::Window);
+    window->setWindowTitle(title);
+    if (!shown)
+        window->resize(defaultSize);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showReportsWindow() {
+    // Not built yet: the reports window.
+}
+
+void MainWindow::showRecurringWindow() {
+    // Not built yet: the recurring transactions window.
+}
+
+void MainWindow::showSearchWindow() {
+    // Not built yet: the search window.
+}
+
+void MainWindow::showCategoriesWindow() {
+    // Not built yet: the categories window.
+}
+
+void MainWindow::showSettingsWindow() {
+    // Not built yet: the preferences window.
+}
+
+void MainWindow::showReconciliationWindow() {
+    // Not built yet: a reconciliation window for the current account.
+}
+
+void MainWindow::showReconciliationHistoryWindow() {
+    // Not built yet: the reconciliation history of the current account.
+}
+
+void MainWindow::showImportWindow() {
+    // Not built yet: the import window.
+}
+
+void MainWindow::showPayeesWindow() {
+    // Not built yet: the payee window.
+}
+
+void MainWindow::showShareAccountDialog() {
+    // Not built yet: the sharing dialog for the current account.
+}
+
+void MainWindow::showAccountWindow() {
+    // Not built yet: the Tindral Account window.
+}
+
+void MainWindow::showWhatsNew() {
+    // Not built yet: the release notes of this version.
+}
+
+void MainWindow::checkForUpdates() {
+    // Not built yet: an update check that reports its result.
+}
+
 void MainWindow::onAccountContextMenu(const QPoint &position) {
     QMenu menu(this);
     menu.setAccessibleName(tr("Account actions"));
@@ -552,6 +648,24 @@ void MainWindow::onAccountContextMenu(const QPoint &position) {
                     selectAccount(id);
                     showEditAccountDialog();
                 });
+        connect(menu.addAction(tr("Reconcile...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showReconciliationWindow();
+        });
+        connect(menu.addAction(tr("Reconciliation History...")), &QAction::triggered, this,
+                [this, id] {
+                    selectAccount(id);
+                    showReconciliationHistoryWindow();
+                });
+        connect(menu.addAction(tr("Rename Payees...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showPayeesWindow();
+        });
+        menu.addSeparator();
+        connect(menu.addAction(tr("Share...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showShareAccountDialog();
+        });
         menu.addSeparator();
         connect(menu.addAction(tr("Delete \"%1\"").arg(account->name)), &QAction::triggered, this,
                 [this, id] { deleteAccount(id); });

@@ -9,8 +9,12 @@
 #include <QMainWindow>
 #include <QString>
 
+class AccountScreen;
 class AppState;
+class CategoriesScreen;
 class EmptyStatePage;
+class ImportScreen;
+class PayeeScreen;
 class QAction;
 class QLabel;
 class QListWidget;
@@ -19,8 +23,13 @@ class QMenu;
 class QShortcut;
 class QSplitter;
 class QStackedWidget;
+class ReconciliationHistoryScreen;
+class RecurringScreen;
 class RegisterScreen;
+class ReportsScreen;
 class SampleDataService;
+class SearchScreen;
+class SettingsScreen;
 class StatusBar;
 class WelcomeScreen;
 
@@ -56,6 +65,19 @@ public Q_SLOTS:
     void selectAccount(const QString &accountId);
     void showNewAccountDialog();
     void showEditAccountDialog();
+    void showReportsWindow();
+    void showRecurringWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showSettingsWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
+    void showImportWindow();
+    void showPayeesWindow();
+    void showShareAccountDialog();
+    void showAccountWindow();
+    void showWhatsNew();
+    void checkForUpdates();
     void onAccountContextMenu(const QPoint &position);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
@@ -89,6 +111,9 @@ private:
     bool requireCurrentAccount();
     QMenu *addMenuNamed(const QString &title);
     QAction *addAction(QMenu *menu, const QString &name, const QString &text);
+    // Shows a secondary window as its own top-level window owned by this one: the default
+    // size only the first time, then shown, raised and activated.
+    void presentWindow(QWidget *window, const QString &title, const QSize &defaultSize);
 
     AppState *m_state;                     // Not owned.
     SampleDataService *m_sampleData;       // Owned (Qt child).
@@ -100,6 +125,16 @@ private:
     RegisterScreen *m_register = nullptr;  // Owned (Qt child).
     EmptyStatePage *m_emptyPage = nullptr; // Owned (Qt child).
     StatusBar *m_statusBar = nullptr;      // Owned (Qt child).
+    // Secondary windows, made on first use and kept while this window lives (Qt children).
+    ReportsScreen *m_reportsWindow = nullptr;
+    RecurringScreen *m_recurringWindow = nullptr;
+    SearchScreen *m_searchWindow = nullptr;
+    CategoriesScreen *m_categoriesWindow = nullptr;
+    SettingsScreen *m_settingsWindow = nullptr;
+    ReconciliationHistoryScreen *m_reconciliationHistoryWindow = nullptr;
+    ImportScreen *m_importWindow = nullptr;
+    PayeeScreen *m_payeesWindow = nullptr;
+    AccountScreen *m_accountWindow = nullptr;
     QAction *m_signInAction = nullptr;     // Owned (Qt child).
     QAction *m_signOutAction = nullptr;    // Owned (Qt child).
     QList<QMenu *> m_menus;                // Owned (Qt children).
