@@ -14,8 +14,9 @@
 namespace AccountPresentation {
 
 namespace {
+// The context is the one lupdate gives a tr() call in this namespace.
 QString tr(const char *text) {
-    return QCoreApplication::translate("MainWindow", text);
+    return QCoreApplication::translate("AccountPresentation", text);
 }
 } // namespace
 
