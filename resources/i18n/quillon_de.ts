@@ -1000,7 +1000,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Chk #</source>
-        <translation>Scheck-Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
@@ -1194,7 +1194,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Biweekly paycheck</source>
-        <translation>Lohn (zweiwöchentlich)</translation>
+        <translation>Lohn 14-tägig</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
@@ -1354,7 +1354,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Transfer to Savings</source>
-        <translation>Umbuchung auf Tagesgeld</translation>
+        <translation>An Tagesgeld</translation>
     </message>
     <message>
         <source>Monthly savings</source>
@@ -1362,7 +1362,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Transfer from Checking</source>
-        <translation>Umbuchung vom Girokonto</translation>
+        <translation>Vom Girokonto</translation>
     </message>
 </context>
 <context>

@@ -331,7 +331,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Dining &amp; Restaurants</source>
-        <translation>Restaurantes y bares</translation>
+        <translation>Restaurantes</translation>
     </message>
     <message>
         <source>Personal Care</source>
@@ -1000,7 +1000,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Chk #</source>
-        <translation>N.º cheque</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
@@ -1028,7 +1028,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Clr</source>
-        <translation>Punt.</translation>
+        <translation>Est.</translation>
     </message>
     <message>
         <source>Balance</source>
@@ -1198,7 +1198,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
-        <translation>Residencial Los Pinos</translation>
+        <translation>Residencial Pinos</translation>
     </message>
     <message>
         <source>February rent</source>
@@ -1262,7 +1262,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Wellway Pharmacy</source>
-        <translation>Farmacia Buen Camino</translation>
+        <translation>Farmacia Vitalia</translation>
     </message>
     <message>
         <source>Prescription</source>
@@ -1270,7 +1270,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Hope Community Church</source>
-        <translation>Parroquia de la Esperanza</translation>
+        <translation>Parroquia Esperanza</translation>
     </message>
     <message>
         <source>Monthly donation</source>

@@ -1000,7 +1000,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Chk #</source>
-        <translation>N° chèque</translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Payee / Memo</source>
@@ -1194,7 +1194,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Biweekly paycheck</source>
-        <translation>Salaire (toutes les deux semaines)</translation>
+        <translation>Paie de quinzaine</translation>
     </message>
     <message>
         <source>Pinecrest Apartments</source>
@@ -1210,7 +1210,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Weekly groceries</source>
-        <translation>Courses de la semaine</translation>
+        <translation>Courses hebdo</translation>
     </message>
     <message>
         <source>Streamly</source>
@@ -1218,7 +1218,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Monthly subscription</source>
-        <translation>Abonnement mensuel</translation>
+        <translation>Abonnement</translation>
     </message>
     <message>
         <source>Lakeside Utilities</source>
@@ -1262,7 +1262,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Wellway Pharmacy</source>
-        <translation>Pharmacie du Bon Chemin</translation>
+        <translation>Pharmacie Bonchemin</translation>
     </message>
     <message>
         <source>Prescription</source>
@@ -1270,7 +1270,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Hope Community Church</source>
-        <translation>Paroisse de l&apos;Espérance</translation>
+        <translation>Paroisse Espérance</translation>
     </message>
     <message>
         <source>Monthly donation</source>
@@ -1354,7 +1354,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Transfer to Savings</source>
-        <translation>Virement vers l&apos;épargne</translation>
+        <translation>Virement épargne</translation>
     </message>
     <message>
         <source>Monthly savings</source>
@@ -1362,7 +1362,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Transfer from Checking</source>
-        <translation>Virement du compte courant</translation>
+        <translation>Virement compte courant</translation>
     </message>
 </context>
 <context>

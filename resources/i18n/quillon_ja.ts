@@ -999,7 +999,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Chk #</source>
-        <translation>小切手番号</translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Payee / Memo</source>

@@ -66,7 +66,7 @@ void addLanguageRows() {
                         << "Supermercado"
                         << "Vivienda"
                         << "Alquiler/Hipoteca"
-                        << "Residencial Los Pinos"
+                        << "Residencial Pinos"
                         << "Cuenta nómina";
     QTest::newRow("de") << "de"
                         << "Lebensmittel"
