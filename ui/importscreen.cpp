@@ -160,6 +160,10 @@ void ImportScreen::buildForm(QWidget *page) {
     m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_preview->setMaximumHeight(kPreviewMaxHeight);
     m_preview->verticalHeader()->hide();
+    // One line a row, so that the few rows fit the small table; long texts are elided.
+    m_preview->setWordWrap(false);
+    m_preview->verticalHeader()->setDefaultSectionSize(m_preview->fontMetrics().height() + 8);
+    m_preview->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_preview);
     m_previewNote = new QLabel(page);
     m_previewNote->setWordWrap(true);
