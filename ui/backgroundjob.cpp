@@ -58,6 +58,9 @@ BackgroundJob::Outcome BackgroundJob::run(QWidget *parent, AppState *state, cons
     dialog.setAutoReset(false);
     dialog.setMinimumDuration(0);
     dialog.setMinimumWidth(320);
+    // Closed from its title bar the dialog would go while the work is still undoing itself;
+    // Cancel and Escape keep it up until the work has stopped.
+    dialog.setWindowFlag(Qt::WindowCloseButtonHint, false);
     QObject::connect(&dialog, &QProgressDialog::canceled, &dialog, [&] {
         cancelled.store(true);
         // QProgressDialog hides itself on Cancel; the rollback may take a moment, and the
