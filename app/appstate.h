@@ -83,6 +83,12 @@ public:
     ThemeManager *themeManager() const { return m_themeManager; }
     void setThemeManager(ThemeManager *themeManager) { m_themeManager = themeManager; }
 
+    // A write committed on another connection to the same file (a worker thread's), announced
+    // with the main connection's own in the next dataChanged notice.
+    void noteExternalChange(const QString &table, const QString &subject = QString()) {
+        collectChange(table, subject);
+    }
+
     QString currentAccountId() const { return m_currentAccountId; }
     // Also remembers the account in the "lastViewedAccountId" preference.
     void setCurrentAccountId(const QString &accountId);

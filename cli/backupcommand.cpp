@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 
 #include "cli/commandcontext.h"
+#include "cli/progressprinter.h"
 
 #include "app/appstate.h"
 #include "services/backupservice.h"
@@ -39,7 +40,14 @@ int Commands::backup(CommandContext &context, const QStringList &args) {
         if (!context.openState())
             return CommandContext::Failure;
         QString error;
-        const QByteArray archive = context.state()->backupService()->exportBackup(&error);
+        BackupService *service = context.state()->backupService();
+        ProgressPrinter progress(QStringLiteral("Exporting"));
+        const QMetaObject::Connection shown
+            = QObject::connect(service, &BackupService::progressed,
+                               [&progress](qint64 rows) { progress.update(rows); });
+        const QByteArray archive = service->exportBackup(&error);
+        QObject::disconnect(shown);
+        progress.finish();
         if (archive.isEmpty())
             return context.failure(QStringLiteral("Could not build the backup: %1").arg(error));
         // Written to a temporary file and renamed, so a failure never leaves half a backup.
@@ -71,8 +79,13 @@ int Commands::backup(CommandContext &context, const QStringList &args) {
     const QByteArray archive = in.readAll();
     if (!context.openState())
         return CommandContext::Failure;
-    const BackupImportResult result
-        = context.state()->backupService()->importBackup(archive, importMode);
+    BackupService *service = context.state()->backupService();
+    ProgressPrinter progress(QStringLiteral("Restoring"));
+    const QMetaObject::Connection shown = QObject::connect(
+        service, &BackupService::progressed, [&progress](qint64 rows) { progress.update(rows); });
+    const BackupImportResult result = service->importBackup(archive, importMode);
+    QObject::disconnect(shown);
+    progress.finish();
 
     OutputTable table({{QStringLiteral("Table"), QStringLiteral("table")},
                        {QStringLiteral("Imported"), QStringLiteral("imported")},

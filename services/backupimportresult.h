@@ -31,4 +31,6 @@ struct BackupImportResult {
     // False when nothing was restored because the archive could not be read or the database
     // refused the restore as a whole.
     bool completed = false;
+    // Stopped on request before it committed: nothing was restored.
+    bool cancelled = false;
 };

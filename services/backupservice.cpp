@@ -46,6 +46,9 @@ const BackupTable kTables[] = {
      "reconciliationCount"},
 };
 
+// How often, in rows, export and restore tell how far they got.
+constexpr qint64 kProgressStep = 1000;
+
 const QString kManifestPath = QStringLiteral("manifest.json");
 const QString kId = QStringLiteral("id");
 const QString kUpdatedAt = QStringLiteral("updated_at");
@@ -144,7 +147,13 @@ BackupService::BackupService(Database *database, QObject *parent)
     : QObject(parent)
     , m_database(database) {}
 
-QByteArray BackupService::exportBackup(QString *error) const {
+void BackupService::countRow(qint64 *rows) {
+    ++*rows;
+    if (*rows % kProgressStep == 0)
+        Q_EMIT progressed(*rows);
+}
+
+QByteArray BackupService::exportBackup(QString *error) {
     const auto fail = [error](const QString &text) {
         qCWarning(lcServices).noquote() << "BackupService export failed:" << text;
         if (error)
@@ -159,6 +168,7 @@ QByteArray BackupService::exportBackup(QString *error) const {
     manifest.insert(QStringLiteral("exportedAt"), Timestamps::toText(Timestamps::nowUtc()));
     quint64 entries = 0;
     qint64 totalSize = 0;
+    qint64 rowsDone = 0;
 
     for (const BackupTable &entry : kTables) {
         const QString folder = QLatin1String(entry.folder);
@@ -176,6 +186,12 @@ QByteArray BackupService::exportBackup(QString *error) const {
         for (int i = 0; i < record.count(); ++i)
             names << record.fieldName(i);
         while (query.next()) {
+            // Not worth a warning: the user asked for it.
+            if (cancelRequested()) {
+                if (error)
+                    *error = tr("The backup was cancelled");
+                return QByteArray();
+            }
             QJsonObject row;
             for (int i = 0; i < names.size(); ++i)
                 row.insert(names.at(i), toJson(query, i));
@@ -192,6 +208,7 @@ QByteArray BackupService::exportBackup(QString *error) const {
                 return fail(tr("The database is too large for a backup"));
             writer.addFile(path, data);
             ++count;
+            countRow(&rowsDone);
         }
         // next() also ends on a read error part way through the table.
         if (query.lastError().isValid())
@@ -269,6 +286,13 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
 
     QSet<QString> unknownNames;
     QString fatal;
+    qint64 rowsDone = 0;
+    const auto cancelled = [] {
+        BackupImportResult cancelledResult;
+        cancelledResult.cancelled = true;
+        cancelledResult.errors << tr("The restore was cancelled; nothing was restored.");
+        return cancelledResult;
+    };
     for (const BackupTable &entry : kTables) {
         const QString table = QLatin1String(entry.table);
         const QString prefix = QLatin1String(entry.folder) + QLatin1Char('/');
@@ -277,6 +301,7 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
 
         // False when the restore cannot go on.
         const auto apply = [&](const Row &row) {
+            countRow(&rowsDone);
             QString detail;
             switch (upsertRow(table, columns, row.object, mode, &detail)) {
             case RowOutcome::Written:
@@ -308,6 +333,8 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
             const QString &path = entries.at(i).path;
             if (!path.startsWith(prefix) || !path.endsWith(QLatin1String(".json")))
                 continue;
+            if (cancelRequested())
+                return cancelled();
             try {
                 QByteArray data;
                 const auto status = zip.read(i, kMaxEntrySize, &data);
@@ -336,6 +363,8 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
             }
         }
         for (const Row &row : orderedByReference(held, columns.selfReference)) {
+            if (cancelRequested())
+                return cancelled();
             if (!apply(row))
                 return refused(fatal);
         }
@@ -344,6 +373,9 @@ BackupImportResult BackupService::importBackup(const QByteArray &archive, Backup
             m_database->noteChange(table);
     }
 
+    // Last chance to stop: after the commit the restore stands.
+    if (cancelRequested())
+        return cancelled();
     if (!scope.commit())
         return refused(scope.errorText());
     result.unknownColumnNames = unknownNames.values();

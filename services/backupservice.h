@@ -14,6 +14,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 class Database;
 
 // Writes the six record tables into a ZIP archive (one JSON entry per row, every column by
@@ -38,8 +40,17 @@ public:
 
     // Empty when a table cannot be read, a row is too large to restore, or the ZIP writer
     // failed; error then says why.
-    QByteArray exportBackup(QString *error = nullptr) const;
+    // Empty as well when the cancel check stopped it.
+    QByteArray exportBackup(QString *error = nullptr);
     BackupImportResult importBackup(const QByteArray &archive, BackupImportMode mode);
+
+    // Asked between rows; when it answers true an export stops and returns nothing, and a
+    // restore stops and restores nothing. Asked on the thread the work runs on only.
+    void setCancelCheck(std::function<bool()> check) { m_cancelCheck = std::move(check); }
+
+Q_SIGNALS:
+    // Rows written (export) or handled (restore) so far, now and then during the work.
+    void progressed(qint64 rows);
 
 private:
     enum class RowOutcome { Written, Skipped, Failed, UnknownColumns, Fatal };
@@ -64,5 +75,10 @@ private:
     static bool checkedValue(const QJsonValue &value, ColumnKind kind, QVariant *variant);
     static QList<Row> orderedByReference(const QList<Row> &rows, const QString &column);
 
+    bool cancelRequested() const { return m_cancelCheck && m_cancelCheck(); }
+    // Counts one row and now and then tells how far the work got.
+    void countRow(qint64 *rows);
+
     Database *m_database; // Not owned.
+    std::function<bool()> m_cancelCheck;
 };

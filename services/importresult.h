@@ -9,8 +9,9 @@
 // (unreadable, out of range, or refused by the database). When the import as a whole failed,
 // error says why and nothing was stored.
 struct ImportResult {
-    int imported = 0;   // rows inserted
-    int duplicates = 0; // rows already in the account
-    int failed = 0;     // rows that could not be read or stored
-    QString error;      // empty unless the whole import failed
+    int imported = 0;       // rows inserted
+    int duplicates = 0;     // rows already in the account
+    int failed = 0;         // rows that could not be read or stored
+    QString error;          // empty unless the whole import failed
+    bool cancelled = false; // stopped on request; error says so and nothing was stored
 };

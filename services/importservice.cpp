@@ -124,6 +124,18 @@ public:
 
     bool hasFailed() const { return !m_result.error.isEmpty(); }
 
+    // True (and the import undone) when the caller asked to stop.
+    bool cancelRequested() {
+        if (!m_service->m_cancelCheck || !m_service->m_cancelCheck())
+            return false;
+        // As a failure, but not worth a warning: the user asked for it.
+        m_result = ImportResult();
+        m_result.error = QStringLiteral("The import was cancelled");
+        m_result.cancelled = true;
+        m_scope.reset();
+        return true;
+    }
+
     void addUnreadable() {
         ++m_result.failed;
         counted();
@@ -178,7 +190,7 @@ public:
     }
 
     ImportResult finish() {
-        if (hasFailed())
+        if (hasFailed() || cancelRequested())
             return m_result;
         if (m_result.imported > 0)
             m_database->noteChange(QStringLiteral("transactions"), m_accountId);
@@ -298,6 +310,8 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
     const QDate today = QDate::currentDate();
     bool header = mapping.hasHeader;
     const auto handle = [&](const QStringList &row) {
+        if (writer.cancelRequested())
+            return false;
         if (header) {
             header = false;
             return true;
@@ -361,6 +375,8 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
     QifParser parser;
     const auto drain = [&]() {
         while (parser.hasRecord()) {
+            if (writer.cancelRequested())
+                return false;
             const QifRecord record = parser.takeRecord();
             if (!record.date.isValid() || !record.amountReadable) {
                 writer.addUnreadable();

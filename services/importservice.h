@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class CategoryRepository;
 class TransactionRepository;
 
@@ -30,6 +32,11 @@ public:
                            const CsvMapping &mapping);
     ImportResult importQif(const QString &filePath, const QString &accountId);
 
+    // Asked between rows; when it answers true the import stops, stores nothing and reports
+    // itself cancelled. It may be asked from the thread the import runs on only, so a
+    // caller on another thread answers from an atomic flag.
+    void setCancelCheck(std::function<bool()> check) { m_cancelCheck = std::move(check); }
+
 Q_SIGNALS:
     // Rows of the file handled so far, now and then during an import.
     void progressed(qint64 rows);
@@ -39,4 +46,5 @@ private:
 
     TransactionRepository *m_transactions; // Not owned.
     CategoryRepository *m_categories;      // Not owned.
+    std::function<bool()> m_cancelCheck;
 };

@@ -13,7 +13,7 @@ constexpr qint64 kPieceSize = 256 * 1024;
 
 } // namespace
 
-bool ImportTextReader::open(const QString &filePath) {
+bool ImportTextReader::open(const QString &filePath, qint64 sniffLimit) {
     m_error.clear();
     m_windows1252 = false;
     m_file.setFileName(filePath);
@@ -30,7 +30,7 @@ bool ImportTextReader::open(const QString &filePath) {
         m_decoder = QStringDecoder(*marked);
         return true;
     }
-    const bool utf8 = isValidUtf8();
+    const bool utf8 = isValidUtf8(sniffLimit);
     if (hasError())
         return false;
     if (!m_file.seek(0)) {
@@ -44,10 +44,14 @@ bool ImportTextReader::open(const QString &filePath) {
     return true;
 }
 
-bool ImportTextReader::isValidUtf8() {
+bool ImportTextReader::isValidUtf8(qint64 limit) {
     QStringDecoder utf8(QStringConverter::Utf8);
-    while (!m_file.atEnd()) {
-        const QByteArray piece = m_file.read(kPieceSize);
+    qint64 seen = 0;
+    // A character cut in two by the limit is not an error: the decoder waits for the rest.
+    while (!m_file.atEnd() && (limit < 0 || seen < limit)) {
+        const QByteArray piece
+            = m_file.read(limit < 0 ? kPieceSize : qMin(kPieceSize, limit - seen));
+        seen += piece.size();
         if (piece.isEmpty()) {
             m_error = m_file.errorString();
             return false;

@@ -20,6 +20,7 @@
 #include "ui/accountpresentation.h"
 #include "ui/emptystatepage.h"
 #include "ui/errorbox.h"
+#include "ui/importscreen.h"
 #include "ui/modalrunner.h"
 #include "ui/registerscreen.h"
 #include "ui/statusbar.h"
@@ -610,7 +611,25 @@ void MainWindow::showReconciliationHistoryWindow() {
 }
 
 void MainWindow::showImportWindow() {
-    // Not built yet: the import window.
+    if (m_state->accountRepository()->findAll().isEmpty()) {
+        QMessageBox box(QMessageBox::Question, tr("No Accounts"),
+                        tr("You need to create an account before importing transactions. "
+                           "Create one now?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::Yes);
+        if (ModalRunner::exec(&box) == QMessageBox::Yes)
+            showNewAccountDialog();
+        return;
+    }
+    if (!m_importWindow) {
+        m_importWindow = new ImportScreen(m_state, this);
+        connect(m_importWindow, &ImportScreen::importCompleted, this, [this] {
+            requestSidebarRefresh();
+            m_register->reload();
+        });
+    }
+    m_importWindow->refresh();
+    presentWindow(m_importWindow, tr("Import Transactions"), QSize(650, 600));
 }
 
 void MainWindow::showPayeesWindow() {

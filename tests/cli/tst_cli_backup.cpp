@@ -4,10 +4,12 @@
 #include "tests/cli/clirunner.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +56,7 @@ private Q_SLOTS:
     void exportOfADamagedDatabaseFailsAndLeavesNoFile();
     void restoreBlockedByAnotherWriterFails();
     void rowsWithUnknownColumnsAreCountedAndNamed();
+    void progressOnlyOnATerminal();
 
 private:
     std::unique_ptr<QTemporaryDir> m_source;
@@ -118,6 +121,49 @@ void tst_CliBackup::rowsWithUnknownColumnsAreCountedAndNamed() {
     // Imported, skipped, failed, unknown columns.
     QVERIFY2(QString::fromUtf8(r.out).contains(QRegularExpression("\\baccounts +0 +0 +0 +1\\n")),
              r.out.constData());
+}
+
+void tst_CliBackup::progressOnlyOnATerminal() {
+    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (script.isEmpty())
+        QSKIP("needs script(1) to run the command on a terminal");
+    // Progress is drawn from the thousandth row on.
+    const QString csv = m_source->filePath(QStringLiteral("bank.csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Date,Payee,Amount\n");
+    for (int i = 0; i < 1500; ++i)
+        file.write(QStringLiteral("01/02/2026,Payee %1,-1.00\n").arg(i).toUtf8());
+    file.close();
+    CliResult r = runCli(m_source->path(), {"import", "csv", csv, "--account", "Checking"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+
+    r = runCli(m_source->path(), {"backup", "export", m_archive});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(r.err, QByteArray());
+    r = runCli(m_target->path(), {"backup", "import", m_archive, "--mode", "skip"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(r.err, QByteArray());
+
+    // On a terminal (standard output and error both go to it).
+    const auto onTerminal = [&script](const QString &dataDir, const QString &arguments) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QUILLON_DATA_DIR"), dataDir);
+        env.remove(QStringLiteral("QUILLON_VERBOSE"));
+        process.setProcessEnvironment(env);
+        process.start(script,
+                      {"-qec", QStringLiteral(QUILLON_CLI_PATH " ") + arguments, "/dev/null"});
+        process.waitForFinished(60000);
+        return process.readAllStandardOutput();
+    };
+    const QString second = m_source->filePath(QStringLiteral("second.zip"));
+    QByteArray shown = onTerminal(m_source->path(), "backup export " + second);
+    QVERIFY2(shown.contains("Exporting: ") && shown.contains("rows/s"), shown.constData());
+    QVERIFY(QFile::exists(second));
+    QTemporaryDir fresh;
+    shown = onTerminal(fresh.path(), "backup import " + second + " --mode skip");
+    QVERIFY2(shown.contains("Restoring: ") && shown.contains("rows/s"), shown.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_CliBackup)

@@ -115,6 +115,9 @@ private Q_SLOTS:
     void hostileSizesAreRefusedBeforeWriting();
     void exportFailsWhenATableCannotBeRead();
     void categoriesRestoreParentsFirst();
+    void cancelledRestoreWritesNothing_data();
+    void cancelledRestoreWritesNothing();
+    void cancelledExportGivesNoArchive();
 };
 
 void tst_BackupService::roundTripKeepsEveryTable() {
@@ -635,6 +638,51 @@ void tst_BackupService::categoriesRestoreParentsFirst() {
     QCOMPARE(result.categories.failed, 2);
     QCOMPARE(db.scalar("SELECT parent_id FROM categories WHERE id = 'c3999'").toString(), "c3998");
     QCOMPARE(db.scalar("SELECT COUNT(*) FROM categories WHERE id LIKE 'loop-%'").toInt(), 0);
+}
+
+void tst_BackupService::cancelledRestoreWritesNothing_data() {
+    QTest::addColumn<int>("allowedChecks");
+    // Three rows: the check is asked before each and once before the commit.
+    QTest::addRow("part way") << 1;
+    QTest::addRow("just before the commit") << 3;
+}
+
+void tst_BackupService::cancelledRestoreWritesNothing() {
+    QFETCH(int, allowedChecks);
+    TestDatabase db;
+    QVERIFY(db.isValid());
+    BackupService backup(db.database());
+    int checks = 0;
+    backup.setCancelCheck([&checks, allowedChecks] { return ++checks > allowedChecks; });
+    const QByteArray archive = zipOf({{"accounts/a1.json", json(accountRow("a1", "One"))},
+                                      {"accounts/a2.json", json(accountRow("a2", "Two"))},
+                                      {"accounts/a3.json", json(accountRow("a3", "Three"))},
+                                      kManifest});
+    const BackupImportResult result = backup.importBackup(archive, BackupImportMode::Overwrite);
+    QVERIFY(result.cancelled);
+    QVERIFY(!result.completed);
+    QCOMPARE(result.errors.size(), 1);
+    QCOMPARE(checks, allowedChecks + 1);
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts").toInt(), 0);
+
+    backup.setCancelCheck({});
+    const BackupImportResult again = backup.importBackup(archive, BackupImportMode::Overwrite);
+    QVERIFY(again.completed);
+    QCOMPARE(db.scalar("SELECT COUNT(*) FROM accounts").toInt(), 3);
+}
+
+void tst_BackupService::cancelledExportGivesNoArchive() {
+    TestDatabase db;
+    QVERIFY(db.isValid());
+    QVERIFY(execAll(db, {"INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a1', "
+                         "'One', '2026-01-01T00:00:00Z', '2026-01-01T00:00:00Z')"}));
+    BackupService backup(db.database());
+    backup.setCancelCheck([] { return true; });
+    QString error;
+    QVERIFY(backup.exportBackup(&error).isEmpty());
+    QVERIFY(!error.isEmpty());
+    backup.setCancelCheck({});
+    QVERIFY(!backup.exportBackup(&error).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_BackupService)

@@ -75,6 +75,8 @@ private Q_SLOTS:
     void databaseFailureFailsTheImport_data();
     void databaseFailureFailsTheImport();
     void largeFileReadInPieces();
+    void cancelStoresNothing_data();
+    void cancelStoresNothing();
 
 private:
     QString writeFile(const QByteArray &content);
@@ -406,6 +408,47 @@ void tst_ImportService::largeFileReadInPieces() {
              rows);
     QCOMPARE(progress.size(), rows / 1000);
     QCOMPARE(progress.last(), qint64(rows));
+}
+
+void tst_ImportService::cancelStoresNothing_data() {
+    QTest::addColumn<bool>("qif");
+    QTest::addColumn<int>("allowedChecks");
+    // The file has four rows; the check is asked before each and once before the commit.
+    QTest::addRow("csv, part way") << false << 2;
+    QTest::addRow("csv, just before the commit") << false << 4;
+    QTest::addRow("qif, part way") << true << 2;
+    QTest::addRow("qif, just before the commit") << true << 4;
+}
+
+void tst_ImportService::cancelStoresNothing() {
+    QFETCH(bool, qif);
+    QFETCH(int, allowedChecks);
+    const int categoriesBefore = m_db->scalar("SELECT COUNT(*) FROM categories").toInt();
+    int checks = 0;
+    m_import->setCancelCheck([&checks, allowedChecks] { return ++checks > allowedChecks; });
+    ImportResult result;
+    if (qif) {
+        result = m_import->importQif(writeFile("!Type:Bank\nD01/01/2024\nT-1\nPA\nLNew one\n^\n"
+                                               "D01/02/2024\nT-2\nPB\n^\nD01/03/2024\nT-3\nPC\n^\n"
+                                               "D01/04/2024\nT-4\nPD\n^\n"),
+                                     "acc");
+    } else {
+        CsvMapping mapping;
+        mapping.categoryColumn = 3;
+        result = importText("Date,Payee,Amount,Category\n01/01/2024,A,-1,New one\n"
+                            "01/02/2024,B,-2,\n01/03/2024,C,-3,\n01/04/2024,D,-4,\n",
+                            mapping);
+    }
+    QVERIFY(result.cancelled);
+    QVERIFY(!result.error.isEmpty());
+    QCOMPARE(result.imported, 0);
+    QCOMPARE(checks, allowedChecks + 1);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
+    QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories").toInt(), categoriesBefore);
+
+    // Without a cancel the same connection imports normally afterwards.
+    m_import->setCancelCheck({});
+    QCOMPARE(importText("Date,Payee,Amount\n01/01/2024,A,-1\n").imported, 1);
 }
 
 QTEST_GUILESS_MAIN(tst_ImportService)

@@ -1,0 +1,365 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "ui/importscreen.h"
+
+#include "app/appstate.h"
+#include "services/csvmapping.h"
+#include "services/importpreview.h"
+#include "services/importservice.h"
+#include "storage/account.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/money.h"
+#include "storage/transactionrepository.h"
+#include "ui/backgroundjob.h"
+#include "ui/styles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPreviewRows = 5;
+constexpr int kColumnLabelLength = 20;
+constexpr int kPreviewMaxHeight = 150;
+
+QFont scaledFont(const QFont &base, int pointSize, int weight) {
+    QFont font = base;
+    font.setPointSize(pointSize);
+    font.setWeight(QFont::Weight(weight));
+    return font;
+}
+
+// The current item's column, or -1 for "(none)".
+int columnOf(const QComboBox *box) {
+    const QVariant data = box->currentData();
+    return data.isValid() ? data.toInt() : -1;
+}
+
+} // namespace
+
+ImportScreen::ImportScreen(AppState *state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_pages(new QStackedWidget(this)) {
+    setAccessibleName(tr("Import Transactions"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pages);
+
+    auto *form = new QWidget(m_pages);
+    buildForm(form);
+    m_pages->addWidget(form);
+
+    auto *result = new QWidget(m_pages);
+    auto *resultLayout = new QVBoxLayout(result);
+    resultLayout->setContentsMargins(16, 16, 16, 16);
+    m_resultLabel = new QLabel(result);
+    m_resultLabel->setFont(scaledFont(font(), 14, QFont::Normal));
+    m_resultLabel->setWordWrap(true);
+    m_resultLabel->setTextFormat(Qt::PlainText);
+    m_resultLabel->setAlignment(Qt::AlignCenter);
+    m_resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_resultLabel->setAccessibleName(tr("Import result"));
+    m_done = new QPushButton(tr("Done"), result);
+    m_done->setAccessibleName(tr("Done"));
+    m_done->setStyleSheet(Styles::primaryButton());
+    resultLayout->addStretch(1);
+    resultLayout->addWidget(m_resultLabel);
+    resultLayout->addSpacing(16);
+    resultLayout->addWidget(m_done, 0, Qt::AlignHCenter);
+    resultLayout->addStretch(1);
+    m_pages->addWidget(result);
+
+    connect(m_browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
+    connect(m_import, &QPushButton::clicked, this, &ImportScreen::runImport);
+    connect(m_done, &QPushButton::clicked, this, &ImportScreen::finish);
+    refresh();
+}
+
+void ImportScreen::buildForm(QWidget *page) {
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(16, 16, 16, 16);
+
+    auto *title = new QLabel(tr("Import Transactions"), page);
+    title->setFont(scaledFont(font(), 16, 700));
+    layout->addWidget(title);
+
+    auto *top = new QFormLayout;
+    m_account = new QComboBox(page);
+    m_account->setAccessibleName(tr("Account"));
+    top->addRow(tr("&Account:"), m_account);
+    auto *fileRow = new QHBoxLayout;
+    m_fileLabel = new QLabel(tr("No file selected"), page);
+    m_fileLabel->setTextFormat(Qt::PlainText);
+    m_fileLabel->setAccessibleName(tr("Chosen file"));
+    m_browse = new QPushButton(tr("Browse..."), page);
+    m_browse->setAccessibleName(tr("Browse for a file"));
+    fileRow->addWidget(m_fileLabel, 1);
+    fileRow->addWidget(m_browse);
+    top->addRow(tr("File:"), fileRow);
+    layout->addLayout(top);
+    layout->addSpacing(16);
+
+    m_mapping = new QWidget(page);
+    auto *mappingLayout = new QVBoxLayout(m_mapping);
+    mappingLayout->setContentsMargins(0, 0, 0, 0);
+    auto *mappingTitle = new QLabel(tr("CSV Column Mapping:"), m_mapping);
+    QFont bold = mappingTitle->font();
+    bold.setWeight(QFont::Bold);
+    mappingTitle->setFont(bold);
+    mappingLayout->addWidget(mappingTitle);
+    auto *columns = new QFormLayout;
+    const auto columnBox = [this, columns](const QString &label, const QString &name) {
+        auto *box = new QComboBox(m_mapping);
+        box->setAccessibleName(name);
+        columns->addRow(label, box);
+        return box;
+    };
+    m_dateColumn = columnBox(tr("Date column:"), tr("Date column"));
+    m_payeeColumn = columnBox(tr("Payee column:"), tr("Payee column"));
+    m_amountColumn = columnBox(tr("Amount column:"), tr("Amount column"));
+    m_memoColumn = columnBox(tr("Memo column:"), tr("Memo column"));
+    m_categoryColumn = columnBox(tr("Category column:"), tr("Category column"));
+    m_memoColumn->addItem(tr("(none)"), -1);
+    m_categoryColumn->addItem(tr("(none)"), -1);
+    m_dateFormat = new QComboBox(m_mapping);
+    m_dateFormat->setAccessibleName(tr("Date format"));
+    m_dateFormat->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"),
+                            QStringLiteral("yyyy-MM-dd"), QStringLiteral("MM/dd/yy"),
+                            QStringLiteral("M/d/yyyy")});
+    columns->addRow(tr("Date format:"), m_dateFormat);
+    mappingLayout->addLayout(columns);
+    m_header = new QCheckBox(tr("First row is header"), m_mapping);
+    m_header->setAccessibleName(tr("First row is header"));
+    m_header->setChecked(true);
+    mappingLayout->addWidget(m_header);
+    layout->addWidget(m_mapping);
+
+    m_qifNote = new QLabel(
+        tr("QIF files carry their own dates, payees and amounts: no column mapping is needed."),
+        page);
+    m_qifNote->setWordWrap(true);
+    m_qifNote->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
+    m_qifNote->hide();
+    layout->addWidget(m_qifNote);
+
+    m_preview = new QTableWidget(page);
+    m_preview->setAccessibleName(tr("Preview of the file"));
+    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_preview->setMaximumHeight(kPreviewMaxHeight);
+    m_preview->verticalHeader()->hide();
+    // One line a row, so that the few rows fit the small table; long texts are elided.
+    m_preview->setWordWrap(false);
+    m_preview->verticalHeader()->setDefaultSectionSize(m_preview->fontMetrics().height() + 8);
+    m_preview->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_preview);
+    m_previewNote = new QLabel(page);
+    m_previewNote->setWordWrap(true);
+    m_previewNote->setTextFormat(Qt::PlainText);
+    m_previewNote->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
+    m_previewNote->hide();
+    layout->addWidget(m_previewNote);
+    layout->addStretch(1);
+
+    m_import = new QPushButton(tr("Import"), page);
+    m_import->setAccessibleName(tr("Import"));
+    m_import->setStyleSheet(Styles::primaryButton());
+    layout->addWidget(m_import, 0, Qt::AlignRight);
+}
+
+void ImportScreen::refresh() {
+    const QString chosen = m_account->currentData().toString();
+    m_account->clear();
+    for (const Account &account : m_state->accountRepository()->findAll())
+        m_account->addItem(account.name, account.id);
+    int index = m_account->findData(chosen.isEmpty() ? m_state->currentAccountId() : chosen);
+    if (index < 0 && !chosen.isEmpty())
+        index = m_account->findData(m_state->currentAccountId());
+    if (index >= 0)
+        m_account->setCurrentIndex(index);
+}
+
+void ImportScreen::selectFile() {
+    const QString path
+        = QFileDialog::getOpenFileName(this, tr("Select File"), QString(),
+                                       tr("CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    loadFile(path);
+}
+
+void ImportScreen::loadFile(const QString &path) {
+    m_filePath = path;
+    m_fileLabel->setText(path.section(QLatin1Char('/'), -1));
+    m_fileLabel->setToolTip(path);
+    m_qif = ImportPreview::looksLikeQif(path);
+    showMapping(!m_qif);
+    m_previewNote->hide();
+    if (m_qif)
+        previewQif();
+    else
+        previewCsv();
+}
+
+void ImportScreen::showMapping(bool visible) {
+    m_mapping->setVisible(visible);
+    m_qifNote->setVisible(!visible);
+}
+
+void ImportScreen::previewCsv() {
+    ImportPreview preview;
+    if (!preview.readCsv(m_filePath, kPreviewRows)) {
+        m_preview->clear();
+        m_preview->setRowCount(0);
+        m_preview->setColumnCount(0);
+        m_previewNote->setText(tr("The file could not be read: %1").arg(preview.errorString()));
+        m_previewNote->show();
+        return;
+    }
+    const QList<QStringList> rows = preview.csvRows();
+    if (rows.isEmpty())
+        return;
+    const QStringList &first = rows.first();
+    fillColumnBoxes(first);
+
+    const int columnCount = int(first.size());
+    m_preview->clear();
+    m_preview->setColumnCount(columnCount);
+    m_preview->setRowCount(int(rows.size()));
+    QStringList headers;
+    for (int column = 0; column < columnCount; ++column)
+        headers << tr("Col %1").arg(column);
+    m_preview->setHorizontalHeaderLabels(headers);
+    for (int row = 0; row < rows.size(); ++row) {
+        const QStringList &fields = rows.at(row);
+        for (int column = 0; column < columnCount && column < fields.size(); ++column)
+            m_preview->setItem(row, column, new QTableWidgetItem(fields.at(column)));
+    }
+}
+
+void ImportScreen::fillColumnBoxes(const QStringList &firstRow) {
+    const int columnCount = int(firstRow.size());
+    const auto label = [&firstRow](int column) {
+        if (column >= firstRow.size())
+            return tr("Column %1").arg(column);
+        return tr("Col %1: %2").arg(column).arg(firstRow.at(column).left(kColumnLabelLength));
+    };
+    for (QComboBox *box :
+         {m_dateColumn, m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn}) {
+        const bool hasNone = box == m_memoColumn || box == m_categoryColumn;
+        const int previous = box->currentIndex();
+        box->clear();
+        if (hasNone)
+            box->addItem(tr("(none)"), -1);
+        for (int column = 0; column < columnCount; ++column)
+            box->addItem(label(column), column);
+        box->setCurrentIndex(previous >= 0 && previous < box->count() ? previous : 0);
+    }
+    if (columnCount > 2) {
+        m_dateColumn->setCurrentIndex(0);
+        m_payeeColumn->setCurrentIndex(1);
+        m_amountColumn->setCurrentIndex(2);
+    }
+}
+
+void ImportScreen::previewQif() {
+    ImportPreview preview;
+    m_preview->clear();
+    m_preview->setRowCount(0);
+    if (!preview.readQif(m_filePath, kPreviewRows)) {
+        m_preview->setColumnCount(0);
+        m_previewNote->setText(tr("The file could not be read: %1").arg(preview.errorString()));
+        m_previewNote->show();
+        return;
+    }
+    const QList<QifRecord> records = preview.qifRecords();
+    m_preview->setColumnCount(5);
+    m_preview->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Payee"), tr("Amount"), tr("Memo"), tr("Category")});
+    m_preview->setRowCount(int(records.size()));
+    for (int row = 0; row < records.size(); ++row) {
+        const QifRecord &record = records.at(row);
+        const QString date
+            = record.date.isValid() ? record.date.toString(Qt::ISODate) : tr("(unreadable)");
+        const QString amount = record.amountReadable ? formatAmount(record.amount, Currency::USD)
+                                                     : tr("(unreadable)");
+        const QString cells[] = {date, record.payee, amount, record.memo, record.category};
+        for (int column = 0; column < 5; ++column)
+            m_preview->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}
+
+void ImportScreen::runImport() {
+    const QString accountId = m_account->currentData().toString();
+    if (m_filePath.isEmpty() || accountId.isEmpty())
+        return;
+
+    CsvMapping mapping;
+    mapping.dateColumn = columnOf(m_dateColumn);
+    mapping.payeeColumn = columnOf(m_payeeColumn);
+    mapping.amountColumn = columnOf(m_amountColumn);
+    mapping.memoColumn = columnOf(m_memoColumn);
+    mapping.categoryColumn = columnOf(m_categoryColumn);
+    mapping.hasHeader = m_header->isChecked();
+    mapping.dateFormat = m_dateFormat->currentText();
+    const QString path = m_filePath;
+    const bool qif = m_qif;
+
+    ImportResult result;
+    const BackgroundJob::Outcome outcome = BackgroundJob::run(
+        this, m_state, tr("Import Transactions"), tr("Importing transactions..."),
+        [&](BackgroundJob::Context &context) {
+            TransactionRepository transactions(context.database());
+            CategoryRepository categories(context.database());
+            ImportService service(&transactions, &categories);
+            service.setCancelCheck([&context] { return context.isCancelled(); });
+            QObject::connect(&service, &ImportService::progressed,
+                             [&context](qint64 rows) { context.setProgress(rows); });
+            result = qif ? service.importQif(path, accountId)
+                         : service.importCsv(path, accountId, mapping);
+            return result.error.isEmpty();
+        });
+
+    switch (outcome) {
+    case BackgroundJob::Outcome::Succeeded:
+        showResult(tr("Import complete!\n\n%1 transactions imported\n%2 duplicates skipped\n%3 "
+                      "rows could not be read or stored")
+                       .arg(result.imported)
+                       .arg(result.duplicates)
+                       .arg(result.failed));
+        break;
+    case BackgroundJob::Outcome::Cancelled:
+        showResult(tr("Import cancelled.\n\nNothing was imported."));
+        break;
+    case BackgroundJob::Outcome::Failed: {
+        const QString reason = result.error.isEmpty()
+                                   ? tr("The database could not be opened for the import.")
+                                   : result.error;
+        showResult(tr("Import failed.\n\n%1\n\nNothing was imported.").arg(reason));
+        break;
+    }
+    }
+}
+
+void ImportScreen::showResult(const QString &text) {
+    m_resultLabel->setText(text);
+    m_pages->setCurrentIndex(ResultPage);
+    m_done->setFocus();
+}
+
+void ImportScreen::finish() {
+    m_pages->setCurrentIndex(FormPage);
+    Q_EMIT importCompleted();
+}

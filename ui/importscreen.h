@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "services/importresult.h"
+
+#include <QString>
+#include <QWidget>
+
+class AppState;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTableWidget;
+
+// The window that brings a bank file into one account: the account, the file, for a CSV
+// file the meaning of its columns with a preview of its first rows, and the result. A QIF
+// file needs no mapping; its first records are previewed instead. The import runs off the
+// GUI thread and can be cancelled; it stores all of the file or nothing.
+class ImportScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    enum Page { FormPage = 0, ResultPage = 1 };
+
+    explicit ImportScreen(AppState *state, QWidget *parent = nullptr);
+
+    // Refills the account list, keeping the chosen account when it is still there.
+    void refresh();
+    // Takes path as the file to import and previews it (what selectFile does after the file
+    // dialog).
+    void loadFile(const QString &path);
+
+    // For tests and the look of the window.
+    QStackedWidget *pages() const { return m_pages; }
+    QComboBox *accountBox() const { return m_account; }
+    QComboBox *dateColumnBox() const { return m_dateColumn; }
+    QComboBox *payeeColumnBox() const { return m_payeeColumn; }
+    QComboBox *amountColumnBox() const { return m_amountColumn; }
+    QComboBox *memoColumnBox() const { return m_memoColumn; }
+    QComboBox *categoryColumnBox() const { return m_categoryColumn; }
+    QComboBox *dateFormatBox() const { return m_dateFormat; }
+    QCheckBox *headerBox() const { return m_header; }
+    QTableWidget *previewTable() const { return m_preview; }
+    QLabel *fileLabel() const { return m_fileLabel; }
+    QLabel *resultLabel() const { return m_resultLabel; }
+    QPushButton *importButton() const { return m_import; }
+    QPushButton *doneButton() const { return m_done; }
+
+public Q_SLOTS:
+    void selectFile();
+    void runImport();
+
+Q_SIGNALS:
+    void importCompleted();
+
+private:
+    void buildForm(QWidget *page);
+    void previewCsv();
+    void previewQif();
+    void fillColumnBoxes(const QStringList &firstRow);
+    void showMapping(bool visible);
+    void showResult(const QString &text);
+    void finish();
+
+    AppState *m_state; // Not owned.
+    QString m_filePath;
+    bool m_qif = false;
+
+    // All owned (Qt children).
+    QStackedWidget *m_pages = nullptr;
+    QComboBox *m_account = nullptr;
+    QLabel *m_fileLabel = nullptr;
+    QPushButton *m_browse = nullptr;
+    QWidget *m_mapping = nullptr;
+    QLabel *m_qifNote = nullptr;
+    QComboBox *m_dateColumn = nullptr;
+    QComboBox *m_payeeColumn = nullptr;
+    QComboBox *m_amountColumn = nullptr;
+    QComboBox *m_memoColumn = nullptr;
+    QComboBox *m_categoryColumn = nullptr;
+    QComboBox *m_dateFormat = nullptr;
+    QCheckBox *m_header = nullptr;
+    QTableWidget *m_preview = nullptr;
+    QLabel *m_previewNote = nullptr;
+    QPushButton *m_import = nullptr;
+    QLabel *m_resultLabel = nullptr;
+    QPushButton *m_done = nullptr;
+};
