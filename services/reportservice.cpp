@@ -131,7 +131,8 @@ bool ReportService::splitAdjustments(const QDate &from, const QDate &to, const Q
     if (moneyOutOnly)
         filter += QLatin1String(" AND t.amount < 0");
     // Driven by the split lines, which are few: a database without splits pays one empty
-    // index probe, and the large transactions table is only looked up by id.
+    // index probe, and the large transactions table is only looked up by id (CROSS JOIN keeps
+    // SQLite from walking the date range of the transactions instead).
     const QString sql
         = QStringLiteral(
               "SELECT COALESCE(c.name, 'Uncategorized'), COALESCE(c.tax_category, ''), "
@@ -140,7 +141,8 @@ bool ReportService::splitAdjustments(const QDate &from, const QDate &to, const Q
               "t "
               "WHERE t.id IN (SELECT transaction_id FROM split_lines) AND %1 "
               "UNION ALL "
-              "SELECT l.category_id, l.amount, 1 FROM split_lines l JOIN transactions t ON t.id = "
+              "SELECT l.category_id, l.amount, 1 FROM split_lines l CROSS JOIN transactions t ON "
+              "t.id = "
               "l.transaction_id WHERE %1"
               ") x LEFT JOIN categories c ON x.category_id = c.id GROUP BY x.category_id")
               .arg(filter);
