@@ -82,6 +82,10 @@ void runReports(Database *database) {
     const QDate to(2025, 12, 31);
     const std::pair<const char *, std::function<int()>> cases[] = {
         {"categorySpending 2025", [&] { return int(reports.categorySpending(from, to).size()); }},
+        {"categorySpending all time",
+         [&] {
+             return int(reports.categorySpending(QDate(1900, 1, 1), QDate(9999, 12, 31)).size());
+         }},
         {"payeeSummary 2025", [&] { return int(reports.payeeSummary(from, to).size()); }},
         {"taxReport 2025", [&] { return int(reports.taxReport(from, to).size()); }},
         {"cashFlow 2025", [&] { return int(reports.cashFlow(from, to).size()); }},

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-// quillon-bench-ui: the main window's sidebar rebuild (every account with its balance) on a
-// large database written by quillon-gendb, in an offscreen window.
+// quillon-bench-ui: the main window's sidebar rebuild (every account with its balance), and
+// opening and saving in the largest account's register, on a large database written by
+// quillon-gendb, in an offscreen window.
 //
 //   quillon-bench-ui --db PATH [Google Benchmark options]
 //
@@ -10,8 +11,14 @@
 
 #include "account/memorytokenstore.h"
 #include "app/appstate.h"
+#include "storage/account.h"
 #include "storage/accountrepository.h"
+#include "storage/registerrow.h"
+#include "storage/transactionrepository.h"
 #include "ui/mainwindow.h"
+#include "ui/registermodel.h"
+#include "ui/registerscreen.h"
+#include "ui/registertableview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +28,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 #include <cstdio>
 #include <cstring>
@@ -45,6 +54,85 @@ void BM_Balances(benchmark::State &state) {
         benchmark::DoNotOptimize(g_state->accountRepository()->balances());
 }
 BENCHMARK(BM_Balances)->Unit(benchmark::kMillisecond);
+
+QString g_bigAccount;   // the account with the most transactions
+QString g_smallAccount; // any other
+
+double heapInUse() {
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks) + double(info.hblkhd);
+}
+
+// Kilobytes of a /proc/self/status line such as "VmRSS".
+double statusKb(const char *key) {
+    QFile file(QStringLiteral("/proc/self/status"));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith(key))
+            return line.mid(int(qstrlen(key)) + 1).trimmed().split(' ').value(0).toDouble();
+    }
+    return 0;
+}
+
+// The rows alone, as the repository reads them for the register, and the heap they hold.
+void BM_RegisterRows(benchmark::State &state) {
+    double rows = 0;
+    double bytes = 0;
+    for (auto _ : state) {
+        const double before = heapInUse();
+        const QList<RegisterRow> held
+            = g_state->transactionRepository()->registerRows(g_bigAccount);
+        bytes = heapInUse() - before;
+        rows = double(held.size());
+    }
+    state.counters["rows"] = rows;
+    state.counters["bytes_per_row"] = rows > 0 ? bytes / rows : 0;
+    state.counters["rows_MB"] = bytes / (1024.0 * 1024.0);
+}
+BENCHMARK(BM_RegisterRows)->Unit(benchmark::kMillisecond);
+
+// Opening the register from another account: the rows read, the model reset and the first
+// paint, as the person switching accounts waits for it.
+void BM_OpenRegister(benchmark::State &state) {
+    RegisterScreen *screen = g_window->registerScreen();
+    for (auto _ : state) {
+        state.PauseTiming();
+        screen->loadAccount(g_smallAccount);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        g_window->selectAccount(g_bigAccount);
+        screen->table()->viewport()->repaint();
+    }
+    state.counters["rows"] = screen->model()->rowCount() - 1;
+    // The whole process with the register open: the program, Qt, SQLite's cache and the rows.
+    state.counters["rss_MB"] = statusKb("VmRSS:") / 1024.0;
+}
+BENCHMARK(BM_OpenRegister)->Unit(benchmark::kMillisecond);
+
+// Saving one edited row in the middle of the open register, with the notice of the write
+// delivered to the window as the event loop would, until the row below is current.
+void BM_SaveRow(benchmark::State &state) {
+    RegisterScreen *screen = g_window->registerScreen();
+    g_window->selectAccount(g_bigAccount);
+    QCoreApplication::processEvents();
+    RegisterModel *model = screen->model();
+    const int row = model->rowCount() / 2;
+    qint64 cents = 1;
+    for (auto _ : state) {
+        screen->table()->setCurrentIndex(model->index(row, RegisterModel::PaymentColumn));
+        screen->startEditingRow(row);
+        // Alternate the amount, so every save changes the balances below it.
+        model->setBufferField(RegisterModel::PaymentColumn, QString::number(cents++ % 2 + 1));
+        model->setBufferField(RegisterModel::DepositColumn, QString());
+        if (!screen->commitCurrentRow())
+            state.SkipWithError("the row was not saved");
+        QCoreApplication::processEvents();
+        screen->table()->viewport()->repaint();
+    }
+    state.counters["rows"] = model->rowCount() - 1;
+}
+BENCHMARK(BM_SaveRow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -76,8 +164,21 @@ int main(int argc, char **argv) {
         return 1;
     }
     MainWindow window(&state);
+    window.resize(1280, 800);
+    window.show();
     g_window = &window;
     g_state = &state;
+    // quillon-gendb puts a tenth of the rows (all of them with --one-account) in this one.
+    for (const Account &account : state.accountRepository()->findAll()) {
+        if (account.name == QLatin1String("Everyday Checking"))
+            g_bigAccount = account.id;
+        else if (g_smallAccount.isEmpty())
+            g_smallAccount = account.id;
+    }
+    if (g_bigAccount.isEmpty()) {
+        std::fprintf(stderr, "no \"Everyday Checking\" account in %s\n", qPrintable(path));
+        return 1;
+    }
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -155,6 +155,9 @@ LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction) {
 
     const QDateTime now = Timestamps::nowUtc();
     transaction.accountId = stored->accountId;
+    // Screens edit copies that may leave the server's id out; it is never theirs to change.
+    if (transaction.serverId.isEmpty())
+        transaction.serverId = stored->serverId;
     transaction.version = stored->version + 1;
     transaction.syncStatus = SyncStatus::Pending;
     transaction.updatedAt = now;

@@ -7,6 +7,7 @@
 #include "storage/database.h"
 #include "storage/timestamps.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -65,23 +66,108 @@ bool ReportService::run(QSqlQuery &query, QString sql, const QDate &from, const 
 QList<CategorySpendingRow> ReportService::categorySpending(const QDate &from, const QDate &to,
                                                            const QString &accountId) const {
     QList<CategorySpendingRow> rows;
+    QList<qint64> counts;
     QSqlQuery query(m_database->connection());
     const bool executed
         = run(query,
               // Summed per category id from the index first, then named: the join runs once
               // per category instead of once per transaction.
-              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(s.total) FROM "
-                             "(SELECT t.category_id, SUM(t.amount) AS total FROM transactions t "
-                             "WHERE t.deleted_at IS NULL AND t.amount < 0 AND t.date >= ? AND "
-                             "t.date <= ?"),
+              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(s.total), "
+                             "SUM(s.n) FROM (SELECT t.category_id, SUM(t.amount) AS total, "
+                             "COUNT(*) AS n FROM transactions t WHERE t.deleted_at IS NULL AND "
+                             "t.amount < 0 AND t.date >= ? AND t.date <= ?"),
               from, to, accountId,
               " GROUP BY t.category_id) s LEFT JOIN categories c ON s.category_id = c.id "
               "GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(s.total) ASC");
-    while (executed && query.next())
+    while (executed && query.next()) {
         rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+        counts.append(query.value(2).toLongLong());
+    }
     if (!succeeded(query, executed))
-        rows.clear();
-    return rows;
+        return {};
+
+    QList<SplitAdjustment> adjustments;
+    if (!splitAdjustments(from, to, accountId, true, &adjustments))
+        return {};
+    if (adjustments.isEmpty())
+        return rows;
+    for (const SplitAdjustment &adjustment : adjustments) {
+        const auto found = std::find_if(
+            rows.begin(), rows.end(), [&](const auto &row) { return row.name == adjustment.name; });
+        if (found == rows.end()) {
+            rows.append({adjustment.name, adjustment.amount});
+            counts.append(adjustment.rows);
+            continue;
+        }
+        const qsizetype at = found - rows.begin();
+        if (!addWithoutOverflow(found->total, adjustment.amount, &found->total)) {
+            m_lastError = QStringLiteral("integer overflow");
+            qCWarning(lcServices) << "ReportService: category spending does not fit";
+            return {};
+        }
+        counts[at] += adjustment.rows;
+    }
+    // A category whose only rows were split into others has nothing left to show.
+    QList<CategorySpendingRow> kept;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (counts.at(i) > 0)
+            kept.append(rows.at(i));
+    }
+    std::stable_sort(kept.begin(), kept.end(),
+                     [](const auto &a, const auto &b) { return a.total < b.total; });
+    return kept;
+}
+
+bool ReportService::splitAdjustments(const QDate &from, const QDate &to, const QString &accountId,
+                                     bool moneyOutOnly, QList<SplitAdjustment> *adjustments) const {
+    adjustments->clear();
+    QString filter
+        = QStringLiteral("t.is_split = 1 AND t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
+    QVariantList filterValues{Timestamps::dateToText(from), Timestamps::dateToText(to)};
+    if (!accountId.isEmpty()) {
+        filter += QLatin1String(" AND t.account_id = ?");
+        filterValues << accountId;
+    }
+    if (moneyOutOnly)
+        filter += QLatin1String(" AND t.amount < 0");
+    // Driven by the split lines, which are few: a database without splits pays one empty
+    // index probe, and the large transactions table is only looked up by id (CROSS JOIN keeps
+    // SQLite from walking the date range of the transactions instead).
+    const QString sql
+        = QStringLiteral(
+              "SELECT COALESCE(c.name, 'Uncategorized'), COALESCE(c.tax_category, ''), "
+              "COALESCE(c.is_tax_relevant, 0), SUM(x.amount), SUM(x.n) FROM ("
+              "SELECT t.category_id AS category_id, -t.amount AS amount, -1 AS n FROM transactions "
+              "t "
+              "WHERE t.id IN (SELECT transaction_id FROM split_lines) AND %1 "
+              "UNION ALL "
+              "SELECT l.category_id, l.amount, 1 FROM split_lines l CROSS JOIN transactions t ON "
+              "t.id = "
+              "l.transaction_id WHERE %1"
+              ") x LEFT JOIN categories c ON x.category_id = c.id GROUP BY x.category_id")
+              .arg(filter);
+    QSqlQuery query(m_database->connection());
+    query.setForwardOnly(true);
+    bool executed = query.prepare(sql);
+    if (executed) {
+        for (const QVariant &value : filterValues + filterValues)
+            query.addBindValue(value);
+        executed = query.exec();
+    }
+    while (executed && query.next()) {
+        SplitAdjustment adjustment;
+        adjustment.name = query.value(0).toString();
+        adjustment.taxCode = query.value(1).toString();
+        adjustment.taxRelevant = query.value(2).toInt() == 1;
+        adjustment.amount = query.value(3).toLongLong();
+        adjustment.rows = query.value(4).toLongLong();
+        adjustments->append(adjustment);
+    }
+    if (!succeeded(query, executed)) {
+        adjustments->clear();
+        return false;
+    }
+    return true;
 }
 
 QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDate &to,
@@ -103,19 +189,57 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
 
 QList<TaxLineRow> ReportService::taxReport(const QDate &from, const QDate &to) const {
     QList<TaxLineRow> rows;
+    QList<qint64> counts;
     QSqlQuery query(m_database->connection());
     const bool executed = run(
         query,
-        QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount) FROM transactions t "
-                       "JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS "
+        QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount), COUNT(*) FROM transactions "
+                       "t JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS "
                        "NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?"),
         from, to, QString(), " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
-    while (executed && query.next())
+    while (executed && query.next()) {
         rows.append(
             {query.value(0).toString(), query.value(1).toString(), query.value(2).toLongLong()});
+        counts.append(query.value(3).toLongLong());
+    }
     if (!succeeded(query, executed))
-        rows.clear();
-    return rows;
+        return {};
+
+    QList<SplitAdjustment> adjustments;
+    if (!splitAdjustments(from, to, QString(), false, &adjustments))
+        return {};
+    bool adjusted = false;
+    for (const SplitAdjustment &adjustment : adjustments) {
+        if (!adjustment.taxRelevant)
+            continue;
+        adjusted = true;
+        const auto found = std::find_if(rows.begin(), rows.end(), [&](const TaxLineRow &row) {
+            return row.categoryName == adjustment.name && row.taxCode == adjustment.taxCode;
+        });
+        if (found == rows.end()) {
+            rows.append({adjustment.name, adjustment.taxCode, adjustment.amount});
+            counts.append(adjustment.rows);
+            continue;
+        }
+        const qsizetype at = found - rows.begin();
+        if (!addWithoutOverflow(found->total, adjustment.amount, &found->total)) {
+            m_lastError = QStringLiteral("integer overflow");
+            qCWarning(lcServices) << "ReportService: the tax report does not fit";
+            return {};
+        }
+        counts[at] += adjustment.rows;
+    }
+    if (!adjusted)
+        return rows;
+    QList<TaxLineRow> kept;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (counts.at(i) > 0)
+            kept.append(rows.at(i));
+    }
+    std::stable_sort(kept.begin(), kept.end(), [](const TaxLineRow &a, const TaxLineRow &b) {
+        return a.taxCode != b.taxCode ? a.taxCode < b.taxCode : a.categoryName < b.categoryName;
+    });
+    return kept;
 }
 
 QList<CashFlowMonthRow> ReportService::cashFlow(const QDate &from, const QDate &to,
@@ -176,17 +300,38 @@ QList<AccountSummaryRow> ReportService::accountSummary() const {
 QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDate &to,
                                                     const QString &accountId) const {
     QMap<QString, qint64> totals;
+    QHash<QString, qint64> counts;
     QSqlQuery query(m_database->connection());
     const bool executed
         = run(query,
-              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount) FROM "
-                             "transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE "
-                             "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
+              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), COUNT(*) "
+                             "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
+                             "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
               from, to, accountId, " GROUP BY COALESCE(c.name, 'Uncategorized')");
-    while (executed && query.next())
+    while (executed && query.next()) {
         totals.insert(query.value(0).toString(), query.value(1).toLongLong());
+        counts.insert(query.value(0).toString(), query.value(2).toLongLong());
+    }
     if (!succeeded(query, executed))
-        totals.clear();
+        return {};
+
+    QList<SplitAdjustment> adjustments;
+    if (!splitAdjustments(from, to, accountId, false, &adjustments))
+        return {};
+    for (const SplitAdjustment &adjustment : adjustments) {
+        qint64 &total = totals[adjustment.name];
+        if (!addWithoutOverflow(total, adjustment.amount, &total)) {
+            m_lastError = QStringLiteral("integer overflow");
+            qCWarning(lcServices) << "ReportService: the category totals do not fit";
+            return {};
+        }
+        counts[adjustment.name] += adjustment.rows;
+    }
+    // A category whose only rows were split into others has nothing left to compare.
+    for (const SplitAdjustment &adjustment : adjustments) {
+        if (counts.value(adjustment.name) <= 0)
+            totals.remove(adjustment.name);
+    }
     return totals;
 }
 

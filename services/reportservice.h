@@ -56,6 +56,20 @@ public:
     static QString csvLine(const QStringList &cells);
 
 private:
+    // What the split transactions of a range change in a per-category report: each one is
+    // taken back from the row's own category and counted again per line. Only rows marked
+    // split whose lines this device holds take part.
+    struct SplitAdjustment {
+        QString name; // the category's name, or "Uncategorized"
+        QString taxCode;
+        bool taxRelevant = false;
+        qint64 amount = 0;
+        qint64 rows = 0; // rows gained (lines) minus rows taken back (split transactions)
+    };
+    // False when the read failed (lastError() says why).
+    bool splitAdjustments(const QDate &from, const QDate &to, const QString &accountId,
+                          bool moneyOutOnly, QList<SplitAdjustment> *adjustments) const;
+
     // Appends the optional account condition and runs the statement.
     bool run(QSqlQuery &query, QString sql, const QDate &from, const QDate &to,
              const QString &accountId, const char *tail) const;

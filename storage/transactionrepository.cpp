@@ -117,8 +117,21 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
                      .value_or(0));
     // The rows are all kept, so every repeated text may stay in the pool.
     StringPool pool(std::numeric_limits<qsizetype>::max());
-    visitRegister(accountId, pool, [&rows](const RegisterRow &row) { rows.append(row); });
+    visitRegister(accountId, pool, [&rows](const RegisterRow &row) {
+        rows.append(row);
+        rows.last().transaction.serverId = QString();
+    });
     return rows;
+}
+
+std::optional<RegisterRow> TransactionRepository::registerRow(const QString &id) const {
+    std::optional<RegisterRow> row = readFirst<RegisterRow>(
+        selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE t.id = ? AND "
+                           "t.deleted_at IS NULL"),
+        {id}, [](RowReader &reader) { return readRegisterRow(reader, nullptr); });
+    if (row)
+        row->transaction.serverId = QString();
+    return row;
 }
 
 bool TransactionRepository::forEachRegisterRow(const QString &accountId,

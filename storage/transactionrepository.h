@@ -35,7 +35,11 @@ public:
     // The register of one account, oldest first, with running balances. A non-zero starting
     // balance comes first as a synthetic "Opening Balance" row with an empty id, dated on the
     // earliest live transaction (today when there is none).
+    // The rows leave out the server id, which the register never shows and which would
+    // otherwise be one more distinct text per row held; writes take it from the stored row.
     QList<RegisterRow> registerRows(const QString &accountId) const;
+    // One live row as the register shows it (without its running balance or server id).
+    std::optional<RegisterRow> registerRow(const QString &id) const;
     // The same rows, in the same order with the same balances, handed to visit one by one as
     // they are read, so that a listing of any length holds one row at a time. False when the
     // rows could not be read (visit may have seen some of them).

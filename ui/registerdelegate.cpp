@@ -4,6 +4,7 @@
 #include "ui/registerdelegate.h"
 
 #include "app/appstate.h"
+#include "app/thememanager.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
@@ -12,15 +13,37 @@
 #include "ui/smartdateedit.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStringListModel>
+#include <QVBoxLayout>
 
 namespace {
 
 const char *const kEditorPart = "registerEditorPart";
+constexpr int kFirstLineHeight = 36;
+constexpr int kTwoLineHeight = 52;
+const QColor kMemoColour(0x6E, 0x8A, 0x7E);
+
+QFont memoFont(QFont font) {
+    font.setItalic(true);
+    font.setPointSizeF(qMax(7.0, font.pointSizeF() - 1));
+    return font;
+}
+
+// A balance shown as "(12.00)" or "-12.00" is below zero, whatever the colour role says.
+bool isNegativeText(QString text) {
+    if (text.contains(QLatin1Char('(')))
+        return true;
+    text.remove(QLatin1Char('$')).remove(QLatin1Char(',')).remove(QLatin1Char(')'));
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    return ok && value < 0;
+}
 
 // The categories as the combo lists them: "Parent > Child" where the parent is known.
 QList<QPair<QString, QString>> categoryItems(AppState *state) {
@@ -86,8 +109,41 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         line->setCompleter(completer);
         auto *model = const_cast<QAbstractItemModel *>(index.model());
         connect(completer, qOverload<const QString &>(&QCompleter::activated), this,
-                [this, model](const QString &text) { autofillPayee(model, text); });
-        editor = line;
+                [this, model, line](const QString &text) {
+                    autofillPayee(model, text);
+                    // The memo under the payee shows what the autofill brought.
+                    auto *memo = line->parentWidget()->findChild<QLineEdit *>(
+                        QStringLiteral("memoEdit"), Qt::FindDirectChildrenOnly);
+                    if (auto *registerModel = qobject_cast<RegisterModel *>(model);
+                        memo && registerModel)
+                        memo->setText(registerModel->buffer().memo);
+                });
+        if (!m_twoLine) {
+            editor = line;
+            break;
+        }
+        // With the Memo column hidden, its text is typed under the payee.
+        auto *container = new QWidget(parent);
+        container->setObjectName(QStringLiteral("PayeeMemoEditor"));
+        auto *layout = new QVBoxLayout(container);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        line->setParent(container);
+        line->setObjectName(QStringLiteral("payeeEdit"));
+        line->setAccessibleName(tr("Payee"));
+        auto *memo = new QLineEdit(container);
+        memo->setObjectName(QStringLiteral("memoEdit"));
+        memo->setAccessibleName(tr("Memo"));
+        memo->setFont(memoFont(memo->font()));
+        memo->setPlaceholderText(tr("Memo"));
+        for (QLineEdit *part : {line, memo}) {
+            part->setFocusPolicy(Qt::ClickFocus);
+            part->setProperty(kEditorPart, true);
+            part->installEventFilter(const_cast<RegisterDelegate *>(this));
+            layout->addWidget(part);
+        }
+        container->setFocusProxy(line);
+        editor = container;
         break;
     }
     case RegisterModel::CategoryColumn: {
@@ -120,12 +176,23 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     }
     if (!qobject_cast<QComboBox *>(editor))
         editor->setFocusPolicy(Qt::ClickFocus);
-    editor->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
+    if (editor->accessibleName().isEmpty())
+        editor->setAccessibleName(
+            index.model()->headerData(index.column(), Qt::Horizontal).toString());
     return editor;
 }
 
 void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const {
     const QString value = index.data(Qt::EditRole).toString();
+    if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
+        auto *payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
+        auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
+        payee->setText(value);
+        payee->selectAll();
+        memo->setText(
+            index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::EditRole).toString());
+        return;
+    }
     if (auto *date = qobject_cast<SmartDateEdit *>(editor)) {
         const QDate parsed = RegisterModel::parseDateText(value);
         if (parsed.isValid())
@@ -146,6 +213,16 @@ void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                     const QModelIndex &index) const {
     auto *registerModel = qobject_cast<RegisterModel *>(model);
+    if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
+        const QString payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"))->text();
+        const bool payeeChanged = payee != index.data(Qt::EditRole).toString();
+        model->setData(index.siblingAtColumn(RegisterModel::MemoColumn),
+                       editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"))->text());
+        model->setData(index, payee);
+        if (payeeChanged)
+            autofillPayee(model, payee);
+        return;
+    }
     if (auto *date = qobject_cast<SmartDateEdit *>(editor)) {
         model->setData(index, RegisterModel::dateText(date->parsedDate()));
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
@@ -165,6 +242,108 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
         model->setData(index, text);
         if (payeeChanged)
             autofillPayee(model, text);
+    }
+}
+
+void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                             const QModelIndex &index) const {
+    if (!m_twoLine) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QWidget *widget = option.widget;
+    QStyle *style = widget ? widget->style() : QApplication::style();
+    const bool selected = opt.state & QStyle::State_Selected;
+    const QRect cell = option.rect;
+    const QRect firstLine(cell.left(), cell.top(), cell.width(),
+                          qMin(kFirstLineHeight, cell.height()));
+    const QColor background
+        = option.palette.color(index.row() % 2 ? QPalette::AlternateBase : QPalette::Base);
+
+    painter->save();
+    painter->fillRect(cell, background);
+    // The panel (selection, focus, the new-entry row's tint) marks the cell's own first line;
+    // the payee's panel also covers the memo under it.
+    QStyleOptionViewItem panel = opt;
+    panel.text.clear();
+    panel.icon = QIcon();
+    if (index.column() != RegisterModel::PayeeColumn)
+        panel.rect = firstLine;
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
+
+    QColor textColour = option.palette.color(QPalette::Text);
+    const QVariant foreground = index.data(Qt::ForegroundRole);
+    if (selected)
+        textColour = option.palette.color(QPalette::HighlightedText);
+    else if (foreground.canConvert<QColor>() && foreground.value<QColor>().isValid())
+        textColour = foreground.value<QColor>();
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (!selected && index.column() == RegisterModel::BalanceColumn && isNegativeText(text))
+        textColour
+            = ThemeManager::isDarkNow() ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    switch (index.column()) {
+    case RegisterModel::PaymentColumn:
+    case RegisterModel::DepositColumn:
+    case RegisterModel::BalanceColumn:
+        alignment = Qt::AlignRight | Qt::AlignVCenter;
+        break;
+    case RegisterModel::ClrColumn:
+        alignment = Qt::AlignCenter;
+        break;
+    default:
+        break;
+    }
+    const QRect textRect = firstLine.adjusted(4, 0, -4, 0);
+    painter->setFont(opt.font);
+    painter->setPen(textColour);
+    painter->drawText(textRect, int(alignment),
+                      opt.fontMetrics.elidedText(text, Qt::ElideRight, textRect.width()));
+
+    // The memo runs under the payee and on under the category, as one line.
+    const int column = index.column();
+    if (column == RegisterModel::PayeeColumn || column == RegisterModel::CategoryColumn) {
+        const QString memo
+            = index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::DisplayRole).toString();
+        if (!memo.isEmpty()) {
+            int left = cell.left() + 4;
+            if (column == RegisterModel::CategoryColumn) {
+                if (const auto *view = qobject_cast<const QAbstractItemView *>(widget))
+                    left
+                        = view->visualRect(index.siblingAtColumn(RegisterModel::PayeeColumn)).left()
+                          + 4;
+            }
+            const QRect memoRect(QPoint(left, cell.top() + kFirstLineHeight),
+                                 QPoint(cell.right() - 4, cell.bottom()));
+            const QFont font = memoFont(opt.font);
+            painter->setFont(font);
+            painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
+                                     : kMemoColour);
+            painter->drawText(
+                memoRect, Qt::AlignLeft | Qt::AlignVCenter,
+                QFontMetrics(font).elidedText(memo, Qt::ElideRight, memoRect.width()));
+        }
+    }
+    painter->restore();
+}
+
+QSize RegisterDelegate::sizeHint(const QStyleOptionViewItem &option,
+                                 const QModelIndex &index) const {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (m_twoLine)
+        size.setHeight(kTwoLineHeight);
+    return size;
+}
+
+void RegisterDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                            const QModelIndex &index) const {
+    QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+    if (m_twoLine && index.column() != RegisterModel::PayeeColumn) {
+        QRect rect = editor->geometry();
+        rect.setHeight(qMin(rect.height(), kFirstLineHeight));
+        editor->setGeometry(rect);
     }
 }
 

@@ -23,6 +23,9 @@ public:
     explicit RegisterDelegate(AppState *state, QObject *parent = nullptr);
 
     void setAccountId(const QString &accountId) { m_accountId = accountId; }
+    // Memo under the payee, rows 52 px high.
+    void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
+    bool twoLine() const { return m_twoLine; }
     void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
@@ -30,6 +33,11 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override;
 
     // Fills amount, category and memo of the new-entry row from the payee's last transaction
     // in this account. Leaves a row being edited alone.
@@ -45,4 +53,5 @@ private:
     AppState *m_state; // Not owned.
     QString m_accountId;
     KeyHandler m_keyHandler;
+    bool m_twoLine = false;
 };

@@ -334,6 +334,53 @@ void RegisterModel::setRows(const QList<RegisterRow> &rows, bool newestFirst) {
     endResetModel();
 }
 
+bool RegisterModel::updateRow(const RegisterRow &row) {
+    const int model = rowOfId(row.transaction.id);
+    const int data = dataRow(model);
+    if (data < 0 || m_rows.at(data).transaction.date != row.transaction.date)
+        return false;
+    const qint64 delta = row.transaction.amount - m_rows.at(data).transaction.amount;
+    const qint64 balance = m_rows.at(data).runningBalance + delta;
+    m_rows[data] = row;
+    m_rows[data].runningBalance = balance;
+    Q_EMIT dataChanged(index(model, 0), index(model, ColumnCount - 1));
+    if (delta == 0)
+        return true;
+    // The rows after it in time: below it, or above it when the newest come first.
+    const int first = m_newestFirst ? 0 : data + 1;
+    const int last = m_newestFirst ? data - 1 : int(m_rows.size()) - 1;
+    for (int i = first; i <= last; ++i)
+        m_rows[i].runningBalance += delta;
+    if (first <= last)
+        Q_EMIT dataChanged(index(modelRow(first), BalanceColumn),
+                           index(modelRow(last), BalanceColumn));
+    return true;
+}
+
+bool RegisterModel::appendRow(const RegisterRow &row) {
+    if (m_rows.isEmpty())
+        return false;
+    const RegisterRow &newest = m_newestFirst ? m_rows.first() : m_rows.last();
+    // The opening-balance row takes its date from the earliest transaction: with nothing but
+    // that row the whole register is read again.
+    if (newest.transaction.id.isEmpty() || row.transaction.date < newest.transaction.date)
+        return false;
+    RegisterRow added = row;
+    added.runningBalance = newest.runningBalance + row.transaction.amount;
+    if (m_newestFirst) {
+        beginInsertRows(QModelIndex(), 1, 1);
+        m_rows.prepend(added);
+        if (m_editingRow >= 1)
+            ++m_editingRow;
+    } else {
+        const int at = int(m_rows.size());
+        beginInsertRows(QModelIndex(), at, at);
+        m_rows.append(added);
+    }
+    endInsertRows();
+    return true;
+}
+
 void RegisterModel::setTwoLine(bool twoLine) {
     if (m_twoLine == twoLine)
         return;

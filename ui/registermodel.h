@@ -65,6 +65,13 @@ public:
     const QList<RegisterRow> &rows() const { return m_rows; }
     bool newestFirst() const { return m_newestFirst; }
 
+    // A saved row put back without reading the register again. updateRow takes an edited
+    // row whose date (and so whose place) is unchanged and carries a changed amount down the
+    // balances after it; appendRow takes a new row that sorts after every other. Both return
+    // false when the rows must be read again instead.
+    bool updateRow(const RegisterRow &row);
+    bool appendRow(const RegisterRow &row);
+
     bool twoLine() const { return m_twoLine; }
     void setTwoLine(bool twoLine);
 

@@ -4,10 +4,12 @@
 #include "ui/registerscreen.h"
 
 #include "app/appstate.h"
+#include "app/datachange.h"
 #include "app/thememanager.h"
 #include "services/ledgerwriter.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/identifiers.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
 #include "storage/splitlinerepository.h"
@@ -18,6 +20,7 @@
 #include "ui/registermodel.h"
 #include "ui/registertableview.h"
 #include "ui/spliteditordialog.h"
+#include "ui/transactionformdialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -34,6 +37,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -173,6 +178,18 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
 
     m_messageTimer->setSingleShot(true);
     connect(m_messageTimer, &QTimer::timeout, m_message, &QLabel::clear);
+
+    // Connected before the window's own reload on the same notice, so that the notice of a
+    // save this screen already applied in place is recognised as such.
+    connect(m_state, &AppState::dataChanged, this, [this](const DataChange &change) {
+        if (!std::exchange(m_ownWriteApplied, false))
+            return;
+        const DataChange::Tables own = DataChange::Transactions | DataChange::SplitLines;
+        if ((change.tables & ~own) || change.anyAccount)
+            return;
+        m_skipReload = true;
+        QTimer::singleShot(0, this, [this] { m_skipReload = false; });
+    });
 }
 
 QString RegisterScreen::headingText() const {
@@ -225,7 +242,7 @@ bool RegisterScreen::confirmLeaveEntry() {
 }
 
 void RegisterScreen::reload() {
-    if (m_accountId.isEmpty())
+    if (m_accountId.isEmpty() || std::exchange(m_skipReload, false))
         return;
     if (m_table->isEditing()) {
         // Resetting the model would close the editor and drop what it holds.
@@ -258,6 +275,7 @@ void RegisterScreen::reload() {
     PreferencesRepository *preferences = m_state->preferencesRepository();
     const bool twoLine = preferences->boolValue(QStringLiteral("registerTwoLine"), false);
     m_model->setTwoLine(twoLine);
+    m_delegate->setTwoLine(twoLine);
     m_table->setColumnHidden(RegisterModel::MemoColumn, twoLine);
     m_table->verticalHeader()->setDefaultSectionSize(twoLine ? 52 : 36);
     const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
@@ -265,12 +283,7 @@ void RegisterScreen::reload() {
         std::reverse(rows.begin(), rows.end());
     m_model->setRows(rows, newestFirst);
 
-    const qint64 ending = m_model->endingBalance(account->startingBalance);
-    m_balance->setText(formatMoney(ending, account->currency));
-    const bool dark = ThemeManager::isDarkNow();
-    const QString colour
-        = ending < 0 ? (dark ? "#FF8A80" : "#C62828") : (dark ? "#66BB6A" : "#2E7D32");
-    m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    showEndingBalance(*account);
 
     const int last = m_model->rowCount() - 1;
     int row = wasOnNewEntry ? m_model->newEntryRow() : m_model->rowOfId(currentId);
@@ -285,6 +298,29 @@ void RegisterScreen::reload() {
         m_table->scrollTo(m_model->index(topTarget, 0), QAbstractItemView::PositionAtTop);
     if (row >= 0)
         m_table->scrollTo(m_model->index(row, currentColumn));
+}
+
+void RegisterScreen::showEndingBalance(const Account &account) {
+    const qint64 ending = m_model->endingBalance(account.startingBalance);
+    m_balance->setText(formatMoney(ending, account.currency));
+    const bool dark = ThemeManager::isDarkNow();
+    const QString colour
+        = ending < 0 ? (dark ? "#FF8A80" : "#C62828") : (dark ? "#66BB6A" : "#2E7D32");
+    m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+}
+
+bool RegisterScreen::applySaved(const QString &id, bool isNew) {
+    if (m_reloadPending || m_table->isEditing())
+        return false;
+    const std::optional<RegisterRow> row = m_state->transactionRepository()->registerRow(id);
+    if (!row || row->transaction.accountId != m_accountId)
+        return false;
+    const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
+    if (!account || !(isNew ? m_model->appendRow(*row) : m_model->updateRow(*row)))
+        return false;
+    showEndingBalance(*account);
+    m_ownWriteApplied = true;
+    return true;
 }
 
 void RegisterScreen::focusNewEntryRow() {
@@ -381,6 +417,7 @@ bool RegisterScreen::commitCurrentRow() {
             return false;
         }
     } else {
+        transaction.id = Identifiers::newId();
         transaction.accountId = m_accountId;
     }
     transaction.date = date;
@@ -392,34 +429,25 @@ bool RegisterScreen::commitCurrentRow() {
     transaction.cleared = cleared;
     transaction.reconciled = reconciled;
 
-    LedgerWriter *ledger = m_state->ledger();
-    const LedgerWriter::Result result = editedRow >= 0 ? ledger->updateTransaction(transaction)
-                                                       : ledger->addTransaction(transaction);
-    switch (result) {
-    case LedgerWriter::Result::Ok:
-        break;
-    case LedgerWriter::Result::TransferAccountNotFound:
-        showStatusMessage(tr("Transfer account not found"), kShortMessageMs);
-        return false;
-    case LedgerWriter::Result::TransferToSameAccount:
-        showStatusMessage(tr("A transfer needs another account"), kShortMessageMs);
-        return false;
-    case LedgerWriter::Result::NotFound:
-        showStatusMessage(tr("This transaction no longer exists"), kShortMessageMs);
-        return false;
-    case LedgerWriter::Result::Failed:
-        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
-        return false;
+    QList<SplitLine> lines;
+    bool writeLines = false;
+    if (editedRow >= 0 && transaction.isSplit
+        && transaction.amount != m_model->rowAt(editedRow)->transaction.amount) {
+        if (!resplit(&transaction, &lines))
+            return false;
+        writeLines = true;
     }
+    if (!storeTransaction(transaction, editedRow < 0, writeLines ? &lines : nullptr))
+        return false;
 
     if (editedRow < 0)
         m_model->setLastDateUsed(buffer.date);
-    const QString savedId
-        = m_model->rowAt(editedRow) ? m_model->rowAt(editedRow)->transaction.id : QString();
+    const QString savedId = transaction.id;
     m_model->setEditingRow(-1);
     m_model->clearEntry();
     m_table->setCurrentIndex(QModelIndex());
-    reload();
+    if (!applySaved(savedId, editedRow < 0))
+        reload();
     if (editedRow < 0) {
         focusNewEntryRow();
     } else {
@@ -587,17 +615,115 @@ void RegisterScreen::beginNewEntry() {
     m_table->editCurrent();
 }
 
+bool RegisterScreen::storeTransaction(const Transaction &transaction, bool isNew,
+                                      const QList<SplitLine> *lines) {
+    TransactionScope scope(m_state->database());
+    LedgerWriter *ledger = m_state->ledger();
+    const LedgerWriter::Result result = !scope.isOpen() ? LedgerWriter::Result::Failed
+                                        : isNew         ? ledger->addTransaction(transaction)
+                                                        : ledger->updateTransaction(transaction);
+    bool ok = result == LedgerWriter::Result::Ok;
+    if (ok && lines)
+        ok = m_state->splitLineRepository()->replaceForTransaction(transaction.id, *lines);
+    if (ok)
+        ok = scope.commit();
+    if (ok)
+        return true;
+    scope.rollback();
+    switch (result) {
+    case LedgerWriter::Result::TransferAccountNotFound:
+        showStatusMessage(tr("Transfer account not found"), kShortMessageMs);
+        break;
+    case LedgerWriter::Result::TransferToSameAccount:
+        showStatusMessage(tr("A transfer needs another account"), kShortMessageMs);
+        break;
+    case LedgerWriter::Result::NotFound:
+        showStatusMessage(tr("This transaction no longer exists"), kShortMessageMs);
+        break;
+    case LedgerWriter::Result::Ok:
+    case LedgerWriter::Result::Failed:
+        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
+        break;
+    }
+    return false;
+}
+
+bool RegisterScreen::resplit(Transaction *transaction, QList<SplitLine> *lines) {
+    QMessageBox box(QMessageBox::Question, tr("Split No Longer Adds Up"),
+                    tr("This transaction is split, and its amount changed. Split the new "
+                       "amount again?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Yes)->setText(tr("Split Again"));
+    box.button(QMessageBox::No)->setText(tr("Remove Split"));
+    switch (ModalRunner::exec(&box)) {
+    case QMessageBox::Yes: {
+        SplitEditorDialog editor(m_state, *transaction, this);
+        if (ModalRunner::exec(&editor) != QDialog::Accepted || editor.remaining() != 0) {
+            showStatusMessage(tr("Not saved: the split still needs dividing"), kLongMessageMs);
+            return false;
+        }
+        *lines = editor.lines();
+        return true;
+    }
+    case QMessageBox::No:
+        lines->clear();
+        transaction->isSplit = false;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void RegisterScreen::newTransactionDialog() {
     if (m_accountId.isEmpty())
         return;
-    beginNewEntry();
+    m_table->finishEditing(true);
+    TransactionFormDialog dialog(m_state, m_accountId, this);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
+        return;
+    const QList<SplitLine> lines = dialog.splitLines();
+    const Transaction transaction = dialog.transaction();
+    if (!storeTransaction(transaction, true, dialog.splitChanged() ? &lines : nullptr))
+        return;
+    if (!applySaved(transaction.id, true))
+        reload();
+    focusNewEntryRow();
+    showStatusMessage(tr("Transaction saved"), kShortMessageMs);
+}
+
+bool RegisterScreen::editTransactionDialog(int row) {
+    const RegisterRow *held = m_model->rowAt(row);
+    const std::optional<Transaction> stored
+        = held ? m_state->transactionRepository()->findById(held->transaction.id) : std::nullopt;
+    if (!stored)
+        return false;
+    // The form replaces whatever was typed for this row in place.
+    if (m_model->editingRow() == row && !confirmLeaveEntry())
+        return false;
+    m_table->finishEditing(true);
+    TransactionFormDialog dialog(m_state, *stored, this);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
+        return false;
+    const QList<SplitLine> lines = dialog.splitLines();
+    if (!storeTransaction(dialog.transaction(), false, dialog.splitChanged() ? &lines : nullptr))
+        return false;
+    if (m_model->editingRow() == row) {
+        m_model->setEditingRow(-1);
+        m_model->clearEntry();
+    }
+    reload();
+    showStatusMessage(tr("Transaction saved"), kShortMessageMs);
+    return true;
 }
 
 void RegisterScreen::toggleCleared(int row) {
-    const RegisterRow *stored = m_model->rowAt(row);
-    if (!stored || stored->transaction.id.isEmpty())
+    const RegisterRow *held = m_model->rowAt(row);
+    // The held rows leave out what the register does not show: write the stored row.
+    const std::optional<Transaction> stored
+        = held ? m_state->transactionRepository()->findById(held->transaction.id) : std::nullopt;
+    if (!stored)
         return;
-    Transaction transaction = stored->transaction;
+    Transaction transaction = *stored;
     transaction.cleared = !transaction.cleared;
     if (!transaction.cleared)
         transaction.reconciled = false;
@@ -609,10 +735,12 @@ void RegisterScreen::toggleCleared(int row) {
 }
 
 bool RegisterScreen::splitRow(int row) {
-    const RegisterRow *stored = m_model->rowAt(row);
-    if (!stored || stored->transaction.id.isEmpty())
+    const RegisterRow *held = m_model->rowAt(row);
+    const std::optional<Transaction> stored
+        = held ? m_state->transactionRepository()->findById(held->transaction.id) : std::nullopt;
+    if (!stored)
         return false;
-    Transaction transaction = stored->transaction;
+    Transaction transaction = *stored;
     SplitEditorDialog dialog(m_state, transaction, this);
     if (ModalRunner::exec(&dialog) != QDialog::Accepted || dialog.remaining() != 0)
         return false;
@@ -649,6 +777,7 @@ void RegisterScreen::onContextMenu(const QPoint &position) {
         menu.addSeparator();
         menu.addAction(stored->transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"),
                        this, [this, row] { toggleCleared(row); });
+        menu.addAction(tr("&Edit..."), this, [this, row] { editTransactionDialog(row); });
         menu.addAction(tr("S&plit..."), this, [this, row] { splitRow(row); });
         menu.addAction(tr("&Delete (Ctrl+D)"), this, [this, row] { deleteRow(row); });
     }
@@ -721,6 +850,20 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
     if (event->key() == Qt::Key_Escape && (editor || m_model->isDirty())) {
         discardEntry();
         return true;
+    }
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && line
+        && line->parentWidget()->objectName() == QLatin1String("PayeeMemoEditor")) {
+        // Payee and memo share one cell in two-line rows: Tab walks between them first.
+        const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        const QString partner = line->objectName() == QLatin1String("payeeEdit")
+                                    ? (next ? QStringLiteral("memoEdit") : QString())
+                                    : (next ? QString() : QStringLiteral("payeeEdit"));
+        if (auto *other
+            = partner.isEmpty() ? nullptr : line->parentWidget()->findChild<QLineEdit *>(partner)) {
+            other->setFocus(Qt::TabFocusReason);
+            other->selectAll();
+            return true;
+        }
     }
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
         const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);

@@ -3,6 +3,11 @@
 
 #pragma once
 
+#include "storage/account.h"
+#include "storage/splitline.h"
+#include "storage/transaction.h"
+
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -48,6 +53,8 @@ public:
     void showStatusMessage(const QString &text, int milliseconds);
     // Opens the split editor for a stored row and stores its lines; true when saved.
     bool splitRow(int row);
+    // Opens the transaction form over a stored row and saves what it hands back.
+    bool editTransactionDialog(int row);
 
 public Q_SLOTS:
     // Saves the row being typed; false when it was refused (the text stays) or failed.
@@ -80,6 +87,18 @@ private:
     void moveToField(int row, int column);
     void toggleCleared(int row);
     void deleteRow(int row);
+    // Writes the transaction (new or edited) and, when lines is set, its split lines, all in
+    // one database transaction. Shows why on the message line when it fails.
+    bool storeTransaction(const Transaction &transaction, bool isNew,
+                          const QList<SplitLine> *lines);
+    // A split row whose amount changed: asks to split it again (filling lines) or to remove
+    // the split. False when the user backed out and nothing should be saved.
+    bool resplit(Transaction *transaction, QList<SplitLine> *lines);
+    // Puts a row just saved from this screen into the model in place, which a register of a
+    // hundred thousand rows does far faster than reading them all again. False when it has to
+    // be read again instead.
+    bool applySaved(const QString &id, bool isNew);
+    void showEndingBalance(const Account &account);
 
     AppState *m_state; // Not owned.
     QString m_accountId;
@@ -93,4 +112,7 @@ private:
     QLabel *m_message;            // Owned (Qt child).
     QTimer *m_messageTimer;       // Owned (Qt child).
     bool m_reloadPending = false;
+    // The notice of a write already applied in place must not read the rows again.
+    bool m_ownWriteApplied = false;
+    bool m_skipReload = false;
 };

@@ -6,6 +6,7 @@
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 
+#include <QApplication>
 #include <QTimer>
 
 RegisterTableView::RegisterTableView(RegisterScreen *screen, QWidget *parent)
@@ -24,6 +25,10 @@ void RegisterTableView::finishEditing(bool commit) {
         return;
     if (commit)
         commitData(editor);
+    // Focus inside an editor made of several fields (payee and memo) is not the editor's own
+    // focus to the view, which would then let Qt hand it to the next widget: a Tab more.
+    if (editor->isAncestorOf(QApplication::focusWidget()))
+        setFocus(Qt::OtherFocusReason);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 

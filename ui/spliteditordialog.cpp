@@ -105,6 +105,17 @@ void SplitEditorDialog::addLine(const QString &categoryId, qint64 cents, const Q
     m_table->setItem(row, 2, new QTableWidgetItem(memo));
 }
 
+void SplitEditorDialog::setLines(const QList<SplitLine> &lines) {
+    m_table->setRowCount(0);
+    for (const SplitLine &line : lines)
+        addLine(line.categoryId, qAbs(line.amount), line.memo);
+    if (lines.isEmpty()) {
+        addLine(m_transaction.categoryId, qAbs(m_transaction.amount), QString());
+        addLine(QString(), 0, QString());
+    }
+    updateRemaining();
+}
+
 void SplitEditorDialog::addRow() {
     addLine(QString(), qMax<qint64>(0, remaining()), QString());
     updateRemaining();

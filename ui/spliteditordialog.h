@@ -24,6 +24,8 @@ public:
 
     // The lines as entered, with the sign of the transaction's amount.
     QList<SplitLine> lines() const;
+    // Shows these lines instead of the stored ones (a split not yet saved).
+    void setLines(const QList<SplitLine> &lines);
     // Total minus the lines, in cents (positive: still to divide).
     qint64 remaining() const;
     QString remainingText() const;

@@ -4,6 +4,7 @@
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
@@ -93,6 +94,8 @@ private Q_SLOTS:
     void cashFlowSkipsEmptyMonths();
     void accountSummary();
     void comparePeriods();
+    void splitTransactionsCountByLines_data();
+    void splitTransactionsCountByLines();
     void sumsBeyond64BitsAreReported_data();
     void sumsBeyond64BitsAreReported();
     void toCsv_data();
@@ -229,6 +232,74 @@ void tst_ReportService::comparePeriods() {
     QCOMPARE(actual, QStringLiteral("Food:-1000/-999/1;Maintenance:-1100/0/1100;"
                                     "Rent:-2500/0/2500;Travel:0/-5000/-5000;"
                                     "Uncategorized:4700/1500/-3200;apple:0/-50/-50"));
+}
+
+void tst_ReportService::splitTransactionsCountByLines_data() {
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("expected");
+    // Rent's split moves 500 to Food; the uncategorised kiosk row is split away entirely, so
+    // "Uncategorized" leaves the spending list; Fixit is marked split without lines here and
+    // counts as before; the deleted row's lines never count.
+    QTest::addRow("spending") << "spending"
+                              << "Rent:-2000;Food:-1500;Maintenance:-1100;apple:-200;Travel:-100";
+    QTest::addRow("spending, one account") << "spending B"
+                                           << "Maintenance:-1100";
+    QTest::addRow("tax") << "tax"
+                         << "Food/Sched A:-1500;Rent/Sched E:-2000";
+    QTest::addRow("year over year")
+        << "compare"
+        << "Food:-1500/-499/1001;Maintenance:-1100/0/1100;Rent:-2000/0/2000;"
+           "Travel:-100/-5500/-5400;Uncategorized:5000/1500/-3500;apple:-200/-50/150";
+}
+
+void tst_ReportService::splitTransactionsCountByLines() {
+    QFETCH(QString, report);
+    QFETCH(QString, expected);
+    TransactionRepository transactions(m_db->database());
+    SplitLineRepository splits(m_db->database());
+    const auto split = [&](const char *id, QList<QPair<const char *, qint64>> parts,
+                           bool withLines = true) {
+        std::optional<Transaction> t = transactions.findById(id);
+        if (!t)
+            return false;
+        t->isSplit = true;
+        QList<SplitLine> lines;
+        for (const auto &part : parts) {
+            SplitLine line;
+            line.categoryId = part.first;
+            line.amount = part.second;
+            lines << line;
+        }
+        return transactions.update(*t) && (!withLines || splits.replaceForTransaction(id, lines));
+    };
+    QVERIFY(split("t2", {{"rent", -2000}, {"food", -500}}));
+    QVERIFY(split("t4", {{"travel", -100}, {"apple", -200}}));
+    QVERIFY(split("t3", {{"food", -499}, {"travel", -500}}));
+    QVERIFY(split("t6", {}, false));
+    QVERIFY(splits.replaceForTransaction("t8", {SplitLine{{}, "t8", "rent", -7777, {}, {}, {}}}));
+
+    QString actual;
+    if (report.startsWith("spending")) {
+        actual = describe(
+            m_reports->categorySpending(kJan1, kJan31, report.mid(9)),
+            [](const auto &row) { return QStringLiteral("%1:%2").arg(row.name).arg(row.total); });
+    } else if (report == "tax") {
+        actual = describe(m_reports->taxReport(kJan1, kJan31), [](const auto &row) {
+            return QStringLiteral("%1/%2:%3").arg(row.categoryName, row.taxCode).arg(row.total);
+        });
+    } else {
+        actual = describe(
+            m_reports->comparePeriods(kJan1, kJan31, QDate(2024, 2, 1), QDate(2024, 4, 30)),
+            [](const auto &row) {
+                return QStringLiteral("%1:%2/%3/%4")
+                    .arg(row.categoryName)
+                    .arg(row.period1Total)
+                    .arg(row.period2Total)
+                    .arg(row.difference);
+            });
+    }
+    QCOMPARE(actual, expected);
+    QVERIFY(m_reports->lastError().isEmpty());
 }
 
 void tst_ReportService::toCsv_data() {

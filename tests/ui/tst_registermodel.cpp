@@ -45,6 +45,8 @@ private Q_SLOTS:
     void reloadKeepsTypedRow();
     void reloadDropsEditOfDeletedRow();
     void twoLineHeader();
+    void savedRowInPlace_data();
+    void savedRowInPlace();
 };
 
 void tst_RegisterModel::columnsAndOrder_data() {
@@ -172,6 +174,51 @@ void tst_RegisterModel::twoLineHeader() {
     model.setTwoLine(true);
     QCOMPARE(model.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Payee / Memo"));
     QVERIFY(!model.headerData(2, Qt::Vertical).isValid());
+}
+
+void tst_RegisterModel::savedRowInPlace_data() {
+    QTest::addColumn<bool>("newestFirst");
+    QTest::newRow("oldest first") << false;
+    QTest::newRow("newest first") << true;
+}
+
+// A saved row goes back without a reload: the balances after it follow a changed amount, the
+// ones before it do not, and whatever would move a row is left to a reload.
+void tst_RegisterModel::savedRowInPlace() {
+    QFETCH(bool, newestFirst);
+    RegisterModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QList<RegisterRow> rows = chronological();
+    if (newestFirst)
+        std::reverse(rows.begin(), rows.end());
+    model.setRows(rows, newestFirst);
+    const auto balances = [&] {
+        QStringList texts;
+        for (int r = 0; r < model.rowCount(); ++r) {
+            if (!model.isNewEntryRow(r))
+                texts << model.data(model.index(r, RegisterModel::BalanceColumn)).toString();
+        }
+        if (newestFirst)
+            std::reverse(texts.begin(), texts.end());
+        return texts.join(' ');
+    };
+
+    RegisterRow grocer = row("t-1", QDate(2025, 1, 2), -3000, 0, "Grocer");
+    QVERIFY(model.updateRow(grocer));
+    QCOMPARE(balances(), QStringLiteral("100.00 70.00 70.00"));
+    QCOMPARE(model.endingBalance(10000), 7000);
+
+    QVERIFY(!model.updateRow(row("t-1", QDate(2025, 1, 9), -3000, 0)));
+    QVERIFY(!model.updateRow(row("gone", QDate(2025, 1, 2), -3000, 0)));
+    QVERIFY(!model.appendRow(row("t-3", QDate(2025, 1, 2), -100, 0)));
+
+    QVERIFY(model.appendRow(row("t-3", QDate(2025, 1, 3), 500, 0, "Later")));
+    QCOMPARE(balances(), QStringLiteral("100.00 70.00 70.00 75.00"));
+    QCOMPARE(model.rowCount(), 5);
+    const int laterRow = newestFirst ? 1 : 3;
+    QCOMPARE(model.data(model.index(laterRow, RegisterModel::PayeeColumn)).toString(),
+             QStringLiteral("Later"));
+    QVERIFY(model.isNewEntryRow(newestFirst ? 0 : 4));
 }
 
 QTEST_MAIN(tst_RegisterModel)

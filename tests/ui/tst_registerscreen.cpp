@@ -15,7 +15,9 @@
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/registertableview.h"
+#include "ui/smartamountfield.h"
 #include "ui/spliteditordialog.h"
+#include "ui/transactionformdialog.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -59,6 +61,10 @@ private Q_SLOTS:
     void categoryPathResolves();
     void splitEditorRemainingAndSave();
     void spaceWhileCompletionsShow();
+    void ctrlNSavesFormWithSplit();
+    void splitRowAmountChangeAsks_data();
+    void splitRowAmountChangeAsks();
+    void twoLineMemoUnderPayee();
 
 private:
     void openScreen(const QString &accountId = QStringLiteral("a"));
@@ -525,6 +531,153 @@ void tst_RegisterScreen::spaceWhileCompletionsShow() {
     QTest::keyClick(line->completer()->popup(), Qt::Key_Space);
     QTest::keyClicks(line->completer()->popup(), "B");
     QCOMPARE(line->text(), QStringLiteral("Corner B"));
+}
+
+// The form from Ctrl+N, split with its own button: the row, its lines and the flag are stored.
+void tst_RegisterScreen::ctrlNSavesFormWithSplit() {
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("c1", "Aardvark Food")));
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("c2", "Aardvark Toys")));
+    openScreen();
+    QStringList seen;
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        seen << dialog->windowTitle();
+        if (auto *split = qobject_cast<SplitEditorDialog *>(dialog)) {
+            QTableWidget *table = split->table();
+            qobject_cast<QDoubleSpinBox *>(table->cellWidget(0, 1))->setValue(35);
+            qobject_cast<QDoubleSpinBox *>(table->cellWidget(1, 1))->setValue(15);
+            for (int row = 0; row < 2; ++row) {
+                auto *combo = qobject_cast<QComboBox *>(table->cellWidget(row, 0));
+                combo->setCurrentIndex(combo->findData(row == 0 ? "c1" : "c2"));
+            }
+            return int(QDialog::Accepted);
+        }
+        auto *form = qobject_cast<TransactionFormDialog *>(dialog);
+        if (!form)
+            return int(QDialog::Rejected);
+        for (QLineEdit *line : form->findChildren<QLineEdit *>()) {
+            if (line->accessibleName() == QLatin1String("Payee"))
+                QTest::keyClicks(line, "Market");
+        }
+        form->amountField()->setValue(50);
+        QTest::mouseClick(form->splitButton(), Qt::LeftButton);
+        form->accept();
+        return form->result();
+    });
+    key(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(seen, (QStringList{"New Transaction", "Split Transaction"}));
+
+    const QList<Transaction> rows = stored("a");
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().amount, -5000);
+    QVERIFY(rows.first().isSplit);
+    const QList<SplitLine> lines
+        = m_state->splitLineRepository()->findByTransaction(rows.first().id);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).amount + lines.at(1).amount, -5000);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->data(model->index(0, RegisterModel::CategoryColumn)).toString(),
+             QStringLiteral("(split)"));
+    QCOMPARE(m_screen->table()->currentIndex().row(), model->newEntryRow());
+}
+
+void tst_RegisterScreen::splitRowAmountChangeAsks_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<bool>("split");
+    QTest::addColumn<qint64>("lineTotal");
+    QTest::addRow("split again") << int(QMessageBox::Yes) << qint64(-12000) << true
+                                 << qint64(-12000);
+    QTest::addRow("remove split") << int(QMessageBox::No) << qint64(-12000) << false << qint64(0);
+    QTest::addRow("cancel saves nothing")
+        << int(QMessageBox::Cancel) << qint64(-10000) << true << qint64(-10000);
+}
+
+void tst_RegisterScreen::splitRowAmountChangeAsks() {
+    QFETCH(int, answer);
+    QFETCH(qint64, amount);
+    QFETCH(bool, split);
+    QFETCH(qint64, lineTotal);
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("c1", "Aardvark Food")));
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("c2", "Aardvark Toys")));
+    Transaction t = TestRecords::transaction("t", "a", QDate(2025, 1, 1), -10000, "Zoo");
+    t.isSplit = true;
+    QVERIFY(m_state->transactionRepository()->insert(t));
+    QVERIFY(m_state->splitLineRepository()->replaceForTransaction(
+        "t", {SplitLine{{}, "t", "c1", -7000, {}, {}, {}},
+              SplitLine{{}, "t", "c2", -3000, {}, {}, {}}}));
+    openScreen();
+
+    QStringList asked;
+    QString remaining;
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        if (auto *editor = qobject_cast<SplitEditorDialog *>(dialog)) {
+            // The stored lines come back; the second takes what the new amount added.
+            remaining = editor->remainingText();
+            qobject_cast<QDoubleSpinBox *>(editor->table()->cellWidget(1, 1))->setValue(50);
+            return int(QDialog::Accepted);
+        }
+        asked << dialog->windowTitle();
+        return answer;
+    });
+    RegisterTableView *table = m_screen->table();
+    table->setCurrentIndex(m_screen->model()->index(0, RegisterModel::PaymentColumn));
+    key(Qt::Key_Return);
+    QVERIFY(table->isEditing());
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    type("120");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    QCOMPARE(asked, QStringList{"Split No Longer Adds Up"});
+    if (answer == int(QMessageBox::Yes))
+        QCOMPARE(remaining, QStringLiteral("Remaining: $20.00"));
+    const std::optional<Transaction> after = m_state->transactionRepository()->findById("t");
+    QCOMPARE(after->amount, amount);
+    QCOMPARE(after->isSplit, split);
+    qint64 sum = 0;
+    for (const SplitLine &line : m_state->splitLineRepository()->findByTransaction("t"))
+        sum += line.amount;
+    QCOMPARE(sum, lineTotal);
+    // Backing out keeps what was typed, for another try.
+    if (answer == int(QMessageBox::Cancel))
+        QCOMPARE(m_screen->model()->buffer().payment, QStringLiteral("120"));
+}
+
+// With the Memo column hidden, the memo is typed under the payee in the same cell.
+void tst_RegisterScreen::twoLineMemoUnderPayee() {
+    QVERIFY(m_state->preferencesRepository()->setBool("registerTwoLine", true));
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("t", "a", QDate(2025, 1, 1), -100, "Bakery", "rye loaf")));
+    openScreen();
+    RegisterTableView *table = m_screen->table();
+    QVERIFY(table->isColumnHidden(RegisterModel::MemoColumn));
+    QCOMPARE(table->rowHeight(0), 52);
+    QVERIFY(!table->grab().isNull()); // paints without tripping over the memo line
+
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QCOMPARE(focus()->objectName(), QStringLiteral("payeeEdit"));
+    type("Cafe");
+    key(Qt::Key_Tab);
+    QCOMPARE(focus()->objectName(), QStringLiteral("memoEdit"));
+    type("with Sam");
+    key(Qt::Key_Tab); // on to Category, the memo column being hidden
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::CategoryColumn));
+    key(Qt::Key_Tab);
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::PaymentColumn));
+    type("4");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    const std::optional<Transaction> cafe = [&]() -> std::optional<Transaction> {
+        for (const Transaction &t : stored("a")) {
+            if (t.payee == QLatin1String("Cafe"))
+                return t;
+        }
+        return std::nullopt;
+    }();
+    QVERIFY(cafe);
+    QCOMPARE(cafe->memo, QStringLiteral("with Sam"));
+    QCOMPARE(cafe->amount, -400);
 }
 
 QTEST_MAIN(tst_RegisterScreen)
