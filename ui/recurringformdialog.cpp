@@ -92,7 +92,7 @@ void RecurringFormDialog::build() {
     setMinimumWidth(480);
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
-    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     layout->addLayout(form);
 
     m_account = new QComboBox(this);

@@ -44,7 +44,8 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     , m_table(new QTableView(this))
     , m_dueLabel(new QLabel(this))
     , m_confirmAll(new QPushButton(tr("Confirm All Due"), this))
-    , m_new(new QPushButton(tr("New Recurring"), this)) {
+    , m_new(new QPushButton(tr("New Recurring"), this))
+    , m_emptyHint(new QLabel(this)) {
     setAccessibleName(tr("Recurring Transactions"));
     auto *layout = new QVBoxLayout(this);
 
@@ -61,6 +62,12 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     m_confirmAll->setAccessibleName(tr("Confirm All Due"));
     m_new->setAccessibleName(tr("New Recurring"));
     m_new->setStyleSheet(Styles::primaryButton());
+    m_emptyHint->setText(tr("No recurring transactions yet. Create one with New Recurring, or "
+                            "select a row in a register and press Ctrl+M to memorize it."));
+    m_emptyHint->setWordWrap(true);
+    m_emptyHint->setStyleSheet(
+        QStringLiteral("color: %1; padding: 4px 0;").arg(Styles::mutedColour()));
+    m_emptyHint->hide();
     header->addWidget(title);
     header->addWidget(m_dueLabel);
     header->addStretch(1);
@@ -76,8 +83,12 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_table->setWordWrap(false);
+    // Every column as wide as its texts, so that the payee gets the room that is left.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(RecurringModel::PayeeColumn,
                                                       QHeaderView::Stretch);
+    layout->addWidget(m_emptyHint);
     layout->addWidget(m_table, 1);
 
     connect(m_confirmAll, &QPushButton::clicked, this, &RecurringScreen::confirmAllDue);
@@ -86,11 +97,17 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     connect(m_table, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &index) { showEditForm(index.row()); });
     connect(state, &AppState::dataChanged, this, &RecurringScreen::onDataChanged);
+    // The due label's colour is chosen for the palette in use.
+    if (ThemeManager *theme = state->themeManager())
+        connect(theme, &ThemeManager::themeChanged, this, &RecurringScreen::refreshWhenVisible);
 }
 
 void RecurringScreen::onDataChanged(const DataChange &change) {
-    if (!change.touches(DataChange::Recurring | DataChange::Accounts))
-        return;
+    if (change.touches(DataChange::Recurring | DataChange::Accounts))
+        refreshWhenVisible();
+}
+
+void RecurringScreen::refreshWhenVisible() {
     // AppState sends one notice per pass of the event loop; a hidden screen reads once
     // when it is shown again.
     if (isVisible())
@@ -115,7 +132,9 @@ void RecurringScreen::refresh() {
     if (const int row = currentId.isEmpty() ? -1 : rowOf(currentId); row >= 0)
         selectRow(row);
 
+    m_emptyHint->setVisible(m_model->rowCount() == 0);
     const int due = m_state->recurringService()->pendingCount();
+    m_confirmAll->setEnabled(due >= 1);
     if (due >= 1) {
         m_dueLabel->setText(tr("(%1 due)").arg(due));
         // The darker green does not read on the dark palette.

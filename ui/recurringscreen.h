@@ -29,6 +29,7 @@ public:
     QLabel *dueLabel() const { return m_dueLabel; }
     QPushButton *confirmAllButton() const { return m_confirmAll; }
     QPushButton *newButton() const { return m_new; }
+    QLabel *emptyHint() const { return m_emptyHint; }
     // The context menu of a row, owned by the caller; it acts on that row.
     QMenu *contextMenuFor(int row, QWidget *parent);
 
@@ -51,6 +52,7 @@ protected:
 
 private:
     void onDataChanged(const DataChange &change);
+    void refreshWhenVisible();
     void selectRow(int row);
     int rowOf(const QString &id) const;
     // The current row's rule as stored now, or nothing after telling the user that it was
@@ -63,5 +65,6 @@ private:
     QLabel *m_dueLabel;        // Owned (Qt child).
     QPushButton *m_confirmAll; // Owned (Qt child).
     QPushButton *m_new;        // Owned (Qt child).
+    QLabel *m_emptyHint;       // Owned (Qt child).
     bool m_stale = true;       // Changed while hidden: read again when shown.
 };

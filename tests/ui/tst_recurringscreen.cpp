@@ -181,6 +181,8 @@ void tst_RecurringScreen::listAndDueLabel() {
         addRule(QStringLiteral("r%1").arg(i), kToday.addDays(dueOffsets[i]), active[i]);
     openScreen();
     QCOMPARE(m_screen->dueLabel()->text(), label);
+    QCOMPARE(m_screen->confirmAllButton()->isEnabled(), !label.isEmpty());
+    QCOMPARE(m_screen->emptyHint()->isVisible(), dueOffsets.isEmpty());
     QCOMPARE(m_screen->model()->rowCount(), dueOffsets.size());
     if (dueOffsets.size() < 4)
         return;
