@@ -42,6 +42,18 @@ QDate RecurringService::nextOccurrence(const QDate &date, Frequency frequency) {
     return date.addMonths(1);
 }
 
+QDate RecurringService::firstOccurrenceAfter(const QDate &start, Frequency frequency,
+                                             const QDate &after) {
+    if (!start.isValid())
+        return {};
+    QDate date = start;
+    // Stepped one occurrence at a time like the posting itself, so that month-end clamping
+    // lands on the same dates the schedule will post.
+    while (after.isValid() && date <= after)
+        date = nextOccurrence(date, frequency);
+    return date;
+}
+
 QString RecurringService::occurrenceId(const QString &ruleId, const QDate &date,
                                        bool destinationLeg) {
     QString name = ruleId + QLatin1Char(':') + Timestamps::dateToText(date);

@@ -41,6 +41,9 @@ public:
 
     // The occurrence after date. Month steps clamp to the end of the target month.
     static QDate nextOccurrence(const QDate &date, Frequency frequency);
+    // The first date of the schedule start, next(start), ... that lies after after (start
+    // itself when after is invalid or earlier). Invalid when start is.
+    static QDate firstOccurrenceAfter(const QDate &start, Frequency frequency, const QDate &after);
     // Identical on every device for the same rule and date, so that an occurrence is never
     // posted twice. The destination leg of a transfer gets its own id.
     static QString occurrenceId(const QString &ruleId, const QDate &date, bool destinationLeg);

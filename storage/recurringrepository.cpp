@@ -77,6 +77,13 @@ QList<RecurringTransaction> RecurringRepository::findPending() const {
     return readList<RecurringTransaction>(select("WHERE sync_status = 'pending'"), {}, readRule);
 }
 
+QDate RecurringRepository::lastPostedDate(const QString &ruleId) const {
+    const std::optional<QDate> latest = readFirst<QDate>(
+        QStringLiteral("SELECT MAX(date) FROM transactions WHERE recurring_id = ?"), {ruleId},
+        [](RowReader &row) { return row.date(); });
+    return latest.value_or(QDate());
+}
+
 bool RecurringRepository::isBrokenDueDate(const QDate &date) {
     return !date.isValid() || date < QDate(2000, 1, 1);
 }

@@ -25,6 +25,9 @@ public:
     QList<RecurringTransaction> findDue() const;
     // Every pending row, soft-deleted ones included.
     QList<RecurringTransaction> findPending() const;
+    // The date of the latest occurrence this rule has posted, invalid when none. Deleted
+    // postings count: their ids still block posting that date again.
+    QDate lastPostedDate(const QString &ruleId) const;
 
     // Both warn first when the rule's next due date is broken (invalid or before 2000), and
     // then save anyway: an old date is stored, an invalid one fails on NOT NULL.

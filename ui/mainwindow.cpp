@@ -22,6 +22,7 @@
 #include "ui/errorbox.h"
 #include "ui/importscreen.h"
 #include "ui/modalrunner.h"
+#include "ui/recurringscreen.h"
 #include "ui/registerscreen.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
@@ -587,7 +588,14 @@ void MainWindow::showReportsWindow() {
 }
 
 void MainWindow::showRecurringWindow() {
-    // Not built yet: the recurring transactions window.
+    if (!m_recurringWindow) {
+        // The register, the sidebar and this window itself all follow the postings and rule
+        // changes through AppState's change notice; no signal of the screen is needed here.
+        m_recurringWindow = new RecurringScreen(m_state, this);
+        m_recurringWindow->setWindowFlag(Qt::Window);
+    }
+    m_recurringWindow->refresh();
+    presentWindow(m_recurringWindow, tr("Recurring Transactions"), QSize(700, 500));
 }
 
 void MainWindow::showSearchWindow() {

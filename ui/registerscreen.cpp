@@ -7,15 +7,18 @@
 #include "app/datachange.h"
 #include "app/thememanager.h"
 #include "services/ledgerwriter.h"
+#include "services/recurringservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/identifiers.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
+#include "storage/recurringrepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 #include "storage/transactionscope.h"
 #include "ui/modalrunner.h"
+#include "ui/recurringformdialog.h"
 #include "ui/registerdelegate.h"
 #include "ui/registermodel.h"
 #include "ui/registertableview.h"
@@ -168,7 +171,7 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_message->setStyleSheet(QStringLiteral("color: #6E8A7E; padding: 2px 4px;"));
     m_message->setAccessibleName(tr("Register message"));
     auto *hint = new QLabel(tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  "
-                               "': copy above"),
+                               "Ctrl+M: memorize  |  ': copy above"),
                             this);
     hint->setStyleSheet(QStringLiteral("color: #5A7A6E; padding: 2px 4px;"));
     bottom->addWidget(m_message);
@@ -716,6 +719,41 @@ bool RegisterScreen::editTransactionDialog(int row) {
     return true;
 }
 
+void RegisterScreen::memorizeCurrentRow() {
+    const QModelIndex current = m_table->currentIndex();
+    const RegisterRow *stored = current.isValid() ? m_model->rowAt(current.row()) : nullptr;
+    if (!stored)
+        return;
+    const Transaction &row = stored->transaction;
+    if (!row.date.isValid() || row.date.year() < 2000) {
+        showStatusMessage(tr("Cannot memorize: source transaction has an invalid date"),
+                          kLongMessageMs);
+        return;
+    }
+    RecurringTransaction seed;
+    seed.accountId = row.accountId;
+    seed.payee = row.payee;
+    seed.memo = row.memo;
+    seed.amount = row.amount;
+    seed.categoryId = row.categoryId;
+    seed.transferDestAccountId = row.transferDestAccountId;
+    seed.frequency = Frequency::Monthly;
+    seed.startDate = row.date;
+    // The row is this date's occurrence already; confirming must not post it again.
+    seed.nextDueDate = RecurringService::nextOccurrence(row.date, seed.frequency);
+    seed.isActive = true;
+    seed.version = 1;
+
+    RecurringFormDialog dialog(m_state, seed, RecurringFormDialog::Mode::Memorize, this);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
+        return;
+    if (!m_state->recurringRepository()->insert(dialog.recurring())) {
+        showStatusMessage(tr("Could not memorize the transaction"), kLongMessageMs);
+        return;
+    }
+    showStatusMessage(tr("Transaction memorized as recurring"), kShortMessageMs);
+}
+
 void RegisterScreen::toggleCleared(int row) {
     const RegisterRow *held = m_model->rowAt(row);
     // The held rows leave out what the register does not show: write the stored row.
@@ -832,6 +870,9 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
             return true;
         case Qt::Key_I:
             beginNewEntry();
+            return true;
+        case Qt::Key_M:
+            memorizeCurrentRow();
             return true;
         case Qt::Key_N:
             newTransactionDialog();

@@ -66,6 +66,8 @@ public Q_SLOTS:
     void beginNewEntry();
     void discardEntry();
     void newTransactionDialog();
+    // Opens the recurring form prefilled from the current row.
+    void memorizeCurrentRow();
     void onContextMenu(const QPoint &position);
 
 Q_SIGNALS:

@@ -44,6 +44,8 @@ class tst_RecurringService : public QObject {
 private Q_SLOTS:
     void nextOccurrence_data();
     void nextOccurrence();
+    void firstOccurrenceAfter_data();
+    void firstOccurrenceAfter();
     void confirmFollowsMonthEndsUntilEndDate();
     void confirmTransferPostsLinkedLegs();
     void failedTransferLegLeavesNothing();
@@ -80,6 +82,33 @@ void tst_RecurringService::nextOccurrence() {
     QFETCH(Frequency, frequency);
     QFETCH(QDate, expected);
     QCOMPARE(RecurringService::nextOccurrence(from, frequency), expected);
+}
+
+void tst_RecurringService::firstOccurrenceAfter_data() {
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<Frequency>("frequency");
+    QTest::addColumn<QDate>("after");
+    QTest::addColumn<QDate>("expected");
+    QTest::newRow("no history") << QDate(2026, 1, 15) << Frequency::Monthly << QDate()
+                                << QDate(2026, 1, 15);
+    QTest::newRow("history before start")
+        << QDate(2026, 1, 15) << Frequency::Monthly << QDate(2025, 12, 1) << QDate(2026, 1, 15);
+    QTest::newRow("on the start") << QDate(2026, 1, 15) << Frequency::Monthly << QDate(2026, 1, 15)
+                                  << QDate(2026, 2, 15);
+    QTest::newRow("past several") << QDate(2026, 1, 15) << Frequency::Weekly << QDate(2026, 2, 1)
+                                  << QDate(2026, 2, 5);
+    // The same clamped dates the posting walks through, not start + n months.
+    QTest::newRow("month end drift")
+        << QDate(2026, 1, 31) << Frequency::Monthly << QDate(2026, 3, 1) << QDate(2026, 3, 28);
+    QTest::newRow("invalid start") << QDate() << Frequency::Monthly << QDate(2026, 1, 1) << QDate();
+}
+
+void tst_RecurringService::firstOccurrenceAfter() {
+    QFETCH(QDate, start);
+    QFETCH(Frequency, frequency);
+    QFETCH(QDate, after);
+    QFETCH(QDate, expected);
+    QCOMPARE(RecurringService::firstOccurrenceAfter(start, frequency, after), expected);
 }
 
 void tst_RecurringService::confirmFollowsMonthEndsUntilEndDate() {

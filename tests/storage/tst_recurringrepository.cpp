@@ -3,6 +3,7 @@
 
 #include "storage/accountrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/transactionrepository.h"
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
@@ -20,6 +21,7 @@ private Q_SLOTS:
     void saveGuard_data();
     void saveGuard();
     void softDeleteByAccount();
+    void lastPostedDateCountsDeletedPostings();
 };
 
 void tst_RecurringRepository::roundTripWithoutEndDate() {
@@ -156,3 +158,23 @@ void tst_RecurringRepository::softDeleteByAccount() {
 
 QTEST_GUILESS_MAIN(tst_RecurringRepository)
 #include "tst_recurringrepository.moc"
+
+void tst_RecurringRepository::lastPostedDateCountsDeletedPostings() {
+    TestDatabase db;
+    AccountRepository(db.database()).insert(account("a1"));
+    RecurringRepository repo(db.database());
+    TransactionRepository transactions(db.database());
+    QVERIFY(repo.insert(rule("r1", "a1", QDate(2026, 3, 1))));
+    QVERIFY(!repo.lastPostedDate("r1").isValid());
+
+    Transaction jan = transaction("t1", "a1", QDate(2026, 1, 1), -100);
+    jan.recurringId = "r1";
+    Transaction feb = transaction("t2", "a1", QDate(2026, 2, 1), -100);
+    feb.recurringId = "r1";
+    Transaction unrelated = transaction("t3", "a1", QDate(2026, 5, 1), -100);
+    QVERIFY(transactions.insert(jan) && transactions.insert(feb) && transactions.insert(unrelated));
+    QCOMPARE(repo.lastPostedDate("r1"), QDate(2026, 2, 1));
+    // A posting deleted from the register still holds its occurrence's id.
+    QVERIFY(transactions.softDelete("t2"));
+    QCOMPARE(repo.lastPostedDate("r1"), QDate(2026, 2, 1));
+}

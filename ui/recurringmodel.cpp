@@ -1,0 +1,118 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "ui/recurringmodel.h"
+
+#include "app/thememanager.h"
+#include "storage/accountrepository.h"
+#include "storage/money.h"
+
+#include <QColor>
+#include <QLocale>
+
+RecurringModel::RecurringModel(AccountRepository *accounts, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_accounts(accounts) {}
+
+void RecurringModel::setRules(const QList<RecurringTransaction> &rules) {
+    beginResetModel();
+    m_rules = rules;
+    m_accountNames.clear();
+    endResetModel();
+}
+
+const RecurringTransaction *RecurringModel::ruleAt(int row) const {
+    if (row < 0 || row >= m_rules.size())
+        return nullptr;
+    return &m_rules.at(row);
+}
+
+bool RecurringModel::isDue(const RecurringTransaction &rule, const QDate &today) {
+    return rule.isActive && rule.nextDueDate.isValid() && rule.nextDueDate <= today;
+}
+
+int RecurringModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : int(m_rules.size());
+}
+
+int RecurringModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString RecurringModel::accountName(const QString &accountId) const {
+    if (accountId.isEmpty())
+        return QString();
+    auto found = m_accountNames.constFind(accountId);
+    if (found == m_accountNames.constEnd()) {
+        const std::optional<Account> account = m_accounts->findById(accountId);
+        const bool live = account && !account->deletedAt;
+        found = m_accountNames.insert(accountId, live ? account->name : QString());
+    }
+    return *found;
+}
+
+QVariant RecurringModel::data(const QModelIndex &index, int role) const {
+    const RecurringTransaction *rule = index.isValid() ? ruleAt(index.row()) : nullptr;
+    if (!rule)
+        return {};
+    const bool dark = ThemeManager::isDarkNow();
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case AccountColumn:
+            return accountName(rule->accountId);
+        case PayeeColumn:
+            return rule->payee;
+        case AmountColumn:
+            return formatMoney(rule->amount, Currency::USD);
+        case FrequencyColumn:
+            return frequencyToString(rule->frequency);
+        case NextDueColumn:
+            return QLocale::system().toString(rule->nextDueDate, QLocale::ShortFormat);
+        case AutoColumn:
+            return rule->autoPost ? tr("Yes") : tr("No");
+        case StatusColumn:
+            return rule->isActive ? tr("Active") : tr("Inactive");
+        default:
+            return {};
+        }
+    case Qt::TextAlignmentRole:
+        if (index.column() == AmountColumn)
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    case Qt::ForegroundRole:
+        if (index.column() == AmountColumn && rule->amount < 0)
+            return dark ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
+        // The darker green does not read on the dark palette.
+        if (index.column() == NextDueColumn && isDue(*rule))
+            return dark ? QColor(0x66, 0xBB, 0x6A) : QColor(0, 136, 0);
+        if (index.column() == StatusColumn && !rule->isActive)
+            return QColor(Qt::gray);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant RecurringModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case AccountColumn:
+        return tr("Account");
+    case PayeeColumn:
+        return tr("Payee");
+    case AmountColumn:
+        return tr("Amount");
+    case FrequencyColumn:
+        return tr("Frequency");
+    case NextDueColumn:
+        return tr("Next Due");
+    case AutoColumn:
+        return tr("Auto");
+    case StatusColumn:
+        return tr("Status");
+    default:
+        return {};
+    }
+}
