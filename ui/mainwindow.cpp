@@ -22,6 +22,7 @@
 #include "ui/errorbox.h"
 #include "ui/modalrunner.h"
 #include "ui/registerscreen.h"
+#include "ui/reportsscreen.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
 
@@ -582,7 +583,10 @@ void MainWindow::presentWindow(QWidget *window, const QString &title, const QSiz
 }
 
 void MainWindow::showReportsWindow() {
-    // Not built yet: the reports window.
+    if (!m_reportsWindow)
+        m_reportsWindow = new ReportsScreen(m_state, this);
+    m_reportsWindow->refresh();
+    presentWindow(m_reportsWindow, tr("Reports"), QSize(800, 600));
 }
 
 void MainWindow::showRecurringWindow() {
