@@ -23,8 +23,38 @@ namespace ReportCharts {
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("ReportsScreen", text);
+QString tr(const char *text, int n = -1) {
+    return QCoreApplication::translate("ReportsScreen", text, nullptr, n);
+}
+
+// More bars than this no longer fit the chart's height with readable names; the smallest
+// are added up into one bar instead, so the chart still accounts for all the money.
+constexpr int kMostBars = 6;
+
+// One bar (or pair of bars) of a horizontal chart, in dollars.
+struct Bar {
+    QString name;
+    double first = 0;
+    double second = 0;
+    double size() const { return qMax(qAbs(first), qAbs(second)); }
+};
+
+// The largest bars first, the rest folded into the last one.
+QList<Bar> largestBars(QList<Bar> bars) {
+    std::stable_sort(bars.begin(), bars.end(),
+                     [](const Bar &a, const Bar &b) { return a.size() > b.size(); });
+    if (bars.size() <= kMostBars)
+        return bars;
+    Bar rest;
+    const int kept = kMostBars - 1;
+    rest.name = tr("%n other categories", int(bars.size()) - kept);
+    for (int i = kept; i < bars.size(); ++i) {
+        rest.first += bars.at(i).first;
+        rest.second += bars.at(i).second;
+    }
+    bars.erase(bars.begin() + kept, bars.end());
+    bars << rest;
+    return bars;
 }
 
 double dollars(qint64 cents) {
@@ -102,19 +132,19 @@ QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette 
     QChart *chart = newChart(colours);
     if (rows.isEmpty())
         return chart;
-    QList<CategorySpendingRow> sorted = rows;
-    // Spending is negative: the most negative total is the largest bar.
-    std::stable_sort(sorted.begin(), sorted.end(),
-                     [](const auto &a, const auto &b) { return a.total < b.total; });
+    QList<Bar> bars;
+    for (const CategorySpendingRow &row : rows)
+        bars << Bar{row.name, -dollars(row.total)};
+    bars = largestBars(bars);
     // Horizontal bars are drawn from the bottom up (a category axis cannot be reversed), so
-    // the rows go in last first to put the largest at the top.
+    // they go in last first to put the largest at the top.
     QBarSet *spent = barSet(tr("Spent"), colours.accent);
     QStringList names;
     double high = 0;
-    for (auto row = sorted.crbegin(); row != sorted.crend(); ++row) {
-        names << row->name;
-        *spent << -dollars(row->total);
-        high = qMax(high, -dollars(row->total));
+    for (auto bar = bars.crbegin(); bar != bars.crend(); ++bar) {
+        names << bar->name;
+        *spent << bar->first;
+        high = qMax(high, bar->first);
     }
     auto *series = new QHorizontalBarSeries;
     series->append(spent);
@@ -188,16 +218,20 @@ QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &
         return chart;
     QBarSet *first = barSet(firstName, colours.muted);
     QBarSet *second = barSet(secondName, colours.accent);
+    QList<Bar> bars;
+    for (const PeriodComparisonRow &row : rows)
+        bars << Bar{row.categoryName, dollars(row.period1Total), dollars(row.period2Total)};
+    bars = largestBars(bars);
     QStringList names;
     double low = 0;
     double high = 0;
-    // Last first, so that the table's first row is the top pair.
-    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        names << row->categoryName;
-        *first << dollars(row->period1Total);
-        *second << dollars(row->period2Total);
-        low = std::min({low, dollars(row->period1Total), dollars(row->period2Total)});
-        high = std::max({high, dollars(row->period1Total), dollars(row->period2Total)});
+    // Last first, so that the largest pair is at the top.
+    for (auto bar = bars.crbegin(); bar != bars.crend(); ++bar) {
+        names << bar->name;
+        *first << bar->first;
+        *second << bar->second;
+        low = std::min({low, bar->first, bar->second});
+        high = std::max({high, bar->first, bar->second});
     }
     auto *series = new QHorizontalBarSeries;
     series->append(first);

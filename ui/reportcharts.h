@@ -13,14 +13,15 @@ class QChartView;
 class QPalette;
 
 // The pictures above the report tables: the same rows as the table, in dollars, coloured
-// from the palette so that they read on the light and the dark theme alike.
+// from the palette so that they read on the light and the dark theme alike. Bar charts show
+// the largest bars at the top; beyond six, the smallest are added up into one bar.
 namespace ReportCharts {
 
 // Horizontal bars of the money spent per category, the largest at the top.
 QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette &palette);
 // Income and expense bars per month, with the net as a line across them.
 QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette);
-// The two periods' net totals side by side per category.
+// The two periods' net totals side by side per category, the largest pair at the top.
 QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &firstName,
                          const QString &secondName, const QPalette &palette);
 

@@ -168,8 +168,9 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
             splitter->setChildrenCollapsible(false);
             splitter->addWidget(chart);
             splitter->addWidget(table);
-            splitter->setStretchFactor(0, 1);
-            splitter->setStretchFactor(1, 1);
+            // The chart is what people look at first; the table scrolls.
+            splitter->setStretchFactor(0, 3);
+            splitter->setStretchFactor(1, 2);
             pageLayout->addWidget(splitter, 1);
         } else {
             pageLayout->addWidget(table, 1);

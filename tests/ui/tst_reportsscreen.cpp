@@ -10,6 +10,7 @@
 #include "tests/support/testrecords.h"
 #include "ui/mainwindow.h"
 #include "ui/modalrunner.h"
+#include "ui/reportcharts.h"
 #include "ui/reportperiods.h"
 #include "ui/reportsscreen.h"
 
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void hiddenWindowWaitsForShow();
     void accountFilter();
     void chartsFollowTheTables();
+    void smallestBarsAddedUp();
     void exportWritesWhatTheTableShows_data();
     void exportWritesWhatTheTableShows();
     void exportOfEmptyTabSaysSo();
@@ -406,8 +408,10 @@ void tst_ReportsScreen::chartsFollowTheTables() {
     auto *pairs = qobject_cast<QHorizontalBarSeries *>(chart->series().value(0));
     QVERIFY(pairs);
     QCOMPARE(pairs->barSets().size(), 2);
-    QCOMPARE(values(pairs->barSets().at(0)), (QList<qreal>{0.0, 0.0, 0.0, -7.0}));
-    QCOMPARE(values(pairs->barSets().at(1)), (QList<qreal>{-10.0, 3000.0, -90.0, -77.0}));
+    QCOMPARE(qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical).value(0))->categories(),
+             (QStringList{"Uncategorized", "Food", "Fuel", "Salary"}));
+    QCOMPARE(values(pairs->barSets().at(0)), (QList<qreal>{0.0, -7.0, 0.0, 0.0}));
+    QCOMPARE(values(pairs->barSets().at(1)), (QList<qreal>{-10.0, -77.0, -90.0, 3000.0}));
 
     // The dark theme draws the charts again in its own colours, without reading anything.
     const int runs = screen->reportRunCount();
@@ -419,6 +423,20 @@ void tst_ReportsScreen::chartsFollowTheTables() {
         if (auto *b = qobject_cast<QBarSeries *>(series))
             QCOMPARE(b->barSets().at(0)->color(), QColor("#66BB6A"));
     QCOMPARE(screen->reportRunCount(), runs);
+}
+
+void tst_ReportsScreen::smallestBarsAddedUp() {
+    QList<CategorySpendingRow> rows;
+    for (int i = 1; i <= 10; ++i)
+        rows << CategorySpendingRow{QStringLiteral("C%1").arg(i), -100 * i};
+    std::unique_ptr<QChart> chart(ReportCharts::categorySpending(rows, QPalette()));
+    auto *bars = qobject_cast<QHorizontalBarSeries *>(chart->series().value(0));
+    QVERIFY(bars);
+    // Five largest, then the five smallest as one bar of $15.00, all from the bottom up.
+    QCOMPARE(values(bars->barSets().at(0)), (QList<qreal>{15.0, 6.0, 7.0, 8.0, 9.0, 10.0}));
+    auto *names = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
+    QCOMPARE(names->categories(),
+             (QStringList{"5 other categories", "C6", "C7", "C8", "C9", "C10"}));
 }
 
 void tst_ReportsScreen::exportWritesWhatTheTableShows_data() {
