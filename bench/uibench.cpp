@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-// quillon-bench-ui: the main window's sidebar rebuild (every account with its balance) on a
-// large database written by quillon-gendb, in an offscreen window.
+// quillon-bench-ui: the main window's sidebar rebuild (every account with its balance) and
+// the reports window showing a tab for a new period, on a large database written by
+// quillon-gendb, in offscreen windows.
 //
 //   quillon-bench-ui --db PATH [Google Benchmark options]
 //
@@ -12,12 +13,17 @@
 #include "app/appstate.h"
 #include "storage/accountrepository.h"
 #include "ui/mainwindow.h"
+#include "ui/reportperiods.h"
+#include "ui/reportsscreen.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -45,6 +51,27 @@ void BM_Balances(benchmark::State &state) {
         benchmark::DoNotOptimize(g_state->accountRepository()->balances());
 }
 BENCHMARK(BM_Balances)->Unit(benchmark::kMillisecond);
+
+ReportsScreen *g_reports = nullptr;
+
+// What a person waits for after choosing another period (or a tab whose period changed):
+// the report read, its table filled, its chart built and the window painted. The argument is
+// the tab; the period alternates between All Time and Last 12 Months.
+void BM_ReportNewPeriod(benchmark::State &state) {
+    g_reports->tabs()->setCurrentIndex(int(state.range(0)));
+    bool allTime = false;
+    for (auto _ : state) {
+        allTime = !allTime;
+        g_reports->periodCombo()->setCurrentIndex(allTime ? ReportPeriods::AllTime
+                                                          : ReportPeriods::Last12Months);
+        g_reports->runReport();
+        g_reports->repaint();
+    }
+    state.counters["rows"] = g_reports->table(int(state.range(0)))->rowCount();
+}
+BENCHMARK(BM_ReportNewPeriod)
+    ->DenseRange(0, ReportsScreen::TabCount - 1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
@@ -78,6 +105,10 @@ int main(int argc, char **argv) {
     MainWindow window(&state);
     g_window = &window;
     g_state = &state;
+    ReportsScreen reports(&state);
+    reports.resize(800, 600);
+    reports.show();
+    g_reports = &reports;
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
