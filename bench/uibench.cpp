@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-// quillon-bench-ui: the main window's sidebar rebuild (every account with its balance), and
-// opening and saving in the largest account's register, on a large database written by
-// quillon-gendb, in an offscreen window.
+// quillon-bench-ui: the main window's sidebar rebuild (every account with its balance),
+// opening and saving in the largest account's register, and the reports window showing a
+// tab for a new period, on a large database written by quillon-gendb, in offscreen windows.
 //
 //   quillon-bench-ui --db PATH [Google Benchmark options]
 //
@@ -19,12 +19,17 @@
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/registertableview.h"
+#include "ui/reportperiods.h"
+#include "ui/reportsscreen.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -134,6 +139,27 @@ void BM_SaveRow(benchmark::State &state) {
 }
 BENCHMARK(BM_SaveRow)->Unit(benchmark::kMillisecond);
 
+ReportsScreen *g_reports = nullptr;
+
+// What a person waits for after choosing another period (or a tab whose period changed):
+// the report read, its table filled, its chart built and the window painted. The argument is
+// the tab; the period alternates between All Time and Last 12 Months.
+void BM_ReportNewPeriod(benchmark::State &state) {
+    g_reports->tabs()->setCurrentIndex(int(state.range(0)));
+    bool allTime = false;
+    for (auto _ : state) {
+        allTime = !allTime;
+        g_reports->periodCombo()->setCurrentIndex(allTime ? ReportPeriods::AllTime
+                                                          : ReportPeriods::Last12Months);
+        g_reports->runReport();
+        g_reports->repaint();
+    }
+    state.counters["rows"] = g_reports->table(int(state.range(0)))->rowCount();
+}
+BENCHMARK(BM_ReportNewPeriod)
+    ->DenseRange(0, ReportsScreen::TabCount - 1)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -179,6 +205,10 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "no \"Everyday Checking\" account in %s\n", qPrintable(path));
         return 1;
     }
+    ReportsScreen reports(&state);
+    reports.resize(800, 600);
+    reports.show();
+    g_reports = &reports;
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

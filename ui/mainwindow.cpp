@@ -24,6 +24,7 @@
 #include "ui/modalrunner.h"
 #include "ui/recurringscreen.h"
 #include "ui/registerscreen.h"
+#include "ui/reportsscreen.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
 
@@ -584,7 +585,10 @@ void MainWindow::presentWindow(QWidget *window, const QString &title, const QSiz
 }
 
 void MainWindow::showReportsWindow() {
-    // Not built yet: the reports window.
+    if (!m_reportsWindow)
+        m_reportsWindow = new ReportsScreen(m_state, this);
+    m_reportsWindow->refresh();
+    presentWindow(m_reportsWindow, tr("Reports"), QSize(800, 600));
 }
 
 void MainWindow::showRecurringWindow() {
