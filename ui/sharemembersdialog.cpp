@@ -139,6 +139,8 @@ void ShareMembersDialog::refreshAll() {
             self->m_members
                 = group.id.isEmpty() ? QList<TindAccount::GroupMember>() : group.members;
             self->m_groupKnown = true;
+            if (self->m_sharesKnown)
+                self->showShares();
             self->fillCandidates();
         });
     });
@@ -158,38 +160,44 @@ void ShareMembersDialog::reloadShares() {
         if (!self)
             return;
         self->m_shares.clear();
-        self->m_list->clear();
         for (const TindAccount::ShareMember &share : members) {
-            if (share.role == QLatin1String("owner"))
-                continue;
-            self->m_shares.append(share);
-            QString name = share.displayName;
-            QString email = share.email;
-            for (const TindAccount::GroupMember &member : std::as_const(self->m_members)) {
-                if (member.accountId != share.userId)
-                    continue;
-                if (name.isEmpty())
-                    name = member.displayName;
-                if (email.isEmpty())
-                    email = member.email;
-            }
-            QString label = pairLabel(name, email);
-            if (label.isEmpty())
-                label = share.userId;
-            auto *item = new QListWidgetItem(label, self->m_list);
-            item->setData(kShareIdRole, share.id);
-            item->setData(kUserIdRole, share.userId);
-        }
-        if (self->m_list->count() == 0) {
-            auto *empty = new QListWidgetItem(
-                self->text(self->m_texts.emptyList, tr("Not shared with anyone yet.")),
-                self->m_list);
-            empty->setFlags(Qt::NoItemFlags);
-            empty->setForeground(QColor(0x88, 0x88, 0x88));
+            if (share.role != QLatin1String("owner"))
+                self->m_shares.append(share);
         }
         self->m_sharesKnown = true;
+        self->showShares();
         self->fillCandidates();
     });
+}
+
+void ShareMembersDialog::showShares() {
+    // Shares may arrive before the group; the group's names are filled in once it is here.
+    m_list->clear();
+    m_remove->setEnabled(false);
+    for (const TindAccount::ShareMember &share : std::as_const(m_shares)) {
+        QString name = share.displayName;
+        QString email = share.email;
+        for (const TindAccount::GroupMember &member : std::as_const(m_members)) {
+            if (member.accountId != share.userId)
+                continue;
+            if (name.isEmpty())
+                name = member.displayName;
+            if (email.isEmpty())
+                email = member.email;
+        }
+        QString label = pairLabel(name, email);
+        if (label.isEmpty())
+            label = share.userId;
+        auto *item = new QListWidgetItem(label, m_list);
+        item->setData(kShareIdRole, share.id);
+        item->setData(kUserIdRole, share.userId);
+    }
+    if (m_list->count() == 0) {
+        auto *empty = new QListWidgetItem(
+            text(m_texts.emptyList, tr("Not shared with anyone yet.")), m_list);
+        empty->setFlags(Qt::NoItemFlags);
+        empty->setForeground(QColor(0x88, 0x88, 0x88));
+    }
 }
 
 QString ShareMembersDialog::memberLabel(const QString &userId) const {

@@ -67,6 +67,7 @@ Q_SIGNALS:
 
 private:
     void reloadShares();
+    void showShares();
     void fillCandidates();
     QString memberLabel(const QString &userId) const;
     QString text(const QString &value, const QString &fallback) const;
