@@ -52,20 +52,28 @@ void StartupChecks::showWhatsNewIfDue() {
 
     // Only this version's own notes: a newer release is the update check's to offer.
     auto *fetcher = new TindUpdate::ReleaseNotesFetcher(m_config, this);
+    m_whatsNewLoading = true;
     connect(fetcher, &TindUpdate::ReleaseNotesFetcher::notesReady, this,
             [this, fetcher](const QString &markdown) {
                 fetcher->deleteLater();
-                if (!m_window || m_update)
-                    return;
-                auto *dialog
-                    = new TindUpdate::WhatsNewDialog(markdown, m_appName, m_config.currentVersion,
-                                                     m_config.currentVersion, m_window);
-                dialog->setAttribute(Qt::WA_DeleteOnClose);
-                m_whatsNew = dialog;
-                dialog->show();
+                m_whatsNewLoading = false;
+                if (m_window) {
+                    auto *dialog = new TindUpdate::WhatsNewDialog(
+                        markdown, m_appName, m_config.currentVersion, m_config.currentVersion,
+                        m_window);
+                    dialog->setAttribute(Qt::WA_DeleteOnClose);
+                    m_whatsNew = dialog;
+                    connect(dialog, &QObject::destroyed, this, &StartupChecks::presentPendingOffer,
+                            Qt::QueuedConnection);
+                    dialog->show();
+                }
+                presentPendingOffer();
             });
-    connect(fetcher, &TindUpdate::ReleaseNotesFetcher::notesUnavailable, fetcher,
-            &QObject::deleteLater);
+    connect(fetcher, &TindUpdate::ReleaseNotesFetcher::notesUnavailable, this, [this, fetcher] {
+        fetcher->deleteLater();
+        m_whatsNewLoading = false;
+        presentPendingOffer();
+    });
     fetcher->fetch();
 }
 
@@ -95,14 +103,16 @@ void StartupChecks::offerUpdate(const TindUpdate::Artifact &artifact) {
         && !(TindUpdate::Version::fromString(artifact.version)
              > TindUpdate::Version::fromString(dismissed)))
         return;
-    if (!m_window)
-        return;
+    m_pendingOffer = artifact;
+    presentPendingOffer();
+}
+
+void StartupChecks::presentPendingOffer() {
     // The notes of this version first; the offer follows when they are closed.
-    if (m_whatsNew) {
-        connect(m_whatsNew, &QObject::destroyed, this,
-                [this, artifact] { presentUpdate(artifact); });
+    if (!m_pendingOffer || m_whatsNewLoading || m_whatsNew)
         return;
-    }
+    const TindUpdate::Artifact artifact = *m_pendingOffer;
+    m_pendingOffer.reset();
     presentUpdate(artifact);
 }
 

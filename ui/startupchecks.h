@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <optional>
+
 class AppState;
 class QWidget;
 
@@ -42,6 +44,7 @@ private:
     void showWhatsNewIfDue();
     void checkForUpdate();
     void offerUpdate(const TindUpdate::Artifact &artifact);
+    void presentPendingOffer();
     void presentUpdate(const TindUpdate::Artifact &artifact);
 
     AppState *m_state; // Not owned.
@@ -50,5 +53,7 @@ private:
     QPointer<QWidget> m_window;
     QPointer<TindUpdate::WhatsNewDialog> m_whatsNew;
     QPointer<TindUpdate::UpdateDialog> m_update;
+    std::optional<TindUpdate::Artifact> m_pendingOffer; // Waits for the notes to close.
+    bool m_whatsNewLoading = false;
     int m_updateDelayMs = kUpdateDelayMs;
 };
