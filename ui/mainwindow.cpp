@@ -126,7 +126,6 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     showPending();
     choosePage();
     updateSignInState();
-    updateShareAction();
 }
 
 MainWindow::~MainWindow() = default;
@@ -493,6 +492,7 @@ void MainWindow::updateSignInState() {
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
     m_welcome->updateAuthButton();
+    updateShareAction();
     if (!signedIn) {
         m_statusBar->setSyncText(tr("Not signed in"));
         return;
@@ -685,7 +685,9 @@ void MainWindow::updateShareAction() {
     const QString current = m_state->currentAccountId();
     const auto account
         = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
-    const bool unsynced = account && account->serverId.isEmpty();
+    // Before sign-in the action stays available, to say that sharing needs an account.
+    const bool unsynced
+        = account && account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated();
     share->setEnabled(!unsynced);
     share->setToolTip(unsynced ? tr("This account can be shared after its first sync.")
                                : QString());
@@ -766,7 +768,7 @@ void MainWindow::onAccountContextMenu(const QPoint &position) {
         });
         menu.addSeparator();
         QAction *share = menu.addAction(tr("Share..."));
-        if (account->serverId.isEmpty()) {
+        if (account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated()) {
             share->setEnabled(false);
             share->setToolTip(tr("This account can be shared after its first sync."));
         }
