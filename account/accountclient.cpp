@@ -133,33 +133,42 @@ void AccountClient::joinGroup(const QString &code, BoolCallback callback) {
                 });
 }
 
-void AccountClient::leaveGroup() {
-    if (!m_api)
+void AccountClient::leaveGroup(BoolCallback callback) {
+    if (!m_api) {
+        call(callback, false);
         return;
+    }
     QPointer<AccountClient> self(this);
     m_api->post(QStringLiteral("/group/leave"), QJsonObject(),
-                [self](bool ok, int, const QJsonObject &) {
+                [self, callback](bool ok, int, const QJsonObject &) {
                     if (ok && self)
-                        self->afterGroupChange(BoolCallback());
+                        self->afterGroupChange(callback);
+                    else
+                        call(callback, false);
                 });
 }
 
-void AccountClient::removeMember(const QString &accountId) {
-    if (!m_api || !isSafePathSegment(accountId))
+void AccountClient::removeMember(const QString &accountId, BoolCallback callback) {
+    if (!m_api || !isSafePathSegment(accountId)) {
+        call(callback, false);
         return;
+    }
     QPointer<AccountClient> self(this);
     m_api->deleteRequest(QStringLiteral("/group/members/%1").arg(accountId),
-                         [self](bool ok, int, const QJsonObject &) {
+                         [self, callback](bool ok, int, const QJsonObject &) {
                              if (ok && self)
                                  Q_EMIT self->groupChanged();
+                             call(callback, ok);
                          });
 }
 
-void AccountClient::revokeInvitation(const QString &invitationId) {
-    if (!m_api || !isSafePathSegment(invitationId))
+void AccountClient::revokeInvitation(const QString &invitationId, BoolCallback callback) {
+    if (!m_api || !isSafePathSegment(invitationId)) {
+        call(callback, false);
         return;
+    }
     m_api->deleteRequest(QStringLiteral("/group/invitations/%1").arg(invitationId),
-                         ResponseCallback());
+                         [callback](bool ok, int, const QJsonObject &) { call(callback, ok); });
 }
 
 void AccountClient::getDevices(DevicesCallback callback) {
@@ -179,10 +188,13 @@ void AccountClient::getDevices(DevicesCallback callback) {
     });
 }
 
-void AccountClient::removeDevice(const QString &deviceId) {
-    if (!m_api || !isSafePathSegment(deviceId))
+void AccountClient::removeDevice(const QString &deviceId, BoolCallback callback) {
+    if (!m_api || !isSafePathSegment(deviceId)) {
+        call(callback, false);
         return;
-    m_api->deleteRequest(QStringLiteral("/devices/%1").arg(deviceId), ResponseCallback());
+    }
+    m_api->deleteRequest(QStringLiteral("/devices/%1").arg(deviceId),
+                         [callback](bool ok, int, const QJsonObject &) { call(callback, ok); });
 }
 
 void AccountClient::registerDevice() {

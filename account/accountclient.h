@@ -45,11 +45,13 @@ public:
     void inviteByEmail(const QString &email, InvitationCallback callback);
     void generateInviteCode(InvitationCallback callback);
     void joinGroup(const QString &code, BoolCallback callback);
-    void leaveGroup();
-    void removeMember(const QString &accountId);
-    void revokeInvitation(const QString &invitationId);
+    // The callbacks of the membership and device calls say whether the server agreed, so
+    // that a screen reports the outcome only once it is known.
+    void leaveGroup(BoolCallback callback = BoolCallback());
+    void removeMember(const QString &accountId, BoolCallback callback = BoolCallback());
+    void revokeInvitation(const QString &invitationId, BoolCallback callback = BoolCallback());
     void getDevices(DevicesCallback callback);
-    void removeDevice(const QString &deviceId);
+    void removeDevice(const QString &deviceId, BoolCallback callback = BoolCallback());
     void registerDevice();
     void deleteAccount(BoolCallback callback);
     void openAccountPortal();

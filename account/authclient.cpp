@@ -277,11 +277,17 @@ void AuthClient::listSessions(SessionsCallback callback) {
                    });
 }
 
-void AuthClient::revokeSession(const QString &sessionId) {
-    if (!m_authApi || !isSafePathSegment(sessionId))
+void AuthClient::revokeSession(const QString &sessionId, BoolCallback callback) {
+    if (!m_authApi || !isSafePathSegment(sessionId)) {
+        if (callback)
+            callback(false);
         return;
+    }
     m_authApi->deleteRequest(QStringLiteral("/users/me/sessions/%1").arg(sessionId),
-                             ResponseCallback());
+                             [callback](bool ok, int, const QJsonObject &) {
+                                 if (callback)
+                                     callback(ok);
+                             });
 }
 
 } // namespace TindAccount

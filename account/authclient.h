@@ -54,7 +54,7 @@ public:
     void changePassword(const QString &currentPassword, const QString &newPassword,
                         BoolCallback callback);
     void listSessions(SessionsCallback callback);
-    void revokeSession(const QString &sessionId);
+    void revokeSession(const QString &sessionId, BoolCallback callback = BoolCallback());
 
     User currentUser() const { return m_currentUser; }
     QString currentUserId() const;

@@ -12,6 +12,7 @@
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
 #include "ui/mainwindow.h"
+#include "ui/startupchecks.h"
 
 #include <QFontDatabase>
 #include <QIcon>
@@ -89,6 +90,10 @@ int Application::run() {
 
     m_mainWindow = new MainWindow(m_appState);
     m_mainWindow->show();
+
+    auto *checks = new StartupChecks(m_appState, updateConfig(), applicationDisplayName(),
+                                     m_mainWindow, this);
+    checks->start();
 
     return exec();
 }

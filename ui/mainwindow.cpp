@@ -6,7 +6,9 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "app/appstate.h"
+#include "app/appupdateconfig.h"
 #include "app/thememanager.h"
+#include "services/accountsharingservice.h"
 #include "services/ledgerwriter.h"
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
@@ -18,6 +20,7 @@
 #include "ui/accountformdialog.h"
 #include "ui/accountitemwidget.h"
 #include "ui/accountpresentation.h"
+#include "ui/accountscreen.h"
 #include "ui/emptystatepage.h"
 #include "ui/errorbox.h"
 #include "ui/importscreen.h"
@@ -25,8 +28,11 @@
 #include "ui/recurringscreen.h"
 #include "ui/registerscreen.h"
 #include "ui/reportsscreen.h"
+#include "ui/settingsscreen.h"
+#include "ui/sharemembersdialog.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
+#include "update/widgets/updateflows.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -37,6 +43,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -278,6 +285,7 @@ QWidget *MainWindow::buildSidebar() {
 
 void MainWindow::connectSignals() {
     connect(m_state, &AppState::dataChanged, this, &MainWindow::onDataChanged);
+    connect(m_state, &AppState::currentAccountChanged, this, &MainWindow::updateShareAction);
     if (ThemeManager *theme = m_state->themeManager())
         connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::recolor);
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, m_statusBar,
@@ -340,6 +348,8 @@ void MainWindow::onDataChanged(const DataChange &change) {
         showPending();
     if (change.touches(DataChange::Accounts) || change.touchesAccount(m_register->accountId()))
         m_register->reload();
+    if (change.touches(DataChange::Accounts))
+        updateShareAction();
 }
 
 void MainWindow::requestSidebarRefresh() {
@@ -485,6 +495,7 @@ void MainWindow::updateSignInState() {
     m_signInAction->setVisible(!signedIn);
     m_signOutAction->setVisible(signedIn);
     m_welcome->updateAuthButton();
+    updateShareAction();
     if (!signedIn) {
         m_statusBar->setSyncText(tr("Not signed in"));
         return;
@@ -611,7 +622,13 @@ void MainWindow::showCategoriesWindow() {
 }
 
 void MainWindow::showSettingsWindow() {
-    // Not built yet: the preferences window.
+    if (!m_settingsWindow) {
+        m_settingsWindow = new SettingsScreen(m_state, this);
+        connect(m_settingsWindow, &SettingsScreen::deletedAccountRestored, this,
+                &MainWindow::requestSidebarRefresh);
+    }
+    m_settingsWindow->refresh();
+    presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550));
 }
 
 void MainWindow::showReconciliationWindow() {
@@ -649,19 +666,107 @@ void MainWindow::showPayeesWindow() {
 }
 
 void MainWindow::showShareAccountDialog() {
-    // Not built yet: the sharing dialog for the current account.
+    if (!requireCurrentAccount())
+        return;
+    if (!m_state->accountClient()->isAuthenticated()) {
+        QMessageBox box(QMessageBox::Information, tr("Sign In Required"),
+                        tr("Sharing requires a Tindral account. Sign in via File › Sign In to "
+                           "enable sharing."),
+                        QMessageBox::Ok, this);
+        ModalRunner::exec(&box);
+        return;
+    }
+    const auto account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!account || account->deletedAt)
+        return;
+    // The server learns of an account at its first sync; until then there is nothing to share.
+    if (account->serverId.isEmpty()) {
+        m_statusBar->showMessage(tr("Sync this account once before sharing it"), kLongMessageMs);
+        return;
+    }
+    ShareMembersDialog::Texts texts;
+    texts.windowTitle = tr("Share Account");
+    texts.heading = tr("Sharing: %1").arg(account->name);
+    texts.description = tr("Share this account with members of your Tindral family group. "
+                           "They'll see the same register, balances, and reconciliation history "
+                           "on their devices.");
+    texts.listCaption = tr("Shared with");
+    texts.emptyList = tr("Not shared with anyone yet.");
+    texts.noGroup = tr("You're not part of a Tindral group yet. Create or join one under File › "
+                       "Tindral Account..., then share this account with its members.");
+    texts.shareButton = tr("Share");
+    texts.removeButton = tr("Remove Selected");
+    texts.closeButton = tr("Close");
+    texts.role = QStringLiteral("member");
+    texts.shareFailedTitle = tr("Share Failed");
+    texts.removeFailedTitle = tr("Remove Failed");
+    texts.removeConfirmTitle = tr("Remove Share");
+    texts.removeConfirmText = tr("Remove %1's access to this account?");
+    ShareMembersDialog dialog(m_state->accountClient(), m_state->sharingService(), account->id,
+                              texts, this);
+    connect(&dialog, &ShareMembersDialog::sharingChanged, m_state->syncEngine(),
+            &SyncEngine::scheduleSync);
+    ModalRunner::exec(&dialog);
+}
+
+void MainWindow::updateShareAction() {
+    QAction *share = action(QStringLiteral("share"));
+    if (!share)
+        return;
+    const QString current = m_state->currentAccountId();
+    const auto account
+        = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    // Before sign-in the action stays available, to say that sharing needs an account.
+    const bool unsynced
+        = account && account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated();
+    share->setEnabled(!unsynced);
+    share->setToolTip(unsynced ? tr("This account can be shared after its first sync.")
+                               : QString());
 }
 
 void MainWindow::showAccountWindow() {
-    // Not built yet: the Tindral Account window.
+    if (!m_state->accountClient()->isAuthenticated()) {
+        if (m_register->confirmLeaveEntry())
+            m_stack->setCurrentIndex(WelcomePage);
+        return;
+    }
+    if (!m_accountWindow) {
+        m_accountWindow = new AccountScreen(m_state->accountClient(), this);
+        connect(m_accountWindow, &AccountScreen::logoutRequested, this, [this] {
+            m_state->accountClient()->auth()->logout();
+            m_accountWindow->close();
+        });
+    }
+    m_accountWindow->reload();
+    presentWindow(m_accountWindow, tr("Tindral Account"), QSize(600, 550));
+}
+
+TindUpdate::StatusFunctions MainWindow::updateStatus() {
+    QPointer<StatusBar> bar(m_statusBar);
+    TindUpdate::StatusFunctions status;
+    status.show = [bar](const QString &text, int milliseconds) {
+        if (!bar)
+            return;
+        if (milliseconds > 0)
+            bar->finishProgress(text, milliseconds);
+        else
+            bar->showProgress(text);
+    };
+    status.clear = [bar] {
+        if (bar)
+            bar->hideProgress();
+    };
+    return status;
 }
 
 void MainWindow::showWhatsNew() {
-    // Not built yet: the release notes of this version.
+    TindUpdate::showWhatsNew(AppUpdateConfig::create(), tr("Tindral Quillon"), this,
+                             updateStatus());
 }
 
 void MainWindow::checkForUpdates() {
-    // Not built yet: an update check that reports its result.
+    TindUpdate::checkForUpdatesInteractive(AppUpdateConfig::create(), tr("Tindral Quillon"), this,
+                                           updateStatus());
 }
 
 void MainWindow::onAccountContextMenu(const QPoint &position) {
@@ -693,7 +798,12 @@ void MainWindow::onAccountContextMenu(const QPoint &position) {
             showPayeesWindow();
         });
         menu.addSeparator();
-        connect(menu.addAction(tr("Share...")), &QAction::triggered, this, [this, id] {
+        QAction *share = menu.addAction(tr("Share..."));
+        if (account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated()) {
+            share->setEnabled(false);
+            share->setToolTip(tr("This account can be shared after its first sync."));
+        }
+        connect(share, &QAction::triggered, this, [this, id] {
             selectAccount(id);
             showShareAccountDialog();
         });

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/datachange.h"
+#include "update/widgets/updateflows.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -102,6 +103,9 @@ private:
     // Marks the account's row as the current one (none when it has no row).
     void selectRowOf(const QString &accountId);
     void updateSignInState();
+    // "Share..." waits until the current account has been synced once.
+    void updateShareAction();
+    TindUpdate::StatusFunctions updateStatus();
     void onDataChanged(const DataChange &change);
     void onRowsMoved();
     void fitItemWidths();

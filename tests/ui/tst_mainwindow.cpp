@@ -7,16 +7,22 @@
 #include "app/thememanager.h"
 #include "services/importservice.h"
 #include "services/ledgerwriter.h"
+#include "services/syncengine.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/account/fakejwt.h"
+#include "tests/support/testhttpserver.h"
 #include "tests/support/testrecords.h"
+#include "tests/support/testsyncserver.h"
 #include "ui/accountformdialog.h"
 #include "ui/accountitemwidget.h"
+#include "ui/accountscreen.h"
 #include "ui/mainwindow.h"
 #include "ui/modalrunner.h"
 #include "ui/registerscreen.h"
+#include "ui/settingsscreen.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
 
@@ -75,6 +81,10 @@ private Q_SLOTS:
     void oneSidebarRefreshPerPass();
     void reorderStoredRefreshQueued();
     void statusBarFollowsTheme();
+    void preferencesRestoreRefreshesSidebar();
+    void accountWindowNeedsSignIn();
+    void shareNeedsSignIn();
+    void shareWaitsForFirstSync();
 
 private:
     std::unique_ptr<MainWindow> openWindow();
@@ -547,6 +557,86 @@ void tst_MainWindow::statusBarFollowsTheme() {
     QVERIFY(sync->styleSheet().contains("#8FAF9F"));
     m_state->themeManager()->setTheme("light");
     QVERIFY(sync->styleSheet().contains("#2A3D33"));
+}
+
+void tst_MainWindow::preferencesRestoreRefreshesSidebar() {
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("acc-1", "Savings")));
+    QVERIFY(m_state->ledger()->deleteAccount("acc-1"));
+    auto window = openWindow();
+    settle();
+    QCOMPARE(sidebarNames(*window), QStringList());
+
+    window->action("preferences")->trigger();
+    auto *settings = window->findChild<SettingsScreen *>();
+    QVERIFY(settings);
+    QVERIFY(settings->isWindow());
+    QCOMPARE(settings->windowTitle(), QStringLiteral("Preferences"));
+    QCOMPARE(settings->size(), QSize(500, 550));
+    settings->pageList()->setCurrentRow(SettingsScreen::DataPage);
+    settings->deletedList()->setCurrentRow(0);
+    QTest::mouseClick(settings->restoreButton(), Qt::LeftButton);
+    settle();
+    QCOMPARE(sidebarNames(*window), QStringList{"Savings"});
+
+    // The same window comes back, refreshed.
+    window->action("preferences")->trigger();
+    QCOMPARE(window->findChildren<SettingsScreen *>().size(), 1);
+    QVERIFY(settings->deletedSection()->isHidden());
+}
+
+void tst_MainWindow::accountWindowNeedsSignIn() {
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("acc-1", "Savings")));
+    auto window = openWindow();
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::RegisterPage));
+    window->action("tindralAccount")->trigger();
+    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
+    QVERIFY(!window->findChild<AccountScreen *>());
+}
+
+void tst_MainWindow::shareNeedsSignIn() {
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("acc-1", "Savings")));
+    auto window = openWindow();
+    QAction *share = window->action("share");
+    QVERIFY(share->isEnabled());
+    share->trigger();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().title, QStringLiteral("Sign In Required"));
+    QCOMPARE(m_shown.first().text,
+             QStringLiteral("Sharing requires a Tindral account. Sign in via File › Sign In to "
+                            "enable sharing."));
+}
+
+void tst_MainWindow::shareWaitsForFirstSync() {
+    // Signed in against loopback servers whose sync refuses every push.
+    TestHttpServer auth;
+    QVERIFY(auth.listen());
+    auth.setHandler([](const TestHttpServer::Request &) {
+        return TestHttpServer::Response::json(
+            200, {{"access_token", fakeJwtExpiringIn(3600)}, {"refresh_token", "r2"}});
+    });
+    TestSyncServer sync;
+    QVERIFY(sync.listen());
+    sync.setPushFailure(500);
+    qputenv("AUTH_BASE_URL", auth.url().toString().toUtf8());
+    qputenv("SYNC_API_URL", sync.url().toString().toUtf8());
+    m_state.reset();
+    m_state = std::make_unique<AppState>();
+    auto store = std::make_unique<TindAccount::MemoryTokenStore>();
+    store->save("tindral_access_token", fakeJwtExpiringIn(3600));
+    store->save("tindral_refresh_token", "r1");
+    m_state->setTokenStore(std::move(store));
+    QVERIFY(m_state->initialize());
+    qunsetenv("AUTH_BASE_URL");
+    qunsetenv("SYNC_API_URL");
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("acc-1", "Savings")));
+
+    auto window = openWindow();
+    QTRY_VERIFY(!sync.requests("/sync/push").isEmpty());
+    QAction *share = window->action("share");
+    QVERIFY(!share->isEnabled());
+    QVERIFY(!share->toolTip().isEmpty());
+    share->trigger();
+    QVERIFY(m_shown.isEmpty());
 }
 
 QTEST_MAIN(tst_MainWindow)
