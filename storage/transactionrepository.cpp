@@ -3,7 +3,9 @@
 
 #include "storage/transactionrepository.h"
 
+#include "storage/fulltextquery.h"
 #include "storage/stringpool.h"
+#include "storage/transactionscope.h"
 
 #include <limits>
 
@@ -169,6 +171,14 @@ QList<RegisterRow> TransactionRepository::search(const QString &text,
     return rows;
 }
 
+QList<RegisterRow> TransactionRepository::searchWords(const QString &words,
+                                                      const SearchFilter &filter) const {
+    const QString query = FullTextQuery::fromWords(words);
+    if (query.isEmpty() && !words.trimmed().isEmpty())
+        return {};
+    return search(query, filter);
+}
+
 bool TransactionRepository::forEachSearchRow(const QString &text, const SearchFilter &filter,
                                              const RowVisitor &visit) const {
     QString sql;
@@ -216,6 +226,13 @@ QStringList TransactionRepository::payees() const {
 
 QStringList TransactionRepository::payees(const QString &) const {
     return payees();
+}
+
+int TransactionRepository::countByCategory(const QString &categoryId) const {
+    const auto n = readFirst<int>(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE "
+                                                 "category_id = ? AND deleted_at IS NULL"),
+                                  {categoryId}, [](RowReader &row) { return row.number(); });
+    return n.value_or(0);
 }
 
 std::optional<Transaction> TransactionRepository::lastByPayee(const QString &payee,
@@ -268,6 +285,48 @@ bool TransactionRepository::markSynced(const QString &id, const QString &serverI
 
 int TransactionRepository::markAllPendingForResync() {
     return markAllPendingRows(kTable);
+}
+
+int TransactionRepository::renamePayees(const QStringList &from, const QString &to) {
+    TransactionScope scope(database());
+    if (!scope.isOpen())
+        return -1;
+    const QString now = nowText();
+    int renamed = 0;
+    for (const QString &payee : from) {
+        if (payee == to)
+            continue;
+        QSqlQuery *query = run(QStringLiteral("UPDATE transactions SET payee = ?, version = "
+                                              "version + 1, sync_status = 'pending', "
+                                              "updated_at = ? WHERE payee = ? AND deleted_at "
+                                              "IS NULL"),
+                               {to, now, payee}, "renamePayees");
+        if (!query)
+            return -1;
+        renamed += qMax(0, query->numRowsAffected());
+        query->finish();
+    }
+    if (renamed > 0)
+        noteChange();
+    if (!scope.commit()) {
+        logFailure("renamePayees", scope.errorText());
+        return -1;
+    }
+    return renamed;
+}
+
+int TransactionRepository::clearCategory(const QString &categoryId) {
+    QSqlQuery *query = run(QStringLiteral("UPDATE transactions SET category_id = NULL, version = "
+                                          "version + 1, sync_status = 'pending', updated_at = ? "
+                                          "WHERE category_id = ? AND deleted_at IS NULL"),
+                           {nowText(), categoryId}, "clearCategory");
+    if (!query)
+        return -1;
+    const int changed = qMax(0, query->numRowsAffected());
+    query->finish();
+    if (changed > 0)
+        noteChange();
+    return changed;
 }
 
 void TransactionRepository::announceChange(const QString &accountId) {
