@@ -287,6 +287,17 @@ void RegisterScreen::reload() {
         m_table->scrollTo(m_model->index(row, currentColumn));
 }
 
+bool RegisterScreen::showTransaction(const QString &transactionId) {
+    const int row = m_model->rowOfId(transactionId);
+    if (row < 0)
+        return false;
+    const QModelIndex index = m_model->index(row, RegisterModel::PayeeColumn);
+    m_table->setCurrentIndex(index);
+    m_table->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_table->setFocus();
+    return true;
+}
+
 void RegisterScreen::focusNewEntryRow() {
     if (m_model->rowCount() == 0)
         return;

@@ -48,6 +48,9 @@ public:
     void showStatusMessage(const QString &text, int milliseconds);
     // Opens the split editor for a stored row and stores its lines; true when saved.
     bool splitRow(int row);
+    // Makes the row of this transaction current and brings it into view; false when the
+    // loaded account has no such row.
+    bool showTransaction(const QString &transactionId);
 
 public Q_SLOTS:
     // Saves the row being typed; false when it was refused (the text stays) or failed.
