@@ -57,8 +57,8 @@ CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
     m_tree->setContextMenuPolicy(Qt::CustomContextMenu);
     m_tree->header()->setStretchLastSection(false);
     m_tree->header()->setSectionResizeMode(CategoryTreeModel::NameColumn, QHeaderView::Stretch);
-    m_tree->header()->resizeSection(CategoryTreeModel::TypeColumn, 100);
-    m_tree->header()->resizeSection(CategoryTreeModel::TaxCodeColumn, 140);
+    m_tree->header()->resizeSection(CategoryTreeModel::TypeColumn, 90);
+    m_tree->header()->resizeSection(CategoryTreeModel::TaxCodeColumn, 190);
     layout->addWidget(m_tree, 1);
 
     connect(m_new, &QPushButton::clicked, this, &CategoriesScreen::onCreateCategory);

@@ -103,11 +103,13 @@ SearchScreen::SearchScreen(AppState *state, QWidget *parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->setShowGrid(false);
+    // One line a row, as in the register: long texts are cut short rather than wrapped.
+    m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(32);
     QHeaderView *columns = m_table->horizontalHeader();
     // The register's widths, with the account where a search needs it.
-    const int widths[] = {100, 130, 60, 0, 0, 150, 100, 100, 35};
+    const int widths[] = {90, 120, 55, 0, 0, 120, 85, 85, 35};
     for (int column = 0; column < SearchResultsModel::ColumnCount; ++column) {
         if (widths[column] > 0) {
             columns->setSectionResizeMode(column, QHeaderView::Interactive);
