@@ -29,6 +29,9 @@ QString selectWithCategory(const char *from) {
 }
 
 const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
+// From this many full-text matches on, a search reads the newest rows first (see
+// forEachSearchRow).
+constexpr int kManyMatches = 5000;
 
 Transaction readPlain(RowReader &row) {
     return TransactionRepository::readTransaction(row);
@@ -187,9 +190,28 @@ bool TransactionRepository::forEachSearchRow(const QString &text, const SearchFi
         sql = selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE "
                                  "t.deleted_at IS NULL");
     } else {
-        sql = selectWithCategory("JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN "
-                                 "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
-                                 "AND transactions_fts MATCH ?");
+        // A word in many rows (a tenth of a million-row database for "coffee") costs a lookup
+        // and a sort place for every one of them when the rows come from the index of words;
+        // reading the newest rows first and keeping those that match stops after a few
+        // thousand. A rare word would make that read every row, so the index of words leads
+        // until the matches are many. Counting up to the threshold reads only that many.
+        const std::optional<int> matches = readFirst<int>(
+            QStringLiteral("SELECT COUNT(*) FROM (SELECT rowid FROM transactions_fts WHERE "
+                           "transactions_fts MATCH ? LIMIT %1)")
+                .arg(kManyMatches),
+            {text}, [](RowReader &row) { return row.number(); });
+        if (!matches)
+            return false;
+        if (*matches >= kManyMatches) {
+            sql = selectWithCategory(
+                "INDEXED BY idx_transactions_live_date_report LEFT JOIN categories c ON "
+                "t.category_id = c.id WHERE t.deleted_at IS NULL AND +t.rowid IN (SELECT rowid "
+                "FROM transactions_fts WHERE transactions_fts MATCH ?)");
+        } else {
+            sql = selectWithCategory(
+                "JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN categories c ON "
+                "t.category_id = c.id WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?");
+        }
         values << text;
     }
     if (!filter.accountId.isEmpty()) {
@@ -219,9 +241,14 @@ bool TransactionRepository::forEachSearchRow(const QString &text, const SearchFi
 }
 
 QStringList TransactionRepository::payees() const {
-    return readList<QString>(QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE "
-                                            "deleted_at IS NULL AND payee != '' ORDER BY payee"),
-                             {}, [](RowReader &row) { return row.text(); });
+    // DISTINCT would read every row's entry in the payee index; stepping from one payee to
+    // the next greater one reads one entry per payee (a few thousand, not a million).
+    return readList<QString>(
+        QStringLiteral("WITH RECURSIVE p(payee) AS (SELECT MIN(payee) FROM transactions WHERE "
+                       "deleted_at IS NULL AND payee > '' UNION ALL SELECT (SELECT MIN(payee) "
+                       "FROM transactions WHERE deleted_at IS NULL AND payee > p.payee) FROM p "
+                       "WHERE p.payee IS NOT NULL) SELECT payee FROM p WHERE payee IS NOT NULL"),
+        {}, [](RowReader &row) { return row.text(); });
 }
 
 QStringList TransactionRepository::payees(const QString &) const {

@@ -4,6 +4,7 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
@@ -53,6 +54,7 @@ private Q_SLOTS:
     void searchByDateRangeAndFilters();
     void searchWords_data();
     void searchWords();
+    void commonWordKeepsTheNewestFirst();
     void renamePayees_data();
     void renamePayees();
     void payees();
@@ -350,6 +352,51 @@ void tst_TransactionRepository::searchWords() {
     // Whatever was typed, the index never sees a query it cannot read.
     QTest::failOnWarning(QRegularExpression(".*"));
     QCOMPARE(ids(f.transactions.searchWords(words)), expectedIds);
+}
+
+// A word in thousands of rows is searched from the newest rows down rather than through the
+// word index; the rows and their order must not depend on which way was taken.
+void tst_TransactionRepository::commonWordKeepsTheNewestFirst() {
+    Fixture f;
+    struct Row {
+        QString id;
+        QString account;
+        QDate date;
+        int created;
+    };
+    QList<Row> expected;
+    {
+        TransactionScope scope(f.db.database());
+        for (int i = 0; i < 6000; ++i) {
+            const Row row{QStringLiteral("t%1").arg(i), i % 3 ? "a1" : "a2",
+                          QDate(2020, 1, 1).addDays((i * 7919) % 2000), i % 50};
+            const bool coffee = i % 6 != 0; // 5000 rows
+            QVERIFY(f.transactions.insert(transaction(row.id, row.account, row.date, -1,
+                                                      coffee ? "Stellar Coffee" : "Tea House",
+                                                      QString(), row.created)));
+            if (coffee && i % 97 == 0)
+                QVERIFY(f.transactions.softDelete(row.id));
+            else if (coffee && row.account == "a1")
+                expected << row;
+        }
+        QVERIFY(scope.commit());
+    }
+    std::sort(expected.begin(), expected.end(), [](const Row &a, const Row &b) {
+        return a.date != b.date ? a.date > b.date : a.created > b.created;
+    });
+    SearchFilter filter;
+    filter.accountId = "a1";
+    const QList<RegisterRow> rows = f.transactions.searchWords("coffee", filter);
+    QCOMPARE(rows.size(), 200);
+    for (int i = 0; i < rows.size(); ++i) {
+        const Transaction &t = rows.at(i).transaction;
+        // Rows of one date and creation time may come in either order.
+        QCOMPARE(t.date, expected.at(i).date);
+        QCOMPARE(t.createdAt, stamp(expected.at(i).created));
+        QCOMPARE(t.accountId, QStringLiteral("a1"));
+        QVERIFY(!t.deletedAt);
+    }
+    QCOMPARE(f.transactions.searchWords("tea").size(), 200);
 }
 
 void tst_TransactionRepository::renamePayees_data() {
