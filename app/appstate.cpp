@@ -89,7 +89,8 @@ bool AppState::initialize() {
     m_importService = new ImportService(m_transactionRepository, m_categoryRepository, this);
     m_backupService = new BackupService(m_database, this);
     m_ledger = new LedgerWriter(m_database, m_accountRepository, m_transactionRepository,
-                                m_recurringRepository, m_reconciliationRepository, this);
+                                m_recurringRepository, m_reconciliationRepository,
+                                m_categoryRepository, this);
     createOnlineServices();
 
     // An unusable stored week start leaves the locale's.

@@ -5,6 +5,7 @@
 
 #include "services/servicelog.h"
 #include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
 #include "storage/identifiers.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
@@ -33,13 +34,15 @@ constexpr int kLegacyCascadeSeconds = 5;
 
 LedgerWriter::LedgerWriter(Database *database, AccountRepository *accounts,
                            TransactionRepository *transactions, RecurringRepository *recurring,
-                           ReconciliationRepository *reconciliations, QObject *parent)
+                           ReconciliationRepository *reconciliations,
+                           CategoryRepository *categories, QObject *parent)
     : QObject(parent)
     , m_database(database)
     , m_accounts(accounts)
     , m_transactions(transactions)
     , m_recurring(recurring)
-    , m_reconciliations(reconciliations) {}
+    , m_reconciliations(reconciliations)
+    , m_categories(categories) {}
 
 bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf) {
     const QDateTime now = Timestamps::nowUtc();
@@ -231,4 +234,15 @@ bool LedgerWriter::restoreAccount(const QString &accountId) {
     m_recurring->restoreByAccount(accountId, from, to);
     m_reconciliations->restoreByAccount(accountId, from, to);
     return commitLogged(scope, "restoreAccount");
+}
+
+LedgerWriter::Result LedgerWriter::deleteCategory(const QString &categoryId) {
+    const std::optional<Category> category = m_categories->findById(categoryId);
+    if (!category || category->deletedAt.has_value())
+        return Result::NotFound;
+    TransactionScope scope(m_database);
+    if (!scope.isOpen() || m_transactions->clearCategory(categoryId) < 0
+        || !m_categories->softDelete(categoryId) || !commitLogged(scope, "deleteCategory"))
+        return Result::Failed;
+    return Result::Ok;
 }

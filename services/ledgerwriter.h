@@ -13,6 +13,7 @@
 #include <optional>
 
 class AccountRepository;
+class CategoryRepository;
 class Database;
 class ReconciliationRepository;
 class RecurringRepository;
@@ -29,7 +30,8 @@ public:
 
     LedgerWriter(Database *database, AccountRepository *accounts,
                  TransactionRepository *transactions, RecurringRepository *recurring,
-                 ReconciliationRepository *reconciliations, QObject *parent = nullptr);
+                 ReconciliationRepository *reconciliations, CategoryRepository *categories,
+                 QObject *parent = nullptr);
 
     // Stores the account with starting balance 0; a non-zero opening amount becomes an
     // "Opening Balance" transaction dated asOf, cleared and reconciled.
@@ -61,6 +63,12 @@ public:
     // deletion stamp or, for stamps written one by one, one up to a few seconds older.
     bool restoreAccount(const QString &accountId);
 
+    // Soft-deletes the category and leaves its live transactions uncategorised, together, so
+    // that no transaction keeps pointing at a category nobody can see or choose any more.
+    // Its sub-categories stay and are shown at the top level. NotFound when there is no live
+    // category of that id.
+    Result deleteCategory(const QString &categoryId);
+
 private:
     // Resolves a "[Transfer] NAME" payee for a row of accountId: the named account, or a
     // result other than Ok. Leaves other payees alone (no account, Ok).
@@ -72,4 +80,5 @@ private:
     TransactionRepository *m_transactions;       // Not owned.
     RecurringRepository *m_recurring;            // Not owned.
     ReconciliationRepository *m_reconciliations; // Not owned.
+    CategoryRepository *m_categories;            // Not owned.
 };

@@ -3,7 +3,9 @@
 
 #include "storage/transactionrepository.h"
 
+#include "storage/fulltextquery.h"
 #include "storage/stringpool.h"
+#include "storage/transactionscope.h"
 
 #include <limits>
 
@@ -27,6 +29,9 @@ QString selectWithCategory(const char *from) {
 }
 
 const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
+// From this many full-text matches on, a search reads the newest rows first (see
+// forEachSearchRow).
+constexpr int kManyMatches = 5000;
 
 Transaction readPlain(RowReader &row) {
     return TransactionRepository::readTransaction(row);
@@ -182,6 +187,14 @@ QList<RegisterRow> TransactionRepository::search(const QString &text,
     return rows;
 }
 
+QList<RegisterRow> TransactionRepository::searchWords(const QString &words,
+                                                      const SearchFilter &filter) const {
+    const QString query = FullTextQuery::fromWords(words);
+    if (query.isEmpty() && !words.trimmed().isEmpty())
+        return {};
+    return search(query, filter);
+}
+
 bool TransactionRepository::forEachSearchRow(const QString &text, const SearchFilter &filter,
                                              const RowVisitor &visit) const {
     QString sql;
@@ -190,9 +203,28 @@ bool TransactionRepository::forEachSearchRow(const QString &text, const SearchFi
         sql = selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE "
                                  "t.deleted_at IS NULL");
     } else {
-        sql = selectWithCategory("JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN "
-                                 "categories c ON t.category_id = c.id WHERE t.deleted_at IS NULL "
-                                 "AND transactions_fts MATCH ?");
+        // A word in many rows (a tenth of a million-row database for "coffee") costs a lookup
+        // and a sort place for every one of them when the rows come from the index of words;
+        // reading the newest rows first and keeping those that match stops after a few
+        // thousand. A rare word would make that read every row, so the index of words leads
+        // until the matches are many. Counting up to the threshold reads only that many.
+        const std::optional<int> matches = readFirst<int>(
+            QStringLiteral("SELECT COUNT(*) FROM (SELECT rowid FROM transactions_fts WHERE "
+                           "transactions_fts MATCH ? LIMIT %1)")
+                .arg(kManyMatches),
+            {text}, [](RowReader &row) { return row.number(); });
+        if (!matches)
+            return false;
+        if (*matches >= kManyMatches) {
+            sql = selectWithCategory(
+                "INDEXED BY idx_transactions_live_date_report LEFT JOIN categories c ON "
+                "t.category_id = c.id WHERE t.deleted_at IS NULL AND +t.rowid IN (SELECT rowid "
+                "FROM transactions_fts WHERE transactions_fts MATCH ?)");
+        } else {
+            sql = selectWithCategory(
+                "JOIN transactions_fts fts ON fts.rowid = t.rowid LEFT JOIN categories c ON "
+                "t.category_id = c.id WHERE t.deleted_at IS NULL AND transactions_fts MATCH ?");
+        }
         values << text;
     }
     if (!filter.accountId.isEmpty()) {
@@ -222,13 +254,25 @@ bool TransactionRepository::forEachSearchRow(const QString &text, const SearchFi
 }
 
 QStringList TransactionRepository::payees() const {
-    return readList<QString>(QStringLiteral("SELECT DISTINCT payee FROM transactions WHERE "
-                                            "deleted_at IS NULL AND payee != '' ORDER BY payee"),
-                             {}, [](RowReader &row) { return row.text(); });
+    // DISTINCT would read every row's entry in the payee index; stepping from one payee to
+    // the next greater one reads one entry per payee (a few thousand, not a million).
+    return readList<QString>(
+        QStringLiteral("WITH RECURSIVE p(payee) AS (SELECT MIN(payee) FROM transactions WHERE "
+                       "deleted_at IS NULL AND payee > '' UNION ALL SELECT (SELECT MIN(payee) "
+                       "FROM transactions WHERE deleted_at IS NULL AND payee > p.payee) FROM p "
+                       "WHERE p.payee IS NOT NULL) SELECT payee FROM p WHERE payee IS NOT NULL"),
+        {}, [](RowReader &row) { return row.text(); });
 }
 
 QStringList TransactionRepository::payees(const QString &) const {
     return payees();
+}
+
+int TransactionRepository::countByCategory(const QString &categoryId) const {
+    const auto n = readFirst<int>(QStringLiteral("SELECT COUNT(*) FROM transactions WHERE "
+                                                 "category_id = ? AND deleted_at IS NULL"),
+                                  {categoryId}, [](RowReader &row) { return row.number(); });
+    return n.value_or(0);
 }
 
 std::optional<Transaction> TransactionRepository::lastByPayee(const QString &payee,
@@ -281,6 +325,48 @@ bool TransactionRepository::markSynced(const QString &id, const QString &serverI
 
 int TransactionRepository::markAllPendingForResync() {
     return markAllPendingRows(kTable);
+}
+
+int TransactionRepository::renamePayees(const QStringList &from, const QString &to) {
+    TransactionScope scope(database());
+    if (!scope.isOpen())
+        return -1;
+    const QString now = nowText();
+    int renamed = 0;
+    for (const QString &payee : from) {
+        if (payee == to)
+            continue;
+        QSqlQuery *query = run(QStringLiteral("UPDATE transactions SET payee = ?, version = "
+                                              "version + 1, sync_status = 'pending', "
+                                              "updated_at = ? WHERE payee = ? AND deleted_at "
+                                              "IS NULL"),
+                               {to, now, payee}, "renamePayees");
+        if (!query)
+            return -1;
+        renamed += qMax(0, query->numRowsAffected());
+        query->finish();
+    }
+    if (renamed > 0)
+        noteChange();
+    if (!scope.commit()) {
+        logFailure("renamePayees", scope.errorText());
+        return -1;
+    }
+    return renamed;
+}
+
+int TransactionRepository::clearCategory(const QString &categoryId) {
+    QSqlQuery *query = run(QStringLiteral("UPDATE transactions SET category_id = NULL, version = "
+                                          "version + 1, sync_status = 'pending', updated_at = ? "
+                                          "WHERE category_id = ? AND deleted_at IS NULL"),
+                           {nowText(), categoryId}, "clearCategory");
+    if (!query)
+        return -1;
+    const int changed = qMax(0, query->numRowsAffected());
+    query->finish();
+    if (changed > 0)
+        noteChange();
+    return changed;
 }
 
 void TransactionRepository::announceChange(const QString &accountId) {

@@ -49,6 +49,10 @@ public:
     // by the filter alone. Newest first, at most 200 rows; a query FTS5 cannot parse gives
     // no rows.
     QList<RegisterRow> search(const QString &text, const SearchFilter &filter = {}) const;
+    // The same search for what a person typed: every word must match, each as the start of a
+    // word (see FullTextQuery). Text without a letter or digit finds nothing; empty text
+    // searches by the filter alone.
+    QList<RegisterRow> searchWords(const QString &words, const SearchFilter &filter = {}) const;
     // Live transactions whose transfer link is linkId.
     QList<Transaction> findByTransferLink(const QString &linkId) const;
     // The same rows as search, handed to visit as they are read; false when the statement
@@ -59,6 +63,8 @@ public:
     QStringList payees() const;
     // The same list: the forms pass their account, but payees are shared by all accounts.
     QStringList payees(const QString &accountId) const;
+    // Live transactions filed under the category; 0 on failure.
+    int countByCategory(const QString &categoryId) const;
     // The newest live transaction of this payee in this account, for autofill.
     std::optional<Transaction> lastByPayee(const QString &payee, const QString &accountId) const;
 
@@ -74,6 +80,15 @@ public:
     int restoreByAccount(const QString &accountId, const QDateTime &from, const QDateTime &to);
     bool markSynced(const QString &id, const QString &serverId);
     int markAllPendingForResync();
+    // Gives every live transaction paid to one of from (other than to itself) the payee to,
+    // all or none, with one change notice. Each renamed row gets a new version and goes out
+    // with the next sync. The number renamed, or -1 when the rename failed and nothing
+    // changed.
+    int renamePayees(const QStringList &from, const QString &to);
+    // Leaves the category's live transactions uncategorised (new version, pending): what
+    // deleting the category means for them. The number changed, or -1 on failure. Meant to
+    // run in the same transaction scope as the category's deletion.
+    int clearCategory(const QString &categoryId);
 
     // With a pool, the texts that repeat from row to row (account, payee, memo, category)
     // are shared with the rows read before.

@@ -21,13 +21,16 @@
 #include "ui/accountitemwidget.h"
 #include "ui/accountpresentation.h"
 #include "ui/accountscreen.h"
+#include "ui/categoriesscreen.h"
 #include "ui/emptystatepage.h"
 #include "ui/errorbox.h"
 #include "ui/importscreen.h"
 #include "ui/modalrunner.h"
+#include "ui/payeescreen.h"
 #include "ui/recurringscreen.h"
 #include "ui/registerscreen.h"
 #include "ui/reportsscreen.h"
+#include "ui/searchscreen.h"
 #include "ui/settingsscreen.h"
 #include "ui/sharemembersdialog.h"
 #include "ui/statusbar.h"
@@ -39,6 +42,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -614,11 +618,37 @@ void MainWindow::showRecurringWindow() {
 }
 
 void MainWindow::showSearchWindow() {
-    // Not built yet: the search window.
+    if (!m_searchWindow) {
+        m_searchWindow = new SearchScreen(m_state, this);
+        connect(m_searchWindow, &SearchScreen::editTransactionRequested, this,
+                &MainWindow::showTransaction);
+    }
+    m_searchWindow->refresh();
+    presentWindow(m_searchWindow, tr("Search Transactions"), QSize(800, 550));
+    m_searchWindow->searchField()->setFocus();
+    m_searchWindow->searchField()->selectAll();
+}
+
+void MainWindow::showTransaction(const QString &transactionId) {
+    const auto transaction = m_state->transactionRepository()->findById(transactionId);
+    if (!transaction || transaction->deletedAt) {
+        m_statusBar->showMessage(tr("That transaction no longer exists"), kShortMessageMs);
+        return;
+    }
+    selectAccount(transaction->accountId);
+    // Leaving a half-typed entry may have been refused: then the register stays where it was.
+    if (m_register->accountId() != transaction->accountId)
+        return;
+    m_register->showTransaction(transactionId);
+    raise();
+    activateWindow();
 }
 
 void MainWindow::showCategoriesWindow() {
-    // Not built yet: the categories window.
+    if (!m_categoriesWindow)
+        m_categoriesWindow = new CategoriesScreen(m_state, this);
+    m_categoriesWindow->refresh();
+    presentWindow(m_categoriesWindow, tr("Categories"), QSize(600, 500));
 }
 
 void MainWindow::showSettingsWindow() {
@@ -662,7 +692,12 @@ void MainWindow::showImportWindow() {
 }
 
 void MainWindow::showPayeesWindow() {
-    // Not built yet: the payee window.
+    // A rename announces itself as a change of transactions, which reloads the register
+    // already; payeesChanged needs no second reload here.
+    if (!m_payeesWindow)
+        m_payeesWindow = new PayeeScreen(m_state, this);
+    m_payeesWindow->refresh();
+    presentWindow(m_payeesWindow, tr("Payee Management"), QSize(550, 500));
 }
 
 void MainWindow::showShareAccountDialog() {

@@ -75,6 +75,8 @@ public Q_SLOTS:
     void showReconciliationHistoryWindow();
     void showImportWindow();
     void showPayeesWindow();
+    // Selects the transaction's account and makes its row current in the register.
+    void showTransaction(const QString &transactionId);
     void showShareAccountDialog();
     void showAccountWindow();
     void showWhatsNew();

@@ -326,6 +326,17 @@ bool RegisterScreen::applySaved(const QString &id, bool isNew) {
     return true;
 }
 
+bool RegisterScreen::showTransaction(const QString &transactionId) {
+    const int row = m_model->rowOfId(transactionId);
+    if (row < 0)
+        return false;
+    const QModelIndex index = m_model->index(row, RegisterModel::PayeeColumn);
+    m_table->setCurrentIndex(index);
+    m_table->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    m_table->setFocus();
+    return true;
+}
+
 void RegisterScreen::focusNewEntryRow() {
     if (m_model->rowCount() == 0)
         return;

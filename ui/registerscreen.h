@@ -55,6 +55,9 @@ public:
     bool splitRow(int row);
     // Opens the transaction form over a stored row and saves what it hands back.
     bool editTransactionDialog(int row);
+    // Makes the row of this transaction current and brings it into view; false when the
+    // loaded account has no such row.
+    bool showTransaction(const QString &transactionId);
 
 public Q_SLOTS:
     // Saves the row being typed; false when it was refused (the text stays) or failed.

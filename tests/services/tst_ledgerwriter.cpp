@@ -3,12 +3,15 @@
 
 #include "services/ledgerwriter.h"
 #include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
@@ -23,7 +26,9 @@ struct Fixture {
     TransactionRepository transactions{db.database()};
     RecurringRepository recurring{db.database()};
     ReconciliationRepository reconciliations{db.database()};
-    LedgerWriter ledger{db.database(), &accounts, &transactions, &recurring, &reconciliations};
+    CategoryRepository categories{db.database()};
+    LedgerWriter ledger{db.database(), &accounts,        &transactions,
+                        &recurring,    &reconciliations, &categories};
 
     Fixture() {
         accounts.insert(account("a1", "Checking"));
@@ -63,6 +68,8 @@ private Q_SLOTS:
     void deletingAPlainRowLeavesOthersAlone();
     void cascadeDeleteWritesOneStampAndRestoreUndoesIt();
     void restoreTakesOlderStampsWithinAFewSeconds();
+    void deletingACategoryUncategorisesItsTransactions();
+    void failedCategoryDeleteChangesNothing();
 };
 
 void tst_LedgerWriter::addTransferWritesLinkedLegs() {
@@ -217,6 +224,73 @@ void tst_LedgerWriter::restoreTakesOlderStampsWithinAFewSeconds() {
     QCOMPARE(f.deletedAt("transactions", "near"), QString());
     QCOMPARE(f.deletedAt("recurring_transactions", "r1"), QString());
     QCOMPARE(f.deletedAt("transactions", "far"), QStringLiteral("2026-03-10T11:58:00Z"));
+}
+
+namespace {
+
+void insertFiledRows(Fixture &f) {
+    QVERIFY(f.categories.insert(category("food", "Food")));
+    Category snacks = category("snacks", "Snacks");
+    snacks.parentId = "food";
+    QVERIFY(f.categories.insert(snacks));
+    QVERIFY(f.categories.insert(category("fuel", "Fuel")));
+    const auto filed = [&f](const QString &id, const QString &categoryId) {
+        Transaction t = transaction(id, "a1", QDate(2026, 3, 1), -100);
+        t.categoryId = categoryId;
+        QVERIFY(f.transactions.insert(t));
+    };
+    filed("lunch", "food");
+    filed("dinner", "food");
+    filed("gone", "food");
+    filed("chips", "snacks");
+    filed("petrol", "fuel");
+    QVERIFY(f.transactions.softDelete("gone"));
+}
+
+} // namespace
+
+void tst_LedgerWriter::deletingACategoryUncategorisesItsTransactions() {
+    Fixture f;
+    insertFiledRows(f);
+    QCOMPARE(f.transactions.countByCategory("food"), 2);
+    QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+    QVERIFY(changed.isValid());
+
+    QCOMPARE(f.ledger.deleteCategory("food"), LedgerWriter::Result::Ok);
+    QVERIFY(!f.deletedAt("categories", "food").isEmpty());
+    QCOMPARE(changed.count(), 1);
+    for (const QString id : {"lunch", "dinner"}) {
+        const Transaction t = f.stored(id);
+        QVERIFY(t.categoryId.isEmpty());
+        QCOMPARE(t.version, 2);
+        QCOMPARE(t.syncStatus, SyncStatus::Pending);
+    }
+    QCOMPARE(f.transactions.countByCategory("food"), 0);
+    // Only the deleted category's live rows change; its sub-category stays, with its rows.
+    QCOMPARE(f.stored("gone").categoryId, QStringLiteral("food"));
+    QCOMPARE(f.stored("chips").categoryId, QStringLiteral("snacks"));
+    QCOMPARE(f.stored("petrol").categoryId, QStringLiteral("fuel"));
+    QVERIFY(f.deletedAt("categories", "snacks").isEmpty());
+
+    QCOMPARE(f.ledger.deleteCategory("food"), LedgerWriter::Result::NotFound);
+    QCOMPARE(f.ledger.deleteCategory("nowhere"), LedgerWriter::Result::NotFound);
+}
+
+void tst_LedgerWriter::failedCategoryDeleteChangesNothing() {
+    Fixture f;
+    insertFiledRows(f);
+    QSqlQuery query(f.db.connection());
+    QVERIFY2(query.exec("CREATE TRIGGER refuse BEFORE UPDATE ON categories BEGIN "
+                        "SELECT RAISE(ABORT, 'refused'); END"),
+             qPrintable(query.lastError().text()));
+    QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("softDelete failed"));
+
+    QCOMPARE(f.ledger.deleteCategory("food"), LedgerWriter::Result::Failed);
+    QCOMPARE(f.stored("lunch").categoryId, QStringLiteral("food"));
+    QCOMPARE(f.stored("lunch").version, 1);
+    QVERIFY(f.deletedAt("categories", "food").isEmpty());
+    QCOMPARE(changed.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_LedgerWriter)

@@ -4,9 +4,11 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -50,6 +52,11 @@ private Q_SLOTS:
     void search_data();
     void search();
     void searchByDateRangeAndFilters();
+    void searchWords_data();
+    void searchWords();
+    void commonWordKeepsTheNewestFirst();
+    void renamePayees_data();
+    void renamePayees();
     void payees();
     void lastByPayee();
     void failedInsertIsLogged();
@@ -305,6 +312,151 @@ void tst_TransactionRepository::search() {
     QCOMPARE(ids(rows), expectedIds);
     for (const RegisterRow &row : rows)
         QCOMPARE(row.runningBalance, 0);
+}
+
+void tst_TransactionRepository::searchWords_data() {
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QStringList>("expectedIds");
+    const QStringList all{"brien", "seven", "att", "tea", "coffee"};
+    QTest::addRow("ampersand inside a word") << "AT&T" << QStringList{"att"};
+    QTest::addRow("hyphen inside a word") << "7-Eleven" << QStringList{"seven"};
+    QTest::addRow("apostrophe inside a word") << "o'brien" << QStringList{"brien"};
+    QTest::addRow("start of a word") << "coff" << QStringList{"tea", "coffee"};
+    QTest::addRow("every word must match") << "stellar  COFF" << QStringList{"coffee"};
+    QTest::addRow("check number prefix") << "104" << QStringList{"att"};
+    QTest::addRow("lone quote") << "\"" << QStringList{};
+    QTest::addRow("lone quote after a word") << "coffee \"" << QStringList{"tea", "coffee"};
+    QTest::addRow("quote inside a word") << "cof\"fee" << QStringList{};
+    QTest::addRow("query words are words") << "NOT" << QStringList{};
+    QTest::addRow("column prefix is text") << "memo:beans" << QStringList{};
+    QTest::addRow("star alone") << "*" << QStringList{};
+    QTest::addRow("only spaces: filter alone") << "   " << all;
+}
+
+void tst_TransactionRepository::searchWords() {
+    QFETCH(QString, words);
+    QFETCH(QStringList, expectedIds);
+    Fixture f;
+    QVERIFY(f.transactions.insert(
+        transaction("coffee", "a1", QDate(2026, 1, 1), -450, "Stellar Coffee", "beans")));
+    QVERIFY(f.transactions.insert(
+        transaction("tea", "a2", QDate(2026, 1, 2), -300, "Tea House", "no coffee today")));
+    Transaction phone = transaction("att", "a1", QDate(2026, 1, 3), -6000, "AT&T Wireless");
+    phone.checkNumber = "1042";
+    QVERIFY(f.transactions.insert(phone));
+    QVERIFY(f.transactions.insert(
+        transaction("seven", "a1", QDate(2026, 1, 4), -199, "7-Eleven", "snacks")));
+    QVERIFY(f.transactions.insert(
+        transaction("brien", "a2", QDate(2026, 1, 5), -8000, "O'Brien Plumbing", "sink")));
+
+    // Whatever was typed, the index never sees a query it cannot read.
+    QTest::failOnWarning(QRegularExpression(".*"));
+    QCOMPARE(ids(f.transactions.searchWords(words)), expectedIds);
+}
+
+// A word in thousands of rows is searched from the newest rows down rather than through the
+// word index; the rows and their order must not depend on which way was taken.
+void tst_TransactionRepository::commonWordKeepsTheNewestFirst() {
+    Fixture f;
+    struct Row {
+        QString id;
+        QString account;
+        QDate date;
+        int created;
+    };
+    QList<Row> expected;
+    {
+        TransactionScope scope(f.db.database());
+        for (int i = 0; i < 6000; ++i) {
+            const Row row{QStringLiteral("t%1").arg(i), i % 3 ? "a1" : "a2",
+                          QDate(2020, 1, 1).addDays((i * 7919) % 2000), i % 50};
+            const bool coffee = i % 6 != 0; // 5000 rows
+            QVERIFY(f.transactions.insert(transaction(row.id, row.account, row.date, -1,
+                                                      coffee ? "Stellar Coffee" : "Tea House",
+                                                      QString(), row.created)));
+            if (coffee && i % 97 == 0)
+                QVERIFY(f.transactions.softDelete(row.id));
+            else if (coffee && row.account == "a1")
+                expected << row;
+        }
+        QVERIFY(scope.commit());
+    }
+    std::sort(expected.begin(), expected.end(), [](const Row &a, const Row &b) {
+        return a.date != b.date ? a.date > b.date : a.created > b.created;
+    });
+    SearchFilter filter;
+    filter.accountId = "a1";
+    const QList<RegisterRow> rows = f.transactions.searchWords("coffee", filter);
+    QCOMPARE(rows.size(), 200);
+    for (int i = 0; i < rows.size(); ++i) {
+        const Transaction &t = rows.at(i).transaction;
+        // Rows of one date and creation time may come in either order.
+        QCOMPARE(t.date, expected.at(i).date);
+        QCOMPARE(t.createdAt, stamp(expected.at(i).created));
+        QCOMPARE(t.accountId, QStringLiteral("a1"));
+        QVERIFY(!t.deletedAt);
+    }
+    QCOMPARE(f.transactions.searchWords("tea").size(), 200);
+}
+
+void tst_TransactionRepository::renamePayees_data() {
+    QTest::addColumn<QStringList>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<int>("renamed");
+    QTest::addColumn<QStringList>("payeesAfter");
+    QTest::addRow("to its own name")
+        << QStringList{"Cafe"} << "Cafe" << 0 << QStringList{"Cafe", "Café", "Grocer", "cafe"};
+    QTest::addRow("three into a new name") << QStringList{"Cafe", "Café", "cafe"} << "The Cafe" << 4
+                                           << QStringList{"Grocer", "The Cafe"};
+    QTest::addRow("into a payee among them")
+        << QStringList{"Cafe", "Café", "cafe"} << "Cafe" << 2 << QStringList{"Cafe", "Grocer"};
+    QTest::addRow("into another existing payee")
+        << QStringList{"cafe"} << "Grocer" << 1 << QStringList{"Cafe", "Café", "Grocer"};
+}
+
+void tst_TransactionRepository::renamePayees() {
+    QFETCH(QStringList, from);
+    QFETCH(QString, to);
+    QFETCH(int, renamed);
+    QFETCH(QStringList, payeesAfter);
+    Fixture f;
+    QVERIFY(f.transactions.insert(transaction("t1", "a1", QDate(2026, 1, 1), -1, "Cafe")));
+    QVERIFY(f.transactions.insert(transaction("t2", "a2", QDate(2026, 1, 2), -2, "Cafe")));
+    QVERIFY(f.transactions.insert(transaction("t3", "a1", QDate(2026, 1, 3), -3, "Café")));
+    QVERIFY(f.transactions.insert(transaction("t4", "a1", QDate(2026, 1, 4), -4, "cafe")));
+    QVERIFY(f.transactions.insert(transaction("t5", "a1", QDate(2026, 1, 5), -5, "Grocer")));
+    QVERIFY(f.transactions.insert(transaction("gone", "a1", QDate(2026, 1, 6), -6, "Cafe")));
+    QVERIFY(f.transactions.softDelete("gone"));
+    const Transaction deletedBefore = *f.transactions.findById("gone");
+
+    QSignalSpy changed(&f.transactions, &TransactionRepository::transactionsChanged);
+    QVERIFY(changed.isValid());
+    QCOMPARE(f.transactions.renamePayees(from, to), renamed);
+    QCOMPARE(changed.count(), renamed > 0 ? 1 : 0);
+    QCOMPARE(f.transactions.payees(), payeesAfter);
+
+    static const QRegularExpression stored("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ$");
+    int renamedRows = 0;
+    for (const QString id : {"t1", "t2", "t3", "t4", "t5"}) {
+        const QString updated
+            = f.db.scalar(
+                      QStringLiteral("SELECT updated_at FROM transactions WHERE id = '%1'").arg(id))
+                  .toString();
+        QVERIFY2(stored.match(updated).hasMatch(), qPrintable(updated));
+        const Transaction t = *f.transactions.findById(id);
+        if (t.version == 2) {
+            ++renamedRows;
+            QCOMPARE(t.payee, to);
+            QCOMPARE(t.syncStatus, SyncStatus::Pending);
+        } else {
+            QCOMPARE(t.version, 1);
+        }
+    }
+    QCOMPARE(renamedRows, renamed);
+    // A deleted row keeps its payee: renaming it would bring nothing back but a sync.
+    const Transaction deletedAfter = *f.transactions.findById("gone");
+    QCOMPARE(deletedAfter.payee, QStringLiteral("Cafe"));
+    QCOMPARE(deletedAfter.version, deletedBefore.version);
 }
 
 void tst_TransactionRepository::searchByDateRangeAndFilters() {
