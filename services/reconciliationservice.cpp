@@ -1,0 +1,155 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "services/reconciliationservice.h"
+
+#include "services/servicelog.h"
+#include "storage/accountrepository.h"
+#include "storage/database.h"
+#include "storage/identifiers.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/timestamps.h"
+#include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+ReconciliationService::ReconciliationService(Database *database, AccountRepository *accounts,
+                                             TransactionRepository *transactions,
+                                             ReconciliationRepository *reconciliations,
+                                             QObject *parent)
+    : QObject(parent)
+    , m_database(database)
+    , m_accounts(accounts)
+    , m_transactions(transactions)
+    , m_reconciliations(reconciliations) {}
+
+QDate ReconciliationService::nextStatementDate(const QDate &from) {
+    if (!from.isValid())
+        return {};
+    const QDate next = from.addMonths(1);
+    if (from.day() == from.daysInMonth())
+        return QDate(next.year(), next.month(), next.daysInMonth());
+    return next;
+}
+
+bool ReconciliationService::readReconciledTotals(const QString &accountId, qint64 startingBalance,
+                                                 qint64 *balance, QDate *lastDate) const {
+    // One aggregate instead of reading every reconciled row: an old account holds years of
+    // them.
+    QSqlError error;
+    QSqlQuery *query = m_database->preparedStatement(
+        QStringLiteral("SELECT COALESCE(SUM(amount), 0), MAX(date) FROM transactions "
+                       "WHERE account_id = ? AND deleted_at IS NULL AND reconciled = 1"),
+        &error);
+    if (!query) {
+        qCWarning(lcServices).noquote()
+            << "ReconciliationService::readReconciledTotals failed:" << error.text();
+        return false;
+    }
+    query->addBindValue(accountId);
+    if (!query->exec() || !query->next()) {
+        qCWarning(lcServices).noquote()
+            << "ReconciliationService::readReconciledTotals failed:" << query->lastError().text();
+        query->finish();
+        return false;
+    }
+    *balance = startingBalance + query->value(0).toLongLong();
+    *lastDate = Timestamps::dateFromText(query->value(1).toString());
+    query->finish();
+    return true;
+}
+
+ReconciliationService::Opening ReconciliationService::opening(const QString &accountId) const {
+    Opening result;
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    if (!account || account->deletedAt)
+        return result;
+    result.accountFound = true;
+    readReconciledTotals(accountId, account->startingBalance, &result.previousBalance,
+                         &result.lastReconciledDate);
+    const QDate reconciledUpTo = result.lastReconciledDate;
+    const std::optional<Reconciliation> latest = m_reconciliations->findLatest(accountId);
+    if (latest && (!reconciledUpTo.isValid() || reconciledUpTo <= latest->statementDate))
+        result.defaultStatementDate = nextStatementDate(latest->statementDate);
+    else if (reconciledUpTo.isValid())
+        result.defaultStatementDate = nextStatementDate(reconciledUpTo);
+    return result;
+}
+
+ReconciliationService::FinishResult
+ReconciliationService::finish(const QString &accountId, const QDate &statementDate,
+                              qint64 statementBalance, const QList<Transaction> &ticked) {
+    FinishResult result;
+    const std::optional<Account> account = m_accounts->findById(accountId);
+    if (!account || account->deletedAt) {
+        result.status = Status::AccountNotFound;
+        return result;
+    }
+
+    // Everything below reads and writes under the write lock, so no other writer can slip
+    // in between the check and the write.
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return result;
+
+    qint64 reconciledBalance = 0;
+    QDate lastDate;
+    if (!readReconciledTotals(accountId, account->startingBalance, &reconciledBalance, &lastDate))
+        return result;
+
+    QList<Transaction> toWrite;
+    toWrite.reserve(ticked.size());
+    for (const Transaction &seen : ticked) {
+        const std::optional<Transaction> stored = m_transactions->findById(seen.id);
+        if (!stored || stored->deletedAt) {
+            result.skippedIds << seen.id;
+            continue;
+        }
+        if (stored->accountId != accountId || stored->reconciled || stored->version != seen.version
+            || stored->updatedAt != seen.updatedAt) {
+            result.changedIds << seen.id;
+            continue;
+        }
+        toWrite << *stored;
+        reconciledBalance += stored->amount;
+    }
+    if (!result.changedIds.isEmpty()) {
+        result.status = Status::RowsChanged;
+        return result;
+    }
+    if (reconciledBalance != statementBalance) {
+        result.status = Status::Unbalanced;
+        return result;
+    }
+
+    const QDateTime now = Timestamps::nowUtc();
+    for (Transaction &row : toWrite) {
+        row.cleared = true;
+        row.reconciled = true;
+        row.updatedAt = now;
+        row.syncStatus = SyncStatus::Pending;
+        if (!m_transactions->update(row))
+            return result;
+    }
+
+    Reconciliation reconciliation;
+    reconciliation.id = Identifiers::newId();
+    reconciliation.accountId = accountId;
+    reconciliation.statementDate = statementDate;
+    reconciliation.statementBalance = statementBalance;
+    reconciliation.reconciledBalance = reconciledBalance;
+    reconciliation.completedAt = now;
+    reconciliation.createdAt = reconciliation.updatedAt = now;
+    if (!m_reconciliations->insert(reconciliation))
+        return result;
+    if (!scope.commit()) {
+        qCWarning(lcServices).noquote()
+            << "ReconciliationService::finish failed:" << scope.errorText();
+        return result;
+    }
+    result.status = Status::Ok;
+    result.reconciliation = reconciliation;
+    return result;
+}
