@@ -613,6 +613,9 @@ void MainWindow::showReconciliationWindow() {
     if (!account)
         return;
     const QString title = tr("Reconcile — %1").arg(account->name);
+    // Closed windows delete themselves; their entries are dropped here rather than from their
+    // destroyed signal, which also fires while this window is being torn down.
+    m_reconciliationWindows.removeIf([](const auto &entry) { return entry.value().isNull(); });
     ReconciliationScreen *open = m_reconciliationWindows.value(accountId);
     // A closed one is only waiting to be deleted.
     if (open && open->isVisible()) {
@@ -622,10 +625,6 @@ void MainWindow::showReconciliationWindow() {
     auto *window = new ReconciliationScreen(m_state, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_reconciliationWindows.insert(accountId, window);
-    connect(window, &QObject::destroyed, this, [this, accountId] {
-        if (!m_reconciliationWindows.value(accountId))
-            m_reconciliationWindows.remove(accountId);
-    });
     connect(window, &ReconciliationScreen::reconciliationCompleted, this, [this, window] {
         m_register->reload();
         requestSidebarRefresh();

@@ -52,8 +52,8 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *state, QWidge
     layout->addWidget(subtitle);
     layout->addSpacing(8);
 
-    m_table->setHorizontalHeaderLabels({tr("Statement Date"), tr("Statement Balance"),
-                                        tr("Reconciled Balance"), tr("Completed")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Statement Date"), tr("Statement Balance"), tr("Reconciled Balance"), tr("Completed")});
     m_table->setAccessibleName(tr("Past reconciliations"));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -69,8 +69,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *state, QWidge
 
     m_empty->setAlignment(Qt::AlignCenter);
     m_empty->setWordWrap(true);
-    m_empty->setStyleSheet(
-        QStringLiteral("color: %1; padding: 32px;").arg(Styles::mutedColour()));
+    m_empty->setStyleSheet(QStringLiteral("color: %1; padding: 32px;").arg(Styles::mutedColour()));
     m_empty->setAccessibleName(tr("No reconciliations"));
     layout->addWidget(m_empty, 1);
     m_empty->hide();
@@ -85,9 +84,9 @@ void ReconciliationHistoryScreen::setAccount(const QString &accountId) {
 
 void ReconciliationHistoryScreen::reload() {
     m_stale = false;
-    const std::optional<Account> account = m_accountId.isEmpty()
-                                               ? std::nullopt
-                                               : m_state->accountRepository()->findById(m_accountId);
+    const std::optional<Account> account
+        = m_accountId.isEmpty() ? std::nullopt
+                                : m_state->accountRepository()->findById(m_accountId);
     m_title->setText(account ? tr("Reconciliation History — %1").arg(account->name)
                              : tr("Reconciliation History"));
     const Currency currency = account ? account->currency : Currency::USD;
@@ -101,9 +100,9 @@ void ReconciliationHistoryScreen::reload() {
     m_table->setRowCount(int(history.size()));
     for (int row = 0; row < history.size(); ++row) {
         const Reconciliation &entry = history.at(row);
-        m_table->setItem(row, 0,
-                         new QTableWidgetItem(
-                             entry.statementDate.toString(QStringLiteral("MMM d, yyyy"))));
+        m_table->setItem(
+            row, 0,
+            new QTableWidgetItem(entry.statementDate.toString(QStringLiteral("MMM d, yyyy"))));
         m_table->setItem(row, 1, moneyItem(entry.statementBalance, currency));
         m_table->setItem(row, 2, moneyItem(entry.reconciledBalance, currency));
         m_table->setItem(row, 3,

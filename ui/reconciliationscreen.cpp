@@ -272,8 +272,7 @@ void ReconciliationScreen::reload() {
     m_previousBalance = opening.previousBalance;
 
     const int row = currentRow();
-    const QString currentId
-        = row >= 0 ? m_model->transactionAt(row).id : QString();
+    const QString currentId = row >= 0 ? m_model->transactionAt(row).id : QString();
     m_model->setRows(m_state->transactionRepository()->findUnreconciled(m_accountId));
     int target = currentId.isEmpty() ? -1 : m_model->rowOfId(currentId);
     if (target < 0 && row >= 0 && m_model->rowCount() > 0)
@@ -333,8 +332,8 @@ void ReconciliationScreen::updateDifference() {
     m_statement->setText(formatMoney(statement, m_currency));
     m_difference->setText(formatMoney(difference, m_currency));
     const bool dark = ThemeManager::isDarkNow();
-    const QString colour = difference == 0 ? (dark ? "#66BB6A" : "#2E7D32")
-                                           : (dark ? "#FF8A80" : "#C62828");
+    const QString colour
+        = difference == 0 ? (dark ? "#66BB6A" : "#2E7D32") : (dark ? "#FF8A80" : "#C62828");
     m_difference->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
     m_finish->setEnabled(difference == 0 && !m_accountId.isEmpty());
 }
@@ -357,12 +356,12 @@ bool ReconciliationScreen::eventFilter(QObject *watched, QEvent *event) {
 void ReconciliationScreen::finish() {
     if (m_accountId.isEmpty() || difference() != 0)
         return;
-    const ReconciliationService::FinishResult result
-        = m_service->finish(m_accountId, m_statementDate->date(), statementBalance(),
-                            m_model->tickedTransactions());
+    const ReconciliationService::FinishResult result = m_service->finish(
+        m_accountId, m_statementDate->date(), statementBalance(), m_model->tickedTransactions());
     switch (result.status) {
     case ReconciliationService::Status::Ok:
-        showInformation(this, tr("Reconciliation Complete"), tr("Account reconciled successfully."));
+        showInformation(this, tr("Reconciliation Complete"),
+                        tr("Account reconciled successfully."));
         Q_EMIT reconciliationCompleted();
         return;
     case ReconciliationService::Status::RowsChanged:
