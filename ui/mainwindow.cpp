@@ -605,6 +605,10 @@ void MainWindow::showSettingsWindow() {
     // Not built yet: the preferences window.
 }
 
+ReconciliationScreen *MainWindow::reconciliationWindow(const QString &accountId) const {
+    return m_reconciliationWindows.value(accountId);
+}
+
 void MainWindow::showReconciliationWindow() {
     if (!requireCurrentAccount())
         return;

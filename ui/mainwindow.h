@@ -62,9 +62,7 @@ public:
     // The action with this object name ("newAccount", "loadSampleData", ...), or null.
     QAction *action(const QString &name) const;
     // The open reconciliation window of this account, or null.
-    ReconciliationScreen *reconciliationWindow(const QString &accountId) const {
-        return m_reconciliationWindows.value(accountId);
-    }
+    ReconciliationScreen *reconciliationWindow(const QString &accountId) const;
     ReconciliationHistoryScreen *reconciliationHistoryWindow() const {
         return m_reconciliationHistoryWindow;
     }

@@ -177,7 +177,11 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     side->addWidget(panel);
     side->addSpacing(8);
 
-    m_finish->setStyleSheet(Styles::primaryButton());
+    // Greyed when disabled: the teal alone would look ready to press.
+    m_finish->setStyleSheet(Styles::primaryButton()
+                            + QStringLiteral("QPushButton:disabled { background-color: %1; "
+                                             "color: #F4F7F6; }")
+                                  .arg(Styles::mutedColour()));
     m_finish->setAccessibleName(tr("Finish Reconciliation"));
     m_finish->setEnabled(false);
     m_cancel->setAccessibleName(tr("Cancel reconciliation"));
@@ -204,6 +208,14 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     if (QKeySequence(QKeySequence::Delete) != QKeySequence(Qt::Key_Delete))
         shortcut(QKeySequence(Qt::Key_Delete), &ReconciliationScreen::deleteSelectedTransaction);
     setTransactionFormAvailable(false);
+    // Statement first, then the rows to tick, then the way out.
+    setTabOrder(m_statementDate, m_statementBalance);
+    setTabOrder(m_statementBalance, m_table);
+    setTabOrder(m_table, m_add);
+    setTabOrder(m_add, m_edit);
+    setTabOrder(m_edit, m_delete);
+    setTabOrder(m_delete, m_finish);
+    setTabOrder(m_finish, m_cancel);
 
     connect(m_state, &AppState::dataChanged, this, &ReconciliationScreen::onDataChanged);
     updateDifference();
