@@ -12,6 +12,7 @@
 #include "storage/transactionrepository.h"
 #include "storage/transactionscope.h"
 
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -34,31 +35,37 @@ QDate ReconciliationService::nextStatementDate(const QDate &from) {
     return next;
 }
 
-bool ReconciliationService::readReconciledTotals(const QString &accountId, qint64 startingBalance,
-                                                 qint64 *balance, QDate *lastDate) const {
-    // One aggregate instead of reading every reconciled row: an old account holds years of
-    // them.
+bool ReconciliationService::previousBalance(const QString &accountId,
+                                            const QList<Transaction> &unreconciled,
+                                            qint64 *balance) const {
+    QStringList unsummable;
+    const QHash<QString, qint64> balances = m_accounts->balances(&unsummable);
+    const auto found = balances.constFind(accountId);
+    if (found == balances.constEnd() || unsummable.contains(accountId))
+        return false;
+    qint64 open = 0;
+    for (const Transaction &row : unreconciled)
+        open += row.amount;
+    *balance = *found - open;
+    return true;
+}
+
+QDate ReconciliationService::lastReconciledDate(const QString &accountId) const {
+    // Newest first along the register's index: the open rows are the newest, so the walk
+    // stops soon after them.
     QSqlError error;
     QSqlQuery *query = m_database->preparedStatement(
-        QStringLiteral("SELECT COALESCE(SUM(amount), 0), MAX(date) FROM transactions "
-                       "WHERE account_id = ? AND deleted_at IS NULL AND reconciled = 1"),
+        QStringLiteral("SELECT date FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+                       "AND reconciled = 1 ORDER BY date DESC LIMIT 1"),
         &error);
-    if (!query) {
-        qCWarning(lcServices).noquote()
-            << "ReconciliationService::readReconciledTotals failed:" << error.text();
-        return false;
-    }
+    if (!query)
+        return {};
     query->addBindValue(accountId);
-    if (!query->exec() || !query->next()) {
-        qCWarning(lcServices).noquote()
-            << "ReconciliationService::readReconciledTotals failed:" << query->lastError().text();
-        query->finish();
-        return false;
-    }
-    *balance = startingBalance + query->value(0).toLongLong();
-    *lastDate = Timestamps::dateFromText(query->value(1).toString());
+    QDate result;
+    if (query->exec() && query->next())
+        result = Timestamps::dateFromText(query->value(0).toString());
     query->finish();
-    return true;
+    return result;
 }
 
 ReconciliationService::Opening ReconciliationService::opening(const QString &accountId) const {
@@ -67,8 +74,9 @@ ReconciliationService::Opening ReconciliationService::opening(const QString &acc
     if (!account || account->deletedAt)
         return result;
     result.accountFound = true;
-    readReconciledTotals(accountId, account->startingBalance, &result.previousBalance,
-                         &result.lastReconciledDate);
+    result.unreconciled = m_transactions->findUnreconciled(accountId);
+    previousBalance(accountId, result.unreconciled, &result.previousBalance);
+    result.lastReconciledDate = lastReconciledDate(accountId);
     const QDate reconciledUpTo = result.lastReconciledDate;
     const std::optional<Reconciliation> latest = m_reconciliations->findLatest(accountId);
     if (latest && (!reconciledUpTo.isValid() || reconciledUpTo <= latest->statementDate))
@@ -95,8 +103,8 @@ ReconciliationService::finish(const QString &accountId, const QDate &statementDa
         return result;
 
     qint64 reconciledBalance = 0;
-    QDate lastDate;
-    if (!readReconciledTotals(accountId, account->startingBalance, &reconciledBalance, &lastDate))
+    if (!previousBalance(accountId, m_transactions->findUnreconciled(accountId),
+                         &reconciledBalance))
         return result;
 
     QList<Transaction> toWrite;

@@ -32,6 +32,8 @@ public:
         // One statement period after the last statement or the last reconciled transaction,
         // whichever is later; invalid for an account never reconciled.
         QDate defaultStatementDate;
+        // The live unreconciled transactions, oldest first.
+        QList<Transaction> unreconciled;
     };
 
     enum class Status {
@@ -73,9 +75,11 @@ public:
                         qint64 statementBalance, const QList<Transaction> &ticked);
 
 private:
-    // The previous balance and the latest reconciled date, read in one statement.
-    bool readReconciledTotals(const QString &accountId, qint64 startingBalance, qint64 *balance,
-                              QDate *lastDate) const;
+    // The previous balance: the account's balance (kept as a running total) less its
+    // unreconciled rows, so that years of reconciled rows are never added up again.
+    bool previousBalance(const QString &accountId, const QList<Transaction> &unreconciled,
+                         qint64 *balance) const;
+    QDate lastReconciledDate(const QString &accountId) const;
 
     Database *m_database;                        // Not owned.
     AccountRepository *m_accounts;               // Not owned.

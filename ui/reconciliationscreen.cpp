@@ -264,17 +264,19 @@ void ReconciliationScreen::setAccount(const QString &accountId) {
     const bool wholeUnits = minorUnitsPerMajor(m_currency) == 1;
     m_statementBalance->setDecimals(wholeUnits ? 0 : 2);
     m_statementBalance->setPrefix(QStringLiteral("%1 ").arg(currencySymbol(m_currency)));
-    const ReconciliationService::Opening opening = m_service->opening(accountId);
+    ReconciliationService::Opening opening = m_service->opening(accountId);
     if (opening.defaultStatementDate.isValid())
         m_statementDate->setDate(opening.defaultStatementDate);
-    reload();
+    showOpening(std::move(opening));
 }
 
 void ReconciliationScreen::reload() {
+    if (!m_accountId.isEmpty())
+        showOpening(m_service->opening(m_accountId));
+}
+
+void ReconciliationScreen::showOpening(ReconciliationService::Opening opening) {
     m_stale = false;
-    if (m_accountId.isEmpty())
-        return;
-    const ReconciliationService::Opening opening = m_service->opening(m_accountId);
     if (!opening.accountFound) {
         m_model->clear();
         m_previousBalance = 0;
@@ -285,7 +287,7 @@ void ReconciliationScreen::reload() {
 
     const int row = currentRow();
     const QString currentId = row >= 0 ? m_model->transactionAt(row).id : QString();
-    m_model->setRows(m_state->transactionRepository()->findUnreconciled(m_accountId));
+    m_model->setRows(std::move(opening.unreconciled));
     int target = currentId.isEmpty() ? -1 : m_model->rowOfId(currentId);
     if (target < 0 && row >= 0 && m_model->rowCount() > 0)
         target = qMin(row, m_model->rowCount() - 1);

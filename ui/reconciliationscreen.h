@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/datachange.h"
+#include "services/reconciliationservice.h"
 #include "storage/enums.h"
 
 #include <QString>
@@ -18,7 +19,6 @@ class QPushButton;
 class QShortcut;
 class QTableView;
 class ReconciliationModel;
-class ReconciliationService;
 
 // Reconciling one account against a bank statement: the user enters the statement's date and
 // ending balance, ticks the rows the statement shows and finishes once the difference is zero.
@@ -69,6 +69,8 @@ protected:
 
 private:
     void onDataChanged(const DataChange &change);
+    // Shows what opening() read: the rows (keeping their ticks) and the previous balance.
+    void showOpening(ReconciliationService::Opening opening);
     int currentRow() const;
     QLabel *addSummaryRow(QGridLayout *grid, int row, const QString &caption,
                           const QString &accessibleName, bool bold = false);
