@@ -115,6 +115,8 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     m_table->setAlternatingRowColors(true);
     m_table->setShowGrid(false);
     m_table->setWordWrap(false);
+    // Tab leaves the list for the buttons; the arrows move within it.
+    m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(30);
