@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 // quillon-bench-ui: the main window's sidebar rebuild (every account with its balance),
-// opening and saving in the largest account's register, and the reports window showing a
-// tab for a new period, on a large database written by quillon-gendb, in offscreen windows.
+// opening and saving in the largest account's register, the reports window showing a tab
+// for a new period, and the reconciliation screen of the account with the most
+// unreconciled rows, on a large database written by quillon-gendb, in offscreen windows.
 //
 //   quillon-bench-ui --db PATH [Google Benchmark options]
+//
+// For a hundred thousand unreconciled rows in one account:
+//   quillon-gendb --one-account --transactions 1000000 big.db
 //
 // The file is opened as the program's own database: it is migrated when it is older.
 
@@ -13,9 +17,12 @@
 #include "app/appstate.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
+#include "storage/database.h"
 #include "storage/registerrow.h"
 #include "storage/transactionrepository.h"
 #include "ui/mainwindow.h"
+#include "ui/reconciliationmodel.h"
+#include "ui/reconciliationscreen.h"
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/registertableview.h"
@@ -28,6 +35,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -162,6 +170,34 @@ BENCHMARK(BM_ReportNewPeriod)
     ->DenseRange(0, ReportsScreen::TabCount - 1)
     ->Unit(benchmark::kMillisecond);
 
+QString g_busiestAccount;
+
+// Opening the reconciliation screen: the reconciled totals, every unreconciled row and the
+// first paint.
+void BM_ReconciliationOpen(benchmark::State &state) {
+    int rows = 0;
+    for (auto _ : state) {
+        ReconciliationScreen screen(g_state);
+        screen.resize(1100, 720);
+        screen.setAccount(g_busiestAccount);
+        screen.show();
+        QCoreApplication::processEvents();
+        rows = screen.model()->rowCount();
+    }
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_ReconciliationOpen)->Unit(benchmark::kMillisecond);
+
+// One tick by key on the open screen, with the difference it updates.
+void BM_ReconciliationTick(benchmark::State &state) {
+    ReconciliationScreen screen(g_state);
+    screen.setAccount(g_busiestAccount);
+    const int last = screen.model()->rowCount() - 1;
+    for (auto _ : state)
+        screen.model()->toggle(last);
+}
+BENCHMARK(BM_ReconciliationTick)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -212,6 +248,13 @@ int main(int argc, char **argv) {
     // Shown only while its own benchmark runs: a visible reports window re-reads on every
     // write, which is not what the register benchmarks measure.
     g_reports = &reports;
+
+    QSqlQuery busiest(state.database()->connection());
+    busiest.exec(QStringLiteral("SELECT account_id FROM transactions WHERE deleted_at IS NULL "
+                                "AND reconciled = 0 GROUP BY account_id ORDER BY COUNT(*) DESC "
+                                "LIMIT 1"));
+    if (busiest.next())
+        g_busiestAccount = busiest.value(0).toString();
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

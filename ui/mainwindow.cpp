@@ -27,6 +27,8 @@
 #include "ui/importscreen.h"
 #include "ui/modalrunner.h"
 #include "ui/payeescreen.h"
+#include "ui/reconciliationhistoryscreen.h"
+#include "ui/reconciliationscreen.h"
 #include "ui/recurringscreen.h"
 #include "ui/registerscreen.h"
 #include "ui/reportsscreen.h"
@@ -290,6 +292,8 @@ QWidget *MainWindow::buildSidebar() {
 void MainWindow::connectSignals() {
     connect(m_state, &AppState::dataChanged, this, &MainWindow::onDataChanged);
     connect(m_state, &AppState::currentAccountChanged, this, &MainWindow::updateShareAction);
+    connect(m_register, &RegisterScreen::reconcileRequested, this,
+            &MainWindow::showReconciliationWindow);
     if (ThemeManager *theme = m_state->themeManager())
         connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::recolor);
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, m_statusBar,
@@ -661,12 +665,47 @@ void MainWindow::showSettingsWindow() {
     presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550));
 }
 
+ReconciliationScreen *MainWindow::reconciliationWindow(const QString &accountId) const {
+    return m_reconciliationWindows.value(accountId);
+}
+
 void MainWindow::showReconciliationWindow() {
-    // Not built yet: a reconciliation window for the current account.
+    if (!requireCurrentAccount())
+        return;
+    const QString accountId = m_state->currentAccountId();
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    if (!account)
+        return;
+    const QString title = tr("Reconcile — %1").arg(account->name);
+    // Closed windows delete themselves; their entries are dropped here rather than from their
+    // destroyed signal, which also fires while this window is being torn down.
+    m_reconciliationWindows.removeIf([](const auto &entry) { return entry.value().isNull(); });
+    ReconciliationScreen *open = m_reconciliationWindows.value(accountId);
+    // A closed one is only waiting to be deleted.
+    if (open && open->isVisible()) {
+        presentWindow(open, title, QSize(1100, 720));
+        return;
+    }
+    auto *window = new ReconciliationScreen(m_state, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_reconciliationWindows.insert(accountId, window);
+    connect(window, &ReconciliationScreen::reconciliationCompleted, this, [this, window] {
+        m_register->reload();
+        requestSidebarRefresh();
+        window->close();
+    });
+    connect(window, &ReconciliationScreen::cancelled, window, &QWidget::close);
+    window->setAccount(accountId);
+    presentWindow(window, title, QSize(1100, 720));
 }
 
 void MainWindow::showReconciliationHistoryWindow() {
-    // Not built yet: the reconciliation history of the current account.
+    if (!requireCurrentAccount())
+        return;
+    if (!m_reconciliationHistoryWindow)
+        m_reconciliationHistoryWindow = new ReconciliationHistoryScreen(m_state, this);
+    m_reconciliationHistoryWindow->setAccount(m_state->currentAccountId());
+    presentWindow(m_reconciliationHistoryWindow, tr("Reconciliation History"), QSize(750, 500));
 }
 
 void MainWindow::showImportWindow() {

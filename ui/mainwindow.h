@@ -6,8 +6,10 @@
 #include "app/datachange.h"
 #include "update/widgets/updateflows.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 class AccountScreen;
@@ -25,6 +27,7 @@ class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
+class ReconciliationScreen;
 class RecurringScreen;
 class RegisterScreen;
 class ReportsScreen;
@@ -59,6 +62,11 @@ public:
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
     // The action with this object name ("newAccount", "loadSampleData", ...), or null.
     QAction *action(const QString &name) const;
+    // The open reconciliation window of this account, or null.
+    ReconciliationScreen *reconciliationWindow(const QString &accountId) const;
+    ReconciliationHistoryScreen *reconciliationHistoryWindow() const {
+        return m_reconciliationHistoryWindow;
+    }
 
 public Q_SLOTS:
     void onAccountClicked(QListWidgetItem *item);
@@ -141,6 +149,9 @@ private:
     ImportScreen *m_importWindow = nullptr;
     PayeeScreen *m_payeesWindow = nullptr;
     AccountScreen *m_accountWindow = nullptr;
+    // One reconciliation window per account, deleted on close, so two windows can never both
+    // finish the same statement.
+    QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationWindows;
     QAction *m_signInAction = nullptr;     // Owned (Qt child).
     QAction *m_signOutAction = nullptr;    // Owned (Qt child).
     QList<QMenu *> m_menus;                // Owned (Qt children).

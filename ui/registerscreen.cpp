@@ -116,8 +116,7 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_balance->setAccessibleName(tr("Ending balance"));
     m_reconcile->setFocusPolicy(Qt::ClickFocus);
     connect(m_reconcile, &QPushButton::clicked, this, &RegisterScreen::reconcileRequested);
-    // No window answers the request yet: a button that does nothing would only mislead.
-    m_reconcile->setVisible(false);
+    m_reconcile->setAccessibleName(tr("Reconcile account"));
     header->addWidget(m_heading);
     header->addStretch(1);
     header->addWidget(m_balance);
