@@ -30,6 +30,7 @@
 #include "ui/reconciliationhistoryscreen.h"
 #include "ui/reconciliationscreen.h"
 #include "ui/recurringscreen.h"
+#include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/reportsscreen.h"
 #include "ui/searchscreen.h"
@@ -695,6 +696,21 @@ void MainWindow::showReconciliationWindow() {
         window->close();
     });
     connect(window, &ReconciliationScreen::cancelled, window, &QWidget::close);
+    // Add and Edit use the register's transaction form, over the account being reconciled;
+    // the reconciliation list follows through the change notice of the save.
+    connect(window, &ReconciliationScreen::newTransactionRequested, this,
+            [this](const QString &id) {
+                selectAccount(id);
+                m_register->newTransactionDialog();
+            });
+    connect(window, &ReconciliationScreen::editTransactionRequested, this,
+            [this, accountId](const QString &transactionId) {
+                selectAccount(accountId);
+                const int row = m_register->model()->rowOfId(transactionId);
+                if (row >= 0)
+                    m_register->editTransactionDialog(row);
+            });
+    window->setTransactionFormAvailable(true);
     window->setAccount(accountId);
     presentWindow(window, title, QSize(1100, 720));
 }
