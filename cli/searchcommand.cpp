@@ -6,6 +6,7 @@
 #include "cli/commandcontext.h"
 
 #include "app/appstate.h"
+#include "storage/fulltextquery.h"
 #include "storage/searchfilter.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
@@ -14,9 +15,11 @@
 
 int Commands::search(CommandContext &context, const QStringList &args) {
     QCommandLineParser parser;
-    parser.addPositionalArgument(QStringLiteral("text"),
-                                 QStringLiteral("Words to find (full-text; word* for prefixes)."),
-                                 QStringLiteral("[text]"));
+    parser.addPositionalArgument(
+        QStringLiteral("text"),
+        QStringLiteral("Words to find: every word must begin a word of the payee, "
+                       "memo, check number or category."),
+        QStringLiteral("[text]"));
     const QCommandLineOption account(QStringLiteral("account"),
                                      QStringLiteral("Only this account (name or id)."),
                                      QStringLiteral("account"));
@@ -70,10 +73,16 @@ int Commands::search(CommandContext &context, const QStringList &args) {
                        {QStringLiteral("Memo"), QStringLiteral("memo")},
                        {QStringLiteral("Amount"), QStringLiteral("amount")},
                        {QStringLiteral("Clr"), QStringLiteral("clr")}});
-    const QString text = parser.positionalArguments().value(0);
+    // Typed words, not index syntax: "AT&T", "O'Brien" or a lone quote find what they say.
+    const QString words = parser.positionalArguments().value(0);
+    const QString text = FullTextQuery::fromWords(words);
+    // Only punctuation: nothing can match, and no filter-only listing either.
+    const bool nothingSearchable = text.isEmpty() && !words.trimmed().isEmpty();
     TransactionRepository *transactions = context.state()->transactionRepository();
     const auto rows = [&](const OutputTable::RowSink &sink) {
-        transactions->forEachSearchRow(text, filter, [&](const RegisterRow &row) {
+        if (nothingSearchable)
+            return true;
+        return transactions->forEachSearchRow(text, filter, [&](const RegisterRow &row) {
             const Transaction &t = row.transaction;
             const Account a = accounts.value(t.accountId);
             sink({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
@@ -82,9 +91,8 @@ int Commands::search(CommandContext &context, const QStringList &args) {
                   OutputTable::Cell::plain(t.memo), OutputTable::Cell::money(t.amount, a.currency),
                   OutputTable::Cell::plain(CommandContext::clearedText(t))});
         });
-        // A text FTS5 cannot parse finds nothing, as on the search screen.
-        return true;
     };
-    context.printTable(table, parsed.format, rows);
+    if (!context.printTable(table, parsed.format, rows))
+        return context.failure(QStringLiteral("Could not search the transactions"));
     return CommandContext::Success;
 }

@@ -147,6 +147,16 @@ void tst_Cli::searchFilters() {
         = cli({"search", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "json"}).json();
     QCOMPARE(march.size(), 2);
     QCOMPARE(march.at(0)["account"].toString(), QStringLiteral("Euro Savings"));
+
+    // Typed words, never index syntax: a prefix without a star, punctuation that would be an
+    // operator or a broken string to the index, and text with nothing to search for.
+    const QList<std::pair<QString, int>> typed{{"groc", 3}, {"corner groc", 1}, {"Grocer\"", 3},
+                                               {"\"", 0},   {"AND", 0},         {"grocery-", 1}};
+    for (const auto &[text, count] : typed) {
+        const CliResult found = cli({"search", text, "--format", "json"});
+        QVERIFY2(found.exitCode == 0, qPrintable(text + ": " + QString::fromUtf8(found.err)));
+        QCOMPARE(found.json().size(), count);
+    }
 }
 
 void tst_Cli::recurringAndSample() {
