@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 
 #include "cli/commandcontext.h"
+#include "cli/progressprinter.h"
 
 #include "app/appstate.h"
 #include "services/ledgerwriter.h"
@@ -12,6 +13,8 @@
 #include "storage/transactionrepository.h"
 
 #include <QCommandLineParser>
+
+#include <unistd.h>
 
 int Commands::registerListing(CommandContext &context, const QStringList &args) {
     QCommandLineParser parser;
@@ -45,8 +48,13 @@ int Commands::registerListing(CommandContext &context, const QStringList &args) 
     };
     // Written as it is read: a register of a million rows is never held whole.
     TransactionRepository *transactions = context.state()->transactionRepository();
+    // Progress only while the rows go somewhere else than the terminal it is drawn on.
+    ProgressPrinter progress(QStringLiteral("Listing"), stderr,
+                             isatty(fileno(stderr)) == 1 && isatty(fileno(stdout)) == 0);
+    qint64 done = 0;
     const auto rows = [&](const OutputTable::RowSink &sink) {
         return transactions->forEachRegisterRow(account->id, [&](const RegisterRow &row) {
+            progress.update(++done);
             const Transaction &t = row.transaction;
             sink({OutputTable::Cell::plain(Timestamps::dateToText(t.date)),
                   OutputTable::Cell::plain(t.checkNumber), OutputTable::Cell::plain(t.payee),
@@ -56,7 +64,9 @@ int Commands::registerListing(CommandContext &context, const QStringList &args) 
                   OutputTable::Cell::money(row.runningBalance, account->currency)});
         });
     };
-    if (!context.printTable(table, parsed.format, rows))
+    const bool printed = context.printTable(table, parsed.format, rows);
+    progress.finish();
+    if (!printed)
         return context.failure(QStringLiteral("Could not read the register"));
     return CommandContext::Success;
 }

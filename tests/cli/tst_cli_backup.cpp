@@ -164,6 +164,17 @@ void tst_CliBackup::progressOnlyOnATerminal() {
     QTemporaryDir fresh;
     shown = onTerminal(fresh.path(), "backup import " + second + " --mode skip");
     QVERIFY2(shown.contains("Restoring: ") && shown.contains("rows/s"), shown.constData());
+
+    // A listing draws progress only while its rows go to a file, not over the rows themselves.
+    const QString listing = m_source->filePath(QStringLiteral("register.csv"));
+    shown = onTerminal(m_source->path(), "register Checking --format csv > " + listing);
+    QVERIFY2(shown.contains("Listing: "), shown.constData());
+    QFile written(listing);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray rows = written.readAll();
+    QVERIFY(rows.contains("Payee 1499") && !rows.contains("Listing"));
+    shown = onTerminal(m_source->path(), "register Checking --format csv");
+    QVERIFY2(!shown.contains("Listing: ") && shown.contains("Payee 1499"), shown.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_CliBackup)
