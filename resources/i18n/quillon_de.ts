@@ -1141,167 +1141,167 @@ Fortfahren?</translation>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>Import result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis des Imports</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Konto</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konto:</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei ausgewählt</translation>
     </message>
     <message>
         <source>Chosen file</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Datei</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Browse for a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Datei suchen</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuordnung der CSV-Spalten:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Datum:</translation>
     </message>
     <message>
         <source>Date column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Datum</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Empfänger:</translation>
     </message>
     <message>
         <source>Payee column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Empfänger</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Betrag:</translation>
     </message>
     <message>
         <source>Amount column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Betrag</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Notiz:</translation>
     </message>
     <message>
         <source>Memo column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Notiz</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Kategorie:</translation>
     </message>
     <message>
         <source>Category column</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte für Kategorie</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Zeile ist Kopfzeile</translation>
     </message>
     <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF-Dateien enthalten Datum, Empfänger und Betrag selbst: Eine Spaltenzuordnung ist nicht nötig.</translation>
     </message>
     <message>
         <source>Preview of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Datei</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished">Importieren</translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;QIF-Dateien (*.qif);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sp. %1: %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Empfänger</translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Betrag</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Notiz</translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Kategorie</translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>(unreadable)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht lesbar)</translation>
     </message>
     <message>
         <source>Importing transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen werden importiert...</translation>
     </message>
     <message>
         <source>Import complete!
@@ -1309,17 +1309,23 @@ Fortfahren?</translation>
 %1 transactions imported
 %2 duplicates skipped
 %3 rows could not be read or stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgeschlossen.
+
+Importierte Buchungen: %1
+Übersprungene Duplikate: %2
+Nicht lesbare oder nicht gespeicherte Zeilen: %3</translation>
     </message>
     <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import abgebrochen.
+
+Es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The database could not be opened for the import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank konnte für den Import nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Import failed.
@@ -1327,7 +1333,11 @@ Nothing was imported.</source>
 %1
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import fehlgeschlagen.
+
+%1
+
+Es wurde nichts importiert.</translation>
     </message>
 </context>
 <context>
@@ -1813,191 +1823,191 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>That transaction no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung existiert nicht mehr</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf</translation>
     </message>
     <message>
         <source>No Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Konten</translation>
     </message>
     <message>
         <source>You need to create an account before importing transactions. Create one now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Import von Buchungen müssen Sie ein Konto anlegen. Jetzt anlegen?</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen importieren</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger verwalten</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmeldung erforderlich</translation>
     </message>
     <message>
         <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Teilen brauchen Sie ein Tindral-Benutzerkonto. Melden Sie sich über Datei › Anmelden an, um das Teilen zu aktivieren.</translation>
     </message>
     <message>
         <source>Sync this account once before sharing it</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisieren Sie dieses Konto einmal, bevor Sie es teilen</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto teilen</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen Sie dieses Konto mit den Mitgliedern Ihrer Tindral-Familiengruppe. Sie sehen auf ihren Geräten dieselben Umsätze, Salden und denselben Abgleichsverlauf.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt mit</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mit niemandem geteilt.</translation>
     </message>
     <message>
         <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gehören noch keiner Tindral-Gruppe an. Gründen Sie unter Datei › Tindral-Benutzerkonto... eine Gruppe oder treten Sie einer bei und teilen Sie dann dieses Konto mit den Mitgliedern.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl entfernen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen fehlgeschlagen</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe entfernen</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 den Zugriff auf dieses Konto entziehen?</translation>
     </message>
     <message>
         <source>This account can be shared after its first sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Konto kann nach der ersten Synchronisierung geteilt werden.</translation>
     </message>
     <message>
         <source>Tindral Account</source>
-        <translation type="unfinished">Tindral-Benutzerkonto</translation>
+        <translation>Tindral-Benutzerkonto</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umbenennen</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl zusammenführen</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger verwalten</translation>
     </message>
     <message>
         <source>Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen in:</translation>
     </message>
     <message>
         <source>Rename to</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen in</translation>
     </message>
     <message>
         <source>Rename Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger umbenennen</translation>
     </message>
     <message>
         <source>The payees could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Empfänger konnten nicht umbenannt werden.</translation>
     </message>
     <message>
         <source>Nothing was changed; every transaction keeps its payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert; alle Buchungen behalten ihren Empfänger.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennung abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zum Zusammenführen mindestens 2 Empfänger aus.</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger zusammenführen</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Empfänger zu „%2“ zusammenführen?</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenführung abgeschlossen</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
         </translation>
     </message>
 </context>
@@ -2019,248 +2029,248 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Abgleiche. Gleichen Sie Ihr Konto in der Umsatzliste ab, dann erscheint hier der Verlauf.</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Abgleiche dieses Kontos.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum des Kontoauszugs</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo laut Kontoauszug</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeglichener Saldo</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen am</translation>
     </message>
     <message>
         <source>Past reconciliations</source>
-        <translation type="unfinished"></translation>
+        <translation>Frühere Abgleiche</translation>
     </message>
     <message>
         <source>No reconciliations</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Abgleiche</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichsverlauf — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgehakt</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgehakt</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Empfänger</translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Betrag</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished">Geb.</translation>
+        <translation>Geb.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abschließen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum des Kontoauszugs:</translation>
     </message>
     <message>
         <source>Statement date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum des Kontoauszugs</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo laut Kontoauszug:</translation>
     </message>
     <message>
         <source>Statement balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo laut Kontoauszug</translation>
     </message>
     <message>
         <source>Unreconciled transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht abgeglichene Buchungen</translation>
     </message>
     <message>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung hinzufügen (Ctrl+N)</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Buchung löschen (Del)</translation>
     </message>
     <message>
         <source>Edit transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Delete transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>Space, C or R: tick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste, C oder R: aktuelle Zeile abhaken</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Saldo</translation>
     </message>
     <message>
         <source>Previous balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Saldo</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebuchte Einnahmen</translation>
     </message>
     <message>
         <source>Cleared deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebuchte Einnahmen</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebuchte Ausgaben</translation>
     </message>
     <message>
         <source>Cleared withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebuchte Ausgaben</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebuchter Saldo</translation>
     </message>
     <message>
         <source>Cleared balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebuchter Saldo</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo laut Kontoauszug</translation>
     </message>
     <message>
         <source>Statement balance total</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo laut Kontoauszug gesamt</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Cancel reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abbrechen</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich abgeschlossen</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto wurde erfolgreich abgeglichen.</translation>
     </message>
     <message>
         <source>Transactions Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen geändert</translation>
     </message>
     <message numerus="yes">
         <source>%n ticked transaction(s) changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n abgehakte Buchung wurde geändert, seit die Liste angezeigt wurde. Die Liste zeigt sie jetzt so, wie sie gespeichert ist; prüfen Sie die Differenz und schließen Sie erneut ab.</numerusform>
+            <numerusform>%n abgehakte Buchungen wurden geändert, seit die Liste angezeigt wurde. Die Liste zeigt sie jetzt so, wie sie gespeichert sind; prüfen Sie die Differenz und schließen Sie erneut ab.</numerusform>
         </translation>
     </message>
     <message>
         <source>The stored transactions no longer add up to the statement balance (a ticked transaction was deleted or changed elsewhere). The list has been reloaded; check the difference and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherten Buchungen ergeben nicht mehr den Saldo laut Kontoauszug (eine abgehakte Buchung wurde an anderer Stelle gelöscht oder geändert). Die Liste wurde neu geladen; prüfen Sie die Differenz und schließen Sie erneut ab.</translation>
     </message>
     <message>
         <source>This account no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Konto existiert nicht mehr.</translation>
     </message>
     <message>
         <source>Nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abgleich konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>No transaction was marked reconciled and your ticks are kept; you can finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Buchung wurde als abgeglichen markiert, und Ihre Häkchen bleiben erhalten; Sie können erneut abschließen.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished">Buchung löschen</translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung an %1 löschen?</translation>
     </message>
     <message>
         <source>This transaction was already deleted elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung wurde bereits an anderer Stelle gelöscht.</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>It is still in the account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist weiterhin im Konto.</translation>
     </message>
 </context>
 <context>
@@ -2279,67 +2289,67 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Konto</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Ausgabe</translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Einnahme</translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Empfänger</translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Betrag</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Kategorie</translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Notiz</translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2415,7 +2425,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Form problem</source>
@@ -2458,7 +2468,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
     <message>
         <source>Inactive</source>
@@ -2466,15 +2476,15 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Konto</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Empfänger</translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Betrag</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2505,7 +2515,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>Due recurring transactions</source>
@@ -2576,7 +2586,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
@@ -2600,7 +2610,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>This recurring transaction was changed or deleted while the form was open.</source>
@@ -2647,11 +2657,11 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Empfänger</translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Notiz</translation>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
@@ -2891,15 +2901,15 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
 </context>
 <context>
@@ -3001,7 +3011,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Kategorie</translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Total</source>
@@ -3009,7 +3019,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Empfänger</translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Count</source>
@@ -3025,15 +3035,15 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Period 1</source>
@@ -3045,19 +3055,19 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Konto</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Typ</translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht</translation>
     </message>
     <message>
         <source>Uncleared</source>
@@ -3069,7 +3079,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Period:</source>
@@ -3141,7 +3151,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>This report could not be read, so the table may be incomplete.</source>
@@ -3153,7 +3163,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
@@ -3367,7 +3377,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <name>SearchResultsModel</name>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Konto</translation>
+        <translation>Konto</translation>
     </message>
 </context>
 <context>
@@ -3390,7 +3400,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen suchen</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
@@ -3402,7 +3412,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto:</translation>
     </message>
     <message>
         <source>Account filter</source>
@@ -3410,7 +3420,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Category filter</source>
@@ -3430,7 +3440,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Konten</translation>
     </message>
     <message>
         <source>All Categories</source>
@@ -3441,7 +3451,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <name>SettingsScreen</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Preference pages</source>
@@ -3700,19 +3710,19 @@ Continue?</source>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt mit</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl entfernen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Loading...</source>
@@ -3720,7 +3730,7 @@ Continue?</source>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch mit niemandem geteilt.</translation>
     </message>
     <message>
         <source>All group members already added</source>
@@ -3736,7 +3746,7 @@ Continue?</source>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Freigabe entfernen</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
@@ -3946,7 +3956,7 @@ Continue?</source>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Download %1</source>
@@ -3965,19 +3975,19 @@ Continue?</source>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Ausgabe</translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Einnahme</translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Date:</source>
@@ -3985,31 +3995,31 @@ Continue?</source>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Empfänger</translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger:</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Betrag</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Kategorie</translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Split…</source>
@@ -4025,19 +4035,19 @@ Continue?</source>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Optional</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Notiz</translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz:</translation>
     </message>
     <message>
         <source>Check number</source>
@@ -4049,7 +4059,7 @@ Continue?</source>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebucht</translation>
     </message>
     <message>
         <source>Form message</source>

@@ -1141,167 +1141,167 @@ Continue?</source>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar movimientos</translation>
     </message>
     <message>
         <source>Import result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de la importación</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Cuenta</translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuenta:</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún archivo seleccionado</translation>
     </message>
     <message>
         <source>Chosen file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo elegido</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>Browse for a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un archivo</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación de columnas CSV:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de fecha:</translation>
     </message>
     <message>
         <source>Date column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de fecha</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de beneficiario:</translation>
     </message>
     <message>
         <source>Payee column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de beneficiario</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de importe:</translation>
     </message>
     <message>
         <source>Amount column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de importe</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de concepto:</translation>
     </message>
     <message>
         <source>Memo column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de concepto</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de categoría:</translation>
     </message>
     <message>
         <source>Category column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna de categoría</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de fecha:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fila es el encabezado</translation>
     </message>
     <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos QIF ya traen sus fechas, beneficiarios e importes: no hace falta asignar columnas.</translation>
     </message>
     <message>
         <source>Preview of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del archivo</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished">Importar</translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar archivo</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Archivos QIF (*.qif);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo: %1</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1: %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Concepto</translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Categoría</translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>(unreadable)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ilegible)</translation>
     </message>
     <message>
         <source>Importing transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando movimientos...</translation>
     </message>
     <message>
         <source>Import complete!
@@ -1309,17 +1309,23 @@ Continue?</source>
 %1 transactions imported
 %2 duplicates skipped
 %3 rows could not be read or stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación completada.
+
+Movimientos importados: %1
+Duplicados omitidos: %2
+Filas que no se pudieron leer o guardar: %3</translation>
     </message>
     <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación cancelada.
+
+No se ha importado nada.</translation>
     </message>
     <message>
         <source>The database could not be opened for the import.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la base de datos para la importación.</translation>
     </message>
     <message>
         <source>Import failed.
@@ -1327,7 +1333,11 @@ Nothing was imported.</source>
 %1
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la importación.
+
+%1
+
+No se ha importado nada.</translation>
     </message>
 </context>
 <context>
@@ -1813,191 +1823,191 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos recurrentes</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar movimientos</translation>
     </message>
     <message>
         <source>That transaction no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese movimiento ya no existe</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones</translation>
     </message>
     <message>
         <source>No Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cuentas</translation>
     </message>
     <message>
         <source>You need to create an account before importing transactions. Create one now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Necesita crear una cuenta antes de importar movimientos. ¿Crearla ahora?</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar movimientos</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Es necesario iniciar sesión</translation>
     </message>
     <message>
         <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para compartir se necesita una cuenta de Tindral. Inicie sesión en Archivo › Iniciar sesión para activar el uso compartido.</translation>
     </message>
     <message>
         <source>Sync this account once before sharing it</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronice esta cuenta una vez antes de compartirla</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir cuenta</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Tindral. Verán los mismos movimientos, saldos e historial de conciliaciones en sus dispositivos.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartida con</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se comparte con nadie.</translation>
     </message>
     <message>
         <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no pertenece a ningún grupo de Tindral. Cree uno o únase a uno en Archivo › Cuenta de Tindral... y comparta después esta cuenta con sus miembros.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar seleccionados</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al compartir</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al quitar</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de compartir</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar a %1 el acceso a esta cuenta?</translation>
     </message>
     <message>
         <source>This account can be shared after its first sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta cuenta se podrá compartir después de su primera sincronización.</translation>
     </message>
     <message>
         <source>Tindral Account</source>
-        <translation type="unfinished">Cuenta de Tindral</translation>
+        <translation>Cuenta de Tindral</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar seleccionados</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar seleccionados</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
         <source>Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiarios</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre a:</translation>
     </message>
     <message>
         <source>Rename to</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre a</translation>
     </message>
     <message>
         <source>Rename Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar beneficiarios</translation>
     </message>
     <message>
         <source>The payees could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cambiar el nombre de los beneficiarios.</translation>
     </message>
     <message>
         <source>Nothing was changed; every transaction keeps its payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cambiado nada; cada movimiento conserva su beneficiario.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio de nombre completado</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha cambiado el beneficiario de %n movimiento.</numerusform>
+            <numerusform>Se ha cambiado el beneficiario de %n movimientos.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione 2 o más beneficiarios para combinarlos.</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar beneficiarios</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Combinar %1 beneficiarios en «%2»?</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación completada</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha combinado %n movimiento.</numerusform>
+            <numerusform>Se han combinado %n movimientos.</numerusform>
         </translation>
     </message>
 </context>
@@ -2019,248 +2029,248 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay conciliaciones. Concilie la cuenta desde sus movimientos para ver aquí el historial.</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo conciliado</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Completada</translation>
     </message>
     <message>
         <source>Past reconciliations</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliaciones anteriores</translation>
     </message>
     <message>
         <source>No reconciliations</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conciliaciones</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de conciliaciones — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin marcar</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished">Est.</translation>
+        <translation>Est.</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminar conciliación</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir movimiento</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliar cuenta</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto:</translation>
     </message>
     <message>
         <source>Statement date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del extracto</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto:</translation>
     </message>
     <message>
         <source>Statement balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <source>Unreconciled transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos sin conciliar</translation>
     </message>
     <message>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un movimiento (Ctrl+N)</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar el movimiento seleccionado (F2)</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el movimiento seleccionado (Del)</translation>
     </message>
     <message>
         <source>Edit transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar movimiento</translation>
     </message>
     <message>
         <source>Delete transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar movimiento</translation>
     </message>
     <message>
         <source>Space, C or R: tick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio, C o R: marcar la fila actual</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo anterior</translation>
     </message>
     <message>
         <source>Previous balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo anterior</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonos punteados</translation>
     </message>
     <message>
         <source>Cleared deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonos punteados</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargos punteados</translation>
     </message>
     <message>
         <source>Cleared withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargos punteados</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo punteado</translation>
     </message>
     <message>
         <source>Cleared balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo punteado</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo del extracto</translation>
     </message>
     <message>
         <source>Statement balance total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total del saldo del extracto</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Cancel reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar la conciliación</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Conciliación completada</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cuenta se ha conciliado correctamente.</translation>
     </message>
     <message>
         <source>Transactions Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos modificados</translation>
     </message>
     <message numerus="yes">
         <source>%n ticked transaction(s) changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n movimiento marcado ha cambiado desde que se mostró la lista. La lista lo muestra ahora tal como está guardado; revise la diferencia y vuelva a terminar.</numerusform>
+            <numerusform>%n movimientos marcados han cambiado desde que se mostró la lista. La lista los muestra ahora tal como están guardados; revise la diferencia y vuelva a terminar.</numerusform>
         </translation>
     </message>
     <message>
         <source>The stored transactions no longer add up to the statement balance (a ticked transaction was deleted or changed elsewhere). The list has been reloaded; check the difference and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los movimientos guardados ya no suman el saldo del extracto (un movimiento marcado se eliminó o cambió en otro lugar). Se ha vuelto a cargar la lista; revise la diferencia y vuelva a terminar.</translation>
     </message>
     <message>
         <source>This account no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta cuenta ya no existe.</translation>
     </message>
     <message>
         <source>Nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha registrado nada.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la conciliación.</translation>
     </message>
     <message>
         <source>No transaction was marked reconciled and your ticks are kept; you can finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún movimiento se ha marcado como conciliado y sus marcas se conservan; puede volver a terminar.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished">Eliminar movimiento</translation>
+        <translation>Eliminar movimiento</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el movimiento de %1?</translation>
     </message>
     <message>
         <source>This transaction was already deleted elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este movimiento ya se había eliminado en otro lugar.</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el movimiento.</translation>
     </message>
     <message>
         <source>It is still in the account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue en la cuenta.</translation>
     </message>
 </context>
 <context>
@@ -2279,67 +2289,67 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Cuenta</translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Cargo</translation>
+        <translation>Cargo</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Abono</translation>
+        <translation>Abono</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba para buscar beneficiarios...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Categoría</translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Concepto</translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto:</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2415,7 +2425,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Form problem</source>
@@ -2458,7 +2468,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activa</translation>
     </message>
     <message>
         <source>Inactive</source>
@@ -2466,15 +2476,15 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Cuenta</translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2505,7 +2515,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos recurrentes</translation>
     </message>
     <message>
         <source>Due recurring transactions</source>
@@ -2576,7 +2586,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
@@ -2600,7 +2610,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>This recurring transaction was changed or deleted while the form was open.</source>
@@ -2647,11 +2657,11 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Concepto</translation>
+        <translation>Concepto</translation>
     </message>
 </context>
 <context>
@@ -2891,15 +2901,15 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
 </context>
 <context>
@@ -3001,7 +3011,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Categoría</translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>Total</source>
@@ -3009,7 +3019,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Count</source>
@@ -3025,15 +3035,15 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresos</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Neto</translation>
     </message>
     <message>
         <source>Period 1</source>
@@ -3045,19 +3055,19 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Cuenta</translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Tipo</translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteado</translation>
     </message>
     <message>
         <source>Uncleared</source>
@@ -3069,7 +3079,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Period:</source>
@@ -3141,7 +3151,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cuentas</translation>
     </message>
     <message>
         <source>This report could not be read, so the table may be incomplete.</source>
@@ -3153,7 +3163,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
@@ -3367,7 +3377,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     <name>SearchResultsModel</name>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Cuenta</translation>
+        <translation>Cuenta</translation>
     </message>
 </context>
 <context>
@@ -3390,7 +3400,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar movimientos</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
@@ -3402,7 +3412,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Account filter</source>
@@ -3410,7 +3420,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Category filter</source>
@@ -3430,7 +3440,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las cuentas</translation>
     </message>
     <message>
         <source>All Categories</source>
@@ -3441,7 +3451,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     <name>SettingsScreen</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Preference pages</source>
@@ -3700,19 +3710,19 @@ Continue?</source>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartida con</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar seleccionados</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Loading...</source>
@@ -3720,7 +3730,7 @@ Continue?</source>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se comparte con nadie.</translation>
     </message>
     <message>
         <source>All group members already added</source>
@@ -3736,7 +3746,7 @@ Continue?</source>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Dejar de compartir</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
@@ -3946,7 +3956,7 @@ Continue?</source>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Download %1</source>
@@ -3965,19 +3975,19 @@ Continue?</source>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Cargo</translation>
+        <translation>Cargo</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Abono</translation>
+        <translation>Abono</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Fecha</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Date:</source>
@@ -3985,31 +3995,31 @@ Continue?</source>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba para buscar beneficiarios...</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Beneficiario</translation>
+        <translation>Beneficiario</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Beneficiario:</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Importe</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Categoría</translation>
+        <translation>Categoría</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Split…</source>
@@ -4025,19 +4035,19 @@ Continue?</source>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Categoría:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcional</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Concepto</translation>
+        <translation>Concepto</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Concepto:</translation>
     </message>
     <message>
         <source>Check number</source>
@@ -4049,7 +4059,7 @@ Continue?</source>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteado</translation>
     </message>
     <message>
         <source>Form message</source>

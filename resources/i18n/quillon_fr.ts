@@ -1141,167 +1141,167 @@ Continuer ?</translation>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>Import result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de l&apos;importation</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Compte</translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compte :</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier sélectionné</translation>
     </message>
     <message>
         <source>Chosen file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier choisi</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Browse for a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un fichier</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier :</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondance des colonnes CSV :</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la date :</translation>
     </message>
     <message>
         <source>Date column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la date</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du bénéficiaire :</translation>
     </message>
     <message>
         <source>Payee column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du bénéficiaire</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du montant :</translation>
     </message>
     <message>
         <source>Amount column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne du montant</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la note :</translation>
     </message>
     <message>
         <source>Memo column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la note</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la catégorie :</translation>
     </message>
     <message>
         <source>Category column</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne de la catégorie</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de date :</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>La première ligne est un en-tête</translation>
     </message>
     <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers QIF contiennent eux-mêmes dates, bénéficiaires et montants : aucune correspondance de colonnes n&apos;est nécessaire.</translation>
     </message>
     <message>
         <source>Preview of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du fichier</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished">Importer</translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Fichiers QIF (*.qif);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier : %1</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Col. %1 : %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Bénéficiaire</translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Catégorie</translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>(unreadable)</source>
-        <translation type="unfinished"></translation>
+        <translation>(illisible)</translation>
     </message>
     <message>
         <source>Importing transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation des opérations...</translation>
     </message>
     <message>
         <source>Import complete!
@@ -1309,17 +1309,23 @@ Continuer ?</translation>
 %1 transactions imported
 %2 duplicates skipped
 %3 rows could not be read or stored</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation terminée.
+
+Opérations importées : %1
+Doublons ignorés : %2
+Lignes illisibles ou non enregistrées : %3</translation>
     </message>
     <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation annulée.
+
+Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The database could not be opened for the import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la base de données pour l&apos;importation.</translation>
     </message>
     <message>
         <source>Import failed.
@@ -1327,7 +1333,11 @@ Nothing was imported.</source>
 %1
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;importation.
+
+%1
+
+Rien n&apos;a été importé.</translation>
     </message>
 </context>
 <context>
@@ -1813,191 +1823,191 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <source>That transaction no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération n&apos;existe plus</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>No Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun compte</translation>
     </message>
     <message>
         <source>You need to create an account before importing transactions. Create one now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez créer un compte avant d&apos;importer des opérations. Le créer maintenant ?</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des opérations</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion requise</translation>
     </message>
     <message>
         <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le partage nécessite un compte Tindral. Connectez-vous avec Fichier › Se connecter pour l&apos;activer.</translation>
     </message>
     <message>
         <source>Sync this account once before sharing it</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisez ce compte une fois avant de le partager</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager le compte</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage : %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Tindral. Ils verront les mêmes opérations, soldes et historique des rapprochements sur leurs appareils.</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagé avec</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore partagé.</translation>
     </message>
     <message>
         <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne faites encore partie d&apos;aucun groupe Tindral. Créez-en un ou rejoignez-en un avec Fichier › Compte Tindral..., puis partagez ce compte avec ses membres.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la sélection</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du partage</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du retrait</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le partage</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer à %1 l&apos;accès à ce compte ?</translation>
     </message>
     <message>
         <source>This account can be shared after its first sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte pourra être partagé après sa première synchronisation.</translation>
     </message>
     <message>
         <source>Tindral Account</source>
-        <translation type="unfinished">Compte Tindral</translation>
+        <translation>Compte Tindral</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la sélection</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner la sélection</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
         <source>Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaires</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer en :</translation>
     </message>
     <message>
         <source>Rename to</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer en</translation>
     </message>
     <message>
         <source>Rename Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer les bénéficiaires</translation>
     </message>
     <message>
         <source>The payees could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer les bénéficiaires.</translation>
     </message>
     <message>
         <source>Nothing was changed; every transaction keeps its payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été modifié ; chaque opération garde son bénéficiaire.</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommage terminé</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner les bénéficiaires</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusion terminée</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération fusionnée.</numerusform>
+            <numerusform>%n opérations fusionnées.</numerusform>
         </translation>
     </message>
 </context>
@@ -2019,248 +2029,248 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapprochement pour l&apos;instant. Rapprochez votre compte depuis ses opérations pour en voir l&apos;historique ici.</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochements précédents de ce compte.</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde rapproché</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé le</translation>
     </message>
     <message>
         <source>Past reconciliations</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochements précédents</translation>
     </message>
     <message>
         <source>No reconciliations</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rapprochement</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des rapprochements — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Coché</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>Non coché</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Bénéficiaire</translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished">Pt</translation>
+        <translation>Pt</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer le rapprochement</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé :</translation>
     </message>
     <message>
         <source>Statement date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du relevé</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé :</translation>
     </message>
     <message>
         <source>Statement balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Unreconciled transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations non rapprochées</translation>
     </message>
     <message>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une opération (Ctrl+N)</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération sélectionnée (F2)</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération sélectionnée (Del)</translation>
     </message>
     <message>
         <source>Edit transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération</translation>
     </message>
     <message>
         <source>Delete transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>Space, C or R: tick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace, C ou R : cocher la ligne en cours</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde précédent</translation>
     </message>
     <message>
         <source>Previous balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde précédent</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits pointés</translation>
     </message>
     <message>
         <source>Cleared deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits pointés</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits pointés</translation>
     </message>
     <message>
         <source>Cleared withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>Débits pointés</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde pointé</translation>
     </message>
     <message>
         <source>Cleared balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde pointé</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde du relevé</translation>
     </message>
     <message>
         <source>Statement balance total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total du solde du relevé</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Cancel reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le rapprochement</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapprochement terminé</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le compte a bien été rapproché.</translation>
     </message>
     <message>
         <source>Transactions Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations modifiées</translation>
     </message>
     <message numerus="yes">
         <source>%n ticked transaction(s) changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération cochée a changé depuis l&apos;affichage de la liste. La liste la montre maintenant telle qu&apos;elle est enregistrée ; vérifiez l&apos;écart et terminez à nouveau.</numerusform>
+            <numerusform>%n opérations cochées ont changé depuis l&apos;affichage de la liste. La liste les montre maintenant telles qu&apos;elles sont enregistrées ; vérifiez l&apos;écart et terminez à nouveau.</numerusform>
         </translation>
     </message>
     <message>
         <source>The stored transactions no longer add up to the statement balance (a ticked transaction was deleted or changed elsewhere). The list has been reloaded; check the difference and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les opérations enregistrées ne correspondent plus au solde du relevé (une opération cochée a été supprimée ou modifiée ailleurs). La liste a été rechargée ; vérifiez l&apos;écart et terminez à nouveau.</translation>
     </message>
     <message>
         <source>This account no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce compte n&apos;existe plus.</translation>
     </message>
     <message>
         <source>Nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le rapprochement.</translation>
     </message>
     <message>
         <source>No transaction was marked reconciled and your ticks are kept; you can finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération n&apos;a été marquée comme rapprochée et vos coches sont conservées ; vous pouvez terminer à nouveau.</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished">Supprimer l&apos;opération</translation>
+        <translation>Supprimer l&apos;opération</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération « %1 » ?</translation>
     </message>
     <message>
         <source>This transaction was already deleted elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération a déjà été supprimée ailleurs.</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l&apos;opération.</translation>
     </message>
     <message>
         <source>It is still in the account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle est toujours dans le compte.</translation>
     </message>
 </context>
 <context>
@@ -2279,67 +2289,67 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Compte</translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Débit</translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Crédit</translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Bénéficiaire</translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez du texte pour chercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Catégorie</translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2415,7 +2425,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Form problem</source>
@@ -2458,7 +2468,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
     <message>
         <source>Inactive</source>
@@ -2466,15 +2476,15 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Compte</translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Bénéficiaire</translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2505,7 +2515,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>Due recurring transactions</source>
@@ -2576,7 +2586,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
@@ -2600,7 +2610,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>This recurring transaction was changed or deleted while the form was open.</source>
@@ -2647,11 +2657,11 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Bénéficiaire</translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -2891,15 +2901,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
 </context>
 <context>
@@ -3001,7 +3011,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Catégorie</translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>Total</source>
@@ -3009,7 +3019,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Bénéficiaire</translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Count</source>
@@ -3025,15 +3035,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Net</translation>
     </message>
     <message>
         <source>Period 1</source>
@@ -3045,19 +3055,19 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Compte</translation>
+        <translation>Compte</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Uncleared</source>
@@ -3069,7 +3079,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Period:</source>
@@ -3141,7 +3151,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
     <message>
         <source>This report could not be read, so the table may be incomplete.</source>
@@ -3153,7 +3163,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
@@ -3367,7 +3377,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>SearchResultsModel</name>
     <message>
         <source>Account</source>
-        <translation type="unfinished">Compte</translation>
+        <translation>Compte</translation>
     </message>
 </context>
 <context>
@@ -3390,7 +3400,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
@@ -3402,7 +3412,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>Compte :</translation>
     </message>
     <message>
         <source>Account filter</source>
@@ -3410,7 +3420,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Category filter</source>
@@ -3430,7 +3440,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les comptes</translation>
     </message>
     <message>
         <source>All Categories</source>
@@ -3441,7 +3451,7 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>SettingsScreen</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Preference pages</source>
@@ -3700,19 +3710,19 @@ Continue?</source>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagé avec</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la sélection</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Loading...</source>
@@ -3720,7 +3730,7 @@ Continue?</source>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore partagé.</translation>
     </message>
     <message>
         <source>All group members already added</source>
@@ -3736,7 +3746,7 @@ Continue?</source>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le partage</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
@@ -3946,7 +3956,7 @@ Continue?</source>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Download %1</source>
@@ -3965,19 +3975,19 @@ Continue?</source>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">Débit</translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">Crédit</translation>
+        <translation>Crédit</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Date:</source>
@@ -3985,31 +3995,31 @@ Continue?</source>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez du texte pour chercher un bénéficiaire...</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">Bénéficiaire</translation>
+        <translation>Bénéficiaire</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bénéficiaire :</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">Montant</translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant :</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">Catégorie</translation>
+        <translation>Catégorie</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Split…</source>
@@ -4025,19 +4035,19 @@ Continue?</source>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégorie :</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>Facultatif</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Note :</translation>
     </message>
     <message>
         <source>Check number</source>
@@ -4049,7 +4059,7 @@ Continue?</source>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointé</translation>
     </message>
     <message>
         <source>Form message</source>

@@ -1138,167 +1138,167 @@ Continue?</source>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>Import result</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートの結果</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">口座</translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座(&amp;A):</translation>
     </message>
     <message>
         <source>No file selected</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが選択されていません</translation>
     </message>
     <message>
         <source>Chosen file</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したファイル</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>Browse for a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを参照</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル:</translation>
     </message>
     <message>
         <source>CSV Column Mapping:</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV の列の割り当て:</translation>
     </message>
     <message>
         <source>Date column:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の列:</translation>
     </message>
     <message>
         <source>Date column</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の列</translation>
     </message>
     <message>
         <source>Payee column:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の列:</translation>
     </message>
     <message>
         <source>Payee column</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の列</translation>
     </message>
     <message>
         <source>Amount column:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の列:</translation>
     </message>
     <message>
         <source>Amount column</source>
-        <translation type="unfinished"></translation>
+        <translation>金額の列</translation>
     </message>
     <message>
         <source>Memo column:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの列:</translation>
     </message>
     <message>
         <source>Memo column</source>
-        <translation type="unfinished"></translation>
+        <translation>メモの列</translation>
     </message>
     <message>
         <source>Category column:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの列:</translation>
     </message>
     <message>
         <source>Category column</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの列</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <source>Date format</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の形式</translation>
     </message>
     <message>
         <source>Date format:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の形式:</translation>
     </message>
     <message>
         <source>First row is header</source>
-        <translation type="unfinished"></translation>
+        <translation>1 行目は見出し</translation>
     </message>
     <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>QIF ファイルには日付・取引先・金額が含まれているため、列の割り当ては不要です。</translation>
     </message>
     <message>
         <source>Preview of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのプレビュー</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished">インポート</translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <source>Select File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの選択</translation>
     </message>
     <message>
         <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv);;QIF ファイル (*.qif);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>The file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルを読み込めませんでした: %1</translation>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1</translation>
     </message>
     <message>
         <source>Col %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>列 %1: %2</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">日付</translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">取引先</translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">金額</translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">カテゴリ</translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>(unreadable)</source>
-        <translation type="unfinished"></translation>
+        <translation>(読み取り不可)</translation>
     </message>
     <message>
         <source>Importing transactions...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引をインポートしています...</translation>
     </message>
     <message>
         <source>Import complete!
@@ -1306,17 +1306,23 @@ Continue?</source>
 %1 transactions imported
 %2 duplicates skipped
 %3 rows could not be read or stored</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートが完了しました。
+
+インポートした取引: %1 件
+スキップした重複: %2 件
+読み取りまたは保存できなかった行: %3 行</translation>
     </message>
     <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートはキャンセルされました。
+
+何もインポートされていません。</translation>
     </message>
     <message>
         <source>The database could not be opened for the import.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート用にデータベースを開けませんでした。</translation>
     </message>
     <message>
         <source>Import failed.
@@ -1324,7 +1330,11 @@ Nothing was imported.</source>
 %1
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>インポートに失敗しました。
+
+%1
+
+何もインポートされていません。</translation>
     </message>
 </context>
 <context>
@@ -1809,189 +1819,189 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の検索</translation>
     </message>
     <message>
         <source>That transaction no longer exists</source>
-        <translation type="unfinished"></translation>
+        <translation>その取引はすでに存在しません</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <source>Reconcile — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合 — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>No Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>口座がありません</translation>
     </message>
     <message>
         <source>You need to create an account before importing transactions. Create one now?</source>
-        <translation type="unfinished"></translation>
+        <translation>取引をインポートする前に口座を作成する必要があります。今すぐ作成しますか?</translation>
     </message>
     <message>
         <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引のインポート</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の管理</translation>
     </message>
     <message>
         <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインが必要です</translation>
     </message>
     <message>
         <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation type="unfinished"></translation>
+        <translation>共有には Tindral アカウントが必要です。[ファイル] › [サインイン] からサインインすると共有できるようになります。</translation>
     </message>
     <message>
         <source>Sync this account once before sharing it</source>
-        <translation type="unfinished"></translation>
+        <translation>共有する前に、この口座を一度同期してください</translation>
     </message>
     <message>
         <source>Share Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の共有</translation>
     </message>
     <message>
         <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>共有: %1</translation>
     </message>
     <message>
         <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座を Tindral のファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ入出金明細、残高、照合履歴が表示されます。</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>共有相手</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ Tindral のグループに参加していません。[ファイル] › [Tindral アカウント...] でグループを作成するか参加してから、この口座をメンバーと共有してください。</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Share Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>共有に失敗しました</translation>
     </message>
     <message>
         <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除に失敗しました</translation>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有の解除</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 によるこの口座へのアクセスを解除しますか?</translation>
     </message>
     <message>
         <source>This account can be shared after its first sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座は最初の同期の後に共有できます。</translation>
     </message>
     <message>
         <source>Tindral Account</source>
-        <translation type="unfinished">Tindral アカウント</translation>
+        <translation>Tindral アカウント</translation>
     </message>
 </context>
 <context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目の名前を変更</translation>
     </message>
     <message>
         <source>Merge Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を統合</translation>
     </message>
     <message>
         <source>Payee Management</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の管理</translation>
     </message>
     <message>
         <source>Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Rename to:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前:</translation>
     </message>
     <message>
         <source>Rename to</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい名前</translation>
     </message>
     <message>
         <source>Rename Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先名の変更</translation>
     </message>
     <message>
         <source>The payees could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先名を変更できませんでした。</translation>
     </message>
     <message>
         <source>Nothing was changed; every transaction keeps its payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も変更されていません。各取引の取引先は元のままです。</translation>
     </message>
     <message>
         <source>Rename Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>名前の変更完了</translation>
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引の取引先名を変更しました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>統合</translation>
     </message>
     <message>
         <source>Select 2 or more payees to merge.</source>
-        <translation type="unfinished"></translation>
+        <translation>統合する取引先を 2 つ以上選択してください。</translation>
     </message>
     <message>
         <source>Merge Payees</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の統合</translation>
     </message>
     <message>
         <source>Merge %1 payees into &quot;%2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 件の取引先を「%2」に統合しますか?</translation>
     </message>
     <message>
         <source>Merge Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>統合完了</translation>
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 件の取引を統合しました。</numerusform>
         </translation>
     </message>
 </context>
@@ -2013,247 +2023,247 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>ReconciliationHistoryScreen</name>
     <message>
         <source>Reconciliation History</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴</translation>
     </message>
     <message>
         <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合の記録はまだありません。入出金明細から口座を照合すると、ここに履歴が表示されます。</translation>
     </message>
     <message>
         <source>Past reconciliations for this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座の過去の照合です。</translation>
     </message>
     <message>
         <source>Statement Date</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Reconciled Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済み残高</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>完了日時</translation>
     </message>
     <message>
         <source>Past reconciliations</source>
-        <translation type="unfinished"></translation>
+        <translation>過去の照合</translation>
     </message>
     <message>
         <source>No reconciliations</source>
-        <translation type="unfinished"></translation>
+        <translation>照合の記録なし</translation>
     </message>
     <message>
         <source>Reconciliation History — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>照合履歴 — %1</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationModel</name>
     <message>
         <source>Ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>チェック済み</translation>
     </message>
     <message>
         <source>Not ticked</source>
-        <translation type="unfinished"></translation>
+        <translation>未チェック</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">日付</translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">取引先</translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">金額</translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Clr</source>
-        <translation type="unfinished">確認</translation>
+        <translation>確認</translation>
     </message>
 </context>
 <context>
     <name>ReconciliationScreen</name>
     <message>
         <source>Finish Reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を完了</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">キャンセル</translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Add Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Reconcile Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合</translation>
     </message>
     <message>
         <source>Statement Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付:</translation>
     </message>
     <message>
         <source>Statement date</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の日付</translation>
     </message>
     <message>
         <source>Statement Balance:</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高:</translation>
     </message>
     <message>
         <source>Statement balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Unreconciled transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>未照合の取引</translation>
     </message>
     <message>
         <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を追加 (Ctrl+N)</translation>
     </message>
     <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を編集 (F2)</translation>
     </message>
     <message>
         <source>Delete selected transaction (Del)</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した取引を削除 (Del)</translation>
     </message>
     <message>
         <source>Edit transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を編集</translation>
     </message>
     <message>
         <source>Delete transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を削除</translation>
     </message>
     <message>
         <source>Space, C or R: tick the current row</source>
-        <translation type="unfinished"></translation>
+        <translation>Space、C、R キー: 現在の行にチェック</translation>
     </message>
     <message>
         <source>Previous Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の残高</translation>
     </message>
     <message>
         <source>Previous balance</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の残高</translation>
     </message>
     <message>
         <source>Cleared Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済みの入金</translation>
     </message>
     <message>
         <source>Cleared deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済みの入金</translation>
     </message>
     <message>
         <source>Cleared Withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済みの出金</translation>
     </message>
     <message>
         <source>Cleared withdrawals</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済みの出金</translation>
     </message>
     <message>
         <source>Cleared Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済み残高</translation>
     </message>
     <message>
         <source>Cleared balance</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済み残高</translation>
     </message>
     <message>
         <source>Statement Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高</translation>
     </message>
     <message>
         <source>Statement balance total</source>
-        <translation type="unfinished"></translation>
+        <translation>明細書の残高合計</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Cancel reconciliation</source>
-        <translation type="unfinished"></translation>
+        <translation>照合をキャンセル</translation>
     </message>
     <message>
         <source>Reconciliation Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>照合完了</translation>
     </message>
     <message>
         <source>Account reconciled successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の照合が完了しました。</translation>
     </message>
     <message>
         <source>Transactions Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>取引が変更されました</translation>
     </message>
     <message numerus="yes">
         <source>%n ticked transaction(s) changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>一覧の表示後に、チェックした取引のうち %n 件が変更されました。一覧には保存されている内容が表示されています。差額を確認して、もう一度完了してください。</numerusform>
         </translation>
     </message>
     <message>
         <source>The stored transactions no longer add up to the statement balance (a ticked transaction was deleted or changed elsewhere). The list has been reloaded; check the difference and finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されている取引の合計が明細書の残高と一致しなくなりました (チェックした取引がほかの場所で削除または変更されました)。一覧を読み込み直しました。差額を確認して、もう一度完了してください。</translation>
     </message>
     <message>
         <source>This account no longer exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>この口座はすでに存在しません。</translation>
     </message>
     <message>
         <source>Nothing was recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も記録されていません。</translation>
     </message>
     <message>
         <source>The reconciliation could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合を保存できませんでした。</translation>
     </message>
     <message>
         <source>No transaction was marked reconciled and your ticks are kept; you can finish again.</source>
-        <translation type="unfinished"></translation>
+        <translation>照合済みになった取引はなく、チェックはそのまま残っています。もう一度完了できます。</translation>
     </message>
     <message>
         <source>Delete Transaction</source>
-        <translation type="unfinished">取引の削除</translation>
+        <translation>取引の削除</translation>
     </message>
     <message>
         <source>Delete the transaction for %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 との取引を削除しますか?</translation>
     </message>
     <message>
         <source>This transaction was already deleted elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引はすでにほかの場所で削除されています。</translation>
     </message>
     <message>
         <source>The transaction could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を削除できませんでした。</translation>
     </message>
     <message>
         <source>It is still in the account.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引は口座に残っています。</translation>
     </message>
 </context>
 <context>
@@ -2272,67 +2282,67 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">口座</translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">出金</translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">入金</translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">取引先</translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力すると取引先を検索します...</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先:</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">金額</translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">カテゴリ</translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2408,7 +2418,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Form problem</source>
@@ -2451,7 +2461,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
     <message>
         <source>Inactive</source>
@@ -2459,15 +2469,15 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">口座</translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">取引先</translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">金額</translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Frequency</source>
@@ -2498,7 +2508,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Recurring Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>Due recurring transactions</source>
@@ -2568,7 +2578,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
@@ -2592,7 +2602,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>This recurring transaction was changed or deleted while the form was open.</source>
@@ -2639,11 +2649,11 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">取引先</translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
 </context>
 <context>
@@ -2882,15 +2892,15 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>差引</translation>
     </message>
 </context>
 <context>
@@ -2992,7 +3002,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">カテゴリ</translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>Total</source>
@@ -3000,7 +3010,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">取引先</translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Count</source>
@@ -3016,15 +3026,15 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>収入</translation>
     </message>
     <message>
         <source>Expenses</source>
-        <translation type="unfinished"></translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Net</source>
-        <translation type="unfinished"></translation>
+        <translation>差引</translation>
     </message>
     <message>
         <source>Period 1</source>
@@ -3036,19 +3046,19 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>差額</translation>
     </message>
     <message>
         <source>Account</source>
-        <translation type="unfinished">口座</translation>
+        <translation>口座</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished">種類</translation>
+        <translation>種類</translation>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済み</translation>
     </message>
     <message>
         <source>Uncleared</source>
@@ -3060,7 +3070,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Period:</source>
@@ -3132,7 +3142,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
     <message>
         <source>This report could not be read, so the table may be incomplete.</source>
@@ -3144,7 +3154,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV ファイル (*.csv)</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
@@ -3358,7 +3368,7 @@ Both sides of the transfer will be deleted.</source>
     <name>SearchResultsModel</name>
     <message>
         <source>Account</source>
-        <translation type="unfinished">口座</translation>
+        <translation>口座</translation>
     </message>
 </context>
 <context>
@@ -3381,7 +3391,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Search Transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の検索</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
@@ -3393,7 +3403,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Account:</source>
-        <translation type="unfinished"></translation>
+        <translation>口座:</translation>
     </message>
     <message>
         <source>Account filter</source>
@@ -3401,7 +3411,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Category filter</source>
@@ -3421,7 +3431,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>All Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての口座</translation>
     </message>
     <message>
         <source>All Categories</source>
@@ -3432,7 +3442,7 @@ Both sides of the transfer will be deleted.</source>
     <name>SettingsScreen</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>環境設定</translation>
     </message>
     <message>
         <source>Preference pages</source>
@@ -3691,19 +3701,19 @@ Continue?</source>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有</translation>
     </message>
     <message>
         <source>Shared with</source>
-        <translation type="unfinished"></translation>
+        <translation>共有相手</translation>
     </message>
     <message>
         <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択項目を削除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Loading...</source>
@@ -3711,7 +3721,7 @@ Continue?</source>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ誰とも共有していません。</translation>
     </message>
     <message>
         <source>All group members already added</source>
@@ -3727,7 +3737,7 @@ Continue?</source>
     </message>
     <message>
         <source>Remove Share</source>
-        <translation type="unfinished"></translation>
+        <translation>共有の解除</translation>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
@@ -3935,7 +3945,7 @@ Continue?</source>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Download %1</source>
@@ -3954,19 +3964,19 @@ Continue?</source>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished">出金</translation>
+        <translation>出金</translation>
     </message>
     <message>
         <source>Deposit</source>
-        <translation type="unfinished">入金</translation>
+        <translation>入金</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>種類:</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">日付</translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>Date:</source>
@@ -3974,31 +3984,31 @@ Continue?</source>
     </message>
     <message>
         <source>Start typing to search payees...</source>
-        <translation type="unfinished"></translation>
+        <translation>入力すると取引先を検索します...</translation>
     </message>
     <message>
         <source>Payee</source>
-        <translation type="unfinished">取引先</translation>
+        <translation>取引先</translation>
     </message>
     <message>
         <source>Payee:</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先:</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished">金額</translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>金額:</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished">カテゴリ</translation>
+        <translation>カテゴリ</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(なし)</translation>
     </message>
     <message>
         <source>Split…</source>
@@ -4014,19 +4024,19 @@ Continue?</source>
     </message>
     <message>
         <source>Category:</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ:</translation>
     </message>
     <message>
         <source>Optional</source>
-        <translation type="unfinished"></translation>
+        <translation>任意</translation>
     </message>
     <message>
         <source>Memo</source>
-        <translation type="unfinished">メモ</translation>
+        <translation>メモ</translation>
     </message>
     <message>
         <source>Memo:</source>
-        <translation type="unfinished"></translation>
+        <translation>メモ:</translation>
     </message>
     <message>
         <source>Check number</source>
@@ -4038,7 +4048,7 @@ Continue?</source>
     </message>
     <message>
         <source>Cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済み</translation>
     </message>
     <message>
         <source>Form message</source>
