@@ -2277,15 +2277,15 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung merken</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2353,75 +2353,75 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Wöchentlich</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zwei Wochen</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierteljährlich</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit:</translation>
     </message>
     <message>
         <source>Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum:</translation>
     </message>
     <message>
         <source>Next due date</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fälligkeit</translation>
     </message>
     <message>
         <source>The next occurrence to confirm or post</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste Ausführung, die bestätigt oder gebucht wird</translation>
     </message>
     <message>
         <source>Next Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fälligkeit:</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Hat ein Enddatum</translation>
     </message>
     <message>
         <source>End date</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Fälligkeit automatisch buchen</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2429,42 +2429,42 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Form problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem im Formular</translation>
     </message>
     <message>
         <source>Choose an account; create one first if there is none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Konto; legen Sie zuerst eines an, falls es keines gibt.</translation>
     </message>
     <message>
         <source>Payee is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Empfänger angeben.</translation>
     </message>
     <message>
         <source>A transfer cannot go to the account it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Umbuchung kann nicht auf das Konto gehen, von dem sie kommt.</translation>
     </message>
     <message>
         <source>The next due date must be after %1, the date of the memorized transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste Fälligkeit muss nach dem %1 liegen, dem Datum der gemerkten Buchung.</translation>
     </message>
     <message>
         <source>The next due date must be after %1: the occurrences up to then were posted already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste Fälligkeit muss nach dem %1 liegen: Bis dahin wurde bereits gebucht.</translation>
     </message>
     <message>
         <source>The end date is before the next due date, so nothing would ever be posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Enddatum liegt vor der nächsten Fälligkeit; es würde also nie etwas gebucht.</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2472,7 +2472,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inaktiv</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2488,30 +2488,30 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fälligkeit</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Kfz</translation>
+        <translation>Autom.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle fälligen bestätigen</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue wiederkehrende</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2519,70 +2519,70 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Due recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Fällige wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neue wiederkehrende“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie Ctrl+M, um sie zu merken.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished">Wiederkehrende Buchungen</translation>
+        <translation>Wiederkehrende Buchungen</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 fällig)</translation>
     </message>
     <message>
         <source>This recurring transaction was deleted meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese wiederkehrende Buchung wurde inzwischen gelöscht.</translation>
     </message>
     <message>
         <source>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>This recurring transaction was changed meanwhile, perhaps in another window or by a sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese wiederkehrende Buchung wurde inzwischen geändert, vielleicht in einem anderen Fenster oder durch eine Synchronisierung.</translation>
     </message>
     <message>
         <source>Nothing was changed; the list now shows it as it is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts geändert; die Liste zeigt sie jetzt so, wie sie gespeichert ist.</translation>
     </message>
     <message numerus="yes">
         <source>%n due recurring transaction(s) could not be posted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fällige wiederkehrende Buchung konnte nicht gebucht werden.</numerusform>
+            <numerusform>%n fällige wiederkehrende Buchungen konnten nicht gebucht werden.</numerusform>
         </translation>
     </message>
     <message>
         <source>Those rules were left as they were; the others were posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Vorlagen bleiben unverändert; die übrigen wurden gebucht.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be posted. The occurrence may have been posted already, or its date or account is no longer valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gebucht werden. Möglicherweise wurde diese Fälligkeit bereits gebucht, oder ihr Datum oder Konto ist nicht mehr gültig.</translation>
     </message>
     <message>
         <source>Nothing was posted and the rule was not advanced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gebucht, und die Fälligkeit bleibt unverändert.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <source>The occurrence of &quot;%1&quot; could not be skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Fälligkeit von „%1“ konnte nicht übersprungen werden.</translation>
     </message>
     <message>
         <source>The rule keeps its next due date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die nächste Fälligkeit bleibt unverändert.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2590,23 +2590,23 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
     </message>
     <message>
         <source>The recurring transaction &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung „%1“ konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>It is still in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie steht weiterhin in der Liste.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts hinzugefügt.</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -2614,39 +2614,39 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>This recurring transaction was changed or deleted while the form was open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese wiederkehrende Buchung wurde geändert oder gelöscht, während das Formular offen war.</translation>
     </message>
     <message>
         <source>Your changes were not saved; the list now shows it as it is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Änderungen wurden nicht gespeichert; die Liste zeigt sie jetzt so, wie sie gespeichert ist.</translation>
     </message>
     <message>
         <source>The changes could not be saved.</source>
-        <translation type="unfinished">Die Änderungen konnten nicht gespeichert werden.</translation>
+        <translation>Die Änderungen konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The recurring transaction keeps its previous details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die wiederkehrende Buchung behält ihre bisherigen Angaben.</translation>
     </message>
     <message>
         <source>Recurring transaction actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionen für wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;estätigen</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Über&amp;springen</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Löschen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
@@ -2843,61 +2843,61 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished">Konto abgleichen</translation>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter: speichern  |  Enter: weiter  |  Ctrl+D: löschen  |  Ctrl+M: merken  |  &apos;: von oben übernehmen</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung stimmt nicht mehr</translation>
     </message>
     <message>
         <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Buchung ist aufgeteilt, und ihr Betrag hat sich geändert. Den neuen Betrag erneut aufteilen?</translation>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut aufteilen</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung entfernen</translation>
     </message>
     <message>
         <source>Not saved: the split still needs dividing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert: Die Aufteilung ist noch nicht vollständig</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
     </message>
     <message>
         <source>Could not memorize the transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Buchung konnte nicht gemerkt werden</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung als wiederkehrend gemerkt</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished">&amp;Bearbeiten...</translation>
+        <translation>Bearb&amp;eiten...</translation>
     </message>
 </context>
 <context>
     <name>ReportCharts</name>
     <message numerus="yes">
         <source>%n other categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weitere Kategorie</numerusform>
+            <numerusform>%n weitere Kategorien</numerusform>
         </translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgegeben</translation>
     </message>
     <message>
         <source>Income</source>
@@ -2916,98 +2916,98 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Vormonat</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorquartal</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorjahr</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 30 Tage</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 90 Tage</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 12 Monate</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Jahr vs. Vorjahr</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorjahr vs. vorletztes Jahr</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Quartal vs. Vorquartal</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished">Berichte</translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Report problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem mit dem Bericht</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht nach Empfänger</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerbericht</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Cashflow</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorjahresvergleich</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontenübersicht</translation>
     </message>
     <message>
         <source>Category</source>
@@ -3015,7 +3015,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Payee</source>
@@ -3023,15 +3023,15 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">Steuerschlüssel</translation>
+        <translation>Steuerschlüssel</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>Income</source>
@@ -3047,11 +3047,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -3071,11 +3071,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gebucht</translation>
     </message>
     <message>
         <source>%1 chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm „%1“</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -3083,71 +3083,71 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Period dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten des Zeitraums</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen:</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleichen</translation>
     </message>
     <message>
         <source>Compared periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Verglichene Zeiträume</translation>
     </message>
     <message>
         <source>Period 1 from</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1 von</translation>
     </message>
     <message>
         <source>Period 1 to</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 1 bis</translation>
     </message>
     <message>
         <source>Period 2 from</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2 von</translation>
     </message>
     <message>
         <source>Period 2 to</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum 2 bis</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z2:</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3155,11 +3155,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>This report could not be read, so the table may be incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Bericht konnte nicht gelesen werden; die Tabelle ist daher möglicherweise unvollständig.</translation>
     </message>
     <message>
         <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu exportieren: Dieser Bericht hat für das gewählte Konto und den Zeitraum keine Zeilen.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
@@ -3167,11 +3167,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Datei geschrieben; eine bereits vorhandene Datei ist unverändert.</translation>
     </message>
 </context>
 <context>
@@ -3384,19 +3384,19 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <name>SearchScreen</name>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsdatum</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur gebuchte</translation>
     </message>
     <message>
         <source>Search Transactions</source>
@@ -3404,11 +3404,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
     </message>
     <message>
         <source>Search text</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchtext</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -3416,7 +3416,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Account filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontofilter</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -3424,19 +3424,19 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Category filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategoriefilter</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchergebnisse</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3444,7 +3444,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
 </context>
 <context>
@@ -4090,7 +4090,7 @@ Continue?</source>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aufteilung stimmt nicht mehr</translation>
     </message>
     <message>
         <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
@@ -4098,11 +4098,11 @@ Continue?</source>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Erneut aufteilen</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aufteilung entfernen</translation>
     </message>
 </context>
 <context>

@@ -2277,15 +2277,15 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo movimiento recurrente</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar movimiento recurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Memorizar movimiento</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2353,75 +2353,75 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaria</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanal</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada dos semanas</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestral</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestral</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Anual</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia:</translation>
     </message>
     <message>
         <source>Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de inicio</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de inicio:</translation>
     </message>
     <message>
         <source>Next due date</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo vencimiento</translation>
     </message>
     <message>
         <source>The next occurrence to confirm or post</source>
-        <translation type="unfinished"></translation>
+        <translation>La próxima repetición que confirmar o registrar</translation>
     </message>
     <message>
         <source>Next Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo vencimiento:</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene fecha de fin</translation>
     </message>
     <message>
         <source>End date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de fin</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de fin:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar automáticamente al vencer</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2429,42 +2429,42 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Form problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema en el formulario</translation>
     </message>
     <message>
         <source>Choose an account; create one first if there is none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una cuenta; si no hay ninguna, cree una primero.</translation>
     </message>
     <message>
         <source>Payee is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique un beneficiario.</translation>
     </message>
     <message>
         <source>A transfer cannot go to the account it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un traspaso no puede ir a la misma cuenta de la que sale.</translation>
     </message>
     <message>
         <source>The next due date must be after %1, the date of the memorized transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>El próximo vencimiento debe ser posterior al %1, la fecha del movimiento memorizado.</translation>
     </message>
     <message>
         <source>The next due date must be after %1: the occurrences up to then were posted already.</source>
-        <translation type="unfinished"></translation>
+        <translation>El próximo vencimiento debe ser posterior al %1: las repeticiones hasta esa fecha ya se registraron.</translation>
     </message>
     <message>
         <source>The end date is before the next due date, so nothing would ever be posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha de fin es anterior al próximo vencimiento, así que nunca se registraría nada.</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2472,7 +2472,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactiva</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2488,30 +2488,30 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo vencimiento</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Coche</translation>
+        <translation>Auto.</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar todos los vencidos</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo recurrente</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2519,70 +2519,70 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Due recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimientos recurrentes vencidos</translation>
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo recurrente, o seleccione una fila de los movimientos de una cuenta y pulse Ctrl+M para memorizarla.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished">Movimientos recurrentes</translation>
+        <translation>Movimientos recurrentes</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 vencidos)</translation>
     </message>
     <message>
         <source>This recurring transaction was deleted meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este movimiento recurrente se ha eliminado entretanto.</translation>
     </message>
     <message>
         <source>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>This recurring transaction was changed meanwhile, perhaps in another window or by a sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este movimiento recurrente ha cambiado entretanto, quizá en otra ventana o por una sincronización.</translation>
     </message>
     <message>
         <source>Nothing was changed; the list now shows it as it is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cambiado nada; la lista lo muestra ahora tal como está guardado.</translation>
     </message>
     <message numerus="yes">
         <source>%n due recurring transaction(s) could not be posted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo registrar %n movimiento recurrente vencido.</numerusform>
+            <numerusform>No se pudieron registrar %n movimientos recurrentes vencidos.</numerusform>
         </translation>
     </message>
     <message>
         <source>Those rules were left as they were; the others were posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esos movimientos se han dejado como estaban; los demás se han registrado.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be posted. The occurrence may have been posted already, or its date or account is no longer valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo registrar «%1». Puede que esa repetición ya se haya registrado o que su fecha o su cuenta ya no sean válidas.</translation>
     </message>
     <message>
         <source>Nothing was posted and the rule was not advanced.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha registrado nada y el vencimiento no ha avanzado.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>The occurrence of &quot;%1&quot; could not be skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo omitir la repetición de «%1».</translation>
     </message>
     <message>
         <source>The rule keeps its next due date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se mantiene su próximo vencimiento.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2590,23 +2590,23 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el recurrente «%1»?</translation>
     </message>
     <message>
         <source>The recurring transaction &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el movimiento recurrente «%1».</translation>
     </message>
     <message>
         <source>It is still in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue en la lista.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el movimiento recurrente.</translation>
     </message>
     <message>
         <source>Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha añadido nada.</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -2614,39 +2614,39 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>This recurring transaction was changed or deleted while the form was open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este movimiento recurrente se modificó o eliminó mientras el formulario estaba abierto.</translation>
     </message>
     <message>
         <source>Your changes were not saved; the list now shows it as it is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus cambios no se han guardado; la lista lo muestra ahora tal como está guardado.</translation>
     </message>
     <message>
         <source>The changes could not be saved.</source>
-        <translation type="unfinished">No se pudieron guardar los cambios.</translation>
+        <translation>No se pudieron guardar los cambios.</translation>
     </message>
     <message>
         <source>The recurring transaction keeps its previous details.</source>
-        <translation type="unfinished"></translation>
+        <translation>El movimiento recurrente conserva sus datos anteriores.</translation>
     </message>
     <message>
         <source>Recurring transaction actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Acciones del movimiento recurrente</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">&amp;Edición</translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmar</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">E&amp;liminar</translation>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
@@ -2843,61 +2843,61 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished">Conciliar la cuenta</translation>
+        <translation>Conciliar la cuenta</translation>
     </message>
     <message>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter: guardar  |  Enter: siguiente  |  Ctrl+D: eliminar  |  Ctrl+M: memorizar  |  &apos;: copiar de arriba</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
+        <translation>El desglose ya no cuadra</translation>
     </message>
     <message>
         <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este movimiento está desglosado y su importe ha cambiado. ¿Desglosar de nuevo el importe nuevo?</translation>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Desglosar de nuevo</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar desglose</translation>
     </message>
     <message>
         <source>Not saved: the split still needs dividing</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardado: falta repartir el desglose</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede memorizar: el movimiento de origen tiene una fecha no válida</translation>
     </message>
     <message>
         <source>Could not memorize the transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo memorizar el movimiento</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Movimiento memorizado como recurrente</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished">&amp;Editar...</translation>
+        <translation>Edi&amp;tar...</translation>
     </message>
 </context>
 <context>
     <name>ReportCharts</name>
     <message numerus="yes">
         <source>%n other categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n categoría más</numerusform>
+            <numerusform>%n categorías más</numerusform>
         </translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastado</translation>
     </message>
     <message>
         <source>Income</source>
@@ -2916,98 +2916,98 @@ Se eliminarán los dos lados del traspaso.</translation>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes pasado</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre pasado</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 30 días</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 90 días</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el periodo</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Este año frente al pasado</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Año pasado frente al anterior</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Este trimestre frente al pasado</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished">Informes</translation>
+        <translation>Informes</translation>
     </message>
     <message>
         <source>Report problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema del informe</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Gastos por categoría</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen por beneficiario</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe fiscal</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flujo de caja</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Interanual</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de cuentas</translation>
     </message>
     <message>
         <source>Category</source>
@@ -3015,7 +3015,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Payee</source>
@@ -3023,15 +3023,15 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">Código fiscal</translation>
+        <translation>Código fiscal</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes</translation>
     </message>
     <message>
         <source>Income</source>
@@ -3047,11 +3047,11 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -3071,11 +3071,11 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>No punteado</translation>
     </message>
     <message>
         <source>%1 chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de %1</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -3083,71 +3083,71 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo:</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>Period dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas del periodo</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar:</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar</translation>
     </message>
     <message>
         <source>Compared periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodos comparados</translation>
     </message>
     <message>
         <source>Period 1 from</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1 desde</translation>
     </message>
     <message>
         <source>Period 1 to</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 1 hasta</translation>
     </message>
     <message>
         <source>Period 2 from</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2 desde</translation>
     </message>
     <message>
         <source>Period 2 to</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo 2 hasta</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>P1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>P2:</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3155,11 +3155,11 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>This report could not be read, so the table may be incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer este informe, así que la tabla puede estar incompleta.</translation>
     </message>
     <message>
         <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que exportar: este informe no tiene filas para la cuenta y el periodo elegidos.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
@@ -3167,11 +3167,11 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el informe en %1: %2</translation>
     </message>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito ningún archivo; si ya había uno, no ha cambiado.</translation>
     </message>
 </context>
 <context>
@@ -3384,19 +3384,19 @@ Se eliminarán los dos lados del traspaso.</translation>
     <name>SearchScreen</name>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de fechas:</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha inicial</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha final</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo punteados</translation>
     </message>
     <message>
         <source>Search Transactions</source>
@@ -3404,11 +3404,11 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar beneficiario, concepto, n.º de cheque...</translation>
     </message>
     <message>
         <source>Search text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de búsqueda</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -3416,7 +3416,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Account filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de cuenta</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -3424,19 +3424,19 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Category filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtro de categoría</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de fechas</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados de la búsqueda</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3444,7 +3444,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las categorías</translation>
     </message>
 </context>
 <context>
@@ -4090,7 +4090,7 @@ Continue?</source>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">El desglose ya no cuadra</translation>
     </message>
     <message>
         <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
@@ -4098,11 +4098,11 @@ Continue?</source>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Desglosar de nuevo</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Quitar desglose</translation>
     </message>
 </context>
 <context>

@@ -2277,15 +2277,15 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération récurrente</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération récurrente</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoriser l&apos;opération</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2353,75 +2353,75 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotidienne</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebdomadaire</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les deux semaines</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestrielle</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence :</translation>
     </message>
     <message>
         <source>Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début :</translation>
     </message>
     <message>
         <source>Next due date</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine échéance</translation>
     </message>
     <message>
         <source>The next occurrence to confirm or post</source>
-        <translation type="unfinished"></translation>
+        <translation>La prochaine échéance à confirmer ou à passer</translation>
     </message>
     <message>
         <source>Next Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine échéance :</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec date de fin</translation>
     </message>
     <message>
         <source>End date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer automatiquement à l&apos;échéance</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2429,42 +2429,42 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Form problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème dans le formulaire</translation>
     </message>
     <message>
         <source>Choose an account; create one first if there is none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un compte ; s&apos;il n&apos;y en a aucun, créez-en un d&apos;abord.</translation>
     </message>
     <message>
         <source>Payee is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bénéficiaire est obligatoire.</translation>
     </message>
     <message>
         <source>A transfer cannot go to the account it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un virement ne peut pas aller vers le compte d&apos;où il part.</translation>
     </message>
     <message>
         <source>The next due date must be after %1, the date of the memorized transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prochaine échéance doit être postérieure au %1, date de l&apos;opération mémorisée.</translation>
     </message>
     <message>
         <source>The next due date must be after %1: the occurrences up to then were posted already.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prochaine échéance doit être postérieure au %1 : les échéances jusqu&apos;à cette date ont déjà été passées.</translation>
     </message>
     <message>
         <source>The end date is before the next due date, so nothing would ever be posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date de fin précède la prochaine échéance : rien ne serait jamais passé.</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2472,7 +2472,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2488,30 +2488,30 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Prochaine échéance</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">Auto</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer toutes les échéances</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle récurrente</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2519,70 +2519,70 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Due recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations récurrentes à passer</translation>
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur Ctrl+M pour la mémoriser.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished">Opérations récurrentes</translation>
+        <translation>Opérations récurrentes</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1 à passer)</translation>
     </message>
     <message>
         <source>This recurring transaction was deleted meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération récurrente a été supprimée entre-temps.</translation>
     </message>
     <message>
         <source>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>This recurring transaction was changed meanwhile, perhaps in another window or by a sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération récurrente a été modifiée entre-temps, peut-être dans une autre fenêtre ou par une synchronisation.</translation>
     </message>
     <message>
         <source>Nothing was changed; the list now shows it as it is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été modifié ; la liste la montre maintenant telle qu&apos;elle est enregistrée.</translation>
     </message>
     <message numerus="yes">
         <source>%n due recurring transaction(s) could not be posted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération récurrente à échéance n&apos;a pas pu être passée.</numerusform>
+            <numerusform>%n opérations récurrentes à échéance n&apos;ont pas pu être passées.</numerusform>
         </translation>
     </message>
     <message>
         <source>Those rules were left as they were; the others were posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces opérations sont restées telles quelles ; les autres ont été passées.</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be posted. The occurrence may have been posted already, or its date or account is no longer valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de passer « %1 ». Cette échéance a peut-être déjà été passée, ou sa date ou son compte n&apos;est plus valide.</translation>
     </message>
     <message>
         <source>Nothing was posted and the rule was not advanced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été passé et l&apos;échéance n&apos;a pas avancé.</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>The occurrence of &quot;%1&quot; could not be skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ignorer l&apos;échéance de « %1 ».</translation>
     </message>
     <message>
         <source>The rule keeps its next due date.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prochaine échéance est inchangée.</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2590,23 +2590,23 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opération récurrente « %1 » ?</translation>
     </message>
     <message>
         <source>The recurring transaction &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l&apos;opération récurrente « %1 ».</translation>
     </message>
     <message>
         <source>It is still in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elle figure toujours dans la liste.</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;opération récurrente.</translation>
     </message>
     <message>
         <source>Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été ajouté.</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -2614,39 +2614,39 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>This recurring transaction was changed or deleted while the form was open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération récurrente a été modifiée ou supprimée pendant que le formulaire était ouvert.</translation>
     </message>
     <message>
         <source>Your changes were not saved; the list now shows it as it is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos modifications n&apos;ont pas été enregistrées ; la liste la montre maintenant telle qu&apos;elle est enregistrée.</translation>
     </message>
     <message>
         <source>The changes could not be saved.</source>
-        <translation type="unfinished">Impossible d&apos;enregistrer les modifications.</translation>
+        <translation>Impossible d&apos;enregistrer les modifications.</translation>
     </message>
     <message>
         <source>The recurring transaction keeps its previous details.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération récurrente conserve ses informations précédentes.</translation>
     </message>
     <message>
         <source>Recurring transaction actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Actions de l&apos;opération récurrente</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">É&amp;dition</translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Confirmer</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">&amp;Supprimer</translation>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>
@@ -2843,61 +2843,61 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished">Rapprocher le compte</translation>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter : enregistrer  |  Entrée : suivant  |  Ctrl+D : supprimer  |  Ctrl+M : mémoriser  |  &apos; : recopier</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
+        <translation>La ventilation ne correspond plus</translation>
     </message>
     <message>
         <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette opération est ventilée et son montant a changé. Ventiler à nouveau le nouveau montant ?</translation>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler à nouveau</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ventilation</translation>
     </message>
     <message>
         <source>Not saved: the split still needs dividing</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré : la ventilation n&apos;est pas encore répartie</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mémoriser : l&apos;opération d&apos;origine a une date non valide</translation>
     </message>
     <message>
         <source>Could not memorize the transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mémoriser l&apos;opération</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération mémorisée comme récurrente</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished">&amp;Modifier...</translation>
+        <translation>&amp;Modifier...</translation>
     </message>
 </context>
 <context>
     <name>ReportCharts</name>
     <message numerus="yes">
         <source>%n other categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre catégorie</numerusform>
+            <numerusform>%n autres catégories</numerusform>
         </translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépensé</translation>
     </message>
     <message>
         <source>Income</source>
@@ -2916,98 +2916,98 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois-ci</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois dernier</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Trimestre dernier</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année dernière</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>30 derniers jours</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>90 derniers jours</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>12 derniers mois</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Toute la période</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette année / année dernière</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>Année dernière / année précédente</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce trimestre / trimestre dernier</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished">Rapports</translation>
+        <translation>Rapports</translation>
     </message>
     <message>
         <source>Report problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème du rapport</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépenses par catégorie</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse par bénéficiaire</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport fiscal</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flux de trésorerie</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison annuelle</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse des comptes</translation>
     </message>
     <message>
         <source>Category</source>
@@ -3015,7 +3015,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Payee</source>
@@ -3023,15 +3023,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">Code fiscal</translation>
+        <translation>Code fiscal</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mois</translation>
     </message>
     <message>
         <source>Income</source>
@@ -3047,11 +3047,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 2</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -3071,11 +3071,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pointé</translation>
     </message>
     <message>
         <source>%1 chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique « %1 »</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -3083,71 +3083,71 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>Period dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates de la période</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Au</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer :</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer</translation>
     </message>
     <message>
         <source>Compared periods</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodes comparées</translation>
     </message>
     <message>
         <source>Period 1 from</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 1 du</translation>
     </message>
     <message>
         <source>Period 1 to</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 1 au</translation>
     </message>
     <message>
         <source>Period 2 from</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 2 du</translation>
     </message>
     <message>
         <source>Period 2 to</source>
-        <translation type="unfinished"></translation>
+        <translation>Période 2 au</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>P1 :</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>P2 :</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3155,11 +3155,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>This report could not be read, so the table may be incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce rapport n&apos;a pas pu être lu : le tableau est peut-être incomplet.</translation>
     </message>
     <message>
         <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à exporter : ce rapport ne contient aucune ligne pour le compte et la période choisis.</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
@@ -3167,11 +3167,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer le rapport dans %1 : %2</translation>
     </message>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier n&apos;a été écrit ; un fichier déjà présent reste inchangé.</translation>
     </message>
 </context>
 <context>
@@ -3384,19 +3384,19 @@ Les deux côtés du virement seront supprimés.</translation>
     <name>SearchScreen</name>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>Période :</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointées uniquement</translation>
     </message>
     <message>
         <source>Search Transactions</source>
@@ -3404,11 +3404,11 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher bénéficiaire, note, n° de chèque...</translation>
     </message>
     <message>
         <source>Search text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte recherché</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -3416,7 +3416,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre de compte</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -3424,19 +3424,19 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Category filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre de catégorie</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>au</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de la recherche</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3444,7 +3444,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les catégories</translation>
     </message>
 </context>
 <context>
@@ -4090,7 +4090,7 @@ Continue?</source>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">La ventilation ne correspond plus</translation>
     </message>
     <message>
         <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
@@ -4098,11 +4098,11 @@ Continue?</source>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ventiler à nouveau</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Supprimer la ventilation</translation>
     </message>
 </context>
 <context>

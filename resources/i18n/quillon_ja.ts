@@ -2270,15 +2270,15 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい定期取引</translation>
     </message>
     <message>
         <source>Edit Recurring Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の編集</translation>
     </message>
     <message>
         <source>Memorize Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を記憶</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2346,75 +2346,75 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>毎日</translation>
     </message>
     <message>
         <source>Weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎週</translation>
     </message>
     <message>
         <source>Bi-weekly</source>
-        <translation type="unfinished"></translation>
+        <translation>隔週</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>毎月</translation>
     </message>
     <message>
         <source>Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation>四半期ごと</translation>
     </message>
     <message>
         <source>Semi-annual</source>
-        <translation type="unfinished"></translation>
+        <translation>半年ごと</translation>
     </message>
     <message>
         <source>Annual</source>
-        <translation type="unfinished"></translation>
+        <translation>毎年</translation>
     </message>
     <message>
         <source>Frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度:</translation>
     </message>
     <message>
         <source>Start date</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日</translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日:</translation>
     </message>
     <message>
         <source>Next due date</source>
-        <translation type="unfinished"></translation>
+        <translation>次回の期日</translation>
     </message>
     <message>
         <source>The next occurrence to confirm or post</source>
-        <translation type="unfinished"></translation>
+        <translation>次に確認または記帳する回</translation>
     </message>
     <message>
         <source>Next Due:</source>
-        <translation type="unfinished"></translation>
+        <translation>次回の期日:</translation>
     </message>
     <message>
         <source>Has end date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日あり</translation>
     </message>
     <message>
         <source>End date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日</translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日:</translation>
     </message>
     <message>
         <source>Auto-post when due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日に自動記帳</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2422,42 +2422,42 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Form problem</source>
-        <translation type="unfinished"></translation>
+        <translation>入力内容の問題</translation>
     </message>
     <message>
         <source>Choose an account; create one first if there is none.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を選択してください。口座がない場合は先に作成してください。</translation>
     </message>
     <message>
         <source>Payee is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先を入力してください。</translation>
     </message>
     <message>
         <source>A transfer cannot go to the account it comes from.</source>
-        <translation type="unfinished"></translation>
+        <translation>振替元と同じ口座には振り替えられません。</translation>
     </message>
     <message>
         <source>The next due date must be after %1, the date of the memorized transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>次回の期日は、記憶した取引の日付 (%1) より後にしてください。</translation>
     </message>
     <message>
         <source>The next due date must be after %1: the occurrences up to then were posted already.</source>
-        <translation type="unfinished"></translation>
+        <translation>次回の期日は %1 より後にしてください。その日までの分はすでに記帳されています。</translation>
     </message>
     <message>
         <source>The end date is before the next due date, so nothing would ever be posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日が次回の期日より前のため、何も記帳されません。</translation>
     </message>
 </context>
 <context>
     <name>RecurringModel</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Active</source>
@@ -2465,7 +2465,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Inactive</source>
-        <translation type="unfinished"></translation>
+        <translation>無効</translation>
     </message>
     <message>
         <source>Account</source>
@@ -2481,30 +2481,30 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>頻度</translation>
     </message>
     <message>
         <source>Next Due</source>
-        <translation type="unfinished"></translation>
+        <translation>次回の期日</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished">自動車</translation>
+        <translation>自動</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>状態</translation>
     </message>
 </context>
 <context>
     <name>RecurringScreen</name>
     <message>
         <source>Confirm All Due</source>
-        <translation type="unfinished"></translation>
+        <translation>期日の来た取引をすべて確認</translation>
     </message>
     <message>
         <source>New Recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい定期取引</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2512,69 +2512,69 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Due recurring transactions</source>
-        <translation type="unfinished"></translation>
+        <translation>期日の来た定期取引</translation>
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引はまだありません。[新しい定期取引] で作成するか、入出金明細で行を選んで Ctrl+M を押すと記憶できます。</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
-        <translation type="unfinished">定期取引</translation>
+        <translation>定期取引</translation>
     </message>
     <message>
         <source>(%1 due)</source>
-        <translation type="unfinished"></translation>
+        <translation>(期日 %1 件)</translation>
     </message>
     <message>
         <source>This recurring transaction was deleted meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>この定期取引はその間に削除されました。</translation>
     </message>
     <message>
         <source>Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も変更されていません。</translation>
     </message>
     <message>
         <source>This recurring transaction was changed meanwhile, perhaps in another window or by a sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>この定期取引はその間に変更されました。別のウィンドウか同期で変更された可能性があります。</translation>
     </message>
     <message>
         <source>Nothing was changed; the list now shows it as it is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も変更されていません。一覧には保存されている内容が表示されています。</translation>
     </message>
     <message numerus="yes">
         <source>%n due recurring transaction(s) could not be posted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>期日の来た定期取引 %n 件を記帳できませんでした。</numerusform>
         </translation>
     </message>
     <message>
         <source>Those rules were left as they were; the others were posted.</source>
-        <translation type="unfinished"></translation>
+        <translation>それらの定期取引は元のままです。ほかの定期取引は記帳されました。</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確認</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be posted. The occurrence may have been posted already, or its date or account is no longer valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」を記帳できませんでした。すでに記帳済みか、日付または口座が無効になっている可能性があります。</translation>
     </message>
     <message>
         <source>Nothing was posted and the rule was not advanced.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も記帳されておらず、次回の期日も進んでいません。</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ</translation>
     </message>
     <message>
         <source>The occurrence of &quot;%1&quot; could not be skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」の今回分をスキップできませんでした。</translation>
     </message>
     <message>
         <source>The rule keeps its next due date.</source>
-        <translation type="unfinished"></translation>
+        <translation>次回の期日は変わりません。</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -2582,23 +2582,23 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Delete recurring &quot;%1&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引「%1」を削除しますか?</translation>
     </message>
     <message>
         <source>The recurring transaction &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引「%1」を削除できませんでした。</translation>
     </message>
     <message>
         <source>It is still in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>一覧に残っています。</translation>
     </message>
     <message>
         <source>The recurring transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引を保存できませんでした。</translation>
     </message>
     <message>
         <source>Nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>何も追加されていません。</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -2606,39 +2606,39 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>This recurring transaction was changed or deleted while the form was open.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォームを開いている間に、この定期取引が変更または削除されました。</translation>
     </message>
     <message>
         <source>Your changes were not saved; the list now shows it as it is stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>変更は保存されていません。一覧には保存されている内容が表示されています。</translation>
     </message>
     <message>
         <source>The changes could not be saved.</source>
-        <translation type="unfinished">変更を保存できませんでした。</translation>
+        <translation>変更を保存できませんでした。</translation>
     </message>
     <message>
         <source>The recurring transaction keeps its previous details.</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の内容は変更前のままです。</translation>
     </message>
     <message>
         <source>Recurring transaction actions</source>
-        <translation type="unfinished"></translation>
+        <translation>定期取引の操作</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished">編集(&amp;E)</translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>確認(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>スキップ(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished">削除(&amp;D)</translation>
+        <translation>削除(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -2835,60 +2835,60 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished">口座を照合</translation>
+        <translation>口座を照合</translation>
     </message>
     <message>
         <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Enter: 保存  |  Enter: 次へ  |  Ctrl+D: 削除  |  Ctrl+M: 記憶  |  &apos;: 上の行をコピー</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
+        <translation>分割の合計が一致しません</translation>
     </message>
     <message>
         <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
+        <translation>この取引は分割されていますが、金額が変わりました。新しい金額をもう一度分割しますか?</translation>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished"></translation>
+        <translation>再分割</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を解除</translation>
     </message>
     <message>
         <source>Not saved: the split still needs dividing</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されていません: 分割がまだ完了していません</translation>
     </message>
     <message>
         <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
+        <translation>記憶できません: 元の取引の日付が無効です</translation>
     </message>
     <message>
         <source>Could not memorize the transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を記憶できませんでした</translation>
     </message>
     <message>
         <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
+        <translation>取引を定期取引として記憶しました</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished">編集(&amp;E)...</translation>
+        <translation>編集(&amp;E)...</translation>
     </message>
 </context>
 <context>
     <name>ReportCharts</name>
     <message numerus="yes">
         <source>%n other categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>その他 %n カテゴリ</numerusform>
         </translation>
     </message>
     <message>
         <source>Spent</source>
-        <translation type="unfinished"></translation>
+        <translation>支出額</translation>
     </message>
     <message>
         <source>Income</source>
@@ -2907,98 +2907,98 @@ Both sides of the transfer will be deleted.</source>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
-        <translation type="unfinished"></translation>
+        <translation>今月</translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>先月</translation>
     </message>
     <message>
         <source>This Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期</translation>
     </message>
     <message>
         <source>Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>前四半期</translation>
     </message>
     <message>
         <source>This Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年</translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年</translation>
     </message>
     <message>
         <source>Last 30 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 30 日</translation>
     </message>
     <message>
         <source>Last 90 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 90 日</translation>
     </message>
     <message>
         <source>Last 12 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>過去 12 か月</translation>
     </message>
     <message>
         <source>All Time</source>
-        <translation type="unfinished"></translation>
+        <translation>全期間</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <source>This Year vs Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>今年と昨年</translation>
     </message>
     <message>
         <source>Last Year vs Year Before</source>
-        <translation type="unfinished"></translation>
+        <translation>昨年と一昨年</translation>
     </message>
     <message>
         <source>This Quarter vs Last Quarter</source>
-        <translation type="unfinished"></translation>
+        <translation>今四半期と前四半期</translation>
     </message>
 </context>
 <context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
-        <translation type="unfinished">レポート</translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>Report problem</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートの問題</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>レポート</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリ別支出</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先別集計</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation type="unfinished"></translation>
+        <translation>税務レポート</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation type="unfinished"></translation>
+        <translation>キャッシュフロー</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
-        <translation type="unfinished"></translation>
+        <translation>前年比較</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>口座サマリー</translation>
     </message>
     <message>
         <source>Category</source>
@@ -3006,7 +3006,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>合計</translation>
     </message>
     <message>
         <source>Payee</source>
@@ -3014,15 +3014,15 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>件数</translation>
     </message>
     <message>
         <source>Tax Code</source>
-        <translation type="unfinished">税区分</translation>
+        <translation>税区分</translation>
     </message>
     <message>
         <source>Month</source>
-        <translation type="unfinished"></translation>
+        <translation>月</translation>
     </message>
     <message>
         <source>Income</source>
@@ -3038,11 +3038,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Period 1</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 1</translation>
     </message>
     <message>
         <source>Period 2</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 2</translation>
     </message>
     <message>
         <source>Difference</source>
@@ -3062,11 +3062,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Uncleared</source>
-        <translation type="unfinished"></translation>
+        <translation>未確認</translation>
     </message>
     <message>
         <source>%1 chart</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のグラフ</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -3074,71 +3074,71 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間:</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>期間</translation>
     </message>
     <message>
         <source>Period dates</source>
-        <translation type="unfinished"></translation>
+        <translation>期間の日付</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV をエクスポート</translation>
     </message>
     <message>
         <source>Compare:</source>
-        <translation type="unfinished"></translation>
+        <translation>比較:</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>比較</translation>
     </message>
     <message>
         <source>Compared periods</source>
-        <translation type="unfinished"></translation>
+        <translation>比較する期間</translation>
     </message>
     <message>
         <source>Period 1 from</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 1 の開始日</translation>
     </message>
     <message>
         <source>Period 1 to</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 1 の終了日</translation>
     </message>
     <message>
         <source>Period 2 from</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 2 の開始日</translation>
     </message>
     <message>
         <source>Period 2 to</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 2 の終了日</translation>
     </message>
     <message>
         <source>P1:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 1:</translation>
     </message>
     <message>
         <source>P2:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 2:</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>P1: %1 – %2    P2: %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>期間 1: %1 – %2    期間 2: %3 – %4</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3146,11 +3146,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>This report could not be read, so the table may be incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>このレポートを読み込めなかったため、表が不完全な可能性があります。</translation>
     </message>
     <message>
         <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポートするものがありません。選択した口座と期間では、このレポートに行がありません。</translation>
     </message>
     <message>
         <source>CSV Files (*.csv)</source>
@@ -3158,11 +3158,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>The report could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>レポートを %1 に保存できませんでした: %2</translation>
     </message>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは書き込まれていません。既存のファイルは変更されていません。</translation>
     </message>
 </context>
 <context>
@@ -3375,19 +3375,19 @@ Both sides of the transfer will be deleted.</source>
     <name>SearchScreen</name>
     <message>
         <source>Date range:</source>
-        <translation type="unfinished"></translation>
+        <translation>期間:</translation>
     </message>
     <message>
         <source>From date</source>
-        <translation type="unfinished"></translation>
+        <translation>開始日</translation>
     </message>
     <message>
         <source>To date</source>
-        <translation type="unfinished"></translation>
+        <translation>終了日</translation>
     </message>
     <message>
         <source>Cleared only</source>
-        <translation type="unfinished"></translation>
+        <translation>確認済みのみ</translation>
     </message>
     <message>
         <source>Search Transactions</source>
@@ -3395,11 +3395,11 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Search payee, memo, check number...</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先、メモ、小切手番号で検索...</translation>
     </message>
     <message>
         <source>Search text</source>
-        <translation type="unfinished"></translation>
+        <translation>検索する文字列</translation>
     </message>
     <message>
         <source>Account:</source>
@@ -3407,7 +3407,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Account filter</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の絞り込み</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -3415,19 +3415,19 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Category filter</source>
-        <translation type="unfinished"></translation>
+        <translation>カテゴリの絞り込み</translation>
     </message>
     <message>
         <source>Date range</source>
-        <translation type="unfinished"></translation>
+        <translation>期間</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>～</translation>
     </message>
     <message>
         <source>Search results</source>
-        <translation type="unfinished"></translation>
+        <translation>検索結果</translation>
     </message>
     <message>
         <source>All Accounts</source>
@@ -3435,7 +3435,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのカテゴリ</translation>
     </message>
 </context>
 <context>
@@ -4078,7 +4078,7 @@ Continue?</source>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">分割の合計が一致しません</translation>
     </message>
     <message>
         <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
@@ -4086,11 +4086,11 @@ Continue?</source>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">再分割</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">分割を解除</translation>
     </message>
 </context>
 <context>
