@@ -3455,258 +3455,262 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Preference pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten der Einstellungen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">Allgemein</translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">Umsätze</translation>
+        <translation>Umsätze</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp; Synchronisierung</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Preference page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite der Einstellungen</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung</translation>
     </message>
     <message>
         <source>Control how Tindral Quillon looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie fest, wie Tindral Quillon aussieht.</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Region</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen für Datum und Kalender.</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>Woche beginnt am</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzeige</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie Buchungen in der Umsatzliste erscheinen.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweizeilige Zeilen</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Notiz in einer zweiten Zeile unter dem Empfänger.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortierung</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie die Reihenfolge der Buchungen in der Umsatzliste fest.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn aktiviert, stehen die neuesten Buchungen oben.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung</translation>
     </message>
     <message>
         <source>Keep your quillon in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie Ihr Haushaltsbuch auf allen Geräten synchron.</translation>
     </message>
     <message>
         <source>Account status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status des Benutzerkontos</translation>
     </message>
     <message>
         <source>Last synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt synchronisiert</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt synchronisieren</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern Sie Ihre Daten in eine portable Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished">Sicherung exportieren</translation>
+        <translation>Sicherung exportieren</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished">Sicherung importieren</translation>
+        <translation>Sicherung importieren</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier können Sie gelöschte Konten wiederherstellen.</translation>
     </message>
     <message>
         <source>Deleted accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöschte Konten</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
         <source>Tindral Quillon</source>
-        <translation type="unfinished">Tindral Quillon</translation>
+        <translation>Tindral Quillon</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein digitales Haushaltsbuch für Ihre privaten Finanzen: Konten, Umbuchungen, wiederkehrende Buchungen, Abgleich, Berichte und Sicherungen – in einer Datei auf diesem Computer gespeichert und nach der Anmeldung zwischen Ihren Geräten synchronisiert.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Hilfe&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Datenschutz&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm verwendet das Qt-Framework unter der GNU LGPL Version 3.</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tindral Quillon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Tindral Quillon.</translation>
     </message>
     <message>
         <source>Restore Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto wiederherstellen</translation>
     </message>
     <message>
         <source>The account could not be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Konto konnte nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>It stays in the list of deleted accounts; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es bleibt in der Liste der gelöschten Konten; es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivieren.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch nie synchronisiert</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt synchronisiert: %1</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fehler: %1</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">Wird synchronisiert...</translation>
+        <translation>Wird synchronisiert...</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle lokalen Daten werden erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten auf Ihren Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird exportiert...</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird importiert...</translation>
     </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>
     <message>
         <source>Group member</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenmitglied</translation>
     </message>
     <message>
         <source>Share</source>
@@ -3726,7 +3730,7 @@ Continue?</source>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
@@ -3734,15 +3738,15 @@ Continue?</source>
     </message>
     <message>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gruppenmitglieder sind bereits hinzugefügt</translation>
     </message>
     <message>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geteilt...</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen mit %1 nicht möglich.</translation>
     </message>
     <message>
         <source>Remove Share</source>
@@ -3750,11 +3754,11 @@ Continue?</source>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 den Zugriff auf dieses Element entziehen?</translation>
     </message>
     <message>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Freigabe konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>
@@ -3883,76 +3887,76 @@ Continue?</source>
     <name>TindUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::NotesBrowser</name>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Update verfügbar</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionshinweise werden geladen…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Später</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten in %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie verwenden Version %1</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3960,18 +3964,18 @@ Continue?</source>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herunterladen</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung bearbeiten</translation>
     </message>
     <message>
         <source>Payment</source>
@@ -3991,7 +3995,7 @@ Continue?</source>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
@@ -4023,15 +4027,15 @@ Continue?</source>
     </message>
     <message>
         <source>Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilen…</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilen</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Betrag auf mehrere Kategorien aufteilen</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -4051,11 +4055,11 @@ Continue?</source>
     </message>
     <message>
         <source>Check number</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknummer</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schecknr.:</translation>
     </message>
     <message>
         <source>Cleared</source>
@@ -4063,46 +4067,46 @@ Continue?</source>
     </message>
     <message>
         <source>Form message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung des Formulars</translation>
     </message>
     <message numerus="yes">
         <source>Split among %n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Auf %n Kategorie aufgeteilt</numerusform>
+            <numerusform>Auf %n Kategorien aufgeteilt</numerusform>
         </translation>
     </message>
     <message>
         <source>Edit Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung bearbeiten…</translation>
     </message>
     <message>
         <source>Edit split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilung bearbeiten</translation>
     </message>
     <message>
         <source>Enter the amount first, then split it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie zuerst den Betrag ein und teilen Sie ihn dann auf.</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished">Bitte einen Empfänger angeben</translation>
+        <translation>Bitte einen Empfänger angeben</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished">Aufteilung stimmt nicht mehr</translation>
+        <translation>Aufteilung stimmt nicht mehr</translation>
     </message>
     <message>
         <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag hat sich geändert, die Aufteilung ergibt ihn nicht mehr. Den neuen Betrag erneut aufteilen?</translation>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished">Erneut aufteilen</translation>
+        <translation>Erneut aufteilen</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished">Aufteilung entfernen</translation>
+        <translation>Aufteilung entfernen</translation>
     </message>
 </context>
 <context>

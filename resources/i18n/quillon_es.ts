@@ -3455,258 +3455,262 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Preference pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas de preferencias</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">General</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">Movimientos</translation>
+        <translation>Movimientos</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos y sincronización</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Preference page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de preferencias</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apariencia</translation>
     </message>
     <message>
         <source>Control how Tindral Quillon looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el aspecto de Tindral Quillon.</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del sistema</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración regional</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de fecha y calendario.</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>La semana empieza el</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Visualización</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se muestran los movimientos en la lista.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Filas de dos líneas</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el concepto en una segunda línea bajo el beneficiario.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el orden de los movimientos en la lista.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar primero los movimientos más recientes</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si se activa, los movimientos más recientes aparecen arriba.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>Keep your quillon in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga su libro de cuentas sincronizado en todos sus dispositivos.</translation>
     </message>
     <message>
         <source>Account status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la cuenta</translation>
     </message>
     <message>
         <source>Last synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar ahora</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forzar sincronización completa</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad y restauración</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarde sus datos en un archivo de copia de seguridad portátil o restáurelos desde él.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished">Exportar copia de seguridad</translation>
+        <translation>Exportar copia</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished">Importar copia de seguridad</translation>
+        <translation>Importar copia</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas eliminadas</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí puede restaurar las cuentas que haya eliminado.</translation>
     </message>
     <message>
         <source>Deleted accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas eliminadas</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar seleccionada</translation>
     </message>
     <message>
         <source>Tindral Quillon</source>
-        <translation type="unfinished">Tindral Quillon</translation>
+        <translation>Tindral Quillon</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un libro de cuentas digital para llevar las finanzas del hogar: cuentas, traspasos, movimientos recurrentes, conciliación, informes y copias de seguridad, guardados en un solo archivo en este ordenador y sincronizados entre sus dispositivos cuando inicia sesión.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Sitio web&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Ayuda&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacidad&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta aplicación utiliza el framework Qt bajo la licencia GNU LGPL versión 3.</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma cambiado</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tindral Quillon.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicie Tindral Quillon.</translation>
     </message>
     <message>
         <source>Restore Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar cuenta</translation>
     </message>
     <message>
         <source>The account could not be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo restaurar la cuenta.</translation>
     </message>
     <message>
         <source>It stays in the list of deleted accounts; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue en la lista de cuentas eliminadas; no se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin iniciar sesión.
+Inicie sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca sincronizado</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Última sincronización: %1</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Error: %1</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">Sincronizando...</translation>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se volverán a subir al servidor todos los datos locales y se volverán a descargar todos los del servidor. Úselo si los datos no coinciden entre dispositivos.
+
+¿Continuar?</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando...</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando...</translation>
     </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>
     <message>
         <source>Group member</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembro del grupo</translation>
     </message>
     <message>
         <source>Share</source>
@@ -3726,7 +3730,7 @@ Continue?</source>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
@@ -3734,15 +3738,15 @@ Continue?</source>
     </message>
     <message>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya se han añadido todos los miembros del grupo</translation>
     </message>
     <message>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartiendo...</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo compartir con %1.</translation>
     </message>
     <message>
         <source>Remove Share</source>
@@ -3750,11 +3754,11 @@ Continue?</source>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar a %1 el acceso a este elemento?</translation>
     </message>
     <message>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo dejar de compartir.</translation>
     </message>
 </context>
 <context>
@@ -3883,76 +3887,76 @@ Continue?</source>
     <name>TindUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay notas de la versión para %1 %2</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando actualizaciones…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está actualizado (versión %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo buscar actualizaciones: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::NotesBrowser</name>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas de la versión</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una nueva versión de %1.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiene la versión %1. La más reciente es la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando notas de la versión…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*No hay notas de la versión para esta versión.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Novedades de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Está usando la versión %1</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3960,18 +3964,18 @@ Continue?</source>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar %1</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo movimiento</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar movimiento</translation>
     </message>
     <message>
         <source>Payment</source>
@@ -3991,7 +3995,7 @@ Continue?</source>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
@@ -4023,15 +4027,15 @@ Continue?</source>
     </message>
     <message>
         <source>Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>Desglosar…</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Desglosar</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartir el importe entre varias categorías</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -4051,11 +4055,11 @@ Continue?</source>
     </message>
     <message>
         <source>Check number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de cheque</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de cheque:</translation>
     </message>
     <message>
         <source>Cleared</source>
@@ -4063,46 +4067,46 @@ Continue?</source>
     </message>
     <message>
         <source>Form message</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso del formulario</translation>
     </message>
     <message numerus="yes">
         <source>Split among %n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Desglosado en %n categoría</numerusform>
+            <numerusform>Desglosado en %n categorías</numerusform>
         </translation>
     </message>
     <message>
         <source>Edit Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar desglose…</translation>
     </message>
     <message>
         <source>Edit split</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar desglose</translation>
     </message>
     <message>
         <source>Enter the amount first, then split it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca primero el importe y después desglóselo.</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished">Indique un beneficiario</translation>
+        <translation>Indique un beneficiario</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished">El desglose ya no cuadra</translation>
+        <translation>El desglose ya no cuadra</translation>
     </message>
     <message>
         <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe ha cambiado y el desglose ya no cuadra con él. ¿Desglosar de nuevo el importe nuevo?</translation>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished">Desglosar de nuevo</translation>
+        <translation>Desglosar de nuevo</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished">Quitar desglose</translation>
+        <translation>Quitar desglose</translation>
     </message>
 </context>
 <context>

@@ -3455,258 +3455,262 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Preference pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages des préférences</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">Général</translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">Opérations</translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Données et synchronisation</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Preference page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page des préférences</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Control how Tindral Quillon looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;apparence de Tindral Quillon.</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut du système</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres régionaux</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de date et de calendrier.</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>La semaine commence le</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les opérations apparaissent dans la liste.</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes sur deux niveaux</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la note sur une deuxième ligne sous le bénéficiaire.</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>Tri</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez l&apos;ordre des opérations dans la liste.</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher d&apos;abord les opérations les plus récentes</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Keep your quillon in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez vos comptes synchronisés sur tous vos appareils.</translation>
     </message>
     <message>
         <source>Account status</source>
-        <translation type="unfinished"></translation>
+        <translation>État du compte</translation>
     </message>
     <message>
         <source>Last synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser maintenant</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Forcer une synchronisation complète</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde et restauration</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez vos données dans un fichier de sauvegarde portable ou restaurez-les depuis celui-ci.</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished">Exporter une sauvegarde</translation>
+        <translation>Exporter une sauvegarde</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished">Importer une sauvegarde</translation>
+        <translation>Importer une sauvegarde</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes supprimés</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez restaurer ici les comptes que vous avez supprimés.</translation>
     </message>
     <message>
         <source>Deleted accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Comptes supprimés</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer la sélection</translation>
     </message>
     <message>
         <source>Tindral Quillon</source>
-        <translation type="unfinished">Tindral Quillon</translation>
+        <translation>Tindral Quillon</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un livre de comptes numérique pour suivre les finances du foyer : comptes, virements, opérations récurrentes, rapprochement, rapports et sauvegardes, conservés dans un seul fichier sur cet ordinateur et synchronisés entre vos appareils une fois connecté.</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Site Web&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Aide&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Confidentialité&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette application utilise le framework Qt sous licence GNU LGPL version 3.</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue modifiée</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tindral Quillon.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Tindral Quillon.</translation>
     </message>
     <message>
         <source>Restore Account</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer le compte</translation>
     </message>
     <message>
         <source>The account could not be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de restaurer le compte.</translation>
     </message>
     <message>
         <source>It stays in the list of deleted accounts; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste dans la liste des comptes supprimés ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté.
+Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais synchronisé</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation : %1</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Erreur : %1</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">Synchronisation...</translation>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données locales seront renvoyées au serveur et toutes les données du serveur seront retéléchargées. Utilisez cette option si les données ne concordent pas entre vos appareils.
+
+Continuer ?</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation...</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation...</translation>
     </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>
     <message>
         <source>Group member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre du groupe</translation>
     </message>
     <message>
         <source>Share</source>
@@ -3726,7 +3730,7 @@ Continue?</source>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement...</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
@@ -3734,15 +3738,15 @@ Continue?</source>
     </message>
     <message>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les membres du groupe ont déjà été ajoutés</translation>
     </message>
     <message>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Partage...</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de partager avec %1.</translation>
     </message>
     <message>
         <source>Remove Share</source>
@@ -3750,11 +3754,11 @@ Continue?</source>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer à %1 l&apos;accès à cet élément ?</translation>
     </message>
     <message>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de retirer le partage.</translation>
     </message>
 </context>
 <context>
@@ -3883,76 +3887,76 @@ Continue?</source>
     <name>TindUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de mises à jour…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à jour (version %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::NotesBrowser</name>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes de version</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour disponible</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez la version %1. La plus récente est la %2.</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement des notes de version…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*Aucune note de version n&apos;est disponible pour cette version.*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveautés de %1 %2</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous utilisez la version %1</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3960,18 +3964,18 @@ Continue?</source>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger %1</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;opération</translation>
     </message>
     <message>
         <source>Payment</source>
@@ -3991,7 +3995,7 @@ Continue?</source>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date :</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
@@ -4023,15 +4027,15 @@ Continue?</source>
     </message>
     <message>
         <source>Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler…</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventiler</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Répartir le montant entre plusieurs catégories</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -4051,11 +4055,11 @@ Continue?</source>
     </message>
     <message>
         <source>Check number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de chèque</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de chèque :</translation>
     </message>
     <message>
         <source>Cleared</source>
@@ -4063,46 +4067,46 @@ Continue?</source>
     </message>
     <message>
         <source>Form message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message du formulaire</translation>
     </message>
     <message numerus="yes">
         <source>Split among %n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ventilée sur %n catégorie</numerusform>
+            <numerusform>Ventilée sur %n catégories</numerusform>
         </translation>
     </message>
     <message>
         <source>Edit Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la ventilation…</translation>
     </message>
     <message>
         <source>Edit split</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la ventilation</translation>
     </message>
     <message>
         <source>Enter the amount first, then split it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez d&apos;abord le montant, puis ventilez-le.</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished">Le bénéficiaire est obligatoire</translation>
+        <translation>Le bénéficiaire est obligatoire</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished">La ventilation ne correspond plus</translation>
+        <translation>La ventilation ne correspond plus</translation>
     </message>
     <message>
         <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant a changé et la ventilation ne correspond plus. Ventiler à nouveau le nouveau montant ?</translation>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished">Ventiler à nouveau</translation>
+        <translation>Ventiler à nouveau</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished">Supprimer la ventilation</translation>
+        <translation>Supprimer la ventilation</translation>
     </message>
 </context>
 <context>

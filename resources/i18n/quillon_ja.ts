@@ -3446,258 +3446,262 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Preference pages</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ページ</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished">全般</translation>
+        <translation>全般</translation>
     </message>
     <message>
         <source>Register</source>
-        <translation type="unfinished">入出金明細</translation>
+        <translation>入出金明細</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>データと同期</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Preference page</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ページ</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>外観</translation>
     </message>
     <message>
         <source>Control how Tindral Quillon looks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tindral Quillon の見た目を設定します。</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの既定</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Regional</source>
-        <translation type="unfinished"></translation>
+        <translation>地域</translation>
     </message>
     <message>
         <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
+        <translation>日付とカレンダーの設定です。</translation>
     </message>
     <message>
         <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <translation>週の始まり</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>日曜日</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>月曜日</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>土曜日</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>入出金明細での取引の表示方法です。</translation>
     </message>
     <message>
         <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
+        <translation>2 行表示</translation>
     </message>
     <message>
         <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
+        <translation>取引先の下の 2 行目にメモを表示します。</translation>
     </message>
     <message>
         <source>Sorting</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替え</translation>
     </message>
     <message>
         <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
+        <translation>入出金明細での取引の並び順を設定します。</translation>
     </message>
     <message>
         <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引を先に表示</translation>
     </message>
     <message>
         <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>同期</translation>
     </message>
     <message>
         <source>Keep your quillon in sync across all your devices.</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのデバイスで出納帳を同期します。</translation>
     </message>
     <message>
         <source>Account status</source>
-        <translation type="unfinished"></translation>
+        <translation>アカウントの状態</translation>
     </message>
     <message>
         <source>Last synced</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の同期</translation>
     </message>
     <message>
         <source>Sync Now</source>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <source>Force Full Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>完全同期を実行</translation>
     </message>
     <message>
         <source>Backup &amp; Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>バックアップと復元</translation>
     </message>
     <message>
         <source>Save or restore your data to a portable backup file.</source>
-        <translation type="unfinished"></translation>
+        <translation>データをバックアップファイルに保存したり、そこから復元したりします。</translation>
     </message>
     <message>
         <source>Export Backup</source>
-        <translation type="unfinished">バックアップのエクスポート</translation>
+        <translation>バックアップをエクスポート</translation>
     </message>
     <message>
         <source>Import Backup</source>
-        <translation type="unfinished">バックアップのインポート</translation>
+        <translation>バックアップをインポート</translation>
     </message>
     <message>
         <source>Deleted Accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座</translation>
     </message>
     <message>
         <source>Accounts you&apos;ve deleted can be restored here.</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座をここで復元できます。</translation>
     </message>
     <message>
         <source>Deleted accounts</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座</translation>
     </message>
     <message>
         <source>Restore Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>選択した口座を復元</translation>
     </message>
     <message>
         <source>Tindral Quillon</source>
-        <translation type="unfinished">Tindral Quillon</translation>
+        <translation>Tindral Quillon</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
-        <translation type="unfinished"></translation>
+        <translation>家計を記録するデジタル出納帳です。口座、振替、定期取引、照合、レポート、バックアップを、このパソコンの 1 つのファイルに保存し、サインインするとデバイス間で同期します。</translation>
     </message>
     <message>
         <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Web サイト&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;ヘルプ&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;プライバシー&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>リンク</translation>
     </message>
     <message>
         <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリケーションは GNU LGPL バージョン 3 に基づき Qt フレームワークを使用しています。</translation>
     </message>
     <message>
         <source>Language Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>言語を変更しました</translation>
     </message>
     <message>
         <source>The new language will take effect the next time you start Tindral Quillon.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい言語は Tindral Quillon の次回起動時に反映されます。</translation>
     </message>
     <message>
         <source>Restore Account</source>
-        <translation type="unfinished"></translation>
+        <translation>口座の復元</translation>
     </message>
     <message>
         <source>The account could not be restored.</source>
-        <translation type="unfinished"></translation>
+        <translation>口座を復元できませんでした。</translation>
     </message>
     <message>
         <source>It stays in the list of deleted accounts; nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>削除した口座の一覧に残っています。何も変更されていません。</translation>
     </message>
     <message>
         <source>Not signed in.
 Sign in via File › Sign In to enable sync.</source>
-        <translation type="unfinished"></translation>
+        <translation>サインインしていません。
+[ファイル] › [サインイン] からサインインすると同期できるようになります。</translation>
     </message>
     <message>
         <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;サインイン中:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;状態:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
     </message>
     <message>
         <source>Never synced</source>
-        <translation type="unfinished"></translation>
+        <translation>未同期</translation>
     </message>
     <message>
         <source>Last synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>前回の同期: %1</translation>
     </message>
     <message>
         <source>
 Error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+エラー: %1</translation>
     </message>
     <message>
         <source>Syncing...</source>
-        <translation type="unfinished">同期中...</translation>
+        <translation>同期中...</translation>
     </message>
     <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルのすべてのデータをサーバーにアップロードし直し、サーバーのすべてのデータをダウンロードし直します。デバイス間でデータが一致しない場合に使用してください。
+
+続行しますか?</translation>
     </message>
     <message>
         <source>Exporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート中...</translation>
     </message>
     <message>
         <source>Importing...</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート中...</translation>
     </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>
     <message>
         <source>Group member</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバー</translation>
     </message>
     <message>
         <source>Share</source>
@@ -3717,7 +3721,7 @@ Continue?</source>
     </message>
     <message>
         <source>Loading...</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み中...</translation>
     </message>
     <message>
         <source>Not shared with anyone yet.</source>
@@ -3725,15 +3729,15 @@ Continue?</source>
     </message>
     <message>
         <source>All group members already added</source>
-        <translation type="unfinished"></translation>
+        <translation>グループのメンバーは全員追加済みです</translation>
     </message>
     <message>
         <source>Sharing...</source>
-        <translation type="unfinished"></translation>
+        <translation>共有中...</translation>
     </message>
     <message>
         <source>Could not share with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 と共有できませんでした。</translation>
     </message>
     <message>
         <source>Remove Share</source>
@@ -3741,11 +3745,11 @@ Continue?</source>
     </message>
     <message>
         <source>Remove %1&apos;s access to this item?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 によるこの項目へのアクセスを解除しますか?</translation>
     </message>
     <message>
         <source>Could not remove share.</source>
-        <translation type="unfinished"></translation>
+        <translation>共有を解除できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -3872,76 +3876,76 @@ Continue?</source>
     <name>TindUpdate</name>
     <message>
         <source>No release notes available for %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 のリリースノートはありません</translation>
     </message>
     <message>
         <source>Checking for updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートを確認しています…</translation>
     </message>
     <message>
         <source>%1 is up to date (version %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は最新です (バージョン %2)</translation>
     </message>
     <message>
         <source>Update check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートの確認に失敗しました: %1</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::NotesBrowser</name>
     <message>
         <source>Release notes</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノート</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::UpdateDialog</name>
     <message>
         <source>Update available</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデートがあります</translation>
     </message>
     <message>
         <source>A new version of %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 の新しいバージョンがあります。</translation>
     </message>
     <message>
         <source>You have version %1. The latest version is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>お使いのバージョンは %1 です。最新バージョンは %2 です。</translation>
     </message>
     <message>
         <source>Loading release notes…</source>
-        <translation type="unfinished"></translation>
+        <translation>リリースノートを読み込んでいます…</translation>
     </message>
     <message>
         <source>*Release notes are not available for this version.*</source>
-        <translation type="unfinished"></translation>
+        <translation>*このバージョンのリリースノートはありません。*</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>ダウンロード</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>後で</translation>
     </message>
 </context>
 <context>
     <name>TindUpdate::WhatsNewDialog</name>
     <message>
         <source>What&apos;s New in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>What&apos;s new in %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 の新機能</translation>
     </message>
     <message>
         <source>You are running version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョンは %1 です</translation>
     </message>
     <message>
         <source>Close</source>
@@ -3949,18 +3953,18 @@ Continue?</source>
     </message>
     <message>
         <source>Download %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をダウンロード</translation>
     </message>
 </context>
 <context>
     <name>TransactionFormDialog</name>
     <message>
         <source>New Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい取引</translation>
     </message>
     <message>
         <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>取引の編集</translation>
     </message>
     <message>
         <source>Payment</source>
@@ -3980,7 +3984,7 @@ Continue?</source>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>日付:</translation>
     </message>
     <message>
         <source>Start typing to search payees...</source>
@@ -4012,15 +4016,15 @@ Continue?</source>
     </message>
     <message>
         <source>Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>分割…</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>分割</translation>
     </message>
     <message>
         <source>Divide the amount among several categories</source>
-        <translation type="unfinished"></translation>
+        <translation>金額を複数のカテゴリに分けます</translation>
     </message>
     <message>
         <source>Category:</source>
@@ -4040,11 +4044,11 @@ Continue?</source>
     </message>
     <message>
         <source>Check number</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号</translation>
     </message>
     <message>
         <source>Check #:</source>
-        <translation type="unfinished"></translation>
+        <translation>小切手番号:</translation>
     </message>
     <message>
         <source>Cleared</source>
@@ -4052,45 +4056,45 @@ Continue?</source>
     </message>
     <message>
         <source>Form message</source>
-        <translation type="unfinished"></translation>
+        <translation>フォームのメッセージ</translation>
     </message>
     <message numerus="yes">
         <source>Split among %n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個のカテゴリに分割</numerusform>
         </translation>
     </message>
     <message>
         <source>Edit Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を編集…</translation>
     </message>
     <message>
         <source>Edit split</source>
-        <translation type="unfinished"></translation>
+        <translation>分割を編集</translation>
     </message>
     <message>
         <source>Enter the amount first, then split it.</source>
-        <translation type="unfinished"></translation>
+        <translation>先に金額を入力してから分割してください。</translation>
     </message>
     <message>
         <source>Payee is required</source>
-        <translation type="unfinished">取引先を入力してください</translation>
+        <translation>取引先を入力してください</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
-        <translation type="unfinished">分割の合計が一致しません</translation>
+        <translation>分割の合計が一致しません</translation>
     </message>
     <message>
         <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
+        <translation>金額が変わったため、分割の合計が一致しなくなりました。新しい金額をもう一度分割しますか?</translation>
     </message>
     <message>
         <source>Split Again</source>
-        <translation type="unfinished">再分割</translation>
+        <translation>再分割</translation>
     </message>
     <message>
         <source>Remove Split</source>
-        <translation type="unfinished">分割を解除</translation>
+        <translation>分割を解除</translation>
     </message>
 </context>
 <context>
