@@ -680,16 +680,16 @@ Continue?</source>
     </message>
     <message numerus="yes">
         <source>%n error(s) occurred.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n error occurred.</numerusform>
+            <numerusform>%n errors occurred.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n row(s) were left out: they come from a newer version of Tindral Quillon.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n row was left out: it comes from a newer version of Tindral Quillon.</numerusform>
+            <numerusform>%n rows were left out: they come from a newer version of Tindral Quillon.</numerusform>
         </translation>
     </message>
     <message>
@@ -816,9 +816,9 @@ Continue?</source>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) using this category will become uncategorized.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transaction using this category will become uncategorized.</numerusform>
+            <numerusform>%n transactions using this category will become uncategorized.</numerusform>
         </translation>
     </message>
     <message>
@@ -1952,9 +1952,9 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message numerus="yes">
         <source>Renamed %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Renamed %n transaction.</numerusform>
+            <numerusform>Renamed %n transactions.</numerusform>
         </translation>
     </message>
     <message>
@@ -1979,9 +1979,9 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message numerus="yes">
         <source>Merged %n transaction(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Merged %n transaction.</numerusform>
+            <numerusform>Merged %n transactions.</numerusform>
         </translation>
     </message>
 </context>
@@ -2201,9 +2201,9 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message numerus="yes">
         <source>%n ticked transaction(s) changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ticked transaction changed since the list was shown. The list now shows it as it is stored; check the difference and finish again.</numerusform>
+            <numerusform>%n ticked transactions changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</numerusform>
         </translation>
     </message>
     <message>
@@ -2525,9 +2525,9 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message numerus="yes">
         <source>%n due recurring transaction(s) could not be posted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n due recurring transaction could not be posted.</numerusform>
+            <numerusform>%n due recurring transactions could not be posted.</numerusform>
         </translation>
     </message>
     <message>
@@ -2862,9 +2862,9 @@ Both sides of the transfer will be deleted.</source>
     <name>ReportCharts</name>
     <message numerus="yes">
         <source>%n other categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n other category</numerusform>
+            <numerusform>%n other categories</numerusform>
         </translation>
     </message>
     <message>
@@ -3822,9 +3822,9 @@ Continue?</source>
     </message>
     <message numerus="yes">
         <source>  •  %n recurring due</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  •  %n recurring due</numerusform>
+            <numerusform>  •  %n recurring due</numerusform>
         </translation>
     </message>
 </context>
@@ -4039,9 +4039,9 @@ Continue?</source>
     </message>
     <message numerus="yes">
         <source>Split among %n categories</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Split among %n category</numerusform>
+            <numerusform>Split among %n categories</numerusform>
         </translation>
     </message>
     <message>
