@@ -2900,7 +2900,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Net</source>
-        <translation>差引</translation>
+        <translation>収支</translation>
     </message>
 </context>
 <context>
@@ -3034,7 +3034,7 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>Net</source>
-        <translation>差引</translation>
+        <translation>収支</translation>
     </message>
     <message>
         <source>Period 1</source>
