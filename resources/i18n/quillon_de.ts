@@ -2972,6 +2972,13 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Ohne Kategorie</translation>
+    </message>
+</context>
+<context>
     <name>ReportsScreen</name>
     <message>
         <source>Reports</source>
