@@ -2994,11 +2994,11 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Category Spending</source>
-        <translation>Ausgaben nach Kategorie</translation>
+        <translation>Kategorieausgaben</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation>Übersicht nach Empfänger</translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <source>Tax Report</source>
@@ -3014,7 +3014,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation>Kontenübersicht</translation>
+        <translation>Konten</translation>
     </message>
     <message>
         <source>Category</source>

@@ -2998,11 +2998,11 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation>Resumen por beneficiario</translation>
+        <translation>Beneficiarios</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation>Informe fiscal</translation>
+        <translation>Impuestos</translation>
     </message>
     <message>
         <source>Cash Flow</source>
@@ -3014,7 +3014,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation>Resumen de cuentas</translation>
+        <translation>Cuentas</translation>
     </message>
     <message>
         <source>Category</source>

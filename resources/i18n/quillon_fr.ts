@@ -2998,15 +2998,15 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Payee Summary</source>
-        <translation>Synthèse par bénéficiaire</translation>
+        <translation>Bénéficiaires</translation>
     </message>
     <message>
         <source>Tax Report</source>
-        <translation>Rapport fiscal</translation>
+        <translation>Fiscalité</translation>
     </message>
     <message>
         <source>Cash Flow</source>
-        <translation>Flux de trésorerie</translation>
+        <translation>Trésorerie</translation>
     </message>
     <message>
         <source>Year-over-Year</source>
@@ -3014,7 +3014,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Account Summary</source>
-        <translation>Synthèse des comptes</translation>
+        <translation>Comptes</translation>
     </message>
     <message>
         <source>Category</source>
