@@ -1615,7 +1615,7 @@ Es wurde nichts importiert.</translation>
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
         <translation>„%1“ löschen?
 
-Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
+Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Sync wiederherstellen.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
@@ -3474,7 +3474,7 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation>Daten &amp; Synchronisierung</translation>
+        <translation>Daten &amp; Sync</translation>
     </message>
     <message>
         <source>About</source>

@@ -1615,7 +1615,7 @@ No se ha importado nada.</translation>
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
         <translation>¿Eliminar «%1»?
 
-Se quitarán todos los movimientos, los movimientos recurrentes y el historial de conciliaciones de esta cuenta. Puede restaurarla en Preferencias → Datos y sincronización.</translation>
+Se quitarán todos los movimientos, los movimientos recurrentes y el historial de conciliaciones de esta cuenta. Puede restaurarla en Preferencias → Sincronización.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
@@ -3474,7 +3474,7 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation>Datos y sincronización</translation>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>About</source>

@@ -1615,7 +1615,7 @@ Rien n&apos;a été importé.</translation>
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
         <translation>Supprimer « %1 » ?
 
-Toutes les opérations, les opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer dans Préférences → Données et synchronisation.</translation>
+Toutes les opérations, les opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer dans Préférences → Données et synchro.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
@@ -3474,7 +3474,7 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
     <message>
         <source>Data &amp; Sync</source>
-        <translation>Données et synchronisation</translation>
+        <translation>Données et synchro</translation>
     </message>
     <message>
         <source>About</source>

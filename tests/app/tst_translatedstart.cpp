@@ -82,6 +82,7 @@ private Q_SLOTS:
     void mnemonicsUniqueInEachMenu();
     void qtStandardButtonsFollowLanguage();
     void freeFunctionTextsTranslated();
+    void deleteAccountNamesTranslatedPage();
 
 private:
     TestApplication *m_app;
@@ -141,6 +142,19 @@ void tst_TranslatedStart::freeFunctionTextsTranslated() {
     };
     for (const auto &[shown, english] : shownAndEnglish)
         QVERIFY2(!shown.isEmpty() && shown != english, qPrintable(english));
+}
+
+// The message points the user at a window and page by name; both must read as they are shown.
+void tst_TranslatedStart::deleteAccountNamesTranslatedPage() {
+    const QString message = QCoreApplication::translate(
+        "MainWindow", "Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation "
+                      "history for this account will be removed. You can restore it from "
+                      "Preferences → Data & Sync.");
+    const QString window = QCoreApplication::translate("MainWindow", "Preferences");
+    const QString page = QCoreApplication::translate("SettingsScreen", "Data & Sync");
+    QVERIFY2(message.contains(window), qPrintable(window + QLatin1Char('\n') + message));
+    QVERIFY2(message.contains(page), qPrintable(page + QLatin1Char('\n') + message));
+    QCOMPARE(QCoreApplication::translate("SettingsScreen", "Preferences"), window);
 }
 
 int main(int argc, char *argv[]) {
