@@ -2502,6 +2502,34 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Alle zwei Wochen</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Vierteljährlich</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Halbjährlich</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Jährlich</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -2511,7 +2539,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>New Recurring</source>
-        <translation>Neue wiederkehrende</translation>
+        <translation>Neue wiederkehrende Buchung</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2523,7 +2551,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neue wiederkehrende“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie Ctrl+M, um sie zu merken.</translation>
+        <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neue wiederkehrende Buchung“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie Ctrl+M, um sie zu merken.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>

@@ -2502,6 +2502,34 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <source>Status</source>
         <translation>Estado</translation>
     </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Cada dos semanas</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestral</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Semestral</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Anual</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -2511,7 +2539,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>New Recurring</source>
-        <translation>Nuevo recurrente</translation>
+        <translation>Nuevo movimiento recurrente</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2523,7 +2551,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo recurrente, o seleccione una fila de los movimientos de una cuenta y pulse Ctrl+M para memorizarla.</translation>
+        <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo movimiento recurrente, o seleccione una fila de los movimientos de una cuenta y pulse Ctrl+M para memorizarla.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>

@@ -2502,6 +2502,34 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Status</source>
         <translation>État</translation>
     </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidienne</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Toutes les deux semaines</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestrielle</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Semestrielle</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Annuelle</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
@@ -2511,7 +2539,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>New Recurring</source>
-        <translation>Nouvelle récurrente</translation>
+        <translation>Nouvelle opération récurrente</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2523,7 +2551,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur Ctrl+M pour la mémoriser.</translation>
+        <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle opération récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur Ctrl+M pour la mémoriser.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>

@@ -2495,6 +2495,34 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Status</source>
         <translation>状態</translation>
     </message>
+    <message>
+        <source>Daily</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>隔週</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>四半期ごと</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>半年ごと</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>毎年</translation>
+    </message>
 </context>
 <context>
     <name>RecurringScreen</name>
