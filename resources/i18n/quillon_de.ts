@@ -2539,7 +2539,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>New Recurring</source>
-        <translation>Neue wiederkehrende Buchung</translation>
+        <translation>Neu anlegen</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2551,7 +2551,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neue wiederkehrende Buchung“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie Ctrl+M, um sie zu merken.</translation>
+        <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neu anlegen“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie Ctrl+M, um sie zu merken.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>

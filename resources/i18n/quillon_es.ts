@@ -2539,7 +2539,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>New Recurring</source>
-        <translation>Nuevo movimiento recurrente</translation>
+        <translation>Nuevo recurrente</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2551,7 +2551,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo movimiento recurrente, o seleccione una fila de los movimientos de una cuenta y pulse Ctrl+M para memorizarla.</translation>
+        <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo recurrente, o seleccione una fila de los movimientos de una cuenta y pulse Ctrl+M para memorizarla.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>

@@ -2539,7 +2539,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>New Recurring</source>
-        <translation>Nouvelle opération récurrente</translation>
+        <translation>Nouvelle récurrente</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2551,7 +2551,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle opération récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur Ctrl+M pour la mémoriser.</translation>
+        <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur Ctrl+M pour la mémoriser.</translation>
     </message>
     <message>
         <source>Recurring transactions</source>
