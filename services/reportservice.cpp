@@ -29,6 +29,13 @@ bool addWithoutOverflow(qint64 a, qint64 b, qint64 *sum) {
     return true;
 }
 
+// The queries call rows without a category "Uncategorized" so that they group as one; the user
+// reads that name in their own language.
+QString categoryName(const QVariant &stored) {
+    const QString name = stored.toString();
+    return name == QLatin1String("Uncategorized") ? ReportService::tr("Uncategorized") : name;
+}
+
 } // namespace
 
 ReportService::ReportService(Database *database, QObject *parent)
@@ -80,7 +87,7 @@ QList<CategorySpendingRow> ReportService::categorySpending(const QDate &from, co
               " GROUP BY t.category_id) s LEFT JOIN categories c ON s.category_id = c.id "
               "GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(s.total) ASC");
     while (executed && query.next()) {
-        rows.append({query.value(0).toString(), query.value(1).toLongLong()});
+        rows.append({categoryName(query.value(0)), query.value(1).toLongLong()});
         counts.append(query.value(2).toLongLong());
     }
     if (!succeeded(query, executed))
@@ -156,7 +163,7 @@ bool ReportService::splitAdjustments(const QDate &from, const QDate &to, const Q
     }
     while (executed && query.next()) {
         SplitAdjustment adjustment;
-        adjustment.name = query.value(0).toString();
+        adjustment.name = categoryName(query.value(0));
         adjustment.taxCode = query.value(1).toString();
         adjustment.taxRelevant = query.value(2).toInt() == 1;
         adjustment.amount = query.value(3).toLongLong();
@@ -309,8 +316,8 @@ QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDa
                              "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
               from, to, accountId, " GROUP BY COALESCE(c.name, 'Uncategorized')");
     while (executed && query.next()) {
-        totals.insert(query.value(0).toString(), query.value(1).toLongLong());
-        counts.insert(query.value(0).toString(), query.value(2).toLongLong());
+        totals.insert(categoryName(query.value(0)), query.value(1).toLongLong());
+        counts.insert(categoryName(query.value(0)), query.value(2).toLongLong());
     }
     if (!succeeded(query, executed))
         return {};

@@ -10,6 +10,31 @@
 #include <QColor>
 #include <QLocale>
 
+namespace {
+
+// The stored frequency is a key for the database; the column shows the name the form offers.
+QString frequencyName(Frequency frequency) {
+    switch (frequency) {
+    case Frequency::Daily:
+        return RecurringModel::tr("Daily");
+    case Frequency::Weekly:
+        return RecurringModel::tr("Weekly");
+    case Frequency::Biweekly:
+        return RecurringModel::tr("Bi-weekly");
+    case Frequency::Monthly:
+        return RecurringModel::tr("Monthly");
+    case Frequency::Quarterly:
+        return RecurringModel::tr("Quarterly");
+    case Frequency::SemiAnnual:
+        return RecurringModel::tr("Semi-annual");
+    case Frequency::Annual:
+        return RecurringModel::tr("Annual");
+    }
+    return frequencyToString(frequency);
+}
+
+} // namespace
+
 RecurringModel::RecurringModel(AccountRepository *accounts, QObject *parent)
     : QAbstractTableModel(parent)
     , m_accounts(accounts) {}
@@ -66,7 +91,7 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const {
         case AmountColumn:
             return formatMoney(rule->amount, Currency::USD);
         case FrequencyColumn:
-            return frequencyToString(rule->frequency);
+            return frequencyName(rule->frequency);
         case NextDueColumn:
             return QLocale::system().toString(rule->nextDueDate, QLocale::ShortFormat);
         case AutoColumn:

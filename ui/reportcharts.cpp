@@ -23,8 +23,8 @@ namespace ReportCharts {
 
 namespace {
 
-QString tr(const char *text, int n = -1) {
-    return QCoreApplication::translate("ReportsScreen", text, nullptr, n);
+QString tr(const char *text, const char *disambiguation = nullptr, int n = -1) {
+    return QCoreApplication::translate("ReportCharts", text, disambiguation, n);
 }
 
 // More bars than this no longer fit the chart's height with readable names; the smallest
@@ -47,7 +47,7 @@ QList<Bar> largestBars(QList<Bar> bars) {
         return bars;
     Bar rest;
     const int kept = kMostBars - 1;
-    rest.name = tr("%n other categories", int(bars.size()) - kept);
+    rest.name = tr("%n other categories", nullptr, int(bars.size()) - kept);
     for (int i = kept; i < bars.size(); ++i) {
         rest.first += bars.at(i).first;
         rest.second += bars.at(i).second;

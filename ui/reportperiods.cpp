@@ -10,7 +10,7 @@ namespace ReportPeriods {
 namespace {
 
 QString tr(const char *text) {
-    return QCoreApplication::translate("ReportsScreen", text);
+    return QCoreApplication::translate("ReportPeriods", text);
 }
 
 QDate quarterStart(const QDate &day) {

@@ -143,6 +143,405 @@
     </message>
 </context>
 <context>
+    <name>AccountScreen</name>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Tindral-Benutzerkonto</translation>
+    </message>
+    <message>
+        <source>Account sections</source>
+        <translation>Bereiche des Benutzerkontos</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten &amp; Datenschutz</translation>
+    </message>
+    <message>
+        <source>Account section</source>
+        <translation>Bereich des Benutzerkontos</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Registrierte Geräte</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Geräte, die mit Ihrem Benutzerkonto synchronisiert wurden.</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nicht festgelegt)</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Anzeigenamen ändern</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Kontoportal</translation>
+    </message>
+    <message>
+        <source>Billing, subscriptions and more are managed on the web.</source>
+        <translation>Abrechnung, Abonnements und mehr verwalten Sie im Web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Kontoportal öffnen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Ändern Sie das Passwort Ihres Benutzerkontos.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Aktive Sitzungen</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sitzungen, die derzeit bei Ihrem Benutzerkonto angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Gefahrenbereich</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Löscht Ihr Benutzerkonto endgültig. Nach 30 Tagen lässt sich das nicht mehr rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Benutzerkonto löschen</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Sie sind Inhaber der Gruppe. Übertragen Sie die Inhaberschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Benutzerkonto löschen.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Jetzt aktiv</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>vor %1 Min.</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>vor %1 Std.</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Keine Gruppe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Sie gehören keiner Gruppe an. Der Inhaber einer Gruppe kann Sie einladen, oder Sie treten mit einem Einladungscode bei.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Mit Einladungscode beitreten</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 von %2 Plätzen belegt</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Inhaber</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Mitglied entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>%1 aus der Gruppe entfernen?</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>%1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Offene Einladungen</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Einladungscode: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Revoke invitation %1</source>
+        <translation>Einladung %1 widerrufen</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Einladung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>Die Einladung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Mitglieder einladen</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Per E-Mail einladen</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Einladungscode erzeugen</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Gruppe verlassen</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Diese Gruppe verlassen? Sie verlieren den Zugriff auf die geteilten Daten.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Sie haben die Gruppe verlassen.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>Die Gruppe konnte nicht verlassen werden.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Keine Geräte registriert.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Unbekanntes Gerät</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Gerät entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Gerät entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Das Gerät konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Keine aktiven Sitzungen.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Unbekannter Client</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Revoke session %1</source>
+        <translation>Sitzung %1 widerrufen</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sitzung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>Die Sitzung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Anzeigename:</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Anzeigename geändert.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Aktuelles Passwort:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Neues Passwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Passwort geändert.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Das Passwort konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Gruppe beitreten</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Einladungscode eingeben:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Sie sind der Gruppe beigetreten.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Der Einladungscode ist ungültig oder abgelaufen.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Einladung gesendet.</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Die Einladung konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Der Code konnte nicht erzeugt werden.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Einladungscode</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Geben Sie diesen Code an die Person weiter, die Sie einladen möchten:
+
+%1</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Ihr Benutzerkonto wird nach 30 Tagen endgültig gelöscht.
+
+Geben Sie zur Bestätigung DELETE ein:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Das Benutzerkonto konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Löschung des Benutzerkontos vorgemerkt</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Ihr Benutzerkonto wird in 30 Tagen endgültig gelöscht. Wenn Sie sich vorher anmelden, bleibt es erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -166,6 +565,150 @@ Bitte prüfen Sie die Zugriffsrechte und versuchen Sie es erneut.</translation>
     <message>
         <source>Database Error</source>
         <translation>Datenbankfehler</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>%1 rows done</source>
+        <translation>%1 Zeilen erledigt</translation>
+    </message>
+</context>
+<context>
+    <name>BackupFlow</name>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Alles durch die Daten der Sicherung ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Neuere behalten (Zeitstempel vergleichen)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Vorhandene Einträge überspringen</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Importmodus</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Wie sollen vorhandene Daten behandelt werden?</translation>
+    </message>
+    <message>
+        <source>Replace Existing Data</source>
+        <translation>Vorhandene Daten ersetzen</translation>
+    </message>
+    <message>
+        <source>Every record in the backup replaces the record of the same id here, including changes made since the backup was written. Records that are not in the backup are kept.
+
+Continue?</source>
+        <translation>Jeder Datensatz der Sicherung ersetzt den hiesigen Datensatz mit derselben ID, auch wenn er seit der Sicherung geändert wurde. Datensätze, die nicht in der Sicherung enthalten sind, bleiben erhalten.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Sicherung exportieren</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>ZIP-Dateien (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting backup...</source>
+        <translation>Sicherung wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sicherung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sicherung gespeichert unter:
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>Schreiben nicht möglich:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>Die Sicherung konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the backup.</source>
+        <translation>Die Datenbank konnte für die Sicherung nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Sicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No backup file was written.</source>
+        <translation>Es wurde keine Sicherungsdatei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Sicherung importieren</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Die Datei konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Restoring backup...</source>
+        <translation>Sicherung wird wiederhergestellt...</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the restore.</source>
+        <translation>Die Datenbank konnte für die Wiederherstellung nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>Es wurde nichts wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>%1 Einträge importiert, %2 übersprungen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s) occurred.</source>
+        <translation>
+            <numerusform>%n Fehler ist aufgetreten.</numerusform>
+            <numerusform>%n Fehler sind aufgetreten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) were left out: they come from a newer version of Tindral Quillon.</source>
+        <translation>
+            <numerusform>%n Datensatz wurde ausgelassen: Er stammt aus einer neueren Version von Tindral Quillon.</numerusform>
+            <numerusform>%n Datensätze wurden ausgelassen: Sie stammen aus einer neueren Version von Tindral Quillon.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Import abgeschlossen</translation>
     </message>
 </context>
 <context>
@@ -229,6 +772,104 @@ Bitte prüfen Sie die Zugriffsrechte und versuchen Sie es erneut.</translation>
     <message>
         <source>invalid value for %1</source>
         <translation>ungültiger Wert für %1</translation>
+    </message>
+    <message>
+        <source>The backup was cancelled</source>
+        <translation>Die Sicherung wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was restored.</source>
+        <translation>Die Wiederherstellung wurde abgebrochen; es wurde nichts wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Category tree</source>
+        <translation>Kategorienbaum</translation>
+    </message>
+    <message>
+        <source>Category name:</source>
+        <translation>Name der Kategorie:</translation>
+    </message>
+    <message>
+        <source>The category could not be created.</source>
+        <translation>Die Kategorie konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was added; your categories are unchanged.</source>
+        <translation>Es wurde nichts hinzugefügt; Ihre Kategorien sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Kategorie bearbeiten</translation>
+    </message>
+    <message>
+        <source>The category could not be renamed.</source>
+        <translation>Die Kategorie konnte nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>It keeps its previous name.</source>
+        <translation>Sie behält ihren bisherigen Namen.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) using this category will become uncategorized.</source>
+        <translation>
+            <numerusform>%n Buchung mit dieser Kategorie wird keiner Kategorie mehr zugeordnet sein.</numerusform>
+            <numerusform>%n Buchungen mit dieser Kategorie werden keiner Kategorie mehr zugeordnet sein.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transactions use this category.</source>
+        <translation>Keine Buchung verwendet diese Kategorie.</translation>
+    </message>
+    <message>
+        <source>Its sub-categories will move to the top level.</source>
+        <translation>Ihre Unterkategorien rücken auf die oberste Ebene.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.</source>
+        <translation>Die Kategorie konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the category and its transactions are as they were.</source>
+        <translation>Es wurde nichts geändert: Die Kategorie und ihre Buchungen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Category actions</source>
+        <translation>Kategorieaktionen</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
@@ -455,6 +1096,21 @@ Bitte prüfen Sie die Zugriffsrechte und versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+</context>
+<context>
     <name>EmptyStatePage</name>
     <message>
         <source>Getting started</source>
@@ -479,6 +1135,209 @@ Bitte prüfen Sie die Zugriffsrechte und versuchen Sie es erneut.</translation>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Sie können Buchungen auch über Datei › Importieren aus einer CSV-Datei übernehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>Import result</source>
+        <translation>Ergebnis des Imports</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Keine Datei ausgewählt</translation>
+    </message>
+    <message>
+        <source>Chosen file</source>
+        <translation>Gewählte Datei</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Browse for a file</source>
+        <translation>Nach einer Datei suchen</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Zuordnung der CSV-Spalten:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Spalte für Datum:</translation>
+    </message>
+    <message>
+        <source>Date column</source>
+        <translation>Spalte für Datum</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Spalte für Empfänger:</translation>
+    </message>
+    <message>
+        <source>Payee column</source>
+        <translation>Spalte für Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Spalte für Betrag:</translation>
+    </message>
+    <message>
+        <source>Amount column</source>
+        <translation>Spalte für Betrag</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Spalte für Notiz:</translation>
+    </message>
+    <message>
+        <source>Memo column</source>
+        <translation>Spalte für Notiz</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Spalte für Kategorie:</translation>
+    </message>
+    <message>
+        <source>Category column</source>
+        <translation>Spalte für Kategorie</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Datumsformat:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>Erste Zeile ist Kopfzeile</translation>
+    </message>
+    <message>
+        <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
+        <translation>QIF-Dateien enthalten Datum, Empfänger und Betrag selbst: Eine Spaltenzuordnung ist nicht nötig.</translation>
+    </message>
+    <message>
+        <source>Preview of the file</source>
+        <translation>Vorschau der Datei</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;QIF-Dateien (*.qif);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Die Datei konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation>Sp. %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Sp. %1: %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>(unreadable)</source>
+        <translation>(nicht lesbar)</translation>
+    </message>
+    <message>
+        <source>Importing transactions...</source>
+        <translation>Buchungen werden importiert...</translation>
+    </message>
+    <message>
+        <source>Import complete!
+
+%1 transactions imported
+%2 duplicates skipped
+%3 rows could not be read or stored</source>
+        <translation>Import abgeschlossen.
+
+Importierte Buchungen: %1
+Übersprungene Duplikate: %2
+Nicht lesbare oder nicht gespeicherte Zeilen: %3</translation>
+    </message>
+    <message>
+        <source>Import cancelled.
+
+Nothing was imported.</source>
+        <translation>Import abgebrochen.
+
+Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the import.</source>
+        <translation>Die Datenbank konnte für den Import nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Import failed.
+
+%1
+
+Nothing was imported.</source>
+        <translation>Import fehlgeschlagen.
+
+%1
+
+Es wurde nichts importiert.</translation>
     </message>
 </context>
 <context>
@@ -756,7 +1615,7 @@ Bitte prüfen Sie die Zugriffsrechte und versuchen Sie es erneut.</translation>
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
         <translation>„%1“ löschen?
 
-Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Synchronisierung wiederherstellen.</translation>
+Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Sync wiederherstellen.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
@@ -962,6 +1821,195 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <source>Sample data cleared</source>
         <translation>Beispieldaten entfernt</translation>
     </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>That transaction no longer exists</source>
+        <translation>Diese Buchung existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Abgleichen — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>No Accounts</source>
+        <translation>Keine Konten</translation>
+    </message>
+    <message>
+        <source>You need to create an account before importing transactions. Create one now?</source>
+        <translation>Vor dem Import von Buchungen müssen Sie ein Konto anlegen. Jetzt anlegen?</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Zum Teilen brauchen Sie ein Tindral-Benutzerkonto. Melden Sie sich über Datei › Anmelden an, um das Teilen zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>Sync this account once before sharing it</source>
+        <translation>Synchronisieren Sie dieses Konto einmal, bevor Sie es teilen</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Teilen: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit den Mitgliedern Ihrer Tindral-Familiengruppe. Sie sehen auf ihren Geräten dieselben Umsätze, Salden und denselben Abgleichsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
+        <translation>Sie gehören noch keiner Tindral-Gruppe an. Gründen Sie unter Datei › Tindral-Benutzerkonto... eine Gruppe oder treten Sie einer bei und teilen Sie dann dieses Konto mit den Mitgliedern.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 den Zugriff auf dieses Konto entziehen?</translation>
+    </message>
+    <message>
+        <source>This account can be shared after its first sync.</source>
+        <translation>Dieses Konto kann nach der ersten Synchronisierung geteilt werden.</translation>
+    </message>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Tindral-Benutzerkonto</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Auswahl umbenennen</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Auswahl zusammenführen</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Empfänger verwalten</translation>
+    </message>
+    <message>
+        <source>Payees</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Umbenennen in:</translation>
+    </message>
+    <message>
+        <source>Rename to</source>
+        <translation>Umbenennen in</translation>
+    </message>
+    <message>
+        <source>Rename Payees</source>
+        <translation>Empfänger umbenennen</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed.</source>
+        <translation>Die Empfänger konnten nicht umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; every transaction keeps its payee.</source>
+        <translation>Es wurde nichts geändert; alle Buchungen behalten ihren Empfänger.</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Umbenennung abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n Buchung umbenannt.</numerusform>
+            <numerusform>%n Buchungen umbenannt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Wählen Sie zum Zusammenführen mindestens 2 Empfänger aus.</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Empfänger zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>%1 Empfänger zu „%2“ zusammenführen?</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Zusammenführung abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n Buchung zusammengeführt.</numerusform>
+            <numerusform>%n Buchungen zusammengeführt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QCalendarWidget</name>
@@ -978,10 +2026,670 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Abgleichsverlauf</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Noch keine Abgleiche. Gleichen Sie Ihr Konto in der Umsatzliste ab, dann erscheint hier der Verlauf.</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Frühere Abgleiche dieses Kontos.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Datum des Kontoauszugs</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo laut Kontoauszug</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Abgeglichener Saldo</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen am</translation>
+    </message>
+    <message>
+        <source>Past reconciliations</source>
+        <translation>Frühere Abgleiche</translation>
+    </message>
+    <message>
+        <source>No reconciliations</source>
+        <translation>Keine Abgleiche</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Abgleichsverlauf — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Ticked</source>
+        <translation>Abgehakt</translation>
+    </message>
+    <message>
+        <source>Not ticked</source>
+        <translation>Nicht abgehakt</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Geb.</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Abgleich abschließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Buchung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Konto abgleichen</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Datum des Kontoauszugs:</translation>
+    </message>
+    <message>
+        <source>Statement date</source>
+        <translation>Datum des Kontoauszugs</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Saldo laut Kontoauszug:</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>Saldo laut Kontoauszug</translation>
+    </message>
+    <message>
+        <source>Unreconciled transactions</source>
+        <translation>Nicht abgeglichene Buchungen</translation>
+    </message>
+    <message>
+        <source>Add a transaction (Ctrl+N)</source>
+        <translation>Buchung hinzufügen (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Ausgewählte Buchung löschen (Del)</translation>
+    </message>
+    <message>
+        <source>Edit transaction</source>
+        <translation>Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Space, C or R: tick the current row</source>
+        <translation>Leertaste, C oder R: aktuelle Zeile abhaken</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Vorheriger Saldo</translation>
+    </message>
+    <message>
+        <source>Previous balance</source>
+        <translation>Vorheriger Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Gebuchte Einnahmen</translation>
+    </message>
+    <message>
+        <source>Cleared deposits</source>
+        <translation>Gebuchte Einnahmen</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Gebuchte Ausgaben</translation>
+    </message>
+    <message>
+        <source>Cleared withdrawals</source>
+        <translation>Gebuchte Ausgaben</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Gebuchter Saldo</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Gebuchter Saldo</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo laut Kontoauszug</translation>
+    </message>
+    <message>
+        <source>Statement balance total</source>
+        <translation>Saldo laut Kontoauszug gesamt</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Cancel reconciliation</source>
+        <translation>Abgleich abbrechen</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Abgleich abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Das Konto wurde erfolgreich abgeglichen.</translation>
+    </message>
+    <message>
+        <source>Transactions Changed</source>
+        <translation>Buchungen geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked transaction(s) changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</source>
+        <translation>
+            <numerusform>%n abgehakte Buchung wurde geändert, seit die Liste angezeigt wurde. Die Liste zeigt sie jetzt so, wie sie gespeichert ist; prüfen Sie die Differenz und schließen Sie erneut ab.</numerusform>
+            <numerusform>%n abgehakte Buchungen wurden geändert, seit die Liste angezeigt wurde. Die Liste zeigt sie jetzt so, wie sie gespeichert sind; prüfen Sie die Differenz und schließen Sie erneut ab.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The stored transactions no longer add up to the statement balance (a ticked transaction was deleted or changed elsewhere). The list has been reloaded; check the difference and finish again.</source>
+        <translation>Die gespeicherten Buchungen ergeben nicht mehr den Saldo laut Kontoauszug (eine abgehakte Buchung wurde an anderer Stelle gelöscht oder geändert). Die Liste wurde neu geladen; prüfen Sie die Differenz und schließen Sie erneut ab.</translation>
+    </message>
+    <message>
+        <source>This account no longer exists.</source>
+        <translation>Dieses Konto existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved.</source>
+        <translation>Der Abgleich konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>No transaction was marked reconciled and your ticks are kept; you can finish again.</source>
+        <translation>Keine Buchung wurde als abgeglichen markiert, und Ihre Häkchen bleiben erhalten; Sie können erneut abschließen.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Die Buchung an %1 löschen?</translation>
+    </message>
+    <message>
+        <source>This transaction was already deleted elsewhere.</source>
+        <translation>Diese Buchung wurde bereits an anderer Stelle gelöscht.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation>Die Buchung konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>It is still in the account.</source>
+        <translation>Sie ist weiterhin im Konto.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation>Buchung merken</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Einnahme</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation>Empfänger:</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>Betrag:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Alle zwei Wochen</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Vierteljährlich</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Halbjährlich</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Häufigkeit:</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation>Startdatum:</translation>
+    </message>
+    <message>
+        <source>Next due date</source>
+        <translation>Nächste Fälligkeit</translation>
+    </message>
+    <message>
+        <source>The next occurrence to confirm or post</source>
+        <translation>Die nächste Ausführung, die bestätigt oder gebucht wird</translation>
+    </message>
+    <message>
+        <source>Next Due:</source>
+        <translation>Nächste Fälligkeit:</translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation>Hat ein Enddatum</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Enddatum</translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation>Enddatum:</translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation>Bei Fälligkeit automatisch buchen</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Form problem</source>
+        <translation>Problem im Formular</translation>
+    </message>
+    <message>
+        <source>Choose an account; create one first if there is none.</source>
+        <translation>Wählen Sie ein Konto; legen Sie zuerst eines an, falls es keines gibt.</translation>
+    </message>
+    <message>
+        <source>Payee is required.</source>
+        <translation>Bitte einen Empfänger angeben.</translation>
+    </message>
+    <message>
+        <source>A transfer cannot go to the account it comes from.</source>
+        <translation>Eine Umbuchung kann nicht auf das Konto gehen, von dem sie kommt.</translation>
+    </message>
+    <message>
+        <source>The next due date must be after %1, the date of the memorized transaction.</source>
+        <translation>Die nächste Fälligkeit muss nach dem %1 liegen, dem Datum der gemerkten Buchung.</translation>
+    </message>
+    <message>
+        <source>The next due date must be after %1: the occurrences up to then were posted already.</source>
+        <translation>Die nächste Fälligkeit muss nach dem %1 liegen: Bis dahin wurde bereits gebucht.</translation>
+    </message>
+    <message>
+        <source>The end date is before the next due date, so nothing would ever be posted.</source>
+        <translation>Das Enddatum liegt vor der nächsten Fälligkeit; es würde also nie etwas gebucht.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inaktiv</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Nächste Fälligkeit</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Autom.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Alle zwei Wochen</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Vierteljährlich</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Halbjährlich</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Jährlich</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Alle fälligen bestätigen</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Neu anlegen</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>Due recurring transactions</source>
+        <translation>Fällige wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
+        <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neu anlegen“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie Ctrl+M, um sie zu merken.</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 fällig)</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was deleted meanwhile.</source>
+        <translation>Diese wiederkehrende Buchung wurde inzwischen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed meanwhile, perhaps in another window or by a sync.</source>
+        <translation>Diese wiederkehrende Buchung wurde inzwischen geändert, vielleicht in einem anderen Fenster oder durch eine Synchronisierung.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; the list now shows it as it is stored.</source>
+        <translation>Es wurde nichts geändert; die Liste zeigt sie jetzt so, wie sie gespeichert ist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due recurring transaction(s) could not be posted.</source>
+        <translation>
+            <numerusform>%n fällige wiederkehrende Buchung konnte nicht gebucht werden.</numerusform>
+            <numerusform>%n fällige wiederkehrende Buchungen konnten nicht gebucht werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Those rules were left as they were; the others were posted.</source>
+        <translation>Diese Vorlagen bleiben unverändert; die übrigen wurden gebucht.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be posted. The occurrence may have been posted already, or its date or account is no longer valid.</source>
+        <translation>„%1“ konnte nicht gebucht werden. Möglicherweise wurde diese Fälligkeit bereits gebucht, oder ihr Datum oder Konto ist nicht mehr gültig.</translation>
+    </message>
+    <message>
+        <source>Nothing was posted and the rule was not advanced.</source>
+        <translation>Es wurde nichts gebucht, und die Fälligkeit bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>The occurrence of &quot;%1&quot; could not be skipped.</source>
+        <translation>Die Fälligkeit von „%1“ konnte nicht übersprungen werden.</translation>
+    </message>
+    <message>
+        <source>The rule keeps its next due date.</source>
+        <translation>Die nächste Fälligkeit bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>Wiederkehrende Buchung „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>The recurring transaction &quot;%1&quot; could not be deleted.</source>
+        <translation>Die wiederkehrende Buchung „%1“ konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>It is still in the list.</source>
+        <translation>Sie steht weiterhin in der Liste.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>Die wiederkehrende Buchung konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Es wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed or deleted while the form was open.</source>
+        <translation>Diese wiederkehrende Buchung wurde geändert oder gelöscht, während das Formular offen war.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved; the list now shows it as it is stored.</source>
+        <translation>Ihre Änderungen wurden nicht gespeichert; die Liste zeigt sie jetzt so, wie sie gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction keeps its previous details.</source>
+        <translation>Die wiederkehrende Buchung behält ihre bisherigen Angaben.</translation>
+    </message>
+    <message>
+        <source>Recurring transaction actions</source>
+        <translation>Aktionen für wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>B&amp;estätigen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Über&amp;springen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDelegate</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Kalender öffnen (F4)</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>
@@ -1056,10 +2764,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Register message</source>
         <translation>Meldung der Umsatzliste</translation>
-    </message>
-    <message>
-        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  &apos;: copy above</source>
-        <translation>Ctrl+Enter: speichern  |  Enter: weiter  |  Ctrl+D: löschen  |  &apos;: von oben übernehmen</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
@@ -1164,6 +2868,345 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>&amp;Delete (Ctrl+D)</source>
         <translation>&amp;Löschen (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Konto abgleichen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
+        <translation>Ctrl+Enter: speichern  |  Enter: weiter  |  Ctrl+D: löschen  |  Ctrl+M: merken  |  &apos;: von oben übernehmen</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>Aufteilung stimmt nicht mehr</translation>
+    </message>
+    <message>
+        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
+        <translation>Diese Buchung ist aufgeteilt, und ihr Betrag hat sich geändert. Den neuen Betrag erneut aufteilen?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Erneut aufteilen</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Aufteilung entfernen</translation>
+    </message>
+    <message>
+        <source>Not saved: the split still needs dividing</source>
+        <translation>Nicht gespeichert: Die Aufteilung ist noch nicht vollständig</translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
+    </message>
+    <message>
+        <source>Could not memorize the transaction</source>
+        <translation>Die Buchung konnte nicht gemerkt werden</translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation>Buchung als wiederkehrend gemerkt</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>Bearb&amp;eiten...</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCharts</name>
+    <message numerus="yes">
+        <source>%n other categories</source>
+        <translation>
+            <numerusform>%n weitere Kategorie</numerusform>
+            <numerusform>%n weitere Kategorien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Ausgegeben</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPeriods</name>
+    <message>
+        <source>This Month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Vormonat</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Dieses Quartal</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Vorquartal</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Vorjahr</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>Letzte 90 Tage</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>Letzte 12 Monate</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Gesamter Zeitraum</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Dieses Jahr vs. Vorjahr</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Vorjahr vs. vorletztes Jahr</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Dieses Quartal vs. Vorquartal</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Ohne Kategorie</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Report problem</source>
+        <translation>Problem mit dem Bericht</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Kategorieausgaben</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Steuerbericht</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Cashflow</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Vorjahresvergleich</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Konten</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Nicht gebucht</translation>
+    </message>
+    <message>
+        <source>%1 chart</source>
+        <translation>Diagramm „%1“</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Period dates</source>
+        <translation>Daten des Zeitraums</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Vergleichen:</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compared periods</source>
+        <translation>Verglichene Zeiträume</translation>
+    </message>
+    <message>
+        <source>Period 1 from</source>
+        <translation>Zeitraum 1 von</translation>
+    </message>
+    <message>
+        <source>Period 1 to</source>
+        <translation>Zeitraum 1 bis</translation>
+    </message>
+    <message>
+        <source>Period 2 from</source>
+        <translation>Zeitraum 2 von</translation>
+    </message>
+    <message>
+        <source>Period 2 to</source>
+        <translation>Zeitraum 2 bis</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>Z1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>Z2:</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>Z1: %1 – %2    Z2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>This report could not be read, so the table may be incomplete.</source>
+        <translation>Dieser Bericht konnte nicht gelesen werden; die Tabelle ist daher möglicherweise unvollständig.</translation>
+    </message>
+    <message>
+        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
+        <translation>Es gibt nichts zu exportieren: Dieser Bericht hat für das gewählte Konto und den Zeitraum keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>No file was written; a file already there is unchanged.</source>
+        <translation>Es wurde keine Datei geschrieben; eine bereits vorhandene Datei ist unverändert.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +3409,394 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     </message>
 </context>
 <context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Date range:</source>
+        <translation>Zeitraum:</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Anfangsdatum</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Enddatum</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Nur gebuchte</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buchungen suchen</translation>
+    </message>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Empfänger, Notiz, Schecknummer suchen...</translation>
+    </message>
+    <message>
+        <source>Search text</source>
+        <translation>Suchtext</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
+    </message>
+    <message>
+        <source>Account filter</source>
+        <translation>Kontofilter</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Category filter</source>
+        <translation>Kategoriefilter</translation>
+    </message>
+    <message>
+        <source>Date range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Alle Konten</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Preference pages</source>
+        <translation>Seiten der Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Umsätze</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Daten &amp; Sync</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Preference page</source>
+        <translation>Seite der Einstellungen</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Control how Tindral Quillon looks.</source>
+        <translation>Legen Sie fest, wie Tindral Quillon aussieht.</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Einstellungen für Datum und Kalender.</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Woche beginnt am</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Wie Buchungen in der Umsatzliste erscheinen.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Zweizeilige Zeilen</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Zeigt die Notiz in einer zweiten Zeile unter dem Empfänger.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Sortierung</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Legen Sie die Reihenfolge der Buchungen in der Umsatzliste fest.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Wenn aktiviert, stehen die neuesten Buchungen oben.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisierung</translation>
+    </message>
+    <message>
+        <source>Keep your quillon in sync across all your devices.</source>
+        <translation>Halten Sie Ihr Haushaltsbuch auf allen Geräten synchron.</translation>
+    </message>
+    <message>
+        <source>Account status</source>
+        <translation>Status des Benutzerkontos</translation>
+    </message>
+    <message>
+        <source>Last synced</source>
+        <translation>Zuletzt synchronisiert</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Vollständige Synchronisierung erzwingen</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sicherung &amp; Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Sichern Sie Ihre Daten in eine portable Sicherungsdatei oder stellen Sie sie daraus wieder her.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Sicherung exportieren</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Sicherung importieren</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Gelöschte Konten</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Hier können Sie gelöschte Konten wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Deleted accounts</source>
+        <translation>Gelöschte Konten</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Auswahl wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
+        <translation>Ein digitales Haushaltsbuch für Ihre privaten Finanzen: Konten, Umbuchungen, wiederkehrende Buchungen, Abgleich, Berichte und Sicherungen – in einer Datei auf diesem Computer gespeichert und nach der Anmeldung zwischen Ihren Geräten synchronisiert.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Hilfe&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Datenschutz&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
+        <translation>Dieses Programm verwendet das Qt-Framework unter der GNU LGPL Version 3.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Sprache geändert</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Konto wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The account could not be restored.</source>
+        <translation>Das Konto konnte nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>It stays in the list of deleted accounts; nothing was changed.</source>
+        <translation>Es bleibt in der Liste der gelöschten Konten; es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>Nicht angemeldet.
+Melden Sie sich über Datei › Anmelden an, um die Synchronisierung zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Angemeldet als:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Noch nie synchronisiert</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Zuletzt synchronisiert: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Wird synchronisiert...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Alle lokalen Daten werden erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten auf Ihren Geräten nicht übereinstimmen.
+
+Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Wird importiert...</translation>
+    </message>
+</context>
+<context>
+    <name>ShareMembersDialog</name>
+    <message>
+        <source>Group member</source>
+        <translation>Gruppenmitglied</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Alle Gruppenmitglieder sind bereits hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Wird geteilt...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>Teilen mit %1 nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation>%1 den Zugriff auf dieses Element entziehen?</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>Die Freigabe konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -1485,6 +3916,232 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>Keine Versionshinweise für %1 %2 verfügbar</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Suche nach Updates…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 ist auf dem neuesten Stand (Version %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Versionshinweise werden geladen…</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::NotesBrowser</name>
+    <message>
+        <source>Release notes</source>
+        <translation>Versionshinweise</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Update verfügbar</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Eine neue Version von %1 ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Sie haben Version %1. Die neueste Version ist %2.</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Versionshinweise werden geladen…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*Für diese Version sind keine Versionshinweise verfügbar.*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Neuigkeiten in %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Neuigkeiten in %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Sie verwenden Version %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>%1 herunterladen</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>New Transaction</source>
+        <translation>Neue Buchung</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Einnahme</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation>Tippen Sie, um Empfänger zu suchen...</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation>Empfänger:</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>Betrag:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Split…</source>
+        <translation>Aufteilen…</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Aufteilen</translation>
+    </message>
+    <message>
+        <source>Divide the amount among several categories</source>
+        <translation>Den Betrag auf mehrere Kategorien aufteilen</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Kategorie:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>Schecknummer</translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation>Schecknr.:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>Form message</source>
+        <translation>Meldung des Formulars</translation>
+    </message>
+    <message numerus="yes">
+        <source>Split among %n categories</source>
+        <translation>
+            <numerusform>Auf %n Kategorie aufgeteilt</numerusform>
+            <numerusform>Auf %n Kategorien aufgeteilt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit Split…</source>
+        <translation>Aufteilung bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Edit split</source>
+        <translation>Aufteilung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Enter the amount first, then split it.</source>
+        <translation>Geben Sie zuerst den Betrag ein und teilen Sie ihn dann auf.</translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Bitte einen Empfänger angeben</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>Aufteilung stimmt nicht mehr</translation>
+    </message>
+    <message>
+        <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
+        <translation>Der Betrag hat sich geändert, die Aufteilung ergibt ihn nicht mehr. Den neuen Betrag erneut aufteilen?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Erneut aufteilen</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Aufteilung entfernen</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,405 @@
     </message>
 </context>
 <context>
+    <name>AccountScreen</name>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Cuenta de Tindral</translation>
+    </message>
+    <message>
+        <source>Account sections</source>
+        <translation>Secciones de la cuenta</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Datos y privacidad</translation>
+    </message>
+    <message>
+        <source>Account section</source>
+        <translation>Sección de la cuenta</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Dispositivos registrados</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Dispositivos que se han sincronizado con su cuenta.</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Nombre visible</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Editar nombre visible</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Portal de la cuenta</translation>
+    </message>
+    <message>
+        <source>Billing, subscriptions and more are managed on the web.</source>
+        <translation>La facturación, las suscripciones y otros ajustes se gestionan en la web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Abrir el portal de la cuenta</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Cambie la contraseña de su cuenta.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sesiones activas</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sesiones abiertas ahora mismo con su cuenta.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zona de peligro</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Elimina su cuenta de forma definitiva. Pasados 30 días no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Es el propietario del grupo. Transfiera la propiedad o quite a todos los miembros antes de eliminar su cuenta.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Activa ahora</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>hace %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>hace %1 d</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Sin grupo</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>No pertenece a ningún grupo. El propietario de un grupo puede invitarle, o puede unirse con un código de invitación.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Unirse con un código de invitación</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>%1 de %2 plazas ocupadas</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Miembros</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar a %1</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Quitar miembro</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>¿Quitar a %1 del grupo?</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>No se pudo quitar a %1.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>Se ha quitado a %1.</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitaciones pendientes</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Código de invitación: %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revocar</translation>
+    </message>
+    <message>
+        <source>Revoke invitation %1</source>
+        <translation>Revocar la invitación %1</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitación revocada.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>No se pudo revocar la invitación.</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Invitar a miembros</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Invitar por correo electrónico</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Generar código de invitación</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Abandonar el grupo</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>¿Abandonar este grupo? Perderá el acceso a los datos compartidos.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Ha abandonado el grupo.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>No se pudo abandonar el grupo.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>No hay dispositivos registrados.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Dispositivo desconocido</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Quitar dispositivo</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>¿Quitar %1?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Dispositivo quitado.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>No se pudo quitar el dispositivo.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>No hay sesiones activas.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Cliente desconocido</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Esta sesión</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Revoke session %1</source>
+        <translation>Revocar la sesión %1</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sesión revocada.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>No se pudo revocar la sesión.</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nombre visible:</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nombre visible actualizado.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>No se pudo actualizar el perfil.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Contraseña actual:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Contraseña nueva (mín. 8 caracteres):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirme la contraseña nueva:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Las contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Contraseña cambiada.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>No se pudo cambiar la contraseña.</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Unirse a un grupo</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Introduzca el código de invitación:</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Se ha unido al grupo.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>El código de invitación no es válido o ha caducado.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Correo electrónico:</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitación enviada.</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>No se pudo enviar la invitación.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>No se pudo generar el código.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Código de invitación</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Comparta este código con la persona a la que quiere invitar:
+
+%1</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Su cuenta se eliminará de forma definitiva dentro de 30 días.
+
+Escriba DELETE para confirmar:</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>No se pudo eliminar la cuenta.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Eliminación de la cuenta programada</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Su cuenta se eliminará de forma definitiva dentro de 30 días. Puede recuperarla si inicia sesión antes.</translation>
+    </message>
+</context>
+<context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -166,6 +565,150 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>Database Error</source>
         <translation>Error de la base de datos</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>%1 rows done</source>
+        <translation>%1 registros procesados</translation>
+    </message>
+</context>
+<context>
+    <name>BackupFlow</name>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Reemplazar todo con los datos de la copia</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Conservar lo más reciente (comparar fechas)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Omitir los elementos existentes</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Modo de importación</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>¿Qué hacer con los datos existentes?</translation>
+    </message>
+    <message>
+        <source>Replace Existing Data</source>
+        <translation>Reemplazar los datos existentes</translation>
+    </message>
+    <message>
+        <source>Every record in the backup replaces the record of the same id here, including changes made since the backup was written. Records that are not in the backup are kept.
+
+Continue?</source>
+        <translation>Cada registro de la copia reemplaza al registro con el mismo id que hay aquí, incluidos los cambios hechos después de crear la copia. Los registros que no están en la copia se conservan.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exportar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Archivos ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting backup...</source>
+        <translation>Exportando la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Copia de seguridad completada</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Copia de seguridad guardada en:
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>No se pudo escribir en:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>No se pudo hacer la copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the backup.</source>
+        <translation>No se pudo abrir la base de datos para la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Error en la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>No backup file was written.</source>
+        <translation>No se ha escrito ningún archivo de copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Error en la importación</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>No se pudo leer el archivo.</translation>
+    </message>
+    <message>
+        <source>Restoring backup...</source>
+        <translation>Restaurando la copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the restore.</source>
+        <translation>No se pudo abrir la base de datos para la restauración.</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>No se ha restaurado nada.</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Elementos importados: %1; omitidos: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s) occurred.</source>
+        <translation>
+            <numerusform>Se ha producido %n error.</numerusform>
+            <numerusform>Se han producido %n errores.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) were left out: they come from a newer version of Tindral Quillon.</source>
+        <translation>
+            <numerusform>Se ha omitido %n registro: procede de una versión más reciente de Tindral Quillon.</numerusform>
+            <numerusform>Se han omitido %n registros: proceden de una versión más reciente de Tindral Quillon.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importación completada</translation>
     </message>
 </context>
 <context>
@@ -229,6 +772,104 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>invalid value for %1</source>
         <translation>valor no válido para %1</translation>
+    </message>
+    <message>
+        <source>The backup was cancelled</source>
+        <translation>Se ha cancelado la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was restored.</source>
+        <translation>Se ha cancelado la restauración; no se ha restaurado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Category tree</source>
+        <translation>Árbol de categorías</translation>
+    </message>
+    <message>
+        <source>Category name:</source>
+        <translation>Nombre de la categoría:</translation>
+    </message>
+    <message>
+        <source>The category could not be created.</source>
+        <translation>No se pudo crear la categoría.</translation>
+    </message>
+    <message>
+        <source>Nothing was added; your categories are unchanged.</source>
+        <translation>No se ha añadido nada; sus categorías no han cambiado.</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Editar categoría</translation>
+    </message>
+    <message>
+        <source>The category could not be renamed.</source>
+        <translation>No se pudo cambiar el nombre de la categoría.</translation>
+    </message>
+    <message>
+        <source>It keeps its previous name.</source>
+        <translation>Conserva su nombre anterior.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?</source>
+        <translation>¿Eliminar «%1»?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) using this category will become uncategorized.</source>
+        <translation>
+            <numerusform>%n movimiento con esta categoría quedará sin categoría.</numerusform>
+            <numerusform>%n movimientos con esta categoría quedarán sin categoría.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transactions use this category.</source>
+        <translation>Ningún movimiento usa esta categoría.</translation>
+    </message>
+    <message>
+        <source>Its sub-categories will move to the top level.</source>
+        <translation>Sus subcategorías pasarán al nivel superior.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Eliminar categoría</translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.</source>
+        <translation>No se pudo eliminar la categoría.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the category and its transactions are as they were.</source>
+        <translation>No se ha cambiado nada: la categoría y sus movimientos siguen igual.</translation>
+    </message>
+    <message>
+        <source>Category actions</source>
+        <translation>Acciones de la categoría</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nueva categoría</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
     </message>
 </context>
 <context>
@@ -455,6 +1096,21 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+</context>
+<context>
     <name>EmptyStatePage</name>
     <message>
         <source>Getting started</source>
@@ -479,6 +1135,209 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>También puede importar movimientos desde un archivo CSV en Archivo › Importar.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar movimientos</translation>
+    </message>
+    <message>
+        <source>Import result</source>
+        <translation>Resultado de la importación</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Cuenta:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Ningún archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Chosen file</source>
+        <translation>Archivo elegido</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Browse for a file</source>
+        <translation>Buscar un archivo</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Asignación de columnas CSV:</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Columna de fecha:</translation>
+    </message>
+    <message>
+        <source>Date column</source>
+        <translation>Columna de fecha</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Columna de beneficiario:</translation>
+    </message>
+    <message>
+        <source>Payee column</source>
+        <translation>Columna de beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Columna de importe:</translation>
+    </message>
+    <message>
+        <source>Amount column</source>
+        <translation>Columna de importe</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Columna de concepto:</translation>
+    </message>
+    <message>
+        <source>Memo column</source>
+        <translation>Columna de concepto</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Columna de categoría:</translation>
+    </message>
+    <message>
+        <source>Category column</source>
+        <translation>Columna de categoría</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato de fecha</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Formato de fecha:</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>La primera fila es el encabezado</translation>
+    </message>
+    <message>
+        <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
+        <translation>Los archivos QIF ya traen sus fechas, beneficiarios e importes: no hace falta asignar columnas.</translation>
+    </message>
+    <message>
+        <source>Preview of the file</source>
+        <translation>Vista previa del archivo</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Seleccionar archivo</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
+        <translation>Archivos CSV (*.csv);;Archivos QIF (*.qif);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>No se pudo leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1: %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Concepto</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>(unreadable)</source>
+        <translation>(ilegible)</translation>
+    </message>
+    <message>
+        <source>Importing transactions...</source>
+        <translation>Importando movimientos...</translation>
+    </message>
+    <message>
+        <source>Import complete!
+
+%1 transactions imported
+%2 duplicates skipped
+%3 rows could not be read or stored</source>
+        <translation>Importación completada.
+
+Movimientos importados: %1
+Duplicados omitidos: %2
+Filas que no se pudieron leer o guardar: %3</translation>
+    </message>
+    <message>
+        <source>Import cancelled.
+
+Nothing was imported.</source>
+        <translation>Importación cancelada.
+
+No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the import.</source>
+        <translation>No se pudo abrir la base de datos para la importación.</translation>
+    </message>
+    <message>
+        <source>Import failed.
+
+%1
+
+Nothing was imported.</source>
+        <translation>Error en la importación.
+
+%1
+
+No se ha importado nada.</translation>
     </message>
 </context>
 <context>
@@ -756,7 +1615,7 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
         <translation>¿Eliminar «%1»?
 
-Se quitarán todos los movimientos, los movimientos recurrentes y el historial de conciliaciones de esta cuenta. Puede restaurarla en Preferencias → Datos y sincronización.</translation>
+Se quitarán todos los movimientos, los movimientos recurrentes y el historial de conciliaciones de esta cuenta. Puede restaurarla en Preferencias → Sincronización.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
@@ -962,6 +1821,195 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <source>Sample data cleared</source>
         <translation>Datos de ejemplo borrados</translation>
     </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Movimientos recurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buscar movimientos</translation>
+    </message>
+    <message>
+        <source>That transaction no longer exists</source>
+        <translation>Ese movimiento ya no existe</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>No Accounts</source>
+        <translation>Sin cuentas</translation>
+    </message>
+    <message>
+        <source>You need to create an account before importing transactions. Create one now?</source>
+        <translation>Necesita crear una cuenta antes de importar movimientos. ¿Crearla ahora?</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar movimientos</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Es necesario iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Para compartir se necesita una cuenta de Tindral. Inicie sesión en Archivo › Iniciar sesión para activar el uso compartido.</translation>
+    </message>
+    <message>
+        <source>Sync this account once before sharing it</source>
+        <translation>Sincronice esta cuenta una vez antes de compartirla</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartir: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Tindral. Verán los mismos movimientos, saldos e historial de conciliaciones en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se comparte con nadie.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
+        <translation>Todavía no pertenece a ningún grupo de Tindral. Cree uno o únase a uno en Archivo › Cuenta de Tindral... y comparta después esta cuenta con sus miembros.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Quitar seleccionados</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar a %1 el acceso a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>This account can be shared after its first sync.</source>
+        <translation>Esta cuenta se podrá compartir después de su primera sincronización.</translation>
+    </message>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Cuenta de Tindral</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renombrar seleccionados</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Combinar seleccionados</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestión de beneficiarios</translation>
+    </message>
+    <message>
+        <source>Payees</source>
+        <translation>Beneficiarios</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Cambiar el nombre a:</translation>
+    </message>
+    <message>
+        <source>Rename to</source>
+        <translation>Cambiar el nombre a</translation>
+    </message>
+    <message>
+        <source>Rename Payees</source>
+        <translation>Renombrar beneficiarios</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed.</source>
+        <translation>No se pudo cambiar el nombre de los beneficiarios.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; every transaction keeps its payee.</source>
+        <translation>No se ha cambiado nada; cada movimiento conserva su beneficiario.</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Cambio de nombre completado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>Se ha cambiado el beneficiario de %n movimiento.</numerusform>
+            <numerusform>Se ha cambiado el beneficiario de %n movimientos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Seleccione 2 o más beneficiarios para combinarlos.</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Combinar beneficiarios</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>¿Combinar %1 beneficiarios en «%2»?</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Combinación completada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>Se ha combinado %n movimiento.</numerusform>
+            <numerusform>Se han combinado %n movimientos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QCalendarWidget</name>
@@ -978,10 +2026,670 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
 </context>
 <context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historial de conciliaciones</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Todavía no hay conciliaciones. Concilie la cuenta desde sus movimientos para ver aquí el historial.</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Conciliaciones anteriores de esta cuenta.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Fecha del extracto</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Saldo conciliado</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Completada</translation>
+    </message>
+    <message>
+        <source>Past reconciliations</source>
+        <translation>Conciliaciones anteriores</translation>
+    </message>
+    <message>
+        <source>No reconciliations</source>
+        <translation>Sin conciliaciones</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historial de conciliaciones — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Ticked</source>
+        <translation>Marcado</translation>
+    </message>
+    <message>
+        <source>Not ticked</source>
+        <translation>Sin marcar</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Est.</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminar conciliación</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Añadir movimiento</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Conciliar cuenta</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Fecha del extracto:</translation>
+    </message>
+    <message>
+        <source>Statement date</source>
+        <translation>Fecha del extracto</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Saldo del extracto:</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Unreconciled transactions</source>
+        <translation>Movimientos sin conciliar</translation>
+    </message>
+    <message>
+        <source>Add a transaction (Ctrl+N)</source>
+        <translation>Añadir un movimiento (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Editar el movimiento seleccionado (F2)</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Eliminar el movimiento seleccionado (Del)</translation>
+    </message>
+    <message>
+        <source>Edit transaction</source>
+        <translation>Editar movimiento</translation>
+    </message>
+    <message>
+        <source>Delete transaction</source>
+        <translation>Eliminar movimiento</translation>
+    </message>
+    <message>
+        <source>Space, C or R: tick the current row</source>
+        <translation>Espacio, C o R: marcar la fila actual</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Saldo anterior</translation>
+    </message>
+    <message>
+        <source>Previous balance</source>
+        <translation>Saldo anterior</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Abonos punteados</translation>
+    </message>
+    <message>
+        <source>Cleared deposits</source>
+        <translation>Abonos punteados</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Cargos punteados</translation>
+    </message>
+    <message>
+        <source>Cleared withdrawals</source>
+        <translation>Cargos punteados</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Saldo punteado</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Saldo punteado</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Statement balance total</source>
+        <translation>Total del saldo del extracto</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Cancel reconciliation</source>
+        <translation>Cancelar la conciliación</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Conciliación completada</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>La cuenta se ha conciliado correctamente.</translation>
+    </message>
+    <message>
+        <source>Transactions Changed</source>
+        <translation>Movimientos modificados</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked transaction(s) changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</source>
+        <translation>
+            <numerusform>%n movimiento marcado ha cambiado desde que se mostró la lista. La lista lo muestra ahora tal como está guardado; revise la diferencia y vuelva a terminar.</numerusform>
+            <numerusform>%n movimientos marcados han cambiado desde que se mostró la lista. La lista los muestra ahora tal como están guardados; revise la diferencia y vuelva a terminar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The stored transactions no longer add up to the statement balance (a ticked transaction was deleted or changed elsewhere). The list has been reloaded; check the difference and finish again.</source>
+        <translation>Los movimientos guardados ya no suman el saldo del extracto (un movimiento marcado se eliminó o cambió en otro lugar). Se ha vuelto a cargar la lista; revise la diferencia y vuelva a terminar.</translation>
+    </message>
+    <message>
+        <source>This account no longer exists.</source>
+        <translation>Esta cuenta ya no existe.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>No se ha registrado nada.</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved.</source>
+        <translation>No se pudo guardar la conciliación.</translation>
+    </message>
+    <message>
+        <source>No transaction was marked reconciled and your ticks are kept; you can finish again.</source>
+        <translation>Ningún movimiento se ha marcado como conciliado y sus marcas se conservan; puede volver a terminar.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar movimiento</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>¿Eliminar el movimiento de %1?</translation>
+    </message>
+    <message>
+        <source>This transaction was already deleted elsewhere.</source>
+        <translation>Este movimiento ya se había eliminado en otro lugar.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation>No se pudo eliminar el movimiento.</translation>
+    </message>
+    <message>
+        <source>It is still in the account.</source>
+        <translation>Sigue en la cuenta.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Nuevo movimiento recurrente</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Editar movimiento recurrente</translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation>Memorizar movimiento</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Abono</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation>Escriba para buscar beneficiarios...</translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation>Beneficiario:</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>Importe:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Concepto</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Opcional</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Concepto:</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Cada dos semanas</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestral</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Semestral</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Anual</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Frecuencia:</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Fecha de inicio</translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation>Fecha de inicio:</translation>
+    </message>
+    <message>
+        <source>Next due date</source>
+        <translation>Próximo vencimiento</translation>
+    </message>
+    <message>
+        <source>The next occurrence to confirm or post</source>
+        <translation>La próxima repetición que confirmar o registrar</translation>
+    </message>
+    <message>
+        <source>Next Due:</source>
+        <translation>Próximo vencimiento:</translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation>Tiene fecha de fin</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Fecha de fin</translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation>Fecha de fin:</translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation>Registrar automáticamente al vencer</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
+        <source>Form problem</source>
+        <translation>Problema en el formulario</translation>
+    </message>
+    <message>
+        <source>Choose an account; create one first if there is none.</source>
+        <translation>Elija una cuenta; si no hay ninguna, cree una primero.</translation>
+    </message>
+    <message>
+        <source>Payee is required.</source>
+        <translation>Indique un beneficiario.</translation>
+    </message>
+    <message>
+        <source>A transfer cannot go to the account it comes from.</source>
+        <translation>Un traspaso no puede ir a la misma cuenta de la que sale.</translation>
+    </message>
+    <message>
+        <source>The next due date must be after %1, the date of the memorized transaction.</source>
+        <translation>El próximo vencimiento debe ser posterior al %1, la fecha del movimiento memorizado.</translation>
+    </message>
+    <message>
+        <source>The next due date must be after %1: the occurrences up to then were posted already.</source>
+        <translation>El próximo vencimiento debe ser posterior al %1: las repeticiones hasta esa fecha ya se registraron.</translation>
+    </message>
+    <message>
+        <source>The end date is before the next due date, so nothing would ever be posted.</source>
+        <translation>La fecha de fin es anterior al próximo vencimiento, así que nunca se registraría nada.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactiva</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Próximo vencimiento</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diaria</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Cada dos semanas</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestral</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Semestral</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Anual</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Confirmar todos los vencidos</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Nuevo recurrente</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Movimientos recurrentes</translation>
+    </message>
+    <message>
+        <source>Due recurring transactions</source>
+        <translation>Movimientos recurrentes vencidos</translation>
+    </message>
+    <message>
+        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
+        <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo recurrente, o seleccione una fila de los movimientos de una cuenta y pulse Ctrl+M para memorizarla.</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Movimientos recurrentes</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 vencidos)</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was deleted meanwhile.</source>
+        <translation>Este movimiento recurrente se ha eliminado entretanto.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed meanwhile, perhaps in another window or by a sync.</source>
+        <translation>Este movimiento recurrente ha cambiado entretanto, quizá en otra ventana o por una sincronización.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; the list now shows it as it is stored.</source>
+        <translation>No se ha cambiado nada; la lista lo muestra ahora tal como está guardado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due recurring transaction(s) could not be posted.</source>
+        <translation>
+            <numerusform>No se pudo registrar %n movimiento recurrente vencido.</numerusform>
+            <numerusform>No se pudieron registrar %n movimientos recurrentes vencidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Those rules were left as they were; the others were posted.</source>
+        <translation>Esos movimientos se han dejado como estaban; los demás se han registrado.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be posted. The occurrence may have been posted already, or its date or account is no longer valid.</source>
+        <translation>No se pudo registrar «%1». Puede que esa repetición ya se haya registrado o que su fecha o su cuenta ya no sean válidas.</translation>
+    </message>
+    <message>
+        <source>Nothing was posted and the rule was not advanced.</source>
+        <translation>No se ha registrado nada y el vencimiento no ha avanzado.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>The occurrence of &quot;%1&quot; could not be skipped.</source>
+        <translation>No se pudo omitir la repetición de «%1».</translation>
+    </message>
+    <message>
+        <source>The rule keeps its next due date.</source>
+        <translation>Se mantiene su próximo vencimiento.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>¿Eliminar el recurrente «%1»?</translation>
+    </message>
+    <message>
+        <source>The recurring transaction &quot;%1&quot; could not be deleted.</source>
+        <translation>No se pudo eliminar el movimiento recurrente «%1».</translation>
+    </message>
+    <message>
+        <source>It is still in the list.</source>
+        <translation>Sigue en la lista.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>No se pudo guardar el movimiento recurrente.</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>No se ha añadido nada.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed or deleted while the form was open.</source>
+        <translation>Este movimiento recurrente se modificó o eliminó mientras el formulario estaba abierto.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved; the list now shows it as it is stored.</source>
+        <translation>Sus cambios no se han guardado; la lista lo muestra ahora tal como está guardado.</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>No se pudieron guardar los cambios.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction keeps its previous details.</source>
+        <translation>El movimiento recurrente conserva sus datos anteriores.</translation>
+    </message>
+    <message>
+        <source>Recurring transaction actions</source>
+        <translation>Acciones del movimiento recurrente</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmar</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Omitir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDelegate</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Abrir calendario (F4)</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Concepto</translation>
     </message>
 </context>
 <context>
@@ -1056,10 +2764,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Register message</source>
         <translation>Aviso de los movimientos</translation>
-    </message>
-    <message>
-        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  &apos;: copy above</source>
-        <translation>Ctrl+Enter: guardar  |  Enter: siguiente  |  Ctrl+D: eliminar  |  &apos;: copiar de arriba</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
@@ -1164,6 +2868,345 @@ Se eliminarán los dos lados del traspaso.</translation>
     <message>
         <source>&amp;Delete (Ctrl+D)</source>
         <translation>&amp;Eliminar (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Conciliar la cuenta</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
+        <translation>Ctrl+Enter: guardar  |  Enter: siguiente  |  Ctrl+D: eliminar  |  Ctrl+M: memorizar  |  &apos;: copiar de arriba</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>El desglose ya no cuadra</translation>
+    </message>
+    <message>
+        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
+        <translation>Este movimiento está desglosado y su importe ha cambiado. ¿Desglosar de nuevo el importe nuevo?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Desglosar de nuevo</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Quitar desglose</translation>
+    </message>
+    <message>
+        <source>Not saved: the split still needs dividing</source>
+        <translation>No guardado: falta repartir el desglose</translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation>No se puede memorizar: el movimiento de origen tiene una fecha no válida</translation>
+    </message>
+    <message>
+        <source>Could not memorize the transaction</source>
+        <translation>No se pudo memorizar el movimiento</translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation>Movimiento memorizado como recurrente</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>Edi&amp;tar...</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCharts</name>
+    <message numerus="yes">
+        <source>%n other categories</source>
+        <translation>
+            <numerusform>%n categoría más</numerusform>
+            <numerusform>%n categorías más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Gastado</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPeriods</name>
+    <message>
+        <source>This Month</source>
+        <translation>Este mes</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mes pasado</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Este trimestre</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Trimestre pasado</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Este año</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Año pasado</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>Últimos 90 días</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>Últimos 12 meses</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Todo el periodo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Este año frente al pasado</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Año pasado frente al anterior</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Este trimestre frente al pasado</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sin categoría</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Report problem</source>
+        <translation>Problema del informe</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Gastos por categoría</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Beneficiarios</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Impuestos</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Flujo de caja</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Interanual</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Periodo 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Periodo 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Punteado</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>No punteado</translation>
+    </message>
+    <message>
+        <source>%1 chart</source>
+        <translation>Gráfico de %1</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Periodo:</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Period dates</source>
+        <translation>Fechas del periodo</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparar:</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>Compared periods</source>
+        <translation>Periodos comparados</translation>
+    </message>
+    <message>
+        <source>Period 1 from</source>
+        <translation>Periodo 1 desde</translation>
+    </message>
+    <message>
+        <source>Period 1 to</source>
+        <translation>Periodo 1 hasta</translation>
+    </message>
+    <message>
+        <source>Period 2 from</source>
+        <translation>Periodo 2 desde</translation>
+    </message>
+    <message>
+        <source>Period 2 to</source>
+        <translation>Periodo 2 hasta</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1:</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2:</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>P1: %1 – %2    P2: %3 – %4</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>This report could not be read, so the table may be incomplete.</source>
+        <translation>No se pudo leer este informe, así que la tabla puede estar incompleta.</translation>
+    </message>
+    <message>
+        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
+        <translation>No hay nada que exportar: este informe no tiene filas para la cuenta y el periodo elegidos.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el informe en %1: %2</translation>
+    </message>
+    <message>
+        <source>No file was written; a file already there is unchanged.</source>
+        <translation>No se ha escrito ningún archivo; si ya había uno, no ha cambiado.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +3409,394 @@ Se eliminarán los dos lados del traspaso.</translation>
     </message>
 </context>
 <context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Date range:</source>
+        <translation>Intervalo de fechas:</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Fecha inicial</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Fecha final</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Solo punteados</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Buscar movimientos</translation>
+    </message>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Buscar beneficiario, concepto, n.º de cheque...</translation>
+    </message>
+    <message>
+        <source>Search text</source>
+        <translation>Texto de búsqueda</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
+    </message>
+    <message>
+        <source>Account filter</source>
+        <translation>Filtro de cuenta</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Category filter</source>
+        <translation>Filtro de categoría</translation>
+    </message>
+    <message>
+        <source>Date range</source>
+        <translation>Intervalo de fechas</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Resultados de la búsqueda</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Todas las cuentas</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Todas las categorías</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Preference pages</source>
+        <translation>Páginas de preferencias</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Preference page</source>
+        <translation>Página de preferencias</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Control how Tindral Quillon looks.</source>
+        <translation>Elija el aspecto de Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Configuración regional</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Preferencias de fecha y calendario.</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semana empieza el</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Visualización</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Cómo se muestran los movimientos en la lista.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Filas de dos líneas</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Muestra el concepto en una segunda línea bajo el beneficiario.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Elija el orden de los movimientos en la lista.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Mostrar primero los movimientos más recientes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si se activa, los movimientos más recientes aparecen arriba.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <source>Keep your quillon in sync across all your devices.</source>
+        <translation>Mantenga su libro de cuentas sincronizado en todos sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Account status</source>
+        <translation>Estado de la cuenta</translation>
+    </message>
+    <message>
+        <source>Last synced</source>
+        <translation>Última sincronización</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Sincronizar ahora</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forzar sincronización completa</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Copia de seguridad y restauración</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Guarde sus datos en un archivo de copia de seguridad portátil o restáurelos desde él.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exportar copia</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importar copia</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Cuentas eliminadas</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Aquí puede restaurar las cuentas que haya eliminado.</translation>
+    </message>
+    <message>
+        <source>Deleted accounts</source>
+        <translation>Cuentas eliminadas</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurar seleccionada</translation>
+    </message>
+    <message>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
+        <translation>Un libro de cuentas digital para llevar las finanzas del hogar: cuentas, traspasos, movimientos recurrentes, conciliación, informes y copias de seguridad, guardados en un solo archivo en este ordenador y sincronizados entre sus dispositivos cuando inicia sesión.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Sitio web&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Ayuda&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacidad&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Enlaces</translation>
+    </message>
+    <message>
+        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
+        <translation>Esta aplicación utiliza el framework Qt bajo la licencia GNU LGPL versión 3.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Idioma cambiado</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicie Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Restaurar cuenta</translation>
+    </message>
+    <message>
+        <source>The account could not be restored.</source>
+        <translation>No se pudo restaurar la cuenta.</translation>
+    </message>
+    <message>
+        <source>It stays in the list of deleted accounts; nothing was changed.</source>
+        <translation>Sigue en la lista de cuentas eliminadas; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>Sin iniciar sesión.
+Inicie sesión en Archivo › Iniciar sesión para activar la sincronización.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Sesión iniciada como:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Estado:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Nunca sincronizado</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Última sincronización: %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Error: %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Se volverán a subir al servidor todos los datos locales y se volverán a descargar todos los del servidor. Úselo si los datos no coinciden entre dispositivos.
+
+¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+</context>
+<context>
+    <name>ShareMembersDialog</name>
+    <message>
+        <source>Group member</source>
+        <translation>Miembro del grupo</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Quitar seleccionados</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se comparte con nadie.</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Ya se han añadido todos los miembros del grupo</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Compartiendo...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>No se pudo compartir con %1.</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation>¿Quitar a %1 el acceso a este elemento?</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>No se pudo dejar de compartir.</translation>
+    </message>
+</context>
+<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -1485,6 +3916,232 @@ Se eliminarán los dos lados del traspaso.</translation>
     <message>
         <source>Unknown</source>
         <translation>Desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>No hay notas de la versión para %1 %2</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Buscando actualizaciones…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 está actualizado (versión %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>No se pudo buscar actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Cargando notas de la versión…</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::NotesBrowser</name>
+    <message>
+        <source>Release notes</source>
+        <translation>Notas de la versión</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Actualización disponible</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Hay una nueva versión de %1.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Tiene la versión %1. La más reciente es la %2.</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Cargando notas de la versión…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*No hay notas de la versión para esta versión.*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Novedades de %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Está usando la versión %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Descargar %1</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>New Transaction</source>
+        <translation>Nuevo movimiento</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Editar movimiento</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Abono</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation>Escriba para buscar beneficiarios...</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation>Beneficiario:</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>Importe:</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Split…</source>
+        <translation>Desglosar…</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Desglosar</translation>
+    </message>
+    <message>
+        <source>Divide the amount among several categories</source>
+        <translation>Repartir el importe entre varias categorías</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Categoría:</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Opcional</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Concepto</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Concepto:</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>Número de cheque</translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation>N.º de cheque:</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Punteado</translation>
+    </message>
+    <message>
+        <source>Form message</source>
+        <translation>Aviso del formulario</translation>
+    </message>
+    <message numerus="yes">
+        <source>Split among %n categories</source>
+        <translation>
+            <numerusform>Desglosado en %n categoría</numerusform>
+            <numerusform>Desglosado en %n categorías</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit Split…</source>
+        <translation>Editar desglose…</translation>
+    </message>
+    <message>
+        <source>Edit split</source>
+        <translation>Editar desglose</translation>
+    </message>
+    <message>
+        <source>Enter the amount first, then split it.</source>
+        <translation>Introduzca primero el importe y después desglóselo.</translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Indique un beneficiario</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>El desglose ya no cuadra</translation>
+    </message>
+    <message>
+        <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
+        <translation>El importe ha cambiado y el desglose ya no cuadra con él. ¿Desglosar de nuevo el importe nuevo?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Desglosar de nuevo</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Quitar desglose</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,405 @@
     </message>
 </context>
 <context>
+    <name>AccountScreen</name>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Compte Tindral</translation>
+    </message>
+    <message>
+        <source>Account sections</source>
+        <translation>Sections du compte</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Données et confidentialité</translation>
+    </message>
+    <message>
+        <source>Account section</source>
+        <translation>Section du compte</translation>
+    </message>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Appareils enregistrés</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Appareils qui se sont synchronisés avec votre compte.</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Nom affiché</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Modifier le nom affiché</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Portail du compte</translation>
+    </message>
+    <message>
+        <source>Billing, subscriptions and more are managed on the web.</source>
+        <translation>La facturation, les abonnements et le reste se gèrent sur le Web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Ouvrir le portail du compte</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Changez le mot de passe de votre compte.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sessions actives</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sessions actuellement connectées à votre compte.</translation>
+    </message>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zone de danger</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Supprime définitivement votre compte. Passé 30 jours, impossible de revenir en arrière.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Vous êtes le propriétaire du groupe. Transférez-en la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Active maintenant</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>il y a %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>il y a %1 j</translation>
+    </message>
+    <message>
+        <source>No Group</source>
+        <translation>Aucun groupe</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a group. The group owner can invite you, or you can join with an invite code.</source>
+        <translation>Vous ne faites partie d&apos;aucun groupe. Le propriétaire d&apos;un groupe peut vous inviter, ou vous pouvez le rejoindre avec un code d&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Join with Invite Code</source>
+        <translation>Rejoindre avec un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>%1 of %2 seats used</source>
+        <translation>Places occupées : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Members</source>
+        <translation>Membres</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Remove Member</source>
+        <translation>Retirer le membre</translation>
+    </message>
+    <message>
+        <source>Remove %1 from the group?</source>
+        <translation>Retirer %1 du groupe ?</translation>
+    </message>
+    <message>
+        <source>Failed to remove %1.</source>
+        <translation>Impossible de retirer %1.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 a été retiré.</translation>
+    </message>
+    <message>
+        <source>Pending Invitations</source>
+        <translation>Invitations en attente</translation>
+    </message>
+    <message>
+        <source>Invite code: %1</source>
+        <translation>Code d&apos;invitation : %1</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>Revoke invitation %1</source>
+        <translation>Révoquer l&apos;invitation %1</translation>
+    </message>
+    <message>
+        <source>Invitation revoked.</source>
+        <translation>Invitation révoquée.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke invitation.</source>
+        <translation>Impossible de révoquer l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Invite Members</source>
+        <translation>Inviter des membres</translation>
+    </message>
+    <message>
+        <source>Invite by Email</source>
+        <translation>Inviter par e-mail</translation>
+    </message>
+    <message>
+        <source>Generate Invite Code</source>
+        <translation>Générer un code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Leave Group</source>
+        <translation>Quitter le groupe</translation>
+    </message>
+    <message>
+        <source>Leave this group? You will lose access to shared data.</source>
+        <translation>Quitter ce groupe ? Vous n&apos;aurez plus accès aux données partagées.</translation>
+    </message>
+    <message>
+        <source>Left group.</source>
+        <translation>Vous avez quitté le groupe.</translation>
+    </message>
+    <message>
+        <source>Failed to leave group.</source>
+        <translation>Impossible de quitter le groupe.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Aucun appareil enregistré.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Appareil inconnu</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Retirer l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Retirer %1 ?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Appareil retiré.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Impossible de retirer l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Aucune session active.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Client inconnu</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Cette session</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Revoke session %1</source>
+        <translation>Révoquer la session %1</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Session révoquée.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>Impossible de révoquer la session.</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nom affiché :</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nom affiché mis à jour.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Impossible de mettre à jour le profil.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Mot de passe actuel :</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Le mot de passe doit comporter au moins 8 caractères.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirmez le nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Mot de passe modifié.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Impossible de changer le mot de passe.</translation>
+    </message>
+    <message>
+        <source>Join Group</source>
+        <translation>Rejoindre un groupe</translation>
+    </message>
+    <message>
+        <source>Enter invite code:</source>
+        <translation>Saisissez le code d&apos;invitation :</translation>
+    </message>
+    <message>
+        <source>Joined group.</source>
+        <translation>Vous avez rejoint le groupe.</translation>
+    </message>
+    <message>
+        <source>Invalid or expired invite code.</source>
+        <translation>Code d&apos;invitation non valide ou expiré.</translation>
+    </message>
+    <message>
+        <source>Email address:</source>
+        <translation>Adresse e-mail :</translation>
+    </message>
+    <message>
+        <source>Invitation sent.</source>
+        <translation>Invitation envoyée.</translation>
+    </message>
+    <message>
+        <source>Failed to send invitation.</source>
+        <translation>Impossible d&apos;envoyer l&apos;invitation.</translation>
+    </message>
+    <message>
+        <source>Failed to generate code.</source>
+        <translation>Impossible de générer le code.</translation>
+    </message>
+    <message>
+        <source>Invite Code</source>
+        <translation>Code d&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Share this code with the person you want to invite:
+
+%1</source>
+        <translation>Communiquez ce code à la personne que vous souhaitez inviter :
+
+%1</translation>
+    </message>
+    <message>
+        <source>This will schedule your account for permanent deletion after 30 days.
+
+Type DELETE to confirm:</source>
+        <translation>Votre compte sera supprimé définitivement dans 30 jours.
+
+Tapez DELETE pour confirmer :</translation>
+    </message>
+    <message>
+        <source>Failed to delete account.</source>
+        <translation>Impossible de supprimer le compte.</translation>
+    </message>
+    <message>
+        <source>Account Scheduled for Deletion</source>
+        <translation>Suppression du compte programmée</translation>
+    </message>
+    <message>
+        <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation>Votre compte sera supprimé définitivement dans 30 jours. Vous pouvez le récupérer en vous connectant d&apos;ici là.</translation>
+    </message>
+</context>
+<context>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
@@ -166,6 +565,150 @@ Vérifiez les droits d&apos;accès aux fichiers, puis réessayez.</translation>
     <message>
         <source>Database Error</source>
         <translation>Erreur de base de données</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>%1 rows done</source>
+        <translation>%1 lignes traitées</translation>
+    </message>
+</context>
+<context>
+    <name>BackupFlow</name>
+    <message>
+        <source>Replace all with backup data</source>
+        <translation>Tout remplacer par les données de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Keep newer (compare timestamps)</source>
+        <translation>Garder le plus récent (comparer les dates)</translation>
+    </message>
+    <message>
+        <source>Skip existing items</source>
+        <translation>Ignorer les éléments existants</translation>
+    </message>
+    <message>
+        <source>Import Mode</source>
+        <translation>Mode d&apos;importation</translation>
+    </message>
+    <message>
+        <source>How should existing data be handled?</source>
+        <translation>Que faire des données existantes ?</translation>
+    </message>
+    <message>
+        <source>Replace Existing Data</source>
+        <translation>Remplacer les données existantes</translation>
+    </message>
+    <message>
+        <source>Every record in the backup replaces the record of the same id here, including changes made since the backup was written. Records that are not in the backup are kept.
+
+Continue?</source>
+        <translation>Chaque enregistrement de la sauvegarde remplace celui qui porte le même identifiant ici, y compris les modifications faites depuis la sauvegarde. Les enregistrements absents de la sauvegarde sont conservés.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exporter une sauvegarde</translation>
+    </message>
+    <message>
+        <source>ZIP Files (*.zip)</source>
+        <translation>Fichiers ZIP (*.zip)</translation>
+    </message>
+    <message>
+        <source>Exporting backup...</source>
+        <translation>Exportation de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Backup Complete</source>
+        <translation>Sauvegarde terminée</translation>
+    </message>
+    <message>
+        <source>Backup saved to:
+%1</source>
+        <translation>Sauvegarde enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Could not write to:
+%1
+
+%2</source>
+        <translation>Impossible d&apos;écrire dans :
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>The backup could not be made: %1</source>
+        <translation>Impossible de faire la sauvegarde : %1</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the backup.</source>
+        <translation>Impossible d&apos;ouvrir la base de données pour la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Backup Failed</source>
+        <translation>Échec de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>No backup file was written.</source>
+        <translation>Aucun fichier de sauvegarde n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Import Failed</source>
+        <translation>Échec de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Could not read file.</source>
+        <translation>Impossible de lire le fichier.</translation>
+    </message>
+    <message>
+        <source>Restoring backup...</source>
+        <translation>Restauration de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the restore.</source>
+        <translation>Impossible d&apos;ouvrir la base de données pour la restauration.</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>Rien n&apos;a été restauré.</translation>
+    </message>
+    <message>
+        <source>Imported %1 items, skipped %2.</source>
+        <translation>Éléments importés : %1 ; ignorés : %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n error(s) occurred.</source>
+        <translation>
+            <numerusform>%n erreur s&apos;est produite.</numerusform>
+            <numerusform>%n erreurs se sont produites.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) were left out: they come from a newer version of Tindral Quillon.</source>
+        <translation>
+            <numerusform>%n ligne a été ignorée : elle provient d&apos;une version plus récente de Tindral Quillon.</numerusform>
+            <numerusform>%n lignes ont été ignorées : elles proviennent d&apos;une version plus récente de Tindral Quillon.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import Complete</source>
+        <translation>Importation terminée</translation>
     </message>
 </context>
 <context>
@@ -229,6 +772,104 @@ Vérifiez les droits d&apos;accès aux fichiers, puis réessayez.</translation>
     <message>
         <source>invalid value for %1</source>
         <translation>valeur non valide pour %1</translation>
+    </message>
+    <message>
+        <source>The backup was cancelled</source>
+        <translation>La sauvegarde a été annulée</translation>
+    </message>
+    <message>
+        <source>The restore was cancelled; nothing was restored.</source>
+        <translation>La restauration a été annulée ; rien n&apos;a été restauré.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoriesScreen</name>
+    <message>
+        <source>+ New Category</source>
+        <translation>+ Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Category tree</source>
+        <translation>Arborescence des catégories</translation>
+    </message>
+    <message>
+        <source>Category name:</source>
+        <translation>Nom de la catégorie :</translation>
+    </message>
+    <message>
+        <source>The category could not be created.</source>
+        <translation>Impossible de créer la catégorie.</translation>
+    </message>
+    <message>
+        <source>Nothing was added; your categories are unchanged.</source>
+        <translation>Rien n&apos;a été ajouté ; vos catégories sont inchangées.</translation>
+    </message>
+    <message>
+        <source>Edit Category</source>
+        <translation>Modifier la catégorie</translation>
+    </message>
+    <message>
+        <source>The category could not be renamed.</source>
+        <translation>Impossible de renommer la catégorie.</translation>
+    </message>
+    <message>
+        <source>It keeps its previous name.</source>
+        <translation>Elle garde son nom précédent.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?</source>
+        <translation>Supprimer « %1 » ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) using this category will become uncategorized.</source>
+        <translation>
+            <numerusform>%n opération de cette catégorie n&apos;aura plus de catégorie.</numerusform>
+            <numerusform>%n opérations de cette catégorie n&apos;auront plus de catégorie.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No transactions use this category.</source>
+        <translation>Aucune opération n&apos;utilise cette catégorie.</translation>
+    </message>
+    <message>
+        <source>Its sub-categories will move to the top level.</source>
+        <translation>Ses sous-catégories passeront au premier niveau.</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Supprimer la catégorie</translation>
+    </message>
+    <message>
+        <source>The category could not be deleted.</source>
+        <translation>Impossible de supprimer la catégorie.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed: the category and its transactions are as they were.</source>
+        <translation>Rien n&apos;a été modifié : la catégorie et ses opérations sont inchangées.</translation>
+    </message>
+    <message>
+        <source>Category actions</source>
+        <translation>Actions de la catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;New Category</source>
+        <translation>&amp;Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
     </message>
 </context>
 <context>
@@ -455,6 +1096,21 @@ Vérifiez les droits d&apos;accès aux fichiers, puis réessayez.</translation>
     </message>
 </context>
 <context>
+    <name>CategoryTreeModel</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+</context>
+<context>
     <name>EmptyStatePage</name>
     <message>
         <source>Getting started</source>
@@ -479,6 +1135,209 @@ Vérifiez les droits d&apos;accès aux fichiers, puis réessayez.</translation>
     <message>
         <source>You can also import transactions from a CSV file via File › Import.</source>
         <translation>Vous pouvez aussi importer des opérations depuis un fichier CSV avec Fichier › Importer.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
+    </message>
+    <message>
+        <source>Import result</source>
+        <translation>Résultat de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Compte :</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Aucun fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>Chosen file</source>
+        <translation>Fichier choisi</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Browse for a file</source>
+        <translation>Rechercher un fichier</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>CSV Column Mapping:</source>
+        <translation>Correspondance des colonnes CSV :</translation>
+    </message>
+    <message>
+        <source>Date column:</source>
+        <translation>Colonne de la date :</translation>
+    </message>
+    <message>
+        <source>Date column</source>
+        <translation>Colonne de la date</translation>
+    </message>
+    <message>
+        <source>Payee column:</source>
+        <translation>Colonne du bénéficiaire :</translation>
+    </message>
+    <message>
+        <source>Payee column</source>
+        <translation>Colonne du bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount column:</source>
+        <translation>Colonne du montant :</translation>
+    </message>
+    <message>
+        <source>Amount column</source>
+        <translation>Colonne du montant</translation>
+    </message>
+    <message>
+        <source>Memo column:</source>
+        <translation>Colonne de la note :</translation>
+    </message>
+    <message>
+        <source>Memo column</source>
+        <translation>Colonne de la note</translation>
+    </message>
+    <message>
+        <source>Category column:</source>
+        <translation>Colonne de la catégorie :</translation>
+    </message>
+    <message>
+        <source>Category column</source>
+        <translation>Colonne de la catégorie</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Format de date</translation>
+    </message>
+    <message>
+        <source>Date format:</source>
+        <translation>Format de date :</translation>
+    </message>
+    <message>
+        <source>First row is header</source>
+        <translation>La première ligne est un en-tête</translation>
+    </message>
+    <message>
+        <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
+        <translation>Les fichiers QIF contiennent eux-mêmes dates, bénéficiaires et montants : aucune correspondance de colonnes n&apos;est nécessaire.</translation>
+    </message>
+    <message>
+        <source>Preview of the file</source>
+        <translation>Aperçu du fichier</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Select File</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Fichiers QIF (*.qif);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>Impossible de lire le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Col %1</source>
+        <translation>Col. %1</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1 : %2</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>(unreadable)</source>
+        <translation>(illisible)</translation>
+    </message>
+    <message>
+        <source>Importing transactions...</source>
+        <translation>Importation des opérations...</translation>
+    </message>
+    <message>
+        <source>Import complete!
+
+%1 transactions imported
+%2 duplicates skipped
+%3 rows could not be read or stored</source>
+        <translation>Importation terminée.
+
+Opérations importées : %1
+Doublons ignorés : %2
+Lignes illisibles ou non enregistrées : %3</translation>
+    </message>
+    <message>
+        <source>Import cancelled.
+
+Nothing was imported.</source>
+        <translation>Importation annulée.
+
+Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>The database could not be opened for the import.</source>
+        <translation>Impossible d&apos;ouvrir la base de données pour l&apos;importation.</translation>
+    </message>
+    <message>
+        <source>Import failed.
+
+%1
+
+Nothing was imported.</source>
+        <translation>Échec de l&apos;importation.
+
+%1
+
+Rien n&apos;a été importé.</translation>
     </message>
 </context>
 <context>
@@ -756,7 +1615,7 @@ Vérifiez les droits d&apos;accès aux fichiers, puis réessayez.</translation>
 All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
         <translation>Supprimer « %1 » ?
 
-Toutes les opérations, les opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer dans Préférences → Données et synchronisation.</translation>
+Toutes les opérations, les opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer dans Préférences → Données et synchro.</translation>
     </message>
     <message>
         <source>The account could not be deleted.</source>
@@ -962,6 +1821,195 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Sample data cleared</source>
         <translation>Données d&apos;exemple effacées</translation>
     </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>That transaction no longer exists</source>
+        <translation>Cette opération n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Rapprochement — %1</translation>
+    </message>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>No Accounts</source>
+        <translation>Aucun compte</translation>
+    </message>
+    <message>
+        <source>You need to create an account before importing transactions. Create one now?</source>
+        <translation>Vous devez créer un compte avant d&apos;importer des opérations. Le créer maintenant ?</translation>
+    </message>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Le partage nécessite un compte Tindral. Connectez-vous avec Fichier › Se connecter pour l&apos;activer.</translation>
+    </message>
+    <message>
+        <source>Sync this account once before sharing it</source>
+        <translation>Synchronisez ce compte une fois avant de le partager</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Tindral. Ils verront les mêmes opérations, soldes et historique des rapprochements sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Pas encore partagé.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
+        <translation>Vous ne faites encore partie d&apos;aucun groupe Tindral. Créez-en un ou rejoignez-en un avec Fichier › Compte Tindral..., puis partagez ce compte avec ses membres.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Retirer la sélection</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer à %1 l&apos;accès à ce compte ?</translation>
+    </message>
+    <message>
+        <source>This account can be shared after its first sync.</source>
+        <translation>Ce compte pourra être partagé après sa première synchronisation.</translation>
+    </message>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Compte Tindral</translation>
+    </message>
+</context>
+<context>
+    <name>PayeeScreen</name>
+    <message>
+        <source>Rename Selected</source>
+        <translation>Renommer la sélection</translation>
+    </message>
+    <message>
+        <source>Merge Selected</source>
+        <translation>Fusionner la sélection</translation>
+    </message>
+    <message>
+        <source>Payee Management</source>
+        <translation>Gestion des bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Payees</source>
+        <translation>Bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Rename to:</source>
+        <translation>Renommer en :</translation>
+    </message>
+    <message>
+        <source>Rename to</source>
+        <translation>Renommer en</translation>
+    </message>
+    <message>
+        <source>Rename Payees</source>
+        <translation>Renommer les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>The payees could not be renamed.</source>
+        <translation>Impossible de renommer les bénéficiaires.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; every transaction keeps its payee.</source>
+        <translation>Rien n&apos;a été modifié ; chaque opération garde son bénéficiaire.</translation>
+    </message>
+    <message>
+        <source>Rename Complete</source>
+        <translation>Renommage terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Renamed %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération renommée.</numerusform>
+            <numerusform>%n opérations renommées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Select 2 or more payees to merge.</source>
+        <translation>Sélectionnez au moins 2 bénéficiaires à fusionner.</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Fusionner les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Merge %1 payees into &quot;%2&quot;?</source>
+        <translation>Fusionner %1 bénéficiaires en « %2 » ?</translation>
+    </message>
+    <message>
+        <source>Merge Complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merged %n transaction(s).</source>
+        <translation>
+            <numerusform>%n opération fusionnée.</numerusform>
+            <numerusform>%n opérations fusionnées.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QCalendarWidget</name>
@@ -978,10 +2026,670 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
+    <name>ReconciliationHistoryScreen</name>
+    <message>
+        <source>Reconciliation History</source>
+        <translation>Historique des rapprochements</translation>
+    </message>
+    <message>
+        <source>No reconciliations yet. Reconcile your account from the register to see the history here.</source>
+        <translation>Aucun rapprochement pour l&apos;instant. Rapprochez votre compte depuis ses opérations pour en voir l&apos;historique ici.</translation>
+    </message>
+    <message>
+        <source>Past reconciliations for this account.</source>
+        <translation>Rapprochements précédents de ce compte.</translation>
+    </message>
+    <message>
+        <source>Statement Date</source>
+        <translation>Date du relevé</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Reconciled Balance</source>
+        <translation>Solde rapproché</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Terminé le</translation>
+    </message>
+    <message>
+        <source>Past reconciliations</source>
+        <translation>Rapprochements précédents</translation>
+    </message>
+    <message>
+        <source>No reconciliations</source>
+        <translation>Aucun rapprochement</translation>
+    </message>
+    <message>
+        <source>Reconciliation History — %1</source>
+        <translation>Historique des rapprochements — %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationModel</name>
+    <message>
+        <source>Ticked</source>
+        <translation>Coché</translation>
+    </message>
+    <message>
+        <source>Not ticked</source>
+        <translation>Non coché</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Clr</source>
+        <translation>Pt</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationScreen</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminer le rapprochement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Transaction</source>
+        <translation>Ajouter une opération</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Reconcile Account</source>
+        <translation>Rapprocher le compte</translation>
+    </message>
+    <message>
+        <source>Statement Date:</source>
+        <translation>Date du relevé :</translation>
+    </message>
+    <message>
+        <source>Statement date</source>
+        <translation>Date du relevé</translation>
+    </message>
+    <message>
+        <source>Statement Balance:</source>
+        <translation>Solde du relevé :</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Unreconciled transactions</source>
+        <translation>Opérations non rapprochées</translation>
+    </message>
+    <message>
+        <source>Add a transaction (Ctrl+N)</source>
+        <translation>Ajouter une opération (Ctrl+N)</translation>
+    </message>
+    <message>
+        <source>Edit selected transaction (F2)</source>
+        <translation>Modifier l&apos;opération sélectionnée (F2)</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (Del)</source>
+        <translation>Supprimer l&apos;opération sélectionnée (Del)</translation>
+    </message>
+    <message>
+        <source>Edit transaction</source>
+        <translation>Modifier l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Delete transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Space, C or R: tick the current row</source>
+        <translation>Espace, C ou R : cocher la ligne en cours</translation>
+    </message>
+    <message>
+        <source>Previous Balance</source>
+        <translation>Solde précédent</translation>
+    </message>
+    <message>
+        <source>Previous balance</source>
+        <translation>Solde précédent</translation>
+    </message>
+    <message>
+        <source>Cleared Deposits</source>
+        <translation>Crédits pointés</translation>
+    </message>
+    <message>
+        <source>Cleared deposits</source>
+        <translation>Crédits pointés</translation>
+    </message>
+    <message>
+        <source>Cleared Withdrawals</source>
+        <translation>Débits pointés</translation>
+    </message>
+    <message>
+        <source>Cleared withdrawals</source>
+        <translation>Débits pointés</translation>
+    </message>
+    <message>
+        <source>Cleared Balance</source>
+        <translation>Solde pointé</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Solde pointé</translation>
+    </message>
+    <message>
+        <source>Statement Balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Statement balance total</source>
+        <translation>Total du solde du relevé</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Cancel reconciliation</source>
+        <translation>Annuler le rapprochement</translation>
+    </message>
+    <message>
+        <source>Reconciliation Complete</source>
+        <translation>Rapprochement terminé</translation>
+    </message>
+    <message>
+        <source>Account reconciled successfully.</source>
+        <translation>Le compte a bien été rapproché.</translation>
+    </message>
+    <message>
+        <source>Transactions Changed</source>
+        <translation>Opérations modifiées</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked transaction(s) changed since the list was shown. The list now shows them as they are stored; check the difference and finish again.</source>
+        <translation>
+            <numerusform>%n opération cochée a changé depuis l&apos;affichage de la liste. La liste la montre maintenant telle qu&apos;elle est enregistrée ; vérifiez l&apos;écart et terminez à nouveau.</numerusform>
+            <numerusform>%n opérations cochées ont changé depuis l&apos;affichage de la liste. La liste les montre maintenant telles qu&apos;elles sont enregistrées ; vérifiez l&apos;écart et terminez à nouveau.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The stored transactions no longer add up to the statement balance (a ticked transaction was deleted or changed elsewhere). The list has been reloaded; check the difference and finish again.</source>
+        <translation>Les opérations enregistrées ne correspondent plus au solde du relevé (une opération cochée a été supprimée ou modifiée ailleurs). La liste a été rechargée ; vérifiez l&apos;écart et terminez à nouveau.</translation>
+    </message>
+    <message>
+        <source>This account no longer exists.</source>
+        <translation>Ce compte n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer le rapprochement.</translation>
+    </message>
+    <message>
+        <source>No transaction was marked reconciled and your ticks are kept; you can finish again.</source>
+        <translation>Aucune opération n&apos;a été marquée comme rapprochée et vos coches sont conservées ; vous pouvez terminer à nouveau.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Delete the transaction for %1?</source>
+        <translation>Supprimer l&apos;opération « %1 » ?</translation>
+    </message>
+    <message>
+        <source>This transaction was already deleted elsewhere.</source>
+        <translation>Cette opération a déjà été supprimée ailleurs.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be deleted.</source>
+        <translation>Impossible de supprimer l&apos;opération.</translation>
+    </message>
+    <message>
+        <source>It is still in the account.</source>
+        <translation>Elle est toujours dans le compte.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringFormDialog</name>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Nouvelle opération récurrente</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Modifier l&apos;opération récurrente</translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation>Mémoriser l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation>Saisissez du texte pour chercher un bénéficiaire...</translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation>Bénéficiaire :</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>Montant :</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facultatif</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Note :</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidienne</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Toutes les deux semaines</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestrielle</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Semestrielle</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Annuelle</translation>
+    </message>
+    <message>
+        <source>Frequency:</source>
+        <translation>Fréquence :</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>Start Date:</source>
+        <translation>Date de début :</translation>
+    </message>
+    <message>
+        <source>Next due date</source>
+        <translation>Prochaine échéance</translation>
+    </message>
+    <message>
+        <source>The next occurrence to confirm or post</source>
+        <translation>La prochaine échéance à confirmer ou à passer</translation>
+    </message>
+    <message>
+        <source>Next Due:</source>
+        <translation>Prochaine échéance :</translation>
+    </message>
+    <message>
+        <source>Has end date</source>
+        <translation>Avec date de fin</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Date de fin</translation>
+    </message>
+    <message>
+        <source>End Date:</source>
+        <translation>Date de fin :</translation>
+    </message>
+    <message>
+        <source>Auto-post when due</source>
+        <translation>Passer automatiquement à l&apos;échéance</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Form problem</source>
+        <translation>Problème dans le formulaire</translation>
+    </message>
+    <message>
+        <source>Choose an account; create one first if there is none.</source>
+        <translation>Choisissez un compte ; s&apos;il n&apos;y en a aucun, créez-en un d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Payee is required.</source>
+        <translation>Le bénéficiaire est obligatoire.</translation>
+    </message>
+    <message>
+        <source>A transfer cannot go to the account it comes from.</source>
+        <translation>Un virement ne peut pas aller vers le compte d&apos;où il part.</translation>
+    </message>
+    <message>
+        <source>The next due date must be after %1, the date of the memorized transaction.</source>
+        <translation>La prochaine échéance doit être postérieure au %1, date de l&apos;opération mémorisée.</translation>
+    </message>
+    <message>
+        <source>The next due date must be after %1: the occurrences up to then were posted already.</source>
+        <translation>La prochaine échéance doit être postérieure au %1 : les échéances jusqu&apos;à cette date ont déjà été passées.</translation>
+    </message>
+    <message>
+        <source>The end date is before the next due date, so nothing would ever be posted.</source>
+        <translation>La date de fin précède la prochaine échéance : rien ne serait jamais passé.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringModel</name>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Active</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>Prochaine échéance</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidienne</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Bi-weekly</source>
+        <translation>Toutes les deux semaines</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestrielle</translation>
+    </message>
+    <message>
+        <source>Semi-annual</source>
+        <translation>Semestrielle</translation>
+    </message>
+    <message>
+        <source>Annual</source>
+        <translation>Annuelle</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringScreen</name>
+    <message>
+        <source>Confirm All Due</source>
+        <translation>Confirmer toutes les échéances</translation>
+    </message>
+    <message>
+        <source>New Recurring</source>
+        <translation>Nouvelle récurrente</translation>
+    </message>
+    <message>
+        <source>Recurring Transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>Due recurring transactions</source>
+        <translation>Opérations récurrentes à passer</translation>
+    </message>
+    <message>
+        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
+        <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur Ctrl+M pour la mémoriser.</translation>
+    </message>
+    <message>
+        <source>Recurring transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
+        <source>(%1 due)</source>
+        <translation>(%1 à passer)</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was deleted meanwhile.</source>
+        <translation>Cette opération récurrente a été supprimée entre-temps.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed meanwhile, perhaps in another window or by a sync.</source>
+        <translation>Cette opération récurrente a été modifiée entre-temps, peut-être dans une autre fenêtre ou par une synchronisation.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; the list now shows it as it is stored.</source>
+        <translation>Rien n&apos;a été modifié ; la liste la montre maintenant telle qu&apos;elle est enregistrée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n due recurring transaction(s) could not be posted.</source>
+        <translation>
+            <numerusform>%n opération récurrente à échéance n&apos;a pas pu être passée.</numerusform>
+            <numerusform>%n opérations récurrentes à échéance n&apos;ont pas pu être passées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Those rules were left as they were; the others were posted.</source>
+        <translation>Ces opérations sont restées telles quelles ; les autres ont été passées.</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be posted. The occurrence may have been posted already, or its date or account is no longer valid.</source>
+        <translation>Impossible de passer « %1 ». Cette échéance a peut-être déjà été passée, ou sa date ou son compte n&apos;est plus valide.</translation>
+    </message>
+    <message>
+        <source>Nothing was posted and the rule was not advanced.</source>
+        <translation>Rien n&apos;a été passé et l&apos;échéance n&apos;a pas avancé.</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>The occurrence of &quot;%1&quot; could not be skipped.</source>
+        <translation>Impossible d&apos;ignorer l&apos;échéance de « %1 ».</translation>
+    </message>
+    <message>
+        <source>The rule keeps its next due date.</source>
+        <translation>La prochaine échéance est inchangée.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete recurring &quot;%1&quot;?</source>
+        <translation>Supprimer l&apos;opération récurrente « %1 » ?</translation>
+    </message>
+    <message>
+        <source>The recurring transaction &quot;%1&quot; could not be deleted.</source>
+        <translation>Impossible de supprimer l&apos;opération récurrente « %1 ».</translation>
+    </message>
+    <message>
+        <source>It is still in the list.</source>
+        <translation>Elle figure toujours dans la liste.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;opération récurrente.</translation>
+    </message>
+    <message>
+        <source>Nothing was added.</source>
+        <translation>Rien n&apos;a été ajouté.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>This recurring transaction was changed or deleted while the form was open.</source>
+        <translation>Cette opération récurrente a été modifiée ou supprimée pendant que le formulaire était ouvert.</translation>
+    </message>
+    <message>
+        <source>Your changes were not saved; the list now shows it as it is stored.</source>
+        <translation>Vos modifications n&apos;ont pas été enregistrées ; la liste la montre maintenant telle qu&apos;elle est enregistrée.</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer les modifications.</translation>
+    </message>
+    <message>
+        <source>The recurring transaction keeps its previous details.</source>
+        <translation>L&apos;opération récurrente conserve ses informations précédentes.</translation>
+    </message>
+    <message>
+        <source>Recurring transaction actions</source>
+        <translation>Actions de l&apos;opération récurrente</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Confirm</source>
+        <translation>&amp;Confirmer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+</context>
+<context>
     <name>RegisterDelegate</name>
     <message>
         <source>Open calendar (F4)</source>
         <translation>Ouvrir le calendrier (F4)</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -1056,10 +2764,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Register message</source>
         <translation>Message des opérations</translation>
-    </message>
-    <message>
-        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  &apos;: copy above</source>
-        <translation>Ctrl+Enter : enregistrer  |  Entrée : suivant  |  Ctrl+D : supprimer  |  &apos; : recopier au-dessus</translation>
     </message>
     <message>
         <source>Unsaved Transaction</source>
@@ -1164,6 +2868,345 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>&amp;Delete (Ctrl+D)</source>
         <translation>&amp;Supprimer (Ctrl+D)</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Rapprocher le compte</translation>
+    </message>
+    <message>
+        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
+        <translation>Ctrl+Enter : enregistrer  |  Entrée : suivant  |  Ctrl+D : supprimer  |  Ctrl+M : mémoriser  |  &apos; : recopier</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>La ventilation ne correspond plus</translation>
+    </message>
+    <message>
+        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
+        <translation>Cette opération est ventilée et son montant a changé. Ventiler à nouveau le nouveau montant ?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Ventiler à nouveau</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Supprimer la ventilation</translation>
+    </message>
+    <message>
+        <source>Not saved: the split still needs dividing</source>
+        <translation>Non enregistré : la ventilation n&apos;est pas encore répartie</translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation>Impossible de mémoriser : l&apos;opération d&apos;origine a une date non valide</translation>
+    </message>
+    <message>
+        <source>Could not memorize the transaction</source>
+        <translation>Impossible de mémoriser l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation>Opération mémorisée comme récurrente</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCharts</name>
+    <message numerus="yes">
+        <source>%n other categories</source>
+        <translation>
+            <numerusform>%n autre catégorie</numerusform>
+            <numerusform>%n autres catégories</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Dépensé</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPeriods</name>
+    <message>
+        <source>This Month</source>
+        <translation>Ce mois-ci</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>Mois dernier</translation>
+    </message>
+    <message>
+        <source>This Quarter</source>
+        <translation>Ce trimestre</translation>
+    </message>
+    <message>
+        <source>Last Quarter</source>
+        <translation>Trimestre dernier</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <source>Last Year</source>
+        <translation>Année dernière</translation>
+    </message>
+    <message>
+        <source>Last 30 Days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 90 Days</source>
+        <translation>90 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>12 derniers mois</translation>
+    </message>
+    <message>
+        <source>All Time</source>
+        <translation>Toute la période</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>This Year vs Last Year</source>
+        <translation>Cette année / année dernière</translation>
+    </message>
+    <message>
+        <source>Last Year vs Year Before</source>
+        <translation>Année dernière / année précédente</translation>
+    </message>
+    <message>
+        <source>This Quarter vs Last Quarter</source>
+        <translation>Ce trimestre / trimestre dernier</translation>
+    </message>
+</context>
+<context>
+    <name>ReportService</name>
+    <message>
+        <source>Uncategorized</source>
+        <translation>Sans catégorie</translation>
+    </message>
+</context>
+<context>
+    <name>ReportsScreen</name>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Report problem</source>
+        <translation>Problème du rapport</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <source>Category Spending</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Payee Summary</source>
+        <translation>Bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Tax Report</source>
+        <translation>Fiscalité</translation>
+    </message>
+    <message>
+        <source>Cash Flow</source>
+        <translation>Trésorerie</translation>
+    </message>
+    <message>
+        <source>Year-over-Year</source>
+        <translation>Comparaison annuelle</translation>
+    </message>
+    <message>
+        <source>Account Summary</source>
+        <translation>Comptes</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Pointé</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Non pointé</translation>
+    </message>
+    <message>
+        <source>%1 chart</source>
+        <translation>Graphique « %1 »</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Period:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Period dates</source>
+        <translation>Dates de la période</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Compare:</source>
+        <translation>Comparer :</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>Compared periods</source>
+        <translation>Périodes comparées</translation>
+    </message>
+    <message>
+        <source>Period 1 from</source>
+        <translation>Période 1 du</translation>
+    </message>
+    <message>
+        <source>Period 1 to</source>
+        <translation>Période 1 au</translation>
+    </message>
+    <message>
+        <source>Period 2 from</source>
+        <translation>Période 2 du</translation>
+    </message>
+    <message>
+        <source>Period 2 to</source>
+        <translation>Période 2 au</translation>
+    </message>
+    <message>
+        <source>P1:</source>
+        <translation>P1 :</translation>
+    </message>
+    <message>
+        <source>P2:</source>
+        <translation>P2 :</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>P1: %1 – %2    P2: %3 – %4</source>
+        <translation>P1 : %1 – %2    P2 : %3 – %4</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>This report could not be read, so the table may be incomplete.</source>
+        <translation>Ce rapport n&apos;a pas pu être lu : le tableau est peut-être incomplet.</translation>
+    </message>
+    <message>
+        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
+        <translation>Rien à exporter : ce rapport ne contient aucune ligne pour le compte et la période choisis.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Impossible d&apos;enregistrer le rapport dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>No file was written; a file already there is unchanged.</source>
+        <translation>Aucun fichier n&apos;a été écrit ; un fichier déjà présent reste inchangé.</translation>
     </message>
 </context>
 <context>
@@ -1366,6 +3409,394 @@ Les deux côtés du virement seront supprimés.</translation>
     </message>
 </context>
 <context>
+    <name>SearchResultsModel</name>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+</context>
+<context>
+    <name>SearchScreen</name>
+    <message>
+        <source>Date range:</source>
+        <translation>Période :</translation>
+    </message>
+    <message>
+        <source>From date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <source>To date</source>
+        <translation>Date de fin</translation>
+    </message>
+    <message>
+        <source>Cleared only</source>
+        <translation>Pointées uniquement</translation>
+    </message>
+    <message>
+        <source>Search Transactions</source>
+        <translation>Rechercher des opérations</translation>
+    </message>
+    <message>
+        <source>Search payee, memo, check number...</source>
+        <translation>Rechercher bénéficiaire, note, n° de chèque...</translation>
+    </message>
+    <message>
+        <source>Search text</source>
+        <translation>Texte recherché</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
+    </message>
+    <message>
+        <source>Account filter</source>
+        <translation>Filtre de compte</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>Category filter</source>
+        <translation>Filtre de catégorie</translation>
+    </message>
+    <message>
+        <source>Date range</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>au</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Résultats de la recherche</translation>
+    </message>
+    <message>
+        <source>All Accounts</source>
+        <translation>Tous les comptes</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Toutes les catégories</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Preference pages</source>
+        <translation>Pages des préférences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Données et synchro</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Preference page</source>
+        <translation>Page des préférences</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Control how Tindral Quillon looks.</source>
+        <translation>Choisissez l&apos;apparence de Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Par défaut du système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Paramètres régionaux</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Préférences de date et de calendrier.</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semaine commence le</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>How transactions appear in the register.</source>
+        <translation>Comment les opérations apparaissent dans la liste.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Lignes sur deux niveaux</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Affiche la note sur une deuxième ligne sous le bénéficiaire.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Choisissez l&apos;ordre des opérations dans la liste.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Afficher d&apos;abord les opérations les plus récentes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Keep your quillon in sync across all your devices.</source>
+        <translation>Gardez vos comptes synchronisés sur tous vos appareils.</translation>
+    </message>
+    <message>
+        <source>Account status</source>
+        <translation>État du compte</translation>
+    </message>
+    <message>
+        <source>Last synced</source>
+        <translation>Dernière synchronisation</translation>
+    </message>
+    <message>
+        <source>Sync Now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Force Full Sync</source>
+        <translation>Forcer une synchronisation complète</translation>
+    </message>
+    <message>
+        <source>Backup &amp; Restore</source>
+        <translation>Sauvegarde et restauration</translation>
+    </message>
+    <message>
+        <source>Save or restore your data to a portable backup file.</source>
+        <translation>Enregistrez vos données dans un fichier de sauvegarde portable ou restaurez-les depuis celui-ci.</translation>
+    </message>
+    <message>
+        <source>Export Backup</source>
+        <translation>Exporter une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Import Backup</source>
+        <translation>Importer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Deleted Accounts</source>
+        <translation>Comptes supprimés</translation>
+    </message>
+    <message>
+        <source>Accounts you&apos;ve deleted can be restored here.</source>
+        <translation>Vous pouvez restaurer ici les comptes que vous avez supprimés.</translation>
+    </message>
+    <message>
+        <source>Deleted accounts</source>
+        <translation>Comptes supprimés</translation>
+    </message>
+    <message>
+        <source>Restore Selected</source>
+        <translation>Restaurer la sélection</translation>
+    </message>
+    <message>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
+        <translation>Un livre de comptes numérique pour suivre les finances du foyer : comptes, virements, opérations récurrentes, rapprochement, rapports et sauvegardes, conservés dans un seul fichier sur cet ordinateur et synchronisés entre vos appareils une fois connecté.</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Site Web&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Aide&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Confidentialité&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
+        <translation>Cette application utilise le framework Qt sous licence GNU LGPL version 3.</translation>
+    </message>
+    <message>
+        <source>Language Changed</source>
+        <translation>Langue modifiée</translation>
+    </message>
+    <message>
+        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Restaurer le compte</translation>
+    </message>
+    <message>
+        <source>The account could not be restored.</source>
+        <translation>Impossible de restaurer le compte.</translation>
+    </message>
+    <message>
+        <source>It stays in the list of deleted accounts; nothing was changed.</source>
+        <translation>Il reste dans la liste des comptes supprimés ; rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Not signed in.
+Sign in via File › Sign In to enable sync.</source>
+        <translation>Non connecté.
+Connectez-vous avec Fichier › Se connecter pour activer la synchronisation.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Signed in as:&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;Status:&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</source>
+        <translation>&lt;b&gt;Connecté en tant que :&lt;/b&gt; %1&lt;br&gt;&lt;b&gt;État :&lt;/b&gt; &lt;span style=&quot;color:%2&quot;&gt;%3&lt;/span&gt;</translation>
+    </message>
+    <message>
+        <source>Never synced</source>
+        <translation>Jamais synchronisé</translation>
+    </message>
+    <message>
+        <source>Last synced: %1</source>
+        <translation>Dernière synchronisation : %1</translation>
+    </message>
+    <message>
+        <source>
+Error: %1</source>
+        <translation>
+Erreur : %1</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
+    </message>
+    <message>
+        <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
+
+Continue?</source>
+        <translation>Toutes les données locales seront renvoyées au serveur et toutes les données du serveur seront retéléchargées. Utilisez cette option si les données ne concordent pas entre vos appareils.
+
+Continuer ?</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importation...</translation>
+    </message>
+</context>
+<context>
+    <name>ShareMembersDialog</name>
+    <message>
+        <source>Group member</source>
+        <translation>Membre du groupe</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Retirer la sélection</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Pas encore partagé.</translation>
+    </message>
+    <message>
+        <source>All group members already added</source>
+        <translation>Tous les membres du groupe ont déjà été ajoutés</translation>
+    </message>
+    <message>
+        <source>Sharing...</source>
+        <translation>Partage...</translation>
+    </message>
+    <message>
+        <source>Could not share with %1.</source>
+        <translation>Impossible de partager avec %1.</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this item?</source>
+        <translation>Retirer à %1 l&apos;accès à cet élément ?</translation>
+    </message>
+    <message>
+        <source>Could not remove share.</source>
+        <translation>Impossible de retirer le partage.</translation>
+    </message>
+</context>
+<context>
     <name>SmartDateEdit</name>
     <message>
         <source>Open calendar (F4)</source>
@@ -1485,6 +3916,232 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>Unknown</source>
         <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate</name>
+    <message>
+        <source>No release notes available for %1 %2</source>
+        <translation>Aucune note de version disponible pour %1 %2</translation>
+    </message>
+    <message>
+        <source>Checking for updates…</source>
+        <translation>Recherche de mises à jour…</translation>
+    </message>
+    <message>
+        <source>%1 is up to date (version %2)</source>
+        <translation>%1 est à jour (version %2)</translation>
+    </message>
+    <message>
+        <source>Update check failed: %1</source>
+        <translation>Échec de la recherche de mises à jour : %1</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Chargement des notes de version…</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::NotesBrowser</name>
+    <message>
+        <source>Release notes</source>
+        <translation>Notes de version</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::UpdateDialog</name>
+    <message>
+        <source>Update available</source>
+        <translation>Mise à jour disponible</translation>
+    </message>
+    <message>
+        <source>A new version of %1 is available.</source>
+        <translation>Une nouvelle version de %1 est disponible.</translation>
+    </message>
+    <message>
+        <source>You have version %1. The latest version is %2.</source>
+        <translation>Vous avez la version %1. La plus récente est la %2.</translation>
+    </message>
+    <message>
+        <source>Loading release notes…</source>
+        <translation>Chargement des notes de version…</translation>
+    </message>
+    <message>
+        <source>*Release notes are not available for this version.*</source>
+        <translation>*Aucune note de version n&apos;est disponible pour cette version.*</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+</context>
+<context>
+    <name>TindUpdate::WhatsNewDialog</name>
+    <message>
+        <source>What&apos;s New in %1 %2</source>
+        <translation>Nouveautés de %1 %2</translation>
+    </message>
+    <message>
+        <source>What&apos;s new in %1 %2</source>
+        <translation>Nouveautés de %1 %2</translation>
+    </message>
+    <message>
+        <source>You are running version %1</source>
+        <translation>Vous utilisez la version %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Download %1</source>
+        <translation>Télécharger %1</translation>
+    </message>
+</context>
+<context>
+    <name>TransactionFormDialog</name>
+    <message>
+        <source>New Transaction</source>
+        <translation>Nouvelle opération</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Modifier l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Débit</translation>
+    </message>
+    <message>
+        <source>Deposit</source>
+        <translation>Crédit</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Start typing to search payees...</source>
+        <translation>Saisissez du texte pour chercher un bénéficiaire...</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Payee:</source>
+        <translation>Bénéficiaire :</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>Montant :</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Split…</source>
+        <translation>Ventiler…</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Ventiler</translation>
+    </message>
+    <message>
+        <source>Divide the amount among several categories</source>
+        <translation>Répartir le montant entre plusieurs catégories</translation>
+    </message>
+    <message>
+        <source>Category:</source>
+        <translation>Catégorie :</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Facultatif</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Memo:</source>
+        <translation>Note :</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>Numéro de chèque</translation>
+    </message>
+    <message>
+        <source>Check #:</source>
+        <translation>N° de chèque :</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Pointé</translation>
+    </message>
+    <message>
+        <source>Form message</source>
+        <translation>Message du formulaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>Split among %n categories</source>
+        <translation>
+            <numerusform>Ventilée sur %n catégorie</numerusform>
+            <numerusform>Ventilée sur %n catégories</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Edit Split…</source>
+        <translation>Modifier la ventilation…</translation>
+    </message>
+    <message>
+        <source>Edit split</source>
+        <translation>Modifier la ventilation</translation>
+    </message>
+    <message>
+        <source>Enter the amount first, then split it.</source>
+        <translation>Saisissez d&apos;abord le montant, puis ventilez-le.</translation>
+    </message>
+    <message>
+        <source>Payee is required</source>
+        <translation>Le bénéficiaire est obligatoire</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>La ventilation ne correspond plus</translation>
+    </message>
+    <message>
+        <source>The amount changed, so the split no longer adds up to it. Split the new amount again?</source>
+        <translation>Le montant a changé et la ventilation ne correspond plus. Ventiler à nouveau le nouveau montant ?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Ventiler à nouveau</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Supprimer la ventilation</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "app/application.h"
+#include "storage/enums.h"
+#include "ui/accountpresentation.h"
 #include "ui/mainwindow.h"
+#include "ui/reportperiods.h"
 
 #include <QDialogButtonBox>
 #include <QHash>
@@ -78,6 +81,8 @@ private Q_SLOTS:
     void menuTitlesTranslated();
     void mnemonicsUniqueInEachMenu();
     void qtStandardButtonsFollowLanguage();
+    void freeFunctionTextsTranslated();
+    void deleteAccountNamesTranslatedPage();
 
 private:
     TestApplication *m_app;
@@ -124,6 +129,32 @@ void tst_TranslatedStart::qtStandardButtonsFollowLanguage() {
     QDialogButtonBox box(QDialogButtonBox::Cancel);
     const QString cancel = box.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&'));
     QVERIFY2(cancel != QLatin1String("Cancel"), qPrintable(cancel));
+}
+
+// Free functions look their texts up through a wrapper that names the context; when it names
+// another context than the one lupdate files the texts under, they stay English.
+void tst_TranslatedStart::freeFunctionTextsTranslated() {
+    const QList<QPair<QString, QString>> shownAndEnglish{
+        {ReportPeriods::presetName(ReportPeriods::ThisMonth), "This Month"},
+        {ReportPeriods::comparisonName(ReportPeriods::ThisYearVsLastYear),
+         "This Year vs Last Year"},
+        {AccountPresentation::typeName(AccountType::Checking), "Checking"},
+    };
+    for (const auto &[shown, english] : shownAndEnglish)
+        QVERIFY2(!shown.isEmpty() && shown != english, qPrintable(english));
+}
+
+// The message points the user at a window and page by name; both must read as they are shown.
+void tst_TranslatedStart::deleteAccountNamesTranslatedPage() {
+    const QString message = QCoreApplication::translate(
+        "MainWindow", "Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation "
+                      "history for this account will be removed. You can restore it from "
+                      "Preferences → Data & Sync.");
+    const QString window = QCoreApplication::translate("MainWindow", "Preferences");
+    const QString page = QCoreApplication::translate("SettingsScreen", "Data & Sync");
+    QVERIFY2(message.contains(window), qPrintable(window + QLatin1Char('\n') + message));
+    QVERIFY2(message.contains(page), qPrintable(page + QLatin1Char('\n') + message));
+    QCOMPARE(QCoreApplication::translate("SettingsScreen", "Preferences"), window);
 }
 
 int main(int argc, char *argv[]) {

@@ -194,7 +194,7 @@ void tst_RecurringScreen::listAndDueLabel() {
     };
     QCOMPARE(cell(RecurringModel::AccountColumn).toString(), QStringLiteral("Checking"));
     QCOMPARE(cell(RecurringModel::AmountColumn).toString(), QStringLiteral("-$1,200.00"));
-    QCOMPARE(cell(RecurringModel::FrequencyColumn).toString(), QStringLiteral("monthly"));
+    QCOMPARE(cell(RecurringModel::FrequencyColumn).toString(), QStringLiteral("Monthly"));
     QCOMPARE(cell(RecurringModel::AutoColumn).toString(), QStringLiteral("No"));
     QVERIFY(cell(RecurringModel::NextDueColumn, Qt::ForegroundRole).isValid());
     const int inactive = rowOf("r3");

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kResultMs = 5000;
 
-QString trFlow(const char *text) {
+QString tr(const char *text) {
     return QCoreApplication::translate("TindUpdate", text);
 }
 
@@ -47,10 +47,9 @@ void whatsNewOfNewerRelease(const UpdateConfig &config, const QString &appName,
                             const QPointer<QWidget> &parent, const StatusFunctions &status) {
     auto *client = new Client(config);
     const auto nothing = [config, appName, status] {
-        showStatus(
-            status,
-            trFlow("No release notes available for %1 %2").arg(appName, config.currentVersion),
-            kResultMs);
+        showStatus(status,
+                   tr("No release notes available for %1 %2").arg(appName, config.currentVersion),
+                   kResultMs);
     };
     QObject::connect(
         client, &Client::updateAvailable, client,
@@ -90,7 +89,7 @@ void whatsNewOfNewerRelease(const UpdateConfig &config, const QString &appName,
 
 void checkForUpdatesInteractive(const UpdateConfig &config, const QString &appName, QWidget *parent,
                                 const StatusFunctions &status) {
-    showStatus(status, trFlow("Checking for updates…"));
+    showStatus(status, tr("Checking for updates…"));
     QPointer<QWidget> weakParent(parent);
     auto *client = new Client(config);
     QObject::connect(client, &Client::updateAvailable, client,
@@ -106,20 +105,19 @@ void checkForUpdatesInteractive(const UpdateConfig &config, const QString &appNa
                      });
     QObject::connect(client, &Client::upToDate, client, [client, config, appName, status] {
         client->deleteLater();
-        showStatus(status,
-                   trFlow("%1 is up to date (version %2)").arg(appName, config.currentVersion),
+        showStatus(status, tr("%1 is up to date (version %2)").arg(appName, config.currentVersion),
                    kResultMs);
     });
     QObject::connect(client, &Client::checkFailed, client, [client, status](const QString &reason) {
         client->deleteLater();
-        showStatus(status, trFlow("Update check failed: %1").arg(reason), kResultMs);
+        showStatus(status, tr("Update check failed: %1").arg(reason), kResultMs);
     });
     client->check();
 }
 
 void showWhatsNew(const UpdateConfig &config, const QString &appName, QWidget *parent,
                   const StatusFunctions &status) {
-    showStatus(status, trFlow("Loading release notes…"));
+    showStatus(status, tr("Loading release notes…"));
     QPointer<QWidget> weakParent(parent);
     auto *fetcher = new ReleaseNotesFetcher(config);
     QObject::connect(fetcher, &ReleaseNotesFetcher::notesReady, fetcher,
