@@ -35,17 +35,13 @@ QDate ReconciliationService::nextStatementDate(const QDate &from) {
     return next;
 }
 
-bool ReconciliationService::previousBalance(const QString &accountId,
-                                            const QList<Transaction> &unreconciled,
+bool ReconciliationService::previousBalance(const QString &accountId, qint64 open,
                                             qint64 *balance) const {
     QStringList unsummable;
     const QHash<QString, qint64> balances = m_accounts->balances(&unsummable);
     const auto found = balances.constFind(accountId);
     if (found == balances.constEnd() || unsummable.contains(accountId))
         return false;
-    qint64 open = 0;
-    for (const Transaction &row : unreconciled)
-        open += row.amount;
     *balance = *found - open;
     return true;
 }
@@ -74,8 +70,11 @@ ReconciliationService::Opening ReconciliationService::opening(const QString &acc
     if (!account || account->deletedAt)
         return result;
     result.accountFound = true;
-    result.unreconciled = m_transactions->findUnreconciled(accountId);
-    previousBalance(accountId, result.unreconciled, &result.previousBalance);
+    result.unreconciled = m_transactions->findUnreconciledSummaries(accountId);
+    qint64 open = 0;
+    for (const Transaction &row : std::as_const(result.unreconciled))
+        open += row.amount;
+    previousBalance(accountId, open, &result.previousBalance);
     result.lastReconciledDate = lastReconciledDate(accountId);
     const QDate reconciledUpTo = result.lastReconciledDate;
     const std::optional<Reconciliation> latest = m_reconciliations->findLatest(accountId);
@@ -103,8 +102,8 @@ ReconciliationService::finish(const QString &accountId, const QDate &statementDa
         return result;
 
     qint64 reconciledBalance = 0;
-    if (!previousBalance(accountId, m_transactions->findUnreconciled(accountId),
-                         &reconciledBalance))
+    const std::optional<qint64> open = m_transactions->unreconciledTotal(accountId);
+    if (!open || !previousBalance(accountId, *open, &reconciledBalance))
         return result;
 
     QList<Transaction> toWrite;

@@ -32,7 +32,8 @@ public:
         // One statement period after the last statement or the last reconciled transaction,
         // whichever is later; invalid for an account never reconciled.
         QDate defaultStatementDate;
-        // The live unreconciled transactions, oldest first.
+        // The live unreconciled transactions, oldest first, as
+        // TransactionRepository::findUnreconciledSummaries reads them.
         QList<Transaction> unreconciled;
     };
 
@@ -76,9 +77,9 @@ public:
 
 private:
     // The previous balance: the account's balance (kept as a running total) less its
-    // unreconciled rows, so that years of reconciled rows are never added up again.
-    bool previousBalance(const QString &accountId, const QList<Transaction> &unreconciled,
-                         qint64 *balance) const;
+    // unreconciled rows (open: their sum), so that years of reconciled rows are never added
+    // up again.
+    bool previousBalance(const QString &accountId, qint64 open, qint64 *balance) const;
     QDate lastReconciledDate(const QString &accountId) const;
 
     Database *m_database;                        // Not owned.

@@ -31,6 +31,12 @@ public:
     QList<Transaction> findPending() const;
     // Live, unreconciled transactions of one account, oldest first.
     QList<Transaction> findUnreconciled(const QString &accountId) const;
+    // The same rows with only what a reconciliation list shows and checks when it finishes:
+    // id, account, date, payee, amount, cleared, reconciled, version and updated_at (the
+    // other fields keep their defaults). An account can have a hundred thousand open rows.
+    QList<Transaction> findUnreconciledSummaries(const QString &accountId) const;
+    // The sum of their amounts; empty when it cannot be read.
+    std::optional<qint64> unreconciledTotal(const QString &accountId) const;
 
     // The register of one account, oldest first, with running balances. A non-zero starting
     // balance comes first as a synthetic "Opening Balance" row with an empty id, dated on the
@@ -40,7 +46,8 @@ public:
     QList<RegisterRow> registerRows(const QString &accountId) const;
     // One live row as the register shows it (without its running balance or server id).
     std::optional<RegisterRow> registerRow(const QString &id) const;
-    // The same rows, in the same order with the same balances, handed to visit one by one as
+    // The same rows (also without the server id), in the same order with the same balances,
+    // handed to visit one by one as
     // they are read, so that a listing of any length holds one row at a time. False when the
     // rows could not be read (visit may have seen some of them).
     using RowVisitor = std::function<void(const RegisterRow &row)>;
@@ -103,6 +110,12 @@ protected:
     void announceChange(const QString &accountId) override;
 
 private:
-    bool visitRegister(const QString &accountId, StringPool &pool, const RowVisitor &visit) const;
+    // Hands each row over as a non-const reference, so that a caller that keeps them can
+    // move them instead of copying.
+    using RegisterSink = std::function<void(RegisterRow &row)>;
+    bool visitRegister(const QString &accountId, StringPool &pool, const RegisterSink &visit) const;
+    // withSyncColumns false: the statement leaves out server_id and deleted_at.
+    static Transaction readTransactionColumns(RowReader &row, StringPool *pool,
+                                              bool withSyncColumns);
     static QVariantList ownFields(const Transaction &transaction);
 };

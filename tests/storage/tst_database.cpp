@@ -136,15 +136,16 @@ void tst_Database::freshDatabase() {
                      "sync_held_records", "sync_queue", "transaction_templates", "transactions",
                      "transactions_fts", "transactions_fts_config", "transactions_fts_data",
                      "transactions_fts_docsize", "transactions_fts_idx"}));
-    QCOMPARE(schemaObjects(db.connection(), "index"),
-             (QStringList{"idx_accounts_server_id", "idx_categories_server_id",
-                          "idx_reconciliations_server_id", "idx_recurring_transactions_server_id",
-                          "idx_split_lines_transaction_id", "idx_transactions_account_id",
-                          "idx_transactions_category_id", "idx_transactions_date",
-                          "idx_transactions_live_account_amount",
-                          "idx_transactions_live_account_date", "idx_transactions_live_date_report",
-                          "idx_transactions_live_payee", "idx_transactions_server_id",
-                          "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
+    QCOMPARE(
+        schemaObjects(db.connection(), "index"),
+        (QStringList{"idx_accounts_server_id", "idx_categories_server_id",
+                     "idx_reconciliations_server_id", "idx_recurring_transactions_server_id",
+                     "idx_split_lines_transaction_id", "idx_transactions_account_id",
+                     "idx_transactions_category_id", "idx_transactions_date",
+                     "idx_transactions_live_account_amount", "idx_transactions_live_account_date",
+                     "idx_transactions_live_date_report", "idx_transactions_live_payee",
+                     "idx_transactions_live_unreconciled", "idx_transactions_server_id",
+                     "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
     QCOMPARE(schemaObjects(db.connection(), "trigger"),
              (QStringList{"transactions_ad", "transactions_ai", "transactions_au",
                           "transactions_totals_ad", "transactions_totals_ai",
@@ -171,6 +172,9 @@ void tst_Database::freshDatabase() {
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 6);
     QCOMPARE(q.value(1).toString(), QStringLiteral("report_index"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 7);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("unreconciled_index"));
     QVERIFY(!q.next());
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
@@ -230,10 +234,10 @@ void tst_Database::upgradeFromVersionOne() {
     QVERIFY(db.open(path));
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.count(), 5);
+    QCOMPARE(applied.count(), 6);
     QCOMPARE(applied.first().at(0).toInt(), 2);
     QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
-    QCOMPARE(applied.last().at(0).toInt(), 6);
+    QCOMPARE(applied.last().at(0).toInt(), 7);
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT created_at, updated_at, version, sync_status, server_id, deleted_at "
@@ -249,7 +253,7 @@ void tst_Database::upgradeFromVersionOne() {
 
 void tst_Database::failingMigrationRollsBack() {
     QTemporaryDir dir;
-    const QString script = writeScript(dir, "007_bad.sql",
+    const QString script = writeScript(dir, "008_bad.sql",
                                        "CREATE TABLE good (id INTEGER);\r\nINSERT INTO good VALUES "
                                        "(1);\r\nCREATE TABLE broken (;\r\n");
     Database db;
@@ -257,30 +261,30 @@ void tst_Database::failingMigrationRollsBack() {
     QVERIFY(db.runMigrations());
 
     QList<Database::Migration> list = Database::migrations();
-    list.append({7, "bad", script});
+    list.append({8, "bad", script});
     QSignalSpy errors(&db, &Database::migrationError);
     QTest::ignoreMessage(
         QtCriticalMsg,
-        QRegularExpression("^Migration 7 failed: .*\nStatement: CREATE TABLE broken"));
+        QRegularExpression("^Migration 8 failed: .*\nStatement: CREATE TABLE broken"));
     QVERIFY(!db.runMigrations(list));
     QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().at(0).toInt(), 7);
+    QCOMPARE(errors.first().at(0).toInt(), 8);
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 6);
+    QCOMPARE(q.value(0).toInt(), 7);
     QVERIFY(q.exec("SELECT count(*) FROM sqlite_master WHERE name = 'good'") && q.next());
     QCOMPARE(q.value(0).toInt(), 0);
 }
 
 void tst_Database::missingScriptStops() {
     QTemporaryDir dir;
-    const QString later = writeScript(dir, "007.sql", "CREATE TABLE later (id INTEGER);");
+    const QString later = writeScript(dir, "009.sql", "CREATE TABLE later (id INTEGER);");
     Database db;
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QList<Database::Migration> list = Database::migrations();
-    list.append({7, "gone", ":/sql/sql/migrations/999_missing.sql"});
-    list.append({8, "later", later});
+    list.append({8, "gone", ":/sql/sql/migrations/999_missing.sql"});
+    list.append({9, "later", later});
     QSignalSpy errors(&db, &Database::migrationError);
     QTest::ignoreMessage(QtCriticalMsg,
                          "Cannot read migration file: :/sql/sql/migrations/999_missing.sql");
@@ -290,7 +294,7 @@ void tst_Database::missingScriptStops() {
              QStringLiteral("Cannot read migration file: :/sql/sql/migrations/999_missing.sql"));
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 6);
+    QCOMPARE(q.value(0).toInt(), 7);
 }
 
 // An existing database is copied once before each upgrade; the copy holds the old state and
@@ -299,7 +303,7 @@ void tst_Database::copyBeforeMigration() {
     QTemporaryDir dir;
     const QString path = dir.filePath("quillon.db");
     const QList<Database::Migration> all = Database::migrations();
-    QCOMPARE(all.size(), 6);
+    QCOMPARE(all.size(), 7);
     auto countCopies
         = [&] { return QDir(dir.path()).entryList({"quillon.db.before-v*"}, QDir::Files); };
 
@@ -339,7 +343,7 @@ void tst_Database::newerSchemaRefused() {
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QVERIFY(db.runMigrations());
     QSqlQuery q(db.connection());
-    QVERIFY(q.exec("INSERT INTO schema_version (version, name) VALUES (9, 'future')"));
+    QVERIFY(q.exec("INSERT INTO schema_version (version, name) VALUES (99, 'future')"));
     QSignalSpy errors(&db, &Database::migrationError);
     QTest::ignoreMessage(QtCriticalMsg,
                          QRegularExpression("written by a newer version of Tindral Quillon"));

@@ -47,6 +47,7 @@ private Q_SLOTS:
     void registerShowsCategoryNames();
     void registerVisitorMatchesList();
     void repeatedTextsAreShared();
+    void unreconciledSummaries();
     void softDeleteVisibility();
     void softDeleteUnknownAndByAccount();
     void search_data();
@@ -229,6 +230,45 @@ void tst_TransactionRepository::repeatedTextsAreShared() {
     QVERIFY(sameData([](const RegisterRow &r) { return r.transaction.categoryId; }));
     QVERIFY(sameData([](const RegisterRow &r) { return r.categoryName; }));
     QCOMPARE(rows.at(2).transaction.payee, QStringLiteral("Corner Grocery"));
+}
+
+// The light rows of the reconciliation list carry the same values as the full read, in the
+// same order, for the open live rows of the one account only.
+void tst_TransactionRepository::unreconciledSummaries() {
+    Fixture f;
+    Transaction late = transaction("late", "a1", QDate(2026, 3, 1), -700, "Grocer", "weekly");
+    late.cleared = true;
+    late.version = 4;
+    late.updatedAt = stamp(60);
+    QVERIFY(f.transactions.insert(late));
+    QVERIFY(f.transactions.insert(transaction("early", "a1", QDate(2026, 1, 5), 2500, "Employer")));
+    Transaction done = transaction("done", "a1", QDate(2026, 2, 1), -1, "Cafe");
+    done.reconciled = true;
+    QVERIFY(f.transactions.insert(done));
+    QVERIFY(f.transactions.insert(transaction("gone", "a1", QDate(2026, 2, 2), -9, "Cafe")));
+    QVERIFY(f.transactions.softDelete("gone"));
+    QVERIFY(f.transactions.insert(transaction("other", "a2", QDate(2026, 2, 3), -3, "Cafe")));
+
+    const QList<Transaction> full = f.transactions.findUnreconciled("a1");
+    const QList<Transaction> light = f.transactions.findUnreconciledSummaries("a1");
+    QCOMPARE(light.size(), 2);
+    QCOMPARE(full.size(), light.size());
+    for (int i = 0; i < full.size(); ++i) {
+        QCOMPARE(light.at(i).id, full.at(i).id);
+        QCOMPARE(light.at(i).accountId, full.at(i).accountId);
+        QCOMPARE(light.at(i).date, full.at(i).date);
+        QCOMPARE(light.at(i).payee, full.at(i).payee);
+        QCOMPARE(light.at(i).amount, full.at(i).amount);
+        QCOMPARE(light.at(i).cleared, full.at(i).cleared);
+        QCOMPARE(light.at(i).reconciled, false);
+        QCOMPARE(light.at(i).version, full.at(i).version);
+        QCOMPARE(light.at(i).updatedAt, full.at(i).updatedAt);
+    }
+    QCOMPARE(light.first().id, QStringLiteral("early"));
+    QCOMPARE(light.last().version, 4);
+    QCOMPARE(light.last().updatedAt, stamp(60));
+    QCOMPARE(f.transactions.unreconciledTotal("a1"), std::optional<qint64>(1800));
+    QCOMPARE(f.transactions.unreconciledTotal("nobody"), std::optional<qint64>(0));
 }
 
 void tst_TransactionRepository::softDeleteVisibility() {
