@@ -38,6 +38,8 @@ public:
 
     bool isValid() const { return m_ok; }
     AppState *state() const { return m_state.get(); }
+    // A path inside the data directory, for files a test writes beside the database.
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
 private:
     QTemporaryDir m_dir;

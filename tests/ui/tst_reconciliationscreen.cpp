@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "account/memorytokenstore.h"
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "services/ledgerwriter.h"
@@ -9,6 +8,7 @@
 #include "storage/database.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
 #include "ui/datefield.h"
 #include "ui/mainwindow.h"
@@ -31,7 +31,6 @@
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -71,8 +70,8 @@ private:
         QCoreApplication::processEvents();
     }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_app;
+    AppState *m_state = nullptr;
     std::unique_ptr<ReconciliationScreen> m_screen;
     QStringList m_boxes;
     int m_answer = QMessageBox::Yes;
@@ -88,14 +87,9 @@ void tst_ReconciliationScreen::initTestCase() {
 // Checking: 100.00 starting balance, 50.00 reconciled in January under a statement of Jan 31,
 // then a cleared deposit of 200.00 and two open withdrawals.
 void tst_ReconciliationScreen::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLON_DATA_DIR", m_dir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
-    m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
-    QVERIFY(m_state->initialize());
-    auto *theme = new ThemeManager(m_state->preferencesRepository(), m_state.get());
-    m_state->setThemeManager(theme);
-    theme->setTheme("light");
+    m_app = std::make_unique<TestAppState>();
+    QVERIFY(m_app->isValid());
+    m_state = m_app->state();
     QVERIFY(m_state->accountRepository()->insert(account("a", "Checking", 10000)));
     QVERIFY(m_state->accountRepository()->insert(account("b", "Savings")));
     TransactionRepository *transactions = m_state->transactionRepository();
@@ -121,15 +115,13 @@ void tst_ReconciliationScreen::init() {
 void tst_ReconciliationScreen::cleanup() {
     ModalRunner::setHandler({});
     m_screen.reset();
-    m_state.reset();
-    if (m_dir)
-        m_dir->setAutoRemove(!QTest::currentTestFailed());
-    m_dir.reset();
+    m_state = nullptr;
+    m_app.reset();
     qunsetenv("QUILLON_DATA_DIR");
 }
 
 void tst_ReconciliationScreen::openScreen(const QString &accountId) {
-    m_screen = std::make_unique<ReconciliationScreen>(m_state.get());
+    m_screen = std::make_unique<ReconciliationScreen>(m_state);
     m_screen->resize(1100, 720);
     m_screen->setAccount(accountId);
     m_screen->show();
@@ -338,7 +330,7 @@ void tst_ReconciliationScreen::deleteAsksFirst() {
 }
 
 void tst_ReconciliationScreen::historyListsNewestFirst() {
-    ReconciliationHistoryScreen history(m_state.get());
+    ReconciliationHistoryScreen history(m_state);
     history.resize(750, 500);
     history.setAccount("b");
     history.show();
@@ -366,7 +358,7 @@ void tst_ReconciliationScreen::historyListsNewestFirst() {
 }
 
 void tst_ReconciliationScreen::mainWindowKeepsOneWindowPerAccount() {
-    MainWindow window(m_state.get());
+    MainWindow window(m_state);
     window.show();
     window.selectAccount("a");
     window.action("reconcile")->trigger();

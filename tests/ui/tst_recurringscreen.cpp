@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "account/memorytokenstore.h"
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "services/recurringservice.h"
 #include "storage/accountrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
 #include "ui/mainwindow.h"
 #include "ui/modalrunner.h"
@@ -28,7 +28,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -76,8 +75,8 @@ private:
     void answerWith(int reply, std::function<void(RecurringFormDialog *)> fill = {});
     int postedCount() const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_app;
+    AppState *m_state = nullptr;
     std::unique_ptr<RecurringScreen> m_screen;
     QStringList m_titles;
 };
@@ -91,14 +90,9 @@ void tst_RecurringScreen::initTestCase() {
 
 void tst_RecurringScreen::init() {
     QSettings().clear();
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLON_DATA_DIR", m_dir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
-    m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
-    QVERIFY(m_state->initialize());
-    auto *theme = new ThemeManager(m_state->preferencesRepository(), m_state.get());
-    m_state->setThemeManager(theme);
-    theme->setTheme("light");
+    m_app = std::make_unique<TestAppState>();
+    QVERIFY(m_app->isValid());
+    m_state = m_app->state();
     QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a", "Checking")));
     m_titles.clear();
     answerWith(QMessageBox::Yes);
@@ -107,13 +101,13 @@ void tst_RecurringScreen::init() {
 void tst_RecurringScreen::cleanup() {
     ModalRunner::setHandler({});
     m_screen.reset();
-    m_state.reset();
-    m_dir.reset();
+    m_state = nullptr;
+    m_app.reset();
     qunsetenv("QUILLON_DATA_DIR");
 }
 
 void tst_RecurringScreen::openScreen() {
-    m_screen = std::make_unique<RecurringScreen>(m_state.get());
+    m_screen = std::make_unique<RecurringScreen>(m_state);
     m_screen->resize(700, 500);
     m_screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
@@ -370,7 +364,7 @@ void tst_RecurringScreen::refreshesOnChangeOnlyWhenVisible() {
 void tst_RecurringScreen::windowOpensFromMenuShortcut() {
     addRule("r", kToday.addDays(-1));
     // Auto-post leaves rules that wait for confirmation alone.
-    MainWindow window(m_state.get());
+    MainWindow window(m_state);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::keyClick(&window, Qt::Key_3, Qt::ControlModifier);

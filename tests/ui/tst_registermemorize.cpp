@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "account/memorytokenstore.h"
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "services/recurringservice.h"
 #include "storage/accountrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
 #include "ui/modalrunner.h"
 #include "ui/recurringformdialog.h"
@@ -22,7 +22,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -44,8 +43,8 @@ private Q_SLOTS:
 private:
     void openScreenOn(const QString &transactionId);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_app;
+    AppState *m_state = nullptr;
     std::unique_ptr<QWidget> m_window;
     RegisterScreen *m_screen = nullptr;
     QList<RecurringFormDialog *> m_forms;
@@ -60,14 +59,9 @@ void tst_RegisterMemorize::initTestCase() {
 }
 
 void tst_RegisterMemorize::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLON_DATA_DIR", m_dir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
-    m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
-    QVERIFY(m_state->initialize());
-    auto *theme = new ThemeManager(m_state->preferencesRepository(), m_state.get());
-    m_state->setThemeManager(theme);
-    theme->setTheme("light");
+    m_app = std::make_unique<TestAppState>();
+    QVERIFY(m_app->isValid());
+    m_state = m_app->state();
     QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a", "Checking")));
     TransactionRepository *transactions = m_state->transactionRepository();
     QVERIFY(transactions->insert(
@@ -92,14 +86,14 @@ void tst_RegisterMemorize::cleanup() {
     ModalRunner::setHandler({});
     m_window.reset();
     m_screen = nullptr;
-    m_state.reset();
-    m_dir.reset();
+    m_state = nullptr;
+    m_app.reset();
     qunsetenv("QUILLON_DATA_DIR");
 }
 
 void tst_RegisterMemorize::openScreenOn(const QString &transactionId) {
     m_window = std::make_unique<QWidget>();
-    m_screen = new RegisterScreen(m_state.get(), m_window.get());
+    m_screen = new RegisterScreen(m_state, m_window.get());
     auto *layout = new QVBoxLayout(m_window.get());
     layout->addWidget(m_screen);
     m_window->resize(1100, 600);

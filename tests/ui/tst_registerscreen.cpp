@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "account/memorytokenstore.h"
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "services/ledgerwriter.h"
@@ -10,6 +9,7 @@
 #include "storage/preferencesrepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
 #include "ui/modalrunner.h"
 #include "ui/registermodel.h"
@@ -32,7 +32,6 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -74,8 +73,8 @@ private:
     void keepActive();
     QList<Transaction> stored(const QString &accountId) const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_app;
+    AppState *m_state = nullptr;
     std::unique_ptr<QWidget> m_window;
     RegisterScreen *m_screen = nullptr;
     QStringList m_boxes;
@@ -89,14 +88,9 @@ void tst_RegisterScreen::initTestCase() {
 }
 
 void tst_RegisterScreen::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLON_DATA_DIR", m_dir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
-    m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
-    QVERIFY(m_state->initialize());
-    auto *theme = new ThemeManager(m_state->preferencesRepository(), m_state.get());
-    m_state->setThemeManager(theme);
-    theme->setTheme("light");
+    m_app = std::make_unique<TestAppState>();
+    QVERIFY(m_app->isValid());
+    m_state = m_app->state();
     AccountRepository *accounts = m_state->accountRepository();
     QVERIFY(accounts->insert(TestRecords::account("a", "Checking")));
     QVERIFY(accounts->insert(TestRecords::account("b", "Savings")));
@@ -111,14 +105,14 @@ void tst_RegisterScreen::cleanup() {
     ModalRunner::setHandler({});
     m_window.reset();
     m_screen = nullptr;
-    m_state.reset();
-    m_dir.reset();
+    m_state = nullptr;
+    m_app.reset();
     qunsetenv("QUILLON_DATA_DIR");
 }
 
 void tst_RegisterScreen::openScreen(const QString &accountId) {
     m_window = std::make_unique<QWidget>();
-    m_screen = new RegisterScreen(m_state.get(), m_window.get());
+    m_screen = new RegisterScreen(m_state, m_window.get());
     auto *layout = new QVBoxLayout(m_window.get());
     layout->addWidget(m_screen);
     m_window->resize(1100, 600);

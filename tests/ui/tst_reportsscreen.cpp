@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "account/memorytokenstore.h"
 #include "app/appstate.h"
 #include "app/thememanager.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
 #include "ui/mainwindow.h"
 #include "ui/modalrunner.h"
@@ -32,7 +32,6 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -73,8 +72,8 @@ private:
     void answerSaveWith(const QString &path);
     int settledRuns(ReportsScreen &screen);
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<TestAppState> m_app;
+    AppState *m_state = nullptr;
     QStringList m_boxes;   // Titles and texts of the message boxes shown.
     int m_fileDialogs = 0; // Save dialogs opened.
 };
@@ -108,14 +107,9 @@ void tst_ReportsScreen::initTestCase() {
 }
 
 void tst_ReportsScreen::init() {
-    m_dir = std::make_unique<QTemporaryDir>();
-    qputenv("QUILLON_DATA_DIR", m_dir->path().toUtf8());
-    m_state = std::make_unique<AppState>();
-    m_state->setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
-    QVERIFY(m_state->initialize());
-    auto *theme = new ThemeManager(m_state->preferencesRepository(), m_state.get());
-    m_state->setThemeManager(theme);
-    theme->setTheme("light");
+    m_app = std::make_unique<TestAppState>();
+    QVERIFY(m_app->isValid());
+    m_state = m_app->state();
 
     AccountRepository *accounts = m_state->accountRepository();
     QVERIFY(accounts->insert(TestRecords::account("a-1", "Checking", 10000)));
@@ -141,8 +135,8 @@ void tst_ReportsScreen::init() {
 
 void tst_ReportsScreen::cleanup() {
     ModalRunner::setHandler({});
-    m_state.reset();
-    m_dir.reset();
+    m_state = nullptr;
+    m_app.reset();
     qunsetenv("QUILLON_DATA_DIR");
 }
 
@@ -170,7 +164,7 @@ void tst_ReportsScreen::answerSaveWith(const QString &path) {
 }
 
 std::unique_ptr<ReportsScreen> tst_ReportsScreen::openScreen(const QDate &today) {
-    auto screen = std::make_unique<ReportsScreen>(m_state.get());
+    auto screen = std::make_unique<ReportsScreen>(m_state);
     screen->setToday(today);
     screen->refresh();
     screen->resize(800, 600);
@@ -475,7 +469,7 @@ void tst_ReportsScreen::exportWritesWhatTheTableShows() {
     screen->tabs()->setCurrentIndex(tab);
     settle();
 
-    const QString path = m_dir->filePath("out.csv");
+    const QString path = m_app->filePath("out.csv");
     answerSaveWith(path);
     QTest::mouseClick(screen->exportButton(), Qt::LeftButton);
     QCOMPARE(m_fileDialogs, 1);
@@ -490,18 +484,18 @@ void tst_ReportsScreen::exportOfEmptyTabSaysSo() {
     screen->tabs()->setCurrentIndex(ReportsScreen::TaxReportTab);
     settle();
     QCOMPARE(screen->table(ReportsScreen::TaxReportTab)->rowCount(), 0);
-    answerSaveWith(m_dir->filePath("never.csv"));
+    answerSaveWith(m_app->filePath("never.csv"));
     QTest::mouseClick(screen->exportButton(), Qt::LeftButton);
     QCOMPARE(m_fileDialogs, 0);
     QCOMPARE(m_boxes.size(), 1);
     QVERIFY2(m_boxes.first().contains("nothing to export"), qPrintable(m_boxes.first()));
-    QVERIFY(!QFile::exists(m_dir->filePath("never.csv")));
+    QVERIFY(!QFile::exists(m_app->filePath("never.csv")));
 }
 
 void tst_ReportsScreen::exportFailureIsReported() {
     auto screen = openScreen();
     // A folder that is not there: the file cannot be written.
-    const QString path = m_dir->filePath("missing/folder/out.csv");
+    const QString path = m_app->filePath("missing/folder/out.csv");
     answerSaveWith(path);
     screen->exportCurrentTab();
     QCOMPARE(m_fileDialogs, 1);
@@ -512,7 +506,7 @@ void tst_ReportsScreen::exportFailureIsReported() {
 }
 
 void tst_ReportsScreen::openedFromTheViewMenu() {
-    MainWindow window(m_state.get());
+    MainWindow window(m_state);
     window.show();
     QAction *reports = window.action("reports");
     QVERIFY(reports);
