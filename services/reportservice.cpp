@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QtNumeric>
 
 #include <algorithm>
 #include <limits>
@@ -19,14 +20,6 @@ namespace {
 QString quoted(QString cell) {
     cell.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + cell + QLatin1Char('"');
-}
-
-bool addWithoutOverflow(qint64 a, qint64 b, qint64 *sum) {
-    if ((b > 0 && a > std::numeric_limits<qint64>::max() - b)
-        || (b < 0 && a < std::numeric_limits<qint64>::min() - b))
-        return false;
-    *sum = a + b;
-    return true;
 }
 
 // The queries call rows without a category "Uncategorized" so that they group as one; the user
@@ -107,7 +100,7 @@ QList<CategorySpendingRow> ReportService::categorySpending(const QDate &from, co
             continue;
         }
         const qsizetype at = found - rows.begin();
-        if (!addWithoutOverflow(found->total, adjustment.amount, &found->total)) {
+        if (qAddOverflow(found->total, adjustment.amount, &found->total)) {
             m_lastError = QStringLiteral("integer overflow");
             qCWarning(lcServices) << "ReportService: category spending does not fit";
             return {};
@@ -229,7 +222,7 @@ QList<TaxLineRow> ReportService::taxReport(const QDate &from, const QDate &to) c
             continue;
         }
         const qsizetype at = found - rows.begin();
-        if (!addWithoutOverflow(found->total, adjustment.amount, &found->total)) {
+        if (qAddOverflow(found->total, adjustment.amount, &found->total)) {
             m_lastError = QStringLiteral("integer overflow");
             qCWarning(lcServices) << "ReportService: the tax report does not fit";
             return {};
@@ -290,8 +283,8 @@ QList<AccountSummaryRow> ReportService::accountSummary() const {
         row.accountType = query.value(1).toString();
         const qint64 starting = query.value(2).toLongLong();
         row.unclearedAmount = query.value(4).toLongLong();
-        if (!addWithoutOverflow(starting, query.value(3).toLongLong(), &row.clearedBalance)
-            || !addWithoutOverflow(starting, query.value(5).toLongLong(), &row.balance)) {
+        if (qAddOverflow(starting, query.value(3).toLongLong(), &row.clearedBalance)
+            || qAddOverflow(starting, query.value(5).toLongLong(), &row.balance)) {
             m_lastError = QStringLiteral("integer overflow");
             qCWarning(lcServices).noquote()
                 << "ReportService: the balance of" << row.name << "does not fit";
@@ -327,7 +320,7 @@ QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDa
         return {};
     for (const SplitAdjustment &adjustment : adjustments) {
         qint64 &total = totals[adjustment.name];
-        if (!addWithoutOverflow(total, adjustment.amount, &total)) {
+        if (qAddOverflow(total, adjustment.amount, &total)) {
             m_lastError = QStringLiteral("integer overflow");
             qCWarning(lcServices) << "ReportService: the category totals do not fit";
             return {};

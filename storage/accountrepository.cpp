@@ -9,18 +9,11 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QtNumeric>
 
 #include <limits>
 
 namespace {
-
-bool addWithoutOverflow(qint64 a, qint64 b, qint64 *sum) {
-    if ((b > 0 && a > std::numeric_limits<qint64>::max() - b)
-        || (b < 0 && a < std::numeric_limits<qint64>::min() - b))
-        return false;
-    *sum = a + b;
-    return true;
-}
 
 const QString kColumns = QStringLiteral(
     "id, name, account_type, currency, institution, account_number_last4, starting_balance, "
@@ -85,7 +78,7 @@ QHash<QString, qint64> AccountRepository::balances(QStringList *unsummable) cons
     QStringList failed;
     const auto add = [&](const QString &id, qint64 start, qint64 total) {
         qint64 balance = 0;
-        if (addWithoutOverflow(start, total, &balance))
+        if (!qAddOverflow(start, total, &balance))
             result.insert(id, balance);
         else
             failed.append(id);

@@ -7,6 +7,8 @@
 #include "storage/stringpool.h"
 #include "storage/transactionscope.h"
 
+#include <QtNumeric>
+
 #include <limits>
 
 namespace {
@@ -156,10 +158,16 @@ TransactionRepository::findUnreconciledSummaries(const QString &accountId) const
 
 std::optional<qint64> TransactionRepository::unreconciledTotal(const QString &accountId) const {
     qint64 total = 0;
-    // Added up here rather than by SUM(), which fails outright where a 64-bit sum overflows.
+    bool overflowed = false;
+    // Added up here rather than by SUM(), which fails the whole statement where a 64-bit sum
+    // overflows; an overflow still gives no total rather than a wrapped one.
     if (!forEachRow(QStringLiteral("SELECT amount FROM transactions WHERE account_id = ? AND "
                                    "deleted_at IS NULL AND reconciled = 0"),
-                    {accountId}, [&total](RowReader &row) { total += row.money(); }))
+                    {accountId},
+                    [&](RowReader &row) {
+                        overflowed = overflowed || qAddOverflow(total, row.money(), &total);
+                    })
+        || overflowed)
         return std::nullopt;
     return total;
 }

@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <limits>
+
 using namespace TestRecords;
 
 namespace {
@@ -269,6 +271,12 @@ void tst_TransactionRepository::unreconciledSummaries() {
     QCOMPARE(light.last().updatedAt, stamp(60));
     QCOMPARE(f.transactions.unreconciledTotal("a1"), std::optional<qint64>(1800));
     QCOMPARE(f.transactions.unreconciledTotal("nobody"), std::optional<qint64>(0));
+
+    // Rows that arrived from elsewhere can add up past 64 bits: no total, never a wrapped one.
+    const qint64 huge = std::numeric_limits<qint64>::max() / 2 + 10;
+    QVERIFY(f.transactions.insert(transaction("big1", "a2", QDate(2026, 4, 1), huge, "Bank")));
+    QVERIFY(f.transactions.insert(transaction("big2", "a2", QDate(2026, 4, 2), huge, "Bank")));
+    QCOMPARE(f.transactions.unreconciledTotal("a2"), std::optional<qint64>());
 }
 
 void tst_TransactionRepository::softDeleteVisibility() {
