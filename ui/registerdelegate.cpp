@@ -35,16 +35,6 @@ QFont memoFont(QFont font) {
     return font;
 }
 
-// A balance shown as "(12.00)" or "-12.00" is below zero, whatever the colour role says.
-bool isNegativeText(QString text) {
-    if (text.contains(QLatin1Char('(')))
-        return true;
-    text.remove(QLatin1Char('$')).remove(QLatin1Char(',')).remove(QLatin1Char(')'));
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    return ok && value < 0;
-}
-
 // The categories as the combo lists them: "Parent > Child" where the parent is known.
 QList<QPair<QString, QString>> categoryItems(AppState *state) {
     const QList<Category> categories = state->categoryRepository()->findAll();
@@ -280,9 +270,6 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     else if (foreground.canConvert<QColor>() && foreground.value<QColor>().isValid())
         textColour = foreground.value<QColor>();
     const QString text = index.data(Qt::DisplayRole).toString();
-    if (!selected && index.column() == RegisterModel::BalanceColumn && isNegativeText(text))
-        textColour
-            = ThemeManager::isDarkNow() ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     switch (index.column()) {
     case RegisterModel::PaymentColumn:
