@@ -10,6 +10,7 @@
 #include "account/group.h"
 #include "account/session.h"
 #include "account/user.h"
+#include "app/thememanager.h"
 #include "ui/modalrunner.h"
 #include "ui/styles.h"
 
@@ -45,10 +46,6 @@ const char kDangerStyle[]
     = "QPushButton { color: white; background: #C62828; border: none;  border-radius: 4px; "
       "padding: 6px 16px; font-weight: 600; }QPushButton:hover { background: #B71C1C; }"
       "QPushButton:disabled { background: #666; }";
-
-bool isDark() {
-    return QApplication::palette().color(QPalette::Window).lightness() < 128;
-}
 
 // Text from the server, never read as markup.
 QLabel *plainLabel(const QString &text, QWidget *parent = nullptr) {
@@ -266,7 +263,7 @@ void AccountScreen::changeEvent(QEvent *event) {
     if (m_recolouring || (event && event->type() != QEvent::PaletteChange))
         return;
     m_recolouring = true;
-    const bool dark = isDark();
+    const bool dark = ThemeManager::isDarkNow();
     m_navigation->setStyleSheet(QString::fromLatin1(kNavigationStyle)
                                     .arg(dark ? "#152420" : "#F0F4F2", dark ? "#1E3530" : "#E0EBE5",
                                          dark ? "#26574A" : "#00897B"));

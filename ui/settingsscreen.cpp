@@ -44,7 +44,6 @@ const QString kThemeKey = QStringLiteral("theme");
 const QString kWeekStartKey = QStringLiteral("weekStartDay");
 const QString kTwoLineKey = QStringLiteral("registerTwoLine");
 const QString kNewestFirstKey = QStringLiteral("registerNewestFirst");
-const QString kLastSyncKey = QStringLiteral("lastSyncTimestamp");
 // The same setting the program reads at start-up to pick its translation.
 const QString kLanguageKey = QStringLiteral("ui/language");
 
@@ -52,10 +51,6 @@ const char kPageListStyle[]
     = "QListWidget {  background: %1;  border: none;  padding: 12px 8px;}QListWidget::item {  "
       "color: %2;  padding: 8px 12px;  border-radius: 6px;}QListWidget::item:hover {  "
       "background: %3;}QListWidget::item:selected {  background: %4;  color: %5;}";
-
-bool isDark() {
-    return QApplication::palette().color(QPalette::Window).lightness() < 128;
-}
 
 int smallPointSize() {
     return qMax(7, QApplication::font().pointSize() - 2);
@@ -74,7 +69,7 @@ QIcon glyphIcon(char16_t code) {
 }
 
 QString syncStateColour(SyncEngine::SyncState state) {
-    const bool dark = isDark();
+    const bool dark = ThemeManager::isDarkNow();
     switch (state) {
     case SyncEngine::Idle:
         return dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32");
@@ -413,7 +408,7 @@ QWidget *SettingsScreen::buildAboutPage() {
 }
 
 void SettingsScreen::applyColours() {
-    const bool dark = isDark();
+    const bool dark = ThemeManager::isDarkNow();
     m_pageList->setStyleSheet(QString::fromLatin1(kPageListStyle)
                                   .arg(dark ? "#152420" : "#F0F4F2", dark ? "#D8E8DF" : "#1B2D26",
                                        dark ? "#1E3530" : "#E0EBE5", dark ? "#26574A" : "#00897B",
@@ -533,7 +528,7 @@ void SettingsScreen::showSyncStatus(bool mayFetchUser) {
             .arg(who.toHtmlEscaped(), syncStateColour(state),
                  SyncEngine::stateText(state).toHtmlEscaped()));
 
-    const QString stamp = m_state->preferencesRepository()->value(kLastSyncKey, QString());
+    const QString stamp = m_state->preferencesRepository()->value(SyncEngine::CursorKey, QString());
     QString synced;
     if (stamp.isEmpty()) {
         synced = tr("Never synced");
@@ -607,13 +602,10 @@ void SettingsScreen::forceFullSync() {
             << "accounts:" << accounts << "categories:" << categories
             << "transactions:" << transactions << "recurrings:" << recurrings
             << "reconciliations:" << reconciliations;
-    m_state->preferencesRepository()->remove(kLastSyncKey);
+    m_state->preferencesRepository()->remove(SyncEngine::CursorKey);
 
-    m_syncNow->setEnabled(false);
     m_forceFullSync->setEnabled(false);
-    m_syncNow->setText(tr("Syncing..."));
-    waitForSyncEnd();
-    m_state->syncEngine()->syncNow();
+    syncNow();
 }
 
 void SettingsScreen::exportBackup() {
