@@ -8,6 +8,7 @@
 #include "app/appstate.h"
 #include "services/ledgerwriter.h"
 #include "storage/accountrepository.h"
+#include "storage/identifiers.h"
 #include "storage/money.h"
 
 #include <QCommandLineParser>
@@ -115,18 +116,16 @@ int accountAdd(CommandContext &context, const QStringList &args) {
         sortOrder = qMax(sortOrder, existing.sortOrder + 1);
     account.sortOrder = sortOrder;
 
+    // Named here, so the account printed is the one made, even beside another of that name.
+    account.id = Identifiers::newId();
     if (!context.state()->ledger()->createAccount(account, openingAmount, openingDate))
         return context.failure(QStringLiteral("Could not create the account"));
 
-    const std::optional<Account> created = context.resolveAccount(accountName);
     OutputTable table({{QStringLiteral("Id"), QStringLiteral("id")},
                        {QStringLiteral("Name"), QStringLiteral("name")},
                        {QStringLiteral("Balance"), QStringLiteral("balance")}});
-    if (created) {
-        table.addRow({OutputTable::Cell::plain(created->id),
-                      OutputTable::Cell::plain(created->name),
-                      OutputTable::Cell::money(openingAmount, created->currency)});
-    }
+    table.addRow({OutputTable::Cell::plain(account.id), OutputTable::Cell::plain(account.name),
+                  OutputTable::Cell::money(openingAmount, account.currency)});
     context.print(table.render(parsed.format));
     return CommandContext::Success;
 }

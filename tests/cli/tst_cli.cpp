@@ -95,6 +95,17 @@ void tst_Cli::accountsRegisterAndTransfer() {
     QCOMPARE(accounts.at(1)["currency"].toString(), QStringLiteral("EUR"));
     QCOMPARE(accounts.at(1)["balance"].toInteger(), 20000);
 
+    // A second account of an existing name: the command reports the one it made.
+    r = cli({"account", "add", "--name", "Checking", "--format", "json"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QString madeId = r.json().at(0)["id"].toString();
+    QVERIFY(!madeId.isEmpty());
+    QVERIFY(madeId != accounts.at(0)["id"].toString());
+    r = cli({"accounts", "--format", "json"});
+    QCOMPARE(r.json().size(), 3);
+    QCOMPARE(r.json().at(2)["id"].toString(), madeId);
+    QCOMPARE(r.json().at(2)["balance"].toInteger(), 0);
+
     // Text output formats money in the account's currency.
     r = cli({"accounts"});
     QVERIFY2(r.out.contains("$1,004.90")
