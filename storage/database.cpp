@@ -75,6 +75,8 @@ QList<Database::Migration> Database::migrations() {
          QStringLiteral(":/sql/sql/migrations/006_report_index.sql")},
         {7, QStringLiteral("unreconciled_index"),
          QStringLiteral(":/sql/sql/migrations/007_unreconciled_index.sql")},
+        {8, QStringLiteral("register_order_index"),
+         QStringLiteral(":/sql/sql/migrations/008_register_order_index.sql")},
     };
 }
 

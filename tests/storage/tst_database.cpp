@@ -142,7 +142,7 @@ void tst_Database::freshDatabase() {
                      "idx_reconciliations_server_id", "idx_recurring_transactions_server_id",
                      "idx_split_lines_transaction_id", "idx_transactions_account_id",
                      "idx_transactions_category_id", "idx_transactions_date",
-                     "idx_transactions_live_account_amount", "idx_transactions_live_account_date",
+                     "idx_transactions_live_account_amount", "idx_transactions_live_account_order",
                      "idx_transactions_live_date_report", "idx_transactions_live_payee",
                      "idx_transactions_live_unreconciled", "idx_transactions_server_id",
                      "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
@@ -175,6 +175,9 @@ void tst_Database::freshDatabase() {
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 7);
     QCOMPARE(q.value(1).toString(), QStringLiteral("unreconciled_index"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 8);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("register_order_index"));
     QVERIFY(!q.next());
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
@@ -234,10 +237,10 @@ void tst_Database::upgradeFromVersionOne() {
     QVERIFY(db.open(path));
     QSignalSpy applied(&db, &Database::migrationApplied);
     QVERIFY(db.runMigrations());
-    QCOMPARE(applied.count(), 6);
+    QCOMPARE(applied.count(), Database::migrations().size() - 1);
     QCOMPARE(applied.first().at(0).toInt(), 2);
     QCOMPARE(applied.first().at(1).toString(), QStringLiteral("recon_sync"));
-    QCOMPARE(applied.last().at(0).toInt(), 7);
+    QCOMPARE(applied.last().at(0).toInt(), Database::migrations().last().version);
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT created_at, updated_at, version, sync_status, server_id, deleted_at "
@@ -253,7 +256,7 @@ void tst_Database::upgradeFromVersionOne() {
 
 void tst_Database::failingMigrationRollsBack() {
     QTemporaryDir dir;
-    const QString script = writeScript(dir, "008_bad.sql",
+    const QString script = writeScript(dir, "bad.sql",
                                        "CREATE TABLE good (id INTEGER);\r\nINSERT INTO good VALUES "
                                        "(1);\r\nCREATE TABLE broken (;\r\n");
     Database db;
@@ -261,30 +264,33 @@ void tst_Database::failingMigrationRollsBack() {
     QVERIFY(db.runMigrations());
 
     QList<Database::Migration> list = Database::migrations();
-    list.append({8, "bad", script});
+    const int next = list.last().version + 1;
+    list.append({next, "bad", script});
     QSignalSpy errors(&db, &Database::migrationError);
-    QTest::ignoreMessage(
-        QtCriticalMsg,
-        QRegularExpression("^Migration 8 failed: .*\nStatement: CREATE TABLE broken"));
+    QTest::ignoreMessage(QtCriticalMsg,
+                         QRegularExpression(QStringLiteral("^Migration %1 failed: .*\nStatement: "
+                                                           "CREATE TABLE broken")
+                                                .arg(next)));
     QVERIFY(!db.runMigrations(list));
     QCOMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().at(0).toInt(), 8);
+    QCOMPARE(errors.first().at(0).toInt(), next);
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 7);
+    QCOMPARE(q.value(0).toInt(), Database::migrations().last().version);
     QVERIFY(q.exec("SELECT count(*) FROM sqlite_master WHERE name = 'good'") && q.next());
     QCOMPARE(q.value(0).toInt(), 0);
 }
 
 void tst_Database::missingScriptStops() {
     QTemporaryDir dir;
-    const QString later = writeScript(dir, "009.sql", "CREATE TABLE later (id INTEGER);");
+    const QString later = writeScript(dir, "later.sql", "CREATE TABLE later (id INTEGER);");
     Database db;
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QList<Database::Migration> list = Database::migrations();
-    list.append({8, "gone", ":/sql/sql/migrations/999_missing.sql"});
-    list.append({9, "later", later});
+    const int next = list.last().version + 1;
+    list.append({next, "gone", ":/sql/sql/migrations/999_missing.sql"});
+    list.append({next + 1, "later", later});
     QSignalSpy errors(&db, &Database::migrationError);
     QTest::ignoreMessage(QtCriticalMsg,
                          "Cannot read migration file: :/sql/sql/migrations/999_missing.sql");
@@ -294,7 +300,7 @@ void tst_Database::missingScriptStops() {
              QStringLiteral("Cannot read migration file: :/sql/sql/migrations/999_missing.sql"));
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
-    QCOMPARE(q.value(0).toInt(), 7);
+    QCOMPARE(q.value(0).toInt(), Database::migrations().last().version);
 }
 
 // An existing database is copied once before each upgrade; the copy holds the old state and
@@ -303,7 +309,7 @@ void tst_Database::copyBeforeMigration() {
     QTemporaryDir dir;
     const QString path = dir.filePath("quillon.db");
     const QList<Database::Migration> all = Database::migrations();
-    QCOMPARE(all.size(), 7);
+    QCOMPARE(all.size(), 8);
     auto countCopies
         = [&] { return QDir(dir.path()).entryList({"quillon.db.before-v*"}, QDir::Files); };
 
