@@ -32,12 +32,19 @@ QString selectWithCategory(const char *from) {
 
 // The register's rows: the columns of kColumns but server_id and deleted_at, then the
 // category's name.
-const QString kRegisterSelect = QStringLiteral(
+const QString kRegisterColumns = QStringLiteral(
     "SELECT t.id, t.account_id, t.date, t.payee, t.memo, t.amount, t.category_id, "
     "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, "
-    "t.is_split, t.recurring_id, t.version, t.sync_status, t.created_at, t.updated_at, c.name "
-    "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id WHERE t.account_id = ? "
-    "AND t.deleted_at IS NULL ORDER BY t.date ASC, t.created_at ASC");
+    "t.is_split, t.recurring_id, t.version, t.sync_status, t.created_at, t.updated_at, c.name, "
+    "t.rowid FROM transactions t LEFT JOIN categories c ON t.category_id = c.id ");
+const QString kRegisterSelect
+    = kRegisterColumns
+      + QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, "
+                       "t.created_at ASC");
+
+// Rows of a register are read by row number this many at a time, one statement prepared once
+// (unused places hold 0, which no row has).
+constexpr int kRowsPerRead = 128;
 
 const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
 // From this many full-text matches on, a search reads the newest rows first (see
@@ -187,12 +194,95 @@ QList<RegisterRow> TransactionRepository::registerRows(const QString &accountId)
 }
 
 std::optional<RegisterRow> TransactionRepository::registerRow(const QString &id) const {
-    std::optional<RegisterRow> row = readFirst<RegisterRow>(
-        selectWithCategory("LEFT JOIN categories c ON t.category_id = c.id WHERE t.id = ? AND "
-                           "t.deleted_at IS NULL"),
-        {id}, [](RowReader &reader) { return readRegisterRow(reader, nullptr); });
-    if (row)
-        row->transaction.serverId = QString();
+    return readFirst<RegisterRow>(
+        kRegisterColumns + QStringLiteral("WHERE t.id = ? AND t.deleted_at IS NULL"), {id},
+        [](RowReader &reader) { return readRegisterColumns(reader, nullptr); });
+}
+
+RegisterEntries TransactionRepository::registerEntries(const QString &accountId) const {
+    RegisterEntries entries;
+    std::optional<RegisterRow> opening = openingRow(accountId);
+    qint64 running = opening ? opening->runningBalance : 0;
+    const qsizetype count
+        = readFirst<qsizetype>(QStringLiteral("SELECT COUNT(*) FROM transactions "
+                                              "WHERE account_id = ? AND deleted_at IS NULL"),
+                               {accountId}, [](RowReader &row) { return row.money(); })
+              .value_or(0);
+    entries.rowIds.reserve(count);
+    entries.balances.reserve(count);
+    // The columns of the register's order index, so that no row of the table is visited.
+    const bool read = forEachRow(
+        QStringLiteral("SELECT rowid, amount FROM transactions WHERE account_id = ? AND "
+                       "deleted_at IS NULL ORDER BY date ASC, created_at ASC"),
+        {accountId}, [&](RowReader &row) {
+            entries.rowIds.append(row.money());
+            running += row.money();
+            entries.balances.append(running);
+        });
+    if (!read)
+        return {};
+    entries.opening = std::move(opening);
+    return entries;
+}
+
+QList<RegisterRow> TransactionRepository::registerRowsById(const QList<qint64> &rowIds) const {
+    static const QString sql = [] {
+        QStringList places;
+        for (int i = 0; i < kRowsPerRead; ++i)
+            places.append(QStringLiteral("?"));
+        return kRegisterColumns
+               + QStringLiteral("WHERE t.rowid IN (%1) AND t.deleted_at IS NULL")
+                     .arg(places.join(QLatin1Char(',')));
+    }();
+    QList<RegisterRow> rows;
+    rows.reserve(rowIds.size());
+    StringPool pool;
+    for (qsizetype first = 0; first < rowIds.size(); first += kRowsPerRead) {
+        QVariantList values;
+        values.reserve(kRowsPerRead);
+        for (qsizetype i = first; i < first + kRowsPerRead; ++i)
+            values.append(i < rowIds.size() ? rowIds.at(i) : qint64(0));
+        forEachRow(sql, values, [&](RowReader &reader) {
+            rows.append(readRegisterColumns(reader, &pool));
+        });
+    }
+    return rows;
+}
+
+qint64 TransactionRepository::rowIdOf(const QString &id) const {
+    return readFirst<qint64>(QStringLiteral("SELECT rowid FROM transactions WHERE id = ? AND "
+                                            "deleted_at IS NULL"),
+                             {id}, [](RowReader &row) { return row.money(); })
+        .value_or(0);
+}
+
+std::optional<RegisterRow> TransactionRepository::openingRow(const QString &accountId) const {
+    const qint64 startingBalance
+        = readFirst<qint64>(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
+                            {accountId}, [](RowReader &row) { return row.money(); })
+              .value_or(0);
+    if (startingBalance == 0)
+        return std::nullopt;
+    const QDate earliest
+        = readFirst<QDate>(QStringLiteral("SELECT date FROM transactions WHERE account_id = ? "
+                                          "AND deleted_at IS NULL ORDER BY date ASC LIMIT 1"),
+                           {accountId}, [](RowReader &row) { return row.date(); })
+              .value_or(QDate());
+    RegisterRow opening;
+    opening.transaction.payee = kOpeningBalancePayee;
+    opening.transaction.amount = startingBalance;
+    opening.transaction.date = earliest.isValid() ? earliest : QDate::currentDate();
+    opening.transaction.cleared = true;
+    opening.transaction.reconciled = true;
+    opening.runningBalance = startingBalance;
+    return opening;
+}
+
+RegisterRow TransactionRepository::readRegisterColumns(RowReader &reader, StringPool *pool) {
+    RegisterRow row;
+    row.transaction = readTransactionColumns(reader, pool, false);
+    row.categoryName = pool ? pool->intern(reader.text()) : reader.text();
+    row.rowId = reader.money();
     return row;
 }
 
@@ -204,34 +294,16 @@ bool TransactionRepository::forEachRegisterRow(const QString &accountId,
 
 bool TransactionRepository::visitRegister(const QString &accountId, StringPool &pool,
                                           const RegisterSink &visit) const {
-    const qint64 startingBalance
-        = readFirst<qint64>(QStringLiteral("SELECT starting_balance FROM accounts WHERE id = ?"),
-                            {accountId}, [](RowReader &row) { return row.money(); })
-              .value_or(0);
-
-    if (startingBalance != 0) {
-        const QDate earliest
-            = readFirst<QDate>(QStringLiteral("SELECT date FROM transactions WHERE account_id = ? "
-                                              "AND deleted_at IS NULL ORDER BY date ASC LIMIT 1"),
-                               {accountId}, [](RowReader &row) { return row.date(); })
-                  .value_or(QDate());
-        RegisterRow opening;
-        opening.transaction.payee = kOpeningBalancePayee;
-        opening.transaction.amount = startingBalance;
-        opening.transaction.date = earliest.isValid() ? earliest : QDate::currentDate();
-        opening.transaction.cleared = true;
-        opening.transaction.reconciled = true;
-        opening.runningBalance = startingBalance;
-        visit(opening);
-    }
+    std::optional<RegisterRow> opening = openingRow(accountId);
+    const qint64 startingBalance = opening ? opening->runningBalance : 0;
+    if (opening)
+        visit(*opening);
 
     qint64 running = startingBalance;
     // The register never shows the server id (writes take it from the stored row) and its
     // rows are all live: neither is read, two columns fewer to convert for every row.
     return forEachRow(kRegisterSelect, {accountId}, [&](RowReader &reader) {
-        RegisterRow row;
-        row.transaction = readTransactionColumns(reader, &pool, false);
-        row.categoryName = pool.intern(reader.text());
+        RegisterRow row = readRegisterColumns(reader, &pool);
         running += row.transaction.amount;
         row.runningBalance = running;
         visit(row);

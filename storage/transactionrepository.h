@@ -44,7 +44,17 @@ public:
     // The rows leave out the server id, which the register never shows and which would
     // otherwise be one more distinct text per row held; writes take it from the stored row.
     QList<RegisterRow> registerRows(const QString &accountId) const;
-    // One live row as the register shows it (without its running balance or server id).
+    // The same register as the row numbers and balances of its rows, read from an index
+    // alone: what opening a register of any length needs before it shows a screenful.
+    // Empty (no opening row either) when it cannot be read.
+    RegisterEntries registerEntries(const QString &accountId) const;
+    // The live rows among rowIds as the register shows them (row number included, running
+    // balance left 0), in no particular order; a row deleted meanwhile is left out.
+    QList<RegisterRow> registerRowsById(const QList<qint64> &rowIds) const;
+    // The row number of a live transaction, or 0.
+    qint64 rowIdOf(const QString &id) const;
+    // One live row as the register shows it (with its row number, without its running
+    // balance or server id).
     std::optional<RegisterRow> registerRow(const QString &id) const;
     // The same rows (also without the server id), in the same order with the same balances,
     // handed to visit one by one as
@@ -114,6 +124,10 @@ private:
     // move them instead of copying.
     using RegisterSink = std::function<void(RegisterRow &row)>;
     bool visitRegister(const QString &accountId, StringPool &pool, const RegisterSink &visit) const;
+    std::optional<RegisterRow> openingRow(const QString &accountId) const;
+    // The register's columns: those of readTransactionColumns without the sync columns, then
+    // the category's name and the row number.
+    static RegisterRow readRegisterColumns(RowReader &reader, StringPool *pool);
     // withSyncColumns false: the statement leaves out server_id and deleted_at.
     static Transaction readTransactionColumns(RowReader &row, StringPool *pool,
                                               bool withSyncColumns);

@@ -5,15 +5,22 @@
 
 #include "app/thememanager.h"
 #include "storage/money.h"
+#include "storage/transactionrepository.h"
 
 #include <QApplication>
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QMetaObject>
 
 namespace {
 
 const QString kDateFormat = QStringLiteral("M/d/yyyy");
 const QColor kMutedColour(0x6E, 0x8A, 0x7E);
+// Rows read around the one asked for: a screenful and some, more below than above, since a
+// view asks for its rows from the top.
+constexpr int kRowsAbove = 32;
+constexpr int kRowsPerRead = 128;
 
 QColor negativeColour() {
     return ThemeManager::isDarkNow() ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
@@ -55,7 +62,7 @@ RegisterModel::RegisterModel(QObject *parent)
 }
 
 int RegisterModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size()) + 1;
+    return parent.isValid() ? 0 : int(m_slots.size()) + 1;
 }
 
 int RegisterModel::columnCount(const QModelIndex &parent) const {
@@ -63,12 +70,12 @@ int RegisterModel::columnCount(const QModelIndex &parent) const {
 }
 
 int RegisterModel::newEntryRow() const {
-    return m_newestFirst ? 0 : int(m_rows.size());
+    return m_newestFirst ? 0 : int(m_slots.size());
 }
 
 int RegisterModel::dataRow(int modelRow) const {
     const int row = m_newestFirst ? modelRow - 1 : modelRow;
-    return row >= 0 && row < m_rows.size() ? row : -1;
+    return row >= 0 && row < m_slots.size() ? row : -1;
 }
 
 int RegisterModel::modelRow(int dataRow) const {
@@ -77,14 +84,59 @@ int RegisterModel::modelRow(int dataRow) const {
 
 const RegisterRow *RegisterModel::rowAt(int modelRow) const {
     const int row = dataRow(modelRow);
-    return row < 0 ? nullptr : &m_rows.at(row);
+    return row < 0 ? nullptr : loadedRow(row);
+}
+
+RegisterRow *RegisterModel::loadedRow(int dataRow) const {
+    if (!m_loaded[dataRow])
+        readAround(dataRow);
+    if (!m_loaded[dataRow]) {
+        // Gone since the register was opened: a blank, read-only stand-in until the rows are
+        // read again.
+        m_loaded[dataRow] = std::make_unique<RegisterRow>();
+        m_loaded[dataRow]->rowId = m_slots.at(dataRow).rowId;
+        if (!std::exchange(m_outdatedNoted, true))
+            QMetaObject::invokeMethod(const_cast<RegisterModel *>(this),
+                                      &RegisterModel::rowsOutdated, Qt::QueuedConnection);
+    }
+    RegisterRow *row = m_loaded[dataRow].get();
+    row->runningBalance = m_slots.at(dataRow).balance;
+    return row;
+}
+
+void RegisterModel::readAround(int dataRow) const {
+    if (!m_source)
+        return;
+    const int first = qMax(0, dataRow - kRowsAbove);
+    const int end = qMin(int(m_slots.size()), first + kRowsPerRead);
+    QList<qint64> wanted;
+    QHash<qint64, int> positions;
+    for (int i = first; i < end; ++i) {
+        if (m_loaded[i])
+            continue;
+        wanted.append(m_slots.at(i).rowId);
+        positions.insert(m_slots.at(i).rowId, i);
+    }
+    const QList<RegisterRow> rows = m_source->registerRowsById(wanted);
+    for (const RegisterRow &row : rows) {
+        const auto at = positions.constFind(row.rowId);
+        if (at != positions.constEnd())
+            m_loaded[*at] = std::make_unique<RegisterRow>(row);
+    }
 }
 
 int RegisterModel::rowOfId(const QString &id) const {
     if (id.isEmpty())
         return -1;
-    for (int i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.at(i).transaction.id == id)
+    for (size_t i = 0; i < m_loaded.size(); ++i) {
+        if (m_loaded[i] && m_loaded[i]->transaction.id == id)
+            return modelRow(int(i));
+    }
+    const qint64 rowId = m_source ? m_source->rowIdOf(id) : 0;
+    if (rowId == 0)
+        return -1;
+    for (int i = 0; i < m_slots.size(); ++i) {
+        if (m_slots.at(i).rowId == rowId)
             return modelRow(i);
     }
     return -1;
@@ -213,7 +265,7 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const {
             return negativeColour();
         return QVariant();
     case Qt::ToolTipRole:
-        if (t.id.isEmpty())
+        if (t.id.isEmpty() && stored->rowId == 0)
             return tr("The opening balance is the account's starting balance; change it with "
                       "Account > Edit.");
         return QVariant();
@@ -316,13 +368,49 @@ QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 void RegisterModel::setRows(const QList<RegisterRow> &rows, bool newestFirst) {
+    QList<Slot> order;
+    order.reserve(rows.size());
+    LoadedRows loaded;
+    loaded.reserve(rows.size());
+    for (const RegisterRow &row : rows) {
+        order.append({row.rowId, row.runningBalance});
+        loaded.push_back(std::make_unique<RegisterRow>(row));
+    }
+    replaceRows(std::move(order), std::move(loaded), nullptr, newestFirst);
+}
+
+void RegisterModel::setRows(const RegisterEntries &entries, const TransactionRepository *source,
+                            bool newestFirst) {
+    const qsizetype count = entries.rowIds.size() + (entries.opening ? 1 : 0);
+    QList<Slot> order;
+    order.reserve(count);
+    LoadedRows loaded;
+    loaded.resize(size_t(count));
+    if (entries.opening) {
+        order.append({0, entries.opening->runningBalance});
+        loaded.front() = std::make_unique<RegisterRow>(*entries.opening);
+    }
+    for (qsizetype i = 0; i < entries.rowIds.size(); ++i)
+        order.append({entries.rowIds.at(i), entries.balances.at(i)});
+    if (newestFirst) {
+        std::reverse(order.begin(), order.end());
+        std::reverse(loaded.begin(), loaded.end());
+    }
+    replaceRows(std::move(order), std::move(loaded), source, newestFirst);
+}
+
+void RegisterModel::replaceRows(QList<Slot> order, LoadedRows loaded,
+                                const TransactionRepository *source, bool newestFirst) {
     QString editedId;
     if (const RegisterRow *edited = m_editingRow >= 0 ? rowAt(m_editingRow) : nullptr)
         editedId = edited->transaction.id;
     const bool wasEditingRow = m_editingRow >= 0;
 
     beginResetModel();
-    m_rows = rows;
+    m_slots = std::move(order);
+    m_loaded = std::move(loaded);
+    m_source = source;
+    m_outdatedNoted = false;
     m_newestFirst = newestFirst;
     m_editingRow = -1;
     if (wasEditingRow) {
@@ -337,20 +425,26 @@ void RegisterModel::setRows(const QList<RegisterRow> &rows, bool newestFirst) {
 bool RegisterModel::updateRow(const RegisterRow &row) {
     const int model = rowOfId(row.transaction.id);
     const int data = dataRow(model);
-    if (data < 0 || m_rows.at(data).transaction.date != row.transaction.date)
+    if (data < 0)
         return false;
-    const qint64 delta = row.transaction.amount - m_rows.at(data).transaction.amount;
-    const qint64 balance = m_rows.at(data).runningBalance + delta;
-    m_rows[data] = row;
-    m_rows[data].runningBalance = balance;
+    const RegisterRow *stored = loadedRow(data);
+    if (stored->transaction.date != row.transaction.date)
+        return false;
+    const qint64 delta = row.transaction.amount - stored->transaction.amount;
+    auto updated = std::make_unique<RegisterRow>(row);
+    updated->rowId = stored->rowId;
+    m_loaded[size_t(data)] = std::move(updated);
+    m_slots[data].balance += delta;
+    loadedRow(data);
     Q_EMIT dataChanged(index(model, 0), index(model, ColumnCount - 1));
     if (delta == 0)
         return true;
-    // The rows after it in time: below it, or above it when the newest come first.
+    // The rows after it in time: below it, or above it when the newest come first. Rows not
+    // read yet take their balance from the slot when they are.
     const int first = m_newestFirst ? 0 : data + 1;
-    const int last = m_newestFirst ? data - 1 : int(m_rows.size()) - 1;
+    const int last = m_newestFirst ? data - 1 : int(m_slots.size()) - 1;
     for (int i = first; i <= last; ++i)
-        m_rows[i].runningBalance += delta;
+        m_slots[i].balance += delta;
     if (first <= last)
         Q_EMIT dataChanged(index(modelRow(first), BalanceColumn),
                            index(modelRow(last), BalanceColumn));
@@ -358,24 +452,28 @@ bool RegisterModel::updateRow(const RegisterRow &row) {
 }
 
 bool RegisterModel::appendRow(const RegisterRow &row) {
-    if (m_rows.isEmpty())
+    if (m_slots.isEmpty())
         return false;
-    const RegisterRow &newest = m_newestFirst ? m_rows.first() : m_rows.last();
+    const int newestAt = m_newestFirst ? 0 : int(m_slots.size()) - 1;
+    const RegisterRow *newest = loadedRow(newestAt);
     // The opening-balance row takes its date from the earliest transaction: with nothing but
     // that row the whole register is read again.
-    if (newest.transaction.id.isEmpty() || row.transaction.date < newest.transaction.date)
+    if (newest->transaction.id.isEmpty() || row.transaction.date < newest->transaction.date)
         return false;
-    RegisterRow added = row;
-    added.runningBalance = newest.runningBalance + row.transaction.amount;
+    const Slot added{row.rowId, m_slots.at(newestAt).balance + row.transaction.amount};
+    auto addedRow = std::make_unique<RegisterRow>(row);
+    addedRow->runningBalance = added.balance;
     if (m_newestFirst) {
         beginInsertRows(QModelIndex(), 1, 1);
-        m_rows.prepend(added);
+        m_slots.prepend(added);
+        m_loaded.insert(m_loaded.begin(), std::move(addedRow));
         if (m_editingRow >= 1)
             ++m_editingRow;
     } else {
-        const int at = int(m_rows.size());
+        const int at = int(m_slots.size());
         beginInsertRows(QModelIndex(), at, at);
-        m_rows.append(added);
+        m_slots.append(added);
+        m_loaded.push_back(std::move(addedRow));
     }
     endInsertRows();
     return true;
@@ -436,7 +534,7 @@ void RegisterModel::loadEntry(int modelRow) {
 }
 
 qint64 RegisterModel::endingBalance(qint64 startingBalance) const {
-    if (m_rows.isEmpty())
+    if (m_slots.isEmpty())
         return startingBalance;
-    return m_newestFirst ? m_rows.first().runningBalance : m_rows.last().runningBalance;
+    return m_newestFirst ? m_slots.first().balance : m_slots.last().balance;
 }

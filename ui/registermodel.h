@@ -9,6 +9,11 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
+class TransactionRepository;
+
 // One account's register: its rows with running balances, plus the always-present new-entry
 // row, and the text of the row being typed. The typed text lives here rather than in the
 // editors so that a reload (a save elsewhere, a sync) never loses it.
@@ -62,7 +67,14 @@ public:
     // Replaces the rows. The typed text survives: when a data row was being edited it stays
     // the edited row (found again by its id); when it is gone the buffer is cleared.
     void setRows(const QList<RegisterRow> &rows, bool newestFirst);
-    const QList<RegisterRow> &rows() const { return m_rows; }
+    // The same for a register read as its order and balances alone: each row is read from
+    // source when it is first shown or asked for, with the rows around it, so that opening
+    // a register of a hundred thousand rows reads a screenful of them. source must outlive
+    // the rows (or the next setRows).
+    void setRows(const RegisterEntries &entries, const TransactionRepository *source,
+                 bool newestFirst);
+    // The stored rows, the new-entry row not counted.
+    int dataRowCount() const { return int(m_slots.size()); }
     bool newestFirst() const { return m_newestFirst; }
 
     // A saved row put back without reading the register again. updateRow takes an edited
@@ -109,11 +121,34 @@ public:
     static QString dateText(const QDate &date);
     static QDate parseDateText(const QString &text);
 
+Q_SIGNALS:
+    // A row read when the register was opened is gone from the database (deleted elsewhere,
+    // its notice not handled yet): it shows empty and read-only, and the rows should be read
+    // again. Queued, once per setRows.
+    void rowsOutdated();
+
 private:
+    struct Slot {
+        qint64 rowId = 0;
+        qint64 balance = 0; // the account balance after this row
+    };
+    using LoadedRows = std::vector<std::unique_ptr<RegisterRow>>;
+
     QString bufferText(int column) const;
     void emitRowChanged(int modelRow);
+    void replaceRows(QList<Slot> order, LoadedRows loaded, const TransactionRepository *source,
+                     bool newestFirst);
+    // The row at a data position, read (with its neighbours) when it was not yet; never null
+    // for a position in range.
+    RegisterRow *loadedRow(int dataRow) const;
+    void readAround(int dataRow) const;
 
-    QList<RegisterRow> m_rows;
+    // One per stored row, in the order shown.
+    QList<Slot> m_slots;
+    // The rows read so far, at the same positions; null where not read yet.
+    mutable LoadedRows m_loaded;
+    const TransactionRepository *m_source = nullptr; // Not owned; null when all rows were given.
+    mutable bool m_outdatedNoted = false;
     bool m_newestFirst = false;
     bool m_twoLine = false;
     int m_editingRow = -1;

@@ -165,6 +165,7 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     });
     m_delegate->setKeyHandler(
         [this](QWidget *editor, QKeyEvent *event) { return handleKey(editor, event); });
+    connect(m_model, &RegisterModel::rowsOutdated, this, &RegisterScreen::reload);
 
     auto *bottom = new QHBoxLayout;
     m_message->setStyleSheet(QStringLiteral("color: #6E8A7E; padding: 2px 4px;"));
@@ -273,7 +274,8 @@ void RegisterScreen::reload() {
     const int topRow = top.row();
     const bool wasOnNewEntry = current.isValid() && m_model->isNewEntryRow(currentRow);
 
-    QList<RegisterRow> rows = m_state->transactionRepository()->registerRows(m_accountId);
+    TransactionRepository *transactions = m_state->transactionRepository();
+    const RegisterEntries entries = transactions->registerEntries(m_accountId);
     PreferencesRepository *preferences = m_state->preferencesRepository();
     const bool twoLine = preferences->boolValue(QStringLiteral("registerTwoLine"), false);
     m_model->setTwoLine(twoLine);
@@ -281,9 +283,7 @@ void RegisterScreen::reload() {
     m_table->setColumnHidden(RegisterModel::MemoColumn, twoLine);
     m_table->verticalHeader()->setDefaultSectionSize(twoLine ? 52 : 36);
     const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
-    if (newestFirst)
-        std::reverse(rows.begin(), rows.end());
-    m_model->setRows(rows, newestFirst);
+    m_model->setRows(entries, transactions, newestFirst);
 
     showEndingBalance(*account);
 

@@ -48,7 +48,7 @@ int SearchResultsModel::registerColumn(int column) {
 }
 
 int SearchResultsModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() ? 0 : int(m_rows->rows().size());
+    return parent.isValid() ? 0 : m_rows->dataRowCount();
 }
 
 int SearchResultsModel::columnCount(const QModelIndex &parent) const {
