@@ -161,6 +161,21 @@ QSqlQuery *Database::preparedStatement(const QString &sql, QSqlError *error) {
     return cached->second.get();
 }
 
+Database::WriteMark Database::writeMark() {
+    WriteMark mark;
+    QSqlQuery *query = preparedStatement(QStringLiteral("SELECT total_changes()"));
+    if (!query || !query->exec() || !query->next())
+        return {};
+    mark.ownChanges = query->value(0).toLongLong();
+    query->finish();
+    query = preparedStatement(QStringLiteral("PRAGMA data_version"));
+    if (!query || !query->exec() || !query->next())
+        return {};
+    mark.dataVersion = query->value(0).toLongLong();
+    query->finish();
+    return mark;
+}
+
 void Database::releaseStatements() {
     m_statements.clear();
 }

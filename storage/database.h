@@ -72,6 +72,19 @@ public:
     bool setBulkWriteJournal(bool inMemory);
     // Open transaction scopes on this connection.
     int transactionDepth() const { return m_transactionDepth; }
+    // A mark that moves with every row this connection writes and every commit of another
+    // connection to the file: equal marks mean nobody wrote in between. Invalid marks (when
+    // it cannot be read) are never equal.
+    struct WriteMark {
+        qint64 ownChanges = -1;
+        qint64 dataVersion = -1;
+        bool operator==(const WriteMark &other) const {
+            return ownChanges >= 0 && ownChanges == other.ownChanges
+                   && dataVersion == other.dataVersion;
+        }
+        bool operator!=(const WriteMark &other) const { return !(*this == other); }
+    };
+    WriteMark writeMark();
 
 Q_SIGNALS:
     void migrationApplied(int version, const QString &name);

@@ -242,9 +242,8 @@ QList<RegisterRow> TransactionRepository::registerRowsById(const QList<qint64> &
         values.reserve(kRowsPerRead);
         for (qsizetype i = first; i < first + kRowsPerRead; ++i)
             values.append(i < rowIds.size() ? rowIds.at(i) : qint64(0));
-        forEachRow(sql, values, [&](RowReader &reader) {
-            rows.append(readRegisterColumns(reader, &pool));
-        });
+        forEachRow(sql, values,
+                   [&](RowReader &reader) { rows.append(readRegisterColumns(reader, &pool)); });
     }
     return rows;
 }

@@ -187,6 +187,10 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     connect(m_state, &AppState::dataChanged, this, [this](const DataChange &change) {
         if (!std::exchange(m_ownWriteApplied, false))
             return;
+        // Another write since (a sync, another window, a second save in the same pass) is
+        // in the same notice: the rows are read again.
+        if (m_state->database()->writeMark() != m_ownWriteMark)
+            return;
         const DataChange::Tables own = DataChange::Transactions | DataChange::SplitLines;
         if ((change.tables & ~own) || change.anyAccount)
             return;
@@ -322,6 +326,7 @@ bool RegisterScreen::applySaved(const QString &id, bool isNew) {
         return false;
     showEndingBalance(*account);
     m_ownWriteApplied = true;
+    m_ownWriteMark = m_state->database()->writeMark();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "storage/account.h"
+#include "storage/database.h"
 #include "storage/splitline.h"
 #include "storage/transaction.h"
 
@@ -119,5 +120,8 @@ private:
     bool m_reloadPending = false;
     // The notice of a write already applied in place must not read the rows again.
     bool m_ownWriteApplied = false;
+    // The database as this screen's last in-place save left it: a notice that arrives with
+    // the database still so announces that save alone, and needs no reload.
+    Database::WriteMark m_ownWriteMark;
     bool m_skipReload = false;
 };

@@ -1,7 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
+#include "storage/accountrepository.h"
 #include "storage/money.h"
+#include "storage/transactionrepository.h"
+#include "storage/transactionscope.h"
+#include "tests/support/testdatabase.h"
+#include "tests/support/testrecords.h"
 #include "ui/registermodel.h"
 
 #include <QAbstractItemModelTester>
@@ -47,6 +52,9 @@ private Q_SLOTS:
     void twoLineHeader();
     void savedRowInPlace_data();
     void savedRowInPlace();
+    void rowsReadWhenShown_data();
+    void rowsReadWhenShown();
+    void rowGoneSinceOpening();
 };
 
 void tst_RegisterModel::columnsAndOrder_data() {
@@ -223,3 +231,122 @@ void tst_RegisterModel::savedRowInPlace() {
 
 QTEST_MAIN(tst_RegisterModel)
 #include "tst_registermodel.moc"
+
+namespace {
+
+using namespace TestRecords;
+
+// An account with a starting balance and more rows than one read brings in, on dates that
+// repeat (so the order within a day counts), with payees and categories that differ.
+struct LargeRegister {
+    TestDatabase db;
+    AccountRepository accounts{db.database()};
+    TransactionRepository transactions{db.database()};
+    static constexpr int kRows = 300;
+
+    bool fill() {
+        Account a = account("a1");
+        a.startingBalance = 50000;
+        if (!accounts.insert(a) || !accounts.insert(account("a2", "Savings")))
+            return false;
+        TransactionScope scope(db.database());
+        for (int i = 0; i < kRows; ++i) {
+            Transaction t = transaction(
+                QStringLiteral("t-%1").arg(i, 3, 10, QLatin1Char('0')), "a1",
+                QDate(2024, 1, 1).addDays(i / 3), (i % 5 == 0 ? 1 : -1) * (100 + i * 7),
+                QStringLiteral("Payee %1").arg(i % 11), QStringLiteral("memo %1").arg(i), i);
+            t.cleared = i % 4 == 0;
+            t.checkNumber = i % 9 == 0 ? QString::number(1000 + i) : QString();
+            if (!transactions.insert(t))
+                return false;
+            // Rows of another account in between, so the account's rows are not neighbours.
+            if (!transactions.insert(transaction(QStringLiteral("o-%1").arg(i), "a2",
+                                                 QDate(2024, 1, 1).addDays(i), 1)))
+                return false;
+        }
+        return scope.commit();
+    }
+};
+
+QStringList shown(const RegisterModel &model, int row) {
+    QStringList cells;
+    for (int column = 0; column < RegisterModel::ColumnCount; ++column) {
+        const QModelIndex at = model.index(row, column);
+        cells << at.data().toString() << at.data(Qt::ToolTipRole).toString();
+    }
+    cells << model.index(row, 0).data(RegisterModel::TransactionIdRole).toString()
+          << model.index(row, 0).data(RegisterModel::RunningBalanceRole).toString()
+          << QString::number(model.isReadOnlyRow(row));
+    return cells;
+}
+
+} // namespace
+
+// A register opened from its order and balances shows, row for row, what the fully read
+// rows show, whichever row is asked for first; a row not read yet is still found by its id,
+// and a saved row carries its change down the balances of rows not read yet.
+void tst_RegisterModel::rowsReadWhenShown_data() {
+    QTest::addColumn<bool>("newestFirst");
+    QTest::newRow("oldest first") << false;
+    QTest::newRow("newest first") << true;
+}
+
+void tst_RegisterModel::rowsReadWhenShown() {
+    QFETCH(bool, newestFirst);
+    LargeRegister f;
+    QVERIFY(f.db.isValid());
+    QVERIFY(f.fill());
+
+    QList<RegisterRow> all = f.transactions.registerRows("a1");
+    QCOMPARE(all.size(), LargeRegister::kRows + 1);
+    if (newestFirst)
+        std::reverse(all.begin(), all.end());
+    RegisterModel full;
+    full.setRows(all, newestFirst);
+    RegisterModel lazy;
+    QAbstractItemModelTester tester(&lazy, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    lazy.setRows(f.transactions.registerEntries("a1"), &f.transactions, newestFirst);
+    QCOMPARE(lazy.rowCount(), full.rowCount());
+    QCOMPARE(lazy.endingBalance(0), full.endingBalance(0));
+
+    // A row far from any read yet is found by its id.
+    QCOMPARE(lazy.rowOfId("t-150"), full.rowOfId("t-150"));
+    // Every row, in an order that jumps about (a stride prime to the row count).
+    const int count = lazy.rowCount();
+    for (int step = 0, row = count - 1; step < count; ++step, row = (row + 97) % count)
+        QCOMPARE(shown(lazy, row), shown(full, row));
+
+    // A saved row in place, with the balances after it carried, on a fresh open where the
+    // rows after it have not been read.
+    RegisterModel saved;
+    saved.setRows(f.transactions.registerEntries("a1"), &f.transactions, newestFirst);
+    std::optional<RegisterRow> edited = f.transactions.registerRow("t-010");
+    QVERIFY(edited);
+    edited->transaction.amount -= 1000;
+    QVERIFY(saved.updateRow(*edited));
+    QCOMPARE(saved.endingBalance(0), full.endingBalance(0) - 1000);
+    const int last = newestFirst ? 1 : saved.rowCount() - 2;
+    QCOMPARE(saved.data(saved.index(last, 0), RegisterModel::RunningBalanceRole).toLongLong(),
+             full.data(full.index(last, 0), RegisterModel::RunningBalanceRole).toLongLong() - 1000);
+}
+
+// A row deleted after the register was opened but before it was shown leaves a blank,
+// read-only row and asks, once, for the rows to be read again.
+void tst_RegisterModel::rowGoneSinceOpening() {
+    LargeRegister f;
+    QVERIFY(f.db.isValid());
+    QVERIFY(f.fill());
+    RegisterModel model;
+    QSignalSpy outdated(&model, &RegisterModel::rowsOutdated);
+    model.setRows(f.transactions.registerEntries("a1"), &f.transactions, false);
+    const int row = model.rowOfId("t-299");
+    QVERIFY(f.transactions.softDelete("t-299"));
+    QVERIFY(f.transactions.softDelete("t-298"));
+    QCOMPARE(model.data(model.index(row, RegisterModel::PayeeColumn)).toString(), QString());
+    QVERIFY(model.isReadOnlyRow(row));
+    QVERIFY(model.isReadOnlyRow(row - 1));
+    QVERIFY(!model.isReadOnlyRow(row - 2));
+    QVERIFY(model.data(model.index(row, 0), Qt::ToolTipRole).toString().isEmpty());
+    QVERIFY(outdated.wait());
+    QCOMPARE(outdated.count(), 1);
+}

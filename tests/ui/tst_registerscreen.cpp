@@ -52,6 +52,7 @@ private Q_SLOTS:
     void transferLegsStayOpposite();
     void transferToOwnAccountRefused();
     void reloadWhileTypingKeepsRow();
+    void writeBesideOwnSaveShows();
     void escapeDiscards();
     void ctrlIBeginsEntryDespiteWindowShortcut();
     void apostropheCopiesFromAbove();
@@ -323,6 +324,43 @@ void tst_RegisterScreen::transferToOwnAccountRefused() {
     key(Qt::Key_Return, Qt::ControlModifier);
     QVERIFY(stored("a").isEmpty());
     QCOMPARE(m_screen->messageText(), QStringLiteral("A transfer needs another account"));
+}
+
+// A row saved in place needs no reload for its own notice; but a write by someone else that
+// lands in the same pass of the event loop (a sync, another window) shares that notice and
+// must still be shown.
+void tst_RegisterScreen::writeBesideOwnSaveShows() {
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("old", "a", QDate(2025, 1, 1), -100, "Old")));
+    openScreen();
+    // As the main window does: every notice reloads the register (after the screen's own
+    // handler, connected when it was made).
+    connect(m_state, &AppState::dataChanged, m_screen, &RegisterScreen::reload);
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->rowCount(), 2);
+
+    model->setBufferField(RegisterModel::DateColumn, "2/1/2025");
+    model->setBufferField(RegisterModel::PayeeColumn, "Mine");
+    model->setBufferField(RegisterModel::PaymentColumn, "5");
+    QVERIFY(m_screen->commitCurrentRow());
+    QCOMPARE(model->rowCount(), 3); // in place, before any notice
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("theirs", "a", QDate(2025, 3, 1), -700, "Theirs")));
+    QTRY_COMPARE(model->rowCount(), 4);
+    QVERIFY(model->rowOfId("theirs") >= 0);
+    QCOMPARE(m_screen->balanceText(), QStringLiteral("-$13.00"));
+
+    // A save alone is not read again.
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+    model->setBufferField(RegisterModel::DateColumn, "4/1/2025");
+    model->setBufferField(RegisterModel::PayeeColumn, "Mine too");
+    model->setBufferField(RegisterModel::DepositColumn, "3");
+    QVERIFY(m_screen->commitCurrentRow());
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(model->rowCount(), 5);
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(m_screen->balanceText(), QStringLiteral("-$10.00"));
 }
 
 void tst_RegisterScreen::reloadWhileTypingKeepsRow() {
