@@ -6,6 +6,7 @@
 #include "app/thememanager.h"
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
+#include "ui/dateinput.h"
 
 #include <QApplication>
 #include <QColor>
@@ -15,7 +16,6 @@
 
 namespace {
 
-const QString kDateFormat = QStringLiteral("M/d/yyyy");
 const QColor kMutedColour(0x6E, 0x8A, 0x7E);
 // Rows read around the one asked for: a screenful and some, more below than above, since a
 // view asks for its rows from the top.
@@ -148,16 +148,11 @@ bool RegisterModel::isReadOnlyRow(int modelRow) const {
 }
 
 QString RegisterModel::dateText(const QDate &date) {
-    return date.toString(kDateFormat);
+    return DateInput::format(date);
 }
 
 QDate RegisterModel::parseDateText(const QString &text) {
-    const QString trimmed = text.trimmed();
-    const QDate date = QDate::fromString(trimmed, kDateFormat);
-    if (date.isValid())
-        return date;
-    // Two-digit years are read from 1900 on, as Qt reads "yy".
-    return QDate::fromString(trimmed, QStringLiteral("M/d/yy"));
+    return DateInput::parse(text, QDate());
 }
 
 QString RegisterModel::bufferText(int column) const {

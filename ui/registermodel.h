@@ -118,6 +118,8 @@ public:
     // The balance after the newest row, or startingBalance when there are no rows.
     qint64 endingBalance(qint64 startingBalance) const;
 
+    // The form the register shows and reads a date in (see DateInput): a two-digit year is
+    // the nearest such year, as in every other date field.
     static QString dateText(const QDate &date);
     static QDate parseDateText(const QString &text);
 
