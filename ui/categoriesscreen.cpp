@@ -11,6 +11,7 @@
 #include "storage/transactionrepository.h"
 #include "ui/categorytreemodel.h"
 #include "ui/errorbox.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/styles.h"
 
@@ -20,7 +21,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -153,11 +153,7 @@ void CategoriesScreen::onDeleteCategory() {
                      : tr("No transactions use this category.");
     if (m_model->rowCount(m_tree->currentIndex().siblingAtColumn(0)) > 0)
         text += QLatin1Char(' ') + tr("Its sub-categories will move to the top level.");
-    QMessageBox question(QMessageBox::Question, tr("Delete Category"), text,
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setTextFormat(Qt::PlainText);
-    question.setDefaultButton(QMessageBox::No);
-    if (ModalRunner::exec(&question) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, tr("Delete Category"), text))
         return;
     const LedgerWriter::Result result = m_state->ledger()->deleteCategory(category.id);
     if (result == LedgerWriter::Result::Failed) {

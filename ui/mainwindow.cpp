@@ -25,6 +25,7 @@
 #include "ui/emptystatepage.h"
 #include "ui/errorbox.h"
 #include "ui/importscreen.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/payeescreen.h"
 #include "ui/reconciliationhistoryscreen.h"
@@ -726,12 +727,10 @@ void MainWindow::showReconciliationHistoryWindow() {
 
 void MainWindow::showImportWindow() {
     if (m_state->accountRepository()->findAll().isEmpty()) {
-        QMessageBox box(QMessageBox::Question, tr("No Accounts"),
-                        tr("You need to create an account before importing transactions. "
-                           "Create one now?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        box.setDefaultButton(QMessageBox::Yes);
-        if (ModalRunner::exec(&box) == QMessageBox::Yes)
+        if (MessageBoxes::ask(this, tr("No Accounts"),
+                              tr("You need to create an account before importing transactions. "
+                                 "Create one now?"),
+                              MessageBoxes::Default::Yes))
             showNewAccountDialog();
         return;
     }
@@ -759,11 +758,9 @@ void MainWindow::showShareAccountDialog() {
     if (!requireCurrentAccount())
         return;
     if (!m_state->accountClient()->isAuthenticated()) {
-        QMessageBox box(QMessageBox::Information, tr("Sign In Required"),
-                        tr("Sharing requires a Tindral account. Sign in via File › Sign In to "
-                           "enable sharing."),
-                        QMessageBox::Ok, this);
-        ModalRunner::exec(&box);
+        MessageBoxes::inform(this, tr("Sign In Required"),
+                             tr("Sharing requires a Tindral account. Sign in via File › Sign In "
+                                "to enable sharing."));
         return;
     }
     const auto account = m_state->accountRepository()->findById(m_state->currentAccountId());
@@ -916,15 +913,12 @@ void MainWindow::deleteAccount(const QString &accountId) {
     const auto account = m_state->accountRepository()->findById(accountId);
     if (!account || account->deletedAt)
         return;
-    QMessageBox box(QMessageBox::Warning, tr("Delete Account"),
-                    tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
-                       "reconciliation history for this account will be removed. You can restore "
-                       "it from Preferences → Data & Sync.")
-                        .arg(account->name),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::askWarning(
+            this, tr("Delete Account"),
+            tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
+               "reconciliation history for this account will be removed. You can restore "
+               "it from Preferences → Data & Sync.")
+                .arg(account->name)))
         return;
 
     if (!m_state->ledger()->deleteAccount(accountId)) {
@@ -989,9 +983,7 @@ void MainWindow::showKeyboardShortcuts() {
 
 void MainWindow::loadSampleData() {
     if (m_sampleData->hasSampleData()) {
-        QMessageBox box(QMessageBox::Information, tr("Sample Data"),
-                        tr("Sample data is already loaded."), QMessageBox::Ok, this);
-        ModalRunner::exec(&box);
+        MessageBoxes::inform(this, tr("Sample Data"), tr("Sample data is already loaded."));
         return;
     }
     if (!m_sampleData->loadSampleData()) {
@@ -1004,9 +996,7 @@ void MainWindow::loadSampleData() {
 
 void MainWindow::clearSampleData() {
     if (!m_sampleData->hasSampleData()) {
-        QMessageBox box(QMessageBox::Information, tr("Sample Data"), tr("No sample data to clear."),
-                        QMessageBox::Ok, this);
-        ModalRunner::exec(&box);
+        MessageBoxes::inform(this, tr("Sample Data"), tr("No sample data to clear."));
         return;
     }
     if (!m_sampleData->clearSampleData()) {

@@ -6,7 +6,7 @@
 #include "app/appstate.h"
 #include "storage/transactionrepository.h"
 #include "ui/errorbox.h"
-#include "ui/modalrunner.h"
+#include "ui/messageboxes.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -14,21 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
 #include <QStringListModel>
 #include <QVBoxLayout>
-
-namespace {
-
-int information(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    return ModalRunner::exec(&box);
-}
-
-} // namespace
 
 PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
@@ -132,7 +121,8 @@ void PayeeScreen::onRename() {
     int renamed = 0;
     if (!rename(selected, target, &renamed))
         return;
-    information(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, renamed));
+    MessageBoxes::inform(this, tr("Rename Complete"),
+                         tr("Renamed %n transaction(s).", nullptr, renamed));
     refresh();
     selectPayees({target});
     Q_EMIT payeesChanged();
@@ -141,23 +131,21 @@ void PayeeScreen::onRename() {
 void PayeeScreen::onMerge() {
     const QStringList selected = selectedPayees();
     if (selected.size() < 2) {
-        information(this, tr("Merge"), tr("Select 2 or more payees to merge."));
+        MessageBoxes::inform(this, tr("Merge"), tr("Select 2 or more payees to merge."));
         return;
     }
     QString target = m_renameTo->text().trimmed();
     if (target.isEmpty())
         target = selected.first();
-    QMessageBox question(
-        QMessageBox::Question, tr("Merge Payees"),
-        tr("Merge %1 payees into \"%2\"?").arg(QString::number(selected.size()), target),
-        QMessageBox::Yes | QMessageBox::No, this);
-    question.setTextFormat(Qt::PlainText);
-    if (ModalRunner::exec(&question) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(
+            this, tr("Merge Payees"),
+            tr("Merge %1 payees into \"%2\"?").arg(QString::number(selected.size()), target)))
         return;
     int renamed = 0;
     if (!rename(selected, target, &renamed))
         return;
-    information(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, renamed));
+    MessageBoxes::inform(this, tr("Merge Complete"),
+                         tr("Merged %n transaction(s).", nullptr, renamed));
     refresh();
     selectPayees({target});
     Q_EMIT payeesChanged();

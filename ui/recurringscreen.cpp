@@ -8,6 +8,7 @@
 #include "services/recurringservice.h"
 #include "storage/recurringrepository.h"
 #include "ui/errorbox.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/recurringformdialog.h"
 #include "ui/recurringmodel.h"
@@ -17,7 +18,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
@@ -221,10 +221,7 @@ void RecurringScreen::deleteSelected() {
     if (!shown)
         return;
     const RecurringTransaction rule = *shown;
-    QMessageBox box(QMessageBox::Question, tr("Delete"),
-                    tr("Delete recurring \"%1\"?").arg(rule.payee),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(rule.payee)))
         return;
     if (!m_state->recurringRepository()->softDelete(rule.id)) {
         ErrorBox::show(this, tr("Delete"),

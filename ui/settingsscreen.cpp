@@ -17,7 +17,7 @@
 #include "storage/transactionrepository.h"
 #include "ui/backupflow.h"
 #include "ui/errorbox.h"
-#include "ui/modalrunner.h"
+#include "ui/messageboxes.h"
 #include "ui/styles.h"
 
 #include <QApplication>
@@ -31,7 +31,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
@@ -456,11 +455,9 @@ void SettingsScreen::onLanguageChanged(int index) {
         || value == settings.value(kLanguageKey, QStringLiteral("system")).toString())
         return;
     settings.setValue(kLanguageKey, value);
-    QMessageBox box(QMessageBox::Information, tr("Language Changed"),
-                    tr("The new language will take effect the next time you start Tindral "
-                       "Quillon."),
-                    QMessageBox::Ok, this);
-    ModalRunner::exec(&box);
+    MessageBoxes::inform(this, tr("Language Changed"),
+                         tr("The new language will take effect the next time you start Tindral "
+                            "Quillon."));
 }
 
 void SettingsScreen::onRegisterOrderChanged(bool checked) {
@@ -584,13 +581,10 @@ void SettingsScreen::syncNow() {
 }
 
 void SettingsScreen::forceFullSync() {
-    QMessageBox box(QMessageBox::Question, tr("Force Full Sync"),
-                    tr("This will re-upload every local row to the server and re-download all "
-                       "server data. Use this if data appears out of sync between devices.\n\n"
-                       "Continue?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, tr("Force Full Sync"),
+                           tr("This will re-upload every local row to the server and re-download "
+                              "all server data. Use this if data appears out of sync between "
+                              "devices.\n\nContinue?")))
         return;
 
     const int accounts = m_state->accountRepository()->markAllPendingForResync();
