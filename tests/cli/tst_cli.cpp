@@ -184,10 +184,11 @@ void tst_Cli::csvCellsNeverRunAsFormulas() {
           QStringList{"report", "payee-summary", "--from", "2026-03-01", "--to", "2026-03-31"}}) {
         r = cli(listing + QStringList{"--format", "csv"});
         QVERIFY2(r.exitCode == 0, r.err.constData());
-        QVERIFY2(r.out.contains(row) && r.out.contains("\"-1250\"") && !r.out.contains("''"),
-                 r.out.constData());
+        QVERIFY2(r.out.contains(row) && !r.out.contains("''"), r.out.constData());
     }
     QVERIFY(cli({"register", "Checking", "--format", "csv"}).out.contains("\"'-Refund\""));
+    // A negative total is a number, not a formula.
+    QVERIFY(r.out.contains("\"-1250\""));
 }
 
 void tst_Cli::recurringAndSample() {

@@ -7,6 +7,7 @@
 #include "ui/modalrunner.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 class tst_ErrorBox : public QObject {
