@@ -273,8 +273,9 @@ QString AccountScreen::relativeTime(const QDateTime &time, const QDateTime &now)
 }
 
 void AccountScreen::report(const QString &text, bool success) {
-    m_status->setStyleSheet(success ? QStringLiteral("color: #2E7D32; padding: 4px;")
-                                    : QStringLiteral("color: #C62828; padding: 4px;"));
+    m_status->setStyleSheet(
+        Styles::textColourStyle(success ? Styles::positiveColour() : Styles::negativeColour())
+        + QStringLiteral(" padding: 4px;"));
     m_status->setText(text);
     m_statusTimer->start();
 }
@@ -524,7 +525,8 @@ void AccountScreen::showSessions(const QList<TindAccount::Session> &sessions) {
         QWidget *action = nullptr;
         if (session.isCurrent) {
             auto *mark = plainLabel(tr("Current"));
-            mark->setStyleSheet(QStringLiteral("color: #2E7D32; font-weight: 600;"));
+            mark->setStyleSheet(Styles::textColourStyle(Styles::positiveColour())
+                                + QStringLiteral(" font-weight: 600;"));
             action = mark;
         } else {
             auto *revoke = new QPushButton(tr("Revoke"));

@@ -4,7 +4,6 @@
 #include "ui/reconciliationscreen.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "services/ledgerwriter.h"
 #include "services/reconciliationservice.h"
 #include "storage/accountrepository.h"
@@ -341,10 +340,8 @@ void ReconciliationScreen::updateDifference() {
     m_cleared->setText(formatMoney(cleared, m_currency));
     m_statement->setText(formatMoney(statement, m_currency));
     m_difference->setText(formatMoney(difference, m_currency));
-    const bool dark = ThemeManager::isDarkNow();
-    const QString colour
-        = difference == 0 ? (dark ? "#66BB6A" : "#2E7D32") : (dark ? "#FF8A80" : "#C62828");
-    m_difference->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    m_difference->setStyleSheet(Styles::textColourStyle(
+        difference == 0 ? Styles::positiveColour() : Styles::negativeColour()));
     m_finish->setEnabled(difference == 0 && !m_accountId.isEmpty());
 }
 

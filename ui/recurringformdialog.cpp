@@ -5,7 +5,6 @@
 
 #include "app/applog.h"
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "services/recurringservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -201,8 +200,7 @@ void RecurringFormDialog::build() {
     m_problem = new QLabel(this);
     m_problem->setWordWrap(true);
     m_problem->setAccessibleName(tr("Form problem"));
-    m_problem->setStyleSheet(
-        QStringLiteral("color: %1;").arg(ThemeManager::isDarkNow() ? "#FF8A80" : "#C62828"));
+    m_problem->setStyleSheet(Styles::textColourStyle(Styles::negativeColour()));
     m_problem->hide();
     layout->addWidget(m_problem);
 

@@ -137,9 +137,7 @@ void RecurringScreen::refresh() {
     m_confirmAll->setEnabled(due >= 1);
     if (due >= 1) {
         m_dueLabel->setText(tr("(%1 due)").arg(due));
-        // The darker green does not read on the dark palette.
-        m_dueLabel->setStyleSheet(
-            QStringLiteral("color: %1;").arg(ThemeManager::isDarkNow() ? "#66BB6A" : "#008800"));
+        m_dueLabel->setStyleSheet(Styles::textColourStyle(Styles::dueColour()));
     } else {
         m_dueLabel->clear();
     }

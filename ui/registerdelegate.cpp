@@ -4,13 +4,13 @@
 #include "ui/registerdelegate.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
 #include "ui/registermodel.h"
 #include "ui/smartdateedit.h"
+#include "ui/styles.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -27,7 +27,6 @@ namespace {
 const char *const kEditorPart = "registerEditorPart";
 constexpr int kFirstLineHeight = 36;
 constexpr int kTwoLineHeight = 52;
-const QColor kMemoColour(0x6E, 0x8A, 0x7E);
 
 QFont memoFont(QFont font) {
     font.setItalic(true);
@@ -307,7 +306,7 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
             const QFont font = memoFont(opt.font);
             painter->setFont(font);
             painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
-                                     : kMemoColour);
+                                     : QColor(Styles::mutedColour()));
             painter->drawText(
                 memoRect, Qt::AlignLeft | Qt::AlignVCenter,
                 QFontMetrics(font).elidedText(memo, Qt::ElideRight, memoRect.width()));

@@ -68,16 +68,15 @@ QIcon glyphIcon(char16_t code) {
 }
 
 QString syncStateColour(SyncEngine::SyncState state) {
-    const bool dark = ThemeManager::isDarkNow();
     switch (state) {
     case SyncEngine::Idle:
-        return dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32");
+        return Styles::positiveColour().name().toUpper();
     case SyncEngine::Syncing:
         return QStringLiteral("#00897B");
     case SyncEngine::Error:
-        return dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828");
+        return Styles::negativeColour().name().toUpper();
     default:
-        return dark ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
+        return Styles::warningColour().name().toUpper();
     }
 }
 

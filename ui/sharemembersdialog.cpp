@@ -9,6 +9,7 @@
 #include "account/profile.h"
 #include "account/sharingbackend.h"
 #include "ui/messageboxes.h"
+#include "ui/styles.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -188,7 +189,7 @@ void ShareMembersDialog::showShares() {
         auto *empty = new QListWidgetItem(
             text(m_texts.emptyList, tr("Not shared with anyone yet.")), m_list);
         empty->setFlags(Qt::NoItemFlags);
-        empty->setForeground(QColor(0x88, 0x88, 0x88));
+        empty->setForeground(QColor(Styles::mutedColour()));
     }
 }
 
