@@ -8,6 +8,7 @@
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
+#include "ui/categorychoices.h"
 #include "ui/registermodel.h"
 #include "ui/smartdateedit.h"
 #include "ui/styles.h"
@@ -32,29 +33,6 @@ QFont memoFont(QFont font) {
     font.setItalic(true);
     font.setPointSizeF(qMax(7.0, font.pointSizeF() - 1));
     return font;
-}
-
-// The categories as the combo lists them: "Parent > Child" where the parent is known.
-QList<QPair<QString, QString>> categoryItems(AppState *state) {
-    const QList<Category> categories = state->categoryRepository()->findAll();
-    QHash<QString, QString> names;
-    for (const Category &c : categories)
-        names.insert(c.id, c.name);
-    QList<QPair<QString, QString>> items;
-    for (const Category &c : categories) {
-        const QString parent = names.value(c.parentId);
-        items.append(
-            {parent.isEmpty() ? c.name : QStringLiteral("%1 > %2").arg(parent, c.name), c.id});
-    }
-    return items;
-}
-
-QCompleter *containsCompleter(QAbstractItemModel *model, QObject *parent) {
-    auto *completer = new QCompleter(model, parent);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
-    return completer;
 }
 
 } // namespace
@@ -93,7 +71,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     }
     case RegisterModel::PayeeColumn: {
         auto *line = new QLineEdit(parent);
-        QCompleter *completer = containsCompleter(nullptr, line);
+        QCompleter *completer = CategoryChoices::containsCompleter(nullptr, line);
         completer->setModel(new QStringListModel(payeeCompletions(), completer));
         line->setCompleter(completer);
         auto *model = const_cast<QAbstractItemModel *>(index.model());
@@ -140,9 +118,8 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->addItem(QString(), QString());
-        for (const auto &item : categoryItems(m_state))
-            combo->addItem(item.first, item.second);
-        QCompleter *completer = containsCompleter(combo->model(), combo);
+        CategoryChoices::addTo(combo, m_state->categoryRepository());
+        QCompleter *completer = CategoryChoices::containsCompleter(combo->model(), combo);
         combo->setCompleter(completer);
         // Keys typed into the combo reach its line edit, not the combo.
         combo->lineEdit()->setProperty(kEditorPart, true);
@@ -351,9 +328,10 @@ void RegisterDelegate::autofillPayee(QAbstractItemModel *model, const QString &p
     if (!last->categoryId.isEmpty()) {
         if (const auto category = m_state->categoryRepository()->findById(last->categoryId)) {
             QString text = category->name;
-            for (const auto &item : categoryItems(m_state)) {
-                if (item.second == category->id)
-                    text = item.first;
+            for (const CategoryChoices::Choice &choice :
+                 CategoryChoices::all(m_state->categoryRepository())) {
+                if (choice.id == category->id)
+                    text = choice.text;
             }
             registerModel->setCategory(text, category->id);
         }
