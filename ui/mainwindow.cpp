@@ -53,11 +53,14 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -88,6 +91,47 @@ std::optional<Transaction> openingBalanceOf(TransactionRepository *transactions,
             opening = t;
     }
     return opening;
+}
+
+// The keys a window binds itself, through its own shortcuts or its widgets' actions.
+QSet<QKeySequence> ownKeys(QWidget *window, const QSet<QAction *> &shared) {
+    QSet<QKeySequence> keys;
+    for (const QShortcut *shortcut : window->findChildren<QShortcut *>()) {
+        for (const QKeySequence &key : shortcut->keys())
+            keys.insert(key);
+    }
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (const QWidget *widget : std::as_const(widgets)) {
+        for (QAction *action : widget->actions()) {
+            if (shared.contains(action))
+                continue;
+            for (const QKeySequence &key : action->shortcuts())
+                keys.insert(key);
+        }
+    }
+    return keys;
+}
+
+// The menus' keys work only while the main window is active, yet a person in the reports or
+// search window expects Ctrl+F or Ctrl+3 all the same: those windows hold the actions too. A
+// key the window binds itself stays its own (Ctrl+N adds to a reconciliation), since one key
+// bound twice in a window would do nothing at all.
+void shareMenuKeys(QWidget *window, const QList<QMenu *> &menus) {
+    QSet<QAction *> shared;
+    for (const QMenu *menu : menus) {
+        for (QAction *action : menu->actions()) {
+            if (!action->shortcut().isEmpty())
+                shared.insert(action);
+        }
+    }
+    const QSet<QKeySequence> taken = ownKeys(window, shared);
+    for (QAction *action : std::as_const(shared)) {
+        const QList<QKeySequence> keys = action->shortcuts();
+        if (std::none_of(keys.cbegin(), keys.cend(),
+                         [&](const QKeySequence &key) { return taken.contains(key); }))
+            window->addAction(action);
+    }
 }
 
 } // namespace
@@ -598,6 +642,7 @@ void MainWindow::presentWindow(QWidget *window, const QString &title, const QSiz
     if (window->parentWidget() != this || !window->isWindow())
         window->setParent(this, Qt::Window);
     window->setWindowTitle(title);
+    shareMenuKeys(window, m_menus);
     if (!shown)
         window->resize(defaultSize);
     window->show();
