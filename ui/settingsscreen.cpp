@@ -97,17 +97,24 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
 
     m_pageList = new QListWidget(this);
     m_pageList->setAccessibleName(tr("Preference pages"));
-    m_pageList->setFixedWidth(180);
     m_pageList->setFrameShape(QFrame::NoFrame);
-    m_pageList->setFocusPolicy(Qt::NoFocus);
+    // First in the tab chain; the arrow keys then walk the pages.
+    m_pageList->setFocusPolicy(Qt::StrongFocus);
     m_pageList->setSpacing(2);
     m_pageList->setIconSize(QSize(20, 20));
     const QList<QPair<QString, char16_t>> entries = {{tr("General"), 0xE8B8},
                                                      {tr("Register"), 0xE8EF},
                                                      {tr("Data & Sync"), 0xE627},
                                                      {tr("About"), 0xE88E}};
-    for (const auto &[text, glyph] : entries)
+    int widest = 0;
+    for (const auto &[text, glyph] : entries) {
         new QListWidgetItem(glyphIcon(glyph), text, m_pageList);
+        widest = qMax(widest, m_pageList->fontMetrics().horizontalAdvance(text));
+    }
+    // 180 px holds the page names in most languages; a longer one widens the list instead of
+    // being cut. The rest is the list's and the item's padding, the icon and its gap.
+    constexpr int kAroundText = 2 * 8 + 2 * 12 + 20 + 8 + 2 * 2 + 8;
+    m_pageList->setFixedWidth(qMax(180, widest + kAroundText));
     layout->addWidget(m_pageList);
 
     m_pages = new QStackedWidget(this);
