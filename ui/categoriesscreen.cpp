@@ -25,6 +25,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
@@ -70,7 +72,9 @@ CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
 void CategoriesScreen::refresh() {
     m_stale = false;
     const Category *current = currentCategory();
-    const QString currentId = current ? current->id : QString();
+    QString currentId = current ? current->id : QString();
+    if (!m_selectAfterRead.isEmpty())
+        currentId = std::exchange(m_selectAfterRead, QString());
     m_model->setCategories(m_state->categoryRepository()->findAll());
     m_tree->expandAll();
     setCurrentCategory(currentId);
@@ -117,8 +121,8 @@ void CategoriesScreen::onCreateCategory() {
                        tr("Nothing was added; your categories are unchanged."));
         return;
     }
-    refresh();
-    setCurrentCategory(category.id);
+    // The tree follows on the change notice of the insert: read once, there.
+    m_selectAfterRead = category.id;
 }
 
 void CategoriesScreen::onEditCategory() {
@@ -138,7 +142,6 @@ void CategoriesScreen::onEditCategory() {
                        tr("It keeps its previous name."));
         return;
     }
-    refresh();
 }
 
 void CategoriesScreen::onDeleteCategory() {
@@ -162,7 +165,6 @@ void CategoriesScreen::onDeleteCategory() {
                           "were."));
         return;
     }
-    refresh();
 }
 
 void CategoriesScreen::showContextMenu(const QPoint &position) {

@@ -19,6 +19,8 @@
 #include <QStringListModel>
 #include <QVBoxLayout>
 
+#include <utility>
+
 PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
@@ -66,7 +68,8 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
 
 void PayeeScreen::refresh() {
     m_stale = false;
-    const QStringList selected = selectedPayees();
+    const QStringList selected
+        = m_selectAfterRead.isEmpty() ? selectedPayees() : std::exchange(m_selectAfterRead, {});
     m_model->setStringList(m_state->transactionRepository()->payees());
     selectPayees(selected);
 }
@@ -123,8 +126,8 @@ void PayeeScreen::onRename() {
         return;
     MessageBoxes::inform(this, tr("Rename Complete"),
                          tr("Renamed %n transaction(s).", nullptr, renamed));
-    refresh();
-    selectPayees({target});
+    // The list follows on the rename's change notice: read once, there.
+    m_selectAfterRead = {target};
     Q_EMIT payeesChanged();
 }
 
@@ -146,8 +149,7 @@ void PayeeScreen::onMerge() {
         return;
     MessageBoxes::inform(this, tr("Merge Complete"),
                          tr("Merged %n transaction(s).", nullptr, renamed));
-    refresh();
-    selectPayees({target});
+    m_selectAfterRead = {target};
     Q_EMIT payeesChanged();
 }
 
