@@ -37,12 +37,10 @@ QDate ReconciliationService::nextStatementDate(const QDate &from) {
 
 bool ReconciliationService::previousBalance(const QString &accountId, qint64 open,
                                             qint64 *balance) const {
-    QStringList unsummable;
-    const QHash<QString, qint64> balances = m_accounts->balances(&unsummable);
-    const auto found = balances.constFind(accountId);
-    if (found == balances.constEnd() || unsummable.contains(accountId))
+    const std::optional<qint64> current = m_accounts->balance(accountId);
+    if (!current)
         return false;
-    *balance = *found - open;
+    *balance = *current - open;
     return true;
 }
 

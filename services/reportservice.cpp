@@ -17,7 +17,21 @@
 
 namespace {
 
+// A spreadsheet runs a cell beginning like a formula, so a payee or memo typed as "=HYPERLINK(..."
+// would execute on opening: the apostrophe makes it plain text. Money such as "-$5.00" or "-1250"
+// stays as it is, since a sign before a digit or symbol is a number.
+QString spreadsheetSafe(const QString &cell) {
+    if (cell.isEmpty())
+        return cell;
+    const QChar first = cell.at(0);
+    const bool formula = first == QLatin1Char('=') || first == QLatin1Char('@')
+                         || ((first == QLatin1Char('+') || first == QLatin1Char('-'))
+                             && cell.size() > 1 && cell.at(1).isLetter());
+    return formula ? QLatin1Char('\'') + cell : cell;
+}
+
 QString quoted(QString cell) {
+    cell = spreadsheetSafe(cell);
     cell.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + cell + QLatin1Char('"');
 }

@@ -50,7 +50,8 @@ public:
     // Why the last report read failed; empty when it succeeded.
     QString lastError() const { return m_lastError; }
 
-    // Every cell quoted, quotes doubled, line feeds only, no byte-order mark.
+    // Every cell quoted, quotes doubled, line feeds only, no byte-order mark; a cell that a
+    // spreadsheet would run as a formula gets a leading apostrophe.
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
     // One line of that text, line feed included: for writers that send rows as they come.
     static QString csvLine(const QStringList &cells);

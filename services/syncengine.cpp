@@ -283,15 +283,23 @@ void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
         m_accounts->database()->noteChange(table->name);
         return;
     }
-    QSqlQuery query(m_accounts->database()->connection());
-    query.prepare(QStringLiteral("UPDATE %1 SET server_id = ? WHERE id = ?").arg(table->name));
-    query.addBindValue(serverId);
-    query.addBindValue(entityId);
-    if (query.exec())
-        m_accounts->database()->noteChange(table->name);
-    else
-        qCWarning(lcServices).noquote() << "Push batch: storing the server id of" << entityId
-                                        << "failed:" << query.lastError().text();
+    Database *database = m_accounts->database();
+    QSqlError error;
+    QSqlQuery *query = database->preparedStatement(
+        QStringLiteral("UPDATE %1 SET server_id = ? WHERE id = ?").arg(table->name), &error);
+    if (query) {
+        query->bindValue(0, serverId);
+        query->bindValue(1, entityId);
+        const bool stored = query->exec();
+        error = query->lastError();
+        query->finish();
+        if (stored) {
+            database->noteChange(table->name);
+            return;
+        }
+    }
+    qCWarning(lcServices).noquote()
+        << "Push batch: storing the server id of" << entityId << "failed:" << error.text();
 }
 
 void SyncEngine::startPull() {

@@ -74,6 +74,21 @@ QList<Account> AccountRepository::findPending() const {
 }
 
 QHash<QString, qint64> AccountRepository::balances(QStringList *unsummable) const {
+    return readBalances(QString(), unsummable);
+}
+
+std::optional<qint64> AccountRepository::balance(const QString &accountId) const {
+    if (accountId.isEmpty())
+        return std::nullopt;
+    const QHash<QString, qint64> found = readBalances(accountId, nullptr);
+    const auto balance = found.constFind(accountId);
+    if (balance == found.constEnd())
+        return std::nullopt;
+    return *balance;
+}
+
+QHash<QString, qint64> AccountRepository::readBalances(const QString &accountId,
+                                                       QStringList *unsummable) const {
     QHash<QString, qint64> result;
     QStringList failed;
     const auto add = [&](const QString &id, qint64 start, qint64 total) {
@@ -87,19 +102,23 @@ QHash<QString, qint64> AccountRepository::balances(QStringList *unsummable) cons
     // The totals table is kept by triggers; a total that is not an integer overflowed and is
     // added up again here, so that a later delete of the huge rows shows the right balance.
     QList<QPair<QString, qint64>> toSum;
-    const bool read = forEachRow(
-        QStringLiteral("SELECT a.id, a.starting_balance, t.total, typeof(t.total) FROM accounts a "
-                       "LEFT JOIN account_live_totals t ON t.account_id = a.id "
-                       "WHERE a.deleted_at IS NULL"),
-        {}, [&](RowReader &row) {
-            const QString id = row.text();
-            const qint64 start = row.money();
-            const qint64 total = row.money();
-            if (row.text() == QLatin1String("real"))
-                toSum.append({id, start});
-            else
-                add(id, start, total);
-        });
+    QString sql = QStringLiteral(
+        "SELECT a.id, a.starting_balance, t.total, typeof(t.total) FROM accounts a "
+        "LEFT JOIN account_live_totals t ON t.account_id = a.id WHERE a.deleted_at IS NULL");
+    QVariantList values;
+    if (!accountId.isEmpty()) {
+        sql += QStringLiteral(" AND a.id = ?");
+        values << accountId;
+    }
+    const bool read = forEachRow(sql, values, [&](RowReader &row) {
+        const QString id = row.text();
+        const qint64 start = row.money();
+        const qint64 total = row.money();
+        if (row.text() == QLatin1String("real"))
+            toSum.append({id, start});
+        else
+            add(id, start, total);
+    });
     if (!read)
         logFailure("balances", QStringLiteral("the totals could not be read"));
     for (const auto &[id, start] : std::as_const(toSum)) {

@@ -32,6 +32,9 @@ public:
     // whose total does not fit in 64 bits is left out and its id put in unsummable, so that
     // no caller shows it as zero.
     QHash<QString, qint64> balances(QStringList *unsummable = nullptr) const;
+    // The same for one account, reading only its row: nothing when it is deleted or unknown,
+    // or when its total does not fit in 64 bits.
+    std::optional<qint64> balance(const QString &accountId) const;
 
     bool insert(const Account &account);
     bool update(const Account &account);
@@ -54,4 +57,6 @@ protected:
 
 private:
     static QVariantList ownFields(const Account &account);
+    // balances(), of every live account or, with an id, of that one only.
+    QHash<QString, qint64> readBalances(const QString &accountId, QStringList *unsummable) const;
 };

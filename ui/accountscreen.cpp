@@ -11,6 +11,7 @@
 #include "account/session.h"
 #include "account/user.h"
 #include "app/thememanager.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/styles.h"
 
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -92,19 +92,6 @@ QHBoxLayout *row(QVBoxLayout *body, QWidget *text, QWidget *action) {
         line->addWidget(action, 0, Qt::AlignTop);
     body->addLayout(line);
     return line;
-}
-
-bool askYesNo(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    return ModalRunner::exec(&box) == QMessageBox::Yes;
-}
-
-void inform(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    ModalRunner::exec(&box);
 }
 
 // The entered text, or nothing when the dialog was cancelled.
@@ -286,8 +273,9 @@ QString AccountScreen::relativeTime(const QDateTime &time, const QDateTime &now)
 }
 
 void AccountScreen::report(const QString &text, bool success) {
-    m_status->setStyleSheet(success ? QStringLiteral("color: #2E7D32; padding: 4px;")
-                                    : QStringLiteral("color: #C62828; padding: 4px;"));
+    m_status->setStyleSheet(
+        Styles::textColourStyle(success ? Styles::positiveColour() : Styles::negativeColour())
+        + QStringLiteral(" padding: 4px;"));
     m_status->setText(text);
     m_statusTimer->start();
 }
@@ -370,7 +358,8 @@ void AccountScreen::showGroup(const TindAccount::Group &group) {
             remove->setAccessibleName(tr("Remove %1").arg(name));
             const QString id = member.accountId;
             connect(remove, &QPushButton::clicked, this, [this, remove, id, name] {
-                if (!askYesNo(this, tr("Remove Member"), tr("Remove %1 from the group?").arg(name)))
+                if (!MessageBoxes::ask(this, tr("Remove Member"),
+                                       tr("Remove %1 from the group?").arg(name)))
                     return;
                 remove->setEnabled(false);
                 QPointer<AccountScreen> self(this);
@@ -434,8 +423,8 @@ void AccountScreen::showGroup(const TindAccount::Group &group) {
         auto *leave = new QPushButton(tr("Leave Group"));
         leave->setAccessibleName(tr("Leave Group"));
         connect(leave, &QPushButton::clicked, this, [this, leave] {
-            if (!askYesNo(this, tr("Leave Group"),
-                          tr("Leave this group? You will lose access to shared data.")))
+            if (!MessageBoxes::ask(this, tr("Leave Group"),
+                                   tr("Leave this group? You will lose access to shared data.")))
                 return;
             leave->setEnabled(false);
             QPointer<AccountScreen> self(this);
@@ -484,7 +473,7 @@ void AccountScreen::showDevices(const QList<TindAccount::Device> &devices) {
         remove->setAccessibleName(tr("Remove %1").arg(name));
         const QString id = device.id;
         connect(remove, &QPushButton::clicked, this, [this, remove, id, name] {
-            if (!askYesNo(this, tr("Remove Device"), tr("Remove %1?").arg(name)))
+            if (!MessageBoxes::ask(this, tr("Remove Device"), tr("Remove %1?").arg(name)))
                 return;
             remove->setEnabled(false);
             QPointer<AccountScreen> self(this);
@@ -536,7 +525,8 @@ void AccountScreen::showSessions(const QList<TindAccount::Session> &sessions) {
         QWidget *action = nullptr;
         if (session.isCurrent) {
             auto *mark = plainLabel(tr("Current"));
-            mark->setStyleSheet(QStringLiteral("color: #2E7D32; font-weight: 600;"));
+            mark->setStyleSheet(Styles::textColourStyle(Styles::positiveColour())
+                                + QStringLiteral(" font-weight: 600;"));
             action = mark;
         } else {
             auto *revoke = new QPushButton(tr("Revoke"));
@@ -649,7 +639,7 @@ void AccountScreen::generateInviteCode() {
             self->report(tr("Failed to generate code."), false);
             return;
         }
-        inform(
+        MessageBoxes::inform(
             self, tr("Invite Code"),
             tr("Share this code with the person you want to invite:\n\n%1").arg(made.inviteCode));
         self->loadGroup();
@@ -674,9 +664,10 @@ void AccountScreen::deleteAccount() {
             self->report(tr("Failed to delete account."), false);
             return;
         }
-        inform(self, tr("Account Scheduled for Deletion"),
-               tr("Your account will be permanently deleted in 30 days. You can recover it by "
-                  "signing in before then."));
+        MessageBoxes::inform(
+            self, tr("Account Scheduled for Deletion"),
+            tr("Your account will be permanently deleted in 30 days. You can recover it by "
+               "signing in before then."));
         Q_EMIT self->logoutRequested();
     });
 }

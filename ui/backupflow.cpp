@@ -9,6 +9,7 @@
 #include "services/backupservice.h"
 #include "ui/backgroundjob.h"
 #include "ui/errorbox.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QSaveFile>
 
 #include <utility>
@@ -37,20 +37,6 @@ FileChooser &saveChooser() {
 FileChooser &openChooser() {
     static FileChooser chooser;
     return chooser;
-}
-
-void inform(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setAccessibleName(title);
-    ModalRunner::exec(&box);
-}
-
-void warn(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.setAccessibleName(title);
-    ModalRunner::exec(&box);
 }
 
 // The merge mode, or nothing when the user backed out.
@@ -81,15 +67,11 @@ std::optional<BackupImportMode> askMode(QWidget *parent) {
 
 // Replacing overwrites changes made since the backup: the user says so before it happens.
 bool confirmReplace(QWidget *parent) {
-    QMessageBox box(QMessageBox::Warning, tr("Replace Existing Data"),
-                    tr("Every record in the backup replaces the record of the same id here, "
-                       "including changes made since the backup was written. Records that are "
-                       "not in the backup are kept.\n\nContinue?"),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    box.setTextFormat(Qt::PlainText);
-    box.setAccessibleName(tr("Replace Existing Data"));
-    return ModalRunner::exec(&box) == QMessageBox::Yes;
+    return MessageBoxes::askWarning(
+        parent, tr("Replace Existing Data"),
+        tr("Every record in the backup replaces the record of the same id here, "
+           "including changes made since the backup was written. Records that are "
+           "not in the backup are kept.\n\nContinue?"));
 }
 
 int sum(const BackupImportResult &result, int BackupImportResult::Counts::*count) {
@@ -153,7 +135,7 @@ bool exportBackupTo(QWidget *parent, AppState *state, const QString &path) {
 
     switch (outcome) {
     case BackgroundJob::Outcome::Succeeded:
-        inform(parent, tr("Backup Complete"), tr("Backup saved to:\n%1").arg(path));
+        MessageBoxes::inform(parent, tr("Backup Complete"), tr("Backup saved to:\n%1").arg(path));
         return true;
     case BackgroundJob::Outcome::Cancelled:
         return false;
@@ -191,7 +173,7 @@ bool importBackupFrom(QWidget *parent, AppState *state, const QString &path) {
     {
         QFile probe(path);
         if (!probe.open(QIODevice::ReadOnly)) {
-            warn(parent, tr("Import Failed"), tr("Could not read file."));
+            MessageBoxes::warn(parent, tr("Import Failed"), tr("Could not read file."));
             return false;
         }
     }
@@ -224,7 +206,7 @@ bool importBackupFrom(QWidget *parent, AppState *state, const QString &path) {
         return false;
     case BackgroundJob::Outcome::Failed: {
         if (readFailed) {
-            warn(parent, tr("Import Failed"), tr("Could not read file."));
+            MessageBoxes::warn(parent, tr("Import Failed"), tr("Could not read file."));
             return false;
         }
         const QString reason = result.errors.isEmpty()
@@ -249,7 +231,7 @@ bool importBackupFrom(QWidget *parent, AppState *state, const QString &path) {
                 + tr("%n row(s) were left out: they come from a newer version of Tindral "
                      "Quillon.",
                      nullptr, newer);
-    inform(parent, tr("Import Complete"), text);
+    MessageBoxes::inform(parent, tr("Import Complete"), text);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "storage/transactionrepository.h"
 #include "ui/categorytreemodel.h"
 #include "ui/errorbox.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/styles.h"
 
@@ -20,10 +21,11 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <utility>
 
 CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
@@ -70,7 +72,9 @@ CategoriesScreen::CategoriesScreen(AppState *state, QWidget *parent)
 void CategoriesScreen::refresh() {
     m_stale = false;
     const Category *current = currentCategory();
-    const QString currentId = current ? current->id : QString();
+    QString currentId = current ? current->id : QString();
+    if (!m_selectAfterRead.isEmpty())
+        currentId = std::exchange(m_selectAfterRead, QString());
     m_model->setCategories(m_state->categoryRepository()->findAll());
     m_tree->expandAll();
     setCurrentCategory(currentId);
@@ -117,8 +121,8 @@ void CategoriesScreen::onCreateCategory() {
                        tr("Nothing was added; your categories are unchanged."));
         return;
     }
-    refresh();
-    setCurrentCategory(category.id);
+    // The tree follows on the change notice of the insert: read once, there.
+    m_selectAfterRead = category.id;
 }
 
 void CategoriesScreen::onEditCategory() {
@@ -138,7 +142,6 @@ void CategoriesScreen::onEditCategory() {
                        tr("It keeps its previous name."));
         return;
     }
-    refresh();
 }
 
 void CategoriesScreen::onDeleteCategory() {
@@ -153,11 +156,7 @@ void CategoriesScreen::onDeleteCategory() {
                      : tr("No transactions use this category.");
     if (m_model->rowCount(m_tree->currentIndex().siblingAtColumn(0)) > 0)
         text += QLatin1Char(' ') + tr("Its sub-categories will move to the top level.");
-    QMessageBox question(QMessageBox::Question, tr("Delete Category"), text,
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setTextFormat(Qt::PlainText);
-    question.setDefaultButton(QMessageBox::No);
-    if (ModalRunner::exec(&question) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, tr("Delete Category"), text))
         return;
     const LedgerWriter::Result result = m_state->ledger()->deleteCategory(category.id);
     if (result == LedgerWriter::Result::Failed) {
@@ -166,7 +165,6 @@ void CategoriesScreen::onDeleteCategory() {
                           "were."));
         return;
     }
-    refresh();
 }
 
 void CategoriesScreen::showContextMenu(const QPoint &position) {

@@ -50,4 +50,6 @@ private:
     QTreeView *m_tree;          // Owned (Qt child).
     QPushButton *m_new;         // Owned (Qt child).
     bool m_stale = false;       // Data changed while hidden.
+    // Made current by the next read, which the change notice of this screen's own edit brings.
+    QString m_selectAfterRead;
 };

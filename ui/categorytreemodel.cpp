@@ -3,7 +3,7 @@
 
 #include "ui/categorytreemodel.h"
 
-#include "app/thememanager.h"
+#include "ui/styles.h"
 
 #include <QColor>
 #include <QFont>
@@ -135,7 +135,7 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const {
     case Qt::ForegroundRole:
         // The program's green for money in, in the shade that reads on the current theme.
         if (index.column() == TypeColumn && category.type == CategoryType::Income)
-            return ThemeManager::isDarkNow() ? QColor(0x66, 0xBB, 0x6A) : QColor(0x2E, 0x7D, 0x32);
+            return Styles::positiveColour();
         return QVariant();
     case Qt::FontRole:
         if (index.column() == NameColumn && !node->children.empty()) {

@@ -25,6 +25,7 @@
 #include "ui/emptystatepage.h"
 #include "ui/errorbox.h"
 #include "ui/importscreen.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/payeescreen.h"
 #include "ui/reconciliationhistoryscreen.h"
@@ -52,11 +53,14 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -87,6 +91,47 @@ std::optional<Transaction> openingBalanceOf(TransactionRepository *transactions,
             opening = t;
     }
     return opening;
+}
+
+// The keys a window binds itself, through its own shortcuts or its widgets' actions.
+QSet<QKeySequence> ownKeys(QWidget *window, const QSet<QAction *> &shared) {
+    QSet<QKeySequence> keys;
+    for (const QShortcut *shortcut : window->findChildren<QShortcut *>()) {
+        for (const QKeySequence &key : shortcut->keys())
+            keys.insert(key);
+    }
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (const QWidget *widget : std::as_const(widgets)) {
+        for (QAction *action : widget->actions()) {
+            if (shared.contains(action))
+                continue;
+            for (const QKeySequence &key : action->shortcuts())
+                keys.insert(key);
+        }
+    }
+    return keys;
+}
+
+// The menus' keys work only while the main window is active, yet a person in the reports or
+// search window expects Ctrl+F or Ctrl+3 all the same: those windows hold the actions too. A
+// key the window binds itself stays its own (Ctrl+N adds to a reconciliation), since one key
+// bound twice in a window would do nothing at all.
+void shareMenuKeys(QWidget *window, const QList<QMenu *> &menus) {
+    QSet<QAction *> shared;
+    for (const QMenu *menu : menus) {
+        for (QAction *action : menu->actions()) {
+            if (!action->shortcut().isEmpty())
+                shared.insert(action);
+        }
+    }
+    const QSet<QKeySequence> taken = ownKeys(window, shared);
+    for (QAction *action : std::as_const(shared)) {
+        const QList<QKeySequence> keys = action->shortcuts();
+        if (std::none_of(keys.cbegin(), keys.cend(),
+                         [&](const QKeySequence &key) { return taken.contains(key); }))
+            window->addAction(action);
+    }
 }
 
 } // namespace
@@ -597,6 +642,7 @@ void MainWindow::presentWindow(QWidget *window, const QString &title, const QSiz
     if (window->parentWidget() != this || !window->isWindow())
         window->setParent(this, Qt::Window);
     window->setWindowTitle(title);
+    shareMenuKeys(window, m_menus);
     if (!shown)
         window->resize(defaultSize);
     window->show();
@@ -726,12 +772,10 @@ void MainWindow::showReconciliationHistoryWindow() {
 
 void MainWindow::showImportWindow() {
     if (m_state->accountRepository()->findAll().isEmpty()) {
-        QMessageBox box(QMessageBox::Question, tr("No Accounts"),
-                        tr("You need to create an account before importing transactions. "
-                           "Create one now?"),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        box.setDefaultButton(QMessageBox::Yes);
-        if (ModalRunner::exec(&box) == QMessageBox::Yes)
+        if (MessageBoxes::ask(this, tr("No Accounts"),
+                              tr("You need to create an account before importing transactions. "
+                                 "Create one now?"),
+                              MessageBoxes::Default::Yes))
             showNewAccountDialog();
         return;
     }
@@ -759,11 +803,9 @@ void MainWindow::showShareAccountDialog() {
     if (!requireCurrentAccount())
         return;
     if (!m_state->accountClient()->isAuthenticated()) {
-        QMessageBox box(QMessageBox::Information, tr("Sign In Required"),
-                        tr("Sharing requires a Tindral account. Sign in via File › Sign In to "
-                           "enable sharing."),
-                        QMessageBox::Ok, this);
-        ModalRunner::exec(&box);
+        MessageBoxes::inform(this, tr("Sign In Required"),
+                             tr("Sharing requires a Tindral account. Sign in via File › Sign In "
+                                "to enable sharing."));
         return;
     }
     const auto account = m_state->accountRepository()->findById(m_state->currentAccountId());
@@ -916,15 +958,12 @@ void MainWindow::deleteAccount(const QString &accountId) {
     const auto account = m_state->accountRepository()->findById(accountId);
     if (!account || account->deletedAt)
         return;
-    QMessageBox box(QMessageBox::Warning, tr("Delete Account"),
-                    tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
-                       "reconciliation history for this account will be removed. You can restore "
-                       "it from Preferences → Data & Sync.")
-                        .arg(account->name),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::askWarning(
+            this, tr("Delete Account"),
+            tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
+               "reconciliation history for this account will be removed. You can restore "
+               "it from Preferences → Data & Sync.")
+                .arg(account->name)))
         return;
 
     if (!m_state->ledger()->deleteAccount(accountId)) {
@@ -989,9 +1028,7 @@ void MainWindow::showKeyboardShortcuts() {
 
 void MainWindow::loadSampleData() {
     if (m_sampleData->hasSampleData()) {
-        QMessageBox box(QMessageBox::Information, tr("Sample Data"),
-                        tr("Sample data is already loaded."), QMessageBox::Ok, this);
-        ModalRunner::exec(&box);
+        MessageBoxes::inform(this, tr("Sample Data"), tr("Sample data is already loaded."));
         return;
     }
     if (!m_sampleData->loadSampleData()) {
@@ -1004,9 +1041,7 @@ void MainWindow::loadSampleData() {
 
 void MainWindow::clearSampleData() {
     if (!m_sampleData->hasSampleData()) {
-        QMessageBox box(QMessageBox::Information, tr("Sample Data"), tr("No sample data to clear."),
-                        QMessageBox::Ok, this);
-        ModalRunner::exec(&box);
+        MessageBoxes::inform(this, tr("Sample Data"), tr("No sample data to clear."));
         return;
     }
     if (!m_sampleData->clearSampleData()) {

@@ -6,7 +6,7 @@
 #include "app/appstate.h"
 #include "storage/transactionrepository.h"
 #include "ui/errorbox.h"
-#include "ui/modalrunner.h"
+#include "ui/messageboxes.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -14,21 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
-namespace {
-
-int information(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    return ModalRunner::exec(&box);
-}
-
-} // namespace
+#include <utility>
 
 PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
@@ -77,7 +68,8 @@ PayeeScreen::PayeeScreen(AppState *state, QWidget *parent)
 
 void PayeeScreen::refresh() {
     m_stale = false;
-    const QStringList selected = selectedPayees();
+    const QStringList selected
+        = m_selectAfterRead.isEmpty() ? selectedPayees() : std::exchange(m_selectAfterRead, {});
     m_model->setStringList(m_state->transactionRepository()->payees());
     selectPayees(selected);
 }
@@ -132,34 +124,32 @@ void PayeeScreen::onRename() {
     int renamed = 0;
     if (!rename(selected, target, &renamed))
         return;
-    information(this, tr("Rename Complete"), tr("Renamed %n transaction(s).", nullptr, renamed));
-    refresh();
-    selectPayees({target});
+    MessageBoxes::inform(this, tr("Rename Complete"),
+                         tr("Renamed %n transaction(s).", nullptr, renamed));
+    // The list follows on the rename's change notice: read once, there.
+    m_selectAfterRead = {target};
     Q_EMIT payeesChanged();
 }
 
 void PayeeScreen::onMerge() {
     const QStringList selected = selectedPayees();
     if (selected.size() < 2) {
-        information(this, tr("Merge"), tr("Select 2 or more payees to merge."));
+        MessageBoxes::inform(this, tr("Merge"), tr("Select 2 or more payees to merge."));
         return;
     }
     QString target = m_renameTo->text().trimmed();
     if (target.isEmpty())
         target = selected.first();
-    QMessageBox question(
-        QMessageBox::Question, tr("Merge Payees"),
-        tr("Merge %1 payees into \"%2\"?").arg(QString::number(selected.size()), target),
-        QMessageBox::Yes | QMessageBox::No, this);
-    question.setTextFormat(Qt::PlainText);
-    if (ModalRunner::exec(&question) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(
+            this, tr("Merge Payees"),
+            tr("Merge %1 payees into \"%2\"?").arg(QString::number(selected.size()), target)))
         return;
     int renamed = 0;
     if (!rename(selected, target, &renamed))
         return;
-    information(this, tr("Merge Complete"), tr("Merged %n transaction(s).", nullptr, renamed));
-    refresh();
-    selectPayees({target});
+    MessageBoxes::inform(this, tr("Merge Complete"),
+                         tr("Merged %n transaction(s).", nullptr, renamed));
+    m_selectAfterRead = {target};
     Q_EMIT payeesChanged();
 }
 

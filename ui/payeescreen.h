@@ -54,4 +54,6 @@ private:
     QPushButton *m_rename;     // Owned (Qt child).
     QPushButton *m_merge;      // Owned (Qt child).
     bool m_stale = false;      // Data changed while hidden.
+    // Selected by the next read, which the change notice of this screen's own rename brings.
+    QStringList m_selectAfterRead;
 };

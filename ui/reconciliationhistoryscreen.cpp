@@ -4,7 +4,6 @@
 #include "ui/reconciliationhistoryscreen.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
 #include "storage/reconciliationrepository.h"
@@ -22,8 +21,7 @@ QTableWidgetItem *moneyItem(qint64 amount, Currency currency) {
     auto *item = new QTableWidgetItem(formatMoney(amount, currency));
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (amount < 0) {
-        item->setForeground(ThemeManager::isDarkNow() ? QColor(0xFF, 0x8A, 0x80)
-                                                      : QColor(0xC6, 0x28, 0x28));
+        item->setForeground(Styles::negativeColour());
     }
     return item;
 }

@@ -3,8 +3,8 @@
 
 #include "ui/reconciliationmodel.h"
 
-#include "app/thememanager.h"
 #include "storage/money.h"
+#include "ui/styles.h"
 
 #include <QColor>
 #include <QHash>
@@ -47,7 +47,7 @@ QVariant ReconciliationModel::data(const QModelIndex &index, int role) const {
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignRight | Qt::AlignVCenter);
         if (role == Qt::ForegroundRole && row.amount < 0)
-            return ThemeManager::isDarkNow() ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
+            return Styles::negativeColour();
         break;
     case ClrColumn:
         if (role == Qt::DisplayRole)

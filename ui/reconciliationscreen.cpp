@@ -4,7 +4,6 @@
 #include "ui/reconciliationscreen.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "services/ledgerwriter.h"
 #include "services/reconciliationservice.h"
 #include "storage/accountrepository.h"
@@ -13,7 +12,7 @@
 #include "storage/transactionrepository.h"
 #include "ui/datefield.h"
 #include "ui/errorbox.h"
-#include "ui/modalrunner.h"
+#include "ui/messageboxes.h"
 #include "ui/reconciliationmodel.h"
 #include "ui/styles.h"
 
@@ -25,7 +24,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
@@ -45,11 +43,6 @@ QFrame *separator(QWidget *parent) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
-}
-
-void showInformation(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    ModalRunner::exec(&box);
 }
 
 } // namespace
@@ -347,10 +340,8 @@ void ReconciliationScreen::updateDifference() {
     m_cleared->setText(formatMoney(cleared, m_currency));
     m_statement->setText(formatMoney(statement, m_currency));
     m_difference->setText(formatMoney(difference, m_currency));
-    const bool dark = ThemeManager::isDarkNow();
-    const QString colour
-        = difference == 0 ? (dark ? "#66BB6A" : "#2E7D32") : (dark ? "#FF8A80" : "#C62828");
-    m_difference->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    m_difference->setStyleSheet(Styles::textColourStyle(
+        difference == 0 ? Styles::positiveColour() : Styles::negativeColour()));
     m_finish->setEnabled(difference == 0 && !m_accountId.isEmpty());
 }
 
@@ -376,24 +367,25 @@ void ReconciliationScreen::finish() {
         m_accountId, m_statementDate->date(), statementBalance(), m_model->tickedTransactions());
     switch (result.status) {
     case ReconciliationService::Status::Ok:
-        showInformation(this, tr("Reconciliation Complete"),
-                        tr("Account reconciled successfully."));
+        MessageBoxes::inform(this, tr("Reconciliation Complete"),
+                             tr("Account reconciled successfully."));
         Q_EMIT reconciliationCompleted();
         return;
     case ReconciliationService::Status::RowsChanged:
         reload();
-        showInformation(this, tr("Transactions Changed"),
-                        tr("%n ticked transaction(s) changed since the list was shown. The list "
-                           "now shows them as they are stored; check the difference and finish "
-                           "again.",
-                           nullptr, int(result.changedIds.size())));
+        MessageBoxes::inform(
+            this, tr("Transactions Changed"),
+            tr("%n ticked transaction(s) changed since the list was shown. The list "
+               "now shows them as they are stored; check the difference and finish "
+               "again.",
+               nullptr, int(result.changedIds.size())));
         return;
     case ReconciliationService::Status::Unbalanced:
         reload();
-        showInformation(this, tr("Transactions Changed"),
-                        tr("The stored transactions no longer add up to the statement balance "
-                           "(a ticked transaction was deleted or changed elsewhere). The list "
-                           "has been reloaded; check the difference and finish again."));
+        MessageBoxes::inform(this, tr("Transactions Changed"),
+                             tr("The stored transactions no longer add up to the statement balance "
+                                "(a ticked transaction was deleted or changed elsewhere). The list "
+                                "has been reloaded; check the difference and finish again."));
         return;
     case ReconciliationService::Status::AccountNotFound:
         ErrorBox::show(this, tr("Finish Reconciliation"), tr("This account no longer exists."),
@@ -424,12 +416,8 @@ void ReconciliationScreen::deleteSelectedTransaction() {
     if (row < 0)
         return;
     const Transaction shown = m_model->transactionAt(row);
-    QMessageBox box(QMessageBox::Question, tr("Delete Transaction"),
-                    tr("Delete the transaction for %1?").arg(shown.payee),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    box.setTextFormat(Qt::PlainText);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, tr("Delete Transaction"),
+                           tr("Delete the transaction for %1?").arg(shown.payee)))
         return;
     // Deleted the way the register deletes, so a transfer loses both legs together.
     switch (m_state->ledger()->deleteTransaction(shown.id)) {
@@ -437,8 +425,8 @@ void ReconciliationScreen::deleteSelectedTransaction() {
         break;
     case LedgerWriter::Result::NotFound:
         reload();
-        showInformation(this, tr("Delete Transaction"),
-                        tr("This transaction was already deleted elsewhere."));
+        MessageBoxes::inform(this, tr("Delete Transaction"),
+                             tr("This transaction was already deleted elsewhere."));
         break;
     default:
         ErrorBox::show(this, tr("Delete Transaction"), tr("The transaction could not be deleted."),

@@ -5,7 +5,6 @@
 
 #include "app/applog.h"
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "services/recurringservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -13,6 +12,8 @@
 #include "storage/recurringrepository.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
+#include "ui/categorychoices.h"
+#include "ui/styles.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -121,10 +122,7 @@ void RecurringFormDialog::build() {
     m_payee = new QLineEdit(this);
     m_payee->setAccessibleName(tr("Payee"));
     m_payee->setPlaceholderText(tr("Start typing to search payees..."));
-    m_completer = new QCompleter(new QStringListModel(this), this);
-    m_completer->setCaseSensitivity(Qt::CaseInsensitive);
-    m_completer->setFilterMode(Qt::MatchContains);
-    m_completer->setCompletionMode(QCompleter::PopupCompletion);
+    m_completer = CategoryChoices::containsCompleter(new QStringListModel(this), this);
     m_completer->setMaxVisibleItems(10);
     m_payee->setCompleter(m_completer);
     form->addRow(tr("Payee:"), m_payee);
@@ -139,17 +137,7 @@ void RecurringFormDialog::build() {
     m_category = new QComboBox(this);
     m_category->setAccessibleName(tr("Category"));
     m_category->addItem(tr("(none)"), QString());
-    const QList<Category> categories = m_state->categoryRepository()->findAll();
-    QHash<QString, QString> names;
-    for (const Category &category : categories)
-        names.insert(category.id, category.name);
-    for (const Category &category : categories) {
-        const auto parent = names.constFind(category.parentId);
-        const QString text = category.parentId.isEmpty() || parent == names.constEnd()
-                                 ? category.name
-                                 : QStringLiteral("%1 > %2").arg(*parent, category.name);
-        m_category->addItem(text, category.id);
-    }
+    CategoryChoices::addTo(m_category, m_state->categoryRepository());
     form->addRow(tr("Category:"), m_category);
 
     m_memo = new QLineEdit(this);
@@ -201,8 +189,7 @@ void RecurringFormDialog::build() {
     m_problem = new QLabel(this);
     m_problem->setWordWrap(true);
     m_problem->setAccessibleName(tr("Form problem"));
-    m_problem->setStyleSheet(
-        QStringLiteral("color: %1;").arg(ThemeManager::isDarkNow() ? "#FF8A80" : "#C62828"));
+    m_problem->setStyleSheet(Styles::textColourStyle(Styles::negativeColour()));
     m_problem->hide();
     layout->addWidget(m_problem);
 

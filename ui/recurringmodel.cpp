@@ -6,6 +6,7 @@
 #include "app/thememanager.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
+#include "ui/styles.h"
 
 #include <QColor>
 #include <QLocale>
@@ -80,7 +81,6 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const {
     const RecurringTransaction *rule = index.isValid() ? ruleAt(index.row()) : nullptr;
     if (!rule)
         return {};
-    const bool dark = ThemeManager::isDarkNow();
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
@@ -107,12 +107,11 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const {
         return {};
     case Qt::ForegroundRole:
         if (index.column() == AmountColumn && rule->amount < 0)
-            return dark ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
-        // The darker green does not read on the dark palette.
+            return Styles::negativeColour();
         if (index.column() == NextDueColumn && isDue(*rule))
-            return dark ? QColor(0x66, 0xBB, 0x6A) : QColor(0, 136, 0);
+            return Styles::dueColour();
         if (index.column() == StatusColumn && !rule->isActive)
-            return QColor(Qt::gray);
+            return QColor(Styles::mutedColour());
         return {};
     default:
         return {};

@@ -8,6 +8,7 @@
 #include "services/recurringservice.h"
 #include "storage/recurringrepository.h"
 #include "ui/errorbox.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/recurringformdialog.h"
 #include "ui/recurringmodel.h"
@@ -17,7 +18,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
@@ -137,9 +137,7 @@ void RecurringScreen::refresh() {
     m_confirmAll->setEnabled(due >= 1);
     if (due >= 1) {
         m_dueLabel->setText(tr("(%1 due)").arg(due));
-        // The darker green does not read on the dark palette.
-        m_dueLabel->setStyleSheet(
-            QStringLiteral("color: %1;").arg(ThemeManager::isDarkNow() ? "#66BB6A" : "#008800"));
+        m_dueLabel->setStyleSheet(Styles::textColourStyle(Styles::dueColour()));
     } else {
         m_dueLabel->clear();
     }
@@ -221,10 +219,7 @@ void RecurringScreen::deleteSelected() {
     if (!shown)
         return;
     const RecurringTransaction rule = *shown;
-    QMessageBox box(QMessageBox::Question, tr("Delete"),
-                    tr("Delete recurring \"%1\"?").arg(rule.payee),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(rule.payee)))
         return;
     if (!m_state->recurringRepository()->softDelete(rule.id)) {
         ErrorBox::show(this, tr("Delete"),

@@ -4,13 +4,14 @@
 #include "ui/registerdelegate.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
+#include "ui/categorychoices.h"
 #include "ui/registermodel.h"
 #include "ui/smartdateedit.h"
+#include "ui/styles.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -27,35 +28,11 @@ namespace {
 const char *const kEditorPart = "registerEditorPart";
 constexpr int kFirstLineHeight = 36;
 constexpr int kTwoLineHeight = 52;
-const QColor kMemoColour(0x6E, 0x8A, 0x7E);
 
 QFont memoFont(QFont font) {
     font.setItalic(true);
     font.setPointSizeF(qMax(7.0, font.pointSizeF() - 1));
     return font;
-}
-
-// The categories as the combo lists them: "Parent > Child" where the parent is known.
-QList<QPair<QString, QString>> categoryItems(AppState *state) {
-    const QList<Category> categories = state->categoryRepository()->findAll();
-    QHash<QString, QString> names;
-    for (const Category &c : categories)
-        names.insert(c.id, c.name);
-    QList<QPair<QString, QString>> items;
-    for (const Category &c : categories) {
-        const QString parent = names.value(c.parentId);
-        items.append(
-            {parent.isEmpty() ? c.name : QStringLiteral("%1 > %2").arg(parent, c.name), c.id});
-    }
-    return items;
-}
-
-QCompleter *containsCompleter(QAbstractItemModel *model, QObject *parent) {
-    auto *completer = new QCompleter(model, parent);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
-    return completer;
 }
 
 } // namespace
@@ -94,7 +71,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     }
     case RegisterModel::PayeeColumn: {
         auto *line = new QLineEdit(parent);
-        QCompleter *completer = containsCompleter(nullptr, line);
+        QCompleter *completer = CategoryChoices::containsCompleter(nullptr, line);
         completer->setModel(new QStringListModel(payeeCompletions(), completer));
         line->setCompleter(completer);
         auto *model = const_cast<QAbstractItemModel *>(index.model());
@@ -141,9 +118,8 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->addItem(QString(), QString());
-        for (const auto &item : categoryItems(m_state))
-            combo->addItem(item.first, item.second);
-        QCompleter *completer = containsCompleter(combo->model(), combo);
+        CategoryChoices::addTo(combo, m_state->categoryRepository());
+        QCompleter *completer = CategoryChoices::containsCompleter(combo->model(), combo);
         combo->setCompleter(completer);
         // Keys typed into the combo reach its line edit, not the combo.
         combo->lineEdit()->setProperty(kEditorPart, true);
@@ -307,7 +283,7 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
             const QFont font = memoFont(opt.font);
             painter->setFont(font);
             painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
-                                     : kMemoColour);
+                                     : QColor(Styles::mutedColour()));
             painter->drawText(
                 memoRect, Qt::AlignLeft | Qt::AlignVCenter,
                 QFontMetrics(font).elidedText(memo, Qt::ElideRight, memoRect.width()));
@@ -352,9 +328,10 @@ void RegisterDelegate::autofillPayee(QAbstractItemModel *model, const QString &p
     if (!last->categoryId.isEmpty()) {
         if (const auto category = m_state->categoryRepository()->findById(last->categoryId)) {
             QString text = category->name;
-            for (const auto &item : categoryItems(m_state)) {
-                if (item.second == category->id)
-                    text = item.first;
+            for (const CategoryChoices::Choice &choice :
+                 CategoryChoices::all(m_state->categoryRepository())) {
+                if (choice.id == category->id)
+                    text = choice.text;
             }
             registerModel->setCategory(text, category->id);
         }

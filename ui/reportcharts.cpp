@@ -3,7 +3,6 @@
 
 #include "ui/reportcharts.h"
 
-#include "app/thememanager.h"
 #include "ui/styles.h"
 
 #include <QBarCategoryAxis>
@@ -75,14 +74,13 @@ struct Colours {
 };
 
 Colours coloursFor(const QPalette &palette) {
-    const bool dark = ThemeManager::isDark(palette);
     Colours c;
     c.text = palette.color(QPalette::WindowText);
     c.grid = palette.color(QPalette::Mid);
     c.background = palette.color(QPalette::Base);
-    c.income = QColor(dark ? "#66BB6A" : "#2E7D32");
-    c.expense = QColor(dark ? "#FF8A80" : "#C62828");
-    c.net = QColor(dark ? "#FFA726" : "#E65100");
+    c.income = Styles::positiveColour(palette);
+    c.expense = Styles::negativeColour(palette);
+    c.net = Styles::warningColour(palette);
     c.accent = QColor("#00897B");
     c.muted = QColor(Styles::mutedColour());
     return c;

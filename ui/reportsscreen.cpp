@@ -63,18 +63,6 @@ QString editFormat() {
     return format;
 }
 
-// A spreadsheet runs a cell beginning like a formula; the apostrophe makes it plain text.
-// Money such as "-$5.00" stays as it is: a sign before a digit or symbol is a number.
-QString spreadsheetSafe(const QString &cell) {
-    if (cell.isEmpty())
-        return cell;
-    const QChar first = cell.at(0);
-    const bool formula = first == QLatin1Char('=') || first == QLatin1Char('@')
-                         || ((first == QLatin1Char('+') || first == QLatin1Char('-'))
-                             && cell.size() > 1 && cell.at(1).isLetter());
-    return formula ? QLatin1Char('\'') + cell : cell;
-}
-
 QTableWidgetItem *textItem(const QString &text) {
     return new QTableWidgetItem(text);
 }
@@ -646,7 +634,7 @@ void ReportsScreen::exportCurrentTab() {
         QStringList cells;
         for (int c = 0; c < table->columnCount(); ++c) {
             const QTableWidgetItem *item = table->item(r, c);
-            cells << spreadsheetSafe(item ? item->text() : QString());
+            cells << (item ? item->text() : QString());
         }
         rows << cells;
     }

@@ -17,7 +17,7 @@
 #include "storage/transactionrepository.h"
 #include "ui/backupflow.h"
 #include "ui/errorbox.h"
-#include "ui/modalrunner.h"
+#include "ui/messageboxes.h"
 #include "ui/styles.h"
 
 #include <QApplication>
@@ -31,7 +31,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
@@ -69,16 +68,15 @@ QIcon glyphIcon(char16_t code) {
 }
 
 QString syncStateColour(SyncEngine::SyncState state) {
-    const bool dark = ThemeManager::isDarkNow();
     switch (state) {
     case SyncEngine::Idle:
-        return dark ? QStringLiteral("#66BB6A") : QStringLiteral("#2E7D32");
+        return Styles::positiveColour().name().toUpper();
     case SyncEngine::Syncing:
         return QStringLiteral("#00897B");
     case SyncEngine::Error:
-        return dark ? QStringLiteral("#FF8A80") : QStringLiteral("#C62828");
+        return Styles::negativeColour().name().toUpper();
     default:
-        return dark ? QStringLiteral("#FFA726") : QStringLiteral("#E65100");
+        return Styles::warningColour().name().toUpper();
     }
 }
 
@@ -99,17 +97,24 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
 
     m_pageList = new QListWidget(this);
     m_pageList->setAccessibleName(tr("Preference pages"));
-    m_pageList->setFixedWidth(180);
     m_pageList->setFrameShape(QFrame::NoFrame);
-    m_pageList->setFocusPolicy(Qt::NoFocus);
+    // First in the tab chain; the arrow keys then walk the pages.
+    m_pageList->setFocusPolicy(Qt::StrongFocus);
     m_pageList->setSpacing(2);
     m_pageList->setIconSize(QSize(20, 20));
     const QList<QPair<QString, char16_t>> entries = {{tr("General"), 0xE8B8},
                                                      {tr("Register"), 0xE8EF},
                                                      {tr("Data & Sync"), 0xE627},
                                                      {tr("About"), 0xE88E}};
-    for (const auto &[text, glyph] : entries)
+    int widest = 0;
+    for (const auto &[text, glyph] : entries) {
         new QListWidgetItem(glyphIcon(glyph), text, m_pageList);
+        widest = qMax(widest, m_pageList->fontMetrics().horizontalAdvance(text));
+    }
+    // 180 px holds the page names in most languages; a longer one widens the list instead of
+    // being cut. The rest is the list's and the item's padding, the icon and its gap.
+    constexpr int kAroundText = 2 * 8 + 2 * 12 + 20 + 8 + 2 * 2 + 8;
+    m_pageList->setFixedWidth(qMax(180, widest + kAroundText));
     layout->addWidget(m_pageList);
 
     m_pages = new QStackedWidget(this);
@@ -456,11 +461,9 @@ void SettingsScreen::onLanguageChanged(int index) {
         || value == settings.value(kLanguageKey, QStringLiteral("system")).toString())
         return;
     settings.setValue(kLanguageKey, value);
-    QMessageBox box(QMessageBox::Information, tr("Language Changed"),
-                    tr("The new language will take effect the next time you start Tindral "
-                       "Quillon."),
-                    QMessageBox::Ok, this);
-    ModalRunner::exec(&box);
+    MessageBoxes::inform(this, tr("Language Changed"),
+                         tr("The new language will take effect the next time you start Tindral "
+                            "Quillon."));
 }
 
 void SettingsScreen::onRegisterOrderChanged(bool checked) {
@@ -584,13 +587,10 @@ void SettingsScreen::syncNow() {
 }
 
 void SettingsScreen::forceFullSync() {
-    QMessageBox box(QMessageBox::Question, tr("Force Full Sync"),
-                    tr("This will re-upload every local row to the server and re-download all "
-                       "server data. Use this if data appears out of sync between devices.\n\n"
-                       "Continue?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, tr("Force Full Sync"),
+                           tr("This will re-upload every local row to the server and re-download "
+                              "all server data. Use this if data appears out of sync between "
+                              "devices.\n\nContinue?")))
         return;
 
     const int accounts = m_state->accountRepository()->markAllPendingForResync();

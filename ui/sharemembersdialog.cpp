@@ -8,13 +8,13 @@
 #include "account/group.h"
 #include "account/profile.h"
 #include "account/sharingbackend.h"
-#include "ui/modalrunner.h"
+#include "ui/messageboxes.h"
+#include "ui/styles.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
@@ -28,13 +28,6 @@ QString pairLabel(const QString &name, const QString &email) {
     if (!name.isEmpty() && !email.isEmpty())
         return QStringLiteral("%1 (%2)").arg(name, email);
     return name.isEmpty() ? email : name;
-}
-
-void warn(QWidget *parent, const QString &title, const QString &text) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
-    // The server's own words: shown as they are, never as markup.
-    box.setTextFormat(Qt::PlainText);
-    ModalRunner::exec(&box);
 }
 
 } // namespace
@@ -196,7 +189,7 @@ void ShareMembersDialog::showShares() {
         auto *empty = new QListWidgetItem(
             text(m_texts.emptyList, tr("Not shared with anyone yet.")), m_list);
         empty->setFlags(Qt::NoItemFlags);
-        empty->setForeground(QColor(0x88, 0x88, 0x88));
+        empty->setForeground(QColor(Styles::mutedColour()));
     }
 }
 
@@ -263,8 +256,9 @@ void ShareMembersDialog::onAddShare() {
                 self->reloadShares();
                 return;
             }
-            warn(self, self->text(self->m_texts.shareFailedTitle, self->windowTitle()),
-                 error.isEmpty() ? tr("Could not share with %1.").arg(label) : error);
+            MessageBoxes::warn(self,
+                               self->text(self->m_texts.shareFailedTitle, self->windowTitle()),
+                               error.isEmpty() ? tr("Could not share with %1.").arg(label) : error);
         });
 }
 
@@ -276,13 +270,9 @@ void ShareMembersDialog::onRemoveSelected() {
     const QString userId = item->data(kUserIdRole).toString();
     if (userId.isEmpty())
         return;
-    QMessageBox box(
-        QMessageBox::Question, text(m_texts.removeConfirmTitle, tr("Remove Share")),
-        text(m_texts.removeConfirmText, tr("Remove %1's access to this item?")).arg(item->text()),
-        QMessageBox::Yes | QMessageBox::No, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::No);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, text(m_texts.removeConfirmTitle, tr("Remove Share")),
+                           text(m_texts.removeConfirmText, tr("Remove %1's access to this item?"))
+                               .arg(item->text())))
         return;
     m_remove->setEnabled(false);
     QPointer<ShareMembersDialog> self(this);
@@ -294,8 +284,8 @@ void ShareMembersDialog::onRemoveSelected() {
             self->reloadShares();
             return;
         }
-        warn(self, self->text(self->m_texts.removeFailedTitle, self->windowTitle()),
-             tr("Could not remove share."));
+        MessageBoxes::warn(self, self->text(self->m_texts.removeFailedTitle, self->windowTitle()),
+                           tr("Could not remove share."));
         self->reloadShares();
     });
 }

@@ -7,6 +7,7 @@
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
 #include "storage/splitlinerepository.h"
+#include "ui/styles.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -48,7 +49,7 @@ SplitEditorDialog::SplitEditorDialog(AppState *state, const Transaction &transac
                                "carry it to your other devices."),
                             this);
     note->setWordWrap(true);
-    note->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    note->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
     layout->addWidget(note);
 
     m_table->setHorizontalHeaderLabels({tr("Category"), tr("Amount"), tr("Memo")});
@@ -145,8 +146,8 @@ QString SplitEditorDialog::remainingText() const {
 void SplitEditorDialog::updateRemaining() {
     const qint64 left = remaining();
     m_remaining->setText(tr("Remaining: %1").arg(formatMoney(left, Currency::USD)));
-    m_remaining->setStyleSheet(left == 0  ? QStringLiteral("color: green;")
-                               : left < 0 ? QStringLiteral("color: #cc0000;")
+    m_remaining->setStyleSheet(left == 0  ? Styles::textColourStyle(Styles::positiveColour())
+                               : left < 0 ? Styles::textColourStyle(Styles::negativeColour())
                                           : QString());
     // A split that does not add up to the transaction would change its amount behind the
     // user's back; a line without a category has nowhere to go.

@@ -4,6 +4,7 @@
 #include "ui/statusbar.h"
 
 #include "app/thememanager.h"
+#include "ui/styles.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -101,6 +102,6 @@ void StatusBar::recolor() {
     const QString plain = QStringLiteral("color: %1;").arg(dark ? "#8FAF9F" : "#2A3D33");
     m_sync->setStyleSheet(plain);
     m_accountCount->setStyleSheet(plain);
-    m_recurringDue->setStyleSheet(
-        QStringLiteral("color: %1; font-weight: bold;").arg(dark ? "#FFA726" : "#E65100"));
+    m_recurringDue->setStyleSheet(Styles::textColourStyle(Styles::warningColour())
+                                  + QStringLiteral(" font-weight: bold;"));
 }

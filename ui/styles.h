@@ -3,6 +3,11 @@
 
 #pragma once
 
+#include "app/thememanager.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QString>
 
 // Style sheets shared by several screens.
@@ -20,6 +25,32 @@ inline QString primaryButton() {
 // Secondary text: the muted green-grey that reads on both palettes.
 inline QString mutedColour() {
     return QStringLiteral("#6E8A7E");
+}
+
+// Amount and status colours. The deep tones of the light palette vanish on the dark one, so
+// each comes in a lighter tone there. Read them when painting: the theme may change.
+inline QColor negativeColour(const QPalette &palette = QGuiApplication::palette()) {
+    return ThemeManager::isDark(palette) ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
+}
+
+inline QColor positiveColour(const QPalette &palette = QGuiApplication::palette()) {
+    return ThemeManager::isDark(palette) ? QColor(0x66, 0xBB, 0x6A) : QColor(0x2E, 0x7D, 0x32);
+}
+
+// Warnings and counts of things waiting for the user.
+inline QColor warningColour(const QPalette &palette = QGuiApplication::palette()) {
+    return ThemeManager::isDark(palette) ? QColor(0xFF, 0xA7, 0x26) : QColor(0xE6, 0x51, 0x00);
+}
+
+// A due recurring entry: a vivid green apart from the muted green of money, so a due date
+// does not read as an amount.
+inline QColor dueColour(const QPalette &palette = QGuiApplication::palette()) {
+    return ThemeManager::isDark(palette) ? QColor(0x66, 0xBB, 0x6A) : QColor(0x00, 0x88, 0x00);
+}
+
+// A style sheet giving a label one of the colours above.
+inline QString textColourStyle(const QColor &colour) {
+    return QStringLiteral("color: %1;").arg(colour.name().toUpper());
 }
 
 } // namespace Styles

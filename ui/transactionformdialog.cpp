@@ -9,6 +9,7 @@
 #include "storage/splitlinerepository.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
+#include "ui/categorychoices.h"
 #include "ui/datefield.h"
 #include "ui/modalrunner.h"
 #include "ui/smartamountfield.h"
@@ -42,14 +43,6 @@ qint64 sumOfLines(const QList<SplitLine> &lines) {
     for (const SplitLine &line : lines)
         sum += qAbs(line.amount);
     return sum;
-}
-
-QCompleter *containsCompleter(QAbstractItemModel *model, QObject *parent) {
-    auto *completer = new QCompleter(model, parent);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchContains);
-    completer->setCompletionMode(QCompleter::PopupCompletion);
-    return completer;
 }
 
 } // namespace
@@ -118,7 +111,7 @@ void TransactionFormDialog::build() {
     m_payee = new QLineEdit(this);
     m_payee->setPlaceholderText(tr("Start typing to search payees..."));
     m_payee->setAccessibleName(tr("Payee"));
-    QCompleter *payees = containsCompleter(
+    QCompleter *payees = CategoryChoices::containsCompleter(
         new QStringListModel(m_state->transactionRepository()->payees(), this), m_payee);
     payees->setMaxVisibleItems(10);
     m_payee->setCompleter(payees);
@@ -138,17 +131,8 @@ void TransactionFormDialog::build() {
     m_category->setInsertPolicy(QComboBox::NoInsert);
     m_category->setAccessibleName(tr("Category"));
     m_category->addItem(tr("(none)"), QString());
-    const QList<Category> categories = m_state->categoryRepository()->findAll();
-    QHash<QString, QString> names;
-    for (const Category &category : categories)
-        names.insert(category.id, category.name);
-    for (const Category &category : categories) {
-        const QString parent = names.value(category.parentId);
-        m_category->addItem(parent.isEmpty() ? category.name
-                                             : QStringLiteral("%1 > %2").arg(parent, category.name),
-                            category.id);
-    }
-    m_category->setCompleter(containsCompleter(m_category->model(), m_category));
+    CategoryChoices::addTo(m_category, m_state->categoryRepository());
+    m_category->setCompleter(CategoryChoices::containsCompleter(m_category->model(), m_category));
     m_splitButton = new QPushButton(tr("Split…"), this);
     m_splitButton->setAccessibleName(tr("Split"));
     m_splitButton->setToolTip(tr("Divide the amount among several categories"));

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void help();
     void accountsRegisterAndTransfer();
     void searchFilters();
+    void csvCellsNeverRunAsFormulas();
     void recurringAndSample();
     void importReportAndBackup();
     void errors_data();
@@ -168,6 +169,26 @@ void tst_Cli::searchFilters() {
         QVERIFY2(found.exitCode == 0, qPrintable(text + ": " + QString::fromUtf8(found.err)));
         QCOMPARE(found.json().size(), count);
     }
+}
+
+// A payee or memo typed like a formula must reach a spreadsheet as text from every listing;
+// amounts with a sign stay numbers.
+void tst_Cli::csvCellsNeverRunAsFormulas() {
+    addAccounts();
+    CliResult r = cli({"add", "Checking", "--date", "2026-03-01", "--payee", "=HYPERLINK(\"x\")",
+                       "--memo", "-Refund", "--amount", "-12.50"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QByteArray row = "\"'=HYPERLINK(\"\"x\"\")\"";
+    for (const QStringList &listing :
+         {QStringList{"register", "Checking"}, QStringList{"search", "hyperlink"},
+          QStringList{"report", "payee-summary", "--from", "2026-03-01", "--to", "2026-03-31"}}) {
+        r = cli(listing + QStringList{"--format", "csv"});
+        QVERIFY2(r.exitCode == 0, r.err.constData());
+        QVERIFY2(r.out.contains(row) && !r.out.contains("''"), r.out.constData());
+    }
+    QVERIFY(cli({"register", "Checking", "--format", "csv"}).out.contains("\"'-Refund\""));
+    // A negative total is a number, not a formula.
+    QVERIFY(r.out.contains("\"-1250\""));
 }
 
 void tst_Cli::recurringAndSample() {

@@ -312,6 +312,12 @@ void tst_ReportService::toCsv_data() {
         << QStringList{"Payee", "Amount"}
         << QList<QStringList>{{"Say \"hi\"", "-1,234.56"}, {"two\nlines", ""}}
         << "\"Payee\",\"Amount\"\n\"Say \"\"hi\"\"\",\"-1,234.56\"\n\"two\nlines\",\"\"\n";
+    // Writers that stream rows (the command line's listings) get the same guard as a whole file.
+    QTest::addRow("formula-like cells, money untouched")
+        << QStringList{"Payee", "Amount"}
+        << QList<QStringList>{{"=1+1", "-12.50"}, {"-Refund", "-1250"}, {"@home", "+5"}}
+        << "\"Payee\",\"Amount\"\n\"'=1+1\",\"-12.50\"\n\"'-Refund\",\"-1250\"\n"
+           "\"'@home\",\"+5\"\n";
 }
 
 void tst_ReportService::toCsv() {

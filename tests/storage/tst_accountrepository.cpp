@@ -197,6 +197,10 @@ void tst_AccountRepository::balances() {
 
     const QHash<QString, qint64> expected{{"a1", 725}, {"a2", -50}};
     QCOMPARE(accounts.balances(), expected);
+    // One account alone reads the same; a deleted or unknown one has none.
+    QCOMPARE(accounts.balance("a1"), std::optional<qint64>(725));
+    QCOMPARE(accounts.balance("gone"), std::optional<qint64>());
+    QCOMPARE(accounts.balance("nope"), std::optional<qint64>());
 
     // The kept totals follow every kind of write: an edit of the amount, a move to another
     // account, a restore, and a delete made outside the repositories.
@@ -243,6 +247,8 @@ void tst_AccountRepository::balancesThatCannotBeSummed() {
     QVERIFY(transactions.softDelete("t2"));
     QCOMPARE(accounts.balances(&unsummable).value("a-sum"), huge);
     QCOMPARE(unsummable, QStringList{"a-start"});
+    QCOMPARE(accounts.balance("a-sum"), std::optional<qint64>(huge));
+    QCOMPARE(accounts.balance("a-start"), std::optional<qint64>());
 }
 
 QTEST_GUILESS_MAIN(tst_AccountRepository)

@@ -14,6 +14,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
@@ -160,9 +161,14 @@ void tst_CategoriesScreen::createNestsOneLevelOnly() {
     CategoriesScreen *screen = openScreen();
     QCOMPARE(dump(*screen->model()), QStringLiteral("Food{Snacks},Fuel"));
     screen->setCurrentCategory(current);
+    QSignalSpy reads(screen->model(), &QAbstractItemModel::modelReset);
     answer("  Treats ");
     QTest::mouseClick(screen->newButton(), Qt::LeftButton);
     QCOMPARE(m_shown, QStringList{"New Category: "});
+    // The tree is read once, on the insert's change notice, and shows the new one current.
+    QTRY_COMPARE(reads.count(), 1);
+    QTest::qWait(20);
+    QCOMPARE(reads.count(), 1);
 
     const auto made = m_app->state()->categoryRepository()->findByName("Treats");
     QVERIFY(made);
@@ -187,8 +193,12 @@ void tst_CategoriesScreen::renameKeepsTheRest() {
     CategoriesScreen *screen = openScreen();
     screen->setCurrentCategory("snacks");
     answer("Nibbles");
+    QSignalSpy reads(screen->model(), &QAbstractItemModel::modelReset);
     screen->onEditCategory();
     QCOMPARE(m_shown, QStringList{"Edit Category: Snacks"});
+    QTRY_COMPARE(reads.count(), 1);
+    QTest::qWait(20);
+    QCOMPARE(reads.count(), 1);
     const Category renamed = *m_app->state()->categoryRepository()->findById("snacks");
     QCOMPARE(renamed.name, QStringLiteral("Nibbles"));
     QCOMPARE(renamed.parentId, QStringLiteral("food"));
@@ -235,7 +245,7 @@ void tst_CategoriesScreen::deleteUncategorisesItsTransactions() {
     answer(QString(), reply);
     screen->onDeleteCategory();
     QCOMPARE(m_shown, QStringList{"Delete Category: " + question});
-    QCOMPARE(dump(*screen->model()), tree);
+    QTRY_COMPARE(dump(*screen->model()), tree);
     const bool deleted = reply == QMessageBox::Yes;
     QCOMPARE(state->categoryRepository()->findById(id)->deletedAt.has_value(), deleted);
     const QString expected = deleted && id == "food" ? QString() : QStringLiteral("food");

@@ -19,9 +19,14 @@
 #include "ui/accountformdialog.h"
 #include "ui/accountitemwidget.h"
 #include "ui/accountscreen.h"
+#include "ui/categoriesscreen.h"
 #include "ui/mainwindow.h"
 #include "ui/modalrunner.h"
+#include "ui/reconciliationscreen.h"
+#include "ui/recurringscreen.h"
 #include "ui/registerscreen.h"
+#include "ui/reportsscreen.h"
+#include "ui/searchscreen.h"
 #include "ui/settingsscreen.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
@@ -41,6 +46,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -84,6 +90,7 @@ private Q_SLOTS:
     void preferencesRestoreRefreshesSidebar();
     void accountWindowNeedsSignIn();
     void shareNeedsSignIn();
+    void menuKeysFromOtherWindows();
     void shareWaitsForFirstSync();
 
 private:
@@ -591,6 +598,46 @@ void tst_MainWindow::accountWindowNeedsSignIn() {
     window->action("tindralAccount")->trigger();
     QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
     QVERIFY(!window->findChild<AccountScreen *>());
+}
+
+// The menus' keys work from the windows the main window opens, as they do from the main
+// window; a key such a window binds itself (Ctrl+N adds to a reconciliation) stays its own.
+void tst_MainWindow::menuKeysFromOtherWindows() {
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a", "Checking")));
+    auto window = openWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->selectAccount("a");
+
+    QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+    auto *reports = window->findChild<ReportsScreen *>();
+    QVERIFY(reports && reports->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), reports);
+    QTest::keyClick(reports, Qt::Key_3, Qt::ControlModifier);
+    auto *recurring = window->findChild<RecurringScreen *>();
+    QVERIFY(recurring && recurring->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), recurring);
+    QTest::keyClick(recurring, Qt::Key_F, Qt::ControlModifier);
+    auto *search = window->findChild<SearchScreen *>();
+    QVERIFY(search && search->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), search);
+    QTest::keyClick(search, Qt::Key_R, Qt::ControlModifier);
+    ReconciliationScreen *reconciliation = window->reconciliationWindow("a");
+    QVERIFY(reconciliation && reconciliation->isVisible());
+
+    QSignalSpy adds(reconciliation, &ReconciliationScreen::newTransactionRequested);
+    answerWith(QDialog::Rejected);
+    reconciliation->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), reconciliation);
+    reconciliation->table()->setFocus();
+    QTest::keyClick(reconciliation->table(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(adds.count(), 1);
+    QVERIFY(!reconciliation->actions().contains(window->action("newTransaction")));
+    // The window's other menu keys still reach the main window's actions.
+    reconciliation->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), reconciliation);
+    QTest::keyClick(reconciliation->table(), Qt::Key_4, Qt::ControlModifier);
+    QVERIFY(window->findChild<CategoriesScreen *>());
 }
 
 void tst_MainWindow::shareNeedsSignIn() {

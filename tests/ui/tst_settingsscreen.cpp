@@ -59,6 +59,7 @@ private Q_SLOTS:
     void generalChoicesAreStored();
     void languageAsksOnlyWhenItChanges();
     void registerOptionsAreStored();
+    void pagesByKeyboard();
     void restoreBringsBackWhatWasDeletedWithIt();
     void signedOutHidesSyncControls();
     void lastSyncedText_data();
@@ -217,6 +218,24 @@ void tst_SettingsScreen::languageAsksOnlyWhenItChanges() {
     chooseText(combo, QStringLiteral("Français"));
     QCOMPARE(QSettings().value("ui/language").toString(), QStringLiteral("fr"));
     QCOMPARE(m_boxes, QStringList{"Language Changed"});
+}
+
+// The page list is where the keyboard starts; the arrow keys and Home/End walk the pages.
+void tst_SettingsScreen::pagesByKeyboard() {
+    openState(false);
+    SettingsScreen screen(m_state.get());
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowActive(&screen));
+    QListWidget *list = screen.pageList();
+    QCOMPARE(list->accessibleName(), QStringLiteral("Preference pages"));
+    // First in the tab chain: the window's focus starts there.
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(screen.pages()->currentIndex(), int(SettingsScreen::RegisterPage));
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(screen.pages()->currentIndex(), int(SettingsScreen::AboutPage));
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(screen.pages()->currentIndex(), int(SettingsScreen::DataPage));
 }
 
 void tst_SettingsScreen::registerOptionsAreStored() {
