@@ -5,7 +5,8 @@
 -- transaction counts in the cell of its month (and account) and its category or payee;
 -- money out (amount < 0) and money in (the rest) are kept apart because the reports need
 -- them apart. A row without a category counts under the category key ''. A row whose date is
--- not a real "yyyy-MM-dd" day counts under the month '' so that the reader can tell that the
+-- not a real "yyyy-MM-dd" day (date() alone lets 30 February through; a modifier makes it
+-- count the days) counts under the month '' so that the reader can tell that the
 -- summaries cannot stand for it and read the rows instead. The totals have no type: SQLite's
 -- + turns into floating point where a 64-bit sum would overflow, and a total that is no
 -- longer an integer tells the reader to add the rows up itself.
@@ -50,7 +51,7 @@ CREATE TABLE IF NOT EXISTS report_account_payee_months (
 -- Filled row by row rather than with SUM(), which would stop the migration with "integer
 -- overflow" on a database whose sums do not fit; the order keeps each cell's page at hand.
 INSERT INTO report_category_months (month, category_id, out_total, out_count, in_total, in_count)
-    SELECT CASE WHEN date(date) IS date THEN substr(date, 1, 7) ELSE '' END AS m,
+    SELECT CASE WHEN date(date, '+0 days') IS date THEN substr(date, 1, 7) ELSE '' END AS m,
            IFNULL(category_id, '') AS c,
            CASE WHEN amount < 0 THEN amount ELSE 0 END, amount < 0,
            CASE WHEN amount < 0 THEN 0 ELSE amount END, amount >= 0
@@ -61,7 +62,7 @@ INSERT INTO report_category_months (month, category_id, out_total, out_count, in
 
 INSERT INTO report_account_category_months
         (account_id, month, category_id, out_total, out_count, in_total, in_count)
-    SELECT account_id AS a, CASE WHEN date(date) IS date THEN substr(date, 1, 7) ELSE '' END AS m,
+    SELECT account_id AS a, CASE WHEN date(date, '+0 days') IS date THEN substr(date, 1, 7) ELSE '' END AS m,
            IFNULL(category_id, '') AS c,
            CASE WHEN amount < 0 THEN amount ELSE 0 END, amount < 0,
            CASE WHEN amount < 0 THEN 0 ELSE amount END, amount >= 0
@@ -71,13 +72,13 @@ INSERT INTO report_account_category_months
         in_total = in_total + excluded.in_total, in_count = in_count + excluded.in_count;
 
 INSERT INTO report_payee_months (month, payee, total, count)
-    SELECT CASE WHEN date(date) IS date THEN substr(date, 1, 7) ELSE '' END AS m, payee, amount, 1
+    SELECT CASE WHEN date(date, '+0 days') IS date THEN substr(date, 1, 7) ELSE '' END AS m, payee, amount, 1
     FROM transactions WHERE deleted_at IS NULL ORDER BY m, payee
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
 
 INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
-    SELECT account_id AS a, CASE WHEN date(date) IS date THEN substr(date, 1, 7) ELSE '' END AS m,
+    SELECT account_id AS a, CASE WHEN date(date, '+0 days') IS date THEN substr(date, 1, 7) ELSE '' END AS m,
            payee, amount, 1
     FROM transactions WHERE deleted_at IS NULL ORDER BY a, m, payee
     ON CONFLICT(account_id, month, payee) DO UPDATE SET total = total + excluded.total,
@@ -85,7 +86,7 @@ INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
 
 CREATE TRIGGER IF NOT EXISTS transactions_reports_ai AFTER INSERT ON transactions FOR EACH ROW WHEN new.deleted_at IS NULL BEGIN
     INSERT INTO report_category_months (month, category_id, out_total, out_count, in_total, in_count)
-    VALUES (CASE WHEN date(new.date) IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
+    VALUES (CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
             IFNULL(new.category_id, ''),
             CASE WHEN new.amount < 0 THEN new.amount ELSE 0 END, new.amount < 0,
             CASE WHEN new.amount < 0 THEN 0 ELSE new.amount END, new.amount >= 0)
@@ -95,7 +96,7 @@ CREATE TRIGGER IF NOT EXISTS transactions_reports_ai AFTER INSERT ON transaction
     INSERT INTO report_account_category_months
         (account_id, month, category_id, out_total, out_count, in_total, in_count)
     VALUES (new.account_id,
-            CASE WHEN date(new.date) IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
+            CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
             IFNULL(new.category_id, ''),
             CASE WHEN new.amount < 0 THEN new.amount ELSE 0 END, new.amount < 0,
             CASE WHEN new.amount < 0 THEN 0 ELSE new.amount END, new.amount >= 0)
@@ -103,13 +104,13 @@ CREATE TRIGGER IF NOT EXISTS transactions_reports_ai AFTER INSERT ON transaction
         out_total = out_total + excluded.out_total, out_count = out_count + excluded.out_count,
         in_total = in_total + excluded.in_total, in_count = in_count + excluded.in_count;
     INSERT INTO report_payee_months (month, payee, total, count)
-    VALUES (CASE WHEN date(new.date) IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
+    VALUES (CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
             new.payee, new.amount, 1)
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
     INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     VALUES (new.account_id,
-            CASE WHEN date(new.date) IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
+            CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
             new.payee, new.amount, 1)
     ON CONFLICT(account_id, month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
@@ -117,7 +118,7 @@ END;
 
 CREATE TRIGGER IF NOT EXISTS transactions_reports_ad AFTER DELETE ON transactions FOR EACH ROW WHEN old.deleted_at IS NULL BEGIN
     INSERT INTO report_category_months (month, category_id, out_total, out_count, in_total, in_count)
-    VALUES (CASE WHEN date(old.date) IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
+    VALUES (CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
             IFNULL(old.category_id, ''),
             CASE WHEN old.amount < 0 THEN -old.amount ELSE 0 END, -(old.amount < 0),
             CASE WHEN old.amount < 0 THEN 0 ELSE -old.amount END, -(old.amount >= 0))
@@ -127,7 +128,7 @@ CREATE TRIGGER IF NOT EXISTS transactions_reports_ad AFTER DELETE ON transaction
     INSERT INTO report_account_category_months
         (account_id, month, category_id, out_total, out_count, in_total, in_count)
     VALUES (old.account_id,
-            CASE WHEN date(old.date) IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
+            CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
             IFNULL(old.category_id, ''),
             CASE WHEN old.amount < 0 THEN -old.amount ELSE 0 END, -(old.amount < 0),
             CASE WHEN old.amount < 0 THEN 0 ELSE -old.amount END, -(old.amount >= 0))
@@ -135,13 +136,13 @@ CREATE TRIGGER IF NOT EXISTS transactions_reports_ad AFTER DELETE ON transaction
         out_total = out_total + excluded.out_total, out_count = out_count + excluded.out_count,
         in_total = in_total + excluded.in_total, in_count = in_count + excluded.in_count;
     INSERT INTO report_payee_months (month, payee, total, count)
-    VALUES (CASE WHEN date(old.date) IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
+    VALUES (CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
             old.payee, -old.amount, -1)
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
     INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     VALUES (old.account_id,
-            CASE WHEN date(old.date) IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
+            CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
             old.payee, -old.amount, -1)
     ON CONFLICT(account_id, month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
@@ -152,7 +153,7 @@ END;
 CREATE TRIGGER IF NOT EXISTS transactions_reports_au AFTER UPDATE OF amount, date, category_id, payee, account_id, deleted_at ON transactions FOR EACH ROW
 WHEN old.amount IS NOT new.amount OR old.date IS NOT new.date OR old.category_id IS NOT new.category_id OR old.payee IS NOT new.payee OR old.account_id IS NOT new.account_id OR old.deleted_at IS NOT new.deleted_at BEGIN
     INSERT INTO report_category_months (month, category_id, out_total, out_count, in_total, in_count)
-    SELECT CASE WHEN date(old.date) IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
+    SELECT CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
            IFNULL(old.category_id, ''),
            CASE WHEN old.amount < 0 THEN -old.amount ELSE 0 END, -(old.amount < 0),
            CASE WHEN old.amount < 0 THEN 0 ELSE -old.amount END, -(old.amount >= 0)
@@ -163,7 +164,7 @@ WHEN old.amount IS NOT new.amount OR old.date IS NOT new.date OR old.category_id
     INSERT INTO report_account_category_months
         (account_id, month, category_id, out_total, out_count, in_total, in_count)
     SELECT old.account_id,
-           CASE WHEN date(old.date) IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
+           CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
            IFNULL(old.category_id, ''),
            CASE WHEN old.amount < 0 THEN -old.amount ELSE 0 END, -(old.amount < 0),
            CASE WHEN old.amount < 0 THEN 0 ELSE -old.amount END, -(old.amount >= 0)
@@ -172,21 +173,21 @@ WHEN old.amount IS NOT new.amount OR old.date IS NOT new.date OR old.category_id
         out_total = out_total + excluded.out_total, out_count = out_count + excluded.out_count,
         in_total = in_total + excluded.in_total, in_count = in_count + excluded.in_count;
     INSERT INTO report_payee_months (month, payee, total, count)
-    SELECT CASE WHEN date(old.date) IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
+    SELECT CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
            old.payee, -old.amount, -1
     WHERE old.deleted_at IS NULL
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
     INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     SELECT old.account_id,
-           CASE WHEN date(old.date) IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
+           CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
            old.payee, -old.amount, -1
     WHERE old.deleted_at IS NULL
     ON CONFLICT(account_id, month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
 
     INSERT INTO report_category_months (month, category_id, out_total, out_count, in_total, in_count)
-    SELECT CASE WHEN date(new.date) IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
+    SELECT CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
            IFNULL(new.category_id, ''),
            CASE WHEN new.amount < 0 THEN new.amount ELSE 0 END, new.amount < 0,
            CASE WHEN new.amount < 0 THEN 0 ELSE new.amount END, new.amount >= 0
@@ -197,7 +198,7 @@ WHEN old.amount IS NOT new.amount OR old.date IS NOT new.date OR old.category_id
     INSERT INTO report_account_category_months
         (account_id, month, category_id, out_total, out_count, in_total, in_count)
     SELECT new.account_id,
-           CASE WHEN date(new.date) IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
+           CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
            IFNULL(new.category_id, ''),
            CASE WHEN new.amount < 0 THEN new.amount ELSE 0 END, new.amount < 0,
            CASE WHEN new.amount < 0 THEN 0 ELSE new.amount END, new.amount >= 0
@@ -206,14 +207,14 @@ WHEN old.amount IS NOT new.amount OR old.date IS NOT new.date OR old.category_id
         out_total = out_total + excluded.out_total, out_count = out_count + excluded.out_count,
         in_total = in_total + excluded.in_total, in_count = in_count + excluded.in_count;
     INSERT INTO report_payee_months (month, payee, total, count)
-    SELECT CASE WHEN date(new.date) IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
+    SELECT CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
            new.payee, new.amount, 1
     WHERE new.deleted_at IS NULL
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
     INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     SELECT new.account_id,
-           CASE WHEN date(new.date) IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
+           CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
            new.payee, new.amount, 1
     WHERE new.deleted_at IS NULL
     ON CONFLICT(account_id, month, payee) DO UPDATE SET total = total + excluded.total,
