@@ -65,9 +65,9 @@ bool ReportService::run(QSqlQuery &query, QString sql, const QDate &from, const 
 
 bool ReportService::runOverSummaries(QSqlQuery &query, const QDate &from, const QDate &to,
                                      const QString &accountId, const char *allAccountsTable,
-                                     const char *accountTable, const char *cellColumns,
-                                     const char *rowColumns, const char *rowFilter,
-                                     const char *outerSql) const {
+                                     const char *accountTable, const char *yearTable,
+                                     const char *cellColumns, const char *rowColumns,
+                                     const char *rowFilter, const char *outerSql) const {
     if (!m_useSummaries || !from.isValid() || !to.isValid() || from > to || from.year() < 1000
         || to.year() > 9999)
         return false;
@@ -92,19 +92,35 @@ bool ReportService::runOverSummaries(QSqlQuery &query, const QDate &from, const 
         return false;
     }
 
-    const auto month = [](const QDate &date) { return date.toString(QStringLiteral("yyyy-MM")); };
     QStringList parts;
     QVariantList values;
-    QString cells = QStringLiteral("SELECT %1 FROM %2 WHERE ")
-                        .arg(QLatin1String(cellColumns),
-                             QLatin1String(accountId.isEmpty() ? allAccountsTable : accountTable));
-    if (!accountId.isEmpty()) {
-        cells += QLatin1String("account_id = ? AND ");
-        values << accountId;
+    const auto cells
+        = [&](const char *table, const char *key, const QString &first, const QString &last) {
+              QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE ")
+                                .arg(QLatin1String(cellColumns), QLatin1String(table));
+              if (!accountId.isEmpty()) {
+                  sql += QLatin1String("account_id = ? AND ");
+                  values << accountId;
+              }
+              sql += QStringLiteral("%1 >= ? AND %1 <= ?").arg(QLatin1String(key));
+              values << first << last;
+              parts << sql;
+          };
+    const auto month = [](const QDate &date) { return date.toString(QStringLiteral("yyyy-MM")); };
+    const char *monthTable = accountId.isEmpty() ? allAccountsTable : accountTable;
+    const int firstYear = firstWhole.month() == 1 ? firstWhole.year() : firstWhole.year() + 1;
+    const int lastYear = lastWhole.month() == 12 ? lastWhole.year() : lastWhole.year() - 1;
+    if (yearTable && accountId.isEmpty() && firstYear <= lastYear) {
+        cells(yearTable, "year", QString::number(firstYear), QString::number(lastYear));
+        if (firstWhole.year() < firstYear)
+            cells(monthTable, "month", month(firstWhole),
+                  QStringLiteral("%1-12").arg(firstWhole.year()));
+        if (lastWhole.year() > lastYear)
+            cells(monthTable, "month", QStringLiteral("%1-01").arg(lastWhole.year()),
+                  month(lastWhole));
+    } else {
+        cells(monthTable, "month", month(firstWhole), month(lastWhole));
     }
-    cells += QLatin1String("month >= ? AND month <= ?");
-    values << month(firstWhole) << month(lastWhole);
-    parts << cells;
 
     const auto days = [&](const char *dates, const QDate &low, const QDate &high) {
         QString sql
@@ -167,7 +183,7 @@ bool ReportService::spendingTotals(const QDate &from, const QDate &to, const QSt
     QSqlQuery query(m_database->connection());
     if (runOverSummaries(
             query, from, to, accountId, "report_category_months", "report_account_category_months",
-            "category_id AS k, out_total AS total, out_count AS n",
+            nullptr, "category_id AS k, out_total AS total, out_count AS n",
             "IFNULL(t.category_id, '') AS k, t.amount AS total, 1 AS n", " AND t.amount < 0",
             "SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.total), SUM(x.n) FROM (SELECT k, "
             "SUM(total) AS total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x LEFT JOIN categories "
@@ -202,7 +218,7 @@ bool ReportService::netCategoryTotals(const QDate &from, const QDate &to, const 
     QSqlQuery query(m_database->connection());
     if (runOverSummaries(
             query, from, to, accountId, "report_category_months", "report_account_category_months",
-            "category_id AS k, out_total + in_total AS total, out_count + in_count AS n",
+            nullptr, "category_id AS k, out_total + in_total AS total, out_count + in_count AS n",
             "IFNULL(t.category_id, '') AS k, t.amount AS total, 1 AS n", "",
             "SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.total), SUM(x.n) FROM (SELECT k, "
             "SUM(total) AS total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x LEFT JOIN categories "
@@ -233,7 +249,7 @@ bool ReportService::taxTotals(const QDate &from, const QDate &to,
     QSqlQuery query(m_database->connection());
     if (runOverSummaries(
             query, from, to, QString(), "report_category_months", "report_account_category_months",
-            "category_id AS k, out_total + in_total AS total, out_count + in_count AS n",
+            nullptr, "category_id AS k, out_total + in_total AS total, out_count + in_count AS n",
             "IFNULL(t.category_id, '') AS k, t.amount AS total, 1 AS n", "",
             "SELECT c.name, c.tax_category, SUM(x.total), SUM(x.n) FROM (SELECT k, SUM(total) AS "
             "total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x JOIN categories c ON c.id = "
@@ -369,8 +385,9 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
     };
     QSqlQuery query(m_database->connection());
     if (runOverSummaries(query, from, to, accountId, "report_payee_months",
-                         "report_account_payee_months", "payee AS k, total, count AS n",
-                         "t.payee AS k, t.amount AS total, 1 AS n", "",
+                         "report_account_payee_months", "report_payee_years",
+                         "payee AS k, total, count AS n", "t.payee AS k, t.amount AS total, 1 AS n",
+                         "",
                          "SELECT k, SUM(total), SUM(n) FROM (%INNER%) GROUP BY k HAVING SUM(n) > "
                          "0 ORDER BY SUM(total) ASC, k")) {
         if (readSummaryRows(query, 2, read))
@@ -430,7 +447,7 @@ QList<CashFlowMonthRow> ReportService::cashFlow(const QDate &from, const QDate &
     };
     QSqlQuery query(m_database->connection());
     if (runOverSummaries(query, from, to, accountId, "report_category_months",
-                         "report_account_category_months",
+                         "report_account_category_months", nullptr,
                          "month AS k, in_total AS income, out_total AS expenses, in_count + "
                          "out_count AS n",
                          "strftime('%Y-%m', t.date) AS k, CASE WHEN t.amount > 0 THEN t.amount "

@@ -96,14 +96,16 @@ private:
     bool taxTotals(const QDate &from, const QDate &to, CountedRows<TaxLineRow> *counted) const;
 
     // Runs a report over the monthly summaries of the whole months in the range and the
-    // transactions of the days around them. innerSql is what each of those gives per
-    // summary cell or transaction; outerSql adds them up and holds "%INNER%" where they go.
+    // transactions of the days around them (with a year table, whole years of every account
+    // come from it). cellColumns and rowColumns are what a summary cell and a transaction
+    // give; outerSql adds them up and holds "%INNER%" where they go.
     // False, having changed nothing the caller shows, when the summaries cannot stand in for
     // the transactions here: then the caller reads the transactions.
     bool runOverSummaries(QSqlQuery &query, const QDate &from, const QDate &to,
                           const QString &accountId, const char *allAccountsTable,
-                          const char *accountTable, const char *cellColumns, const char *rowColumns,
-                          const char *rowFilter, const char *outerSql) const;
+                          const char *accountTable, const char *yearTable, const char *cellColumns,
+                          const char *rowColumns, const char *rowFilter,
+                          const char *outerSql) const;
 
     // Appends the optional account condition and runs the statement.
     bool run(QSqlQuery &query, QString sql, const QDate &from, const QDate &to,

@@ -129,15 +129,28 @@ void tst_Database::freshDatabase() {
     TestDatabase db;
     QVERIFY(db.isValid());
 
-    QCOMPARE(
-        schemaObjects(db.connection(), "table"),
-        (QStringList{"account_live_totals", "accounts", "categories", "preferences",
-                     "reconciliations", "recurring_transactions", "report_account_category_months",
-                     "report_account_payee_months", "report_category_months",
-                     "report_payee_months", "schema_version", "split_lines",
-                     "sync_held_records", "sync_queue", "transaction_templates", "transactions",
-                     "transactions_fts", "transactions_fts_config", "transactions_fts_data",
-                     "transactions_fts_docsize", "transactions_fts_idx"}));
+    QCOMPARE(schemaObjects(db.connection(), "table"), (QStringList{"account_live_totals",
+                                                                   "accounts",
+                                                                   "categories",
+                                                                   "preferences",
+                                                                   "reconciliations",
+                                                                   "recurring_transactions",
+                                                                   "report_account_category_months",
+                                                                   "report_account_payee_months",
+                                                                   "report_category_months",
+                                                                   "report_payee_months",
+                                                                   "report_payee_years",
+                                                                   "schema_version",
+                                                                   "split_lines",
+                                                                   "sync_held_records",
+                                                                   "sync_queue",
+                                                                   "transaction_templates",
+                                                                   "transactions",
+                                                                   "transactions_fts",
+                                                                   "transactions_fts_config",
+                                                                   "transactions_fts_data",
+                                                                   "transactions_fts_docsize",
+                                                                   "transactions_fts_idx"}));
     QCOMPARE(
         schemaObjects(db.connection(), "index"),
         (QStringList{"idx_accounts_server_id", "idx_categories_server_id",

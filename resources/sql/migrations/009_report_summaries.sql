@@ -39,6 +39,16 @@ CREATE TABLE IF NOT EXISTS report_payee_months (
     PRIMARY KEY (month, payee)
 ) WITHOUT ROWID;
 
+-- Payees are many: over years the months alone would still be thousands of cells a year, so
+-- the payees of all accounts are also kept per year.
+CREATE TABLE IF NOT EXISTS report_payee_years (
+    year  TEXT NOT NULL,
+    payee TEXT NOT NULL,
+    total NOT NULL DEFAULT 0,
+    count INTEGER NOT NULL DEFAULT 0,
+    PRIMARY KEY (year, payee)
+) WITHOUT ROWID;
+
 CREATE TABLE IF NOT EXISTS report_account_payee_months (
     account_id TEXT NOT NULL,
     month      TEXT NOT NULL,
@@ -77,6 +87,13 @@ INSERT INTO report_payee_months (month, payee, total, count)
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
 
+INSERT INTO report_payee_years (year, payee, total, count)
+    SELECT CASE WHEN date(date, '+0 days') IS date THEN substr(date, 1, 4) ELSE '' END AS y, payee,
+           amount, 1
+    FROM transactions WHERE deleted_at IS NULL ORDER BY y, payee
+    ON CONFLICT(year, payee) DO UPDATE SET total = total + excluded.total,
+        count = count + excluded.count;
+
 INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     SELECT account_id AS a, CASE WHEN date(date, '+0 days') IS date THEN substr(date, 1, 7) ELSE '' END AS m,
            payee, amount, 1
@@ -107,6 +124,11 @@ CREATE TRIGGER IF NOT EXISTS transactions_reports_ai AFTER INSERT ON transaction
     VALUES (CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 7) ELSE '' END,
             new.payee, new.amount, 1)
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
+        count = count + excluded.count;
+    INSERT INTO report_payee_years (year, payee, total, count)
+    VALUES (CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 4) ELSE '' END,
+            new.payee, new.amount, 1)
+    ON CONFLICT(year, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
     INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     VALUES (new.account_id,
@@ -139,6 +161,11 @@ CREATE TRIGGER IF NOT EXISTS transactions_reports_ad AFTER DELETE ON transaction
     VALUES (CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
             old.payee, -old.amount, -1)
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
+        count = count + excluded.count;
+    INSERT INTO report_payee_years (year, payee, total, count)
+    VALUES (CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 4) ELSE '' END,
+            old.payee, -old.amount, -1)
+    ON CONFLICT(year, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
     INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     VALUES (old.account_id,
@@ -178,6 +205,12 @@ WHEN old.amount IS NOT new.amount OR old.date IS NOT new.date OR old.category_id
     WHERE old.deleted_at IS NULL
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
+    INSERT INTO report_payee_years (year, payee, total, count)
+    SELECT CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 4) ELSE '' END,
+           old.payee, -old.amount, -1
+    WHERE old.deleted_at IS NULL
+    ON CONFLICT(year, payee) DO UPDATE SET total = total + excluded.total,
+        count = count + excluded.count;
     INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     SELECT old.account_id,
            CASE WHEN date(old.date, '+0 days') IS old.date THEN substr(old.date, 1, 7) ELSE '' END,
@@ -211,6 +244,12 @@ WHEN old.amount IS NOT new.amount OR old.date IS NOT new.date OR old.category_id
            new.payee, new.amount, 1
     WHERE new.deleted_at IS NULL
     ON CONFLICT(month, payee) DO UPDATE SET total = total + excluded.total,
+        count = count + excluded.count;
+    INSERT INTO report_payee_years (year, payee, total, count)
+    SELECT CASE WHEN date(new.date, '+0 days') IS new.date THEN substr(new.date, 1, 4) ELSE '' END,
+           new.payee, new.amount, 1
+    WHERE new.deleted_at IS NULL
+    ON CONFLICT(year, payee) DO UPDATE SET total = total + excluded.total,
         count = count + excluded.count;
     INSERT INTO report_account_payee_months (account_id, month, payee, total, count)
     SELECT new.account_id,
