@@ -89,8 +89,9 @@ bool fillRandomLedger(Database *database) {
     CategoryRepository categories(database);
     TransactionRepository transactions(database);
     SplitLineRepository splits(database);
-    bool ok = accounts.insert(account("a1", "One")) && accounts.insert(account("a2", "Two"))
-              && accounts.insert(account("a3", "Three"));
+    bool ok = accounts.insert(account("a1", "One", 150000))
+              && accounts.insert(account("a2", "Two", -2500))
+              && accounts.insert(account("a3", "Three")) && accounts.insert(account("a4", "Idle"));
     const QStringList categoryIds{"", "c1", "c2", "c3", "c4", "c5"};
     for (int i = 1; i < categoryIds.size(); ++i) {
         Category c = category(categoryIds.at(i), i <= 2 ? QStringLiteral("Shared")
@@ -215,6 +216,12 @@ QString allReports(const ReportService &reports, const QDate &from, const QDate 
     const QMap<QString, qint64> totals = reports.categoryTotals(from, to, accountId);
     for (auto it = totals.cbegin(); it != totals.cend(); ++it)
         parts << QStringLiteral("net %1:%2").arg(it.key()).arg(it.value());
+    for (const AccountSummaryRow &row : reports.accountSummary())
+        parts << QStringLiteral("account %1:%2/%3/%4")
+                     .arg(row.name)
+                     .arg(row.clearedBalance)
+                     .arg(row.unclearedAmount)
+                     .arg(row.balance);
     if (!reports.lastError().isEmpty())
         parts << QStringLiteral("error ") + reports.lastError();
     return parts.join(QLatin1Char('\n'));
