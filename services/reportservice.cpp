@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtNumeric>
 
 #include <algorithm>
@@ -158,12 +159,13 @@ bool ReportService::runOverSummaries(QSqlQuery &query, const QDate &from, const 
 
 namespace {
 
-// Reads every row of a report over the summaries; false (with nothing kept) when a total
-// came out as floating point, the sign of a summary that no longer holds an exact sum, or
-// a sum failed: the rows themselves then decide what the report says.
-template<typename Read> bool readSummaryRows(QSqlQuery &query, int moneyColumns, Read read) {
+// Reads every row of a report over the summaries; false (with nothing kept) when a sum came
+// out as floating point, the mark of a summary that no longer holds an exact total, or a sum
+// failed: the rows themselves then decide what the report says.
+template<typename Read> bool readSummaryRows(QSqlQuery &query, Read read) {
+    const int columns = query.record().count();
     while (query.next()) {
-        for (int i = 0; i < moneyColumns; ++i) {
+        for (int i = 0; i < columns; ++i) {
             if (query.value(i).typeId() == QMetaType::Double)
                 return false;
         }
@@ -189,7 +191,7 @@ bool ReportService::spendingTotals(const QDate &from, const QDate &to, const QSt
             "SUM(total) AS total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x LEFT JOIN categories "
             "c ON c.id = NULLIF(x.k, '') GROUP BY COALESCE(c.name, 'Uncategorized') HAVING "
             "SUM(x.n) > 0 ORDER BY SUM(x.total) ASC, 1")) {
-        if (readSummaryRows(query, 2, read))
+        if (readSummaryRows(query, read))
             return succeeded(query);
         *counted = {};
     }
@@ -224,7 +226,7 @@ bool ReportService::netCategoryTotals(const QDate &from, const QDate &to, const 
             "SUM(total) AS total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x LEFT JOIN categories "
             "c ON c.id = NULLIF(x.k, '') GROUP BY COALESCE(c.name, 'Uncategorized') HAVING "
             "SUM(x.n) > 0")) {
-        if (readSummaryRows(query, 2, read))
+        if (readSummaryRows(query, read))
             return succeeded(query);
         *counted = {};
     }
@@ -255,7 +257,7 @@ bool ReportService::taxTotals(const QDate &from, const QDate &to,
             "total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x JOIN categories c ON c.id = "
             "NULLIF(x.k, '') WHERE c.is_tax_relevant = 1 GROUP BY c.name, c.tax_category HAVING "
             "SUM(x.n) > 0 ORDER BY c.tax_category, c.name")) {
-        if (readSummaryRows(query, 3, read))
+        if (readSummaryRows(query, read))
             return succeeded(query);
         *counted = {};
     }
@@ -390,7 +392,7 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
                          "",
                          "SELECT k, SUM(total), SUM(n) FROM (%INNER%) GROUP BY k HAVING SUM(n) > "
                          "0 ORDER BY SUM(total) ASC, k")) {
-        if (readSummaryRows(query, 2, read))
+        if (readSummaryRows(query, read))
             return succeeded(query) ? rows : QList<PayeeSummaryRow>();
         rows.clear();
     }
@@ -456,8 +458,7 @@ QList<CashFlowMonthRow> ReportService::cashFlow(const QDate &from, const QDate &
                          "",
                          "SELECT k, SUM(income), SUM(expenses) FROM (%INNER%) GROUP BY k HAVING "
                          "SUM(n) > 0 ORDER BY k")) {
-        // The month is text: only the two sums can betray a summary that lost its exactness.
-        if (readSummaryRows(query, 3, read))
+        if (readSummaryRows(query, read))
             return succeeded(query) ? rows : QList<CashFlowMonthRow>();
         rows.clear();
     }
