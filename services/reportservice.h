@@ -87,7 +87,7 @@ private:
     bool applyAdjustments(CountedRows<Row> *counted, const QList<SplitAdjustment> &adjustments,
                           Matches matches, MakeRow makeRow, const char *report) const;
 
-    // The per-category and per-payee sums before split adjustments; false when the read
+    // The per-category sums before split adjustments; false when the read
     // failed (lastError() says why). Each tries the monthly summaries first.
     bool spendingTotals(const QDate &from, const QDate &to, const QString &accountId,
                         CountedRows<CategorySpendingRow> *counted) const;
