@@ -50,6 +50,11 @@ public:
     // Why the last report read failed; empty when it succeeded.
     QString lastError() const { return m_lastError; }
 
+    // Whether the months a range covers whole are read from the monthly summaries the
+    // database keeps (the default) or every report adds up the transactions themselves. Both
+    // give the same rows; the second is the reference the first is checked against.
+    void setUseSummaries(bool use) { m_useSummaries = use; }
+
     // Every cell quoted, quotes doubled, line feeds only, no byte-order mark; a cell that a
     // spreadsheet would run as a formula gets a leading apostrophe.
     static QString toCsv(const QStringList &headers, const QList<QStringList> &rows);
@@ -57,6 +62,12 @@ public:
     static QString csvLine(const QStringList &cells);
 
 private:
+    // The first rows of a per-category report with, for each, how many transactions made it.
+    template<typename Row> struct CountedRows {
+        QList<Row> rows;
+        QList<qint64> counts;
+    };
+
     // What the split transactions of a range change in a per-category report: each one is
     // taken back from the row's own category and counted again per line. Only rows marked
     // split whose lines this device holds take part.
@@ -71,6 +82,32 @@ private:
     bool splitAdjustments(const QDate &from, const QDate &to, const QString &accountId,
                           bool moneyOutOnly, QList<SplitAdjustment> *adjustments) const;
 
+    // Adds the split adjustments to the rows they match (or as new rows) and drops the rows
+    // left without transactions; false when a total no longer fits.
+    template<typename Row, typename Matches, typename MakeRow>
+    bool applyAdjustments(CountedRows<Row> *counted, const QList<SplitAdjustment> &adjustments,
+                          Matches matches, MakeRow makeRow, const char *report) const;
+
+    // The per-category sums before split adjustments; false when the read
+    // failed (lastError() says why). Each tries the monthly summaries first.
+    bool spendingTotals(const QDate &from, const QDate &to, const QString &accountId,
+                        CountedRows<CategorySpendingRow> *counted) const;
+    bool netCategoryTotals(const QDate &from, const QDate &to, const QString &accountId,
+                           CountedRows<CategorySpendingRow> *counted) const;
+    bool taxTotals(const QDate &from, const QDate &to, CountedRows<TaxLineRow> *counted) const;
+
+    // Runs a report over the monthly summaries of the whole months in the range and the
+    // transactions of the days around them (with a year table, whole years of every account
+    // come from it). cellColumns and rowColumns are what a summary cell and a transaction
+    // give; outerSql adds them up and holds "%INNER%" where they go.
+    // False, having changed nothing the caller shows, when the summaries cannot stand in for
+    // the transactions here: then the caller reads the transactions.
+    bool runOverSummaries(QSqlQuery &query, const QDate &from, const QDate &to,
+                          const QString &accountId, const char *allAccountsTable,
+                          const char *accountTable, const char *yearTable, const char *cellColumns,
+                          const char *rowColumns, const char *rowFilter,
+                          const char *outerSql) const;
+
     // Appends the optional account condition and runs the statement.
     bool run(QSqlQuery &query, QString sql, const QDate &from, const QDate &to,
              const QString &accountId, const char *tail) const;
@@ -80,4 +117,5 @@ private:
 
     Database *m_database; // Not owned.
     mutable QString m_lastError;
+    bool m_useSummaries = true;
 };

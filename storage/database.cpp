@@ -77,6 +77,8 @@ QList<Database::Migration> Database::migrations() {
          QStringLiteral(":/sql/sql/migrations/007_unreconciled_index.sql")},
         {8, QStringLiteral("register_order_index"),
          QStringLiteral(":/sql/sql/migrations/008_register_order_index.sql")},
+        {9, QStringLiteral("report_summaries"),
+         QStringLiteral(":/sql/sql/migrations/009_report_summaries.sql")},
     };
 }
 

@@ -4,15 +4,20 @@
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/database.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
 #include <QRegularExpression>
+#include <QSet>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <limits>
+#include <map>
+#include <random>
 
 using namespace TestRecords;
 
@@ -75,6 +80,153 @@ template<typename Row, typename Format> QString describe(const QList<Row> &rows,
     return parts.join(';');
 }
 
+// Three accounts over November 2022 to March 2024: categories sharing a name, tax-relevant
+// ones, rows without a category, payees differing only in case, zero amounts, month ends,
+// split transactions (with lines and without), then edits of every kind, soft deletes,
+// restores and hard deletes, all drawn from a fixed seed.
+bool fillRandomLedger(Database *database) {
+    AccountRepository accounts(database);
+    CategoryRepository categories(database);
+    TransactionRepository transactions(database);
+    SplitLineRepository splits(database);
+    bool ok = accounts.insert(account("a1", "One", 150000))
+              && accounts.insert(account("a2", "Two", -2500))
+              && accounts.insert(account("a3", "Three")) && accounts.insert(account("a4", "Idle"));
+    const QStringList categoryIds{"", "c1", "c2", "c3", "c4", "c5"};
+    for (int i = 1; i < categoryIds.size(); ++i) {
+        Category c = category(categoryIds.at(i), i <= 2 ? QStringLiteral("Shared")
+                                                        : QStringLiteral("Category %1").arg(i));
+        c.isTaxRelevant = i % 2 == 1;
+        c.taxCategory = c.isTaxRelevant ? QStringLiteral("Code %1").arg(i % 3) : QString();
+        ok = ok && categories.insert(c);
+    }
+    const QStringList accountIds{"a1", "a2", "a3"};
+    const QStringList payees{"Shop", "shop", "Grocer", "Landlord", "Employer", "Kiosk", ""};
+
+    std::mt19937 random(20240229);
+    const auto pick
+        = [&](const QStringList &list) { return list.at(int(random() % unsigned(list.size()))); };
+    const QDate first(2022, 11, 1);
+    const int days = int(first.daysTo(QDate(2024, 3, 31))) + 1;
+    const auto date = [&] {
+        // Month ends and starts often, where the summaries meet the rows.
+        const QDate day = first.addDays(random() % unsigned(days));
+        switch (random() % 4) {
+        case 0:
+            return QDate(day.year(), day.month(), 1);
+        case 1:
+            return QDate(day.year(), day.month(), day.daysInMonth());
+        default:
+            return day;
+        }
+    };
+    const auto amount = [&] { return random() % 10 == 0 ? 0 : qint64(random() % 80000) - 50000; };
+
+    QStringList ids;
+    for (int i = 0; ok && i < 400; ++i) {
+        const QString id = QStringLiteral("t%1").arg(i);
+        Transaction t = transaction(id, pick(accountIds), date(), amount(), pick(payees));
+        t.categoryId = pick(categoryIds);
+        ok = transactions.insert(t);
+        ids << id;
+    }
+    for (int i = 0; ok && i < 30; ++i) {
+        std::optional<Transaction> t = transactions.findById(pick(ids));
+        if (!t || t->isSplit)
+            continue;
+        t->isSplit = true;
+        QList<SplitLine> lines;
+        const int count = int(random() % 4); // none: marked split, lines not held here
+        for (int l = 0; l < count; ++l) {
+            SplitLine line;
+            line.categoryId = pick(categoryIds.mid(1));
+            line.amount = amount();
+            lines << line;
+        }
+        ok = transactions.update(*t) && (count == 0 || splits.replaceForTransaction(t->id, lines));
+    }
+    for (int i = 0; ok && i < 150; ++i) {
+        std::optional<Transaction> t = transactions.findById(pick(ids));
+        if (!t)
+            continue;
+        switch (random() % 6) {
+        case 0:
+            t->amount = amount();
+            break;
+        case 1:
+            t->date = date();
+            break;
+        case 2:
+            t->categoryId = pick(categoryIds);
+            break;
+        case 3:
+            t->payee = pick(payees);
+            break;
+        case 4: {
+            // The repository keeps a row in its account; a sync can move it.
+            QSqlQuery move(database->connection());
+            move.prepare("UPDATE transactions SET account_id = ? WHERE id = ?");
+            move.addBindValue(pick(accountIds));
+            move.addBindValue(t->id);
+            ok = move.exec();
+            continue;
+        }
+        default:
+            t->cleared = !t->cleared;
+            break;
+        }
+        ok = transactions.update(*t);
+    }
+    QSqlQuery query(database->connection());
+    for (int i = 0; ok && i < 40; ++i)
+        ok = transactions.softDelete(pick(ids));
+    for (int i = 0; ok && i < 10; ++i) {
+        query.prepare("UPDATE transactions SET deleted_at = NULL WHERE id = ?");
+        query.addBindValue(pick(ids));
+        ok = query.exec();
+    }
+    for (int i = 0; ok && i < 15; ++i) {
+        const QString id = pick(ids);
+        query.prepare("DELETE FROM split_lines WHERE transaction_id = ?");
+        query.addBindValue(id);
+        ok = query.exec();
+        query.prepare("DELETE FROM transactions WHERE id = ?");
+        query.addBindValue(id);
+        ok = ok && query.exec();
+    }
+    return ok;
+}
+
+// Every per-range report as one text, to compare two ways of reading them.
+QString allReports(const ReportService &reports, const QDate &from, const QDate &to,
+                   const QString &accountId) {
+    QStringList parts;
+    for (const CategorySpendingRow &row : reports.categorySpending(from, to, accountId))
+        parts << QStringLiteral("spending %1:%2").arg(row.name).arg(row.total);
+    for (const PayeeSummaryRow &row : reports.payeeSummary(from, to, accountId))
+        parts << QStringLiteral("payee %1:%2x%3").arg(row.payee).arg(row.total).arg(row.count);
+    for (const TaxLineRow &row : reports.taxReport(from, to))
+        parts << QStringLiteral("tax %1/%2:%3").arg(row.categoryName, row.taxCode).arg(row.total);
+    for (const CashFlowMonthRow &row : reports.cashFlow(from, to, accountId))
+        parts << QStringLiteral("cash %1:%2/%3/%4")
+                     .arg(row.month)
+                     .arg(row.income)
+                     .arg(row.expenses)
+                     .arg(row.net);
+    const QMap<QString, qint64> totals = reports.categoryTotals(from, to, accountId);
+    for (auto it = totals.cbegin(); it != totals.cend(); ++it)
+        parts << QStringLiteral("net %1:%2").arg(it.key()).arg(it.value());
+    for (const AccountSummaryRow &row : reports.accountSummary())
+        parts << QStringLiteral("account %1:%2/%3/%4")
+                     .arg(row.name)
+                     .arg(row.clearedBalance)
+                     .arg(row.unclearedAmount)
+                     .arg(row.balance);
+    if (!reports.lastError().isEmpty())
+        parts << QStringLiteral("error ") + reports.lastError();
+    return parts.join(QLatin1Char('\n'));
+}
+
 const QDate kJan1(2024, 1, 1);
 const QDate kJan31(2024, 1, 31);
 
@@ -100,10 +252,15 @@ private Q_SLOTS:
     void sumsBeyond64BitsAreReported();
     void toCsv_data();
     void toCsv();
+    void summariesGiveWhatTheTransactionsGive_data();
+    void summariesGiveWhatTheTransactionsGive();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
     std::unique_ptr<ReportService> m_reports;
+    // The random ledgers, one per oddity, built once.
+    std::map<QString, std::unique_ptr<TestDatabase>> m_ledgers;
+    QSet<QString> m_oddLedgers;
 };
 
 void tst_ReportService::init() {
@@ -330,10 +487,18 @@ void tst_ReportService::toCsv() {
 void tst_ReportService::sumsBeyond64BitsAreReported_data() {
     QTest::addColumn<QString>("report");
     QTest::addColumn<int>("warnings");
-    for (const char *report :
-         {"categorySpending", "payeeSummary", "taxReport", "cashFlow", "accountSummary"})
-        QTest::addRow("%s", report) << QString::fromLatin1(report) << 1;
-    QTest::addRow("comparePeriods") << "comparePeriods" << 2;
+    QTest::addColumn<bool>("monthsApart");
+    // Apart, each month's summary holds one amount and only their sum overflows (cash flow
+    // has a row per month, which fits).
+    for (bool apart : {false, true}) {
+        const char *when = apart ? ", months apart" : "";
+        for (const char *report :
+             {"categorySpending", "payeeSummary", "taxReport", "cashFlow", "accountSummary"}) {
+            if (!apart || QByteArray(report) != "cashFlow")
+                QTest::addRow("%s%s", report, when) << QString::fromLatin1(report) << 1 << apart;
+        }
+        QTest::addRow("comparePeriods%s", when) << "comparePeriods" << 2 << apart;
+    }
 }
 
 // SQLite's SUM fails on two amounts whose total passes 64 bits; the report must say it
@@ -341,26 +506,29 @@ void tst_ReportService::sumsBeyond64BitsAreReported_data() {
 void tst_ReportService::sumsBeyond64BitsAreReported() {
     QFETCH(QString, report);
     QFETCH(int, warnings);
+    QFETCH(bool, monthsApart);
     TransactionRepository transactions(m_db->database());
     const qint64 huge = std::numeric_limits<qint64>::min() / 2 - 1;
     for (const char *id : {"big1", "big2"}) {
-        Transaction t = transaction(id, "A", QDate(2024, 1, 9), huge, "Grocer");
+        const QDate date(2024, monthsApart && id == QByteArray("big2") ? 2 : 1, 9);
+        Transaction t = transaction(id, "A", date, huge, "Grocer");
         t.categoryId = "food";
         QVERIFY(transactions.insert(t));
     }
 
+    const QDate to = monthsApart ? QDate(2024, 2, 29) : kJan31;
     const auto rowCount = [&]() -> qsizetype {
         if (report == "categorySpending")
-            return m_reports->categorySpending(kJan1, kJan31).size();
+            return m_reports->categorySpending(kJan1, to).size();
         if (report == "payeeSummary")
-            return m_reports->payeeSummary(kJan1, kJan31).size();
+            return m_reports->payeeSummary(kJan1, to).size();
         if (report == "taxReport")
-            return m_reports->taxReport(kJan1, kJan31).size();
+            return m_reports->taxReport(kJan1, to).size();
         if (report == "cashFlow")
-            return m_reports->cashFlow(kJan1, kJan31).size();
+            return m_reports->cashFlow(kJan1, to).size();
         if (report == "accountSummary")
             return m_reports->accountSummary().size();
-        return m_reports->comparePeriods(kJan1, kJan31, kJan1, kJan31).size();
+        return m_reports->comparePeriods(kJan1, to, kJan1, to).size();
     };
     for (int i = 0; i < warnings; ++i)
         QTest::ignoreMessage(QtWarningMsg,
@@ -372,6 +540,85 @@ void tst_ReportService::sumsBeyond64BitsAreReported() {
     QVERIFY(transactions.softDelete("big1"));
     QVERIFY(rowCount() > 0);
     QVERIFY(m_reports->lastError().isEmpty());
+}
+
+void tst_ReportService::summariesGiveWhatTheTransactionsGive_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("oddity");
+    QTest::addColumn<bool>("readsSummaries");
+    const struct {
+        const char *name;
+        QDate from;
+        QDate to;
+        bool readsSummaries;
+    } ranges[] = {
+        {"all time", QDate(2000, 1, 1), QDate(2026, 12, 10), true},
+        {"whole months", QDate(2023, 2, 1), QDate(2023, 5, 31), true},
+        {"a whole year with months and days either side", QDate(2022, 11, 15), QDate(2024, 2, 10),
+         true},
+        {"partial months at both ends", QDate(2023, 1, 15), QDate(2023, 6, 10), true},
+        {"whole leap February", QDate(2024, 2, 1), QDate(2024, 2, 29), true},
+        {"one day past a whole month", QDate(2023, 1, 31), QDate(2023, 3, 1), true},
+        {"within a month", QDate(2023, 3, 2), QDate(2023, 3, 30), false},
+        {"one day", QDate(2023, 3, 31), QDate(2023, 3, 31), false},
+        {"beyond the data", QDate(2030, 1, 1), QDate(2031, 12, 31), false},
+        {"ends before it begins", QDate(2023, 5, 1), QDate(2023, 4, 1), false},
+    };
+    for (const auto &range : ranges) {
+        for (const char *oddity : {"", "a date that is no day", "a category with an empty id"}) {
+            QTest::addRow("%s%s%s", range.name, *oddity ? ", " : "", oddity)
+                << range.from << range.to << QString::fromLatin1(oddity)
+                << (range.readsSummaries && !*oddity);
+        }
+    }
+}
+
+// The summaries stand in for the transactions of whole months; for every range, account
+// filter and split case the reports must come out exactly as the transactions give them.
+void tst_ReportService::summariesGiveWhatTheTransactionsGive() {
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, oddity);
+    QFETCH(bool, readsSummaries);
+    std::unique_ptr<TestDatabase> &db = m_ledgers[oddity];
+    if (!db) {
+        db = std::make_unique<TestDatabase>(QStringLiteral("ledger %1").arg(oddity));
+        QSqlQuery fast(db->connection());
+        QVERIFY(fast.exec("PRAGMA synchronous = OFF"));
+        QVERIFY(fillRandomLedger(db->database()));
+    }
+    QSqlQuery query(db->connection());
+    if (oddity == "a date that is no day" && !m_oddLedgers.contains(oddity)) {
+        QVERIFY(
+            query.exec("UPDATE transactions SET date = '2023-02-30' WHERE id IN (SELECT id FROM "
+                       "transactions WHERE deleted_at IS NULL LIMIT 2)"));
+    } else if (!oddity.isEmpty() && !m_oddLedgers.contains(oddity)) {
+        QVERIFY(query.exec("INSERT INTO categories (id, name, is_tax_relevant, tax_category, "
+                           "created_at, updated_at) VALUES ('', 'Blank', 1, 'Code 9', 'x', 'x')"));
+        QVERIFY(query.exec("UPDATE transactions SET category_id = '' WHERE id IN (SELECT id FROM "
+                           "transactions WHERE deleted_at IS NULL LIMIT 2)"));
+    }
+    m_oddLedgers.insert(oddity);
+
+    ReportService fromSummaries(db->database());
+    ReportService fromRows(db->database());
+    fromRows.setUseSummaries(false);
+    for (const QString &accountId : {QString(), QStringLiteral("a2")}) {
+        const QString expected = allReports(fromRows, from, to, accountId);
+        QCOMPARE(allReports(fromSummaries, from, to, accountId), expected);
+        QVERIFY(fromRows.lastError().isEmpty());
+    }
+
+    // The comparison proves something only where the summaries were read: a wrong cell shows.
+    QVERIFY(query.exec("SAVEPOINT wrong_cells"));
+    QVERIFY(query.exec("UPDATE report_payee_months SET total = total + 1"));
+    QVERIFY(query.exec("UPDATE report_payee_years SET count = count + 1"));
+    QVERIFY(query.exec("UPDATE report_category_months SET out_total = out_total - 1"));
+    const bool differs = allReports(fromSummaries, from, to, QString())
+                         != allReports(fromRows, from, to, QString());
+    QVERIFY(query.exec("ROLLBACK TO wrong_cells") && query.exec("RELEASE wrong_cells"));
+    QCOMPARE(differs, readsSummaries);
 }
 
 QTEST_GUILESS_MAIN(tst_ReportService)

@@ -129,13 +129,28 @@ void tst_Database::freshDatabase() {
     TestDatabase db;
     QVERIFY(db.isValid());
 
-    QCOMPARE(
-        schemaObjects(db.connection(), "table"),
-        (QStringList{"account_live_totals", "accounts", "categories", "preferences",
-                     "reconciliations", "recurring_transactions", "schema_version", "split_lines",
-                     "sync_held_records", "sync_queue", "transaction_templates", "transactions",
-                     "transactions_fts", "transactions_fts_config", "transactions_fts_data",
-                     "transactions_fts_docsize", "transactions_fts_idx"}));
+    QCOMPARE(schemaObjects(db.connection(), "table"), (QStringList{"account_live_totals",
+                                                                   "accounts",
+                                                                   "categories",
+                                                                   "preferences",
+                                                                   "reconciliations",
+                                                                   "recurring_transactions",
+                                                                   "report_account_category_months",
+                                                                   "report_account_payee_months",
+                                                                   "report_category_months",
+                                                                   "report_payee_months",
+                                                                   "report_payee_years",
+                                                                   "schema_version",
+                                                                   "split_lines",
+                                                                   "sync_held_records",
+                                                                   "sync_queue",
+                                                                   "transaction_templates",
+                                                                   "transactions",
+                                                                   "transactions_fts",
+                                                                   "transactions_fts_config",
+                                                                   "transactions_fts_data",
+                                                                   "transactions_fts_docsize",
+                                                                   "transactions_fts_idx"}));
     QCOMPARE(
         schemaObjects(db.connection(), "index"),
         (QStringList{"idx_accounts_server_id", "idx_categories_server_id",
@@ -148,8 +163,9 @@ void tst_Database::freshDatabase() {
                      "idx_transactions_sync_status", "idx_transactions_transfer_link_id"}));
     QCOMPARE(schemaObjects(db.connection(), "trigger"),
              (QStringList{"transactions_ad", "transactions_ai", "transactions_au",
-                          "transactions_totals_ad", "transactions_totals_ai",
-                          "transactions_totals_au"}));
+                          "transactions_reports_ad", "transactions_reports_ai",
+                          "transactions_reports_au", "transactions_totals_ad",
+                          "transactions_totals_ai", "transactions_totals_au"}));
 
     QSqlQuery q(db.connection());
     QVERIFY(q.exec("SELECT version, name, applied_at FROM schema_version ORDER BY version"));
@@ -178,6 +194,9 @@ void tst_Database::freshDatabase() {
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 8);
     QCOMPARE(q.value(1).toString(), QStringLiteral("register_order_index"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 9);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("report_summaries"));
     QVERIFY(!q.next());
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
@@ -309,7 +328,7 @@ void tst_Database::copyBeforeMigration() {
     QTemporaryDir dir;
     const QString path = dir.filePath("quillon.db");
     const QList<Database::Migration> all = Database::migrations();
-    QCOMPARE(all.size(), 8);
+    QCOMPARE(all.size(), 9);
     auto countCopies
         = [&] { return QDir(dir.path()).entryList({"quillon.db.before-v*"}, QDir::Files); };
 
