@@ -7,6 +7,7 @@
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
 #include "ui/dateinput.h"
+#include "ui/styles.h"
 
 #include <QApplication>
 #include <QColor>
@@ -16,19 +17,10 @@
 
 namespace {
 
-const QColor kMutedColour(0x6E, 0x8A, 0x7E);
 // Rows read around the one asked for: a screenful and some, more below than above, since a
 // view asks for its rows from the top.
 constexpr int kRowsAbove = 32;
 constexpr int kRowsPerRead = 128;
-
-QColor negativeColour() {
-    return ThemeManager::isDarkNow() ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC6, 0x28, 0x28);
-}
-
-QColor positiveColour() {
-    return ThemeManager::isDarkNow() ? QColor(0x66, 0xBB, 0x6A) : QColor(0x2E, 0x7D, 0x32);
-}
 
 QFont monospaceFont() {
     QFont font(QStringLiteral("monospace"));
@@ -208,7 +200,7 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const {
     if (isNew) {
         if (role == Qt::ForegroundRole && m_editingRow < 0 && column < BalanceColumn
             && bufferText(column).isEmpty())
-            return kMutedColour;
+            return QColor(Styles::mutedColour());
         if (role == Qt::BackgroundRole && !m_twoLine)
             return ThemeManager::isDarkNow() ? QColor(0x1A, 0x2E, 0x28) : QColor(0xE8, 0xF5, 0xE9);
         return QVariant();
@@ -251,13 +243,13 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const {
         return QVariant::fromValue(alignmentOf(column));
     case Qt::ForegroundRole:
         if (column == MemoColumn || column == ClrColumn)
-            return kMutedColour;
+            return QColor(Styles::mutedColour());
         if (column == DepositColumn && t.amount >= 0)
-            return positiveColour();
+            return Styles::positiveColour();
         if (column == PaymentColumn)
-            return negativeColour();
+            return Styles::negativeColour();
         if (column == BalanceColumn && stored->runningBalance < 0)
-            return negativeColour();
+            return Styles::negativeColour();
         return QVariant();
     case Qt::ToolTipRole:
         if (t.id.isEmpty() && stored->rowId == 0)

@@ -17,12 +17,14 @@
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 #include "storage/transactionscope.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/recurringformdialog.h"
 #include "ui/registerdelegate.h"
 #include "ui/registermodel.h"
 #include "ui/registertableview.h"
 #include "ui/spliteditordialog.h"
+#include "ui/styles.h"
 #include "ui/transactionformdialog.h"
 
 #include <QAbstractItemView>
@@ -124,7 +126,7 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     layout->addLayout(header);
 
     m_subtitle->setFont(sizedFont(-2));
-    m_subtitle->setStyleSheet(QStringLiteral("color: #6E8A7E;"));
+    m_subtitle->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
     layout->addWidget(m_subtitle);
     layout->addSpacing(8);
 
@@ -168,7 +170,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     connect(m_model, &RegisterModel::rowsOutdated, this, &RegisterScreen::reload);
 
     auto *bottom = new QHBoxLayout;
-    m_message->setStyleSheet(QStringLiteral("color: #6E8A7E; padding: 2px 4px;"));
+    m_message->setStyleSheet(
+        QStringLiteral("color: %1; padding: 2px 4px;").arg(Styles::mutedColour()));
     m_message->setAccessibleName(tr("Register message"));
     auto *hint = new QLabel(tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  "
                                "Ctrl+M: memorize  |  ': copy above"),
@@ -309,10 +312,8 @@ void RegisterScreen::reload() {
 void RegisterScreen::showEndingBalance(const Account &account) {
     const qint64 ending = m_model->endingBalance(account.startingBalance);
     m_balance->setText(formatMoney(ending, account.currency));
-    const bool dark = ThemeManager::isDarkNow();
-    const QString colour
-        = ending < 0 ? (dark ? "#FF8A80" : "#C62828") : (dark ? "#66BB6A" : "#2E7D32");
-    m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    const QColor colour = ending < 0 ? Styles::negativeColour() : Styles::positiveColour();
+    m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
 }
 
 bool RegisterScreen::applySaved(const QString &id, bool isNew) {
@@ -517,9 +518,7 @@ void RegisterScreen::deleteRow(int row) {
               ? tr("Delete \"%1\" for %2?").arg(transaction.payee, money)
               : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
                     .arg(transaction.payee, money);
-    QMessageBox box(QMessageBox::Question, tr("Delete Transaction"), text,
-                    QMessageBox::Yes | QMessageBox::No, this);
-    if (ModalRunner::exec(&box) != QMessageBox::Yes)
+    if (!MessageBoxes::ask(this, tr("Delete Transaction"), text))
         return;
     m_table->finishEditing(false);
     if (m_model->editingRow() == row) {

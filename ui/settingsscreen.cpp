@@ -135,7 +135,12 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
         });
     }
     SyncEngine *sync = m_state->syncEngine();
-    connect(sync, &SyncEngine::stateChanged, this, [this] {
+    connect(sync, &SyncEngine::stateChanged, this, [this](SyncEngine::SyncState state) {
+        // The button follows every run, also one the engine starts by itself right after
+        // the run the button asked for.
+        const bool syncing = state == SyncEngine::Syncing;
+        m_syncNow->setEnabled(!syncing);
+        m_syncNow->setText(syncing ? tr("Syncing...") : tr("Sync Now"));
         if (isVisible())
             showSyncStatus(false);
     });
