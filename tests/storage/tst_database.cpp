@@ -47,6 +47,8 @@ private Q_SLOTS:
     void splitTrickyInputs();
     void scriptsKeepCrlf();
     void freshDatabase();
+    void indexesChosen_data();
+    void indexesChosen();
     void upgradeFromVersionOne();
     void failingMigrationRollsBack();
     void missingScriptStops();
@@ -404,4 +406,39 @@ void tst_Database::openFailure() {
 }
 
 QTEST_GUILESS_MAIN(tst_Database)
+// The reads that must not visit the table row by row on a large file, each with the index
+// SQLite has to choose for it (two indexes share their leading columns).
+void tst_Database::indexesChosen_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("plan");
+    QTest::newRow("register balances")
+        << "SELECT rowid, amount FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+           "ORDER BY date ASC, created_at ASC"
+        << "COVERING INDEX idx_transactions_live_account_order";
+    QTest::newRow("open rows")
+        << "SELECT t.id, t.payee, t.amount FROM transactions t WHERE t.account_id = ? AND "
+           "t.deleted_at IS NULL AND t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"
+        << "INDEX idx_transactions_live_unreconciled";
+    QTest::newRow("open total")
+        << "SELECT SUM(amount) FROM transactions WHERE account_id = ? AND deleted_at IS NULL "
+           "AND reconciled = 0"
+        << "COVERING INDEX idx_transactions_live_unreconciled";
+}
+
+void tst_Database::indexesChosen() {
+    QFETCH(QString, sql);
+    QFETCH(QString, plan);
+    TestDatabase db;
+    QVERIFY(db.isValid());
+    QSqlQuery q(db.connection());
+    QVERIFY(q.prepare("EXPLAIN QUERY PLAN " + sql));
+    q.addBindValue(QStringLiteral("a"));
+    QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+    QStringList steps;
+    while (q.next())
+        steps << q.value(3).toString();
+    QVERIFY2(steps.join('\n').contains(plan), qPrintable(steps.join('\n')));
+    QVERIFY2(!steps.join('\n').contains("TEMP B-TREE"), qPrintable(steps.join('\n')));
+}
+
 #include "tst_database.moc"
