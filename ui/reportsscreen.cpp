@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -172,6 +173,22 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
         m_tabs->addTab(page, titles.at(tab));
     }
     redrawCharts();
+
+    // The tabs answer Ctrl+Tab only while they hold the focus, and the focus starts on the
+    // filters: the keys that step through tabs work from anywhere in the window.
+    const auto stepTabs = [this](const QList<QKeySequence> &keys, int step) {
+        for (const QKeySequence &key : keys) {
+            auto *shortcut = new QShortcut(key, this);
+            shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(shortcut, &QShortcut::activated, this, [this, step] {
+                m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + TabCount) % TabCount);
+            });
+        }
+    };
+    stepTabs({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
+    stepTabs({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+              QKeySequence(Qt::CTRL | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+             -1);
 
     m_runTimer->setSingleShot(true);
     connect(m_runTimer, &QTimer::timeout, this, &ReportsScreen::runIfOutdated);

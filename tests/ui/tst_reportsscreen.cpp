@@ -54,6 +54,7 @@ private Q_SLOTS:
     void lastMonthRunsOnce();
     void customShowsEditsAndWaitsForTyping();
     void onlyTheVisibleTabRuns();
+    void tabsByKeyboard();
     void hiddenWindowWaitsForShow();
     void accountFilter();
     void chartsFollowTheTables();
@@ -309,6 +310,27 @@ void tst_ReportsScreen::onlyTheVisibleTabRuns() {
     addTransaction("t-8", "a-1", QDate(2024, 2, 11), -100, "Kiosk");
     QCOMPARE(settledRuns(*screen), before + 2);
     QCOMPARE(column(screen->table(ReportsScreen::CashFlowTab), 2), QStringList{"-$117.00"});
+}
+
+// Ctrl+Tab and Ctrl+Page Down step through the tabs (round the end), Ctrl+Shift+Tab and
+// Ctrl+Page Up back, wherever the focus is in the window.
+void tst_ReportsScreen::tabsByKeyboard() {
+    auto screen = openScreen();
+    screen->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+    screen->periodCombo()->setFocus();
+    QTabWidget *tabs = screen->tabs();
+    const int start = tabs->currentIndex();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), (start + 1) % ReportsScreen::TabCount);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), (start + 2) % ReportsScreen::TabCount);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(tabs->currentIndex(), (start + 1) % ReportsScreen::TabCount);
+    tabs->setCurrentIndex(0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), ReportsScreen::TabCount - 1);
 }
 
 void tst_ReportsScreen::hiddenWindowWaitsForShow() {
