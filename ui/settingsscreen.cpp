@@ -141,6 +141,7 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
         const bool syncing = state == SyncEngine::Syncing;
         m_syncNow->setEnabled(!syncing);
         m_syncNow->setText(syncing ? tr("Syncing...") : tr("Sync Now"));
+        m_forceFullSync->setEnabled(!syncing);
         if (isVisible())
             showSyncStatus(false);
     });
