@@ -13,7 +13,9 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -32,6 +34,22 @@ BackgroundJob::StartHook &startHook() {
 QString workerConnectionName() {
     static std::atomic<int> counter{0};
     return QStringLiteral("quillon-worker-%1").arg(++counter);
+}
+
+// Copies the log the work wrote back into the database file, on a pool thread of its own
+// connection, once the work is over. Done at the work's commit, as SQLite does by itself, the
+// copy of a large import's pages would keep the user waiting for the result that much longer;
+// left to the next commit, it would fall on the main connection and stall a later save. A
+// passive copy never waits for, nor holds up, the other connections; the application waits for
+// the pool before it exits.
+void checkpointInBackground(const QString &path) {
+    QThreadPool::globalInstance()->start([path] {
+        Database database(workerConnectionName());
+        if (!database.open(path))
+            return;
+        QSqlQuery query(database.connection());
+        query.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+    });
 }
 
 } // namespace
@@ -90,6 +108,8 @@ BackgroundJob::Outcome BackgroundJob::run(QWidget *parent, AppState *state, cons
                          });
         if (!database.open(path))
             return;
+        // The log is copied back afterwards (see checkpointInBackground).
+        QSqlQuery(database.connection()).exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
         Context context;
         context.m_database = &database;
         context.m_cancelled = &cancelled;
@@ -111,6 +131,8 @@ BackgroundJob::Outcome BackgroundJob::run(QWidget *parent, AppState *state, cons
 
     for (const auto &[table, subject] : std::as_const(notices))
         state->noteExternalChange(table, subject);
+    if (!notices.isEmpty())
+        checkpointInBackground(path);
 
     if (succeeded)
         return Outcome::Succeeded;
