@@ -14,13 +14,18 @@
 #include "ui/mainwindow.h"
 #include "ui/startupchecks.h"
 
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
+#include <QThread>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -77,6 +82,7 @@ int Application::run() {
         return 0;
     connect(m_instance, &SingleInstance::activationRequested, this, &Application::raiseMainWindow);
 
+    upgradeDatabaseWithNotice(Database::databasePath());
     m_appState = new AppState(this);
     if (!m_appState->initialize()) {
         showDatabaseError(Database::dataDirectory());
@@ -96,6 +102,33 @@ int Application::run() {
     checks->start();
 
     return exec();
+}
+
+void Application::upgradeDatabaseWithNotice(const QString &path) {
+    const int version = Database::schemaVersionOf(path);
+    // A new file, or one this version cannot read: the usual start creates it or says why.
+    if (version <= 0 || version >= Database::migrations().constLast().version)
+        return;
+    QLabel notice(tr("Updating your data for this version of %1...").arg(applicationDisplayName()));
+    notice.setWindowTitle(applicationDisplayName());
+    notice.setAccessibleName(notice.text());
+    notice.setAlignment(Qt::AlignCenter);
+    notice.setMargin(32);
+    notice.setAttribute(Qt::WA_QuitOnClose, false);
+    notice.show();
+
+    // A failed upgrade is left for the usual start, which runs the same steps again and shows
+    // the error; the copy made before the first of them stays beside the file.
+    std::unique_ptr<QThread> worker(QThread::create([path] {
+        Database database(QStringLiteral("quillon-upgrade"));
+        if (database.open(path))
+            database.runMigrations();
+    }));
+    QEventLoop loop;
+    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec();
+    worker->wait();
 }
 
 void Application::raiseMainWindow() {

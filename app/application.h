@@ -44,6 +44,10 @@ protected:
 
 private:
     void installTranslators();
+    // Brings an older database file up to this version before the program uses it, on a
+    // worker thread under a small notice: on a large file the new indexes and summaries take
+    // a while, and the user should see the program start rather than nothing.
+    void upgradeDatabaseWithNotice(const QString &path);
     void raiseMainWindow();
 
     SingleInstance *m_instance = nullptr;   // Owned (Qt child).

@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <atomic>
 #include <utility>
 
 namespace {
@@ -161,6 +162,34 @@ QSqlQuery *Database::preparedStatement(const QString &sql, QSqlError *error) {
         cached = m_statements.emplace(sql, std::move(prepared)).first;
     }
     return cached->second.get();
+}
+
+int Database::schemaVersionOf(const QString &path) {
+    if (!QFileInfo::exists(path))
+        return 0;
+    static std::atomic<int> counter{0};
+    const QString name = QStringLiteral("quillon-peek-%1").arg(++counter);
+    int version = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            if (query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                          "AND name = 'schema_version'"))) {
+                version = 0;
+                if (query.next()
+                    && query.exec(QStringLiteral("SELECT MAX(version) FROM "
+                                                 "schema_version"))
+                    && query.next())
+                    version = query.value(0).toInt();
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return version;
 }
 
 Database::WriteMark Database::writeMark() {

@@ -44,6 +44,10 @@ public:
     // Splits a migration script into statements, keeping trigger bodies whole.
     static QStringList splitStatements(const QString &script);
 
+    // The schema version of the database file at path, without changing it: 0 for a file
+    // without one yet, -1 when the file cannot be read.
+    static int schemaVersionOf(const QString &path);
+
     bool open(const QString &path);
     bool runMigrations();
     bool runMigrations(const QList<Migration> &migrations);

@@ -20,6 +20,7 @@ struct RegisterRow {
 // One account's register without its rows: their order and running balances, enough to show
 // any row's balance and to read just the rows in view.
 struct RegisterEntries {
+    QString accountId;
     // The synthetic "Opening Balance" row, when the account has a starting balance.
     std::optional<RegisterRow> opening;
     QList<qint64> rowIds;   // oldest first

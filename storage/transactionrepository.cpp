@@ -37,10 +37,13 @@ const QString kRegisterColumns = QStringLiteral(
     "t.check_number, t.cleared, t.reconciled, t.transfer_link_id, t.transfer_dest_account_id, "
     "t.is_split, t.recurring_id, t.version, t.sync_status, t.created_at, t.updated_at, c.name, "
     "t.rowid FROM transactions t LEFT JOIN categories c ON t.category_id = c.id ");
+// Rows of one day written in one go (an import) share their creation time; among them the
+// order they were written in counts, which the indexes, sorted by amount after the time, do
+// not give by themselves.
 const QString kRegisterSelect
     = kRegisterColumns
       + QStringLiteral("WHERE t.account_id = ? AND t.deleted_at IS NULL ORDER BY t.date ASC, "
-                       "t.created_at ASC");
+                       "t.created_at ASC, t.rowid ASC");
 
 // Rows of a register are read by row number this many at a time, one statement prepared once
 // (unused places hold 0, which no row has).
@@ -138,7 +141,8 @@ QList<Transaction> TransactionRepository::findByTransferLink(const QString &link
 
 QList<Transaction> TransactionRepository::findUnreconciled(const QString &accountId) const {
     return readList<Transaction>(select("WHERE t.account_id = ? AND t.deleted_at IS NULL AND "
-                                        "t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC"),
+                                        "t.reconciled = 0 ORDER BY t.date ASC, t.created_at ASC, "
+                                        "t.rowid ASC"),
                                  {accountId}, readPlain);
 }
 
@@ -148,7 +152,7 @@ TransactionRepository::findUnreconciledSummaries(const QString &accountId) const
     return readList<Transaction>(
         QStringLiteral("SELECT id, date, payee, amount, cleared, version, updated_at FROM "
                        "transactions WHERE account_id = ? AND deleted_at IS NULL AND reconciled "
-                       "= 0 ORDER BY date ASC, created_at ASC"),
+                       "= 0 ORDER BY date ASC, created_at ASC, rowid ASC"),
         {accountId}, [&accountId, &pool](RowReader &row) {
             Transaction t;
             t.id = row.text();
@@ -201,6 +205,7 @@ std::optional<RegisterRow> TransactionRepository::registerRow(const QString &id)
 
 RegisterEntries TransactionRepository::registerEntries(const QString &accountId) const {
     RegisterEntries entries;
+    entries.accountId = accountId;
     std::optional<RegisterRow> opening = openingRow(accountId);
     qint64 running = opening ? opening->runningBalance : 0;
     const qsizetype count
@@ -213,7 +218,7 @@ RegisterEntries TransactionRepository::registerEntries(const QString &accountId)
     // The columns of the register's order index, so that no row of the table is visited.
     const bool read = forEachRow(
         QStringLiteral("SELECT rowid, amount FROM transactions WHERE account_id = ? AND "
-                       "deleted_at IS NULL ORDER BY date ASC, created_at ASC"),
+                       "deleted_at IS NULL ORDER BY date ASC, created_at ASC, rowid ASC"),
         {accountId}, [&](RowReader &row) {
             entries.rowIds.append(row.money());
             running += row.money();
@@ -225,13 +230,15 @@ RegisterEntries TransactionRepository::registerEntries(const QString &accountId)
     return entries;
 }
 
-QList<RegisterRow> TransactionRepository::registerRowsById(const QList<qint64> &rowIds) const {
+QList<RegisterRow> TransactionRepository::registerRowsById(const QString &accountId,
+                                                           const QList<qint64> &rowIds) const {
     static const QString sql = [] {
         QStringList places;
         for (int i = 0; i < kRowsPerRead; ++i)
             places.append(QStringLiteral("?"));
         return kRegisterColumns
-               + QStringLiteral("WHERE t.rowid IN (%1) AND t.deleted_at IS NULL")
+               + QStringLiteral("WHERE t.rowid IN (%1) AND t.account_id = ? AND "
+                                "t.deleted_at IS NULL")
                      .arg(places.join(QLatin1Char(',')));
     }();
     QList<RegisterRow> rows;
@@ -239,9 +246,10 @@ QList<RegisterRow> TransactionRepository::registerRowsById(const QList<qint64> &
     StringPool pool;
     for (qsizetype first = 0; first < rowIds.size(); first += kRowsPerRead) {
         QVariantList values;
-        values.reserve(kRowsPerRead);
+        values.reserve(kRowsPerRead + 1);
         for (qsizetype i = first; i < first + kRowsPerRead; ++i)
             values.append(i < rowIds.size() ? rowIds.at(i) : qint64(0));
+        values.append(accountId);
         forEachRow(sql, values,
                    [&](RowReader &reader) { rows.append(readRegisterColumns(reader, &pool)); });
     }

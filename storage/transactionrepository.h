@@ -48,9 +48,11 @@ public:
     // alone: what opening a register of any length needs before it shows a screenful.
     // Empty (no opening row either) when it cannot be read.
     RegisterEntries registerEntries(const QString &accountId) const;
-    // The live rows among rowIds as the register shows them (row number included, running
-    // balance left 0), in no particular order; a row deleted meanwhile is left out.
-    QList<RegisterRow> registerRowsById(const QList<qint64> &rowIds) const;
+    // The live rows of the account among rowIds as the register shows them (row number
+    // included, running balance left 0), in no particular order; a row deleted or moved to
+    // another account meanwhile is left out.
+    QList<RegisterRow> registerRowsById(const QString &accountId,
+                                        const QList<qint64> &rowIds) const;
     // The row number of a live transaction, or 0.
     qint64 rowIdOf(const QString &id) const;
     // One live row as the register shows it (with its row number, without its running

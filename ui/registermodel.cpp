@@ -109,7 +109,7 @@ void RegisterModel::readAround(int dataRow) const {
         wanted.append(m_slots.at(i).rowId);
         positions.insert(m_slots.at(i).rowId, i);
     }
-    const QList<RegisterRow> rows = m_source->registerRowsById(wanted);
+    const QList<RegisterRow> rows = m_source->registerRowsById(m_sourceAccountId, wanted);
     for (const RegisterRow &row : rows) {
         const auto at = positions.constFind(row.rowId);
         if (at != positions.constEnd())
@@ -363,7 +363,7 @@ void RegisterModel::setRows(const QList<RegisterRow> &rows, bool newestFirst) {
         order.append({row.rowId, row.runningBalance});
         loaded.push_back(std::make_unique<RegisterRow>(row));
     }
-    replaceRows(std::move(order), std::move(loaded), nullptr, newestFirst);
+    replaceRows(std::move(order), std::move(loaded), nullptr, QString(), newestFirst);
 }
 
 void RegisterModel::setRows(const RegisterEntries &entries, const TransactionRepository *source,
@@ -383,11 +383,12 @@ void RegisterModel::setRows(const RegisterEntries &entries, const TransactionRep
         std::reverse(order.begin(), order.end());
         std::reverse(loaded.begin(), loaded.end());
     }
-    replaceRows(std::move(order), std::move(loaded), source, newestFirst);
+    replaceRows(std::move(order), std::move(loaded), source, entries.accountId, newestFirst);
 }
 
 void RegisterModel::replaceRows(QList<Slot> order, LoadedRows loaded,
-                                const TransactionRepository *source, bool newestFirst) {
+                                const TransactionRepository *source, const QString &sourceAccountId,
+                                bool newestFirst) {
     QString editedId;
     if (const RegisterRow *edited = m_editingRow >= 0 ? rowAt(m_editingRow) : nullptr)
         editedId = edited->transaction.id;
@@ -397,6 +398,7 @@ void RegisterModel::replaceRows(QList<Slot> order, LoadedRows loaded,
     m_slots = std::move(order);
     m_loaded = std::move(loaded);
     m_source = source;
+    m_sourceAccountId = sourceAccountId;
     m_outdatedNoted = false;
     m_newestFirst = newestFirst;
     m_editingRow = -1;
@@ -412,7 +414,8 @@ void RegisterModel::replaceRows(QList<Slot> order, LoadedRows loaded,
 bool RegisterModel::updateRow(const RegisterRow &row) {
     const int model = rowOfId(row.transaction.id);
     const int data = dataRow(model);
-    if (data < 0)
+    // A row never read has no amount to take the change from: read again instead.
+    if (data < 0 || !m_loaded[size_t(data)])
         return false;
     const RegisterRow *stored = loadedRow(data);
     if (stored->transaction.date != row.transaction.date)

@@ -139,7 +139,7 @@ private:
     QString bufferText(int column) const;
     void emitRowChanged(int modelRow);
     void replaceRows(QList<Slot> order, LoadedRows loaded, const TransactionRepository *source,
-                     bool newestFirst);
+                     const QString &sourceAccountId, bool newestFirst);
     // The row at a data position, read (with its neighbours) when it was not yet; never null
     // for a position in range.
     RegisterRow *loadedRow(int dataRow) const;
@@ -150,6 +150,7 @@ private:
     // The rows read so far, at the same positions; null where not read yet.
     mutable LoadedRows m_loaded;
     const TransactionRepository *m_source = nullptr; // Not owned; null when all rows were given.
+    QString m_sourceAccountId;
     mutable bool m_outdatedNoted = false;
     bool m_newestFirst = false;
     bool m_twoLine = false;

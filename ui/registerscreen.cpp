@@ -326,8 +326,10 @@ bool RegisterScreen::applySaved(const QString &id, bool isNew) {
     if (!account || !(isNew ? m_model->appendRow(*row) : m_model->updateRow(*row)))
         return false;
     showEndingBalance(*account);
-    m_ownWriteApplied = true;
     m_ownWriteMark = m_state->database()->writeMark();
+    // Another program's commit since the save began may share the save's notice: then the
+    // rows are read again.
+    m_ownWriteApplied = m_ownWriteMark.dataVersion == m_markBeforeSave.dataVersion;
     return true;
 }
 
@@ -634,6 +636,7 @@ void RegisterScreen::beginNewEntry() {
 
 bool RegisterScreen::storeTransaction(const Transaction &transaction, bool isNew,
                                       const QList<SplitLine> *lines) {
+    m_markBeforeSave = m_state->database()->writeMark();
     TransactionScope scope(m_state->database());
     LedgerWriter *ledger = m_state->ledger();
     const LedgerWriter::Result result = !scope.isOpen() ? LedgerWriter::Result::Failed

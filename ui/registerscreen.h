@@ -123,5 +123,6 @@ private:
     // The database as this screen's last in-place save left it: a notice that arrives with
     // the database still so announces that save alone, and needs no reload.
     Database::WriteMark m_ownWriteMark;
+    Database::WriteMark m_markBeforeSave;
     bool m_skipReload = false;
 };

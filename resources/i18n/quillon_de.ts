@@ -566,6 +566,10 @@ Bitte prüfen Sie die Zugriffsrechte und versuchen Sie es erneut.</translation>
         <source>Database Error</source>
         <translation>Datenbankfehler</translation>
     </message>
+    <message>
+        <source>Updating your data for this version of %1...</source>
+        <translation>Ihre Daten werden für diese Version von %1 aktualisiert...</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundJob</name>

@@ -558,6 +558,10 @@ Please check file permissions and try again.</source>
         <source>Database Error</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Updating your data for this version of %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BackgroundJob</name>

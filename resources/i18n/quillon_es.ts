@@ -566,6 +566,10 @@ Compruebe los permisos de los archivos e inténtelo de nuevo.</translation>
         <source>Database Error</source>
         <translation>Error de la base de datos</translation>
     </message>
+    <message>
+        <source>Updating your data for this version of %1...</source>
+        <translation>Actualizando sus datos para esta versión de %1...</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundJob</name>

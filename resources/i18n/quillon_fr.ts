@@ -566,6 +566,10 @@ Vérifiez les droits d&apos;accès aux fichiers, puis réessayez.</translation>
         <source>Database Error</source>
         <translation>Erreur de base de données</translation>
     </message>
+    <message>
+        <source>Updating your data for this version of %1...</source>
+        <translation>Mise à jour de vos données pour cette version de %1...</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundJob</name>

@@ -566,6 +566,10 @@ Please check file permissions and try again.</source>
         <source>Database Error</source>
         <translation>データベースエラー</translation>
     </message>
+    <message>
+        <source>Updating your data for this version of %1...</source>
+        <translation>%1 のこのバージョン用にデータを更新しています...</translation>
+    </message>
 </context>
 <context>
     <name>BackgroundJob</name>

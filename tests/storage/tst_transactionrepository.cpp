@@ -47,6 +47,7 @@ private Q_SLOTS:
     void registerRows_data();
     void registerRows();
     void registerShowsCategoryNames();
+    void sameTimeKeepsWrittenOrder();
     void registerVisitorMatchesList();
     void repeatedTextsAreShared();
     void unreconciledSummaries();
@@ -168,6 +169,25 @@ void tst_TransactionRepository::registerRows() {
         QVERIFY(opening.accountId.isEmpty());
         QVERIFY(rows.first().categoryName.isEmpty());
     }
+}
+
+// Rows written in one go (an import) share their day and time: they stay in the order they were
+// written, whatever their amounts, in the rows and in the order and balances alone.
+void tst_TransactionRepository::sameTimeKeepsWrittenOrder() {
+    Fixture f;
+    const QList<std::pair<QString, qint64>> written{
+        {"x1", 50}, {"x2", -30}, {"x3", 10}, {"x4", -5}};
+    for (const auto &[id, amount] : written)
+        QVERIFY(
+            f.transactions.insert(transaction(id, "a1", QDate(2025, 5, 5), amount, "P", "", 3)));
+    const QList<RegisterRow> rows = f.transactions.registerRows("a1");
+    QCOMPARE(ids(rows), (QStringList{"x1", "x2", "x3", "x4"}));
+    const RegisterEntries entries = f.transactions.registerEntries("a1");
+    QCOMPARE(entries.balances, (QList<qint64>{50, 20, 30, 25}));
+    QList<qint64> rowIds;
+    for (const RegisterRow &row : rows)
+        rowIds << row.rowId;
+    QCOMPARE(entries.rowIds, rowIds);
 }
 
 void tst_TransactionRepository::registerShowsCategoryNames() {
