@@ -96,6 +96,7 @@ int Application::run() {
 
     m_mainWindow = new MainWindow(m_appState);
     m_mainWindow->show();
+    m_appState->watchOtherWriters(1000);
 
     auto *checks = new StartupChecks(m_appState, updateConfig(), applicationDisplayName(),
                                      m_mainWindow, this);

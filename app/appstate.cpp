@@ -31,6 +31,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
+#include <QTimer>
 #include <QUrl>
 
 #include <optional>
@@ -146,6 +147,28 @@ void AppState::publishDataChange() {
     const DataChange change = std::exchange(m_pendingChange, DataChange());
     if (!change.isEmpty())
         Q_EMIT dataChanged(change);
+}
+
+void AppState::watchOtherWriters(int intervalMs) {
+    if (!m_database)
+        return;
+    if (!m_otherWritersTimer) {
+        m_otherWritersTimer = new QTimer(this);
+        connect(m_otherWritersTimer, &QTimer::timeout, this, &AppState::checkOtherWriters);
+    }
+    m_seenDataVersion = m_database->writeMark().dataVersion;
+    m_otherWritersTimer->start(intervalMs);
+}
+
+void AppState::checkOtherWriters() {
+    const qint64 version = m_database->writeMark().dataVersion;
+    if (version < 0 || version == std::exchange(m_seenDataVersion, version))
+        return;
+    // Which rows another program wrote is not known here: every screen reads again (a
+    // worker's writes, announced already, are read twice; that costs one more reload).
+    for (const char *table : {"accounts", "transactions", "categories", "recurring_transactions",
+                              "reconciliations", "preferences", "split_lines"})
+        collectChange(QString::fromLatin1(table), QString());
 }
 
 void AppState::setCurrentAccountId(const QString &accountId) {

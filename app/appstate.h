@@ -17,6 +17,7 @@ class SyncEngine;
 class CategoryRepository;
 class CategoryService;
 class Database;
+class QTimer;
 class ImportService;
 class LedgerWriter;
 class PreferencesRepository;
@@ -89,6 +90,11 @@ public:
         collectChange(table, subject);
     }
 
+    // Looks every intervalMs for commits another program (the command-line companion, a
+    // second copy) made to the file, and announces them as a change of everything: without
+    // it such rows would stay unseen until this program wrote itself.
+    void watchOtherWriters(int intervalMs);
+
     QString currentAccountId() const { return m_currentAccountId; }
     // Also remembers the account in the "lastViewedAccountId" preference.
     void setCurrentAccountId(const QString &accountId);
@@ -110,8 +116,12 @@ private:
     // Gathers the committed writes of this pass of the event loop into one notice.
     void collectChange(const QString &table, const QString &subject);
     void publishDataChange();
+    void checkOtherWriters();
     void connectOnlineServices();
     void startSyncAfterSignIn();
+
+    QTimer *m_otherWritersTimer = nullptr; // Owned (Qt child); null until watched.
+    qint64 m_seenDataVersion = -1;
 
     // All owned (Qt children), created by initialize() in this order.
     Database *m_database = nullptr;

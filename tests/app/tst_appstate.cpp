@@ -15,6 +15,7 @@
 #include "storage/recurringrepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/support/testrecords.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void storedPreferencesAtStart();
     void bulkWritesMakeOneNotice_data();
     void bulkWritesMakeOneNotice();
+    void otherProgramsWritesAnnounced();
 };
 
 void tst_AppState::initializeCreatesDatabase() {
@@ -62,6 +64,37 @@ void tst_AppState::initializeCreatesDatabase() {
     // A new database starts with the default categories.
     QCOMPARE(state.categoryRepository()->count(), 56);
     QCOMPARE(state.recurringService()->parent(), &state);
+}
+
+// A commit by another program to the same file (here: another connection) reaches the screens
+// as one notice of everything; the program's own writes never do it twice.
+void tst_AppState::otherProgramsWritesAnnounced() {
+    QTemporaryDir dir;
+    qputenv("QUILLON_DATA_DIR", dir.path().toUtf8());
+    AppState state;
+    QVERIFY(state.initialize());
+    QVERIFY(state.accountRepository()->insert(TestRecords::account("a", "Checking")));
+    QSignalSpy changes(&state, &AppState::dataChanged);
+    QTRY_COMPARE(changes.count(), 1); // the insert's own notice
+    state.watchOtherWriters(20);
+
+    // The program's own write: its notice only.
+    QVERIFY(state.transactionRepository()->insert(
+        TestRecords::transaction("mine", "a", QDate(2026, 1, 1), -100)));
+    QTRY_COMPARE(changes.count(), 2);
+    QTest::qWait(100);
+    QCOMPARE(changes.count(), 2);
+
+    Database other(QStringLiteral("other-program"));
+    QVERIFY(other.open(dir.filePath("quillon.db")));
+    QSqlQuery write(other.connection());
+    QVERIFY(write.exec("UPDATE transactions SET payee = 'Theirs' WHERE id = 'mine'"));
+    QTRY_COMPARE(changes.count(), 3);
+    const DataChange change = changes.last().first().value<DataChange>();
+    QVERIFY(change.touchesAccount("a"));
+    QVERIFY(change.touches(DataChange::Accounts | DataChange::Categories));
+    QTest::qWait(100);
+    QCOMPARE(changes.count(), 3);
 }
 
 void tst_AppState::initializeFailsOnUncreatableDirectory() {
