@@ -190,66 +190,51 @@ template<typename Read> bool readSummaryRows(QSqlQuery &query, Read read) {
 
 } // namespace
 
-bool ReportService::spendingTotals(const QDate &from, const QDate &to, const QString &accountId,
-                                   CountedRows<CategorySpendingRow> *counted) const {
-    const auto read = [&](const QSqlQuery &query) {
-        counted->rows.append({categoryName(query.value(0)), query.value(1).toLongLong()});
-        counted->counts.append(query.value(2).toLongLong());
-    };
-    QSqlQuery query(m_database->connection());
-    if (runOverSummaries(
-            query, from, to, accountId, "report_category_months", "report_account_category_months",
-            nullptr, "category_id AS k, out_total AS total, out_count AS n",
-            "IFNULL(t.category_id, '') AS k, t.amount AS total, 1 AS n", " AND t.amount < 0",
-            "SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.total), SUM(x.n) FROM (SELECT k, "
-            "SUM(total) AS total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x LEFT JOIN categories "
-            "c ON c.id = NULLIF(x.k, '') GROUP BY COALESCE(c.name, 'Uncategorized') HAVING "
-            "SUM(x.n) > 0 ORDER BY SUM(x.total) ASC, 1")) {
-        if (readSummaryRows(query, read))
-            return succeeded(query);
-        *counted = {};
-    }
-    const bool executed
-        = run(query,
-              // Summed per category id from the index first, then named: the join runs once
-              // per category instead of once per transaction.
-              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(s.total), "
-                             "SUM(s.n) FROM (SELECT t.category_id, SUM(t.amount) AS total, "
-                             "COUNT(*) AS n FROM transactions t WHERE t.deleted_at IS NULL AND "
-                             "t.amount < 0 AND t.date >= ? AND t.date <= ?"),
-              from, to, accountId,
-              " GROUP BY t.category_id) s LEFT JOIN categories c ON s.category_id = c.id "
-              "GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(s.total) ASC, 1");
-    while (executed && query.next())
-        read(query);
-    return succeeded(query, executed);
-}
-
-bool ReportService::netCategoryTotals(const QDate &from, const QDate &to, const QString &accountId,
+bool ReportService::perCategoryTotals(const QDate &from, const QDate &to, const QString &accountId,
+                                      bool moneyOutOnly,
                                       CountedRows<CategorySpendingRow> *counted) const {
     const auto read = [&](const QSqlQuery &query) {
         counted->rows.append({categoryName(query.value(0)), query.value(1).toLongLong()});
         counted->counts.append(query.value(2).toLongLong());
     };
     QSqlQuery query(m_database->connection());
-    if (runOverSummaries(
-            query, from, to, accountId, "report_category_months", "report_account_category_months",
-            nullptr, "category_id AS k, out_total + in_total AS total, out_count + in_count AS n",
-            "IFNULL(t.category_id, '') AS k, t.amount AS total, 1 AS n", "",
-            "SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.total), SUM(x.n) FROM (SELECT k, "
-            "SUM(total) AS total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x LEFT JOIN categories "
-            "c ON c.id = NULLIF(x.k, '') GROUP BY COALESCE(c.name, 'Uncategorized') HAVING "
-            "SUM(x.n) > 0")) {
+    const char *cellColumns
+        = moneyOutOnly
+              ? "category_id AS k, out_total AS total, out_count AS n"
+              : "category_id AS k, out_total + in_total AS total, out_count + in_count AS n";
+    QByteArray outerSql
+        = "SELECT COALESCE(c.name, 'Uncategorized'), SUM(x.total), SUM(x.n) FROM (SELECT k, "
+          "SUM(total) AS total, SUM(n) AS n FROM (%INNER%) GROUP BY k) x LEFT JOIN categories c "
+          "ON c.id = NULLIF(x.k, '') GROUP BY COALESCE(c.name, 'Uncategorized') HAVING SUM(x.n) "
+          "> 0";
+    if (moneyOutOnly)
+        outerSql += " ORDER BY SUM(x.total) ASC, 1";
+    if (runOverSummaries(query, from, to, accountId, "report_category_months",
+                         "report_account_category_months", nullptr, cellColumns,
+                         "IFNULL(t.category_id, '') AS k, t.amount AS total, 1 AS n",
+                         moneyOutOnly ? " AND t.amount < 0" : "", outerSql.constData())) {
         if (readSummaryRows(query, read))
             return succeeded(query);
         *counted = {};
     }
     const bool executed
-        = run(query,
-              QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), COUNT(*) "
-                             "FROM transactions t LEFT JOIN categories c ON t.category_id = c.id "
-                             "WHERE t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-              from, to, accountId, " GROUP BY COALESCE(c.name, 'Uncategorized')");
+        = moneyOutOnly
+              ? run(query,
+                    // Summed per category id from the index first, then named: the join runs
+                    // once per category instead of once per transaction.
+                    QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(s.total), "
+                                   "SUM(s.n) FROM (SELECT t.category_id, SUM(t.amount) AS total, "
+                                   "COUNT(*) AS n FROM transactions t WHERE t.deleted_at IS NULL "
+                                   "AND t.amount < 0 AND t.date >= ? AND t.date <= ?"),
+                    from, to, accountId,
+                    " GROUP BY t.category_id) s LEFT JOIN categories c ON s.category_id = c.id "
+                    "GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(s.total) ASC, 1")
+              : run(query,
+                    QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), "
+                                   "COUNT(*) FROM transactions t LEFT JOIN categories c ON "
+                                   "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= "
+                                   "? AND t.date <= ?"),
+                    from, to, accountId, " GROUP BY COALESCE(c.name, 'Uncategorized')");
     while (executed && query.next())
         read(query);
     return succeeded(query, executed);
@@ -320,7 +305,7 @@ QList<CategorySpendingRow> ReportService::categorySpending(const QDate &from, co
                                                            const QString &accountId) const {
     CountedRows<CategorySpendingRow> counted;
     QList<SplitAdjustment> adjustments;
-    if (!spendingTotals(from, to, accountId, &counted)
+    if (!perCategoryTotals(from, to, accountId, true, &counted)
         || !splitAdjustments(from, to, accountId, true, &adjustments))
         return {};
     if (adjustments.isEmpty())
@@ -567,7 +552,7 @@ QMap<QString, qint64> ReportService::categoryTotals(const QDate &from, const QDa
                                                     const QString &accountId) const {
     CountedRows<CategorySpendingRow> counted;
     QList<SplitAdjustment> adjustments;
-    if (!netCategoryTotals(from, to, accountId, &counted)
+    if (!perCategoryTotals(from, to, accountId, false, &counted)
         || !splitAdjustments(from, to, accountId, false, &adjustments))
         return {};
     if (!adjustments.isEmpty()

@@ -90,10 +90,10 @@ private:
 
     // The per-category sums before split adjustments; false when the read
     // failed (lastError() says why). Each tries the monthly summaries first.
-    bool spendingTotals(const QDate &from, const QDate &to, const QString &accountId,
-                        CountedRows<CategorySpendingRow> *counted) const;
-    bool netCategoryTotals(const QDate &from, const QDate &to, const QString &accountId,
-                           CountedRows<CategorySpendingRow> *counted) const;
+    // moneyOutOnly: the spending (rows with amount < 0, most spent first); otherwise the net
+    // total of every row.
+    bool perCategoryTotals(const QDate &from, const QDate &to, const QString &accountId,
+                           bool moneyOutOnly, CountedRows<CategorySpendingRow> *counted) const;
     bool taxTotals(const QDate &from, const QDate &to, CountedRows<TaxLineRow> *counted) const;
 
     // Runs a report over the monthly summaries of the whole months in the range and the
