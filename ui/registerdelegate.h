@@ -8,6 +8,7 @@
 #include <functional>
 
 class AppState;
+class QCompleter;
 class QKeyEvent;
 class QLineEdit;
 
@@ -50,6 +51,8 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
+    void watchCompletions(QCompleter *completer, QLineEdit *line) const;
+
     AppState *m_state; // Not owned.
     QString m_accountId;
     KeyHandler m_keyHandler;
