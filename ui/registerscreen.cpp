@@ -289,17 +289,18 @@ void RegisterScreen::leaveAccount() {
 void RegisterScreen::reload() {
     if (m_accountId.isEmpty() || std::exchange(m_skipReload, false))
         return;
+    const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
+    if (!account || account->deletedAt.has_value()) {
+        // What is being typed has nowhere to go any more, open field or not.
+        leaveAccount();
+        return;
+    }
     if (m_table->isEditing()) {
         // Resetting the model would close the editor and drop what it holds.
         m_reloadPending = true;
         return;
     }
     m_reloadPending = false;
-    const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
-    if (!account || account->deletedAt.has_value()) {
-        leaveAccount();
-        return;
-    }
     m_heading->setText(account->name);
     QString subtitle = account->institution;
     if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
