@@ -349,6 +349,19 @@ void RegisterDelegate::autofillPayee(QAbstractItemModel *model, const QString &p
         registerModel->setBufferField(RegisterModel::MemoColumn, last->memo);
 }
 
+QString RegisterDelegate::unknownCategoryText(QWidget *editor, const QList<Category> &categories) {
+    auto *combo = qobject_cast<QComboBox *>(editor);
+    if (!combo && editor)
+        combo = qobject_cast<QComboBox *>(editor->parentWidget());
+    if (!combo || !combo->property(kShownCategory).isValid())
+        return QString();
+    const QString text = combo->currentText().trimmed();
+    if (text.isEmpty() || combo->currentText() == combo->property(kShownCategory).toString()
+        || CategoryChoices::idForText(categories, text))
+        return QString();
+    return text;
+}
+
 void RegisterDelegate::watchCompletions(QCompleter *completer, QLineEdit *line) const {
     // While the list shows, keys go to it and the completer hands on only what it does not
     // use itself, past the field's filters: Enter and Tab must be seen here first.

@@ -3,10 +3,12 @@
 
 #pragma once
 
+#include <QList>
 #include <QStyledItemDelegate>
 
 #include <functional>
 
+struct Category;
 class AppState;
 class QCompleter;
 class QKeyEvent;
@@ -43,6 +45,10 @@ public:
     // Fills amount, category and memo of the new-entry row from the payee's last transaction
     // in this account. Leaves a row being edited alone.
     void autofillPayee(QAbstractItemModel *model, const QString &payee) const;
+
+    // The text typed into a category editor (or a part of one) when it names no category and
+    // is not what the editor opened with; empty otherwise.
+    static QString unknownCategoryText(QWidget *editor, const QList<Category> &categories);
 
     // The payees of every account, then "[Transfer] NAME" for each other account.
     QStringList payeeCompletions() const;

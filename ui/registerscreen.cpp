@@ -820,7 +820,6 @@ void RegisterScreen::memorizeCurrentRow() {
     // The row is this date's occurrence already; confirming must not post it again.
     seed.nextDueDate = RecurringService::nextOccurrence(row.date, seed.frequency);
     seed.isActive = true;
-    seed.version = 1;
 
     RecurringFormDialog dialog(m_state, seed, RecurringFormDialog::Mode::Memorize, this);
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
@@ -922,6 +921,19 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
     if (ctrl && isEnter(event)) {
         commitCurrentRow();
         return true;
+    }
+    const bool leaving
+        = isEnter(event) || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (!ctrl && leaving && editor
+        && m_table->currentIndex().column() == RegisterModel::CategoryColumn) {
+        const QString unknown = RegisterDelegate::unknownCategoryText(
+            editor, m_state->categoryRepository()->findAll());
+        if (!unknown.isEmpty()) {
+            // Said here, where it can still be put right, rather than at the save.
+            showStatusMessage(tr("No category \"%1\"; choose one from the list").arg(unknown),
+                              kLongMessageMs);
+            return true;
+        }
     }
     if (ctrl) {
         switch (event->key()) {
