@@ -10,6 +10,7 @@
 #include "services/accountsharingservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
+#include "services/entrywriter.h"
 #include "services/importservice.h"
 #include "services/ledgerwriter.h"
 #include "services/recurringservice.h"
@@ -92,6 +93,9 @@ bool AppState::initialize() {
     m_ledger = new LedgerWriter(m_database, m_accountRepository, m_transactionRepository,
                                 m_recurringRepository, m_reconciliationRepository,
                                 m_categoryRepository, this);
+    m_entryWriter
+        = new EntryWriter(m_database, m_ledger, m_accountRepository, m_transactionRepository,
+                          m_splitLineRepository, m_recurringRepository, this);
     createOnlineServices();
 
     // An unusable stored week start leaves the locale's.

@@ -19,6 +19,7 @@ class CategoryService;
 class Database;
 class QTimer;
 class ImportService;
+class EntryWriter;
 class LedgerWriter;
 class PreferencesRepository;
 class ReconciliationRepository;
@@ -76,6 +77,7 @@ public:
     // The writes that touch more than one row (accounts with their opening balance,
     // transfers and their legs, cascade deletes); each runs in one transaction.
     LedgerWriter *ledger() const { return m_ledger; }
+    EntryWriter *entryWriter() const { return m_entryWriter; }
     AccountSharingService *sharingService() const { return m_sharingService; }
     TindAccount::Client *accountClient() const { return m_accountClient; }
     SyncEngine *syncEngine() const { return m_syncEngine; }
@@ -138,6 +140,7 @@ private:
     ImportService *m_importService = nullptr;
     BackupService *m_backupService = nullptr;
     LedgerWriter *m_ledger = nullptr;
+    EntryWriter *m_entryWriter = nullptr;
     AccountSharingService *m_sharingService = nullptr;
     TindAccount::Client *m_accountClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;

@@ -143,6 +143,8 @@ int Commands::add(CommandContext &context, const QStringList &args) {
     case LedgerWriter::Result::TransferToSameAccount:
         return context.failure(QStringLiteral("A transfer needs another account"));
     case LedgerWriter::Result::NotFound:
+    case LedgerWriter::Result::NotATransfer:
+    case LedgerWriter::Result::OtherLegReconciled:
     case LedgerWriter::Result::Failed:
         return context.failure(QStringLiteral("Could not save the transaction"));
     }

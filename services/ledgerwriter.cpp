@@ -97,6 +97,10 @@ LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
     transaction.syncStatus = SyncStatus::Pending;
     transaction.createdAt = transaction.updatedAt = now;
 
+    const std::optional<Account> owner = m_accounts->findById(transaction.accountId);
+    if (!owner || owner->deletedAt.has_value())
+        return Result::NotFound;
+
     std::optional<Account> other;
     const Result resolved = resolveTransfer(transaction.payee, transaction.accountId, &other);
     if (resolved != Result::Ok)
@@ -107,12 +111,11 @@ LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
         return Result::Failed;
     if (other) {
         transaction.payee = QStringLiteral("Transfer to %1").arg(other->name);
-        const std::optional<Account> self = m_accounts->findById(transaction.accountId);
         Transaction leg;
         leg.id = Identifiers::newId();
         leg.accountId = other->id;
         leg.date = transaction.date;
-        leg.payee = QStringLiteral("Transfer from %1").arg(self ? self->name : QString());
+        leg.payee = QStringLiteral("Transfer from %1").arg(owner->name);
         leg.amount = -transaction.amount;
         // The other account's statement has not shown this money yet: that side is
         // cleared and reconciled on its own.
@@ -144,7 +147,8 @@ std::optional<Transaction> LedgerWriter::otherLeg(const Transaction &leg) const 
     return std::nullopt;
 }
 
-LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction) {
+LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction,
+                                                     bool rewriteReconciledLeg) {
     const std::optional<Transaction> stored = m_transactions->findById(transaction.id);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
@@ -153,8 +157,18 @@ LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction) {
     const Result resolved = resolveTransfer(transaction.payee, stored->accountId, &named);
     if (resolved != Result::Ok)
         return resolved;
-    if (named)
+    std::optional<Transaction> leg = otherLeg(*stored);
+    if (named) {
+        // Only a new transaction writes both legs; a payee alone never makes money arrive
+        // in the other account.
+        if (!leg)
+            return Result::NotATransfer;
         transaction.payee = QStringLiteral("Transfer to %1").arg(named->name);
+    }
+    const bool legChanges
+        = leg && (leg->amount != -transaction.amount || leg->date != transaction.date);
+    if (legChanges && leg->reconciled && !rewriteReconciledLeg)
+        return Result::OtherLegReconciled;
 
     const QDateTime now = Timestamps::nowUtc();
     transaction.accountId = stored->accountId;
@@ -168,7 +182,7 @@ LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction) {
     TransactionScope scope(m_database);
     if (!scope.isOpen())
         return Result::Failed;
-    if (std::optional<Transaction> leg = otherLeg(*stored)) {
+    if (legChanges) {
         leg->amount = -transaction.amount;
         leg->date = transaction.date;
         leg->version += 1;

@@ -26,7 +26,18 @@ class LedgerWriter : public QObject {
     Q_OBJECT
 
 public:
-    enum class Result { Ok, TransferAccountNotFound, TransferToSameAccount, NotFound, Failed };
+    enum class Result {
+        Ok,
+        TransferAccountNotFound,
+        TransferToSameAccount,
+        NotFound,
+        Failed,
+        // An edit named a transfer account for a row that has no other leg to move with it.
+        NotATransfer,
+        // The edit would change the other leg of a transfer, which is reconciled in its own
+        // account: the caller asks first and passes rewriteReconciledLeg.
+        OtherLegReconciled,
+    };
 
     LedgerWriter(Database *database, AccountRepository *accounts,
                  TransactionRepository *transactions, RecurringRepository *recurring,
@@ -37,7 +48,8 @@ public:
     // "Opening Balance" transaction dated asOf, cleared and reconciled.
     bool createAccount(Account account, qint64 openingBalance, const QDate &asOf);
 
-    // Stores a new transaction for transaction.accountId. A payee "[Transfer] NAME" makes it a
+    // Stores a new transaction for transaction.accountId (NotFound when that account is not
+    // live). A payee "[Transfer] NAME" makes it a
     // transfer to the account named exactly NAME: this leg's payee becomes "Transfer to NAME"
     // and the other account gets "Transfer from <this account>" with the opposite amount.
     Result addTransaction(Transaction transaction);
@@ -45,8 +57,12 @@ public:
     // Saves an edited transaction: its version goes one past the stored row's, it becomes
     // pending with a new updated time. When it is a leg of a transfer, the other leg follows:
     // the opposite amount and the same date. A "[Transfer] NAME" payee is rewritten to
-    // "Transfer to NAME" (the account must exist and not be this row's own).
-    Result updateTransaction(Transaction transaction);
+    // "Transfer to NAME" (the account must exist and not be this row's own), and only for a
+    // row that is a transfer already: a plain row would become half a transfer (NotATransfer).
+    // A reconciled other leg is only rewritten with rewriteReconciledLeg (else
+    // OtherLegReconciled, nothing written); an other leg the edit leaves as it is, is not
+    // written at all.
+    Result updateTransaction(Transaction transaction, bool rewriteReconciledLeg = false);
 
     // Soft-deletes the transaction and, for a transfer, its other leg.
     Result deleteTransaction(const QString &id);

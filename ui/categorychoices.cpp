@@ -31,6 +31,39 @@ QList<Choice> all(const CategoryRepository *categories) {
     return from(categories->findAll());
 }
 
+namespace {
+
+std::optional<QString> uniqueByName(const QList<Category> &categories, const QString &name) {
+    std::optional<QString> found;
+    for (const Category &category : categories) {
+        if (category.name.compare(name, Qt::CaseInsensitive) != 0)
+            continue;
+        // Two categories of one name under different parents: the name alone is no choice.
+        if (found)
+            return std::nullopt;
+        found = category.id;
+    }
+    return found;
+}
+
+} // namespace
+
+std::optional<QString> idForText(const QList<Category> &categories, const QString &text) {
+    const QString wanted = text.trimmed();
+    if (wanted.isEmpty())
+        return std::nullopt;
+    for (const Choice &choice : from(categories)) {
+        if (choice.text.compare(wanted, Qt::CaseInsensitive) == 0)
+            return choice.id;
+    }
+    if (std::optional<QString> named = uniqueByName(categories, wanted))
+        return named;
+    const int arrow = wanted.indexOf(QStringLiteral(" > "));
+    if (arrow < 0)
+        return std::nullopt;
+    return uniqueByName(categories, wanted.mid(arrow + 3).trimmed());
+}
+
 void addTo(QComboBox *combo, const CategoryRepository *categories) {
     for (const Choice &choice : all(categories))
         combo->addItem(choice.text, choice.id);

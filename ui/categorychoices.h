@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 class CategoryRepository;
 class QAbstractItemModel;
 class QComboBox;
@@ -25,6 +27,12 @@ struct Choice {
 // In the given order: "Parent > Child" where the parent is among them, else the name alone.
 QList<Choice> from(const QList<Category> &categories);
 QList<Choice> all(const CategoryRepository *categories);
+
+// The category a typed text names: a choice's text ("Parent > Child"), else the one category
+// of that name, else, for "Parent > Child" whose parent is unknown, the one category named
+// by the part after " > ". Case does not matter. Nothing when no category, or more than one,
+// fits.
+std::optional<QString> idForText(const QList<Category> &categories, const QString &text);
 
 // One entry per category after whatever the combo already holds, the id as item data.
 void addTo(QComboBox *combo, const CategoryRepository *categories);

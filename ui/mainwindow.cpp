@@ -958,13 +958,20 @@ void MainWindow::deleteAccount(const QString &accountId) {
     const auto account = m_state->accountRepository()->findById(accountId);
     if (!account || account->deletedAt)
         return;
-    if (!MessageBoxes::askWarning(
-            this, tr("Delete Account"),
-            tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
-               "reconciliation history for this account will be removed. You can restore "
-               "it from Preferences → Data & Sync.")
-                .arg(account->name)))
+    // A row being typed in that account has nowhere to go once it is deleted: say so, and
+    // drop it before the account goes, so that nothing later saves into it.
+    const bool typedThere = m_register->accountId() == accountId && m_register->hasUnsavedEntry();
+    QString question = tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
+                          "reconciliation history for this account will be removed. You can "
+                          "restore it from Preferences → Data & Sync.")
+                           .arg(account->name);
+    if (typedThere)
+        question += QStringLiteral("\n\n")
+                    + tr("The transaction you are typing in this account will be discarded.");
+    if (!MessageBoxes::askWarning(this, tr("Delete Account"), question))
         return;
+    if (m_register->accountId() == accountId)
+        m_register->discardEntry();
 
     if (!m_state->ledger()->deleteAccount(accountId)) {
         ErrorBox::show(this, tr("Delete Account"), tr("The account could not be deleted."),

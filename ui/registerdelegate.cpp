@@ -26,6 +26,10 @@
 namespace {
 
 const char *const kEditorPart = "registerEditorPart";
+// On a completion list: the field it completes.
+const char *const kCompletionsOf = "registerCompletionsOf";
+// The text a category editor showed when it opened.
+const char *const kShownCategory = "registerShownCategory";
 constexpr int kFirstLineHeight = 36;
 constexpr int kTwoLineHeight = 52;
 
@@ -59,14 +63,8 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     QWidget *editor = nullptr;
     switch (index.column()) {
     case RegisterModel::DateColumn: {
-        auto *date = new SmartDateEdit(parent);
-        date->setDate(QDate::currentDate());
-        QAction *calendar
-            = date->addAction(date->style()->standardIcon(QStyle::SP_FileDialogDetailedView),
-                              QLineEdit::TrailingPosition);
-        calendar->setToolTip(tr("Open calendar (F4)"));
-        connect(calendar, &QAction::triggered, date, &SmartDateEdit::openCalendarPopup);
-        editor = date;
+        // The field brings its own calendar button.
+        editor = new SmartDateEdit(parent);
         break;
     }
     case RegisterModel::PayeeColumn: {
@@ -74,6 +72,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         QCompleter *completer = CategoryChoices::containsCompleter(nullptr, line);
         completer->setModel(new QStringListModel(payeeCompletions(), completer));
         line->setCompleter(completer);
+        watchCompletions(completer, line);
         auto *model = const_cast<QAbstractItemModel *>(index.model());
         connect(completer, qOverload<const QString &>(&QCompleter::activated), this,
                 [this, model, line](const QString &text) {
@@ -121,6 +120,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
         CategoryChoices::addTo(combo, m_state->categoryRepository());
         QCompleter *completer = CategoryChoices::containsCompleter(combo->model(), combo);
         combo->setCompleter(completer);
+        watchCompletions(completer, combo->lineEdit());
         // Keys typed into the combo reach its line edit, not the combo.
         combo->lineEdit()->setProperty(kEditorPart, true);
         combo->lineEdit()->installEventFilter(const_cast<RegisterDelegate *>(this));
@@ -165,11 +165,17 @@ void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
             date->setDate(parsed);
         date->selectAll();
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        const int found = combo->findText(value, Qt::MatchFixedString);
-        if (found >= 0 && !value.isEmpty())
+        // The row names its category by id: its bare name may be shared by categories under
+        // other parents, and the items read "Parent > Child".
+        const QString id = index.data(RegisterModel::CategoryIdRole).toString();
+        int found = id.isEmpty() ? -1 : combo->findData(id);
+        if (found < 0 && !value.isEmpty())
+            found = combo->findText(value, Qt::MatchFixedString);
+        if (found >= 0)
             combo->setCurrentIndex(found);
         else
             combo->setEditText(value);
+        combo->setProperty(kShownCategory, combo->currentText());
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
         line->setText(value);
         line->selectAll();
@@ -192,6 +198,9 @@ void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
     if (auto *date = qobject_cast<SmartDateEdit *>(editor)) {
         model->setData(index, RegisterModel::dateText(date->parsedDate()));
     } else if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        // Passing through the cell is no edit: the category stays the row's, by id.
+        if (combo->currentText() == combo->property(kShownCategory).toString())
+            return;
         const QString text = combo->currentText().trimmed();
         const int found = combo->findText(text, Qt::MatchFixedString);
         const QString id = found >= 0 ? combo->itemData(found).toString() : QString();
@@ -340,7 +349,34 @@ void RegisterDelegate::autofillPayee(QAbstractItemModel *model, const QString &p
         registerModel->setBufferField(RegisterModel::MemoColumn, last->memo);
 }
 
+QString RegisterDelegate::unknownCategoryText(QWidget *editor, const QList<Category> &categories) {
+    auto *combo = qobject_cast<QComboBox *>(editor);
+    if (!combo && editor)
+        combo = qobject_cast<QComboBox *>(editor->parentWidget());
+    if (!combo || !combo->property(kShownCategory).isValid())
+        return QString();
+    const QString text = combo->currentText().trimmed();
+    if (text.isEmpty() || combo->currentText() == combo->property(kShownCategory).toString()
+        || CategoryChoices::idForText(categories, text))
+        return QString();
+    return text;
+}
+
+void RegisterDelegate::watchCompletions(QCompleter *completer, QLineEdit *line) const {
+    // While the list shows, keys go to it and the completer hands on only what it does not
+    // use itself, past the field's filters: Enter and Tab must be seen here first.
+    QAbstractItemView *popup = completer->popup();
+    popup->setProperty(kCompletionsOf, QVariant::fromValue<QObject *>(line));
+    popup->installEventFilter(const_cast<RegisterDelegate *>(this));
+}
+
 bool RegisterDelegate::eventFilter(QObject *object, QEvent *event) {
+    if (const QVariant owner = object->property(kCompletionsOf); owner.isValid()) {
+        auto *line = qobject_cast<QWidget *>(owner.value<QObject *>());
+        if (event->type() == QEvent::KeyPress && m_keyHandler && line)
+            return m_keyHandler(line, static_cast<QKeyEvent *>(event));
+        return false;
+    }
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
         && m_keyHandler) {
         if (m_keyHandler(qobject_cast<QWidget *>(object), static_cast<QKeyEvent *>(event)))

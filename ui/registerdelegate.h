@@ -3,11 +3,14 @@
 
 #pragma once
 
+#include <QList>
 #include <QStyledItemDelegate>
 
 #include <functional>
 
+struct Category;
 class AppState;
+class QCompleter;
 class QKeyEvent;
 class QLineEdit;
 
@@ -43,6 +46,10 @@ public:
     // in this account. Leaves a row being edited alone.
     void autofillPayee(QAbstractItemModel *model, const QString &payee) const;
 
+    // The text typed into a category editor (or a part of one) when it names no category and
+    // is not what the editor opened with; empty otherwise.
+    static QString unknownCategoryText(QWidget *editor, const QList<Category> &categories);
+
     // The payees of every account, then "[Transfer] NAME" for each other account.
     QStringList payeeCompletions() const;
 
@@ -50,6 +57,8 @@ protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
+    void watchCompletions(QCompleter *completer, QLineEdit *line) const;
+
     AppState *m_state; // Not owned.
     QString m_accountId;
     KeyHandler m_keyHandler;

@@ -191,6 +191,10 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const {
         return stored ? QVariant(stored->runningBalance) : QVariant();
 
     const bool fromBuffer = (isEdited || (isNew && m_editingRow < 0)) && column < BalanceColumn;
+    if (role == CategoryIdRole)
+        return fromBuffer ? m_buffer.categoryId
+               : stored   ? stored->transaction.categoryId
+                          : QString();
     if (fromBuffer && (role == Qt::DisplayRole || role == Qt::EditRole)) {
         const QString text = bufferText(column);
         if (isNew && role == Qt::DisplayRole && text.isEmpty())

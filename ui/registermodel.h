@@ -39,6 +39,7 @@ public:
         RunningBalanceRole, // signed cents
         IsNewEntryRole,
         IsReadOnlyRole, // the synthetic opening-balance row
+        CategoryIdRole, // the category of the row, or of the text being typed for it
     };
 
     // The text of the row being typed, one field per column plus what the columns do not show.

@@ -6,17 +6,15 @@
 #include "app/appstate.h"
 #include "app/datachange.h"
 #include "app/thememanager.h"
+#include "services/entrywriter.h"
 #include "services/ledgerwriter.h"
 #include "services/recurringservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
-#include "storage/identifiers.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
-#include "storage/recurringrepository.h"
-#include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
-#include "storage/transactionscope.h"
+#include "ui/categorychoices.h"
 #include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/recurringformdialog.h"
@@ -61,9 +59,14 @@ bool isEnter(const QKeyEvent *event) {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+// Ctrl alone: with Shift too the key is another (Ctrl+Shift+N is New Account).
+bool isCtrl(const QKeyEvent *event) {
+    return (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+
 // The register's own keys, which the window's shortcuts must not take while it has focus.
 bool isRegisterShortcut(const QKeyEvent *event) {
-    if (!(event->modifiers() & Qt::ControlModifier))
+    if (!isCtrl(event))
         return false;
     switch (event->key()) {
     case Qt::Key_Return:
@@ -200,6 +203,16 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
         m_skipReload = true;
         QTimer::singleShot(0, this, [this] { m_skipReload = false; });
     });
+    // Row layout and order are read on reload: a change of either is shown at once.
+    connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
+            [this](const QString &key) {
+                if (key == QLatin1String("registerTwoLine")
+                    || key == QLatin1String("registerNewestFirst"))
+                    reload();
+            });
+    // The balance's colour is set for the palette of the moment.
+    if (ThemeManager *theme = m_state->themeManager())
+        connect(theme, &ThemeManager::themeChanged, this, &RegisterScreen::colourEndingBalance);
 }
 
 QString RegisterScreen::headingText() const {
@@ -251,20 +264,40 @@ bool RegisterScreen::confirmLeaveEntry() {
     }
 }
 
+bool RegisterScreen::hasUnsavedEntry() {
+    m_table->finishEditing(true);
+    return m_model->isDirty();
+}
+
+void RegisterScreen::leaveAccount() {
+    m_table->finishEditing(false);
+    m_model->setEditingRow(-1);
+    m_model->clearEntry();
+    m_model->setRows(QList<RegisterRow>{}, false);
+    m_accountId.clear();
+    m_delegate->setAccountId(QString());
+    m_reloadPending = false;
+    m_heading->clear();
+    m_subtitle->clear();
+    m_subtitle->hide();
+    m_balance->clear();
+}
+
 void RegisterScreen::reload() {
     if (m_accountId.isEmpty() || std::exchange(m_skipReload, false))
         return;
+    const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
+    if (!account || account->deletedAt.has_value()) {
+        // What is being typed has nowhere to go any more, open field or not.
+        leaveAccount();
+        return;
+    }
     if (m_table->isEditing()) {
         // Resetting the model would close the editor and drop what it holds.
         m_reloadPending = true;
         return;
     }
     m_reloadPending = false;
-    const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
-    if (!account) {
-        m_heading->clear();
-        return;
-    }
     m_heading->setText(account->name);
     QString subtitle = account->institution;
     if (!subtitle.isEmpty() && !account->accountNumberLast4.isEmpty())
@@ -310,9 +343,13 @@ void RegisterScreen::reload() {
 }
 
 void RegisterScreen::showEndingBalance(const Account &account) {
-    const qint64 ending = m_model->endingBalance(account.startingBalance);
-    m_balance->setText(formatMoney(ending, account.currency));
-    const QColor colour = ending < 0 ? Styles::negativeColour() : Styles::positiveColour();
+    m_endingBalance = m_model->endingBalance(account.startingBalance);
+    m_balance->setText(formatMoney(m_endingBalance, account.currency));
+    colourEndingBalance();
+}
+
+void RegisterScreen::colourEndingBalance() {
+    const QColor colour = m_endingBalance < 0 ? Styles::negativeColour() : Styles::positiveColour();
     m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
 }
 
@@ -412,58 +449,50 @@ bool RegisterScreen::commitCurrentRow() {
     QString categoryId = buffer.categoryId;
     const QString categoryText = buffer.categoryText.trimmed();
     if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        CategoryRepository *categories = m_state->categoryRepository();
-        std::optional<Category> found = categories->findByName(categoryText);
-        const int arrow = categoryText.indexOf(QStringLiteral(" > "));
-        if (!found && arrow >= 0)
-            found = categories->findByName(categoryText.mid(arrow + 3).trimmed());
-        if (found)
-            categoryId = found->id;
+        const std::optional<QString> found
+            = CategoryChoices::idForText(m_state->categoryRepository()->findAll(), categoryText);
+        if (!found) {
+            // Saving it uncategorised would lose what was typed without a word.
+            showStatusMessage(tr("No category \"%1\"; choose one from the list").arg(categoryText),
+                              kLongMessageMs);
+            return false;
+        }
+        categoryId = *found;
     }
     const QString clr = buffer.clr.trimmed().toUpper();
-    const bool reconciled = clr == QLatin1String("R");
-    const bool cleared = reconciled || clr == QLatin1String("C");
-    const bool isTransfer = payee.startsWith(QLatin1String("[Transfer] "));
 
-    Transaction transaction;
+    EntryFields fields;
+    fields.accountId = m_accountId;
+    fields.date = date;
+    fields.payee = payee;
+    fields.checkNumber = buffer.checkNumber;
+    fields.memo = buffer.memo;
+    fields.amount = amount;
+    fields.categoryId = categoryId;
+    fields.reconciled = clr == QLatin1String("R");
+    fields.cleared = fields.reconciled || clr == QLatin1String("C");
+
+    QList<SplitLine> lines;
+    bool writeLines = false;
     if (editedRow >= 0) {
         const RegisterRow *stored = m_model->rowAt(editedRow);
         if (!stored)
             return false;
-        transaction = stored->transaction;
-        if (isTransfer && transaction.transferLinkId.isEmpty()) {
-            showStatusMessage(tr("An existing transaction cannot become a transfer; delete it "
-                                 "and enter the transfer as a new transaction"),
-                              kLongMessageMs);
-            return false;
+        fields.id = stored->transaction.id;
+        if (stored->transaction.isSplit && amount != stored->transaction.amount) {
+            Transaction resized = stored->transaction;
+            resized.amount = amount;
+            if (!resplit(resized, &lines))
+                return false;
+            writeLines = true;
         }
-    } else {
-        transaction.id = Identifiers::newId();
-        transaction.accountId = m_accountId;
     }
-    transaction.date = date;
-    transaction.payee = payee;
-    transaction.checkNumber = buffer.checkNumber.trimmed();
-    transaction.memo = buffer.memo.trimmed();
-    transaction.amount = amount;
-    transaction.categoryId = categoryId;
-    transaction.cleared = cleared;
-    transaction.reconciled = reconciled;
-
-    QList<SplitLine> lines;
-    bool writeLines = false;
-    if (editedRow >= 0 && transaction.isSplit
-        && transaction.amount != m_model->rowAt(editedRow)->transaction.amount) {
-        if (!resplit(&transaction, &lines))
-            return false;
-        writeLines = true;
-    }
-    if (!storeTransaction(transaction, editedRow < 0, writeLines ? &lines : nullptr))
+    QString savedId;
+    if (!storeTransaction(fields, writeLines ? &lines : nullptr, &savedId))
         return false;
 
     if (editedRow < 0)
         m_model->setLastDateUsed(buffer.date);
-    const QString savedId = transaction.id;
     m_model->setEditingRow(-1);
     m_model->clearEntry();
     m_table->setCurrentIndex(QModelIndex());
@@ -620,13 +649,11 @@ void RegisterScreen::tabToField(bool next) {
 }
 
 void RegisterScreen::beginNewEntry() {
-    if (m_model->editingRow() >= 0 && !confirmLeaveEntry())
+    // Half-typed text, in the new-entry row too, would otherwise end up in the next entry.
+    if (!confirmLeaveEntry())
         return;
-    m_table->finishEditing(true);
-    if (m_model->editingRow() >= 0) {
-        m_model->setEditingRow(-1);
-        m_model->clearEntry();
-    }
+    m_model->setEditingRow(-1);
+    m_model->clearEntry();
     const QModelIndex entry = m_model->index(m_model->newEntryRow(), 0);
     m_table->setCurrentIndex(entry);
     m_table->scrollTo(entry);
@@ -634,41 +661,60 @@ void RegisterScreen::beginNewEntry() {
     m_table->editCurrent();
 }
 
-bool RegisterScreen::storeTransaction(const Transaction &transaction, bool isNew,
-                                      const QList<SplitLine> *lines) {
+bool RegisterScreen::storeTransaction(const EntryFields &fields, const QList<SplitLine> *lines,
+                                      QString *savedId) {
     m_markBeforeSave = m_state->database()->writeMark();
-    TransactionScope scope(m_state->database());
-    LedgerWriter *ledger = m_state->ledger();
-    const LedgerWriter::Result result = !scope.isOpen() ? LedgerWriter::Result::Failed
-                                        : isNew         ? ledger->addTransaction(transaction)
-                                                        : ledger->updateTransaction(transaction);
-    bool ok = result == LedgerWriter::Result::Ok;
-    if (ok && lines)
-        ok = m_state->splitLineRepository()->replaceForTransaction(transaction.id, *lines);
-    if (ok)
-        ok = scope.commit();
-    if (ok)
-        return true;
-    scope.rollback();
-    switch (result) {
-    case LedgerWriter::Result::TransferAccountNotFound:
-        showStatusMessage(tr("Transfer account not found"), kShortMessageMs);
-        break;
-    case LedgerWriter::Result::TransferToSameAccount:
-        showStatusMessage(tr("A transfer needs another account"), kShortMessageMs);
-        break;
-    case LedgerWriter::Result::NotFound:
-        showStatusMessage(tr("This transaction no longer exists"), kShortMessageMs);
-        break;
-    case LedgerWriter::Result::Ok:
-    case LedgerWriter::Result::Failed:
-        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
-        break;
+    EntryWriter *writer = m_state->entryWriter();
+    EntryWriter::Result result = writer->save(fields, lines, false, savedId);
+    if (result == EntryWriter::Result::OtherLegReconciled) {
+        const std::optional<Transaction> stored
+            = m_state->transactionRepository()->findById(fields.id);
+        const std::optional<Transaction> leg
+            = stored ? m_state->ledger()->otherLeg(*stored) : std::nullopt;
+        const std::optional<Account> other
+            = leg ? m_state->accountRepository()->findById(leg->accountId) : std::nullopt;
+        if (MessageBoxes::ask(this, tr("Reconciled Transfer"),
+                              tr("The other side of this transfer, in \"%1\", is reconciled.\n\n"
+                                 "Change it there too?")
+                                  .arg(other ? other->name : QString())))
+            result = writer->save(fields, lines, true, savedId);
+        else
+            result = EntryWriter::Result::OtherLegReconciled;
     }
+    if (result == EntryWriter::Result::Ok)
+        return true;
+    showWriteResult(result);
     return false;
 }
 
-bool RegisterScreen::resplit(Transaction *transaction, QList<SplitLine> *lines) {
+void RegisterScreen::showWriteResult(EntryWriter::Result result) {
+    switch (result) {
+    case EntryWriter::Result::TransferAccountNotFound:
+        showStatusMessage(tr("Transfer account not found"), kShortMessageMs);
+        break;
+    case EntryWriter::Result::TransferToSameAccount:
+        showStatusMessage(tr("A transfer needs another account"), kShortMessageMs);
+        break;
+    case EntryWriter::Result::NotFound:
+        showStatusMessage(tr("This transaction no longer exists"), kShortMessageMs);
+        break;
+    case EntryWriter::Result::NotATransfer:
+        showStatusMessage(tr("An existing transaction cannot become a transfer; delete it "
+                             "and enter the transfer as a new transaction"),
+                          kLongMessageMs);
+        break;
+    case EntryWriter::Result::OtherLegReconciled:
+        showStatusMessage(tr("Not saved: the other side of the transfer is reconciled"),
+                          kLongMessageMs);
+        break;
+    case EntryWriter::Result::Ok:
+    case EntryWriter::Result::Failed:
+        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
+        break;
+    }
+}
+
+bool RegisterScreen::resplit(const Transaction &transaction, QList<SplitLine> *lines) {
     QMessageBox box(QMessageBox::Question, tr("Split No Longer Adds Up"),
                     tr("This transaction is split, and its amount changed. Split the new "
                        "amount again?"),
@@ -677,7 +723,7 @@ bool RegisterScreen::resplit(Transaction *transaction, QList<SplitLine> *lines) 
     box.button(QMessageBox::No)->setText(tr("Remove Split"));
     switch (ModalRunner::exec(&box)) {
     case QMessageBox::Yes: {
-        SplitEditorDialog editor(m_state, *transaction, this);
+        SplitEditorDialog editor(m_state, transaction, this);
         if (ModalRunner::exec(&editor) != QDialog::Accepted || editor.remaining() != 0) {
             showStatusMessage(tr("Not saved: the split still needs dividing"), kLongMessageMs);
             return false;
@@ -687,7 +733,6 @@ bool RegisterScreen::resplit(Transaction *transaction, QList<SplitLine> *lines) 
     }
     case QMessageBox::No:
         lines->clear();
-        transaction->isSplit = false;
         return true;
     default:
         return false;
@@ -702,10 +747,13 @@ void RegisterScreen::newTransactionDialog() {
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
         return;
     const QList<SplitLine> lines = dialog.splitLines();
-    const Transaction transaction = dialog.transaction();
-    if (!storeTransaction(transaction, true, dialog.splitChanged() ? &lines : nullptr))
+    EntryFields fields = EntryFields::from(dialog.transaction());
+    fields.id.clear();
+    fields.accountId = m_accountId;
+    QString savedId;
+    if (!storeTransaction(fields, dialog.splitChanged() ? &lines : nullptr, &savedId))
         return;
-    if (!applySaved(transaction.id, true))
+    if (!applySaved(savedId, true))
         reload();
     focusNewEntryRow();
     showStatusMessage(tr("Transaction saved"), kShortMessageMs);
@@ -725,7 +773,10 @@ bool RegisterScreen::editTransactionDialog(int row) {
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
         return false;
     const QList<SplitLine> lines = dialog.splitLines();
-    if (!storeTransaction(dialog.transaction(), false, dialog.splitChanged() ? &lines : nullptr))
+    EntryFields fields = EntryFields::from(dialog.transaction());
+    // The form edits this row and no other, whatever its copy says.
+    fields.id = stored->id;
+    if (!storeTransaction(fields, dialog.splitChanged() ? &lines : nullptr, nullptr))
         return false;
     if (m_model->editingRow() == row) {
         m_model->setEditingRow(-1);
@@ -742,6 +793,13 @@ void RegisterScreen::memorizeCurrentRow() {
     if (!stored)
         return;
     const Transaction &row = stored->transaction;
+    if (row.id.isEmpty()) {
+        // The opening balance is the account's starting balance, not a payment that recurs.
+        showStatusMessage(tr("The opening balance comes from the account's starting balance; "
+                             "it cannot be memorized."),
+                          kLongMessageMs);
+        return;
+    }
     if (!row.date.isValid() || row.date.year() < 2000) {
         showStatusMessage(tr("Cannot memorize: source transaction has an invalid date"),
                           kLongMessageMs);
@@ -759,12 +817,11 @@ void RegisterScreen::memorizeCurrentRow() {
     // The row is this date's occurrence already; confirming must not post it again.
     seed.nextDueDate = RecurringService::nextOccurrence(row.date, seed.frequency);
     seed.isActive = true;
-    seed.version = 1;
 
     RecurringFormDialog dialog(m_state, seed, RecurringFormDialog::Mode::Memorize, this);
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
         return;
-    if (!m_state->recurringRepository()->insert(dialog.recurring())) {
+    if (m_state->entryWriter()->memorize(dialog.recurring()) != EntryWriter::Result::Ok) {
         showStatusMessage(tr("Could not memorize the transaction"), kLongMessageMs);
         return;
     }
@@ -773,19 +830,12 @@ void RegisterScreen::memorizeCurrentRow() {
 
 void RegisterScreen::toggleCleared(int row) {
     const RegisterRow *held = m_model->rowAt(row);
-    // The held rows leave out what the register does not show: write the stored row.
-    const std::optional<Transaction> stored
-        = held ? m_state->transactionRepository()->findById(held->transaction.id) : std::nullopt;
-    if (!stored)
+    if (!held || held->transaction.id.isEmpty())
         return;
-    Transaction transaction = *stored;
-    transaction.cleared = !transaction.cleared;
-    if (!transaction.cleared)
-        transaction.reconciled = false;
-    transaction.updatedAt = QDateTime::currentDateTimeUtc();
-    transaction.syncStatus = SyncStatus::Pending;
-    if (!m_state->transactionRepository()->update(transaction))
-        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
+    const EntryWriter::Result result
+        = m_state->entryWriter()->setCleared(held->transaction.id, !held->transaction.cleared);
+    if (result != EntryWriter::Result::Ok)
+        showWriteResult(result);
     reload();
 }
 
@@ -795,24 +845,11 @@ bool RegisterScreen::splitRow(int row) {
         = held ? m_state->transactionRepository()->findById(held->transaction.id) : std::nullopt;
     if (!stored)
         return false;
-    Transaction transaction = *stored;
-    SplitEditorDialog dialog(m_state, transaction, this);
+    SplitEditorDialog dialog(m_state, *stored, this);
     if (ModalRunner::exec(&dialog) != QDialog::Accepted || dialog.remaining() != 0)
         return false;
-    const QList<SplitLine> lines = dialog.lines();
-    // The lines and the flag that says they exist are written together or not at all.
-    TransactionScope scope(m_state->database());
-    bool ok = scope.isOpen()
-              && m_state->splitLineRepository()->replaceForTransaction(transaction.id, lines);
-    if (ok) {
-        transaction.isSplit = true;
-        transaction.version += 1;
-        transaction.syncStatus = SyncStatus::Pending;
-        transaction.updatedAt = QDateTime::currentDateTimeUtc();
-        ok = m_state->transactionRepository()->update(transaction) && scope.commit();
-    }
-    if (!ok) {
-        scope.rollback();
+    const EntryWriter::Result result = m_state->entryWriter()->split(stored->id, dialog.lines());
+    if (result != EntryWriter::Result::Ok) {
         showStatusMessage(tr("Could not save the split"), kLongMessageMs);
         return false;
     }
@@ -857,7 +894,7 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
         }
         return false;
     }
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const bool ctrl = isCtrl(event);
     auto *line = qobject_cast<QLineEdit *>(editor);
     QCompleter *completer = line ? line->completer() : nullptr;
     if (!ctrl && completer && completer->popup()->isVisible()) {
@@ -872,13 +909,28 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
                 Q_EMIT completer->activated(text);
             }
             completer->popup()->hide();
-            if (!tab)
+            // Enter goes on to the next field like Tab, so that what is typed next lands
+            // there and not after the completion.
+            if (event->key() == Qt::Key_Escape)
                 return true;
         }
     }
     if (ctrl && isEnter(event)) {
         commitCurrentRow();
         return true;
+    }
+    const bool leaving
+        = isEnter(event) || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (!ctrl && leaving && editor
+        && m_table->currentIndex().column() == RegisterModel::CategoryColumn) {
+        const QString unknown = RegisterDelegate::unknownCategoryText(
+            editor, m_state->categoryRepository()->findAll());
+        if (!unknown.isEmpty()) {
+            // Said here, where it can still be put right, rather than at the save.
+            showStatusMessage(tr("No category \"%1\"; choose one from the list").arg(unknown),
+                              kLongMessageMs);
+            return true;
+        }
     }
     if (ctrl) {
         switch (event->key()) {
@@ -905,8 +957,17 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
             m_table->editCurrent();
         return true;
     }
-    if (event->key() == Qt::Key_Escape && (editor || m_model->isDirty())) {
+    if (event->key() == Qt::Key_Escape && editor) {
+        // The cell goes back to what it held; a second Escape discards the row.
+        finishEditor(false);
+        m_table->setFocus();
+        if (m_model->isDirty())
+            showStatusMessage(tr("Press Escape again to discard the row"), kShortMessageMs);
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape && m_model->isDirty()) {
         discardEntry();
+        showStatusMessage(tr("Row discarded"), kShortMessageMs);
         return true;
     }
     if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && line

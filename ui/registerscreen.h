@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "services/entrywriter.h"
 #include "storage/account.h"
 #include "storage/database.h"
 #include "storage/splitline.h"
@@ -39,6 +40,8 @@ public:
     // Whether it is fine to leave the row being typed: asks Save / Discard / Cancel when it
     // holds unsaved text. False means stay.
     bool confirmLeaveEntry();
+    // Whether the row being typed holds unsaved text (an open field counts).
+    bool hasUnsavedEntry();
 
     QString headingText() const;
     QString balanceText() const;
@@ -93,18 +96,25 @@ private:
     void moveToField(int row, int column);
     void toggleCleared(int row);
     void deleteRow(int row);
-    // Writes the transaction (new or edited) and, when lines is set, its split lines, all in
-    // one database transaction. Shows why on the message line when it fails.
-    bool storeTransaction(const Transaction &transaction, bool isNew,
-                          const QList<SplitLine> *lines);
+    // Writes the transaction (new when fields has no id, else edited) and, when lines is
+    // set, its split lines, all in one database transaction. Asks before it rewrites a
+    // reconciled other leg; shows why on the message line when it fails.
+    bool storeTransaction(const EntryFields &fields, const QList<SplitLine> *lines,
+                          QString *savedId);
+    // Explains a refused or failed write on the message line.
+    void showWriteResult(EntryWriter::Result result);
     // A split row whose amount changed: asks to split it again (filling lines) or to remove
     // the split. False when the user backed out and nothing should be saved.
-    bool resplit(Transaction *transaction, QList<SplitLine> *lines);
+    bool resplit(const Transaction &transaction, QList<SplitLine> *lines);
     // Puts a row just saved from this screen into the model in place, which a register of a
     // hundred thousand rows does far faster than reading them all again. False when it has to
     // be read again instead.
     bool applySaved(const QString &id, bool isNew);
     void showEndingBalance(const Account &account);
+    // The account was deleted (here, by a sync or another program): show nothing of it and
+    // keep nothing typed for it.
+    void leaveAccount();
+    void colourEndingBalance();
 
     AppState *m_state; // Not owned.
     QString m_accountId;
@@ -118,6 +128,7 @@ private:
     QLabel *m_message;            // Owned (Qt child).
     QTimer *m_messageTimer;       // Owned (Qt child).
     bool m_reloadPending = false;
+    qint64 m_endingBalance = 0;
     // The notice of a write already applied in place must not read the rows again.
     bool m_ownWriteApplied = false;
     // The database as this screen's last in-place save left it: a notice that arrives with

@@ -25,6 +25,10 @@ void RegisterTableView::finishEditing(bool commit) {
         return;
     if (commit)
         commitData(editor);
+    // Taking focus from the editor below would let the delegate see the field end on its
+    // own: it would write the editor back (even when its text is being thrown away) and
+    // close it before we do.
+    editor->removeEventFilter(itemDelegateForIndex(currentIndex()));
     // Focus inside an editor made of several fields (payee and memo) is not the editor's own
     // focus to the view, which would then let Qt hand it to the next widget: a Tab more.
     if (editor->isAncestorOf(QApplication::focusWidget()))

@@ -1937,6 +1937,10 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <source>Tindral Account</source>
         <translation>Tindral-Benutzerkonto</translation>
     </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>Die Buchung, die Sie in diesem Konto eingeben, wird verworfen.</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -2684,10 +2688,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
 <context>
     <name>RegisterDelegate</name>
     <message>
-        <source>Open calendar (F4)</source>
-        <translation>Kalender öffnen (F4)</translation>
-    </message>
-    <message>
         <source>Payee</source>
         <translation>Empfänger</translation>
     </message>
@@ -2916,6 +2916,38 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
     <message>
         <source>&amp;Edit...</source>
         <translation>Bearb&amp;eiten...</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>Keine Kategorie „%1“; wählen Sie eine aus der Liste</translation>
+    </message>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation>Abgeglichene Umbuchung</translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation>Die andere Seite dieser Umbuchung in „%1“ ist abgeglichen.
+
+Dort ebenfalls ändern?</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>Nicht gespeichert: Die andere Seite der Umbuchung ist abgeglichen</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation>Der Anfangssaldo stammt aus dem Startsaldo des Kontos; er kann nicht als wiederkehrend gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation>Erneut Escape drücken, um die Zeile zu verwerfen</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Zeile verworfen</translation>
     </message>
 </context>
 <context>

@@ -1911,6 +1911,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Tindral Account</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -2658,10 +2662,6 @@ All transactions, recurring entries, and reconciliation history for this account
 <context>
     <name>RegisterDelegate</name>
     <message>
-        <source>Open calendar (F4)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Payee</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2887,6 +2887,36 @@ Both sides of the transfer will be deleted.</source>
     </message>
     <message>
         <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1937,6 +1937,10 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <source>Tindral Account</source>
         <translation>Cuenta de Tindral</translation>
     </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>Se descartará la transacción que está escribiendo en esta cuenta.</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -2684,10 +2688,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
 <context>
     <name>RegisterDelegate</name>
     <message>
-        <source>Open calendar (F4)</source>
-        <translation>Abrir calendario (F4)</translation>
-    </message>
-    <message>
         <source>Payee</source>
         <translation>Beneficiario</translation>
     </message>
@@ -2916,6 +2916,38 @@ Se eliminarán los dos lados del traspaso.</translation>
     <message>
         <source>&amp;Edit...</source>
         <translation>Edi&amp;tar...</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>No hay ninguna categoría «%1»; elija una de la lista</translation>
+    </message>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation>Transferencia conciliada</translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation>El otro lado de esta transferencia, en «%1», está conciliado.
+
+¿Cambiarlo también allí?</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>No se guardó: el otro lado de la transferencia está conciliado</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation>El saldo de apertura procede del saldo inicial de la cuenta; no se puede memorizar.</translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation>Pulse Escape otra vez para descartar la fila</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Fila descartada</translation>
     </message>
 </context>
 <context>

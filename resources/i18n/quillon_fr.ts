@@ -1937,6 +1937,10 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Tindral Account</source>
         <translation>Compte Tindral</translation>
     </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>L’opération que vous saisissez dans ce compte sera abandonnée.</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -2684,10 +2688,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
 <context>
     <name>RegisterDelegate</name>
     <message>
-        <source>Open calendar (F4)</source>
-        <translation>Ouvrir le calendrier (F4)</translation>
-    </message>
-    <message>
         <source>Payee</source>
         <translation>Bénéficiaire</translation>
     </message>
@@ -2916,6 +2916,38 @@ Les deux côtés du virement seront supprimés.</translation>
     <message>
         <source>&amp;Edit...</source>
         <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>Aucune catégorie « %1 » ; choisissez-en une dans la liste</translation>
+    </message>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation>Virement rapproché</translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation>L’autre côté de ce virement, dans « %1 », est rapproché.
+
+Le modifier là aussi ?</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>Non enregistré : l’autre côté du virement est rapproché</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation>Le solde d’ouverture vient du solde initial du compte ; il ne peut pas être mémorisé.</translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation>Appuyez de nouveau sur Échap pour abandonner la ligne</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Ligne abandonnée</translation>
     </message>
 </context>
 <context>

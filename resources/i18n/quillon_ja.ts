@@ -1933,6 +1933,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Tindral Account</source>
         <translation>Tindral アカウント</translation>
     </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>この口座で入力中の取引は破棄されます。</translation>
+    </message>
 </context>
 <context>
     <name>PayeeScreen</name>
@@ -2676,10 +2680,6 @@ All transactions, recurring entries, and reconciliation history for this account
 <context>
     <name>RegisterDelegate</name>
     <message>
-        <source>Open calendar (F4)</source>
-        <translation>カレンダーを開く (F4)</translation>
-    </message>
-    <message>
         <source>Payee</source>
         <translation>取引先</translation>
     </message>
@@ -2908,6 +2908,38 @@ Both sides of the transfer will be deleted.</source>
     <message>
         <source>&amp;Edit...</source>
         <translation>編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>カテゴリ「%1」はありません。一覧から選択してください</translation>
+    </message>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation>照合済みの振替</translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation>この振替の相手側（「%1」）は照合済みです。
+
+相手側も変更しますか？</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>保存されていません: 振替の相手側は照合済みです</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation>開始残高は口座の初期残高から作られるため、定期取引として記憶できません。</translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation>もう一度 Esc キーを押すと行を破棄します</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>行を破棄しました</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,13 @@ private Q_SLOTS:
     void deletingALegDeletesBoth_data();
     void deletingALegDeletesBoth();
     void deletingAPlainRowLeavesOthersAlone();
+    void editKeepsTheServerId();
+    void deletedOtherLegIsLeftAlone_data();
+    void deletedOtherLegIsLeftAlone();
+    void plainRowNeverBecomesHalfATransfer();
+    void reconciledOtherLeg_data();
+    void reconciledOtherLeg();
+    void nothingIsAddedToADeletedAccount();
     void cascadeDeleteWritesOneStampAndRestoreUndoesIt();
     void restoreTakesOlderStampsWithinAFewSeconds();
     void deletingACategoryUncategorisesItsTransactions();
@@ -164,6 +171,114 @@ void tst_LedgerWriter::deletingAPlainRowLeavesOthersAlone() {
     QCOMPARE(f.ledger.deleteTransaction("plain"), LedgerWriter::Result::Ok);
     QCOMPARE(f.db.scalar("SELECT COUNT(*) FROM transactions WHERE deleted_at IS NULL").toInt(), 2);
     QCOMPARE(f.ledger.deleteTransaction("missing"), LedgerWriter::Result::NotFound);
+}
+
+// The register's rows carry no server id: an edit saved from one must not lose it, or the
+// row would go out as a new record, a duplicate on every device.
+void tst_LedgerWriter::editKeepsTheServerId() {
+    Fixture f;
+    QVERIFY(f.transactions.insert(transaction("p", "a1", QDate(2026, 3, 2), -100)));
+    QVERIFY(f.transactions.markSynced("p", "srv-9"));
+    Transaction edited = f.stored("p");
+    edited.serverId.clear();
+    edited.memo = "edited";
+    QCOMPARE(f.ledger.updateTransaction(edited), LedgerWriter::Result::Ok);
+    const Transaction saved = f.stored("p");
+    QCOMPARE(saved.serverId, QStringLiteral("srv-9"));
+    QCOMPARE(saved.memo, QStringLiteral("edited"));
+    QCOMPARE(saved.version, 2);
+    QCOMPARE(saved.syncStatus, SyncStatus::Pending);
+}
+
+void tst_LedgerWriter::deletedOtherLegIsLeftAlone_data() {
+    QTest::addColumn<bool>("sharedLink");
+    QTest::addRow("ids linked") << false;
+    QTest::addRow("shared link id") << true;
+}
+
+// The other account was deleted and took its leg along: the surviving leg is edited and
+// deleted on its own, and the deleted leg keeps its stamp so that a restore finds it.
+void tst_LedgerWriter::deletedOtherLegIsLeftAlone() {
+    QFETCH(bool, sharedLink);
+    Fixture f;
+    f.insertTransfer(sharedLink);
+    QVERIFY(f.ledger.deleteAccount("a2"));
+    const Transaction before = f.stored("in");
+    QVERIFY(before.deletedAt.has_value());
+    QVERIFY(!f.ledger.otherLeg(f.stored("out")));
+
+    Transaction out = f.stored("out");
+    out.amount = -7700;
+    QCOMPARE(f.ledger.updateTransaction(out), LedgerWriter::Result::Ok);
+    QCOMPARE(f.ledger.deleteTransaction("out"), LedgerWriter::Result::Ok);
+    const Transaction after = f.stored("in");
+    QCOMPARE(after.amount, before.amount);
+    QCOMPARE(after.version, before.version);
+    QCOMPARE(after.deletedAt, before.deletedAt);
+    QCOMPARE(after.updatedAt, before.updatedAt);
+
+    QVERIFY(f.ledger.restoreAccount("a2"));
+    QVERIFY(!f.stored("in").deletedAt.has_value());
+}
+
+// A payee alone moves no money into another account: a plain row stays plain.
+void tst_LedgerWriter::plainRowNeverBecomesHalfATransfer() {
+    Fixture f;
+    QVERIFY(f.transactions.insert(transaction("p", "a1", QDate(2026, 3, 2), -100, "Grocer")));
+    Transaction edited = f.stored("p");
+    edited.payee = "[Transfer] Savings";
+    QCOMPARE(f.ledger.updateTransaction(edited), LedgerWriter::Result::NotATransfer);
+    QCOMPARE(f.stored("p").payee, QStringLiteral("Grocer"));
+    QCOMPARE(f.stored("p").version, 1);
+    QCOMPARE(f.db.scalar("SELECT COUNT(*) FROM transactions WHERE account_id = 'a2'").toInt(), 0);
+}
+
+void tst_LedgerWriter::reconciledOtherLeg_data() {
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<bool>("rewrite");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<qint64>("savedAmount");
+    QTest::addColumn<int>("legVersion");
+    QTest::addRow("amount change refused")
+        << qint64(-9900) << false << int(LedgerWriter::Result::OtherLegReconciled) << qint64(-2500)
+        << 1;
+    QTest::addRow("amount change confirmed")
+        << qint64(-9900) << true << int(LedgerWriter::Result::Ok) << qint64(-9900) << 2;
+    QTest::addRow("memo alone leaves the leg")
+        << qint64(-2500) << false << int(LedgerWriter::Result::Ok) << qint64(-2500) << 1;
+}
+
+void tst_LedgerWriter::reconciledOtherLeg() {
+    QFETCH(qint64, amount);
+    QFETCH(bool, rewrite);
+    QFETCH(int, result);
+    QFETCH(qint64, savedAmount);
+    QFETCH(int, legVersion);
+    Fixture f;
+    f.insertTransfer(false);
+    Transaction in = f.stored("in");
+    in.cleared = in.reconciled = true;
+    QVERIFY(f.transactions.update(in));
+
+    Transaction out = f.stored("out");
+    out.amount = amount;
+    out.memo = "note";
+    QCOMPARE(int(f.ledger.updateTransaction(out, rewrite)), result);
+    QCOMPARE(f.stored("out").amount, savedAmount);
+    QCOMPARE(f.stored("in").amount, -savedAmount);
+    QCOMPARE(f.stored("in").version, legVersion);
+    QVERIFY(f.stored("in").reconciled);
+}
+
+void tst_LedgerWriter::nothingIsAddedToADeletedAccount() {
+    Fixture f;
+    QVERIFY(f.ledger.deleteAccount("a2"));
+    QCOMPARE(f.ledger.addTransaction(transaction("", "a2", QDate(2026, 3, 2), -100)),
+             LedgerWriter::Result::NotFound);
+    QCOMPARE(f.ledger.addTransaction(
+                 transaction("", "a1", QDate(2026, 3, 2), -100, "[Transfer] Savings")),
+             LedgerWriter::Result::TransferAccountNotFound);
+    QCOMPARE(f.db.scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
 }
 
 void tst_LedgerWriter::cascadeDeleteWritesOneStampAndRestoreUndoesIt() {

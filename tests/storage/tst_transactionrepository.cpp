@@ -48,6 +48,7 @@ private Q_SLOTS:
     void registerRows();
     void registerShowsCategoryNames();
     void sameTimeKeepsWrittenOrder();
+    void sameDateFollowsCreationNotWriting();
     void registerVisitorMatchesList();
     void repeatedTextsAreShared();
     void unreconciledSummaries();
@@ -190,6 +191,31 @@ void tst_TransactionRepository::sameTimeKeepsWrittenOrder() {
     QCOMPARE(entries.rowIds, rowIds);
 }
 
+// A row pulled or restored later can be older than the rows written before it: the register
+// on screen and the command line's listing put it where its creation time says, alike.
+void tst_TransactionRepository::sameDateFollowsCreationNotWriting() {
+    Fixture f(1000);
+    const QDate day(2025, 5, 5);
+    QVERIFY(f.transactions.insert(transaction("typed", "a1", day, -300, "P", "", 60)));
+    QVERIFY(f.transactions.insert(transaction("pulled", "a1", day, 50, "P", "", 0)));
+    QVERIFY(f.transactions.insert(transaction("later", "a1", day, -20, "P", "", 120)));
+    QVERIFY(f.transactions.insert(transaction("before", "a1", day.addDays(-1), 7, "P", "", 500)));
+
+    const QList<RegisterRow> rows = f.transactions.registerRows("a1");
+    QCOMPARE(ids(rows), (QStringList{"", "before", "pulled", "typed", "later"}));
+    const RegisterEntries entries = f.transactions.registerEntries("a1");
+    QVERIFY(entries.opening);
+    QList<qint64> rowIds;
+    QList<qint64> balances;
+    for (const RegisterRow &row : rows.mid(1)) {
+        rowIds << row.rowId;
+        balances << row.runningBalance;
+    }
+    QCOMPARE(entries.rowIds, rowIds);
+    QCOMPARE(entries.balances, balances);
+    QCOMPARE(balances, (QList<qint64>{1007, 1057, 757, 737}));
+}
+
 void tst_TransactionRepository::registerShowsCategoryNames() {
     Fixture f;
     QVERIFY(f.categories.insert(category("food", "Food")));
@@ -315,6 +341,9 @@ void tst_TransactionRepository::softDeleteVisibility() {
     QVERIFY(f.transactions.search("").isEmpty());
     QVERIFY(f.transactions.payees().isEmpty());
     QVERIFY(!f.transactions.lastByPayee("Bakery", "a1"));
+    // The re-read after a save must not bring back a row deleted meanwhile.
+    QVERIFY(!f.transactions.registerRow("t1"));
+    QCOMPARE(f.transactions.rowIdOf("t1"), qint64(0));
 
     const auto deleted = f.transactions.findById("t1");
     QVERIFY(deleted && deleted->deletedAt);

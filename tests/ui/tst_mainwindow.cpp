@@ -24,10 +24,12 @@
 #include "ui/modalrunner.h"
 #include "ui/reconciliationscreen.h"
 #include "ui/recurringscreen.h"
+#include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/reportsscreen.h"
 #include "ui/searchscreen.h"
 #include "ui/settingsscreen.h"
+#include "ui/smartamountfield.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
 
@@ -79,6 +81,8 @@ private Q_SLOTS:
     void editKeepsOpeningBalanceOnce();
     void cascadeDelete_data();
     void cascadeDelete();
+    void deleteWhileTyping_data();
+    void deleteWhileTyping();
     void autoPostMessage_data();
     void autoPostMessage();
     void sampleDataFromHelpMenu();
@@ -425,6 +429,39 @@ void tst_MainWindow::cascadeDelete() {
     QTRY_COMPARE(window->accountList()->count(), 2);
     QVERIFY(!sidebarNames(*window).contains(QStringLiteral("Account %1").arg(deleted)));
     QCOMPARE(window->accountList()->currentItem()->data(Qt::UserRole).toString(), currentAfter);
+}
+
+void tst_MainWindow::deleteWhileTyping_data() {
+    QTest::addColumn<int>("unsavedAnswer");
+    QTest::addRow("save if asked") << int(QMessageBox::Save);
+    QTest::addRow("cancel if asked") << int(QMessageBox::Cancel);
+}
+
+// The row typed in an account being deleted goes with it: it is never saved into the deleted
+// account, and the register never stays on it.
+void tst_MainWindow::deleteWhileTyping() {
+    QFETCH(int, unsavedAnswer);
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a", "Account a")));
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("b", "Account b")));
+    auto window = openWindow();
+    window->selectAccount("a");
+    auto *screen = window->findChild<RegisterScreen *>();
+    screen->model()->setBufferField(RegisterModel::PayeeColumn, "Half typed");
+    screen->model()->setBufferField(RegisterModel::PaymentColumn, "5");
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        m_shown.append({dialog->windowTitle(), box ? box->text() : QString()});
+        return dialog->windowTitle() == QLatin1String("Delete Account") ? int(QMessageBox::Yes)
+                                                                        : unsavedAnswer;
+    });
+    window->deleteAccount("a");
+    settle();
+    QCOMPARE(m_shown.size(), 1);
+    QVERIFY(m_shown.first().text.contains("will be discarded"));
+    QVERIFY(m_state->accountRepository()->findById("a")->deletedAt);
+    QVERIFY(m_state->transactionRepository()->findByAccount("a").isEmpty());
+    QCOMPARE(screen->accountId(), QStringLiteral("b"));
+    QVERIFY(!screen->model()->isDirty());
 }
 
 void tst_MainWindow::autoPostMessage_data() {

@@ -7,6 +7,7 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/preferencesrepository.h"
+#include "storage/recurringrepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
@@ -17,6 +18,7 @@
 #include "ui/registertableview.h"
 #include "ui/smartamountfield.h"
 #include "ui/spliteditordialog.h"
+#include "ui/styles.h"
 #include "ui/transactionformdialog.h"
 
 #include <QAbstractItemView>
@@ -26,9 +28,11 @@
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -53,7 +57,21 @@ private Q_SLOTS:
     void transferToOwnAccountRefused();
     void reloadWhileTypingKeepsRow();
     void writeBesideOwnSaveShows();
-    void escapeDiscards();
+    void escapeRestoresCellThenDiscardsRow();
+    void ctrlIAsksAboutTypedText_data();
+    void ctrlIAsksAboutTypedText();
+    void ctrlShiftNIsLeftToTheWindow();
+    void ctrlMRefusesOpeningBalance();
+    void categoryRoundTripsById_data();
+    void categoryRoundTripsById();
+    void enterTakesCompletionAndMovesOn();
+    void unknownCategoryIsRefused();
+    void reconciledOtherLegAsks_data();
+    void reconciledOtherLegAsks();
+    void editFormCannotMakeHalfATransfer();
+    void deletedAccountIsLeft();
+    void preferencesApplyAtOnce();
+    void themeChangeRecoloursBalance();
     void ctrlIBeginsEntryDespiteWindowShortcut();
     void apostropheCopiesFromAbove();
     void openingBalanceIsReadOnly();
@@ -72,6 +90,9 @@ private:
     void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void type(const QString &text);
     void keepActive();
+    // A key as the user presses it: to the completion list when it shows, which then has
+    // the keyboard.
+    void press(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QList<Transaction> stored(const QString &accountId) const;
 
     std::unique_ptr<TestAppState> m_app;
@@ -96,6 +117,8 @@ void tst_RegisterScreen::init() {
     QVERIFY(accounts->insert(TestRecords::account("a", "Checking")));
     QVERIFY(accounts->insert(TestRecords::account("b", "Savings")));
     m_boxes.clear();
+    // The sign of an editor closed twice, or closed behind the view's back.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("closeEditor")));
     ModalRunner::setHandler([this](QDialog *dialog) {
         m_boxes << dialog->windowTitle();
         return int(QMessageBox::Yes);
@@ -142,6 +165,18 @@ void tst_RegisterScreen::keepActive() {
         QApplication::setActiveWindow(m_window.get());
 }
 
+void tst_RegisterScreen::press(int k, Qt::KeyboardModifiers modifiers) {
+    QWidget *popup = QApplication::activePopupWidget();
+    if (!popup) {
+        key(k, modifiers);
+        return;
+    }
+    QTest::keyClick(popup, Qt::Key(k), modifiers);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    keepActive();
+}
+
 void tst_RegisterScreen::type(const QString &text) {
     for (const QChar c : text) {
         QVERIFY(focus());
@@ -162,6 +197,7 @@ void tst_RegisterScreen::enterWalksFieldsAndSavesOnClr() {
     key(Qt::Key_Return); // opens the date editor
     QVERIFY(table->isEditing());
     QCOMPARE(table->currentIndex().column(), int(RegisterModel::DateColumn));
+    QCOMPARE(focus()->actions().size(), 1); // one calendar button
     QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
     type("3/4/2025");
     key(Qt::Key_Return);
@@ -411,15 +447,277 @@ void tst_RegisterScreen::reloadWhileTypingKeepsRow() {
     QCOMPARE(m_boxes, QStringList{"Unsaved Transaction"});
 }
 
-void tst_RegisterScreen::escapeDiscards() {
+void tst_RegisterScreen::escapeRestoresCellThenDiscardsRow() {
+    openScreen();
+    RegisterModel *model = m_screen->model();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("Keep");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    QCOMPARE(m_screen->table()->currentIndex().column(), int(RegisterModel::MemoColumn));
+    type("Typo");
+    key(Qt::Key_Escape);
+    QVERIFY(!m_screen->table()->isEditing());
+    QCOMPARE(model->buffer().memo, QString());
+    QCOMPARE(model->buffer().payee, QStringLiteral("Keep"));
+    key(Qt::Key_Escape);
+    QCOMPARE(model->buffer().payee, QString());
+    QVERIFY(!model->isDirty());
+    QVERIFY(stored("a").isEmpty());
+}
+
+void tst_RegisterScreen::ctrlIAsksAboutTypedText_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("saved");
+    QTest::addColumn<QString>("payeeAfter");
+    QTest::addRow("save") << int(QMessageBox::Save) << 1 << "";
+    QTest::addRow("discard") << int(QMessageBox::Discard) << 0 << "";
+    QTest::addRow("cancel keeps the row") << int(QMessageBox::Cancel) << 0 << "Shop";
+}
+
+// A check number and memo typed before Ctrl+I must not turn up in the next entry.
+void tst_RegisterScreen::ctrlIAsksAboutTypedText() {
+    QFETCH(int, answer);
+    QFETCH(int, saved);
+    QFETCH(QString, payeeAfter);
+    openScreen();
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        m_boxes << dialog->windowTitle();
+        return answer;
+    });
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    type("101");
+    key(Qt::Key_Tab);
+    type("Shop");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("note");
+    key(Qt::Key_Tab);
+    type("5"); // still in its editor
+    key(Qt::Key_I, Qt::ControlModifier);
+
+    QCOMPARE(m_boxes, QStringList{"Unsaved Transaction"});
+    QCOMPARE(stored("a").size(), saved);
+    if (saved)
+        QCOMPARE(stored("a").first().checkNumber, QStringLiteral("101"));
+    const RegisterModel::EditBuffer &buffer = m_screen->model()->buffer();
+    QCOMPARE(buffer.payee, payeeAfter);
+    QCOMPARE(buffer.checkNumber, payeeAfter.isEmpty() ? QString() : QStringLiteral("101"));
+    QCOMPARE(buffer.memo, payeeAfter.isEmpty() ? QString() : QStringLiteral("note"));
+}
+
+void tst_RegisterScreen::ctrlShiftNIsLeftToTheWindow() {
+    openScreen();
+    auto *newAccount = new QAction("New Account", m_window.get());
+    newAccount->setShortcut(QKeySequence("Ctrl+Shift+N"));
+    m_window->addAction(newAccount);
+    QSignalSpy triggered(newAccount, &QAction::triggered);
+    key(Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(triggered.count(), 1);
+    QVERIFY(m_boxes.isEmpty()); // no New Transaction form
+}
+
+void tst_RegisterScreen::ctrlMRefusesOpeningBalance() {
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("c", "Wallet", 5000)));
+    openScreen("c");
+    m_screen->table()->setCurrentIndex(m_screen->model()->index(0, RegisterModel::PayeeColumn));
+    key(Qt::Key_M, Qt::ControlModifier);
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(m_screen->messageText().contains("cannot be memorized"));
+    QVERIFY(m_state->recurringRepository()->findAll().isEmpty());
+}
+
+void tst_RegisterScreen::categoryRoundTripsById_data() {
+    QTest::addColumn<QString>("categoryId");
+    QTest::addRow("Transportation > Maintenance") << "tm";
+    QTest::addRow("Housing > Maintenance") << "hm";
+}
+
+// Two categories share a name under different parents: walking through a row's fields with
+// Enter keeps its own, and is no change worth asking about.
+void tst_RegisterScreen::categoryRoundTripsById() {
+    QFETCH(QString, categoryId);
+    CategoryRepository *categories = m_state->categoryRepository();
+    QVERIFY(categories->insert(TestRecords::category("tr", "Transportation")));
+    QVERIFY(categories->insert(TestRecords::category("ho", "Housing")));
+    for (const auto &[id, parent] : {std::pair{"tm", "tr"}, std::pair{"hm", "ho"}}) {
+        Category child = TestRecords::category(id, "Maintenance");
+        child.parentId = parent;
+        QVERIFY(categories->insert(child));
+    }
+    Transaction t = TestRecords::transaction("t", "a", QDate(2025, 1, 1), -100, "Garage");
+    t.categoryId = categoryId;
+    QVERIFY(m_state->transactionRepository()->insert(t));
+    openScreen();
+    RegisterModel *model = m_screen->model();
+    RegisterTableView *table = m_screen->table();
+    table->setCurrentIndex(model->index(0, RegisterModel::DateColumn));
+    key(Qt::Key_Return);
+    for (int field = RegisterModel::DateColumn; field < RegisterModel::ClrColumn; ++field)
+        key(Qt::Key_Return);
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::ClrColumn));
+    QVERIFY(!model->isDirty());
+    QVERIFY(m_screen->confirmLeaveEntry());
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(m_screen->commitCurrentRow());
+    QCOMPARE(m_state->transactionRepository()->findById("t")->categoryId, categoryId);
+}
+
+// Enter on a completion takes it and goes on, so the memo typed next is the memo.
+void tst_RegisterScreen::enterTakesCompletionAndMovesOn() {
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("qf", "Quokka Feed")));
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("qt", "Quokka Toys")));
+    openScreen();
+    RegisterTableView *table = m_screen->table();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("Shop");
+    key(Qt::Key_Tab);
+    type("Quokka");
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    QCOMPARE(table->currentIndex().column(), int(RegisterModel::MemoColumn));
+    QVERIFY(table->isEditing());
+    type("bread");
+    key(Qt::Key_Tab);
+    type("5");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(stored("a").size(), 1);
+    QCOMPARE(stored("a").first().categoryId, QStringLiteral("qf"));
+    QCOMPARE(stored("a").first().memo, QStringLiteral("bread"));
+}
+
+void tst_RegisterScreen::unknownCategoryIsRefused() {
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("groc", "Groceries")));
     openScreen();
     key(Qt::Key_I, Qt::ControlModifier);
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);
-    type("Typo");
-    key(Qt::Key_Escape);
-    QCOMPARE(m_screen->model()->buffer().payee, QString());
-    QVERIFY(!m_screen->table()->isEditing());
+    type("Shop");
+    key(Qt::Key_Tab);
+    type("Zzz");
+    key(Qt::Key_Tab);
+    QCOMPARE(m_screen->table()->currentIndex().column(), int(RegisterModel::CategoryColumn));
+    QCOMPARE(m_screen->messageText(),
+             QStringLiteral("No category \"Zzz\"; choose one from the list"));
+    m_screen->model()->setBufferField(RegisterModel::PaymentColumn, "5");
+    key(Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(stored("a").isEmpty());
+    QCOMPARE(m_screen->messageText(),
+             QStringLiteral("No category \"Zzz\"; choose one from the list"));
+    QCOMPARE(m_screen->model()->buffer().categoryText, QStringLiteral("Zzz"));
+}
+
+void tst_RegisterScreen::reconciledOtherLegAsks_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<qint64>("amount");
+    QTest::addRow("change both") << int(QMessageBox::Yes) << qint64(-4000);
+    QTest::addRow("keep both") << int(QMessageBox::No) << qint64(-10000);
+}
+
+void tst_RegisterScreen::reconciledOtherLegAsks() {
+    QFETCH(int, answer);
+    QFETCH(qint64, amount);
+    Transaction transfer
+        = TestRecords::transaction("", "a", QDate(2025, 1, 1), -10000, "[Transfer] Savings");
+    QCOMPARE(m_state->ledger()->addTransaction(transfer), LedgerWriter::Result::Ok);
+    Transaction theirs = stored("b").first();
+    theirs.cleared = theirs.reconciled = true;
+    QVERIFY(m_state->transactionRepository()->update(theirs));
+    openScreen();
+    QStringList texts;
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        m_boxes << dialog->windowTitle();
+        if (auto *box = qobject_cast<QMessageBox *>(dialog))
+            texts << box->text();
+        return answer;
+    });
+    RegisterTableView *table = m_screen->table();
+    table->setCurrentIndex(m_screen->model()->index(0, RegisterModel::PaymentColumn));
+    key(Qt::Key_Return);
+    QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+    type("40");
+    key(Qt::Key_Return, Qt::ControlModifier);
+
+    QCOMPARE(m_boxes, QStringList{"Reconciled Transfer"});
+    QVERIFY(texts.first().contains("\"Savings\""));
+    QCOMPARE(stored("a").first().amount, amount);
+    QCOMPARE(stored("b").first().amount, -amount);
+    QVERIFY(stored("b").first().reconciled);
+    if (answer == int(QMessageBox::No))
+        QCOMPARE(m_screen->model()->buffer().payment, QStringLiteral("40"));
+}
+
+// The form and the register keep one rule: a plain row does not become half a transfer.
+void tst_RegisterScreen::editFormCannotMakeHalfATransfer() {
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("t", "a", QDate(2025, 1, 1), -100, "Grocer")));
+    openScreen();
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        auto *form = qobject_cast<TransactionFormDialog *>(dialog);
+        if (!form)
+            return int(QDialog::Rejected);
+        for (QLineEdit *line : form->findChildren<QLineEdit *>()) {
+            if (line->accessibleName() == QLatin1String("Payee"))
+                line->setText("[Transfer] Savings");
+        }
+        form->accept();
+        return form->result();
+    });
+    QVERIFY(!m_screen->editTransactionDialog(0));
+    QCOMPARE(m_state->transactionRepository()->findById("t")->payee, QStringLiteral("Grocer"));
+    QVERIFY(stored("b").isEmpty());
+    QVERIFY(m_screen->messageText().contains("cannot become a transfer"));
+}
+
+// Deleted elsewhere (a sync, the command line) while a row is being typed in it.
+void tst_RegisterScreen::deletedAccountIsLeft() {
+    openScreen();
+    key(Qt::Key_I, Qt::ControlModifier);
+    key(Qt::Key_Tab);
+    key(Qt::Key_Tab);
+    type("Half");
+    key(Qt::Key_Tab);
+    QVERIFY(m_state->ledger()->deleteAccount("a"));
+    m_screen->reload();
+    QTRY_COMPARE(m_screen->accountId(), QString());
+    QVERIFY(!m_screen->model()->isDirty());
+    QCOMPARE(m_screen->model()->dataRowCount(), 0);
+    m_screen->model()->setBufferField(RegisterModel::PayeeColumn, "Late");
+    m_screen->model()->setBufferField(RegisterModel::PaymentColumn, "5");
+    QVERIFY(!m_screen->commitCurrentRow());
+    QVERIFY(stored("a").isEmpty());
+}
+
+void tst_RegisterScreen::preferencesApplyAtOnce() {
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("t", "a", QDate(2025, 1, 1), -100, "Bakery")));
+    openScreen();
+    RegisterModel *model = m_screen->model();
+    QCOMPARE(model->newEntryRow(), 1);
+    QVERIFY(m_state->preferencesRepository()->setBool("registerTwoLine", true));
+    QTRY_VERIFY(m_screen->table()->isColumnHidden(RegisterModel::MemoColumn));
+    QVERIFY(m_state->preferencesRepository()->setBool("registerNewestFirst", true));
+    QTRY_COMPARE(model->newEntryRow(), 0);
+}
+
+void tst_RegisterScreen::themeChangeRecoloursBalance() {
+    openScreen();
+    auto *balance = m_screen->findChild<QLabel *>();
+    for (QLabel *label : m_screen->findChildren<QLabel *>()) {
+        if (label->accessibleName() == QLatin1String("Ending balance"))
+            balance = label;
+    }
+    ThemeManager *theme = m_state->themeManager();
+    for (const char *name : {"dark", "light"}) {
+        theme->setTheme(QString::fromLatin1(name));
+        QTRY_VERIFY(balance->styleSheet().contains(Styles::positiveColour().name()));
+    }
 }
 
 void tst_RegisterScreen::ctrlIBeginsEntryDespiteWindowShortcut() {
