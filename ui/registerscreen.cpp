@@ -78,15 +78,10 @@ bool isRegisterShortcut(const QKeyEvent *event) {
     }
 }
 
-// Amount text of one column, as a positive number of cents: the column says which way the
-// money goes, so "-50" under Payment is a payment of 50.00. A comma before one or two final
-// digits is a decimal comma this program does not read, and is refused rather than taken as
-// thousands.
-std::optional<qint64> readColumnAmount(const QString &text) {
-    static const QRegularExpression decimalComma(QStringLiteral(",\\d{1,2}$"));
-    if (decimalComma.match(text).hasMatch())
-        return std::nullopt;
-    const std::optional<qint64> amount = tryParseAmount(text, Currency::USD);
+// Amount text of one column, as a positive amount: the column says which way the money
+// goes, so "-50" under Payment is a payment of 50.
+std::optional<qint64> readColumnAmount(const RegisterModel &model, const QString &text) {
+    const std::optional<qint64> amount = model.readAmountText(text);
     if (!amount)
         return std::nullopt;
     return qAbs(*amount);
@@ -290,6 +285,7 @@ void RegisterScreen::reload() {
     m_table->setColumnHidden(RegisterModel::MemoColumn, twoLine);
     m_table->verticalHeader()->setDefaultSectionSize(twoLine ? 52 : 36);
     const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
+    m_model->setCurrency(account->currency);
     m_model->setRows(entries, transactions, newestFirst);
 
     showEndingBalance(*account);
@@ -396,11 +392,13 @@ bool RegisterScreen::commitCurrentRow() {
     }
     // The payment wins when both are filled.
     const QString amountText = paymentText.isEmpty() ? depositText : paymentText;
-    const std::optional<qint64> cents = readColumnAmount(amountText);
+    const std::optional<qint64> cents = readColumnAmount(*m_model, amountText);
     if (!cents) {
-        showStatusMessage(
-            tr("Cannot read the amount \"%1\"; type it like 1,234.56").arg(amountText),
-            kLongMessageMs);
+        const Currency currency = m_model->currency();
+        const qint64 example = 1234 * minorPerMajor(currency) + (minorDigits(currency) ? 56 : 0);
+        showStatusMessage(tr("Cannot read the amount \"%1\"; type it like %2")
+                              .arg(amountText, m_model->amountText(example)),
+                          kLongMessageMs);
         return false;
     }
     const qint64 amount = paymentText.isEmpty() ? *cents : -*cents;
@@ -514,7 +512,7 @@ void RegisterScreen::deleteRow(int row) {
         return;
     }
     const Transaction transaction = stored->transaction;
-    const QString money = formatMoney(qAbs(transaction.amount), Currency::USD);
+    const QString money = formatMoney(qAbs(transaction.amount), m_model->currency());
     const QString text
         = transaction.transferLinkId.isEmpty()
               ? tr("Delete \"%1\" for %2?").arg(transaction.payee, money)
