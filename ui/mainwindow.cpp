@@ -15,6 +15,7 @@
 #include "services/syncengine.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
+#include "storage/preferencesrepository.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 #include "ui/accountformdialog.h"
@@ -31,6 +32,7 @@
 #include "ui/reconciliationhistoryscreen.h"
 #include "ui/reconciliationscreen.h"
 #include "ui/recurringscreen.h"
+#include "ui/regionalformat.h"
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/reportsscreen.h"
@@ -45,6 +47,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -143,6 +146,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setWindowTitle(tr("Tindral Quillon"));
     setAccessibleName(tr("Tindral Quillon"));
 
+    RegionalFormat::setDateFormat(
+        state->preferencesRepository()->value(QStringLiteral("dateFormat"), QString()));
     setupMenuBar();
 
     m_stack = new QStackedWidget(this);
@@ -184,6 +189,17 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::showDatesAgain() {
+    // Date edits keep the format they were given; the models format dates as they paint.
+    const QString format = RegionalFormat::dateFormat();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (QDateEdit *edit : window->findChildren<QDateEdit *>())
+            edit->setDisplayFormat(format);
+        window->update();
+    }
+    m_register->reload();
+}
 
 QMenu *MainWindow::addMenuNamed(const QString &title) {
     QMenu *menu = menuBar()->addMenu(title);
@@ -707,6 +723,8 @@ void MainWindow::showSettingsWindow() {
         m_settingsWindow = new SettingsScreen(m_state, this);
         connect(m_settingsWindow, &SettingsScreen::deletedAccountRestored, this,
                 &MainWindow::requestSidebarRefresh);
+        connect(m_settingsWindow, &SettingsScreen::dateFormatChanged, this,
+                &MainWindow::showDatesAgain);
     }
     m_settingsWindow->refresh();
     presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550));
