@@ -314,6 +314,8 @@ void ImportScreen::runImport() {
     mapping.categoryColumn = columnOf(m_categoryColumn);
     mapping.hasHeader = m_header->isChecked();
     mapping.dateFormat = m_dateFormat->currentText();
+    mapping.currency = m_state->accountRepository()->currencyOf(accountId);
+    const Currency currency = mapping.currency;
     const QString path = m_filePath;
     const bool qif = m_qif;
 
@@ -327,7 +329,7 @@ void ImportScreen::runImport() {
             service.setCancelCheck([&context] { return context.isCancelled(); });
             QObject::connect(&service, &ImportService::progressed,
                              [&context](qint64 rows) { context.setProgress(rows); });
-            result = qif ? service.importQif(path, accountId)
+            result = qif ? service.importQif(path, accountId, currency)
                          : service.importCsv(path, accountId, mapping);
             return result.error.isEmpty();
         });

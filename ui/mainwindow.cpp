@@ -39,6 +39,7 @@
 #include "ui/searchscreen.h"
 #include "ui/settingsscreen.h"
 #include "ui/sharemembersdialog.h"
+#include "ui/shortcuttext.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
 #include "update/widgets/updateflows.h"
@@ -1018,9 +1019,9 @@ void MainWindow::showKeyboardShortcuts() {
         return html + QStringLiteral("</table>");
     };
     QString html;
-    html += table(tr("Register"), {{tr("Ctrl+Enter"), tr("Save transaction")},
-                                   {tr("Ctrl+I"), tr("Insert new transaction")},
-                                   {tr("Ctrl+D"), tr("Delete current transaction")},
+    html += table(tr("Register"), {{ShortcutText::of("Ctrl+Enter"), tr("Save transaction")},
+                                   {ShortcutText::of("Ctrl+I"), tr("Insert new transaction")},
+                                   {ShortcutText::of("Ctrl+D"), tr("Delete current transaction")},
                                    {tr("Tab / Shift+Tab"), tr("Next / previous field")},
                                    {tr("' (apostrophe)"), tr("Copy value from field above")}});
     html += table(tr("Date Field"), {{tr("t"), tr("Today")},
@@ -1028,14 +1029,14 @@ void MainWindow::showKeyboardShortcuts() {
                                      {tr("m / h"), tr("First / last day of month")},
                                      {tr("y / r"), tr("First / last day of year")},
                                      {tr("w / k"), tr("First / last day of week")}});
-    html += table(tr("General"), {{tr("Ctrl+N"), tr("New transaction")},
-                                  {tr("Ctrl+Shift+N"), tr("New account")},
-                                  {tr("Ctrl+R"), tr("Reconcile account")},
-                                  {tr("Ctrl+F"), tr("Search transactions")},
-                                  {tr("Ctrl+I"), tr("Import")},
-                                  {tr("Ctrl+2"), tr("Reports")},
-                                  {tr("Ctrl+3"), tr("Recurring transactions")},
-                                  {tr("Ctrl+4"), tr("Categories")}});
+    html += table(tr("General"), {{ShortcutText::of("Ctrl+N"), tr("New transaction")},
+                                  {ShortcutText::of("Ctrl+Shift+N"), tr("New account")},
+                                  {ShortcutText::of("Ctrl+R"), tr("Reconcile account")},
+                                  {ShortcutText::of("Ctrl+F"), tr("Search transactions")},
+                                  {ShortcutText::of("Ctrl+I"), tr("Import")},
+                                  {ShortcutText::of("Ctrl+2"), tr("Reports")},
+                                  {ShortcutText::of("Ctrl+3"), tr("Recurring transactions")},
+                                  {ShortcutText::of("Ctrl+4"), tr("Categories")}});
     html += table(tr("Accounts"), {{tr("Alt+1 &ndash; Alt+9"), tr("Switch to account 1&ndash;9")},
                                    {tr("Alt+0"), tr("Switch to account 10")}});
     QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), html, QMessageBox::Ok,

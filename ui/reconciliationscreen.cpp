@@ -14,6 +14,7 @@
 #include "ui/errorbox.h"
 #include "ui/messageboxes.h"
 #include "ui/reconciliationmodel.h"
+#include "ui/shortcuttext.h"
 #include "ui/smartamountfield.h"
 #include "ui/styles.h"
 
@@ -127,9 +128,9 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     listColumn->addWidget(m_table, 1);
 
     auto *rowButtons = new QHBoxLayout;
-    m_add->setToolTip(tr("Add a transaction (Ctrl+N)"));
+    m_add->setToolTip(tr("Add a transaction (%1)").arg(ShortcutText::of("Ctrl+N")));
     m_edit->setToolTip(tr("Edit selected transaction (F2)"));
-    m_delete->setToolTip(tr("Delete selected transaction (Del)"));
+    m_delete->setToolTip(tr("Delete selected transaction (%1)").arg(ShortcutText::of("Del")));
     m_add->setAccessibleName(tr("Add Transaction"));
     m_edit->setAccessibleName(tr("Edit transaction"));
     m_delete->setAccessibleName(tr("Delete transaction"));

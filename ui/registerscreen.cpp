@@ -23,6 +23,7 @@
 #include "ui/registerdelegate.h"
 #include "ui/registermodel.h"
 #include "ui/registertableview.h"
+#include "ui/shortcuttext.h"
 #include "ui/spliteditordialog.h"
 #include "ui/styles.h"
 #include "ui/transactionformdialog.h"
@@ -168,8 +169,10 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_message->setStyleSheet(
         QStringLiteral("color: %1; padding: 2px 4px;").arg(Styles::mutedColour()));
     m_message->setAccessibleName(tr("Register message"));
-    auto *hint = new QLabel(tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  "
-                               "Ctrl+M: memorize  |  ': copy above"),
+    auto *hint = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  "
+                               "': copy above")
+                                .arg(ShortcutText::of("Ctrl+Enter"), ShortcutText::of("Ctrl+D"),
+                                     ShortcutText::of("Ctrl+M")),
                             this);
     hint->setStyleSheet(QStringLiteral("color: #5A7A6E; padding: 2px 4px;"));
     bottom->addWidget(m_message);
@@ -822,8 +825,10 @@ bool RegisterScreen::splitRow(int row) {
 void RegisterScreen::onContextMenu(const QPoint &position) {
     const QModelIndex index = m_table->indexAt(position);
     QMenu menu(this);
-    menu.addAction(tr("&Insert New (Ctrl+I)"), this, &RegisterScreen::beginNewEntry);
-    menu.addAction(tr("&New Transaction... (Ctrl+N)"), this, &RegisterScreen::newTransactionDialog);
+    menu.addAction(tr("&Insert New (%1)").arg(ShortcutText::of("Ctrl+I")), this,
+                   &RegisterScreen::beginNewEntry);
+    menu.addAction(tr("&New Transaction... (%1)").arg(ShortcutText::of("Ctrl+N")), this,
+                   &RegisterScreen::newTransactionDialog);
     const RegisterRow *stored = index.isValid() ? m_model->rowAt(index.row()) : nullptr;
     if (stored && !stored->transaction.id.isEmpty()) {
         const int row = index.row();
@@ -832,7 +837,8 @@ void RegisterScreen::onContextMenu(const QPoint &position) {
                        this, [this, row] { toggleCleared(row); });
         menu.addAction(tr("&Edit..."), this, [this, row] { editTransactionDialog(row); });
         menu.addAction(tr("S&plit..."), this, [this, row] { splitRow(row); });
-        menu.addAction(tr("&Delete (Ctrl+D)"), this, [this, row] { deleteRow(row); });
+        menu.addAction(tr("&Delete (%1)").arg(ShortcutText::of("Ctrl+D")), this,
+                       [this, row] { deleteRow(row); });
     }
     menu.exec(m_table->viewport()->mapToGlobal(position));
 }

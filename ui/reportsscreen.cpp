@@ -631,7 +631,9 @@ void ReportsScreen::fillCategorySpending() {
         }
     }
     m_spendingRows = firstRows(groups);
-    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette()));
+    m_spendingCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
+    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette(),
+                                                                       m_spendingCurrency));
 }
 
 void ReportsScreen::fillPayeeSummary() {
@@ -727,7 +729,9 @@ void ReportsScreen::fillCashFlow() {
         }
     }
     m_cashFlowRows = firstRows(groups);
-    ReportCharts::show(m_cashFlowChart, ReportCharts::cashFlow(m_cashFlowRows, palette()));
+    m_cashFlowCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
+    ReportCharts::show(m_cashFlowChart,
+                       ReportCharts::cashFlow(m_cashFlowRows, palette(), m_cashFlowCurrency));
 }
 
 void ReportsScreen::fillComparison() {
@@ -765,9 +769,10 @@ void ReportsScreen::fillComparison() {
         }
     }
     m_comparisonRows = firstRows(groups);
-    ReportCharts::show(m_comparisonChart,
-                       ReportCharts::periodComparison(m_comparisonRows, tr("Period 1"),
-                                                      tr("Period 2"), palette()));
+    m_comparisonCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
+    ReportCharts::show(m_comparisonChart, ReportCharts::periodComparison(
+                                              m_comparisonRows, tr("Period 1"), tr("Period 2"),
+                                              palette(), m_comparisonCurrency));
 }
 
 void ReportsScreen::fillAccountSummary() {
@@ -792,11 +797,13 @@ void ReportsScreen::fillAccountSummary() {
 }
 
 void ReportsScreen::redrawCharts() {
-    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette()));
-    ReportCharts::show(m_cashFlowChart, ReportCharts::cashFlow(m_cashFlowRows, palette()));
-    ReportCharts::show(m_comparisonChart,
-                       ReportCharts::periodComparison(m_comparisonRows, tr("Period 1"),
-                                                      tr("Period 2"), palette()));
+    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette(),
+                                                                       m_spendingCurrency));
+    ReportCharts::show(m_cashFlowChart,
+                       ReportCharts::cashFlow(m_cashFlowRows, palette(), m_cashFlowCurrency));
+    ReportCharts::show(m_comparisonChart, ReportCharts::periodComparison(
+                                              m_comparisonRows, tr("Period 1"), tr("Period 2"),
+                                              palette(), m_comparisonCurrency));
 }
 
 void ReportsScreen::showEvent(QShowEvent *event) {

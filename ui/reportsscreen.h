@@ -140,6 +140,10 @@ private:
     QList<CategorySpendingRow> m_spendingRows;
     QList<CashFlowMonthRow> m_cashFlowRows;
     QList<PeriodComparisonRow> m_comparisonRows;
+    // The charts draw the first currency's rows: one axis holds one currency.
+    Currency m_spendingCurrency = Currency::USD;
+    Currency m_cashFlowCurrency = Currency::USD;
+    Currency m_comparisonCurrency = Currency::USD;
     bool m_suppress = false;
     int m_runCount = 0;
 };

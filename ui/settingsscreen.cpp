@@ -253,6 +253,9 @@ QWidget *SettingsScreen::buildGeneralPage() {
 
     m_dateFormatCombo = new QComboBox(page);
     m_dateFormatCombo->setAccessibleName(tr("Date format"));
+    // The language's item is long; it must not widen the window.
+    m_dateFormatCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_dateFormatCombo->setMinimumContentsLength(12);
     // Each format shown by the last day of the year, which no format can leave ambiguous.
     const QDate sample(QDate::currentDate().year(), 12, 31);
     m_dateFormatCombo->addItem(

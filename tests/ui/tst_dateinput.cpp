@@ -4,6 +4,12 @@
 #include "ui/amountinput.h"
 #include "ui/dateinput.h"
 #include "ui/regionalformat.h"
+#include "ui/shortcuttext.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <QTest>
 
@@ -23,6 +29,7 @@ private Q_SLOTS:
     void decimalJump();
     void amountText_data();
     void amountText();
+    void shortcutTextsInLanguage();
 };
 
 namespace {
@@ -220,6 +227,20 @@ void tst_DateInput::amountText() {
     QCOMPARE(amount.has_value(), expected != -1);
     if (amount)
         QCOMPARE(*amount, expected);
+}
+
+void tst_DateInput::shortcutTextsInLanguage() {
+    QCOMPARE(ShortcutText::of("Ctrl+I"), QStringLiteral("Ctrl+I"));
+    QTranslator german;
+    if (!german.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QSKIP("Qt's German translation is not installed");
+    QCoreApplication::installTranslator(&german);
+    const QString ctrlI = ShortcutText::of("Ctrl+I");
+    const QString del = ShortcutText::of("Del");
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(ctrlI, QStringLiteral("Strg+I"));
+    QCOMPARE(del, QStringLiteral("Entf"));
 }
 
 QTEST_GUILESS_MAIN(tst_DateInput)

@@ -28,6 +28,7 @@
 #include "ui/reportsscreen.h"
 #include "ui/searchscreen.h"
 #include "ui/settingsscreen.h"
+#include "ui/smartamountfield.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
 
