@@ -12,6 +12,7 @@
 #include "ui/accountformdialog.h"
 #include "ui/modalrunner.h"
 #include "ui/recurringmodel.h"
+#include "ui/regionalformat.h"
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/registertableview.h"
@@ -28,6 +29,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -53,6 +55,7 @@ private Q_SLOTS:
     void listingsShowAccountCurrency_data() { currencyRows(); }
     void listingsShowAccountCurrency();
     void reportsKeepCurrenciesApart();
+    void germanDatesAndDecimalCommas();
 
 private:
     void currencyRows();
@@ -269,6 +272,54 @@ void tst_Currencies::reportsKeepCurrenciesApart() {
     for (int r = 0; r < summary->rowCount(); ++r)
         balances << summary->item(r, 4)->text();
     QCOMPARE(balances, (QStringList{"-$12.50", QString::fromUtf8("-¥800")}));
+}
+
+// A German reader types dates day first with dots and amounts with a decimal comma, in the
+// register and in the forms; what is stored does not change with the language.
+void tst_Currencies::germanDatesAndDecimalCommas() {
+    RegionalFormat::setLanguage(QStringLiteral("de"));
+    const auto restore = qScopeGuard([] { RegionalFormat::setLanguage(QStringLiteral("en")); });
+    addAccount("a", Currency::EUR);
+
+    QWidget window;
+    auto *screen = new RegisterScreen(m_state, &window);
+    (new QVBoxLayout(&window))->addWidget(screen);
+    window.resize(1100, 600);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    screen->loadAccount("a");
+    screen->table()->setFocus();
+
+    key(&window, Qt::Key_Return); // opens the date editor
+    QVERIFY(screen->table()->isEditing());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "1.12.2026");
+    key(&window, Qt::Key_Tab); // Chk #
+    key(&window, Qt::Key_Tab); // Payee
+    QTest::keyClicks(QApplication::focusWidget(), "Shop");
+    key(&window, Qt::Key_Tab); // Category
+    key(&window, Qt::Key_Tab); // Memo
+    key(&window, Qt::Key_Tab); // Payment
+    QCOMPARE(screen->table()->currentIndex().column(), int(RegisterModel::PaymentColumn));
+    QTest::keyClicks(QApplication::focusWidget(), "12,50");
+    key(&window, Qt::Key_Return, Qt::ControlModifier);
+
+    const QList<Transaction> rows = m_state->transactionRepository()->findByAccount("a");
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().date, QDate(2026, 12, 1));
+    QCOMPARE(rows.first().amount, -1250);
+    RegisterModel *model = screen->model();
+    const int row = model->rowOfId(rows.first().id);
+    QCOMPARE(model->index(row, RegisterModel::DateColumn).data().toString(),
+             QStringLiteral("1.12.2026"));
+
+    TransactionFormDialog form(m_state, QStringLiteral("a"));
+    auto *amount = form.findChild<SmartAmountField *>();
+    QVERIFY(amount);
+    amount->selectAll();
+    QTest::keyClicks(amount, "7,25");
+    QCOMPARE(form.transaction().amount, -725);
 }
 
 QTEST_MAIN(tst_Currencies)
