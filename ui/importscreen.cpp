@@ -13,6 +13,7 @@
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
 #include "ui/backgroundjob.h"
+#include "ui/regionalformat.h"
 #include "ui/styles.h"
 
 #include <QCheckBox>
@@ -292,7 +293,7 @@ void ImportScreen::previewQif() {
     for (int row = 0; row < records.size(); ++row) {
         const QifRecord &record = records.at(row);
         const QString date
-            = record.date.isValid() ? record.date.toString(Qt::ISODate) : tr("(unreadable)");
+            = record.date.isValid() ? RegionalFormat::formatDate(record.date) : tr("(unreadable)");
         const QString amount = record.amountReadable ? formatAmount(record.amount, Currency::USD)
                                                      : tr("(unreadable)");
         const QString cells[] = {date, record.payee, amount, record.memo, record.category};
