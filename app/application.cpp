@@ -12,6 +12,7 @@
 #include "storage/database.h"
 #include "storage/preferencesrepository.h"
 #include "ui/mainwindow.h"
+#include "ui/regionalformat.h"
 #include "ui/startupchecks.h"
 
 #include <QEventLoop>
@@ -55,6 +56,7 @@ Application::~Application() {
 
 void Application::installTranslators() {
     const QString lang = uiLanguage(true);
+    RegionalFormat::setLanguage(lang);
     if (lang != QLatin1String("en")) {
         auto *qt = new QTranslator(this);
         if (qt->load(QLocale(lang), QStringLiteral("qtbase"), QStringLiteral("_"),

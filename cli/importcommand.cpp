@@ -97,8 +97,9 @@ int Commands::import(CommandContext &context, const QStringList &args) {
     ProgressPrinter progress(QStringLiteral("Importing"));
     const QMetaObject::Connection shown = QObject::connect(
         service, &ImportService::progressed, [&progress](qint64 rows) { progress.update(rows); });
+    mapping.currency = target->currency;
     const ImportResult result = csv ? service->importCsv(file, target->id, mapping)
-                                    : service->importQif(file, target->id);
+                                    : service->importQif(file, target->id, target->currency);
     QObject::disconnect(shown);
     progress.finish();
     if (!result.error.isEmpty())

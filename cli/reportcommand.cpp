@@ -66,15 +66,17 @@ int Commands::report(CommandContext &context, const QStringList &args) {
         return CommandContext::Failure;
     context.useSmallPageCache();
     QString accountId;
+    // One account's report is in its currency; a report over every account adds them up as
+    // stored and is shown in dollars.
+    Currency currency = Currency::USD;
     if (parser.isSet(account)) {
         const std::optional<Account> found = context.requireAccount(parser.value(account));
         if (!found)
             return CommandContext::Failure;
         accountId = found->id;
+        currency = found->currency;
     }
 
-    // The reports add up several accounts; like the reports screen they show dollars.
-    const Currency currency = Currency::USD;
     const auto money
         = [currency](qint64 amount) { return OutputTable::Cell::money(amount, currency); };
     using C = OutputTable::Cell;
@@ -121,8 +123,10 @@ int Commands::report(CommandContext &context, const QStringList &args) {
                                      {QStringLiteral("Uncleared"), QStringLiteral("uncleared")},
                                      {QStringLiteral("Total"), QStringLiteral("total")}}));
         for (const AccountSummaryRow &row : reports->accountSummary())
-            table->addRow({C::plain(row.name), C::plain(row.accountType), money(row.clearedBalance),
-                           money(row.unclearedAmount), money(row.balance)});
+            table->addRow({C::plain(row.name), C::plain(row.accountType),
+                           C::money(row.clearedBalance, row.currency),
+                           C::money(row.unclearedAmount, row.currency),
+                           C::money(row.balance, row.currency)});
     }
     // A sum that failed (beyond 64 bits) must not pass for an empty period.
     if (!reports->lastError().isEmpty())

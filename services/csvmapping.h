@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "storage/enums.h"
+
 #include <QString>
 
 // Which CSV column holds what, as the import screen lets the user choose. Columns are
@@ -15,4 +17,6 @@ struct CsvMapping {
     int categoryColumn = -1;
     bool hasHeader = true;
     QString dateFormat = QStringLiteral("MM/dd/yyyy"); // a Qt date format
+    // The account's: amounts are read in its units (whole yen, cents).
+    Currency currency = Currency::USD;
 };

@@ -89,6 +89,13 @@ std::optional<qint64> tryParseQifAmount(const QString &text) {
     return tryParseAmount(s.trimmed(), Currency::USD);
 }
 
+std::optional<qint64> qifAmountIn(qint64 cents, Currency currency) {
+    const qint64 per = 100 / minorPerMajor(currency);
+    if (cents % per != 0)
+        return std::nullopt;
+    return cents / per;
+}
+
 qint64 parseQifAmount(const QString &text) {
     return tryParseQifAmount(text).value_or(0);
 }

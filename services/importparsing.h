@@ -4,6 +4,7 @@
 #pragma once
 
 #include "services/qifrecord.h"
+#include "storage/enums.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -41,3 +42,6 @@ QDate parseQifDate(const QString &text);
 std::optional<qint64> tryParseQifAmount(const QString &text);
 // As tryParseQifAmount, with 0 for anything it cannot read.
 qint64 parseQifAmount(const QString &text);
+// A QIF amount in cents as minor units of an account's currency: unchanged for a currency
+// with cents; whole yen only when the cents hold no fraction of one.
+std::optional<qint64> qifAmountIn(qint64 cents, Currency currency);

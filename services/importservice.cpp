@@ -4,6 +4,7 @@
 #include "services/importservice.h"
 
 #include "services/csvparser.h"
+#include "services/importparsing.h"
 #include "services/importtextreader.h"
 #include "services/qifparser.h"
 #include "services/servicelog.h"
@@ -326,7 +327,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         const QDate date
             = DateParsing::fromString(row.at(mapping.dateColumn), mapping.dateFormat, today);
         const std::optional<qint64> amount
-            = tryParseAmount(row.at(mapping.amountColumn), Currency::USD);
+            = tryParseAmount(row.at(mapping.amountColumn), mapping.currency);
         if (!date.isValid() || !amount) {
             writer.addUnreadable();
             return true;
@@ -366,7 +367,8 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
     return writer.finish();
 }
 
-ImportResult ImportService::importQif(const QString &filePath, const QString &accountId) {
+ImportResult ImportService::importQif(const QString &filePath, const QString &accountId,
+                                      Currency currency) {
     Writer writer(this, accountId);
     ImportTextReader reader;
     if (!writer.openAndBegin(reader, filePath))
@@ -378,14 +380,16 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
             if (writer.cancelRequested())
                 return false;
             const QifRecord record = parser.takeRecord();
-            if (!record.date.isValid() || !record.amountReadable) {
+            const std::optional<qint64> amount
+                = record.amountReadable ? qifAmountIn(record.amount, currency) : std::nullopt;
+            if (!record.date.isValid() || !amount) {
                 writer.addUnreadable();
                 continue;
             }
             Transaction t;
             t.date = record.date;
             t.payee = record.payee;
-            t.amount = record.amount;
+            t.amount = *amount;
             t.memo = record.memo;
             t.checkNumber = record.checkNumber;
             t.cleared = record.cleared;

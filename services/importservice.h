@@ -30,7 +30,10 @@ public:
 
     ImportResult importCsv(const QString &filePath, const QString &accountId,
                            const CsvMapping &mapping);
-    ImportResult importQif(const QString &filePath, const QString &accountId);
+    // QIF amounts are written with cents; an account in whole yen takes them only when they
+    // hold no fraction of a yen.
+    ImportResult importQif(const QString &filePath, const QString &accountId,
+                           Currency currency = Currency::USD);
 
     // Asked between rows; when it answers true the import stops, stores nothing and reports
     // itself cancelled. It may be asked from the thread the import runs on only, so a

@@ -3,9 +3,13 @@
 
 #pragma once
 
+#include "storage/enums.h"
+
 #include <QString>
 
-// The rows of the reports. Money in cents with the register's sign: negative is money out.
+// The rows of the reports. Money in minor units of the accounts' currency with the register's
+// sign: negative is money out. Only the account summary names its currency; the other reports
+// add up the accounts they are asked about, which the caller keeps to one currency.
 
 struct CategorySpendingRow {
     QString name;
@@ -37,6 +41,7 @@ struct AccountSummaryRow {
     qint64 clearedBalance = 0;
     qint64 unclearedAmount = 0;
     qint64 balance = 0;
+    Currency currency = Currency::USD;
 };
 
 struct PeriodComparisonRow {

@@ -240,7 +240,7 @@ bool ReportService::perCategoryTotals(const QDate &from, const QDate &to, const 
     return succeeded(query, executed);
 }
 
-bool ReportService::taxTotals(const QDate &from, const QDate &to,
+bool ReportService::taxTotals(const QDate &from, const QDate &to, const QString &accountId,
                               CountedRows<TaxLineRow> *counted) const {
     const auto read = [&](const QSqlQuery &query) {
         counted->rows.append(
@@ -249,7 +249,7 @@ bool ReportService::taxTotals(const QDate &from, const QDate &to,
     };
     QSqlQuery query(m_database->connection());
     if (runOverSummaries(
-            query, from, to, QString(), "report_category_months", "report_account_category_months",
+            query, from, to, accountId, "report_category_months", "report_account_category_months",
             nullptr, "category_id AS k, out_total + in_total AS total, out_count + in_count AS n",
             "IFNULL(t.category_id, '') AS k, t.amount AS total, 1 AS n", "",
             "SELECT c.name, c.tax_category, SUM(x.total), SUM(x.n) FROM (SELECT k, SUM(total) AS "
@@ -265,7 +265,7 @@ bool ReportService::taxTotals(const QDate &from, const QDate &to,
         QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount), COUNT(*) FROM transactions "
                        "t JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS "
                        "NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?"),
-        from, to, QString(), " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
+        from, to, accountId, " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
     while (executed && query.next())
         read(query);
     return succeeded(query, executed);
@@ -407,11 +407,12 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
     return rows;
 }
 
-QList<TaxLineRow> ReportService::taxReport(const QDate &from, const QDate &to) const {
+QList<TaxLineRow> ReportService::taxReport(const QDate &from, const QDate &to,
+                                           const QString &accountId) const {
     CountedRows<TaxLineRow> counted;
     QList<SplitAdjustment> adjustments;
-    if (!taxTotals(from, to, &counted)
-        || !splitAdjustments(from, to, QString(), false, &adjustments))
+    if (!taxTotals(from, to, accountId, &counted)
+        || !splitAdjustments(from, to, accountId, false, &adjustments))
         return {};
     adjustments.erase(std::remove_if(adjustments.begin(), adjustments.end(),
                                      [](const SplitAdjustment &a) { return !a.taxRelevant; }),
@@ -483,6 +484,7 @@ QList<AccountSummaryRow> ReportService::accountSummary() const {
               AccountSummaryRow row;
               row.name = query.value(0).toString();
               row.accountType = query.value(1).toString();
+              row.currency = currencyFromString(query.value(6).toString());
               const qint64 starting = query.value(2).toLongLong();
               row.unclearedAmount = unclearedSum;
               if (qAddOverflow(starting, clearedSum, &row.clearedBalance)
@@ -510,7 +512,7 @@ QList<AccountSummaryRow> ReportService::accountSummary() const {
             "NULL AND t.cleared < 0 UNION ALL SELECT t.amount FROM transactions t WHERE "
             "t.account_id = a.id AND t.deleted_at IS NULL AND t.cleared > 0 AND t.cleared < 1 "
             "UNION ALL SELECT t.amount FROM transactions t WHERE t.account_id = a.id AND "
-            "t.deleted_at IS NULL AND t.cleared > 1) x), 0) FROM accounts a LEFT JOIN "
+            "t.deleted_at IS NULL AND t.cleared > 1) x), 0), a.currency FROM accounts a LEFT JOIN "
             "account_live_totals l ON l.account_id = a.id WHERE a.deleted_at IS NULL ORDER BY "
             "a.sort_order, a.name, a.id"));
         while (usable && query.next()) {
@@ -535,7 +537,8 @@ QList<AccountSummaryRow> ReportService::accountSummary() const {
         "SELECT a.name, a.account_type, a.starting_balance, COALESCE(SUM(CASE WHEN "
         "t.cleared = 1 THEN t.amount ELSE 0 END), 0) AS cleared_sum, COALESCE(SUM(CASE WHEN "
         "t.cleared = 0 THEN t.amount ELSE 0 END), 0) AS uncleared_sum, "
-        "COALESCE(SUM(t.amount), 0) AS total_sum FROM accounts a LEFT JOIN transactions t ON "
+        "COALESCE(SUM(t.amount), 0) AS total_sum, a.currency FROM accounts a LEFT JOIN "
+        "transactions t ON "
         "t.account_id = a.id AND t.deleted_at IS NULL WHERE a.deleted_at IS NULL GROUP BY "
         "a.id ORDER BY a.sort_order, a.name, a.id"));
     while (executed && query.next()) {

@@ -33,7 +33,10 @@ public:
     QList<PayeeSummaryRow> payeeSummary(const QDate &from, const QDate &to,
                                         const QString &accountId = QString()) const;
     // Tax-relevant categories of every account.
-    QList<TaxLineRow> taxReport(const QDate &from, const QDate &to) const;
+    // accountId empty: every account (the screen's filter does not apply to this report; the
+    // screen reads one account at a time only to keep currencies apart).
+    QList<TaxLineRow> taxReport(const QDate &from, const QDate &to,
+                                const QString &accountId = QString()) const;
     // One row per month that has transactions.
     QList<CashFlowMonthRow> cashFlow(const QDate &from, const QDate &to,
                                      const QString &accountId = QString()) const;
@@ -94,7 +97,8 @@ private:
     // total of every row.
     bool perCategoryTotals(const QDate &from, const QDate &to, const QString &accountId,
                            bool moneyOutOnly, CountedRows<CategorySpendingRow> *counted) const;
-    bool taxTotals(const QDate &from, const QDate &to, CountedRows<TaxLineRow> *counted) const;
+    bool taxTotals(const QDate &from, const QDate &to, const QString &accountId,
+                   CountedRows<TaxLineRow> *counted) const;
 
     // Runs a report over the monthly summaries of the whole months in the range and the
     // transactions of the days around them (with a year table, whole years of every account

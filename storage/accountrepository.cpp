@@ -65,6 +65,11 @@ std::optional<Account> AccountRepository::findById(const QString &id) const {
     return readFirst<Account>(select("WHERE id = ?"), {id}, readAccount);
 }
 
+Currency AccountRepository::currencyOf(const QString &id) const {
+    const std::optional<Account> account = findById(id);
+    return account ? account->currency : Currency::USD;
+}
+
 QList<Account> AccountRepository::findDeleted() const {
     return readList<Account>(select("WHERE deleted_at IS NOT NULL ORDER BY name"), {}, readAccount);
 }

@@ -24,6 +24,9 @@ public:
     QList<Account> findAll() const;
     // Also soft-deleted accounts.
     std::optional<Account> findById(const QString &id) const;
+    // The currency amounts of the account are kept in; USD for an unknown account, as for a
+    // new one.
+    Currency currencyOf(const QString &id) const;
     QList<Account> findDeleted() const;
     // Every pending row, soft-deleted ones included, so that deletions reach the server.
     QList<Account> findPending() const;

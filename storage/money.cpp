@@ -40,6 +40,14 @@ QChar currencySymbol(Currency currency) {
     return QLatin1Char('$');
 }
 
+qint64 minorPerMajor(Currency currency) {
+    return currency == Currency::JPY ? 1 : 100;
+}
+
+int minorDigits(Currency currency) {
+    return currency == Currency::JPY ? 0 : 2;
+}
+
 QString formatMoney(qint64 amount, Currency currency) {
     const QString text = currencySymbol(currency) + body(magnitudeOf(amount), currency);
     return amount < 0 ? QLatin1Char('-') + text : text;
@@ -50,9 +58,17 @@ QString formatAmount(qint64 amount, Currency currency) {
     return amount < 0 ? QLatin1Char('-') + text : text;
 }
 
+QString formatPlainNumber(qint64 amount, Currency currency) {
+    const quint64 m = magnitudeOf(amount);
+    const quint64 per = quint64(minorPerMajor(currency));
+    QString text = QString::number(m / per);
+    if (per > 1)
+        text += QStringLiteral(".%1").arg(m % per, minorDigits(currency), 10, QLatin1Char('0'));
+    return amount < 0 ? QLatin1Char('-') + text : text;
+}
+
 bool isAmountInRange(qint64 amount, Currency currency) {
-    const qint64 minorPerMajor = currency == Currency::JPY ? 1 : 100;
-    const qint64 limit = MaxMajorAmount * minorPerMajor;
+    const qint64 limit = MaxMajorAmount * minorPerMajor(currency);
     return amount >= -limit && amount <= limit;
 }
 
@@ -75,7 +91,7 @@ std::optional<qint64> tryParseAmount(const QString &text, Currency currency) {
         "^\\+?([0-9]{1,3}(?:,[0-9]{3})+|[0-9]*)(?:\\.([0-9]*))?(?:[eE]([+-]?[0-9]{1,6}))?$"));
     static const QRegularExpression wholePattern(
         QStringLiteral("^\\+?([0-9]{1,3}(?:,[0-9]{3})+|[0-9]+)$"));
-    const bool whole = currency == Currency::JPY;
+    const bool whole = minorDigits(currency) == 0;
     const QRegularExpressionMatch match = (whole ? wholePattern : decimalPattern).match(s);
     if (!match.hasMatch())
         return std::nullopt;
@@ -91,7 +107,7 @@ std::optional<qint64> tryParseAmount(const QString &text, Currency currency) {
     QString digits = integerDigits + fractionDigits;
     while (digits.startsWith(QLatin1Char('0')))
         digits.remove(0, 1);
-    const int minorDecimals = whole ? 0 : 2;
+    const int minorDecimals = minorDigits(currency);
     const int scale = exponent + minorDecimals - int(fractionDigits.size());
     // 10^15 minor units lie beyond every currency's limit; more digits can only be out of range.
     constexpr int maxDigits = 16;

@@ -13,8 +13,15 @@
 // Money is a signed count of the currency's minor unit (cents; whole yen for JPY).
 // Text conversion is locale-independent: English grouping and a dot as decimal point.
 QChar currencySymbol(Currency currency);
+// How many minor units make one major unit: 100 (cents), or 1 for a currency without them (JPY).
+qint64 minorPerMajor(Currency currency);
+// Digits after the decimal point in the currency's text: 2, or 0 for JPY.
+int minorDigits(Currency currency);
 QString formatMoney(qint64 amount, Currency currency);
 QString formatAmount(qint64 amount, Currency currency);
+// The amount as a plain number for files other programs add up: a dot as decimal point, the
+// currency's decimals, no symbol and no grouping (-123405 in USD is -1234.05).
+QString formatPlainNumber(qint64 amount, Currency currency);
 
 // The largest amount the program keeps, in major units (dollars, euros, yen) either way.
 constexpr qint64 MaxMajorAmount = 1000000000000LL;

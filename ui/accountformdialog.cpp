@@ -6,6 +6,8 @@
 #include "app/appstate.h"
 #include "storage/identifiers.h"
 #include "storage/timestamps.h"
+#include "ui/regionalformat.h"
+#include "ui/smartamountfield.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -35,7 +37,8 @@ AccountFormDialog::AccountFormDialog(const Account &account, QWidget *parent)
     m_type->setCurrentIndex(std::max(0, m_type->findData(accountTypeToString(account.type))));
     m_currency->setCurrentIndex(
         std::max(0, m_currency->findData(currencyToString(account.currency))));
-    m_balance->setValue(double(account.startingBalance) / 100.0);
+    m_balance->setCurrency(account.currency);
+    m_balance->setAmount(account.startingBalance);
     m_institution->setText(account.institution);
     m_lastFour->setText(account.accountNumberLast4);
 }
@@ -65,14 +68,15 @@ void AccountFormDialog::build() {
     m_currency->addItem(tr("AUD ($)"), QStringLiteral("AUD"));
     m_currency->addItem(tr("JPY (¥)"), QStringLiteral("JPY"));
 
-    m_balance = new QDoubleSpinBox(this);
+    m_balance = new SmartAmountField(this);
     m_balance->setRange(-99999999.99, 99999999.99);
-    m_balance->setDecimals(2);
-    m_balance->setPrefix(QStringLiteral("$ "));
     m_balance->setValue(0);
+    connect(m_currency, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
+        m_balance->setCurrency(currencyFromString(m_currency->currentData().toString()));
+    });
 
     m_asOf = new QDateEdit(QDate::currentDate(), this);
-    m_asOf->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    m_asOf->setDisplayFormat(RegionalFormat::dateFormat());
     m_asOf->setCalendarPopup(true);
     m_asOf->setLocale(QLocale::system());
     m_asOf->calendarWidget()->setFirstDayOfWeek(AppState::weekStartDay());
@@ -114,7 +118,7 @@ Account AccountFormDialog::account() const {
     result.name = m_name->text().trimmed();
     result.type = accountTypeFromString(m_type->currentData().toString());
     result.currency = currencyFromString(m_currency->currentData().toString());
-    result.startingBalance = qint64(std::llround(m_balance->value() * 100.0));
+    result.startingBalance = m_balance->amount();
     result.institution = m_institution->text().trimmed();
     result.accountNumberLast4 = m_lastFour->text().trimmed();
     result.updatedAt = now;

@@ -10,7 +10,7 @@
 
 class QComboBox;
 class QDateEdit;
-class QDoubleSpinBox;
+class SmartAmountField;
 class QLineEdit;
 
 // The form of a new or an existing account. Returns the record; the caller stores it.
@@ -32,7 +32,7 @@ public:
     QLineEdit *nameEdit() const { return m_name; }
     QComboBox *typeCombo() const { return m_type; }
     QComboBox *currencyCombo() const { return m_currency; }
-    QDoubleSpinBox *balanceSpin() const { return m_balance; }
+    SmartAmountField *balanceSpin() const { return m_balance; }
     QLineEdit *institutionEdit() const { return m_institution; }
     QLineEdit *lastFourEdit() const { return m_lastFour; }
 
@@ -41,11 +41,11 @@ private:
 
     Account m_account;
     bool m_editMode = false;
-    QLineEdit *m_name = nullptr;         // Owned (Qt child).
-    QComboBox *m_type = nullptr;         // Owned (Qt child).
-    QComboBox *m_currency = nullptr;     // Owned (Qt child).
-    QDoubleSpinBox *m_balance = nullptr; // Owned (Qt child).
-    QDateEdit *m_asOf = nullptr;         // Owned (Qt child).
-    QLineEdit *m_institution = nullptr;  // Owned (Qt child).
-    QLineEdit *m_lastFour = nullptr;     // Owned (Qt child).
+    QLineEdit *m_name = nullptr;           // Owned (Qt child).
+    QComboBox *m_type = nullptr;           // Owned (Qt child).
+    QComboBox *m_currency = nullptr;       // Owned (Qt child).
+    SmartAmountField *m_balance = nullptr; // Owned (Qt child).
+    QDateEdit *m_asOf = nullptr;           // Owned (Qt child).
+    QLineEdit *m_institution = nullptr;    // Owned (Qt child).
+    QLineEdit *m_lastFour = nullptr;       // Owned (Qt child).
 };

@@ -4,21 +4,69 @@
 #include "ui/dateinput.h"
 
 #include "storage/dateparsing.h"
+#include "ui/regionalformat.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace DateInput {
 
+namespace {
+
+enum class Order { MonthDayYear, DayMonthYear, YearMonthDay };
+
+Order orderOf(const QString &format) {
+    const qsizetype year = format.indexOf(QLatin1Char('y'));
+    const qsizetype month = format.indexOf(QLatin1Char('M'));
+    const qsizetype day = format.indexOf(QLatin1Char('d'));
+    if (year >= 0 && year < month && year < day)
+        return Order::YearMonthDay;
+    return day >= 0 && day < month ? Order::DayMonthYear : Order::MonthDayYear;
+}
+
+QDate read(const QStringList &fields, Order order, bool preferred, const QDate &today) {
+    const int yearAt = order == Order::YearMonthDay ? 0 : 2;
+    const int monthAt = order == Order::DayMonthYear ? 1 : (order == Order::YearMonthDay ? 1 : 0);
+    const int dayAt = order == Order::DayMonthYear ? 0 : (order == Order::YearMonthDay ? 2 : 1);
+    const QString &yearText = fields.at(yearAt);
+    // A two-digit year in front reads as a day or month in the usual orders, so it counts as
+    // a year only where the chosen format puts the year there.
+    if (yearText.size() != 4 && !(yearText.size() == 2 && (yearAt == 2 || preferred)))
+        return {};
+    if (fields.at(monthAt).size() > 2 || fields.at(dayAt).size() > 2)
+        return {};
+    int year = yearText.toInt();
+    if (yearText.size() == 2)
+        year = DateParsing::fullYear(year, today);
+    return QDate(year, fields.at(monthAt).toInt(), fields.at(dayAt).toInt());
+}
+
+} // namespace
+
 QString format(const QDate &date) {
-    return date.toString(QStringLiteral("M/d/yyyy"));
+    return RegionalFormat::formatDate(date);
 }
 
 QDate parse(const QString &text, const QDate &fallback, const QDate &today) {
-    static const QStringList formats{QStringLiteral("M/d/yyyy"), QStringLiteral("MM/dd/yyyy"),
-                                     QStringLiteral("M/d/yy"), QStringLiteral("MM/dd/yy")};
-    const QString trimmed = text.trimmed();
-    for (const QString &f : formats) {
-        const QDate date = DateParsing::fromString(trimmed, f, today);
+    return parse(text, RegionalFormat::dateFormat(), fallback, today);
+}
+
+QDate parse(const QString &text, const QString &preferredFormat, const QDate &fallback,
+            const QDate &today) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^([0-9]{1,4})[/.-]([0-9]{1,2})[/.-]([0-9]{1,4})$"));
+    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    if (!match.hasMatch())
+        return fallback;
+    const QStringList fields{match.captured(1), match.captured(2), match.captured(3)};
+    const Order preferred = orderOf(preferredFormat);
+    const QDate first = read(fields, preferred, true, today);
+    if (first.isValid())
+        return first;
+    for (const Order order : {Order::MonthDayYear, Order::DayMonthYear, Order::YearMonthDay}) {
+        if (order == preferred)
+            continue;
+        const QDate date = read(fields, order, false, today);
         if (date.isValid())
             return date;
     }

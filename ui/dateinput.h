@@ -12,12 +12,18 @@
 // shortcuts.
 namespace DateInput {
 
-// "M/d/yyyy", the form the fields show.
+// The date in the process's date format (RegionalFormat), the form the fields show.
 QString format(const QDate &date);
 
-// Tries "M/d/yyyy", "MM/dd/yyyy", "M/d/yy", "MM/dd/yy"; a two-digit year is the nearest
-// fitting one (see DateParsing). fallback when none matches.
+// Reads three numbers separated by "/", "." or "-" in the order of the process's date format
+// (RegionalFormat), with leading zeros or without, the year with four digits or two (the
+// nearest fitting one, see DateParsing). A text that cannot be read in that order is read in
+// the others where it gives a date: month first, day first, then a four-digit year first.
+// fallback when none gives a date.
 QDate parse(const QString &text, const QDate &fallback, const QDate &today = QDate::currentDate());
+// As parse, reading first in the order of the given Qt date format.
+QDate parse(const QString &text, const QString &preferredFormat, const QDate &fallback,
+            const QDate &today = QDate::currentDate());
 
 // The date a shortcut key gives from date (today when date is invalid): t today, + or = next
 // day, - previous day, m/h first/last of month, y/r first/last of year, w/k the Sunday on or

@@ -13,6 +13,7 @@
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
 #include "ui/backgroundjob.h"
+#include "ui/regionalformat.h"
 #include "ui/styles.h"
 
 #include <QCheckBox>
@@ -292,7 +293,7 @@ void ImportScreen::previewQif() {
     for (int row = 0; row < records.size(); ++row) {
         const QifRecord &record = records.at(row);
         const QString date
-            = record.date.isValid() ? record.date.toString(Qt::ISODate) : tr("(unreadable)");
+            = record.date.isValid() ? RegionalFormat::formatDate(record.date) : tr("(unreadable)");
         const QString amount = record.amountReadable ? formatAmount(record.amount, Currency::USD)
                                                      : tr("(unreadable)");
         const QString cells[] = {date, record.payee, amount, record.memo, record.category};
@@ -314,6 +315,8 @@ void ImportScreen::runImport() {
     mapping.categoryColumn = columnOf(m_categoryColumn);
     mapping.hasHeader = m_header->isChecked();
     mapping.dateFormat = m_dateFormat->currentText();
+    mapping.currency = m_state->accountRepository()->currencyOf(accountId);
+    const Currency currency = mapping.currency;
     const QString path = m_filePath;
     const bool qif = m_qif;
 
@@ -327,7 +330,7 @@ void ImportScreen::runImport() {
             service.setCancelCheck([&context] { return context.isCancelled(); });
             QObject::connect(&service, &ImportService::progressed,
                              [&context](qint64 rows) { context.setProgress(rows); });
-            result = qif ? service.importQif(path, accountId)
+            result = qif ? service.importQif(path, accountId, currency)
                          : service.importCsv(path, accountId, mapping);
             return result.error.isEmpty();
         });

@@ -15,6 +15,7 @@
 #include "services/syncengine.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
+#include "storage/preferencesrepository.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 #include "ui/accountformdialog.h"
@@ -31,12 +32,14 @@
 #include "ui/reconciliationhistoryscreen.h"
 #include "ui/reconciliationscreen.h"
 #include "ui/recurringscreen.h"
+#include "ui/regionalformat.h"
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/reportsscreen.h"
 #include "ui/searchscreen.h"
 #include "ui/settingsscreen.h"
 #include "ui/sharemembersdialog.h"
+#include "ui/shortcuttext.h"
 #include "ui/statusbar.h"
 #include "ui/welcomescreen.h"
 #include "update/widgets/updateflows.h"
@@ -45,6 +48,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -143,6 +147,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setWindowTitle(tr("Tindral Quillon"));
     setAccessibleName(tr("Tindral Quillon"));
 
+    RegionalFormat::setDateFormat(
+        state->preferencesRepository()->value(QStringLiteral("dateFormat"), QString()));
     setupMenuBar();
 
     m_stack = new QStackedWidget(this);
@@ -184,6 +190,17 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::showDatesAgain() {
+    // Date edits keep the format they were given; the models format dates as they paint.
+    const QString format = RegionalFormat::dateFormat();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (QDateEdit *edit : window->findChildren<QDateEdit *>())
+            edit->setDisplayFormat(format);
+        window->update();
+    }
+    m_register->reload();
+}
 
 QMenu *MainWindow::addMenuNamed(const QString &title) {
     QMenu *menu = menuBar()->addMenu(title);
@@ -707,6 +724,8 @@ void MainWindow::showSettingsWindow() {
         m_settingsWindow = new SettingsScreen(m_state, this);
         connect(m_settingsWindow, &SettingsScreen::deletedAccountRestored, this,
                 &MainWindow::requestSidebarRefresh);
+        connect(m_settingsWindow, &SettingsScreen::dateFormatChanged, this,
+                &MainWindow::showDatesAgain);
     }
     m_settingsWindow->refresh();
     presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550));
@@ -1007,9 +1026,9 @@ void MainWindow::showKeyboardShortcuts() {
         return html + QStringLiteral("</table>");
     };
     QString html;
-    html += table(tr("Register"), {{tr("Ctrl+Enter"), tr("Save transaction")},
-                                   {tr("Ctrl+I"), tr("Insert new transaction")},
-                                   {tr("Ctrl+D"), tr("Delete current transaction")},
+    html += table(tr("Register"), {{ShortcutText::of("Ctrl+Enter"), tr("Save transaction")},
+                                   {ShortcutText::of("Ctrl+I"), tr("Insert new transaction")},
+                                   {ShortcutText::of("Ctrl+D"), tr("Delete current transaction")},
                                    {tr("Tab / Shift+Tab"), tr("Next / previous field")},
                                    {tr("' (apostrophe)"), tr("Copy value from field above")}});
     html += table(tr("Date Field"), {{tr("t"), tr("Today")},
@@ -1017,14 +1036,14 @@ void MainWindow::showKeyboardShortcuts() {
                                      {tr("m / h"), tr("First / last day of month")},
                                      {tr("y / r"), tr("First / last day of year")},
                                      {tr("w / k"), tr("First / last day of week")}});
-    html += table(tr("General"), {{tr("Ctrl+N"), tr("New transaction")},
-                                  {tr("Ctrl+Shift+N"), tr("New account")},
-                                  {tr("Ctrl+R"), tr("Reconcile account")},
-                                  {tr("Ctrl+F"), tr("Search transactions")},
-                                  {tr("Ctrl+I"), tr("Import")},
-                                  {tr("Ctrl+2"), tr("Reports")},
-                                  {tr("Ctrl+3"), tr("Recurring transactions")},
-                                  {tr("Ctrl+4"), tr("Categories")}});
+    html += table(tr("General"), {{ShortcutText::of("Ctrl+N"), tr("New transaction")},
+                                  {ShortcutText::of("Ctrl+Shift+N"), tr("New account")},
+                                  {ShortcutText::of("Ctrl+R"), tr("Reconcile account")},
+                                  {ShortcutText::of("Ctrl+F"), tr("Search transactions")},
+                                  {ShortcutText::of("Ctrl+I"), tr("Import")},
+                                  {ShortcutText::of("Ctrl+2"), tr("Reports")},
+                                  {ShortcutText::of("Ctrl+3"), tr("Recurring transactions")},
+                                  {ShortcutText::of("Ctrl+4"), tr("Categories")}});
     html += table(tr("Accounts"), {{tr("Alt+1 &ndash; Alt+9"), tr("Switch to account 1&ndash;9")},
                                    {tr("Alt+0"), tr("Switch to account 10")}});
     QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), html, QMessageBox::Ok,

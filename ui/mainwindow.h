@@ -99,6 +99,7 @@ public Q_SLOTS:
     // Asks for one sidebar rebuild on the next pass of the event loop; requests made before
     // it runs share it.
     void requestSidebarRefresh();
+    void showDatesAgain();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -7,6 +7,7 @@
 #include "storage/accountrepository.h"
 #include "storage/money.h"
 #include "storage/reconciliationrepository.h"
+#include "ui/regionalformat.h"
 #include "ui/styles.h"
 
 #include <QApplication>
@@ -16,6 +17,12 @@
 #include <QVBoxLayout>
 
 namespace {
+
+QString completedText(const QDateTime &completedAt) {
+    const QDateTime local = completedAt.toLocalTime();
+    return RegionalFormat::formatDate(local.date()) + QLatin1Char(' ')
+           + local.time().toString(QStringLiteral("HH:mm"));
+}
 
 QTableWidgetItem *moneyItem(qint64 amount, Currency currency) {
     auto *item = new QTableWidgetItem(formatMoney(amount, currency));
@@ -98,14 +105,11 @@ void ReconciliationHistoryScreen::reload() {
     m_table->setRowCount(int(history.size()));
     for (int row = 0; row < history.size(); ++row) {
         const Reconciliation &entry = history.at(row);
-        m_table->setItem(
-            row, 0,
-            new QTableWidgetItem(entry.statementDate.toString(QStringLiteral("MMM d, yyyy"))));
+        m_table->setItem(row, 0,
+                         new QTableWidgetItem(RegionalFormat::formatDate(entry.statementDate)));
         m_table->setItem(row, 1, moneyItem(entry.statementBalance, currency));
         m_table->setItem(row, 2, moneyItem(entry.reconciledBalance, currency));
-        m_table->setItem(row, 3,
-                         new QTableWidgetItem(entry.completedAt.toLocalTime().toString(
-                             QStringLiteral("MMM d, yyyy h:mm ap"))));
+        m_table->setItem(row, 3, new QTableWidgetItem(completedText(entry.completedAt)));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ui/reconciliationmodel.h"
 
 #include "storage/money.h"
+#include "ui/regionalformat.h"
 #include "ui/styles.h"
 
 #include <QColor>
@@ -35,7 +36,7 @@ QVariant ReconciliationModel::data(const QModelIndex &index, int role) const {
         break;
     case DateColumn:
         if (role == Qt::DisplayRole)
-            return row.date.toString(QStringLiteral("MM/dd/yyyy"));
+            return RegionalFormat::formatDate(row.date);
         break;
     case PayeeColumn:
         if (role == Qt::DisplayRole)

@@ -14,6 +14,8 @@
 #include "ui/errorbox.h"
 #include "ui/messageboxes.h"
 #include "ui/reconciliationmodel.h"
+#include "ui/shortcuttext.h"
+#include "ui/smartamountfield.h"
 #include "ui/styles.h"
 
 #include <QApplication>
@@ -33,11 +35,6 @@
 
 namespace {
 
-// Whole yen have no minor unit; every other currency counts cents.
-int minorUnitsPerMajor(Currency currency) {
-    return currency == Currency::JPY ? 1 : 100;
-}
-
 QFrame *separator(QWidget *parent) {
     auto *line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
@@ -54,7 +51,7 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
                                           state->transactionRepository(),
                                           state->reconciliationRepository(), this))
     , m_statementDate(new DateField(this))
-    , m_statementBalance(new QDoubleSpinBox(this))
+    , m_statementBalance(new SmartAmountField(this))
     , m_finish(new QPushButton(tr("Finish Reconciliation"), this))
     , m_cancel(new QPushButton(tr("Cancel"), this))
     , m_table(new QTableView(this))
@@ -82,9 +79,6 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     balanceCaption->setBuddy(m_statementBalance);
     m_statementBalance->setAccessibleName(tr("Statement balance"));
     m_statementBalance->setRange(-99999999.99, 99999999.99);
-    m_statementBalance->setDecimals(2);
-    m_statementBalance->setPrefix(QStringLiteral("$ "));
-    m_statementBalance->setGroupSeparatorShown(true);
     m_statementBalance->setMinimumWidth(160);
     statementRow->addWidget(dateCaption);
     statementRow->addWidget(m_statementDate);
@@ -134,9 +128,9 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     listColumn->addWidget(m_table, 1);
 
     auto *rowButtons = new QHBoxLayout;
-    m_add->setToolTip(tr("Add a transaction (Ctrl+N)"));
+    m_add->setToolTip(tr("Add a transaction (%1)").arg(ShortcutText::of("Ctrl+N")));
     m_edit->setToolTip(tr("Edit selected transaction (F2)"));
-    m_delete->setToolTip(tr("Delete selected transaction (Del)"));
+    m_delete->setToolTip(tr("Delete selected transaction (%1)").arg(ShortcutText::of("Del")));
     m_add->setAccessibleName(tr("Add Transaction"));
     m_edit->setAccessibleName(tr("Edit transaction"));
     m_delete->setAccessibleName(tr("Delete transaction"));
@@ -256,9 +250,7 @@ void ReconciliationScreen::setAccount(const QString &accountId) {
         return;
     m_currency = account->currency;
     m_model->setCurrency(m_currency);
-    const bool wholeUnits = minorUnitsPerMajor(m_currency) == 1;
-    m_statementBalance->setDecimals(wholeUnits ? 0 : 2);
-    m_statementBalance->setPrefix(QStringLiteral("%1 ").arg(currencySymbol(m_currency)));
+    m_statementBalance->setCurrency(m_currency);
     ReconciliationService::Opening opening = m_service->opening(accountId);
     if (opening.defaultStatementDate.isValid())
         m_statementDate->setDate(opening.defaultStatementDate);
@@ -314,8 +306,7 @@ int ReconciliationScreen::currentRow() const {
 }
 
 qint64 ReconciliationScreen::statementBalance() const {
-    // llround rounds halves away from zero, as a typed 0.005 should become a cent.
-    return std::llround(m_statementBalance->value() * minorUnitsPerMajor(m_currency));
+    return m_statementBalance->amount();
 }
 
 qint64 ReconciliationScreen::difference() const {

@@ -12,7 +12,7 @@
 
 class AppState;
 class DateField;
-class QDoubleSpinBox;
+class SmartAmountField;
 class QGridLayout;
 class QLabel;
 class QPushButton;
@@ -40,7 +40,7 @@ public:
     QTableView *table() const { return m_table; }
     ReconciliationModel *model() const { return m_model; }
     DateField *statementDateField() const { return m_statementDate; }
-    QDoubleSpinBox *statementBalanceBox() const { return m_statementBalance; }
+    SmartAmountField *statementBalanceBox() const { return m_statementBalance; }
     QPushButton *finishButton() const { return m_finish; }
     QLabel *differenceLabel() const { return m_difference; }
     qint64 previousBalance() const { return m_previousBalance; }
@@ -85,7 +85,7 @@ private:
 
     // All owned (Qt children).
     DateField *m_statementDate;
-    QDoubleSpinBox *m_statementBalance;
+    SmartAmountField *m_statementBalance;
     QLabel *m_previous = nullptr;
     QLabel *m_deposits = nullptr;
     QLabel *m_withdrawals = nullptr;

@@ -13,6 +13,8 @@
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 #include "ui/categorychoices.h"
+#include "ui/regionalformat.h"
+#include "ui/smartamountfield.h"
 #include "ui/styles.h"
 
 #include <QButtonGroup>
@@ -42,7 +44,7 @@ const QDate kEarliestDate(2000, 1, 1);
 
 QDateEdit *makeDateEdit(const QDate &date, QWidget *parent) {
     auto *edit = new QDateEdit(date, parent);
-    edit->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    edit->setDisplayFormat(RegionalFormat::dateFormat());
     edit->setLocale(QLocale::system());
     edit->setCalendarPopup(true);
     edit->calendarWidget()->setFirstDayOfWeek(AppState::weekStartDay());
@@ -127,11 +129,9 @@ void RecurringFormDialog::build() {
     m_payee->setCompleter(m_completer);
     form->addRow(tr("Payee:"), m_payee);
 
-    m_amount = new QDoubleSpinBox(this);
+    m_amount = new SmartAmountField(this);
     m_amount->setAccessibleName(tr("Amount"));
     m_amount->setRange(0, 99999999.99);
-    m_amount->setDecimals(2);
-    m_amount->setPrefix(QStringLiteral("$ "));
     form->addRow(tr("Amount:"), m_amount);
 
     m_category = new QComboBox(this);
@@ -200,6 +200,12 @@ void RecurringFormDialog::build() {
 
     reloadPayees();
     connect(m_account, &QComboBox::currentIndexChanged, this, &RecurringFormDialog::reloadPayees);
+    const auto showCurrency = [this] {
+        m_amount->setCurrency(
+            m_state->accountRepository()->currencyOf(m_account->currentData().toString()));
+    };
+    showCurrency();
+    connect(m_account, &QComboBox::currentIndexChanged, this, showCurrency);
     connect(m_startDate, &QDateEdit::dateChanged, this, &RecurringFormDialog::updateNextDue);
     connect(m_frequency, &QComboBox::currentIndexChanged, this,
             &RecurringFormDialog::updateNextDue);
@@ -215,7 +221,7 @@ void RecurringFormDialog::fill(const RecurringTransaction &rule) {
         m_account->setCurrentIndex(account);
     (rule.amount < 0 ? m_payment : m_deposit)->setChecked(true);
     m_payee->setText(rule.payee);
-    m_amount->setValue(double(std::llabs(rule.amount)) / 100.0);
+    m_amount->setAmount(std::llabs(rule.amount));
     m_memo->setText(rule.memo);
     if (!rule.categoryId.isEmpty()) {
         const int category = m_category->findData(rule.categoryId);
@@ -292,8 +298,8 @@ RecurringTransaction RecurringFormDialog::recurring() const {
         rule.accountId = m_account->currentData().toString();
     }
     rule.payee = m_payee->text().trimmed();
-    const qint64 cents = std::llround(m_amount->value() * 100.0);
-    rule.amount = m_payment->isChecked() ? -cents : cents;
+    const qint64 amount = m_amount->amount();
+    rule.amount = m_payment->isChecked() ? -amount : amount;
     rule.categoryId = m_category->currentData().toString();
     rule.memo = m_memo->text().trimmed();
     rule.frequency = selectedFrequency();
@@ -345,7 +351,7 @@ QString RecurringFormDialog::validate() const {
         return tr("A transfer cannot go to the account it comes from.");
     const bool nextDueMoved = !m_editMode || rule.nextDueDate != m_original.nextDueDate;
     if (nextDueMoved && m_postedThrough.isValid() && rule.nextDueDate <= m_postedThrough) {
-        const QString date = QLocale::system().toString(m_postedThrough, QLocale::ShortFormat);
+        const QString date = RegionalFormat::formatDate(m_postedThrough);
         return m_mode == Mode::Memorize
                    ? tr("The next due date must be after %1, the date of the memorized "
                         "transaction.")

@@ -14,6 +14,7 @@ class QComboBox;
 class QCompleter;
 class QDateEdit;
 class QDoubleSpinBox;
+class SmartAmountField;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -44,7 +45,7 @@ public:
     QRadioButton *depositButton() const { return m_deposit; }
     QLineEdit *payeeEdit() const { return m_payee; }
     QCompleter *payeeCompleter() const { return m_completer; }
-    QDoubleSpinBox *amountSpin() const { return m_amount; }
+    SmartAmountField *amountSpin() const { return m_amount; }
     QComboBox *categoryCombo() const { return m_category; }
     QLineEdit *memoEdit() const { return m_memo; }
     QComboBox *frequencyCombo() const { return m_frequency; }
@@ -81,20 +82,20 @@ private:
     bool m_nextDueSetByUser = false;
     bool m_settingNextDue = false;
 
-    QComboBox *m_account = nullptr;     // Owned (Qt child).
-    QRadioButton *m_payment = nullptr;  // Owned (Qt child).
-    QRadioButton *m_deposit = nullptr;  // Owned (Qt child).
-    QLineEdit *m_payee = nullptr;       // Owned (Qt child).
-    QCompleter *m_completer = nullptr;  // Owned (Qt child).
-    QDoubleSpinBox *m_amount = nullptr; // Owned (Qt child).
-    QComboBox *m_category = nullptr;    // Owned (Qt child).
-    QLineEdit *m_memo = nullptr;        // Owned (Qt child).
-    QComboBox *m_frequency = nullptr;   // Owned (Qt child).
-    QDateEdit *m_startDate = nullptr;   // Owned (Qt child).
-    QDateEdit *m_nextDue = nullptr;     // Owned (Qt child).
-    QCheckBox *m_hasEndDate = nullptr;  // Owned (Qt child).
-    QDateEdit *m_endDate = nullptr;     // Owned (Qt child).
-    QCheckBox *m_autoPost = nullptr;    // Owned (Qt child).
-    QCheckBox *m_active = nullptr;      // Owned (Qt child).
-    QLabel *m_problem = nullptr;        // Owned (Qt child).
+    QComboBox *m_account = nullptr;       // Owned (Qt child).
+    QRadioButton *m_payment = nullptr;    // Owned (Qt child).
+    QRadioButton *m_deposit = nullptr;    // Owned (Qt child).
+    QLineEdit *m_payee = nullptr;         // Owned (Qt child).
+    QCompleter *m_completer = nullptr;    // Owned (Qt child).
+    SmartAmountField *m_amount = nullptr; // Owned (Qt child).
+    QComboBox *m_category = nullptr;      // Owned (Qt child).
+    QLineEdit *m_memo = nullptr;          // Owned (Qt child).
+    QComboBox *m_frequency = nullptr;     // Owned (Qt child).
+    QDateEdit *m_startDate = nullptr;     // Owned (Qt child).
+    QDateEdit *m_nextDue = nullptr;       // Owned (Qt child).
+    QCheckBox *m_hasEndDate = nullptr;    // Owned (Qt child).
+    QDateEdit *m_endDate = nullptr;       // Owned (Qt child).
+    QCheckBox *m_autoPost = nullptr;      // Owned (Qt child).
+    QCheckBox *m_active = nullptr;        // Owned (Qt child).
+    QLabel *m_problem = nullptr;          // Owned (Qt child).
 };

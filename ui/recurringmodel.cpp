@@ -6,6 +6,7 @@
 #include "app/thememanager.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
+#include "ui/regionalformat.h"
 #include "ui/styles.h"
 
 #include <QColor>
@@ -44,6 +45,7 @@ void RecurringModel::setRules(const QList<RecurringTransaction> &rules) {
     beginResetModel();
     m_rules = rules;
     m_accountNames.clear();
+    m_accountCurrencies.clear();
     endResetModel();
 }
 
@@ -73,6 +75,7 @@ QString RecurringModel::accountName(const QString &accountId) const {
         const std::optional<Account> account = m_accounts->findById(accountId);
         const bool live = account && !account->deletedAt;
         found = m_accountNames.insert(accountId, live ? account->name : QString());
+        m_accountCurrencies.insert(accountId, account ? account->currency : Currency::USD);
     }
     return *found;
 }
@@ -89,11 +92,13 @@ QVariant RecurringModel::data(const QModelIndex &index, int role) const {
         case PayeeColumn:
             return rule->payee;
         case AmountColumn:
-            return formatMoney(rule->amount, Currency::USD);
+            accountName(rule->accountId); // reads the account's currency with its name
+            return formatMoney(rule->amount,
+                               m_accountCurrencies.value(rule->accountId, Currency::USD));
         case FrequencyColumn:
             return frequencyName(rule->frequency);
         case NextDueColumn:
-            return QLocale::system().toString(rule->nextDueDate, QLocale::ShortFormat);
+            return RegionalFormat::formatDate(rule->nextDueDate);
         case AutoColumn:
             return rule->autoPost ? tr("Yes") : tr("No");
         case StatusColumn:

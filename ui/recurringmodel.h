@@ -48,5 +48,6 @@ private:
 
     AccountRepository *m_accounts; // Not owned.
     QList<RecurringTransaction> m_rules;
-    mutable QHash<QString, QString> m_accountNames; // Filled on demand.
+    mutable QHash<QString, QString> m_accountNames;       // Filled on demand.
+    mutable QHash<QString, Currency> m_accountCurrencies; // Filled with the names.
 };

@@ -12,6 +12,7 @@
 #include "ui/modalrunner.h"
 #include "ui/recurringformdialog.h"
 #include "ui/recurringmodel.h"
+#include "ui/shortcuttext.h"
 #include "ui/styles.h"
 
 #include <QHBoxLayout>
@@ -63,7 +64,8 @@ RecurringScreen::RecurringScreen(AppState *state, QWidget *parent)
     m_new->setAccessibleName(tr("New Recurring"));
     m_new->setStyleSheet(Styles::primaryButton());
     m_emptyHint->setText(tr("No recurring transactions yet. Create one with New Recurring, or "
-                            "select a row in a register and press Ctrl+M to memorize it."));
+                            "select a row in a register and press %1 to memorize it.")
+                             .arg(ShortcutText::of("Ctrl+M")));
     m_emptyHint->setWordWrap(true);
     m_emptyHint->setStyleSheet(
         QStringLiteral("color: %1; padding: 4px 0;").arg(Styles::mutedColour()));

@@ -329,10 +329,10 @@ void RegisterDelegate::autofillPayee(QAbstractItemModel *model, const QString &p
         return;
     registerModel->setBufferField(RegisterModel::PayeeColumn, payee.trimmed());
     registerModel->setBufferField(RegisterModel::PaymentColumn,
-                                  last->amount < 0 ? formatAmount(-last->amount, Currency::USD)
+                                  last->amount < 0 ? registerModel->amountText(-last->amount)
                                                    : QString());
     registerModel->setBufferField(RegisterModel::DepositColumn,
-                                  last->amount >= 0 ? formatAmount(last->amount, Currency::USD)
+                                  last->amount >= 0 ? registerModel->amountText(last->amount)
                                                     : QString());
     if (!last->categoryId.isEmpty()) {
         if (const auto category = m_state->categoryRepository()->findById(last->categoryId)) {

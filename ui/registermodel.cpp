@@ -6,6 +6,7 @@
 #include "app/thememanager.h"
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
+#include "ui/amountinput.h"
 #include "ui/dateinput.h"
 #include "ui/styles.h"
 
@@ -27,10 +28,6 @@ QFont monospaceFont() {
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(QApplication::font().pointSizeF());
     return font;
-}
-
-QString plainAmount(qint64 cents) {
-    return formatAmount(cents, Currency::USD);
 }
 
 Qt::Alignment alignmentOf(int column) {
@@ -139,6 +136,23 @@ bool RegisterModel::isReadOnlyRow(int modelRow) const {
     return row && row->transaction.id.isEmpty();
 }
 
+void RegisterModel::setCurrency(Currency currency) {
+    if (currency == m_currency)
+        return;
+    m_currency = currency;
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, PaymentColumn), index(rowCount() - 1, BalanceColumn),
+                           {Qt::DisplayRole, Qt::EditRole});
+}
+
+QString RegisterModel::amountText(qint64 amount) const {
+    return AmountInput::toText(amount, m_currency);
+}
+
+std::optional<qint64> RegisterModel::readAmountText(const QString &text) const {
+    return AmountInput::fromText(text, m_currency);
+}
+
 QString RegisterModel::dateText(const QDate &date) {
     return DateInput::format(date);
 }
@@ -230,13 +244,13 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const {
         case MemoColumn:
             return t.memo;
         case PaymentColumn:
-            return t.amount < 0 ? plainAmount(-t.amount) : QString();
+            return t.amount < 0 ? amountText(-t.amount) : QString();
         case DepositColumn:
-            return t.amount >= 0 ? plainAmount(t.amount) : QString();
+            return t.amount >= 0 ? amountText(t.amount) : QString();
         case ClrColumn:
             return t.reconciled ? QStringLiteral("R") : t.cleared ? QStringLiteral("C") : QString();
         case BalanceColumn:
-            return plainAmount(stored->runningBalance);
+            return amountText(stored->runningBalance);
         }
         return QVariant();
     case Qt::FontRole:
@@ -521,9 +535,9 @@ void RegisterModel::loadEntry(int modelRow) {
     m_buffer.categoryText = row->categoryName;
     m_buffer.categoryId = t.categoryId;
     if (t.amount < 0)
-        m_buffer.payment = plainAmount(-t.amount);
+        m_buffer.payment = amountText(-t.amount);
     else
-        m_buffer.deposit = plainAmount(t.amount);
+        m_buffer.deposit = amountText(t.amount);
     m_buffer.clr = t.reconciled ? QStringLiteral("R") : t.cleared ? QStringLiteral("C") : QString();
 }
 

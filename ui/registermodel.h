@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "storage/enums.h"
 #include "storage/registerrow.h"
 
 #include <QAbstractTableModel>
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TransactionRepository;
@@ -119,6 +121,13 @@ public:
     // The balance after the newest row, or startingBalance when there are no rows.
     qint64 endingBalance(qint64 startingBalance) const;
 
+    // The currency of the account shown: its amount cells show and read its decimals.
+    Currency currency() const { return m_currency; }
+    void setCurrency(Currency currency);
+    QString amountText(qint64 amount) const;
+    // What was typed in an amount cell, in the account's currency; empty when unreadable.
+    std::optional<qint64> readAmountText(const QString &text) const;
+
     // The form the register shows and reads a date in (see DateInput): a two-digit year is
     // the nearest such year, as in every other date field.
     static QString dateText(const QDate &date);
@@ -155,6 +164,7 @@ private:
     mutable bool m_outdatedNoted = false;
     bool m_newestFirst = false;
     bool m_twoLine = false;
+    Currency m_currency = Currency::USD;
     int m_editingRow = -1;
     EditBuffer m_buffer;
     QString m_lastDateUsed;

@@ -21,6 +21,7 @@
 #include "ui/registerdelegate.h"
 #include "ui/registermodel.h"
 #include "ui/registertableview.h"
+#include "ui/shortcuttext.h"
 #include "ui/spliteditordialog.h"
 #include "ui/styles.h"
 #include "ui/transactionformdialog.h"
@@ -81,15 +82,10 @@ bool isRegisterShortcut(const QKeyEvent *event) {
     }
 }
 
-// Amount text of one column, as a positive number of cents: the column says which way the
-// money goes, so "-50" under Payment is a payment of 50.00. A comma before one or two final
-// digits is a decimal comma this program does not read, and is refused rather than taken as
-// thousands.
-std::optional<qint64> readColumnAmount(const QString &text) {
-    static const QRegularExpression decimalComma(QStringLiteral(",\\d{1,2}$"));
-    if (decimalComma.match(text).hasMatch())
-        return std::nullopt;
-    const std::optional<qint64> amount = tryParseAmount(text, Currency::USD);
+// Amount text of one column, as a positive amount: the column says which way the money
+// goes, so "-50" under Payment is a payment of 50.
+std::optional<qint64> readColumnAmount(const RegisterModel &model, const QString &text) {
+    const std::optional<qint64> amount = model.readAmountText(text);
     if (!amount)
         return std::nullopt;
     return qAbs(*amount);
@@ -176,8 +172,10 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_message->setStyleSheet(
         QStringLiteral("color: %1; padding: 2px 4px;").arg(Styles::mutedColour()));
     m_message->setAccessibleName(tr("Register message"));
-    auto *hint = new QLabel(tr("Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  "
-                               "Ctrl+M: memorize  |  ': copy above"),
+    auto *hint = new QLabel(tr("%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  "
+                               "': copy above")
+                                .arg(ShortcutText::of("Ctrl+Enter"), ShortcutText::of("Ctrl+D"),
+                                     ShortcutText::of("Ctrl+M")),
                             this);
     hint->setStyleSheet(QStringLiteral("color: #5A7A6E; padding: 2px 4px;"));
     bottom->addWidget(m_message);
@@ -323,6 +321,7 @@ void RegisterScreen::reload() {
     m_table->setColumnHidden(RegisterModel::MemoColumn, twoLine);
     m_table->verticalHeader()->setDefaultSectionSize(twoLine ? 52 : 36);
     const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
+    m_model->setCurrency(account->currency);
     m_model->setRows(entries, transactions, newestFirst);
 
     showEndingBalance(*account);
@@ -433,11 +432,13 @@ bool RegisterScreen::commitCurrentRow() {
     }
     // The payment wins when both are filled.
     const QString amountText = paymentText.isEmpty() ? depositText : paymentText;
-    const std::optional<qint64> cents = readColumnAmount(amountText);
+    const std::optional<qint64> cents = readColumnAmount(*m_model, amountText);
     if (!cents) {
-        showStatusMessage(
-            tr("Cannot read the amount \"%1\"; type it like 1,234.56").arg(amountText),
-            kLongMessageMs);
+        const Currency currency = m_model->currency();
+        const qint64 example = 1234 * minorPerMajor(currency) + (minorDigits(currency) ? 56 : 0);
+        showStatusMessage(tr("Cannot read the amount \"%1\"; type it like %2")
+                              .arg(amountText, m_model->amountText(example)),
+                          kLongMessageMs);
         return false;
     }
     const qint64 amount = paymentText.isEmpty() ? *cents : -*cents;
@@ -543,7 +544,7 @@ void RegisterScreen::deleteRow(int row) {
         return;
     }
     const Transaction transaction = stored->transaction;
-    const QString money = formatMoney(qAbs(transaction.amount), Currency::USD);
+    const QString money = formatMoney(qAbs(transaction.amount), m_model->currency());
     const QString text
         = transaction.transferLinkId.isEmpty()
               ? tr("Delete \"%1\" for %2?").arg(transaction.payee, money)
@@ -861,8 +862,10 @@ bool RegisterScreen::splitRow(int row) {
 void RegisterScreen::onContextMenu(const QPoint &position) {
     const QModelIndex index = m_table->indexAt(position);
     QMenu menu(this);
-    menu.addAction(tr("&Insert New (Ctrl+I)"), this, &RegisterScreen::beginNewEntry);
-    menu.addAction(tr("&New Transaction... (Ctrl+N)"), this, &RegisterScreen::newTransactionDialog);
+    menu.addAction(tr("&Insert New (%1)").arg(ShortcutText::of("Ctrl+I")), this,
+                   &RegisterScreen::beginNewEntry);
+    menu.addAction(tr("&New Transaction... (%1)").arg(ShortcutText::of("Ctrl+N")), this,
+                   &RegisterScreen::newTransactionDialog);
     const RegisterRow *stored = index.isValid() ? m_model->rowAt(index.row()) : nullptr;
     if (stored && !stored->transaction.id.isEmpty()) {
         const int row = index.row();
@@ -871,7 +874,8 @@ void RegisterScreen::onContextMenu(const QPoint &position) {
                        this, [this, row] { toggleCleared(row); });
         menu.addAction(tr("&Edit..."), this, [this, row] { editTransactionDialog(row); });
         menu.addAction(tr("S&plit..."), this, [this, row] { splitRow(row); });
-        menu.addAction(tr("&Delete (Ctrl+D)"), this, [this, row] { deleteRow(row); });
+        menu.addAction(tr("&Delete (%1)").arg(ShortcutText::of("Ctrl+D")), this,
+                       [this, row] { deleteRow(row); });
     }
     menu.exec(m_table->viewport()->mapToGlobal(position));
 }

@@ -3,6 +3,8 @@
 
 #include "ui/reportcharts.h"
 
+#include "storage/money.h"
+
 #include "ui/styles.h"
 
 #include <QBarCategoryAxis>
@@ -30,7 +32,7 @@ QString tr(const char *text, const char *disambiguation = nullptr, int n = -1) {
 // are added up into one bar instead, so the chart still accounts for all the money.
 constexpr int kMostBars = 6;
 
-// One bar (or pair of bars) of a horizontal chart, in dollars.
+// One bar (or pair of bars) of a horizontal chart, in major units (dollars, yen).
 struct Bar {
     QString name;
     double first = 0;
@@ -56,8 +58,8 @@ QList<Bar> largestBars(QList<Bar> bars) {
     return bars;
 }
 
-double dollars(qint64 cents) {
-    return double(cents) / 100.0;
+double majorUnits(qint64 amount, Currency currency) {
+    return double(amount) / double(minorPerMajor(currency));
 }
 
 // The amount colours of the register, so a chart says "in" and "out" the way the rest of
@@ -125,14 +127,15 @@ QBarSet *barSet(const QString &name, const QColor &colour) {
 
 } // namespace
 
-QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette &palette) {
+QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette &palette,
+                         Currency currency) {
     const Colours colours = coloursFor(palette);
     QChart *chart = newChart(colours);
     if (rows.isEmpty())
         return chart;
     QList<Bar> bars;
     for (const CategorySpendingRow &row : rows)
-        bars << Bar{row.name, -dollars(row.total)};
+        bars << Bar{row.name, -majorUnits(row.total, currency)};
     bars = largestBars(bars);
     // Horizontal bars are drawn from the bottom up (a category axis cannot be reversed), so
     // they go in last first to put the largest at the top.
@@ -161,7 +164,7 @@ QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette 
     return chart;
 }
 
-QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette) {
+QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette, Currency currency) {
     const Colours colours = coloursFor(palette);
     QChart *chart = newChart(colours);
     if (rows.isEmpty())
@@ -181,11 +184,12 @@ QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette) {
         const CashFlowMonthRow &row = rows.at(i);
         months << row.month;
         // Expenses as the height of money going out, beside the money coming in.
-        *income << dollars(row.income);
-        *expenses << -dollars(row.expenses);
-        net->append(i, dollars(row.net));
-        high = std::max({high, dollars(row.income), -dollars(row.expenses), dollars(row.net)});
-        low = qMin(low, dollars(row.net));
+        *income << majorUnits(row.income, currency);
+        *expenses << -majorUnits(row.expenses, currency);
+        net->append(i, majorUnits(row.net, currency));
+        high = std::max({high, majorUnits(row.income, currency),
+                         -majorUnits(row.expenses, currency), majorUnits(row.net, currency)});
+        low = qMin(low, majorUnits(row.net, currency));
     }
     auto *bars = new QBarSeries;
     bars->append(income);
@@ -209,7 +213,7 @@ QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette) {
 }
 
 QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &firstName,
-                         const QString &secondName, const QPalette &palette) {
+                         const QString &secondName, const QPalette &palette, Currency currency) {
     const Colours colours = coloursFor(palette);
     QChart *chart = newChart(colours);
     if (rows.isEmpty())
@@ -218,7 +222,8 @@ QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &
     QBarSet *second = barSet(secondName, colours.accent);
     QList<Bar> bars;
     for (const PeriodComparisonRow &row : rows)
-        bars << Bar{row.categoryName, dollars(row.period1Total), dollars(row.period2Total)};
+        bars << Bar{row.categoryName, majorUnits(row.period1Total, currency),
+                    majorUnits(row.period2Total, currency)};
     bars = largestBars(bars);
     QStringList names;
     double low = 0;

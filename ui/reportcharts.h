@@ -12,18 +12,22 @@ class QChart;
 class QChartView;
 class QPalette;
 
-// The pictures above the report tables: the same rows as the table, in dollars, coloured
+// The pictures above the report tables: the same rows as the table, in major units of one
+// currency, coloured
 // from the palette so that they read on the light and the dark theme alike. Bar charts show
 // the largest bars at the top; beyond six, the smallest are added up into one bar.
 namespace ReportCharts {
 
 // Horizontal bars of the money spent per category, the largest at the top.
-QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette &palette);
+QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette &palette,
+                         Currency currency = Currency::USD);
 // Income and expense bars per month, with the net as a line across them.
-QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette);
+QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette,
+                 Currency currency = Currency::USD);
 // The two periods' net totals side by side per category, the largest pair at the top.
 QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &firstName,
-                         const QString &secondName, const QPalette &palette);
+                         const QString &secondName, const QPalette &palette,
+                         Currency currency = Currency::USD);
 
 // Puts chart into view (which then owns it) and deletes the chart it showed before.
 void show(QChartView *view, QChart *chart);

@@ -12,6 +12,7 @@
 #include "ui/accountpresentation.h"
 #include "ui/errorbox.h"
 #include "ui/modalrunner.h"
+#include "ui/regionalformat.h"
 #include "ui/reportcharts.h"
 #include "ui/reportperiods.h"
 #include "ui/styles.h"
@@ -40,6 +41,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <map>
+
 namespace {
 
 constexpr int kRowHeight = 36;
@@ -52,16 +56,11 @@ QFont sizedFont(int delta, int weight) {
 }
 
 QString shortDate(const QDate &date) {
-    return QLocale().toString(date, QLocale::ShortFormat);
+    return RegionalFormat::formatDate(date);
 }
 
-// The locale's short date with the year written out: a two-digit year typed into an edit
-// would land in the wrong century.
 QString editFormat() {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
-    return format;
+    return RegionalFormat::dateFormat();
 }
 
 QTableWidgetItem *textItem(const QString &text) {
@@ -74,8 +73,82 @@ QTableWidgetItem *numberItem(const QString &text) {
     return item;
 }
 
-QTableWidgetItem *moneyItem(qint64 cents) {
-    return numberItem(formatMoney(cents, Currency::USD));
+// Money cells keep their amount and currency beside the text, so the export writes numbers.
+constexpr int kAmountRole = Qt::UserRole + 1;
+constexpr int kCurrencyRole = Qt::UserRole + 2;
+
+QTableWidgetItem *moneyItem(qint64 amount, Currency currency) {
+    QTableWidgetItem *item = numberItem(formatMoney(amount, currency));
+    item->setData(kAmountRole, amount);
+    item->setData(kCurrencyRole, int(currency));
+    return item;
+}
+
+QString exportText(const QTableWidgetItem *item) {
+    if (!item)
+        return QString();
+    const QVariant amount = item->data(kAmountRole);
+    if (!amount.isValid())
+        return item->text();
+    return formatPlainNumber(amount.toLongLong(), Currency(item->data(kCurrencyRole).toInt()));
+}
+
+// A report over accounts of several currencies lists each currency's rows apart and names
+// the currency in a column of its own (also in the export).
+void showCurrencyColumn(QTableWidget *table, int baseColumns, bool shown) {
+    table->setColumnCount(baseColumns + (shown ? 1 : 0));
+    if (shown)
+        table->setHorizontalHeaderItem(baseColumns,
+                                       new QTableWidgetItem(ReportsScreen::tr("Currency")));
+}
+
+// The rows of one report per currency: read for every account at once when they share one
+// currency, else read per account and added up by key within each currency.
+template<typename Row> struct CurrencyRows {
+    Currency currency;
+    QList<Row> rows;
+};
+
+template<typename Row, typename Read, typename KeyOf, typename Add, typename Less>
+QList<CurrencyRows<Row>> readPerCurrency(const QList<ReportsScreen::CurrencyGroup> &groups,
+                                         Read read, KeyOf keyOf, Add add, Less less) {
+    QList<CurrencyRows<Row>> result;
+    for (const ReportsScreen::CurrencyGroup &group : groups) {
+        CurrencyRows<Row> rows{group.currency, {}};
+        if (group.accountIds.size() <= 1) {
+            rows.rows = read(group.accountIds.value(0));
+        } else {
+            QHash<QString, qsizetype> at;
+            for (const QString &accountId : group.accountIds) {
+                for (const Row &row : read(accountId)) {
+                    const QString key = keyOf(row);
+                    const auto found = at.constFind(key);
+                    if (found == at.constEnd()) {
+                        at.insert(key, rows.rows.size());
+                        rows.rows.append(row);
+                    } else {
+                        add(rows.rows[*found], row);
+                    }
+                }
+            }
+            std::stable_sort(rows.rows.begin(), rows.rows.end(), less);
+        }
+        if (!rows.rows.isEmpty())
+            result.append(rows);
+    }
+    return result;
+}
+
+template<typename Row> int rowCountOf(const QList<CurrencyRows<Row>> &groups) {
+    int count = 0;
+    for (const CurrencyRows<Row> &group : groups)
+        count += int(group.rows.size());
+    return count;
+}
+
+// The rows of the first currency, for the charts: one axis holds one currency.
+template<typename Row> QList<Row> firstRows(const QList<CurrencyRows<Row>> &groups) {
+    return groups.isEmpty() ? QList<Row>() : groups.first().rows;
 }
 
 const char *const kFileNames[]
@@ -513,89 +586,224 @@ void ReportsScreen::fillTab(int tab) {
     }
 }
 
-void ReportsScreen::fillCategorySpending() {
-    m_spendingRows
-        = m_state->reportService()->categorySpending(m_from->date(), m_to->date(), accountId());
-    TableFill fill(m_tables.at(CategorySpendingTab), int(m_spendingRows.size()));
-    for (int r = 0; r < m_spendingRows.size(); ++r) {
-        fill.set(r, 0, textItem(m_spendingRows.at(r).name));
-        fill.set(r, 1, moneyItem(m_spendingRows.at(r).total));
+QList<ReportsScreen::CurrencyGroup> ReportsScreen::currencyGroups(const QString &chosen) const {
+    AccountRepository *accounts = m_state->accountRepository();
+    if (!chosen.isEmpty())
+        return {{accounts->currencyOf(chosen), {chosen}}};
+    std::map<int, CurrencyGroup> byCurrency;
+    for (const Account &account : accounts->findAll()) {
+        CurrencyGroup &group = byCurrency[int(account.currency)];
+        group.currency = account.currency;
+        group.accountIds << account.id;
     }
-    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette()));
+    if (byCurrency.size() <= 1)
+        return {{byCurrency.empty() ? Currency::USD : byCurrency.begin()->second.currency, {}}};
+    QList<CurrencyGroup> groups;
+    for (const auto &entry : byCurrency)
+        groups << entry.second;
+    return groups;
+}
+
+void ReportsScreen::fillCategorySpending() {
+    const QDate from = m_from->date();
+    const QDate to = m_to->date();
+    ReportService *reports = m_state->reportService();
+    const auto groups = readPerCurrency<CategorySpendingRow>(
+        currencyGroups(accountId()),
+        [&](const QString &id) { return reports->categorySpending(from, to, id); },
+        [](const CategorySpendingRow &row) { return row.name; },
+        [](CategorySpendingRow &sum, const CategorySpendingRow &row) { sum.total += row.total; },
+        [](const CategorySpendingRow &a, const CategorySpendingRow &b) {
+            return a.total != b.total ? a.total < b.total : a.name < b.name;
+        });
+    QTableWidget *table = m_tables.at(CategorySpendingTab);
+    const bool mixed = groups.size() > 1;
+    showCurrencyColumn(table, 2, mixed);
+    TableFill fill(table, rowCountOf(groups));
+    int r = 0;
+    for (const auto &group : groups) {
+        for (const CategorySpendingRow &row : group.rows) {
+            fill.set(r, 0, textItem(row.name));
+            fill.set(r, 1, moneyItem(row.total, group.currency));
+            if (mixed)
+                fill.set(r, 2, textItem(currencyToString(group.currency)));
+            ++r;
+        }
+    }
+    m_spendingRows = firstRows(groups);
+    m_spendingCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
+    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette(),
+                                                                       m_spendingCurrency));
 }
 
 void ReportsScreen::fillPayeeSummary() {
-    const QList<PayeeSummaryRow> rows
-        = m_state->reportService()->payeeSummary(m_from->date(), m_to->date(), accountId());
-    TableFill fill(m_tables.at(PayeeSummaryTab), int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        fill.set(r, 0, textItem(rows.at(r).payee));
-        fill.set(r, 1, moneyItem(rows.at(r).total));
-        fill.set(r, 2, numberItem(QString::number(rows.at(r).count)));
+    const QDate from = m_from->date();
+    const QDate to = m_to->date();
+    ReportService *reports = m_state->reportService();
+    const auto groups = readPerCurrency<PayeeSummaryRow>(
+        currencyGroups(accountId()),
+        [&](const QString &id) { return reports->payeeSummary(from, to, id); },
+        [](const PayeeSummaryRow &row) { return row.payee; },
+        [](PayeeSummaryRow &sum, const PayeeSummaryRow &row) {
+            sum.total += row.total;
+            sum.count += row.count;
+        },
+        [](const PayeeSummaryRow &a, const PayeeSummaryRow &b) {
+            return a.total != b.total ? a.total < b.total : a.payee < b.payee;
+        });
+    QTableWidget *table = m_tables.at(PayeeSummaryTab);
+    const bool mixed = groups.size() > 1;
+    showCurrencyColumn(table, 3, mixed);
+    TableFill fill(table, rowCountOf(groups));
+    int r = 0;
+    for (const auto &group : groups) {
+        for (const PayeeSummaryRow &row : group.rows) {
+            fill.set(r, 0, textItem(row.payee));
+            fill.set(r, 1, moneyItem(row.total, group.currency));
+            fill.set(r, 2, numberItem(QString::number(row.count)));
+            if (mixed)
+                fill.set(r, 3, textItem(currencyToString(group.currency)));
+            ++r;
+        }
     }
 }
 
 void ReportsScreen::fillTaxReport() {
-    const QList<TaxLineRow> rows
-        = m_state->reportService()->taxReport(m_from->date(), m_to->date());
-    TableFill fill(m_tables.at(TaxReportTab), int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        fill.set(r, 0, textItem(rows.at(r).categoryName));
-        fill.set(r, 1, textItem(rows.at(r).taxCode));
-        fill.set(r, 2, moneyItem(rows.at(r).total));
+    const QDate from = m_from->date();
+    const QDate to = m_to->date();
+    ReportService *reports = m_state->reportService();
+    // The account filter does not apply to this report.
+    const auto groups = readPerCurrency<TaxLineRow>(
+        currencyGroups(QString()),
+        [&](const QString &id) { return reports->taxReport(from, to, id); },
+        [](const TaxLineRow &row) { return row.taxCode + QLatin1Char('\n') + row.categoryName; },
+        [](TaxLineRow &sum, const TaxLineRow &row) { sum.total += row.total; },
+        [](const TaxLineRow &a, const TaxLineRow &b) {
+            return a.taxCode != b.taxCode ? a.taxCode < b.taxCode : a.categoryName < b.categoryName;
+        });
+    QTableWidget *table = m_tables.at(TaxReportTab);
+    const bool mixed = groups.size() > 1;
+    showCurrencyColumn(table, 3, mixed);
+    TableFill fill(table, rowCountOf(groups));
+    int r = 0;
+    for (const auto &group : groups) {
+        for (const TaxLineRow &row : group.rows) {
+            fill.set(r, 0, textItem(row.categoryName));
+            fill.set(r, 1, textItem(row.taxCode));
+            fill.set(r, 2, moneyItem(row.total, group.currency));
+            if (mixed)
+                fill.set(r, 3, textItem(currencyToString(group.currency)));
+            ++r;
+        }
     }
 }
 
 void ReportsScreen::fillCashFlow() {
-    m_cashFlowRows = m_state->reportService()->cashFlow(m_from->date(), m_to->date(), accountId());
-    TableFill fill(m_tables.at(CashFlowTab), int(m_cashFlowRows.size()));
-    for (int r = 0; r < m_cashFlowRows.size(); ++r) {
-        const CashFlowMonthRow &row = m_cashFlowRows.at(r);
-        fill.set(r, 0, textItem(row.month));
-        fill.set(r, 1, moneyItem(row.income));
-        fill.set(r, 2, moneyItem(row.expenses));
-        fill.set(r, 3, moneyItem(row.net));
+    const QDate from = m_from->date();
+    const QDate to = m_to->date();
+    ReportService *reports = m_state->reportService();
+    const auto groups = readPerCurrency<CashFlowMonthRow>(
+        currencyGroups(accountId()),
+        [&](const QString &id) { return reports->cashFlow(from, to, id); },
+        [](const CashFlowMonthRow &row) { return row.month; },
+        [](CashFlowMonthRow &sum, const CashFlowMonthRow &row) {
+            sum.income += row.income;
+            sum.expenses += row.expenses;
+            sum.net += row.net;
+        },
+        [](const CashFlowMonthRow &a, const CashFlowMonthRow &b) { return a.month < b.month; });
+    QTableWidget *table = m_tables.at(CashFlowTab);
+    const bool mixed = groups.size() > 1;
+    showCurrencyColumn(table, 4, mixed);
+    TableFill fill(table, rowCountOf(groups));
+    int r = 0;
+    for (const auto &group : groups) {
+        for (const CashFlowMonthRow &row : group.rows) {
+            fill.set(r, 0, textItem(row.month));
+            fill.set(r, 1, moneyItem(row.income, group.currency));
+            fill.set(r, 2, moneyItem(row.expenses, group.currency));
+            fill.set(r, 3, moneyItem(row.net, group.currency));
+            if (mixed)
+                fill.set(r, 4, textItem(currencyToString(group.currency)));
+            ++r;
+        }
     }
-    ReportCharts::show(m_cashFlowChart, ReportCharts::cashFlow(m_cashFlowRows, palette()));
+    m_cashFlowRows = firstRows(groups);
+    m_cashFlowCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
+    ReportCharts::show(m_cashFlowChart,
+                       ReportCharts::cashFlow(m_cashFlowRows, palette(), m_cashFlowCurrency));
 }
 
 void ReportsScreen::fillComparison() {
-    m_comparisonRows = m_state->reportService()->comparePeriods(
-        m_comparisonEdits.at(0)->date(), m_comparisonEdits.at(1)->date(),
-        m_comparisonEdits.at(2)->date(), m_comparisonEdits.at(3)->date(), accountId());
-    TableFill fill(m_tables.at(YearOverYearTab), int(m_comparisonRows.size()));
-    for (int r = 0; r < m_comparisonRows.size(); ++r) {
-        const PeriodComparisonRow &row = m_comparisonRows.at(r);
-        fill.set(r, 0, textItem(row.categoryName));
-        fill.set(r, 1, moneyItem(row.period1Total));
-        fill.set(r, 2, moneyItem(row.period2Total));
-        fill.set(r, 3, moneyItem(row.difference));
+    const QList<QDate> dates{m_comparisonEdits.at(0)->date(), m_comparisonEdits.at(1)->date(),
+                             m_comparisonEdits.at(2)->date(), m_comparisonEdits.at(3)->date()};
+    ReportService *reports = m_state->reportService();
+    const auto groups = readPerCurrency<PeriodComparisonRow>(
+        currencyGroups(accountId()),
+        [&](const QString &id) {
+            return reports->comparePeriods(dates.at(0), dates.at(1), dates.at(2), dates.at(3), id);
+        },
+        [](const PeriodComparisonRow &row) { return row.categoryName; },
+        [](PeriodComparisonRow &sum, const PeriodComparisonRow &row) {
+            sum.period1Total += row.period1Total;
+            sum.period2Total += row.period2Total;
+            sum.difference += row.difference;
+        },
+        [](const PeriodComparisonRow &a, const PeriodComparisonRow &b) {
+            return a.categoryName < b.categoryName;
+        });
+    QTableWidget *table = m_tables.at(YearOverYearTab);
+    const bool mixed = groups.size() > 1;
+    showCurrencyColumn(table, 4, mixed);
+    TableFill fill(table, rowCountOf(groups));
+    int r = 0;
+    for (const auto &group : groups) {
+        for (const PeriodComparisonRow &row : group.rows) {
+            fill.set(r, 0, textItem(row.categoryName));
+            fill.set(r, 1, moneyItem(row.period1Total, group.currency));
+            fill.set(r, 2, moneyItem(row.period2Total, group.currency));
+            fill.set(r, 3, moneyItem(row.difference, group.currency));
+            if (mixed)
+                fill.set(r, 4, textItem(currencyToString(group.currency)));
+            ++r;
+        }
     }
-    ReportCharts::show(m_comparisonChart,
-                       ReportCharts::periodComparison(m_comparisonRows, tr("Period 1"),
-                                                      tr("Period 2"), palette()));
+    m_comparisonRows = firstRows(groups);
+    m_comparisonCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
+    ReportCharts::show(m_comparisonChart, ReportCharts::periodComparison(
+                                              m_comparisonRows, tr("Period 1"), tr("Period 2"),
+                                              palette(), m_comparisonCurrency));
 }
 
 void ReportsScreen::fillAccountSummary() {
     const QList<AccountSummaryRow> rows = m_state->reportService()->accountSummary();
-    TableFill fill(m_tables.at(AccountSummaryTab), int(rows.size()));
+    bool mixed = false;
+    for (const AccountSummaryRow &row : rows)
+        mixed = mixed || row.currency != rows.first().currency;
+    QTableWidget *table = m_tables.at(AccountSummaryTab);
+    showCurrencyColumn(table, 5, mixed);
+    TableFill fill(table, int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) {
         const AccountSummaryRow &row = rows.at(r);
         fill.set(r, 0, textItem(row.name));
         fill.set(r, 1,
                  textItem(AccountPresentation::typeName(accountTypeFromString(row.accountType))));
-        fill.set(r, 2, moneyItem(row.clearedBalance));
-        fill.set(r, 3, moneyItem(row.unclearedAmount));
-        fill.set(r, 4, moneyItem(row.balance));
+        fill.set(r, 2, moneyItem(row.clearedBalance, row.currency));
+        fill.set(r, 3, moneyItem(row.unclearedAmount, row.currency));
+        fill.set(r, 4, moneyItem(row.balance, row.currency));
+        if (mixed)
+            fill.set(r, 5, textItem(currencyToString(row.currency)));
     }
 }
 
 void ReportsScreen::redrawCharts() {
-    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette()));
-    ReportCharts::show(m_cashFlowChart, ReportCharts::cashFlow(m_cashFlowRows, palette()));
-    ReportCharts::show(m_comparisonChart,
-                       ReportCharts::periodComparison(m_comparisonRows, tr("Period 1"),
-                                                      tr("Period 2"), palette()));
+    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette(),
+                                                                       m_spendingCurrency));
+    ReportCharts::show(m_cashFlowChart,
+                       ReportCharts::cashFlow(m_cashFlowRows, palette(), m_cashFlowCurrency));
+    ReportCharts::show(m_comparisonChart, ReportCharts::periodComparison(
+                                              m_comparisonRows, tr("Period 1"), tr("Period 2"),
+                                              palette(), m_comparisonCurrency));
 }
 
 void ReportsScreen::showEvent(QShowEvent *event) {
@@ -651,7 +859,7 @@ void ReportsScreen::exportCurrentTab() {
         QStringList cells;
         for (int c = 0; c < table->columnCount(); ++c) {
             const QTableWidgetItem *item = table->item(r, c);
-            cells << (item ? item->text() : QString());
+            cells << exportText(item);
         }
         rows << cells;
     }

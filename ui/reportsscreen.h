@@ -5,6 +5,7 @@
 
 #include "app/datachange.h"
 #include "services/reportrows.h"
+#include "storage/enums.h"
 
 #include <QDate>
 #include <QList>
@@ -80,6 +81,15 @@ protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
+public:
+    // The accounts a report reads, one group per currency, so that no figure adds yen to
+    // dollars; a group with no ids stands for every account (all in one currency). An empty
+    // accountId means every account.
+    struct CurrencyGroup {
+        Currency currency = Currency::USD;
+        QStringList accountIds;
+    };
+
 private:
     QWidget *buildFilterRow();
     QWidget *buildComparisonControls();
@@ -103,6 +113,7 @@ private:
     void fillAccountSummary();
     void redrawCharts();
     QString accountId() const;
+    QList<CurrencyGroup> currencyGroups(const QString &accountId) const;
     void setDateQuietly(QDateEdit *edit, const QDate &date);
 
     AppState *m_state; // Not owned.
@@ -129,6 +140,10 @@ private:
     QList<CategorySpendingRow> m_spendingRows;
     QList<CashFlowMonthRow> m_cashFlowRows;
     QList<PeriodComparisonRow> m_comparisonRows;
+    // The charts draw the first currency's rows: one axis holds one currency.
+    Currency m_spendingCurrency = Currency::USD;
+    Currency m_cashFlowCurrency = Currency::USD;
+    Currency m_comparisonCurrency = Currency::USD;
     bool m_suppress = false;
     int m_runCount = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "ui/searchresultsmodel.h"
 
+#include "storage/money.h"
 #include "ui/registermodel.h"
 
 SearchResultsModel::SearchResultsModel(RegisterModel *rows, QObject *parent)
@@ -23,6 +24,15 @@ void SearchResultsModel::setAccountNames(const QHash<QString, QString> &names) {
     m_accountNames = names;
     if (rowCount() > 0)
         Q_EMIT dataChanged(index(0, AccountColumn), index(rowCount() - 1, AccountColumn),
+                           {Qt::DisplayRole});
+}
+
+void SearchResultsModel::setAccountCurrencies(const QHash<QString, Currency> &currencies) {
+    if (currencies == m_accountCurrencies)
+        return;
+    m_accountCurrencies = currencies;
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, PaymentColumn), index(rowCount() - 1, DepositColumn),
                            {Qt::DisplayRole});
 }
 
@@ -62,6 +72,17 @@ QVariant SearchResultsModel::data(const QModelIndex &index, int role) const {
     if (index.column() == AccountColumn && (role == Qt::DisplayRole || role == Qt::ToolTipRole)) {
         const RegisterRow *stored = m_rows->rowAt(row);
         return stored ? m_accountNames.value(stored->transaction.accountId) : QString();
+    }
+    if ((index.column() == PaymentColumn || index.column() == DepositColumn)
+        && role == Qt::DisplayRole) {
+        const RegisterRow *stored = m_rows->rowAt(row);
+        if (!stored)
+            return QString();
+        const qint64 amount = stored->transaction.amount;
+        const bool shown = index.column() == PaymentColumn ? amount < 0 : amount >= 0;
+        return shown ? formatMoney(qAbs(amount), m_accountCurrencies.value(
+                                                     stored->transaction.accountId, Currency::USD))
+                     : QString();
     }
     return m_rows->data(m_rows->index(row, registerColumn(index.column())), role);
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "storage/enums.h"
+
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QString>
@@ -35,6 +37,9 @@ public:
 
     // Account names by id, for the Account column.
     void setAccountNames(const QHash<QString, QString> &names);
+    // The results come from accounts in different currencies: each amount is shown in its
+    // own account's (USD for an account not named here).
+    void setAccountCurrencies(const QHash<QString, Currency> &currencies);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -50,4 +55,5 @@ public:
 private:
     RegisterModel *m_rows; // Not owned.
     QHash<QString, QString> m_accountNames;
+    QHash<QString, Currency> m_accountCurrencies;
 };

@@ -7,6 +7,7 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/transactionrepository.h"
+#include "ui/regionalformat.h"
 #include "ui/registermodel.h"
 #include "ui/searchresultsmodel.h"
 
@@ -34,7 +35,7 @@ bool isEnter(const QKeyEvent *event) {
 QDateEdit *makeDateEdit(const QDate &date, const QString &name, QWidget *parent) {
     auto *edit = new QDateEdit(date, parent);
     edit->setCalendarPopup(true);
-    edit->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    edit->setDisplayFormat(RegionalFormat::dateFormat());
     edit->calendarWidget()->setFirstDayOfWeek(AppState::weekStartDay());
     edit->setAccessibleName(name);
     edit->setEnabled(false);
@@ -161,14 +162,17 @@ void SearchScreen::fillFilters() {
     const QSignalBlocker blockCategories(m_category);
 
     QHash<QString, QString> names;
+    QHash<QString, Currency> currencies;
     m_account->clear();
     m_account->addItem(tr("All Accounts"), QString());
     for (const Account &account : m_state->accountRepository()->findAll()) {
         m_account->addItem(account.name, account.id);
         names.insert(account.id, account.name);
+        currencies.insert(account.id, account.currency);
     }
     chooseData(m_account, accountId);
     m_results->setAccountNames(names);
+    m_results->setAccountCurrencies(currencies);
 
     m_category->clear();
     m_category->addItem(tr("All Categories"), QString());

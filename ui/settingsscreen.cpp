@@ -18,6 +18,7 @@
 #include "ui/backupflow.h"
 #include "ui/errorbox.h"
 #include "ui/messageboxes.h"
+#include "ui/regionalformat.h"
 #include "ui/styles.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ const QString kTwoLineKey = QStringLiteral("registerTwoLine");
 const QString kNewestFirstKey = QStringLiteral("registerNewestFirst");
 // The same setting the program reads at start-up to pick its translation.
 const QString kLanguageKey = QStringLiteral("ui/language");
+const QString kDateFormatKey = QStringLiteral("dateFormat");
 
 const char kPageListStyle[]
     = "QListWidget {  background: %1;  border: none;  padding: 12px 8px;}QListWidget::item {  "
@@ -248,6 +250,24 @@ QWidget *SettingsScreen::buildGeneralPage() {
     regional->addRow(tr("Week starts on"), m_weekStartCombo);
     connect(m_weekStartCombo, &QComboBox::currentIndexChanged, this,
             &SettingsScreen::onWeekStartChanged);
+
+    m_dateFormatCombo = new QComboBox(page);
+    m_dateFormatCombo->setAccessibleName(tr("Date format"));
+    // The language's item is long; it must not widen the window.
+    m_dateFormatCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_dateFormatCombo->setMinimumContentsLength(12);
+    // Each format shown by the last day of the year, which no format can leave ambiguous.
+    const QDate sample(QDate::currentDate().year(), 12, 31);
+    m_dateFormatCombo->addItem(
+        tr("As the language writes it (%1)")
+            .arg(sample.toString(RegionalFormat::defaultDateFormat(RegionalFormat::language()))),
+        QString());
+    for (const QString &format : RegionalFormat::dateFormats())
+        m_dateFormatCombo->addItem(sample.toString(format), format);
+    selectData(m_dateFormatCombo, preferences->value(kDateFormatKey, QString()));
+    regional->addRow(tr("Date format"), m_dateFormatCombo);
+    connect(m_dateFormatCombo, &QComboBox::currentIndexChanged, this,
+            &SettingsScreen::onDateFormatChanged);
 
     m_languageCombo = new QComboBox(page);
     m_languageCombo->setAccessibleName(tr("Language"));
@@ -458,6 +478,16 @@ void SettingsScreen::onWeekStartChanged(int index) {
         return;
     m_state->preferencesRepository()->setInt(kWeekStartKey, day);
     AppState::setWeekStartDay(Qt::DayOfWeek(day));
+}
+
+void SettingsScreen::onDateFormatChanged(int index) {
+    const QString format = m_dateFormatCombo->itemData(index).toString();
+    if (format.isEmpty())
+        m_state->preferencesRepository()->remove(kDateFormatKey);
+    else
+        m_state->preferencesRepository()->setValue(kDateFormatKey, format);
+    RegionalFormat::setDateFormat(format);
+    Q_EMIT dateFormatChanged();
 }
 
 void SettingsScreen::onLanguageChanged(int index) {

@@ -32,6 +32,7 @@ public:
     QComboBox *themeCombo() const { return m_themeCombo; }
     QComboBox *weekStartCombo() const { return m_weekStartCombo; }
     QComboBox *languageCombo() const { return m_languageCombo; }
+    QComboBox *dateFormatCombo() const { return m_dateFormatCombo; }
     QCheckBox *twoLineCheck() const { return m_twoLineCheck; }
     QCheckBox *newestFirstCheck() const { return m_newestFirstCheck; }
     QLabel *accountStatusLabel() const { return m_accountStatus; }
@@ -53,12 +54,16 @@ public Q_SLOTS:
     void onThemeChanged(int index);
     void onWeekStartChanged(int index);
     void onLanguageChanged(int index);
+    // Stores the "dateFormat" preference (removed for the language's own) and applies it.
+    void onDateFormatChanged(int index);
     void onRegisterOrderChanged(bool checked);
     void onTwoLineModeChanged(bool checked);
     void restoreSelectedAccount();
 
 Q_SIGNALS:
     void deletedAccountRestored();
+    // Open screens should show their dates again.
+    void dateFormatChanged();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -89,6 +94,7 @@ private:
     QComboBox *m_themeCombo = nullptr;
     QComboBox *m_weekStartCombo = nullptr;
     QComboBox *m_languageCombo = nullptr;
+    QComboBox *m_dateFormatCombo = nullptr; // Owned (Qt child).
     QCheckBox *m_twoLineCheck = nullptr;
     QCheckBox *m_newestFirstCheck = nullptr;
     QLabel *m_accountStatus = nullptr;

@@ -4,9 +4,11 @@
 #include "ui/spliteditordialog.h"
 
 #include "app/appstate.h"
+#include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
 #include "storage/splitlinerepository.h"
+#include "ui/smartamountfield.h"
 #include "ui/styles.h"
 
 #include <QComboBox>
@@ -21,14 +23,6 @@
 
 #include <cmath>
 
-namespace {
-
-qint64 centsOf(double value) {
-    return qint64(std::llround(value * 100.0));
-}
-
-} // namespace
-
 SplitEditorDialog::SplitEditorDialog(AppState *state, const Transaction &transaction,
                                      QWidget *parent)
     : QDialog(parent)
@@ -37,13 +31,14 @@ SplitEditorDialog::SplitEditorDialog(AppState *state, const Transaction &transac
     , m_table(new QTableWidget(0, 3, this))
     , m_remaining(new QLabel(this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+    m_currency = state->accountRepository()->currencyOf(transaction.accountId);
     setWindowTitle(tr("Split Transaction"));
     setMinimumWidth(520);
     auto *layout = new QVBoxLayout(this);
-    auto *heading = new QLabel(
-        tr("Divide %1 (%2) among categories.")
-            .arg(transaction.payee, formatMoney(qAbs(transaction.amount), Currency::USD)),
-        this);
+    auto *heading
+        = new QLabel(tr("Divide %1 (%2) among categories.")
+                         .arg(transaction.payee, formatMoney(qAbs(transaction.amount), m_currency)),
+                     this);
     layout->addWidget(heading);
     auto *note = new QLabel(tr("The split is kept on this device and in backups; sync does not "
                                "carry it to your other devices."),
@@ -96,11 +91,10 @@ void SplitEditorDialog::addLine(const QString &categoryId, qint64 cents, const Q
     if (found >= 0)
         combo->setCurrentIndex(found);
     m_table->setCellWidget(row, 0, combo);
-    auto *amount = new QDoubleSpinBox(m_table);
+    auto *amount = new SmartAmountField(m_table);
     amount->setRange(0, 99999999.99);
-    amount->setDecimals(2);
-    amount->setPrefix(QStringLiteral("$ "));
-    amount->setValue(double(cents) / 100.0);
+    amount->setCurrency(m_currency);
+    amount->setAmount(cents);
     connect(amount, &QDoubleSpinBox::valueChanged, this, &SplitEditorDialog::updateRemaining);
     m_table->setCellWidget(row, 1, amount);
     m_table->setItem(row, 2, new QTableWidgetItem(memo));
@@ -133,8 +127,8 @@ void SplitEditorDialog::removeSelectedRow() {
 qint64 SplitEditorDialog::remaining() const {
     qint64 sum = 0;
     for (int row = 0; row < m_table->rowCount(); ++row) {
-        if (auto *amount = qobject_cast<QDoubleSpinBox *>(m_table->cellWidget(row, 1)))
-            sum += centsOf(amount->value());
+        if (auto *amount = qobject_cast<SmartAmountField *>(m_table->cellWidget(row, 1)))
+            sum += amount->amount();
     }
     return qAbs(m_transaction.amount) - sum;
 }
@@ -145,7 +139,7 @@ QString SplitEditorDialog::remainingText() const {
 
 void SplitEditorDialog::updateRemaining() {
     const qint64 left = remaining();
-    m_remaining->setText(tr("Remaining: %1").arg(formatMoney(left, Currency::USD)));
+    m_remaining->setText(tr("Remaining: %1").arg(formatMoney(left, m_currency)));
     m_remaining->setStyleSheet(left == 0  ? Styles::textColourStyle(Styles::positiveColour())
                                : left < 0 ? Styles::textColourStyle(Styles::negativeColour())
                                           : QString());
@@ -165,14 +159,14 @@ QList<SplitLine> SplitEditorDialog::lines() const {
     const bool negative = m_transaction.amount < 0;
     for (int row = 0; row < m_table->rowCount(); ++row) {
         auto *combo = qobject_cast<QComboBox *>(m_table->cellWidget(row, 0));
-        auto *amount = qobject_cast<QDoubleSpinBox *>(m_table->cellWidget(row, 1));
+        auto *amount = qobject_cast<SmartAmountField *>(m_table->cellWidget(row, 1));
         if (!combo || !amount)
             continue;
         SplitLine line;
         line.transactionId = m_transaction.id;
         line.categoryId = combo->currentData().toString();
-        const qint64 cents = centsOf(amount->value());
-        line.amount = negative ? -cents : cents;
+        const qint64 value = amount->amount();
+        line.amount = negative ? -value : value;
         if (QTableWidgetItem *memo = m_table->item(row, 2))
             line.memo = memo->text().trimmed();
         result.append(line);

@@ -41,7 +41,8 @@ private:
 
     AppState *m_state; // Not owned.
     Transaction m_transaction;
-    QTableWidget *m_table;       // Owned (Qt child).
-    QLabel *m_remaining;         // Owned (Qt child).
-    QDialogButtonBox *m_buttons; // Owned (Qt child).
+    Currency m_currency = Currency::USD; // The transaction's account's.
+    QTableWidget *m_table;               // Owned (Qt child).
+    QLabel *m_remaining;                 // Owned (Qt child).
+    QDialogButtonBox *m_buttons;         // Owned (Qt child).
 };

@@ -4,6 +4,7 @@
 #include "ui/transactionformdialog.h"
 
 #include "app/appstate.h"
+#include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/identifiers.h"
 #include "storage/splitlinerepository.h"
@@ -73,7 +74,7 @@ TransactionFormDialog::TransactionFormDialog(AppState *state, const Transaction 
     build();
     m_date->setDate(transaction.date);
     m_payee->setText(transaction.payee);
-    m_amount->setValue(double(qAbs(transaction.amount)) / 100.0);
+    m_amount->setAmount(qAbs(transaction.amount));
     (transaction.amount < 0 ? m_payment : m_deposit)->setChecked(true);
     selectCategory(transaction.categoryId);
     m_memo->setText(transaction.memo);
@@ -121,7 +122,7 @@ void TransactionFormDialog::build() {
 
     m_amount = new SmartAmountField(this);
     m_amount->setRange(0, 99999999.99);
-    m_amount->setPrefix(QStringLiteral("$ "));
+    m_amount->setCurrency(m_state->accountRepository()->currencyOf(m_accountId));
     m_amount->setAccessibleName(tr("Amount"));
     form->addRow(tr("Amount:"), m_amount);
 
@@ -180,15 +181,15 @@ void TransactionFormDialog::onPayeeSelected(const QString &payee) {
         = m_state->transactionRepository()->lastByPayee(payee.trimmed(), m_accountId);
     if (!last)
         return;
-    m_amount->setValue(double(qAbs(last->amount)) / 100.0);
+    m_amount->setAmount(qAbs(last->amount));
     (last->amount < 0 ? m_payment : m_deposit)->setChecked(true);
     m_memo->setText(last->memo);
     selectCategory(last->categoryId);
 }
 
 qint64 TransactionFormDialog::signedAmount() const {
-    const qint64 cents = qint64(std::llround(m_amount->value() * 100.0));
-    return m_payment->isChecked() ? -cents : cents;
+    const qint64 amount = m_amount->amount();
+    return m_payment->isChecked() ? -amount : amount;
 }
 
 void TransactionFormDialog::showSplitState() {

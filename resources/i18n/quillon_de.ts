@@ -1642,20 +1642,12 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Umsätze</translation>
     </message>
     <message>
-        <source>Ctrl+Enter</source>
-        <translation>Ctrl+Enter</translation>
-    </message>
-    <message>
         <source>Save transaction</source>
         <translation>Buchung speichern</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
         <translation>Neue Buchung einfügen</translation>
-    </message>
-    <message>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
@@ -1736,10 +1728,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Reconcile account</source>
         <translation>Konto abgleichen</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Ctrl+F</translation>
     </message>
     <message>
         <source>Search transactions</source>
@@ -2150,16 +2138,8 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Nicht abgeglichene Buchungen</translation>
     </message>
     <message>
-        <source>Add a transaction (Ctrl+N)</source>
-        <translation>Buchung hinzufügen (Ctrl+N)</translation>
-    </message>
-    <message>
         <source>Edit selected transaction (F2)</source>
         <translation>Ausgewählte Buchung bearbeiten (F2)</translation>
-    </message>
-    <message>
-        <source>Delete selected transaction (Del)</source>
-        <translation>Ausgewählte Buchung löschen (Del)</translation>
     </message>
     <message>
         <source>Edit transaction</source>
@@ -2279,6 +2259,14 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>It is still in the account.</source>
         <translation>Sie ist weiterhin im Konto.</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Buchung hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (%1)</source>
+        <translation>Ausgewählte Buchung löschen (%1)</translation>
     </message>
 </context>
 <context>
@@ -2558,10 +2546,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Fällige wiederkehrende Buchungen</translation>
     </message>
     <message>
-        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neu anlegen“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie Ctrl+M, um sie zu merken.</translation>
-    </message>
-    <message>
         <source>Recurring transactions</source>
         <translation>Wiederkehrende Buchungen</translation>
     </message>
@@ -2684,6 +2668,10 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
+    <message>
+        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
+        <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neu anlegen“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie %1, um sie zu merken.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
@@ -2790,10 +2778,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Bitte einen Ausgabe- oder Einnahmebetrag eingeben</translation>
     </message>
     <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like 1,234.56</source>
-        <translation>Der Betrag „%1“ ist nicht lesbar; bitte im Format 1,234.56 eingeben</translation>
-    </message>
-    <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
         <translation>Eine bestehende Buchung kann keine Umbuchung werden; löschen Sie sie und erfassen Sie die Umbuchung neu</translation>
     </message>
@@ -2850,14 +2834,6 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>Aufteilung gespeichert</translation>
     </message>
     <message>
-        <source>&amp;Insert New (Ctrl+I)</source>
-        <translation>Neue &amp;Zeile (Ctrl+I)</translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation>Neue &amp;Buchung... (Ctrl+N)</translation>
-    </message>
-    <message>
         <source>Mark &amp;Uncleared</source>
         <translation>Als &amp;nicht gebucht markieren</translation>
     </message>
@@ -2870,16 +2846,8 @@ Beide Seiten der Umbuchung werden gelöscht.</translation>
         <translation>&amp;Aufteilen...</translation>
     </message>
     <message>
-        <source>&amp;Delete (Ctrl+D)</source>
-        <translation>&amp;Löschen (Ctrl+D)</translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation>Konto abgleichen</translation>
-    </message>
-    <message>
-        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation>Ctrl+Enter: speichern  |  Enter: weiter  |  Ctrl+D: löschen  |  Ctrl+M: merken  |  &apos;: von oben übernehmen</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
@@ -2948,6 +2916,24 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>Row discarded</source>
         <translation>Zeile verworfen</translation>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>Der Betrag „%1“ ist nicht lesbar; bitte im Format %2 eingeben</translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation>Neue &amp;Zeile (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation>Neue &amp;Buchung... (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Löschen (%1)</translation>
     </message>
 </context>
 <context>
@@ -3243,6 +3229,10 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
         <translation>Es wurde keine Datei geschrieben; eine bereits vorhandene Datei ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
     </message>
 </context>
 <context>
@@ -3775,6 +3765,14 @@ Fortfahren?</translation>
     <message>
         <source>Importing...</source>
         <translation>Wird importiert...</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
+        <translation>Wie in der Sprache üblich (%1)</translation>
     </message>
 </context>
 <context>

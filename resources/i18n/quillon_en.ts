@@ -1616,19 +1616,11 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ctrl+Enter</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Save transaction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Insert new transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+D</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1709,10 +1701,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Reconcile account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2124,15 +2112,7 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Add a transaction (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Edit selected transaction (F2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete selected transaction (Del)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2252,6 +2232,14 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>It is still in the account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2532,10 +2520,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Recurring transactions</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2658,6 +2642,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>&amp;Delete</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
@@ -2764,10 +2752,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like 1,234.56</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2822,14 +2806,6 @@ Both sides of the transfer will be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Insert New (Ctrl+I)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Mark &amp;Uncleared</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2842,15 +2818,7 @@ Both sides of the transfer will be deleted.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Delete (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2917,6 +2885,23 @@ Change it there too?</source>
     </message>
     <message>
         <source>Row discarded</source>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3212,6 +3197,10 @@ Change it there too?</source>
     </message>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3740,6 +3729,14 @@ Continue?</source>
     </message>
     <message>
         <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

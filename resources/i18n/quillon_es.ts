@@ -1642,20 +1642,12 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <translation>Movimientos</translation>
     </message>
     <message>
-        <source>Ctrl+Enter</source>
-        <translation>Ctrl+Enter</translation>
-    </message>
-    <message>
         <source>Save transaction</source>
         <translation>Guardar movimiento</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
         <translation>Insertar un movimiento nuevo</translation>
-    </message>
-    <message>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
@@ -1736,10 +1728,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Reconcile account</source>
         <translation>Conciliar la cuenta</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Ctrl+F</translation>
     </message>
     <message>
         <source>Search transactions</source>
@@ -2150,16 +2138,8 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <translation>Movimientos sin conciliar</translation>
     </message>
     <message>
-        <source>Add a transaction (Ctrl+N)</source>
-        <translation>Añadir un movimiento (Ctrl+N)</translation>
-    </message>
-    <message>
         <source>Edit selected transaction (F2)</source>
         <translation>Editar el movimiento seleccionado (F2)</translation>
-    </message>
-    <message>
-        <source>Delete selected transaction (Del)</source>
-        <translation>Eliminar el movimiento seleccionado (Del)</translation>
     </message>
     <message>
         <source>Edit transaction</source>
@@ -2279,6 +2259,14 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>It is still in the account.</source>
         <translation>Sigue en la cuenta.</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Añadir un movimiento (%1)</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (%1)</source>
+        <translation>Eliminar el movimiento seleccionado (%1)</translation>
     </message>
 </context>
 <context>
@@ -2558,10 +2546,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <translation>Movimientos recurrentes vencidos</translation>
     </message>
     <message>
-        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo recurrente, o seleccione una fila de los movimientos de una cuenta y pulse Ctrl+M para memorizarla.</translation>
-    </message>
-    <message>
         <source>Recurring transactions</source>
         <translation>Movimientos recurrentes</translation>
     </message>
@@ -2684,6 +2668,10 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <source>&amp;Delete</source>
         <translation>E&amp;liminar</translation>
     </message>
+    <message>
+        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
+        <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo recurrente, o seleccione una fila de los movimientos de una cuenta y pulse %1 para memorizarla.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
@@ -2790,10 +2778,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <translation>Indique un importe de cargo o de abono</translation>
     </message>
     <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like 1,234.56</source>
-        <translation>No se puede leer el importe «%1»; escríbalo así: 1,234.56</translation>
-    </message>
-    <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
         <translation>Un movimiento existente no puede convertirse en traspaso; elimínelo e introduzca el traspaso como movimiento nuevo</translation>
     </message>
@@ -2850,14 +2834,6 @@ Se eliminarán los dos lados del traspaso.</translation>
         <translation>Desglose guardado</translation>
     </message>
     <message>
-        <source>&amp;Insert New (Ctrl+I)</source>
-        <translation>&amp;Insertar nuevo (Ctrl+I)</translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation>&amp;Nuevo movimiento... (Ctrl+N)</translation>
-    </message>
-    <message>
         <source>Mark &amp;Uncleared</source>
         <translation>Marcar como no p&amp;unteado</translation>
     </message>
@@ -2870,16 +2846,8 @@ Se eliminarán los dos lados del traspaso.</translation>
         <translation>&amp;Desglosar...</translation>
     </message>
     <message>
-        <source>&amp;Delete (Ctrl+D)</source>
-        <translation>&amp;Eliminar (Ctrl+D)</translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation>Conciliar la cuenta</translation>
-    </message>
-    <message>
-        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation>Ctrl+Enter: guardar  |  Enter: siguiente  |  Ctrl+D: eliminar  |  Ctrl+M: memorizar  |  &apos;: copiar de arriba</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
@@ -2948,6 +2916,24 @@ Change it there too?</source>
     <message>
         <source>Row discarded</source>
         <translation>Fila descartada</translation>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>No se puede leer el importe «%1»; escríbalo así: %2</translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation>%1: guardar  |  Enter: siguiente  |  %2: eliminar  |  %3: memorizar  |  &apos;: copiar de arriba</translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation>&amp;Insertar nuevo (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation>&amp;Nuevo movimiento... (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Eliminar (%1)</translation>
     </message>
 </context>
 <context>
@@ -3243,6 +3229,10 @@ Change it there too?</source>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
         <translation>No se ha escrito ningún archivo; si ya había uno, no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
     </message>
 </context>
 <context>
@@ -3775,6 +3765,14 @@ Continue?</source>
     <message>
         <source>Importing...</source>
         <translation>Importando...</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato de fecha</translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
+        <translation>Como se escribe en el idioma (%1)</translation>
     </message>
 </context>
 <context>

@@ -1642,20 +1642,12 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Opérations</translation>
     </message>
     <message>
-        <source>Ctrl+Enter</source>
-        <translation>Ctrl+Enter</translation>
-    </message>
-    <message>
         <source>Save transaction</source>
         <translation>Enregistrer l&apos;opération</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
         <translation>Insérer une nouvelle opération</translation>
-    </message>
-    <message>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
@@ -1736,10 +1728,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Reconcile account</source>
         <translation>Rapprocher le compte</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Ctrl+F</translation>
     </message>
     <message>
         <source>Search transactions</source>
@@ -2150,16 +2138,8 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Opérations non rapprochées</translation>
     </message>
     <message>
-        <source>Add a transaction (Ctrl+N)</source>
-        <translation>Ajouter une opération (Ctrl+N)</translation>
-    </message>
-    <message>
         <source>Edit selected transaction (F2)</source>
         <translation>Modifier l&apos;opération sélectionnée (F2)</translation>
-    </message>
-    <message>
-        <source>Delete selected transaction (Del)</source>
-        <translation>Supprimer l&apos;opération sélectionnée (Del)</translation>
     </message>
     <message>
         <source>Edit transaction</source>
@@ -2279,6 +2259,14 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>It is still in the account.</source>
         <translation>Elle est toujours dans le compte.</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>Ajouter une opération (%1)</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (%1)</source>
+        <translation>Supprimer l&apos;opération sélectionnée (%1)</translation>
     </message>
 </context>
 <context>
@@ -2558,10 +2546,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Opérations récurrentes à passer</translation>
     </message>
     <message>
-        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur Ctrl+M pour la mémoriser.</translation>
-    </message>
-    <message>
         <source>Recurring transactions</source>
         <translation>Opérations récurrentes</translation>
     </message>
@@ -2684,6 +2668,10 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>&amp;Delete</source>
         <translation>&amp;Supprimer</translation>
     </message>
+    <message>
+        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
+        <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur %1 pour la mémoriser.</translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
@@ -2790,10 +2778,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Saisissez un montant au débit ou au crédit</translation>
     </message>
     <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like 1,234.56</source>
-        <translation>Montant « %1 » illisible ; saisissez-le sous la forme 1,234.56</translation>
-    </message>
-    <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
         <translation>Une opération existante ne peut pas devenir un virement ; supprimez-la et saisissez le virement comme nouvelle opération</translation>
     </message>
@@ -2850,14 +2834,6 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>Ventilation enregistrée</translation>
     </message>
     <message>
-        <source>&amp;Insert New (Ctrl+I)</source>
-        <translation>&amp;Insérer une ligne (Ctrl+I)</translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation>&amp;Nouvelle opération... (Ctrl+N)</translation>
-    </message>
-    <message>
         <source>Mark &amp;Uncleared</source>
         <translation>Marquer comme non poin&amp;tée</translation>
     </message>
@@ -2870,16 +2846,8 @@ Les deux côtés du virement seront supprimés.</translation>
         <translation>&amp;Ventiler...</translation>
     </message>
     <message>
-        <source>&amp;Delete (Ctrl+D)</source>
-        <translation>&amp;Supprimer (Ctrl+D)</translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation>Rapprocher le compte</translation>
-    </message>
-    <message>
-        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation>Ctrl+Enter : enregistrer  |  Entrée : suivant  |  Ctrl+D : supprimer  |  Ctrl+M : mémoriser  |  &apos; : recopier</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
@@ -2948,6 +2916,24 @@ Le modifier là aussi ?</translation>
     <message>
         <source>Row discarded</source>
         <translation>Ligne abandonnée</translation>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>Montant « %1 » illisible ; saisissez-le sous la forme %2</translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  &apos; : recopier</translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation>&amp;Insérer une ligne (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation>&amp;Nouvelle opération... (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Supprimer (%1)</translation>
     </message>
 </context>
 <context>
@@ -3243,6 +3229,10 @@ Le modifier là aussi ?</translation>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
         <translation>Aucun fichier n&apos;a été écrit ; un fichier déjà présent reste inchangé.</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
     </message>
 </context>
 <context>
@@ -3775,6 +3765,14 @@ Continuer ?</translation>
     <message>
         <source>Importing...</source>
         <translation>Importation...</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Format de date</translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
+        <translation>Comme l’écrit la langue (%1)</translation>
     </message>
 </context>
 <context>

@@ -1638,20 +1638,12 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>入出金明細</translation>
     </message>
     <message>
-        <source>Ctrl+Enter</source>
-        <translation>Ctrl+Enter</translation>
-    </message>
-    <message>
         <source>Save transaction</source>
         <translation>取引を保存</translation>
     </message>
     <message>
         <source>Insert new transaction</source>
         <translation>新しい取引を挿入</translation>
-    </message>
-    <message>
-        <source>Ctrl+D</source>
-        <translation>Ctrl+D</translation>
     </message>
     <message>
         <source>Delete current transaction</source>
@@ -1732,10 +1724,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Reconcile account</source>
         <translation>口座を照合</translation>
-    </message>
-    <message>
-        <source>Ctrl+F</source>
-        <translation>Ctrl+F</translation>
     </message>
     <message>
         <source>Search transactions</source>
@@ -2144,16 +2132,8 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>未照合の取引</translation>
     </message>
     <message>
-        <source>Add a transaction (Ctrl+N)</source>
-        <translation>取引を追加 (Ctrl+N)</translation>
-    </message>
-    <message>
         <source>Edit selected transaction (F2)</source>
         <translation>選択した取引を編集 (F2)</translation>
-    </message>
-    <message>
-        <source>Delete selected transaction (Del)</source>
-        <translation>選択した取引を削除 (Del)</translation>
     </message>
     <message>
         <source>Edit transaction</source>
@@ -2272,6 +2252,14 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>It is still in the account.</source>
         <translation>取引は口座に残っています。</translation>
+    </message>
+    <message>
+        <source>Add a transaction (%1)</source>
+        <translation>取引を追加 (%1)</translation>
+    </message>
+    <message>
+        <source>Delete selected transaction (%1)</source>
+        <translation>選択した取引を削除 (%1)</translation>
     </message>
 </context>
 <context>
@@ -2551,10 +2539,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>期日の来た定期取引</translation>
     </message>
     <message>
-        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press Ctrl+M to memorize it.</source>
-        <translation>定期取引はまだありません。[新しい定期取引] で作成するか、入出金明細で行を選んで Ctrl+M を押すと記憶できます。</translation>
-    </message>
-    <message>
         <source>Recurring transactions</source>
         <translation>定期取引</translation>
     </message>
@@ -2676,6 +2660,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>&amp;Delete</source>
         <translation>削除(&amp;D)</translation>
     </message>
+    <message>
+        <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
+        <translation>定期取引はまだありません。[新しい定期取引] で作成するか、入出金明細で行を選んで %1 を押すと記憶できます。</translation>
+    </message>
 </context>
 <context>
     <name>RegisterDelegate</name>
@@ -2782,10 +2770,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>出金額または入金額を入力してください</translation>
     </message>
     <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like 1,234.56</source>
-        <translation>金額「%1」を読み取れません。1,234.56 の形式で入力してください</translation>
-    </message>
-    <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
         <translation>既存の取引を振替に変更することはできません。削除してから、振替を新しい取引として入力してください</translation>
     </message>
@@ -2842,14 +2826,6 @@ Both sides of the transfer will be deleted.</source>
         <translation>分割を保存しました</translation>
     </message>
     <message>
-        <source>&amp;Insert New (Ctrl+I)</source>
-        <translation>新しい行を挿入(&amp;I) (Ctrl+I)</translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (Ctrl+N)</source>
-        <translation>新しい取引(&amp;N)... (Ctrl+N)</translation>
-    </message>
-    <message>
         <source>Mark &amp;Uncleared</source>
         <translation>未確認に戻す(&amp;U)</translation>
     </message>
@@ -2862,16 +2838,8 @@ Both sides of the transfer will be deleted.</source>
         <translation>分割(&amp;P)...</translation>
     </message>
     <message>
-        <source>&amp;Delete (Ctrl+D)</source>
-        <translation>削除(&amp;D) (Ctrl+D)</translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation>口座を照合</translation>
-    </message>
-    <message>
-        <source>Ctrl+Enter: save  |  Enter: next  |  Ctrl+D: delete  |  Ctrl+M: memorize  |  &apos;: copy above</source>
-        <translation>Ctrl+Enter: 保存  |  Enter: 次へ  |  Ctrl+D: 削除  |  Ctrl+M: 記憶  |  &apos;: 上の行をコピー</translation>
     </message>
     <message>
         <source>Split No Longer Adds Up</source>
@@ -2940,6 +2908,24 @@ Change it there too?</source>
     <message>
         <source>Row discarded</source>
         <translation>行を破棄しました</translation>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>金額「%1」を読み取れません。%2 の形式で入力してください</translation>
+    </message>
+    <message>
+        <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
+        <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 記憶  |  &apos;: 上の行をコピー</translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation>新しい行を挿入(&amp;I) (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation>新しい取引(&amp;N)... (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>削除(&amp;D) (%1)</translation>
     </message>
 </context>
 <context>
@@ -3234,6 +3220,10 @@ Change it there too?</source>
     <message>
         <source>No file was written; a file already there is unchanged.</source>
         <translation>ファイルは書き込まれていません。既存のファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>通貨</translation>
     </message>
 </context>
 <context>
@@ -3766,6 +3756,14 @@ Continue?</source>
     <message>
         <source>Importing...</source>
         <translation>インポート中...</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>日付の形式</translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
+        <translation>言語の書き方に従う (%1)</translation>
     </message>
 </context>
 <context>

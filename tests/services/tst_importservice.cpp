@@ -174,6 +174,13 @@ void tst_ImportService::importCsv_data() {
                       "Cafe,-3,,2024-03-02\n")
         << reordered << 2 << 0
         << QStringList{"2024-03-01 Shop -500 [note] {Food}", "2024-03-02 Cafe -300"};
+    CsvMapping yen;
+    yen.currency = Currency::JPY;
+    QTest::addRow("an account in whole yen")
+        << QByteArray("Date,Payee,Amount\n01/02/2024,Shop,-500\n"
+                      "01/03/2024,Pay,\"\xC2\xA5"
+                      "1,000\"\n01/04/2024,Cents,-1.50\n")
+        << yen << 2 << 1 << QStringList{"2024-01-02 Shop -500", "2024-01-03 Pay 1000"};
 }
 
 void tst_ImportService::importCsv() {
@@ -289,6 +296,15 @@ void tst_ImportService::importQif() {
         = m_import->importQif(fixturePath("qif-with-account-block.qif"), "other");
     QCOMPARE(fixture.imported, 1);
     QCOMPARE(registerOf(*m_db, "other"), QStringList{"2018-12-19 COUNTY WASTE -2500"});
+
+    // QIF writes cents; a yen account takes whole yen and refuses a fraction of one.
+    QVERIFY(AccountRepository(m_db->database()).insert(account("yen", "Yen")));
+    const ImportResult yen = m_import->importQif(
+        writeFile("!Type:Bank\nD1/15'24\nT-500.00\nPShop\n^\nD1/16'24\nT-1.50\nPCents\n^\n"), "yen",
+        Currency::JPY);
+    QCOMPARE(yen.imported, 1);
+    QCOMPARE(yen.failed, 1);
+    QCOMPARE(registerOf(*m_db, "yen"), QStringList{"2024-01-15 Shop -500"});
 }
 
 void tst_ImportService::unreadableFileImportsNothing() {

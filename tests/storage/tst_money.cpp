@@ -21,6 +21,8 @@ private Q_SLOTS:
     void range_data();
     void range();
     void symbols();
+    void plainNumber_data();
+    void plainNumber();
 };
 
 void tst_Money::format_data() {
@@ -175,6 +177,24 @@ void tst_Money::symbols() {
     QCOMPARE(currencySymbol(Currency::AUD), QChar(u'$'));
     QCOMPARE(currencySymbol(Currency::JPY), QChar(0x00A5));
     QCOMPARE(currencySymbol(static_cast<Currency>(42)), QChar(u'$'));
+}
+
+void tst_Money::plainNumber_data() {
+    QTest::addColumn<qint64>("amount");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<QString>("plain");
+    QTest::addRow("grouped dollars") << qint64(-106310) << Currency::USD << "-1063.10";
+    QTest::addRow("cents only") << qint64(5) << Currency::EUR << "0.05";
+    QTest::addRow("yen") << qint64(-1234567) << Currency::JPY << "-1234567";
+    QTest::addRow("int64 min") << std::numeric_limits<qint64>::min() << Currency::USD
+                               << "-92233720368547758.08";
+}
+
+void tst_Money::plainNumber() {
+    QFETCH(qint64, amount);
+    QFETCH(Currency, currency);
+    QFETCH(QString, plain);
+    QCOMPARE(formatPlainNumber(amount, currency), plain);
 }
 
 QTEST_GUILESS_MAIN(tst_Money)

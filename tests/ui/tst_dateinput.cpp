@@ -3,6 +3,13 @@
 
 #include "ui/amountinput.h"
 #include "ui/dateinput.h"
+#include "ui/regionalformat.h"
+#include "ui/shortcuttext.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <QTest>
 
@@ -14,8 +21,15 @@ private Q_SLOTS:
     void shortcuts();
     void parse_data();
     void parse();
+    void parseInLanguageOrder_data();
+    void parseInLanguageOrder();
+    void languageDefaults_data();
+    void languageDefaults();
     void decimalJump_data();
     void decimalJump();
+    void amountText_data();
+    void amountText();
+    void shortcutTextsInLanguage();
 };
 
 namespace {
@@ -84,6 +98,83 @@ void tst_DateInput::parse() {
     QCOMPARE(DateInput::parse(text, QDate(2001, 2, 3), kToday), expected);
 }
 
+void tst_DateInput::parseInLanguageOrder_data() {
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("expected");
+    const QDate fallback(2001, 2, 3);
+
+    QTest::addRow("English month first") << "M/d/yyyy"
+                                         << "12/10/2026" << QDate(2026, 12, 10);
+    QTest::addRow("French day first") << "d/M/yyyy"
+                                      << "12/10/2026" << QDate(2026, 10, 12);
+    QTest::addRow("German dots") << "d.M.yyyy"
+                                 << "12.10.2026" << QDate(2026, 10, 12);
+    QTest::addRow("German short year") << "d.M.yyyy"
+                                       << "1.5.24" << QDate(2024, 5, 1);
+    QTest::addRow("Japanese year first") << "yyyy/M/d"
+                                         << "2026/12/1" << QDate(2026, 12, 1);
+    QTest::addRow("Japanese short year first") << "yyyy/M/d"
+                                               << "26/12/1" << QDate(2026, 12, 1);
+    // Only one reading gives a date: taken whatever the chosen order.
+    QTest::addRow("French, month first unambiguous") << "d/M/yyyy"
+                                                     << "12/31/2026" << QDate(2026, 12, 31);
+    QTest::addRow("English, day first unambiguous") << "M/d/yyyy"
+                                                    << "31/12/2026" << QDate(2026, 12, 31);
+    QTest::addRow("ISO in a day-first language") << "d.M.yyyy"
+                                                 << "2026-12-01" << QDate(2026, 12, 1);
+    QTest::addRow("short year in front is no year elsewhere") << "M/d/yyyy"
+                                                              << "26/12/1" << fallback;
+    QTest::addRow("no date in any order") << "d/M/yyyy"
+                                          << "31/31/2026" << fallback;
+    QTest::addRow("two fields") << "d/M/yyyy"
+                                << "12/10" << fallback;
+}
+
+void tst_DateInput::parseInLanguageOrder() {
+    QFETCH(QString, format);
+    QFETCH(QString, text);
+    QFETCH(QDate, expected);
+    QCOMPARE(DateInput::parse(text, format, QDate(2001, 2, 3), kToday), expected);
+    // What a field shows reads back as the same date.
+    if (expected != QDate(2001, 2, 3))
+        QCOMPARE(DateInput::parse(expected.toString(format), format, QDate(), kToday), expected);
+}
+
+void tst_DateInput::languageDefaults_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("decimalComma");
+    QTest::addRow("en") << "en"
+                        << "12/1/2026" << false;
+    QTest::addRow("de") << "de"
+                        << "1.12.2026" << true;
+    QTest::addRow("fr") << "fr"
+                        << "1/12/2026" << true;
+    QTest::addRow("es") << "es"
+                        << "1/12/2026" << true;
+    QTest::addRow("ja") << "ja"
+                        << "2026/12/1" << false;
+}
+
+void tst_DateInput::languageDefaults() {
+    QFETCH(QString, language);
+    QFETCH(QString, shown);
+    QFETCH(bool, decimalComma);
+    RegionalFormat::setLanguage(language);
+    RegionalFormat::setDateFormat(QString());
+    QCOMPARE(DateInput::format(QDate(2026, 12, 1)), shown);
+    QCOMPARE(DateInput::parse(shown, QDate(), kToday), QDate(2026, 12, 1));
+    QCOMPARE(RegionalFormat::decimalComma(), decimalComma);
+    // A chosen format wins over the language's, and an unknown one falls back to it.
+    RegionalFormat::setDateFormat(QStringLiteral("yyyy-MM-dd"));
+    QCOMPARE(DateInput::format(QDate(2026, 12, 1)), QStringLiteral("2026-12-01"));
+    RegionalFormat::setDateFormat(QStringLiteral("dd MMM"));
+    QCOMPARE(DateInput::format(QDate(2026, 12, 1)), shown);
+    RegionalFormat::setDateFormat(QString());
+    RegionalFormat::setLanguage(QStringLiteral("en"));
+}
+
 void tst_DateInput::decimalJump_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QChar>("typed");
@@ -103,6 +194,53 @@ void tst_DateInput::decimalJump() {
     QFETCH(QChar, localeDecimal);
     QFETCH(int, position);
     QCOMPARE(AmountInput::decimalJumpPosition(text, typed, localeDecimal), position);
+}
+
+void tst_DateInput::amountText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Currency>("currency");
+    QTest::addColumn<bool>("decimalComma");
+    QTest::addColumn<qint64>("expected"); // -1: not readable
+    QTest::addRow("decimal comma") << "12,50" << Currency::EUR << true << qint64(1250);
+    QTest::addRow("decimal comma, one digit") << "-3,5" << Currency::USD << true << qint64(-350);
+    QTest::addRow("dot grouping, decimal comma")
+        << QString::fromUtf8("€1.234,50") << Currency::EUR << true << qint64(123450);
+    QTest::addRow("English text in a comma language")
+        << "1,234.56" << Currency::USD << true << qint64(123456);
+    QTest::addRow("three digits are thousands, as shown")
+        << "1,234" << Currency::USD << true << qint64(123400);
+    QTest::addRow("comma not read in English") << "12,50" << Currency::USD << false << qint64(-1);
+    QTest::addRow("yen thousands") << "1,000" << Currency::JPY << true << qint64(1000);
+    QTest::addRow("no fraction of a yen, comma") << "12,50" << Currency::JPY << true << qint64(-1);
+    QTest::addRow("no fraction of a yen, dot") << "12.5" << Currency::JPY << false << qint64(-1);
+    QTest::addRow("whole yen") << QString::fromUtf8("¥500") << Currency::JPY << false
+                               << qint64(500);
+    QTest::addRow("lone comma") << "," << Currency::USD << true << qint64(-1);
+}
+
+void tst_DateInput::amountText() {
+    QFETCH(QString, text);
+    QFETCH(Currency, currency);
+    QFETCH(bool, decimalComma);
+    QFETCH(qint64, expected);
+    const std::optional<qint64> amount = AmountInput::fromText(text, currency, decimalComma);
+    QCOMPARE(amount.has_value(), expected != -1);
+    if (amount)
+        QCOMPARE(*amount, expected);
+}
+
+void tst_DateInput::shortcutTextsInLanguage() {
+    QCOMPARE(ShortcutText::of("Ctrl+I"), QStringLiteral("Ctrl+I"));
+    QTranslator german;
+    if (!german.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QSKIP("Qt's German translation is not installed");
+    QCoreApplication::installTranslator(&german);
+    const QString ctrlI = ShortcutText::of("Ctrl+I");
+    const QString del = ShortcutText::of("Del");
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(ctrlI, QStringLiteral("Strg+I"));
+    QCOMPARE(del, QStringLiteral("Entf"));
 }
 
 QTEST_GUILESS_MAIN(tst_DateInput)

@@ -17,6 +17,7 @@
 #include "ui/reconciliationmodel.h"
 #include "ui/reconciliationscreen.h"
 #include "ui/registerscreen.h"
+#include "ui/smartamountfield.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,7 +143,7 @@ void tst_ReconciliationScreen::opensWithUnreconciledRowsAndSummary() {
     QCOMPARE(model->index(0, ReconciliationModel::ClrColumn).data().toString(),
              QStringLiteral("C"));
     QCOMPARE(model->index(1, ReconciliationModel::DateColumn).data().toString(),
-             QStringLiteral("02/04/2026"));
+             QStringLiteral("2/4/2026"));
     QCOMPARE(model->index(1, ReconciliationModel::AmountColumn).data().toString(),
              QStringLiteral("-$50.00"));
     QCOMPARE(
@@ -349,12 +350,12 @@ void tst_ReconciliationScreen::historyListsNewestFirst() {
     QVERIFY(history.emptyLabel()->isHidden());
     QTableWidget *table = history.table();
     QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("Feb 28, 2026"));
+    QCOMPARE(table->item(0, 0)->text(), QStringLiteral("2/28/2026"));
     QCOMPARE(table->item(0, 1)->text(), QStringLiteral("-$12.34"));
     QCOMPARE(table->item(0, 2)->foreground().color(), QColor("#C62828"));
-    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("Jan 31, 2026"));
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("1/31/2026"));
     QCOMPARE(table->item(1, 3)->text(),
-             stamp().toLocalTime().toString(QStringLiteral("MMM d, yyyy h:mm ap")));
+             stamp().toLocalTime().toString(QStringLiteral("M/d/yyyy HH:mm")));
 }
 
 void tst_ReconciliationScreen::mainWindowKeepsOneWindowPerAccount() {

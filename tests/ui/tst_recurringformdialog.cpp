@@ -10,6 +10,7 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testrecords.h"
 #include "ui/recurringformdialog.h"
+#include "ui/smartamountfield.h"
 
 #include <QCheckBox>
 #include <QComboBox>

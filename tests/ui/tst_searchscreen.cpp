@@ -141,7 +141,7 @@ void tst_SearchScreen::typingBurstRunsOneSearch() {
     QCOMPARE(results->index(1, SearchResultsModel::CategoryColumn).data().toString(),
              QStringLiteral("Dining Out"));
     QCOMPARE(results->index(1, SearchResultsModel::PaymentColumn).data().toString(),
-             QStringLiteral("5.00"));
+             QStringLiteral("$5.00"));
     for (int column = 0; column < results->columnCount(); ++column)
         QVERIFY(results->headerData(column, Qt::Horizontal).toString() != "Balance");
 }

@@ -17,7 +17,9 @@
 #include "tests/support/testhttpserver.h"
 #include "tests/support/testrecords.h"
 #include "tests/support/testsyncserver.h"
+#include "ui/dateinput.h"
 #include "ui/modalrunner.h"
+#include "ui/regionalformat.h"
 #include "ui/settingsscreen.h"
 
 #include <QCheckBox>
@@ -57,6 +59,8 @@ private Q_SLOTS:
 
     void generalChoicesAreStored_data();
     void generalChoicesAreStored();
+    void dateFormatAppliesAtOnce_data();
+    void dateFormatAppliesAtOnce();
     void languageAsksOnlyWhenItChanges();
     void registerOptionsAreStored();
     void pagesByKeyboard();
@@ -203,6 +207,48 @@ void tst_SettingsScreen::generalChoicesAreStored() {
         QCOMPARE(m_state->themeManager()->theme(),
                  stored == "dark" ? ThemeManager::Dark : ThemeManager::System);
     QVERIFY(m_boxes.isEmpty());
+}
+
+void tst_SettingsScreen::dateFormatAppliesAtOnce_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("before"); // the stored choice, empty for none
+    QTest::addColumn<QString>("chosen"); // empty: as the language writes dates
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("English reader picks day first") << "en"
+                                                    << ""
+                                                    << "d/M/yyyy"
+                                                    << "1/12/2026";
+    QTest::addRow("German reader back to the language's") << "de"
+                                                          << "yyyy-MM-dd"
+                                                          << ""
+                                                          << "1.12.2026";
+    QTest::addRow("Japanese reader picks ISO") << "ja"
+                                               << ""
+                                               << "yyyy-MM-dd"
+                                               << "2026-12-01";
+}
+
+void tst_SettingsScreen::dateFormatAppliesAtOnce() {
+    QFETCH(QString, language);
+    QFETCH(QString, before);
+    QFETCH(QString, chosen);
+    QFETCH(QString, shown);
+    openState(false);
+    RegionalFormat::setLanguage(language);
+    if (!before.isEmpty())
+        m_state->preferencesRepository()->setValue("dateFormat", before);
+    RegionalFormat::setDateFormat(before);
+    SettingsScreen screen(m_state.get());
+    QComboBox *combo = screen.dateFormatCombo();
+    QCOMPARE(combo->currentData().toString(), before);
+    QSignalSpy changed(&screen, &SettingsScreen::dateFormatChanged);
+    combo->setCurrentIndex(combo->findData(chosen));
+
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(m_state->preferencesRepository()->value("dateFormat").value_or(QString()), chosen);
+    QCOMPARE(DateInput::format(QDate(2026, 12, 1)), shown);
+    RegionalFormat::setDateFormat(QString());
+    RegionalFormat::setLanguage("en");
 }
 
 void tst_SettingsScreen::languageAsksOnlyWhenItChanges() {
