@@ -3,10 +3,13 @@
 
 #include "services/importruleset.h"
 
-ImportRuleSet::ImportRuleSet(const QList<ImportRule> &rules, const QString &accountId) {
-    for (const ImportRule &rule : rules) {
+ImportRuleSet::ImportRuleSet(const QList<ImportRule> &rules, const QString &accountId,
+                             const std::function<bool(const QString &)> &categoryExists) {
+    for (ImportRule rule : rules) {
         if (!rule.accountId.isEmpty() && rule.accountId != accountId)
             continue;
+        if (categoryExists && !rule.setCategoryId.isEmpty() && !categoryExists(rule.setCategoryId))
+            rule.setCategoryId.clear();
         if (rule.setPayee.isEmpty() && rule.setCategoryId.isEmpty() && rule.setMemo.isEmpty())
             continue;
         m_rules.append({rule, rule.text.trimmed().toCaseFolded()});

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // The import rules as an import applies them: in order, each field (payee, category, memo)
 // taken from the first matching rule that sets it. Rules match the payee the bank wrote,
 // not one an earlier rule put in its place, so their order decides only between rules
@@ -17,8 +19,10 @@ class ImportRuleSet {
 public:
     ImportRuleSet() = default;
     // rules in the order they are tried; only those for accountId (or for every account)
-    // are kept.
-    ImportRuleSet(const QList<ImportRule> &rules, const QString &accountId);
+    // are kept. A rule's category for which categoryExists says no is left out rather than
+    // refusing every row the rule matches.
+    ImportRuleSet(const QList<ImportRule> &rules, const QString &accountId,
+                  const std::function<bool(const QString &)> &categoryExists = {});
 
     bool isEmpty() const { return m_rules.isEmpty(); }
 

@@ -267,20 +267,13 @@ public:
     void setStatements(const QList<BankStatement> &statements) { m_result.statements = statements; }
 
 private:
-    // The rules for this account; a rule's category that is gone is left out rather than
-    // refusing every row it matches.
     void loadRules() {
-        ImportRuleRepository repository(m_database);
-        QList<ImportRule> rules = repository.findAll();
-        for (ImportRule &rule : rules) {
-            if (rule.setCategoryId.isEmpty())
-                continue;
-            const std::optional<Category> category
-                = m_service->m_categories->findById(rule.setCategoryId);
-            if (!category || category->deletedAt)
-                rule.setCategoryId.clear();
-        }
-        m_rules = ImportRuleSet(rules, m_accountId);
+        CategoryRepository *categories = m_service->m_categories;
+        m_rules = ImportRuleSet(ImportRuleRepository(m_database).findAll(), m_accountId,
+                                [categories](const QString &id) {
+                                    const std::optional<Category> found = categories->findById(id);
+                                    return found && !found->deletedAt;
+                                });
     }
 
     // Sets t's link when another account holds the other leg of this transfer. False when

@@ -494,8 +494,13 @@ void ImportScreen::createStatementAccount() {
 }
 
 ImportRuleSet ImportScreen::currentRules() const {
+    // Exactly as the import will apply them, so that the preview shows what will be stored.
+    CategoryRepository *categories = m_state->categoryRepository();
     return ImportRuleSet(m_state->importRuleRepository()->findAll(),
-                         m_account->currentData().toString());
+                         m_account->currentData().toString(), [categories](const QString &id) {
+                             const std::optional<Category> found = categories->findById(id);
+                             return found && !found->deletedAt;
+                         });
 }
 
 QString ImportScreen::categoryName(const QString &id) const {

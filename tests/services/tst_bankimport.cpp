@@ -50,6 +50,7 @@ private Q_SLOTS:
     void unreadableFileStoresNothing();
     void rulesFirstMatchWinsPerField_data();
     void rulesFirstMatchWinsPerField();
+    void deletedCategoryGivesWayToLaterRule();
     void rulesApplyToEveryFormat_data();
     void rulesApplyToEveryFormat();
     void transfersRecognised_data();
@@ -228,6 +229,21 @@ void tst_BankImport::rulesFirstMatchWinsPerField() {
     Transaction t = transaction("t", "acc", QDate(2024, 1, 1), amount, payee);
     ImportRuleSet(rules, "acc").apply(t);
     QCOMPARE(QStringList({t.payee, t.categoryId, t.memo}).join('|'), expected);
+}
+
+// A rule whose category was deleted still renames; the category comes from the next rule.
+void tst_BankImport::deletedCategoryGivesWayToLaterRule() {
+    QVERIFY(m_categories->insert(category("gone", "Gone")));
+    QVERIFY(m_categories->softDelete("gone"));
+    ImportRuleRepository repository(m_db->database());
+    ImportRule first = rule(RuleMatch::Contains, "coffee", "Coffee", "gone");
+    ImportRule second = rule(RuleMatch::Contains, "coffee", QString(), "food");
+    QVERIFY(repository.insert(first));
+    QVERIFY(repository.insert(second));
+    const QString path = writeFile("Date,Payee,Amount\n01/20/2024,Coffee Cart,-3.50\n");
+    const ImportResult result = m_import->importCsv(path, "acc", CsvMapping());
+    QCOMPARE(result.imported, 1);
+    QCOMPARE(rows("acc"), QStringList{"2024-01-20 Coffee -350 {food}"});
 }
 
 void tst_BankImport::rulesApplyToEveryFormat_data() {
