@@ -18,6 +18,7 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
+#include "storage/importrulerepository.h"
 #include "storage/preferencesrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
@@ -83,6 +84,7 @@ bool AppState::initialize() {
     m_splitLineRepository = new SplitLineRepository(m_database, this);
     m_recurringRepository = new RecurringRepository(m_database, this);
     m_reconciliationRepository = new ReconciliationRepository(m_database, this);
+    m_importRuleRepository = new ImportRuleRepository(m_database, this);
 
     m_categoryService = new CategoryService(m_categoryRepository, this);
     m_recurringService = new RecurringService(m_recurringRepository, m_transactionRepository,

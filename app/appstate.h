@@ -15,6 +15,7 @@ class BackupService;
 class AccountSharingService;
 class SyncEngine;
 class CategoryRepository;
+class ImportRuleRepository;
 class CategoryService;
 class Database;
 class QTimer;
@@ -63,6 +64,7 @@ public:
     AccountRepository *accountRepository() const { return m_accountRepository; }
     TransactionRepository *transactionRepository() const { return m_transactionRepository; }
     CategoryRepository *categoryRepository() const { return m_categoryRepository; }
+    ImportRuleRepository *importRuleRepository() const { return m_importRuleRepository; }
     PreferencesRepository *preferencesRepository() const { return m_preferencesRepository; }
     SplitLineRepository *splitLineRepository() const { return m_splitLineRepository; }
     RecurringRepository *recurringRepository() const { return m_recurringRepository; }
@@ -134,6 +136,7 @@ private:
     SplitLineRepository *m_splitLineRepository = nullptr;
     RecurringRepository *m_recurringRepository = nullptr;
     ReconciliationRepository *m_reconciliationRepository = nullptr;
+    ImportRuleRepository *m_importRuleRepository = nullptr;
     CategoryService *m_categoryService = nullptr;
     RecurringService *m_recurringService = nullptr;
     ReportService *m_reportService = nullptr;

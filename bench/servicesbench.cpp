@@ -8,7 +8,9 @@
 //
 // --large: the 1,000,000-transaction database. The six reports run over 2025 (best of
 // three). A copy in the work directory receives a 10,000-row CSV import into the account
-// "Everyday Checking", and the same file again (every row a duplicate).
+// "Everyday Checking", and the same file again (every row a duplicate). Fresh copies then
+// receive a 100,000-transaction OFX statement, without rules and with 200 import rules, and
+// the statement a second time (every row a duplicate).
 // --small: the 100,000-transaction database (quillon-gendb --transactions 100000). It is
 // exported, and the archive restored ("Keep newer") into an empty database in the work
 // directory.
@@ -19,6 +21,7 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
+#include "storage/importrulerepository.h"
 #include "storage/transactionrepository.h"
 
 #include <QCoreApplication>
@@ -162,6 +165,92 @@ void runImport(const QString &path, const QString &workDir) {
         QFile::remove(copy + QLatin1String(suffix));
 }
 
+QString writeOfx(const QString &path, int rows) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    QRandomGenerator random(11);
+    file.write("OFXHEADER:100\r\nDATA:OFXSGML\r\nVERSION:102\r\nSECURITY:NONE\r\nENCODING:"
+               "USASCII\r\nCHARSET:1252\r\nCOMPRESSION:NONE\r\nOLDFILEUID:NONE\r\nNEWFILEUID:"
+               "NONE\r\n\r\n<OFX>\r\n<BANKMSGSRSV1>\r\n<STMTTRNRS>\r\n<TRNUID>1\r\n<STMTRS>\r\n"
+               "<CURDEF>USD\r\n<BANKACCTFROM>\r\n<BANKID>121000248\r\n<ACCTID>000123454521\r\n"
+               "<ACCTTYPE>CHECKING\r\n</BANKACCTFROM>\r\n<BANKTRANLIST>\r\n<DTSTART>20150101\r\n"
+               "<DTEND>20251231\r\n");
+    QByteArray chunk;
+    for (int i = 0; i < rows; ++i) {
+        const QDate date = QDate(2015, 1, 1).addDays(i % 4000);
+        chunk += "<STMTTRN>\r\n<TRNTYPE>DEBIT\r\n<DTPOSTED>" + date.toString("yyyyMMdd").toLatin1()
+                 + "\r\n<TRNAMT>"
+                 + QByteArray::number(-double(random.bounded(1, 50000)) / 100, 'f', 2)
+                 + "\r\n<FITID>B" + QByteArray::number(i) + "\r\n<NAME>Bank Payee "
+                 + QByteArray::number(random.bounded(2000)) + "\r\n<MEMO>memo "
+                 + QByteArray::number(i) + "\r\n</STMTTRN>\r\n";
+        if (chunk.size() > 1 << 20) {
+            file.write(chunk);
+            chunk.clear();
+        }
+    }
+    file.write(chunk);
+    file.write("</BANKTRANLIST>\r\n<LEDGERBAL>\r\n<BALAMT>0.00\r\n<DTASOF>20251231\r\n"
+               "</LEDGERBAL>\r\n</STMTRS>\r\n</STMTTRNRS>\r\n</BANKMSGSRSV1>\r\n</OFX>\r\n");
+    return path;
+}
+
+// A fresh copy of the large database receives the statement, with that many rules stored.
+void runOfxImport(const QString &path, const QString &workDir, const QString &ofx, int rules) {
+    const QString copy = workDir + QStringLiteral("/ofx.db");
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(copy + QLatin1String(suffix));
+    if (!QFile::copy(path, copy)) {
+        std::fprintf(stderr, "cannot copy %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    auto database = open(copy);
+    AccountRepository accounts(database.get());
+    TransactionRepository transactions(database.get());
+    CategoryRepository categories(database.get());
+    ImportRuleRepository ruleRepository(database.get());
+    const QList<Category> known = categories.findAll();
+    for (int i = 0; i < rules; ++i) {
+        ImportRule rule;
+        rule.match = RuleMatch(i % 3);
+        // Most never match, as most of a person's rules do not for any one row.
+        rule.text = QStringLiteral("Bank Payee %1%2").arg(i * 10).arg(i % 3 == 1 ? "" : "x");
+        rule.setPayee = QStringLiteral("Payee %1").arg(i);
+        if (!known.isEmpty())
+            rule.setCategoryId = known.at(i % known.size()).id;
+        ruleRepository.insert(rule);
+    }
+    ImportService import(&transactions, &categories);
+    QString accountId;
+    for (const Account &account : accounts.findAll()) {
+        if (account.name == QLatin1String("Everyday Checking"))
+            accountId = account.id;
+    }
+    resetPeak();
+    ImportResult result;
+    double ms = timed([&] { result = import.importBankFile(ofx, accountId); });
+    const QByteArray name
+        = QStringLiteral("importBankFile OFX 100,000, %1 rules").arg(rules).toUtf8();
+    report(name.constData(), ms,
+           QStringLiteral("imported %1, duplicates %2, transfers %3, error %4")
+               .arg(result.imported)
+               .arg(result.duplicates)
+               .arg(result.transfers)
+               .arg(result.error));
+    if (rules == 0) {
+        resetPeak();
+        ms = timed([&] { result = import.importBankFile(ofx, accountId); });
+        report("importBankFile OFX again (duplicates)", ms,
+               QStringLiteral("imported %1, duplicates %2")
+                   .arg(result.imported)
+                   .arg(result.duplicates));
+    }
+    database.reset();
+    for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(copy + QLatin1String(suffix));
+}
+
 void runBackup(const QString &path, const QString &workDir) {
     QByteArray archive;
     {
@@ -224,6 +313,9 @@ int main(int argc, char **argv) {
             runReports(database.get());
         }
         runImport(large, work);
+        const QString ofx = writeOfx(work + QStringLiteral("/statement.ofx"), 100000);
+        runOfxImport(large, work, ofx, 0);
+        runOfxImport(large, work, ofx, 200);
     }
     if (!small.isEmpty())
         runBackup(small, work);

@@ -98,7 +98,8 @@ int Commands::backup(CommandContext &context, const QStringList &args) {
            {"transactions", result.transactions},
            {"split_lines", result.splitLines},
            {"recurring_transactions", result.recurring},
-           {"reconciliations", result.reconciliations}};
+           {"reconciliations", result.reconciliations},
+           {"import_rules", result.importRules}};
     int unknownRows = 0;
     for (const auto &[name, count] : counts) {
         table.addRow({OutputTable::Cell::plain(QString::fromLatin1(name)),

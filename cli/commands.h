@@ -21,6 +21,8 @@ int add(CommandContext &context, const QStringList &args);
 int search(CommandContext &context, const QStringList &args);
 // importcommand.cpp
 int import(CommandContext &context, const QStringList &args);
+// rulecommand.cpp
+int rule(CommandContext &context, const QStringList &args);
 // reportcommand.cpp
 int report(CommandContext &context, const QStringList &args);
 // backupcommand.cpp

@@ -8,6 +8,7 @@
 
 #include "app/appstate.h"
 #include "services/importservice.h"
+#include "storage/money.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -15,6 +16,10 @@
 int Commands::import(CommandContext &context, const QStringList &args) {
     const QString kind = args.value(1);
     const bool csv = kind == QLatin1String("csv");
+    // OFX, QFX and CAMT.053 are told apart by their content; the word only says "a bank
+    // statement file".
+    const bool bank = kind == QLatin1String("ofx") || kind == QLatin1String("qfx")
+                      || kind == QLatin1String("camt");
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The file to import."));
     const QCommandLineOption account(QStringLiteral("account"),
@@ -46,13 +51,14 @@ int Commands::import(CommandContext &context, const QStringList &args) {
     const CommandContext::Parsed parsed
         = context.parse(parser, args.mid(1),
                         QStringLiteral("Import a bank file: import csv FILE --account A "
-                                       "[mapping options] | import qif FILE --account A."),
+                                       "[mapping options] | import qif|ofx|qfx|camt FILE "
+                                       "--account A."),
                         false);
     if (!parsed.ok)
         return parsed.exitCode;
-    if (!csv && kind != QLatin1String("qif"))
-        return context.usageError(
-            QStringLiteral("use: import csv FILE --account A | import qif FILE --account A"));
+    if (!csv && !bank && kind != QLatin1String("qif"))
+        return context.usageError(QStringLiteral(
+            "use: import csv FILE --account A | import qif|ofx|qfx|camt FILE --account A"));
     if (parser.positionalArguments().size() != 1)
         return context.usageError(QStringLiteral("import %1 needs one file").arg(kind));
     if (!parser.isSet(account))
@@ -98,15 +104,30 @@ int Commands::import(CommandContext &context, const QStringList &args) {
     const QMetaObject::Connection shown = QObject::connect(
         service, &ImportService::progressed, [&progress](qint64 rows) { progress.update(rows); });
     mapping.currency = target->currency;
-    const ImportResult result = csv ? service->importCsv(file, target->id, mapping)
-                                    : service->importQif(file, target->id, target->currency);
+    const ImportResult result = csv    ? service->importCsv(file, target->id, mapping)
+                                : bank ? service->importBankFile(file, target->id)
+                                       : service->importQif(file, target->id, target->currency);
     QObject::disconnect(shown);
     progress.finish();
     if (!result.error.isEmpty())
         return context.failure(QStringLiteral("Import failed: %1").arg(result.error));
-    context.printLine(QStringLiteral("Imported %1, duplicates %2, failed %3")
-                          .arg(result.imported)
-                          .arg(result.duplicates)
-                          .arg(result.failed));
+    QString line = QStringLiteral("Imported %1, duplicates %2, failed %3")
+                       .arg(result.imported)
+                       .arg(result.duplicates)
+                       .arg(result.failed);
+    if (result.transfers > 0)
+        line += QStringLiteral(", linked as transfers %1").arg(result.transfers);
+    context.printLine(line);
+    for (const BankStatement &statement : result.statements) {
+        if (statement.ledgerBalance.isEmpty())
+            continue;
+        const std::optional<qint64> balance
+            = tryParseAmount(statement.ledgerBalance, target->currency);
+        context.printLine(
+            QStringLiteral("Statement %1: ledger balance %2 on %3")
+                .arg(statement.maskedAccountNumber(),
+                     balance ? formatMoney(*balance, target->currency) : statement.ledgerBalance,
+                     statement.balanceDate.toString(Qt::ISODate)));
+    }
     return CommandContext::Success;
 }

@@ -25,6 +25,7 @@ struct BackupImportResult {
     Counts splitLines;
     Counts recurring;
     Counts reconciliations;
+    Counts importRules;
     // The unknown columns met, sorted.
     QStringList unknownColumnNames;
     QStringList errors;

@@ -44,6 +44,7 @@ const BackupTable kTables[] = {
     {"recurring", "recurring_transactions", &BackupImportResult::recurring, "recurringCount"},
     {"reconciliations", "reconciliations", &BackupImportResult::reconciliations,
      "reconciliationCount"},
+    {"import_rules", "import_rules", &BackupImportResult::importRules, "importRuleCount"},
 };
 
 // How often, in rows, export and restore tell how far they got.

@@ -3,8 +3,11 @@
 
 #include "services/importpreview.h"
 
+#include "services/camtreader.h"
 #include "services/csvparser.h"
+#include "services/importformat.h"
 #include "services/importtextreader.h"
+#include "services/ofxreader.h"
 #include "services/qifparser.h"
 
 #include <QFile>
@@ -90,6 +93,34 @@ bool ImportPreview::readQif(const QString &filePath, int maxRecords) {
         parser.finish();
         while (parser.hasRecord() && m_qifRecords.size() < maxRecords)
             m_qifRecords.append(parser.takeRecord());
+    }
+    return true;
+}
+
+bool ImportPreview::readBankFile(const QString &filePath, int maxEntries) {
+    m_bankEntries.clear();
+    m_statements.clear();
+    m_error.clear();
+    // Stops as soon as the rows are there: the rest of the file is not read.
+    const auto collect = [this, maxEntries](const BankEntry &entry) {
+        m_bankEntries.append(entry);
+        return m_bankEntries.size() < maxEntries;
+    };
+    bool ok = false;
+    if (detectImportFormat(filePath) == ImportFormat::Camt) {
+        CamtReader reader;
+        ok = maxEntries <= 0 || reader.read(filePath, collect);
+        m_error = reader.errorString();
+        m_statements = reader.statements();
+    } else {
+        OfxReader reader;
+        ok = maxEntries <= 0 || reader.read(filePath, collect, kSniffLimit);
+        m_error = reader.errorString();
+        m_statements = reader.statements();
+    }
+    if (!ok) {
+        m_bankEntries.clear();
+        return false;
     }
     return true;
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "services/bankentry.h"
+#include "services/bankstatement.h"
 #include "services/qifrecord.h"
 
 #include <QList>
@@ -23,9 +25,13 @@ public:
     // False when the file cannot be read; errorString() says why.
     bool readCsv(const QString &filePath, int maxRows);
     bool readQif(const QString &filePath, int maxRecords);
+    // An OFX, QFX or CAMT.053 statement: its first entries and what it says of its account.
+    bool readBankFile(const QString &filePath, int maxEntries);
 
     QList<QStringList> csvRows() const { return m_csvRows; }
     QList<QifRecord> qifRecords() const { return m_qifRecords; }
+    QList<BankEntry> bankEntries() const { return m_bankEntries; }
+    QList<BankStatement> statements() const { return m_statements; }
     QString errorString() const { return m_error; }
 
     // A QIF file by its name (".qif") or by its first line ("!Type:...", "!Account").
@@ -34,5 +40,7 @@ public:
 private:
     QList<QStringList> m_csvRows;
     QList<QifRecord> m_qifRecords;
+    QList<BankEntry> m_bankEntries;
+    QList<BankStatement> m_statements;
     QString m_error;
 };

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "services/bankstatement.h"
+
+#include <QList>
 #include <QString>
 
 // What an import did. Every row of the file is counted once: imported, a duplicate, or failed
@@ -14,4 +17,10 @@ struct ImportResult {
     int failed = 0;         // rows that could not be read or stored
     QString error;          // empty unless the whole import failed
     bool cancelled = false; // stopped on request; error says so and nothing was stored
+    // Of the imported rows, those linked as the other leg of a transfer already in another
+    // account.
+    int transfers = 0;
+    // What a bank statement file (OFX, CAMT.053) says about its accounts; empty for CSV and
+    // QIF.
+    QList<BankStatement> statements;
 };

@@ -3,22 +3,30 @@
 
 #include "services/importservice.h"
 
+#include "services/camtreader.h"
 #include "services/csvparser.h"
 #include "services/importparsing.h"
+#include "services/importformat.h"
+#include "services/importruleset.h"
 #include "services/importtextreader.h"
+#include "services/ofxreader.h"
 #include "services/qifparser.h"
 #include "services/servicelog.h"
+#include "storage/account.h"
+#include "storage/accountrepository.h"
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
 #include "storage/dateparsing.h"
 #include "storage/identifiers.h"
+#include "storage/importrulerepository.h"
 #include "storage/money.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 #include "storage/transactionscope.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -32,6 +40,9 @@ constexpr qint64 kProgressStep = 1000;
 
 // The page cache during an import, in SQLite's notation (negative: KiB).
 constexpr int kImportCacheSize = -16384;
+
+// How far apart, in days, the two legs of a transfer may be booked.
+constexpr int kTransferDays = 3;
 
 // SQLite's primary result code for a row refused by its own constraints; any other failure
 // of a write is the database's (locked, read-only, full) and ends the import.
@@ -101,15 +112,48 @@ public:
             QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? AND date = ? AND "
                            "amount = ? AND payee = ? AND deleted_at IS NULL LIMIT 1"),
             &error);
+        // A row the bank named is the same row when the name is; among the rows it did not
+        // name (typed in, or from a CSV file) the day, amount and payee decide.
         if (m_duplicate)
+            m_duplicateReference = m_database->preparedStatement(
+                QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? AND "
+                               "bank_reference = ? AND deleted_at IS NULL LIMIT 1"),
+                &error);
+        if (m_duplicateReference)
+            m_duplicateUnnamed = m_database->preparedStatement(
+                QStringLiteral("SELECT 1 FROM transactions WHERE account_id = ? AND date = ? AND "
+                               "amount = ? AND payee = ? AND bank_reference IS NULL AND "
+                               "deleted_at IS NULL LIMIT 1"),
+                &error);
+        // The nearest unlinked row of the opposite amount in another live account of the
+        // same currency.
+        if (m_duplicateUnnamed)
+            m_otherLeg = m_database->preparedStatement(
+                QStringLiteral(
+                    "SELECT t.id, t.account_id FROM transactions t JOIN accounts a ON a.id = "
+                    "t.account_id AND a.deleted_at IS NULL WHERE t.amount = ? AND t.date >= ? AND "
+                    "t.date <= ? AND t.transfer_link_id IS NULL AND t.deleted_at IS NULL AND "
+                    "t.account_id <> ? AND a.currency = (SELECT currency FROM accounts WHERE id = "
+                    "?) ORDER BY abs(julianday(t.date) - julianday(?)), t.created_at, t.id LIMIT "
+                    "1"),
+                &error);
+        if (m_otherLeg)
+            m_linkOtherLeg = m_database->preparedStatement(
+                QStringLiteral("UPDATE transactions SET transfer_link_id = ?, "
+                               "transfer_dest_account_id = ?, version = version + 1, sync_status "
+                               "= 'pending', updated_at = ? WHERE id = ?"),
+                &error);
+        if (m_linkOtherLeg)
             m_insert = m_database->preparedStatement(
                 QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, "
-                               "amount, category_id, check_number, cleared, reconciled, is_split, "
-                               "version, sync_status, created_at, updated_at) VALUES (?, ?, ?, ?, "
-                               "?, ?, ?, ?, ?, 0, 0, 1, 'pending', ?, ?)"),
+                               "amount, category_id, check_number, cleared, reconciled, "
+                               "transfer_link_id, transfer_dest_account_id, is_split, version, "
+                               "sync_status, created_at, updated_at, bank_reference) VALUES (?, "
+                               "?, ?, ?, ?, ?, ?, ?, ?, 0, ?, ?, 0, 1, 'pending', ?, ?, ?)"),
                 &error);
         if (!m_insert)
             return fail(QStringLiteral("The database cannot be read: %1").arg(error.text()));
+        loadRules();
         return true;
     }
 
@@ -143,14 +187,17 @@ public:
     }
 
     // Stores one row unless the account has it already. False when the database failed.
-    bool add(Transaction t, const QString &categoryName) {
+    // reference: the bank's id of the row, where it gave one.
+    bool add(Transaction t, const QString &categoryName, const QString &reference = QString()) {
         t.id = Identifiers::newId();
         t.accountId = m_accountId;
         t.payee = notNull(t.payee);
+        t.categoryId.clear();
         t.createdAt = t.updatedAt = m_now;
+        m_rules.apply(t);
         // Earlier rows of this import are visible here, so a file's repeated line imports
         // once.
-        const std::optional<bool> duplicate = isDuplicate(t);
+        const std::optional<bool> duplicate = isDuplicate(t, reference);
         if (!duplicate)
             return false;
         if (*duplicate) {
@@ -158,7 +205,12 @@ public:
             counted();
             return true;
         }
+        if (!findOtherLeg(t))
+            return false;
+        m_reference = reference;
 
+        if (!t.categoryId.isEmpty())
+            return insertCounted(t);
         const auto known = m_categoryIds.constFind(categoryName);
         if (known != m_categoryIds.constEnd() || categoryName.isEmpty()) {
             t.categoryId = known != m_categoryIds.constEnd() ? *known : QString();
@@ -195,6 +247,8 @@ public:
             return m_result;
         if (m_result.imported > 0)
             m_database->noteChange(QStringLiteral("transactions"), m_accountId);
+        for (const QString &other : std::as_const(m_linkedAccounts))
+            m_database->noteChange(QStringLiteral("transactions"), other);
         if (!m_scope->commit())
             fail(QStringLiteral("The import could not be saved: %1").arg(m_scope->errorText()));
         m_scope.reset();
@@ -211,26 +265,87 @@ public:
     }
 
     const ImportResult &result() const { return m_result; }
+    void setStatements(const QList<BankStatement> &statements) { m_result.statements = statements; }
 
 private:
+    void loadRules() {
+        CategoryRepository *categories = m_service->m_categories;
+        m_rules = ImportRuleSet(ImportRuleRepository(m_database).findAll(), m_accountId,
+                                [categories](const QString &id) {
+                                    const std::optional<Category> found = categories->findById(id);
+                                    return found && !found->deletedAt;
+                                });
+    }
+
+    // Sets t's link when another account holds the other leg of this transfer. False when
+    // the database failed.
+    bool findOtherLeg(Transaction &t) {
+        t.transferLinkId.clear();
+        t.transferDestAccountId.clear();
+        if (t.amount == 0)
+            return true;
+        const QVariant values[] = {-t.amount,
+                                   Timestamps::dateToText(t.date.addDays(-kTransferDays)),
+                                   Timestamps::dateToText(t.date.addDays(kTransferDays)),
+                                   m_accountId,
+                                   m_accountId,
+                                   Timestamps::dateToText(t.date)};
+        for (int i = 0; i < int(std::size(values)); ++i)
+            m_otherLeg->bindValue(i, values[i]);
+        if (!m_otherLeg->exec())
+            return fail(QStringLiteral("The database cannot be read: %1")
+                            .arg(m_otherLeg->lastError().text()));
+        if (m_otherLeg->next()) {
+            t.transferLinkId = m_otherLeg->value(0).toString();
+            t.transferDestAccountId = m_otherLeg->value(1).toString();
+        }
+        m_otherLeg->finish();
+        return true;
+    }
+
+    // The other leg points back at the row just stored.
+    bool linkOtherLeg(const Transaction &t) {
+        m_linkOtherLeg->bindValue(0, t.id);
+        m_linkOtherLeg->bindValue(1, m_accountId);
+        m_linkOtherLeg->bindValue(2, Timestamps::toText(m_now));
+        m_linkOtherLeg->bindValue(3, t.transferLinkId);
+        const bool ok = m_linkOtherLeg->exec();
+        m_linkOtherLeg->finish();
+        if (!ok)
+            return fail(QStringLiteral("A transfer could not be linked: %1")
+                            .arg(m_linkOtherLeg->lastError().text()));
+        ++m_result.transfers;
+        m_linkedAccounts.insert(t.transferDestAccountId);
+        return true;
+    }
+
     void counted() {
         const qint64 rows = qint64(m_result.imported) + m_result.duplicates + m_result.failed;
         if (rows % kProgressStep == 0)
             Q_EMIT m_service->progressed(rows);
     }
 
-    std::optional<bool> isDuplicate(const Transaction &t) {
-        m_duplicate->bindValue(0, t.accountId);
-        m_duplicate->bindValue(1, Timestamps::dateToText(t.date));
-        m_duplicate->bindValue(2, t.amount);
-        m_duplicate->bindValue(3, t.payee);
-        if (!m_duplicate->exec()) {
-            fail(QStringLiteral("The database cannot be read: %1")
-                     .arg(m_duplicate->lastError().text()));
+    std::optional<bool> isDuplicate(const Transaction &t, const QString &reference) {
+        if (!reference.isEmpty()) {
+            const std::optional<bool> named = ask(m_duplicateReference, {t.accountId, reference});
+            if (!named || *named)
+                return named;
+            return ask(m_duplicateUnnamed,
+                       {t.accountId, Timestamps::dateToText(t.date), t.amount, t.payee});
+        }
+        return ask(m_duplicate, {t.accountId, Timestamps::dateToText(t.date), t.amount, t.payee});
+    }
+
+    // Whether the query finds a row.
+    std::optional<bool> ask(QSqlQuery *query, const QVariantList &values) {
+        for (int i = 0; i < values.size(); ++i)
+            query->bindValue(i, values.at(i));
+        if (!query->exec()) {
+            fail(QStringLiteral("The database cannot be read: %1").arg(query->lastError().text()));
             return std::nullopt;
         }
-        const bool found = m_duplicate->next();
-        m_duplicate->finish();
+        const bool found = query->next();
+        query->finish();
         return found;
     }
 
@@ -245,8 +360,11 @@ private:
                                    textOrNull(t.categoryId),
                                    t.checkNumber,
                                    t.cleared ? 1 : 0,
+                                   textOrNull(t.transferLinkId),
+                                   textOrNull(t.transferDestAccountId),
                                    Timestamps::toText(t.createdAt),
-                                   Timestamps::toText(t.updatedAt)};
+                                   Timestamps::toText(t.updatedAt),
+                                   textOrNull(m_reference)};
         for (int i = 0; i < int(std::size(values)); ++i)
             m_insert->bindValue(i, values[i]);
         const bool ok = m_insert->exec();
@@ -259,6 +377,8 @@ private:
             ++m_result.failed;
         } else {
             ++m_result.imported;
+            if (!t.transferLinkId.isEmpty() && !linkOtherLeg(t))
+                return false;
         }
         counted();
         return true;
@@ -286,7 +406,14 @@ private:
     const QDateTime m_now;
     std::unique_ptr<TransactionScope> m_scope;
     QSqlQuery *m_duplicate = nullptr; // Owned by the database's statement cache.
+    QSqlQuery *m_duplicateReference = nullptr;
+    QSqlQuery *m_duplicateUnnamed = nullptr;
+    QSqlQuery *m_otherLeg = nullptr;
+    QSqlQuery *m_linkOtherLeg = nullptr;
     QSqlQuery *m_insert = nullptr;
+    ImportRuleSet m_rules;
+    QString m_reference; // the bank's id of the row being stored
+    QSet<QString> m_linkedAccounts;
     // Category ids by name for this import; a category created for a row is remembered
     // only once that row stands.
     QHash<QString, QString> m_categoryIds;
@@ -422,5 +549,57 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
     parser.finish();
     if (!drain())
         return writer.result();
+    return writer.finish();
+}
+
+ImportResult ImportService::importBankFile(const QString &filePath, const QString &accountId) {
+    Writer writer(this, accountId);
+    if (!writer.begin())
+        return writer.result();
+    // Amounts are read in the account's currency, whose minor unit the rows keep.
+    const std::optional<Account> account
+        = AccountRepository(m_transactions->database()).findById(accountId);
+    const Currency currency = account ? account->currency : Currency::USD;
+
+    const auto handle = [&](const BankEntry &entry) {
+        if (writer.cancelRequested())
+            return false;
+        const std::optional<qint64> amount = tryParseAmount(entry.amount, currency);
+        if (!entry.date.isValid() || !amount) {
+            writer.addUnreadable();
+            return true;
+        }
+        Transaction t;
+        t.date = entry.date;
+        t.payee = entry.payee;
+        t.amount = *amount;
+        t.memo = entry.memo;
+        t.checkNumber = entry.checkNumber;
+        // The bank has booked it: it is on the statement already.
+        t.cleared = true;
+        return writer.add(t, QString(), entry.reference);
+    };
+
+    bool read = false;
+    QString error;
+    QList<BankStatement> statements;
+    if (detectImportFormat(filePath) == ImportFormat::Camt) {
+        CamtReader reader;
+        read = reader.read(filePath, handle);
+        error = reader.errorString();
+        statements = reader.statements();
+    } else {
+        OfxReader reader;
+        read = reader.read(filePath, handle);
+        error = reader.errorString();
+        statements = reader.statements();
+    }
+    if (writer.hasFailed() || writer.cancelRequested())
+        return writer.result();
+    if (!read) {
+        writer.fail(QStringLiteral("Cannot read %1: %2").arg(filePath, error));
+        return writer.result();
+    }
+    writer.setStatements(statements);
     return writer.finish();
 }

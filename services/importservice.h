@@ -15,7 +15,9 @@
 class CategoryRepository;
 class TransactionRepository;
 
-// Reads bank exports (CSV with a column mapping, or QIF) into one account. The file is read
+// Reads bank exports (CSV with a column mapping, QIF, OFX/QFX or CAMT.053) into one account.
+// The import rules set payees, categories and memos as rows come in, and a row whose other
+// leg of a transfer already stands in another account is linked to it. The file is read
 // and stored row by row, so its size does not matter to memory. Rows that cannot be read
 // or are refused count as failed, rows the account already has as duplicates; missing
 // categories are created by name. One import is one database transaction: a failure of the
@@ -34,6 +36,10 @@ public:
     // hold no fraction of a yen.
     ImportResult importQif(const QString &filePath, const QString &accountId,
                            Currency currency = Currency::USD);
+    // An OFX, QFX or CAMT.053 statement, told apart by content. Rows carry the bank's id of
+    // the entry, so a file imported again, or one overlapping an earlier one, adds only what
+    // is new. A file that cannot be read whole stores nothing.
+    ImportResult importBankFile(const QString &filePath, const QString &accountId);
 
     // Asked between rows; when it answers true the import stops, stores nothing and reports
     // itself cancelled. It may be asked from the thread the import runs on only, so a

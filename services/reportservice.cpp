@@ -139,7 +139,8 @@ bool ReportService::runOverSummaries(QSqlQuery &query, const QDate &from, const 
 
     const auto days = [&](const char *dates, const QDate &low, const QDate &high) {
         QString sql
-            = QStringLiteral("SELECT %1 FROM transactions t WHERE t.deleted_at IS NULL%2 "
+            = QStringLiteral("SELECT %1 FROM transactions t WHERE t.deleted_at IS NULL AND "
+                             "t.transfer_link_id IS NULL%2 "
                              "AND %3")
                   .arg(QLatin1String(rowColumns), QLatin1String(rowFilter), QLatin1String(dates));
         values << Timestamps::dateToText(low) << Timestamps::dateToText(high);
@@ -225,14 +226,16 @@ bool ReportService::perCategoryTotals(const QDate &from, const QDate &to, const 
                     QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(s.total), "
                                    "SUM(s.n) FROM (SELECT t.category_id, SUM(t.amount) AS total, "
                                    "COUNT(*) AS n FROM transactions t WHERE t.deleted_at IS NULL "
-                                   "AND t.amount < 0 AND t.date >= ? AND t.date <= ?"),
+                                   "AND t.transfer_link_id IS NULL AND t.amount < 0 AND t.date >= "
+                                   "? AND t.date <= ?"),
                     from, to, accountId,
                     " GROUP BY t.category_id) s LEFT JOIN categories c ON s.category_id = c.id "
                     "GROUP BY COALESCE(c.name, 'Uncategorized') ORDER BY SUM(s.total) ASC, 1")
               : run(query,
                     QStringLiteral("SELECT COALESCE(c.name, 'Uncategorized'), SUM(t.amount), "
                                    "COUNT(*) FROM transactions t LEFT JOIN categories c ON "
-                                   "t.category_id = c.id WHERE t.deleted_at IS NULL AND t.date >= "
+                                   "t.category_id = c.id WHERE t.deleted_at IS NULL AND "
+                                   "t.transfer_link_id IS NULL AND t.date >= "
                                    "? AND t.date <= ?"),
                     from, to, accountId, " GROUP BY COALESCE(c.name, 'Uncategorized')");
     while (executed && query.next())
@@ -264,7 +267,8 @@ bool ReportService::taxTotals(const QDate &from, const QDate &to, const QString 
         query,
         QStringLiteral("SELECT c.name, c.tax_category, SUM(t.amount), COUNT(*) FROM transactions "
                        "t JOIN categories c ON t.category_id = c.id WHERE t.deleted_at IS "
-                       "NULL AND c.is_tax_relevant = 1 AND t.date >= ? AND t.date <= ?"),
+                       "NULL AND t.transfer_link_id IS NULL AND c.is_tax_relevant = 1 AND t.date "
+                       ">= ? AND t.date <= ?"),
         from, to, accountId, " GROUP BY c.name, c.tax_category ORDER BY c.tax_category, c.name");
     while (executed && query.next())
         read(query);
@@ -329,7 +333,8 @@ bool ReportService::splitAdjustments(const QDate &from, const QDate &to, const Q
                                      bool moneyOutOnly, QList<SplitAdjustment> *adjustments) const {
     adjustments->clear();
     QString filter
-        = QStringLiteral("t.is_split = 1 AND t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?");
+        = QStringLiteral("t.is_split = 1 AND t.deleted_at IS NULL AND t.transfer_link_id IS NULL "
+                         "AND t.date >= ? AND t.date <= ?");
     QVariantList filterValues{Timestamps::dateToText(from), Timestamps::dateToText(to)};
     if (!accountId.isEmpty()) {
         filter += QLatin1String(" AND t.account_id = ?");
@@ -395,11 +400,12 @@ QList<PayeeSummaryRow> ReportService::payeeSummary(const QDate &from, const QDat
             return succeeded(query) ? rows : QList<PayeeSummaryRow>();
         rows.clear();
     }
-    const bool executed
-        = run(query,
-              QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
-                             "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-              from, to, accountId, " GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee");
+    const bool executed = run(
+        query,
+        QStringLiteral("SELECT t.payee, SUM(t.amount), COUNT(*) FROM transactions t WHERE "
+                       "t.deleted_at IS NULL AND t.transfer_link_id IS NULL AND t.date >= ? AND "
+                       "t.date <= ?"),
+        from, to, accountId, " GROUP BY t.payee ORDER BY SUM(t.amount) ASC, t.payee");
     while (executed && query.next())
         read(query);
     if (!succeeded(query, executed))
@@ -462,13 +468,14 @@ QList<CashFlowMonthRow> ReportService::cashFlow(const QDate &from, const QDate &
             return succeeded(query) ? rows : QList<CashFlowMonthRow>();
         rows.clear();
     }
-    const bool executed
-        = run(query,
-              QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount "
-                             "> 0 THEN t.amount ELSE 0 END) AS income, SUM(CASE WHEN t.amount < 0 "
-                             "THEN t.amount ELSE 0 END) AS expenses FROM transactions t WHERE "
-                             "t.deleted_at IS NULL AND t.date >= ? AND t.date <= ?"),
-              from, to, accountId, " GROUP BY month ORDER BY month");
+    const bool executed = run(
+        query,
+        QStringLiteral("SELECT strftime('%Y-%m', t.date) AS month, SUM(CASE WHEN t.amount "
+                       "> 0 THEN t.amount ELSE 0 END) AS income, SUM(CASE WHEN t.amount < 0 "
+                       "THEN t.amount ELSE 0 END) AS expenses FROM transactions t WHERE "
+                       "t.deleted_at IS NULL AND t.transfer_link_id IS NULL AND t.date >= ? AND "
+                       "t.date <= ?"),
+        from, to, accountId, " GROUP BY month ORDER BY month");
     while (executed && query.next())
         read(query);
     if (!succeeded(query, executed))

@@ -17,7 +17,9 @@ class Database;
 class QSqlQuery;
 
 // The read-only aggregates behind the reports screen. Date ranges are inclusive at both
-// ends; an empty account id means every account. Soft-deleted transactions never count.
+// ends; an empty account id means every account. Soft-deleted transactions never count, nor
+// do the legs of a transfer except in the account summary: money moved between one's own
+// accounts is neither spent nor earned.
 // A query that fails gives an empty result, and lastError() tells it from a period without
 // transactions (an amount total beyond 64 bits fails the read rather than coming out as 0).
 class ReportService : public QObject {

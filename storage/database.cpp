@@ -80,6 +80,10 @@ QList<Database::Migration> Database::migrations() {
          QStringLiteral(":/sql/sql/migrations/008_register_order_index.sql")},
         {9, QStringLiteral("report_summaries"),
          QStringLiteral(":/sql/sql/migrations/009_report_summaries.sql")},
+        {10, QStringLiteral("bank_import"),
+         QStringLiteral(":/sql/sql/migrations/010_bank_import.sql")},
+        {11, QStringLiteral("reports_without_transfers"),
+         QStringLiteral(":/sql/sql/migrations/011_reports_without_transfers.sql")},
     };
 }
 

@@ -76,7 +76,8 @@ bool confirmReplace(QWidget *parent) {
 
 int sum(const BackupImportResult &result, int BackupImportResult::Counts::*count) {
     return result.accounts.*count + result.categories.*count + result.transactions.*count
-           + result.splitLines.*count + result.recurring.*count + result.reconciliations.*count;
+           + result.splitLines.*count + result.recurring.*count + result.reconciliations.*count
+           + result.importRules.*count;
 }
 
 } // namespace

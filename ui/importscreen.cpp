@@ -5,11 +5,14 @@
 
 #include "app/appstate.h"
 #include "services/csvmapping.h"
+#include "services/importformat.h"
 #include "services/importpreview.h"
 #include "services/importservice.h"
+#include "services/ledgerwriter.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/importrulerepository.h"
 #include "storage/money.h"
 #include "storage/transactionrepository.h"
 #include "ui/backgroundjob.h"
@@ -24,6 +27,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -86,6 +90,12 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     connect(m_browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
     connect(m_import, &QPushButton::clicked, this, &ImportScreen::runImport);
     connect(m_done, &QPushButton::clicked, this, &ImportScreen::finish);
+    connect(m_createAccount, &QPushButton::clicked, this, &ImportScreen::createStatementAccount);
+    // The rules of the chosen account and the mapped columns decide what the preview shows.
+    connect(m_account, &QComboBox::currentIndexChanged, this, &ImportScreen::showRuleResults);
+    for (QComboBox *box : {m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn})
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportScreen::showRuleResults);
+    connect(m_header, &QCheckBox::toggled, this, &ImportScreen::showRuleResults);
     refresh();
 }
 
@@ -110,6 +120,18 @@ void ImportScreen::buildForm(QWidget *page) {
     fileRow->addWidget(m_fileLabel, 1);
     fileRow->addWidget(m_browse);
     top->addRow(tr("File:"), fileRow);
+    auto *statementRow = new QHBoxLayout;
+    m_statementNote = new QLabel(page);
+    m_statementNote->setTextFormat(Qt::PlainText);
+    m_statementNote->setWordWrap(true);
+    m_statementNote->setAccessibleName(tr("Statement account"));
+    m_createAccount = new QPushButton(page);
+    m_createAccount->setAccessibleName(tr("Create the statement's account"));
+    statementRow->addWidget(m_statementNote, 1);
+    statementRow->addWidget(m_createAccount);
+    m_statementNote->hide();
+    m_createAccount->hide();
+    top->addRow(statementRow);
     layout->addLayout(top);
     layout->addSpacing(16);
 
@@ -195,7 +217,9 @@ void ImportScreen::refresh() {
 void ImportScreen::selectFile() {
     const QString path
         = QFileDialog::getOpenFileName(this, tr("Select File"), QString(),
-                                       tr("CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)"));
+                                       tr("Bank Files (*.csv *.qif *.ofx *.qfx *.xml);;CSV Files "
+                                          "(*.csv);;QIF Files (*.qif);;OFX and QFX Files (*.ofx "
+                                          "*.qfx);;CAMT.053 Statements (*.xml);;All Files (*)"));
     if (path.isEmpty())
         return;
     loadFile(path);
@@ -205,13 +229,26 @@ void ImportScreen::loadFile(const QString &path) {
     m_filePath = path;
     m_fileLabel->setText(path.section(QLatin1Char('/'), -1));
     m_fileLabel->setToolTip(path);
-    m_qif = ImportPreview::looksLikeQif(path);
-    showMapping(!m_qif);
+    const ImportFormat format = detectImportFormat(path);
+    m_qif = format == ImportFormat::Qif;
+    m_bank = format == ImportFormat::Ofx || format == ImportFormat::Camt;
+    m_statement = BankStatement();
+    m_statementNote->hide();
+    m_createAccount->hide();
+    m_qifNote->setText(m_bank ? tr("Bank statements (OFX, QFX, CAMT.053) carry their own dates, "
+                                   "payees and amounts: no column mapping is needed.")
+                              : tr("QIF files carry their own dates, payees and amounts: no "
+                                   "column mapping is needed."));
+    showMapping(!m_qif && !m_bank);
     m_previewNote->hide();
-    if (m_qif)
+    if (m_bank) {
+        previewBankFile();
+        offerStatementAccount(m_statement);
+    } else if (m_qif) {
         previewQif();
-    else
+    } else {
         previewCsv();
+    }
 }
 
 void ImportScreen::showMapping(bool visible) {
@@ -230,6 +267,7 @@ void ImportScreen::previewCsv() {
         return;
     }
     const QList<QStringList> rows = preview.csvRows();
+    m_csvPreviewRows = rows;
     if (rows.isEmpty())
         return;
     const QStringList &first = rows.first();
@@ -248,6 +286,7 @@ void ImportScreen::previewCsv() {
         for (int column = 0; column < columnCount && column < fields.size(); ++column)
             m_preview->setItem(row, column, new QTableWidgetItem(fields.at(column)));
     }
+    showRuleResults();
 }
 
 void ImportScreen::fillColumnBoxes(const QStringList &firstRow) {
@@ -286,6 +325,7 @@ void ImportScreen::previewQif() {
         return;
     }
     const QList<QifRecord> records = preview.qifRecords();
+    const ImportRuleSet rules = currentRules();
     m_preview->setColumnCount(5);
     m_preview->setHorizontalHeaderLabels(
         {tr("Date"), tr("Payee"), tr("Amount"), tr("Memo"), tr("Category")});
@@ -296,7 +336,14 @@ void ImportScreen::previewQif() {
             = record.date.isValid() ? RegionalFormat::formatDate(record.date) : tr("(unreadable)");
         const QString amount = record.amountReadable ? formatAmount(record.amount, Currency::USD)
                                                      : tr("(unreadable)");
-        const QString cells[] = {date, record.payee, amount, record.memo, record.category};
+        Transaction t;
+        t.payee = record.payee;
+        t.amount = record.amount;
+        t.memo = record.memo;
+        rules.apply(t);
+        const QString category
+            = t.categoryId.isEmpty() ? record.category : categoryName(t.categoryId);
+        const QString cells[] = {date, t.payee, amount, t.memo, category};
         for (int column = 0; column < 5; ++column)
             m_preview->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -319,6 +366,7 @@ void ImportScreen::runImport() {
     const Currency currency = mapping.currency;
     const QString path = m_filePath;
     const bool qif = m_qif;
+    const bool bank = m_bank;
 
     ImportResult result;
     const BackgroundJob::Outcome outcome = BackgroundJob::run(
@@ -330,8 +378,9 @@ void ImportScreen::runImport() {
             service.setCancelCheck([&context] { return context.isCancelled(); });
             QObject::connect(&service, &ImportService::progressed,
                              [&context](qint64 rows) { context.setProgress(rows); });
-            result = qif ? service.importQif(path, accountId, currency)
-                         : service.importCsv(path, accountId, mapping);
+            result = bank  ? service.importBankFile(path, accountId)
+                     : qif ? service.importQif(path, accountId, currency)
+                           : service.importCsv(path, accountId, mapping);
             return result.error.isEmpty();
         });
 
@@ -341,7 +390,8 @@ void ImportScreen::runImport() {
                       "rows could not be read or stored")
                        .arg(result.imported)
                        .arg(result.duplicates)
-                       .arg(result.failed));
+                       .arg(result.failed)
+                   + statementSummary(result));
         break;
     case BackgroundJob::Outcome::Cancelled:
         showResult(tr("Import cancelled.\n\nNothing was imported."));
@@ -365,4 +415,169 @@ void ImportScreen::showResult(const QString &text) {
 void ImportScreen::finish() {
     m_pages->setCurrentIndex(FormPage);
     Q_EMIT importCompleted();
+}
+
+void ImportScreen::previewBankFile() {
+    ImportPreview preview;
+    m_preview->clear();
+    m_preview->setRowCount(0);
+    if (!preview.readBankFile(m_filePath, kPreviewRows)) {
+        m_preview->setColumnCount(0);
+        m_previewNote->setText(tr("The file could not be read: %1").arg(preview.errorString()));
+        m_previewNote->show();
+        return;
+    }
+    if (!preview.statements().isEmpty())
+        m_statement = preview.statements().constFirst();
+    const std::optional<Account> account
+        = m_state->accountRepository()->findById(m_account->currentData().toString());
+    const Currency currency = account ? account->currency : Currency::USD;
+    const ImportRuleSet rules = currentRules();
+    const QList<BankEntry> entries = preview.bankEntries();
+    m_preview->setColumnCount(5);
+    m_preview->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Payee"), tr("Amount"), tr("Memo"), tr("Category")});
+    m_preview->setRowCount(int(entries.size()));
+    for (int row = 0; row < entries.size(); ++row) {
+        const BankEntry &entry = entries.at(row);
+        const std::optional<qint64> amount = tryParseAmount(entry.amount, currency);
+        Transaction t;
+        t.payee = entry.payee;
+        t.amount = amount.value_or(0);
+        t.memo = entry.memo;
+        rules.apply(t);
+        const QString cells[]
+            = {entry.date.isValid() ? entry.date.toString(Qt::ISODate) : tr("(unreadable)"),
+               t.payee, amount ? formatAmount(*amount, currency) : tr("(unreadable)"), t.memo,
+               categoryName(t.categoryId)};
+        for (int column = 0; column < 5; ++column)
+            m_preview->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}
+
+void ImportScreen::offerStatementAccount(const BankStatement &statement) {
+    const QString masked = statement.maskedAccountNumber();
+    if (masked.isEmpty())
+        return;
+    const QString last4 = statement.accountNumber.right(4);
+    for (const Account &account : m_state->accountRepository()->findAll()) {
+        if (account.accountNumberLast4 != last4)
+            continue;
+        const int index = m_account->findData(account.id);
+        if (index >= 0)
+            m_account->setCurrentIndex(index);
+        m_statementNote->setText(
+            tr("The statement is for account %1: %2 is chosen.").arg(masked, account.name));
+        m_statementNote->show();
+        return;
+    }
+    m_statementNote->setText(
+        tr("The statement is for account %1, which none of your accounts is.").arg(masked));
+    m_createAccount->setText(tr("Create Account %1").arg(masked));
+    m_statementNote->show();
+    m_createAccount->show();
+}
+
+void ImportScreen::createStatementAccount() {
+    const QString masked = m_statement.maskedAccountNumber();
+    if (masked.isEmpty())
+        return;
+    Account account;
+    account.name = tr("Account %1").arg(masked);
+    account.accountNumberLast4 = m_statement.accountNumber.right(4);
+    if (!m_statement.currency.isEmpty())
+        account.currency = currencyFromString(m_statement.currency);
+    if (!m_state->ledger()->createAccount(account, 0, QDate::currentDate())) {
+        m_statementNote->setText(tr("The account could not be created."));
+        return;
+    }
+    m_createAccount->hide();
+    refresh();
+    offerStatementAccount(m_statement);
+}
+
+ImportRuleSet ImportScreen::currentRules() const {
+    // Exactly as the import will apply them, so that the preview shows what will be stored.
+    CategoryRepository *categories = m_state->categoryRepository();
+    return ImportRuleSet(m_state->importRuleRepository()->findAll(),
+                         m_account->currentData().toString(), [categories](const QString &id) {
+                             const std::optional<Category> found = categories->findById(id);
+                             return found && !found->deletedAt;
+                         });
+}
+
+QString ImportScreen::categoryName(const QString &id) const {
+    if (id.isEmpty())
+        return QString();
+    const std::optional<Category> category = m_state->categoryRepository()->findById(id);
+    return category ? category->name : QString();
+}
+
+// A CSV file's columns are its own; one more column tells what the rules make of each row.
+void ImportScreen::showRuleResults() {
+    if (m_filePath.isEmpty())
+        return;
+    if (m_bank || m_qif) {
+        if (m_bank)
+            previewBankFile();
+        else
+            previewQif();
+        return;
+    }
+    const QList<QStringList> &rows = m_csvPreviewRows;
+    if (rows.isEmpty())
+        return;
+    const int columnCount = int(rows.first().size());
+    const ImportRuleSet rules = currentRules();
+    const int payee = columnOf(m_payeeColumn);
+    const int amount = columnOf(m_amountColumn);
+    if (rules.isEmpty() || payee < 0) {
+        m_preview->setColumnCount(columnCount);
+        return;
+    }
+    m_preview->setColumnCount(columnCount + 1);
+    m_preview->setHorizontalHeaderItem(columnCount, new QTableWidgetItem(tr("After Rules")));
+    for (int row = 0; row < rows.size(); ++row) {
+        const QStringList &fields = rows.at(row);
+        QString text;
+        if (!(row == 0 && m_header->isChecked()) && payee < fields.size()) {
+            Transaction t;
+            t.payee = fields.at(payee);
+            t.amount = amount >= 0 && amount < fields.size()
+                           ? tryParseAmount(fields.at(amount), Currency::USD).value_or(0)
+                           : 0;
+            if (rules.apply(t)) {
+                QStringList parts{t.payee};
+                if (!t.categoryId.isEmpty())
+                    parts << categoryName(t.categoryId);
+                if (!t.memo.isEmpty())
+                    parts << t.memo;
+                text = parts.join(QStringLiteral(" · "));
+            }
+        }
+        m_preview->setItem(row, columnCount, new QTableWidgetItem(text));
+    }
+}
+
+QString ImportScreen::statementSummary(const ImportResult &result) const {
+    QString text;
+    if (result.transfers > 0)
+        text += QLatin1Char('\n')
+                + tr("%n linked as transfers to rows in other accounts", nullptr, result.transfers);
+    const QString accountId = m_account->currentData().toString();
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    const Currency currency = account ? account->currency : Currency::USD;
+    for (const BankStatement &statement : result.statements) {
+        if (statement.ledgerBalance.isEmpty())
+            continue;
+        const std::optional<qint64> ledger = tryParseAmount(statement.ledgerBalance, currency);
+        const std::optional<qint64> balance = m_state->accountRepository()->balance(accountId);
+        text += QStringLiteral("\n\n")
+                + tr("Bank's ledger balance %1 on %2: %3\nAccount balance after import: %4")
+                      .arg(statement.maskedAccountNumber(),
+                           QLocale().toString(statement.balanceDate, QLocale::ShortFormat),
+                           ledger ? formatMoney(*ledger, currency) : statement.ledgerBalance,
+                           balance ? formatMoney(*balance, currency) : tr("unknown"));
+    }
+    return text;
 }

@@ -3,7 +3,9 @@
 
 #pragma once
 
+#include "services/bankstatement.h"
 #include "services/importresult.h"
+#include "services/importruleset.h"
 
 #include <QString>
 #include <QWidget>
@@ -18,7 +20,9 @@ class QTableWidget;
 
 // The window that brings a bank file into one account: the account, the file, for a CSV
 // file the meaning of its columns with a preview of its first rows, and the result. A QIF
-// file needs no mapping; its first records are previewed instead. The import runs off the
+// file needs no mapping; its first records are previewed instead, and so are an OFX, QFX or
+// CAMT.053 statement's, whose account number is offered to pick or create the account. The
+// preview shows what the import rules make of each row. The import runs off the
 // GUI thread and can be cancelled; it stores all of the file or nothing.
 class ImportScreen : public QWidget {
     Q_OBJECT
@@ -49,6 +53,8 @@ public:
     QLabel *resultLabel() const { return m_resultLabel; }
     QPushButton *importButton() const { return m_import; }
     QPushButton *doneButton() const { return m_done; }
+    QLabel *statementLabel() const { return m_statementNote; }
+    QPushButton *createAccountButton() const { return m_createAccount; }
 
 public Q_SLOTS:
     void selectFile();
@@ -61,6 +67,16 @@ private:
     void buildForm(QWidget *page);
     void previewCsv();
     void previewQif();
+    void previewBankFile();
+    // Chooses the account the statement names, or offers to create it.
+    void offerStatementAccount(const BankStatement &statement);
+    void createStatementAccount();
+    // The import rules as they apply to the chosen account; rows shown with their result.
+    ImportRuleSet currentRules() const;
+    void showRuleResults();
+    QString categoryName(const QString &id) const;
+    // The bank's ledger balance beside the account's after an import of a statement.
+    QString statementSummary(const ImportResult &result) const;
     void fillColumnBoxes(const QStringList &firstRow);
     void showMapping(bool visible);
     void showResult(const QString &text);
@@ -69,6 +85,9 @@ private:
     AppState *m_state; // Not owned.
     QString m_filePath;
     bool m_qif = false;
+    bool m_bank = false; // OFX, QFX or CAMT.053
+    BankStatement m_statement;
+    QList<QStringList> m_csvPreviewRows;
 
     // All owned (Qt children).
     QStackedWidget *m_pages = nullptr;
@@ -86,6 +105,8 @@ private:
     QCheckBox *m_header = nullptr;
     QTableWidget *m_preview = nullptr;
     QLabel *m_previewNote = nullptr;
+    QLabel *m_statementNote = nullptr;
+    QPushButton *m_createAccount = nullptr;
     QPushButton *m_import = nullptr;
     QLabel *m_resultLabel = nullptr;
     QPushButton *m_done = nullptr;

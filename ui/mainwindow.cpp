@@ -36,6 +36,7 @@
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
 #include "ui/reportsscreen.h"
+#include "ui/rulesscreen.h"
 #include "ui/searchscreen.h"
 #include "ui/settingsscreen.h"
 #include "ui/sharemembersdialog.h"
@@ -244,6 +245,8 @@ void MainWindow::setupMenuBar() {
     QAction *import = addAction(file, QStringLiteral("import"), tr("&Import..."));
     import->setShortcut(QKeySequence(tr("Ctrl+I")));
     connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
+    connect(addAction(file, QStringLiteral("importRules"), tr("Import &Rules...")),
+            &QAction::triggered, this, [this] { showRulesWindow(); });
     file->addSeparator();
     connect(addAction(file, QStringLiteral("tindralAccount"), tr("Tindral &Account...")),
             &QAction::triggered, this, &MainWindow::showAccountWindow);
@@ -357,6 +360,7 @@ void MainWindow::connectSignals() {
     connect(m_state, &AppState::currentAccountChanged, this, &MainWindow::updateShareAction);
     connect(m_register, &RegisterScreen::reconcileRequested, this,
             &MainWindow::showReconciliationWindow);
+    connect(m_register, &RegisterScreen::createRuleRequested, this, &MainWindow::showRulesWindow);
     if (ThemeManager *theme = m_state->themeManager())
         connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::recolor);
     connect(m_state->recurringService(), &RecurringService::pendingCountChanged, m_statusBar,
@@ -807,6 +811,15 @@ void MainWindow::showImportWindow() {
     }
     m_importWindow->refresh();
     presentWindow(m_importWindow, tr("Import Transactions"), QSize(650, 600));
+}
+
+void MainWindow::showRulesWindow(const QString &payee) {
+    if (!m_rulesWindow)
+        m_rulesWindow = new RulesScreen(m_state, this);
+    m_rulesWindow->refresh();
+    presentWindow(m_rulesWindow, tr("Import Rules"), QSize(700, 450));
+    if (!payee.isEmpty())
+        m_rulesWindow->addRuleForPayee(payee);
 }
 
 void MainWindow::showPayeesWindow() {

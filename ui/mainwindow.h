@@ -30,6 +30,7 @@ class ReconciliationHistoryScreen;
 class ReconciliationScreen;
 class RecurringScreen;
 class RegisterScreen;
+class RulesScreen;
 class ReportsScreen;
 class SampleDataService;
 class SearchScreen;
@@ -82,6 +83,8 @@ public Q_SLOTS:
     void showReconciliationWindow();
     void showReconciliationHistoryWindow();
     void showImportWindow();
+    // With a payee, opens the form of a new rule for it over the rules.
+    void showRulesWindow(const QString &payee = QString());
     void showPayeesWindow();
     // Selects the transaction's account and makes its row current in the register.
     void showTransaction(const QString &transactionId);
@@ -148,6 +151,7 @@ private:
     SettingsScreen *m_settingsWindow = nullptr;
     ReconciliationHistoryScreen *m_reconciliationHistoryWindow = nullptr;
     ImportScreen *m_importWindow = nullptr;
+    RulesScreen *m_rulesWindow = nullptr;
     PayeeScreen *m_payeesWindow = nullptr;
     AccountScreen *m_accountWindow = nullptr;
     // One reconciliation window per account, deleted on close, so two windows can never both

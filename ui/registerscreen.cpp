@@ -876,6 +876,12 @@ void RegisterScreen::onContextMenu(const QPoint &position) {
         menu.addAction(tr("S&plit..."), this, [this, row] { splitRow(row); });
         menu.addAction(tr("&Delete (%1)").arg(ShortcutText::of("Ctrl+D")), this,
                        [this, row] { deleteRow(row); });
+        const QString payee = stored->transaction.payee;
+        if (!payee.trimmed().isEmpty()) {
+            menu.addSeparator();
+            menu.addAction(tr("Create &Rule from This Payee..."), this,
+                           [this, payee] { Q_EMIT createRuleRequested(payee); });
+        }
     }
     menu.exec(m_table->viewport()->mapToGlobal(position));
 }

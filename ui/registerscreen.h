@@ -81,6 +81,8 @@ Q_SIGNALS:
     void newTransactionRequested(const QString &accountId);
     void editTransactionRequested(const QString &transactionId);
     void reconcileRequested();
+    // "Create Rule from This Payee..." on a row.
+    void createRuleRequested(const QString &payee);
 
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;

@@ -1260,10 +1260,6 @@ Fortfahren?</translation>
         <translation>Datei auswählen</translation>
     </message>
     <message>
-        <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation>CSV-Dateien (*.csv);;QIF-Dateien (*.qif);;Alle Dateien (*)</translation>
-    </message>
-    <message>
         <source>The file could not be read: %1</source>
         <translation>Die Datei konnte nicht gelesen werden: %1</translation>
     </message>
@@ -1342,6 +1338,63 @@ Nothing was imported.</source>
 %1
 
 Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Statement account</source>
+        <translation>Konto des Auszugs</translation>
+    </message>
+    <message>
+        <source>Create the statement&apos;s account</source>
+        <translation>Das Konto des Auszugs anlegen</translation>
+    </message>
+    <message>
+        <source>Bank Files (*.csv *.qif *.ofx *.qfx *.xml);;CSV Files (*.csv);;QIF Files (*.qif);;OFX and QFX Files (*.ofx *.qfx);;CAMT.053 Statements (*.xml);;All Files (*)</source>
+        <translation>Bankdateien (*.csv *.qif *.ofx *.qfx *.xml);;CSV-Dateien (*.csv);;QIF-Dateien (*.qif);;OFX- und QFX-Dateien (*.ofx *.qfx);;CAMT.053-Auszüge (*.xml);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Bank statements (OFX, QFX, CAMT.053) carry their own dates, payees and amounts: no column mapping is needed.</source>
+        <translation>Kontoauszüge (OFX, QFX, CAMT.053) bringen Datum, Empfänger und Betrag selbst mit: keine Spaltenzuordnung nötig.</translation>
+    </message>
+    <message>
+        <source>The statement is for account %1: %2 is chosen.</source>
+        <translation>Der Auszug gehört zum Konto %1: %2 ist gewählt.</translation>
+    </message>
+    <message>
+        <source>The statement is for account %1, which none of your accounts is.</source>
+        <translation>Der Auszug gehört zum Konto %1, das keines Ihrer Konten ist.</translation>
+    </message>
+    <message>
+        <source>Create Account %1</source>
+        <translation>Konto %1 anlegen</translation>
+    </message>
+    <message>
+        <source>Account %1</source>
+        <translation>Konto %1</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>Das Konto konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>After Rules</source>
+        <translation>Nach den Regeln</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n linked as transfers to rows in other accounts</source>
+        <translation>
+            <numerusform>%n als Umbuchung mit einer Buchung in einem anderen Konto verknüpft</numerusform>
+            <numerusform>%n als Umbuchungen mit Buchungen in anderen Konten verknüpft</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bank&apos;s ledger balance %1 on %2: %3
+Account balance after import: %4</source>
+        <translation>Buchungssaldo der Bank %1 am %2: %3
+Kontostand nach dem Import: %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
     </message>
 </context>
 <context>
@@ -1928,6 +1981,12 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
         <translation>Die Buchung, die Sie in diesem Konto eingeben, wird verworfen.</translation>
+        <source>Import &amp;Rules...</source>
+        <translation>Import&amp;regeln...</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>Importregeln</translation>
     </message>
 </context>
 <context>
@@ -2934,6 +2993,8 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>&amp;Delete (%1)</source>
         <translation>&amp;Löschen (%1)</translation>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation>&amp;Regel aus diesem Empfänger erstellen...</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3294,204 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>Currency</source>
         <translation>Währung</translation>
+    </message>
+</context>
+<context>
+    <name>RuleFormDialog</name>
+    <message>
+        <source>Edit Rule</source>
+        <translation>Regel bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Rule</source>
+        <translation>Neue Regel</translation>
+    </message>
+    <message>
+        <source>How the payee is compared</source>
+        <translation>Wie der Empfänger verglichen wird</translation>
+    </message>
+    <message>
+        <source>Payee contains</source>
+        <translation>Empfänger enthält</translation>
+    </message>
+    <message>
+        <source>Payee is</source>
+        <translation>Empfänger ist</translation>
+    </message>
+    <message>
+        <source>Payee starts with</source>
+        <translation>Empfänger beginnt mit</translation>
+    </message>
+    <message>
+        <source>&amp;Match:</source>
+        <translation>&amp;Vergleich:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>Payee text</source>
+        <translation>Empfängertext</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>(any account)</source>
+        <translation>(jedes Konto)</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>Amount &amp;from:</source>
+        <translation>Betrag &amp;von:</translation>
+    </message>
+    <message>
+        <source>Smallest amount</source>
+        <translation>Kleinster Betrag</translation>
+    </message>
+    <message>
+        <source>Amount t&amp;o:</source>
+        <translation>Betrag &amp;bis:</translation>
+    </message>
+    <message>
+        <source>Largest amount</source>
+        <translation>Größter Betrag</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>beliebig</translation>
+    </message>
+    <message>
+        <source>Show &amp;payee as:</source>
+        <translation>&amp;Empfänger anzeigen als:</translation>
+    </message>
+    <message>
+        <source>Payee to show</source>
+        <translation>Angezeigter Empfänger</translation>
+    </message>
+    <message>
+        <source>Category to set</source>
+        <translation>Zu setzende Kategorie</translation>
+    </message>
+    <message>
+        <source>(leave as it is)</source>
+        <translation>(unverändert lassen)</translation>
+    </message>
+    <message>
+        <source>Set &amp;category:</source>
+        <translation>Kate&amp;gorie setzen:</translation>
+    </message>
+    <message>
+        <source>Set m&amp;emo:</source>
+        <translation>&amp;Notiz setzen:</translation>
+    </message>
+    <message>
+        <source>Memo to set</source>
+        <translation>Zu setzende Notiz</translation>
+    </message>
+    <message>
+        <source>Enter the payee text the rule looks for.</source>
+        <translation>Geben Sie den Empfängertext ein, nach dem die Regel sucht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>„%1“ ist kein Betrag.</translation>
+    </message>
+    <message>
+        <source>The smallest amount is larger than the largest.</source>
+        <translation>Der kleinste Betrag ist größer als der größte.</translation>
+    </message>
+    <message>
+        <source>Choose what the rule sets: a payee, a category or a memo.</source>
+        <translation>Wählen Sie, was die Regel setzt: einen Empfänger, eine Kategorie oder eine Notiz.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesScreen</name>
+    <message>
+        <source>Import Rules</source>
+        <translation>Importregeln</translation>
+    </message>
+    <message>
+        <source>Rules rename payees and set categories and memos as transactions are imported. They are tried from the top; for each of payee, category and memo the first matching rule that sets it wins.</source>
+        <translation>Regeln benennen Empfänger um und setzen Kategorien und Notizen, während Buchungen importiert werden. Sie werden von oben nach unten geprüft; für Empfänger, Kategorie und Notiz gilt jeweils die erste passende Regel, die sie setzt.</translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation>Importregeln</translation>
+    </message>
+    <message>
+        <source>When the payee</source>
+        <translation>Wenn der Empfänger</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Show payee as</source>
+        <translation>Empfänger anzeigen als</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>is &quot;%1&quot;</source>
+        <translation>ist „%1“</translation>
+    </message>
+    <message>
+        <source>starts with &quot;%1&quot;</source>
+        <translation>beginnt mit „%1“</translation>
+    </message>
+    <message>
+        <source>contains &quot;%1&quot;</source>
+        <translation>enthält „%1“</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>beliebig</translation>
+    </message>
+    <message>
+        <source>any account</source>
+        <translation>jedes Konto</translation>
     </message>
 </context>
 <context>

@@ -1246,10 +1246,6 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The file could not be read: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1317,6 +1313,62 @@ Nothing was imported.</source>
 %1
 
 Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statement account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create the statement&apos;s account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank Files (*.csv *.qif *.ofx *.qfx *.xml);;CSV Files (*.csv);;QIF Files (*.qif);;OFX and QFX Files (*.ofx *.qfx);;CAMT.053 Statements (*.xml);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank statements (OFX, QFX, CAMT.053) carry their own dates, payees and amounts: no column mapping is needed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement is for account %1: %2 is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement is for account %1, which none of your accounts is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create Account %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n linked as transfers to rows in other accounts</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bank&apos;s ledger balance %1 on %2: %3
+Account balance after import: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1901,6 +1953,11 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
+        <source>Import &amp;Rules...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2902,6 +2959,7 @@ Change it there too?</source>
     </message>
     <message>
         <source>&amp;Delete (%1)</source>
+        <source>Create &amp;Rule from This Payee...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3201,6 +3259,204 @@ Change it there too?</source>
     </message>
     <message>
         <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RuleFormDialog</name>
+    <message>
+        <source>Edit Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How the payee is compared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee contains</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee starts with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Match:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(any account)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount &amp;from:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smallest amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount t&amp;o:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Largest amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;payee as:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee to show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category to set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(leave as it is)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;category:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set m&amp;emo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo to set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the payee text the rule looks for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The smallest amount is larger than the largest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose what the rule sets: a payee, a category or a memo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RulesScreen</name>
+    <message>
+        <source>Import Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rules rename payees and set categories and memos as transactions are imported. They are tried from the top; for each of payee, category and memo the first matching rule that sets it wins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When the payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show payee as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starts with &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contains &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any account</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

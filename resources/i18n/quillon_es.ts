@@ -1260,10 +1260,6 @@ Continue?</source>
         <translation>Seleccionar archivo</translation>
     </message>
     <message>
-        <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation>Archivos CSV (*.csv);;Archivos QIF (*.qif);;Todos los archivos (*)</translation>
-    </message>
-    <message>
         <source>The file could not be read: %1</source>
         <translation>No se pudo leer el archivo: %1</translation>
     </message>
@@ -1342,6 +1338,63 @@ Nothing was imported.</source>
 %1
 
 No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>Statement account</source>
+        <translation>Cuenta del extracto</translation>
+    </message>
+    <message>
+        <source>Create the statement&apos;s account</source>
+        <translation>Crear la cuenta del extracto</translation>
+    </message>
+    <message>
+        <source>Bank Files (*.csv *.qif *.ofx *.qfx *.xml);;CSV Files (*.csv);;QIF Files (*.qif);;OFX and QFX Files (*.ofx *.qfx);;CAMT.053 Statements (*.xml);;All Files (*)</source>
+        <translation>Archivos bancarios (*.csv *.qif *.ofx *.qfx *.xml);;Archivos CSV (*.csv);;Archivos QIF (*.qif);;Archivos OFX y QFX (*.ofx *.qfx);;Extractos CAMT.053 (*.xml);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Bank statements (OFX, QFX, CAMT.053) carry their own dates, payees and amounts: no column mapping is needed.</source>
+        <translation>Los extractos bancarios (OFX, QFX, CAMT.053) traen sus propias fechas, beneficiarios e importes: no hace falta asignar columnas.</translation>
+    </message>
+    <message>
+        <source>The statement is for account %1: %2 is chosen.</source>
+        <translation>El extracto es de la cuenta %1: se ha elegido %2.</translation>
+    </message>
+    <message>
+        <source>The statement is for account %1, which none of your accounts is.</source>
+        <translation>El extracto es de la cuenta %1, que no es ninguna de sus cuentas.</translation>
+    </message>
+    <message>
+        <source>Create Account %1</source>
+        <translation>Crear cuenta %1</translation>
+    </message>
+    <message>
+        <source>Account %1</source>
+        <translation>Cuenta %1</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>No se pudo crear la cuenta.</translation>
+    </message>
+    <message>
+        <source>After Rules</source>
+        <translation>Tras las reglas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n linked as transfers to rows in other accounts</source>
+        <translation>
+            <numerusform>%n vinculada como transferencia con movimientos de otras cuentas</numerusform>
+            <numerusform>%n vinculadas como transferencias con movimientos de otras cuentas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bank&apos;s ledger balance %1 on %2: %3
+Account balance after import: %4</source>
+        <translation>Saldo contable del banco %1 a %2: %3
+Saldo de la cuenta tras la importación: %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
     </message>
 </context>
 <context>
@@ -1928,6 +1981,12 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
         <translation>Se descartará la transacción que está escribiendo en esta cuenta.</translation>
+        <source>Import &amp;Rules...</source>
+        <translation>&amp;Reglas de importación...</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>Reglas de importación</translation>
     </message>
 </context>
 <context>
@@ -2934,6 +2993,8 @@ Change it there too?</source>
     <message>
         <source>&amp;Delete (%1)</source>
         <translation>&amp;Eliminar (%1)</translation>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation>Crear &amp;regla a partir de este beneficiario...</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3294,204 @@ Change it there too?</source>
     <message>
         <source>Currency</source>
         <translation>Moneda</translation>
+    </message>
+</context>
+<context>
+    <name>RuleFormDialog</name>
+    <message>
+        <source>Edit Rule</source>
+        <translation>Editar regla</translation>
+    </message>
+    <message>
+        <source>New Rule</source>
+        <translation>Nueva regla</translation>
+    </message>
+    <message>
+        <source>How the payee is compared</source>
+        <translation>Cómo se compara el beneficiario</translation>
+    </message>
+    <message>
+        <source>Payee contains</source>
+        <translation>El beneficiario contiene</translation>
+    </message>
+    <message>
+        <source>Payee is</source>
+        <translation>El beneficiario es</translation>
+    </message>
+    <message>
+        <source>Payee starts with</source>
+        <translation>El beneficiario empieza por</translation>
+    </message>
+    <message>
+        <source>&amp;Match:</source>
+        <translation>&amp;Coincidencia:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+    <message>
+        <source>Payee text</source>
+        <translation>Texto del beneficiario</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>(any account)</source>
+        <translation>(cualquier cuenta)</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>C&amp;uenta:</translation>
+    </message>
+    <message>
+        <source>Amount &amp;from:</source>
+        <translation>Importe &amp;desde:</translation>
+    </message>
+    <message>
+        <source>Smallest amount</source>
+        <translation>Importe mínimo</translation>
+    </message>
+    <message>
+        <source>Amount t&amp;o:</source>
+        <translation>Importe &amp;hasta:</translation>
+    </message>
+    <message>
+        <source>Largest amount</source>
+        <translation>Importe máximo</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>cualquiera</translation>
+    </message>
+    <message>
+        <source>Show &amp;payee as:</source>
+        <translation>Mostrar &amp;beneficiario como:</translation>
+    </message>
+    <message>
+        <source>Payee to show</source>
+        <translation>Beneficiario que se muestra</translation>
+    </message>
+    <message>
+        <source>Category to set</source>
+        <translation>Categoría que se asigna</translation>
+    </message>
+    <message>
+        <source>(leave as it is)</source>
+        <translation>(dejar como está)</translation>
+    </message>
+    <message>
+        <source>Set &amp;category:</source>
+        <translation>Asignar &amp;categoría:</translation>
+    </message>
+    <message>
+        <source>Set m&amp;emo:</source>
+        <translation>Asignar &amp;nota:</translation>
+    </message>
+    <message>
+        <source>Memo to set</source>
+        <translation>Nota que se asigna</translation>
+    </message>
+    <message>
+        <source>Enter the payee text the rule looks for.</source>
+        <translation>Escriba el texto del beneficiario que busca la regla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>«%1» no es un importe.</translation>
+    </message>
+    <message>
+        <source>The smallest amount is larger than the largest.</source>
+        <translation>El importe mínimo es mayor que el máximo.</translation>
+    </message>
+    <message>
+        <source>Choose what the rule sets: a payee, a category or a memo.</source>
+        <translation>Elija qué asigna la regla: un beneficiario, una categoría o una nota.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesScreen</name>
+    <message>
+        <source>Import Rules</source>
+        <translation>Reglas de importación</translation>
+    </message>
+    <message>
+        <source>Rules rename payees and set categories and memos as transactions are imported. They are tried from the top; for each of payee, category and memo the first matching rule that sets it wins.</source>
+        <translation>Las reglas cambian el nombre de los beneficiarios y asignan categorías y notas al importar movimientos. Se prueban de arriba abajo; para el beneficiario, la categoría y la nota gana la primera regla coincidente que lo asigna.</translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation>Reglas de importación</translation>
+    </message>
+    <message>
+        <source>When the payee</source>
+        <translation>Si el beneficiario</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Show payee as</source>
+        <translation>Mostrar beneficiario como</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Añadir...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>is &quot;%1&quot;</source>
+        <translation>es «%1»</translation>
+    </message>
+    <message>
+        <source>starts with &quot;%1&quot;</source>
+        <translation>empieza por «%1»</translation>
+    </message>
+    <message>
+        <source>contains &quot;%1&quot;</source>
+        <translation>contiene «%1»</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>cualquiera</translation>
+    </message>
+    <message>
+        <source>any account</source>
+        <translation>cualquier cuenta</translation>
     </message>
 </context>
 <context>

@@ -1260,10 +1260,6 @@ Continuer ?</translation>
         <translation>Choisir un fichier</translation>
     </message>
     <message>
-        <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation>Fichiers CSV (*.csv);;Fichiers QIF (*.qif);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
         <source>The file could not be read: %1</source>
         <translation>Impossible de lire le fichier : %1</translation>
     </message>
@@ -1342,6 +1338,63 @@ Nothing was imported.</source>
 %1
 
 Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Statement account</source>
+        <translation>Compte du relevé</translation>
+    </message>
+    <message>
+        <source>Create the statement&apos;s account</source>
+        <translation>Créer le compte du relevé</translation>
+    </message>
+    <message>
+        <source>Bank Files (*.csv *.qif *.ofx *.qfx *.xml);;CSV Files (*.csv);;QIF Files (*.qif);;OFX and QFX Files (*.ofx *.qfx);;CAMT.053 Statements (*.xml);;All Files (*)</source>
+        <translation>Fichiers bancaires (*.csv *.qif *.ofx *.qfx *.xml);;Fichiers CSV (*.csv);;Fichiers QIF (*.qif);;Fichiers OFX et QFX (*.ofx *.qfx);;Relevés CAMT.053 (*.xml);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Bank statements (OFX, QFX, CAMT.053) carry their own dates, payees and amounts: no column mapping is needed.</source>
+        <translation>Les relevés bancaires (OFX, QFX, CAMT.053) portent leurs propres dates, bénéficiaires et montants : aucune correspondance de colonnes n&apos;est nécessaire.</translation>
+    </message>
+    <message>
+        <source>The statement is for account %1: %2 is chosen.</source>
+        <translation>Le relevé concerne le compte %1 : %2 est choisi.</translation>
+    </message>
+    <message>
+        <source>The statement is for account %1, which none of your accounts is.</source>
+        <translation>Le relevé concerne le compte %1, qui n&apos;est aucun de vos comptes.</translation>
+    </message>
+    <message>
+        <source>Create Account %1</source>
+        <translation>Créer le compte %1</translation>
+    </message>
+    <message>
+        <source>Account %1</source>
+        <translation>Compte %1</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>Le compte n&apos;a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>After Rules</source>
+        <translation>Après les règles</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n linked as transfers to rows in other accounts</source>
+        <translation>
+            <numerusform>%n liée comme virement à une opération d&apos;un autre compte</numerusform>
+            <numerusform>%n liées comme virements à des opérations d&apos;autres comptes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bank&apos;s ledger balance %1 on %2: %3
+Account balance after import: %4</source>
+        <translation>Solde comptable de la banque %1 au %2 : %3
+Solde du compte après l&apos;import : %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
     </message>
 </context>
 <context>
@@ -1928,6 +1981,12 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
         <translation>L’opération que vous saisissez dans ce compte sera abandonnée.</translation>
+        <source>Import &amp;Rules...</source>
+        <translation>&amp;Règles d&apos;import...</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>Règles d&apos;import</translation>
     </message>
 </context>
 <context>
@@ -2934,6 +2993,8 @@ Le modifier là aussi ?</translation>
     <message>
         <source>&amp;Delete (%1)</source>
         <translation>&amp;Supprimer (%1)</translation>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation>Créer une &amp;règle à partir de ce bénéficiaire...</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3294,204 @@ Le modifier là aussi ?</translation>
     <message>
         <source>Currency</source>
         <translation>Devise</translation>
+    </message>
+</context>
+<context>
+    <name>RuleFormDialog</name>
+    <message>
+        <source>Edit Rule</source>
+        <translation>Modifier la règle</translation>
+    </message>
+    <message>
+        <source>New Rule</source>
+        <translation>Nouvelle règle</translation>
+    </message>
+    <message>
+        <source>How the payee is compared</source>
+        <translation>Comment le bénéficiaire est comparé</translation>
+    </message>
+    <message>
+        <source>Payee contains</source>
+        <translation>Le bénéficiaire contient</translation>
+    </message>
+    <message>
+        <source>Payee is</source>
+        <translation>Le bénéficiaire est</translation>
+    </message>
+    <message>
+        <source>Payee starts with</source>
+        <translation>Le bénéficiaire commence par</translation>
+    </message>
+    <message>
+        <source>&amp;Match:</source>
+        <translation>&amp;Comparaison :</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte :</translation>
+    </message>
+    <message>
+        <source>Payee text</source>
+        <translation>Texte du bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>(any account)</source>
+        <translation>(tout compte)</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>C&amp;ompte :</translation>
+    </message>
+    <message>
+        <source>Amount &amp;from:</source>
+        <translation>Montant &amp;de :</translation>
+    </message>
+    <message>
+        <source>Smallest amount</source>
+        <translation>Montant minimal</translation>
+    </message>
+    <message>
+        <source>Amount t&amp;o:</source>
+        <translation>Montant &amp;à :</translation>
+    </message>
+    <message>
+        <source>Largest amount</source>
+        <translation>Montant maximal</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>quelconque</translation>
+    </message>
+    <message>
+        <source>Show &amp;payee as:</source>
+        <translation>Afficher le &amp;bénéficiaire comme :</translation>
+    </message>
+    <message>
+        <source>Payee to show</source>
+        <translation>Bénéficiaire affiché</translation>
+    </message>
+    <message>
+        <source>Category to set</source>
+        <translation>Catégorie à attribuer</translation>
+    </message>
+    <message>
+        <source>(leave as it is)</source>
+        <translation>(laisser tel quel)</translation>
+    </message>
+    <message>
+        <source>Set &amp;category:</source>
+        <translation>Attribuer la &amp;catégorie :</translation>
+    </message>
+    <message>
+        <source>Set m&amp;emo:</source>
+        <translation>Attribuer le m&amp;émo :</translation>
+    </message>
+    <message>
+        <source>Memo to set</source>
+        <translation>Mémo à attribuer</translation>
+    </message>
+    <message>
+        <source>Enter the payee text the rule looks for.</source>
+        <translation>Saisissez le texte du bénéficiaire que la règle recherche.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>« %1 » n&apos;est pas un montant.</translation>
+    </message>
+    <message>
+        <source>The smallest amount is larger than the largest.</source>
+        <translation>Le montant minimal est supérieur au montant maximal.</translation>
+    </message>
+    <message>
+        <source>Choose what the rule sets: a payee, a category or a memo.</source>
+        <translation>Choisissez ce que la règle attribue : un bénéficiaire, une catégorie ou un mémo.</translation>
+    </message>
+</context>
+<context>
+    <name>RulesScreen</name>
+    <message>
+        <source>Import Rules</source>
+        <translation>Règles d&apos;import</translation>
+    </message>
+    <message>
+        <source>Rules rename payees and set categories and memos as transactions are imported. They are tried from the top; for each of payee, category and memo the first matching rule that sets it wins.</source>
+        <translation>Les règles renomment les bénéficiaires et attribuent catégories et mémos lors de l&apos;import des opérations. Elles sont essayées de haut en bas ; pour le bénéficiaire, la catégorie et le mémo, la première règle correspondante qui l&apos;attribue l&apos;emporte.</translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation>Règles d&apos;import</translation>
+    </message>
+    <message>
+        <source>When the payee</source>
+        <translation>Si le bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Show payee as</source>
+        <translation>Afficher le bénéficiaire comme</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Mémo</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Ajouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Mon&amp;ter</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>is &quot;%1&quot;</source>
+        <translation>est « %1 »</translation>
+    </message>
+    <message>
+        <source>starts with &quot;%1&quot;</source>
+        <translation>commence par « %1 »</translation>
+    </message>
+    <message>
+        <source>contains &quot;%1&quot;</source>
+        <translation>contient « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>quelconque</translation>
+    </message>
+    <message>
+        <source>any account</source>
+        <translation>tout compte</translation>
     </message>
 </context>
 <context>

@@ -1257,10 +1257,6 @@ Continue?</source>
         <translation>ファイルの選択</translation>
     </message>
     <message>
-        <source>CSV Files (*.csv);;QIF Files (*.qif);;All Files (*)</source>
-        <translation>CSV ファイル (*.csv);;QIF ファイル (*.qif);;すべてのファイル (*)</translation>
-    </message>
-    <message>
         <source>The file could not be read: %1</source>
         <translation>ファイルを読み込めませんでした: %1</translation>
     </message>
@@ -1339,6 +1335,62 @@ Nothing was imported.</source>
 %1
 
 何もインポートされていません。</translation>
+    </message>
+    <message>
+        <source>Statement account</source>
+        <translation>明細の口座</translation>
+    </message>
+    <message>
+        <source>Create the statement&apos;s account</source>
+        <translation>明細の口座を作成</translation>
+    </message>
+    <message>
+        <source>Bank Files (*.csv *.qif *.ofx *.qfx *.xml);;CSV Files (*.csv);;QIF Files (*.qif);;OFX and QFX Files (*.ofx *.qfx);;CAMT.053 Statements (*.xml);;All Files (*)</source>
+        <translation>銀行ファイル (*.csv *.qif *.ofx *.qfx *.xml);;CSV ファイル (*.csv);;QIF ファイル (*.qif);;OFX/QFX ファイル (*.ofx *.qfx);;CAMT.053 明細 (*.xml);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Bank statements (OFX, QFX, CAMT.053) carry their own dates, payees and amounts: no column mapping is needed.</source>
+        <translation>銀行明細 (OFX、QFX、CAMT.053) には日付・支払先・金額が含まれているため、列の対応付けは不要です。</translation>
+    </message>
+    <message>
+        <source>The statement is for account %1: %2 is chosen.</source>
+        <translation>この明細は口座 %1 のものです: %2 を選択しました。</translation>
+    </message>
+    <message>
+        <source>The statement is for account %1, which none of your accounts is.</source>
+        <translation>この明細は口座 %1 のもので、どの口座にも該当しません。</translation>
+    </message>
+    <message>
+        <source>Create Account %1</source>
+        <translation>口座 %1 を作成</translation>
+    </message>
+    <message>
+        <source>Account %1</source>
+        <translation>口座 %1</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>口座を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>After Rules</source>
+        <translation>ルール適用後</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n linked as transfers to rows in other accounts</source>
+        <translation>
+            <numerusform>%n 件を他の口座の取引と振替としてリンクしました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bank&apos;s ledger balance %1 on %2: %3
+Account balance after import: %4</source>
+        <translation>銀行の帳簿残高 %1 (%2): %3
+インポート後の口座残高: %4</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
@@ -1924,6 +1976,12 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
         <translation>この口座で入力中の取引は破棄されます。</translation>
+        <source>Import &amp;Rules...</source>
+        <translation>インポートルール(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>インポートルール</translation>
     </message>
 </context>
 <context>
@@ -2926,6 +2984,8 @@ Change it there too?</source>
     <message>
         <source>&amp;Delete (%1)</source>
         <translation>削除(&amp;D) (%1)</translation>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation>この支払先からルールを作成(&amp;R)...</translation>
     </message>
 </context>
 <context>
@@ -3224,6 +3284,204 @@ Change it there too?</source>
     <message>
         <source>Currency</source>
         <translation>通貨</translation>
+    </message>
+</context>
+<context>
+    <name>RuleFormDialog</name>
+    <message>
+        <source>Edit Rule</source>
+        <translation>ルールの編集</translation>
+    </message>
+    <message>
+        <source>New Rule</source>
+        <translation>新しいルール</translation>
+    </message>
+    <message>
+        <source>How the payee is compared</source>
+        <translation>支払先の比較方法</translation>
+    </message>
+    <message>
+        <source>Payee contains</source>
+        <translation>支払先が次を含む</translation>
+    </message>
+    <message>
+        <source>Payee is</source>
+        <translation>支払先が次と一致</translation>
+    </message>
+    <message>
+        <source>Payee starts with</source>
+        <translation>支払先が次で始まる</translation>
+    </message>
+    <message>
+        <source>&amp;Match:</source>
+        <translation>比較(&amp;M):</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>テキスト(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Payee text</source>
+        <translation>支払先のテキスト</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>(any account)</source>
+        <translation>(すべての口座)</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>口座(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Amount &amp;from:</source>
+        <translation>金額の下限(&amp;F):</translation>
+    </message>
+    <message>
+        <source>Smallest amount</source>
+        <translation>最小金額</translation>
+    </message>
+    <message>
+        <source>Amount t&amp;o:</source>
+        <translation>金額の上限(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Largest amount</source>
+        <translation>最大金額</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>指定なし</translation>
+    </message>
+    <message>
+        <source>Show &amp;payee as:</source>
+        <translation>表示する支払先(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Payee to show</source>
+        <translation>表示する支払先</translation>
+    </message>
+    <message>
+        <source>Category to set</source>
+        <translation>設定するカテゴリ</translation>
+    </message>
+    <message>
+        <source>(leave as it is)</source>
+        <translation>(変更しない)</translation>
+    </message>
+    <message>
+        <source>Set &amp;category:</source>
+        <translation>カテゴリを設定(&amp;C):</translation>
+    </message>
+    <message>
+        <source>Set m&amp;emo:</source>
+        <translation>メモを設定(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Memo to set</source>
+        <translation>設定するメモ</translation>
+    </message>
+    <message>
+        <source>Enter the payee text the rule looks for.</source>
+        <translation>ルールが探す支払先のテキストを入力してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>「%1」は金額ではありません。</translation>
+    </message>
+    <message>
+        <source>The smallest amount is larger than the largest.</source>
+        <translation>最小金額が最大金額より大きくなっています。</translation>
+    </message>
+    <message>
+        <source>Choose what the rule sets: a payee, a category or a memo.</source>
+        <translation>ルールで設定する項目 (支払先、カテゴリ、メモ) を選んでください。</translation>
+    </message>
+</context>
+<context>
+    <name>RulesScreen</name>
+    <message>
+        <source>Import Rules</source>
+        <translation>インポートルール</translation>
+    </message>
+    <message>
+        <source>Rules rename payees and set categories and memos as transactions are imported. They are tried from the top; for each of payee, category and memo the first matching rule that sets it wins.</source>
+        <translation>ルールは取引のインポート時に支払先の名前を変え、カテゴリとメモを設定します。上から順に試され、支払先・カテゴリ・メモのそれぞれについて、それを設定する最初に一致したルールが優先されます。</translation>
+    </message>
+    <message>
+        <source>Import rules</source>
+        <translation>インポートルール</translation>
+    </message>
+    <message>
+        <source>When the payee</source>
+        <translation>支払先の条件</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Show payee as</source>
+        <translation>表示する支払先</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上へ(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>下へ(&amp;D)</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>削除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>is &quot;%1&quot;</source>
+        <translation>「%1」と一致</translation>
+    </message>
+    <message>
+        <source>starts with &quot;%1&quot;</source>
+        <translation>「%1」で始まる</translation>
+    </message>
+    <message>
+        <source>contains &quot;%1&quot;</source>
+        <translation>「%1」を含む</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 ～ %2</translation>
+    </message>
+    <message>
+        <source>any</source>
+        <translation>指定なし</translation>
+    </message>
+    <message>
+        <source>any account</source>
+        <translation>すべての口座</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,7 @@ private Q_SLOTS:
     void newerDatabaseRefused();
     void balanceBeyondSixtyFourBits();
     void importCountsAndFailures();
+    void bankStatementsAndRules();
     void noWidgetLibraries();
 
 private:
@@ -61,9 +62,11 @@ void tst_Cli::help() {
     const CliResult top = cli({"--help"});
     QCOMPARE(top.exitCode, 0);
     for (const char *command :
-         {"accounts", "account add", "register", "add", "import csv", "import qif", "search",
-          "report", "backup export", "backup import", "recurring list", "recurring post-due",
-          "recurring confirm", "recurring skip", "sample load", "sample clear"}) {
+         {"accounts",          "account add",    "register",       "add",
+          "import csv",        "import qif",     "search",         "report",
+          "backup export",     "backup import",  "recurring list", "recurring post-due",
+          "recurring confirm", "recurring skip", "sample load",    "sample clear",
+          "import ofx",        "rule list",      "rule add",       "rule remove"}) {
         QVERIFY2(top.out.contains(command), command);
     }
     for (const QStringList &args :
@@ -437,6 +440,44 @@ void tst_Cli::importCountsAndFailures() {
     // The log's warnings may come before it; the command's own verdict is one line.
     QVERIFY2(r.err.contains("\nquillon-cli: Import failed: ") && r.err.count("quillon-cli:") == 1,
              r.err.constData());
+}
+
+// An OFX file named anything imports by its content; a stored rule renames its payees; a
+// second import adds nothing; a rule can be listed and removed by id.
+void tst_Cli::bankStatementsAndRules() {
+    addAccounts();
+    CliResult r = cli({"rule", "add", "--match", "starts-with", "--text", "coffee", "--payee",
+                       "Coffee", "--max", "-1"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QByteArray id = r.out.trimmed();
+    QCOMPARE(cli({"rule", "add", "--text", "x", "--match", "sounds-like", "--payee", "y"}).exitCode,
+             2);
+    QCOMPARE(cli({"rule", "add", "--text", "x"}).exitCode, 2);
+
+    const QString statement = m_dir->filePath("download.txt");
+    QVERIFY(QFile::copy(QStringLiteral(QUILLON_IMPORT_DATA "/ofx1-checking-1252.ofx"), statement));
+    const QStringList import = {"import", "ofx", statement, "--account", "Checking"};
+    r = cli(import);
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(r.out, QByteArray("Imported 5, duplicates 0, failed 0\n"
+                               "Statement *4521: ledger balance $1,331.40 on 2024-01-31\n"));
+    r = cli(import);
+    QVERIFY(r.out.startsWith("Imported 0, duplicates 5, failed 0\n"));
+    r = cli({"register", "Checking", "--format", "csv"});
+    QCOMPARE(r.out.count("\"Coffee\""), 2);
+    QCOMPARE(r.out.count("Coffee Cart"), 0);
+
+    r = cli({"rule", "list", "--format", "csv"});
+    QVERIFY2(r.out.contains(id) && r.out.contains("starts-with"), r.out.constData());
+    QCOMPARE(cli({"rule", "remove", QString::fromUtf8(id)}).exitCode, 0);
+    QCOMPARE(cli({"rule", "remove", QString::fromUtf8(id)}).exitCode, 1);
+    QVERIFY(!cli({"rule", "list"}).out.contains(id));
+
+    const QString cut = m_dir->filePath("cut.ofx");
+    QVERIFY(QFile::copy(QStringLiteral(QUILLON_IMPORT_DATA "/ofx-truncated.ofx"), cut));
+    r = cli({"import", "ofx", cut, "--account", "Checking"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("cut off"), r.err.constData());
 }
 
 void tst_Cli::noWidgetLibraries() {

@@ -80,17 +80,18 @@ QStringList dump(const TestDatabase &db, const QString &table) {
 }
 
 const QStringList kTables{
-    "accounts",       "categories", "transactions", "split_lines", "recurring_transactions",
-    "reconciliations"};
+    "accounts",        "categories",  "transactions", "split_lines", "recurring_transactions",
+    "reconciliations", "import_rules"};
 
 int totalImported(const BackupImportResult &r) {
     return r.accounts.imported + r.categories.imported + r.transactions.imported
-           + r.splitLines.imported + r.recurring.imported + r.reconciliations.imported;
+           + r.splitLines.imported + r.recurring.imported + r.reconciliations.imported
+           + r.importRules.imported;
 }
 
 int totalSkipped(const BackupImportResult &r) {
     return r.accounts.skipped + r.categories.skipped + r.transactions.skipped + r.splitLines.skipped
-           + r.recurring.skipped + r.reconciliations.skipped;
+           + r.recurring.skipped + r.reconciliations.skipped + r.importRules.skipped;
 }
 
 } // namespace
@@ -154,8 +155,12 @@ void tst_BackupService::roundTripKeepsEveryTable() {
                  + t + ", " + t + ")",
              "INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
              "updated_at, "
-             "deleted_at) VALUES ('t2', 'a1', '2024-01-16', 'Gone', -5, "
-                 + t + ", " + t + ", " + t + ")",
+             "deleted_at, bank_reference) VALUES ('t2', 'a1', '2024-01-16', 'Gone', -5, "
+                 + t + ", " + t + ", " + t + ", 'FITID-9')",
+             "INSERT INTO import_rules (id, position, match_kind, match_text, min_amount, "
+             "account_id, set_payee, set_category_id, created_at, updated_at) VALUES ('i1', 2, "
+             "'starts_with', 'GROC', -5000, 'a1', 'Grocer', 'c-child', "
+                 + t + ", " + t + ")",
              "INSERT INTO split_lines (id, transaction_id, category_id, amount, memo, created_at, "
              "updated_at) VALUES ('s1', 't1', 'c-parent', -100, NULL, "
                  + t + ", " + t + ")",
@@ -189,10 +194,11 @@ void tst_BackupService::roundTripKeepsEveryTable() {
     QStringList paths;
     for (const auto &entry : zip.entries())
         paths << entry.path;
-    QCOMPARE(paths, (QStringList{"accounts/a1.json", "accounts/a2.json", "categories/c-child.json",
-                                 "categories/c-parent.json", "transactions/t1.json",
-                                 "transactions/t2.json", "split_lines/s1.json", "recurring/r1.json",
-                                 "reconciliations/k1.json", "manifest.json"}));
+    QCOMPARE(paths,
+             (QStringList{"accounts/a1.json", "accounts/a2.json", "categories/c-child.json",
+                          "categories/c-parent.json", "transactions/t1.json",
+                          "transactions/t2.json", "split_lines/s1.json", "recurring/r1.json",
+                          "reconciliations/k1.json", "import_rules/i1.json", "manifest.json"}));
     QByteArray data;
     QCOMPARE(zip.read(paths.size() - 1, BackupService::kMaxEntrySize, &data),
              ZipArchiveReader::ReadStatus::Ok);
@@ -204,7 +210,8 @@ void tst_BackupService::roundTripKeepsEveryTable() {
                                     {"transactionCount", 2},
                                     {"splitLineCount", 1},
                                     {"recurringCount", 1},
-                                    {"reconciliationCount", 1}}));
+                                    {"reconciliationCount", 1},
+                                    {"importRuleCount", 1}}));
     QCOMPARE(zip.read(0, BackupService::kMaxEntrySize, &data), ZipArchiveReader::ReadStatus::Ok);
     const QJsonObject a1 = QJsonDocument::fromJson(data).object();
     QCOMPARE(a1.value("sort_order").toInteger(), Q_INT64_C(9223372036854775807));
@@ -221,6 +228,7 @@ void tst_BackupService::roundTripKeepsEveryTable() {
     QCOMPARE(result.splitLines.imported, 1);
     QCOMPARE(result.recurring.imported, 1);
     QCOMPARE(result.reconciliations.imported, 1);
+    QCOMPARE(result.importRules.imported, 1);
     QCOMPARE(totalSkipped(result), 0);
 
     for (const QString &table : kTables)
@@ -237,7 +245,7 @@ void tst_BackupService::roundTripKeepsEveryTable() {
     const BackupImportResult again
         = targetBackup.importBackup(archive, BackupImportMode::SkipExisting);
     QCOMPARE(totalImported(again), 0);
-    QCOMPARE(totalSkipped(again), 9);
+    QCOMPARE(totalSkipped(again), 10);
     QVERIFY(again.errors.isEmpty());
 }
 

@@ -178,6 +178,13 @@ bool fillRandomLedger(Database *database) {
         ok = transactions.update(*t);
     }
     QSqlQuery query(database->connection());
+    // Transfer legs count in no summary; rows become legs and stop being legs.
+    for (int i = 0; ok && i < 40; ++i) {
+        query.prepare("UPDATE transactions SET transfer_link_id = ? WHERE id = ?");
+        query.addBindValue(i % 4 == 3 ? QVariant() : QVariant(pick(ids)));
+        query.addBindValue(pick(ids));
+        ok = query.exec();
+    }
     for (int i = 0; ok && i < 40; ++i)
         ok = transactions.softDelete(pick(ids));
     for (int i = 0; ok && i < 10; ++i) {
@@ -254,6 +261,8 @@ private Q_SLOTS:
     void toCsv();
     void summariesGiveWhatTheTransactionsGive_data();
     void summariesGiveWhatTheTransactionsGive();
+    void transferLegsLeftOut_data();
+    void transferLegsLeftOut();
 
 private:
     std::unique_ptr<TestDatabase> m_db;
@@ -619,6 +628,52 @@ void tst_ReportService::summariesGiveWhatTheTransactionsGive() {
                          != allReports(fromRows, from, to, QString());
     QVERIFY(query.exec("ROLLBACK TO wrong_cells") && query.exec("RELEASE wrong_cells"));
     QCOMPARE(differs, readsSummaries);
+}
+
+void tst_ReportService::transferLegsLeftOut_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("whole month, from the summaries") << kJan1 << kJan31;
+    QTest::newRow("days within the month, from the rows")
+        << QDate(2024, 1, 2) << QDate(2024, 1, 30);
+}
+
+// Money moved between one's own accounts is neither spent nor earned: both legs stay out of
+// every report but the account balances, whether they were linked when written or later.
+void tst_ReportService::transferLegsLeftOut() {
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    const QString before = allReports(*m_reports, from, to, QString());
+    const QString beforeA = allReports(*m_reports, from, to, "A");
+
+    TransactionRepository transactions(m_db->database());
+    Transaction out = transaction("x1", "A", QDate(2024, 1, 12), -2000, "Grocer");
+    out.categoryId = "food";
+    out.transferLinkId = "x2";
+    out.transferDestAccountId = "B";
+    Transaction in = transaction("x2", "B", QDate(2024, 1, 12), 2000, "Employer");
+    QVERIFY(transactions.insert(out));
+    QVERIFY(transactions.insert(in));
+    // The second leg is linked afterwards, as an import links a row that stood alone.
+    QSqlQuery link(m_db->connection());
+    QVERIFY(link.exec("UPDATE transactions SET transfer_link_id = 'x1', transfer_dest_account_id "
+                      "= 'A' WHERE id = 'x2'"));
+
+    const auto withoutBalances = [](const QString &text) {
+        QStringList lines = text.split('\n');
+        lines.erase(std::remove_if(lines.begin(), lines.end(),
+                                   [](const QString &line) { return line.startsWith("account "); }),
+                    lines.end());
+        return lines.join('\n');
+    };
+    QCOMPARE(withoutBalances(allReports(*m_reports, from, to, QString())), withoutBalances(before));
+    QCOMPARE(withoutBalances(allReports(*m_reports, from, to, "A")), withoutBalances(beforeA));
+    // The balances do move.
+    QVERIFY(allReports(*m_reports, from, to, QString()) != before);
+
+    // Unlinked again, the row counts again.
+    QVERIFY(link.exec("UPDATE transactions SET transfer_link_id = NULL WHERE id = 'x2'"));
+    QVERIFY(allReports(*m_reports, from, to, QString()).contains("payee Employer:7000x2"));
 }
 
 QTEST_GUILESS_MAIN(tst_ReportService)

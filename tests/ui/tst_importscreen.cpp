@@ -4,7 +4,9 @@
 #include "account/memorytokenstore.h"
 #include "app/appstate.h"
 #include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
 #include "storage/database.h"
+#include "storage/importrulerepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testrecords.h"
 #include "ui/backgroundjob.h"
@@ -48,6 +50,7 @@ private Q_SLOTS:
     void cancelLeavesDatabaseUnchanged();
     void failedImportShowsItsReason();
     void mainWindowOpensOrAsksForAnAccount();
+    void bankStatementOffersItsAccountAndRules();
 
 private:
     QString write(const QString &name, const QByteArray &content);
@@ -272,6 +275,62 @@ void tst_ImportScreen::mainWindowOpensOrAsksForAnAccount() {
     window.action("import")->trigger();
     QCOMPARE(m_boxes, QStringList{"No Accounts"});
     QVERIFY(!screen->isVisible());
+}
+
+// An OFX file: its account number picks or creates the account, the preview shows what the
+// rules make of the rows, the result gives the bank's ledger balance beside the account's,
+// and a second import adds nothing.
+void tst_ImportScreen::bankStatementOffersItsAccountAndRules() {
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("food", "Food")));
+    ImportRule rule;
+    rule.match = RuleMatch::StartsWith;
+    rule.text = "coffee";
+    rule.setPayee = "Coffee";
+    rule.setCategoryId = "food";
+    QVERIFY(m_state->importRuleRepository()->insert(rule));
+
+    ImportScreen screen(m_state.get());
+    screen.show();
+    const QString path = write("download.ofx", [] {
+        QFile fixture(QStringLiteral(QUILLON_IMPORT_DATA "/ofx1-checking-1252.ofx"));
+        return fixture.open(QIODevice::ReadOnly) ? fixture.readAll() : QByteArray();
+    }());
+    screen.loadFile(path);
+    QVERIFY(!screen.dateColumnBox()->isVisible());
+    QVERIFY(screen.statementLabel()->isVisible());
+    QVERIFY2(screen.statementLabel()->text().contains("*4521"),
+             qPrintable(screen.statementLabel()->text()));
+    QVERIFY(screen.createAccountButton()->isVisible());
+    QTest::mouseClick(screen.createAccountButton(), Qt::LeftButton);
+    QCOMPARE(screen.accountBox()->currentText(), QStringLiteral("Account *4521"));
+    QVERIFY(!screen.createAccountButton()->isVisible());
+
+    QTableWidget *preview = screen.previewTable();
+    QCOMPARE(preview->rowCount(), 5);
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("Café Rouge"));
+    QCOMPARE(preview->item(3, 1)->text(), QStringLiteral("Coffee"));
+    QCOMPARE(preview->item(3, 2)->text(), QStringLiteral("-3.50"));
+    QCOMPARE(preview->item(3, 4)->text(), QStringLiteral("Food"));
+
+    QTest::mouseClick(screen.importButton(), Qt::LeftButton);
+    const QString result = screen.resultLabel()->text();
+    QVERIFY2(result.startsWith("Import complete!\n\n5 transactions imported"), qPrintable(result));
+    QVERIFY2(result.contains("*4521") && result.contains("$1,331.40")
+                 && result.contains("Account balance after import: $2,327.90"),
+             qPrintable(result));
+    // The preview's result is what was stored.
+    QSqlQuery query(m_state->database()->connection());
+    QVERIFY(query.exec("SELECT COUNT(*) FROM transactions WHERE payee = 'Coffee' AND "
+                       "category_id = 'food'")
+            && query.next());
+    QCOMPARE(query.value(0).toInt(), 2);
+
+    QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+    screen.loadFile(path);
+    QVERIFY(!screen.createAccountButton()->isVisible());
+    QTest::mouseClick(screen.importButton(), Qt::LeftButton);
+    QVERIFY(screen.resultLabel()->text().startsWith(
+        "Import complete!\n\n0 transactions imported\n5 duplicates skipped"));
 }
 
 QTEST_MAIN(tst_ImportScreen)
