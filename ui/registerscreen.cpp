@@ -110,6 +110,10 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
 
+    // The account's name and institution are shown as typed, never read as markup.
+    m_heading->setTextFormat(Qt::PlainText);
+    m_subtitle->setTextFormat(Qt::PlainText);
+    m_message->setTextFormat(Qt::PlainText);
     auto *header = new QHBoxLayout;
     header->setSpacing(16);
     m_heading->setFont(sizedFont(8, QFont::DemiBold));
@@ -764,7 +768,7 @@ void RegisterScreen::memorizeCurrentRow() {
     RecurringFormDialog dialog(m_state, seed, RecurringFormDialog::Mode::Memorize, this);
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
         return;
-    if (!m_state->recurringRepository()->insert(dialog.recurring())) {
+    if (!m_state->ledger()->addRecurring(dialog.recurring())) {
         showStatusMessage(tr("Could not memorize the transaction"), kLongMessageMs);
         return;
     }
@@ -799,20 +803,7 @@ bool RegisterScreen::splitRow(int row) {
     SplitEditorDialog dialog(m_state, transaction, this);
     if (ModalRunner::exec(&dialog) != QDialog::Accepted || dialog.remaining() != 0)
         return false;
-    const QList<SplitLine> lines = dialog.lines();
-    // The lines and the flag that says they exist are written together or not at all.
-    TransactionScope scope(m_state->database());
-    bool ok = scope.isOpen()
-              && m_state->splitLineRepository()->replaceForTransaction(transaction.id, lines);
-    if (ok) {
-        transaction.isSplit = true;
-        transaction.version += 1;
-        transaction.syncStatus = SyncStatus::Pending;
-        transaction.updatedAt = QDateTime::currentDateTimeUtc();
-        ok = m_state->transactionRepository()->update(transaction) && scope.commit();
-    }
-    if (!ok) {
-        scope.rollback();
+    if (m_state->ledger()->saveSplit(transaction.id, dialog.lines()) != LedgerWriter::Result::Ok) {
         showStatusMessage(tr("Could not save the split"), kLongMessageMs);
         return false;
     }
