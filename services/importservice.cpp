@@ -136,13 +136,13 @@ public:
         return true;
     }
 
-    void addUnreadable() {
-        ++m_result.failed;
+    void addUnreadable(int line, const QString &reason) {
+        addFailed(line, reason);
         counted();
     }
 
     // Stores one row unless the account has it already. False when the database failed.
-    bool add(Transaction t, const QString &categoryName) {
+    bool add(Transaction t, const QString &categoryName, int line) {
         t.id = Identifiers::newId();
         t.accountId = m_accountId;
         t.payee = notNull(t.payee);
@@ -161,7 +161,7 @@ public:
         const auto known = m_categoryIds.constFind(categoryName);
         if (known != m_categoryIds.constEnd() || categoryName.isEmpty()) {
             t.categoryId = known != m_categoryIds.constEnd() ? *known : QString();
-            return insertCounted(t);
+            return insertCounted(t, line);
         }
         // A category created for a row stands or falls with it; only here is a savepoint
         // worth its cost.
@@ -171,13 +171,15 @@ public:
         const std::optional<QString> categoryId = resolveCategory(categoryName);
         if (!categoryId) {
             row.rollback();
-            ++m_result.failed;
+            addFailed(
+                line,
+                ImportService::tr("Its category \"%1\" could not be created").arg(categoryName));
             counted();
             return true;
         }
         t.categoryId = *categoryId;
         const int before = m_result.imported;
-        if (!insertCounted(t))
+        if (!insertCounted(t, line))
             return false;
         if (m_result.imported == before) {
             row.rollback();
@@ -212,6 +214,12 @@ public:
     const ImportResult &result() const { return m_result; }
 
 private:
+    void addFailed(int line, const QString &reason) {
+        ++m_result.failed;
+        if (m_result.failedRows.size() < ImportResult::kListedFailures)
+            m_result.failedRows.append({line, reason});
+    }
+
     void counted() {
         const qint64 rows = qint64(m_result.imported) + m_result.duplicates + m_result.failed;
         if (rows % kProgressStep == 0)
@@ -234,7 +242,7 @@ private:
     }
 
     // Counts the row as imported or failed. False when the database itself failed.
-    bool insertCounted(const Transaction &t) {
+    bool insertCounted(const Transaction &t, int line) {
         const QVariant values[] = {t.id,
                                    t.accountId,
                                    Timestamps::dateToText(t.date),
@@ -255,7 +263,8 @@ private:
             if (!isRowRefusal(error))
                 return fail(QStringLiteral("A row could not be stored: %1").arg(error.text()));
             qCWarning(lcServices).noquote() << "ImportService: row refused:" << error.text();
-            ++m_result.failed;
+            addFailed(line,
+                      ImportService::tr("The database refused it: %1").arg(error.databaseText()));
         } else {
             ++m_result.imported;
         }
@@ -309,7 +318,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
 
     const QDate today = QDate::currentDate();
     bool header = mapping.hasHeader;
-    const auto handle = [&](const QStringList &row) {
+    const auto handle = [&](const QStringList &row, int line) {
         if (writer.cancelRequested())
             return false;
         if (header) {
@@ -319,7 +328,8 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         const auto inside = [&row](int column) { return column >= 0 && column < row.size(); };
         if (!inside(mapping.dateColumn) || !inside(mapping.payeeColumn)
             || !inside(mapping.amountColumn)) {
-            writer.addUnreadable();
+            writer.addUnreadable(line, tr("It has %n column(s), fewer than the columns chosen",
+                                          nullptr, int(row.size())));
             return true;
         }
         // A two-digit year reads as the nearest fitting year, not as 1900-1999.
@@ -327,8 +337,14 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
             = DateParsing::fromString(row.at(mapping.dateColumn), mapping.dateFormat, today);
         const std::optional<qint64> amount
             = tryParseAmount(row.at(mapping.amountColumn), Currency::USD);
-        if (!date.isValid() || !amount) {
-            writer.addUnreadable();
+        if (!date.isValid()) {
+            writer.addUnreadable(line, tr("The date \"%1\" cannot be read as %2")
+                                           .arg(row.at(mapping.dateColumn), mapping.dateFormat));
+            return true;
+        }
+        if (!amount) {
+            writer.addUnreadable(
+                line, tr("The amount \"%1\" cannot be read").arg(row.at(mapping.amountColumn)));
             return true;
         }
         Transaction t;
@@ -339,14 +355,16 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
             t.memo = row.at(mapping.memoColumn);
         const QString category
             = inside(mapping.categoryColumn) ? row.at(mapping.categoryColumn) : QString();
-        return writer.add(t, category);
+        return writer.add(t, category, line);
     };
 
     CsvParser parser;
     QString text;
     const auto drain = [&]() {
         while (parser.hasRow()) {
-            if (!handle(parser.takeRow()))
+            int line = 0;
+            const QStringList row = parser.takeRow(&line);
+            if (!handle(row, line))
                 return false;
         }
         return true;
@@ -378,8 +396,12 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
             if (writer.cancelRequested())
                 return false;
             const QifRecord record = parser.takeRecord();
-            if (!record.date.isValid() || !record.amountReadable) {
-                writer.addUnreadable();
+            if (!record.date.isValid()) {
+                writer.addUnreadable(record.line, tr("The date is missing or cannot be read"));
+                continue;
+            }
+            if (!record.amountReadable) {
+                writer.addUnreadable(record.line, tr("The amount cannot be read"));
                 continue;
             }
             Transaction t;
@@ -389,7 +411,7 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
             t.memo = record.memo;
             t.checkNumber = record.checkNumber;
             t.cleared = record.cleared;
-            if (!writer.add(t, record.category))
+            if (!writer.add(t, record.category, record.line))
                 return false;
         }
         return true;

@@ -12,6 +12,7 @@ class AppState;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
@@ -47,6 +48,7 @@ public:
     QTableWidget *previewTable() const { return m_preview; }
     QLabel *fileLabel() const { return m_fileLabel; }
     QLabel *resultLabel() const { return m_resultLabel; }
+    QPlainTextEdit *failedRowsView() const { return m_failedRows; }
     QPushButton *importButton() const { return m_import; }
     QPushButton *doneButton() const { return m_done; }
 
@@ -63,7 +65,10 @@ private:
     void previewQif();
     void fillColumnBoxes(const QStringList &firstRow);
     void showMapping(bool visible);
-    void showResult(const QString &text);
+    // The summary, and the failed rows (empty: none) in a list of their own.
+    void showResult(const QString &text, const QString &failedRows = QString());
+    // "Line N: reason" for each listed failed row, and how many more there were.
+    static QString failedRowsText(const ImportResult &result);
     void finish();
 
     AppState *m_state; // Not owned.
@@ -88,5 +93,6 @@ private:
     QLabel *m_previewNote = nullptr;
     QPushButton *m_import = nullptr;
     QLabel *m_resultLabel = nullptr;
+    QPlainTextEdit *m_failedRows = nullptr; // Owned (Qt child).
     QPushButton *m_done = nullptr;
 };
