@@ -53,26 +53,40 @@ AccountClient::AccountClient(ApiClient *accountApi, AuthClient *auth, const Clie
 AccountClient::~AccountClient() = default;
 
 void AccountClient::getProfile(ProfileCallback callback) {
-    if (!m_api) {
+    fetchProfile([callback](bool, const Profile &profile) {
         if (callback)
-            callback(Profile());
-        return;
-    }
-    m_api->get(QStringLiteral("/profile"), [callback](bool ok, int, const QJsonObject &body) {
-        if (callback)
-            callback(ok ? Profile::fromJson(body) : Profile());
+            callback(profile);
     });
 }
 
 void AccountClient::getGroup(GroupCallback callback) {
+    fetchGroup([callback](bool, const Group &group) {
+        if (callback)
+            callback(group);
+    });
+}
+
+void AccountClient::fetchProfile(ProfileResultCallback callback) {
     if (!m_api) {
         if (callback)
-            callback(Group());
+            callback(false, Profile());
+        return;
+    }
+    m_api->get(QStringLiteral("/profile"), [callback](bool ok, int, const QJsonObject &body) {
+        if (callback)
+            callback(ok, ok ? Profile::fromJson(body) : Profile());
+    });
+}
+
+void AccountClient::fetchGroup(GroupResultCallback callback) {
+    if (!m_api) {
+        if (callback)
+            callback(false, Group());
         return;
     }
     m_api->get(QStringLiteral("/group"), [callback](bool ok, int, const QJsonObject &body) {
         if (callback)
-            callback(ok ? Group::fromJson(body) : Group());
+            callback(ok, ok ? Group::fromJson(body) : Group());
     });
 }
 

@@ -30,6 +30,10 @@ class AccountClient : public QObject {
 public:
     using ProfileCallback = std::function<void(const Profile &profile)>;
     using GroupCallback = std::function<void(const Group &group)>;
+    // ok is false when the server could not be asked or refused: an empty group then means
+    // "unknown", not "no group".
+    using ProfileResultCallback = std::function<void(bool ok, const Profile &profile)>;
+    using GroupResultCallback = std::function<void(bool ok, const Group &group)>;
     using InvitationCallback = std::function<void(const GroupInvitation &invitation)>;
     using DevicesCallback = std::function<void(const QList<Device> &devices)>;
     using BoolCallback = std::function<void(bool ok)>;
@@ -42,6 +46,8 @@ public:
 
     void getProfile(ProfileCallback callback);
     void getGroup(GroupCallback callback);
+    void fetchProfile(ProfileResultCallback callback);
+    void fetchGroup(GroupResultCallback callback);
     void inviteByEmail(const QString &email, InvitationCallback callback);
     void generateInviteCode(InvitationCallback callback);
     void joinGroup(const QString &code, BoolCallback callback);

@@ -119,8 +119,8 @@ void AuthClient::login() {
     const QString loginUrl = QStringLiteral("%1/%2/account/login?client_id=%3&redirect_uri=%4")
                                  .arg(m_authBaseUrl, m_realmSlug, m_clientId,
                                       QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
-    if (m_urlOpener)
-        m_urlOpener(QUrl(loginUrl));
+    const bool opened = m_urlOpener && m_urlOpener(QUrl(loginUrl));
+    Q_EMIT loginAddressReady(QUrl(loginUrl), opened);
 }
 
 void AuthClient::handleCallback(const QUrl &url) {

@@ -61,6 +61,9 @@ public:
 
 Q_SIGNALS:
     void stateChanged(TindAccount::AuthState state);
+    // The address of the sign-in page, and whether a browser was opened on it; emitted each
+    // time login() starts, so that the address can be offered when no browser shows it.
+    void loginAddressReady(const QUrl &url, bool browserOpened);
     void loginSucceeded();
     void loginFailed(const QString &error);
     void logoutCompleted();

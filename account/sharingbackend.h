@@ -19,7 +19,9 @@ class SharingBackend : public QObject {
     Q_OBJECT
 
 public:
-    using MembersCallback = std::function<void(const QList<ShareMember> &members)>;
+    // ok is false when the list could not be read: members is empty then, which is not the
+    // same as an item shared with nobody.
+    using MembersCallback = std::function<void(bool ok, const QList<ShareMember> &members)>;
     using ShareCallback = std::function<void(bool ok, const QString &error)>;
     using RemoveCallback = std::function<void(bool ok)>;
 

@@ -14,6 +14,7 @@
 #include "ui/mainwindow.h"
 #include "ui/regionalformat.h"
 #include "ui/startupchecks.h"
+#include "ui/themestyle.h"
 
 #include <QEventLoop>
 #include <QFontDatabase>
@@ -91,6 +92,7 @@ int Application::run() {
         return 1;
     }
     // The theme needs this QApplication, so the shell adds it to the widget-free state.
+    setStyle(new ThemeStyle);
     auto *theme = new ThemeManager(m_appState->preferencesRepository(), m_appState);
     m_appState->setThemeManager(theme);
     theme->setTheme(m_appState->preferencesRepository()->value(QStringLiteral("theme"),

@@ -25,7 +25,7 @@ QJsonObject AccountSharingService::shareRequestBody(const QString &userIdOrEmail
 void AccountSharingService::listMembers(const QString &accountId, MembersCallback callback) {
     if (!m_api) {
         if (callback)
-            callback({});
+            callback(false, {});
         return;
     }
     m_api->get(QStringLiteral("/accounts/%1/members").arg(accountId),
@@ -48,7 +48,7 @@ void AccountSharingService::listMembers(const QString &accountId, MembersCallbac
                            members.append(member);
                        }
                    }
-                   callback(members);
+                   callback(ok, members);
                });
 }
 

@@ -9,6 +9,12 @@ void CsvParser::feed(QStringView text) {
 }
 
 void CsvParser::take(QChar c) {
+    takeCharacter(c);
+    if (c == QLatin1Char('\n'))
+        ++m_line;
+}
+
+void CsvParser::takeCharacter(QChar c) {
     if (m_quoteSeen) {
         m_quoteSeen = false;
         if (c == QLatin1Char('"')) {
@@ -38,6 +44,7 @@ void CsvParser::take(QChar c) {
     } else if (c == QLatin1Char('\n')) {
         endField();
         endRow();
+        m_rowStartLine = m_line + 1;
     } else if (c != QLatin1Char('\r')) {
         m_field += c;
     }
@@ -49,8 +56,10 @@ void CsvParser::finish() {
     m_quoteSeen = m_carriageReturnSeen = m_quoted = false;
     if (!m_field.isEmpty() || !m_row.isEmpty()) {
         endField();
-        if (!m_row.isEmpty())
+        if (!m_row.isEmpty()) {
             m_rows.append(m_row);
+            m_rowLines.append(m_rowStartLine);
+        }
         m_row.clear();
     }
 }
@@ -61,7 +70,9 @@ void CsvParser::endField() {
 }
 
 void CsvParser::endRow() {
-    if (!(m_row.size() == 1 && m_row.first().isEmpty()))
+    if (!(m_row.size() == 1 && m_row.first().isEmpty())) {
         m_rows.append(m_row);
+        m_rowLines.append(m_rowStartLine);
+    }
     m_row.clear();
 }

@@ -19,17 +19,30 @@ public:
     void finish();
 
     bool hasRow() const { return !m_rows.isEmpty(); }
-    // The oldest complete row not taken yet.
-    QStringList takeRow() { return m_rows.takeFirst(); }
-    QList<QStringList> takeRows() { return std::exchange(m_rows, {}); }
+    // The oldest complete row not taken yet; *line gets the line of the text it starts on
+    // (from 1; a quoted field may carry it over several lines).
+    QStringList takeRow(int *line = nullptr) {
+        const int start = m_rowLines.takeFirst();
+        if (line)
+            *line = start;
+        return m_rows.takeFirst();
+    }
+    QList<QStringList> takeRows() {
+        m_rowLines.clear();
+        return std::exchange(m_rows, {});
+    }
 
 private:
     void take(QChar c);
+    void takeCharacter(QChar c);
     void endField();
     void endRow();
 
     QList<QStringList> m_rows;
+    QList<int> m_rowLines; // where each of m_rows starts
     QStringList m_row;
+    int m_line = 1;
+    int m_rowStartLine = 1;
     QString m_field;
     bool m_quoted = false;
     // The character before the current one when its meaning depends on the next one: a

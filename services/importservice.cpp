@@ -181,14 +181,16 @@ public:
         return true;
     }
 
-    void addUnreadable() {
-        ++m_result.failed;
+    void addUnreadable(int line, const QString &reason) {
+        addFailed(line, reason);
         counted();
     }
 
     // Stores one row unless the account has it already. False when the database failed.
-    // reference: the bank's id of the row, where it gave one.
-    bool add(Transaction t, const QString &categoryName, const QString &reference = QString()) {
+    // line: where the row starts in the file (from 1); reference: the bank's id of the row,
+    // where it gave one.
+    bool add(Transaction t, const QString &categoryName, int line,
+             const QString &reference = QString()) {
         t.id = Identifiers::newId();
         t.accountId = m_accountId;
         t.payee = notNull(t.payee);
@@ -210,11 +212,11 @@ public:
         m_reference = reference;
 
         if (!t.categoryId.isEmpty())
-            return insertCounted(t);
+            return insertCounted(t, line);
         const auto known = m_categoryIds.constFind(categoryName);
         if (known != m_categoryIds.constEnd() || categoryName.isEmpty()) {
             t.categoryId = known != m_categoryIds.constEnd() ? *known : QString();
-            return insertCounted(t);
+            return insertCounted(t, line);
         }
         // A category created for a row stands or falls with it; only here is a savepoint
         // worth its cost.
@@ -224,13 +226,15 @@ public:
         const std::optional<QString> categoryId = resolveCategory(categoryName);
         if (!categoryId) {
             row.rollback();
-            ++m_result.failed;
+            addFailed(
+                line,
+                ImportService::tr("Its category \"%1\" could not be created").arg(categoryName));
             counted();
             return true;
         }
         t.categoryId = *categoryId;
         const int before = m_result.imported;
-        if (!insertCounted(t))
+        if (!insertCounted(t, line))
             return false;
         if (m_result.imported == before) {
             row.rollback();
@@ -319,6 +323,12 @@ private:
         return true;
     }
 
+    void addFailed(int line, const QString &reason) {
+        ++m_result.failed;
+        if (m_result.failedRows.size() < ImportResult::kListedFailures)
+            m_result.failedRows.append({line, reason});
+    }
+
     void counted() {
         const qint64 rows = qint64(m_result.imported) + m_result.duplicates + m_result.failed;
         if (rows % kProgressStep == 0)
@@ -350,7 +360,7 @@ private:
     }
 
     // Counts the row as imported or failed. False when the database itself failed.
-    bool insertCounted(const Transaction &t) {
+    bool insertCounted(const Transaction &t, int line) {
         const QVariant values[] = {t.id,
                                    t.accountId,
                                    Timestamps::dateToText(t.date),
@@ -374,7 +384,8 @@ private:
             if (!isRowRefusal(error))
                 return fail(QStringLiteral("A row could not be stored: %1").arg(error.text()));
             qCWarning(lcServices).noquote() << "ImportService: row refused:" << error.text();
-            ++m_result.failed;
+            addFailed(line,
+                      ImportService::tr("The database refused it: %1").arg(error.databaseText()));
         } else {
             ++m_result.imported;
             if (!t.transferLinkId.isEmpty() && !linkOtherLeg(t))
@@ -437,7 +448,7 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
 
     const QDate today = QDate::currentDate();
     bool header = mapping.hasHeader;
-    const auto handle = [&](const QStringList &row) {
+    const auto handle = [&](const QStringList &row, int line) {
         if (writer.cancelRequested())
             return false;
         if (header) {
@@ -447,7 +458,8 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
         const auto inside = [&row](int column) { return column >= 0 && column < row.size(); };
         if (!inside(mapping.dateColumn) || !inside(mapping.payeeColumn)
             || !inside(mapping.amountColumn)) {
-            writer.addUnreadable();
+            writer.addUnreadable(line, tr("It has %n column(s), fewer than the columns chosen",
+                                          nullptr, int(row.size())));
             return true;
         }
         // A two-digit year reads as the nearest fitting year, not as 1900-1999.
@@ -455,8 +467,14 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
             = DateParsing::fromString(row.at(mapping.dateColumn), mapping.dateFormat, today);
         const std::optional<qint64> amount
             = tryParseAmount(row.at(mapping.amountColumn), mapping.currency);
-        if (!date.isValid() || !amount) {
-            writer.addUnreadable();
+        if (!date.isValid()) {
+            writer.addUnreadable(line, tr("The date \"%1\" cannot be read as %2")
+                                           .arg(row.at(mapping.dateColumn), mapping.dateFormat));
+            return true;
+        }
+        if (!amount) {
+            writer.addUnreadable(
+                line, tr("The amount \"%1\" cannot be read").arg(row.at(mapping.amountColumn)));
             return true;
         }
         Transaction t;
@@ -467,14 +485,16 @@ ImportResult ImportService::importCsv(const QString &filePath, const QString &ac
             t.memo = row.at(mapping.memoColumn);
         const QString category
             = inside(mapping.categoryColumn) ? row.at(mapping.categoryColumn) : QString();
-        return writer.add(t, category);
+        return writer.add(t, category, line);
     };
 
     CsvParser parser;
     QString text;
     const auto drain = [&]() {
         while (parser.hasRow()) {
-            if (!handle(parser.takeRow()))
+            int line = 0;
+            const QStringList row = parser.takeRow(&line);
+            if (!handle(row, line))
                 return false;
         }
         return true;
@@ -509,8 +529,12 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
             const QifRecord record = parser.takeRecord();
             const std::optional<qint64> amount
                 = record.amountReadable ? qifAmountIn(record.amount, currency) : std::nullopt;
-            if (!record.date.isValid() || !amount) {
-                writer.addUnreadable();
+            if (!record.date.isValid()) {
+                writer.addUnreadable(record.line, tr("The date is missing or cannot be read"));
+                continue;
+            }
+            if (!amount) {
+                writer.addUnreadable(record.line, tr("The amount cannot be read"));
                 continue;
             }
             Transaction t;
@@ -520,7 +544,7 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
             t.memo = record.memo;
             t.checkNumber = record.checkNumber;
             t.cleared = record.cleared;
-            if (!writer.add(t, record.category))
+            if (!writer.add(t, record.category, record.line))
                 return false;
         }
         return true;
@@ -561,12 +585,21 @@ ImportResult ImportService::importBankFile(const QString &filePath, const QStrin
         = AccountRepository(m_transactions->database()).findById(accountId);
     const Currency currency = account ? account->currency : Currency::USD;
 
+    // Statements have no useful line numbers once read; a failed entry is named by its place
+    // among the file's entries instead.
+    int entryNumber = 0;
     const auto handle = [&](const BankEntry &entry) {
         if (writer.cancelRequested())
             return false;
+        ++entryNumber;
         const std::optional<qint64> amount = tryParseAmount(entry.amount, currency);
-        if (!entry.date.isValid() || !amount) {
-            writer.addUnreadable();
+        if (!entry.date.isValid()) {
+            writer.addUnreadable(entryNumber, tr("The date is missing or cannot be read"));
+            return true;
+        }
+        if (!amount) {
+            writer.addUnreadable(entryNumber,
+                                 tr("The amount \"%1\" cannot be read").arg(entry.amount));
             return true;
         }
         Transaction t;
@@ -577,7 +610,7 @@ ImportResult ImportService::importBankFile(const QString &filePath, const QStrin
         t.checkNumber = entry.checkNumber;
         // The bank has booked it: it is on the statement already.
         t.cleared = true;
-        return writer.add(t, QString(), entry.reference);
+        return writer.add(t, QString(), entryNumber, entry.reference);
     };
 
     bool read = false;

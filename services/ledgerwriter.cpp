@@ -9,6 +9,7 @@
 #include "storage/identifiers.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/splitlinerepository.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 #include "storage/transactionscope.h"
@@ -25,6 +26,7 @@ bool commitLogged(TransactionScope &scope, const char *operation) {
 }
 
 const QString kTransferPrefix = QStringLiteral("[Transfer] ");
+const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
 
 // Rows deleted one by one before a cascade wrote a single stamp got their own times, at most
 // a few seconds before the account's.
@@ -42,9 +44,11 @@ LedgerWriter::LedgerWriter(Database *database, AccountRepository *accounts,
     , m_transactions(transactions)
     , m_recurring(recurring)
     , m_reconciliations(reconciliations)
-    , m_categories(categories) {}
+    , m_categories(categories)
+    , m_splitLines(new SplitLineRepository(database, this)) {}
 
-bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf) {
+bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf,
+                                 QString *createdId) {
     const QDateTime now = Timestamps::nowUtc();
     if (account.id.isEmpty())
         account.id = Identifiers::newId();
@@ -61,7 +65,7 @@ bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const Q
         opening.id = Identifiers::newId();
         opening.accountId = account.id;
         opening.date = asOf.isValid() ? asOf : QDate::currentDate();
-        opening.payee = QStringLiteral("Opening Balance");
+        opening.payee = kOpeningBalancePayee;
         opening.amount = openingBalance;
         opening.cleared = true;
         opening.reconciled = true;
@@ -69,7 +73,63 @@ bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const Q
         if (!m_transactions->insert(opening))
             return false;
     }
-    return commitLogged(scope, "createAccount");
+    if (!commitLogged(scope, "createAccount"))
+        return false;
+    if (createdId)
+        *createdId = account.id;
+    return true;
+}
+
+std::optional<Transaction> LedgerWriter::openingBalance(const QString &accountId) const {
+    std::optional<Transaction> opening;
+    // Newest first: the last match is the oldest.
+    for (const Transaction &t : m_transactions->findByAccount(accountId)) {
+        if (t.payee == kOpeningBalancePayee && !t.deletedAt.has_value())
+            opening = t;
+    }
+    return opening;
+}
+
+LedgerWriter::Result LedgerWriter::updateAccount(const Account &edited, qint64 startingBalance,
+                                                 const QDate &asOf) {
+    const std::optional<Account> stored = m_accounts->findById(edited.id);
+    if (!stored || stored->deletedAt.has_value())
+        return Result::NotFound;
+    const QDateTime now = Timestamps::nowUtc();
+    Account account = *stored;
+    account.name = edited.name;
+    account.type = edited.type;
+    account.currency = edited.currency;
+    account.institution = edited.institution;
+    account.accountNumberLast4 = edited.accountNumberLast4;
+    account.version = stored->version + 1;
+    account.syncStatus = SyncStatus::Pending;
+    account.updatedAt = now;
+
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return Result::Failed;
+    // An opening balance kept as a transaction is changed there, so it never counts twice.
+    if (std::optional<Transaction> opening = openingBalance(account.id)) {
+        const QDate date = asOf.isValid() ? asOf : opening->date;
+        if (startingBalance == 0) {
+            if (!m_transactions->softDelete(opening->id))
+                return Result::Failed;
+        } else if (startingBalance != opening->amount || date != opening->date) {
+            opening->amount = startingBalance;
+            opening->date = date;
+            opening->version += 1;
+            opening->syncStatus = SyncStatus::Pending;
+            opening->updatedAt = now;
+            if (!m_transactions->update(*opening))
+                return Result::Failed;
+        }
+    } else {
+        account.startingBalance = startingBalance;
+    }
+    if (!m_accounts->update(account))
+        return Result::Failed;
+    return commitLogged(scope, "updateAccount") ? Result::Ok : Result::Failed;
 }
 
 LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const QString &accountId,
@@ -259,4 +319,137 @@ LedgerWriter::Result LedgerWriter::deleteCategory(const QString &categoryId) {
         || !m_categories->softDelete(categoryId) || !commitLogged(scope, "deleteCategory"))
         return Result::Failed;
     return Result::Ok;
+}
+
+LedgerWriter::Result LedgerWriter::saveTransaction(Transaction transaction, bool isNew,
+                                                   const QList<SplitLine> *lines) {
+    if (transaction.id.isEmpty())
+        transaction.id = Identifiers::newId();
+    if (lines)
+        transaction.isSplit = !lines->isEmpty();
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return Result::Failed;
+    const Result result = isNew ? addTransaction(transaction) : updateTransaction(transaction);
+    if (result != Result::Ok)
+        return result;
+    if (lines) {
+        QList<SplitLine> signedLines = *lines;
+        for (SplitLine &line : signedLines) {
+            line.transactionId = transaction.id;
+            line.amount = transaction.amount < 0 ? -qAbs(line.amount) : qAbs(line.amount);
+        }
+        if (!m_splitLines->replaceForTransaction(transaction.id, signedLines))
+            return Result::Failed;
+    }
+    return commitLogged(scope, "saveTransaction") ? Result::Ok : Result::Failed;
+}
+
+LedgerWriter::Result LedgerWriter::saveSplit(const QString &transactionId,
+                                             const QList<SplitLine> &lines) {
+    const std::optional<Transaction> stored = m_transactions->findById(transactionId);
+    if (!stored || stored->deletedAt.has_value())
+        return Result::NotFound;
+    QList<SplitLine> signedLines = lines;
+    for (SplitLine &line : signedLines) {
+        line.transactionId = transactionId;
+        line.amount = stored->amount < 0 ? -qAbs(line.amount) : qAbs(line.amount);
+    }
+    Transaction transaction = *stored;
+    transaction.isSplit = !lines.isEmpty();
+    transaction.version = stored->version + 1;
+    transaction.syncStatus = SyncStatus::Pending;
+    transaction.updatedAt = Timestamps::nowUtc();
+    TransactionScope scope(m_database);
+    if (!scope.isOpen() || !m_splitLines->replaceForTransaction(transactionId, signedLines)
+        || !m_transactions->update(transaction))
+        return Result::Failed;
+    return commitLogged(scope, "saveSplit") ? Result::Ok : Result::Failed;
+}
+
+bool LedgerWriter::addRecurring(RecurringTransaction rule, QString *createdId) {
+    const QDateTime now = Timestamps::nowUtc();
+    if (rule.id.isEmpty())
+        rule.id = Identifiers::newId();
+    rule.version = 1;
+    rule.syncStatus = SyncStatus::Pending;
+    rule.serverId.clear();
+    rule.deletedAt.reset();
+    rule.createdAt = rule.updatedAt = now;
+    if (!m_recurring->insert(rule))
+        return false;
+    if (createdId)
+        *createdId = rule.id;
+    return true;
+}
+
+LedgerWriter::Result LedgerWriter::updateRecurring(RecurringTransaction rule) {
+    const std::optional<RecurringTransaction> stored = m_recurring->findById(rule.id);
+    if (!stored || stored->deletedAt.has_value())
+        return Result::NotFound;
+    rule.version = stored->version + 1;
+    rule.syncStatus = SyncStatus::Pending;
+    if (rule.serverId.isEmpty())
+        rule.serverId = stored->serverId;
+    rule.createdAt = stored->createdAt;
+    rule.updatedAt = Timestamps::nowUtc();
+    return m_recurring->update(rule) ? Result::Ok : Result::Failed;
+}
+
+LedgerWriter::Result LedgerWriter::deleteRecurring(const QString &ruleId) {
+    const std::optional<RecurringTransaction> stored = m_recurring->findById(ruleId);
+    if (!stored || stored->deletedAt.has_value())
+        return Result::NotFound;
+    return m_recurring->softDelete(ruleId) ? Result::Ok : Result::Failed;
+}
+
+bool LedgerWriter::addCategory(Category category, QString *createdId) {
+    if (category.id.isEmpty())
+        category.id = Identifiers::newId();
+    category.version = 1;
+    category.syncStatus = SyncStatus::Pending;
+    category.serverId.clear();
+    category.createdAt = category.updatedAt = Timestamps::nowUtc();
+    if (!m_categories->insert(category))
+        return false;
+    if (createdId)
+        *createdId = category.id;
+    return true;
+}
+
+LedgerWriter::Result LedgerWriter::renameCategory(const QString &categoryId, const QString &name) {
+    std::optional<Category> category = m_categories->findById(categoryId);
+    if (!category || category->deletedAt.has_value())
+        return Result::NotFound;
+    if (category->name == name)
+        return Result::Ok;
+    category->name = name;
+    category->version += 1;
+    category->syncStatus = SyncStatus::Pending;
+    category->updatedAt = Timestamps::nowUtc();
+    return m_categories->update(*category) ? Result::Ok : Result::Failed;
+}
+
+int LedgerWriter::renamePayees(const QStringList &from, const QString &to) {
+    return m_transactions->renamePayees(from, to);
+}
+
+int LedgerWriter::markAllForResync() {
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return -1;
+    const int counts[]
+        = {m_accounts->markAllPendingForResync(), m_categories->markAllPendingForResync(),
+           m_transactions->markAllPendingForResync(), m_recurring->markAllPendingForResync(),
+           m_reconciliations->markAllPendingForResync()};
+    int total = 0;
+    for (const int count : counts) {
+        if (count < 0)
+            return -1;
+        total += count;
+    }
+    if (!commitLogged(scope, "markAllForResync"))
+        return -1;
+    qCInfo(lcServices).noquote() << "Force full sync: marked" << total << "rows pending";
+    return total;
 }

@@ -4,11 +4,16 @@
 #pragma once
 
 #include "storage/account.h"
+#include "storage/category.h"
+#include "storage/recurringtransaction.h"
+#include "storage/splitline.h"
 #include "storage/transaction.h"
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -17,6 +22,7 @@ class CategoryRepository;
 class Database;
 class ReconciliationRepository;
 class RecurringRepository;
+class SplitLineRepository;
 class TransactionRepository;
 
 // The writes that touch more than one row the way the screens do them (a new account with
@@ -45,8 +51,48 @@ public:
                  QObject *parent = nullptr);
 
     // Stores the account with starting balance 0; a non-zero opening amount becomes an
-    // "Opening Balance" transaction dated asOf, cleared and reconciled.
-    bool createAccount(Account account, qint64 openingBalance, const QDate &asOf);
+    // "Opening Balance" transaction dated asOf, cleared and reconciled. The new account's id
+    // goes to *createdId when given.
+    bool createAccount(Account account, qint64 openingBalance, const QDate &asOf,
+                       QString *createdId = nullptr);
+
+    // The opening balance an account keeps as a transaction: its oldest live "Opening
+    // Balance" row, if any.
+    std::optional<Transaction> openingBalance(const QString &accountId) const;
+
+    // Saves the details a person edits on an account (name, type, currency, institution,
+    // last four digits) with its starting balance as of asOf. An opening balance kept as a
+    // transaction changes, moves or goes away with it (0 removes it); otherwise the account's
+    // own starting balance changes. Details and balance are written together or not at all.
+    Result updateAccount(const Account &edited, qint64 startingBalance, const QDate &asOf);
+
+    // A transaction from a form with its split lines, in one database transaction: added when
+    // isNew, else saved as updateTransaction does. lines == nullptr leaves the split as it
+    // is; an empty list removes it.
+    Result saveTransaction(Transaction transaction, bool isNew, const QList<SplitLine> *lines);
+
+    // Divides a stored transaction among the lines (signed like its amount); an empty list
+    // makes it a plain transaction again.
+    Result saveSplit(const QString &transactionId, const QList<SplitLine> &lines);
+
+    // Recurring rules as the recurring form hands them back. The id, version and times are
+    // given here; an update refuses a rule that is gone (NotFound).
+    bool addRecurring(RecurringTransaction rule, QString *createdId = nullptr);
+    Result updateRecurring(RecurringTransaction rule);
+    Result deleteRecurring(const QString &ruleId);
+
+    // A new category (type, name and parent as given), or a new name for one.
+    bool addCategory(Category category, QString *createdId = nullptr);
+    Result renameCategory(const QString &categoryId, const QString &name);
+
+    // Gives every live transaction paid to one of from the payee to instead, in one go.
+    // Returns how many rows changed, or -1 when nothing could be written.
+    int renamePayees(const QStringList &from, const QString &to);
+
+    // Makes every live record of every synced table pending again so that the next sync
+    // sends it all: one statement per table, in one database transaction. Returns the number
+    // of rows marked, or -1 when nothing was changed.
+    int markAllForResync();
 
     // Stores a new transaction for transaction.accountId (NotFound when that account is not
     // live). A payee "[Transfer] NAME" makes it a
@@ -97,4 +143,5 @@ private:
     RecurringRepository *m_recurring;            // Not owned.
     ReconciliationRepository *m_reconciliations; // Not owned.
     CategoryRepository *m_categories;            // Not owned.
+    SplitLineRepository *m_splitLines;           // Owned (Qt child).
 };

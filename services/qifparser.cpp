@@ -31,9 +31,12 @@ void QifParser::finish() {
 }
 
 void QifParser::feedLine(QStringView rawLine) {
+    ++m_line;
     const QStringView line = rawLine.trimmed();
     if (line.isEmpty())
         return;
+    if (!m_hasField)
+        m_record.line = m_line;
     const QChar code = line.at(0);
     const QString value = line.mid(1).trimmed().toString();
     switch (code.unicode()) {

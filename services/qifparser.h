@@ -30,4 +30,5 @@ private:
     QifRecord m_record;
     bool m_hasField = false;
     Section m_section = Section::Transactions;
+    int m_line = 0;
 };

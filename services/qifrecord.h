@@ -17,4 +17,5 @@ struct QifRecord {
     QString category;
     QString checkNumber;
     bool cleared = false;
+    int line = 0; // the line of the file the record starts on, from 1
 };

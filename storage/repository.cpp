@@ -121,10 +121,14 @@ bool Repository::markSyncedRow(const QString &table, const QString &id, const QS
 }
 
 int Repository::markAllPendingRows(const QString &table) {
-    const int changed = writeCount(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE "
-                                                  "deleted_at IS NULL AND sync_status != 'pending'")
-                                       .arg(table),
-                                   {}, "markAllPendingForResync");
+    QSqlQuery *query = run(QStringLiteral("UPDATE %1 SET sync_status = 'pending' WHERE "
+                                          "deleted_at IS NULL AND sync_status != 'pending'")
+                               .arg(table),
+                           {}, "markAllPendingForResync");
+    if (!query)
+        return -1;
+    const int changed = qMax(0, query->numRowsAffected());
+    query->finish();
     if (changed > 0)
         noteChange();
     return changed;

@@ -4,8 +4,6 @@
 #include "ui/accountformdialog.h"
 
 #include "app/appstate.h"
-#include "storage/identifiers.h"
-#include "storage/timestamps.h"
 #include "ui/regionalformat.h"
 #include "ui/smartamountfield.h"
 
@@ -110,19 +108,12 @@ void AccountFormDialog::build() {
 
 Account AccountFormDialog::account() const {
     Account result = m_account;
-    const QDateTime now = Timestamps::nowUtc();
-    if (!m_editMode) {
-        result.id = Identifiers::newId();
-        result.createdAt = now;
-    }
     result.name = m_name->text().trimmed();
     result.type = accountTypeFromString(m_type->currentData().toString());
     result.currency = currencyFromString(m_currency->currentData().toString());
     result.startingBalance = m_balance->amount();
     result.institution = m_institution->text().trimmed();
     result.accountNumberLast4 = m_lastFour->text().trimmed();
-    result.updatedAt = now;
-    result.syncStatus = SyncStatus::Pending;
     return result;
 }
 

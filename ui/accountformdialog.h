@@ -13,7 +13,8 @@ class QDateEdit;
 class SmartAmountField;
 class QLineEdit;
 
-// The form of a new or an existing account. Returns the record; the caller stores it.
+// The form of a new or an existing account. Returns the fields a person edited; the ledger
+// writer builds and stamps the record.
 class AccountFormDialog : public QDialog {
     Q_OBJECT
 
@@ -21,7 +22,7 @@ public:
     explicit AccountFormDialog(QWidget *parent = nullptr);
     AccountFormDialog(const Account &account, QWidget *parent = nullptr);
 
-    // The stored account with the form's fields; a new id and creation time in new mode.
+    // The account it was opened with, carrying the form's fields (no id in new mode).
     Account account() const;
     // The "As of" date: the date of the opening balance.
     QDate startingBalanceDate() const;

@@ -22,6 +22,7 @@ AccountItemWidget::AccountItemWidget(const Account &account, qint64 balance, QWi
     , m_balance(new BalanceLabel(formatMoney(balance, account.currency), this))
     , m_subtitle(new QLabel(AccountPresentation::subtitle(account), this))
     , m_balanceColour(QLatin1String(balance < 0 ? "#FF8A80" : "#66BB6A")) {
+    m_subtitle->setTextFormat(Qt::PlainText);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(6, 8, 8, 8);
     row->setSpacing(8);
@@ -48,7 +49,7 @@ AccountItemWidget::AccountItemWidget(const Account &account, qint64 balance, QWi
     m_name->setFont(nameFont);
     m_name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_name->setStyleSheet(QStringLiteral("color: %1;").arg("#FFFFFF"));
-    m_name->setToolTip(account.name);
+    m_name->setToolTip(Qt::convertFromPlainText(account.name, Qt::WhiteSpaceNoWrap));
     m_name->setAccessibleName(account.name);
     firstLine->addWidget(m_name, 1, Qt::AlignVCenter);
 

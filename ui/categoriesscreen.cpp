@@ -6,8 +6,6 @@
 #include "app/appstate.h"
 #include "services/ledgerwriter.h"
 #include "storage/categoryrepository.h"
-#include "storage/identifiers.h"
-#include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 #include "ui/categorytreemodel.h"
 #include "ui/errorbox.h"
@@ -107,7 +105,6 @@ void CategoriesScreen::onCreateCategory() {
     if (name.isEmpty())
         return;
     Category category;
-    category.id = Identifiers::newId();
     category.name = name;
     category.type = CategoryType::Expense;
     // Categories nest one level deep: under a sub-category, the new one starts a group of
@@ -115,14 +112,14 @@ void CategoriesScreen::onCreateCategory() {
     const Category *current = currentCategory();
     if (current && current->parentId.isEmpty())
         category.parentId = current->id;
-    category.createdAt = category.updatedAt = Timestamps::nowUtc();
-    if (!m_state->categoryRepository()->insert(category)) {
+    QString id;
+    if (!m_state->ledger()->addCategory(category, &id)) {
         ErrorBox::show(this, tr("New Category"), tr("The category could not be created."),
                        tr("Nothing was added; your categories are unchanged."));
         return;
     }
     // The tree follows on the change notice of the insert: read once, there.
-    m_selectAfterRead = category.id;
+    m_selectAfterRead = id;
 }
 
 void CategoriesScreen::onEditCategory() {
@@ -133,11 +130,7 @@ void CategoriesScreen::onEditCategory() {
     const QString name = askName(tr("Edit Category"), category.name);
     if (name.isEmpty() || name == category.name)
         return;
-    category.name = name;
-    category.version += 1;
-    category.updatedAt = Timestamps::nowUtc();
-    category.syncStatus = SyncStatus::Pending;
-    if (!m_state->categoryRepository()->update(category)) {
+    if (m_state->ledger()->renameCategory(category.id, name) != LedgerWriter::Result::Ok) {
         ErrorBox::show(this, tr("Edit Category"), tr("The category could not be renamed."),
                        tr("It keeps its previous name."));
         return;

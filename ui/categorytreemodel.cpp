@@ -99,6 +99,28 @@ QModelIndex CategoryTreeModel::parent(const QModelIndex &child) const {
     return createIndex(parent->row, NameColumn, const_cast<Node *>(parent));
 }
 
+QString CategoryTreeModel::taxCodeName(const QString &code) {
+    static const struct {
+        const char *code;
+        const char *name;
+    } kNames[] = {
+        {"charitable_contributions", QT_TR_NOOP("Charitable contributions")},
+        {"medical_dental", QT_TR_NOOP("Medical and dental")},
+        {"business_expense", QT_TR_NOOP("Business expense")},
+        {"home_office", QT_TR_NOOP("Home office")},
+        {"education", QT_TR_NOOP("Education")},
+        {"salt", QT_TR_NOOP("State and local taxes")},
+        {"mortgage_interest", QT_TR_NOOP("Mortgage interest")},
+        {"schedule_a_property_tax", QT_TR_NOOP("Property tax")},
+    };
+    for (const auto &entry : kNames) {
+        if (code == QLatin1String(entry.code))
+            return tr(entry.name);
+    }
+    // A code another device or a newer version wrote: shown as it is rather than hidden.
+    return code;
+}
+
 int CategoryTreeModel::rowCount(const QModelIndex &parent) const {
     if (parent.isValid() && parent.column() != 0)
         return 0;
@@ -122,14 +144,14 @@ QVariant CategoryTreeModel::data(const QModelIndex &index, int role) const {
         case TypeColumn:
             switch (category.type) {
             case CategoryType::Income:
-                return QStringLiteral("income");
+                return tr("Income");
             case CategoryType::Transfer:
-                return QStringLiteral("transfer");
+                return tr("Transfer");
             default:
-                return QStringLiteral("expense");
+                return tr("Expense");
             }
         case TaxCodeColumn:
-            return category.isTaxRelevant ? category.taxCategory : QString();
+            return category.isTaxRelevant ? taxCodeName(category.taxCategory) : QString();
         }
         return QVariant();
     case Qt::ForegroundRole:

@@ -17,6 +17,9 @@ class CategoryTreeModel : public QAbstractItemModel {
     Q_OBJECT
 
 public:
+    // The name a person reads for a stored tax code; an unknown code as it is.
+    static QString taxCodeName(const QString &code);
+
     enum Column { NameColumn = 0, TypeColumn, TaxCodeColumn, ColumnCount };
     enum Role { CategoryIdRole = Qt::UserRole + 1 };
 

@@ -9,6 +9,8 @@
 
 ElidedLabel::ElidedLabel(const QString &text, QWidget *parent)
     : QLabel(parent) {
+    // Names and other user text: shown as typed, never read as markup.
+    setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setText(text);
 }

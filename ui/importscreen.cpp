@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -77,11 +78,19 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     m_resultLabel->setAlignment(Qt::AlignCenter);
     m_resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_resultLabel->setAccessibleName(tr("Import result"));
+    // The rows that failed, for finding them in the file: kept apart from the summary so
+    // that a hundred of them scroll instead of stretching the window.
+    m_failedRows = new QPlainTextEdit(result);
+    m_failedRows->setReadOnly(true);
+    m_failedRows->setAccessibleName(tr("Rows not imported"));
+    m_failedRows->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_failedRows->hide();
     m_done = new QPushButton(tr("Done"), result);
     m_done->setAccessibleName(tr("Done"));
     m_done->setStyleSheet(Styles::primaryButton());
     resultLayout->addStretch(1);
     resultLayout->addWidget(m_resultLabel);
+    resultLayout->addWidget(m_failedRows, 2);
     resultLayout->addSpacing(16);
     resultLayout->addWidget(m_done, 0, Qt::AlignHCenter);
     resultLayout->addStretch(1);
@@ -113,6 +122,7 @@ void ImportScreen::buildForm(QWidget *page) {
     top->addRow(tr("&Account:"), m_account);
     auto *fileRow = new QHBoxLayout;
     m_fileLabel = new QLabel(tr("No file selected"), page);
+    m_fileLabel->setTextFormat(Qt::PlainText);
     m_fileLabel->setTextFormat(Qt::PlainText);
     m_fileLabel->setAccessibleName(tr("Chosen file"));
     m_browse = new QPushButton(tr("Browse..."), page);
@@ -189,6 +199,7 @@ void ImportScreen::buildForm(QWidget *page) {
     m_preview->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_preview);
     m_previewNote = new QLabel(page);
+    m_previewNote->setTextFormat(Qt::PlainText);
     m_previewNote->setWordWrap(true);
     m_previewNote->setTextFormat(Qt::PlainText);
     m_previewNote->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
@@ -228,7 +239,7 @@ void ImportScreen::selectFile() {
 void ImportScreen::loadFile(const QString &path) {
     m_filePath = path;
     m_fileLabel->setText(path.section(QLatin1Char('/'), -1));
-    m_fileLabel->setToolTip(path);
+    m_fileLabel->setToolTip(Qt::convertFromPlainText(path, Qt::WhiteSpaceNoWrap));
     const ImportFormat format = detectImportFormat(path);
     m_qif = format == ImportFormat::Qif;
     m_bank = format == ImportFormat::Ofx || format == ImportFormat::Camt;
@@ -385,14 +396,23 @@ void ImportScreen::runImport() {
         });
 
     switch (outcome) {
-    case BackgroundJob::Outcome::Succeeded:
-        showResult(tr("Import complete!\n\n%1 transactions imported\n%2 duplicates skipped\n%3 "
-                      "rows could not be read or stored")
-                       .arg(result.imported)
-                       .arg(result.duplicates)
-                       .arg(result.failed)
-                   + statementSummary(result));
+    case BackgroundJob::Outcome::Succeeded: {
+        QString summary = tr("Import complete!") + QStringLiteral("\n\n")
+                          + tr("%n transaction(s) imported", nullptr, result.imported)
+                          + QLatin1Char('\n')
+                          + tr("%n duplicate(s) skipped", nullptr, result.duplicates);
+        if (result.failed > 0)
+            summary += QLatin1Char('\n')
+                       + tr("%n row(s) could not be read or stored:", nullptr, result.failed);
+        // The failed rows' list follows the summary, so the statement's figures go first.
+        const QString statement = statementSummary(result);
+        if (result.failed > 0 && !statement.isEmpty())
+            summary.insert(summary.lastIndexOf(QLatin1Char('\n')), statement);
+        else
+            summary += statement;
+        showResult(summary, failedRowsText(result));
         break;
+    }
     case BackgroundJob::Outcome::Cancelled:
         showResult(tr("Import cancelled.\n\nNothing was imported."));
         break;
@@ -406,7 +426,19 @@ void ImportScreen::runImport() {
     }
 }
 
-void ImportScreen::showResult(const QString &text) {
+QString ImportScreen::failedRowsText(const ImportResult &result) {
+    QStringList lines;
+    for (const ImportResult::FailedRow &row : result.failedRows)
+        lines << tr("Line %1: %2").arg(row.line).arg(row.reason);
+    const int unlisted = result.failed - int(result.failedRows.size());
+    if (unlisted > 0)
+        lines << tr("… and %n more row(s)", nullptr, unlisted);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ImportScreen::showResult(const QString &text, const QString &failedRows) {
+    m_failedRows->setPlainText(failedRows);
+    m_failedRows->setVisible(!failedRows.isEmpty());
     m_resultLabel->setText(text);
     m_pages->setCurrentIndex(ResultPage);
     m_done->setFocus();

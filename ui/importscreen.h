@@ -14,6 +14,7 @@ class AppState;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
@@ -51,6 +52,7 @@ public:
     QTableWidget *previewTable() const { return m_preview; }
     QLabel *fileLabel() const { return m_fileLabel; }
     QLabel *resultLabel() const { return m_resultLabel; }
+    QPlainTextEdit *failedRowsView() const { return m_failedRows; }
     QPushButton *importButton() const { return m_import; }
     QPushButton *doneButton() const { return m_done; }
     QLabel *statementLabel() const { return m_statementNote; }
@@ -79,7 +81,10 @@ private:
     QString statementSummary(const ImportResult &result) const;
     void fillColumnBoxes(const QStringList &firstRow);
     void showMapping(bool visible);
-    void showResult(const QString &text);
+    // The summary, and the failed rows (empty: none) in a list of their own.
+    void showResult(const QString &text, const QString &failedRows = QString());
+    // "Line N: reason" for each listed failed row, and how many more there were.
+    static QString failedRowsText(const ImportResult &result);
     void finish();
 
     AppState *m_state; // Not owned.
@@ -109,5 +114,6 @@ private:
     QPushButton *m_createAccount = nullptr;
     QPushButton *m_import = nullptr;
     QLabel *m_resultLabel = nullptr;
+    QPlainTextEdit *m_failedRows = nullptr; // Owned (Qt child).
     QPushButton *m_done = nullptr;
 };

@@ -41,7 +41,9 @@
 #include "ui/settingsscreen.h"
 #include "ui/sharemembersdialog.h"
 #include "ui/shortcuttext.h"
+#include "ui/signinlinkdialog.h"
 #include "ui/statusbar.h"
+#include "ui/transactionformdialog.h"
 #include "ui/welcomescreen.h"
 #include "update/widgets/updateflows.h"
 
@@ -71,7 +73,6 @@ namespace {
 
 const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
 const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
-const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
 constexpr int kShortMessageMs = 3000;
 constexpr int kLongMessageMs = 5000;
 // The top and bottom padding of a sidebar item in the style sheet below.
@@ -87,17 +88,6 @@ const char kSidebarStyle[]
 
 // The oldest "Opening Balance" row of an account, where its opening balance was stored as a
 // transaction rather than as the account's starting balance.
-std::optional<Transaction> openingBalanceOf(TransactionRepository *transactions,
-                                            const QString &accountId) {
-    std::optional<Transaction> opening;
-    // Newest first: the last match is the oldest.
-    for (const Transaction &t : transactions->findByAccount(accountId)) {
-        if (t.payee == kOpeningBalancePayee)
-            opening = t;
-    }
-    return opening;
-}
-
 // The keys a window binds itself, through its own shortcuts or its widgets' actions.
 QSet<QKeySequence> ownKeys(QWidget *window, const QSet<QAction *> &shared) {
     QSet<QKeySequence> keys;
@@ -248,7 +238,7 @@ void MainWindow::setupMenuBar() {
     connect(addAction(file, QStringLiteral("importRules"), tr("Import &Rules...")),
             &QAction::triggered, this, [this] { showRulesWindow(); });
     file->addSeparator();
-    connect(addAction(file, QStringLiteral("tindralAccount"), tr("Tindral &Account...")),
+    connect(addAction(file, QStringLiteral("tindralAccount"), tr("&Tindral Account...")),
             &QAction::triggered, this, &MainWindow::showAccountWindow);
     file->addSeparator();
     m_signInAction = addAction(file, QStringLiteral("signIn"), tr("&Sign In..."));
@@ -390,7 +380,17 @@ void MainWindow::connectSignals() {
     });
 
     TindAccount::AuthClient *auth = m_state->accountClient()->auth();
+    connect(auth, &TindAccount::AuthClient::loginAddressReady, this,
+            [this](const QUrl &url, bool browserOpened) {
+                if (!m_signInLink)
+                    m_signInLink = new SignInLinkDialog(this);
+                m_signInLink->setAddress(url, browserOpened);
+                m_signInLink->show();
+                m_signInLink->raise();
+            });
     connect(auth, &TindAccount::AuthClient::loginSucceeded, this, [this] {
+        if (m_signInLink)
+            m_signInLink->close();
         m_statusBar->showMessage(tr("Signed in successfully"), kShortMessageMs);
         updateSignInState();
     });
@@ -602,13 +602,14 @@ void MainWindow::showNewAccountDialog() {
     const Account account = dialog.account();
     if (account.name.isEmpty())
         return;
+    QString id;
     if (!m_state->ledger()->createAccount(account, account.startingBalance,
-                                          dialog.startingBalanceDate())) {
+                                          dialog.startingBalanceDate(), &id)) {
         ErrorBox::show(this, tr("New Account"), tr("The account could not be created."),
                        tr("Nothing was stored; your other accounts are unchanged."));
         return;
     }
-    selectAccount(account.id);
+    selectAccount(id);
 }
 
 void MainWindow::showEditAccountDialog() {
@@ -617,9 +618,7 @@ void MainWindow::showEditAccountDialog() {
     const auto stored = m_state->accountRepository()->findById(m_state->currentAccountId());
     if (!stored)
         return;
-    TransactionRepository *transactions = m_state->transactionRepository();
-    // An opening balance stored as a transaction is edited there, so it never counts twice.
-    std::optional<Transaction> opening = openingBalanceOf(transactions, stored->id);
+    const std::optional<Transaction> opening = m_state->ledger()->openingBalance(stored->id);
     Account shown = *stored;
     if (opening)
         shown.startingBalance = opening->amount;
@@ -629,29 +628,15 @@ void MainWindow::showEditAccountDialog() {
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
         return;
 
-    Account edited = dialog.account();
+    const Account edited = dialog.account();
     if (edited.name.isEmpty())
         return;
-    edited.version = stored->version + 1;
-    bool ok = true;
-    if (opening) {
-        const qint64 amount = edited.startingBalance;
-        edited.startingBalance = stored->startingBalance;
-        if (amount != opening->amount || dialog.startingBalanceDate() != opening->date) {
-            if (amount == 0) {
-                ok = transactions->softDelete(opening->id);
-            } else {
-                opening->amount = amount;
-                opening->date = dialog.startingBalanceDate();
-                opening->version += 1;
-                opening->syncStatus = SyncStatus::Pending;
-                opening->updatedAt = Timestamps::nowUtc();
-                ok = transactions->update(*opening);
-            }
-        }
-    }
-    ok = ok && m_state->accountRepository()->update(edited);
-    if (!ok) {
+    const LedgerWriter::Result result = m_state->ledger()->updateAccount(
+        edited, edited.startingBalance, dialog.startingBalanceDate());
+    if (result == LedgerWriter::Result::NotFound) {
+        ErrorBox::show(this, tr("Edit Account"), tr("The changes could not be saved."),
+                       tr("The account was deleted meanwhile."));
+    } else if (result != LedgerWriter::Result::Ok) {
         ErrorBox::show(this, tr("Edit Account"), tr("The changes could not be saved."),
                        tr("The account keeps its previous details and balance."));
     }
@@ -765,23 +750,56 @@ void MainWindow::showReconciliationWindow() {
         window->close();
     });
     connect(window, &ReconciliationScreen::cancelled, window, &QWidget::close);
-    // Add and Edit use the register's transaction form, over the account being reconciled;
-    // the reconciliation list follows through the change notice of the save.
+    // Add and Edit post to the account being reconciled, whatever the register shows or
+    // whether it may leave a half-typed row.
     connect(window, &ReconciliationScreen::newTransactionRequested, this,
-            [this](const QString &id) {
-                selectAccount(id);
-                m_register->newTransactionDialog();
-            });
+            [this, window](const QString &id) { openTransactionForm(window, id, QString()); });
     connect(window, &ReconciliationScreen::editTransactionRequested, this,
-            [this, accountId](const QString &transactionId) {
-                selectAccount(accountId);
-                const int row = m_register->model()->rowOfId(transactionId);
-                if (row >= 0)
-                    m_register->editTransactionDialog(row);
+            [this, window, accountId](const QString &transactionId) {
+                openTransactionForm(window, accountId, transactionId);
             });
     window->setTransactionFormAvailable(true);
     window->setAccount(accountId);
     presentWindow(window, title, QSize(1100, 720));
+}
+
+void MainWindow::openTransactionForm(QWidget *over, const QString &accountId,
+                                     const QString &transactionId) {
+    std::optional<Transaction> stored;
+    if (!transactionId.isEmpty()) {
+        stored = m_state->transactionRepository()->findById(transactionId);
+        if (!stored || stored->deletedAt || stored->accountId != accountId) {
+            ErrorBox::show(over, tr("Edit Transaction"), tr("This transaction no longer exists."),
+                           QString());
+            return;
+        }
+    }
+    std::unique_ptr<TransactionFormDialog> dialog
+        = stored ? std::make_unique<TransactionFormDialog>(m_state, *stored, over)
+                 : std::make_unique<TransactionFormDialog>(m_state, accountId, over);
+    if (ModalRunner::exec(dialog.get()) != QDialog::Accepted)
+        return;
+    const QList<SplitLine> lines = dialog->splitLines();
+    const LedgerWriter::Result result = m_state->ledger()->saveTransaction(
+        dialog->transaction(), !stored, dialog->splitChanged() ? &lines : nullptr);
+    QString reason;
+    switch (result) {
+    case LedgerWriter::Result::Ok:
+        return;
+    case LedgerWriter::Result::TransferAccountNotFound:
+        reason = tr("The account named after [Transfer] does not exist.");
+        break;
+    case LedgerWriter::Result::TransferToSameAccount:
+        reason = tr("A transfer needs another account.");
+        break;
+    case LedgerWriter::Result::NotFound:
+        reason = tr("The transaction was deleted meanwhile.");
+        break;
+    case LedgerWriter::Result::Failed:
+        reason = tr("Nothing was stored.");
+        break;
+    }
+    ErrorBox::show(over, dialog->windowTitle(), tr("The transaction could not be saved."), reason);
 }
 
 void MainWindow::showReconciliationHistoryWindow() {

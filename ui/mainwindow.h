@@ -35,6 +35,7 @@ class ReportsScreen;
 class SampleDataService;
 class SearchScreen;
 class SettingsScreen;
+class SignInLinkDialog;
 class StatusBar;
 class WelcomeScreen;
 
@@ -132,6 +133,10 @@ private:
     // Shows a secondary window as its own top-level window owned by this one: the default
     // size only the first time, then shown, raised and activated.
     void presentWindow(QWidget *window, const QString &title, const QSize &defaultSize);
+    // The transaction form over a window other than the register (a reconciliation): for a
+    // new transaction in accountId, or for the stored transaction transactionId. Writes
+    // through the ledger; the windows follow its change notice.
+    void openTransactionForm(QWidget *over, const QString &accountId, const QString &transactionId);
 
     AppState *m_state;                     // Not owned.
     SampleDataService *m_sampleData;       // Owned (Qt child).
@@ -149,6 +154,7 @@ private:
     SearchScreen *m_searchWindow = nullptr;
     CategoriesScreen *m_categoriesWindow = nullptr;
     SettingsScreen *m_settingsWindow = nullptr;
+    SignInLinkDialog *m_signInLink = nullptr; // Owned (Qt child); one at a time.
     ReconciliationHistoryScreen *m_reconciliationHistoryWindow = nullptr;
     ImportScreen *m_importWindow = nullptr;
     RulesScreen *m_rulesWindow = nullptr;

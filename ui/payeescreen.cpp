@@ -4,6 +4,7 @@
 #include "ui/payeescreen.h"
 
 #include "app/appstate.h"
+#include "services/ledgerwriter.h"
 #include "storage/transactionrepository.h"
 #include "ui/errorbox.h"
 #include "ui/messageboxes.h"
@@ -108,7 +109,7 @@ void PayeeScreen::selectPayees(const QStringList &payees) {
 }
 
 bool PayeeScreen::rename(const QStringList &payees, const QString &target, int *renamed) {
-    *renamed = m_state->transactionRepository()->renamePayees(payees, target);
+    *renamed = m_state->ledger()->renamePayees(payees, target);
     if (*renamed >= 0)
         return true;
     ErrorBox::show(this, tr("Rename Payees"), tr("The payees could not be renamed."),

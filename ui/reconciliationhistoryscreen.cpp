@@ -52,6 +52,7 @@ ReconciliationHistoryScreen::ReconciliationHistoryScreen(AppState *state, QWidge
     titleFont.setBold(true);
     m_title->setFont(titleFont);
     layout->addWidget(m_title);
+    m_title->setTextFormat(Qt::PlainText);
     auto *subtitle = new QLabel(tr("Past reconciliations for this account."), this);
     subtitle->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
     layout->addWidget(subtitle);

@@ -8,9 +8,7 @@
 #include "services/recurringservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
-#include "storage/identifiers.h"
 #include "storage/recurringrepository.h"
-#include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 #include "ui/categorychoices.h"
 #include "ui/regionalformat.h"
@@ -288,13 +286,10 @@ QDate RecurringFormDialog::nextDueValue() const {
 
 RecurringTransaction RecurringFormDialog::recurring() const {
     RecurringTransaction rule = m_original;
-    const QDateTime now = Timestamps::nowUtc();
     if (!m_editMode) {
-        rule.id = Identifiers::newId();
-        rule.createdAt = now;
-        rule.version = 1;
+        // A seed is a template, never a stored rule: the ledger gives the new one its id.
+        rule.id.clear();
         rule.serverId.clear();
-        rule.deletedAt.reset();
         rule.accountId = m_account->currentData().toString();
     }
     rule.payee = m_payee->text().trimmed();
@@ -334,10 +329,6 @@ RecurringTransaction RecurringFormDialog::recurring() const {
 
     rule.autoPost = m_autoPost->isChecked();
     rule.isActive = m_active->isChecked();
-    rule.syncStatus = SyncStatus::Pending;
-    rule.updatedAt = now;
-    if (m_editMode)
-        rule.version = m_original.version + 1;
     return rule;
 }
 

@@ -5,6 +5,7 @@
 
 #include "app/appstate.h"
 #include "app/thememanager.h"
+#include "services/ledgerwriter.h"
 #include "services/recurringservice.h"
 #include "storage/recurringrepository.h"
 #include "ui/errorbox.h"
@@ -223,7 +224,7 @@ void RecurringScreen::deleteSelected() {
     const RecurringTransaction rule = *shown;
     if (!MessageBoxes::ask(this, tr("Delete"), tr("Delete recurring \"%1\"?").arg(rule.payee)))
         return;
-    if (!m_state->recurringRepository()->softDelete(rule.id)) {
+    if (m_state->ledger()->deleteRecurring(rule.id) == LedgerWriter::Result::Failed) {
         ErrorBox::show(this, tr("Delete"),
                        tr("The recurring transaction \"%1\" could not be deleted.").arg(rule.payee),
                        tr("It is still in the list."));
@@ -235,7 +236,7 @@ void RecurringScreen::showNewForm() {
     RecurringFormDialog dialog(m_state, this);
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
         return;
-    if (!m_state->recurringRepository()->insert(dialog.recurring())) {
+    if (!m_state->ledger()->addRecurring(dialog.recurring())) {
         ErrorBox::show(this, tr("New Recurring"),
                        tr("The recurring transaction could not be saved."),
                        tr("Nothing was added."));
@@ -264,7 +265,7 @@ void RecurringScreen::showEditForm(int row) {
         refresh();
         return;
     }
-    if (!m_state->recurringRepository()->update(dialog.recurring())) {
+    if (m_state->ledger()->updateRecurring(dialog.recurring()) != LedgerWriter::Result::Ok) {
         ErrorBox::show(this, tr("Edit"), tr("The changes could not be saved."),
                        tr("The recurring transaction keeps its previous details."));
     }

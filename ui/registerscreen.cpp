@@ -109,6 +109,10 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
 
+    // The account's name and institution are shown as typed, never read as markup.
+    m_heading->setTextFormat(Qt::PlainText);
+    m_subtitle->setTextFormat(Qt::PlainText);
+    m_message->setTextFormat(Qt::PlainText);
     auto *header = new QHBoxLayout;
     header->setSpacing(16);
     m_heading->setFont(sizedFont(8, QFont::DemiBold));

@@ -118,8 +118,13 @@ QValueAxis *moneyAxis(double low, double high, const Colours &colours) {
     return axis;
 }
 
+// Axis labels and legend entries are drawn as rich text; a category is named as typed.
+QString axisLabel(const QString &name) {
+    return name.toHtmlEscaped();
+}
+
 QBarSet *barSet(const QString &name, const QColor &colour) {
-    auto *set = new QBarSet(name);
+    auto *set = new QBarSet(axisLabel(name));
     set->setColor(colour);
     set->setBorderColor(colour);
     return set;
@@ -143,7 +148,7 @@ QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette 
     QStringList names;
     double high = 0;
     for (auto bar = bars.crbegin(); bar != bars.crend(); ++bar) {
-        names << bar->name;
+        names << axisLabel(bar->name);
         *spent << bar->first;
         high = qMax(high, bar->first);
     }
@@ -230,7 +235,7 @@ QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &
     double high = 0;
     // Last first, so that the largest pair is at the top.
     for (auto bar = bars.crbegin(); bar != bars.crend(); ++bar) {
-        names << bar->name;
+        names << axisLabel(bar->name);
         *first << bar->first;
         *second << bar->second;
         low = std::min({low, bar->first, bar->second});

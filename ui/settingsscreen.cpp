@@ -129,6 +129,8 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
 
     connect(m_pageList, &QListWidget::currentRowChanged, this, &SettingsScreen::onCategoryChanged);
     m_pageList->setCurrentRow(GeneralPage);
+    // The window opens ready for the keyboard: the arrows choose a page, Tab enters it.
+    m_pageList->setFocus();
 
     if (ThemeManager *theme = m_state->themeManager()) {
         connect(theme, &ThemeManager::themeChanged, this, [this] {
@@ -330,6 +332,7 @@ QWidget *SettingsScreen::buildDataPage() {
     m_accountStatus->setTextFormat(Qt::RichText);
     sync->addWidget(m_accountStatus);
     m_lastSynced = new QLabel(page);
+    m_lastSynced->setTextFormat(Qt::PlainText);
     m_lastSynced->setAccessibleName(tr("Last synced"));
     m_lastSynced->setTextFormat(Qt::PlainText);
     m_lastSynced->setWordWrap(true);
@@ -629,15 +632,12 @@ void SettingsScreen::forceFullSync() {
                               "devices.\n\nContinue?")))
         return;
 
-    const int accounts = m_state->accountRepository()->markAllPendingForResync();
-    const int categories = m_state->categoryRepository()->markAllPendingForResync();
-    const int transactions = m_state->transactionRepository()->markAllPendingForResync();
-    const int recurrings = m_state->recurringRepository()->markAllPendingForResync();
-    const int reconciliations = m_state->reconciliationRepository()->markAllPendingForResync();
-    qInfo() << "Force Full Sync: marked pending —"
-            << "accounts:" << accounts << "categories:" << categories
-            << "transactions:" << transactions << "recurrings:" << recurrings
-            << "reconciliations:" << reconciliations;
+    // One statement per table in one commit: a large database is marked in a moment.
+    if (m_state->ledger()->markAllForResync() < 0) {
+        ErrorBox::show(this, tr("Force Full Sync"), tr("The data could not be marked for upload."),
+                       tr("Nothing was changed; the next sync sends only what changed."));
+        return;
+    }
     m_state->preferencesRepository()->remove(SyncEngine::CursorKey);
 
     m_forceFullSync->setEnabled(false);

@@ -116,27 +116,47 @@ QString ShareMembersDialog::text(const QString &value, const QString &fallback) 
 
 void ShareMembersDialog::refreshAll() {
     m_groupKnown = false;
+    m_groupFailed = false;
     if (!m_client) {
         m_groupKnown = true;
         fillCandidates();
         return;
     }
     QPointer<ShareMembersDialog> self(this);
-    m_client->account()->getProfile([self](const TindAccount::Profile &profile) {
-        if (!self || !self->m_client)
-            return;
-        self->m_userId = profile.id;
-        self->m_client->account()->getGroup([self](const TindAccount::Group &group) {
-            if (!self)
+    const auto groupFailed = [self] {
+        self->m_members.clear();
+        self->m_groupFailed = true;
+        self->m_groupKnown = true;
+        if (self->m_sharesKnown)
+            self->showShares();
+        self->fillCandidates();
+    };
+    m_client->account()->fetchProfile(
+        [self, groupFailed](bool ok, const TindAccount::Profile &profile) {
+            if (!self || !self->m_client)
                 return;
-            self->m_members
-                = group.id.isEmpty() ? QList<TindAccount::GroupMember>() : group.members;
-            self->m_groupKnown = true;
-            if (self->m_sharesKnown)
-                self->showShares();
-            self->fillCandidates();
+            // Without knowing who the user is, the user would be offered as someone to share with.
+            if (!ok || profile.id.isEmpty()) {
+                groupFailed();
+                return;
+            }
+            self->m_userId = profile.id;
+            self->m_client->account()->fetchGroup(
+                [self, groupFailed](bool ok, const TindAccount::Group &group) {
+                    if (!self)
+                        return;
+                    if (!ok) {
+                        groupFailed();
+                        return;
+                    }
+                    self->m_members
+                        = group.id.isEmpty() ? QList<TindAccount::GroupMember>() : group.members;
+                    self->m_groupKnown = true;
+                    if (self->m_sharesKnown)
+                        self->showShares();
+                    self->fillCandidates();
+                });
         });
-    });
     reloadShares();
 }
 
@@ -149,18 +169,20 @@ void ShareMembersDialog::reloadShares() {
     if (!m_backend)
         return;
     QPointer<ShareMembersDialog> self(this);
-    m_backend->listMembers(m_itemId, [self](const QList<TindAccount::ShareMember> &members) {
-        if (!self)
-            return;
-        self->m_shares.clear();
-        for (const TindAccount::ShareMember &share : members) {
-            if (share.role != QLatin1String("owner"))
-                self->m_shares.append(share);
-        }
-        self->m_sharesKnown = true;
-        self->showShares();
-        self->fillCandidates();
-    });
+    m_backend->listMembers(m_itemId,
+                           [self](bool ok, const QList<TindAccount::ShareMember> &members) {
+                               if (!self)
+                                   return;
+                               self->m_sharesFailed = !ok;
+                               self->m_shares.clear();
+                               for (const TindAccount::ShareMember &share : members) {
+                                   if (share.role != QLatin1String("owner"))
+                                       self->m_shares.append(share);
+                               }
+                               self->m_sharesKnown = true;
+                               self->showShares();
+                               self->fillCandidates();
+                           });
 }
 
 void ShareMembersDialog::showShares() {
@@ -187,7 +209,10 @@ void ShareMembersDialog::showShares() {
     }
     if (m_list->count() == 0) {
         auto *empty = new QListWidgetItem(
-            text(m_texts.emptyList, tr("Not shared with anyone yet.")), m_list);
+            m_sharesFailed ? tr("The list of people this is shared with could not be loaded. "
+                                "Close this window and open it again to retry.")
+                           : text(m_texts.emptyList, tr("Not shared with anyone yet.")),
+            m_list);
         empty->setFlags(Qt::NoItemFlags);
         empty->setForeground(QColor(Styles::mutedColour()));
     }
@@ -208,6 +233,10 @@ void ShareMembersDialog::fillCandidates() {
     m_candidates->clear();
     if (m_members.isEmpty()) {
         m_addRow->hide();
+        m_noGroup->setText(m_groupFailed
+                               ? tr("The group members could not be loaded, so nobody can be "
+                                    "added now. Close this window and open it again to retry.")
+                               : m_texts.noGroup);
         m_noGroup->show();
         m_share->setEnabled(false);
     } else {

@@ -79,6 +79,9 @@ private:
     QString m_userId;
     bool m_groupKnown = false;
     bool m_sharesKnown = false;
+    // A failed fetch is said as such, never shown as "no group" or "shared with nobody".
+    bool m_groupFailed = false;
+    bool m_sharesFailed = false;
     QList<TindAccount::GroupMember> m_members;
     QList<TindAccount::ShareMember> m_shares;
     QWidget *m_addRow = nullptr;

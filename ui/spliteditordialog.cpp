@@ -14,13 +14,16 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 SplitEditorDialog::SplitEditorDialog(AppState *state, const Transaction &transaction,
@@ -39,6 +42,7 @@ SplitEditorDialog::SplitEditorDialog(AppState *state, const Transaction &transac
         = new QLabel(tr("Divide %1 (%2) among categories.")
                          .arg(transaction.payee, formatMoney(qAbs(transaction.amount), m_currency)),
                      this);
+    heading->setTextFormat(Qt::PlainText);
     layout->addWidget(heading);
     auto *note = new QLabel(tr("The split is kept on this device and in backups; sync does not "
                                "carry it to your other devices."),
@@ -52,6 +56,9 @@ SplitEditorDialog::SplitEditorDialog(AppState *state, const Transaction &transac
     m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_table->verticalHeader()->hide();
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab walks the fields of the lines, as in any form; the table itself is only their frame.
+    m_table->setTabKeyNavigation(false);
+    m_table->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(m_table, 1);
 
     auto *row = new QHBoxLayout;
@@ -79,25 +86,49 @@ SplitEditorDialog::SplitEditorDialog(AppState *state, const Transaction &transac
         addLine(QString(), 0, QString());
     }
     updateRemaining();
+    if (m_table->rowCount() > 0)
+        m_table->cellWidget(0, 0)->setFocus();
 }
 
 void SplitEditorDialog::addLine(const QString &categoryId, qint64 cents, const QString &memo) {
     const int row = m_table->rowCount();
     m_table->insertRow(row);
     auto *combo = new QComboBox(m_table);
+    // A line starts without a category until one is chosen: taking the first of the list
+    // would file money where nobody put it.
+    combo->addItem(tr("(choose a category)"), QString());
     for (const Category &category : m_state->categoryRepository()->findAll())
         combo->addItem(category.name, category.id);
-    const int found = combo->findData(categoryId);
-    if (found >= 0)
-        combo->setCurrentIndex(found);
+    combo->setCurrentIndex(std::max(0, combo->findData(categoryId)));
+    combo->setAccessibleName(tr("Category of line %1").arg(row + 1));
+    connect(combo, &QComboBox::currentIndexChanged, this, &SplitEditorDialog::updateRemaining);
     m_table->setCellWidget(row, 0, combo);
     auto *amount = new SmartAmountField(m_table);
     amount->setRange(0, 99999999.99);
     amount->setCurrency(m_currency);
     amount->setAmount(cents);
+    amount->setAccessibleName(tr("Amount of line %1").arg(row + 1));
     connect(amount, &QDoubleSpinBox::valueChanged, this, &SplitEditorDialog::updateRemaining);
     m_table->setCellWidget(row, 1, amount);
-    m_table->setItem(row, 2, new QTableWidgetItem(memo));
+    auto *memoEdit = new QLineEdit(memo, m_table);
+    memoEdit->setAccessibleName(tr("Memo of line %1").arg(row + 1));
+    m_table->setCellWidget(row, 2, memoEdit);
+    // The line holding the focus is the current one, for "Remove Line".
+    for (QWidget *field : {static_cast<QWidget *>(combo), static_cast<QWidget *>(amount),
+                           static_cast<QWidget *>(memoEdit)})
+        field->installEventFilter(this);
+}
+
+bool SplitEditorDialog::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (int row = 0; row < m_table->rowCount(); ++row) {
+            for (int column = 0; column < m_table->columnCount(); ++column) {
+                if (m_table->cellWidget(row, column) == watched)
+                    m_table->setCurrentCell(row, column);
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void SplitEditorDialog::setLines(const QList<SplitLine> &lines) {
@@ -114,6 +145,7 @@ void SplitEditorDialog::setLines(const QList<SplitLine> &lines) {
 void SplitEditorDialog::addRow() {
     addLine(QString(), qMax<qint64>(0, remaining()), QString());
     updateRemaining();
+    m_table->cellWidget(m_table->rowCount() - 1, 0)->setFocus();
 }
 
 void SplitEditorDialog::removeSelectedRow() {
@@ -122,6 +154,8 @@ void SplitEditorDialog::removeSelectedRow() {
         return;
     m_table->removeRow(row);
     updateRemaining();
+    if (m_table->rowCount() > 0)
+        m_table->cellWidget(qMin(row, m_table->rowCount() - 1), 0)->setFocus();
 }
 
 qint64 SplitEditorDialog::remaining() const {
@@ -148,7 +182,10 @@ void SplitEditorDialog::updateRemaining() {
     bool complete = left == 0 && m_table->rowCount() > 0;
     for (int row = 0; row < m_table->rowCount(); ++row) {
         auto *combo = qobject_cast<QComboBox *>(m_table->cellWidget(row, 0));
-        if (!combo || combo->currentData().toString().isEmpty())
+        auto *amount = qobject_cast<QDoubleSpinBox *>(m_table->cellWidget(row, 1));
+        // An untouched empty line is no line at all.
+        if (combo && combo->currentData().toString().isEmpty() && amount
+            && centsOf(amount->value()) != 0)
             complete = false;
     }
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(complete);
@@ -166,8 +203,10 @@ QList<SplitLine> SplitEditorDialog::lines() const {
         line.transactionId = m_transaction.id;
         line.categoryId = combo->currentData().toString();
         const qint64 value = amount->amount();
+        if (value == 0 && line.categoryId.isEmpty())
+            continue;
         line.amount = negative ? -value : value;
-        if (QTableWidgetItem *memo = m_table->item(row, 2))
+        if (auto *memo = qobject_cast<QLineEdit *>(m_table->cellWidget(row, 2)))
             line.memo = memo->text().trimmed();
         result.append(line);
     }

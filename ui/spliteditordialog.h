@@ -36,6 +36,9 @@ public Q_SLOTS:
     void removeSelectedRow();
     void updateRemaining();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void addLine(const QString &categoryId, qint64 cents, const QString &memo);
 

@@ -119,9 +119,12 @@ void StartupChecks::presentPendingOffer() {
 void StartupChecks::presentUpdate(const TindUpdate::Artifact &artifact) {
     if (!m_window)
         return;
-    auto *dialog
-        = new TindUpdate::UpdateDialog(artifact, m_config.currentVersion, m_appName, m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const bool reused
+        = m_update && m_update->isVisible() && m_update->artifact().version == artifact.version;
+    TindUpdate::UpdateDialog *dialog
+        = TindUpdate::UpdateDialog::present(artifact, m_config.currentVersion, m_appName, m_window);
+    if (reused)
+        return;
     // Only "Later" is an answer to remember: a mandatory release has no "Later", and Escape
     // or closing the window decides nothing, so the offer comes back at the next start.
     connect(dialog, &QDialog::finished, this, [this, dialog] {
@@ -129,5 +132,4 @@ void StartupChecks::presentUpdate(const TindUpdate::Artifact &artifact) {
             m_state->preferencesRepository()->setValue(kDismissedKey, dialog->artifact().version);
     });
     m_update = dialog;
-    dialog->show();
 }

@@ -27,6 +27,9 @@ StatusBar::StatusBar(QWidget *parent)
     m_busy->setAccessibleName(tr("Busy"));
     m_sync->setAccessibleDescription(tr("Sync status"));
 
+    // Sync errors and progress carry server and file text.
+    for (QLabel *label : {m_accountCount, m_recurringDue, m_progressText, m_sync})
+        label->setTextFormat(Qt::PlainText);
     m_busy->setRange(0, 0);
     m_busy->setMaximumWidth(100);
     m_busy->setMaximumHeight(14);

@@ -8,7 +8,6 @@
 #include "storage/categoryrepository.h"
 #include "storage/identifiers.h"
 #include "storage/splitlinerepository.h"
-#include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 #include "ui/categorychoices.h"
 #include "ui/datefield.h"
@@ -94,6 +93,14 @@ void TransactionFormDialog::build() {
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
     layout->addLayout(form);
+
+    // Forms open from several windows; the account they post to is never left to be guessed.
+    m_account = new QLabel(this);
+    m_account->setTextFormat(Qt::PlainText);
+    m_account->setAccessibleName(tr("Account"));
+    const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
+    m_account->setText(account ? account->name : QString());
+    form->addRow(tr("Account:"), m_account);
 
     auto *type = new QHBoxLayout;
     m_payment = new QRadioButton(tr("Payment"), this);
@@ -269,11 +276,8 @@ QList<SplitLine> TransactionFormDialog::splitLines() const {
 
 Transaction TransactionFormDialog::transaction() const {
     Transaction result = m_transaction;
-    const QDateTime now = Timestamps::nowUtc();
-    if (!m_editMode) {
+    if (!m_editMode)
         result.accountId = m_accountId;
-        result.createdAt = now;
-    }
     result.date = m_date->parsedDate();
     result.payee = m_payee->text().trimmed();
     result.amount = signedAmount();
@@ -286,7 +290,5 @@ Transaction TransactionFormDialog::transaction() const {
     if (!result.cleared)
         result.reconciled = false;
     result.isSplit = !m_splitLines.isEmpty();
-    result.updatedAt = now;
-    result.syncStatus = SyncStatus::Pending;
     return result;
 }

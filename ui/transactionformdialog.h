@@ -42,6 +42,7 @@ public:
     static QDate proposedDate();
 
     SmartAmountField *amountField() const { return m_amount; }
+    QLabel *accountLabel() const { return m_account; }
     QPushButton *splitButton() const { return m_splitButton; }
 
 public Q_SLOTS:
@@ -63,6 +64,7 @@ private:
     QList<SplitLine> m_splitLines;
     bool m_splitChanged = false;
 
+    QLabel *m_account = nullptr;          // Owned (Qt child).
     QRadioButton *m_payment = nullptr;    // Owned (Qt child).
     QRadioButton *m_deposit = nullptr;    // Owned (Qt child).
     DateField *m_date = nullptr;          // Owned (Qt child).

@@ -1113,6 +1113,50 @@ Fortfahren?</translation>
         <source>Tax Code</source>
         <translation>Steuerschlüssel</translation>
     </message>
+    <message>
+        <source>Charitable contributions</source>
+        <translation>Spenden</translation>
+    </message>
+    <message>
+        <source>Medical and dental</source>
+        <translation>Krankheits- und Zahnarztkosten</translation>
+    </message>
+    <message>
+        <source>Business expense</source>
+        <translation>Betriebsausgabe</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>Arbeitszimmer</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Bildung</translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation>Landes- und Kommunalsteuern</translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation>Hypothekenzinsen</translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation>Grundsteuer</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahme</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Umbuchung</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Ausgabe</translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -1304,18 +1348,6 @@ Fortfahren?</translation>
         <translation>Buchungen werden importiert...</translation>
     </message>
     <message>
-        <source>Import complete!
-
-%1 transactions imported
-%2 duplicates skipped
-%3 rows could not be read or stored</source>
-        <translation>Import abgeschlossen.
-
-Importierte Buchungen: %1
-Übersprungene Duplikate: %2
-Nicht lesbare oder nicht gespeicherte Zeilen: %3</translation>
-    </message>
-    <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
@@ -1395,6 +1427,78 @@ Kontostand nach dem Import: %4</translation>
     <message>
         <source>unknown</source>
         <translation>unbekannt</translation>
+        <source>Rows not imported</source>
+        <translation>Nicht importierte Zeilen</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>Import abgeschlossen!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n Buchung importiert</numerusform>
+            <numerusform>%n Buchungen importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) could not be read or stored:</source>
+        <translation>
+            <numerusform>%n Zeile konnte nicht gelesen oder gespeichert werden:</numerusform>
+            <numerusform>%n Zeilen konnten nicht gelesen oder gespeichert werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more row(s)</source>
+        <translation>
+            <numerusform>… und %n weitere Zeile</numerusform>
+            <numerusform>… und %n weitere Zeilen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>Its category &quot;%1&quot; could not be created</source>
+        <translation>Seine Kategorie „%1“ konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The database refused it: %1</source>
+        <translation>Die Datenbank hat sie abgelehnt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>It has %n column(s), fewer than the columns chosen</source>
+        <translation>
+            <numerusform>Sie hat %n Spalte, weniger als die gewählten Spalten</numerusform>
+            <numerusform>Sie hat %n Spalten, weniger als die gewählten Spalten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The date &quot;%1&quot; cannot be read as %2</source>
+        <translation>Das Datum „%1“ lässt sich nicht als %2 lesen</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; cannot be read</source>
+        <translation>Der Betrag „%1“ lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>The date is missing or cannot be read</source>
+        <translation>Das Datum fehlt oder lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>The amount cannot be read</source>
+        <translation>Der Betrag lässt sich nicht lesen</translation>
     </message>
 </context>
 <context>
@@ -1455,7 +1559,7 @@ Kontostand nach dem Import: %4</translation>
         <translation>Ctrl+I</translation>
     </message>
     <message>
-        <source>Tindral &amp;Account...</source>
+        <source>&amp;Tindral Account...</source>
         <translation>Tindral-&amp;Benutzerkonto...</translation>
     </message>
     <message>
@@ -1987,6 +2091,36 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Import Rules</source>
         <translation>Importregeln</translation>
+        <source>The account was deleted meanwhile.</source>
+        <translation>Das Konto wurde inzwischen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation>Diese Buchung gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation>Das nach [Transfer] genannte Konto gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation>Eine Umbuchung braucht ein anderes Konto.</translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation>Die Buchung wurde inzwischen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -4032,6 +4166,12 @@ Fortfahren?</translation>
     <message>
         <source>As the language writes it (%1)</source>
         <translation>Wie in der Sprache üblich (%1)</translation>
+        <source>The data could not be marked for upload.</source>
+        <translation>Die Daten konnten nicht zum Hochladen vorgemerkt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; the next sync sends only what changed.</source>
+        <translation>Es wurde nichts geändert; die nächste Synchronisierung sendet nur Änderungen.</translation>
     </message>
 </context>
 <context>
@@ -4088,6 +4228,45 @@ Fortfahren?</translation>
         <source>Could not remove share.</source>
         <translation>Die Freigabe konnte nicht entfernt werden.</translation>
     </message>
+    <message>
+        <source>The list of people this is shared with could not be loaded. Close this window and open it again to retry.</source>
+        <translation>Die Liste der Personen, mit denen dies geteilt ist, konnte nicht geladen werden. Schließen Sie dieses Fenster und öffnen Sie es erneut, um es noch einmal zu versuchen.</translation>
+    </message>
+    <message>
+        <source>The group members could not be loaded, so nobody can be added now. Close this window and open it again to retry.</source>
+        <translation>Die Gruppenmitglieder konnten nicht geladen werden, daher kann gerade niemand hinzugefügt werden. Schließen Sie dieses Fenster und öffnen Sie es erneut, um es noch einmal zu versuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>SignInLinkDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Sign-in address</source>
+        <translation>Anmeldeadresse</translation>
+    </message>
+    <message>
+        <source>Copy the sign-in address</source>
+        <translation>Anmeldeadresse kopieren</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Your browser should now show the sign-in page. If it did not open, copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation>Ihr Browser sollte jetzt die Anmeldeseite zeigen. Falls er sich nicht geöffnet hat, kopieren Sie diese Adresse in einen Browser auf diesem Computer und melden Sie sich dort an; dieses Programm bemerkt, wenn Sie fertig sind.</translation>
+    </message>
+    <message>
+        <source>No browser could be opened for signing in. Copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation>Für die Anmeldung konnte kein Browser geöffnet werden. Kopieren Sie diese Adresse in einen Browser auf diesem Computer und melden Sie sich dort an; dieses Programm bemerkt, wenn Sie fertig sind.</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -4137,6 +4316,22 @@ Fortfahren?</translation>
     <message>
         <source>Remaining: %1</source>
         <translation>Verbleibend: %1</translation>
+    </message>
+    <message>
+        <source>(choose a category)</source>
+        <translation>(Kategorie wählen)</translation>
+    </message>
+    <message>
+        <source>Category of line %1</source>
+        <translation>Kategorie von Zeile %1</translation>
+    </message>
+    <message>
+        <source>Amount of line %1</source>
+        <translation>Betrag von Zeile %1</translation>
+    </message>
+    <message>
+        <source>Memo of line %1</source>
+        <translation>Notiz von Zeile %1</translation>
     </message>
 </context>
 <context>
@@ -4435,6 +4630,14 @@ Fortfahren?</translation>
     <message>
         <source>Remove Split</source>
         <translation>Aufteilung entfernen</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Konto:</translation>
     </message>
 </context>
 <context>

@@ -1099,6 +1099,50 @@ Continue?</source>
         <source>Tax Code</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Charitable contributions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medical and dental</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Business expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -1290,14 +1334,6 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import complete!
-
-%1 transactions imported
-%2 duplicates skipped
-%3 rows could not be read or stored</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
@@ -1369,6 +1405,77 @@ Account balance after import: %4</source>
     </message>
     <message>
         <source>unknown</source>
+        <source>Rows not imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transaction imported</numerusform>
+            <numerusform>%n transactions imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicate skipped</numerusform>
+            <numerusform>%n duplicates skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) could not be read or stored:</source>
+        <translation>
+            <numerusform>%n row could not be read or stored:</numerusform>
+            <numerusform>%n rows could not be read or stored:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more row(s)</source>
+        <translation>
+            <numerusform>… and %n more row</numerusform>
+            <numerusform>… and %n more rows</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>Its category &quot;%1&quot; could not be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database refused it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>It has %n column(s), fewer than the columns chosen</source>
+        <translation>
+            <numerusform>It has %n column, fewer than the columns chosen</numerusform>
+            <numerusform>It has %n columns, fewer than the columns chosen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The date &quot;%1&quot; cannot be read as %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date is missing or cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount cannot be read</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1430,7 +1537,7 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tindral &amp;Account...</source>
+        <source>&amp;Tindral Account...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1958,6 +2065,35 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Import Rules</source>
+        <source>The account was deleted meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3993,6 +4129,11 @@ Continue?</source>
     </message>
     <message>
         <source>As the language writes it (%1)</source>
+        <source>The data could not be marked for upload.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was changed; the next sync sends only what changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4050,6 +4191,45 @@ Continue?</source>
         <source>Could not remove share.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The list of people this is shared with could not be loaded. Close this window and open it again to retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The group members could not be loaded, so nobody can be added now. Close this window and open it again to retry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignInLinkDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign-in address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the sign-in address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your browser should now show the sign-in page. If it did not open, copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No browser could be opened for signing in. Copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -4098,6 +4278,22 @@ Continue?</source>
     </message>
     <message>
         <source>Remaining: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(choose a category)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category of line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount of line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo of line %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4396,6 +4592,14 @@ Continue?</source>
     </message>
     <message>
         <source>Remove Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

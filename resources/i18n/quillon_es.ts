@@ -1113,6 +1113,50 @@ Continue?</source>
         <source>Tax Code</source>
         <translation>Código fiscal</translation>
     </message>
+    <message>
+        <source>Charitable contributions</source>
+        <translation>Donativos</translation>
+    </message>
+    <message>
+        <source>Medical and dental</source>
+        <translation>Médicos y dentales</translation>
+    </message>
+    <message>
+        <source>Business expense</source>
+        <translation>Gasto profesional</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>Oficina en casa</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Educación</translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation>Impuestos estatales y locales</translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation>Intereses hipotecarios</translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation>Impuesto sobre bienes inmuebles</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingreso</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Transferencia</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Gasto</translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -1304,18 +1348,6 @@ Continue?</source>
         <translation>Importando movimientos...</translation>
     </message>
     <message>
-        <source>Import complete!
-
-%1 transactions imported
-%2 duplicates skipped
-%3 rows could not be read or stored</source>
-        <translation>Importación completada.
-
-Movimientos importados: %1
-Duplicados omitidos: %2
-Filas que no se pudieron leer o guardar: %3</translation>
-    </message>
-    <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
@@ -1395,6 +1427,78 @@ Saldo de la cuenta tras la importación: %4</translation>
     <message>
         <source>unknown</source>
         <translation>desconocido</translation>
+        <source>Rows not imported</source>
+        <translation>Filas no importadas</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>¡Importación completada!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n transacción importada</numerusform>
+            <numerusform>%n transacciones importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicado omitido</numerusform>
+            <numerusform>%n duplicados omitidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) could not be read or stored:</source>
+        <translation>
+            <numerusform>%n fila no se pudo leer ni guardar:</numerusform>
+            <numerusform>%n filas no se pudieron leer ni guardar:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more row(s)</source>
+        <translation>
+            <numerusform>… y %n fila más</numerusform>
+            <numerusform>… y %n filas más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>Its category &quot;%1&quot; could not be created</source>
+        <translation>No se pudo crear su categoría «%1»</translation>
+    </message>
+    <message>
+        <source>The database refused it: %1</source>
+        <translation>La base de datos la rechazó: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>It has %n column(s), fewer than the columns chosen</source>
+        <translation>
+            <numerusform>Tiene %n columna, menos que las columnas elegidas</numerusform>
+            <numerusform>Tiene %n columnas, menos que las columnas elegidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The date &quot;%1&quot; cannot be read as %2</source>
+        <translation>La fecha «%1» no se puede leer como %2</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; cannot be read</source>
+        <translation>El importe «%1» no se puede leer</translation>
+    </message>
+    <message>
+        <source>The date is missing or cannot be read</source>
+        <translation>Falta la fecha o no se puede leer</translation>
+    </message>
+    <message>
+        <source>The amount cannot be read</source>
+        <translation>El importe no se puede leer</translation>
     </message>
 </context>
 <context>
@@ -1455,7 +1559,7 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>Ctrl+I</translation>
     </message>
     <message>
-        <source>Tindral &amp;Account...</source>
+        <source>&amp;Tindral Account...</source>
         <translation>Cuenta de &amp;Tindral...</translation>
     </message>
     <message>
@@ -1987,6 +2091,36 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Import Rules</source>
         <translation>Reglas de importación</translation>
+        <source>The account was deleted meanwhile.</source>
+        <translation>La cuenta se eliminó mientras tanto.</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Editar transacción</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation>Esta transacción ya no existe.</translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation>La cuenta indicada tras [Transfer] no existe.</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation>Una transferencia necesita otra cuenta.</translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation>La transacción se eliminó mientras tanto.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>No se pudo guardar la transacción.</translation>
     </message>
 </context>
 <context>
@@ -4032,6 +4166,12 @@ Continue?</source>
     <message>
         <source>As the language writes it (%1)</source>
         <translation>Como se escribe en el idioma (%1)</translation>
+        <source>The data could not be marked for upload.</source>
+        <translation>No se pudieron marcar los datos para subirlos.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; the next sync sends only what changed.</source>
+        <translation>No se cambió nada; la próxima sincronización envía solo lo que cambió.</translation>
     </message>
 </context>
 <context>
@@ -4088,6 +4228,45 @@ Continue?</source>
         <source>Could not remove share.</source>
         <translation>No se pudo dejar de compartir.</translation>
     </message>
+    <message>
+        <source>The list of people this is shared with could not be loaded. Close this window and open it again to retry.</source>
+        <translation>No se pudo cargar la lista de personas con las que se comparte. Cierre esta ventana y ábrala de nuevo para reintentarlo.</translation>
+    </message>
+    <message>
+        <source>The group members could not be loaded, so nobody can be added now. Close this window and open it again to retry.</source>
+        <translation>No se pudieron cargar los miembros del grupo, así que ahora no se puede añadir a nadie. Cierre esta ventana y ábrala de nuevo para reintentarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>SignInLinkDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Sign-in address</source>
+        <translation>Dirección de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Copy the sign-in address</source>
+        <translation>Copiar la dirección de inicio de sesión</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Your browser should now show the sign-in page. If it did not open, copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation>Su navegador debería mostrar ahora la página de inicio de sesión. Si no se abrió, copie esta dirección en un navegador de este ordenador e inicie sesión allí; este programa lo notará cuando termine.</translation>
+    </message>
+    <message>
+        <source>No browser could be opened for signing in. Copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation>No se pudo abrir ningún navegador para iniciar sesión. Copie esta dirección en un navegador de este ordenador e inicie sesión allí; este programa lo notará cuando termine.</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -4137,6 +4316,22 @@ Continue?</source>
     <message>
         <source>Remaining: %1</source>
         <translation>Pendiente: %1</translation>
+    </message>
+    <message>
+        <source>(choose a category)</source>
+        <translation>(elija una categoría)</translation>
+    </message>
+    <message>
+        <source>Category of line %1</source>
+        <translation>Categoría de la línea %1</translation>
+    </message>
+    <message>
+        <source>Amount of line %1</source>
+        <translation>Importe de la línea %1</translation>
+    </message>
+    <message>
+        <source>Memo of line %1</source>
+        <translation>Nota de la línea %1</translation>
     </message>
 </context>
 <context>
@@ -4435,6 +4630,14 @@ Continue?</source>
     <message>
         <source>Remove Split</source>
         <translation>Quitar desglose</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Cuenta:</translation>
     </message>
 </context>
 <context>

@@ -1113,6 +1113,50 @@ Continuer ?</translation>
         <source>Tax Code</source>
         <translation>Code fiscal</translation>
     </message>
+    <message>
+        <source>Charitable contributions</source>
+        <translation>Dons</translation>
+    </message>
+    <message>
+        <source>Medical and dental</source>
+        <translation>Frais médicaux et dentaires</translation>
+    </message>
+    <message>
+        <source>Business expense</source>
+        <translation>Frais professionnels</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>Bureau à domicile</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Éducation</translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation>Impôts locaux et régionaux</translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation>Intérêts hypothécaires</translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation>Taxe foncière</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenu</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>Virement</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>Dépense</translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -1304,18 +1348,6 @@ Continuer ?</translation>
         <translation>Importation des opérations...</translation>
     </message>
     <message>
-        <source>Import complete!
-
-%1 transactions imported
-%2 duplicates skipped
-%3 rows could not be read or stored</source>
-        <translation>Importation terminée.
-
-Opérations importées : %1
-Doublons ignorés : %2
-Lignes illisibles ou non enregistrées : %3</translation>
-    </message>
-    <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
@@ -1395,6 +1427,78 @@ Solde du compte après l&apos;import : %4</translation>
     <message>
         <source>unknown</source>
         <translation>inconnu</translation>
+        <source>Rows not imported</source>
+        <translation>Lignes non importées</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>Importation terminée !</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n opération importée</numerusform>
+            <numerusform>%n opérations importées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n doublon ignoré</numerusform>
+            <numerusform>%n doublons ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) could not be read or stored:</source>
+        <translation>
+            <numerusform>%n ligne n&apos;a pas pu être lue ou enregistrée :</numerusform>
+            <numerusform>%n lignes n&apos;ont pas pu être lues ou enregistrées :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more row(s)</source>
+        <translation>
+            <numerusform>… et %n ligne de plus</numerusform>
+            <numerusform>… et %n lignes de plus</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>Its category &quot;%1&quot; could not be created</source>
+        <translation>Sa catégorie « %1 » n&apos;a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>The database refused it: %1</source>
+        <translation>La base de données l&apos;a refusée : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>It has %n column(s), fewer than the columns chosen</source>
+        <translation>
+            <numerusform>Elle a %n colonne, moins que les colonnes choisies</numerusform>
+            <numerusform>Elle a %n colonnes, moins que les colonnes choisies</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The date &quot;%1&quot; cannot be read as %2</source>
+        <translation>La date « %1 » ne peut pas être lue comme %2</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; cannot be read</source>
+        <translation>Le montant « %1 » ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>The date is missing or cannot be read</source>
+        <translation>La date manque ou ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>The amount cannot be read</source>
+        <translation>Le montant ne peut pas être lu</translation>
     </message>
 </context>
 <context>
@@ -1455,7 +1559,7 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>Ctrl+I</translation>
     </message>
     <message>
-        <source>Tindral &amp;Account...</source>
+        <source>&amp;Tindral Account...</source>
         <translation>Compte &amp;Tindral...</translation>
     </message>
     <message>
@@ -1987,6 +2091,36 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Import Rules</source>
         <translation>Règles d&apos;import</translation>
+        <source>The account was deleted meanwhile.</source>
+        <translation>Le compte a été supprimé entre-temps.</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Modifier l&apos;opération</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation>Cette opération n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation>Le compte nommé après [Transfer] n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation>Un virement nécessite un autre compte.</translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation>L&apos;opération a été supprimée entre-temps.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -4032,6 +4166,12 @@ Continuer ?</translation>
     <message>
         <source>As the language writes it (%1)</source>
         <translation>Comme l’écrit la langue (%1)</translation>
+        <source>The data could not be marked for upload.</source>
+        <translation>Les données n&apos;ont pas pu être marquées pour l&apos;envoi.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; the next sync sends only what changed.</source>
+        <translation>Rien n&apos;a été modifié ; la prochaine synchronisation n&apos;envoie que les changements.</translation>
     </message>
 </context>
 <context>
@@ -4088,6 +4228,45 @@ Continuer ?</translation>
         <source>Could not remove share.</source>
         <translation>Impossible de retirer le partage.</translation>
     </message>
+    <message>
+        <source>The list of people this is shared with could not be loaded. Close this window and open it again to retry.</source>
+        <translation>La liste des personnes avec qui ceci est partagé n&apos;a pas pu être chargée. Fermez cette fenêtre et rouvrez-la pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The group members could not be loaded, so nobody can be added now. Close this window and open it again to retry.</source>
+        <translation>Les membres du groupe n&apos;ont pas pu être chargés : personne ne peut être ajouté pour l&apos;instant. Fermez cette fenêtre et rouvrez-la pour réessayer.</translation>
+    </message>
+</context>
+<context>
+    <name>SignInLinkDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>Sign-in address</source>
+        <translation>Adresse de connexion</translation>
+    </message>
+    <message>
+        <source>Copy the sign-in address</source>
+        <translation>Copier l&apos;adresse de connexion</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Your browser should now show the sign-in page. If it did not open, copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation>Votre navigateur devrait maintenant afficher la page de connexion. S&apos;il ne s&apos;est pas ouvert, copiez cette adresse dans un navigateur de cet ordinateur et connectez-vous-y ; ce programme le remarque quand vous avez terminé.</translation>
+    </message>
+    <message>
+        <source>No browser could be opened for signing in. Copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation>Aucun navigateur n&apos;a pu être ouvert pour la connexion. Copiez cette adresse dans un navigateur de cet ordinateur et connectez-vous-y ; ce programme le remarque quand vous avez terminé.</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -4137,6 +4316,22 @@ Continuer ?</translation>
     <message>
         <source>Remaining: %1</source>
         <translation>Reste à répartir : %1</translation>
+    </message>
+    <message>
+        <source>(choose a category)</source>
+        <translation>(choisir une catégorie)</translation>
+    </message>
+    <message>
+        <source>Category of line %1</source>
+        <translation>Catégorie de la ligne %1</translation>
+    </message>
+    <message>
+        <source>Amount of line %1</source>
+        <translation>Montant de la ligne %1</translation>
+    </message>
+    <message>
+        <source>Memo of line %1</source>
+        <translation>Mémo de la ligne %1</translation>
     </message>
 </context>
 <context>
@@ -4435,6 +4630,14 @@ Continuer ?</translation>
     <message>
         <source>Remove Split</source>
         <translation>Supprimer la ventilation</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>Compte :</translation>
     </message>
 </context>
 <context>

@@ -1110,6 +1110,50 @@ Continue?</source>
         <source>Tax Code</source>
         <translation>税区分</translation>
     </message>
+    <message>
+        <source>Charitable contributions</source>
+        <translation>寄付</translation>
+    </message>
+    <message>
+        <source>Medical and dental</source>
+        <translation>医療費・歯科</translation>
+    </message>
+    <message>
+        <source>Business expense</source>
+        <translation>事業経費</translation>
+    </message>
+    <message>
+        <source>Home office</source>
+        <translation>在宅勤務</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>教育</translation>
+    </message>
+    <message>
+        <source>State and local taxes</source>
+        <translation>州税・地方税</translation>
+    </message>
+    <message>
+        <source>Mortgage interest</source>
+        <translation>住宅ローン利息</translation>
+    </message>
+    <message>
+        <source>Property tax</source>
+        <translation>固定資産税</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Transfer</source>
+        <translation>振替</translation>
+    </message>
+    <message>
+        <source>Expense</source>
+        <translation>支出</translation>
+    </message>
 </context>
 <context>
     <name>EmptyStatePage</name>
@@ -1301,18 +1345,6 @@ Continue?</source>
         <translation>取引をインポートしています...</translation>
     </message>
     <message>
-        <source>Import complete!
-
-%1 transactions imported
-%2 duplicates skipped
-%3 rows could not be read or stored</source>
-        <translation>インポートが完了しました。
-
-インポートした取引: %1 件
-スキップした重複: %2 件
-読み取りまたは保存できなかった行: %3 行</translation>
-    </message>
-    <message>
         <source>Import cancelled.
 
 Nothing was imported.</source>
@@ -1391,6 +1423,73 @@ Account balance after import: %4</source>
     <message>
         <source>unknown</source>
         <translation>不明</translation>
+        <source>Rows not imported</source>
+        <translation>取り込まれなかった行</translation>
+    </message>
+    <message>
+        <source>Import complete!</source>
+        <translation>取り込みが完了しました!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) imported</source>
+        <translation>
+            <numerusform>%n 件の取引を取り込みました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n 件の重複をスキップしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) could not be read or stored:</source>
+        <translation>
+            <numerusform>%n 行を読み取れないか保存できませんでした:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more row(s)</source>
+        <translation>
+            <numerusform>… ほか %n 行</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportService</name>
+    <message>
+        <source>Its category &quot;%1&quot; could not be created</source>
+        <translation>カテゴリ「%1」を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>The database refused it: %1</source>
+        <translation>データベースが拒否しました: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>It has %n column(s), fewer than the columns chosen</source>
+        <translation>
+            <numerusform>列が %n 個しかなく、選んだ列に足りません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The date &quot;%1&quot; cannot be read as %2</source>
+        <translation>日付「%1」を %2 として読み取れません</translation>
+    </message>
+    <message>
+        <source>The amount &quot;%1&quot; cannot be read</source>
+        <translation>金額「%1」を読み取れません</translation>
+    </message>
+    <message>
+        <source>The date is missing or cannot be read</source>
+        <translation>日付がないか、読み取れません</translation>
+    </message>
+    <message>
+        <source>The amount cannot be read</source>
+        <translation>金額を読み取れません</translation>
     </message>
 </context>
 <context>
@@ -1450,7 +1549,7 @@ Account balance after import: %4</source>
         <translation>Ctrl+I</translation>
     </message>
     <message>
-        <source>Tindral &amp;Account...</source>
+        <source>&amp;Tindral Account...</source>
         <translation>Tindral アカウント(&amp;T)...</translation>
     </message>
     <message>
@@ -1982,6 +2081,36 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Import Rules</source>
         <translation>インポートルール</translation>
+        <source>The account was deleted meanwhile.</source>
+        <translation>この口座はその間に削除されました。</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>取引を編集</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation>この取引はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation>[Transfer] の後に指定した口座は存在しません。</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation>振替には別の口座が必要です。</translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation>この取引はその間に削除されました。</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>何も保存されていません。</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>取引を保存できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -4022,6 +4151,12 @@ Continue?</source>
     <message>
         <source>As the language writes it (%1)</source>
         <translation>言語の書き方に従う (%1)</translation>
+        <source>The data could not be marked for upload.</source>
+        <translation>データをアップロード対象にできませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; the next sync sends only what changed.</source>
+        <translation>何も変更されていません。次回の同期では変更分のみ送信されます。</translation>
     </message>
 </context>
 <context>
@@ -4078,6 +4213,45 @@ Continue?</source>
         <source>Could not remove share.</source>
         <translation>共有を解除できませんでした。</translation>
     </message>
+    <message>
+        <source>The list of people this is shared with could not be loaded. Close this window and open it again to retry.</source>
+        <translation>共有相手の一覧を読み込めませんでした。このウィンドウを閉じて、もう一度開いてください。</translation>
+    </message>
+    <message>
+        <source>The group members could not be loaded, so nobody can be added now. Close this window and open it again to retry.</source>
+        <translation>グループのメンバーを読み込めなかったため、今は誰も追加できません。このウィンドウを閉じて、もう一度開いてください。</translation>
+    </message>
+</context>
+<context>
+    <name>SignInLinkDialog</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>コピー(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Sign In</source>
+        <translation>サインイン</translation>
+    </message>
+    <message>
+        <source>Sign-in address</source>
+        <translation>サインインのアドレス</translation>
+    </message>
+    <message>
+        <source>Copy the sign-in address</source>
+        <translation>サインインのアドレスをコピー</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>コピーしました</translation>
+    </message>
+    <message>
+        <source>Your browser should now show the sign-in page. If it did not open, copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation>ブラウザにサインインのページが表示されているはずです。開かなかった場合は、このアドレスをこのコンピューターのブラウザにコピーしてサインインしてください。完了するとこのプログラムが検知します。</translation>
+    </message>
+    <message>
+        <source>No browser could be opened for signing in. Copy this address into a browser on this computer and sign in there; this program notices when you are done.</source>
+        <translation>サインイン用のブラウザを開けませんでした。このアドレスをこのコンピューターのブラウザにコピーしてサインインしてください。完了するとこのプログラムが検知します。</translation>
+    </message>
 </context>
 <context>
     <name>SmartDateEdit</name>
@@ -4127,6 +4301,22 @@ Continue?</source>
     <message>
         <source>Remaining: %1</source>
         <translation>残り: %1</translation>
+    </message>
+    <message>
+        <source>(choose a category)</source>
+        <translation>(カテゴリを選択)</translation>
+    </message>
+    <message>
+        <source>Category of line %1</source>
+        <translation>%1 行目のカテゴリ</translation>
+    </message>
+    <message>
+        <source>Amount of line %1</source>
+        <translation>%1 行目の金額</translation>
+    </message>
+    <message>
+        <source>Memo of line %1</source>
+        <translation>%1 行目のメモ</translation>
     </message>
 </context>
 <context>
@@ -4422,6 +4612,14 @@ Continue?</source>
     <message>
         <source>Remove Split</source>
         <translation>分割を解除</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Account:</source>
+        <translation>口座:</translation>
     </message>
 </context>
 <context>

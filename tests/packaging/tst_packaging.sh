@@ -59,6 +59,9 @@ else
     for lib in libqt6widgets6 libqt6sql6 libqt6network6 libqt6sql6-sqlite libsecret-1-0; do
         grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
     done
+    # Without a CJK font the Japanese interface renders as empty boxes.
+    recommends=$(dpkg-deb -f "$deb" Recommends)
+    grep -q "fonts-noto-cjk" <<<"$recommends" || fail "Recommends lacks fonts-noto-cjk: $recommends"
     dpkg -x "$deb" "$work/root"
     check_tree "$work/root/usr" package
 fi

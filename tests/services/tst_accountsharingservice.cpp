@@ -62,11 +62,14 @@ void tst_AccountSharingService::shareListAndRemove() {
 
     QList<TindAccount::ShareMember> members;
     done = false;
-    m_service->listMembers("acc-1", [&](const QList<TindAccount::ShareMember> &list) {
+    bool listed = false;
+    m_service->listMembers("acc-1", [&](bool ok, const QList<TindAccount::ShareMember> &list) {
         done = true;
+        listed = ok;
         members = list;
     });
     QTRY_VERIFY(done);
+    QVERIFY(listed);
     QCOMPARE(members.size(), 1);
     QCOMPARE(members.first().id, QStringLiteral("sam@example.org"));
     QCOMPARE(members.first().userId, QStringLiteral("sam@example.org"));
@@ -174,11 +177,15 @@ void tst_AccountSharingService::failedListingIsEmpty() {
     useServer(server.url());
     bool done = false;
     QList<TindAccount::ShareMember> members{TindAccount::ShareMember()};
-    m_service->listMembers("no-such-account", [&](const QList<TindAccount::ShareMember> &list) {
-        done = true;
-        members = list;
-    });
+    bool listed = true;
+    m_service->listMembers("no-such-account",
+                           [&](bool ok, const QList<TindAccount::ShareMember> &list) {
+                               done = true;
+                               listed = ok;
+                               members = list;
+                           });
     QTRY_VERIFY(done);
+    QVERIFY(!listed);
     QVERIFY(members.isEmpty());
     QCOMPARE(server.requests().size(), 1);
 }

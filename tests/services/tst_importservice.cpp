@@ -71,6 +71,7 @@ private Q_SLOTS:
     void importQif();
     void unreadableFileImportsNothing();
     void failedRowIsUndoneAlone();
+    void failedRowsNameTheirLines();
     void failedCommitLeavesDatabaseAsItWas();
     void databaseFailureFailsTheImport_data();
     void databaseFailureFailsTheImport();
@@ -286,6 +287,12 @@ void tst_ImportService::importQif() {
     QCOMPARE(result.imported, 4);
     QCOMPARE(result.duplicates, 1);
     QCOMPARE(result.failed, 2);
+    QCOMPARE(result.failedRows.size(), 2);
+    QCOMPARE(result.failedRows.at(0).line, 14);
+    QCOMPARE(result.failedRows.at(0).reason,
+             QStringLiteral("The date is missing or cannot be read"));
+    QCOMPARE(result.failedRows.at(1).line, 25);
+    QCOMPARE(result.failedRows.at(1).reason, QStringLiteral("The amount cannot be read"));
     // A record without a payee line is kept with an empty payee; halves of a cent round up.
     QCOMPARE(registerOf(*m_db, "acc"),
              (QStringList{"2024-01-15 Grocer -4500",
@@ -323,6 +330,20 @@ void tst_ImportService::unreadableFileImportsNothing() {
     QVERIFY(result.error.contains("missing.csv"));
 }
 
+// A person finds a failed row by its line in the file: a quoted field spanning lines and a
+// blank line count as the text editor counts them.
+void tst_ImportService::failedRowsNameTheirLines() {
+    const ImportResult result
+        = importText("Date,Payee,Amount\n01/01/2024,\"Two\nlines\",-1\n\n01/02/2024,Shop,ten\n"
+                     "01/03/2024\n01/04/2024,Shop,-2\n");
+    QCOMPARE(result.imported, 2);
+    QCOMPARE(result.failed, 2);
+    QCOMPARE(result.failedRows.size(), 2);
+    QCOMPARE(result.failedRows.at(0).line, 5);
+    QCOMPARE(result.failedRows.at(0).reason, QStringLiteral("The amount \"ten\" cannot be read"));
+    QCOMPARE(result.failedRows.at(1).line, 6);
+}
+
 void tst_ImportService::failedRowIsUndoneAlone() {
     // Every insert fails (no such account): the categories made for those rows go too.
     CsvMapping mapping;
@@ -334,6 +355,9 @@ void tst_ImportService::failedRowIsUndoneAlone() {
     QCOMPARE(result.imported, 0);
     QCOMPARE(result.duplicates, 0);
     QCOMPARE(result.failed, 1);
+    QCOMPARE(result.failedRows.value(0).line, 2);
+    QVERIFY2(result.failedRows.value(0).reason.contains("FOREIGN KEY"),
+             qPrintable(result.failedRows.value(0).reason));
     QCOMPARE(result.error, QString());
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM categories").toInt(), 0);
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);

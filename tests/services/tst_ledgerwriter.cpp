@@ -77,7 +77,219 @@ private Q_SLOTS:
     void restoreTakesOlderStampsWithinAFewSeconds();
     void deletingACategoryUncategorisesItsTransactions();
     void failedCategoryDeleteChangesNothing();
+    void accountEditWritesDetailsAndBalanceTogether_data();
+    void accountEditWritesDetailsAndBalanceTogether();
+    void formTransactionAndSplitAreOneWrite_data();
+    void formTransactionAndSplitAreOneWrite();
+    void formRecordsAreStampedHere();
+    void resyncMarksEveryTableOrNothing_data();
+    void resyncMarksEveryTableOrNothing();
 };
+
+namespace {
+
+void run(Fixture &f, const QString &sql) {
+    QSqlQuery query(f.db.connection());
+    QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+}
+
+void refuse(Fixture &f, const char *operation, const char *table) {
+    QSqlQuery query(f.db.connection());
+    QVERIFY2(query.exec(QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON %2 BEGIN "
+                                       "SELECT RAISE(ABORT, 'refused'); END")
+                            .arg(QLatin1String(operation), QLatin1String(table))),
+             qPrintable(query.lastError().text()));
+}
+
+} // namespace
+
+void tst_LedgerWriter::accountEditWritesDetailsAndBalanceTogether_data() {
+    QTest::addColumn<bool>("withOpening");
+    QTest::addColumn<qint64>("balance");
+    QTest::addColumn<QString>("refusedTable");
+    QTest::addColumn<qint64>("expectedBalance");
+    QTest::addRow("opening row changed") << true << qint64(-2500) << "" << qint64(-2500);
+    QTest::addRow("opening row removed by 0") << true << qint64(0) << "" << qint64(0);
+    QTest::addRow("no opening row: the account's own") << false << qint64(700) << "" << qint64(700);
+    QTest::addRow("account refused: opening kept")
+        << true << qint64(-2500) << "accounts" << qint64(10000);
+    QTest::addRow("opening refused: details kept")
+        << true << qint64(-2500) << "transactions" << qint64(10000);
+}
+
+void tst_LedgerWriter::accountEditWritesDetailsAndBalanceTogether() {
+    QFETCH(bool, withOpening);
+    QFETCH(qint64, balance);
+    QFETCH(QString, refusedTable);
+    QFETCH(qint64, expectedBalance);
+    Fixture f;
+    Account fresh;
+    fresh.name = "Wallet";
+    QString id;
+    QVERIFY(f.ledger.createAccount(fresh, withOpening ? 10000 : 0, QDate(2026, 1, 1), &id));
+    if (!withOpening)
+        run(f,
+            QStringLiteral("UPDATE accounts SET starting_balance = 10000 WHERE id = '%1'").arg(id));
+    if (!refusedTable.isEmpty()) {
+        refuse(f, "UPDATE", qPrintable(refusedTable));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed"));
+    }
+
+    Account edited = *f.accounts.findById(id);
+    edited.name = "Purse";
+    const LedgerWriter::Result result = f.ledger.updateAccount(edited, balance, QDate(2026, 2, 1));
+    const Account stored = *f.accounts.findById(id);
+    const std::optional<Transaction> opening = f.ledger.openingBalance(id);
+    const qint64 shown = opening ? opening->amount : stored.startingBalance;
+    QCOMPARE(shown, expectedBalance);
+    if (!refusedTable.isEmpty()) {
+        QCOMPARE(result, LedgerWriter::Result::Failed);
+        QCOMPARE(stored.name, QStringLiteral("Wallet"));
+        QCOMPARE(stored.version, 1);
+        return;
+    }
+    QCOMPARE(result, LedgerWriter::Result::Ok);
+    QCOMPARE(stored.name, QStringLiteral("Purse"));
+    QCOMPARE(stored.version, 2);
+    QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+    if (withOpening && balance != 0) {
+        QCOMPARE(opening->date, QDate(2026, 2, 1));
+        QCOMPARE(opening->version, 2);
+        QCOMPARE(stored.startingBalance, 0);
+    }
+}
+
+void tst_LedgerWriter::formTransactionAndSplitAreOneWrite_data() {
+    QTest::addColumn<bool>("isNew");
+    QTest::addColumn<bool>("refuseLines");
+    QTest::addRow("new") << true << false;
+    QTest::addRow("edit") << false << false;
+    QTest::addRow("new, lines refused") << true << true;
+    QTest::addRow("edit, lines refused") << false << true;
+}
+
+void tst_LedgerWriter::formTransactionAndSplitAreOneWrite() {
+    QFETCH(bool, isNew);
+    QFETCH(bool, refuseLines);
+    Fixture f;
+    QVERIFY(f.categories.insert(category("food", "Food")));
+    QVERIFY(f.categories.insert(category("home", "Home")));
+    Transaction t = transaction("t1", "a1", QDate(2026, 3, 1), -3000, "Grocer");
+    if (!isNew)
+        QVERIFY(f.transactions.insert(t));
+    if (refuseLines) {
+        refuse(f, "INSERT", "split_lines");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed"));
+    }
+    t.amount = -5000;
+    // The lines come as typed, unsigned; they follow the amount's sign.
+    SplitLine food;
+    food.categoryId = "food";
+    food.amount = 2000;
+    SplitLine home;
+    home.categoryId = "home";
+    home.amount = 3000;
+    const QList<SplitLine> lines{food, home};
+    const LedgerWriter::Result result = f.ledger.saveTransaction(t, isNew, &lines);
+    const std::optional<Transaction> stored = f.transactions.findById("t1");
+    const int lineCount = f.db.scalar("SELECT COUNT(*) FROM split_lines").toInt();
+    if (refuseLines) {
+        QCOMPARE(result, LedgerWriter::Result::Failed);
+        QCOMPARE(lineCount, 0);
+        if (isNew)
+            QVERIFY(!stored);
+        else
+            QCOMPARE(stored->amount, -3000);
+        return;
+    }
+    QCOMPARE(result, LedgerWriter::Result::Ok);
+    QVERIFY(stored->isSplit);
+    QCOMPARE(stored->amount, -5000);
+    QCOMPARE(stored->version, isNew ? 1 : 2);
+    QCOMPARE(lineCount, 2);
+    QCOMPARE(f.db.scalar("SELECT SUM(amount) FROM split_lines").toLongLong(), -5000);
+
+    // Removing the split is a write of its own, stamped like any edit.
+    QCOMPARE(f.ledger.saveSplit("t1", {}), LedgerWriter::Result::Ok);
+    QVERIFY(!f.stored("t1").isSplit);
+    QCOMPARE(f.stored("t1").version, isNew ? 2 : 3);
+    QCOMPARE(f.db.scalar("SELECT COUNT(*) FROM split_lines").toInt(), 0);
+}
+
+void tst_LedgerWriter::formRecordsAreStampedHere() {
+    Fixture f;
+    // Forms hand back fields only: no id, version, status or times.
+    RecurringTransaction rule;
+    rule.accountId = "a1";
+    rule.payee = "Rent";
+    rule.amount = -1000;
+    rule.startDate = rule.nextDueDate = QDate(2026, 4, 1);
+    rule.version = 9;
+    rule.serverId = "copied-from-a-seed";
+    QString ruleId;
+    QVERIFY(f.ledger.addRecurring(rule, &ruleId));
+    RecurringTransaction stored = *f.recurring.findById(ruleId);
+    QCOMPARE(stored.version, 1);
+    QVERIFY(stored.serverId.isEmpty());
+    QVERIFY(stored.createdAt.isValid());
+    QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+
+    run(f, QStringLiteral("UPDATE recurring_transactions SET sync_status = 'synced', "
+                          "server_id = 'srv-1' WHERE id = '%1'")
+               .arg(ruleId));
+    RecurringTransaction edited = stored;
+    edited.serverId.clear();
+    edited.payee = "Rent (new flat)";
+    QCOMPARE(f.ledger.updateRecurring(edited), LedgerWriter::Result::Ok);
+    stored = *f.recurring.findById(ruleId);
+    QCOMPARE(stored.version, 2);
+    QCOMPARE(stored.serverId, QStringLiteral("srv-1"));
+    QCOMPARE(stored.syncStatus, SyncStatus::Pending);
+    QCOMPARE(f.ledger.deleteRecurring(ruleId), LedgerWriter::Result::Ok);
+    QCOMPARE(f.ledger.updateRecurring(edited), LedgerWriter::Result::NotFound);
+
+    Category category;
+    category.name = "Pets";
+    QString categoryId;
+    QVERIFY(f.ledger.addCategory(category, &categoryId));
+    QCOMPARE(f.categories.findById(categoryId)->version, 1);
+    QCOMPARE(f.ledger.renameCategory(categoryId, "Animals"), LedgerWriter::Result::Ok);
+    QCOMPARE(f.categories.findById(categoryId)->name, QStringLiteral("Animals"));
+    QCOMPARE(f.categories.findById(categoryId)->version, 2);
+    QCOMPARE(f.ledger.renameCategory("nowhere", "x"), LedgerWriter::Result::NotFound);
+}
+
+void tst_LedgerWriter::resyncMarksEveryTableOrNothing_data() {
+    QTest::addColumn<bool>("refuseLast");
+    QTest::addRow("all marked") << false;
+    QTest::addRow("last table refused") << true;
+}
+
+void tst_LedgerWriter::resyncMarksEveryTableOrNothing() {
+    QFETCH(bool, refuseLast);
+    Fixture f;
+    QVERIFY(f.transactions.insert(transaction("t1", "a1", QDate(2026, 3, 1), -100)));
+    QVERIFY(f.reconciliations.insert(reconciliation("r1", "a1", QDate(2026, 3, 31))));
+    for (const char *table : {"accounts", "transactions", "reconciliations"})
+        run(f, QStringLiteral("UPDATE %1 SET sync_status = 'synced'").arg(QLatin1String(table)));
+    if (refuseLast) {
+        refuse(f, "UPDATE", "reconciliations");
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("failed"));
+    }
+    const int marked = f.ledger.markAllForResync();
+    const int pending
+        = f.db.scalar("SELECT (SELECT COUNT(*) FROM accounts WHERE sync_status = 'pending') + "
+                      "(SELECT COUNT(*) FROM transactions WHERE sync_status = 'pending') + "
+                      "(SELECT COUNT(*) FROM reconciliations WHERE sync_status = 'pending')")
+              .toInt();
+    if (refuseLast) {
+        QCOMPARE(marked, -1);
+        QCOMPARE(pending, 0);
+    } else {
+        QCOMPARE(pending, 4);
+        QVERIFY(marked >= 4);
+    }
+}
 
 void tst_LedgerWriter::addTransferWritesLinkedLegs() {
     Fixture f;

@@ -57,6 +57,8 @@ private Q_SLOTS:
 
     void treeShape_data();
     void treeShape();
+    void typeAndTaxCodeAreNamed_data();
+    void typeAndTaxCodeAreNamed();
     void createNestsOneLevelOnly_data();
     void createNestsOneLevelOnly();
     void renameKeepsTheRest();
@@ -142,6 +144,42 @@ void tst_CategoriesScreen::treeShape() {
     QAbstractItemModelTester tester(&model);
     model.setCategories(categories);
     QCOMPARE(dump(model), tree);
+}
+
+void tst_CategoriesScreen::typeAndTaxCodeAreNamed_data() {
+    QTest::addColumn<CategoryType>("type");
+    QTest::addColumn<QString>("taxCode");
+    QTest::addColumn<QString>("shownType");
+    QTest::addColumn<QString>("shownTaxCode");
+    QTest::addRow("expense with a tax code") << CategoryType::Expense << "charitable_contributions"
+                                             << "Expense"
+                                             << "Charitable contributions";
+    QTest::addRow("income") << CategoryType::Income << ""
+                            << "Income"
+                            << "";
+    QTest::addRow("transfer") << CategoryType::Transfer << ""
+                              << "Transfer"
+                              << "";
+    // Written by a newer version: better shown than hidden.
+    QTest::addRow("unknown tax code") << CategoryType::Expense << "new_code"
+                                      << "Expense"
+                                      << "new_code";
+}
+
+// The keys stored in the database are not words a person reads.
+void tst_CategoriesScreen::typeAndTaxCodeAreNamed() {
+    QFETCH(CategoryType, type);
+    QFETCH(QString, taxCode);
+    QFETCH(QString, shownType);
+    QFETCH(QString, shownTaxCode);
+    Category gift = category("gift", "Gifts");
+    gift.type = type;
+    gift.isTaxRelevant = !taxCode.isEmpty();
+    gift.taxCategory = taxCode;
+    CategoryTreeModel model;
+    model.setCategories({gift});
+    QCOMPARE(model.index(0, CategoryTreeModel::TypeColumn).data().toString(), shownType);
+    QCOMPARE(model.index(0, CategoryTreeModel::TaxCodeColumn).data().toString(), shownTaxCode);
 }
 
 void tst_CategoriesScreen::createNestsOneLevelOnly_data() {

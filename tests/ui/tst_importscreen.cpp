@@ -21,6 +21,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -30,6 +31,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -46,6 +48,8 @@ private Q_SLOTS:
     void previewShowsFirstRows();
     void importBeforeChoosingAFileDoesNothing();
     void resultCountsEachKindOfRow();
+    void resultListsFailedRows_data();
+    void resultListsFailedRows();
     void qifNeedsNoMapping();
     void cancelLeavesDatabaseUnchanged();
     void failedImportShowsItsReason();
@@ -60,6 +64,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<AppState> m_state;
     QStringList m_boxes; // Titles of the message boxes shown.
+    QTranslator m_english;
 };
 
 void tst_ImportScreen::initTestCase() {
@@ -67,6 +72,9 @@ void tst_ImportScreen::initTestCase() {
     QCoreApplication::setOrganizationName("Tindral");
     QCoreApplication::setApplicationName("QuillonImportScreenTest");
     QLocale::setDefault(QLocale::c());
+    // As the program runs in English: the counted texts take their plural forms from it.
+    QVERIFY(m_english.load(QStringLiteral(QUILLON_QM_DIR "/quillon_en.qm")));
+    QCoreApplication::installTranslator(&m_english);
 }
 
 void tst_ImportScreen::init() {
@@ -192,7 +200,10 @@ void tst_ImportScreen::resultCountsEachKindOfRow() {
     QCOMPARE(screen.pages()->currentIndex(), int(ImportScreen::ResultPage));
     QCOMPARE(screen.resultLabel()->text(),
              QStringLiteral("Import complete!\n\n2 transactions imported\n2 duplicates skipped\n"
-                            "2 rows could not be read or stored"));
+                            "2 rows could not be read or stored:"));
+    QCOMPARE(screen.failedRowsView()->toPlainText(),
+             QStringLiteral("Line 5: The date \"13/45/2024\" cannot be read as MM/dd/yyyy\n"
+                            "Line 6: It has 2 columns, fewer than the columns chosen"));
     QCOMPARE(transactionCount(), 3);
     // The worker's writes reach the other screens in one notice naming the account.
     QVERIFY(changes.wait(1000));
@@ -205,6 +216,51 @@ void tst_ImportScreen::resultCountsEachKindOfRow() {
     QCOMPARE(screen.pages()->currentIndex(), int(ImportScreen::FormPage));
 }
 
+void tst_ImportScreen::resultListsFailedRows_data() {
+    QTest::addColumn<int>("good");
+    QTest::addColumn<int>("bad");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("lastListed");
+    QTest::addRow("one of each")
+        << 1 << 1
+        << "Import complete!\n\n1 transaction imported\n0 duplicates skipped\n"
+           "1 row could not be read or stored:"
+        << "Line 3: The amount \"ten\" cannot be read";
+    QTest::addRow("none failed") << 2 << 0
+                                 << "Import complete!\n\n2 transactions imported\n"
+                                    "0 duplicates skipped"
+                                 << "";
+    // The first hundred are listed; the rest are counted.
+    QTest::addRow("more than a hundred")
+        << 0 << 103
+        << "Import complete!\n\n0 transactions imported\n0 duplicates skipped\n"
+           "103 rows could not be read or stored:"
+        << "… and 3 more rows";
+}
+
+// Counted texts read right in English too, and a failed row can be found in the file.
+void tst_ImportScreen::resultListsFailedRows() {
+    QFETCH(int, good);
+    QFETCH(int, bad);
+    QFETCH(QString, summary);
+    QFETCH(QString, lastListed);
+    QByteArray csv = "Date,Payee,Amount\n";
+    for (int i = 0; i < good; ++i)
+        csv += QByteArray("01/0") + QByteArray::number(i + 1) + "/2024,Shop,-1.00\n";
+    for (int i = 0; i < bad; ++i)
+        csv += "01/02/2024,Shop,ten\n";
+    ImportScreen screen(m_state.get());
+    screen.show();
+    screen.loadFile(write("bank.csv", csv));
+    QTest::mouseClick(screen.importButton(), Qt::LeftButton);
+    QCOMPARE(screen.resultLabel()->text(), summary);
+    const QStringList listed = screen.failedRowsView()->toPlainText().split('\n');
+    QCOMPARE(screen.failedRowsView()->isHidden(), bad == 0);
+    QCOMPARE(listed.last(), lastListed);
+    if (bad > 100)
+        QCOMPARE(listed.size(), 101);
+}
+
 void tst_ImportScreen::qifNeedsNoMapping() {
     ImportScreen screen(m_state.get());
     screen.show();
@@ -214,7 +270,7 @@ void tst_ImportScreen::qifNeedsNoMapping() {
     QCOMPARE(screen.previewTable()->item(0, 0)->text(), QStringLiteral("1/15/2024"));
     QCOMPARE(screen.previewTable()->item(0, 2)->text(), QStringLiteral("-45.00"));
     QTest::mouseClick(screen.importButton(), Qt::LeftButton);
-    QVERIFY(screen.resultLabel()->text().startsWith("Import complete!\n\n1 transactions imported"));
+    QVERIFY(screen.resultLabel()->text().startsWith("Import complete!\n\n1 transaction"));
     QCOMPARE(transactionCount(), 1);
 
     // A CSV file afterwards shows the mapping again.

@@ -10,6 +10,7 @@
 #include "services/syncengine.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
+#include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/account/fakejwt.h"
@@ -26,20 +27,25 @@
 #include "ui/recurringscreen.h"
 #include "ui/registermodel.h"
 #include "ui/registerscreen.h"
+#include "ui/registertableview.h"
 #include "ui/reportsscreen.h"
 #include "ui/searchscreen.h"
 #include "ui/settingsscreen.h"
+#include "ui/signinlinkdialog.h"
 #include "ui/smartamountfield.h"
 #include "ui/statusbar.h"
+#include "ui/transactionformdialog.h"
 #include "ui/welcomescreen.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -96,6 +102,12 @@ private Q_SLOTS:
     void shareNeedsSignIn();
     void menuKeysFromOtherWindows();
     void shareWaitsForFirstSync();
+    void reconciliationAddPostsToItsAccount();
+    void userTextIsNeverMarkup();
+    void menuMnemonicsAreUnique();
+    void signInAddressIsShown_data();
+    void signInAddressIsShown();
+    void preferencesOpenWithFocus();
 
 private:
     std::unique_ptr<MainWindow> openWindow();
@@ -721,6 +733,175 @@ void tst_MainWindow::shareWaitsForFirstSync() {
     QVERIFY(!share->toolTip().isEmpty());
     share->trigger();
     QVERIFY(m_shown.isEmpty());
+}
+
+// The register switching away from a half-typed row can be refused; a transaction added from
+// a reconciliation window still goes to the account reconciled, and the form says which.
+void tst_MainWindow::reconciliationAddPostsToItsAccount() {
+    AccountRepository *accounts = m_state->accountRepository();
+    QVERIFY(accounts->insert(TestRecords::account("a", "Checking")));
+    QVERIFY(accounts->insert(TestRecords::account("b", "Savings")));
+    auto window = openWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->selectAccount("b");
+    window->action("reconcile")->trigger();
+    ReconciliationScreen *reconciliation = window->reconciliationWindow("b");
+    QVERIFY(reconciliation);
+    window->selectAccount("a");
+    window->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), window.get());
+    RegisterScreen *screen = window->registerScreen();
+    screen->beginNewEntry();
+    for (int field = 0; field < 2; ++field) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        settle();
+    }
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClicks(QApplication::focusWidget(), "Half typed");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    settle();
+    QVERIFY(screen->model()->isDirty());
+
+    QString formAccount;
+    // Boxes (a "leave the row?" question) are answered Cancel: the row being typed stays.
+    answerWith(QMessageBox::Cancel, [&formAccount](QDialog *dialog) {
+        auto *form = qobject_cast<TransactionFormDialog *>(dialog);
+        if (!form)
+            return;
+        formAccount = form->accountLabel()->text();
+        for (QLineEdit *line : form->findChildren<QLineEdit *>()) {
+            if (line->accessibleName() == "Payee")
+                QTest::keyClicks(line, "Bank fee");
+        }
+        form->amountField()->setFocus();
+        QTest::keyClicks(form->amountField(), "5");
+    });
+    reconciliation->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), reconciliation);
+    reconciliation->table()->setFocus();
+    QTest::keyClick(reconciliation->table(), Qt::Key_N, Qt::ControlModifier);
+    settle();
+
+    QCOMPARE(formAccount, QStringLiteral("Savings"));
+    TransactionRepository *transactions = m_state->transactionRepository();
+    QCOMPARE(transactions->findByAccount("a").size(), 0);
+    const QList<Transaction> saved = transactions->findByAccount("b");
+    QCOMPARE(saved.size(), 1);
+    QCOMPARE(saved.first().payee, QStringLiteral("Bank fee"));
+    // The register was never asked to leave its row.
+    QCOMPARE(screen->accountId(), QStringLiteral("a"));
+    QVERIFY(screen->model()->isDirty());
+    for (const Shown &shown : std::as_const(m_shown))
+        QVERIFY2(shown.title != "Unsaved Transaction", qPrintable(shown.text));
+}
+
+// Names, institutions and payees may hold anything, markup included: every label that shows
+// them shows the characters, and chart axes are given escaped text.
+void tst_MainWindow::userTextIsNeverMarkup() {
+    const QString markup = QStringLiteral("<h1>Big</h1>");
+    Account account = TestRecords::account("a", markup);
+    account.institution = "<i>Bank</i>";
+    QVERIFY(m_state->accountRepository()->insert(account));
+    QVERIFY(m_state->reconciliationRepository()->insert(
+        TestRecords::reconciliation("r", "a", QDate(2026, 1, 31))));
+    auto window = openWindow();
+    window->show();
+    window->selectAccount("a");
+    window->action("reconciliationHistory")->trigger();
+    window->action("reconcile")->trigger();
+    settle();
+
+    QList<QLabel *> labels = window->findChildren<QLabel *>();
+    int seen = 0;
+    for (QLabel *label : std::as_const(labels)) {
+        if (!label->text().contains("<h1>") && !label->text().contains("<i>"))
+            continue;
+        ++seen;
+        QVERIFY2(label->textFormat() == Qt::PlainText,
+                 qPrintable(QStringLiteral("%1 shows \"%2\" as markup")
+                                .arg(QString::fromLatin1(label->metaObject()->className()),
+                                     label->text())));
+    }
+    // The sidebar (name, institution), the register heading and subtitle, the history title.
+    QVERIFY2(seen >= 5, qPrintable(QString::number(seen)));
+}
+
+// Alt+letter in an open menu must pick one item, in English as in the translations.
+void tst_MainWindow::menuMnemonicsAreUnique() {
+    auto window = openWindow();
+    const auto mnemonic = [](const QString &text) {
+        const int at = text.indexOf(QRegularExpression("&[^&]"));
+        return at < 0 ? QChar() : text.at(at + 1).toLower();
+    };
+    QSet<QChar> menus;
+    for (QAction *menuAction : window->menuBar()->actions()) {
+        const QChar menuKey = mnemonic(menuAction->text());
+        QVERIFY2(!menus.contains(menuKey), qPrintable(menuAction->text()));
+        menus.insert(menuKey);
+        QMap<QChar, QString> items;
+        for (QAction *item : menuAction->menu()->actions()) {
+            if (item->isSeparator())
+                continue;
+            const QChar key = mnemonic(item->text());
+            QVERIFY2(!key.isNull(), qPrintable(item->text()));
+            QVERIFY2(!items.contains(key),
+                     qPrintable(QStringLiteral("%1: \"%2\" and \"%3\"")
+                                    .arg(menuAction->text(), items.value(key), item->text())));
+            items.insert(key, item->text());
+        }
+    }
+}
+
+void tst_MainWindow::signInAddressIsShown_data() {
+    QTest::addColumn<bool>("browserOpens");
+    QTest::addRow("no browser") << false;
+    QTest::addRow("browser opened") << true;
+}
+
+// Without a browser, the address to sign in at is the only way in; with one, it is the way
+// back when the page did not show.
+void tst_MainWindow::signInAddressIsShown() {
+    QFETCH(bool, browserOpens);
+    QUrl opened;
+    m_state->accountClient()->setUrlOpener([&opened, browserOpens](const QUrl &url) {
+        opened = url;
+        return browserOpens;
+    });
+    auto window = openWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(window->stack()->currentIndex() == MainWindow::WelcomePage);
+    QTest::mouseClick(window->findChild<WelcomeScreen *>()->signInButton(), Qt::LeftButton);
+    settle();
+    QVERIFY(opened.isValid());
+
+    auto *dialog = window->findChild<SignInLinkDialog *>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->addressField()->text(), opened.toString());
+    QVERIFY(dialog->addressField()->isReadOnly());
+    QVERIFY(dialog->messageText().contains(browserOpens ? "If it did not open" : "No browser"));
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(dialog->copyButton(), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->text(), opened.toString());
+
+    // A second attempt reuses the one dialog.
+    QTest::mouseClick(window->findChild<WelcomeScreen *>()->signInButton(), Qt::LeftButton);
+    settle();
+    QCOMPARE(window->findChildren<SignInLinkDialog *>().size(), 1);
+}
+
+void tst_MainWindow::preferencesOpenWithFocus() {
+    auto window = openWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->action("preferences")->trigger();
+    auto *settings = window->findChild<SettingsScreen *>();
+    QVERIFY(settings);
+    QTRY_COMPARE(QApplication::activeWindow(), settings);
+    QVERIFY(QApplication::focusWidget());
+    QVERIFY(settings->isAncestorOf(QApplication::focusWidget()));
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -43,6 +43,8 @@ private Q_SLOTS:
 
     void candidatesLeaveOutSelfAndShared();
     void withoutGroupTheAddRowIsHidden();
+    void failedFetchIsSaid_data();
+    void failedFetchIsSaid();
     void shareFailure_data();
     void shareFailure();
     void removeAsksThenRemoves_data();
@@ -58,6 +60,7 @@ private:
     QJsonArray m_groupMembers;
     QJsonArray m_shares;
     int m_changeStatus = 200;
+    QString m_failingPath;
     QJsonObject m_changeBody;
     QList<Box> m_boxes;
     int m_answer = QMessageBox::Yes;
@@ -74,6 +77,7 @@ void tst_ShareMembersDialog::init() {
     m_shares = {QJsonObject{{"user_id", "u1"}, {"role", "owner"}},
                 QJsonObject{{"user_id", "u3"}, {"role", "member"}}};
     m_changeStatus = 200;
+    m_failingPath.clear();
     m_changeBody = {};
     m_boxes.clear();
     m_answer = QMessageBox::Yes;
@@ -93,6 +97,8 @@ void tst_ShareMembersDialog::cleanup() {
 
 TestHttpServer::Response tst_ShareMembersDialog::answer(const TestHttpServer::Request &request) {
     const QString path = request.path;
+    if (path == m_failingPath)
+        return TestHttpServer::Response::json(503, {});
     if (path == "/account/v1/profile")
         return TestHttpServer::Response::json(200, {{"id", "u1"}});
     if (path == "/account/v1/group") {
@@ -182,6 +188,35 @@ void tst_ShareMembersDialog::withoutGroupTheAddRowIsHidden() {
     QCOMPARE(dialog->shareList()->count(), 1);
     QCOMPARE(dialog->shareList()->item(0)->text(), QStringLiteral("Not shared with anyone yet."));
     QVERIFY(!(dialog->shareList()->item(0)->flags() & Qt::ItemIsSelectable));
+}
+
+void tst_ShareMembersDialog::failedFetchIsSaid_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("groupFailed");
+    QTest::addRow("group") << "/account/v1/group" << true;
+    // Without the profile the user would be offered as someone to share with.
+    QTest::addRow("profile") << "/account/v1/profile" << true;
+    QTest::addRow("shares") << "/sync/accounts/acc-1/members" << false;
+}
+
+// A list that could not be fetched is not an empty one: no "not part of a group", no
+// "shared with nobody", and nobody offered who may already have access.
+void tst_ShareMembersDialog::failedFetchIsSaid() {
+    QFETCH(QString, path);
+    QFETCH(bool, groupFailed);
+    m_failingPath = path;
+    auto dialog = open();
+    if (groupFailed) {
+        QVERIFY(dialog->addRow()->isHidden());
+        QVERIFY(!dialog->noGroupLabel()->isHidden());
+        QVERIFY2(dialog->noGroupLabel()->text().contains("could not be loaded"),
+                 qPrintable(dialog->noGroupLabel()->text()));
+        QCOMPARE(dialog->shareList()->count(), 1);
+    } else {
+        QCOMPARE(dialog->shareList()->count(), 1);
+        QVERIFY2(dialog->shareList()->item(0)->text().contains("could not be loaded"),
+                 qPrintable(dialog->shareList()->item(0)->text()));
+    }
 }
 
 void tst_ShareMembersDialog::shareFailure_data() {

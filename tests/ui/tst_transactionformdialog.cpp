@@ -13,8 +13,10 @@
 #include "ui/spliteditordialog.h"
 #include "ui/transactionformdialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void splitFollowsAmount_data();
     void splitFollowsAmount();
     void refusesEmptyPayee();
+    void splitEditorByKeyboard();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -259,6 +262,54 @@ void tst_TransactionFormDialog::refusesEmptyPayee() {
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(named<QLabel>(&dialog, "Form message")->text().contains("Payee"));
+}
+
+// Every line of a split can be filled without the mouse, and a line keeps no category until
+// one is chosen.
+void tst_TransactionFormDialog::splitEditorByKeyboard() {
+    const Transaction t = TestRecords::transaction("t", "a", QDate(2024, 5, 6), -5000, "Market");
+    SplitEditorDialog editor(m_state.get(), t);
+    QPushButton *ok = editor.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowActive(&editor));
+    const auto focused = [] { return QApplication::focusWidget(); };
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(focused(), key, modifiers);
+    };
+    const auto replace = [&](const QString &text) {
+        press(Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(focused(), text);
+    };
+    QCOMPARE(focused()->accessibleName(), QStringLiteral("Category of line 1"));
+    // The whole amount on a line without a category is nowhere yet.
+    QVERIFY(!ok->isEnabled());
+    QTest::keyClicks(focused(), "Food");
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->accessibleName(), QStringLiteral("Amount of line 1"));
+    replace("20");
+    press(Qt::Key_Tab);
+    QTest::keyClicks(focused(), "bread");
+    press(Qt::Key_Tab);
+    QCOMPARE(focused()->accessibleName(), QStringLiteral("Category of line 2"));
+    QTest::keyClicks(focused(), "Fun");
+    press(Qt::Key_Tab);
+    replace("30");
+    QVERIFY(ok->isEnabled());
+    // A line added and left empty is no line.
+    press(Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(focused()->accessibleName(), QStringLiteral("Category of line 3"));
+    QVERIFY(ok->isEnabled());
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return);
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+
+    const QList<SplitLine> lines = editor.lines();
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines.at(0).categoryId, QStringLiteral("food"));
+    QCOMPARE(lines.at(0).amount, -2000);
+    QCOMPARE(lines.at(0).memo, QStringLiteral("bread"));
+    QCOMPARE(lines.at(1).categoryId, QStringLiteral("fun"));
+    QCOMPARE(lines.at(1).amount, -3000);
 }
 
 QTEST_MAIN(tst_TransactionFormDialog)

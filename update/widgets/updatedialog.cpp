@@ -69,6 +69,27 @@ UpdateDialog::UpdateDialog(const Artifact &artifact, const QString &currentVersi
     layout->addWidget(buttons);
 }
 
+UpdateDialog *UpdateDialog::present(const Artifact &artifact, const QString &currentVersion,
+                                    const QString &appName, QWidget *parent) {
+    if (parent) {
+        for (UpdateDialog *open :
+             parent->findChildren<UpdateDialog *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!open->isVisible())
+                continue;
+            if (open->artifact().version == artifact.version) {
+                open->raise();
+                open->activateWindow();
+                return open;
+            }
+            open->close();
+        }
+    }
+    auto *dialog = new UpdateDialog(artifact, currentVersion, appName, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
+}
+
 UpdateDialog::~UpdateDialog() = default;
 
 void UpdateDialog::onDownloadClicked() {

@@ -24,6 +24,12 @@ public:
                  QWidget *parent = nullptr);
     ~UpdateDialog() override;
 
+    // Shows the offer over parent, one at a time: a dialog already open for the same release
+    // is raised instead of stacking a second one on it; one for another release gives way.
+    // The dialog deletes itself when closed.
+    static UpdateDialog *present(const Artifact &artifact, const QString &currentVersion,
+                                 const QString &appName, QWidget *parent);
+
     const Artifact &artifact() const { return m_artifact; }
     // True only when the user chose "Later"; Escape or closing the window is no answer.
     bool postponed() const { return m_postponed; }

@@ -98,10 +98,8 @@ void checkForUpdatesInteractive(const UpdateConfig &config, const QString &appNa
                          clearStatus(status);
                          if (!weakParent)
                              return;
-                         auto *dialog = new UpdateDialog(artifact, config.currentVersion, appName,
-                                                         weakParent);
-                         dialog->setAttribute(Qt::WA_DeleteOnClose);
-                         dialog->show();
+                         UpdateDialog::present(artifact, config.currentVersion, appName,
+                                               weakParent);
                      });
     QObject::connect(client, &Client::upToDate, client, [client, config, appName, status] {
         client->deleteLater();
