@@ -795,6 +795,13 @@ void MainWindow::openTransactionForm(QWidget *over, const QString &accountId,
     case LedgerWriter::Result::NotFound:
         reason = tr("The transaction was deleted meanwhile.");
         break;
+    case LedgerWriter::Result::NotATransfer:
+        reason = tr("An existing transaction cannot become a transfer; delete it and enter the "
+                    "transfer as a new transaction.");
+        break;
+    case LedgerWriter::Result::OtherLegReconciled:
+        reason = tr("The other side of the transfer is reconciled.");
+        break;
     case LedgerWriter::Result::Failed:
         reason = tr("Nothing was stored.");
         break;

@@ -182,10 +182,9 @@ void SplitEditorDialog::updateRemaining() {
     bool complete = left == 0 && m_table->rowCount() > 0;
     for (int row = 0; row < m_table->rowCount(); ++row) {
         auto *combo = qobject_cast<QComboBox *>(m_table->cellWidget(row, 0));
-        auto *amount = qobject_cast<QDoubleSpinBox *>(m_table->cellWidget(row, 1));
+        auto *amount = qobject_cast<SmartAmountField *>(m_table->cellWidget(row, 1));
         // An untouched empty line is no line at all.
-        if (combo && combo->currentData().toString().isEmpty() && amount
-            && centsOf(amount->value()) != 0)
+        if (combo && combo->currentData().toString().isEmpty() && amount && amount->amount() != 0)
             complete = false;
     }
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(complete);
