@@ -34,6 +34,8 @@ namespace {
 // Beast reads a body only as far as the buffer's free space reaches; a small buffer means
 // many small reads.
 constexpr std::size_t kReadBuffer = 64 * 1024;
+// How much of a refused request is read and dropped at most before the connection closes.
+constexpr std::size_t kMaxDrain = 64 * 1024 * 1024;
 
 class SessionBase {
 public:
@@ -200,7 +202,8 @@ private:
         write(response, message.version(), message.keep_alive() && !m_server.stopping);
     }
 
-    void write(const HttpResponse &response, unsigned version, bool keepAlive) {
+    void write(const HttpResponse &response, unsigned version, bool keepAlive,
+               bool thenDrain = false) {
         auto message = std::make_shared<http::response<http::string_body>>(
             static_cast<http::status>(response.status), version);
         message->set(http::field::server, "quillon-server");
@@ -213,8 +216,10 @@ private:
         beast::get_lowest_layer(m_stream).expires_after(
             std::chrono::seconds(m_server.options.readTimeoutSeconds));
         http::async_write(m_stream, *message,
-                          [self = this->shared_from_this(), message,
-                           keepAlive](beast::error_code ec, std::size_t) {
+                          [self = this->shared_from_this(), message, keepAlive,
+                           thenDrain](beast::error_code ec, std::size_t) {
+                              if (!ec && thenDrain)
+                                  return self->drain();
                               if (ec || !keepAlive)
                                   return self->close();
                               self->readHeader();
@@ -236,7 +241,24 @@ private:
         }
         const HttpResponse response = HttpResponse::error(status, message);
         m_server.log(request, response, 0);
-        write(response, 11, false);
+        write(response, 11, false, true);
+    }
+
+    // Reads and drops what the client still sends after a refusal, for a short while, so that
+    // closing does not reset the connection before the client has read the answer.
+    void drain() {
+        if (!m_drainBuffer) {
+            m_drainBuffer = std::make_shared<std::vector<char>>(kReadBuffer);
+            beast::get_lowest_layer(m_stream).expires_after(std::chrono::seconds(2));
+        }
+        m_stream.async_read_some(
+            net::buffer(*m_drainBuffer),
+            [self = this->shared_from_this()](beast::error_code ec, std::size_t bytes) {
+                self->m_drained += bytes;
+                if (ec || self->m_drained > kMaxDrain)
+                    return self->finish();
+                self->drain();
+            });
     }
 
     void close() {
@@ -262,6 +284,8 @@ private:
     std::optional<http::request_parser<http::string_body>> m_parser;
     QString m_remote;
     bool m_idle = false;
+    std::shared_ptr<std::vector<char>> m_drainBuffer;
+    std::size_t m_drained = 0;
     std::chrono::steady_clock::time_point m_started;
 };
 
