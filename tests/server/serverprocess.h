@@ -25,7 +25,10 @@ public:
         QString refresh;
     };
 
-    ServerProcess() {
+    // A second server on the same database as other, as a host runs several.
+    explicit ServerProcess(const ServerProcess *other = nullptr) {
+        if (other)
+            m_sharedData = other->m_dir.path();
         m_postgres
             = qEnvironmentVariable("QUILLON_TEST_SERVER_BACKEND") == QLatin1String("postgres");
         m_databaseUrl = qEnvironmentVariable("QUILLON_TEST_PG_URL");
@@ -40,7 +43,8 @@ public:
 
     QStringList storeArguments() const {
         return m_postgres ? QStringList{QStringLiteral("--database"), m_databaseUrl}
-                          : QStringList{QStringLiteral("--data"), m_dir.path()};
+                          : QStringList{QStringLiteral("--data"),
+                                        m_sharedData.isEmpty() ? m_dir.path() : m_sharedData};
     }
 
     bool start(const QStringList &extra = {}) {
@@ -129,4 +133,5 @@ private:
     bool m_postgres = false;
     QString m_databaseUrl;
     QString m_run;
+    QString m_sharedData;
 };

@@ -176,6 +176,7 @@ private Q_SLOTS:
     void oversizedRequests_data();
     void oversizedRequests();
     void killedServerKeepsAcknowledgedChanges();
+    void twoServersKeepOneSequence();
 
 private:
     std::unique_ptr<SyncDevice> device(const QString &name, const QString &user,
@@ -671,6 +672,68 @@ void tst_SyncServer::killedServerKeepsAcknowledgedChanges() {
     // A clean stop exits 0.
     QCOMPARE(m_server.stop(), 0);
     QVERIFY(m_server.start());
+}
+
+// Two server processes on one database, pushes going to both at once, and a device pulling
+// all the while: every change reaches the puller exactly once, none is skipped by its cursor.
+void tst_SyncServer::twoServersKeepOneSequence() {
+    ServerProcess second(&m_server);
+    QVERIFY(second.start());
+    const QString user = m_server.user("busy");
+    const ServerProcess::Tokens tokens = m_server.tokens(user);
+    Caller viaFirst(m_server.url(), tokens);
+    Caller viaSecond(second.url(), tokens);
+    Caller puller(m_server.url(), tokens);
+
+    constexpr int kBatches = 12;
+    constexpr int kPerBatch = 40;
+    int answered = 0;
+    int accepted = 0;
+    QSet<QString> pushed;
+    for (int batch = 0; batch < kBatches; ++batch) {
+        QJsonArray changes;
+        for (int i = 0; i < kPerBatch; ++i) {
+            const QString id = QStringLiteral("b%1-%2").arg(batch).arg(i);
+            changes.append(accountChange(id, 1, id));
+            pushed.insert(id);
+        }
+        Caller &via = batch % 2 ? viaSecond : viaFirst;
+        via.api.post("/sync/push", {{"changes", changes}},
+                     [&](bool ok, int, const QJsonObject &body) {
+                         ++answered;
+                         if (!ok)
+                             return;
+                         for (const QJsonValue &result : body.value("results").toArray())
+                             accepted += result.toObject().value("status").toString() == "ok";
+                     });
+    }
+
+    QMultiHash<QString, int> seen; // client id -> version, once per delivery
+    QString since;
+    const auto pullPage = [&] {
+        QUrlQuery query;
+        if (!since.isEmpty())
+            query.addQueryItem("since", since);
+        query.addQueryItem("limit", "25");
+        const Reply reply = puller.call("GET", "/sync/pull", {}, query);
+        if (reply.status != 200)
+            qWarning("pull answered %d", reply.status);
+        for (const QJsonValue &value : reply.body.value("accounts").toArray())
+            seen.insert(value.toObject().value("client_id").toString(), 1);
+        since = reply.body.value("server_time").toString();
+        return reply.body.value("has_more").toBool();
+    };
+    QDeadlineTimer deadline(60000);
+    while (answered < kBatches && !deadline.hasExpired())
+        pullPage();
+    QCOMPARE(answered, kBatches);
+    QCOMPARE(accepted, kBatches * kPerBatch);
+    while (pullPage() && !deadline.hasExpired()) {
+    }
+
+    QCOMPARE(seen.size(), pushed.size());
+    const QList<QString> keys = seen.uniqueKeys();
+    QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()), pushed);
 }
 
 QTEST_MAIN(tst_SyncServer)
