@@ -6,6 +6,7 @@
 #include "tests/services/syncdevice.h"
 #include "tests/support/testrecords.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -177,6 +178,7 @@ private Q_SLOTS:
     void oversizedRequests();
     void killedServerKeepsAcknowledgedChanges();
     void twoServersKeepOneSequence();
+    void commandLineSyncsThroughTheServer();
 
 private:
     std::unique_ptr<SyncDevice> device(const QString &name, const QString &user,
@@ -734,6 +736,53 @@ void tst_SyncServer::twoServersKeepOneSequence() {
     QCOMPARE(seen.size(), pushed.size());
     const QList<QString> keys = seen.uniqueKeys();
     QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()), pushed);
+}
+
+// A headless machine: `quillon-cli login --token-file` with what `quillon-server token`
+// printed, and `quillon-cli sync`, with nothing configured but the server address.
+void tst_SyncServer::commandLineSyncsThroughTheServer() {
+    if (qEnvironmentVariable("QUILLON_KEYRING_AVAILABLE") != QLatin1String("1"))
+        QSKIP("the command line keeps its sign-in in the Secret Service; none runs here");
+    QTemporaryDir home;
+    const ServerProcess::Tokens tokens = m_server.tokens(m_server.user("cli"));
+    QFile file(home.filePath("tokens.json"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QJsonDocument(
+                   QJsonObject{{"access_token", tokens.access}, {"refresh_token", tokens.refresh}})
+                   .toJson());
+    file.close();
+
+    const auto cli = [&](const QString &dir, const QStringList &args) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name :
+             {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        env.insert("QUILLON_SERVER", m_server.rootUrl().toString());
+        env.insert("QUILLON_DATA_DIR", home.filePath(dir));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(QUILLON_CLI_PATH), args);
+        if (!process.waitForFinished(60000))
+            process.kill();
+        if (process.exitCode() != 0)
+            qWarning("quillon-cli %s: %s", qPrintable(args.join(' ')),
+                     process.readAllStandardError().constData());
+        return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
+    };
+    QVERIFY(!cli("one", {"login", "--token-file", file.fileName()}).isEmpty());
+    QVERIFY(!cli("one", {"account", "add", "--name", "From the shell"}).isEmpty());
+    QVERIFY(!cli("one", {"sync"}).isNull());
+    QVERIFY(!cli("two", {"login", "--token-file", file.fileName()}).isEmpty());
+    QVERIFY(!cli("two", {"sync"}).isNull());
+    QVERIFY(cli("two", {"accounts"}).contains("From the shell"));
+    cli("one", {"logout"});
+    cli("two", {"logout"});
+
+    // A file the server did not issue signs nothing in.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"access_token": "a.b.c", "refresh_token": "d.e.f"})");
+    file.close();
+    QVERIFY(cli("three", {"login", "--token-file", file.fileName()}).isEmpty());
 }
 
 QTEST_MAIN(tst_SyncServer)
