@@ -54,7 +54,12 @@ bool AccessPolicy::canWriteInto(const QString &ownerId, const QString &entityTyp
 QString AccessPolicy::ownerFor(const QString &entityType, const QString &accountId) {
     if (entityType == kAccount || accountId.isEmpty())
         return m_who.userId;
-    if (m_session.recordByClientId(m_who.userId, kAccount, accountId))
+    // A push names the same few accounts hundreds of times.
+    auto own = m_ownAccounts.constFind(accountId);
+    if (own == m_ownAccounts.cend())
+        own = m_ownAccounts.insert(
+            accountId, bool(m_session.recordByClientId(m_who.userId, kAccount, accountId)));
+    if (*own)
         return m_who.userId;
     for (const Share &share : shares()) {
         if (share.accountId == accountId)

@@ -7,6 +7,7 @@
 #include "server/share.h"
 #include "server/storedrecord.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -39,4 +40,5 @@ private:
     StoreSession &m_session;
     Identity m_who;
     std::optional<QList<Share>> m_shares;
+    QHash<QString, bool> m_ownAccounts; // account client id -> the user's own
 };
