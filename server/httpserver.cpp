@@ -159,6 +159,25 @@ private:
         m_started = std::chrono::steady_clock::now();
         beast::get_lowest_layer(m_stream).expires_after(
             std::chrono::seconds(m_server.options.readTimeoutSeconds));
+        // A client that waits for leave to send its body gets it at once, not after its own
+        // timeout.
+        const auto expect = m_parser->get().find(http::field::expect);
+        if (expect != m_parser->get().end() && beast::iequals(expect->value(), "100-continue")) {
+            auto interim = std::make_shared<http::response<http::empty_body>>(
+                http::status::continue_, m_parser->get().version());
+            http::async_write(
+                m_stream, *interim,
+                [self = this->shared_from_this(), interim](beast::error_code ec, std::size_t) {
+                    if (ec)
+                        return self->close();
+                    self->readBody();
+                });
+            return;
+        }
+        readBody();
+    }
+
+    void readBody() {
         http::async_read(m_stream, m_buffer, *m_parser,
                          [self = this->shared_from_this()](beast::error_code ec, std::size_t) {
                              self->onBody(ec);
