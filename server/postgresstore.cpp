@@ -5,6 +5,7 @@
 
 #include "server/synccursor.h"
 
+#include <QHash>
 #include <QList>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -66,8 +67,9 @@ QString text(const PGresult *result, int row, int column) {
 
 class PostgresStore::Session : public StoreSession {
 public:
-    Session(PGconn *connection, bool writing)
+    Session(PGconn *connection, QHash<QString, QByteArray> &prepared, bool writing)
         : m_connection(connection)
+        , m_prepared(prepared)
         , m_writing(writing) {}
 
     // Runs one statement with text parameters; null when it failed.
@@ -81,13 +83,40 @@ public:
         std::vector<QByteArray> texts;
         std::vector<const char *> pointers;
         encode(values, &texts, &pointers);
-        Result result(PQexecParams(m_connection, sql.toUtf8().constData(), int(values.size()),
-                                   nullptr, pointers.data(), nullptr, nullptr, 0));
+        const QByteArray name = preparedName(sql, int(values.size()));
+        if (name.isNull())
+            return nullptr;
+        Result result(name.isEmpty()
+                          ? PQexecParams(m_connection, sql.toUtf8().constData(), int(values.size()),
+                                         nullptr, pointers.data(), nullptr, nullptr, 0)
+                          : PQexecPrepared(m_connection, name.constData(), int(values.size()),
+                                           pointers.data(), nullptr, nullptr, 0));
         if (!result || !succeeded(result.get())) {
             m_error = QString::fromUtf8(PQerrorMessage(m_connection)).trimmed();
             return nullptr;
         }
         return result;
+    }
+
+    // Queries are planned once per connection and then only executed; statements that are
+    // not queries run as they are. Null when preparing failed, empty for "run as it is".
+    QByteArray preparedName(const QString &sql, int parameters) {
+        static const QStringList queries{QStringLiteral("SELECT"), QStringLiteral("INSERT"),
+                                         QStringLiteral("UPDATE"), QStringLiteral("DELETE")};
+        if (!queries.contains(sql.section(QLatin1Char(' '), 0, 0)))
+            return QByteArray("");
+        const auto found = m_prepared.constFind(sql);
+        if (found != m_prepared.cend())
+            return *found;
+        const QByteArray name = "quillon_" + QByteArray::number(m_prepared.size());
+        Result prepared(PQprepare(m_connection, name.constData(), sql.toUtf8().constData(),
+                                  parameters, nullptr));
+        if (!prepared || PQresultStatus(prepared.get()) != PGRES_COMMAND_OK) {
+            m_error = QString::fromUtf8(PQerrorMessage(m_connection)).trimmed();
+            return QByteArray();
+        }
+        m_prepared.insert(sql, name);
+        return name;
     }
 
     static void encode(const QVariantList &values, std::vector<QByteArray> *texts,
@@ -410,6 +439,7 @@ public:
 
 private:
     PGconn *m_connection;
+    QHash<QString, QByteArray> &m_prepared; // of this connection
     bool m_writing;
     qint64 m_sequence = 0;
     bool m_sequenceRead = false;
@@ -436,6 +466,7 @@ PGconn *PostgresStore::acquire(QString *error) {
         m_idle.pop_back();
         if (PQstatus(connection) == CONNECTION_OK)
             return connection;
+        m_statements.erase(connection);
         PQfinish(connection); // dropped by the database: open a new one in its place
         --m_opened;
     }
@@ -522,7 +553,12 @@ bool PostgresStore::run(Mode mode, const Work &work, QString *error) {
     PGconn *connection = acquire(error);
     if (!connection)
         return false;
-    Session session(connection, mode == Mode::Write);
+    QHash<QString, QByteArray> *prepared = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(m_lock);
+        prepared = &m_statements[connection];
+    }
+    Session session(connection, *prepared, mode == Mode::Write);
     bool ok = bool(session.execNow(
         mode == Mode::Write ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN READ ONLY"), {}));
     ok = ok && work(session) && session.finish();

@@ -5,10 +5,13 @@
 
 #include "server/syncstore.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <condition_variable>
 #include <mutex>
+#include <unordered_map>
 #include <vector>
 
 typedef struct pg_conn PGconn;
@@ -35,6 +38,9 @@ private:
     int m_size;
     int m_opened = 0;
     std::vector<PGconn *> m_idle;
+    // The statements each connection has prepared; an entry is used only by the session that
+    // holds its connection.
+    std::unordered_map<PGconn *, QHash<QString, QByteArray>> m_statements;
     std::mutex m_lock;
     std::condition_variable m_available;
 };
