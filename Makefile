@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run server test package clean
 
 all: build
 
@@ -22,6 +22,14 @@ build: configure
 
 run: build
 	./$(BUILD_DIR)/quillon
+
+# The sync server on a local data directory, on 127.0.0.1:8080 (see the README's "Sync server").
+SERVER_DATA ?= $(HOME)/.local/share/quillon-server
+SERVER_LISTEN ?= 127.0.0.1:8080
+
+server: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target quillon-server
+	./$(BUILD_DIR)/server/quillon-server serve --data "$(SERVER_DATA)" --listen $(SERVER_LISTEN)
 
 test: build
 	./scripts/run-tests $(BUILD_DIR)

@@ -39,6 +39,8 @@
 #include <optional>
 #include <utility>
 
+const QString AppState::ServerAddressKey = QStringLiteral("serverAddress");
+
 namespace {
 
 const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
@@ -51,6 +53,10 @@ const QString kDefaultSyncApiUrl = QStringLiteral("https://api.tindral.example/q
 const QString kDefaultRealmSlug = QStringLiteral("tindral");
 const QString kDefaultClientId = QStringLiteral("5f0c2a7e9b1d4e38a6c7d2f1e0b9a834");
 const QString kDefaultPortalUrl = QStringLiteral("https://account.tindral.example");
+// Where each service lives on one self-hosted server address.
+const QString kAccountApiPath = QStringLiteral("/account/v1");
+const QString kSyncApiPath = QStringLiteral("/quillon/v1");
+const QString kPortalPath = QStringLiteral("/account");
 const QString kAppId = QStringLiteral("example.tindral.quillon");
 const QString kAppName = QStringLiteral("Tindral Quillon");
 constexpr int kAutoSyncIntervalMs = 300000;
@@ -206,26 +212,39 @@ QString AppState::environmentValue(const char *name, const QString &fallback) {
     return value.isEmpty() ? fallback : QString::fromUtf8(value);
 }
 
-TindAccount::ClientConfig AppState::clientConfigFromEnvironment() {
+QString AppState::serverAddress(const QString &stored) {
+    QString address = environmentValue("QUILLON_SERVER", stored).trimmed();
+    while (address.endsWith(QLatin1Char('/')))
+        address.chop(1);
+    return address;
+}
+
+TindAccount::ClientConfig AppState::clientConfigFromEnvironment(const QString &server) {
     TindAccount::ClientConfig config;
-    config.authBaseUrl = environmentValue("AUTH_BASE_URL", kDefaultAuthBaseUrl);
+    config.authBaseUrl
+        = environmentValue("AUTH_BASE_URL", server.isEmpty() ? kDefaultAuthBaseUrl : server);
     config.realmSlug = environmentValue("AUTH_REALM_SLUG", kDefaultRealmSlug);
-    config.accountApiUrl = environmentValue("ACCOUNT_API_URL", kDefaultAccountApiUrl);
+    config.accountApiUrl = environmentValue(
+        "ACCOUNT_API_URL", server.isEmpty() ? kDefaultAccountApiUrl : server + kAccountApiPath);
     config.clientId = environmentValue("AUTH_CLIENT_ID", kDefaultClientId);
     config.appId = kAppId;
     config.appName = kAppName;
     config.appVersion = QCoreApplication::applicationVersion();
-    config.portalUrl = environmentValue("ACCOUNT_PORTAL_URL", kDefaultPortalUrl);
+    config.portalUrl = environmentValue(
+        "ACCOUNT_PORTAL_URL", server.isEmpty() ? kDefaultPortalUrl : server + kPortalPath);
     return config;
 }
 
-QString AppState::syncApiUrlFromEnvironment() {
-    return environmentValue("SYNC_API_URL", kDefaultSyncApiUrl);
+QString AppState::syncApiUrlFromEnvironment(const QString &server) {
+    return environmentValue("SYNC_API_URL",
+                            server.isEmpty() ? kDefaultSyncApiUrl : server + kSyncApiPath);
 }
 
 void AppState::createOnlineServices() {
-    const TindAccount::ClientConfig config = clientConfigFromEnvironment();
-    const QString syncUrl = syncApiUrlFromEnvironment();
+    const QString server
+        = serverAddress(m_preferencesRepository->value(ServerAddressKey, QString()));
+    const TindAccount::ClientConfig config = clientConfigFromEnvironment(server);
+    const QString syncUrl = syncApiUrlFromEnvironment(server);
     qCInfo(lcApp).noquote() << "Auth:" << config.authBaseUrl << "Account:" << config.accountApiUrl
                             << "Sync:" << syncUrl;
 

@@ -55,10 +55,16 @@ public:
     void setTokenStore(std::unique_ptr<TindAccount::TokenStore> store);
 
     // The service settings: the environment variable when it is set and non-empty, else the
-    // built-in default. Read once by initialize().
+    // value derived from the server address when there is one, else the built-in default.
+    // Read once by initialize().
     static QString environmentValue(const char *name, const QString &fallback);
-    static TindAccount::ClientConfig clientConfigFromEnvironment();
-    static QString syncApiUrlFromEnvironment();
+    static TindAccount::ClientConfig clientConfigFromEnvironment(const QString &server = {});
+    static QString syncApiUrlFromEnvironment(const QString &server = {});
+    // The one address of a self-hosted server ("https://host"): QUILLON_SERVER, else the
+    // stored preference; empty when neither is set. Without a trailing slash.
+    static QString serverAddress(const QString &stored = {});
+    // The preference that keeps the server address.
+    static const QString ServerAddressKey;
 
     Database *database() const { return m_database; }
     AccountRepository *accountRepository() const { return m_accountRepository; }

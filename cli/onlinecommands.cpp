@@ -14,6 +14,9 @@
 #include "storage/preferencesrepository.h"
 
 #include <QCommandLineParser>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QObject>
 #include <QProcess>
 
@@ -87,6 +90,43 @@ int signIn(CommandContext &context, bool openBrowser, int timeoutSeconds) {
     return CommandContext::Success;
 }
 
+// Signs in with the tokens of a file such as `quillon-server token` prints, for a machine
+// without a browser. The refresh token is exchanged once, so a file the server does not accept
+// is refused now rather than at the first sync.
+int signInWithTokenFile(CommandContext &context, const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return context.failure(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    const QJsonObject json = QJsonDocument::fromJson(file.read(64 * 1024)).object();
+    const QString access = json.value(QLatin1String("access_token")).toString();
+    const QString refresh = json.value(QLatin1String("refresh_token")).toString();
+    if (access.isEmpty() || refresh.isEmpty())
+        return context.failure(
+            QStringLiteral("%1 has no \"access_token\" and \"refresh_token\"").arg(path));
+
+    TindAccount::Client *client = context.state()->accountClient();
+    client->tokens()->setTokens(access, refresh);
+    bool refreshed = false;
+    const bool answered = waitForResult(
+        [client, &refreshed](QObject *, const std::function<void()> &done) {
+            client->auth()->refreshToken([&refreshed, done](bool ok) {
+                refreshed = ok;
+                done();
+            });
+        },
+        kSessionWaitMs);
+    if (!answered || !refreshed) {
+        client->tokens()->clearTokens();
+        return context.failure(
+            QStringLiteral("The server did not accept the tokens of %1").arg(path));
+    }
+    if (!context.tokensPersist())
+        std::fprintf(stderr, "quillon-cli: no credential store is available: the sign-in will not "
+                             "persist after this command\n");
+    context.printLine(QStringLiteral("Signed in"));
+    return CommandContext::Success;
+}
+
 } // namespace
 
 int Commands::login(CommandContext &context, const QStringList &args) {
@@ -96,7 +136,11 @@ int Commands::login(CommandContext &context, const QStringList &args) {
     const QCommandLineOption timeout(QStringLiteral("timeout"),
                                      QStringLiteral("Seconds to wait for the sign-in (300)."),
                                      QStringLiteral("seconds"), QStringLiteral("300"));
-    parser.addOptions({noBrowser, timeout});
+    const QCommandLineOption tokenFile(
+        QStringLiteral("token-file"),
+        QStringLiteral("Sign in with the tokens of a JSON file instead of the browser."),
+        QStringLiteral("file"));
+    parser.addOptions({noBrowser, timeout, tokenFile});
     const CommandContext::Parsed parsed
         = context.parse(parser, args,
                         QStringLiteral("Sign in through the browser. The login URL is "
@@ -104,6 +148,11 @@ int Commands::login(CommandContext &context, const QStringList &args) {
                         false);
     if (!parsed.ok)
         return parsed.exitCode;
+    if (parser.isSet(tokenFile)) {
+        if (!context.openState(true))
+            return CommandContext::Failure;
+        return signInWithTokenFile(context, parser.value(tokenFile));
+    }
     int seconds = 0;
     if (!readTimeout(context, parser, timeout, &seconds))
         return CommandContext::UsageError;

@@ -6,6 +6,7 @@
 #include "account/memorytokenstore.h"
 #include "app/appstate.h"
 #include "services/syncengine.h"
+#include "storage/preferencesrepository.h"
 #include "tests/account/fakejwt.h"
 #include "tests/support/testhttpserver.h"
 #include "tests/support/testsyncserver.h"
@@ -16,8 +17,8 @@
 namespace {
 
 const char *const kServiceVariables[]
-    = {"AUTH_BASE_URL",   "ACCOUNT_API_URL", "SYNC_API_URL",
-       "AUTH_REALM_SLUG", "AUTH_CLIENT_ID",  "ACCOUNT_PORTAL_URL"};
+    = {"AUTH_BASE_URL",  "ACCOUNT_API_URL",    "SYNC_API_URL",  "AUTH_REALM_SLUG",
+       "AUTH_CLIENT_ID", "ACCOUNT_PORTAL_URL", "QUILLON_SERVER"};
 
 std::unique_ptr<TindAccount::MemoryTokenStore> storeWith(const QString &access,
                                                          const QString &refresh) {
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void serviceSettings();
     void startupRefresh_data();
     void startupRefresh();
+    void serverAddress_data();
+    void serverAddress();
 
 private:
     QTemporaryDir m_dir;
@@ -134,6 +137,65 @@ void tst_AppStateOnline::startupRefresh() {
         QVERIFY(sync.requests().isEmpty());
         QVERIFY(!state.syncEngine()->isAutoSyncActive());
     }
+}
+
+// One server address gives every service URL; a service's own variable still wins.
+void tst_AppStateOnline::serverAddress_data() {
+    QTest::addColumn<QByteArray>("server"); // QUILLON_SERVER, null: unset
+    QTest::addColumn<QString>("stored");    // the preference
+    QTest::addColumn<QByteArray>("syncOverride");
+    QTest::addColumn<QString>("sync");
+    QTest::addColumn<QString>("auth");
+    QTest::addColumn<QString>("account");
+
+    QTest::addRow("variable") << QByteArray("http://127.0.0.1:8080/") << QString() << QByteArray()
+                              << "http://127.0.0.1:8080/quillon/v1"
+                              << "http://127.0.0.1:8080"
+                              << "http://127.0.0.1:8080/account/v1";
+    QTest::addRow("preference") << QByteArray() << "https://home.example" << QByteArray()
+                                << "https://home.example/quillon/v1"
+                                << "https://home.example"
+                                << "https://home.example/account/v1";
+    QTest::addRow("variable over preference")
+        << QByteArray("https://a.example") << "https://b.example" << QByteArray()
+        << "https://a.example/quillon/v1"
+        << "https://a.example"
+        << "https://a.example/account/v1";
+    QTest::addRow("own variable wins")
+        << QByteArray("https://a.example") << QString() << QByteArray("https://sync.example/v9")
+        << "https://sync.example/v9"
+        << "https://a.example"
+        << "https://a.example/account/v1";
+    QTest::addRow("neither") << QByteArray() << QString() << QByteArray()
+                             << "https://api.tindral.example/quillon/v1"
+                             << "https://auth.tindral.example"
+                             << "https://api.tindral.example/account/v1";
+}
+
+void tst_AppStateOnline::serverAddress() {
+    QFETCH(QByteArray, server);
+    QFETCH(QString, stored);
+    QFETCH(QByteArray, syncOverride);
+    QFETCH(QString, sync);
+    QFETCH(QString, auth);
+    QFETCH(QString, account);
+    if (!server.isNull())
+        qputenv("QUILLON_SERVER", server);
+    if (!syncOverride.isNull())
+        qputenv("SYNC_API_URL", syncOverride);
+    if (!stored.isEmpty()) {
+        AppState first;
+        first.setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
+        QVERIFY(first.initialize());
+        first.preferencesRepository()->setValue(AppState::ServerAddressKey, stored);
+    }
+
+    AppState state;
+    state.setTokenStore(std::make_unique<TindAccount::MemoryTokenStore>());
+    QVERIFY(state.initialize());
+    QCOMPARE(state.accountClient()->syncApi()->baseUrl(), QUrl(sync));
+    QCOMPARE(state.accountClient()->config().authBaseUrl, auth);
+    QCOMPARE(state.accountClient()->config().accountApiUrl, account);
 }
 
 QTEST_GUILESS_MAIN(tst_AppStateOnline)

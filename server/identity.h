@@ -1,0 +1,13 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include <QString>
+
+// Who a request is made by, as its verified access token says.
+struct Identity {
+    QString userId;
+    QString groupId;
+    QString role;
+};

@@ -1,0 +1,15 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include <QString>
+
+// A user this server has issued a token to or seen a token of: sharing needs to know which
+// group a member belongs to.
+struct KnownUser {
+    QString userId;
+    QString groupId;
+    QString email;
+    QString displayName;
+};

@@ -1,0 +1,573 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "server/postgresstore.h"
+
+#include "server/synccursor.h"
+
+#include <QHash>
+#include <QList>
+#include <QRandomGenerator>
+#include <QStringList>
+#include <QVariant>
+
+#include <libpq-fe.h>
+
+#include <memory>
+#include <unordered_map>
+
+namespace {
+
+const QList<QStringList> kMigrations{
+    {
+        QStringLiteral("CREATE TABLE records (server_id TEXT PRIMARY KEY, owner_id TEXT NOT NULL, "
+                       "entity_type TEXT NOT NULL, client_id TEXT NOT NULL, account_id TEXT NOT "
+                       "NULL DEFAULT '', version INTEGER NOT NULL, deleted INTEGER NOT NULL, seq "
+                       "BIGINT NOT NULL, payload TEXT NOT NULL)"),
+        QStringLiteral("CREATE UNIQUE INDEX records_identity ON records (owner_id, entity_type, "
+                       "client_id)"),
+        QStringLiteral("CREATE INDEX records_owner_seq ON records (owner_id, seq)"),
+        QStringLiteral("CREATE INDEX records_account_seq ON records (owner_id, account_id, seq)"),
+        QStringLiteral("CREATE TABLE shares (owner_id TEXT NOT NULL, account_id TEXT NOT NULL, "
+                       "member_id TEXT NOT NULL, email TEXT NOT NULL, role TEXT NOT NULL, "
+                       "created_at TEXT NOT NULL, PRIMARY KEY (owner_id, account_id, member_id))"),
+        QStringLiteral("CREATE INDEX shares_member ON shares (member_id)"),
+        QStringLiteral("CREATE TABLE revocations (member_id TEXT NOT NULL, server_id TEXT NOT "
+                       "NULL, owner_id TEXT NOT NULL, account_id TEXT NOT NULL, entity_type TEXT "
+                       "NOT NULL, client_id TEXT NOT NULL, version INTEGER NOT NULL, payload TEXT "
+                       "NOT NULL, seq BIGINT NOT NULL, PRIMARY KEY (member_id, server_id))"),
+        QStringLiteral("CREATE INDEX revocations_member_seq ON revocations (member_id, seq)"),
+        QStringLiteral("CREATE TABLE users (user_id TEXT PRIMARY KEY, group_id TEXT NOT NULL, "
+                       "email TEXT NOT NULL, display_name TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX users_email ON users (email)"),
+        QStringLiteral("CREATE TABLE counters (name TEXT PRIMARY KEY, value BIGINT NOT NULL)"),
+        QStringLiteral("INSERT INTO counters (name, value) VALUES ('sequence', 0)"),
+        QStringLiteral("CREATE TABLE server_keys (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
+    },
+};
+
+const QString kRecordColumns = QStringLiteral(
+    "server_id, owner_id, entity_type, client_id, account_id, version, deleted, seq, payload");
+
+struct ResultDeleter {
+    void operator()(PGresult *result) const { PQclear(result); }
+};
+using Result = std::unique_ptr<PGresult, ResultDeleter>;
+
+bool succeeded(const PGresult *result) {
+    const ExecStatusType status = PQresultStatus(result);
+    return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
+}
+
+QString text(const PGresult *result, int row, int column) {
+    return QString::fromUtf8(PQgetvalue(result, row, column), PQgetlength(result, row, column));
+}
+
+} // namespace
+
+class PostgresStore::Session : public StoreSession {
+public:
+    Session(PGconn *connection, QHash<QString, QByteArray> &prepared, bool writing)
+        : m_connection(connection)
+        , m_prepared(prepared)
+        , m_writing(writing) {}
+
+    // Runs one statement with text parameters; null when it failed.
+    Result exec(const QString &sql, const QVariantList &values = {}) {
+        if (!flushWrites())
+            return nullptr;
+        return execNow(sql, values);
+    }
+
+    Result execNow(const QString &sql, const QVariantList &values) {
+        std::vector<QByteArray> texts;
+        std::vector<const char *> pointers;
+        encode(values, &texts, &pointers);
+        const QByteArray name = preparedName(sql, int(values.size()));
+        if (name.isNull())
+            return nullptr;
+        Result result(name.isEmpty()
+                          ? PQexecParams(m_connection, sql.toUtf8().constData(), int(values.size()),
+                                         nullptr, pointers.data(), nullptr, nullptr, 0)
+                          : PQexecPrepared(m_connection, name.constData(), int(values.size()),
+                                           pointers.data(), nullptr, nullptr, 0));
+        if (!result || !succeeded(result.get())) {
+            m_error = QString::fromUtf8(PQerrorMessage(m_connection)).trimmed();
+            return nullptr;
+        }
+        return result;
+    }
+
+    // Queries are planned once per connection and then only executed; statements that are
+    // not queries run as they are. Null when preparing failed, empty for "run as it is".
+    QByteArray preparedName(const QString &sql, int parameters) {
+        static const QStringList queries{QStringLiteral("SELECT"), QStringLiteral("INSERT"),
+                                         QStringLiteral("UPDATE"), QStringLiteral("DELETE")};
+        if (!queries.contains(sql.section(QLatin1Char(' '), 0, 0)))
+            return QByteArray("");
+        const auto found = m_prepared.constFind(sql);
+        if (found != m_prepared.cend())
+            return *found;
+        const QByteArray name = "quillon_" + QByteArray::number(m_prepared.size());
+        Result prepared(PQprepare(m_connection, name.constData(), sql.toUtf8().constData(),
+                                  parameters, nullptr));
+        if (!prepared || PQresultStatus(prepared.get()) != PGRES_COMMAND_OK) {
+            m_error = QString::fromUtf8(PQerrorMessage(m_connection)).trimmed();
+            return QByteArray();
+        }
+        m_prepared.insert(sql, name);
+        return name;
+    }
+
+    static void encode(const QVariantList &values, std::vector<QByteArray> *texts,
+                       std::vector<const char *> *pointers) {
+        texts->reserve(values.size());
+        for (const QVariant &value : values)
+            texts->push_back(value.typeId() == QMetaType::Bool
+                                 ? QByteArray(value.toBool() ? "1" : "0")
+                                 : value.toString().toUtf8());
+        for (const QByteArray &text : *texts)
+            pointers->push_back(text.constData());
+    }
+
+    // Record writes of a push wait here and go to the server together, in pipeline mode, so
+    // a batch costs one round trip instead of one per row.
+    bool flushWrites() {
+        if (m_pending.empty())
+            return true;
+        std::vector<StoredRecord> pending;
+        pending.swap(m_pending);
+        m_pendingIndex.clear();
+        if (PQenterPipelineMode(m_connection) != 1) {
+            m_error = QString::fromUtf8(PQerrorMessage(m_connection)).trimmed();
+            return false;
+        }
+        const QByteArray sql
+            = QStringLiteral("INSERT INTO records (%1) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, "
+                             "$9) ON CONFLICT (server_id) DO UPDATE SET account_id = "
+                             "excluded.account_id, version = excluded.version, deleted = "
+                             "excluded.deleted, seq = excluded.seq, payload = excluded.payload")
+                  .arg(kRecordColumns)
+                  .toUtf8();
+        bool ok = true;
+        for (const StoredRecord &record : pending) {
+            std::vector<QByteArray> texts;
+            std::vector<const char *> pointers;
+            encode({record.serverId, record.ownerId, record.entityType, record.clientId,
+                    record.accountId, record.version, int(record.deleted), record.sequence,
+                    QString::fromUtf8(record.payload)},
+                   &texts, &pointers);
+            if (PQsendQueryParams(m_connection, sql.constData(), 9, nullptr, pointers.data(),
+                                  nullptr, nullptr, 0)
+                != 1) {
+                ok = false;
+                break;
+            }
+        }
+        if (PQpipelineSync(m_connection) != 1)
+            ok = false;
+        // Every statement's results, then the sync point.
+        for (;;) {
+            Result result(PQgetResult(m_connection));
+            if (!result)
+                continue; // the end of one statement's results
+            const ExecStatusType status = PQresultStatus(result.get());
+            if (status == PGRES_PIPELINE_SYNC)
+                break;
+            if (status != PGRES_COMMAND_OK) {
+                if (m_error.isEmpty())
+                    m_error = QString::fromUtf8(PQresultErrorMessage(result.get())).trimmed();
+                ok = false;
+            }
+            if (PQstatus(m_connection) != CONNECTION_OK)
+                break;
+        }
+        PQexitPipelineMode(m_connection);
+        return ok;
+    }
+
+    static StoredRecord readRecord(const PGresult *result, int row) {
+        StoredRecord record;
+        record.serverId = text(result, row, 0);
+        record.ownerId = text(result, row, 1);
+        record.entityType = text(result, row, 2);
+        record.clientId = text(result, row, 3);
+        record.accountId = text(result, row, 4);
+        record.version = text(result, row, 5).toInt();
+        record.deleted = text(result, row, 6).toInt() != 0;
+        record.sequence = text(result, row, 7).toLongLong();
+        record.payload = QByteArray(PQgetvalue(result, row, 8), PQgetlength(result, row, 8));
+        return record;
+    }
+
+    QList<StoredRecord> records(const QString &sql, const QVariantList &values) {
+        QList<StoredRecord> found;
+        if (Result result = exec(sql, values)) {
+            for (int row = 0; row < PQntuples(result.get()); ++row)
+                found.append(readRecord(result.get(), row));
+        }
+        return found;
+    }
+
+    std::optional<StoredRecord> pendingRecord(const QString &key) const {
+        const auto it = m_pendingIndex.find(key);
+        if (it == m_pendingIndex.end())
+            return std::nullopt;
+        return m_pending.at(it->second);
+    }
+
+    std::optional<StoredRecord> recordByServerId(const QString &serverId) override {
+        if (auto pending = pendingRecord(QLatin1Char('#') + serverId))
+            return pending;
+        const QList<StoredRecord> found = records(
+            QStringLiteral("SELECT %1 FROM records WHERE server_id = $1").arg(kRecordColumns),
+            {serverId});
+        return found.isEmpty() ? std::nullopt : std::optional<StoredRecord>(found.first());
+    }
+
+    std::optional<StoredRecord> recordByClientId(const QString &ownerId, const QString &entityType,
+                                                 const QString &clientId) override {
+        if (auto pending = pendingRecord(ownerId + QLatin1Char('\n') + entityType
+                                         + QLatin1Char('\n') + clientId))
+            return pending;
+        const QList<StoredRecord> found = records(QStringLiteral("SELECT %1 FROM records WHERE "
+                                                                 "owner_id = $1 AND entity_type "
+                                                                 "= $2 AND client_id = $3")
+                                                      .arg(kRecordColumns),
+                                                  {ownerId, entityType, clientId});
+        return found.isEmpty() ? std::nullopt : std::optional<StoredRecord>(found.first());
+    }
+
+    QList<StoredRecord> recordsOfAccount(const QString &ownerId,
+                                         const QString &accountId) override {
+        return records(
+            QStringLiteral("SELECT %1 FROM records WHERE owner_id = $1 AND account_id = $2")
+                .arg(kRecordColumns),
+            {ownerId, accountId});
+    }
+
+    bool putRecord(const StoredRecord &record) override {
+        const QString byServer = QLatin1Char('#') + record.serverId;
+        const QString byClient = record.ownerId + QLatin1Char('\n') + record.entityType
+                                 + QLatin1Char('\n') + record.clientId;
+        const auto it = m_pendingIndex.find(byServer);
+        if (it != m_pendingIndex.end()) {
+            m_pending[it->second] = record;
+        } else {
+            m_pending.push_back(record);
+            m_pendingIndex[byServer] = m_pending.size() - 1;
+            m_pendingIndex[byClient] = m_pending.size() - 1;
+        }
+        return true;
+    }
+
+    qint64 nextSequence() override {
+        Q_ASSERT(m_writing);
+        if (!m_sequenceRead) {
+            // The row lock is held to the end of the transaction: writers take turns, and
+            // their changes become visible in the order of their numbers.
+            Result result = exec(
+                QStringLiteral("SELECT value FROM counters WHERE name = 'sequence' FOR UPDATE"));
+            m_sequence
+                = result && PQntuples(result.get()) ? text(result.get(), 0, 0).toLongLong() : 0;
+            m_sequenceRead = true;
+        }
+        m_sequence = SyncCursor::next(m_sequence);
+        m_sequenceDirty = true;
+        return m_sequence;
+    }
+
+    qint64 committedSequence() override {
+        Result result = exec(QStringLiteral("SELECT value FROM counters WHERE name = 'sequence'"));
+        return result && PQntuples(result.get()) ? text(result.get(), 0, 0).toLongLong() : 0;
+    }
+
+    bool finish() {
+        if (!flushWrites())
+            return false;
+        if (!m_sequenceDirty)
+            return true;
+        return bool(exec(QStringLiteral("UPDATE counters SET value = $1 WHERE name = 'sequence'"),
+                         {m_sequence}));
+    }
+
+    QList<StoredRecord> ownChanges(const QString &ownerId, qint64 since, qint64 upTo,
+                                   int limit) override {
+        return records(QStringLiteral("SELECT %1 FROM records WHERE owner_id = $1 AND seq > $2 "
+                                      "AND seq <= $3 ORDER BY seq LIMIT $4")
+                           .arg(kRecordColumns),
+                       {ownerId, since, upTo, limit});
+    }
+
+    QList<StoredRecord> sharedChanges(const QString &memberId, qint64 since, qint64 upTo,
+                                      int limit) override {
+        return records(
+            QStringLiteral("SELECT r.server_id, r.owner_id, r.entity_type, r.client_id, "
+                           "r.account_id, r.version, r.deleted, r.seq, r.payload FROM shares s "
+                           "JOIN records r ON r.owner_id = s.owner_id AND r.account_id = "
+                           "s.account_id WHERE s.member_id = $1 AND r.seq > $2 AND r.seq <= $3 "
+                           "ORDER BY r.seq LIMIT $4"),
+            {memberId, since, upTo, limit});
+    }
+
+    QList<StoredRecord> revocations(const QString &memberId, qint64 since, qint64 upTo,
+                                    int limit) override {
+        QList<StoredRecord> result = records(
+            QStringLiteral("SELECT server_id, owner_id, entity_type, client_id, account_id, "
+                           "version, 1, seq, payload FROM revocations WHERE member_id = $1 AND "
+                           "seq > $2 AND seq <= $3 ORDER BY seq LIMIT $4"),
+            {memberId, since, upTo, limit});
+        for (StoredRecord &record : result)
+            record.revoked = true;
+        return result;
+    }
+
+    bool hasRevocation(const QString &memberId, const QString &serverId) override {
+        Result result = exec(
+            QStringLiteral("SELECT 1 FROM revocations WHERE member_id = $1 AND server_id = $2"),
+            {memberId, serverId});
+        return result && PQntuples(result.get()) > 0;
+    }
+
+    bool addRevocation(const QString &memberId, const StoredRecord &record,
+                       qint64 sequence) override {
+        return bool(exec(
+            QStringLiteral("INSERT INTO revocations (member_id, server_id, owner_id, account_id, "
+                           "entity_type, client_id, version, payload, seq) VALUES ($1, $2, $3, "
+                           "$4, $5, $6, $7, $8, $9) ON CONFLICT (member_id, server_id) DO UPDATE "
+                           "SET version = excluded.version, payload = excluded.payload, seq = "
+                           "excluded.seq"),
+            {memberId, record.serverId, record.ownerId, record.accountId, record.entityType,
+             record.clientId, record.version, QString::fromUtf8(record.payload), sequence}));
+    }
+
+    bool clearRevocations(const QString &memberId, const QString &ownerId,
+                          const QString &accountId) override {
+        return bool(exec(QStringLiteral("DELETE FROM revocations WHERE member_id = $1 AND "
+                                        "owner_id = $2 AND account_id = $3"),
+                         {memberId, ownerId, accountId}));
+    }
+
+    int liveCategoryCount(const QString &ownerId) override {
+        Result result = exec(QStringLiteral("SELECT COUNT(*) FROM records WHERE owner_id = $1 AND "
+                                            "entity_type = 'category' AND deleted = 0"),
+                             {ownerId});
+        return result && PQntuples(result.get()) ? text(result.get(), 0, 0).toInt() : 0;
+    }
+
+    QList<Share> shares(const QString &where, const QVariantList &values) {
+        QList<Share> found;
+        Result result = exec(QStringLiteral("SELECT owner_id, account_id, member_id, email, role, "
+                                            "created_at FROM shares WHERE %1 ORDER BY "
+                                            "created_at, member_id")
+                                 .arg(where),
+                             values);
+        if (!result)
+            return found;
+        for (int row = 0; row < PQntuples(result.get()); ++row)
+            found.append(Share{text(result.get(), row, 0), text(result.get(), row, 1),
+                               text(result.get(), row, 2), text(result.get(), row, 3),
+                               text(result.get(), row, 4), text(result.get(), row, 5)});
+        return found;
+    }
+
+    QList<Share> sharesOfMember(const QString &memberId) override {
+        return shares(QStringLiteral("member_id = $1"), {memberId});
+    }
+
+    QList<Share> sharesOfAccount(const QString &ownerId, const QString &accountId) override {
+        return shares(QStringLiteral("owner_id = $1 AND account_id = $2"), {ownerId, accountId});
+    }
+
+    QList<QString> sharedAccountsOf(const QString &ownerId) override {
+        QList<QString> found;
+        Result result
+            = exec(QStringLiteral("SELECT DISTINCT account_id FROM shares WHERE owner_id = $1"),
+                   {ownerId});
+        if (result) {
+            for (int row = 0; row < PQntuples(result.get()); ++row)
+                found.append(text(result.get(), row, 0));
+        }
+        return found;
+    }
+
+    bool putShare(const Share &share) override {
+        return bool(exec(QStringLiteral("INSERT INTO shares (owner_id, account_id, member_id, "
+                                        "email, role, created_at) VALUES ($1, $2, $3, $4, $5, $6) "
+                                        "ON CONFLICT (owner_id, account_id, member_id) DO UPDATE "
+                                        "SET email = excluded.email, role = excluded.role"),
+                         {share.ownerId, share.accountId, share.memberId, share.email, share.role,
+                          share.createdAt}));
+    }
+
+    bool removeShare(const QString &ownerId, const QString &accountId,
+                     const QString &memberId) override {
+        return bool(exec(QStringLiteral("DELETE FROM shares WHERE owner_id = $1 AND account_id = "
+                                        "$2 AND member_id = $3"),
+                         {ownerId, accountId, memberId}));
+    }
+
+    std::optional<KnownUser> oneUser(const QString &where, const QString &value) {
+        Result result = exec(QStringLiteral("SELECT user_id, group_id, email, display_name FROM "
+                                            "users WHERE %1 = $1 LIMIT 1")
+                                 .arg(where),
+                             {value});
+        if (!result || PQntuples(result.get()) == 0)
+            return std::nullopt;
+        return KnownUser{text(result.get(), 0, 0), text(result.get(), 0, 1),
+                         text(result.get(), 0, 2), text(result.get(), 0, 3)};
+    }
+
+    std::optional<KnownUser> user(const QString &userId) override {
+        return oneUser(QStringLiteral("user_id"), userId);
+    }
+
+    std::optional<KnownUser> userByEmail(const QString &email) override {
+        return oneUser(QStringLiteral("email"), email);
+    }
+
+    bool putUser(const KnownUser &user) override {
+        return bool(exec(QStringLiteral("INSERT INTO users (user_id, group_id, email, "
+                                        "display_name) VALUES ($1, $2, $3, $4) ON CONFLICT "
+                                        "(user_id) DO UPDATE SET group_id = excluded.group_id, "
+                                        "email = excluded.email, display_name = "
+                                        "excluded.display_name"),
+                         {user.userId, user.groupId, user.email, user.displayName}));
+    }
+
+    QString lastError() const override { return m_error; }
+
+private:
+    PGconn *m_connection;
+    QHash<QString, QByteArray> &m_prepared; // of this connection
+    bool m_writing;
+    qint64 m_sequence = 0;
+    bool m_sequenceRead = false;
+    bool m_sequenceDirty = false;
+    QString m_error;
+    std::vector<StoredRecord> m_pending;
+    std::unordered_map<QString, std::size_t> m_pendingIndex;
+};
+
+PostgresStore::PostgresStore(const QString &url, int connections)
+    : m_url(url.toUtf8())
+    , m_size(qMax(1, connections)) {}
+
+PostgresStore::~PostgresStore() {
+    for (PGconn *connection : m_idle)
+        PQfinish(connection);
+}
+
+PGconn *PostgresStore::acquire(QString *error) {
+    std::unique_lock<std::mutex> lock(m_lock);
+    m_available.wait(lock, [this] { return !m_idle.empty() || m_opened < m_size; });
+    if (!m_idle.empty()) {
+        PGconn *connection = m_idle.back();
+        m_idle.pop_back();
+        if (PQstatus(connection) == CONNECTION_OK)
+            return connection;
+        m_statements.erase(connection);
+        PQfinish(connection); // dropped by the database: open a new one in its place
+        --m_opened;
+    }
+    ++m_opened;
+    lock.unlock();
+    PGconn *connection = PQconnectdb(m_url.constData());
+    if (PQstatus(connection) != CONNECTION_OK) {
+        if (error)
+            *error = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+        PQfinish(connection);
+        const std::lock_guard<std::mutex> relock(m_lock);
+        --m_opened;
+        m_available.notify_one();
+        return nullptr;
+    }
+    return connection;
+}
+
+void PostgresStore::release(PGconn *connection) {
+    const std::lock_guard<std::mutex> lock(m_lock);
+    m_idle.push_back(connection);
+    m_available.notify_one();
+}
+
+bool PostgresStore::open(QString *error) {
+    return run(
+        Mode::Write,
+        [error](StoreSession &base) {
+            auto &session = static_cast<Session &>(base);
+            // Processes starting together migrate one after the other.
+            if (!session.exec(QStringLiteral("SELECT pg_advisory_xact_lock(7514001)"))
+                || !session.exec(QStringLiteral(
+                    "CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)")))
+                return false;
+            Result result = session.exec(QStringLiteral("SELECT MAX(version) FROM schema_version"));
+            if (!result)
+                return false;
+            const int version = text(result.get(), 0, 0).toInt();
+            for (int next = version; next < kMigrations.size(); ++next) {
+                for (const QString &statement : kMigrations.at(next)) {
+                    if (!session.exec(statement)) {
+                        *error = QStringLiteral("migration %1 failed: %2")
+                                     .arg(next + 1)
+                                     .arg(session.lastError());
+                        return false;
+                    }
+                }
+                if (!session.exec(
+                        QStringLiteral("INSERT INTO schema_version (version) VALUES ($1)"),
+                        {next + 1}))
+                    return false;
+            }
+            return true;
+        },
+        error);
+}
+
+QByteArray PostgresStore::signingKey(QString *error) {
+    QByteArray key;
+    const bool ok = run(
+        Mode::Write,
+        [&key](StoreSession &base) {
+            auto &session = static_cast<Session &>(base);
+            QByteArray fresh(32, Qt::Uninitialized);
+            QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(fresh.data()),
+                                                  fresh.size() / 4);
+            // The first process to get here decides the key for all of them.
+            if (!session.exec(QStringLiteral("INSERT INTO server_keys (name, value) VALUES "
+                                             "('jwt', $1) ON CONFLICT (name) DO NOTHING"),
+                              {QString::fromLatin1(fresh.toHex())}))
+                return false;
+            Result result
+                = session.exec(QStringLiteral("SELECT value FROM server_keys WHERE name = 'jwt'"));
+            if (!result || PQntuples(result.get()) == 0)
+                return false;
+            key = QByteArray::fromHex(text(result.get(), 0, 0).toLatin1());
+            return true;
+        },
+        error);
+    return ok ? key : QByteArray();
+}
+
+bool PostgresStore::run(Mode mode, const Work &work, QString *error) {
+    PGconn *connection = acquire(error);
+    if (!connection)
+        return false;
+    QHash<QString, QByteArray> *prepared = nullptr;
+    {
+        const std::lock_guard<std::mutex> lock(m_lock);
+        prepared = &m_statements[connection];
+    }
+    Session session(connection, *prepared, mode == Mode::Write);
+    bool ok = bool(session.execNow(
+        mode == Mode::Write ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN READ ONLY"), {}));
+    ok = ok && work(session) && session.finish();
+    ok = ok && session.execNow(QStringLiteral("COMMIT"), {});
+    if (!ok) {
+        if (error && error->isEmpty())
+            *error = session.lastError();
+        Result(PQexec(connection, "ROLLBACK"));
+    }
+    release(connection);
+    return ok;
+}

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "server/knownuser.h"
+#include "server/share.h"
+#include "server/storedrecord.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// What the API does with the stored data, inside one database transaction. A writing
+// session holds the sequence for its whole life, so changes become visible in the order of
+// their sequence numbers and a reader's cursor never skips one still being written.
+class StoreSession {
+public:
+    virtual ~StoreSession() = default;
+
+    virtual std::optional<StoredRecord> recordByServerId(const QString &serverId) = 0;
+    virtual std::optional<StoredRecord>
+    recordByClientId(const QString &ownerId, const QString &entityType, const QString &clientId)
+        = 0;
+    // Rows of one account (the account itself included), in any order.
+    virtual QList<StoredRecord> recordsOfAccount(const QString &ownerId, const QString &accountId)
+        = 0;
+    // Inserts the record, or replaces the one with its server id.
+    virtual bool putRecord(const StoredRecord &record) = 0;
+    // The next number of the one server-wide sequence (writing sessions only).
+    virtual qint64 nextSequence() = 0;
+    // The highest sequence number of a finished write.
+    virtual qint64 committedSequence() = 0;
+
+    // Pull pages: changes with since < sequence <= upTo, in sequence order, at most limit.
+    virtual QList<StoredRecord> ownChanges(const QString &ownerId, qint64 since, qint64 upTo,
+                                           int limit)
+        = 0;
+    virtual QList<StoredRecord> sharedChanges(const QString &memberId, qint64 since, qint64 upTo,
+                                              int limit)
+        = 0;
+    // Tombstones of rows that were shared with the member and no longer are; the records
+    // carry the row's identity and revoked = true.
+    virtual QList<StoredRecord> revocations(const QString &memberId, qint64 since, qint64 upTo,
+                                            int limit)
+        = 0;
+    virtual bool hasRevocation(const QString &memberId, const QString &serverId) = 0;
+    virtual bool addRevocation(const QString &memberId, const StoredRecord &record, qint64 sequence)
+        = 0;
+    virtual bool clearRevocations(const QString &memberId, const QString &ownerId,
+                                  const QString &accountId)
+        = 0;
+    virtual int liveCategoryCount(const QString &ownerId) = 0;
+
+    virtual QList<Share> sharesOfMember(const QString &memberId) = 0;
+    virtual QList<Share> sharesOfAccount(const QString &ownerId, const QString &accountId) = 0;
+    // Accounts of the owner shared with anyone.
+    virtual QList<QString> sharedAccountsOf(const QString &ownerId) = 0;
+    virtual bool putShare(const Share &share) = 0;
+    virtual bool removeShare(const QString &ownerId, const QString &accountId,
+                             const QString &memberId)
+        = 0;
+
+    virtual std::optional<KnownUser> user(const QString &userId) = 0;
+    virtual std::optional<KnownUser> userByEmail(const QString &email) = 0;
+    virtual bool putUser(const KnownUser &user) = 0;
+
+    virtual QString lastError() const = 0;
+};
