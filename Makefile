@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all deps configure build run server test package clean
+.PHONY: all deps configure build run server test test-sanitize fuzz package clean
 
 all: build
 
@@ -34,8 +37,16 @@ server: configure
 test: build
 	./scripts/run-tests $(BUILD_DIR)
 
+# The whole suite again, built with the address and undefined-behaviour sanitizers.
+test-sanitize: deps
+	./scripts/test-sanitize $(SANITIZE_DIR)
+
+# Each fuzz target for FUZZ_SECONDS; findings stay under $(FUZZ_DIR)/fuzz-findings.
+fuzz: deps
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/run-fuzz $(FUZZ_DIR)
+
 package: build
 	cmake --build $(BUILD_DIR) --target package
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -387,7 +387,15 @@ bool SyncWire::amountsInRange(const QString &entityType, const QJsonObject &reco
 
 int SyncWire::readInteger(const QJsonObject &record, const QString &key) {
     const QJsonValue value = record.value(key);
-    return value.isDouble() ? static_cast<int>(value.toDouble()) : 0;
+    if (!value.isDouble())
+        return 0;
+    // A number no int can hold reads like any other value that cannot be read: converting it
+    // would be undefined, and a huge version must not win every merge.
+    const double d = std::trunc(value.toDouble());
+    if (!std::isfinite(d) || d < double(std::numeric_limits<int>::min())
+        || d > double(std::numeric_limits<int>::max()))
+        return 0;
+    return static_cast<int>(d);
 }
 
 bool SyncWire::readFlag(const QJsonObject &record, const QString &key) {

@@ -23,7 +23,9 @@ bool hasSearchableCharacter(const QString &word) {
 namespace FullTextQuery {
 
 QString fromWords(const QString &text) {
-    static const QRegularExpression whitespace(QStringLiteral("\\s+"));
+    // A NUL would end the query where the index reads it, inside a quoted phrase; to the
+    // index it separates words like a space does.
+    static const QRegularExpression whitespace(QStringLiteral("[\\s\\x{0}]+"));
     QStringList phrases;
     for (QString word : text.split(whitespace, Qt::SkipEmptyParts)) {
         if (!hasSearchableCharacter(word))
