@@ -1425,8 +1425,6 @@ Account balance after import: %4</source>
 Kontostand nach dem Import: %4</translation>
     </message>
     <message>
-        <source>unknown</source>
-        <translation>unbekannt</translation>
         <source>Rows not imported</source>
         <translation>Nicht importierte Zeilen</translation>
     </message>
@@ -1465,6 +1463,10 @@ Kontostand nach dem Import: %4</translation>
             <numerusform>… und %n weitere Zeile</numerusform>
             <numerusform>… und %n weitere Zeilen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
     </message>
 </context>
 <context>
@@ -2083,14 +2085,10 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Tindral-Benutzerkonto</translation>
     </message>
     <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation>Die Buchung, die Sie in diesem Konto eingeben, wird verworfen.</translation>
         <source>Import &amp;Rules...</source>
         <translation>Import&amp;regeln...</translation>
     </message>
     <message>
-        <source>Import Rules</source>
-        <translation>Importregeln</translation>
         <source>The account was deleted meanwhile.</source>
         <translation>Das Konto wurde inzwischen gelöscht.</translation>
     </message>
@@ -2121,6 +2119,22 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>The transaction could not be saved.</source>
         <translation>Die Buchung konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation>Eine bestehende Buchung kann keine Umbuchung werden; löschen Sie sie und erfassen Sie die Umbuchung als neue Buchung.</translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation>Die Gegenseite der Umbuchung ist abgeglichen.</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>Importregeln</translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>Die Buchung, die Sie in diesem Konto eingeben, wird verworfen.</translation>
     </message>
 </context>
 <context>
@@ -3107,8 +3121,6 @@ Dort ebenfalls ändern?</translation>
         <translation>Erneut Escape drücken, um die Zeile zu verwerfen</translation>
     </message>
     <message>
-        <source>Row discarded</source>
-        <translation>Zeile verworfen</translation>
         <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
         <translation>Der Betrag „%1“ ist nicht lesbar; bitte im Format %2 eingeben</translation>
     </message>
@@ -3125,10 +3137,16 @@ Dort ebenfalls ändern?</translation>
         <translation>Neue &amp;Buchung... (%1)</translation>
     </message>
     <message>
-        <source>&amp;Delete (%1)</source>
-        <translation>&amp;Löschen (%1)</translation>
         <source>Create &amp;Rule from This Payee...</source>
         <translation>&amp;Regel aus diesem Empfänger erstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Löschen (%1)</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Zeile verworfen</translation>
     </message>
 </context>
 <context>
@@ -4164,14 +4182,16 @@ Fortfahren?</translation>
         <translation>Datumsformat</translation>
     </message>
     <message>
-        <source>As the language writes it (%1)</source>
-        <translation>Wie in der Sprache üblich (%1)</translation>
         <source>The data could not be marked for upload.</source>
         <translation>Die Daten konnten nicht zum Hochladen vorgemerkt werden.</translation>
     </message>
     <message>
         <source>Nothing was changed; the next sync sends only what changed.</source>
         <translation>Es wurde nichts geändert; die nächste Synchronisierung sendet nur Änderungen.</translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
+        <translation>Wie in der Sprache üblich (%1)</translation>
     </message>
 </context>
 <context>

@@ -1404,7 +1404,6 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>unknown</source>
         <source>Rows not imported</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1443,6 +1442,10 @@ Account balance after import: %4</source>
             <numerusform>… and %n more row</numerusform>
             <numerusform>… and %n more rows</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2059,12 +2062,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
         <source>Import &amp;Rules...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import Rules</source>
         <source>The account was deleted meanwhile.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2094,6 +2095,22 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The transaction could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3077,7 +3094,6 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Row discarded</source>
         <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3094,8 +3110,15 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Delete (%1)</source>
         <source>Create &amp;Rule from This Payee...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4128,12 +4151,15 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>As the language writes it (%1)</source>
         <source>The data could not be marked for upload.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Nothing was changed; the next sync sends only what changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

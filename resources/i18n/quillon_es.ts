@@ -1425,8 +1425,6 @@ Account balance after import: %4</source>
 Saldo de la cuenta tras la importación: %4</translation>
     </message>
     <message>
-        <source>unknown</source>
-        <translation>desconocido</translation>
         <source>Rows not imported</source>
         <translation>Filas no importadas</translation>
     </message>
@@ -1465,6 +1463,10 @@ Saldo de la cuenta tras la importación: %4</translation>
             <numerusform>… y %n fila más</numerusform>
             <numerusform>… y %n filas más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
     </message>
 </context>
 <context>
@@ -2083,14 +2085,10 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <translation>Cuenta de Tindral</translation>
     </message>
     <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation>Se descartará la transacción que está escribiendo en esta cuenta.</translation>
         <source>Import &amp;Rules...</source>
         <translation>&amp;Reglas de importación...</translation>
     </message>
     <message>
-        <source>Import Rules</source>
-        <translation>Reglas de importación</translation>
         <source>The account was deleted meanwhile.</source>
         <translation>La cuenta se eliminó mientras tanto.</translation>
     </message>
@@ -2121,6 +2119,22 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>The transaction could not be saved.</source>
         <translation>No se pudo guardar la transacción.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation>Una transacción existente no puede convertirse en transferencia; elimínela e introduzca la transferencia como una transacción nueva.</translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation>El otro lado de la transferencia está conciliado.</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>Reglas de importación</translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>Se descartará la transacción que está escribiendo en esta cuenta.</translation>
     </message>
 </context>
 <context>
@@ -3107,8 +3121,6 @@ Change it there too?</source>
         <translation>Pulse Escape otra vez para descartar la fila</translation>
     </message>
     <message>
-        <source>Row discarded</source>
-        <translation>Fila descartada</translation>
         <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
         <translation>No se puede leer el importe «%1»; escríbalo así: %2</translation>
     </message>
@@ -3125,10 +3137,16 @@ Change it there too?</source>
         <translation>&amp;Nuevo movimiento... (%1)</translation>
     </message>
     <message>
-        <source>&amp;Delete (%1)</source>
-        <translation>&amp;Eliminar (%1)</translation>
         <source>Create &amp;Rule from This Payee...</source>
         <translation>Crear &amp;regla a partir de este beneficiario...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Eliminar (%1)</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Fila descartada</translation>
     </message>
 </context>
 <context>
@@ -4164,14 +4182,16 @@ Continue?</source>
         <translation>Formato de fecha</translation>
     </message>
     <message>
-        <source>As the language writes it (%1)</source>
-        <translation>Como se escribe en el idioma (%1)</translation>
         <source>The data could not be marked for upload.</source>
         <translation>No se pudieron marcar los datos para subirlos.</translation>
     </message>
     <message>
         <source>Nothing was changed; the next sync sends only what changed.</source>
         <translation>No se cambió nada; la próxima sincronización envía solo lo que cambió.</translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
+        <translation>Como se escribe en el idioma (%1)</translation>
     </message>
 </context>
 <context>

@@ -1425,8 +1425,6 @@ Account balance after import: %4</source>
 Solde du compte après l&apos;import : %4</translation>
     </message>
     <message>
-        <source>unknown</source>
-        <translation>inconnu</translation>
         <source>Rows not imported</source>
         <translation>Lignes non importées</translation>
     </message>
@@ -1465,6 +1463,10 @@ Solde du compte après l&apos;import : %4</translation>
             <numerusform>… et %n ligne de plus</numerusform>
             <numerusform>… et %n lignes de plus</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
     </message>
 </context>
 <context>
@@ -2083,14 +2085,10 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Compte Tindral</translation>
     </message>
     <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation>L’opération que vous saisissez dans ce compte sera abandonnée.</translation>
         <source>Import &amp;Rules...</source>
         <translation>&amp;Règles d&apos;import...</translation>
     </message>
     <message>
-        <source>Import Rules</source>
-        <translation>Règles d&apos;import</translation>
         <source>The account was deleted meanwhile.</source>
         <translation>Le compte a été supprimé entre-temps.</translation>
     </message>
@@ -2121,6 +2119,22 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>The transaction could not be saved.</source>
         <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation>Une opération existante ne peut pas devenir un virement ; supprimez-la et saisissez le virement comme nouvelle opération.</translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation>L’autre côté du virement est rapproché.</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>Règles d&apos;import</translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>L’opération que vous saisissez dans ce compte sera abandonnée.</translation>
     </message>
 </context>
 <context>
@@ -3107,8 +3121,6 @@ Le modifier là aussi ?</translation>
         <translation>Appuyez de nouveau sur Échap pour abandonner la ligne</translation>
     </message>
     <message>
-        <source>Row discarded</source>
-        <translation>Ligne abandonnée</translation>
         <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
         <translation>Montant « %1 » illisible ; saisissez-le sous la forme %2</translation>
     </message>
@@ -3125,10 +3137,16 @@ Le modifier là aussi ?</translation>
         <translation>&amp;Nouvelle opération... (%1)</translation>
     </message>
     <message>
-        <source>&amp;Delete (%1)</source>
-        <translation>&amp;Supprimer (%1)</translation>
         <source>Create &amp;Rule from This Payee...</source>
         <translation>Créer une &amp;règle à partir de ce bénéficiaire...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Supprimer (%1)</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Ligne abandonnée</translation>
     </message>
 </context>
 <context>
@@ -4164,14 +4182,16 @@ Continuer ?</translation>
         <translation>Format de date</translation>
     </message>
     <message>
-        <source>As the language writes it (%1)</source>
-        <translation>Comme l’écrit la langue (%1)</translation>
         <source>The data could not be marked for upload.</source>
         <translation>Les données n&apos;ont pas pu être marquées pour l&apos;envoi.</translation>
     </message>
     <message>
         <source>Nothing was changed; the next sync sends only what changed.</source>
         <translation>Rien n&apos;a été modifié ; la prochaine synchronisation n&apos;envoie que les changements.</translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
+        <translation>Comme l’écrit la langue (%1)</translation>
     </message>
 </context>
 <context>

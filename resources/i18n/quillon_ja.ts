@@ -1421,8 +1421,6 @@ Account balance after import: %4</source>
 インポート後の口座残高: %4</translation>
     </message>
     <message>
-        <source>unknown</source>
-        <translation>不明</translation>
         <source>Rows not imported</source>
         <translation>取り込まれなかった行</translation>
     </message>
@@ -1457,6 +1455,10 @@ Account balance after import: %4</source>
         <translation>
             <numerusform>… ほか %n 行</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
@@ -2073,14 +2075,10 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>Tindral アカウント</translation>
     </message>
     <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation>この口座で入力中の取引は破棄されます。</translation>
         <source>Import &amp;Rules...</source>
         <translation>インポートルール(&amp;R)...</translation>
     </message>
     <message>
-        <source>Import Rules</source>
-        <translation>インポートルール</translation>
         <source>The account was deleted meanwhile.</source>
         <translation>この口座はその間に削除されました。</translation>
     </message>
@@ -2111,6 +2109,22 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>The transaction could not be saved.</source>
         <translation>取引を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation>既存の取引を振替に変えることはできません。削除してから、振替を新しい取引として入力してください。</translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation>振替の相手側は照合済みです。</translation>
+    </message>
+    <message>
+        <source>Import Rules</source>
+        <translation>インポートルール</translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>この口座で入力中の取引は破棄されます。</translation>
     </message>
 </context>
 <context>
@@ -3093,8 +3107,6 @@ Change it there too?</source>
         <translation>もう一度 Esc キーを押すと行を破棄します</translation>
     </message>
     <message>
-        <source>Row discarded</source>
-        <translation>行を破棄しました</translation>
         <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
         <translation>金額「%1」を読み取れません。%2 の形式で入力してください</translation>
     </message>
@@ -3111,10 +3123,16 @@ Change it there too?</source>
         <translation>新しい取引(&amp;N)... (%1)</translation>
     </message>
     <message>
-        <source>&amp;Delete (%1)</source>
-        <translation>削除(&amp;D) (%1)</translation>
         <source>Create &amp;Rule from This Payee...</source>
         <translation>この支払先からルールを作成(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>削除(&amp;D) (%1)</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>行を破棄しました</translation>
     </message>
 </context>
 <context>
@@ -4149,14 +4167,16 @@ Continue?</source>
         <translation>日付の形式</translation>
     </message>
     <message>
-        <source>As the language writes it (%1)</source>
-        <translation>言語の書き方に従う (%1)</translation>
         <source>The data could not be marked for upload.</source>
         <translation>データをアップロード対象にできませんでした。</translation>
     </message>
     <message>
         <source>Nothing was changed; the next sync sends only what changed.</source>
         <translation>何も変更されていません。次回の同期では変更分のみ送信されます。</translation>
+    </message>
+    <message>
+        <source>As the language writes it (%1)</source>
+        <translation>言語の書き方に従う (%1)</translation>
     </message>
 </context>
 <context>
