@@ -2086,7 +2086,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
     <message>
         <source>Import &amp;Rules...</source>
-        <translation>&amp;Reglas de importación...</translation>
+        <translation>Re&amp;glas de importación...</translation>
     </message>
     <message>
         <source>The account was deleted meanwhile.</source>
