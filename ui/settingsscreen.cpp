@@ -30,12 +30,14 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -47,6 +49,14 @@ const QString kNewestFirstKey = QStringLiteral("registerNewestFirst");
 // The same setting the program reads at start-up to pick its translation.
 const QString kLanguageKey = QStringLiteral("ui/language");
 const QString kDateFormatKey = QStringLiteral("dateFormat");
+
+// Only a full http(s) address can have the service paths appended to it.
+bool isServerAddress(const QString &text) {
+    const QUrl url(text, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+           && !url.host().isEmpty() && !url.hasQuery() && !url.hasFragment();
+}
 
 const char kPageListStyle[]
     = "QListWidget {  background: %1;  border: none;  padding: 12px 8px;}QListWidget::item {  "
@@ -354,6 +364,7 @@ QWidget *SettingsScreen::buildDataPage() {
     buttons->addWidget(m_forceFullSync);
     buttons->addStretch(1);
     sync->addWidget(m_syncButtons);
+    addServerAddress(sync, page);
     layout->addLayout(sync);
     connect(m_syncNow, &QPushButton::clicked, this, &SettingsScreen::syncNow);
     connect(m_forceFullSync, &QPushButton::clicked, this, &SettingsScreen::forceFullSync);
@@ -447,10 +458,72 @@ void SettingsScreen::applyColours() {
                                   .arg(dark ? "#152420" : "#F0F4F2", dark ? "#D8E8DF" : "#1B2D26",
                                        dark ? "#1E3530" : "#E0EBE5", dark ? "#26574A" : "#00897B",
                                        "#FFFFFF"));
+    m_serverError->setStyleSheet(Styles::textColourStyle(Styles::negativeColour()));
     const QString line = dark ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB");
     for (QFrame *divider : std::as_const(m_dividers))
         divider->setStyleSheet(
             QStringLiteral("color: %1; background: %1; border: none;").arg(line));
+}
+
+void SettingsScreen::addServerAddress(QVBoxLayout *layout, QWidget *page) {
+    layout->addSpacing(8);
+    auto *label = new QLabel(tr("Server address"), page);
+    layout->addWidget(label);
+    m_serverEdit = new QLineEdit(page);
+    m_serverEdit->setAccessibleName(tr("Server address"));
+    m_serverEdit->setPlaceholderText(QStringLiteral("https://quillon.example.org"));
+    label->setBuddy(m_serverEdit);
+    m_serverError = new QLabel(page);
+    m_serverError->setWordWrap(true);
+    m_serverError->setTextFormat(Qt::PlainText);
+    m_serverError->setAccessibleName(tr("Server address error"));
+    m_serverError->hide();
+    auto *row = new QHBoxLayout;
+    row->setSpacing(8);
+    row->addWidget(m_serverEdit, 1);
+    row->addWidget(m_serverError, 1);
+    layout->addLayout(row);
+
+    // The environment wins over the stored address, so editing here would change nothing.
+    const QByteArray fromEnvironment = qgetenv("QUILLON_SERVER");
+    if (!fromEnvironment.isEmpty()) {
+        m_serverEdit->setText(QString::fromUtf8(fromEnvironment).trimmed());
+        m_serverEdit->setReadOnly(true);
+        m_serverNote = hintLabel(
+            tr("Set by the QUILLON_SERVER environment variable; change it there to use another "
+               "server."));
+    } else {
+        m_serverEdit->setText(
+            m_state->preferencesRepository()->value(AppState::ServerAddressKey, QString()));
+        // The account and sync clients are built once at start-up with their addresses.
+        m_serverNote = hintLabel(tr("Leave empty for the standard service. A change takes effect "
+                                    "the next time Tindral Quillon starts."));
+        connect(m_serverEdit, &QLineEdit::editingFinished, this,
+                &SettingsScreen::saveServerAddress);
+        connect(m_serverEdit, &QLineEdit::textEdited, m_serverError, &QLabel::hide);
+    }
+    m_serverNote->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_serverNote);
+}
+
+void SettingsScreen::saveServerAddress() {
+    if (m_serverEdit->isReadOnly())
+        return;
+    const QString text = m_serverEdit->text().trimmed();
+    if (!text.isEmpty() && !isServerAddress(text)) {
+        m_serverError->setText(tr("Enter an address starting with http:// or https://, such as "
+                                  "https://quillon.example.org."));
+        m_serverError->show();
+        return;
+    }
+    m_serverError->hide();
+    PreferencesRepository *preferences = m_state->preferencesRepository();
+    if (text == preferences->value(AppState::ServerAddressKey, QString()))
+        return;
+    if (text.isEmpty())
+        preferences->remove(AppState::ServerAddressKey);
+    else
+        preferences->setValue(AppState::ServerAddressKey, text);
 }
 
 void SettingsScreen::changeEvent(QEvent *event) {

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
@@ -40,6 +41,9 @@ public:
     QWidget *syncButtonRow() const { return m_syncButtons; }
     QPushButton *syncNowButton() const { return m_syncNow; }
     QPushButton *forceFullSyncButton() const { return m_forceFullSync; }
+    QLineEdit *serverAddressEdit() const { return m_serverEdit; }
+    QLabel *serverAddressError() const { return m_serverError; }
+    QLabel *serverAddressNote() const { return m_serverNote; }
     QPushButton *exportButton() const { return m_exportBackup; }
     QPushButton *importButton() const { return m_importBackup; }
     QWidget *deletedSection() const { return m_deletedSection; }
@@ -59,6 +63,8 @@ public Q_SLOTS:
     void onRegisterOrderChanged(bool checked);
     void onTwoLineModeChanged(bool checked);
     void restoreSelectedAccount();
+    // Stores the typed server address (removed when empty); refuses what is not an http(s) URL.
+    void saveServerAddress();
 
 Q_SIGNALS:
     void deletedAccountRestored();
@@ -82,6 +88,7 @@ private:
     void showSyncStatus(bool mayFetchUser);
     void syncNow();
     void forceFullSync();
+    void addServerAddress(QVBoxLayout *layout, QWidget *page);
     // Re-enables the sync buttons at the first state after this run that is not "Syncing".
     void waitForSyncEnd();
     void exportBackup();
@@ -102,6 +109,9 @@ private:
     QWidget *m_syncButtons = nullptr;
     QPushButton *m_syncNow = nullptr;
     QPushButton *m_forceFullSync = nullptr;
+    QLineEdit *m_serverEdit = nullptr;
+    QLabel *m_serverError = nullptr;
+    QLabel *m_serverNote = nullptr;
     QPushButton *m_exportBackup = nullptr;
     QPushButton *m_importBackup = nullptr;
     QWidget *m_deletedSection = nullptr;

@@ -4193,6 +4193,26 @@ Fortfahren?</translation>
         <source>As the language writes it (%1)</source>
         <translation>Wie in der Sprache üblich (%1)</translation>
     </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>Server address error</source>
+        <translation>Fehler in der Serveradresse</translation>
+    </message>
+    <message>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation>Von der Umgebungsvariable QUILLON_SERVER festgelegt; ändern Sie sie dort, um einen anderen Server zu verwenden.</translation>
+    </message>
+    <message>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation>Leer lassen für den Standarddienst. Eine Änderung wird beim nächsten Start von Tindral Quillon wirksam.</translation>
+    </message>
+    <message>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation>Geben Sie eine Adresse ein, die mit http:// oder https:// beginnt, etwa https://quillon.example.org.</translation>
+    </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>

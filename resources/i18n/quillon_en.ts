@@ -4162,6 +4162,26 @@ Continue?</source>
         <source>As the language writes it (%1)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Server address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server address error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>

@@ -4193,6 +4193,26 @@ Continue?</source>
         <source>As the language writes it (%1)</source>
         <translation>Como se escribe en el idioma (%1)</translation>
     </message>
+    <message>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <source>Server address error</source>
+        <translation>Error en la dirección del servidor</translation>
+    </message>
+    <message>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation>La establece la variable de entorno QUILLON_SERVER; cámbiela allí para usar otro servidor.</translation>
+    </message>
+    <message>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation>Déjela vacía para usar el servicio estándar. Un cambio se aplica la próxima vez que se inicie Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation>Introduzca una dirección que empiece por http:// o https://, como https://quillon.example.org.</translation>
+    </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>

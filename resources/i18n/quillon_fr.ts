@@ -4193,6 +4193,26 @@ Continuer ?</translation>
         <source>As the language writes it (%1)</source>
         <translation>Comme l’écrit la langue (%1)</translation>
     </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <source>Server address error</source>
+        <translation>Erreur dans l’adresse du serveur</translation>
+    </message>
+    <message>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation>Définie par la variable d’environnement QUILLON_SERVER ; modifiez-la à cet endroit pour utiliser un autre serveur.</translation>
+    </message>
+    <message>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation>Laissez vide pour le service standard. Une modification prend effet au prochain démarrage de Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation>Saisissez une adresse commençant par http:// ou https://, par exemple https://quillon.example.org.</translation>
+    </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>

@@ -4178,6 +4178,26 @@ Continue?</source>
         <source>As the language writes it (%1)</source>
         <translation>言語の書き方に従う (%1)</translation>
     </message>
+    <message>
+        <source>Server address</source>
+        <translation>サーバーアドレス</translation>
+    </message>
+    <message>
+        <source>Server address error</source>
+        <translation>サーバーアドレスのエラー</translation>
+    </message>
+    <message>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation>環境変数 QUILLON_SERVER で設定されています。別のサーバーを使うにはそちらを変更してください。</translation>
+    </message>
+    <message>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation>標準のサービスを使う場合は空欄のままにします。変更は Tindral Quillon の次回起動時に反映されます。</translation>
+    </message>
+    <message>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation>http:// または https:// で始まるアドレスを入力してください（例: https://quillon.example.org）。</translation>
+    </message>
 </context>
 <context>
     <name>ShareMembersDialog</name>

@@ -25,6 +25,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -73,6 +74,9 @@ private Q_SLOTS:
     void syncNowFollowsTheRun();
     void forceFullSync_data();
     void forceFullSync();
+    void serverAddressTyped_data();
+    void serverAddressTyped();
+    void serverAddressFromEnvironmentIsReadOnly();
 
 private:
     // Signed in against the loopback servers when signedIn.
@@ -120,6 +124,7 @@ void tst_SettingsScreen::cleanup() {
     qunsetenv("QUILLON_DATA_DIR");
     for (const char *name : kServiceVariables)
         qunsetenv(name);
+    qunsetenv("QUILLON_SERVER");
 }
 
 void tst_SettingsScreen::openState(bool signedIn) {
@@ -475,6 +480,89 @@ void tst_SettingsScreen::forceFullSync() {
     const QList<TestHttpServer::Request> pushes = m_sync->requests("/sync/push");
     QVERIFY(pushes.size() > pushesBefore);
     QVERIFY(pushes.last().body.contains("acc-1"));
+}
+
+void tst_SettingsScreen::serverAddressTyped_data() {
+    QTest::addColumn<QString>("before"); // stored before; empty for none
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("after"); // stored after; empty for none
+    QTest::addColumn<bool>("refused");
+    QTest::addRow("https saved") << ""
+                                 << "https://books.example.org"
+                                 << "https://books.example.org" << false;
+    QTest::addRow("http with port replaces") << "https://old.example.org"
+                                             << "  http://127.0.0.1:8080/  "
+                                             << "http://127.0.0.1:8080/" << false;
+    QTest::addRow("empty clears") << "https://old.example.org"
+                                  << ""
+                                  << "" << false;
+    QTest::addRow("no scheme refused") << "https://old.example.org"
+                                       << "books.example.org"
+                                       << "https://old.example.org" << true;
+    QTest::addRow("ftp refused") << ""
+                                 << "ftp://books.example.org"
+                                 << "" << true;
+    QTest::addRow("no host refused") << "https://old.example.org"
+                                     << "https://"
+                                     << "https://old.example.org" << true;
+}
+
+void tst_SettingsScreen::serverAddressTyped() {
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, after);
+    QFETCH(bool, refused);
+    openState(false);
+    PreferencesRepository *preferences = m_state->preferencesRepository();
+    if (!before.isEmpty())
+        preferences->setValue(AppState::ServerAddressKey, before);
+    SettingsScreen screen(m_state.get());
+    screen.show();
+    screen.pageList()->setCurrentRow(SettingsScreen::DataPage);
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    QLineEdit *edit = screen.serverAddressEdit();
+    QCOMPARE(edit->accessibleName(), QStringLiteral("Server address"));
+    QCOMPARE(edit->text(), before);
+    QVERIFY(!edit->isReadOnly());
+    QVERIFY(screen.serverAddressNote()->text().contains("next time"));
+
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+
+    QCOMPARE(preferences->value(AppState::ServerAddressKey).value_or(QString()), after);
+    QCOMPARE(preferences->value(AppState::ServerAddressKey).has_value(), !after.isEmpty());
+    QCOMPARE(screen.serverAddressError()->isVisible(), refused);
+    if (refused) {
+        QVERIFY(screen.serverAddressError()->text().contains("https://"));
+        // Typing again takes the complaint away until the next attempt.
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QVERIFY(!screen.serverAddressError()->isVisible());
+    }
+}
+
+// The environment wins over the stored address, so the field shows it and cannot change it.
+void tst_SettingsScreen::serverAddressFromEnvironmentIsReadOnly() {
+    openState(false);
+    m_state->preferencesRepository()->setValue(AppState::ServerAddressKey,
+                                               "https://stored.example.org");
+    qputenv("QUILLON_SERVER", "https://env.example.org");
+    SettingsScreen screen(m_state.get());
+    screen.show();
+    screen.pageList()->setCurrentRow(SettingsScreen::DataPage);
+    QLineEdit *edit = screen.serverAddressEdit();
+    QCOMPARE(edit->text(), QStringLiteral("https://env.example.org"));
+    QVERIFY(edit->isReadOnly());
+    QVERIFY(screen.serverAddressNote()->text().contains("QUILLON_SERVER"));
+
+    edit->setFocus();
+    QTest::keyClicks(edit, "x");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->text(), QStringLiteral("https://env.example.org"));
+    QCOMPARE(m_state->preferencesRepository()->value(AppState::ServerAddressKey),
+             std::optional<QString>("https://stored.example.org"));
 }
 
 QTEST_MAIN(tst_SettingsScreen)
