@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Tindral
 # SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 #
-# Installs the build into a temporary prefix, builds the Debian package and unpacks it with
-# dpkg -x, and checks that both put every file where a desktop looks for it. The desktop entry
-# and the AppStream metadata go through their validators.
+# Installs the build into a temporary prefix, builds the Debian packages and unpacks them with
+# dpkg -x, and checks that the install and the desktop package put every file where a desktop
+# looks for it, and that the server package carries the service without the desktop's
+# libraries. The desktop entry and the AppStream metadata go through their validators.
 set -uo pipefail
 build=$1
 src=$2
@@ -50,9 +51,12 @@ grep -q '^Categories=Office;Finance;$' "$work/prefix/share/applications/$appid.d
 
 (cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) \
     || { cat "$work/cpack.log"; fail "cpack failed"; }
-deb=$(ls "$work"/package/*.deb 2>/dev/null | head -n 1)
+arch=$(dpkg --print-architecture)
+deb="$work/package/tindral-quillon_${version}_$arch.deb"
+server_deb="$work/package/quillon-server_${version}_$arch.deb"
+[ -f "$deb" ] || deb=
 if [ -z "$deb" ]; then
-    fail "no .deb produced"
+    fail "no tindral-quillon package: $(ls "$work/package")"
 else
     dpkg-deb -f "$deb" Package | grep -qx tindral-quillon || fail "package name"
     depends=$(dpkg-deb -f "$deb" Depends)
@@ -64,10 +68,63 @@ else
     grep -q "fonts-noto-cjk" <<<"$recommends" || fail "Recommends lacks fonts-noto-cjk: $recommends"
     dpkg -x "$deb" "$work/root"
     check_tree "$work/root/usr" package
+    for f in usr/bin/quillon-server usr/lib/systemd/system/quillon-server.service; do
+        [ ! -e "$work/root/$f" ] || fail "the desktop package contains $f"
+    done
+fi
+
+server_files=(
+    usr/bin/quillon-server
+    usr/lib/systemd/system/quillon-server.service
+    usr/lib/sysusers.d/quillon-server.conf
+    usr/lib/tmpfiles.d/quillon-server.conf
+)
+if [ ! -f "$server_deb" ]; then
+    fail "no quillon-server package: $(ls "$work/package")"
+else
+    info=$(dpkg-deb -I "$server_deb")
+    grep -qx ' Package: quillon-server' <<<"$info" || fail "server package name"
+    depends=$(sed -n 's/^ Depends: //p' <<<"$info")
+    for lib in libpq5 libqt6core6 libqt6sql6-sqlite; do
+        grep -q "$lib" <<<"$depends" || fail "server Depends lacks $lib: $depends"
+    done
+    # A head-less host must not pull in the widget stack.
+    ! grep -qE 'libqt6(widgets|gui)6' <<<"$depends" || fail "server Depends has GUI libraries: $depends"
+    dpkg -x "$server_deb" "$work/server"
+    for f in "${server_files[@]}"; do
+        [ -s "$work/server/$f" ] || fail "server package: missing $f"
+    done
+    [ -x "$work/server/usr/bin/quillon-server" ] || fail "server package: binary not executable"
+    for f in bin/quillon share/applications/$appid.desktop; do
+        [ ! -e "$work/server/usr/$f" ] || fail "the server package contains $f"
+    done
+    unit="$work/server/usr/lib/systemd/system/quillon-server.service"
+    grep -qx 'User=quillon-server' "$unit" || fail "the unit does not run as quillon-server"
+
+    # The user and the data directory come from the package's own sysusers and tmpfiles
+    # entries; applying them to the unpacked tree proves both parse and agree on the owner.
+    dpkg-deb -e "$server_deb" "$work/server-control"
+    [ -x "$work/server-control/postinst" ] || fail "server package: no executable postinst"
+    ! grep -qE 'systemctl|deb-systemd' "$work/server-control/postinst" \
+        || fail "postinst enables or starts the service"
+    mkdir -p "$work/server/etc"
+    touch "$work/server/etc/passwd" "$work/server/etc/group"
+    systemd-sysusers --root="$work/server" >"$work/sysusers.log" 2>&1 \
+        || { cat "$work/sysusers.log"; fail "systemd-sysusers"; }
+    grep -q '^quillon-server:x:[0-9]*:[0-9]*:.*:/var/lib/quillon-server:' "$work/server/etc/passwd" \
+        || fail "no quillon-server system user: $(cat "$work/server/etc/passwd")"
+    if [ "$(id -u)" = 0 ]; then
+        systemd-tmpfiles --create --root="$work/server" >"$work/tmpfiles.log" 2>&1 \
+            || { cat "$work/tmpfiles.log"; fail "systemd-tmpfiles"; }
+        # Numbers, since this host's own passwd does not know the user.
+        ids=$(awk -F: '$1 == "quillon-server" { print $3 ":" $4 }' "$work/server/etc/passwd")
+        owner=$(stat -c '%u:%g %a' "$work/server/var/lib/quillon-server" 2>/dev/null)
+        [ "$owner" = "$ids 750" ] || fail "data directory is '$owner', not '$ids 750'"
+    fi
 fi
 
 if ((failures)); then
     echo "$failures failure(s)"
     exit 1
 fi
-echo "install tree and package: ok ($deb)"
+echo "install tree and packages: ok ($deb, $server_deb)"
