@@ -3661,6 +3661,14 @@ Dort ebenfalls ändern?</translation>
         <source>any account</source>
         <translation>jedes Konto</translation>
     </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Regel löschen</translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation>Die Regel für „%1“ löschen?</translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>

@@ -3634,6 +3634,14 @@ Change it there too?</source>
         <source>any account</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>

@@ -3661,6 +3661,14 @@ Change it there too?</source>
         <source>any account</source>
         <translation>cualquier cuenta</translation>
     </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Eliminar regla</translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation>¿Eliminar la regla de «%1»?</translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>

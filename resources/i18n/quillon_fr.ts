@@ -3661,6 +3661,14 @@ Le modifier là aussi ?</translation>
         <source>any account</source>
         <translation>tout compte</translation>
     </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Supprimer la règle</translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation>Supprimer la règle pour « %1 » ?</translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>

@@ -3646,6 +3646,14 @@ Change it there too?</source>
         <source>any account</source>
         <translation>すべての口座</translation>
     </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>ルールを削除</translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation>「%1」のルールを削除しますか？</translation>
+    </message>
 </context>
 <context>
     <name>SampleDataService</name>
