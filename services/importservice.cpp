@@ -5,8 +5,8 @@
 
 #include "services/camtreader.h"
 #include "services/csvparser.h"
-#include "services/importparsing.h"
 #include "services/importformat.h"
+#include "services/importparsing.h"
 #include "services/importruleset.h"
 #include "services/importtextreader.h"
 #include "services/ofxreader.h"
@@ -26,6 +26,7 @@
 #include "storage/transactionscope.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -576,6 +577,61 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
     return writer.finish();
 }
 
+// Which of a bank file's statements belong in the account whose number ends in last4: all of
+// them when they are of one account (a file of consecutive days), else those of the one
+// account the last digits pick out. When none or several are picked out, error says so and
+// the list is empty, since entries of another account must never land in this one.
+QList<int> ImportService::statementsOf(const QList<BankStatement> &statements, const QString &last4,
+                                       QString *error) {
+    const auto normalized = [](const BankStatement &s) {
+        QString number = s.accountNumber;
+        number.remove(QRegularExpression(QStringLiteral("[\\s-]")));
+        return number;
+    };
+    QStringList numbers;
+    for (const BankStatement &s : statements) {
+        if (!numbers.contains(normalized(s)))
+            numbers.append(normalized(s));
+    }
+    QList<int> all;
+    for (int i = 0; i < statements.size(); ++i)
+        all.append(i);
+    if (numbers.size() <= 1)
+        return all;
+
+    const QString digits = last4.trimmed();
+    QStringList matching;
+    QStringList masked;
+    for (const QString &number : std::as_const(numbers)) {
+        masked.append(number.isEmpty() ? tr("no number") : QLatin1Char('*') + number.right(4));
+        if (!digits.isEmpty() && !number.isEmpty() && number.endsWith(digits, Qt::CaseInsensitive))
+            matching.append(number);
+    }
+    const QString found = masked.join(QStringLiteral(", "));
+    if (matching.size() == 1) {
+        QList<int> chosen;
+        for (int i = 0; i < statements.size(); ++i) {
+            if (normalized(statements.at(i)) == matching.first())
+                chosen.append(i);
+        }
+        return chosen;
+    }
+    if (digits.isEmpty())
+        *error = tr("The file holds statements of several accounts (%1). Enter the last four "
+                    "digits of this account's number in its settings to import its statement "
+                    "alone. Nothing was imported.")
+                     .arg(found);
+    else if (matching.isEmpty())
+        *error = tr("The file holds statements of several accounts (%1) and none of them ends "
+                    "in this account's last four digits, %2. Nothing was imported.")
+                     .arg(found, digits);
+    else
+        *error = tr("The file holds statements of several accounts (%1) and more than one ends "
+                    "in this account's last four digits, %2. Nothing was imported.")
+                     .arg(found, digits);
+    return {};
+}
+
 ImportResult ImportService::importBankFile(const QString &filePath, const QString &accountId) {
     Writer writer(this, accountId);
     if (!writer.begin())
@@ -613,26 +669,61 @@ ImportResult ImportService::importBankFile(const QString &filePath, const QStrin
         return writer.add(t, QString(), entryNumber, entry.reference);
     };
 
-    bool read = false;
+    // The entries are read as the file streams by, but which statement is this account's is
+    // only known once every statement has named its account: a first pass without entries
+    // learns that, the second imports.
+    const bool camt = detectImportFormat(filePath) == ImportFormat::Camt;
+    const auto readFile = [&](const std::function<bool(int, const BankEntry &)> &onEntry,
+                              QString *error, QList<BankStatement> *statements) {
+        if (camt) {
+            CamtReader reader;
+            // Statements are listed as they close, so their count names the open one.
+            const bool read = reader.read(filePath, [&](const BankEntry &entry) {
+                return onEntry(int(reader.statements().size()), entry);
+            });
+            *error = reader.errorString();
+            *statements = reader.statements();
+            return read;
+        }
+        OfxReader reader;
+        const bool read = reader.read(filePath, [&](const BankEntry &entry) {
+            return onEntry(int(reader.statements().size()), entry);
+        });
+        *error = reader.errorString();
+        *statements = reader.statements();
+        return read;
+    };
+    const auto cannotReadFile = [&](const QString &error) {
+        writer.fail(QStringLiteral("Cannot read %1: %2").arg(filePath, error));
+        return writer.result();
+    };
+
     QString error;
     QList<BankStatement> statements;
-    if (detectImportFormat(filePath) == ImportFormat::Camt) {
-        CamtReader reader;
-        read = reader.read(filePath, handle);
-        error = reader.errorString();
-        statements = reader.statements();
-    } else {
-        OfxReader reader;
-        read = reader.read(filePath, handle);
-        error = reader.errorString();
-        statements = reader.statements();
+    if (!readFile([](int, const BankEntry &) { return true; }, &error, &statements))
+        return cannotReadFile(error);
+    const QList<int> chosen
+        = statementsOf(statements, account ? account->accountNumberLast4 : QString(), &error);
+    if (!error.isEmpty()) {
+        writer.fail(error);
+        return writer.result();
+    }
+
+    QList<BankStatement> read;
+    if (!readFile(
+            [&](int statement, const BankEntry &entry) {
+                return !chosen.contains(statement) || handle(entry);
+            },
+            &error, &read)) {
+        if (writer.hasFailed() || writer.cancelRequested())
+            return writer.result();
+        return cannotReadFile(error);
     }
     if (writer.hasFailed() || writer.cancelRequested())
         return writer.result();
-    if (!read) {
-        writer.fail(QStringLiteral("Cannot read %1: %2").arg(filePath, error));
-        return writer.result();
-    }
+    statements.clear();
+    for (const int index : chosen)
+        statements.append(read.value(index));
     writer.setStatements(statements);
     return writer.finish();
 }

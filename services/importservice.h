@@ -38,7 +38,9 @@ public:
                            Currency currency = Currency::USD);
     // An OFX, QFX or CAMT.053 statement, told apart by content. Rows carry the bank's id of
     // the entry, so a file imported again, or one overlapping an earlier one, adds only what
-    // is new. A file that cannot be read whole stores nothing.
+    // is new. A file that cannot be read whole stores nothing. A file with statements of
+    // several accounts gives only the statement whose account number ends in the account's
+    // last four digits, and is refused whole when that picks out none or more than one.
     ImportResult importBankFile(const QString &filePath, const QString &accountId);
 
     // Asked between rows; when it answers true the import stops, stores nothing and reports
@@ -52,6 +54,9 @@ Q_SIGNALS:
 
 private:
     class Writer;
+
+    static QList<int> statementsOf(const QList<BankStatement> &statements, const QString &last4,
+                                   QString *error);
 
     TransactionRepository *m_transactions; // Not owned.
     CategoryRepository *m_categories;      // Not owned.

@@ -10,6 +10,7 @@
 #include "storage/categoryrepository.h"
 #include "storage/importrulerepository.h"
 #include "storage/money.h"
+#include "ui/messageboxes.h"
 #include "ui/modalrunner.h"
 #include "ui/ruleformdialog.h"
 
@@ -180,6 +181,11 @@ void RulesScreen::move(int step) {
 
 void RulesScreen::deleteRule() {
     const int row = m_table->currentRow();
-    if (row >= 0 && row < m_rules.size())
-        m_state->importRuleRepository()->remove(m_rules.at(row).id);
+    if (row < 0 || row >= m_rules.size())
+        return;
+    // A rule may hold a long list of hand-picked payees and categories, and nothing undoes it.
+    if (!MessageBoxes::ask(this, tr("Delete Rule"),
+                           tr("Delete the rule for \"%1\"?").arg(m_rules.at(row).text)))
+        return;
+    m_state->importRuleRepository()->remove(m_rules.at(row).id);
 }

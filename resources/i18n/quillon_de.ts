@@ -1502,6 +1502,22 @@ Kontostand nach dem Import: %4</translation>
         <source>The amount cannot be read</source>
         <translation>Der Betrag lässt sich nicht lesen</translation>
     </message>
+    <message>
+        <source>no number</source>
+        <translation>keine Nummer</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1). Enter the last four digits of this account&apos;s number in its settings to import its statement alone. Nothing was imported.</source>
+        <translation>Die Datei enthält Auszüge mehrerer Konten (%1). Geben Sie in den Einstellungen dieses Kontos die letzten vier Ziffern seiner Nummer ein, um nur seinen Auszug zu importieren. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and none of them ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation>Die Datei enthält Auszüge mehrerer Konten (%1), und keines endet auf die letzten vier Ziffern dieses Kontos, %2. Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation>Die Datei enthält Auszüge mehrerer Konten (%1), und mehr als eines endet auf die letzten vier Ziffern dieses Kontos, %2. Es wurde nichts importiert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3644,6 +3660,14 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>any account</source>
         <translation>jedes Konto</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Regel löschen</translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation>Die Regel für „%1“ löschen?</translation>
     </message>
 </context>
 <context>

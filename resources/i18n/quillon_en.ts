@@ -1481,6 +1481,22 @@ Account balance after import: %4</source>
         <source>The amount cannot be read</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1). Enter the last four digits of this account&apos;s number in its settings to import its statement alone. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and none of them ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3616,6 +3632,14 @@ Change it there too?</source>
     </message>
     <message>
         <source>any account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

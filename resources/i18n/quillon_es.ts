@@ -1502,6 +1502,22 @@ Saldo de la cuenta tras la importación: %4</translation>
         <source>The amount cannot be read</source>
         <translation>El importe no se puede leer</translation>
     </message>
+    <message>
+        <source>no number</source>
+        <translation>sin número</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1). Enter the last four digits of this account&apos;s number in its settings to import its statement alone. Nothing was imported.</source>
+        <translation>El archivo contiene extractos de varias cuentas (%1). Introduzca los cuatro últimos dígitos del número de esta cuenta en su configuración para importar solo su extracto. No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and none of them ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation>El archivo contiene extractos de varias cuentas (%1) y ninguna termina en los cuatro últimos dígitos de esta cuenta, %2. No se ha importado nada.</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation>El archivo contiene extractos de varias cuentas (%1) y más de una termina en los cuatro últimos dígitos de esta cuenta, %2. No se ha importado nada.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3644,6 +3660,14 @@ Change it there too?</source>
     <message>
         <source>any account</source>
         <translation>cualquier cuenta</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Eliminar regla</translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation>¿Eliminar la regla de «%1»?</translation>
     </message>
 </context>
 <context>

@@ -1502,6 +1502,22 @@ Solde du compte après l&apos;import : %4</translation>
         <source>The amount cannot be read</source>
         <translation>Le montant ne peut pas être lu</translation>
     </message>
+    <message>
+        <source>no number</source>
+        <translation>sans numéro</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1). Enter the last four digits of this account&apos;s number in its settings to import its statement alone. Nothing was imported.</source>
+        <translation>Le fichier contient des relevés de plusieurs comptes (%1). Saisissez les quatre derniers chiffres du numéro de ce compte dans ses réglages pour importer son seul relevé. Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and none of them ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation>Le fichier contient des relevés de plusieurs comptes (%1) et aucun ne se termine par les quatre derniers chiffres de ce compte, %2. Rien n’a été importé.</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation>Le fichier contient des relevés de plusieurs comptes (%1) et plus d’un se termine par les quatre derniers chiffres de ce compte, %2. Rien n’a été importé.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3644,6 +3660,14 @@ Le modifier là aussi ?</translation>
     <message>
         <source>any account</source>
         <translation>tout compte</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>Supprimer la règle</translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation>Supprimer la règle pour « %1 » ?</translation>
     </message>
 </context>
 <context>

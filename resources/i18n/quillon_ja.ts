@@ -1493,6 +1493,22 @@ Account balance after import: %4</source>
         <source>The amount cannot be read</source>
         <translation>金額を読み取れません</translation>
     </message>
+    <message>
+        <source>no number</source>
+        <translation>番号なし</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1). Enter the last four digits of this account&apos;s number in its settings to import its statement alone. Nothing was imported.</source>
+        <translation>このファイルには複数の口座の明細が含まれています（%1）。この口座の明細だけを取り込むには、口座の設定で口座番号の下4桁を入力してください。何も取り込まれていません。</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and none of them ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation>このファイルには複数の口座の明細が含まれています（%1）が、この口座の下4桁 %2 で終わるものはありません。何も取り込まれていません。</translation>
+    </message>
+    <message>
+        <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
+        <translation>このファイルには複数の口座の明細が含まれています（%1）が、この口座の下4桁 %2 で終わるものが複数あります。何も取り込まれていません。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3629,6 +3645,14 @@ Change it there too?</source>
     <message>
         <source>any account</source>
         <translation>すべての口座</translation>
+    </message>
+    <message>
+        <source>Delete Rule</source>
+        <translation>ルールを削除</translation>
+    </message>
+    <message>
+        <source>Delete the rule for &quot;%1&quot;?</source>
+        <translation>「%1」のルールを削除しますか？</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,8 @@ private Q_SLOTS:
 
     void reimportAddsNothing_data();
     void reimportAddsNothing();
+    void severalAccountsInOneFile_data();
+    void severalAccountsInOneFile();
     void unreadableFileStoresNothing_data();
     void unreadableFileStoresNothing();
     void rulesFirstMatchWinsPerField_data();
@@ -136,8 +138,8 @@ void tst_BankImport::reimportAddsNothing_data() {
     QTest::newRow("overlapping OFX") << "ofx1-checking-1252.ofx"
                                      << "ofx1-checking-overlap.ofx" << 5 << 1 << 2 << "1271.15";
     QTest::newRow("same CAMT again")
-        << "camt053-v02-two-statements.xml"
-        << "camt053-v02-two-statements.xml" << 3 << 0 << 3 << "1955.50";
+        << "camt053-same-account-two-days.xml"
+        << "camt053-same-account-two-days.xml" << 2 << 0 << 2 << "990.00";
 }
 
 void tst_BankImport::reimportAddsNothing() {
@@ -160,6 +162,80 @@ void tst_BankImport::reimportAddsNothing() {
     QCOMPARE(two.duplicates, duplicatesOnSecond);
     QCOMPARE(rows("acc").size(), imported + newOnSecond);
     QCOMPARE(two.statements.first().ledgerBalance, ledgerBalance);
+}
+
+void tst_BankImport::severalAccountsInOneFile_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("last4");
+    QTest::addColumn<QString>("cardNumber"); // replaces the card's number in the file when set
+    QTest::addColumn<int>("imported");
+    QTest::addColumn<QString>("ledgerBalance");
+    QTest::addColumn<QString>("error"); // a part of it; empty when the import succeeds
+
+    const QString ofx = "ofx2-two-accounts.ofx";
+    const QString camt = "camt053-v02-two-statements.xml";
+    QTest::newRow("OFX checking picked") << ofx << "4521"
+                                         << "" << 1 << "958.00"
+                                         << "";
+    QTest::newRow("OFX card picked") << ofx << "9876"
+                                     << "" << 2 << "-22.50"
+                                     << "";
+    QTest::newRow("CAMT IBAN picked") << camt << "3000"
+                                      << "" << 2 << "1955.50"
+                                      << "";
+    QTest::newRow("CAMT other account picked") << camt << "3001"
+                                               << "" << 1 << "-25.00"
+                                               << "";
+    QTest::newRow("OFX none matches") << ofx << "1111"
+                                      << "" << 0 << ""
+                                      << "*4521, *9876";
+    QTest::newRow("OFX account without last digits") << ofx << ""
+                                                     << "" << 0 << ""
+                                                     << "*4521";
+    QTest::newRow("OFX both end alike") << ofx << "4521"
+                                        << "999999994521" << 0 << ""
+                                        << "*4521, *4521";
+    QTest::newRow("CAMT days of one account, no last digits") << "camt053-same-account-two-days.xml"
+                                                              << ""
+                                                              << "" << 2 << "990.00"
+                                                              << "";
+    QTest::newRow("one statement of another number") << "ofx1-checking-1252.ofx"
+                                                     << "9999"
+                                                     << "" << 5 << "1331.40"
+                                                     << "";
+}
+
+// Money of another account must never land in this one: the account's last digits choose
+// the statement, and a file they cannot choose from is refused whole.
+void tst_BankImport::severalAccountsInOneFile() {
+    QFETCH(QString, file);
+    QFETCH(QString, last4);
+    QFETCH(QString, cardNumber);
+    QFETCH(int, imported);
+    QFETCH(QString, ledgerBalance);
+    QFETCH(QString, error);
+
+    Account picked = account("picked", "Picked");
+    picked.accountNumberLast4 = last4;
+    QVERIFY(AccountRepository(m_db->database()).insert(picked));
+    QString path = fixturePath(file);
+    if (!cardNumber.isEmpty()) {
+        QFile fixture(path);
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        path = writeFile(fixture.readAll().replace("4111111111119876", cardNumber.toLatin1()));
+    }
+
+    const ImportResult result = m_import->importBankFile(path, "picked");
+    QCOMPARE(rows("picked").size(), imported);
+    QCOMPARE(result.imported, imported);
+    if (error.isEmpty()) {
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(result.statements.first().ledgerBalance, ledgerBalance);
+    } else {
+        QVERIFY2(result.error.contains(error), qPrintable(result.error));
+        // Only the last digits: the whole number is not for every screen and log.
+        QVERIFY2(!result.error.contains("0001111"), qPrintable(result.error));
+    }
 }
 
 void tst_BankImport::unreadableFileStoresNothing_data() {

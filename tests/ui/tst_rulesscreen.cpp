@@ -13,6 +13,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -127,7 +129,13 @@ void tst_RulesScreen::addEditReorderDelete() {
     RulesScreen screen(m_state.get());
     screen.show();
     QString nextText;
-    ModalRunner::setHandler([&nextText](QDialog *dialog) {
+    int deleteAnswer = QMessageBox::No;
+    QString asked;
+    ModalRunner::setHandler([&](QDialog *dialog) {
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            asked = box->text();
+            return deleteAnswer;
+        }
         auto *form = qobject_cast<RuleFormDialog *>(dialog);
         if (!form)
             return int(QDialog::Rejected);
@@ -155,7 +163,12 @@ void tst_RulesScreen::addEditReorderDelete() {
     screen.editRule();
     QCOMPARE(storedTexts(), (QStringList{"second", "edited"}));
 
+    // Delete asks first, and No keeps the rule.
     screen.table()->selectRow(0);
+    screen.deleteRule();
+    QVERIFY2(asked.contains("second"), qPrintable(asked));
+    QCOMPARE(storedTexts(), (QStringList{"second", "edited"}));
+    deleteAnswer = QMessageBox::Yes;
     screen.deleteRule();
     QCOMPARE(storedTexts(), QStringList{"edited"});
     QCOMPARE(screen.table()->rowCount(), 1);
