@@ -35,6 +35,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QUrl>
@@ -133,7 +134,13 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
     m_pages->setAccessibleName(tr("Preference page"));
     m_pages->addWidget(buildGeneralPage());
     m_pages->addWidget(buildRegisterPage());
-    m_pages->addWidget(buildDataPage());
+    // The sync page has grown past the window's height; it scrolls rather than stretching
+    // the window beyond the size it opens at.
+    auto *dataScroll = new QScrollArea(m_pages);
+    dataScroll->setWidgetResizable(true);
+    dataScroll->setFrameShape(QFrame::NoFrame);
+    dataScroll->setWidget(buildDataPage());
+    m_pages->addWidget(dataScroll);
     m_pages->addWidget(buildAboutPage());
     layout->addWidget(m_pages, 1);
 
