@@ -372,10 +372,13 @@ void RegisterDelegate::watchCompletions(QCompleter *completer, QLineEdit *line) 
 
 bool RegisterDelegate::eventFilter(QObject *object, QEvent *event) {
     if (const QVariant owner = object->property(kCompletionsOf); owner.isValid()) {
+        // The list outlives its field while the editor is torn down (the field is deleted
+        // first and the list then sends its own last events), so the field is looked at only
+        // for a key, which a list being destroyed never receives.
+        if (event->type() != QEvent::KeyPress || !m_keyHandler)
+            return false;
         auto *line = qobject_cast<QWidget *>(owner.value<QObject *>());
-        if (event->type() == QEvent::KeyPress && m_keyHandler && line)
-            return m_keyHandler(line, static_cast<QKeyEvent *>(event));
-        return false;
+        return line && m_keyHandler(line, static_cast<QKeyEvent *>(event));
     }
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)
         && m_keyHandler) {

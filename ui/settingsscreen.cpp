@@ -177,7 +177,12 @@ SettingsScreen::SettingsScreen(AppState *state, QWidget *parent)
     applyColours();
 }
 
-SettingsScreen::~SettingsScreen() = default;
+SettingsScreen::~SettingsScreen() {
+    // The server field loses focus while the window is torn down, after this object is no
+    // longer a SettingsScreen: its last editingFinished must not reach the save slot.
+    if (m_serverEdit)
+        m_serverEdit->disconnect(this);
+}
 
 QWidget *SettingsScreen::newPage(const QString &title, QVBoxLayout **layout) {
     auto *page = new QWidget(m_pages);
