@@ -12,6 +12,7 @@
 #include "storage/preferencesrepository.h"
 #include "storage/transactionscope.h"
 
+#include <QJsonDocument>
 #include <QScopedValueRollback>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -181,6 +182,7 @@ void SyncEngine::performSync() {
     qCInfo(lcServices).noquote() << "Pushing" << changes.size() << "changes (in batches of"
                                  << PushBatchSize << ")";
     m_changeQueue = std::move(changes);
+    m_queueMark = m_accounts->database()->writeMark();
     pushNextBatch();
 }
 
@@ -223,20 +225,29 @@ void SyncEngine::pushNextBatch() {
 }
 
 void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &response) {
+    Database *database = m_accounts->database();
+    // Nothing written since the queue was read (or since the last batch was marked): every
+    // accepted row still reads as it was sent, and comparing each one would only cost time.
+    const bool untouched = m_queueMark == database->writeMark();
     QHash<QString, QJsonObject> sentByKey;
-    for (const QJsonValue &value : sent) {
-        const QJsonObject change = value.toObject();
-        sentByKey.insert(change.value(QLatin1String("entity_type")).toString() + QLatin1Char('\n')
-                             + change.value(QLatin1String("entity_id")).toString(),
-                         change);
+    if (!untouched) {
+        for (const QJsonValue &value : sent) {
+            const QJsonObject change = value.toObject();
+            sentByKey.insert(change.value(QLatin1String("entity_type")).toString()
+                                 + QLatin1Char('\n')
+                                 + change.value(QLatin1String("entity_id")).toString(),
+                             change);
+        }
     }
 
     // One disk sync for the whole batch instead of one per row.
     const QScopedValueRollback<bool> ownWrites(m_storingOwnWrites, true);
-    TransactionScope scope(m_accounts->database());
+    TransactionScope scope(database);
 
     int okCount = 0;
     int errorCount = 0;
+    // Per table: local id -> server id of the rows to mark synced.
+    QHash<const SyncTables::Table *, QJsonObject> accepted;
     const QJsonArray results = response.value(QLatin1String("results")).toArray();
     for (const QJsonValue &value : results) {
         const QJsonObject result = value.toObject();
@@ -246,8 +257,15 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
         const QString entityType = result.value(QLatin1String("entity_type")).toString();
         if (status == QLatin1String("ok")) {
             ++okCount;
-            markPushed(entityType, entityId, serverId,
-                       sentByKey.value(entityType + QLatin1Char('\n') + entityId));
+            const SyncTables::Table *table = m_tables.byEntityType(entityType);
+            if (!table)
+                continue;
+            if (untouched
+                || readsAsSent(*table, entityId,
+                               sentByKey.value(entityType + QLatin1Char('\n') + entityId)))
+                accepted[table].insert(entityId, serverId);
+            else
+                keepServerId(*table, entityId, serverId);
         } else {
             ++errorCount;
             qCWarning(lcServices).noquote()
@@ -256,8 +274,13 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
                 << "message=" << result.value(QLatin1String("message")).toString();
         }
     }
+    for (auto it = accepted.cbegin(); it != accepted.cend(); ++it)
+        markSynced(*it.key(), it.value());
     m_run.pushed += okCount;
     m_run.rejected += errorCount;
+    // Taken before the commit announces the changes: whatever a listener writes then is not
+    // ours and must be compared next time.
+    m_queueMark = database->writeMark();
     if (scope.isOpen() && !scope.commit())
         qCWarning(lcServices).noquote()
             << "Push batch: marking the accepted rows failed:" << scope.errorText();
@@ -268,25 +291,22 @@ void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &re
 
 // A row edited (or deleted) while its push was on the way must stay pending, or the edit
 // would never reach the server: only a row that still reads as it was sent is marked synced.
-// The server id is kept either way, so the next push updates the same server record.
-void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
-                            const QString &serverId, const QJsonObject &sent) {
-    const SyncTables::Table *table = m_tables.byEntityType(entityType);
-    if (!table)
-        return;
-    std::optional<QJsonObject> current = table->change(entityId);
-    if (current)
-        current = withHeldCategory(*table, *current);
-    if (sent.isEmpty() || !current || *current == sent) {
-        table->markSynced(entityId, serverId);
-        // Marking alone is silent; the batch announces each table once when it commits.
-        m_accounts->database()->noteChange(table->name);
-        return;
-    }
+bool SyncEngine::readsAsSent(const SyncTables::Table &table, const QString &entityId,
+                             const QJsonObject &sent) const {
+    if (sent.isEmpty())
+        return true;
+    std::optional<QJsonObject> current = table.change(entityId);
+    return !current || withHeldCategory(table, *current) == sent;
+}
+
+// The server id is kept even for a row that stays pending, so the next push updates the
+// same server record.
+void SyncEngine::keepServerId(const SyncTables::Table &table, const QString &entityId,
+                              const QString &serverId) {
     Database *database = m_accounts->database();
     QSqlError error;
     QSqlQuery *query = database->preparedStatement(
-        QStringLiteral("UPDATE %1 SET server_id = ? WHERE id = ?").arg(table->name), &error);
+        QStringLiteral("UPDATE %1 SET server_id = ? WHERE id = ?").arg(table.name), &error);
     if (query) {
         query->bindValue(0, serverId);
         query->bindValue(1, entityId);
@@ -294,12 +314,34 @@ void SyncEngine::markPushed(const QString &entityType, const QString &entityId,
         error = query->lastError();
         query->finish();
         if (stored) {
-            database->noteChange(table->name);
+            database->noteChange(table.name);
             return;
         }
     }
     qCWarning(lcServices).noquote()
         << "Push batch: storing the server id of" << entityId << "failed:" << error.text();
+}
+
+// One statement for the batch's rows of a table rather than one per row.
+void SyncEngine::markSynced(const SyncTables::Table &table, const QJsonObject &serverIds) {
+    Database *database = m_accounts->database();
+    QSqlQuery *query = database->preparedStatement(
+        QStringLiteral("UPDATE %1 SET sync_status = 'synced', server_id = pushed.value FROM "
+                       "json_each(?) AS pushed WHERE %1.id = pushed.key")
+            .arg(table.name));
+    bool marked = false;
+    if (query) {
+        query->bindValue(
+            0, QString::fromUtf8(QJsonDocument(serverIds).toJson(QJsonDocument::Compact)));
+        marked = query->exec();
+        query->finish();
+    }
+    if (!marked) {
+        for (auto it = serverIds.constBegin(); it != serverIds.constEnd(); ++it)
+            table.markSynced(it.key(), it.value().toString());
+    }
+    // Marking alone is silent; the batch announces each table once when it commits.
+    database->noteChange(table.name);
 }
 
 void SyncEngine::startPull() {

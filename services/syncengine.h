@@ -4,6 +4,7 @@
 #pragma once
 
 #include "services/synctables.h"
+#include "storage/database.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -93,8 +94,11 @@ private:
     void loadHeldCategories();
     void pushNextBatch();
     void handlePushResults(const QJsonArray &sent, const QJsonObject &response);
-    void markPushed(const QString &entityType, const QString &entityId, const QString &serverId,
-                    const QJsonObject &sent);
+    bool readsAsSent(const SyncTables::Table &table, const QString &entityId,
+                     const QJsonObject &sent) const;
+    void keepServerId(const SyncTables::Table &table, const QString &entityId,
+                      const QString &serverId);
+    void markSynced(const SyncTables::Table &table, const QJsonObject &serverIds);
     void startPull();
     void pullChanges(const QString &since);
     void handlePullPage(const QJsonObject &page);
@@ -116,6 +120,8 @@ private:
     SyncState m_state = Idle;
     QString m_lastError;
     QList<QJsonObject> m_changeQueue; // change objects waiting to be pushed, in order
+    // The database as the queued rows were read, or as the last batch left it.
+    Database::WriteMark m_queueMark;
     // Category ids that pulled rows wait for, by entity type + '\n' + server or local id.
     QHash<QString, QString> m_heldCategories;
     int m_pullPageCount = 0;

@@ -77,6 +77,17 @@ QSqlQuery &SyncPageApplier::prepared(const QString &sql) {
 }
 
 bool SyncPageApplier::apply(const QJsonObject &page) {
+    Database *database = m_accounts->database();
+    // Every row stored fires the register's triggers and touches a dozen indexes, more than
+    // a statement journal holds in memory by default: on disk that is a file write per row.
+    const bool journalInMemory = database->setBulkWriteJournal(true);
+    const bool applied = applyInTransaction(page);
+    if (journalInMemory)
+        database->setBulkWriteJournal(false);
+    return applied;
+}
+
+bool SyncPageApplier::applyInTransaction(const QJsonObject &page) {
     QSqlDatabase db = connection();
     TransactionScope scope(m_accounts->database());
     if (!scope.isOpen()) {
@@ -297,11 +308,11 @@ void SyncPageApplier::merge(const SyncTables::Table &table, const QJsonObject &j
     const QString serverId = SyncWire::readText(json, QStringLiteral("id"));
     std::optional<SyncTables::RowState> local;
     if (!id.isEmpty())
-        local = table.rowState(id);
+        local = table.rowState(id, &json);
     if (!local && !serverId.isEmpty()) {
         const QString matched = idByServerId(table.name, serverId);
         if (!matched.isEmpty()) {
-            local = table.rowState(matched);
+            local = table.rowState(matched, &json);
             if (local)
                 id = matched;
         }
@@ -321,7 +332,9 @@ void SyncPageApplier::merge(const SyncTables::Table &table, const QJsonObject &j
         return;
     }
     const bool deleted = SyncWire::isDeleted(json);
-    if (local ? localWins(*local, SyncWire::readInteger(json, QStringLiteral("version"))) : deleted)
+    if (local ? local->holdsRecord
+                    || localWins(*local, SyncWire::readInteger(json, QStringLiteral("version")))
+              : deleted)
         return;
 
     const SyncTables::Table &accounts = m_tables.table(Kind::Account);

@@ -42,6 +42,7 @@ public:
 private:
     int m_skipped = 0;
 
+    bool applyInTransaction(const QJsonObject &page);
     void applyRecord(const SyncTables::Table &table, const QJsonObject &record);
     void merge(const SyncTables::Table &table, const QJsonObject &record);
     void retryHeldRecords();

@@ -24,6 +24,16 @@ template<typename Record> QString owningAccount(const Record &record) {
     return record.accountId;
 }
 
+// Kinds without a comparison of their own compare the changes they would push.
+template<typename Record>
+auto sameChange(const Record &a, const Record &b, int) -> decltype(SyncWire::sameChange(a, b)) {
+    return SyncWire::sameChange(a, b);
+}
+
+template<typename Record> bool sameChange(const Record &a, const Record &b, long) {
+    return SyncWire::change(a) == SyncWire::change(b);
+}
+
 template<typename Record, typename Repository>
 void bindRepository(SyncTables::Table &table, Repository *repository,
                     Record (*fromPull)(const QJsonObject &)) {
@@ -42,12 +52,23 @@ void bindRepository(SyncTables::Table &table, Repository *repository,
     table.markSynced = [repository](const QString &id, const QString &serverId) {
         return repository->markSynced(id, serverId);
     };
-    table.rowState = [repository](const QString &id) -> std::optional<SyncTables::RowState> {
+    table.rowState
+        = [repository, fromPull](const QString &id,
+                                 const QJsonObject *pulled) -> std::optional<SyncTables::RowState> {
         const std::optional<Record> record = repository->findById(id);
         if (!record)
             return std::nullopt;
-        return SyncTables::RowState{record->version, record->syncStatus == SyncStatus::Pending,
-                                    bool(record->deletedAt), owningAccount(*record)};
+        SyncTables::RowState state{record->version, record->syncStatus == SyncStatus::Pending,
+                                   bool(record->deletedAt), owningAccount(*record)};
+        // Compared as the change each would push, which covers every synchronised column.
+        if (pulled && record->syncStatus == SyncStatus::Synced
+            && record->version == SyncWire::readInteger(*pulled, QStringLiteral("version"))
+            && record->serverId == SyncWire::readText(*pulled, QStringLiteral("id"))) {
+            QJsonObject incoming = *pulled;
+            incoming.insert(QStringLiteral("client_id"), id);
+            state.holdsRecord = sameChange(fromPull(incoming), *record, 0);
+        }
+        return state;
     };
     table.store = [repository, fromPull](const QJsonObject &json, bool exists) {
         const Record record = fromPull(json);

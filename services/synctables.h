@@ -32,6 +32,9 @@ public:
         bool pending = false; // changed here and not pushed yet
         bool deleted = false;
         QString accountId; // empty for kinds that belong to no account
+        // The row is synced and already holds exactly the pulled record (typically the echo
+        // of this device's own push): storing it again would change nothing.
+        bool holdsRecord = false;
     };
 
     struct Table {
@@ -64,7 +67,9 @@ public:
         // The change object the row would push now; none when the row is gone.
         std::function<std::optional<QJsonObject>(const QString &id)> change;
         std::function<bool(const QString &id, const QString &serverId)> markSynced;
-        std::function<std::optional<RowState>(const QString &id)> rowState;
+        // The row with this id; record, when given, is the pulled record to compare it with.
+        std::function<std::optional<RowState>(const QString &id, const QJsonObject *record)>
+            rowState;
         // Stores a pulled record whose "client_id" is the local id: updates the row when it
         // exists, else inserts it.
         std::function<bool(const QJsonObject &record, bool exists)> store;

@@ -83,41 +83,47 @@ QString SyncWire::timestampText(const QDateTime &timestamp) {
 
 namespace {
 
+template<typename Record, typename Value> auto sameMember(Value Record::*member) {
+    return [member](const Record &a, const Record &b) { return a.*member == b.*member; };
+}
+
 // The members of one kind's record, each listed once with its encoding: the push payload
 // writes them and the pull reads them back.
 template<typename Record> class Members {
 public:
     Members &text(const char *key, QString Record::*member) {
         return add(
-            key, [member](const Record &r) { return QJsonValue(r.*member); },
+            key, sameMember(member), [member](const Record &r) { return QJsonValue(r.*member); },
             [member](Record &r, const QJsonObject &json, const QString &k) {
                 r.*member = SyncWire::readText(json, k);
             });
     }
     Members &money(const char *key, qint64 Record::*member) {
         return add(
-            key, [member](const Record &r) { return wireMoney(r.*member); },
+            key, sameMember(member), [member](const Record &r) { return wireMoney(r.*member); },
             [member](Record &r, const QJsonObject &json, const QString &k) {
                 r.*member = SyncWire::readMoney(json, k);
             });
     }
     Members &integer(const char *key, int Record::*member) {
         return add(
-            key, [member](const Record &r) { return QJsonValue(r.*member); },
+            key, sameMember(member), [member](const Record &r) { return QJsonValue(r.*member); },
             [member](Record &r, const QJsonObject &json, const QString &k) {
                 r.*member = SyncWire::readInteger(json, k);
             });
     }
     Members &flag(const char *key, bool Record::*member) {
         return add(
-            key, [member](const Record &r) { return QJsonValue(wireFlag(r.*member)); },
+            key, sameMember(member),
+            [member](const Record &r) { return QJsonValue(wireFlag(r.*member)); },
             [member](Record &r, const QJsonObject &json, const QString &k) {
                 r.*member = SyncWire::readFlag(json, k);
             });
     }
     Members &date(const char *key, QDate Record::*member) {
         return add(
-            key, [member](const Record &r) { return QJsonValue(SyncWire::dateText(r.*member)); },
+            key, sameMember(member),
+            [member](const Record &r) { return QJsonValue(SyncWire::dateText(r.*member)); },
             [member](Record &r, const QJsonObject &json, const QString &k) {
                 r.*member = SyncWire::readDate(json, k);
             });
@@ -126,7 +132,7 @@ public:
     // parse.
     Members &optionalDate(const char *key, std::optional<QDate> Record::*member) {
         return add(
-            key,
+            key, sameMember(member),
             [member](const Record &r) {
                 return (r.*member) ? QJsonValue(SyncWire::dateText(*(r.*member)))
                                    : QJsonValue(QJsonValue::Undefined);
@@ -138,7 +144,7 @@ public:
     }
     Members &timestamp(const char *key, QDateTime Record::*member) {
         return add(
-            key,
+            key, sameMember(member),
             [member](const Record &r) { return QJsonValue(SyncWire::timestampText(r.*member)); },
             [member](Record &r, const QJsonObject &json, const QString &k) {
                 r.*member = SyncWire::readTimestamp(json, k);
@@ -149,7 +155,8 @@ public:
     Members &enumeration(const char *key, Enum Record::*member, QString (*toText)(Enum),
                          Enum (*fromText)(const QString &)) {
         return add(
-            key, [member, toText](const Record &r) { return QJsonValue(toText(r.*member)); },
+            key, sameMember(member),
+            [member, toText](const Record &r) { return QJsonValue(toText(r.*member)); },
             [member, fromText](Record &r, const QJsonObject &json, const QString &k) {
                 r.*member = fromText(SyncWire::readText(json, k));
             });
@@ -166,16 +173,25 @@ public:
         for (const Member &m : m_members)
             m.read(record, json, m.key);
     }
+    bool same(const Record &a, const Record &b) const {
+        for (const Member &m : m_members) {
+            if (!m.same(a, b))
+                return false;
+        }
+        return true;
+    }
 
 private:
     struct Member {
         QString key;
         std::function<QJsonValue(const Record &)> write; // undefined: leave the member out
         std::function<void(Record &, const QJsonObject &, const QString &)> read;
+        std::function<bool(const Record &, const Record &)> same;
     };
 
-    template<typename Write, typename Read> Members &add(const char *key, Write write, Read read) {
-        m_members.append({QString::fromLatin1(key), write, read});
+    template<typename Same, typename Write, typename Read>
+    Members &add(const char *key, Same same, Write write, Read read) {
+        m_members.append({QString::fromLatin1(key), write, read, same});
         return *this;
     }
 
@@ -276,6 +292,15 @@ QJsonObject payloadOf(const Members<Record> &members, const Record &record) {
     return p;
 }
 
+// Equal values push equal changes; values that merely encode alike (two texts of one
+// instant) count as different, which at worst stores a record again.
+template<typename Record>
+bool sameOf(const Members<Record> &members, const Record &a, const Record &b) {
+    return a.id == b.id && a.serverId == b.serverId && a.version == b.version
+           && a.createdAt == b.createdAt && a.updatedAt == b.updatedAt && a.deletedAt == b.deletedAt
+           && members.same(a, b);
+}
+
 template<typename Record>
 Record fromPullOf(const Members<Record> &members, const QJsonObject &json) {
     Record record;
@@ -324,6 +349,26 @@ QJsonObject SyncWire::change(const Transaction &t) {
 
 QJsonObject SyncWire::change(const Reconciliation &r) {
     return changeObject(ReconciliationEntity, r, payload(r));
+}
+
+bool SyncWire::sameChange(const Account &a, const Account &b) {
+    return sameOf(accountMembers(), a, b);
+}
+
+bool SyncWire::sameChange(const Category &a, const Category &b) {
+    return sameOf(categoryMembers(), a, b);
+}
+
+bool SyncWire::sameChange(const RecurringTransaction &a, const RecurringTransaction &b) {
+    return sameOf(recurringMembers(), a, b);
+}
+
+bool SyncWire::sameChange(const Transaction &a, const Transaction &b) {
+    return sameOf(transactionMembers(), a, b);
+}
+
+bool SyncWire::sameChange(const Reconciliation &a, const Reconciliation &b) {
+    return sameOf(reconciliationMembers(), a, b);
 }
 
 Account SyncWire::accountFromPull(const QJsonObject &json) {

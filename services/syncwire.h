@@ -41,6 +41,13 @@ public:
     static QJsonObject payload(const Transaction &transaction);
     static QJsonObject payload(const Reconciliation &reconciliation);
 
+    // Whether two records push the same change, without building either.
+    static bool sameChange(const Account &a, const Account &b);
+    static bool sameChange(const Category &a, const Category &b);
+    static bool sameChange(const RecurringTransaction &a, const RecurringTransaction &b);
+    static bool sameChange(const Transaction &a, const Transaction &b);
+    static bool sameChange(const Reconciliation &a, const Reconciliation &b);
+
     // The local record of a pulled one: id = "client_id", serverId = "id", synced, with the
     // pulled version. The caller replaces the id when it matched the row another way.
     static Account accountFromPull(const QJsonObject &record);
