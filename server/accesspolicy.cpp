@@ -67,3 +67,12 @@ QString AccessPolicy::ownerFor(const QString &entityType, const QString &account
     }
     return m_who.userId;
 }
+
+QList<QString> AccessPolicy::sharingOwners(const QString &accountId) {
+    QList<QString> owners;
+    for (const Share &share : shares()) {
+        if (share.accountId == accountId && !owners.contains(share.ownerId))
+            owners.append(share.ownerId);
+    }
+    return owners;
+}

@@ -33,6 +33,8 @@ public:
     // The data space a record not yet stored goes to: the owner of the shared account it
     // names, else the user's own.
     QString ownerFor(const QString &entityType, const QString &accountId);
+    // The owners of accounts with this client id that are shared with this user.
+    QList<QString> sharingOwners(const QString &accountId);
 
 private:
     const QList<Share> &shares();

@@ -209,16 +209,80 @@ public:
         return found;
     }
 
-    std::optional<StoredRecord> pendingRecord(const QString &key) const {
-        const auto it = m_pendingIndex.find(key);
-        if (it == m_pendingIndex.end())
-            return std::nullopt;
-        return m_pending.at(it->second);
+    static QString serverKey(const QString &serverId) { return QLatin1Char('#') + serverId; }
+    static QString clientKey(const QString &ownerId, const QString &entityType,
+                             const QString &clientId) {
+        return ownerId + QLatin1Char('\n') + entityType + QLatin1Char('\n') + clientId;
+    }
+
+    // What this session wrote, else what it read ahead; nothing when it knows neither.
+    std::optional<std::optional<StoredRecord>> knownRecord(const QString &key) const {
+        const auto pending = m_pendingIndex.find(key);
+        if (pending != m_pendingIndex.end())
+            return std::optional<StoredRecord>(m_pending.at(pending->second));
+        const auto read = m_preloaded.find(key);
+        if (read != m_preloaded.end())
+            return read->second;
+        return std::nullopt;
+    }
+
+    // A text[] literal: every element quoted, with quotes and backslashes escaped.
+    static QString arrayLiteral(const QList<QString> &values) {
+        QString literal = QStringLiteral("{");
+        for (const QString &value : values) {
+            if (literal.size() > 1)
+                literal += QLatin1Char(',');
+            QString escaped = value;
+            escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+            escaped.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+            literal += QLatin1Char('"') + escaped + QLatin1Char('"');
+        }
+        return literal + QLatin1Char('}');
+    }
+
+    void preload(const QList<QString> &serverIds, const QList<ClientKey> &clientKeys) override {
+        Q_ASSERT(m_writing);
+        // The sequence row is locked before reading: writers that come later wait for this
+        // one, so what is read here stays true until it commits.
+        lockSequence();
+        for (const QString &serverId : serverIds)
+            m_preloaded.emplace(serverKey(serverId), std::nullopt);
+        for (const ClientKey &key : clientKeys)
+            m_preloaded.emplace(clientKey(key.ownerId, key.entityType, key.clientId), std::nullopt);
+        const auto remember = [this](const QList<StoredRecord> &found) {
+            for (const StoredRecord &record : found) {
+                m_preloaded[serverKey(record.serverId)] = record;
+                m_preloaded[clientKey(record.ownerId, record.entityType, record.clientId)] = record;
+            }
+        };
+        if (!serverIds.isEmpty())
+            remember(records(QStringLiteral("SELECT %1 FROM records WHERE server_id = "
+                                            "ANY($1::text[])")
+                                 .arg(kRecordColumns),
+                             {arrayLiteral(serverIds)}));
+        if (!clientKeys.isEmpty()) {
+            QList<QString> owners, types, clientIds;
+            for (const ClientKey &key : clientKeys) {
+                owners.append(key.ownerId);
+                types.append(key.entityType);
+                clientIds.append(key.clientId);
+            }
+            remember(records(QStringLiteral("SELECT r.server_id, r.owner_id, r.entity_type, "
+                                            "r.client_id, r.account_id, r.version, r.deleted, "
+                                            "r.seq, r.payload FROM unnest($1::text[], "
+                                            "$2::text[], $3::text[]) AS k (owner_id, "
+                                            "entity_type, client_id) JOIN records r USING "
+                                            "(owner_id, entity_type, client_id)"),
+                             {arrayLiteral(owners), arrayLiteral(types), arrayLiteral(clientIds)}));
+        }
+        // A failed read leaves nothing known: every lookup then asks the database.
+        if (!m_error.isEmpty())
+            m_preloaded.clear();
     }
 
     std::optional<StoredRecord> recordByServerId(const QString &serverId) override {
-        if (auto pending = pendingRecord(QLatin1Char('#') + serverId))
-            return pending;
+        if (auto known = knownRecord(serverKey(serverId)))
+            return *known;
         const QList<StoredRecord> found = records(
             QStringLiteral("SELECT %1 FROM records WHERE server_id = $1").arg(kRecordColumns),
             {serverId});
@@ -227,9 +291,8 @@ public:
 
     std::optional<StoredRecord> recordByClientId(const QString &ownerId, const QString &entityType,
                                                  const QString &clientId) override {
-        if (auto pending = pendingRecord(ownerId + QLatin1Char('\n') + entityType
-                                         + QLatin1Char('\n') + clientId))
-            return pending;
+        if (auto known = knownRecord(clientKey(ownerId, entityType, clientId)))
+            return *known;
         const QList<StoredRecord> found = records(QStringLiteral("SELECT %1 FROM records WHERE "
                                                                  "owner_id = $1 AND entity_type "
                                                                  "= $2 AND client_id = $3")
@@ -247,9 +310,8 @@ public:
     }
 
     bool putRecord(const StoredRecord &record) override {
-        const QString byServer = QLatin1Char('#') + record.serverId;
-        const QString byClient = record.ownerId + QLatin1Char('\n') + record.entityType
-                                 + QLatin1Char('\n') + record.clientId;
+        const QString byServer = serverKey(record.serverId);
+        const QString byClient = clientKey(record.ownerId, record.entityType, record.clientId);
         const auto it = m_pendingIndex.find(byServer);
         if (it != m_pendingIndex.end()) {
             m_pending[it->second] = record;
@@ -261,17 +323,20 @@ public:
         return true;
     }
 
+    // The row lock is held to the end of the transaction: writers take turns, and their
+    // changes become visible in the order of their numbers.
+    void lockSequence() {
+        if (m_sequenceRead)
+            return;
+        Result result
+            = exec(QStringLiteral("SELECT value FROM counters WHERE name = 'sequence' FOR UPDATE"));
+        m_sequence = result && PQntuples(result.get()) ? text(result.get(), 0, 0).toLongLong() : 0;
+        m_sequenceRead = true;
+    }
+
     qint64 nextSequence() override {
         Q_ASSERT(m_writing);
-        if (!m_sequenceRead) {
-            // The row lock is held to the end of the transaction: writers take turns, and
-            // their changes become visible in the order of their numbers.
-            Result result = exec(
-                QStringLiteral("SELECT value FROM counters WHERE name = 'sequence' FOR UPDATE"));
-            m_sequence
-                = result && PQntuples(result.get()) ? text(result.get(), 0, 0).toLongLong() : 0;
-            m_sequenceRead = true;
-        }
+        lockSequence();
         m_sequence = SyncCursor::next(m_sequence);
         m_sequenceDirty = true;
         return m_sequence;
@@ -447,6 +512,8 @@ private:
     QString m_error;
     std::vector<StoredRecord> m_pending;
     std::unordered_map<QString, std::size_t> m_pendingIndex;
+    // Read ahead by preload, by serverKey and clientKey; an empty entry: no such record.
+    std::unordered_map<QString, std::optional<StoredRecord>> m_preloaded;
 };
 
 PostgresStore::PostgresStore(const QString &url, int connections)

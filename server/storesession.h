@@ -17,7 +17,23 @@
 // their sequence numbers and a reader's cursor never skips one still being written.
 class StoreSession {
 public:
+    // A record's identity in its owner's data space.
+    struct ClientKey {
+        QString ownerId;
+        QString entityType;
+        QString clientId;
+    };
+
     virtual ~StoreSession() = default;
+
+    // Writing sessions: the records that are about to be looked up one by one, read in one go
+    // where each lookup would cost a round trip. Later lookups of them answer from what was
+    // read (and what this session wrote since), so nobody else may write them meanwhile: the
+    // session takes its turn among writers first.
+    virtual void preload(const QList<QString> &serverIds, const QList<ClientKey> &clientKeys) {
+        Q_UNUSED(serverIds);
+        Q_UNUSED(clientKeys);
+    }
 
     virtual std::optional<StoredRecord> recordByServerId(const QString &serverId) = 0;
     virtual std::optional<StoredRecord>

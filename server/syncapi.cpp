@@ -178,6 +178,28 @@ QJsonObject apply(StoreSession &session, AccessPolicy &policy, const Change &cha
     return result(change, QStringLiteral("ok"), record.serverId);
 }
 
+// Everything apply() and the policy may look up for these changes: each record by the
+// server id the device knows, and by its client id in every data space it may belong to.
+void preload(StoreSession &session, AccessPolicy &policy, const QList<Change> &changes) {
+    QList<QString> serverIds;
+    QList<StoreSession::ClientKey> clientKeys;
+    QSet<QString> accounts;
+    for (const Change &change : changes) {
+        if (!change.serverIdHint.isEmpty())
+            serverIds.append(change.serverIdHint);
+        clientKeys.append({policy.userId(), change.entityType, change.entityId});
+        if (change.entityType == kAccount || change.accountId.isEmpty())
+            continue;
+        for (const QString &owner : policy.sharingOwners(change.accountId))
+            clientKeys.append({owner, change.entityType, change.entityId});
+        if (!accounts.contains(change.accountId)) {
+            accounts.insert(change.accountId);
+            clientKeys.append({policy.userId(), kAccount, change.accountId});
+        }
+    }
+    session.preload(serverIds, clientKeys);
+}
+
 QJsonObject pullRecord(const StoredRecord &record, const QSet<QString> &sharedAccounts,
                        const QString &userId) {
     QJsonObject json = QJsonDocument::fromJson(record.payload).object();
@@ -232,6 +254,7 @@ HttpResponse SyncApi::push(const Identity &who, const HttpRequest &request) {
         SyncStore::Mode::Write,
         [&](StoreSession &session) {
             AccessPolicy policy(session, who);
+            preload(session, policy, changes);
             for (const Change &change : changes) {
                 bool failed = false;
                 results.append(apply(session, policy, change, &failed));

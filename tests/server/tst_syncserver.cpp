@@ -434,19 +434,25 @@ void tst_SyncServer::mergeRule_data() {
     QTest::addColumn<QString>("storedPayee");
     QTest::addColumn<int>("storedVersion");
     QTest::addColumn<bool>("advancesCursor");
+    QTest::addColumn<QString>("id"); // empty: a fresh UUID
 
     QTest::newRow("lower loses") << 2 << "Lower"
                                  << "conflict"
-                                 << "Stored" << 3 << false;
+                                 << "Stored" << 3 << false << QString();
+    // Looked up with others in one statement, where its text must not break the list.
+    QTest::newRow("lower loses, id with quotes and commas")
+        << 2 << "Lower"
+        << "conflict"
+        << "Stored" << 3 << false << QStringLiteral(R"(q"u\o,t{e} )");
     QTest::newRow("equal and same is a no-op") << 3 << "Stored"
                                                << "ok"
-                                               << "Stored" << 3 << false;
+                                               << "Stored" << 3 << false << QString();
     QTest::newRow("equal and different: last wins") << 3 << "Equal"
                                                     << "ok"
-                                                    << "Equal" << 3 << true;
+                                                    << "Equal" << 3 << true << QString();
     QTest::newRow("higher wins") << 4 << "Higher"
                                  << "ok"
-                                 << "Higher" << 4 << true;
+                                 << "Higher" << 4 << true << QString();
 }
 
 void tst_SyncServer::mergeRule() {
@@ -456,9 +462,11 @@ void tst_SyncServer::mergeRule() {
     QFETCH(QString, storedPayee);
     QFETCH(int, storedVersion);
     QFETCH(bool, advancesCursor);
+    QFETCH(QString, id);
 
     auto user = caller(m_server.user("merge-" + QString::number(QTest::currentDataTag()[0])));
-    const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (id.isEmpty())
+        id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     QCOMPARE(resultStatus(user->push({accountChange("m-acc", 1, "Merge"),
                                       transactionChange(id, "m-acc", 3, "Stored")}),
                           1),
