@@ -114,5 +114,5 @@ wrk.headers["Accept"] = "application/json"
 LUA
 echo "empty pulls, $CONNECTIONS connections, 10 s:"
 wrk -t2 -c"$CONNECTIONS" -d10s --latency -s "$WORK/pull.lua" \
-    "$URL/quillon/v1/sync/pull?limit=200&since=$CURSOR" | grep -E "Requests/sec|99%|Non-2xx"
+    "$URL/quillon/v1/sync/pull?limit=200&since=$CURSOR" | grep -E "Requests/sec|50%|75%|90%|99%|Non-2xx|Max|Latency"
 echo "server peak memory: $(grep VmHWM /proc/$SERVER_PID/status | awk '{print $2, $3}')"

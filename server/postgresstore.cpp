@@ -626,15 +626,18 @@ bool PostgresStore::run(Mode mode, const Work &work, QString *error) {
         prepared = &m_statements[connection];
     }
     Session session(connection, *prepared, mode == Mode::Write);
-    bool ok = bool(session.execNow(
-        mode == Mode::Write ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN READ ONLY"), {}));
+    // Under read committed every statement reads its own snapshot, inside a transaction or
+    // not: around reads one would only add two round trips to every pull.
+    const bool transaction = mode == Mode::Write;
+    bool ok = !transaction || bool(session.execNow(QStringLiteral("BEGIN"), {}));
     ok = ok && work(session) && session.finish();
-    ok = ok && session.execNow(QStringLiteral("COMMIT"), {});
-    if (!ok) {
-        if (error && error->isEmpty())
-            *error = session.lastError();
-        Result(PQexec(connection, "ROLLBACK"));
+    if (transaction) {
+        ok = ok && session.execNow(QStringLiteral("COMMIT"), {});
+        if (!ok)
+            Result(PQexec(connection, "ROLLBACK"));
     }
+    if (!ok && error && error->isEmpty())
+        *error = session.lastError();
     release(connection);
     return ok;
 }

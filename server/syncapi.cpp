@@ -298,9 +298,14 @@ HttpResponse SyncApi::pull(const Identity &who, const HttpRequest &request) {
             // The upper bound is read first: every change at or below it has been committed,
             // and any still being written gets a higher number, so the cursor skips none.
             const qint64 upTo = session.committedSequence();
-            QList<StoredRecord> records = session.ownChanges(who.userId, since, upTo, limit + 1);
-            records += session.sharedChanges(who.userId, since, upTo, limit + 1);
-            records += session.revocations(who.userId, since, upTo, limit + 1);
+            // Nothing at or below the cursor can be new: a device that is up to date costs
+            // one statement.
+            QList<StoredRecord> records;
+            if (since < upTo) {
+                records = session.ownChanges(who.userId, since, upTo, limit + 1);
+                records += session.sharedChanges(who.userId, since, upTo, limit + 1);
+                records += session.revocations(who.userId, since, upTo, limit + 1);
+            }
             std::sort(records.begin(), records.end(),
                       [](const StoredRecord &a, const StoredRecord &b) {
                           return a.sequence < b.sequence;
@@ -309,8 +314,11 @@ HttpResponse SyncApi::pull(const Identity &who, const HttpRequest &request) {
             if (hasMore)
                 records.resize(limit);
 
-            const QList<QString> shared = session.sharedAccountsOf(who.userId);
-            const QSet<QString> sharedAccounts(shared.cbegin(), shared.cend());
+            QSet<QString> sharedAccounts;
+            if (!records.isEmpty()) {
+                const QList<QString> shared = session.sharedAccountsOf(who.userId);
+                sharedAccounts = QSet<QString>(shared.cbegin(), shared.cend());
+            }
             QList<QJsonArray> arrays(kPullArrays.size());
             for (const StoredRecord &record : records)
                 arrays[kEntityTypes.indexOf(record.entityType)].append(
@@ -324,7 +332,7 @@ HttpResponse SyncApi::pull(const Identity &who, const HttpRequest &request) {
             page.insert(QStringLiteral("has_more"), hasMore);
             page.insert(QStringLiteral("integrity"),
                         QJsonObject{{QStringLiteral("category_count"),
-                                     session.liveCategoryCount(who.userId)}});
+                                     categoryCount(session, who.userId, upTo)}});
             return session.lastError().isEmpty();
         },
         &error);
@@ -333,4 +341,19 @@ HttpResponse SyncApi::pull(const Identity &who, const HttpRequest &request) {
         return HttpResponse::error(503, QStringLiteral("the changes could not be read"));
     }
     return HttpResponse::json(200, page);
+}
+
+int SyncApi::categoryCount(StoreSession &session, const QString &userId, qint64 upTo) {
+    {
+        const std::lock_guard<std::mutex> lock(m_countsLock);
+        const auto cached = m_counts.constFind(userId);
+        if (cached != m_counts.cend() && cached->upTo == upTo)
+            return cached->categories;
+    }
+    const int categories = session.liveCategoryCount(userId);
+    if (session.lastError().isEmpty()) {
+        const std::lock_guard<std::mutex> lock(m_countsLock);
+        m_counts.insert(userId, {upTo, categories});
+    }
+    return categories;
 }

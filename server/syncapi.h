@@ -6,6 +6,12 @@
 #include "server/httpmessage.h"
 #include "server/identity.h"
 
+#include <QHash>
+#include <QString>
+
+#include <mutex>
+
+class StoreSession;
 class SyncStore;
 
 // The push and pull of the sync API, for a request whose token has been verified.
@@ -29,5 +35,17 @@ public:
     HttpResponse pull(const Identity &who, const HttpRequest &request);
 
 private:
+    // The user's live categories as of the sequence number upTo.
+    int categoryCount(StoreSession &session, const QString &userId, qint64 upTo);
+
     SyncStore *m_store;
+    // Every change advances the one sequence, so a count stays true for as long as the
+    // sequence stands where it was counted: devices polling an idle server ask for it again
+    // and again.
+    struct Count {
+        qint64 upTo = -1;
+        int categories = 0;
+    };
+    std::mutex m_countsLock;
+    QHash<QString, Count> m_counts;
 };
