@@ -21,6 +21,7 @@
 #include <QUrlQuery>
 
 #include <optional>
+#include <utility>
 
 const QString SyncEngine::CursorKey = QStringLiteral("lastSyncTimestamp");
 
@@ -346,16 +347,18 @@ void SyncEngine::markSynced(const SyncTables::Table &table, const QJsonObject &s
 
 void SyncEngine::startPull() {
     m_pullPageCount = 0;
+    m_heldPages.clear();
+    m_heldRecords = 0;
     pullChanges(storedCursor());
 }
 
 void SyncEngine::pullChanges(const QString &since) {
     if (!m_api) {
-        fail(QStringLiteral("Pull failed (HTTP %1)").arg(0));
+        failPull(QStringLiteral("Pull failed (HTTP %1)").arg(0));
         return;
     }
     if (signedOut()) {
-        fail(QStringLiteral("Not signed in"));
+        failPull(QStringLiteral("Not signed in"));
         return;
     }
     QUrlQuery query;
@@ -370,7 +373,7 @@ void SyncEngine::pullChanges(const QString &since) {
             if (!self)
                 return;
             if (!ok) {
-                self->fail(QStringLiteral("Pull failed (HTTP %1)").arg(status));
+                self->failPull(QStringLiteral("Pull failed (HTTP %1)").arg(status));
                 return;
             }
             self->handlePullPage(body);
@@ -378,36 +381,84 @@ void SyncEngine::pullChanges(const QString &since) {
         query);
 }
 
+// A page is stored together with the ones that follow it, up to a few thousand records, and
+// in any case before the sync ends or fails: what a sync ends with is as if each page had been
+// stored as it arrived. Every commit rewrites the register's index pages it touched, so 200
+// records a commit cost twice what thousands do.
 void SyncEngine::handlePullPage(const QJsonObject &page) {
-    for (const SyncTables::Table &table : m_tables.all())
-        m_run.pulled += int(table.pulled(page).size());
-    bool applied = false;
-    {
-        const QScopedValueRollback<bool> ownWrites(m_storingOwnWrites, true);
-        applied = m_applier->apply(page);
+    for (const SyncTables::Table &table : m_tables.all()) {
+        const int records = int(table.pulled(page).size());
+        m_run.pulled += records;
+        m_heldRecords += records;
     }
-    m_run.skipped += m_applier->skippedCount();
-    if (!applied) {
-        // Nothing of the page was stored and the cursor stays, so the next sync pulls it again.
+    m_heldPages.append(page);
+
+    const QString serverTime = page.value(QLatin1String("server_time")).toString();
+    const bool hasMore = page.value(QLatin1String("has_more")).toBool(false);
+    ++m_pullPageCount;
+    const bool pullMore = hasMore && m_pullPageCount < MaxPullPagesPerSync;
+    if (pullMore && m_heldRecords < StoreGroupRecords) {
+        pullChanges(serverTime);
+        return;
+    }
+    if (!storeHeldPages()) {
         fail(QStringLiteral("Pull failed (the changes could not be saved)"));
         return;
     }
-
-    const QString serverTime = page.value(QLatin1String("server_time")).toString();
-    if (!serverTime.isEmpty())
-        m_preferences->setValue(CursorKey, serverTime);
-
-    if (page.contains(QLatin1String("integrity")))
-        checkIntegrity(page.value(QLatin1String("integrity")).toObject());
-
-    const bool hasMore = page.value(QLatin1String("has_more")).toBool(false);
-    ++m_pullPageCount;
-    if (hasMore && m_pullPageCount < MaxPullPagesPerSync) {
+    if (pullMore) {
         pullChanges(serverTime);
         return;
     }
     m_run.morePages = hasMore;
     finishSync();
+}
+
+void SyncEngine::failPull(const QString &error) {
+    if (!storeHeldPages()) {
+        fail(QStringLiteral("Pull failed (the changes could not be saved)"));
+        return;
+    }
+    fail(error);
+}
+
+// In one transaction, each page with its cursor; when it cannot be stored nothing of it stays
+// and the cursor stays where it was, so the next sync pulls the pages again.
+bool SyncEngine::storeHeldPages() {
+    const QList<QJsonObject> pages = std::exchange(m_heldPages, {});
+    m_heldRecords = 0;
+    if (pages.isEmpty())
+        return true;
+    Database *database = m_accounts->database();
+    const QScopedValueRollback<bool> ownWrites(m_storingOwnWrites, true);
+    // Every stored row fires the register's triggers and touches a dozen indexes, more than
+    // a statement journal holds in memory by default: on disk that is a file write per row.
+    const bool journalInMemory = database->setBulkWriteJournal(true);
+    bool stored = true;
+    {
+        TransactionScope scope(database);
+        int applied = 0;
+        for (const QJsonObject &page : pages) {
+            const bool ok = m_applier->apply(page);
+            m_run.skipped += m_applier->skippedCount();
+            if (!ok)
+                break;
+            ++applied;
+            const QString serverTime = page.value(QLatin1String("server_time")).toString();
+            if (!serverTime.isEmpty())
+                m_preferences->setValue(CursorKey, serverTime);
+            if (page.contains(QLatin1String("integrity")))
+                checkIntegrity(page.value(QLatin1String("integrity")).toObject());
+        }
+        stored = applied == pages.size();
+        if (applied > 0 && scope.isOpen() && !scope.commit()) {
+            qCWarning(lcServices).noquote()
+                << "Pull: the pulled pages could not be stored:" << scope.errorText();
+            stored = false;
+        }
+    }
+    if (journalInMemory)
+        database->setBulkWriteJournal(false);
+    return stored;
 }
 
 void SyncEngine::checkIntegrity(const QJsonObject &integrity) {

@@ -47,6 +47,8 @@ public:
     static constexpr int PullPageLimit = 200;
     static constexpr int MaxPullPagesPerSync = 50;
     static constexpr int DebounceMs = 2000;
+    // Pulled records stored in one transaction at most (whole pages; a page may pass it).
+    static constexpr int StoreGroupRecords = 5000;
     static const QString CursorKey;
 
     SyncEngine(TindAccount::ApiClient *api, AccountRepository *accounts,
@@ -102,6 +104,10 @@ private:
     void startPull();
     void pullChanges(const QString &since);
     void handlePullPage(const QJsonObject &page);
+    // Stores the pages received so far, then fails with error.
+    void failPull(const QString &error);
+    // False when a page could not be stored.
+    bool storeHeldPages();
     void checkIntegrity(const QJsonObject &integrity);
     void finishSync();
     void fail(const QString &error);
@@ -125,6 +131,8 @@ private:
     // Category ids that pulled rows wait for, by entity type + '\n' + server or local id.
     QHash<QString, QString> m_heldCategories;
     int m_pullPageCount = 0;
+    QList<QJsonObject> m_heldPages; // pulled, not stored yet
+    int m_heldRecords = 0;
     bool m_followUp = false;
     // A sync is in flight. Separate from the state, which an authentication failure may turn
     // to Error while a request is still out.

@@ -89,10 +89,15 @@ bool SyncPageApplier::apply(const QJsonObject &page) {
 
 bool SyncPageApplier::applyInTransaction(const QJsonObject &page) {
     QSqlDatabase db = connection();
-    TransactionScope scope(m_accounts->database());
-    if (!scope.isOpen()) {
-        qCWarning(lcServices).noquote() << "SyncPageApplier: cannot begin a transaction";
-        return false;
+    // Inside the caller's transaction the page is part of it: a savepoint of its own would
+    // journal every page it touches once more, and only the caller's commit decides anyway.
+    std::optional<TransactionScope> scope;
+    if (m_accounts->database()->transactionDepth() == 0) {
+        scope.emplace(m_accounts->database());
+        if (!scope->isOpen()) {
+            qCWarning(lcServices).noquote() << "SyncPageApplier: cannot begin a transaction";
+            return false;
+        }
     }
     // Rows of one page may refer to each other in any order (a parent category after its
     // child); the references are checked when the page commits.
@@ -131,9 +136,9 @@ bool SyncPageApplier::applyInTransaction(const QJsonObject &page) {
     if (!m_heldKeys.isEmpty())
         retryHeldRecords();
 
-    if (!scope.commit()) {
+    if (scope && !scope->commit()) {
         qCWarning(lcServices).noquote()
-            << "SyncPageApplier: the pulled page could not be stored:" << scope.errorText();
+            << "SyncPageApplier: the pulled page could not be stored:" << scope->errorText();
         return false;
     }
     return true;

@@ -31,7 +31,8 @@ public:
     ~SyncPageApplier();
 
     // False when the page could not be stored at all (the transaction failed); then nothing
-    // of it stays. Failures of single rows are logged and do not fail the page.
+    // of it stays. Failures of single rows are logged and do not fail the page. Inside a
+    // transaction the caller holds, the page joins it and the caller's commit decides.
     bool apply(const QJsonObject &page);
 
     // The records waiting for a row that has not arrived, for diagnostics.

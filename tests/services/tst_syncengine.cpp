@@ -64,6 +64,7 @@ private Q_SLOTS:
     void firstSyncPullsWithoutCursor();
     void pushesInBatches();
     void pullStopsAfterFiftyPages();
+    void pullFailureKeepsReceivedPages();
     void pullMerge_data();
     void pullMerge();
     void brokenDatesAreSkipped();
@@ -182,6 +183,31 @@ void tst_SyncEngine::pullStopsAfterFiftyPages() {
     QVERIFY(device.sync());
     QCOMPARE(m_server->requests("/sync/pull").at(50).query.queryItemValue("since"),
              QStringLiteral("page-50"));
+}
+
+// Pages are stored in groups, but a failure in the middle of a pull ends like one that stored
+// each page as it came: everything received is kept, with the cursor of its last page.
+void tst_SyncEngine::pullFailureKeepsReceivedPages() {
+    SyncDevice device("device", m_server->url());
+    Account acc = account("acc-1");
+    acc.syncStatus = SyncStatus::Synced;
+    QVERIFY(device.accounts.insert(acc));
+    m_server->queuePullPage(page(
+        {{"transactions", QJsonArray{pulledTransaction("srv-t1", "tx-1", 1)}}}, "page-1", true));
+    m_server->queuePullPage(page(
+        {{"transactions", QJsonArray{pulledTransaction("srv-t2", "tx-2", 1)}}}, "page-2", true));
+    m_server->setPullFailure(503, 2);
+    QVERIFY(!device.sync());
+    QCOMPARE(device.engine.lastError(), QStringLiteral("Pull failed (HTTP 503)"));
+    QCOMPARE(device.cursor(), QStringLiteral("page-2"));
+    QVERIFY(device.transactions.findById("tx-1"));
+    QVERIFY(device.transactions.findById("tx-2"));
+
+    m_server->setPullFailure(0);
+    m_server->queuePullPage(page({}, "page-3"));
+    QVERIFY(device.sync());
+    QCOMPARE(m_server->requests("/sync/pull").last().query.queryItemValue("since"),
+             QStringLiteral("page-2"));
 }
 
 namespace {

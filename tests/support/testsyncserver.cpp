@@ -242,7 +242,7 @@ QJsonObject TestSyncServer::integrity() const {
 }
 
 TestHttpServer::Response TestSyncServer::pull(const TestHttpServer::Request &request) {
-    if (m_pullFailure)
+    if (m_pullFailure && m_pullsBeforeFailure-- <= 0)
         return error(m_pullFailure, QStringLiteral("pull failure scripted by the test"));
     if (!m_craftedPages.isEmpty())
         return TestHttpServer::Response::json(200, m_craftedPages.dequeue());

@@ -72,7 +72,11 @@ public:
         m_pushFailure = status;
         m_pushesBeforeFailure = okBefore;
     }
-    void setPullFailure(int status) { m_pullFailure = status; }
+    // Pulls likewise.
+    void setPullFailure(int status, int okBefore = 0) {
+        m_pullFailure = status;
+        m_pullsBeforeFailure = okBefore;
+    }
     // Changes of this entity id are answered with status "error" and the message.
     void rejectEntity(const QString &entityId, const QString &message);
     void clearRejections() { m_rejected.clear(); }
@@ -111,6 +115,7 @@ private:
     int m_pushesBeforeFailure = 0;
     int m_delayMs = 0;
     int m_pullFailure = 0;
+    int m_pullsBeforeFailure = 0;
     QHash<QString, QString> m_rejected;
     QString m_requiredToken;
     QQueue<QJsonObject> m_craftedPages;
