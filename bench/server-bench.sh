@@ -4,9 +4,11 @@
 
 # The sync server as devices meet it, on loopback: the first sync of a generated database
 # (push from one device, then pull onto an empty second one), an incremental sync of one
-# change, and many devices polling empty pulls at once (wrk). Prints wall times, the pull
-# rate and latency, and the server's peak memory. Runs inside its own D-Bus session with a
-# throw-away keyring, where quillon-cli keeps its sign-in.
+# change, and many devices polling empty pulls at once: as fast as they can (wrk, which
+# measures capacity) and at a steady 2,000 a second (bench/pull-load.py, which measures
+# latency). Prints wall times, the pull rate and latency, and the server's peak memory.
+# Runs inside its own D-Bus session with a throw-away keyring, where quillon-cli keeps its
+# sign-in.
 #   bench/server-bench.sh [--build DIR] [--transactions N] [--postgres] [--connections C]
 # --postgres runs the server on the database QUILLON_TEST_PG_URL names, or on a throw-away
 # cluster (scripts/with-postgres) when it is unset.
@@ -115,4 +117,7 @@ LUA
 echo "empty pulls, $CONNECTIONS connections, 10 s:"
 wrk -t2 -c"$CONNECTIONS" -d10s --latency -s "$WORK/pull.lua" \
     "$URL/quillon/v1/sync/pull?limit=200&since=$CURSOR" | grep -E "Requests/sec|50%|75%|90%|99%|Non-2xx|Max|Latency"
+echo "empty pulls at a steady 2,000/s, $CONNECTIONS connections, 10 s:"
+python3 "$HERE/bench/pull-load.py" 127.0.0.1 "${URL##*:}" \
+    "/quillon/v1/sync/pull?limit=200&since=$CURSOR" "$ACCESS" "$CONNECTIONS" 2000 10
 echo "server peak memory: $(grep VmHWM /proc/$SERVER_PID/status | awk '{print $2, $3}')"
