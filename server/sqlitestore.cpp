@@ -403,6 +403,11 @@ SqliteStore::Connection *SqliteStore::connection(QString *error) {
     pragma.exec(QStringLiteral("PRAGMA cache_size = -16384"));
     // Upserts keep a statement journal; in memory it costs no file writes.
     pragma.exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
+    // A push commits a thousand pages or more, so at SQLite's default every commit would
+    // copy the log back into the database: with a larger log the index pages that each push
+    // rewrites are copied once for many pushes. The file is cut back after a checkpoint.
+    pragma.exec(QStringLiteral("PRAGMA wal_autocheckpoint = 16384"));
+    pragma.exec(QStringLiteral("PRAGMA journal_size_limit = 67108864"));
     slot = std::move(connection);
     return slot.get();
 }
