@@ -57,11 +57,17 @@ Currency SyncPageApplier::currencyOf(const QString &entityType, const QJsonObjec
         return currencyFromString(SyncWire::readText(record, QStringLiteral("currency")));
     if (entityType == SyncWire::CategoryEntity)
         return Currency::USD;
+    const QString accountId = SyncWire::readText(record, QStringLiteral("account_id"));
+    const auto known = m_currencies.constFind(accountId);
+    if (known != m_currencies.cend())
+        return *known;
     QSqlQuery &query = prepared(QStringLiteral("SELECT currency FROM accounts WHERE id = ?"));
-    query.bindValue(0, SyncWire::readText(record, QStringLiteral("account_id")));
+    query.bindValue(0, accountId);
     Currency currency = Currency::USD;
-    if (query.exec() && query.next())
+    if (query.exec() && query.next()) {
         currency = currencyFromString(query.value(0).toString());
+        m_currencies.insert(accountId, currency);
+    }
     query.finish();
     return currency;
 }
@@ -104,6 +110,8 @@ bool SyncPageApplier::applyInTransaction(const QJsonObject &page) {
     QSqlQuery(db).exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
 
     m_heldKeys.clear();
+    m_existingRows.clear();
+    m_currencies.clear();
     m_skipped = 0;
     {
         QSqlQuery &held
@@ -174,10 +182,15 @@ QString SyncPageApplier::idByServerId(const QString &table, const QString &serve
 }
 
 bool SyncPageApplier::rowExists(const QString &table, const QString &id) {
+    const QString key = table + QLatin1Char('\n') + id;
+    if (m_existingRows.contains(key))
+        return true;
     QSqlQuery &query = prepared(QStringLiteral("SELECT 1 FROM %1 WHERE id = ?").arg(table));
     query.bindValue(0, id);
     const bool found = query.exec() && query.next();
     query.finish();
+    if (found)
+        m_existingRows.insert(key);
     return found;
 }
 
@@ -372,6 +385,8 @@ void SyncPageApplier::merge(const SyncTables::Table &table, const QJsonObject &j
     }
 
     table.store(record, bool(local));
+    if (table.kind == Kind::Account)
+        m_currencies.remove(id);
     if (!local)
         return;
     // A record deleted here and live on the server was restored on another device.

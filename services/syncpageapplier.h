@@ -75,4 +75,8 @@ private:
     QSet<QString> m_heldKeys; // entity type + '\n' + record key, while a page is applied
     QSet<QString> m_pageCategoryIds;
     QHash<QString, QJsonObject> m_parentsToConfirm; // category id -> its pulled record
+    // A page names the same few accounts and categories hundreds of times. Rows are never
+    // removed while a page is stored, so a row found once stays found.
+    QSet<QString> m_existingRows;          // table + '\n' + id
+    QHash<QString, Currency> m_currencies; // account id -> its currency, until it is stored
 };
