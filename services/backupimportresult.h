@@ -26,6 +26,7 @@ struct BackupImportResult {
     Counts recurring;
     Counts reconciliations;
     Counts importRules;
+    Counts budgets;
     // The unknown columns met, sorted.
     QStringList unknownColumnNames;
     QStringList errors;

@@ -45,6 +45,7 @@ const BackupTable kTables[] = {
     {"reconciliations", "reconciliations", &BackupImportResult::reconciliations,
      "reconciliationCount"},
     {"import_rules", "import_rules", &BackupImportResult::importRules, "importRuleCount"},
+    {"budgets", "budgets", &BackupImportResult::budgets, "budgetCount"},
 };
 
 // How often, in rows, export and restore tell how far they got.
@@ -87,7 +88,7 @@ const QSet<QString> kAmountColumns{QStringLiteral("amount"), QStringLiteral("sta
                                    QStringLiteral("statement_balance"),
                                    QStringLiteral("reconciled_balance")};
 const QSet<QString> kFlagColumns{QStringLiteral("cleared"), QStringLiteral("reconciled"),
-                                 QStringLiteral("auto_post")};
+                                 QStringLiteral("auto_post"), QStringLiteral("rollover")};
 const QSet<QString> kDateColumns{QStringLiteral("date"), QStringLiteral("start_date"),
                                  QStringLiteral("end_date"), QStringLiteral("next_due_date"),
                                  QStringLiteral("statement_date")};

@@ -5,6 +5,7 @@
 
 #include "services/servicelog.h"
 #include "storage/accountrepository.h"
+#include "storage/budgetrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/identifiers.h"
 #include "storage/reconciliationrepository.h"
@@ -45,7 +46,8 @@ LedgerWriter::LedgerWriter(Database *database, AccountRepository *accounts,
     , m_recurring(recurring)
     , m_reconciliations(reconciliations)
     , m_categories(categories)
-    , m_splitLines(new SplitLineRepository(database, this)) {}
+    , m_splitLines(new SplitLineRepository(database, this))
+    , m_budgets(new BudgetRepository(database, this)) {}
 
 bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf,
                                  QString *createdId) {
@@ -452,4 +454,73 @@ int LedgerWriter::markAllForResync() {
         return -1;
     qCInfo(lcServices).noquote() << "Force full sync: marked" << total << "rows pending";
     return total;
+}
+
+namespace {
+
+bool isBudgetMonth(const QString &month) {
+    return month.size() == 7
+           && QDate::fromString(month + QLatin1String("-01"), Qt::ISODate).isValid();
+}
+
+} // namespace
+
+LedgerWriter::Result LedgerWriter::writeBudget(const QString &categoryId, const QString &month,
+                                               qint64 amount, bool rollover) {
+    if (!isBudgetMonth(month) || amount < 0)
+        return Result::Failed;
+    const std::optional<Category> category = m_categories->findById(categoryId);
+    if (!category || category->deletedAt || category->type != CategoryType::Expense)
+        return Result::NotFound;
+    const QDateTime now = Timestamps::nowUtc();
+    std::optional<Budget> stored = m_budgets->find(categoryId, month);
+    if (!stored) {
+        Budget budget;
+        budget.id = Identifiers::newId();
+        budget.categoryId = categoryId;
+        budget.month = month;
+        budget.amount = amount;
+        budget.rollover = rollover;
+        budget.createdAt = budget.updatedAt = now;
+        return m_budgets->insert(budget) ? Result::Ok : Result::Failed;
+    }
+    if (!stored->deletedAt && stored->amount == amount && stored->rollover == rollover)
+        return Result::Ok;
+    stored->amount = amount;
+    stored->rollover = rollover;
+    stored->deletedAt.reset();
+    stored->version += 1;
+    stored->syncStatus = SyncStatus::Pending;
+    stored->updatedAt = now;
+    return m_budgets->update(*stored) ? Result::Ok : Result::Failed;
+}
+
+LedgerWriter::Result LedgerWriter::setBudget(const QString &categoryId, const QString &month,
+                                             qint64 amount, bool rollover) {
+    return writeBudget(categoryId, month, amount, rollover);
+}
+
+LedgerWriter::Result LedgerWriter::clearBudget(const QString &categoryId, const QString &month) {
+    std::optional<Budget> stored = m_budgets->find(categoryId, month);
+    if (!stored || stored->deletedAt)
+        return Result::NotFound;
+    const QDateTime now = Timestamps::nowUtc();
+    stored->deletedAt = now;
+    stored->version += 1;
+    stored->syncStatus = SyncStatus::Pending;
+    stored->updatedAt = now;
+    return m_budgets->update(*stored) ? Result::Ok : Result::Failed;
+}
+
+LedgerWriter::Result LedgerWriter::setBudgets(const QList<Budget> &budgets) {
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return Result::Failed;
+    for (const Budget &budget : budgets) {
+        const Result result
+            = writeBudget(budget.categoryId, budget.month, budget.amount, budget.rollover);
+        if (result != Result::Ok)
+            return result;
+    }
+    return commitLogged(scope, "setBudgets") ? Result::Ok : Result::Failed;
 }

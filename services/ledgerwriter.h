@@ -4,6 +4,7 @@
 #pragma once
 
 #include "storage/account.h"
+#include "storage/budget.h"
 #include "storage/category.h"
 #include "storage/recurringtransaction.h"
 #include "storage/splitline.h"
@@ -18,6 +19,7 @@
 #include <optional>
 
 class AccountRepository;
+class BudgetRepository;
 class CategoryRepository;
 class Database;
 class ReconciliationRepository;
@@ -131,7 +133,21 @@ public:
     // category of that id.
     Result deleteCategory(const QString &categoryId);
 
+    // The budget of an expense category for a month ("yyyy-MM"): amount in minor units, not
+    // negative. Setting replaces the month's budget of that category; clearing removes it,
+    // after which a parent sums its children again. NotFound when the category is not a live
+    // expense category; Failed for a month or amount that cannot be a budget.
+    Result setBudget(const QString &categoryId, const QString &month, qint64 amount, bool rollover);
+    Result clearBudget(const QString &categoryId, const QString &month);
+    // Several budgets at once (categoryId, month, amount and rollover of each): all are
+    // written or none.
+    Result setBudgets(const QList<Budget> &budgets);
+
 private:
+    // setBudget without a scope of its own.
+    Result writeBudget(const QString &categoryId, const QString &month, qint64 amount,
+                       bool rollover);
+
     // Resolves a "[Transfer] NAME" payee for a row of accountId: the named account, or a
     // result other than Ok. Leaves other payees alone (no account, Ok).
     Result resolveTransfer(const QString &payee, const QString &accountId,
@@ -144,4 +160,5 @@ private:
     ReconciliationRepository *m_reconciliations; // Not owned.
     CategoryRepository *m_categories;            // Not owned.
     SplitLineRepository *m_splitLines;           // Owned (Qt child).
+    BudgetRepository *m_budgets;                 // Owned (Qt child).
 };

@@ -207,6 +207,19 @@ const SampleRule kRules[] = {
      &kSavings},
 };
 
+// Budgets of the current month and the two before it, so that the budget screen has a past
+// to roll over from; the utilities are budgeted per child and their parent sums them.
+struct SampleBudget {
+    CategoryRef category;
+    qint64 amount;
+    bool rollover;
+};
+
+const SampleBudget kBudgets[] = {
+    {kGroceries, 60000, false}, {kDining, 20000, true}, {kElectric, 15000, false},
+    {kInternet, 8000, false},   {kFuel, 20000, true},   {kRent, 145000, false},
+};
+
 QString text(const char *source) {
     return QCoreApplication::translate("SampleDataService", source);
 }
@@ -361,7 +374,23 @@ bool SampleDataService::loadSampleData() {
             return false;
     }
 
-    for (const char *table : {"accounts", "transactions", "recurring_transactions"})
+    for (const SampleBudget &budget : kBudgets) {
+        const QVariant categoryId = category(budget.category);
+        if (categoryId.isNull())
+            continue; // the default category was renamed or deleted
+        for (int back = 2; back >= 0; --back) {
+            if (!writer.run(QStringLiteral("INSERT INTO budgets (id, category_id, month, amount, "
+                                           "rollover, version, sync_status, created_at, "
+                                           "updated_at) VALUES (?, ?, ?, ?, ?, 1, 'pending', ?, "
+                                           "?) ON CONFLICT DO NOTHING"),
+                            {sampleId("budget"), categoryId,
+                             today.addMonths(-back).toString(QStringLiteral("yyyy-MM")),
+                             budget.amount, budget.rollover ? 1 : 0, now, now}))
+                return false;
+        }
+    }
+
+    for (const char *table : {"accounts", "transactions", "recurring_transactions", "budgets"})
         m_database->noteChange(QLatin1String(table));
     return scope.commit();
 }
@@ -401,6 +430,7 @@ bool SampleDataService::clearSampleData(QStringList *keptAccounts) {
         QStringLiteral("DELETE FROM transactions WHERE id LIKE 'sample-%' OR recurring_id LIKE "
                        "'sample-%'"),
         QStringLiteral("DELETE FROM recurring_transactions WHERE id LIKE 'sample-%'"),
+        QStringLiteral("DELETE FROM budgets WHERE id LIKE 'sample-%'"),
         QStringLiteral("DELETE FROM accounts WHERE id LIKE 'sample-%' AND NOT (%1)")
             .arg(userRows.arg(QStringLiteral("accounts.id"))),
         QStringLiteral("DELETE FROM sync_queue WHERE entity_id LIKE 'sample-%' AND entity_id NOT "
@@ -410,8 +440,8 @@ bool SampleDataService::clearSampleData(QStringList *keptAccounts) {
         if (!writer.run(sql))
             return false;
     }
-    for (const char *table :
-         {"split_lines", "reconciliations", "transactions", "recurring_transactions", "accounts"})
+    for (const char *table : {"split_lines", "reconciliations", "transactions",
+                              "recurring_transactions", "accounts", "budgets"})
         m_database->noteChange(QLatin1String(table));
     if (!scope.commit())
         return false;

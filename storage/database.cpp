@@ -84,6 +84,7 @@ QList<Database::Migration> Database::migrations() {
          QStringLiteral(":/sql/sql/migrations/010_bank_import.sql")},
         {11, QStringLiteral("reports_without_transfers"),
          QStringLiteral(":/sql/sql/migrations/011_reports_without_transfers.sql")},
+        {12, QStringLiteral("budgets"), QStringLiteral(":/sql/sql/migrations/012_budgets.sql")},
     };
 }
 

@@ -77,7 +77,7 @@ bool confirmReplace(QWidget *parent) {
 int sum(const BackupImportResult &result, int BackupImportResult::Counts::*count) {
     return result.accounts.*count + result.categories.*count + result.transactions.*count
            + result.splitLines.*count + result.recurring.*count + result.reconciliations.*count
-           + result.importRules.*count;
+           + result.importRules.*count + result.budgets.*count;
 }
 
 } // namespace

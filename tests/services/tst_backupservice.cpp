@@ -80,18 +80,19 @@ QStringList dump(const TestDatabase &db, const QString &table) {
 }
 
 const QStringList kTables{
-    "accounts",        "categories",  "transactions", "split_lines", "recurring_transactions",
-    "reconciliations", "import_rules"};
+    "accounts",        "categories",   "transactions", "split_lines", "recurring_transactions",
+    "reconciliations", "import_rules", "budgets"};
 
 int totalImported(const BackupImportResult &r) {
     return r.accounts.imported + r.categories.imported + r.transactions.imported
            + r.splitLines.imported + r.recurring.imported + r.reconciliations.imported
-           + r.importRules.imported;
+           + r.importRules.imported + r.budgets.imported;
 }
 
 int totalSkipped(const BackupImportResult &r) {
     return r.accounts.skipped + r.categories.skipped + r.transactions.skipped + r.splitLines.skipped
-           + r.recurring.skipped + r.reconciliations.skipped + r.importRules.skipped;
+           + r.recurring.skipped + r.reconciliations.skipped + r.importRules.skipped
+           + r.budgets.skipped;
 }
 
 } // namespace
@@ -171,7 +172,11 @@ void tst_BackupService::roundTripKeepsEveryTable() {
              "INSERT INTO reconciliations (id, account_id, statement_date, statement_balance, "
              "reconciled_balance, completed_at, created_at, updated_at) VALUES ('k1', 'a1', "
              "'2024-01-31', 1000, 1000, "
-                 + t + ", " + t + ", " + t + ")"}));
+                 + t + ", " + t + ", " + t + ")",
+             "INSERT INTO budgets (id, category_id, month, amount, rollover, version, "
+             "sync_status, server_id, created_at, updated_at) VALUES ('b1', 'c-child', "
+             "'2024-12', 50000, 1, 2, 'synced', 's-b1', "
+                 + t + ", " + t + ")"}));
 
         BackupService sourceBackup(source.database());
         archive = sourceBackup.exportBackup();
@@ -184,6 +189,8 @@ void tst_BackupService::roundTripKeepsEveryTable() {
                              "UPDATE categories SET sync_status = 'pending', server_id = NULL, "
                              "version = 1",
                              "UPDATE transactions SET sync_status = 'pending', server_id = NULL, "
+                             "version = 1",
+                             "UPDATE budgets SET sync_status = 'pending', server_id = NULL, "
                              "version = 1"}));
         for (const QString &table : kTables)
             expected.insert(table, dump(source, table));
@@ -194,11 +201,11 @@ void tst_BackupService::roundTripKeepsEveryTable() {
     QStringList paths;
     for (const auto &entry : zip.entries())
         paths << entry.path;
-    QCOMPARE(paths,
-             (QStringList{"accounts/a1.json", "accounts/a2.json", "categories/c-child.json",
-                          "categories/c-parent.json", "transactions/t1.json",
-                          "transactions/t2.json", "split_lines/s1.json", "recurring/r1.json",
-                          "reconciliations/k1.json", "import_rules/i1.json", "manifest.json"}));
+    QCOMPARE(paths, (QStringList{"accounts/a1.json", "accounts/a2.json", "categories/c-child.json",
+                                 "categories/c-parent.json", "transactions/t1.json",
+                                 "transactions/t2.json", "split_lines/s1.json", "recurring/r1.json",
+                                 "reconciliations/k1.json", "import_rules/i1.json",
+                                 "budgets/b1.json", "manifest.json"}));
     QByteArray data;
     QCOMPARE(zip.read(paths.size() - 1, BackupService::kMaxEntrySize, &data),
              ZipArchiveReader::ReadStatus::Ok);
@@ -211,7 +218,8 @@ void tst_BackupService::roundTripKeepsEveryTable() {
                                     {"splitLineCount", 1},
                                     {"recurringCount", 1},
                                     {"reconciliationCount", 1},
-                                    {"importRuleCount", 1}}));
+                                    {"importRuleCount", 1},
+                                    {"budgetCount", 1}}));
     QCOMPARE(zip.read(0, BackupService::kMaxEntrySize, &data), ZipArchiveReader::ReadStatus::Ok);
     const QJsonObject a1 = QJsonDocument::fromJson(data).object();
     QCOMPARE(a1.value("sort_order").toInteger(), Q_INT64_C(9223372036854775807));
@@ -229,6 +237,7 @@ void tst_BackupService::roundTripKeepsEveryTable() {
     QCOMPARE(result.recurring.imported, 1);
     QCOMPARE(result.reconciliations.imported, 1);
     QCOMPARE(result.importRules.imported, 1);
+    QCOMPARE(result.budgets.imported, 1);
     QCOMPARE(totalSkipped(result), 0);
 
     for (const QString &table : kTables)
@@ -245,7 +254,7 @@ void tst_BackupService::roundTripKeepsEveryTable() {
     const BackupImportResult again
         = targetBackup.importBackup(archive, BackupImportMode::SkipExisting);
     QCOMPARE(totalImported(again), 0);
-    QCOMPARE(totalSkipped(again), 10);
+    QCOMPARE(totalSkipped(again), 11);
     QVERIFY(again.errors.isEmpty());
 }
 

@@ -135,6 +135,7 @@ void tst_Database::freshDatabase() {
 
     QCOMPARE(schemaObjects(db.connection(), "table"), (QStringList{"account_live_totals",
                                                                    "accounts",
+                                                                   "budgets",
                                                                    "categories",
                                                                    "import_rules",
                                                                    "preferences",
@@ -156,17 +157,27 @@ void tst_Database::freshDatabase() {
                                                                    "transactions_fts_data",
                                                                    "transactions_fts_docsize",
                                                                    "transactions_fts_idx"}));
-    QCOMPARE(
-        schemaObjects(db.connection(), "index"),
-        (QStringList{"idx_accounts_server_id", "idx_categories_server_id",
-                     "idx_reconciliations_server_id", "idx_recurring_transactions_server_id",
-                     "idx_split_lines_transaction_id", "idx_transactions_account_id",
-                     "idx_transactions_bank_reference", "idx_transactions_category_id",
-                     "idx_transactions_date", "idx_transactions_live_account_amount",
-                     "idx_transactions_live_account_order", "idx_transactions_live_date_report",
-                     "idx_transactions_live_payee", "idx_transactions_live_unreconciled",
-                     "idx_transactions_server_id", "idx_transactions_sync_status",
-                     "idx_transactions_transfer_link_id", "idx_transactions_unlinked_amount"}));
+    QCOMPARE(schemaObjects(db.connection(), "index"),
+             (QStringList{"idx_accounts_server_id",
+                          "idx_budgets_category_month",
+                          "idx_budgets_month_category",
+                          "idx_categories_server_id",
+                          "idx_reconciliations_server_id",
+                          "idx_recurring_transactions_server_id",
+                          "idx_split_lines_transaction_id",
+                          "idx_transactions_account_id",
+                          "idx_transactions_bank_reference",
+                          "idx_transactions_category_id",
+                          "idx_transactions_date",
+                          "idx_transactions_live_account_amount",
+                          "idx_transactions_live_account_order",
+                          "idx_transactions_live_date_report",
+                          "idx_transactions_live_payee",
+                          "idx_transactions_live_unreconciled",
+                          "idx_transactions_server_id",
+                          "idx_transactions_sync_status",
+                          "idx_transactions_transfer_link_id",
+                          "idx_transactions_unlinked_amount"}));
     QCOMPARE(schemaObjects(db.connection(), "trigger"),
              (QStringList{"transactions_ad", "transactions_ai", "transactions_au",
                           "transactions_reports_ad", "transactions_reports_ai",
@@ -209,6 +220,9 @@ void tst_Database::freshDatabase() {
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 11);
     QCOMPARE(q.value(1).toString(), QStringLiteral("reports_without_transfers"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 12);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("budgets"));
     QVERIFY(!q.next());
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
@@ -340,7 +354,7 @@ void tst_Database::copyBeforeMigration() {
     QTemporaryDir dir;
     const QString path = dir.filePath("quillon.db");
     const QList<Database::Migration> all = Database::migrations();
-    QCOMPARE(all.size(), 11);
+    QCOMPARE(all.size(), 12);
     auto countCopies
         = [&] { return QDir(dir.path()).entryList({"quillon.db.before-v*"}, QDir::Files); };
 
