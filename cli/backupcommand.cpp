@@ -99,7 +99,8 @@ int Commands::backup(CommandContext &context, const QStringList &args) {
            {"split_lines", result.splitLines},
            {"recurring_transactions", result.recurring},
            {"reconciliations", result.reconciliations},
-           {"import_rules", result.importRules}};
+           {"import_rules", result.importRules},
+           {"budgets", result.budgets}};
     int unknownRows = 0;
     for (const auto &[name, count] : counts) {
         table.addRow({OutputTable::Cell::plain(QString::fromLatin1(name)),

@@ -29,6 +29,8 @@ int report(CommandContext &context, const QStringList &args);
 int backup(CommandContext &context, const QStringList &args);
 // recurringcommand.cpp
 int recurring(CommandContext &context, const QStringList &args);
+// budgetcommand.cpp
+int budget(CommandContext &context, const QStringList &args);
 // samplecommand.cpp
 int sample(CommandContext &context, const QStringList &args);
 // onlinecommands.cpp

@@ -24,6 +24,7 @@ private Q_SLOTS:
     void csvCellsNeverRunAsFormulas();
     void recurringAndSample();
     void importReportAndBackup();
+    void budgetSetShowCopyFill();
     void errors_data();
     void errors();
     void unopenableDatabase();
@@ -66,7 +67,8 @@ void tst_Cli::help() {
           "import csv",        "import qif",     "search",         "report",
           "backup export",     "backup import",  "recurring list", "recurring post-due",
           "recurring confirm", "recurring skip", "sample load",    "sample clear",
-          "import ofx",        "rule list",      "rule add",       "rule remove"}) {
+          "import ofx",        "rule list",      "rule add",       "rule remove",
+          "budget show",       "budget set"}) {
         QVERIFY2(top.out.contains(command), command);
     }
     for (const QStringList &args :
@@ -294,6 +296,36 @@ void tst_Cli::importReportAndBackup() {
         1);
 }
 
+void tst_Cli::budgetSetShowCopyFill() {
+    addAccounts();
+    CliResult r = cli({"add", "Checking", "--date", "2025-12-20", "--payee", "Grocer", "--amount",
+                       "-45.10", "--category", "Groceries"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    r = cli({"budget", "set", "Groceries", "300", "--month", "2025-12", "--rollover"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY2(r.out.contains("Budget of Groceries in 2025-12: $300.00"), r.out.constData());
+
+    // December's leftover rolls into January, across the year end.
+    QCOMPARE(cli({"budget", "copy", "--month", "2026-01"}).exitCode, 0);
+    r = cli({"budget", "show", "--month", "2026-01", "--format", "json"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QJsonArray rows = r.json();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0)["category"].toString(), QString("Groceries"));
+    QCOMPARE(rows.at(0)["budget"].toInteger(), 30000);
+    QCOMPARE(rows.at(0)["carried"].toInteger(), 30000 - 4510);
+    QCOMPARE(rows.at(0)["spent"].toInteger(), 0);
+    QCOMPARE(rows.at(1)["category"].toString(), QString("Total"));
+    QCOMPARE(rows.at(1)["remaining"].toInteger(), 60000 - 4510);
+
+    // January is replaced by the average of October to December.
+    r = cli({"budget", "fill", "--month", "2026-01"});
+    QVERIFY2(r.out.contains("Filled 1 budget(s) of 2026-01"), r.out.constData());
+    rows = cli({"budget", "show", "--month", "2026-01", "--format", "json"}).json();
+    QCOMPARE(rows.at(0)["budget"].toInteger(), 1503);
+    QVERIFY(rows.at(0)["rollover"].toBool());
+}
+
 void tst_Cli::errors_data() {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<int>("exitCode");
@@ -321,6 +353,17 @@ void tst_Cli::errors_data() {
             << QStringList{"account", "add", "--name", "X", "--opening", QString::fromUtf8(text)}
             << 2 << "cannot read the amount";
     }
+    QTest::addRow("budget for an unknown category")
+        << QStringList{"budget", "set", "Nowhere", "10"} << 1 << "Unknown category \"Nowhere\"";
+    QTest::addRow("budget for an income category")
+        << QStringList{"budget", "set", "Salary / Wages", "10"} << 1
+        << "\"Salary / Wages\" is not an expense category";
+    QTest::addRow("unreadable budget")
+        << QStringList{"budget", "set", "Groceries", "ten"} << 1 << "cannot read the budget";
+    QTest::addRow("budget month 13")
+        << QStringList{"budget", "show", "--month", "2026-13"} << 1 << "cannot read the month";
+    QTest::addRow("budget set without amount")
+        << QStringList{"budget", "set", "Groceries"} << 2 << "takes 2 argument(s)";
     QTest::addRow("unknown account")
         << QStringList{"add", "Nowhere", "--date", "2026-01-02", "--payee", "P", "--amount", "1"}
         << 1 << "Unknown account \"Nowhere\"";
