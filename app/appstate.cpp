@@ -137,6 +137,7 @@ void AppState::collectChange(const QString &table, const QString &subject) {
         {QStringLiteral("reconciliations"), DataChange::Reconciliations},
         {QStringLiteral("preferences"), DataChange::Preferences},
         {QStringLiteral("split_lines"), DataChange::SplitLines},
+        {QStringLiteral("budgets"), DataChange::Budgets},
     };
     const auto found = tables.constFind(table);
     if (found == tables.constEnd())

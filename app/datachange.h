@@ -20,6 +20,7 @@ struct DataChange {
         Reconciliations = 0x10,
         Preferences = 0x20,
         SplitLines = 0x40,
+        Budgets = 0x80,
     };
     Q_DECLARE_FLAGS(Tables, Table)
 

@@ -22,6 +22,7 @@
 #include "ui/accountitemwidget.h"
 #include "ui/accountpresentation.h"
 #include "ui/accountscreen.h"
+#include "ui/budgetscreen.h"
 #include "ui/categoriesscreen.h"
 #include "ui/emptystatepage.h"
 #include "ui/errorbox.h"
@@ -65,6 +66,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -291,6 +293,9 @@ void MainWindow::setupMenuBar() {
     QAction *categories = addAction(view, QStringLiteral("categories"), tr("C&ategories"));
     categories->setShortcut(QKeySequence(tr("Ctrl+4")));
     connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
+    QAction *budget = addAction(view, QStringLiteral("budget"), tr("&Budget"));
+    budget->setShortcut(QKeySequence(tr("Ctrl+5")));
+    connect(budget, &QAction::triggered, this, &MainWindow::showBudgetWindow);
 
     QMenu *help = addMenuNamed(tr("&Help"));
     connect(addAction(help, QStringLiteral("about"), tr("&About Tindral Quillon")),
@@ -672,6 +677,14 @@ void MainWindow::showRecurringWindow() {
     }
     m_recurringWindow->refresh();
     presentWindow(m_recurringWindow, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+void MainWindow::showBudgetWindow() {
+    if (!m_budgetWindow)
+        m_budgetWindow = new BudgetScreen(m_state, this);
+    m_budgetWindow->refresh();
+    presentWindow(m_budgetWindow, tr("Budget"), QSize(800, 600));
+    m_budgetWindow->table()->setFocus();
 }
 
 void MainWindow::showSearchWindow() {
@@ -1081,7 +1094,8 @@ void MainWindow::showKeyboardShortcuts() {
                                   {ShortcutText::of("Ctrl+I"), tr("Import")},
                                   {ShortcutText::of("Ctrl+2"), tr("Reports")},
                                   {ShortcutText::of("Ctrl+3"), tr("Recurring transactions")},
-                                  {ShortcutText::of("Ctrl+4"), tr("Categories")}});
+                                  {ShortcutText::of("Ctrl+4"), tr("Categories")},
+                                  {ShortcutText::of("Ctrl+5"), tr("Budget")}});
     html += table(tr("Accounts"), {{tr("Alt+1 &ndash; Alt+9"), tr("Switch to account 1&ndash;9")},
                                    {tr("Alt+0"), tr("Switch to account 10")}});
     QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), html, QMessageBox::Ok,

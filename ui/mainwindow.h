@@ -28,6 +28,7 @@ class QSplitter;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
 class ReconciliationScreen;
+class BudgetScreen;
 class RecurringScreen;
 class RegisterScreen;
 class RulesScreen;
@@ -78,6 +79,7 @@ public Q_SLOTS:
     void showEditAccountDialog();
     void showReportsWindow();
     void showRecurringWindow();
+    void showBudgetWindow();
     void showSearchWindow();
     void showCategoriesWindow();
     void showSettingsWindow();
@@ -151,6 +153,7 @@ private:
     // Secondary windows, made on first use and kept while this window lives (Qt children).
     ReportsScreen *m_reportsWindow = nullptr;
     RecurringScreen *m_recurringWindow = nullptr;
+    BudgetScreen *m_budgetWindow = nullptr;
     SearchScreen *m_searchWindow = nullptr;
     CategoriesScreen *m_categoriesWindow = nullptr;
     SettingsScreen *m_settingsWindow = nullptr;

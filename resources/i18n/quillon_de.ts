@@ -787,6 +787,165 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>BudgetScreen</name>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Previous month (Alt+Left)</source>
+        <translation>Vorheriger Monat (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Next month (Alt+Right)</source>
+        <translation>Nächster Monat (Alt+Right)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Co&amp;py Last Month</source>
+        <translation>Vormonat &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy last month&apos;s budgets</source>
+        <translation>Budgets des Vormonats kopieren</translation>
+    </message>
+    <message>
+        <source>Fill from &amp;Average</source>
+        <translation>Aus &amp;Durchschnitt füllen</translation>
+    </message>
+    <message>
+        <source>Fill from the average of the last three months</source>
+        <translation>Aus dem Durchschnitt der letzten drei Monate füllen</translation>
+    </message>
+    <message>
+        <source>Budget by category</source>
+        <translation>Budget nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Übertrag</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Ausgegeben</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Verbraucht</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Budget amount</source>
+        <translation>Budgetbetrag</translation>
+    </message>
+    <message>
+        <source>&amp;Roll over what is left</source>
+        <translation>&amp;Rest übertragen</translation>
+    </message>
+    <message>
+        <source>Roll over what is left into the next month</source>
+        <translation>Den Rest in den nächsten Monat übertragen</translation>
+    </message>
+    <message>
+        <source>&amp;Set Budget</source>
+        <translation>Budget &amp;festlegen</translation>
+    </message>
+    <message>
+        <source>Set budget</source>
+        <translation>Budget festlegen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Budget</source>
+        <translation>Budget &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Clear budget</source>
+        <translation>Budget löschen</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source> (sum)</source>
+        <translation> (Summe)</translation>
+    </message>
+    <message>
+        <source>%1: %2% of the budget used</source>
+        <translation>%1: %2% des Budgets verbraucht</translation>
+    </message>
+    <message>
+        <source>Budget %1 · Carried in %2 · Spent %3 · Remaining %4</source>
+        <translation>Budget %1 · Übertrag %2 · Ausgegeben %3 · Verbleibend %4</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <translation>&amp;Budget:</translation>
+    </message>
+    <message>
+        <source>&amp;Budget for %1:</source>
+        <translation>&amp;Budget für %1:</translation>
+    </message>
+    <message>
+        <source>The budgets could not be saved.</source>
+        <translation>Die Budgets konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The month keeps its previous budgets.</source>
+        <translation>Der Monat behält seine bisherigen Budgets.</translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation>Budget festlegen</translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation>Budget löschen</translation>
+    </message>
+    <message>
+        <source>Copy Last Month</source>
+        <translation>Vormonat kopieren</translation>
+    </message>
+    <message>
+        <source>Fill from Average</source>
+        <translation>Aus Durchschnitt füllen</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -2151,6 +2310,18 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
         <translation>Die Buchung, die Sie in diesem Konto eingeben, wird verworfen.</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>B&amp;udget</translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
     </message>
 </context>
 <context>

@@ -773,6 +773,165 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>BudgetScreen</name>
+    <message>
+        <source>Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous month (Alt+Left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next month (Alt+Right)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;py Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy last month&apos;s budgets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill from &amp;Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill from the average of the last three months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget by category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Roll over what is left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll over what is left into the next month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Set Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (sum)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2% of the budget used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget %1 · Carried in %2 · Spent %3 · Remaining %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Budget for %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The budgets could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The month keeps its previous budgets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill from Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -2127,6 +2286,18 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -787,6 +787,165 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>BudgetScreen</name>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; Anterior</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>Previous month (Alt+Left)</source>
+        <translation>Mes anterior (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <source>Next month (Alt+Right)</source>
+        <translation>Mes siguiente (Alt+Right)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Co&amp;py Last Month</source>
+        <translation>Co&amp;piar mes anterior</translation>
+    </message>
+    <message>
+        <source>Copy last month&apos;s budgets</source>
+        <translation>Copiar los presupuestos del mes anterior</translation>
+    </message>
+    <message>
+        <source>Fill from &amp;Average</source>
+        <translation>Rellenar con el pro&amp;medio</translation>
+    </message>
+    <message>
+        <source>Fill from the average of the last three months</source>
+        <translation>Rellenar con el promedio de los últimos tres meses</translation>
+    </message>
+    <message>
+        <source>Budget by category</source>
+        <translation>Presupuesto por categoría</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Arrastrado</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Gastado</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Usado</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Budget amount</source>
+        <translation>Importe del presupuesto</translation>
+    </message>
+    <message>
+        <source>&amp;Roll over what is left</source>
+        <translation>T&amp;raspasar lo que sobre</translation>
+    </message>
+    <message>
+        <source>Roll over what is left into the next month</source>
+        <translation>Traspasar lo que sobre al mes siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Set Budget</source>
+        <translation>&amp;Fijar presupuesto</translation>
+    </message>
+    <message>
+        <source>Set budget</source>
+        <translation>Fijar presupuesto</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Budget</source>
+        <translation>Borrar pres&amp;upuesto</translation>
+    </message>
+    <message>
+        <source>Clear budget</source>
+        <translation>Borrar presupuesto</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source> (sum)</source>
+        <translation> (suma)</translation>
+    </message>
+    <message>
+        <source>%1: %2% of the budget used</source>
+        <translation>%1: %2% del presupuesto usado</translation>
+    </message>
+    <message>
+        <source>Budget %1 · Carried in %2 · Spent %3 · Remaining %4</source>
+        <translation>Presupuesto %1 · Arrastrado %2 · Gastado %3 · Restante %4</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <translation>Presupu&amp;esto:</translation>
+    </message>
+    <message>
+        <source>&amp;Budget for %1:</source>
+        <translation>Presupu&amp;esto para %1:</translation>
+    </message>
+    <message>
+        <source>The budgets could not be saved.</source>
+        <translation>No se pudieron guardar los presupuestos.</translation>
+    </message>
+    <message>
+        <source>The month keeps its previous budgets.</source>
+        <translation>El mes conserva sus presupuestos anteriores.</translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation>Fijar presupuesto</translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation>Borrar presupuesto</translation>
+    </message>
+    <message>
+        <source>Copy Last Month</source>
+        <translation>Copiar mes anterior</translation>
+    </message>
+    <message>
+        <source>Fill from Average</source>
+        <translation>Rellenar con el promedio</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -2151,6 +2310,18 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
         <translation>Se descartará la transacción que está escribiendo en esta cuenta.</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>&amp;Presupuesto</translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
     </message>
 </context>
 <context>

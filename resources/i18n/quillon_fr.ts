@@ -787,6 +787,165 @@ Continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>BudgetScreen</name>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Previous month (Alt+Left)</source>
+        <translation>Mois précédent (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Next month (Alt+Right)</source>
+        <translation>Mois suivant (Alt+Right)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Co&amp;py Last Month</source>
+        <translation>Co&amp;pier le mois précédent</translation>
+    </message>
+    <message>
+        <source>Copy last month&apos;s budgets</source>
+        <translation>Copier les budgets du mois précédent</translation>
+    </message>
+    <message>
+        <source>Fill from &amp;Average</source>
+        <translation>Remplir par la &amp;moyenne</translation>
+    </message>
+    <message>
+        <source>Fill from the average of the last three months</source>
+        <translation>Remplir avec la moyenne des trois derniers mois</translation>
+    </message>
+    <message>
+        <source>Budget by category</source>
+        <translation>Budget par catégorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Dépensé</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>Utilisé</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Budget amount</source>
+        <translation>Montant du budget</translation>
+    </message>
+    <message>
+        <source>&amp;Roll over what is left</source>
+        <translation>&amp;Reporter le reste</translation>
+    </message>
+    <message>
+        <source>Roll over what is left into the next month</source>
+        <translation>Reporter le reste sur le mois suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Set Budget</source>
+        <translation>&amp;Définir le budget</translation>
+    </message>
+    <message>
+        <source>Set budget</source>
+        <translation>Définir le budget</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Budget</source>
+        <translation>E&amp;ffacer le budget</translation>
+    </message>
+    <message>
+        <source>Clear budget</source>
+        <translation>Effacer le budget</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source> (sum)</source>
+        <translation> (somme)</translation>
+    </message>
+    <message>
+        <source>%1: %2% of the budget used</source>
+        <translation>%1 : %2 % du budget utilisé</translation>
+    </message>
+    <message>
+        <source>Budget %1 · Carried in %2 · Spent %3 · Remaining %4</source>
+        <translation>Budget %1 · Report %2 · Dépensé %3 · Restant %4</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <translation>&amp;Budget :</translation>
+    </message>
+    <message>
+        <source>&amp;Budget for %1:</source>
+        <translation>&amp;Budget pour %1 :</translation>
+    </message>
+    <message>
+        <source>The budgets could not be saved.</source>
+        <translation>Les budgets n’ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>The month keeps its previous budgets.</source>
+        <translation>Le mois garde ses budgets précédents.</translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation>Définir le budget</translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation>Effacer le budget</translation>
+    </message>
+    <message>
+        <source>Copy Last Month</source>
+        <translation>Copier le mois précédent</translation>
+    </message>
+    <message>
+        <source>Fill from Average</source>
+        <translation>Remplir par la moyenne</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -2151,6 +2310,18 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
         <translation>L’opération que vous saisissez dans ce compte sera abandonnée.</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>&amp;Budget</translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
     </message>
 </context>
 <context>

@@ -785,6 +785,165 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>BudgetScreen</name>
+    <message>
+        <source>Budget</source>
+        <translation>予算</translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation>&lt; 前へ</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>前の月</translation>
+    </message>
+    <message>
+        <source>Previous month (Alt+Left)</source>
+        <translation>前の月 (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation>次へ &gt;</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>次の月</translation>
+    </message>
+    <message>
+        <source>Next month (Alt+Right)</source>
+        <translation>次の月 (Alt+Right)</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Co&amp;py Last Month</source>
+        <translation>前月をコピー(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Copy last month&apos;s budgets</source>
+        <translation>前月の予算をコピー</translation>
+    </message>
+    <message>
+        <source>Fill from &amp;Average</source>
+        <translation>平均で入力(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Fill from the average of the last three months</source>
+        <translation>過去3か月の平均で入力</translation>
+    </message>
+    <message>
+        <source>Budget by category</source>
+        <translation>カテゴリ別予算</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>繰越</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>残り</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>使用率</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Budget amount</source>
+        <translation>予算額</translation>
+    </message>
+    <message>
+        <source>&amp;Roll over what is left</source>
+        <translation>残りを繰り越す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Roll over what is left into the next month</source>
+        <translation>残りを翌月に繰り越す</translation>
+    </message>
+    <message>
+        <source>&amp;Set Budget</source>
+        <translation>予算を設定(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Set budget</source>
+        <translation>予算を設定</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Budget</source>
+        <translation>予算を消去(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Clear budget</source>
+        <translation>予算を消去</translation>
+    </message>
+    <message>
+        <source>Alt+Left</source>
+        <translation>Alt+Left</translation>
+    </message>
+    <message>
+        <source>Alt+Right</source>
+        <translation>Alt+Right</translation>
+    </message>
+    <message>
+        <source> (sum)</source>
+        <translation> (合計)</translation>
+    </message>
+    <message>
+        <source>%1: %2% of the budget used</source>
+        <translation>%1: 予算の %2% を使用</translation>
+    </message>
+    <message>
+        <source>Budget %1 · Carried in %2 · Spent %3 · Remaining %4</source>
+        <translation>予算 %1 · 繰越 %2 · 支出 %3 · 残り %4</translation>
+    </message>
+    <message>
+        <source>&amp;Budget:</source>
+        <translation>予算(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Budget for %1:</source>
+        <translation>%1 の予算(&amp;B):</translation>
+    </message>
+    <message>
+        <source>The budgets could not be saved.</source>
+        <translation>予算を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The month keeps its previous budgets.</source>
+        <translation>この月の予算は以前のままです。</translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation>予算を設定</translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation>予算を消去</translation>
+    </message>
+    <message>
+        <source>Copy Last Month</source>
+        <translation>前月をコピー</translation>
+    </message>
+    <message>
+        <source>Fill from Average</source>
+        <translation>平均で入力</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -2141,6 +2300,18 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>The transaction you are typing in this account will be discarded.</source>
         <translation>この口座で入力中の取引は破棄されます。</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>予算(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>予算</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include "ui/accountformdialog.h"
 #include "ui/accountitemwidget.h"
 #include "ui/accountscreen.h"
+#include "ui/budgetscreen.h"
 #include "ui/categoriesscreen.h"
 #include "ui/mainwindow.h"
 #include "ui/modalrunner.h"
@@ -662,7 +663,11 @@ void tst_MainWindow::menuKeysFromOtherWindows() {
     auto *reports = window->findChild<ReportsScreen *>();
     QVERIFY(reports && reports->isVisible());
     QTRY_COMPARE(QApplication::activeWindow(), reports);
-    QTest::keyClick(reports, Qt::Key_3, Qt::ControlModifier);
+    QTest::keyClick(reports, Qt::Key_5, Qt::ControlModifier);
+    auto *budget = window->findChild<BudgetScreen *>();
+    QVERIFY(budget && budget->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), budget);
+    QTest::keyClick(budget, Qt::Key_3, Qt::ControlModifier);
     auto *recurring = window->findChild<RecurringScreen *>();
     QVERIFY(recurring && recurring->isVisible());
     QTRY_COMPARE(QApplication::activeWindow(), recurring);
