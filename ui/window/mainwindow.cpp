@@ -7,6 +7,7 @@
 #include "account/client.h"
 #include "app/appstate.h"
 #include "app/appupdateconfig.h"
+#include "app/preferencekeys.h"
 #include "app/thememanager.h"
 #include "services/accountsharingservice.h"
 #include "services/ledgerwriter.h"
@@ -140,7 +141,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setAccessibleName(tr("Tindral Quillon"));
 
     RegionalFormat::setDateFormat(
-        state->preferencesRepository()->value(QStringLiteral("dateFormat"), QString()));
+        state->preferencesRepository()->value(PreferenceKeys::dateFormat(), QString()));
     setupMenuBar();
 
     m_stack = new QStackedWidget(this);
