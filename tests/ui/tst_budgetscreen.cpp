@@ -9,10 +9,10 @@
 #include "storage/categoryrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/amountinput.h"
-#include "ui/budgetscreen.h"
-#include "ui/smartamountfield.h"
-#include "ui/styles.h"
+#include "ui/budget/budgetscreen.h"
+#include "ui/common/styles.h"
+#include "ui/presentation/amountinput.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -10,15 +10,16 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/datefield.h"
-#include "ui/mainwindow.h"
-#include "ui/modalrunner.h"
-#include "ui/reconciliationhistoryscreen.h"
-#include "ui/reconciliationmodel.h"
-#include "ui/reconciliationscreen.h"
-#include "ui/registerscreen.h"
-#include "ui/smartamountfield.h"
+#include "ui/common/modalrunner.h"
+#include "ui/reconciliation/reconciliationhistoryscreen.h"
+#include "ui/reconciliation/reconciliationmodel.h"
+#include "ui/reconciliation/reconciliationscreen.h"
+#include "ui/register/registerscreen.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/smartamountfield.h"
+#include "ui/window/mainwindow.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -123,6 +124,9 @@ void tst_ReconciliationScreen::cleanup() {
 
 void tst_ReconciliationScreen::openScreen(const QString &accountId) {
     m_screen = std::make_unique<ReconciliationScreen>(m_state);
+    // Every reload and patch of the rows must keep the model's contract.
+    new QAbstractItemModelTester(
+        m_screen->model(), QAbstractItemModelTester::FailureReportingMode::QtTest, m_screen.get());
     m_screen->resize(1100, 720);
     m_screen->setAccount(accountId);
     m_screen->show();

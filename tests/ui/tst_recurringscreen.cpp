@@ -9,14 +9,15 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/mainwindow.h"
-#include "ui/modalrunner.h"
-#include "ui/recurringformdialog.h"
-#include "ui/recurringmodel.h"
-#include "ui/recurringscreen.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
+#include "ui/common/modalrunner.h"
+#include "ui/recurring/recurringformdialog.h"
+#include "ui/recurring/recurringmodel.h"
+#include "ui/recurring/recurringscreen.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/window/mainwindow.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QDateEdit>
 #include <QLabel>
@@ -108,6 +109,9 @@ void tst_RecurringScreen::cleanup() {
 
 void tst_RecurringScreen::openScreen() {
     m_screen = std::make_unique<RecurringScreen>(m_state);
+    // Every reload and patch of the rows must keep the model's contract.
+    new QAbstractItemModelTester(
+        m_screen->model(), QAbstractItemModelTester::FailureReportingMode::QtTest, m_screen.get());
     m_screen->resize(700, 500);
     m_screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));

@@ -1,0 +1,176 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#pragma once
+
+#include "app/datachange.h"
+#include "update/widgets/updateflows.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class AccountScreen;
+class AppState;
+class CategoriesScreen;
+class EmptyStatePage;
+class ImportScreen;
+class PayeeScreen;
+class QAction;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QShortcut;
+class QSplitter;
+class QStackedWidget;
+class ReconciliationHistoryScreen;
+class ReconciliationScreen;
+class BudgetScreen;
+class RecurringScreen;
+class RegisterScreen;
+class RulesScreen;
+class ReportsScreen;
+class SampleDataService;
+class SearchScreen;
+class SettingsScreen;
+class SignInLinkDialog;
+class StatusBar;
+class WelcomeScreen;
+
+// The program's window: the account sidebar, the page stack (welcome, register, getting
+// started), the menus and the status bar. Holds no data of its own; everything comes from
+// AppState and is refreshed when AppState announces a change.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    enum Page { WelcomePage = 0, RegisterPage = 1, EmptyPage = 2 };
+
+    explicit MainWindow(AppState *state, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // For tests and the look of the window.
+    QListWidget *accountList() const { return m_accountList; }
+    QLabel *totalLabel() const { return m_totalLabel; }
+    QStackedWidget *stack() const { return m_stack; }
+    StatusBar *statusBarWidget() const { return m_statusBar; }
+    RegisterScreen *registerScreen() const { return m_register; }
+    WelcomeScreen *welcomeScreen() const { return m_welcome; }
+    QSplitter *splitter() const { return m_splitter; }
+    QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
+    // How many times the sidebar was rebuilt.
+    int sidebarRefreshCount() const { return m_sidebarRefreshes; }
+    // The action with this object name ("newAccount", "loadSampleData", ...), or null.
+    QAction *action(const QString &name) const;
+    // The open reconciliation window of this account, or null.
+    ReconciliationScreen *reconciliationWindow(const QString &accountId) const;
+    ReconciliationHistoryScreen *reconciliationHistoryWindow() const;
+
+public Q_SLOTS:
+    void onAccountClicked(QListWidgetItem *item);
+    void onAccountsChanged();
+    void selectAccount(const QString &accountId);
+    void showNewAccountDialog();
+    void showEditAccountDialog();
+    void showReportsWindow();
+    void showRecurringWindow();
+    void showBudgetWindow();
+    void showSearchWindow();
+    void showCategoriesWindow();
+    void showSettingsWindow();
+    void showReconciliationWindow();
+    void showReconciliationHistoryWindow();
+    void showImportWindow();
+    // With a payee, opens the form of a new rule for it over the rules.
+    void showRulesWindow(const QString &payee = QString());
+    void showPayeesWindow();
+    // Selects the transaction's account and makes its row current in the register.
+    void showTransaction(const QString &transactionId);
+    void showShareAccountDialog();
+    void showAccountWindow();
+    void showWhatsNew();
+    void checkForUpdates();
+    void onAccountContextMenu(const QPoint &position);
+    void deleteAccount(const QString &accountId);
+    void deleteCurrentAccount();
+    void showAbout();
+    void showKeyboardShortcuts();
+    void loadSampleData();
+    void clearSampleData();
+    // Asks for one sidebar rebuild on the next pass of the event loop; requests made before
+    // it runs share it.
+    void requestSidebarRefresh();
+    void showDatesAgain();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setupMenuBar();
+    QWidget *buildSidebar();
+    void connectSignals();
+    void refreshSidebar();
+    void rebuildAccountShortcuts(const QStringList &accountIds);
+    void choosePage();
+    // Marks the account's row as the current one (none when it has no row).
+    void selectRowOf(const QString &accountId);
+    void updateSignInState();
+    // "Share..." waits until the current account has been synced once.
+    void updateShareAction();
+    TindUpdate::StatusFunctions updateStatus();
+    void onDataChanged(const DataChange &change);
+    void onRowsMoved();
+    void fitItemWidths();
+    void showPending();
+    void restoreLayout();
+    // False, with "Select an account first" in the status bar, when no account is current.
+    bool requireCurrentAccount();
+    QMenu *addMenuNamed(const QString &title);
+    QAction *addAction(QMenu *menu, const QString &name, const QString &text);
+    // Shows a secondary window as its own top-level window owned by this one: the default
+    // size only the first time, then shown, raised and activated.
+    void presentWindow(QWidget *window, const QString &title, const QSize &defaultSize);
+    // The one secondary window of type T, or null before its first use.
+    template<class T> T *secondary() const;
+    // Shows the one secondary window of type T. make builds it on first use (by default with
+    // the application state and this window as parent) and connects it; update brings it up
+    // to date each time before it is presented with its title, and with its default size the
+    // first time.
+    template<class T>
+    T *showWindow(const QString &title, const QSize &defaultSize,
+                  const std::function<T *()> &make = {},
+                  const std::function<void(T *)> &update = {});
+    // The transaction form over a window other than the register (a reconciliation): for a
+    // new transaction in accountId, or for the stored transaction transactionId. Writes
+    // through the ledger; the windows follow its change notice.
+    void openTransactionForm(QWidget *over, const QString &accountId, const QString &transactionId);
+
+    AppState *m_state;                     // Not owned.
+    SampleDataService *m_sampleData;       // Owned (Qt child).
+    QListWidget *m_accountList = nullptr;  // Owned (Qt child).
+    QLabel *m_totalLabel = nullptr;        // Owned (Qt child).
+    QSplitter *m_splitter = nullptr;       // Owned (Qt child).
+    QStackedWidget *m_stack = nullptr;     // Owned (Qt child).
+    WelcomeScreen *m_welcome = nullptr;    // Owned (Qt child).
+    RegisterScreen *m_register = nullptr;  // Owned (Qt child).
+    EmptyStatePage *m_emptyPage = nullptr; // Owned (Qt child).
+    StatusBar *m_statusBar = nullptr;      // Owned (Qt child).
+    // Secondary windows by their class, made on first use and kept while this window lives
+    // (Qt children).
+    QHash<const QMetaObject *, QPointer<QWidget>> m_secondary;
+    SignInLinkDialog *m_signInLink = nullptr; // Owned (Qt child); one at a time.
+    // One reconciliation window per account, deleted on close, so two windows can never both
+    // finish the same statement.
+    QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationWindows;
+    QAction *m_signInAction = nullptr;     // Owned (Qt child).
+    QAction *m_signOutAction = nullptr;    // Owned (Qt child).
+    QList<QMenu *> m_menus;                // Owned (Qt children).
+    QList<QShortcut *> m_accountShortcuts; // Owned (Qt children).
+    bool m_refreshQueued = false;
+    int m_sidebarRefreshes = 0;
+};
