@@ -6,9 +6,9 @@
 //
 //   quillon-bench-services --large PATH --small PATH [--work DIR]
 //
-// --large: the 1,000,000-transaction database. The six reports run over 2025 (best of
-// three). A copy in the work directory receives a 10,000-row CSV import into the account
-// "Everyday Checking", and the same file again (every row a duplicate). Fresh copies then
+// --large: the 1,000,000-transaction database. The six reports and a month of budgets run
+// over 2025 (best of three). A copy in the work directory receives a 10,000-row CSV import into the
+// account "Everyday Checking", and the same file again (every row a duplicate). Fresh copies then
 // receive a 100,000-transaction OFX statement, without rules and with 200 import rules, and
 // the statement a second time (every row a duplicate).
 // --small: the 100,000-transaction database (quillon-gendb --transactions 100000). It is
@@ -16,12 +16,16 @@
 // directory.
 
 #include "services/backupservice.h"
+#include "services/budgetservice.h"
 #include "services/importservice.h"
+#include "services/ledgerwriter.h"
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
 #include "storage/importrulerepository.h"
+#include "storage/reconciliationrepository.h"
+#include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
 
 #include <QCoreApplication>
@@ -81,6 +85,14 @@ std::unique_ptr<Database> open(const QString &path) {
 
 void runReports(Database *database) {
     ReportService reports(database);
+    AccountRepository accounts(database);
+    TransactionRepository transactions(database);
+    RecurringRepository recurring(database);
+    ReconciliationRepository reconciliations(database);
+    CategoryRepository categories(database);
+    LedgerWriter ledger(database, &accounts, &transactions, &recurring, &reconciliations,
+                        &categories);
+    BudgetService budgets(database, &ledger);
     const QDate from(2025, 1, 1);
     const QDate to(2025, 12, 31);
     const std::pair<const char *, std::function<int()>> cases[] = {
@@ -93,6 +105,9 @@ void runReports(Database *database) {
         {"taxReport 2025", [&] { return int(reports.taxReport(from, to).size()); }},
         {"cashFlow 2025", [&] { return int(reports.cashFlow(from, to).size()); }},
         {"accountSummary", [&] { return int(reports.accountSummary().size()); }},
+        // What the budget window reads for a month.
+        {"budget month 2025-06",
+         [&] { return int(budgets.month(QDate(2025, 6, 1)).lines.size()); }},
         {"comparePeriods 2024/2025",
          [&] {
              return int(
