@@ -12,7 +12,8 @@ ImportRuleSet::ImportRuleSet(const QList<ImportRule> &rules, const QString &acco
             rule.setCategoryId.clear();
         if (rule.setPayee.isEmpty() && rule.setCategoryId.isEmpty() && rule.setMemo.isEmpty())
             continue;
-        m_rules.append({rule, rule.text.trimmed().toCaseFolded()});
+        const QString folded = rule.text.trimmed().toCaseFolded();
+        m_rules.append({rule, folded, QStringMatcher(folded, Qt::CaseSensitive)});
     }
 }
 
@@ -32,7 +33,7 @@ bool ImportRuleSet::apply(Transaction &t) const {
         bool hit = false;
         switch (rule.match) {
         case RuleMatch::Contains:
-            hit = payee.contains(prepared.folded);
+            hit = prepared.matcher.indexIn(payee) >= 0;
             break;
         case RuleMatch::Is:
             hit = payee == prepared.folded;

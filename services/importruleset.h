@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringMatcher>
 
 #include <functional>
 
@@ -33,6 +34,8 @@ private:
     struct Prepared {
         ImportRule rule;
         QString folded; // the rule's text, case-folded once
+        // Built once: "contains" is the common rule and is tried against every row.
+        QStringMatcher matcher;
     };
     QList<Prepared> m_rules;
 };
