@@ -9,6 +9,7 @@
 #include "app/appstate.h"
 #include "services/ledgerwriter.h"
 #include "storage/money.h"
+#include "storage/reservedpayees.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
 
@@ -78,7 +79,8 @@ int Commands::add(CommandContext &context, const QStringList &args) {
                                   QStringLiteral("date"));
     const QCommandLineOption payee(
         QStringLiteral("payee"),
-        QStringLiteral("Payee; \"[Transfer] NAME\" transfers to the account NAME."),
+        QStringLiteral("Payee; \"%1NAME\" transfers to the account NAME.")
+            .arg(ReservedPayees::transferPrefix()),
         QStringLiteral("payee"));
     const QCommandLineOption amount(QStringLiteral("amount"),
                                     QStringLiteral("Signed amount: negative is a payment."),

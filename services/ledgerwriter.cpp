@@ -10,6 +10,7 @@
 #include "storage/identifiers.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/reservedpayees.h"
 #include "storage/splitlinerepository.h"
 #include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
@@ -25,9 +26,6 @@ bool commitLogged(TransactionScope &scope, const char *operation) {
         << scope.errorText();
     return false;
 }
-
-const QString kTransferPrefix = QStringLiteral("[Transfer] ");
-const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
 
 // Rows deleted one by one before a cascade wrote a single stamp got their own times, at most
 // a few seconds before the account's.
@@ -67,7 +65,7 @@ bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const Q
         opening.id = Identifiers::newId();
         opening.accountId = account.id;
         opening.date = asOf.isValid() ? asOf : QDate::currentDate();
-        opening.payee = kOpeningBalancePayee;
+        opening.payee = ReservedPayees::openingBalance();
         opening.amount = openingBalance;
         opening.cleared = true;
         opening.reconciled = true;
@@ -86,7 +84,7 @@ std::optional<Transaction> LedgerWriter::openingBalance(const QString &accountId
     std::optional<Transaction> opening;
     // Newest first: the last match is the oldest.
     for (const Transaction &t : m_transactions->findByAccount(accountId)) {
-        if (t.payee == kOpeningBalancePayee && !t.deletedAt.has_value())
+        if (t.payee == ReservedPayees::openingBalance() && !t.deletedAt.has_value())
             opening = t;
     }
     return opening;
@@ -137,9 +135,9 @@ LedgerWriter::Result LedgerWriter::updateAccount(const Account &edited, qint64 s
 LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const QString &accountId,
                                                    std::optional<Account> *other) const {
     other->reset();
-    if (!payee.startsWith(kTransferPrefix))
+    if (!payee.startsWith(ReservedPayees::transferPrefix()))
         return Result::Ok;
-    const QString name = payee.mid(kTransferPrefix.size());
+    const QString name = payee.mid(ReservedPayees::transferPrefix().size());
     for (const Account &account : m_accounts->findAll()) {
         if (account.name == name) {
             if (account.id == accountId)

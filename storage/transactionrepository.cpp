@@ -4,6 +4,7 @@
 #include "storage/transactionrepository.h"
 
 #include "storage/fulltextquery.h"
+#include "storage/reservedpayees.h"
 #include "storage/stringpool.h"
 #include "storage/transactionscope.h"
 
@@ -49,7 +50,6 @@ const QString kRegisterSelect
 // (unused places hold 0, which no row has).
 constexpr int kRowsPerRead = 128;
 
-const QString kOpeningBalancePayee = QStringLiteral("Opening Balance");
 // From this many full-text matches on, a search reads the newest rows first (see
 // forEachSearchRow).
 constexpr int kManyMatches = 5000;
@@ -276,7 +276,7 @@ std::optional<RegisterRow> TransactionRepository::openingRow(const QString &acco
                            {accountId}, [](RowReader &row) { return row.date(); })
               .value_or(QDate());
     RegisterRow opening;
-    opening.transaction.payee = kOpeningBalancePayee;
+    opening.transaction.payee = ReservedPayees::openingBalance();
     opening.transaction.amount = startingBalance;
     opening.transaction.date = earliest.isValid() ? earliest : QDate::currentDate();
     opening.transaction.cleared = true;

@@ -19,6 +19,7 @@
 
 #include <QFile>
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,7 +59,8 @@ void tst_AppState::initializeCreatesDatabase() {
     QVERIFY(QFile::exists(dataDir + "/quillon.db"));
 
     QSqlQuery q(state.database()->connection());
-    QVERIFY(q.exec("SELECT count(*) FROM schema_version") && q.next());
+    QVERIFY2(q.exec("SELECT count(*) FROM schema_version"), qPrintable(q.lastError().text()));
+    QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), int(Database::migrations().size()));
 
     // A new database starts with the default categories.
@@ -88,7 +90,8 @@ void tst_AppState::otherProgramsWritesAnnounced() {
     Database other(QStringLiteral("other-program"));
     QVERIFY(other.open(dir.filePath("quillon.db")));
     QSqlQuery write(other.connection());
-    QVERIFY(write.exec("UPDATE transactions SET payee = 'Theirs' WHERE id = 'mine'"));
+    QVERIFY2(write.exec("UPDATE transactions SET payee = 'Theirs' WHERE id = 'mine'"),
+             qPrintable(write.lastError().text()));
     QTRY_COMPARE(changes.count(), 3);
     const DataChange change = changes.last().first().value<DataChange>();
     QVERIFY(change.touchesAccount("a"));
@@ -210,8 +213,9 @@ void tst_AppState::bulkWritesMakeOneNotice_data() {
     QTest::addRow("import whose every row is refused")
         << BulkWrite([importCsv](AppState &state, const QString &dir) {
                QSqlQuery q(state.database()->connection());
-               QVERIFY(q.exec("CREATE TRIGGER refuse BEFORE INSERT ON transactions BEGIN "
-                              "SELECT RAISE(ABORT, 'refused'); END"));
+               QVERIFY2(q.exec("CREATE TRIGGER refuse BEFORE INSERT ON transactions BEGIN "
+                               "SELECT RAISE(ABORT, 'refused'); END"),
+                        qPrintable(q.lastError().text()));
                for (int i = 0; i < 2; ++i)
                    QTest::ignoreMessage(QtWarningMsg,
                                         QRegularExpression("^ImportService: row refused:"));

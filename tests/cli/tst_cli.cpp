@@ -411,7 +411,8 @@ void tst_Cli::newerDatabaseRefused() {
         db.setDatabaseName(m_dir->filePath("quillon.db"));
         QVERIFY(db.open());
         QSqlQuery q(db);
-        QVERIFY(q.exec("INSERT INTO schema_version (version, name) VALUES (99, 'future')"));
+        QVERIFY2(q.exec("INSERT INTO schema_version (version, name) VALUES (99, 'future')"),
+                 qPrintable(q.lastError().text()));
         db.close();
     }
     QSqlDatabase::removeDatabase("newer");
@@ -472,7 +473,10 @@ void tst_Cli::importCountsAndFailures() {
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "writer");
     db.setDatabaseName(m_dir->filePath("quillon.db"));
     QVERIFY(db.open());
-    QVERIFY(QSqlQuery(db).exec("BEGIN IMMEDIATE"));
+    {
+        QSqlQuery begin(db);
+        QVERIFY2(begin.exec("BEGIN IMMEDIATE"), qPrintable(begin.lastError().text()));
+    }
     r = cli(import);
     QSqlQuery(db).exec("ROLLBACK");
     db.close();

@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,7 +90,9 @@ void tst_CliConcurrency::twoProcessesWritingAtOnceBothSucceed() {
         db.setDatabaseName(dir.filePath("quillon.db"));
         QVERIFY(db.open());
         QSqlQuery query(db);
-        QVERIFY(query.exec("SELECT COUNT(*) FROM transactions") && query.next());
+        QVERIFY2(query.exec("SELECT COUNT(*) FROM transactions"),
+                 qPrintable(query.lastError().text()));
+        QVERIFY(query.next());
         QCOMPARE(query.value(0).toInt(), 2 * kRowsPerWriter);
     }
     QSqlDatabase::removeDatabase("check");

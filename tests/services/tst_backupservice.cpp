@@ -456,7 +456,10 @@ void tst_BackupService::writeFailuresRestoreNothing() {
         other = QSqlDatabase::addDatabase("QSQLITE", "other-writer");
         other.setDatabaseName(db.path());
         QVERIFY(other.open());
-        QVERIFY(QSqlQuery(other).exec("BEGIN IMMEDIATE"));
+        {
+            QSqlQuery begin(other);
+            QVERIFY2(begin.exec("BEGIN IMMEDIATE"), qPrintable(begin.lastError().text()));
+        }
     }
     BackupService backup(db.database());
     const QJsonObject transaction{{"id", "t"},
@@ -563,11 +566,13 @@ void tst_BackupService::largeRowsRoundTripWhole() {
         QVERIFY(execAll(source, {"INSERT INTO accounts (id, name, created_at, updated_at) VALUES "
                                  "('a', 'A', 'x', 'x')"}));
         QSqlQuery insert(source.connection());
-        QVERIFY(insert.prepare("INSERT INTO transactions (id, account_id, date, payee, amount, "
-                               "created_at, updated_at) VALUES ('t', 'a', '2024-01-01', ?, 1, 'x', "
-                               "'x')"));
+        QVERIFY2(
+            insert.prepare("INSERT INTO transactions (id, account_id, date, payee, amount, "
+                           "created_at, updated_at) VALUES ('t', 'a', '2024-01-01', ?, 1, 'x', "
+                           "'x')"),
+            qPrintable(insert.lastError().text()));
         insert.addBindValue(payee);
-        QVERIFY(insert.exec());
+        QVERIFY2(insert.exec(), qPrintable(insert.lastError().text()));
         BackupService backup(source.database());
         QString error;
         archive = backup.exportBackup(&error);
@@ -575,9 +580,10 @@ void tst_BackupService::largeRowsRoundTripWhole() {
 
         // What a restore would refuse, export refuses, naming the row.
         QSqlQuery update(source.connection());
-        QVERIFY(update.prepare("UPDATE accounts SET institution = ?"));
+        QVERIFY2(update.prepare("UPDATE accounts SET institution = ?"),
+                 qPrintable(update.lastError().text()));
         update.addBindValue(QString(BackupService::kMaxEntrySize, 'm'));
-        QVERIFY(update.exec());
+        QVERIFY2(update.exec(), qPrintable(update.lastError().text()));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("export failed"));
         QVERIFY(backup.exportBackup(&error).isEmpty());
         QVERIFY2(error.startsWith("accounts/a.json: "), qPrintable(error));

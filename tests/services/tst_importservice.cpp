@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -366,7 +367,7 @@ void tst_ImportService::failedRowIsUndoneAlone() {
 void tst_ImportService::failedCommitLeavesDatabaseAsItWas() {
     // With foreign keys checked at commit, the rows go in and the commit fails.
     QSqlQuery pragma(m_db->connection());
-    QVERIFY(pragma.exec("PRAGMA defer_foreign_keys = ON"));
+    QVERIFY2(pragma.exec("PRAGMA defer_foreign_keys = ON"), qPrintable(pragma.lastError().text()));
     CsvMapping mapping;
     mapping.categoryColumn = 3;
     const QString path
@@ -397,13 +398,16 @@ void tst_ImportService::databaseFailureFailsTheImport() {
     QSqlQuery pragma(m_db->connection());
     std::optional<QSqlDatabase> other;
     if (locked) {
-        QVERIFY(pragma.exec("PRAGMA busy_timeout = 50"));
+        QVERIFY2(pragma.exec("PRAGMA busy_timeout = 50"), qPrintable(pragma.lastError().text()));
         other = QSqlDatabase::addDatabase("QSQLITE", "other-writer");
         other->setDatabaseName(m_db->connection().databaseName());
         QVERIFY(other->open());
-        QVERIFY(QSqlQuery(*other).exec("BEGIN IMMEDIATE"));
+        {
+            QSqlQuery begin(*other);
+            QVERIFY2(begin.exec("BEGIN IMMEDIATE"), qPrintable(begin.lastError().text()));
+        }
     } else {
-        QVERIFY(pragma.exec("PRAGMA query_only = ON"));
+        QVERIFY2(pragma.exec("PRAGMA query_only = ON"), qPrintable(pragma.lastError().text()));
     }
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^ImportService: import failed: "));
     if (locked)
@@ -418,7 +422,7 @@ void tst_ImportService::databaseFailureFailsTheImport() {
         other.reset();
         QSqlDatabase::removeDatabase("other-writer");
     }
-    QVERIFY(pragma.exec("PRAGMA query_only = OFF"));
+    QVERIFY2(pragma.exec("PRAGMA query_only = OFF"), qPrintable(pragma.lastError().text()));
     QCOMPARE(m_db->scalar("SELECT COUNT(*) FROM transactions").toInt(), 0);
 }
 

@@ -8,6 +8,7 @@
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -210,8 +211,9 @@ void tst_ReconciliationService::failedWriteLeavesRowsAsTheyWere() {
     Fixture f;
     f.add("a", QDate(2026, 3, 1), 1000);
     QSqlQuery trigger(f.db.connection());
-    QVERIFY(trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
-                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    QVERIFY2(trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
+                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END"),
+             qPrintable(trigger.lastError().text()));
     QTest::ignoreMessage(QtWarningMsg,
                          QRegularExpression("ReconciliationRepository::insert failed"));
 

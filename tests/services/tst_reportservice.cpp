@@ -12,6 +12,7 @@
 
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -594,19 +595,22 @@ void tst_ReportService::summariesGiveWhatTheTransactionsGive() {
     if (!db) {
         db = std::make_unique<TestDatabase>(QStringLiteral("ledger %1").arg(oddity));
         QSqlQuery fast(db->connection());
-        QVERIFY(fast.exec("PRAGMA synchronous = OFF"));
+        QVERIFY2(fast.exec("PRAGMA synchronous = OFF"), qPrintable(fast.lastError().text()));
         QVERIFY(fillRandomLedger(db->database()));
     }
     QSqlQuery query(db->connection());
     if (oddity == "a date that is no day" && !m_oddLedgers.contains(oddity)) {
-        QVERIFY(
+        QVERIFY2(
             query.exec("UPDATE transactions SET date = '2023-02-30' WHERE id IN (SELECT id FROM "
-                       "transactions WHERE deleted_at IS NULL LIMIT 2)"));
+                       "transactions WHERE deleted_at IS NULL LIMIT 2)"),
+            qPrintable(query.lastError().text()));
     } else if (!oddity.isEmpty() && !m_oddLedgers.contains(oddity)) {
-        QVERIFY(query.exec("INSERT INTO categories (id, name, is_tax_relevant, tax_category, "
-                           "created_at, updated_at) VALUES ('', 'Blank', 1, 'Code 9', 'x', 'x')"));
-        QVERIFY(query.exec("UPDATE transactions SET category_id = '' WHERE id IN (SELECT id FROM "
-                           "transactions WHERE deleted_at IS NULL LIMIT 2)"));
+        QVERIFY2(query.exec("INSERT INTO categories (id, name, is_tax_relevant, tax_category, "
+                            "created_at, updated_at) VALUES ('', 'Blank', 1, 'Code 9', 'x', 'x')"),
+                 qPrintable(query.lastError().text()));
+        QVERIFY2(query.exec("UPDATE transactions SET category_id = '' WHERE id IN (SELECT id FROM "
+                            "transactions WHERE deleted_at IS NULL LIMIT 2)"),
+                 qPrintable(query.lastError().text()));
     }
     m_oddLedgers.insert(oddity);
 
@@ -620,13 +624,17 @@ void tst_ReportService::summariesGiveWhatTheTransactionsGive() {
     }
 
     // The comparison proves something only where the summaries were read: a wrong cell shows.
-    QVERIFY(query.exec("SAVEPOINT wrong_cells"));
-    QVERIFY(query.exec("UPDATE report_payee_months SET total = total + 1"));
-    QVERIFY(query.exec("UPDATE report_payee_years SET count = count + 1"));
-    QVERIFY(query.exec("UPDATE report_category_months SET out_total = out_total - 1"));
+    QVERIFY2(query.exec("SAVEPOINT wrong_cells"), qPrintable(query.lastError().text()));
+    QVERIFY2(query.exec("UPDATE report_payee_months SET total = total + 1"),
+             qPrintable(query.lastError().text()));
+    QVERIFY2(query.exec("UPDATE report_payee_years SET count = count + 1"),
+             qPrintable(query.lastError().text()));
+    QVERIFY2(query.exec("UPDATE report_category_months SET out_total = out_total - 1"),
+             qPrintable(query.lastError().text()));
     const bool differs = allReports(fromSummaries, from, to, QString())
                          != allReports(fromRows, from, to, QString());
-    QVERIFY(query.exec("ROLLBACK TO wrong_cells") && query.exec("RELEASE wrong_cells"));
+    QVERIFY2(query.exec("ROLLBACK TO wrong_cells"), qPrintable(query.lastError().text()));
+    QVERIFY2(query.exec("RELEASE wrong_cells"), qPrintable(query.lastError().text()));
     QCOMPARE(differs, readsSummaries);
 }
 
@@ -656,8 +664,9 @@ void tst_ReportService::transferLegsLeftOut() {
     QVERIFY(transactions.insert(in));
     // The second leg is linked afterwards, as an import links a row that stood alone.
     QSqlQuery link(m_db->connection());
-    QVERIFY(link.exec("UPDATE transactions SET transfer_link_id = 'x1', transfer_dest_account_id "
-                      "= 'A' WHERE id = 'x2'"));
+    QVERIFY2(link.exec("UPDATE transactions SET transfer_link_id = 'x1', transfer_dest_account_id "
+                       "= 'A' WHERE id = 'x2'"),
+             qPrintable(link.lastError().text()));
 
     const auto withoutBalances = [](const QString &text) {
         QStringList lines = text.split('\n');
@@ -672,7 +681,8 @@ void tst_ReportService::transferLegsLeftOut() {
     QVERIFY(allReports(*m_reports, from, to, QString()) != before);
 
     // Unlinked again, the row counts again.
-    QVERIFY(link.exec("UPDATE transactions SET transfer_link_id = NULL WHERE id = 'x2'"));
+    QVERIFY2(link.exec("UPDATE transactions SET transfer_link_id = NULL WHERE id = 'x2'"),
+             qPrintable(link.lastError().text()));
     QVERIFY(allReports(*m_reports, from, to, QString()).contains("payee Employer:7000x2"));
 }
 

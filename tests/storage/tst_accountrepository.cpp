@@ -8,6 +8,7 @@
 #include "tests/support/testrecords.h"
 
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -208,9 +209,11 @@ void tst_AccountRepository::balances() {
     t2.amount = 40;
     QVERIFY(transactions.update(t2));
     QSqlQuery q(db.connection());
-    QVERIFY(q.exec("UPDATE transactions SET account_id = 'a2' WHERE id = 't2'"));
-    QVERIFY(q.exec("UPDATE transactions SET deleted_at = NULL WHERE id = 't3'"));
-    QVERIFY(q.exec("DELETE FROM transactions WHERE id = 't1'"));
+    QVERIFY2(q.exec("UPDATE transactions SET account_id = 'a2' WHERE id = 't2'"),
+             qPrintable(q.lastError().text()));
+    QVERIFY2(q.exec("UPDATE transactions SET deleted_at = NULL WHERE id = 't3'"),
+             qPrintable(q.lastError().text()));
+    QVERIFY2(q.exec("DELETE FROM transactions WHERE id = 't1'"), qPrintable(q.lastError().text()));
     const QHash<QString, qint64> after{{"a1", 1000 - 7000}, {"a2", -50 + 40}};
     QCOMPARE(accounts.balances(), after);
     QCOMPARE(db.scalar("SELECT SUM(amount) FROM transactions WHERE deleted_at IS NULL "

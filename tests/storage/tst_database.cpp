@@ -185,7 +185,8 @@ void tst_Database::freshDatabase() {
                           "transactions_totals_ai", "transactions_totals_au"}));
 
     QSqlQuery q(db.connection());
-    QVERIFY(q.exec("SELECT version, name, applied_at FROM schema_version ORDER BY version"));
+    QVERIFY2(q.exec("SELECT version, name, applied_at FROM schema_version ORDER BY version"),
+             qPrintable(q.lastError().text()));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 1);
     QCOMPARE(q.value(1).toString(), QStringLiteral("initial"));
@@ -240,15 +241,19 @@ void tst_Database::freshDatabase() {
     QCOMPARE(applied.count(), 0);
 
     // The full-text triggers follow inserts, updates and deletes.
-    QVERIFY(q.exec(
-        "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
-    QVERIFY(q.exec("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
-                   "updated_at) VALUES ('t', 'a', '2026-01-01', 'Grocer', -100, 'x', 'x')"));
+    QVERIFY2(
+        q.exec(
+            "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"),
+        qPrintable(q.lastError().text()));
+    QVERIFY2(q.exec("INSERT INTO transactions (id, account_id, date, payee, amount, created_at, "
+                    "updated_at) VALUES ('t', 'a', '2026-01-01', 'Grocer', -100, 'x', 'x')"),
+             qPrintable(q.lastError().text()));
     QCOMPARE(
         db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'grocer'")
             .toInt(),
         1);
-    QVERIFY(q.exec("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'"));
+    QVERIFY2(q.exec("UPDATE transactions SET payee = 'Bakery' WHERE id = 't'"),
+             qPrintable(q.lastError().text()));
     QCOMPARE(
         db.scalar("SELECT count(*) FROM transactions_fts WHERE transactions_fts MATCH 'grocer'")
             .toInt(),
@@ -271,8 +276,9 @@ void tst_Database::upgradeFromVersionOne() {
         QVERIFY(db.open(path));
         QVERIFY(db.runMigrations({Database::migrations().first()}));
         QSqlQuery q(db.connection());
-        QVERIFY(q.exec(
-            "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+        QVERIFY2(q.exec("INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', "
+                        "'x', 'x')"),
+                 qPrintable(q.lastError().text()));
         QVERIFY2(q.exec("INSERT INTO reconciliations (id, account_id, statement_date, "
                         "statement_balance, reconciled_balance, completed_at) VALUES ('r', 'a', "
                         "'2025-12-31', 1000, 1000, '2026-01-02T10:00:00Z')"),
@@ -288,8 +294,9 @@ void tst_Database::upgradeFromVersionOne() {
     QCOMPARE(applied.last().at(0).toInt(), Database::migrations().last().version);
 
     QSqlQuery q(db.connection());
-    QVERIFY(q.exec("SELECT created_at, updated_at, version, sync_status, server_id, deleted_at "
-                   "FROM reconciliations WHERE id = 'r'"));
+    QVERIFY2(q.exec("SELECT created_at, updated_at, version, sync_status, server_id, deleted_at "
+                    "FROM reconciliations WHERE id = 'r'"),
+             qPrintable(q.lastError().text()));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("2026-01-02T10:00:00Z"));
     QCOMPARE(q.value(1).toString(), QStringLiteral("2026-01-02T10:00:00Z"));
@@ -321,9 +328,12 @@ void tst_Database::failingMigrationRollsBack() {
     QCOMPARE(errors.first().at(0).toInt(), next);
 
     QSqlQuery q(db.connection());
-    QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
+    QVERIFY2(q.exec("SELECT MAX(version) FROM schema_version"), qPrintable(q.lastError().text()));
+    QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), Database::migrations().last().version);
-    QVERIFY(q.exec("SELECT count(*) FROM sqlite_master WHERE name = 'good'") && q.next());
+    QVERIFY2(q.exec("SELECT count(*) FROM sqlite_master WHERE name = 'good'"),
+             qPrintable(q.lastError().text()));
+    QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 0);
 }
 
@@ -344,7 +354,8 @@ void tst_Database::missingScriptStops() {
     QCOMPARE(errors.first().at(1).toString(),
              QStringLiteral("Cannot read migration file: :/sql/sql/migrations/999_missing.sql"));
     QSqlQuery q(db.connection());
-    QVERIFY(q.exec("SELECT MAX(version) FROM schema_version") && q.next());
+    QVERIFY2(q.exec("SELECT MAX(version) FROM schema_version"), qPrintable(q.lastError().text()));
+    QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), Database::migrations().last().version);
 }
 
@@ -363,8 +374,10 @@ void tst_Database::copyBeforeMigration() {
     QVERIFY(db.runMigrations(all.mid(0, 1)));
     QVERIFY2(countCopies().isEmpty(), "a new database needs no copy");
     QSqlQuery q(db.connection());
-    QVERIFY(q.exec(
-        "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"));
+    QVERIFY2(
+        q.exec(
+            "INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')"),
+        qPrintable(q.lastError().text()));
 
     QVERIFY(db.runMigrations(all.mid(0, 2)));
     QCOMPARE(countCopies(), QStringList{"quillon.db.before-v2"});
@@ -373,9 +386,12 @@ void tst_Database::copyBeforeMigration() {
         copy.setDatabaseName(dir.filePath("quillon.db.before-v2"));
         QVERIFY(copy.open());
         QSqlQuery c(copy);
-        QVERIFY(c.exec("SELECT MAX(version) FROM schema_version") && c.next());
+        QVERIFY2(c.exec("SELECT MAX(version) FROM schema_version"),
+                 qPrintable(c.lastError().text()));
+        QVERIFY(c.next());
         QCOMPARE(c.value(0).toInt(), 1);
-        QVERIFY(c.exec("SELECT name FROM accounts") && c.next());
+        QVERIFY2(c.exec("SELECT name FROM accounts"), qPrintable(c.lastError().text()));
+        QVERIFY(c.next());
         QCOMPARE(c.value(0).toString(), QStringLiteral("A"));
         copy.close();
     }
@@ -394,7 +410,8 @@ void tst_Database::newerSchemaRefused() {
     QVERIFY(db.open(dir.filePath("quillon.db")));
     QVERIFY(db.runMigrations());
     QSqlQuery q(db.connection());
-    QVERIFY(q.exec("INSERT INTO schema_version (version, name) VALUES (99, 'future')"));
+    QVERIFY2(q.exec("INSERT INTO schema_version (version, name) VALUES (99, 'future')"),
+             qPrintable(q.lastError().text()));
     QSignalSpy errors(&db, &Database::migrationError);
     QTest::ignoreMessage(QtCriticalMsg,
                          QRegularExpression("written by a newer version of Tindral Quillon"));
@@ -456,7 +473,7 @@ void tst_Database::indexesChosen() {
     TestDatabase db;
     QVERIFY(db.isValid());
     QSqlQuery q(db.connection());
-    QVERIFY(q.prepare("EXPLAIN QUERY PLAN " + sql));
+    QVERIFY2(q.prepare("EXPLAIN QUERY PLAN " + sql), qPrintable(q.lastError().text()));
     q.addBindValue(QStringLiteral("a"));
     QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
     QStringList steps;

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -149,8 +150,9 @@ void tst_BackupFlow::exportThenImport() {
 
     // A change made after the backup, with a later timestamp.
     QSqlQuery query(m_state->database()->connection());
-    QVERIFY(query.exec("UPDATE transactions SET payee = 'Changed', updated_at = "
-                       "'2099-01-01T00:00:00Z' WHERE id = 't1'"));
+    QVERIFY2(query.exec("UPDATE transactions SET payee = 'Changed', updated_at = "
+                        "'2099-01-01T00:00:00Z' WHERE id = 't1'"),
+             qPrintable(query.lastError().text()));
     const int rows = scalar("SELECT (SELECT COUNT(*) FROM accounts) + (SELECT COUNT(*) FROM "
                             "categories) + (SELECT COUNT(*) FROM transactions)");
 
@@ -168,7 +170,9 @@ void tst_BackupFlow::exportThenImport() {
                                      : QStringLiteral("Imported 0 items, skipped %1.").arg(rows);
     QCOMPARE(m_shown.last().text, result);
     QSqlQuery check(m_state->database()->connection());
-    QVERIFY(check.exec("SELECT payee FROM transactions WHERE id = 't1'") && check.next());
+    QVERIFY2(check.exec("SELECT payee FROM transactions WHERE id = 't1'"),
+             qPrintable(check.lastError().text()));
+    QVERIFY(check.next());
     QCOMPARE(check.value(0).toString(), payee);
 }
 
@@ -198,14 +202,17 @@ void tst_BackupFlow::replaceAnsweredNoChangesNothing() {
     const QString path = exportedArchive();
     QVERIFY(!path.isEmpty());
     QSqlQuery query(m_state->database()->connection());
-    QVERIFY(query.exec("UPDATE transactions SET payee = 'Changed' WHERE id = 't1'"));
+    QVERIFY2(query.exec("UPDATE transactions SET payee = 'Changed' WHERE id = 't1'"),
+             qPrintable(query.lastError().text()));
     bool started = false;
     BackgroundJob::setStartHook([&started](QProgressDialog *) { started = true; });
     answer("Replace all with backup data", QMessageBox::No);
     QVERIFY(!BackupFlow::importBackupFrom(nullptr, m_state.get(), path));
     QVERIFY(!started);
     QCOMPARE(m_shown.last().title, QStringLiteral("Replace Existing Data"));
-    QVERIFY(query.exec("SELECT payee FROM transactions WHERE id = 't1'") && query.next());
+    QVERIFY2(query.exec("SELECT payee FROM transactions WHERE id = 't1'"),
+             qPrintable(query.lastError().text()));
+    QVERIFY(query.next());
     QCOMPARE(query.value(0).toString(), QStringLiteral("Changed"));
 }
 
@@ -222,7 +229,7 @@ void tst_BackupFlow::cancelLeavesEverythingAsItWas() {
 
     QVERIFY(m_state->accountRepository()->insert(TestRecords::account("later", "Later")));
     QSqlQuery query(m_state->database()->connection());
-    QVERIFY(query.exec("DELETE FROM transactions"));
+    QVERIFY2(query.exec("DELETE FROM transactions"), qPrintable(query.lastError().text()));
     answer("Skip existing items");
     QVERIFY(!BackupFlow::importBackupFrom(nullptr, m_state.get(), archive));
     QCOMPARE(scalar("SELECT COUNT(*) FROM transactions"), 0);
@@ -249,8 +256,8 @@ void tst_BackupFlow::windowRefreshesAfterRestore() {
     QVERIFY(!archive.isEmpty());
     QSqlQuery query(m_state->database()->connection());
     // Gone behind the window's back, so only the restore's notice can bring it back.
-    QVERIFY(query.exec("DELETE FROM transactions"));
-    QVERIFY(query.exec("DELETE FROM accounts"));
+    QVERIFY2(query.exec("DELETE FROM transactions"), qPrintable(query.lastError().text()));
+    QVERIFY2(query.exec("DELETE FROM accounts"), qPrintable(query.lastError().text()));
     MainWindow window(m_state.get());
     QCOMPARE(window.accountList()->count(), 0);
     QVERIFY(BackupFlow::importBackupFrom(&window, m_state.get(), archive));

@@ -25,6 +25,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -288,7 +289,8 @@ void tst_ImportScreen::cancelLeavesDatabaseUnchanged() {
     screen.loadFile(write("big.csv", content));
     screen.categoryColumnBox()->setCurrentIndex(4);
     QSqlQuery query(m_state->database()->connection());
-    QVERIFY(query.exec("SELECT COUNT(*) FROM categories") && query.next());
+    QVERIFY2(query.exec("SELECT COUNT(*) FROM categories"), qPrintable(query.lastError().text()));
+    QVERIFY(query.next());
     const int categories = query.value(0).toInt();
     query.finish();
     BackgroundJob::setStartHook([](QProgressDialog *dialog) {
@@ -298,7 +300,8 @@ void tst_ImportScreen::cancelLeavesDatabaseUnchanged() {
     QCOMPARE(screen.resultLabel()->text(),
              QStringLiteral("Import cancelled.\n\nNothing was imported."));
     QCOMPARE(transactionCount(), 0);
-    QVERIFY(query.exec("SELECT COUNT(*) FROM categories") && query.next());
+    QVERIFY2(query.exec("SELECT COUNT(*) FROM categories"), qPrintable(query.lastError().text()));
+    QVERIFY(query.next());
     QCOMPARE(query.value(0).toInt(), categories);
 }
 
@@ -376,9 +379,10 @@ void tst_ImportScreen::bankStatementOffersItsAccountAndRules() {
              qPrintable(result));
     // The preview's result is what was stored.
     QSqlQuery query(m_state->database()->connection());
-    QVERIFY(query.exec("SELECT COUNT(*) FROM transactions WHERE payee = 'Coffee' AND "
-                       "category_id = 'food'")
-            && query.next());
+    QVERIFY2(query.exec("SELECT COUNT(*) FROM transactions WHERE payee = 'Coffee' AND "
+                        "category_id = 'food'"),
+             qPrintable(query.lastError().text()));
+    QVERIFY(query.next());
     QCOMPARE(query.value(0).toInt(), 2);
 
     QTest::mouseClick(screen.doneButton(), Qt::LeftButton);

@@ -27,6 +27,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStyle>
@@ -300,8 +301,9 @@ void tst_ReconciliationScreen::failedFinishSaysSoAndKeepsRows() {
     openScreen();
     QSignalSpy completed(m_screen.get(), &ReconciliationScreen::reconciliationCompleted);
     QSqlQuery trigger(m_state->database()->connection());
-    QVERIFY(trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
-                         "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    QVERIFY2(trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON reconciliations "
+                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END"),
+             qPrintable(trigger.lastError().text()));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ReconciliationRepository::insert"));
     m_screen->statementBalanceBox()->setValue(350.00);
     m_screen->finish();

@@ -12,6 +12,7 @@
 #include <QAbstractItemModelTester>
 #include <QColor>
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -346,7 +347,8 @@ void tst_RegisterModel::rowGoneSinceOpening() {
     const int row = model.rowOfId("t-299");
     QVERIFY(f.transactions.softDelete("t-299"));
     QSqlQuery move(f.db.connection());
-    QVERIFY(move.exec("UPDATE transactions SET account_id = 'a2' WHERE id = 't-298'"));
+    QVERIFY2(move.exec("UPDATE transactions SET account_id = 'a2' WHERE id = 't-298'"),
+             qPrintable(move.lastError().text()));
     QCOMPARE(model.data(model.index(row, RegisterModel::PayeeColumn)).toString(), QString());
     QVERIFY(model.isReadOnlyRow(row));
     QVERIFY(model.isReadOnlyRow(row - 1));

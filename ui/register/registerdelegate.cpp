@@ -7,6 +7,7 @@
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
+#include "storage/reservedpayees.h"
 #include "storage/transactionrepository.h"
 #include "ui/common/styles.h"
 #include "ui/register/registermodel.h"
@@ -51,7 +52,7 @@ QStringList RegisterDelegate::payeeCompletions() const {
     for (const Account &account : m_state->accountRepository()->findAll()) {
         if (account.id == m_accountId)
             continue;
-        const QString transfer = QStringLiteral("[Transfer] %1").arg(account.name);
+        const QString transfer = ReservedPayees::transferPrefix() + account.name;
         if (!list.contains(transfer))
             list.append(transfer);
     }
