@@ -24,6 +24,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
 class TransactionRepository;
+class UndoStack;
 
 // The writes that touch more than one row the way the screens do them (a new account with
 // its opening balance, a transfer with both legs, an account with everything it holds), each
@@ -131,6 +132,9 @@ public:
     // category of that id.
     Result deleteCategory(const QString &categoryId);
 
+    // Where the changes made through this writer are recorded for undo; none by default.
+    void setUndoStack(UndoStack *undo) { m_undo = undo; }
+
 private:
     // Resolves a "[Transfer] NAME" payee for a row of accountId: the named account, or a
     // result other than Ok. Leaves other payees alone (no account, Ok).
@@ -144,4 +148,5 @@ private:
     ReconciliationRepository *m_reconciliations; // Not owned.
     CategoryRepository *m_categories;            // Not owned.
     SplitLineRepository *m_splitLines;           // Owned (Qt child).
+    UndoStack *m_undo = nullptr;                 // Not owned; may be null.
 };
