@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "app/application.h"
 #include "app/memorytuning.h"
 #include "quillonversion.h"
+#include "shell/application.h"
 
 #include <cstdio>
 #include <cstring>

@@ -20,7 +20,7 @@
 #include "app/appstate.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
-#include "ui/importscreen.h"
+#include "ui/import/importscreen.h"
 
 #include <QApplication>
 #include <QComboBox>

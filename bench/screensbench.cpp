@@ -12,10 +12,10 @@
 
 #include "account/memorytokenstore.h"
 #include "app/appstate.h"
-#include "ui/categoriesscreen.h"
-#include "ui/payeescreen.h"
-#include "ui/searchresultsmodel.h"
-#include "ui/searchscreen.h"
+#include "ui/lists/categoriesscreen.h"
+#include "ui/lists/payeescreen.h"
+#include "ui/lists/searchresultsmodel.h"
+#include "ui/lists/searchscreen.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -20,14 +20,14 @@
 #include "storage/database.h"
 #include "storage/registerrow.h"
 #include "storage/transactionrepository.h"
-#include "ui/mainwindow.h"
-#include "ui/reconciliationmodel.h"
-#include "ui/reconciliationscreen.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
-#include "ui/registertableview.h"
-#include "ui/reportperiods.h"
-#include "ui/reportsscreen.h"
+#include "ui/presentation/reportperiods.h"
+#include "ui/reconciliation/reconciliationmodel.h"
+#include "ui/reconciliation/reconciliationscreen.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
+#include "ui/reports/reportsscreen.h"
+#include "ui/window/mainwindow.h"
 
 #include <QApplication>
 #include <QComboBox>

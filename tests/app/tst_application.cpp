@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "app/application.h"
+#include "shell/application.h"
 
 #include <QFile>
 #include <QFontDatabase>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "app/application.h"
+#include "shell/application.h"
 #include "storage/enums.h"
-#include "ui/accountpresentation.h"
-#include "ui/mainwindow.h"
-#include "ui/reportperiods.h"
+#include "ui/presentation/accountpresentation.h"
+#include "ui/presentation/reportperiods.h"
+#include "ui/window/mainwindow.h"
 
 #include <QDialogButtonBox>
 #include <QHash>

@@ -7,7 +7,7 @@
 #include "services/importparsing.h"
 #include "storage/money.h"
 #include "tests/fuzz/fuzzsupport.h"
-#include "ui/amountinput.h"
+#include "ui/presentation/amountinput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size == 0)

@@ -7,7 +7,7 @@
 #include "services/importparsing.h"
 #include "storage/dateparsing.h"
 #include "tests/fuzz/fuzzsupport.h"
-#include "ui/dateinput.h"
+#include "ui/presentation/dateinput.h"
 
 #include <QStringList>
 

@@ -6,8 +6,8 @@
 #include "account/memorytokenstore.h"
 #include "tests/account/fakejwt.h"
 #include "tests/support/testhttpserver.h"
-#include "ui/accountscreen.h"
-#include "ui/modalrunner.h"
+#include "ui/common/modalrunner.h"
+#include "ui/online/accountscreen.h"
 
 #include <QInputDialog>
 #include <QJsonArray>

@@ -7,10 +7,10 @@
 #include "storage/database.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testrecords.h"
-#include "ui/backgroundjob.h"
-#include "ui/backupflow.h"
-#include "ui/mainwindow.h"
-#include "ui/modalrunner.h"
+#include "ui/common/backgroundjob.h"
+#include "ui/common/modalrunner.h"
+#include "ui/settings/backupflow.h"
+#include "ui/window/mainwindow.h"
 
 #include <QDate>
 #include <QDialog>

@@ -6,9 +6,9 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/categoriesscreen.h"
-#include "ui/categorytreemodel.h"
-#include "ui/modalrunner.h"
+#include "ui/common/modalrunner.h"
+#include "ui/lists/categoriesscreen.h"
+#include "ui/lists/categorytreemodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QInputDialog>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "storage/category.h"
-#include "ui/categorychoices.h"
+#include "ui/widgets/categorychoices.h"
 
 #include <QCompleter>
 #include <QStringListModel>

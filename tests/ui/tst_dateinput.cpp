@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "ui/amountinput.h"
-#include "ui/dateinput.h"
-#include "ui/regionalformat.h"
-#include "ui/shortcuttext.h"
+#include "ui/presentation/amountinput.h"
+#include "ui/presentation/dateinput.h"
+#include "ui/presentation/regionalformat.h"
+#include "ui/presentation/shortcuttext.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "ui/elidedlabel.h"
-#include "ui/errorbox.h"
-#include "ui/messageboxes.h"
-#include "ui/modalrunner.h"
+#include "ui/common/errorbox.h"
+#include "ui/common/messageboxes.h"
+#include "ui/common/modalrunner.h"
+#include "ui/widgets/elidedlabel.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -9,10 +9,10 @@
 #include "storage/importrulerepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testrecords.h"
-#include "ui/backgroundjob.h"
-#include "ui/importscreen.h"
-#include "ui/mainwindow.h"
-#include "ui/modalrunner.h"
+#include "ui/common/backgroundjob.h"
+#include "ui/common/modalrunner.h"
+#include "ui/import/importscreen.h"
+#include "ui/window/mainwindow.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
-#include "ui/datefield.h"
-#include "ui/smartamountfield.h"
-#include "ui/smartdateedit.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/smartamountfield.h"
+#include "ui/widgets/smartdateedit.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

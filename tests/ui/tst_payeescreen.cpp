@@ -5,8 +5,8 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/modalrunner.h"
-#include "ui/payeescreen.h"
+#include "ui/common/modalrunner.h"
+#include "ui/lists/payeescreen.h"
 
 #include <QLineEdit>
 #include <QListView>

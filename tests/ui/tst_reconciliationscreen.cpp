@@ -10,14 +10,14 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/datefield.h"
-#include "ui/mainwindow.h"
-#include "ui/modalrunner.h"
-#include "ui/reconciliationhistoryscreen.h"
-#include "ui/reconciliationmodel.h"
-#include "ui/reconciliationscreen.h"
-#include "ui/registerscreen.h"
-#include "ui/smartamountfield.h"
+#include "ui/common/modalrunner.h"
+#include "ui/reconciliation/reconciliationhistoryscreen.h"
+#include "ui/reconciliation/reconciliationmodel.h"
+#include "ui/reconciliation/reconciliationscreen.h"
+#include "ui/register/registerscreen.h"
+#include "ui/widgets/datefield.h"
+#include "ui/widgets/smartamountfield.h"
+#include "ui/window/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>

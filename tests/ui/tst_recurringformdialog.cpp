@@ -9,8 +9,8 @@
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testrecords.h"
-#include "ui/recurringformdialog.h"
-#include "ui/smartamountfield.h"
+#include "ui/recurring/recurringformdialog.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QCheckBox>
 #include <QComboBox>

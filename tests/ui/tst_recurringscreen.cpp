@@ -9,13 +9,13 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/mainwindow.h"
-#include "ui/modalrunner.h"
-#include "ui/recurringformdialog.h"
-#include "ui/recurringmodel.h"
-#include "ui/recurringscreen.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
+#include "ui/common/modalrunner.h"
+#include "ui/recurring/recurringformdialog.h"
+#include "ui/recurring/recurringmodel.h"
+#include "ui/recurring/recurringscreen.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/window/mainwindow.h"
 
 #include <QAction>
 #include <QDateEdit>

@@ -9,11 +9,11 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/modalrunner.h"
-#include "ui/recurringformdialog.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
-#include "ui/registertableview.h"
+#include "ui/common/modalrunner.h"
+#include "ui/recurring/recurringformdialog.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "storage/transactionscope.h"
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
-#include "ui/registermodel.h"
+#include "ui/register/registermodel.h"
 
 #include <QAbstractItemModelTester>
 #include <QColor>

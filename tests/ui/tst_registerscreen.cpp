@@ -12,14 +12,14 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/modalrunner.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
-#include "ui/registertableview.h"
-#include "ui/smartamountfield.h"
-#include "ui/spliteditordialog.h"
-#include "ui/styles.h"
-#include "ui/transactionformdialog.h"
+#include "ui/common/modalrunner.h"
+#include "ui/common/styles.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
+#include "ui/register/spliteditordialog.h"
+#include "ui/register/transactionformdialog.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QAbstractItemView>
 #include <QAction>

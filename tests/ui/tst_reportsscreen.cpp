@@ -8,11 +8,11 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/mainwindow.h"
-#include "ui/modalrunner.h"
-#include "ui/reportcharts.h"
-#include "ui/reportperiods.h"
-#include "ui/reportsscreen.h"
+#include "ui/common/modalrunner.h"
+#include "ui/presentation/reportperiods.h"
+#include "ui/reports/reportcharts.h"
+#include "ui/reports/reportsscreen.h"
+#include "ui/window/mainwindow.h"
 
 #include <QAction>
 #include <QBarCategoryAxis>

@@ -7,9 +7,9 @@
 #include "storage/categoryrepository.h"
 #include "storage/importrulerepository.h"
 #include "tests/support/testrecords.h"
-#include "ui/modalrunner.h"
-#include "ui/ruleformdialog.h"
-#include "ui/rulesscreen.h"
+#include "ui/common/modalrunner.h"
+#include "ui/import/ruleformdialog.h"
+#include "ui/import/rulesscreen.h"
 
 #include <QComboBox>
 #include <QLineEdit>

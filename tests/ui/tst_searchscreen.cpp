@@ -6,13 +6,13 @@
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
-#include "ui/mainwindow.h"
-#include "ui/modalrunner.h"
-#include "ui/registermodel.h"
-#include "ui/registerscreen.h"
-#include "ui/registertableview.h"
-#include "ui/searchresultsmodel.h"
-#include "ui/searchscreen.h"
+#include "ui/common/modalrunner.h"
+#include "ui/lists/searchresultsmodel.h"
+#include "ui/lists/searchscreen.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/registertableview.h"
+#include "ui/window/mainwindow.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

@@ -17,10 +17,10 @@
 #include "tests/support/testhttpserver.h"
 #include "tests/support/testrecords.h"
 #include "tests/support/testsyncserver.h"
-#include "ui/dateinput.h"
-#include "ui/modalrunner.h"
-#include "ui/regionalformat.h"
-#include "ui/settingsscreen.h"
+#include "ui/common/modalrunner.h"
+#include "ui/presentation/dateinput.h"
+#include "ui/presentation/regionalformat.h"
+#include "ui/settings/settingsscreen.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,8 +8,8 @@
 #include "services/accountsharingservice.h"
 #include "tests/account/fakejwt.h"
 #include "tests/support/testhttpserver.h"
-#include "ui/modalrunner.h"
-#include "ui/sharemembersdialog.h"
+#include "ui/common/modalrunner.h"
+#include "ui/online/sharemembersdialog.h"
 
 #include <QComboBox>
 #include <QJsonArray>

@@ -7,7 +7,7 @@
 #include "storage/preferencesrepository.h"
 #include "tests/support/testhttpserver.h"
 #include "tests/support/testrecords.h"
-#include "ui/startupchecks.h"
+#include "ui/window/startupchecks.h"
 #include "update/platform.h"
 #include "update/widgets/updatedialog.h"
 #include "update/widgets/whatsnewdialog.h"

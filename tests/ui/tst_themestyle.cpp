@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "app/thememanager.h"
-#include "ui/themestyle.h"
+#include "ui/common/themestyle.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -8,10 +8,10 @@
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testrecords.h"
-#include "ui/modalrunner.h"
-#include "ui/smartamountfield.h"
-#include "ui/spliteditordialog.h"
-#include "ui/transactionformdialog.h"
+#include "ui/common/modalrunner.h"
+#include "ui/register/spliteditordialog.h"
+#include "ui/register/transactionformdialog.h"
+#include "ui/widgets/smartamountfield.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,0 +1,615 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "ui/import/importscreen.h"
+
+#include "app/appstate.h"
+#include "services/csvmapping.h"
+#include "services/importformat.h"
+#include "services/importpreview.h"
+#include "services/importservice.h"
+#include "services/ledgerwriter.h"
+#include "storage/account.h"
+#include "storage/accountrepository.h"
+#include "storage/categoryrepository.h"
+#include "storage/importrulerepository.h"
+#include "storage/money.h"
+#include "storage/transactionrepository.h"
+#include "ui/common/backgroundjob.h"
+#include "ui/common/styles.h"
+#include "ui/presentation/regionalformat.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPreviewRows = 5;
+constexpr int kColumnLabelLength = 20;
+constexpr int kPreviewMaxHeight = 150;
+
+QFont scaledFont(const QFont &base, int pointSize, int weight) {
+    QFont font = base;
+    font.setPointSize(pointSize);
+    font.setWeight(QFont::Weight(weight));
+    return font;
+}
+
+// The current item's column, or -1 for "(none)".
+int columnOf(const QComboBox *box) {
+    const QVariant data = box->currentData();
+    return data.isValid() ? data.toInt() : -1;
+}
+
+} // namespace
+
+ImportScreen::ImportScreen(AppState *state, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_pages(new QStackedWidget(this)) {
+    setAccessibleName(tr("Import Transactions"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pages);
+
+    auto *form = new QWidget(m_pages);
+    buildForm(form);
+    m_pages->addWidget(form);
+
+    auto *result = new QWidget(m_pages);
+    auto *resultLayout = new QVBoxLayout(result);
+    resultLayout->setContentsMargins(16, 16, 16, 16);
+    m_resultLabel = new QLabel(result);
+    m_resultLabel->setFont(scaledFont(font(), 14, QFont::Normal));
+    m_resultLabel->setWordWrap(true);
+    m_resultLabel->setTextFormat(Qt::PlainText);
+    m_resultLabel->setAlignment(Qt::AlignCenter);
+    m_resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_resultLabel->setAccessibleName(tr("Import result"));
+    // The rows that failed, for finding them in the file: kept apart from the summary so
+    // that a hundred of them scroll instead of stretching the window.
+    m_failedRows = new QPlainTextEdit(result);
+    m_failedRows->setReadOnly(true);
+    m_failedRows->setAccessibleName(tr("Rows not imported"));
+    m_failedRows->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_failedRows->hide();
+    m_done = new QPushButton(tr("Done"), result);
+    m_done->setAccessibleName(tr("Done"));
+    m_done->setStyleSheet(Styles::primaryButton());
+    resultLayout->addStretch(1);
+    resultLayout->addWidget(m_resultLabel);
+    resultLayout->addWidget(m_failedRows, 2);
+    resultLayout->addSpacing(16);
+    resultLayout->addWidget(m_done, 0, Qt::AlignHCenter);
+    resultLayout->addStretch(1);
+    m_pages->addWidget(result);
+
+    connect(m_browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
+    connect(m_import, &QPushButton::clicked, this, &ImportScreen::runImport);
+    connect(m_done, &QPushButton::clicked, this, &ImportScreen::finish);
+    connect(m_createAccount, &QPushButton::clicked, this, &ImportScreen::createStatementAccount);
+    // The rules of the chosen account and the mapped columns decide what the preview shows.
+    connect(m_account, &QComboBox::currentIndexChanged, this, &ImportScreen::showRuleResults);
+    for (QComboBox *box : {m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn})
+        connect(box, &QComboBox::currentIndexChanged, this, &ImportScreen::showRuleResults);
+    connect(m_header, &QCheckBox::toggled, this, &ImportScreen::showRuleResults);
+    refresh();
+}
+
+void ImportScreen::buildForm(QWidget *page) {
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(16, 16, 16, 16);
+
+    auto *title = new QLabel(tr("Import Transactions"), page);
+    title->setFont(scaledFont(font(), 16, 700));
+    layout->addWidget(title);
+
+    auto *top = new QFormLayout;
+    m_account = new QComboBox(page);
+    m_account->setAccessibleName(tr("Account"));
+    top->addRow(tr("&Account:"), m_account);
+    auto *fileRow = new QHBoxLayout;
+    m_fileLabel = new QLabel(tr("No file selected"), page);
+    m_fileLabel->setTextFormat(Qt::PlainText);
+    m_fileLabel->setTextFormat(Qt::PlainText);
+    m_fileLabel->setAccessibleName(tr("Chosen file"));
+    m_browse = new QPushButton(tr("Browse..."), page);
+    m_browse->setAccessibleName(tr("Browse for a file"));
+    fileRow->addWidget(m_fileLabel, 1);
+    fileRow->addWidget(m_browse);
+    top->addRow(tr("File:"), fileRow);
+    auto *statementRow = new QHBoxLayout;
+    m_statementNote = new QLabel(page);
+    m_statementNote->setTextFormat(Qt::PlainText);
+    m_statementNote->setWordWrap(true);
+    m_statementNote->setAccessibleName(tr("Statement account"));
+    m_createAccount = new QPushButton(page);
+    m_createAccount->setAccessibleName(tr("Create the statement's account"));
+    statementRow->addWidget(m_statementNote, 1);
+    statementRow->addWidget(m_createAccount);
+    m_statementNote->hide();
+    m_createAccount->hide();
+    top->addRow(statementRow);
+    layout->addLayout(top);
+    layout->addSpacing(16);
+
+    m_mapping = new QWidget(page);
+    auto *mappingLayout = new QVBoxLayout(m_mapping);
+    mappingLayout->setContentsMargins(0, 0, 0, 0);
+    auto *mappingTitle = new QLabel(tr("CSV Column Mapping:"), m_mapping);
+    QFont bold = mappingTitle->font();
+    bold.setWeight(QFont::Bold);
+    mappingTitle->setFont(bold);
+    mappingLayout->addWidget(mappingTitle);
+    auto *columns = new QFormLayout;
+    const auto columnBox = [this, columns](const QString &label, const QString &name) {
+        auto *box = new QComboBox(m_mapping);
+        box->setAccessibleName(name);
+        columns->addRow(label, box);
+        return box;
+    };
+    m_dateColumn = columnBox(tr("Date column:"), tr("Date column"));
+    m_payeeColumn = columnBox(tr("Payee column:"), tr("Payee column"));
+    m_amountColumn = columnBox(tr("Amount column:"), tr("Amount column"));
+    m_memoColumn = columnBox(tr("Memo column:"), tr("Memo column"));
+    m_categoryColumn = columnBox(tr("Category column:"), tr("Category column"));
+    m_memoColumn->addItem(tr("(none)"), -1);
+    m_categoryColumn->addItem(tr("(none)"), -1);
+    m_dateFormat = new QComboBox(m_mapping);
+    m_dateFormat->setAccessibleName(tr("Date format"));
+    m_dateFormat->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"),
+                            QStringLiteral("yyyy-MM-dd"), QStringLiteral("MM/dd/yy"),
+                            QStringLiteral("M/d/yyyy")});
+    columns->addRow(tr("Date format:"), m_dateFormat);
+    mappingLayout->addLayout(columns);
+    m_header = new QCheckBox(tr("First row is header"), m_mapping);
+    m_header->setAccessibleName(tr("First row is header"));
+    m_header->setChecked(true);
+    mappingLayout->addWidget(m_header);
+    layout->addWidget(m_mapping);
+
+    m_qifNote = new QLabel(
+        tr("QIF files carry their own dates, payees and amounts: no column mapping is needed."),
+        page);
+    m_qifNote->setWordWrap(true);
+    m_qifNote->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
+    m_qifNote->hide();
+    layout->addWidget(m_qifNote);
+
+    m_preview = new QTableWidget(page);
+    m_preview->setAccessibleName(tr("Preview of the file"));
+    m_preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_preview->setMaximumHeight(kPreviewMaxHeight);
+    m_preview->verticalHeader()->hide();
+    // One line a row, so that the few rows fit the small table; long texts are elided.
+    m_preview->setWordWrap(false);
+    m_preview->verticalHeader()->setDefaultSectionSize(m_preview->fontMetrics().height() + 8);
+    m_preview->horizontalHeader()->setStretchLastSection(true);
+    layout->addWidget(m_preview);
+    m_previewNote = new QLabel(page);
+    m_previewNote->setTextFormat(Qt::PlainText);
+    m_previewNote->setWordWrap(true);
+    m_previewNote->setTextFormat(Qt::PlainText);
+    m_previewNote->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
+    m_previewNote->hide();
+    layout->addWidget(m_previewNote);
+    layout->addStretch(1);
+
+    m_import = new QPushButton(tr("Import"), page);
+    m_import->setAccessibleName(tr("Import"));
+    m_import->setStyleSheet(Styles::primaryButton());
+    layout->addWidget(m_import, 0, Qt::AlignRight);
+}
+
+void ImportScreen::refresh() {
+    const QString chosen = m_account->currentData().toString();
+    m_account->clear();
+    for (const Account &account : m_state->accountRepository()->findAll())
+        m_account->addItem(account.name, account.id);
+    int index = m_account->findData(chosen.isEmpty() ? m_state->currentAccountId() : chosen);
+    if (index < 0 && !chosen.isEmpty())
+        index = m_account->findData(m_state->currentAccountId());
+    if (index >= 0)
+        m_account->setCurrentIndex(index);
+}
+
+void ImportScreen::selectFile() {
+    const QString path
+        = QFileDialog::getOpenFileName(this, tr("Select File"), QString(),
+                                       tr("Bank Files (*.csv *.qif *.ofx *.qfx *.xml);;CSV Files "
+                                          "(*.csv);;QIF Files (*.qif);;OFX and QFX Files (*.ofx "
+                                          "*.qfx);;CAMT.053 Statements (*.xml);;All Files (*)"));
+    if (path.isEmpty())
+        return;
+    loadFile(path);
+}
+
+void ImportScreen::loadFile(const QString &path) {
+    m_filePath = path;
+    m_fileLabel->setText(path.section(QLatin1Char('/'), -1));
+    m_fileLabel->setToolTip(Qt::convertFromPlainText(path, Qt::WhiteSpaceNoWrap));
+    const ImportFormat format = detectImportFormat(path);
+    m_qif = format == ImportFormat::Qif;
+    m_bank = format == ImportFormat::Ofx || format == ImportFormat::Camt;
+    m_statement = BankStatement();
+    m_statementNote->hide();
+    m_createAccount->hide();
+    m_qifNote->setText(m_bank ? tr("Bank statements (OFX, QFX, CAMT.053) carry their own dates, "
+                                   "payees and amounts: no column mapping is needed.")
+                              : tr("QIF files carry their own dates, payees and amounts: no "
+                                   "column mapping is needed."));
+    showMapping(!m_qif && !m_bank);
+    m_previewNote->hide();
+    if (m_bank) {
+        previewBankFile();
+        offerStatementAccount(m_statement);
+    } else if (m_qif) {
+        previewQif();
+    } else {
+        previewCsv();
+    }
+}
+
+void ImportScreen::showMapping(bool visible) {
+    m_mapping->setVisible(visible);
+    m_qifNote->setVisible(!visible);
+}
+
+void ImportScreen::previewCsv() {
+    ImportPreview preview;
+    if (!preview.readCsv(m_filePath, kPreviewRows)) {
+        m_preview->clear();
+        m_preview->setRowCount(0);
+        m_preview->setColumnCount(0);
+        m_previewNote->setText(tr("The file could not be read: %1").arg(preview.errorString()));
+        m_previewNote->show();
+        return;
+    }
+    const QList<QStringList> rows = preview.csvRows();
+    m_csvPreviewRows = rows;
+    if (rows.isEmpty())
+        return;
+    const QStringList &first = rows.first();
+    fillColumnBoxes(first);
+
+    const int columnCount = int(first.size());
+    m_preview->clear();
+    m_preview->setColumnCount(columnCount);
+    m_preview->setRowCount(int(rows.size()));
+    QStringList headers;
+    for (int column = 0; column < columnCount; ++column)
+        headers << tr("Col %1").arg(column);
+    m_preview->setHorizontalHeaderLabels(headers);
+    for (int row = 0; row < rows.size(); ++row) {
+        const QStringList &fields = rows.at(row);
+        for (int column = 0; column < columnCount && column < fields.size(); ++column)
+            m_preview->setItem(row, column, new QTableWidgetItem(fields.at(column)));
+    }
+    showRuleResults();
+}
+
+void ImportScreen::fillColumnBoxes(const QStringList &firstRow) {
+    const int columnCount = int(firstRow.size());
+    const auto label = [&firstRow](int column) {
+        if (column >= firstRow.size())
+            return tr("Column %1").arg(column);
+        return tr("Col %1: %2").arg(column).arg(firstRow.at(column).left(kColumnLabelLength));
+    };
+    for (QComboBox *box :
+         {m_dateColumn, m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn}) {
+        const bool hasNone = box == m_memoColumn || box == m_categoryColumn;
+        const int previous = box->currentIndex();
+        box->clear();
+        if (hasNone)
+            box->addItem(tr("(none)"), -1);
+        for (int column = 0; column < columnCount; ++column)
+            box->addItem(label(column), column);
+        box->setCurrentIndex(previous >= 0 && previous < box->count() ? previous : 0);
+    }
+    if (columnCount > 2) {
+        m_dateColumn->setCurrentIndex(0);
+        m_payeeColumn->setCurrentIndex(1);
+        m_amountColumn->setCurrentIndex(2);
+    }
+}
+
+void ImportScreen::previewQif() {
+    ImportPreview preview;
+    m_preview->clear();
+    m_preview->setRowCount(0);
+    if (!preview.readQif(m_filePath, kPreviewRows)) {
+        m_preview->setColumnCount(0);
+        m_previewNote->setText(tr("The file could not be read: %1").arg(preview.errorString()));
+        m_previewNote->show();
+        return;
+    }
+    const QList<QifRecord> records = preview.qifRecords();
+    const ImportRuleSet rules = currentRules();
+    m_preview->setColumnCount(5);
+    m_preview->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Payee"), tr("Amount"), tr("Memo"), tr("Category")});
+    m_preview->setRowCount(int(records.size()));
+    for (int row = 0; row < records.size(); ++row) {
+        const QifRecord &record = records.at(row);
+        const QString date
+            = record.date.isValid() ? RegionalFormat::formatDate(record.date) : tr("(unreadable)");
+        const QString amount = record.amountReadable ? formatAmount(record.amount, Currency::USD)
+                                                     : tr("(unreadable)");
+        Transaction t;
+        t.payee = record.payee;
+        t.amount = record.amount;
+        t.memo = record.memo;
+        rules.apply(t);
+        const QString category
+            = t.categoryId.isEmpty() ? record.category : categoryName(t.categoryId);
+        const QString cells[] = {date, t.payee, amount, t.memo, category};
+        for (int column = 0; column < 5; ++column)
+            m_preview->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}
+
+void ImportScreen::runImport() {
+    const QString accountId = m_account->currentData().toString();
+    if (m_filePath.isEmpty() || accountId.isEmpty())
+        return;
+
+    CsvMapping mapping;
+    mapping.dateColumn = columnOf(m_dateColumn);
+    mapping.payeeColumn = columnOf(m_payeeColumn);
+    mapping.amountColumn = columnOf(m_amountColumn);
+    mapping.memoColumn = columnOf(m_memoColumn);
+    mapping.categoryColumn = columnOf(m_categoryColumn);
+    mapping.hasHeader = m_header->isChecked();
+    mapping.dateFormat = m_dateFormat->currentText();
+    mapping.currency = m_state->accountRepository()->currencyOf(accountId);
+    const Currency currency = mapping.currency;
+    const QString path = m_filePath;
+    const bool qif = m_qif;
+    const bool bank = m_bank;
+
+    ImportResult result;
+    const BackgroundJob::Outcome outcome = BackgroundJob::run(
+        this, m_state, tr("Import Transactions"), tr("Importing transactions..."),
+        [&](BackgroundJob::Context &context) {
+            TransactionRepository transactions(context.database());
+            CategoryRepository categories(context.database());
+            ImportService service(&transactions, &categories);
+            service.setCancelCheck([&context] { return context.isCancelled(); });
+            QObject::connect(&service, &ImportService::progressed,
+                             [&context](qint64 rows) { context.setProgress(rows); });
+            result = bank  ? service.importBankFile(path, accountId)
+                     : qif ? service.importQif(path, accountId, currency)
+                           : service.importCsv(path, accountId, mapping);
+            return result.error.isEmpty();
+        });
+
+    switch (outcome) {
+    case BackgroundJob::Outcome::Succeeded: {
+        QString summary = tr("Import complete!") + QStringLiteral("\n\n")
+                          + tr("%n transaction(s) imported", nullptr, result.imported)
+                          + QLatin1Char('\n')
+                          + tr("%n duplicate(s) skipped", nullptr, result.duplicates);
+        if (result.failed > 0)
+            summary += QLatin1Char('\n')
+                       + tr("%n row(s) could not be read or stored:", nullptr, result.failed);
+        // The failed rows' list follows the summary, so the statement's figures go first.
+        const QString statement = statementSummary(result);
+        if (result.failed > 0 && !statement.isEmpty())
+            summary.insert(summary.lastIndexOf(QLatin1Char('\n')), statement);
+        else
+            summary += statement;
+        showResult(summary, failedRowsText(result));
+        break;
+    }
+    case BackgroundJob::Outcome::Cancelled:
+        showResult(tr("Import cancelled.\n\nNothing was imported."));
+        break;
+    case BackgroundJob::Outcome::Failed: {
+        const QString reason = result.error.isEmpty()
+                                   ? tr("The database could not be opened for the import.")
+                                   : result.error;
+        showResult(tr("Import failed.\n\n%1\n\nNothing was imported.").arg(reason));
+        break;
+    }
+    }
+}
+
+QString ImportScreen::failedRowsText(const ImportResult &result) {
+    QStringList lines;
+    for (const ImportResult::FailedRow &row : result.failedRows)
+        lines << tr("Line %1: %2").arg(row.line).arg(row.reason);
+    const int unlisted = result.failed - int(result.failedRows.size());
+    if (unlisted > 0)
+        lines << tr("… and %n more row(s)", nullptr, unlisted);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ImportScreen::showResult(const QString &text, const QString &failedRows) {
+    m_failedRows->setPlainText(failedRows);
+    m_failedRows->setVisible(!failedRows.isEmpty());
+    m_resultLabel->setText(text);
+    m_pages->setCurrentIndex(ResultPage);
+    m_done->setFocus();
+}
+
+void ImportScreen::finish() {
+    m_pages->setCurrentIndex(FormPage);
+    Q_EMIT importCompleted();
+}
+
+void ImportScreen::previewBankFile() {
+    ImportPreview preview;
+    m_preview->clear();
+    m_preview->setRowCount(0);
+    if (!preview.readBankFile(m_filePath, kPreviewRows)) {
+        m_preview->setColumnCount(0);
+        m_previewNote->setText(tr("The file could not be read: %1").arg(preview.errorString()));
+        m_previewNote->show();
+        return;
+    }
+    if (!preview.statements().isEmpty())
+        m_statement = preview.statements().constFirst();
+    const std::optional<Account> account
+        = m_state->accountRepository()->findById(m_account->currentData().toString());
+    const Currency currency = account ? account->currency : Currency::USD;
+    const ImportRuleSet rules = currentRules();
+    const QList<BankEntry> entries = preview.bankEntries();
+    m_preview->setColumnCount(5);
+    m_preview->setHorizontalHeaderLabels(
+        {tr("Date"), tr("Payee"), tr("Amount"), tr("Memo"), tr("Category")});
+    m_preview->setRowCount(int(entries.size()));
+    for (int row = 0; row < entries.size(); ++row) {
+        const BankEntry &entry = entries.at(row);
+        const std::optional<qint64> amount = tryParseAmount(entry.amount, currency);
+        Transaction t;
+        t.payee = entry.payee;
+        t.amount = amount.value_or(0);
+        t.memo = entry.memo;
+        rules.apply(t);
+        const QString cells[]
+            = {entry.date.isValid() ? entry.date.toString(Qt::ISODate) : tr("(unreadable)"),
+               t.payee, amount ? formatAmount(*amount, currency) : tr("(unreadable)"), t.memo,
+               categoryName(t.categoryId)};
+        for (int column = 0; column < 5; ++column)
+            m_preview->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+}
+
+void ImportScreen::offerStatementAccount(const BankStatement &statement) {
+    const QString masked = statement.maskedAccountNumber();
+    if (masked.isEmpty())
+        return;
+    const QString last4 = statement.accountNumber.right(4);
+    for (const Account &account : m_state->accountRepository()->findAll()) {
+        if (account.accountNumberLast4 != last4)
+            continue;
+        const int index = m_account->findData(account.id);
+        if (index >= 0)
+            m_account->setCurrentIndex(index);
+        m_statementNote->setText(
+            tr("The statement is for account %1: %2 is chosen.").arg(masked, account.name));
+        m_statementNote->show();
+        return;
+    }
+    m_statementNote->setText(
+        tr("The statement is for account %1, which none of your accounts is.").arg(masked));
+    m_createAccount->setText(tr("Create Account %1").arg(masked));
+    m_statementNote->show();
+    m_createAccount->show();
+}
+
+void ImportScreen::createStatementAccount() {
+    const QString masked = m_statement.maskedAccountNumber();
+    if (masked.isEmpty())
+        return;
+    Account account;
+    account.name = tr("Account %1").arg(masked);
+    account.accountNumberLast4 = m_statement.accountNumber.right(4);
+    if (!m_statement.currency.isEmpty())
+        account.currency = currencyFromString(m_statement.currency);
+    if (!m_state->ledger()->createAccount(account, 0, QDate::currentDate())) {
+        m_statementNote->setText(tr("The account could not be created."));
+        return;
+    }
+    m_createAccount->hide();
+    refresh();
+    offerStatementAccount(m_statement);
+}
+
+ImportRuleSet ImportScreen::currentRules() const {
+    // Exactly as the import will apply them, so that the preview shows what will be stored.
+    CategoryRepository *categories = m_state->categoryRepository();
+    return ImportRuleSet(m_state->importRuleRepository()->findAll(),
+                         m_account->currentData().toString(), [categories](const QString &id) {
+                             const std::optional<Category> found = categories->findById(id);
+                             return found && !found->deletedAt;
+                         });
+}
+
+QString ImportScreen::categoryName(const QString &id) const {
+    if (id.isEmpty())
+        return QString();
+    const std::optional<Category> category = m_state->categoryRepository()->findById(id);
+    return category ? category->name : QString();
+}
+
+// A CSV file's columns are its own; one more column tells what the rules make of each row.
+void ImportScreen::showRuleResults() {
+    if (m_filePath.isEmpty())
+        return;
+    if (m_bank || m_qif) {
+        if (m_bank)
+            previewBankFile();
+        else
+            previewQif();
+        return;
+    }
+    const QList<QStringList> &rows = m_csvPreviewRows;
+    if (rows.isEmpty())
+        return;
+    const int columnCount = int(rows.first().size());
+    const ImportRuleSet rules = currentRules();
+    const int payee = columnOf(m_payeeColumn);
+    const int amount = columnOf(m_amountColumn);
+    if (rules.isEmpty() || payee < 0) {
+        m_preview->setColumnCount(columnCount);
+        return;
+    }
+    m_preview->setColumnCount(columnCount + 1);
+    m_preview->setHorizontalHeaderItem(columnCount, new QTableWidgetItem(tr("After Rules")));
+    for (int row = 0; row < rows.size(); ++row) {
+        const QStringList &fields = rows.at(row);
+        QString text;
+        if (!(row == 0 && m_header->isChecked()) && payee < fields.size()) {
+            Transaction t;
+            t.payee = fields.at(payee);
+            t.amount = amount >= 0 && amount < fields.size()
+                           ? tryParseAmount(fields.at(amount), Currency::USD).value_or(0)
+                           : 0;
+            if (rules.apply(t)) {
+                QStringList parts{t.payee};
+                if (!t.categoryId.isEmpty())
+                    parts << categoryName(t.categoryId);
+                if (!t.memo.isEmpty())
+                    parts << t.memo;
+                text = parts.join(QStringLiteral(" · "));
+            }
+        }
+        m_preview->setItem(row, columnCount, new QTableWidgetItem(text));
+    }
+}
+
+QString ImportScreen::statementSummary(const ImportResult &result) const {
+    QString text;
+    if (result.transfers > 0)
+        text += QLatin1Char('\n')
+                + tr("%n linked as transfers to rows in other accounts", nullptr, result.transfers);
+    const QString accountId = m_account->currentData().toString();
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    const Currency currency = account ? account->currency : Currency::USD;
+    for (const BankStatement &statement : result.statements) {
+        if (statement.ledgerBalance.isEmpty())
+            continue;
+        const std::optional<qint64> ledger = tryParseAmount(statement.ledgerBalance, currency);
+        const std::optional<qint64> balance = m_state->accountRepository()->balance(accountId);
+        text += QStringLiteral("\n\n")
+                + tr("Bank's ledger balance %1 on %2: %3\nAccount balance after import: %4")
+                      .arg(statement.maskedAccountNumber(),
+                           QLocale().toString(statement.balanceDate, QLocale::ShortFormat),
+                           ledger ? formatMoney(*ledger, currency) : statement.ledgerBalance,
+                           balance ? formatMoney(*balance, currency) : tr("unknown"));
+    }
+    return text;
+}

@@ -1,0 +1,1152 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "ui/window/mainwindow.h"
+
+#include "account/authclient.h"
+#include "account/client.h"
+#include "app/appstate.h"
+#include "app/appupdateconfig.h"
+#include "app/thememanager.h"
+#include "services/accountsharingservice.h"
+#include "services/ledgerwriter.h"
+#include "services/recurringservice.h"
+#include "services/sampledataservice.h"
+#include "services/syncengine.h"
+#include "storage/accountrepository.h"
+#include "storage/money.h"
+#include "storage/preferencesrepository.h"
+#include "storage/timestamps.h"
+#include "storage/transactionrepository.h"
+#include "ui/common/errorbox.h"
+#include "ui/common/messageboxes.h"
+#include "ui/common/modalrunner.h"
+#include "ui/import/importscreen.h"
+#include "ui/import/rulesscreen.h"
+#include "ui/lists/categoriesscreen.h"
+#include "ui/lists/payeescreen.h"
+#include "ui/lists/searchscreen.h"
+#include "ui/online/accountscreen.h"
+#include "ui/online/sharemembersdialog.h"
+#include "ui/online/signinlinkdialog.h"
+#include "ui/presentation/accountpresentation.h"
+#include "ui/presentation/regionalformat.h"
+#include "ui/presentation/shortcuttext.h"
+#include "ui/reconciliation/reconciliationhistoryscreen.h"
+#include "ui/reconciliation/reconciliationscreen.h"
+#include "ui/recurring/recurringscreen.h"
+#include "ui/register/registermodel.h"
+#include "ui/register/registerscreen.h"
+#include "ui/register/transactionformdialog.h"
+#include "ui/reports/reportsscreen.h"
+#include "ui/settings/settingsscreen.h"
+#include "ui/window/accountformdialog.h"
+#include "ui/window/accountitemwidget.h"
+#include "ui/window/emptystatepage.h"
+#include "ui/window/statusbar.h"
+#include "ui/window/welcomescreen.h"
+#include "update/widgets/updateflows.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QSet>
+#include <QSettings>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
+const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
+constexpr int kShortMessageMs = 3000;
+constexpr int kLongMessageMs = 5000;
+// The top and bottom padding of a sidebar item in the style sheet below.
+constexpr int kItemVerticalPadding = 14;
+
+const char kSidebarStyle[]
+    = "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
+      "font-size: 10pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
+      "QListWidget::item:hover {  background-color: %3;  color: %4;}"
+      "QListWidget::item:selected {  background-color: %5;  color: %4;}"
+      "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
+      "background: transparent;}";
+
+// The oldest "Opening Balance" row of an account, where its opening balance was stored as a
+// transaction rather than as the account's starting balance.
+// The keys a window binds itself, through its own shortcuts or its widgets' actions.
+QSet<QKeySequence> ownKeys(QWidget *window, const QSet<QAction *> &shared) {
+    QSet<QKeySequence> keys;
+    for (const QShortcut *shortcut : window->findChildren<QShortcut *>()) {
+        for (const QKeySequence &key : shortcut->keys())
+            keys.insert(key);
+    }
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (const QWidget *widget : std::as_const(widgets)) {
+        for (QAction *action : widget->actions()) {
+            if (shared.contains(action))
+                continue;
+            for (const QKeySequence &key : action->shortcuts())
+                keys.insert(key);
+        }
+    }
+    return keys;
+}
+
+// The menus' keys work only while the main window is active, yet a person in the reports or
+// search window expects Ctrl+F or Ctrl+3 all the same: those windows hold the actions too. A
+// key the window binds itself stays its own (Ctrl+N adds to a reconciliation), since one key
+// bound twice in a window would do nothing at all.
+void shareMenuKeys(QWidget *window, const QList<QMenu *> &menus) {
+    QSet<QAction *> shared;
+    for (const QMenu *menu : menus) {
+        for (QAction *action : menu->actions()) {
+            if (!action->shortcut().isEmpty())
+                shared.insert(action);
+        }
+    }
+    const QSet<QKeySequence> taken = ownKeys(window, shared);
+    for (QAction *action : std::as_const(shared)) {
+        const QList<QKeySequence> keys = action->shortcuts();
+        if (std::none_of(keys.cbegin(), keys.cend(),
+                         [&](const QKeySequence &key) { return taken.contains(key); }))
+            window->addAction(action);
+    }
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppState *state, QWidget *parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_sampleData(new SampleDataService(state->database(), this)) {
+    setWindowTitle(tr("Tindral Quillon"));
+    setAccessibleName(tr("Tindral Quillon"));
+
+    RegionalFormat::setDateFormat(
+        state->preferencesRepository()->value(QStringLiteral("dateFormat"), QString()));
+    setupMenuBar();
+
+    m_stack = new QStackedWidget(this);
+    m_stack->setAccessibleName(tr("Pages"));
+    m_welcome = new WelcomeScreen(m_state, m_stack);
+    m_register = new RegisterScreen(m_state, m_stack);
+    m_emptyPage = new EmptyStatePage(m_stack);
+    m_stack->insertWidget(WelcomePage, m_welcome);
+    m_stack->insertWidget(RegisterPage, m_register);
+    m_stack->insertWidget(EmptyPage, m_emptyPage);
+
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->addWidget(buildSidebar());
+    m_splitter->addWidget(m_stack);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setCollapsible(0, false);
+    m_splitter->setCollapsible(1, false);
+    m_splitter->setAccessibleName(tr("Sidebar and pages"));
+    for (int i = 0; i < m_splitter->count(); ++i)
+        m_splitter->handle(i)->setAccessibleName(tr("Sidebar width"));
+    setCentralWidget(m_splitter);
+
+    m_statusBar = new StatusBar(this);
+    setStatusBar(m_statusBar);
+
+    restoreLayout();
+    connectSignals();
+    refreshSidebar();
+
+    const int posted = m_state->recurringService()->autoPostDue();
+    if (posted > 0) {
+        m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted),
+                                 kLongMessageMs);
+    }
+    showPending();
+    choosePage();
+    updateSignInState();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::showDatesAgain() {
+    // Date edits keep the format they were given; the models format dates as they paint.
+    const QString format = RegionalFormat::dateFormat();
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (QDateEdit *edit : window->findChildren<QDateEdit *>())
+            edit->setDisplayFormat(format);
+        window->update();
+    }
+    m_register->reload();
+}
+
+QMenu *MainWindow::addMenuNamed(const QString &title) {
+    QMenu *menu = menuBar()->addMenu(title);
+    m_menus << menu;
+    return menu;
+}
+
+QAction *MainWindow::addAction(QMenu *menu, const QString &name, const QString &text) {
+    QAction *action = menu->addAction(text);
+    action->setObjectName(name);
+    return action;
+}
+
+QAction *MainWindow::action(const QString &name) const {
+    for (QMenu *menu : m_menus) {
+        for (QAction *a : menu->actions()) {
+            if (a->objectName() == name)
+                return a;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::setupMenuBar() {
+    QMenu *file = addMenuNamed(tr("&File"));
+    QAction *newTransaction
+        = addAction(file, QStringLiteral("newTransaction"), tr("&New Transaction"));
+    newTransaction->setShortcut(QKeySequence(tr("Ctrl+N")));
+    connect(newTransaction, &QAction::triggered, this, [this] {
+        if (m_register->accountId().isEmpty()) {
+            m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+            return;
+        }
+        m_stack->setCurrentIndex(RegisterPage);
+        m_register->newTransactionDialog();
+    });
+    QAction *newAccount = addAction(file, QStringLiteral("newAccount"), tr("New &Account"));
+    newAccount->setShortcut(QKeySequence(tr("Ctrl+Shift+N")));
+    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
+    file->addSeparator();
+    QAction *import = addAction(file, QStringLiteral("import"), tr("&Import..."));
+    import->setShortcut(QKeySequence(tr("Ctrl+I")));
+    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
+    connect(addAction(file, QStringLiteral("importRules"), tr("Import &Rules...")),
+            &QAction::triggered, this, [this] { showRulesWindow(); });
+    file->addSeparator();
+    connect(addAction(file, QStringLiteral("tindralAccount"), tr("&Tindral Account...")),
+            &QAction::triggered, this, &MainWindow::showAccountWindow);
+    file->addSeparator();
+    m_signInAction = addAction(file, QStringLiteral("signIn"), tr("&Sign In..."));
+    connect(m_signInAction, &QAction::triggered, this, [this] {
+        if (m_register->confirmLeaveEntry())
+            m_stack->setCurrentIndex(WelcomePage);
+    });
+    m_signOutAction = addAction(file, QStringLiteral("signOut"), tr("Sign &Out"));
+    connect(m_signOutAction, &QAction::triggered, this,
+            [this] { m_state->accountClient()->auth()->logout(); });
+    file->addSeparator();
+    QAction *quit = addAction(file, QStringLiteral("quit"), tr("&Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *edit = addMenuNamed(tr("&Edit"));
+    QAction *find = addAction(edit, QStringLiteral("find"), tr("&Find..."));
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
+    edit->addSeparator();
+    connect(addAction(edit, QStringLiteral("preferences"), tr("&Preferences...")),
+            &QAction::triggered, this, &MainWindow::showSettingsWindow);
+
+    QMenu *account = addMenuNamed(tr("&Account"));
+    connect(addAction(account, QStringLiteral("editAccount"), tr("&Edit...")), &QAction::triggered,
+            this, &MainWindow::showEditAccountDialog);
+    QAction *reconcile = addAction(account, QStringLiteral("reconcile"), tr("&Reconcile..."));
+    reconcile->setShortcut(QKeySequence(tr("Ctrl+R")));
+    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
+    connect(addAction(account, QStringLiteral("reconciliationHistory"),
+                      tr("Reconciliation &History...")),
+            &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
+    connect(addAction(account, QStringLiteral("renamePayees"), tr("Rename &Payees...")),
+            &QAction::triggered, this, &MainWindow::showPayeesWindow);
+    account->addSeparator();
+    connect(addAction(account, QStringLiteral("share"), tr("&Share...")), &QAction::triggered, this,
+            &MainWindow::showShareAccountDialog);
+    account->addSeparator();
+    connect(addAction(account, QStringLiteral("deleteAccount"), tr("&Delete")), &QAction::triggered,
+            this, &MainWindow::deleteCurrentAccount);
+
+    QMenu *view = addMenuNamed(tr("&View"));
+    QAction *reports = addAction(view, QStringLiteral("reports"), tr("&Reports"));
+    reports->setShortcut(QKeySequence(tr("Ctrl+2")));
+    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
+    QAction *recurring
+        = addAction(view, QStringLiteral("recurring"), tr("Re&curring Transactions"));
+    recurring->setShortcut(QKeySequence(tr("Ctrl+3")));
+    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
+    QAction *categories = addAction(view, QStringLiteral("categories"), tr("C&ategories"));
+    categories->setShortcut(QKeySequence(tr("Ctrl+4")));
+    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
+
+    QMenu *help = addMenuNamed(tr("&Help"));
+    connect(addAction(help, QStringLiteral("about"), tr("&About Tindral Quillon")),
+            &QAction::triggered, this, &MainWindow::showAbout);
+    connect(addAction(help, QStringLiteral("whatsNew"), tr("What's &New...")), &QAction::triggered,
+            this, &MainWindow::showWhatsNew);
+    connect(addAction(help, QStringLiteral("checkForUpdates"), tr("Check for &Updates...")),
+            &QAction::triggered, this, &MainWindow::checkForUpdates);
+    help->addSeparator();
+    connect(addAction(help, QStringLiteral("keyboardShortcuts"), tr("&Keyboard Shortcuts")),
+            &QAction::triggered, this, &MainWindow::showKeyboardShortcuts);
+    help->addSeparator();
+    connect(addAction(help, QStringLiteral("loadSampleData"), tr("Load &Sample Data")),
+            &QAction::triggered, this, &MainWindow::loadSampleData);
+    connect(addAction(help, QStringLiteral("clearSampleData"), tr("&Clear Sample Data")),
+            &QAction::triggered, this, &MainWindow::clearSampleData);
+}
+
+QWidget *MainWindow::buildSidebar() {
+    auto *container = new QWidget(this);
+    container->setAccessibleName(tr("Sidebar"));
+    container->setMinimumWidth(260);
+    container->setMaximumWidth(500);
+    auto *layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_accountList = new QListWidget(container);
+    m_accountList->setAccessibleName(tr("Accounts"));
+    m_accountList->setMinimumWidth(260);
+    m_accountList->setFocusPolicy(Qt::NoFocus);
+    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
+    m_accountList->setDefaultDropAction(Qt::MoveAction);
+    m_accountList->setStyleSheet(
+        QString::fromLatin1(kSidebarStyle)
+            .arg("#152420", "#8FAF9F", "#1E3530", "#FFFFFF", "#26574A", "#5A7A6E"));
+    layout->addWidget(m_accountList, 1);
+
+    m_totalLabel = new QLabel(container);
+    QFont totalFont = QApplication::font();
+    totalFont.setWeight(QFont::Medium);
+    m_totalLabel->setFont(totalFont);
+    m_totalLabel->setAlignment(Qt::AlignCenter);
+    m_totalLabel->setFixedHeight(32);
+    m_totalLabel->setStyleSheet(
+        QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
+            .arg("#152420", "#8FAF9F", "#1E3028"));
+    m_totalLabel->setAccessibleDescription(tr("Total of all accounts"));
+    layout->addWidget(m_totalLabel);
+    return container;
+}
+
+void MainWindow::connectSignals() {
+    connect(m_state, &AppState::dataChanged, this, &MainWindow::onDataChanged);
+    connect(m_state, &AppState::currentAccountChanged, this, &MainWindow::updateShareAction);
+    connect(m_register, &RegisterScreen::reconcileRequested, this,
+            &MainWindow::showReconciliationWindow);
+    connect(m_register, &RegisterScreen::createRuleRequested, this, &MainWindow::showRulesWindow);
+    if (ThemeManager *theme = m_state->themeManager())
+        connect(theme, &ThemeManager::themeChanged, m_statusBar, &StatusBar::recolor);
+    connect(m_state->recurringService(), &RecurringService::pendingCountChanged, m_statusBar,
+            &StatusBar::setRecurringDue);
+
+    SyncEngine *sync = m_state->syncEngine();
+    connect(sync, &SyncEngine::stateChanged, this, [this](SyncEngine::SyncState state) {
+        if (m_state->accountClient()->isAuthenticated())
+            m_statusBar->setSyncText(SyncEngine::stateText(state));
+    });
+    // Without an account there is nothing to sync with; a run then fails for want of a
+    // session, which is no news to someone who never signed in.
+    connect(sync, &SyncEngine::syncCompleted, this, [this] {
+        if (m_state->accountClient()->isAuthenticated())
+            m_statusBar->showMessage(tr("Sync complete"), 2000);
+        if (m_state->currentAccountId().isEmpty())
+            choosePage();
+    });
+    // One notice per sync run that stored something.
+    connect(sync, &SyncEngine::dataChanged, this, [this] {
+        requestSidebarRefresh();
+        m_register->reload();
+    });
+    connect(sync, &SyncEngine::syncFailed, this, [this](const QString &error) {
+        if (m_state->accountClient()->isAuthenticated())
+            m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kLongMessageMs);
+    });
+
+    TindAccount::AuthClient *auth = m_state->accountClient()->auth();
+    connect(auth, &TindAccount::AuthClient::loginAddressReady, this,
+            [this](const QUrl &url, bool browserOpened) {
+                if (!m_signInLink)
+                    m_signInLink = new SignInLinkDialog(this);
+                m_signInLink->setAddress(url, browserOpened);
+                m_signInLink->show();
+                m_signInLink->raise();
+            });
+    connect(auth, &TindAccount::AuthClient::loginSucceeded, this, [this] {
+        if (m_signInLink)
+            m_signInLink->close();
+        m_statusBar->showMessage(tr("Signed in successfully"), kShortMessageMs);
+        updateSignInState();
+    });
+    connect(auth, &TindAccount::AuthClient::loginFailed, this, [this](const QString &error) {
+        m_statusBar->showMessage(tr("Sign-in failed: %1").arg(error), kLongMessageMs);
+    });
+    connect(auth, &TindAccount::AuthClient::stateChanged, this, &MainWindow::updateSignInState);
+
+    connect(m_welcome, &WelcomeScreen::signInRequested, auth, &TindAccount::AuthClient::login);
+    connect(m_welcome, &WelcomeScreen::dismissRequested, this, [this] {
+        if (m_state->currentAccountId().isEmpty())
+            m_stack->setCurrentIndex(EmptyPage);
+        else
+            selectAccount(m_state->currentAccountId());
+    });
+    connect(m_emptyPage, &EmptyStatePage::createAccountRequested, this,
+            &MainWindow::showNewAccountDialog);
+
+    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
+    connect(m_accountList, &QWidget::customContextMenuRequested, this,
+            &MainWindow::onAccountContextMenu);
+    connect(m_accountList->model(), &QAbstractItemModel::rowsMoved, this, &MainWindow::onRowsMoved);
+    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::fitItemWidths);
+}
+
+void MainWindow::onDataChanged(const DataChange &change) {
+    if (change.touches(DataChange::Accounts | DataChange::Transactions))
+        requestSidebarRefresh();
+    if (change.touches(DataChange::Recurring | DataChange::Transactions))
+        showPending();
+    if (change.touches(DataChange::Accounts) || change.touchesAccount(m_register->accountId()))
+        m_register->reload();
+    if (change.touches(DataChange::Accounts))
+        updateShareAction();
+}
+
+void MainWindow::requestSidebarRefresh() {
+    if (m_refreshQueued)
+        return;
+    m_refreshQueued = true;
+    // Queued, so that many writes in one pass (and writes made inside a drop handler, while
+    // the list is busy) lead to one rebuild after they are done.
+    QMetaObject::invokeMethod(this, &MainWindow::onAccountsChanged, Qt::QueuedConnection);
+}
+
+void MainWindow::onAccountsChanged() {
+    refreshSidebar();
+}
+
+void MainWindow::refreshSidebar() {
+    m_refreshQueued = false;
+    ++m_sidebarRefreshes;
+
+    AccountRepository *repository = m_state->accountRepository();
+    const QList<Account> accounts = repository->findAll();
+    const QHash<QString, qint64> balances = repository->balances();
+
+    m_accountList->clear();
+    QStringList ids;
+    const int width = m_accountList->viewport()->width();
+    for (const Account &account : accounts) {
+        const qint64 balance = AccountPresentation::balanceOf(account, balances);
+        auto *item = new QListWidgetItem(m_accountList);
+        item->setData(Qt::UserRole, account.id);
+        item->setData(Qt::AccessibleTextRole,
+                      tr("%1, %2").arg(account.name, formatMoney(balance, account.currency)));
+        auto *widget = new AccountItemWidget(account, balance);
+        m_accountList->setItemWidget(item, widget);
+        // The row widget is laid inside the item's padding: leave room for it, so that the
+        // widget gets its full height.
+        item->setSizeHint(QSize(width, widget->sizeHint().height() + kItemVerticalPadding));
+        ids << account.id;
+    }
+
+    m_statusBar->setAccountCount(int(accounts.size()));
+    rebuildAccountShortcuts(ids);
+    m_totalLabel->setText(AccountPresentation::totalText(accounts, balances));
+
+    const QString current = m_state->currentAccountId();
+    if (current.isEmpty())
+        return;
+    const int row = int(ids.indexOf(current));
+    if (row >= 0) {
+        m_accountList->setCurrentRow(row);
+    } else if (m_stack->currentIndex() == RegisterPage) {
+        // The shown account is gone (deleted here, by sync or with the sample data).
+        m_state->setCurrentAccountId(QString());
+        choosePage();
+    }
+}
+
+void MainWindow::rebuildAccountShortcuts(const QStringList &accountIds) {
+    qDeleteAll(m_accountShortcuts);
+    m_accountShortcuts.clear();
+    const int count = std::min(int(accountIds.size()), 10);
+    for (int i = 0; i < count; ++i) {
+        const int digit = i == 9 ? 0 : i + 1;
+        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + digit)), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const QString id = accountIds.at(i);
+        connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
+        m_accountShortcuts << shortcut;
+    }
+}
+
+void MainWindow::fitItemWidths() {
+    const int width = m_accountList->viewport()->width();
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        QListWidgetItem *item = m_accountList->item(i);
+        item->setSizeHint(QSize(width, item->sizeHint().height()));
+    }
+}
+
+void MainWindow::onRowsMoved() {
+    QList<QPair<QString, int>> order;
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
+        if (!id.isEmpty())
+            order.append({id, i});
+    }
+    m_state->accountRepository()->updateSortOrder(order);
+    // The moved row lost its widget in the drop; the rebuild (queued, never inside the drop
+    // handler) brings it back.
+    requestSidebarRefresh();
+}
+
+void MainWindow::onAccountClicked(QListWidgetItem *item) {
+    if (!item)
+        return;
+    const QString id = item->data(Qt::UserRole).toString();
+    if (!id.isEmpty())
+        selectAccount(id);
+}
+
+void MainWindow::selectAccount(const QString &accountId) {
+    if (accountId != m_register->accountId() && !m_register->confirmLeaveEntry()) {
+        selectRowOf(m_register->accountId());
+        return;
+    }
+    m_state->setCurrentAccountId(accountId);
+    m_register->loadAccount(accountId);
+    m_stack->setCurrentIndex(RegisterPage);
+    selectRowOf(accountId);
+}
+
+void MainWindow::selectRowOf(const QString &accountId) {
+    for (int i = 0; i < m_accountList->count(); ++i) {
+        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
+            m_accountList->setCurrentRow(i);
+            return;
+        }
+    }
+    m_accountList->clearSelection();
+}
+
+void MainWindow::choosePage() {
+    AccountRepository *accounts = m_state->accountRepository();
+    const QString current = m_state->currentAccountId();
+    if (!current.isEmpty()) {
+        const auto account = accounts->findById(current);
+        if (account && !account->deletedAt) {
+            selectAccount(current);
+            return;
+        }
+    }
+    const QList<Account> all = accounts->findAll();
+    if (!all.isEmpty()) {
+        selectAccount(all.first().id);
+        return;
+    }
+    m_state->setCurrentAccountId(QString());
+    m_stack->setCurrentIndex(m_state->accountClient()->isAuthenticated() ? EmptyPage : WelcomePage);
+}
+
+void MainWindow::updateSignInState() {
+    const bool signedIn = m_state->accountClient()->isAuthenticated();
+    m_signInAction->setVisible(!signedIn);
+    m_signOutAction->setVisible(signedIn);
+    m_welcome->updateAuthButton();
+    updateShareAction();
+    if (!signedIn) {
+        m_statusBar->setSyncText(tr("Not signed in"));
+        return;
+    }
+    m_statusBar->setSyncText(SyncEngine::stateText(m_state->syncEngine()->state()));
+    if (m_stack->currentIndex() == WelcomePage) {
+        if (m_state->currentAccountId().isEmpty())
+            m_stack->setCurrentIndex(EmptyPage);
+        else
+            selectAccount(m_state->currentAccountId());
+    }
+}
+
+void MainWindow::showPending() {
+    m_statusBar->setRecurringDue(m_state->recurringService()->pendingCount());
+}
+
+bool MainWindow::requireCurrentAccount() {
+    if (!m_state->currentAccountId().isEmpty())
+        return true;
+    m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+    return false;
+}
+
+void MainWindow::showNewAccountDialog() {
+    AccountFormDialog dialog(this);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
+        return;
+    const Account account = dialog.account();
+    if (account.name.isEmpty())
+        return;
+    QString id;
+    if (!m_state->ledger()->createAccount(account, account.startingBalance,
+                                          dialog.startingBalanceDate(), &id)) {
+        ErrorBox::show(this, tr("New Account"), tr("The account could not be created."),
+                       tr("Nothing was stored; your other accounts are unchanged."));
+        return;
+    }
+    selectAccount(id);
+}
+
+void MainWindow::showEditAccountDialog() {
+    if (!requireCurrentAccount())
+        return;
+    const auto stored = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!stored)
+        return;
+    const std::optional<Transaction> opening = m_state->ledger()->openingBalance(stored->id);
+    Account shown = *stored;
+    if (opening)
+        shown.startingBalance = opening->amount;
+    AccountFormDialog dialog(shown, this);
+    if (opening)
+        dialog.setStartingBalanceDate(opening->date);
+    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
+        return;
+
+    const Account edited = dialog.account();
+    if (edited.name.isEmpty())
+        return;
+    const LedgerWriter::Result result = m_state->ledger()->updateAccount(
+        edited, edited.startingBalance, dialog.startingBalanceDate());
+    if (result == LedgerWriter::Result::NotFound) {
+        ErrorBox::show(this, tr("Edit Account"), tr("The changes could not be saved."),
+                       tr("The account was deleted meanwhile."));
+    } else if (result != LedgerWriter::Result::Ok) {
+        ErrorBox::show(this, tr("Edit Account"), tr("The changes could not be saved."),
+                       tr("The account keeps its previous details and balance."));
+    }
+    m_register->reload();
+}
+
+void MainWindow::presentWindow(QWidget *window, const QString &title, const QSize &defaultSize) {
+    const bool shown = window->isVisible();
+    if (window->parentWidget() != this || !window->isWindow())
+        window->setParent(this, Qt::Window);
+    window->setWindowTitle(title);
+    shareMenuKeys(window, m_menus);
+    if (!shown)
+        window->resize(defaultSize);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::showReportsWindow() {
+    if (!m_reportsWindow)
+        m_reportsWindow = new ReportsScreen(m_state, this);
+    m_reportsWindow->refresh();
+    presentWindow(m_reportsWindow, tr("Reports"), QSize(800, 600));
+}
+
+void MainWindow::showRecurringWindow() {
+    if (!m_recurringWindow) {
+        // The register, the sidebar and this window itself all follow the postings and rule
+        // changes through AppState's change notice; no signal of the screen is needed here.
+        m_recurringWindow = new RecurringScreen(m_state, this);
+        m_recurringWindow->setWindowFlag(Qt::Window);
+    }
+    m_recurringWindow->refresh();
+    presentWindow(m_recurringWindow, tr("Recurring Transactions"), QSize(700, 500));
+}
+
+void MainWindow::showSearchWindow() {
+    if (!m_searchWindow) {
+        m_searchWindow = new SearchScreen(m_state, this);
+        connect(m_searchWindow, &SearchScreen::editTransactionRequested, this,
+                &MainWindow::showTransaction);
+    }
+    m_searchWindow->refresh();
+    presentWindow(m_searchWindow, tr("Search Transactions"), QSize(800, 550));
+    m_searchWindow->searchField()->setFocus();
+    m_searchWindow->searchField()->selectAll();
+}
+
+void MainWindow::showTransaction(const QString &transactionId) {
+    const auto transaction = m_state->transactionRepository()->findById(transactionId);
+    if (!transaction || transaction->deletedAt) {
+        m_statusBar->showMessage(tr("That transaction no longer exists"), kShortMessageMs);
+        return;
+    }
+    selectAccount(transaction->accountId);
+    // Leaving a half-typed entry may have been refused: then the register stays where it was.
+    if (m_register->accountId() != transaction->accountId)
+        return;
+    m_register->showTransaction(transactionId);
+    raise();
+    activateWindow();
+}
+
+void MainWindow::showCategoriesWindow() {
+    if (!m_categoriesWindow)
+        m_categoriesWindow = new CategoriesScreen(m_state, this);
+    m_categoriesWindow->refresh();
+    presentWindow(m_categoriesWindow, tr("Categories"), QSize(600, 500));
+}
+
+void MainWindow::showSettingsWindow() {
+    if (!m_settingsWindow) {
+        m_settingsWindow = new SettingsScreen(m_state, this);
+        connect(m_settingsWindow, &SettingsScreen::deletedAccountRestored, this,
+                &MainWindow::requestSidebarRefresh);
+        connect(m_settingsWindow, &SettingsScreen::dateFormatChanged, this,
+                &MainWindow::showDatesAgain);
+    }
+    m_settingsWindow->refresh();
+    presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550));
+}
+
+ReconciliationScreen *MainWindow::reconciliationWindow(const QString &accountId) const {
+    return m_reconciliationWindows.value(accountId);
+}
+
+void MainWindow::showReconciliationWindow() {
+    if (!requireCurrentAccount())
+        return;
+    const QString accountId = m_state->currentAccountId();
+    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    if (!account)
+        return;
+    const QString title = tr("Reconcile — %1").arg(account->name);
+    // Closed windows delete themselves; their entries are dropped here rather than from their
+    // destroyed signal, which also fires while this window is being torn down.
+    m_reconciliationWindows.removeIf([](const auto &entry) { return entry.value().isNull(); });
+    ReconciliationScreen *open = m_reconciliationWindows.value(accountId);
+    // A closed one is only waiting to be deleted.
+    if (open && open->isVisible()) {
+        presentWindow(open, title, QSize(1100, 720));
+        return;
+    }
+    auto *window = new ReconciliationScreen(m_state, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_reconciliationWindows.insert(accountId, window);
+    connect(window, &ReconciliationScreen::reconciliationCompleted, this, [this, window] {
+        m_register->reload();
+        requestSidebarRefresh();
+        window->close();
+    });
+    connect(window, &ReconciliationScreen::cancelled, window, &QWidget::close);
+    // Add and Edit post to the account being reconciled, whatever the register shows or
+    // whether it may leave a half-typed row.
+    connect(window, &ReconciliationScreen::newTransactionRequested, this,
+            [this, window](const QString &id) { openTransactionForm(window, id, QString()); });
+    connect(window, &ReconciliationScreen::editTransactionRequested, this,
+            [this, window, accountId](const QString &transactionId) {
+                openTransactionForm(window, accountId, transactionId);
+            });
+    window->setTransactionFormAvailable(true);
+    window->setAccount(accountId);
+    presentWindow(window, title, QSize(1100, 720));
+}
+
+void MainWindow::openTransactionForm(QWidget *over, const QString &accountId,
+                                     const QString &transactionId) {
+    std::optional<Transaction> stored;
+    if (!transactionId.isEmpty()) {
+        stored = m_state->transactionRepository()->findById(transactionId);
+        if (!stored || stored->deletedAt || stored->accountId != accountId) {
+            ErrorBox::show(over, tr("Edit Transaction"), tr("This transaction no longer exists."),
+                           QString());
+            return;
+        }
+    }
+    std::unique_ptr<TransactionFormDialog> dialog
+        = stored ? std::make_unique<TransactionFormDialog>(m_state, *stored, over)
+                 : std::make_unique<TransactionFormDialog>(m_state, accountId, over);
+    if (ModalRunner::exec(dialog.get()) != QDialog::Accepted)
+        return;
+    const QList<SplitLine> lines = dialog->splitLines();
+    const LedgerWriter::Result result = m_state->ledger()->saveTransaction(
+        dialog->transaction(), !stored, dialog->splitChanged() ? &lines : nullptr);
+    QString reason;
+    switch (result) {
+    case LedgerWriter::Result::Ok:
+        return;
+    case LedgerWriter::Result::TransferAccountNotFound:
+        reason = tr("The account named after [Transfer] does not exist.");
+        break;
+    case LedgerWriter::Result::TransferToSameAccount:
+        reason = tr("A transfer needs another account.");
+        break;
+    case LedgerWriter::Result::NotFound:
+        reason = tr("The transaction was deleted meanwhile.");
+        break;
+    case LedgerWriter::Result::NotATransfer:
+        reason = tr("An existing transaction cannot become a transfer; delete it and enter the "
+                    "transfer as a new transaction.");
+        break;
+    case LedgerWriter::Result::OtherLegReconciled:
+        reason = tr("The other side of the transfer is reconciled.");
+        break;
+    case LedgerWriter::Result::Failed:
+        reason = tr("Nothing was stored.");
+        break;
+    }
+    ErrorBox::show(over, dialog->windowTitle(), tr("The transaction could not be saved."), reason);
+}
+
+void MainWindow::showReconciliationHistoryWindow() {
+    if (!requireCurrentAccount())
+        return;
+    if (!m_reconciliationHistoryWindow)
+        m_reconciliationHistoryWindow = new ReconciliationHistoryScreen(m_state, this);
+    m_reconciliationHistoryWindow->setAccount(m_state->currentAccountId());
+    presentWindow(m_reconciliationHistoryWindow, tr("Reconciliation History"), QSize(750, 500));
+}
+
+void MainWindow::showImportWindow() {
+    if (m_state->accountRepository()->findAll().isEmpty()) {
+        if (MessageBoxes::ask(this, tr("No Accounts"),
+                              tr("You need to create an account before importing transactions. "
+                                 "Create one now?"),
+                              MessageBoxes::Default::Yes))
+            showNewAccountDialog();
+        return;
+    }
+    if (!m_importWindow) {
+        m_importWindow = new ImportScreen(m_state, this);
+        connect(m_importWindow, &ImportScreen::importCompleted, this, [this] {
+            requestSidebarRefresh();
+            m_register->reload();
+        });
+    }
+    m_importWindow->refresh();
+    presentWindow(m_importWindow, tr("Import Transactions"), QSize(650, 600));
+}
+
+void MainWindow::showRulesWindow(const QString &payee) {
+    if (!m_rulesWindow)
+        m_rulesWindow = new RulesScreen(m_state, this);
+    m_rulesWindow->refresh();
+    presentWindow(m_rulesWindow, tr("Import Rules"), QSize(700, 450));
+    if (!payee.isEmpty())
+        m_rulesWindow->addRuleForPayee(payee);
+}
+
+void MainWindow::showPayeesWindow() {
+    // A rename announces itself as a change of transactions, which reloads the register
+    // already; payeesChanged needs no second reload here.
+    if (!m_payeesWindow)
+        m_payeesWindow = new PayeeScreen(m_state, this);
+    m_payeesWindow->refresh();
+    presentWindow(m_payeesWindow, tr("Payee Management"), QSize(550, 500));
+}
+
+void MainWindow::showShareAccountDialog() {
+    if (!requireCurrentAccount())
+        return;
+    if (!m_state->accountClient()->isAuthenticated()) {
+        MessageBoxes::inform(this, tr("Sign In Required"),
+                             tr("Sharing requires a Tindral account. Sign in via File › Sign In "
+                                "to enable sharing."));
+        return;
+    }
+    const auto account = m_state->accountRepository()->findById(m_state->currentAccountId());
+    if (!account || account->deletedAt)
+        return;
+    // The server learns of an account at its first sync; until then there is nothing to share.
+    if (account->serverId.isEmpty()) {
+        m_statusBar->showMessage(tr("Sync this account once before sharing it"), kLongMessageMs);
+        return;
+    }
+    ShareMembersDialog::Texts texts;
+    texts.windowTitle = tr("Share Account");
+    texts.heading = tr("Sharing: %1").arg(account->name);
+    texts.description = tr("Share this account with members of your Tindral family group. "
+                           "They'll see the same register, balances, and reconciliation history "
+                           "on their devices.");
+    texts.listCaption = tr("Shared with");
+    texts.emptyList = tr("Not shared with anyone yet.");
+    texts.noGroup = tr("You're not part of a Tindral group yet. Create or join one under File › "
+                       "Tindral Account..., then share this account with its members.");
+    texts.shareButton = tr("Share");
+    texts.removeButton = tr("Remove Selected");
+    texts.closeButton = tr("Close");
+    texts.role = QStringLiteral("member");
+    texts.shareFailedTitle = tr("Share Failed");
+    texts.removeFailedTitle = tr("Remove Failed");
+    texts.removeConfirmTitle = tr("Remove Share");
+    texts.removeConfirmText = tr("Remove %1's access to this account?");
+    ShareMembersDialog dialog(m_state->accountClient(), m_state->sharingService(), account->id,
+                              texts, this);
+    connect(&dialog, &ShareMembersDialog::sharingChanged, m_state->syncEngine(),
+            &SyncEngine::scheduleSync);
+    ModalRunner::exec(&dialog);
+}
+
+void MainWindow::updateShareAction() {
+    QAction *share = action(QStringLiteral("share"));
+    if (!share)
+        return;
+    const QString current = m_state->currentAccountId();
+    const auto account
+        = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    // Before sign-in the action stays available, to say that sharing needs an account.
+    const bool unsynced
+        = account && account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated();
+    share->setEnabled(!unsynced);
+    share->setToolTip(unsynced ? tr("This account can be shared after its first sync.")
+                               : QString());
+}
+
+void MainWindow::showAccountWindow() {
+    if (!m_state->accountClient()->isAuthenticated()) {
+        if (m_register->confirmLeaveEntry())
+            m_stack->setCurrentIndex(WelcomePage);
+        return;
+    }
+    if (!m_accountWindow) {
+        m_accountWindow = new AccountScreen(m_state->accountClient(), this);
+        connect(m_accountWindow, &AccountScreen::logoutRequested, this, [this] {
+            m_state->accountClient()->auth()->logout();
+            m_accountWindow->close();
+        });
+    }
+    m_accountWindow->reload();
+    presentWindow(m_accountWindow, tr("Tindral Account"), QSize(600, 550));
+}
+
+TindUpdate::StatusFunctions MainWindow::updateStatus() {
+    QPointer<StatusBar> bar(m_statusBar);
+    TindUpdate::StatusFunctions status;
+    status.show = [bar](const QString &text, int milliseconds) {
+        if (!bar)
+            return;
+        if (milliseconds > 0)
+            bar->finishProgress(text, milliseconds);
+        else
+            bar->showProgress(text);
+    };
+    status.clear = [bar] {
+        if (bar)
+            bar->hideProgress();
+    };
+    return status;
+}
+
+void MainWindow::showWhatsNew() {
+    TindUpdate::showWhatsNew(AppUpdateConfig::create(), tr("Tindral Quillon"), this,
+                             updateStatus());
+}
+
+void MainWindow::checkForUpdates() {
+    TindUpdate::checkForUpdatesInteractive(AppUpdateConfig::create(), tr("Tindral Quillon"), this,
+                                           updateStatus());
+}
+
+void MainWindow::onAccountContextMenu(const QPoint &position) {
+    QMenu menu(this);
+    menu.setAccessibleName(tr("Account actions"));
+    connect(menu.addAction(tr("New Account...")), &QAction::triggered, this,
+            &MainWindow::showNewAccountDialog);
+    QListWidgetItem *item = m_accountList->itemAt(position);
+    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
+    const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
+    if (account) {
+        menu.addSeparator();
+        connect(menu.addAction(tr("Edit \"%1\"...").arg(account->name)), &QAction::triggered, this,
+                [this, id] {
+                    selectAccount(id);
+                    showEditAccountDialog();
+                });
+        connect(menu.addAction(tr("Reconcile...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showReconciliationWindow();
+        });
+        connect(menu.addAction(tr("Reconciliation History...")), &QAction::triggered, this,
+                [this, id] {
+                    selectAccount(id);
+                    showReconciliationHistoryWindow();
+                });
+        connect(menu.addAction(tr("Rename Payees...")), &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showPayeesWindow();
+        });
+        menu.addSeparator();
+        QAction *share = menu.addAction(tr("Share..."));
+        if (account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated()) {
+            share->setEnabled(false);
+            share->setToolTip(tr("This account can be shared after its first sync."));
+        }
+        connect(share, &QAction::triggered, this, [this, id] {
+            selectAccount(id);
+            showShareAccountDialog();
+        });
+        menu.addSeparator();
+        connect(menu.addAction(tr("Delete \"%1\"").arg(account->name)), &QAction::triggered, this,
+                [this, id] { deleteAccount(id); });
+    }
+    menu.exec(m_accountList->viewport()->mapToGlobal(position));
+    // The right click selected the row under the mouse; show the current account again.
+    selectRowOf(m_state->currentAccountId());
+}
+
+void MainWindow::deleteCurrentAccount() {
+    if (!requireCurrentAccount())
+        return;
+    deleteAccount(m_state->currentAccountId());
+}
+
+void MainWindow::deleteAccount(const QString &accountId) {
+    const auto account = m_state->accountRepository()->findById(accountId);
+    if (!account || account->deletedAt)
+        return;
+    // A row being typed in that account has nowhere to go once it is deleted: say so, and
+    // drop it before the account goes, so that nothing later saves into it.
+    const bool typedThere = m_register->accountId() == accountId && m_register->hasUnsavedEntry();
+    QString question = tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
+                          "reconciliation history for this account will be removed. You can "
+                          "restore it from Preferences → Data & Sync.")
+                           .arg(account->name);
+    if (typedThere)
+        question += QStringLiteral("\n\n")
+                    + tr("The transaction you are typing in this account will be discarded.");
+    if (!MessageBoxes::askWarning(this, tr("Delete Account"), question))
+        return;
+    if (m_register->accountId() == accountId)
+        m_register->discardEntry();
+
+    if (!m_state->ledger()->deleteAccount(accountId)) {
+        ErrorBox::show(this, tr("Delete Account"), tr("The account could not be deleted."),
+                       tr("Nothing was removed: the account and all its entries are kept."));
+        return;
+    }
+    if (accountId == m_state->currentAccountId()) {
+        m_state->setCurrentAccountId(QString());
+        choosePage();
+    }
+}
+
+void MainWindow::showAbout() {
+    QMessageBox box(this);
+    box.setWindowTitle(tr("About Tindral Quillon"));
+    box.setIconPixmap(QPixmap(QStringLiteral(":/icons/icons/app_icon.png"))
+                          .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    box.setTextFormat(Qt::RichText);
+    box.setText(tr("<h3>Tindral Quillon</h3><p>Version %1</p>"
+                   "<p>A digital quillon register for tracking household finances.</p>"
+                   "<p><small>This application uses the Qt framework under the GNU LGPL version 3. "
+                   "The source code of Qt is available at "
+                   "<a href=\"https://download.qt.io/\">download.qt.io</a>.</small></p>")
+                    .arg(QApplication::applicationVersion().toHtmlEscaped()));
+    ModalRunner::exec(&box);
+}
+
+void MainWindow::showKeyboardShortcuts() {
+    const auto table = [](const QString &heading, const QList<QPair<QString, QString>> &rows) {
+        QString html = QStringLiteral("<h4>%1</h4><table cellspacing=\"6\">").arg(heading);
+        for (const auto &[key, meaning] : rows)
+            html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key, meaning);
+        return html + QStringLiteral("</table>");
+    };
+    QString html;
+    html += table(tr("Register"), {{ShortcutText::of("Ctrl+Enter"), tr("Save transaction")},
+                                   {ShortcutText::of("Ctrl+I"), tr("Insert new transaction")},
+                                   {ShortcutText::of("Ctrl+D"), tr("Delete current transaction")},
+                                   {tr("Tab / Shift+Tab"), tr("Next / previous field")},
+                                   {tr("' (apostrophe)"), tr("Copy value from field above")}});
+    html += table(tr("Date Field"), {{tr("t"), tr("Today")},
+                                     {tr("+ / -"), tr("Next / previous day")},
+                                     {tr("m / h"), tr("First / last day of month")},
+                                     {tr("y / r"), tr("First / last day of year")},
+                                     {tr("w / k"), tr("First / last day of week")}});
+    html += table(tr("General"), {{ShortcutText::of("Ctrl+N"), tr("New transaction")},
+                                  {ShortcutText::of("Ctrl+Shift+N"), tr("New account")},
+                                  {ShortcutText::of("Ctrl+R"), tr("Reconcile account")},
+                                  {ShortcutText::of("Ctrl+F"), tr("Search transactions")},
+                                  {ShortcutText::of("Ctrl+I"), tr("Import")},
+                                  {ShortcutText::of("Ctrl+2"), tr("Reports")},
+                                  {ShortcutText::of("Ctrl+3"), tr("Recurring transactions")},
+                                  {ShortcutText::of("Ctrl+4"), tr("Categories")}});
+    html += table(tr("Accounts"), {{tr("Alt+1 &ndash; Alt+9"), tr("Switch to account 1&ndash;9")},
+                                   {tr("Alt+0"), tr("Switch to account 10")}});
+    QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), html, QMessageBox::Ok,
+                    this);
+    box.setTextFormat(Qt::RichText);
+    ModalRunner::exec(&box);
+}
+
+void MainWindow::loadSampleData() {
+    if (m_sampleData->hasSampleData()) {
+        MessageBoxes::inform(this, tr("Sample Data"), tr("Sample data is already loaded."));
+        return;
+    }
+    if (!m_sampleData->loadSampleData()) {
+        ErrorBox::show(this, tr("Load Sample Data"), tr("The sample data could not be loaded."),
+                       tr("Nothing was added; your own accounts are unchanged."));
+        return;
+    }
+    m_statusBar->showMessage(tr("Sample data loaded"), kShortMessageMs);
+}
+
+void MainWindow::clearSampleData() {
+    if (!m_sampleData->hasSampleData()) {
+        MessageBoxes::inform(this, tr("Sample Data"), tr("No sample data to clear."));
+        return;
+    }
+    if (!m_sampleData->clearSampleData()) {
+        ErrorBox::show(this, tr("Clear Sample Data"), tr("The sample data could not be removed."),
+                       tr("Nothing was removed. A sample account that holds entries of your own "
+                          "stays until you move or delete them."));
+        return;
+    }
+    const QString current = m_state->currentAccountId();
+    const auto account
+        = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    if (!current.isEmpty() && (!account || account->deletedAt))
+        m_state->setCurrentAccountId(QString());
+    m_stack->setCurrentIndex(WelcomePage);
+    m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+}
+
+void MainWindow::restoreLayout() {
+    QSettings settings;
+    const QByteArray geometry = settings.value(kGeometryKey).toByteArray();
+    if (geometry.isEmpty() || !restoreGeometry(geometry)) {
+        const QSize size(1280, 900);
+        resize(size);
+        // On a smaller screen the window would reach below it, status bar and all.
+        const QScreen *screen = this->screen();
+        const QSize available = screen ? screen->availableGeometry().size() : size;
+        if (available.width() < size.width() || available.height() < size.height())
+            setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    const QByteArray splitter = settings.value(kSplitterKey).toByteArray();
+    if (splitter.isEmpty() || !m_splitter->restoreState(splitter))
+        m_splitter->setSizes({280, 1000});
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (!m_register->confirmLeaveEntry()) {
+        event->ignore();
+        return;
+    }
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+    settings.setValue(kSplitterKey, m_splitter->saveState());
+    QMainWindow::closeEvent(event);
+}
