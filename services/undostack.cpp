@@ -138,7 +138,13 @@ void UndoStack::beginRecording() {
         return;
     clearRecorded();
     QSqlQuery query(m_database->connection());
-    if (!query.exec(QStringLiteral("INSERT INTO temp.undo_recording VALUES (1)")))
+    const QString start = QStringLiteral("INSERT INTO temp.undo_recording VALUES (1)");
+    if (query.exec(start))
+        return;
+    // Moving temporary storage (a bulk import does) drops every temporary table and
+    // trigger of the connection: put them back.
+    m_tables.clear();
+    if (!installTriggers() || !query.exec(start))
         qCWarning(lcServices).noquote() << "UndoStack: cannot record:" << query.lastError().text();
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "services/entrywriter.h"
+#include "services/importservice.h"
 #include "services/ledgerwriter.h"
 #include "services/undostack.h"
 #include "storage/accountrepository.h"
@@ -13,6 +14,7 @@
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -202,6 +204,26 @@ void tst_UndoStack::undoAndRedoRestoreTheRows_data() {
     QTest::newRow("payee merge") << Change([](Fixture &f) {
         return f.ledger.renamePayees({"Cafe", "Cafe Nord"}, "Cafe North") == 2;
     }) << "Merge Payees";
+    QTest::newRow("import, as one step") << Change([](Fixture &f) {
+        const QString path = f.db.dirPath() + "/bank.csv";
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write("Date,Payee,Amount,Category\n2026-03-10,Bakery,-3.50,Treats\n"
+                   "2026-03-11,Employer,2500.00,\n2026-03-12,Cafe,-4.20,Food\n");
+        file.close();
+        ImportService import(&f.transactions, &f.categories);
+        import.setUndoStack(&f.undo);
+        CsvMapping mapping;
+        mapping.dateColumn = 0;
+        mapping.payeeColumn = 1;
+        mapping.amountColumn = 2;
+        mapping.categoryColumn = 3;
+        mapping.hasHeader = true;
+        mapping.dateFormat = "yyyy-MM-dd";
+        const ImportResult result = import.importCsv(path, "a1", mapping);
+        return result.error.isEmpty() && result.imported == 3;
+    }) << "Import of 3 Transaction(s)";
     QTest::newRow("account create with opening balance") << Change([](Fixture &f) {
         return f.ledger.createAccount(account(QString(), "Cash"), 5000, QDate(2026, 1, 1));
     }) << "New Account";
