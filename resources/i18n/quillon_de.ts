@@ -2630,6 +2630,13 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Abgleich abschließen</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
@@ -3031,6 +3038,13 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
         <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neu anlegen“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie %1, um sie zu merken.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung überspringen</translation>
     </message>
 </context>
 <context>

@@ -2607,6 +2607,13 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
@@ -3007,6 +3014,13 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

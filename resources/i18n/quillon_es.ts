@@ -2630,6 +2630,13 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
 </context>
 <context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminar conciliación</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
@@ -3031,6 +3038,13 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
         <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo recurrente, o seleccione una fila de los movimientos de una cuenta y pulse %1 para memorizarla.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
+        <translation>Omitir movimiento recurrente</translation>
     </message>
 </context>
 <context>

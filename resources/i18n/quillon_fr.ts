@@ -2630,6 +2630,13 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminer le rapprochement</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
@@ -3031,6 +3038,13 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
         <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur %1 pour la mémoriser.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
+        <translation>Ignorer l&apos;opération récurrente</translation>
     </message>
 </context>
 <context>

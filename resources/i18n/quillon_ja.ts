@@ -2616,6 +2616,13 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>照合を完了</translation>
+    </message>
+</context>
+<context>
     <name>RecurringFormDialog</name>
     <message>
         <source>New Recurring Transaction</source>
@@ -3016,6 +3023,13 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
         <translation>定期取引はまだありません。[新しい定期取引] で作成するか、入出金明細で行を選んで %1 を押すと記憶できます。</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
+        <translation>定期取引をスキップ</translation>
     </message>
 </context>
 <context>

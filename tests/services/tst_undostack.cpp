@@ -4,6 +4,8 @@
 #include "services/entrywriter.h"
 #include "services/importservice.h"
 #include "services/ledgerwriter.h"
+#include "services/reconciliationservice.h"
+#include "services/recurringservice.h"
 #include "services/undostack.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -198,6 +200,19 @@ void tst_UndoStack::undoAndRedoRestoreTheRows_data() {
     QTest::newRow("recurring delete") << Change([](Fixture &f) {
         return f.ledger.deleteRecurring("r1") == LedgerWriter::Result::Ok;
     }) << "Delete Recurring Transaction";
+    QTest::newRow("recurring skip") << Change([](Fixture &f) {
+        RecurringService service(&f.recurring, &f.transactions, &f.accounts);
+        service.setUndoStack(&f.undo);
+        return service.skip(*f.recurring.findById("r1"));
+    }) << "Skip Recurring Transaction";
+    QTest::newRow("reconciliation finish") << Change([](Fixture &f) {
+        ReconciliationService service(f.db.database(), &f.accounts, &f.transactions,
+                                      &f.reconciliations);
+        service.setUndoStack(&f.undo);
+        const auto result
+            = service.finish("a1", QDate(2026, 3, 31), -1250, {*f.transactions.findById("t1")});
+        return result.status == ReconciliationService::Status::Ok;
+    }) << "Finish Reconciliation";
     QTest::newRow("category delete uncategorises") << Change([](Fixture &f) {
         return f.ledger.deleteCategory("food") == LedgerWriter::Result::Ok;
     }) << "Delete Category";
