@@ -7,6 +7,7 @@
 #include "account/apiclient.h"
 #include "account/authclient.h"
 #include "app/applog.h"
+#include "app/preferencekeys.h"
 #include "services/accountsharingservice.h"
 #include "services/backupservice.h"
 #include "services/categoryservice.h"
@@ -45,7 +46,7 @@ const QString AppState::ServerAddressKey = QStringLiteral("serverAddress");
 namespace {
 
 const QString kLastViewedAccountKey = QStringLiteral("lastViewedAccountId");
-const QString kWeekStartKey = QStringLiteral("weekStartDay");
+const QString kWeekStartKey = PreferenceKeys::weekStartDay();
 
 // The deployment's services; each can be overridden from the environment.
 const QString kDefaultAuthBaseUrl = QStringLiteral("https://auth.tindral.example");

@@ -3,6 +3,7 @@
 
 #include "app/thememanager.h"
 
+#include "app/preferencekeys.h"
 #include "storage/preferencesrepository.h"
 
 #include <QColor>
@@ -12,7 +13,7 @@
 
 namespace {
 
-const QString kThemeKey = QStringLiteral("theme");
+const QString kThemeKey = PreferenceKeys::theme();
 
 struct RoleColours {
     QPalette::ColorRole role;

@@ -7,6 +7,7 @@
 #include "app/appstate.h"
 #include "app/appupdateconfig.h"
 #include "app/loghandler.h"
+#include "app/preferencekeys.h"
 #include "app/singleinstance.h"
 #include "app/thememanager.h"
 #include "storage/database.h"
@@ -28,12 +29,6 @@
 #include <QTranslator>
 
 #include <memory>
-
-namespace {
-
-const char kLanguageKey[] = "ui/language";
-
-} // namespace
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv) {
@@ -95,7 +90,7 @@ int Application::run() {
     setStyle(new ThemeStyle);
     auto *theme = new ThemeManager(m_appState->preferencesRepository(), m_appState);
     m_appState->setThemeManager(theme);
-    theme->setTheme(m_appState->preferencesRepository()->value(QStringLiteral("theme"),
+    theme->setTheme(m_appState->preferencesRepository()->value(PreferenceKeys::theme(),
                                                                QStringLiteral("system")));
 
     m_mainWindow = new MainWindow(m_appState);
@@ -160,7 +155,7 @@ void Application::showDatabaseError(const QString &dataDirectory) {
 
 QString Application::uiLanguage(bool resolveSystem) {
     const QString stored
-        = QSettings().value(QLatin1String(kLanguageKey), QStringLiteral("system")).toString();
+        = QSettings().value(PreferenceKeys::language(), QStringLiteral("system")).toString();
     if (!resolveSystem || stored != QLatin1String("system"))
         return stored;
     const QString system = QLocale().name().left(2);
@@ -168,7 +163,7 @@ QString Application::uiLanguage(bool resolveSystem) {
 }
 
 void Application::setUiLanguage(const QString &language) {
-    QSettings().setValue(QLatin1String(kLanguageKey), language);
+    QSettings().setValue(PreferenceKeys::language(), language);
 }
 
 QStringList Application::supportedLanguages() {

@@ -19,6 +19,7 @@
 #include "ui/widgets/smartamountfield.h"
 #include "ui/window/mainwindow.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QDoubleSpinBox>
@@ -123,6 +124,9 @@ void tst_ReconciliationScreen::cleanup() {
 
 void tst_ReconciliationScreen::openScreen(const QString &accountId) {
     m_screen = std::make_unique<ReconciliationScreen>(m_state);
+    // Every reload and patch of the rows must keep the model's contract.
+    new QAbstractItemModelTester(
+        m_screen->model(), QAbstractItemModelTester::FailureReportingMode::QtTest, m_screen.get());
     m_screen->resize(1100, 720);
     m_screen->setAccount(accountId);
     m_screen->show();

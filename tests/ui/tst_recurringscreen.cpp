@@ -17,6 +17,7 @@
 #include "ui/register/registerscreen.h"
 #include "ui/window/mainwindow.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QDateEdit>
 #include <QLabel>
@@ -108,6 +109,9 @@ void tst_RecurringScreen::cleanup() {
 
 void tst_RecurringScreen::openScreen() {
     m_screen = std::make_unique<RecurringScreen>(m_state);
+    // Every reload and patch of the rows must keep the model's contract.
+    new QAbstractItemModelTester(
+        m_screen->model(), QAbstractItemModelTester::FailureReportingMode::QtTest, m_screen.get());
     m_screen->resize(700, 500);
     m_screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));

@@ -3,7 +3,6 @@
 
 #include "ui/recurring/recurringformdialog.h"
 
-#include "app/applog.h"
 #include "app/appstate.h"
 #include "services/recurringservice.h"
 #include "storage/accountrepository.h"
@@ -11,6 +10,7 @@
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
 #include "ui/common/styles.h"
+#include "ui/common/uilog.h"
 #include "ui/presentation/regionalformat.h"
 #include "ui/widgets/categorychoices.h"
 #include "ui/widgets/smartamountfield.h"
@@ -299,12 +299,12 @@ RecurringTransaction RecurringFormDialog::recurring() const {
     rule.memo = m_memo->text().trimmed();
     rule.frequency = selectedFrequency();
 
-    qCInfo(lcApp).noquote() << "RecurringFormDialog::recurring() — m_editMode=" << m_editMode
-                            << "isCreateFromSeed=" << m_createdFromSeed
-                            << "widget.date=" << m_startDate->date().toString(Qt::ISODate)
-                            << "m_original.startDate=" << m_original.startDate.toString(Qt::ISODate)
-                            << "m_original.nextDueDate="
-                            << m_original.nextDueDate.toString(Qt::ISODate);
+    qCInfo(lcUi).noquote() << "RecurringFormDialog::recurring() — m_editMode=" << m_editMode
+                           << "isCreateFromSeed=" << m_createdFromSeed
+                           << "widget.date=" << m_startDate->date().toString(Qt::ISODate)
+                           << "m_original.startDate=" << m_original.startDate.toString(Qt::ISODate)
+                           << "m_original.nextDueDate="
+                           << m_original.nextDueDate.toString(Qt::ISODate);
 
     if (m_hasEndDate->isChecked())
         rule.endDate = m_endDate->date();
@@ -314,16 +314,16 @@ RecurringTransaction RecurringFormDialog::recurring() const {
     rule.startDate = startDateValue();
     rule.nextDueDate = nextDueValue();
     if (!rule.startDate.isValid() || rule.startDate < kEarliestDate) {
-        qCWarning(lcApp).noquote()
-            << "RecurringFormDialog: rejecting invalid startDate"
-            << rule.startDate.toString(Qt::ISODate) << "— falling back to today";
+        qCWarning(lcUi).noquote() << "RecurringFormDialog: rejecting invalid startDate"
+                                  << rule.startDate.toString(Qt::ISODate)
+                                  << "— falling back to today";
         rule.startDate = QDate::currentDate();
     }
     if (!rule.nextDueDate.isValid() || rule.nextDueDate < kEarliestDate) {
-        qCWarning(lcApp).noquote()
-            << "RecurringFormDialog: rejecting invalid nextDueDate"
-            << rule.nextDueDate.toString(Qt::ISODate) << "— falling back to startDate"
-            << rule.startDate.toString(Qt::ISODate);
+        qCWarning(lcUi).noquote() << "RecurringFormDialog: rejecting invalid nextDueDate"
+                                  << rule.nextDueDate.toString(Qt::ISODate)
+                                  << "— falling back to startDate"
+                                  << rule.startDate.toString(Qt::ISODate);
         rule.nextDueDate = rule.startDate;
     }
 

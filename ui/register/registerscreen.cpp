@@ -5,6 +5,7 @@
 
 #include "app/appstate.h"
 #include "app/datachange.h"
+#include "app/preferencekeys.h"
 #include "app/thememanager.h"
 #include "services/entrywriter.h"
 #include "services/ledgerwriter.h"
@@ -208,8 +209,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     // Row layout and order are read on reload: a change of either is shown at once.
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
             [this](const QString &key) {
-                if (key == QLatin1String("registerTwoLine")
-                    || key == QLatin1String("registerNewestFirst"))
+                if (key == PreferenceKeys::registerTwoLine()
+                    || key == PreferenceKeys::registerNewestFirst())
                     reload();
             });
     // The balance's colour is set for the palette of the moment.
@@ -319,12 +320,12 @@ void RegisterScreen::reload() {
     TransactionRepository *transactions = m_state->transactionRepository();
     const RegisterEntries entries = transactions->registerEntries(m_accountId);
     PreferencesRepository *preferences = m_state->preferencesRepository();
-    const bool twoLine = preferences->boolValue(QStringLiteral("registerTwoLine"), false);
+    const bool twoLine = preferences->boolValue(PreferenceKeys::registerTwoLine(), false);
     m_model->setTwoLine(twoLine);
     m_delegate->setTwoLine(twoLine);
     m_table->setColumnHidden(RegisterModel::MemoColumn, twoLine);
     m_table->verticalHeader()->setDefaultSectionSize(twoLine ? 52 : 36);
-    const bool newestFirst = preferences->boolValue(QStringLiteral("registerNewestFirst"), false);
+    const bool newestFirst = preferences->boolValue(PreferenceKeys::registerNewestFirst(), false);
     m_model->setCurrency(account->currency);
     m_model->setRows(entries, transactions, newestFirst);
 

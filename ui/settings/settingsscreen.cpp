@@ -6,6 +6,7 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "app/appstate.h"
+#include "app/preferencekeys.h"
 #include "app/thememanager.h"
 #include "services/ledgerwriter.h"
 #include "services/syncengine.h"
@@ -43,13 +44,13 @@
 
 namespace {
 
-const QString kThemeKey = QStringLiteral("theme");
-const QString kWeekStartKey = QStringLiteral("weekStartDay");
-const QString kTwoLineKey = QStringLiteral("registerTwoLine");
-const QString kNewestFirstKey = QStringLiteral("registerNewestFirst");
+const QString kThemeKey = PreferenceKeys::theme();
+const QString kWeekStartKey = PreferenceKeys::weekStartDay();
+const QString kTwoLineKey = PreferenceKeys::registerTwoLine();
+const QString kNewestFirstKey = PreferenceKeys::registerNewestFirst();
 // The same setting the program reads at start-up to pick its translation.
-const QString kLanguageKey = QStringLiteral("ui/language");
-const QString kDateFormatKey = QStringLiteral("dateFormat");
+const QString kLanguageKey = PreferenceKeys::language();
+const QString kDateFormatKey = PreferenceKeys::dateFormat();
 
 // Only a full http(s) address can have the service paths appended to it.
 bool isServerAddress(const QString &text) {

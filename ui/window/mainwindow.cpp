@@ -7,6 +7,7 @@
 #include "account/client.h"
 #include "app/appstate.h"
 #include "app/appupdateconfig.h"
+#include "app/preferencekeys.h"
 #include "app/thememanager.h"
 #include "services/accountsharingservice.h"
 #include "services/ledgerwriter.h"
@@ -69,6 +70,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -140,7 +142,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setAccessibleName(tr("Tindral Quillon"));
 
     RegionalFormat::setDateFormat(
-        state->preferencesRepository()->value(QStringLiteral("dateFormat"), QString()));
+        state->preferencesRepository()->value(PreferenceKeys::dateFormat(), QString()));
     setupMenuBar();
 
     m_stack = new QStackedWidget(this);
@@ -670,34 +672,57 @@ void MainWindow::presentWindow(QWidget *window, const QString &title, const QSiz
     window->activateWindow();
 }
 
+template<class T> T *MainWindow::secondary() const {
+    return static_cast<T *>(m_secondary.value(&T::staticMetaObject).data());
+}
+
+template<class T>
+T *MainWindow::showWindow(const QString &title, const QSize &defaultSize,
+                          const std::function<T *()> &make,
+                          const std::function<void(T *)> &update) {
+    T *window = secondary<T>();
+    if (!window) {
+        if (make) {
+            window = make();
+        } else if constexpr (std::is_constructible_v<T, AppState *, QWidget *>) {
+            window = new T(m_state, this);
+        }
+        Q_ASSERT(window);
+        m_secondary.insert(&T::staticMetaObject, window);
+    }
+    if (update)
+        update(window);
+    presentWindow(window, title, defaultSize);
+    return window;
+}
+
+ReconciliationHistoryScreen *MainWindow::reconciliationHistoryWindow() const {
+    return secondary<ReconciliationHistoryScreen>();
+}
+
 void MainWindow::showReportsWindow() {
-    if (!m_reportsWindow)
-        m_reportsWindow = new ReportsScreen(m_state, this);
-    m_reportsWindow->refresh();
-    presentWindow(m_reportsWindow, tr("Reports"), QSize(800, 600));
+    showWindow<ReportsScreen>(tr("Reports"), QSize(800, 600), {}, &ReportsScreen::refresh);
 }
 
 void MainWindow::showRecurringWindow() {
-    if (!m_recurringWindow) {
-        // The register, the sidebar and this window itself all follow the postings and rule
-        // changes through AppState's change notice; no signal of the screen is needed here.
-        m_recurringWindow = new RecurringScreen(m_state, this);
-        m_recurringWindow->setWindowFlag(Qt::Window);
-    }
-    m_recurringWindow->refresh();
-    presentWindow(m_recurringWindow, tr("Recurring Transactions"), QSize(700, 500));
+    // The register, the sidebar and this window itself all follow the postings and rule
+    // changes through AppState's change notice; no signal of the screen is needed here.
+    showWindow<RecurringScreen>(tr("Recurring Transactions"), QSize(700, 500), {},
+                                &RecurringScreen::refresh);
 }
 
 void MainWindow::showSearchWindow() {
-    if (!m_searchWindow) {
-        m_searchWindow = new SearchScreen(m_state, this);
-        connect(m_searchWindow, &SearchScreen::editTransactionRequested, this,
-                &MainWindow::showTransaction);
-    }
-    m_searchWindow->refresh();
-    presentWindow(m_searchWindow, tr("Search Transactions"), QSize(800, 550));
-    m_searchWindow->searchField()->setFocus();
-    m_searchWindow->searchField()->selectAll();
+    SearchScreen *window = showWindow<SearchScreen>(
+        tr("Search Transactions"), QSize(800, 550),
+        [this] {
+            auto *made = new SearchScreen(m_state, this);
+            connect(made, &SearchScreen::editTransactionRequested, this,
+                    &MainWindow::showTransaction);
+            return made;
+        },
+        &SearchScreen::refresh);
+    window->searchField()->setFocus();
+    window->searchField()->selectAll();
 }
 
 void MainWindow::showTransaction(const QString &transactionId) {
@@ -716,22 +741,20 @@ void MainWindow::showTransaction(const QString &transactionId) {
 }
 
 void MainWindow::showCategoriesWindow() {
-    if (!m_categoriesWindow)
-        m_categoriesWindow = new CategoriesScreen(m_state, this);
-    m_categoriesWindow->refresh();
-    presentWindow(m_categoriesWindow, tr("Categories"), QSize(600, 500));
+    showWindow<CategoriesScreen>(tr("Categories"), QSize(600, 500), {}, &CategoriesScreen::refresh);
 }
 
 void MainWindow::showSettingsWindow() {
-    if (!m_settingsWindow) {
-        m_settingsWindow = new SettingsScreen(m_state, this);
-        connect(m_settingsWindow, &SettingsScreen::deletedAccountRestored, this,
-                &MainWindow::requestSidebarRefresh);
-        connect(m_settingsWindow, &SettingsScreen::dateFormatChanged, this,
-                &MainWindow::showDatesAgain);
-    }
-    m_settingsWindow->refresh();
-    presentWindow(m_settingsWindow, tr("Preferences"), QSize(500, 550));
+    showWindow<SettingsScreen>(
+        tr("Preferences"), QSize(500, 550),
+        [this] {
+            auto *made = new SettingsScreen(m_state, this);
+            connect(made, &SettingsScreen::deletedAccountRestored, this,
+                    &MainWindow::requestSidebarRefresh);
+            connect(made, &SettingsScreen::dateFormatChanged, this, &MainWindow::showDatesAgain);
+            return made;
+        },
+        &SettingsScreen::refresh);
 }
 
 ReconciliationScreen *MainWindow::reconciliationWindow(const QString &accountId) const {
@@ -826,10 +849,10 @@ void MainWindow::openTransactionForm(QWidget *over, const QString &accountId,
 void MainWindow::showReconciliationHistoryWindow() {
     if (!requireCurrentAccount())
         return;
-    if (!m_reconciliationHistoryWindow)
-        m_reconciliationHistoryWindow = new ReconciliationHistoryScreen(m_state, this);
-    m_reconciliationHistoryWindow->setAccount(m_state->currentAccountId());
-    presentWindow(m_reconciliationHistoryWindow, tr("Reconciliation History"), QSize(750, 500));
+    const QString accountId = m_state->currentAccountId();
+    showWindow<ReconciliationHistoryScreen>(
+        tr("Reconciliation History"), QSize(750, 500), {},
+        [accountId](ReconciliationHistoryScreen *window) { window->setAccount(accountId); });
 }
 
 void MainWindow::showImportWindow() {
@@ -841,33 +864,30 @@ void MainWindow::showImportWindow() {
             showNewAccountDialog();
         return;
     }
-    if (!m_importWindow) {
-        m_importWindow = new ImportScreen(m_state, this);
-        connect(m_importWindow, &ImportScreen::importCompleted, this, [this] {
-            requestSidebarRefresh();
-            m_register->reload();
-        });
-    }
-    m_importWindow->refresh();
-    presentWindow(m_importWindow, tr("Import Transactions"), QSize(650, 600));
+    showWindow<ImportScreen>(
+        tr("Import Transactions"), QSize(650, 600),
+        [this] {
+            auto *made = new ImportScreen(m_state, this);
+            connect(made, &ImportScreen::importCompleted, this, [this] {
+                requestSidebarRefresh();
+                m_register->reload();
+            });
+            return made;
+        },
+        &ImportScreen::refresh);
 }
 
 void MainWindow::showRulesWindow(const QString &payee) {
-    if (!m_rulesWindow)
-        m_rulesWindow = new RulesScreen(m_state, this);
-    m_rulesWindow->refresh();
-    presentWindow(m_rulesWindow, tr("Import Rules"), QSize(700, 450));
+    RulesScreen *window
+        = showWindow<RulesScreen>(tr("Import Rules"), QSize(700, 450), {}, &RulesScreen::refresh);
     if (!payee.isEmpty())
-        m_rulesWindow->addRuleForPayee(payee);
+        window->addRuleForPayee(payee);
 }
 
 void MainWindow::showPayeesWindow() {
     // A rename announces itself as a change of transactions, which reloads the register
     // already; payeesChanged needs no second reload here.
-    if (!m_payeesWindow)
-        m_payeesWindow = new PayeeScreen(m_state, this);
-    m_payeesWindow->refresh();
-    presentWindow(m_payeesWindow, tr("Payee Management"), QSize(550, 500));
+    showWindow<PayeeScreen>(tr("Payee Management"), QSize(550, 500), {}, &PayeeScreen::refresh);
 }
 
 void MainWindow::showShareAccountDialog() {
@@ -933,15 +953,17 @@ void MainWindow::showAccountWindow() {
             m_stack->setCurrentIndex(WelcomePage);
         return;
     }
-    if (!m_accountWindow) {
-        m_accountWindow = new AccountScreen(m_state->accountClient(), this);
-        connect(m_accountWindow, &AccountScreen::logoutRequested, this, [this] {
-            m_state->accountClient()->auth()->logout();
-            m_accountWindow->close();
-        });
-    }
-    m_accountWindow->reload();
-    presentWindow(m_accountWindow, tr("Tindral Account"), QSize(600, 550));
+    showWindow<AccountScreen>(
+        tr("Tindral Account"), QSize(600, 550),
+        [this] {
+            auto *made = new AccountScreen(m_state->accountClient(), this);
+            connect(made, &AccountScreen::logoutRequested, made, [this, made] {
+                m_state->accountClient()->auth()->logout();
+                made->close();
+            });
+            return made;
+        },
+        &AccountScreen::reload);
 }
 
 TindUpdate::StatusFunctions MainWindow::updateStatus() {

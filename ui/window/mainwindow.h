@@ -12,6 +12,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class AccountScreen;
 class AppState;
 class CategoriesScreen;
@@ -66,9 +68,7 @@ public:
     QAction *action(const QString &name) const;
     // The open reconciliation window of this account, or null.
     ReconciliationScreen *reconciliationWindow(const QString &accountId) const;
-    ReconciliationHistoryScreen *reconciliationHistoryWindow() const {
-        return m_reconciliationHistoryWindow;
-    }
+    ReconciliationHistoryScreen *reconciliationHistoryWindow() const;
 
 public Q_SLOTS:
     void onAccountClicked(QListWidgetItem *item);
@@ -136,6 +136,16 @@ private:
     // Shows a secondary window as its own top-level window owned by this one: the default
     // size only the first time, then shown, raised and activated.
     void presentWindow(QWidget *window, const QString &title, const QSize &defaultSize);
+    // The one secondary window of type T, or null before its first use.
+    template<class T> T *secondary() const;
+    // Shows the one secondary window of type T. make builds it on first use (by default with
+    // the application state and this window as parent) and connects it; update brings it up
+    // to date each time before it is presented with its title, and with its default size the
+    // first time.
+    template<class T>
+    T *showWindow(const QString &title, const QSize &defaultSize,
+                  const std::function<T *()> &make = {},
+                  const std::function<void(T *)> &update = {});
     // The transaction form over a window other than the register (a reconciliation): for a
     // new transaction in accountId, or for the stored transaction transactionId. Writes
     // through the ledger; the windows follow its change notice.
@@ -151,18 +161,10 @@ private:
     RegisterScreen *m_register = nullptr;  // Owned (Qt child).
     EmptyStatePage *m_emptyPage = nullptr; // Owned (Qt child).
     StatusBar *m_statusBar = nullptr;      // Owned (Qt child).
-    // Secondary windows, made on first use and kept while this window lives (Qt children).
-    ReportsScreen *m_reportsWindow = nullptr;
-    RecurringScreen *m_recurringWindow = nullptr;
-    SearchScreen *m_searchWindow = nullptr;
-    CategoriesScreen *m_categoriesWindow = nullptr;
-    SettingsScreen *m_settingsWindow = nullptr;
+    // Secondary windows by their class, made on first use and kept while this window lives
+    // (Qt children).
+    QHash<const QMetaObject *, QPointer<QWidget>> m_secondary;
     SignInLinkDialog *m_signInLink = nullptr; // Owned (Qt child); one at a time.
-    ReconciliationHistoryScreen *m_reconciliationHistoryWindow = nullptr;
-    ImportScreen *m_importWindow = nullptr;
-    RulesScreen *m_rulesWindow = nullptr;
-    PayeeScreen *m_payeesWindow = nullptr;
-    AccountScreen *m_accountWindow = nullptr;
     // One reconciliation window per account, deleted on close, so two windows can never both
     // finish the same statement.
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationWindows;

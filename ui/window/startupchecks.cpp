@@ -6,6 +6,7 @@
 #include "app/appstate.h"
 #include "storage/accountrepository.h"
 #include "storage/preferencesrepository.h"
+#include "ui/common/uilog.h"
 #include "update/client.h"
 #include "update/releasenotesfetcher.h"
 #include "update/version.h"
@@ -91,7 +92,7 @@ void StartupChecks::checkForUpdate() {
     });
     connect(client, &TindUpdate::Client::checkFailed, this, [this, client](const QString &reason) {
         client->deleteLater();
-        qWarning().noquote() << "update check failed:" << reason;
+        qCWarning(lcUi).noquote() << "update check failed:" << reason;
         Q_EMIT updateCheckFinished();
     });
     client->check();
