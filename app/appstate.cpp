@@ -16,6 +16,7 @@
 #include "services/ledgerwriter.h"
 #include "services/recurringservice.h"
 #include "services/reportservice.h"
+#include "services/undostack.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
@@ -105,6 +106,10 @@ bool AppState::initialize() {
     m_entryWriter
         = new EntryWriter(m_database, m_ledger, m_accountRepository, m_transactionRepository,
                           m_splitLineRepository, m_recurringRepository, this);
+    m_undoStack = new UndoStack(m_database, this);
+    m_ledger->setUndoStack(m_undoStack);
+    m_entryWriter->setUndoStack(m_undoStack);
+    m_recurringService->setUndoStack(m_undoStack);
     createOnlineServices();
 
     // An unusable stored week start leaves the locale's.

@@ -30,6 +30,7 @@ class ReportService;
 class SplitLineRepository;
 class ThemeManager;
 class TransactionRepository;
+class UndoStack;
 
 namespace TindAccount {
 class Client;
@@ -86,6 +87,8 @@ public:
     // transfers and their legs, cascade deletes); each runs in one transaction.
     LedgerWriter *ledger() const { return m_ledger; }
     EntryWriter *entryWriter() const { return m_entryWriter; }
+    // The session's history of changes made through the writers, for Edit > Undo and Redo.
+    UndoStack *undoStack() const { return m_undoStack; }
     AccountSharingService *sharingService() const { return m_sharingService; }
     TindAccount::Client *accountClient() const { return m_accountClient; }
     SyncEngine *syncEngine() const { return m_syncEngine; }
@@ -150,6 +153,7 @@ private:
     BackupService *m_backupService = nullptr;
     LedgerWriter *m_ledger = nullptr;
     EntryWriter *m_entryWriter = nullptr;
+    UndoStack *m_undoStack = nullptr;
     AccountSharingService *m_sharingService = nullptr;
     TindAccount::Client *m_accountClient = nullptr;
     SyncEngine *m_syncEngine = nullptr;

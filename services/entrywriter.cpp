@@ -4,6 +4,7 @@
 #include "services/entrywriter.h"
 
 #include "services/servicelog.h"
+#include "services/undorecording.h"
 #include "storage/accountrepository.h"
 #include "storage/identifiers.h"
 #include "storage/recurringrepository.h"
@@ -21,6 +22,13 @@ bool commitLogged(TransactionScope &scope, const char *operation) {
         << QStringLiteral("EntryWriter::%1 failed:").arg(QLatin1String(operation))
         << scope.errorText();
     return false;
+}
+
+// Passes result through; a write that worked becomes a step of the undo history.
+EntryWriter::Result kept(UndoRecording &undo, EntryWriter::Result result) {
+    if (result == EntryWriter::Result::Ok)
+        undo.keep();
+    return result;
 }
 
 } // namespace
@@ -53,6 +61,8 @@ EntryWriter::EntryWriter(Database *database, LedgerWriter *ledger, AccountReposi
 
 EntryWriter::Result EntryWriter::save(const EntryFields &fields, const QList<SplitLine> *lines,
                                       bool rewriteReconciledLeg, QString *savedId) {
+    UndoRecording undo(m_undo,
+                       fields.id.isEmpty() ? tr("New Transaction") : tr("Edit Transaction"));
     Transaction transaction;
     const bool isNew = fields.id.isEmpty();
     if (isNew) {
@@ -88,10 +98,11 @@ EntryWriter::Result EntryWriter::save(const EntryFields &fields, const QList<Spl
         return Result::Failed;
     if (savedId)
         *savedId = transaction.id;
-    return Result::Ok;
+    return kept(undo, Result::Ok);
 }
 
 EntryWriter::Result EntryWriter::setCleared(const QString &id, bool cleared) {
+    UndoRecording undo(m_undo, cleared ? tr("Mark Cleared") : tr("Mark Uncleared"));
     const std::optional<Transaction> stored = m_transactions->findById(id);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
@@ -99,10 +110,11 @@ EntryWriter::Result EntryWriter::setCleared(const QString &id, bool cleared) {
     transaction.cleared = cleared;
     if (!cleared)
         transaction.reconciled = false;
-    return m_ledger->updateTransaction(transaction);
+    return kept(undo, m_ledger->updateTransaction(transaction));
 }
 
 EntryWriter::Result EntryWriter::split(const QString &id, const QList<SplitLine> &lines) {
+    UndoRecording undo(m_undo, tr("Split Transaction"));
     const std::optional<Transaction> stored = m_transactions->findById(id);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
@@ -117,10 +129,11 @@ EntryWriter::Result EntryWriter::split(const QString &id, const QList<SplitLine>
         return result;
     if (!m_splitLines->replaceForTransaction(id, lines) || !commitLogged(scope, "split"))
         return Result::Failed;
-    return Result::Ok;
+    return kept(undo, Result::Ok);
 }
 
 EntryWriter::Result EntryWriter::memorize(RecurringTransaction rule) {
+    UndoRecording undo(m_undo, tr("Memorize Transaction"));
     const std::optional<Account> account = m_accounts->findById(rule.accountId);
     if (!account || account->deletedAt.has_value())
         return Result::NotFound;
@@ -132,5 +145,5 @@ EntryWriter::Result EntryWriter::memorize(RecurringTransaction rule) {
     rule.serverId.clear();
     rule.deletedAt.reset();
     rule.createdAt = rule.updatedAt = now;
-    return m_recurring->insert(rule) ? Result::Ok : Result::Failed;
+    return kept(undo, m_recurring->insert(rule) ? Result::Ok : Result::Failed);
 }

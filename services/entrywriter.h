@@ -18,6 +18,7 @@ class Database;
 class RecurringRepository;
 class SplitLineRepository;
 class TransactionRepository;
+class UndoStack;
 
 // What a person typed for one transaction, and nothing else: the register row or the form
 // hands these over, and the writer builds the record from them and the stored row.
@@ -66,6 +67,9 @@ public:
     // not live.
     Result memorize(RecurringTransaction rule);
 
+    // Where the changes made through this writer are recorded for undo; none by default.
+    void setUndoStack(UndoStack *undo) { m_undo = undo; }
+
 private:
     Database *m_database;                  // Not owned.
     LedgerWriter *m_ledger;                // Not owned.
@@ -73,4 +77,5 @@ private:
     TransactionRepository *m_transactions; // Not owned.
     SplitLineRepository *m_splitLines;     // Not owned.
     RecurringRepository *m_recurring;      // Not owned.
+    UndoStack *m_undo = nullptr;           // Not owned; may be null.
 };

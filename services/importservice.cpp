@@ -12,6 +12,7 @@
 #include "services/ofxreader.h"
 #include "services/qifparser.h"
 #include "services/servicelog.h"
+#include "services/undorecording.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
 #include "storage/category.h"
@@ -102,6 +103,7 @@ public:
         }
         pragma.finish();
         m_journalInMemory = m_database->setBulkWriteJournal(true);
+        m_undo.emplace(m_service->m_undo, QString());
         m_scope = std::make_unique<TransactionScope>(m_database);
         if (!m_scope->isOpen())
             return fail(
@@ -257,6 +259,13 @@ public:
         if (!m_scope->commit())
             fail(QStringLiteral("The import could not be saved: %1").arg(m_scope->errorText()));
         m_scope.reset();
+        // The whole file is one step of the undo history.
+        if (m_undo && m_result.error.isEmpty()) {
+            m_undo->setLabel(
+                ImportService::tr("Import of %n Transaction(s)", nullptr, m_result.imported));
+            m_undo->keep();
+        }
+        m_undo.reset();
         return m_result;
     }
 
@@ -266,6 +275,7 @@ public:
         m_result = ImportResult();
         m_result.error = error;
         m_scope.reset();
+        m_undo.reset();
         return false;
     }
 
@@ -416,6 +426,8 @@ private:
     Database *m_database;
     const QString m_accountId;
     const QDateTime m_now;
+    // Ends after the scope, so that the step is taken from committed rows.
+    std::optional<UndoRecording> m_undo;
     std::unique_ptr<TransactionScope> m_scope;
     QSqlQuery *m_duplicate = nullptr; // Owned by the database's statement cache.
     QSqlQuery *m_duplicateReference = nullptr;

@@ -14,6 +14,7 @@
 
 class CategoryRepository;
 class TransactionRepository;
+class UndoStack;
 
 // Reads bank exports (CSV with a column mapping, QIF, OFX/QFX or CAMT.053) into one account.
 // The import rules set payees, categories and memos as rows come in, and a row whose other
@@ -47,6 +48,8 @@ public:
     // itself cancelled. It may be asked from the thread the import runs on only, so a
     // caller on another thread answers from an atomic flag.
     void setCancelCheck(std::function<bool()> check) { m_cancelCheck = std::move(check); }
+    // Where a finished import is recorded as one step for undo; none by default.
+    void setUndoStack(UndoStack *undo) { m_undo = undo; }
 
 Q_SIGNALS:
     // Rows of the file handled so far, now and then during an import.
@@ -61,4 +64,5 @@ private:
     TransactionRepository *m_transactions; // Not owned.
     CategoryRepository *m_categories;      // Not owned.
     std::function<bool()> m_cancelCheck;
+    UndoStack *m_undo = nullptr; // Not owned; may be null.
 };

@@ -4,6 +4,7 @@
 #include "services/ledgerwriter.h"
 
 #include "services/servicelog.h"
+#include "services/undorecording.h"
 #include "storage/accountrepository.h"
 #include "storage/budgetrepository.h"
 #include "storage/categoryrepository.h"
@@ -31,6 +32,23 @@ bool commitLogged(TransactionScope &scope, const char *operation) {
 // a few seconds before the account's.
 constexpr int kLegacyCascadeSeconds = 5;
 
+bool succeeded(bool ok) {
+    return ok;
+}
+bool succeeded(int count) {
+    return count >= 0;
+}
+bool succeeded(LedgerWriter::Result result) {
+    return result == LedgerWriter::Result::Ok;
+}
+
+// Passes result through; a write that worked becomes a step of the undo history.
+template<typename R> R kept(UndoRecording &undo, R result) {
+    if (succeeded(result))
+        undo.keep();
+    return result;
+}
+
 } // namespace
 
 LedgerWriter::LedgerWriter(Database *database, AccountRepository *accounts,
@@ -49,6 +67,7 @@ LedgerWriter::LedgerWriter(Database *database, AccountRepository *accounts,
 
 bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf,
                                  QString *createdId) {
+    UndoRecording undo(m_undo, tr("New Account"));
     const QDateTime now = Timestamps::nowUtc();
     if (account.id.isEmpty())
         account.id = Identifiers::newId();
@@ -77,7 +96,7 @@ bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const Q
         return false;
     if (createdId)
         *createdId = account.id;
-    return true;
+    return kept(undo, true);
 }
 
 std::optional<Transaction> LedgerWriter::openingBalance(const QString &accountId) const {
@@ -92,6 +111,7 @@ std::optional<Transaction> LedgerWriter::openingBalance(const QString &accountId
 
 LedgerWriter::Result LedgerWriter::updateAccount(const Account &edited, qint64 startingBalance,
                                                  const QDate &asOf) {
+    UndoRecording undo(m_undo, tr("Edit Account"));
     const std::optional<Account> stored = m_accounts->findById(edited.id);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
@@ -129,7 +149,7 @@ LedgerWriter::Result LedgerWriter::updateAccount(const Account &edited, qint64 s
     }
     if (!m_accounts->update(account))
         return Result::Failed;
-    return commitLogged(scope, "updateAccount") ? Result::Ok : Result::Failed;
+    return kept(undo, commitLogged(scope, "updateAccount") ? Result::Ok : Result::Failed);
 }
 
 LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const QString &accountId,
@@ -150,6 +170,7 @@ LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const Q
 }
 
 LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
+    UndoRecording undo(m_undo, tr("New Transaction"));
     const QDateTime now = Timestamps::nowUtc();
     if (transaction.id.isEmpty())
         transaction.id = Identifiers::newId();
@@ -191,7 +212,7 @@ LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {
     }
     if (!m_transactions->insert(transaction))
         return Result::Failed;
-    return commitLogged(scope, "addTransaction") ? Result::Ok : Result::Failed;
+    return kept(undo, commitLogged(scope, "addTransaction") ? Result::Ok : Result::Failed);
 }
 
 std::optional<Transaction> LedgerWriter::otherLeg(const Transaction &leg) const {
@@ -209,6 +230,7 @@ std::optional<Transaction> LedgerWriter::otherLeg(const Transaction &leg) const 
 
 LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction,
                                                      bool rewriteReconciledLeg) {
+    UndoRecording undo(m_undo, tr("Edit Transaction"));
     const std::optional<Transaction> stored = m_transactions->findById(transaction.id);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
@@ -253,10 +275,11 @@ LedgerWriter::Result LedgerWriter::updateTransaction(Transaction transaction,
     }
     if (!m_transactions->update(transaction))
         return Result::Failed;
-    return commitLogged(scope, "updateTransaction") ? Result::Ok : Result::Failed;
+    return kept(undo, commitLogged(scope, "updateTransaction") ? Result::Ok : Result::Failed);
 }
 
 LedgerWriter::Result LedgerWriter::deleteTransaction(const QString &id) {
+    UndoRecording undo(m_undo, tr("Delete Transaction"));
     const std::optional<Transaction> stored = m_transactions->findById(id);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
@@ -270,10 +293,11 @@ LedgerWriter::Result LedgerWriter::deleteTransaction(const QString &id) {
     }
     if (!m_transactions->softDelete(id))
         return Result::Failed;
-    return commitLogged(scope, "deleteTransaction") ? Result::Ok : Result::Failed;
+    return kept(undo, commitLogged(scope, "deleteTransaction") ? Result::Ok : Result::Failed);
 }
 
 bool LedgerWriter::deleteAccount(const QString &accountId) {
+    UndoRecording undo(m_undo, tr("Delete Account"));
     const std::optional<Account> account = m_accounts->findById(accountId);
     if (!account || account->deletedAt.has_value())
         return false;
@@ -291,10 +315,11 @@ bool LedgerWriter::deleteAccount(const QString &accountId) {
     qCInfo(lcServices).noquote() << "Cascade delete account" << accountId
                                  << "→ transactions:" << transactions << "recurrings:" << recurrings
                                  << "reconciliations:" << reconciliations;
-    return true;
+    return kept(undo, true);
 }
 
 bool LedgerWriter::restoreAccount(const QString &accountId) {
+    UndoRecording undo(m_undo, tr("Restore Account"));
     const std::optional<Account> account = m_accounts->findById(accountId);
     if (!account || !account->deletedAt.has_value())
         return false;
@@ -307,10 +332,11 @@ bool LedgerWriter::restoreAccount(const QString &accountId) {
     m_transactions->restoreByAccount(accountId, from, to);
     m_recurring->restoreByAccount(accountId, from, to);
     m_reconciliations->restoreByAccount(accountId, from, to);
-    return commitLogged(scope, "restoreAccount");
+    return kept(undo, commitLogged(scope, "restoreAccount"));
 }
 
 LedgerWriter::Result LedgerWriter::deleteCategory(const QString &categoryId) {
+    UndoRecording undo(m_undo, tr("Delete Category"));
     const std::optional<Category> category = m_categories->findById(categoryId);
     if (!category || category->deletedAt.has_value())
         return Result::NotFound;
@@ -318,11 +344,12 @@ LedgerWriter::Result LedgerWriter::deleteCategory(const QString &categoryId) {
     if (!scope.isOpen() || m_transactions->clearCategory(categoryId) < 0
         || !m_categories->softDelete(categoryId) || !commitLogged(scope, "deleteCategory"))
         return Result::Failed;
-    return Result::Ok;
+    return kept(undo, Result::Ok);
 }
 
 LedgerWriter::Result LedgerWriter::saveTransaction(Transaction transaction, bool isNew,
                                                    const QList<SplitLine> *lines) {
+    UndoRecording undo(m_undo, isNew ? tr("New Transaction") : tr("Edit Transaction"));
     if (transaction.id.isEmpty())
         transaction.id = Identifiers::newId();
     if (lines)
@@ -342,11 +369,12 @@ LedgerWriter::Result LedgerWriter::saveTransaction(Transaction transaction, bool
         if (!m_splitLines->replaceForTransaction(transaction.id, signedLines))
             return Result::Failed;
     }
-    return commitLogged(scope, "saveTransaction") ? Result::Ok : Result::Failed;
+    return kept(undo, commitLogged(scope, "saveTransaction") ? Result::Ok : Result::Failed);
 }
 
 LedgerWriter::Result LedgerWriter::saveSplit(const QString &transactionId,
                                              const QList<SplitLine> &lines) {
+    UndoRecording undo(m_undo, tr("Split Transaction"));
     const std::optional<Transaction> stored = m_transactions->findById(transactionId);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
@@ -364,10 +392,11 @@ LedgerWriter::Result LedgerWriter::saveSplit(const QString &transactionId,
     if (!scope.isOpen() || !m_splitLines->replaceForTransaction(transactionId, signedLines)
         || !m_transactions->update(transaction))
         return Result::Failed;
-    return commitLogged(scope, "saveSplit") ? Result::Ok : Result::Failed;
+    return kept(undo, commitLogged(scope, "saveSplit") ? Result::Ok : Result::Failed);
 }
 
 bool LedgerWriter::addRecurring(RecurringTransaction rule, QString *createdId) {
+    UndoRecording undo(m_undo, tr("New Recurring Transaction"));
     const QDateTime now = Timestamps::nowUtc();
     if (rule.id.isEmpty())
         rule.id = Identifiers::newId();
@@ -380,10 +409,11 @@ bool LedgerWriter::addRecurring(RecurringTransaction rule, QString *createdId) {
         return false;
     if (createdId)
         *createdId = rule.id;
-    return true;
+    return kept(undo, true);
 }
 
 LedgerWriter::Result LedgerWriter::updateRecurring(RecurringTransaction rule) {
+    UndoRecording undo(m_undo, tr("Edit Recurring Transaction"));
     const std::optional<RecurringTransaction> stored = m_recurring->findById(rule.id);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
@@ -393,17 +423,19 @@ LedgerWriter::Result LedgerWriter::updateRecurring(RecurringTransaction rule) {
         rule.serverId = stored->serverId;
     rule.createdAt = stored->createdAt;
     rule.updatedAt = Timestamps::nowUtc();
-    return m_recurring->update(rule) ? Result::Ok : Result::Failed;
+    return kept(undo, m_recurring->update(rule) ? Result::Ok : Result::Failed);
 }
 
 LedgerWriter::Result LedgerWriter::deleteRecurring(const QString &ruleId) {
+    UndoRecording undo(m_undo, tr("Delete Recurring Transaction"));
     const std::optional<RecurringTransaction> stored = m_recurring->findById(ruleId);
     if (!stored || stored->deletedAt.has_value())
         return Result::NotFound;
-    return m_recurring->softDelete(ruleId) ? Result::Ok : Result::Failed;
+    return kept(undo, m_recurring->softDelete(ruleId) ? Result::Ok : Result::Failed);
 }
 
 bool LedgerWriter::addCategory(Category category, QString *createdId) {
+    UndoRecording undo(m_undo, tr("New Category"));
     if (category.id.isEmpty())
         category.id = Identifiers::newId();
     category.version = 1;
@@ -414,10 +446,11 @@ bool LedgerWriter::addCategory(Category category, QString *createdId) {
         return false;
     if (createdId)
         *createdId = category.id;
-    return true;
+    return kept(undo, true);
 }
 
 LedgerWriter::Result LedgerWriter::renameCategory(const QString &categoryId, const QString &name) {
+    UndoRecording undo(m_undo, tr("Rename Category"));
     std::optional<Category> category = m_categories->findById(categoryId);
     if (!category || category->deletedAt.has_value())
         return Result::NotFound;
@@ -427,11 +460,12 @@ LedgerWriter::Result LedgerWriter::renameCategory(const QString &categoryId, con
     category->version += 1;
     category->syncStatus = SyncStatus::Pending;
     category->updatedAt = Timestamps::nowUtc();
-    return m_categories->update(*category) ? Result::Ok : Result::Failed;
+    return kept(undo, m_categories->update(*category) ? Result::Ok : Result::Failed);
 }
 
 int LedgerWriter::renamePayees(const QStringList &from, const QString &to) {
-    return m_transactions->renamePayees(from, to);
+    UndoRecording undo(m_undo, from.size() > 1 ? tr("Merge Payees") : tr("Rename Payee"));
+    return kept(undo, m_transactions->renamePayees(from, to));
 }
 
 int LedgerWriter::markAllForResync() {

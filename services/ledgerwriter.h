@@ -26,6 +26,7 @@ class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
 class TransactionRepository;
+class UndoStack;
 
 // The writes that touch more than one row the way the screens do them (a new account with
 // its opening balance, a transfer with both legs, an account with everything it holds), each
@@ -142,6 +143,8 @@ public:
     // Several budgets at once (categoryId, month, amount and rollover of each): all are
     // written or none.
     Result setBudgets(const QList<Budget> &budgets);
+    // Where the changes made through this writer are recorded for undo; none by default.
+    void setUndoStack(UndoStack *undo) { m_undo = undo; }
 
 private:
     // setBudget without a scope of its own.
@@ -161,4 +164,5 @@ private:
     CategoryRepository *m_categories;            // Not owned.
     SplitLineRepository *m_splitLines;           // Owned (Qt child).
     BudgetRepository *m_budgets;                 // Owned (Qt child).
+    UndoStack *m_undo = nullptr;                 // Not owned; may be null.
 };

@@ -4,6 +4,7 @@
 #include "services/reconciliationservice.h"
 
 #include "services/servicelog.h"
+#include "services/undorecording.h"
 #include "storage/accountrepository.h"
 #include "storage/database.h"
 #include "storage/identifiers.h"
@@ -86,6 +87,7 @@ ReconciliationService::Opening ReconciliationService::opening(const QString &acc
 ReconciliationService::FinishResult
 ReconciliationService::finish(const QString &accountId, const QDate &statementDate,
                               qint64 statementBalance, const QList<Transaction> &ticked) {
+    UndoRecording undo(m_undo, tr("Finish Reconciliation"));
     FinishResult result;
     const std::optional<Account> account = m_accounts->findById(accountId);
     if (!account || account->deletedAt) {
@@ -154,6 +156,7 @@ ReconciliationService::finish(const QString &accountId, const QDate &statementDa
             << "ReconciliationService::finish failed:" << scope.errorText();
         return result;
     }
+    undo.keep();
     result.status = Status::Ok;
     result.reconciliation = reconciliation;
     return result;

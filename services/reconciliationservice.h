@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+class UndoStack;
 class AccountRepository;
 class Database;
 class ReconciliationRepository;
@@ -75,6 +76,9 @@ public:
     FinishResult finish(const QString &accountId, const QDate &statementDate,
                         qint64 statementBalance, const QList<Transaction> &ticked);
 
+    // Where changes are recorded for undo; none by default.
+    void setUndoStack(UndoStack *undo) { m_undo = undo; }
+
 private:
     // The previous balance: the account's balance (kept as a running total) less its
     // unreconciled rows (open: their sum), so that years of reconciled rows are never added
@@ -86,4 +90,5 @@ private:
     AccountRepository *m_accounts;               // Not owned.
     TransactionRepository *m_transactions;       // Not owned.
     ReconciliationRepository *m_reconciliations; // Not owned.
+    UndoStack *m_undo = nullptr;                 // Not owned; may be null.
 };

@@ -4,6 +4,7 @@
 #include "services/recurringservice.h"
 
 #include "services/servicelog.h"
+#include "services/undorecording.h"
 #include "storage/database.h"
 #include "storage/identifiers.h"
 #include "storage/recurringrepository.h"
@@ -132,12 +133,14 @@ bool RecurringService::confirm(const RecurringTransaction &given) {
 }
 
 bool RecurringService::skip(const RecurringTransaction &given) {
+    UndoRecording undo(m_undo, tr("Skip Recurring Transaction"));
     std::optional<RecurringTransaction> rule = m_recurring->findById(given.id);
     if (!rule || rule->deletedAt)
         return false;
     advance(*rule);
     if (!m_recurring->update(*rule))
         return false;
+    undo.keep();
     Q_EMIT pendingCountChanged(pendingCount());
     return true;
 }

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QString>
 
+class UndoStack;
 class AccountRepository;
 class RecurringRepository;
 class TransactionRepository;
@@ -55,6 +56,9 @@ public:
     static constexpr int kCatchUpLimit = 365;
     static constexpr int kCatchUpCapMark = 364;
 
+    // Where changes are recorded for undo; none by default.
+    void setUndoStack(UndoStack *undo) { m_undo = undo; }
+
 Q_SIGNALS:
     void pendingCountChanged(int count);
 
@@ -66,4 +70,5 @@ private:
     RecurringRepository *m_recurring;      // Not owned.
     TransactionRepository *m_transactions; // Not owned.
     AccountRepository *m_accounts;         // Not owned.
+    UndoStack *m_undo = nullptr;           // Not owned; may be null.
 };

@@ -1345,6 +1345,33 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>EntryWriter</name>
+    <message>
+        <source>New Transaction</source>
+        <translation>Neue Buchung</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation>Als gebucht markieren</translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation>Als nicht gebucht markieren</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Buchung aufteilen</translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation>Buchung merken</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1676,6 +1703,80 @@ Kontostand nach dem Import: %4</translation>
     <message>
         <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
         <translation>Die Datei enthält Auszüge mehrerer Konten (%1), und mehr als eines endet auf die letzten vier Ziffern dieses Kontos, %2. Es wurde nichts importiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import of %n Transaction(s)</source>
+        <translation>
+            <numerusform>Import von %n Buchung</numerusform>
+            <numerusform>Import von %n Buchungen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LedgerWriter</name>
+    <message>
+        <source>New Account</source>
+        <translation>Neues Konto</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Konto bearbeiten</translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation>Neue Buchung</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Konto wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Kategorie löschen</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Buchung aufteilen</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Neue wiederkehrende Buchung</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung löschen</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Neue Kategorie</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Kategorie umbenennen</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Empfänger zusammenführen</translation>
+    </message>
+    <message>
+        <source>Rename Payee</source>
+        <translation>Empfänger umbenennen</translation>
     </message>
 </context>
 <context>
@@ -2322,6 +2423,40 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Budget</source>
         <translation>Budget</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Your books were left as they are.</source>
+        <translation>Ihre Bücher bleiben unverändert.</translation>
     </message>
 </context>
 <context>
@@ -2661,6 +2796,13 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Delete selected transaction (%1)</source>
         <translation>Ausgewählte Buchung löschen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Abgleich abschließen</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3207,13 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
         <translation>Noch keine wiederkehrenden Buchungen. Legen Sie eine mit „Neu anlegen“ an oder wählen Sie in einer Umsatzliste eine Zeile und drücken Sie %1, um sie zu merken.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung überspringen</translation>
     </message>
 </context>
 <context>
@@ -4873,6 +5022,25 @@ Fortfahren?</translation>
     <message>
         <source>Account:</source>
         <translation>Konto:</translation>
+    </message>
+</context>
+<context>
+    <name>UndoStack</name>
+    <message>
+        <source>The database could not be written.</source>
+        <translation>Die Datenbank konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be undone: its entries were changed since, on another device or in another program.</source>
+        <translation>„%1“ kann nicht rückgängig gemacht werden: Die Einträge wurden seitdem auf einem anderen Gerät oder in einem anderen Programm geändert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be redone: its entries were changed since, on another device or in another program.</source>
+        <translation>„%1“ kann nicht wiederholt werden: Die Einträge wurden seitdem auf einem anderen Gerät oder in einem anderen Programm geändert.</translation>
+    </message>
+    <message>
+        <source>The database could not be read.</source>
+        <translation>Die Datenbank konnte nicht gelesen werden.</translation>
     </message>
 </context>
 <context>

@@ -1345,6 +1345,33 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>EntryWriter</name>
+    <message>
+        <source>New Transaction</source>
+        <translation>Nuevo movimiento</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Editar movimiento</translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation>Marcar como punteado</translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation>Marcar como no punteado</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Desglosar movimiento</translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation>Memorizar movimiento</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1676,6 +1703,80 @@ Saldo de la cuenta tras la importación: %4</translation>
     <message>
         <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
         <translation>El archivo contiene extractos de varias cuentas (%1) y más de una termina en los cuatro últimos dígitos de esta cuenta, %2. No se ha importado nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import of %n Transaction(s)</source>
+        <translation>
+            <numerusform>Importación de %n movimiento</numerusform>
+            <numerusform>Importación de %n movimientos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LedgerWriter</name>
+    <message>
+        <source>New Account</source>
+        <translation>Nueva cuenta</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Editar cuenta</translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation>Nuevo movimiento</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Editar movimiento</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar movimiento</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Restaurar cuenta</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Eliminar categoría</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Desglosar movimiento</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Nuevo movimiento recurrente</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Editar movimiento recurrente</translation>
+    </message>
+    <message>
+        <source>Delete Recurring Transaction</source>
+        <translation>Eliminar movimiento recurrente</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Nueva categoría</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Renombrar categoría</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Combinar beneficiarios</translation>
+    </message>
+    <message>
+        <source>Rename Payee</source>
+        <translation>Renombrar beneficiario</translation>
     </message>
 </context>
 <context>
@@ -2322,6 +2423,40 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Budget</source>
         <translation>Presupuesto</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Your books were left as they are.</source>
+        <translation>Sus cuentas quedan como estaban.</translation>
     </message>
 </context>
 <context>
@@ -2661,6 +2796,13 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Delete selected transaction (%1)</source>
         <translation>Eliminar el movimiento seleccionado (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminar conciliación</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3207,13 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
         <translation>Todavía no hay movimientos recurrentes. Cree uno con Nuevo recurrente, o seleccione una fila de los movimientos de una cuenta y pulse %1 para memorizarla.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
+        <translation>Omitir movimiento recurrente</translation>
     </message>
 </context>
 <context>
@@ -4873,6 +5022,25 @@ Continue?</source>
     <message>
         <source>Account:</source>
         <translation>Cuenta:</translation>
+    </message>
+</context>
+<context>
+    <name>UndoStack</name>
+    <message>
+        <source>The database could not be written.</source>
+        <translation>No se pudo escribir en la base de datos.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be undone: its entries were changed since, on another device or in another program.</source>
+        <translation>«%1» no se puede deshacer: sus registros se han cambiado desde entonces en otro dispositivo o en otro programa.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be redone: its entries were changed since, on another device or in another program.</source>
+        <translation>«%1» no se puede rehacer: sus registros se han cambiado desde entonces en otro dispositivo o en otro programa.</translation>
+    </message>
+    <message>
+        <source>The database could not be read.</source>
+        <translation>No se pudo leer la base de datos.</translation>
     </message>
 </context>
 <context>

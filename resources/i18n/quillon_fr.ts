@@ -1345,6 +1345,33 @@ Continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>EntryWriter</name>
+    <message>
+        <source>New Transaction</source>
+        <translation>Nouvelle opération</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Modifier l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation>Marquer comme pointé</translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation>Marquer comme non pointé</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Ventiler l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation>Mémoriser l&apos;opération</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1676,6 +1703,80 @@ Solde du compte après l&apos;import : %4</translation>
     <message>
         <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
         <translation>Le fichier contient des relevés de plusieurs comptes (%1) et plus d’un se termine par les quatre derniers chiffres de ce compte, %2. Rien n’a été importé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import of %n Transaction(s)</source>
+        <translation>
+            <numerusform>Importation de %n opération</numerusform>
+            <numerusform>Importation de %n opérations</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LedgerWriter</name>
+    <message>
+        <source>New Account</source>
+        <translation>Nouveau compte</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Modifier le compte</translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation>Nouvelle opération</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Modifier l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>Restaurer le compte</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>Supprimer la catégorie</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Ventiler l&apos;opération</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>Nouvelle opération récurrente</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>Modifier l&apos;opération récurrente</translation>
+    </message>
+    <message>
+        <source>Delete Recurring Transaction</source>
+        <translation>Supprimer l&apos;opération récurrente</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>Nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>Renommer la catégorie</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>Fusionner les bénéficiaires</translation>
+    </message>
+    <message>
+        <source>Rename Payee</source>
+        <translation>Renommer le bénéficiaire</translation>
     </message>
 </context>
 <context>
@@ -2322,6 +2423,40 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Budget</source>
         <translation>Budget</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Ré&amp;tablir</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>Ré&amp;tablir : %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Your books were left as they are.</source>
+        <translation>Vos comptes restent tels quels.</translation>
     </message>
 </context>
 <context>
@@ -2661,6 +2796,13 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Delete selected transaction (%1)</source>
         <translation>Supprimer l&apos;opération sélectionnée (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>Terminer le rapprochement</translation>
     </message>
 </context>
 <context>
@@ -3065,6 +3207,13 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
         <translation>Aucune opération récurrente pour l&apos;instant. Créez-en une avec Nouvelle récurrente, ou sélectionnez une ligne dans les opérations d&apos;un compte et appuyez sur %1 pour la mémoriser.</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
+        <translation>Ignorer l&apos;opération récurrente</translation>
     </message>
 </context>
 <context>
@@ -4873,6 +5022,25 @@ Continuer ?</translation>
     <message>
         <source>Account:</source>
         <translation>Compte :</translation>
+    </message>
+</context>
+<context>
+    <name>UndoStack</name>
+    <message>
+        <source>The database could not be written.</source>
+        <translation>La base de données n&apos;a pas pu être écrite.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be undone: its entries were changed since, on another device or in another program.</source>
+        <translation>« %1 » ne peut pas être annulé : ses écritures ont été modifiées depuis, sur un autre appareil ou dans un autre programme.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be redone: its entries were changed since, on another device or in another program.</source>
+        <translation>« %1 » ne peut pas être rétabli : ses écritures ont été modifiées depuis, sur un autre appareil ou dans un autre programme.</translation>
+    </message>
+    <message>
+        <source>The database could not be read.</source>
+        <translation>La base de données n&apos;a pas pu être lue.</translation>
     </message>
 </context>
 <context>

@@ -1342,6 +1342,33 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>EntryWriter</name>
+    <message>
+        <source>New Transaction</source>
+        <translation>新しい取引</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>取引の編集</translation>
+    </message>
+    <message>
+        <source>Mark Cleared</source>
+        <translation>確認済みにする</translation>
+    </message>
+    <message>
+        <source>Mark Uncleared</source>
+        <translation>未確認にする</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>取引の分割</translation>
+    </message>
+    <message>
+        <source>Memorize Transaction</source>
+        <translation>取引を記憶</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1667,6 +1694,79 @@ Account balance after import: %4</source>
     <message>
         <source>The file holds statements of several accounts (%1) and more than one ends in this account&apos;s last four digits, %2. Nothing was imported.</source>
         <translation>このファイルには複数の口座の明細が含まれています（%1）が、この口座の下4桁 %2 で終わるものが複数あります。何も取り込まれていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import of %n Transaction(s)</source>
+        <translation>
+            <numerusform>%n 件の取引のインポート</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LedgerWriter</name>
+    <message>
+        <source>New Account</source>
+        <translation>新しい口座</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>口座の編集</translation>
+    </message>
+    <message>
+        <source>New Transaction</source>
+        <translation>新しい取引</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>取引の編集</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>取引の削除</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>口座の削除</translation>
+    </message>
+    <message>
+        <source>Restore Account</source>
+        <translation>口座の復元</translation>
+    </message>
+    <message>
+        <source>Delete Category</source>
+        <translation>カテゴリの削除</translation>
+    </message>
+    <message>
+        <source>Split Transaction</source>
+        <translation>取引の分割</translation>
+    </message>
+    <message>
+        <source>New Recurring Transaction</source>
+        <translation>新しい定期取引</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Transaction</source>
+        <translation>定期取引の編集</translation>
+    </message>
+    <message>
+        <source>Delete Recurring Transaction</source>
+        <translation>定期取引の削除</translation>
+    </message>
+    <message>
+        <source>New Category</source>
+        <translation>新しいカテゴリ</translation>
+    </message>
+    <message>
+        <source>Rename Category</source>
+        <translation>カテゴリ名の変更</translation>
+    </message>
+    <message>
+        <source>Merge Payees</source>
+        <translation>取引先の統合</translation>
+    </message>
+    <message>
+        <source>Rename Payee</source>
+        <translation>取引先名の変更</translation>
     </message>
 </context>
 <context>
@@ -2312,6 +2412,40 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Budget</source>
         <translation>予算</translation>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>元に戻す: %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>やり直し: %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Your books were left as they are.</source>
+        <translation>帳簿はそのままです。</translation>
     </message>
 </context>
 <context>
@@ -2648,6 +2782,13 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Delete selected transaction (%1)</source>
         <translation>選択した取引を削除 (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationService</name>
+    <message>
+        <source>Finish Reconciliation</source>
+        <translation>照合を完了</translation>
     </message>
 </context>
 <context>
@@ -3051,6 +3192,13 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>No recurring transactions yet. Create one with New Recurring, or select a row in a register and press %1 to memorize it.</source>
         <translation>定期取引はまだありません。[新しい定期取引] で作成するか、入出金明細で行を選んで %1 を押すと記憶できます。</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringService</name>
+    <message>
+        <source>Skip Recurring Transaction</source>
+        <translation>定期取引をスキップ</translation>
     </message>
 </context>
 <context>
@@ -4855,6 +5003,25 @@ Continue?</source>
     <message>
         <source>Account:</source>
         <translation>口座:</translation>
+    </message>
+</context>
+<context>
+    <name>UndoStack</name>
+    <message>
+        <source>The database could not be written.</source>
+        <translation>データベースに書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be undone: its entries were changed since, on another device or in another program.</source>
+        <translation>「%1」は元に戻せません。その後、別のデバイスまたは別のプログラムで変更されています。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be redone: its entries were changed since, on another device or in another program.</source>
+        <translation>「%1」はやり直せません。その後、別のデバイスまたは別のプログラムで変更されています。</translation>
+    </message>
+    <message>
+        <source>The database could not be read.</source>
+        <translation>データベースを読み込めませんでした。</translation>
     </message>
 </context>
 <context>

@@ -109,6 +109,7 @@ private Q_SLOTS:
     void signInAddressIsShown_data();
     void signInAddressIsShown();
     void preferencesOpenWithFocus();
+    void undoBringsBackADeletedRow();
 
 private:
     std::unique_ptr<MainWindow> openWindow();
@@ -907,6 +908,59 @@ void tst_MainWindow::preferencesOpenWithFocus() {
     QTRY_COMPARE(QApplication::activeWindow(), settings);
     QVERIFY(QApplication::focusWidget());
     QVERIFY(settings->isAncestorOf(QApplication::focusWidget()));
+}
+
+void tst_MainWindow::undoBringsBackADeletedRow() {
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a", "Checking", 10000)));
+    auto *rows = m_state->transactionRepository();
+    QVERIFY(rows->insert(TestRecords::transaction("t1", "a", QDate(2026, 3, 1), -1500, "Cafe")));
+    QVERIFY(rows->insert(TestRecords::transaction("t2", "a", QDate(2026, 3, 2), -2500, "Grocer")));
+    auto window = openWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->selectAccount("a");
+    auto *screen = window->findChild<RegisterScreen *>();
+    RegisterModel *model = screen->model();
+    auto balanceOf = [model](const QString &id) {
+        return model->index(model->rowOfId(id), RegisterModel::BalanceColumn).data().toString();
+    };
+    const QString balanceBefore = balanceOf("t2");
+    QVERIFY(!window->action("undo")->isEnabled());
+
+    answerWith(QMessageBox::Yes);
+    screen->table()->setFocus();
+    screen->table()->setCurrentIndex(
+        model->index(model->rowOfId("t1"), RegisterModel::PayeeColumn));
+    QTest::keyClick(screen->table(), Qt::Key_D, Qt::ControlModifier);
+    QTRY_COMPARE(model->rowOfId("t1"), -1);
+    QVERIFY(balanceOf("t2") != balanceBefore);
+    QCOMPARE(window->action("undo")->text(), QStringLiteral("&Undo Delete Transaction"));
+
+    // Typing in an open editor is the editor's to undo, not the books'.
+    screen->table()->setCurrentIndex(
+        model->index(model->rowCount() - 1, RegisterModel::MemoColumn));
+    screen->table()->editCurrent();
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QTest::keyClicks(editor, "abc");
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor->text(), QString());
+    QCOMPARE(model->rowOfId("t1"), -1);
+    screen->table()->finishEditing(false);
+    model->clearEntry();
+
+    screen->table()->setFocus();
+    QTest::keyClick(screen->table(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(model->rowOfId("t1") >= 0);
+    QCOMPARE(balanceOf("t2"), balanceBefore);
+    QVERIFY(!window->action("undo")->isEnabled());
+    QCOMPARE(window->action("redo")->text(), QStringLiteral("&Redo Delete Transaction"));
+
+    QTest::keyClick(screen->table(), Qt::Key_Y, Qt::ControlModifier);
+    QTRY_COMPARE(model->rowOfId("t1"), -1);
+    QTest::keyClick(screen->table(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_VERIFY(model->rowOfId("t1") >= 0);
+    QCOMPARE(balanceOf("t2"), balanceBefore);
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -9,6 +9,7 @@
 #include "services/importpreview.h"
 #include "services/importservice.h"
 #include "services/ledgerwriter.h"
+#include "services/undostack.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
@@ -380,23 +381,32 @@ void ImportScreen::runImport() {
     const bool bank = m_bank;
 
     ImportResult result;
+    std::optional<UndoStep> step;
     const BackgroundJob::Outcome outcome = BackgroundJob::run(
         this, m_state, tr("Import Transactions"), tr("Importing transactions..."),
         [&](BackgroundJob::Context &context) {
             TransactionRepository transactions(context.database());
             CategoryRepository categories(context.database());
             ImportService service(&transactions, &categories);
+            // The worker's own connection records the import; the step joins the window's
+            // history once the job is done.
+            UndoStack recorder(context.database());
+            service.setUndoStack(&recorder);
             service.setCancelCheck([&context] { return context.isCancelled(); });
             QObject::connect(&service, &ImportService::progressed,
                              [&context](qint64 rows) { context.setProgress(rows); });
             result = bank  ? service.importBankFile(path, accountId)
                      : qif ? service.importQif(path, accountId, currency)
                            : service.importCsv(path, accountId, mapping);
+            if (!recorder.undoSteps().isEmpty())
+                step = recorder.undoSteps().last();
             return result.error.isEmpty();
         });
 
     switch (outcome) {
     case BackgroundJob::Outcome::Succeeded: {
+        if (step && m_state->undoStack())
+            m_state->undoStack()->pushUndo(*step);
         QString summary = tr("Import complete!") + QStringLiteral("\n\n")
                           + tr("%n transaction(s) imported", nullptr, result.imported)
                           + QLatin1Char('\n')

@@ -59,6 +59,7 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     , m_add(new QPushButton(tr("Add Transaction"), this))
     , m_edit(new QPushButton(tr("Edit"), this))
     , m_delete(new QPushButton(tr("Delete"), this)) {
+    m_service->setUndoStack(state->undoStack());
     setAccessibleName(tr("Reconcile Account"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 16);

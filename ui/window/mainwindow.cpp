@@ -14,6 +14,7 @@
 #include "services/recurringservice.h"
 #include "services/sampledataservice.h"
 #include "services/syncengine.h"
+#include "services/undostack.h"
 #include "storage/accountrepository.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
@@ -259,6 +260,19 @@ void MainWindow::setupMenuBar() {
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
     QMenu *edit = addMenuNamed(tr("&Edit"));
+    // Window-wide shortcuts: a line editor with the focus takes Ctrl+Z for its own typing
+    // first (it claims the key through the shortcut override), so an open register editor
+    // keeps undoing what was typed into it.
+    m_undoAction = addAction(edit, QStringLiteral("undo"), tr("&Undo"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    connect(m_undoAction, &QAction::triggered, this, [this] { undoOrRedo(true); });
+    m_redoAction = addAction(edit, QStringLiteral("redo"), tr("&Redo"));
+    m_redoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    connect(m_redoAction, &QAction::triggered, this, [this] { undoOrRedo(false); });
+    if (UndoStack *history = m_state->undoStack())
+        connect(history, &UndoStack::changed, this, &MainWindow::updateUndoActions);
+    updateUndoActions();
+    edit->addSeparator();
     QAction *find = addAction(edit, QStringLiteral("find"), tr("&Find..."));
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
@@ -1183,4 +1197,25 @@ void MainWindow::closeEvent(QCloseEvent *event) {
     settings.setValue(kGeometryKey, saveGeometry());
     settings.setValue(kSplitterKey, m_splitter->saveState());
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::updateUndoActions() {
+    const UndoStack *history = m_state->undoStack();
+    const bool canUndo = history && history->canUndo();
+    const bool canRedo = history && history->canRedo();
+    m_undoAction->setEnabled(canUndo);
+    m_undoAction->setText(canUndo ? tr("&Undo %1").arg(history->undoLabel()) : tr("&Undo"));
+    m_redoAction->setEnabled(canRedo);
+    m_redoAction->setText(canRedo ? tr("&Redo %1").arg(history->redoLabel()) : tr("&Redo"));
+}
+
+void MainWindow::undoOrRedo(bool undo) {
+    UndoStack *history = m_state->undoStack();
+    if (!history || !(undo ? history->canUndo() : history->canRedo()))
+        return;
+    QString error;
+    if (undo ? history->undo(&error) : history->redo(&error))
+        return;
+    ErrorBox::show(this, undo ? tr("Undo") : tr("Redo"), error,
+                   tr("Your books were left as they are."));
 }

@@ -124,6 +124,9 @@ private:
     void updateShareAction();
     TindUpdate::StatusFunctions updateStatus();
     void onDataChanged(const DataChange &change);
+    // Names the change Edit > Undo and Redo would take back or do again.
+    void updateUndoActions();
+    void undoOrRedo(bool undo);
     void onRowsMoved();
     void fitItemWidths();
     void showPending();
@@ -169,6 +172,8 @@ private:
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationWindows;
     QAction *m_signInAction = nullptr;     // Owned (Qt child).
     QAction *m_signOutAction = nullptr;    // Owned (Qt child).
+    QAction *m_undoAction = nullptr;       // Owned (Qt child).
+    QAction *m_redoAction = nullptr;       // Owned (Qt child).
     QList<QMenu *> m_menus;                // Owned (Qt children).
     QList<QShortcut *> m_accountShortcuts; // Owned (Qt children).
     bool m_refreshQueued = false;

@@ -1,0 +1,362 @@
+// SPDX-FileCopyrightText: 2026 Tindral
+// SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
+
+#include "services/undostack.h"
+
+#include "services/servicelog.h"
+#include "storage/database.h"
+#include "storage/timestamps.h"
+#include "storage/transactionscope.h"
+
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// Every table a person's change can write. Anything else (preferences, sync bookkeeping,
+// the report summaries the triggers keep) follows from these or is no part of the books.
+const char *const kTables[]
+    = {"accounts",       "categories", "transactions", "split_lines", "recurring_transactions",
+       "reconciliations"};
+
+// Sync bookkeeping: a push marks rows synced without anyone changing them.
+bool isSyncColumn(const QString &column) {
+    return column == QLatin1String("sync_status") || column == QLatin1String("server_id");
+}
+
+// Kept as the row holds them when an image is written back: who the row is, when it was
+// first made and how far sync got; the version and update time move forward instead.
+bool isKeptColumn(const QString &column) {
+    return column == QLatin1String("id") || column == QLatin1String("created_at")
+           || column == QLatin1String("version") || column == QLatin1String("updated_at")
+           || isSyncColumn(column);
+}
+
+} // namespace
+
+UndoStack::UndoStack(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_database(database) {
+    m_ready = installTriggers();
+    if (!m_ready)
+        qCWarning(lcServices) << "Undo history unavailable: recording triggers not installed";
+}
+
+UndoStack::~UndoStack() = default;
+
+bool UndoStack::installTriggers() {
+    if (!m_database)
+        return false;
+    QSqlQuery query(m_database->connection());
+    auto run = [&query](const QString &sql) {
+        if (query.exec(sql))
+            return true;
+        qCWarning(lcServices).noquote() << "UndoStack:" << query.lastError().text() << sql;
+        return false;
+    };
+    if (!run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS undo_recording (active INTEGER)"))
+        || !run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS undo_touched (tbl TEXT NOT NULL, "
+                               "id TEXT NOT NULL, PRIMARY KEY (tbl, id))")))
+        return false;
+    for (const char *name : kTables) {
+        Table table;
+        table.name = QString::fromLatin1(name);
+        if (!query.exec(QStringLiteral("PRAGMA main.table_info(%1)").arg(table.name)))
+            return false;
+        while (query.next())
+            table.columns << query.value(1).toString();
+        if (table.columns.isEmpty())
+            return false;
+        table.versioned = table.columns.contains(QLatin1String("version"));
+        const QString t = table.name;
+        const QString recording = QStringLiteral("EXISTS (SELECT 1 FROM temp.undo_recording)");
+        // The first image of a row wins: a row written twice in one change comes back as it
+        // was before the change, and a row the change made has no image at all.
+        const QString firstTouch
+            = QStringLiteral("%1 AND NOT EXISTS (SELECT 1 FROM temp.undo_touched WHERE "
+                             "tbl = '%2' AND id = OLD.id)")
+                  .arg(recording, t);
+        const QString keepImage
+            = QStringLiteral("BEGIN INSERT INTO undo_before_%1 SELECT * FROM main.%1 "
+                             "WHERE id = OLD.id; INSERT INTO undo_touched VALUES "
+                             "('%1', OLD.id); END")
+                  .arg(t);
+        if (!run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS undo_before_%1 AS SELECT * "
+                                "FROM main.%1 WHERE 0")
+                     .arg(t))
+            || !run(QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS temp.undo_before_%1_id ON "
+                                   "undo_before_%1 (id)")
+                        .arg(t))
+            || !run(QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS undo_%1_bu BEFORE UPDATE "
+                                   "ON main.%1 WHEN %2 %3")
+                        .arg(t, firstTouch, keepImage))
+            || !run(QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS undo_%1_bd BEFORE DELETE "
+                                   "ON main.%1 WHEN %2 %3")
+                        .arg(t, firstTouch, keepImage))
+            || !run(QStringLiteral("CREATE TEMP TRIGGER IF NOT EXISTS undo_%1_ai AFTER INSERT ON "
+                                   "main.%1 WHEN %2 BEGIN INSERT OR IGNORE INTO undo_touched "
+                                   "VALUES ('%1', NEW.id); END")
+                        .arg(t, recording)))
+            return false;
+        m_tables << table;
+    }
+    return true;
+}
+
+QString UndoStack::undoLabel() const {
+    return m_undo.isEmpty() ? QString() : m_undo.last().label;
+}
+
+QString UndoStack::redoLabel() const {
+    return m_redo.isEmpty() ? QString() : m_redo.last().label;
+}
+
+void UndoStack::clear() {
+    m_undo.clear();
+    m_redo.clear();
+    Q_EMIT changed();
+}
+
+void UndoStack::pushUndo(const UndoStep &step) {
+    m_undo << step;
+    m_redo.clear();
+    Q_EMIT changed();
+}
+
+void UndoStack::clearRecorded() {
+    QSqlQuery query(m_database->connection());
+    query.exec(QStringLiteral("DELETE FROM temp.undo_recording"));
+    query.exec(QStringLiteral("DELETE FROM temp.undo_touched"));
+    for (const Table &table : std::as_const(m_tables))
+        query.exec(QStringLiteral("DELETE FROM temp.undo_before_%1").arg(table.name));
+}
+
+void UndoStack::beginRecording() {
+    if (m_depth++ > 0)
+        return;
+    clearRecorded();
+    QSqlQuery query(m_database->connection());
+    const QString start = QStringLiteral("INSERT INTO temp.undo_recording VALUES (1)");
+    if (query.exec(start))
+        return;
+    // Moving temporary storage (a bulk import does) drops every temporary table and
+    // trigger of the connection: put them back.
+    m_tables.clear();
+    if (!installTriggers() || !query.exec(start))
+        qCWarning(lcServices).noquote() << "UndoStack: cannot record:" << query.lastError().text();
+}
+
+void UndoStack::endRecording(const QString &label, bool keep) {
+    if (--m_depth > 0)
+        return;
+    UndoStep step;
+    step.label = label;
+    QSqlQuery query(m_database->connection());
+    query.setForwardOnly(true);
+    for (int index = 0; keep && index < m_tables.size(); ++index) {
+        const Table &table = m_tables.at(index);
+        const int width = table.columns.size();
+        auto image = [&query, width]() {
+            QVariantList values;
+            values.reserve(width);
+            for (int column = 0; column < width; ++column)
+                values << query.value(column);
+            return values;
+        };
+        QHash<QString, QVariantList> before;
+        if (query.exec(QStringLiteral("SELECT * FROM temp.undo_before_%1").arg(table.name))) {
+            while (query.next())
+                before.insert(query.value(0).toString(), image());
+        }
+        const int idColumn = table.columns.indexOf(QLatin1String("id"));
+        QHash<QString, QVariantList> after;
+        if (query.exec(QStringLiteral("SELECT m.* FROM main.%1 m JOIN temp.undo_touched u ON "
+                                      "u.tbl = '%1' AND u.id = m.id")
+                           .arg(table.name))) {
+            while (query.next())
+                after.insert(query.value(idColumn).toString(), image());
+        }
+        if (!query.exec(QStringLiteral("SELECT id FROM temp.undo_touched WHERE tbl = '%1'")
+                            .arg(table.name)))
+            continue;
+        while (query.next()) {
+            UndoRow row;
+            row.table = index;
+            row.id = query.value(0).toString();
+            if (const auto found = before.constFind(row.id); found != before.constEnd())
+                row.before = *found;
+            if (const auto found = after.constFind(row.id); found != after.constEnd())
+                row.after = *found;
+            row.current = row.after;
+            step.rows << row;
+        }
+    }
+    clearRecorded();
+    if (!step.rows.isEmpty())
+        pushUndo(step);
+}
+
+std::optional<QVariantList> UndoStack::readRow(const Table &table, const QString &id,
+                                               bool *ok) const {
+    QSqlQuery *query = m_database->preparedStatement(
+        QStringLiteral("SELECT * FROM main.%1 WHERE id = ?").arg(table.name));
+    *ok = query && (query->addBindValue(id), query->exec());
+    if (!*ok)
+        return std::nullopt;
+    std::optional<QVariantList> values;
+    if (query->next()) {
+        values.emplace();
+        for (int column = 0; column < table.columns.size(); ++column)
+            *values << query->value(column);
+    }
+    query->finish();
+    return values;
+}
+
+bool UndoStack::sameContent(const Table &table, const std::optional<QVariantList> &a,
+                            const std::optional<QVariantList> &b) const {
+    if (a.has_value() != b.has_value())
+        return false;
+    if (!a)
+        return true;
+    for (int column = 0; column < table.columns.size(); ++column) {
+        if (!isSyncColumn(table.columns.at(column)) && a->at(column) != b->at(column))
+            return false;
+    }
+    return true;
+}
+
+bool UndoStack::apply(UndoStep &step, bool toBefore, QString *error) {
+    auto fail = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    TransactionScope scope(m_database);
+    if (!scope.isOpen())
+        return fail(tr("The database could not be written."));
+    bool ok = true;
+    for (const UndoRow &row : std::as_const(step.rows)) {
+        if (!sameContent(m_tables.at(row.table), readRow(m_tables.at(row.table), row.id, &ok),
+                         row.current)
+            && ok)
+            return fail(toBefore ? tr("\"%1\" cannot be undone: its entries were changed since, "
+                                      "on another device or in another program.")
+                                       .arg(step.label)
+                                 : tr("\"%1\" cannot be redone: its entries were changed since, "
+                                      "on another device or in another program.")
+                                       .arg(step.label));
+        if (!ok)
+            return fail(tr("The database could not be read."));
+    }
+
+    const QString now = Timestamps::toText(Timestamps::nowUtc());
+    QList<std::optional<QVariantList>> written;
+    written.reserve(step.rows.size());
+    for (const UndoRow &row : std::as_const(step.rows)) {
+        const Table &table = m_tables.at(row.table);
+        const std::optional<QVariantList> &target = toBefore ? row.before : row.after;
+        const std::optional<QVariantList> &present = row.current;
+        QString sql;
+        QVariantList values;
+        if (!target && present) {
+            if (table.versioned) {
+                sql = QStringLiteral("UPDATE main.%1 SET deleted_at = ?, updated_at = ?, version "
+                                     "= version + 1, sync_status = 'pending' WHERE id = ?")
+                          .arg(table.name);
+                values = {now, now, row.id};
+            } else {
+                sql = QStringLiteral("DELETE FROM main.%1 WHERE id = ?").arg(table.name);
+                values = {row.id};
+            }
+        } else if (target && !present) {
+            QStringList marks;
+            for (int column = 0; column < table.columns.size(); ++column) {
+                const QString &name = table.columns.at(column);
+                marks << QStringLiteral("?");
+                if (name == QLatin1String("version"))
+                    values << target->at(column).toLongLong() + 1;
+                else if (name == QLatin1String("updated_at"))
+                    values << now;
+                else if (name == QLatin1String("sync_status"))
+                    values << QStringLiteral("pending");
+                else
+                    values << target->at(column);
+            }
+            sql = QStringLiteral("INSERT INTO main.%1 (%2) VALUES (%3)")
+                      .arg(table.name, table.columns.join(QLatin1Char(',')),
+                           marks.join(QLatin1Char(',')));
+        } else if (target && present) {
+            QStringList sets;
+            for (int column = 0; column < table.columns.size(); ++column) {
+                const QString &name = table.columns.at(column);
+                if (isKeptColumn(name))
+                    continue;
+                sets << name + QStringLiteral(" = ?");
+                values << target->at(column);
+            }
+            sets << QStringLiteral("updated_at = ?");
+            values << now;
+            if (table.versioned)
+                sets << QStringLiteral("version = version + 1")
+                     << QStringLiteral("sync_status = 'pending'");
+            sql = QStringLiteral("UPDATE main.%1 SET %2 WHERE id = ?")
+                      .arg(table.name, sets.join(QStringLiteral(", ")));
+            values << row.id;
+        }
+        if (!sql.isEmpty()) {
+            QSqlQuery *query = m_database->preparedStatement(sql);
+            if (!query)
+                return fail(tr("The database could not be written."));
+            for (const QVariant &value : std::as_const(values))
+                query->addBindValue(value);
+            ok = query->exec();
+            query->finish();
+            if (!ok) {
+                qCWarning(lcServices).noquote() << "UndoStack:" << query->lastError().text();
+                return fail(tr("The database could not be written."));
+            }
+        }
+        written << readRow(table, row.id, &ok);
+        if (!ok)
+            return fail(tr("The database could not be read."));
+        const int accountColumn = table.columns.indexOf(QLatin1String("account_id"));
+        if (table.name == QLatin1String("transactions") && accountColumn >= 0) {
+            for (const auto *image : {&target, &present}) {
+                if (image->has_value())
+                    m_database->noteChange(table.name, (*image)->at(accountColumn).toString());
+            }
+        } else {
+            m_database->noteChange(table.name);
+        }
+    }
+    if (!scope.commit()) {
+        qCWarning(lcServices).noquote() << "UndoStack: commit failed:" << scope.errorText();
+        return fail(tr("The database could not be written."));
+    }
+    for (int index = 0; index < step.rows.size(); ++index)
+        step.rows[index].current = written.at(index);
+    return true;
+}
+
+bool UndoStack::undo(QString *error) {
+    if (m_undo.isEmpty() || m_depth > 0)
+        return false;
+    if (!apply(m_undo.last(), true, error))
+        return false;
+    m_redo << m_undo.takeLast();
+    Q_EMIT changed();
+    return true;
+}
+
+bool UndoStack::redo(QString *error) {
+    if (m_redo.isEmpty() || m_depth > 0)
+        return false;
+    if (!apply(m_redo.last(), false, error))
+        return false;
+    m_undo << m_redo.takeLast();
+    Q_EMIT changed();
+    return true;
+}
