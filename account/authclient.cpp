@@ -9,10 +9,44 @@
 #include "account/tokenmanager.h"
 #include "account/webauthhandler.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
+#include <QRandomGenerator>
 #include <QUrlQuery>
 
 namespace TindAccount {
+
+namespace {
+
+// 32 bytes from the system's secure source, URL-safe: enough that a state or a verifier can
+// neither be guessed nor collide.
+QString randomToken() {
+    QByteArray bytes(32, Qt::Uninitialized);
+    QRandomGenerator::system()->generate(bytes.begin(), bytes.end());
+    return QString::fromLatin1(
+        bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+QString codeChallenge(const QString &verifier) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(verifier.toLatin1(), QCryptographicHash::Sha256)
+            .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+// Compares without stopping at the first difference, so that the time taken tells a local
+// prober nothing about how much of a guessed state was right.
+bool sameSecret(const QString &a, const QString &b) {
+    const QByteArray x = a.toUtf8();
+    const QByteArray y = b.toUtf8();
+    if (x.size() != y.size())
+        return false;
+    unsigned char diff = 0;
+    for (int i = 0; i < x.size(); ++i)
+        diff |= static_cast<unsigned char>(x[i] ^ y[i]);
+    return diff == 0;
+}
+
+} // namespace
 
 AuthClient::AuthClient(const QString &authBaseUrl, const QString &realmSlug,
                        const QString &clientId, ApiClient *authApi, TokenManager *tokens,
@@ -111,31 +145,89 @@ void AuthClient::login() {
         handler->deleteLater();
         return;
     }
-    connect(handler, &WebAuthHandler::callbackReceived, this, [this, handler](const QUrl &url) {
-        handleCallback(url);
-        handler->deleteLater();
-    });
+    // Each attempt has its own state and verifier: two sign-ins may be open at once, and the
+    // redirect of one must not complete the other.
+    LoginAttempt attempt{randomToken(), randomToken(), redirectUri};
+    handler->setExpectedState(attempt.state);
+    connect(handler, &WebAuthHandler::callbackReceived, this,
+            [this, handler, attempt](const QUrl &url) {
+                handleCallback(url, attempt);
+                handler->deleteLater();
+            });
 
-    const QString loginUrl = QStringLiteral("%1/%2/account/login?client_id=%3&redirect_uri=%4")
-                                 .arg(m_authBaseUrl, m_realmSlug, m_clientId,
-                                      QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)));
-    const bool opened = m_urlOpener && m_urlOpener(QUrl(loginUrl));
-    Q_EMIT loginAddressReady(QUrl(loginUrl), opened);
+    // State and challenge are base64url: nothing in them needs escaping.
+    const QUrl loginUrl(QStringLiteral("%1/%2/account/login?client_id=%3&redirect_uri=%4&state=%5"
+                                       "&code_challenge=%6&code_challenge_method=S256")
+                            .arg(m_authBaseUrl, m_realmSlug, m_clientId,
+                                 QString::fromLatin1(QUrl::toPercentEncoding(redirectUri)),
+                                 attempt.state, codeChallenge(attempt.verifier)));
+    const bool opened = m_urlOpener && m_urlOpener(loginUrl);
+    Q_EMIT loginAddressReady(loginUrl, opened);
 }
 
-void AuthClient::handleCallback(const QUrl &url) {
+void AuthClient::handleCallback(const QUrl &url, const LoginAttempt &attempt) {
+    // Browsers keep the fragment to themselves, but a page script may hand it on; the query
+    // is what a server's redirect normally carries.
     const QUrlQuery fragment(url.fragment(QUrl::FullyEncoded));
-    QString access = fragment.queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded);
-    QString refresh = fragment.queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded);
-    if (access.isEmpty()) {
-        const QUrlQuery query(url);
-        access = query.queryItemValue(QStringLiteral("access_token"), QUrl::FullyDecoded);
-        refresh = query.queryItemValue(QStringLiteral("refresh_token"), QUrl::FullyDecoded);
+    const QUrlQuery query(url);
+    const QUrlQuery &params = fragment.hasQueryItem(QStringLiteral("state")) ? fragment : query;
+    const auto value = [&params](const char *name) {
+        return params.queryItemValue(QLatin1String(name), QUrl::FullyDecoded);
+    };
+
+    // Any local program can reach the loopback listener; only a redirect that carries the
+    // state this attempt sent comes from the sign-in the user started.
+    if (!sameSecret(value("state"), attempt.state)) {
+        qCWarning(lcTindAccount).noquote() << "AuthClient: refused a sign-in redirect with a "
+                                              "state that does not match";
+        Q_EMIT loginFailed(QStringLiteral("State mismatch"));
+        return;
     }
+
+    const QString code = value("code");
+    if (!code.isEmpty()) {
+        exchangeCode(code, attempt);
+        return;
+    }
+    // A server that still answers with the tokens themselves.
+    const QString access = value("access_token");
+    const QString refresh = value("refresh_token");
     if (access.isEmpty() || refresh.isEmpty()) {
         Q_EMIT loginFailed(QStringLiteral("No tokens received"));
         return;
     }
+    completeLogin(access, refresh);
+}
+
+void AuthClient::exchangeCode(const QString &code, const LoginAttempt &attempt) {
+    if (!m_authApi) {
+        Q_EMIT loginFailed(QStringLiteral("No tokens received"));
+        return;
+    }
+    QPointer<AuthClient> self(this);
+    m_authApi->postUnauthenticated(
+        QStringLiteral("/auth/token"),
+        QJsonObject{{QStringLiteral("grant_type"), QStringLiteral("authorization_code")},
+                    {QStringLiteral("code"), code},
+                    {QStringLiteral("code_verifier"), attempt.verifier},
+                    {QStringLiteral("redirect_uri"), attempt.redirectUri},
+                    {QStringLiteral("client_id"), m_clientId}},
+        [self](bool ok, int status, const QJsonObject &body) {
+            if (!self)
+                return;
+            const QString access = body.value(QLatin1String("access_token")).toString();
+            const QString refresh = body.value(QLatin1String("refresh_token")).toString();
+            if (!ok || access.isEmpty() || refresh.isEmpty()) {
+                qCWarning(lcTindAccount).noquote()
+                    << "AuthClient: the sign-in code was not exchanged; status" << status;
+                Q_EMIT self->loginFailed(QStringLiteral("Code exchange failed"));
+                return;
+            }
+            self->completeLogin(access, refresh);
+        });
+}
+
+void AuthClient::completeLogin(const QString &access, const QString &refresh) {
     if (m_tokens)
         m_tokens->setTokens(access, refresh);
     setState(AuthState::SignedIn);

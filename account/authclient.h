@@ -75,7 +75,16 @@ private:
     void setupRefreshCallback();
     // One refresh exchange with the server; the tokens are handed to done, not stored.
     void exchangeRefreshToken(const QString &refreshToken, ExchangeCallback done);
-    void handleCallback(const QUrl &url);
+    // What one browser sign-in sent, to check its redirect and redeem its code with.
+    struct LoginAttempt {
+        QString state;
+        QString verifier;
+        QString redirectUri;
+    };
+
+    void handleCallback(const QUrl &url, const LoginAttempt &attempt);
+    void exchangeCode(const QString &code, const LoginAttempt &attempt);
+    void completeLogin(const QString &access, const QString &refresh);
     void setState(AuthState state);
 
     QString m_authBaseUrl;

@@ -6,6 +6,7 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QUrlQuery>
 
 namespace TindAccount {
 
@@ -25,6 +26,26 @@ const QByteArray &replyBytes() {
           "<h2>Authentication complete!</h2>"
           "<p>You can close this tab and return to the application.</p></body></html>";
     return reply;
+}
+
+const QByteArray &refusalBytes() {
+    static const QByteArray reply
+        = "HTTP/1.1 400 Bad Request\r\n"
+          "Content-Type: text/html\r\n"
+          "Connection: close\r\n"
+          "\r\n"
+          "<html><body style='font-family: sans-serif; text-align: center; padding: 40px;'>"
+          "<h2>Sign-in refused</h2>"
+          "<p>This page did not come from the sign-in the application started. "
+          "Start the sign-in again from the application.</p></body></html>";
+    return reply;
+}
+
+QString stateOf(const QUrl &url) {
+    const QUrlQuery fragment(url.fragment(QUrl::FullyEncoded));
+    const QUrlQuery &params
+        = fragment.hasQueryItem(QStringLiteral("state")) ? fragment : QUrlQuery(url);
+    return params.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
 }
 
 } // namespace
@@ -92,7 +113,8 @@ void WebAuthHandler::onReadyRead(QTcpSocket *socket) {
     }
     const QUrl url(QStringLiteral("http://localhost:%1%2").arg(m_port).arg(target));
 
-    socket->write(replyBytes());
+    const bool refused = !m_expectedState.isEmpty() && stateOf(url) != m_expectedState;
+    socket->write(refused ? refusalBytes() : replyBytes());
     socket->flush();
     socket->disconnectFromHost();
     Q_EMIT callbackReceived(url);

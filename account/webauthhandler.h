@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QString>
 #include <QUrl>
 
 class QTcpServer;
@@ -27,6 +28,9 @@ public:
     QString start();
     QString redirectUri() const;
     quint16 port() const { return m_port; }
+    // A request without this state is answered with a refusal page instead of the success
+    // page, so that the browser does not claim a sign-in that the program rejects.
+    void setExpectedState(const QString &state) { m_expectedState = state; }
 
 Q_SIGNALS:
     void callbackReceived(const QUrl &url);
@@ -38,6 +42,7 @@ private:
     QTcpServer *m_server; // Owned (Qt child).
     quint16 m_port = 0;
     bool m_answered = false;
+    QString m_expectedState;
 };
 
 } // namespace TindAccount

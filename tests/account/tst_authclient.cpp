@@ -10,8 +10,10 @@
 #include "account/tokenmanager.h"
 #include "account/webauthhandler.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -47,7 +49,17 @@ struct Harness {
             QUrlQuery(opened.last()).queryItemValue("redirect_uri", QUrl::FullyDecoded));
         return quint16(redirect.port());
     }
+    // What the last login URL carried for the server.
+    QString sent(const char *name) const {
+        return QUrlQuery(opened.last()).queryItemValue(QLatin1String(name), QUrl::FullyDecoded);
+    }
 };
+
+QString s256(const QString &verifier) {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(verifier.toLatin1(), QCryptographicHash::Sha256)
+            .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
 
 // What a browser sends to the loopback listener; the reply it gets back.
 QByteArray browse(quint16 port, const QByteArray &target, bool splitRequestLine = false) {
@@ -106,10 +118,19 @@ void tst_AuthClient::loginUrlAndListener() {
     QSignalSpy states(&h.auth, &AuthClient::stateChanged);
     h.auth.login();
     QCOMPARE(h.opened.size(), 1);
-    QCOMPARE(h.opened.first().toString(QUrl::FullyEncoded),
-             QStringLiteral("https://auth.example.test/tindral/account/login"
-                            "?client_id=0123456789abcdef0123456789abcdef"
-                            "&redirect_uri=http%3A%2F%2Flocalhost%3A19876%2Fcallback"));
+    const QString url = h.opened.first().toString(QUrl::FullyEncoded);
+    QVERIFY2(url.startsWith(QStringLiteral("https://auth.example.test/tindral/account/login"
+                                           "?client_id=0123456789abcdef0123456789abcdef"
+                                           "&redirect_uri=http%3A%2F%2Flocalhost%3A19876%2Fcallback"
+                                           "&state=")),
+             qPrintable(url));
+    QCOMPARE(h.sent("code_challenge_method"), QStringLiteral("S256"));
+    const QString state = h.sent("state");
+    const QString challenge = h.sent("code_challenge");
+    // 32 random bytes and a SHA-256, base64url without padding.
+    const QRegularExpression base64url(QStringLiteral("^[A-Za-z0-9_-]{43}$"));
+    QVERIFY2(base64url.match(state).hasMatch(), qPrintable(state));
+    QVERIFY2(base64url.match(challenge).hasMatch(), qPrintable(challenge));
     QVERIFY(!portIsFree(WebAuthHandler::PreferredPort));
     QCOMPARE(states.size(), 0);
     QCOMPARE(h.auth.state(), AuthState::Initial);
@@ -126,63 +147,114 @@ void tst_AuthClient::loginWhenPreferredPortTaken() {
     QVERIFY(
         h.opened.first()
             .toString(QUrl::FullyEncoded)
-            .endsWith(
-                QStringLiteral("&redirect_uri=http%3A%2F%2Flocalhost%3A%1%2Fcallback").arg(port)));
+            .contains(
+                QStringLiteral("&redirect_uri=http%3A%2F%2Flocalhost%3A%1%2Fcallback&").arg(port)));
 
-    // A second attempt while the first still listens gets a port of its own.
+    // A second attempt while the first still listens gets a port and secrets of its own.
+    const QString state = h.sent("state");
+    const QString challenge = h.sent("code_challenge");
     h.auth.login();
     QCOMPARE(h.opened.size(), 2);
     QVERIFY(h.redirectPort() != port);
+    QVERIFY(h.sent("state") != state);
+    QVERIFY(h.sent("code_challenge") != challenge);
 }
 
+// In a target, STATE stands for the state the login URL sent and A for a good access token.
+// tokenStatus is the server's answer to the code exchange, 0 when it must not be asked.
 void tst_AuthClient::redirect_data() {
     QTest::addColumn<QByteArray>("target");
     QTest::addColumn<bool>("split");
-    QTest::addColumn<bool>("signedIn");
+    QTest::addColumn<int>("tokenStatus");
+    QTest::addColumn<QString>("error"); // empty: signed in
 
-    QTest::addRow("query") << QByteArray("/callback?access_token=A&refresh_token=R") << false
-                           << true;
-    QTest::addRow("fragment") << QByteArray("/callback#access_token=A&refresh_token=R") << false
-                              << true;
-    QTest::addRow("request line in two pieces")
-        << QByteArray("/callback?access_token=A&refresh_token=R") << true << true;
-    QTest::addRow("only an access token")
-        << QByteArray("/callback?access_token=A") << false << false;
-    QTest::addRow("error redirect")
-        << QByteArray("/callback?error=access_denied") << false << false;
-    QTest::addRow("site icon first") << QByteArray("/favicon.ico") << false << false;
+    QTest::addRow("code") << QByteArray("/callback?code=C1&state=STATE") << false << 200
+                          << QString();
+    QTest::addRow("code, request line in two pieces")
+        << QByteArray("/callback?code=C1&state=STATE") << true << 200 << QString();
+    QTest::addRow("code the server refuses") << QByteArray("/callback?code=C1&state=STATE") << false
+                                             << 400 << QStringLiteral("Code exchange failed");
+    QTest::addRow("code without state")
+        << QByteArray("/callback?code=C1") << false << 0 << QStringLiteral("State mismatch");
+    QTest::addRow("code with another state") << QByteArray("/callback?code=C1&state=STATEx")
+                                             << false << 0 << QStringLiteral("State mismatch");
+    QTest::addRow("code with a forged state as long as the real one")
+        << QByteArray("/callback?code=C1&state=FORGED") << false << 0
+        << QStringLiteral("State mismatch");
+    QTest::addRow("tokens in the query")
+        << QByteArray("/callback?access_token=A&refresh_token=R&state=STATE") << false << 0
+        << QString();
+    QTest::addRow("tokens in the fragment")
+        << QByteArray("/callback#access_token=A&refresh_token=R&state=STATE") << false << 0
+        << QString();
+    QTest::addRow("planted tokens without state")
+        << QByteArray("/callback?access_token=A&refresh_token=R") << false << 0
+        << QStringLiteral("State mismatch");
+    QTest::addRow("state in the query, tokens in the fragment")
+        << QByteArray("/callback?state=x#access_token=A&refresh_token=R&state=STATE") << false << 0
+        << QString();
+    QTest::addRow("only an access token") << QByteArray("/callback?access_token=A&state=STATE")
+                                          << false << 0 << QStringLiteral("No tokens received");
+    QTest::addRow("error redirect") << QByteArray("/callback?error=access_denied&state=STATE")
+                                    << false << 0 << QStringLiteral("No tokens received");
+    QTest::addRow("site icon first")
+        << QByteArray("/favicon.ico") << false << 0 << QStringLiteral("State mismatch");
 }
 
 void tst_AuthClient::redirect() {
     QFETCH(QByteArray, target);
     QFETCH(bool, split);
-    QFETCH(bool, signedIn);
+    QFETCH(int, tokenStatus);
+    QFETCH(QString, error);
 
     Harness h;
     const QString access = fakeJwtExpiringIn(3600);
-    target.replace("access_token=A", "access_token=" + access.toLatin1());
+    QString verifierSeen;
+    h.server.setHandler([&](const TestHttpServer::Request &request) {
+        const QJsonObject body = request.json();
+        verifierSeen = body.value("code_verifier").toString();
+        if (tokenStatus != 200 || request.path != "/api/v1/realms/tindral/auth/token"
+            || body.value("code").toString() != "C1"
+            || body.value("grant_type").toString() != "authorization_code"
+            || s256(verifierSeen) != h.sent("code_challenge")
+            || body.value("redirect_uri").toString() != h.sent("redirect_uri"))
+            return TestHttpServer::Response::json(400, {{"error", "invalid_grant"}});
+        return TestHttpServer::Response::json(200,
+                                              {{"access_token", access}, {"refresh_token", "R"}});
+    });
     QSignalSpy succeeded(&h.auth, &AuthClient::loginSucceeded);
     QSignalSpy failed(&h.auth, &AuthClient::loginFailed);
     QSignalSpy states(&h.auth, &AuthClient::stateChanged);
     h.auth.login();
     const quint16 port = h.redirectPort();
+    target.replace("STATE", h.sent("state").toLatin1());
+    target.replace("FORGED", QByteArray(h.sent("state").size(), 'A'));
+    target.replace("access_token=A", "access_token=" + access.toLatin1());
     const QPointer<WebAuthHandler> handler = h.auth.findChild<WebAuthHandler *>();
     QVERIFY(handler);
 
     const QByteArray reply = browse(port, target, split);
-    QVERIFY2(reply.startsWith("HTTP/1.1 200 OK\r\n"), reply.constData());
     QVERIFY(reply.contains("Connection: close\r\n"));
-    QVERIFY(reply.contains("<h2>Authentication complete!</h2>"));
+    if (error == "State mismatch") {
+        QVERIFY2(reply.startsWith("HTTP/1.1 400 Bad Request\r\n"), reply.constData());
+        QVERIFY(reply.contains("<h2>Sign-in refused</h2>"));
+    } else {
+        QVERIFY2(reply.startsWith("HTTP/1.1 200 OK\r\n"), reply.constData());
+        QVERIFY(reply.contains("<h2>Authentication complete!</h2>"));
+    }
     QTRY_COMPARE(succeeded.size() + failed.size(), 1);
+    QCOMPARE(h.server.requests().size(), tokenStatus ? 1 : 0);
+    if (tokenStatus) // the verifier itself never travels before the exchange
+        QVERIFY(!verifierSeen.isEmpty() && !h.opened.last().toString().contains(verifierSeen));
 
-    if (signedIn) {
+    if (error.isEmpty()) {
         QCOMPARE(succeeded.size(), 1);
         QCOMPARE(h.auth.state(), AuthState::SignedIn);
         QCOMPARE(states.size(), 1);
         QCOMPARE(h.store->load(TokenStore::AccessTokenKey), std::optional<QString>(access));
         QCOMPARE(h.store->load(TokenStore::RefreshTokenKey), std::optional<QString>("R"));
     } else {
-        QCOMPARE(failed.first().first().toString(), QStringLiteral("No tokens received"));
+        QCOMPARE(failed.first().first().toString(), error);
         QCOMPARE(h.auth.state(), AuthState::Initial);
         QCOMPARE(states.size(), 0);
         QVERIFY(!h.store->load(TokenStore::AccessTokenKey));
@@ -202,8 +274,8 @@ void tst_AuthClient::signInWhileSignedIn() {
     QSignalSpy succeeded(&h.auth, &AuthClient::loginSucceeded);
     QSignalSpy states(&h.auth, &AuthClient::stateChanged);
     h.auth.login();
-    browse(h.redirectPort(),
-           "/callback?access_token=" + fakeJwtExpiringIn(7200).toLatin1() + "&refresh_token=R1");
+    browse(h.redirectPort(), "/callback?access_token=" + fakeJwtExpiringIn(7200).toLatin1()
+                                 + "&refresh_token=R1&state=" + h.sent("state").toLatin1());
     QTRY_COMPARE(succeeded.size(), 1);
     QCOMPARE(states.size(), 0);
     QCOMPARE(h.tokens.currentRefreshToken(), QStringLiteral("R1"));
@@ -386,8 +458,8 @@ void tst_AuthClient::refusalAfterNewerSignIn() {
     });
     QVERIFY(h.server.waitForRequests(1));
     h.auth.login();
-    browse(h.redirectPort(),
-           "/callback?access_token=" + fakeJwtExpiringIn(7200).toLatin1() + "&refresh_token=R1");
+    browse(h.redirectPort(), "/callback?access_token=" + fakeJwtExpiringIn(7200).toLatin1()
+                                 + "&refresh_token=R1&state=" + h.sent("state").toLatin1());
     QTRY_COMPARE(h.tokens.currentRefreshToken(), QStringLiteral("R1"));
 
     QTRY_COMPARE(calls, 1);

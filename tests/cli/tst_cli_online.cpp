@@ -144,7 +144,8 @@ Run tst_CliOnline::signInWith(const QString &dataDir, const QStringList &args) {
     QUrl redirect(QUrlQuery(login).queryItemValue("redirect_uri", QUrl::FullyDecoded));
     redirect.setHost(QStringLiteral("127.0.0.1"));
     redirect.setQuery(
-        QStringLiteral("access_token=%1&refresh_token=refresh-1").arg(newAccessToken()));
+        QStringLiteral("access_token=%1&refresh_token=refresh-1&state=%2")
+            .arg(newAccessToken(), QUrlQuery(login).queryItemValue("state", QUrl::FullyDecoded)));
 
     QNetworkAccessManager nam;
     QNetworkReply *reply = nam.get(QNetworkRequest(redirect));
