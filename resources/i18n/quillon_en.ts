@@ -2399,6 +2399,9 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Undo</source>
         <translation type="unfinished"></translation>
     </message>

@@ -2423,6 +2423,8 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Budget</source>
         <translation>Presupuesto</translation>
+    </message>
+    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>

@@ -2423,6 +2423,8 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Budget</source>
         <translation>Budget</translation>
+    </message>
+    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>

@@ -2412,6 +2412,8 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Budget</source>
         <translation>予算</translation>
+    </message>
+    <message>
         <source>&amp;Undo</source>
         <translation>元に戻す(&amp;U)</translation>
     </message>

@@ -243,7 +243,7 @@ void tst_AppState::bulkWritesMakeOneNotice_data() {
                QVERIFY(samples.clearSampleData());
            })
         << int(DataChange::Accounts | DataChange::Transactions | DataChange::Recurring
-               | DataChange::Reconciliations | DataChange::SplitLines)
+               | DataChange::Reconciliations | DataChange::SplitLines | DataChange::Budgets)
         << false;
 }
 
