@@ -114,6 +114,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_heading->setTextFormat(Qt::PlainText);
     m_subtitle->setTextFormat(Qt::PlainText);
     m_message->setTextFormat(Qt::PlainText);
+    // A long message wraps instead of widening the window past the screen.
+    m_message->setWordWrap(true);
     auto *header = new QHBoxLayout;
     header->setSpacing(16);
     m_heading->setFont(sizedFont(8, QFont::DemiBold));
@@ -183,8 +185,7 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
                                      ShortcutText::of("Ctrl+M")),
                             this);
     hint->setStyleSheet(QStringLiteral("color: #5A7A6E; padding: 2px 4px;"));
-    bottom->addWidget(m_message);
-    bottom->addStretch(1);
+    bottom->addWidget(m_message, 1);
     bottom->addWidget(hint);
     layout->addLayout(bottom);
 
