@@ -69,7 +69,8 @@ void ApiRouter::remember(const Identity &who) {
     m_store->run(
         SyncStore::Mode::Write,
         [&who](StoreSession &session) {
-            KnownUser user = session.user(who.userId).value_or(KnownUser{who.userId, {}, {}, {}});
+            KnownUser user
+                = session.user(who.userId).value_or(KnownUser{who.userId, {}, {}, {}, {}});
             if (user.groupId == who.groupId && session.user(who.userId))
                 return true;
             user.groupId = who.groupId;

@@ -12,4 +12,6 @@ struct KnownUser {
     QString groupId;
     QString email;
     QString displayName;
+    // "owner" or "member" of groupId; empty without a group.
+    QString role;
 };

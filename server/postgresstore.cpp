@@ -44,6 +44,10 @@ const QList<QStringList> kMigrations{
         QStringLiteral("INSERT INTO counters (name, value) VALUES ('sequence', 0)"),
         QStringLiteral("CREATE TABLE server_keys (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
     },
+    {
+        // The server now keeps the family groups itself, so it needs each member's role.
+        QStringLiteral("ALTER TABLE users ADD COLUMN role TEXT NOT NULL DEFAULT ''"),
+    },
 };
 
 const QString kRecordColumns = QStringLiteral(
@@ -473,14 +477,15 @@ public:
     }
 
     std::optional<KnownUser> oneUser(const QString &where, const QString &value) {
-        Result result = exec(QStringLiteral("SELECT user_id, group_id, email, display_name FROM "
-                                            "users WHERE %1 = $1 LIMIT 1")
+        Result result = exec(QStringLiteral("SELECT user_id, group_id, email, display_name, role "
+                                            "FROM users WHERE %1 = $1 LIMIT 1")
                                  .arg(where),
                              {value});
         if (!result || PQntuples(result.get()) == 0)
             return std::nullopt;
         return KnownUser{text(result.get(), 0, 0), text(result.get(), 0, 1),
-                         text(result.get(), 0, 2), text(result.get(), 0, 3)};
+                         text(result.get(), 0, 2), text(result.get(), 0, 3),
+                         text(result.get(), 0, 4)};
     }
 
     std::optional<KnownUser> user(const QString &userId) override {
@@ -493,11 +498,11 @@ public:
 
     bool putUser(const KnownUser &user) override {
         return bool(exec(QStringLiteral("INSERT INTO users (user_id, group_id, email, "
-                                        "display_name) VALUES ($1, $2, $3, $4) ON CONFLICT "
-                                        "(user_id) DO UPDATE SET group_id = excluded.group_id, "
-                                        "email = excluded.email, display_name = "
-                                        "excluded.display_name"),
-                         {user.userId, user.groupId, user.email, user.displayName}));
+                                        "display_name, role) VALUES ($1, $2, $3, $4, $5) ON "
+                                        "CONFLICT (user_id) DO UPDATE SET group_id = "
+                                        "excluded.group_id, email = excluded.email, display_name "
+                                        "= excluded.display_name, role = excluded.role"),
+                         {user.userId, user.groupId, user.email, user.displayName, user.role}));
     }
 
     QString lastError() const override { return m_error; }

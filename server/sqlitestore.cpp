@@ -48,6 +48,10 @@ const QList<QStringList> kMigrations{
         QStringLiteral("INSERT INTO counters (name, value) VALUES ('sequence', 0)"),
         QStringLiteral("CREATE TABLE server_keys (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
     },
+    {
+        // The server now keeps the family groups itself, so it needs each member's role.
+        QStringLiteral("ALTER TABLE users ADD COLUMN role TEXT NOT NULL DEFAULT ''"),
+    },
 };
 
 const QString kRecordColumns = QStringLiteral(
@@ -325,14 +329,15 @@ public:
     }
 
     std::optional<KnownUser> oneUser(const QString &where, const QString &value) {
-        QSqlQuery &query = bind(QStringLiteral("SELECT user_id, group_id, email, display_name "
-                                               "FROM users WHERE %1 = ? LIMIT 1")
+        QSqlQuery &query = bind(QStringLiteral("SELECT user_id, group_id, email, display_name, "
+                                               "role FROM users WHERE %1 = ? LIMIT 1")
                                     .arg(where),
                                 {value});
         std::optional<KnownUser> result;
         if (exec(query) && query.next())
             result = KnownUser{query.value(0).toString(), query.value(1).toString(),
-                               query.value(2).toString(), query.value(3).toString()};
+                               query.value(2).toString(), query.value(3).toString(),
+                               query.value(4).toString()};
         query.finish();
         return result;
     }
@@ -346,9 +351,10 @@ public:
     }
 
     bool putUser(const KnownUser &user) override {
-        QSqlQuery &query = bind(QStringLiteral("INSERT OR REPLACE INTO users (user_id, group_id, "
-                                               "email, display_name) VALUES (?, ?, ?, ?)"),
-                                {user.userId, user.groupId, user.email, user.displayName});
+        QSqlQuery &query
+            = bind(QStringLiteral("INSERT OR REPLACE INTO users (user_id, group_id, "
+                                  "email, display_name, role) VALUES (?, ?, ?, ?, ?)"),
+                   {user.userId, user.groupId, user.email, user.displayName, user.role});
         return exec(query);
     }
 
