@@ -231,6 +231,14 @@ private:
         if (authorization != message.end())
             request.authorization
                 = QByteArray(authorization->value().data(), int(authorization->value().size()));
+        const auto header = [&message](beast::string_view name) {
+            const auto found = message.find(name);
+            return found == message.end()
+                       ? QByteArray()
+                       : QByteArray(found->value().data(), int(found->value().size()));
+        };
+        request.userAgent = header("User-Agent");
+        request.forwardedFor = header("X-Forwarded-For");
         request.body = QByteArray::fromStdString(message.body());
         request.remote = m_remote;
 
@@ -253,6 +261,9 @@ private:
         message->set(http::field::content_type,
                      beast::string_view(response.contentType.constData(),
                                         std::size_t(response.contentType.size())));
+        for (const auto &[name, value] : response.headers)
+            message->set(beast::string_view(name.constData(), std::size_t(name.size())),
+                         beast::string_view(value.constData(), std::size_t(value.size())));
         message->keep_alive(keepAlive);
         message->body().assign(response.body.constData(), std::size_t(response.body.size()));
         message->prepare_payload();
