@@ -48,6 +48,25 @@ const QList<QStringList> kMigrations{
         // The server now keeps the family groups itself, so it needs each member's role.
         QStringLiteral("ALTER TABLE users ADD COLUMN role TEXT NOT NULL DEFAULT ''"),
     },
+    {
+        // Sign-in: credentials, sessions with their rotating refresh tokens, one-time codes
+        // of the browser sign-in and the counters that slow down password guessing.
+        QStringLiteral("CREATE TABLE credentials (user_id TEXT PRIMARY KEY, email TEXT NOT NULL "
+                       "UNIQUE, password_hash TEXT NOT NULL, disabled INTEGER NOT NULL, "
+                       "created_at TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE auth_sessions (session_id TEXT PRIMARY KEY, user_id TEXT NOT "
+                       "NULL, user_agent TEXT NOT NULL, ip_address TEXT NOT NULL, created_at TEXT "
+                       "NOT NULL, last_active_at TEXT NOT NULL, revoked INTEGER NOT NULL)"),
+        QStringLiteral("CREATE INDEX auth_sessions_user ON auth_sessions (user_id)"),
+        QStringLiteral("CREATE TABLE refresh_tokens (token_hash TEXT PRIMARY KEY, session_id "
+                       "TEXT NOT NULL, expires_at BIGINT NOT NULL, used INTEGER NOT NULL)"),
+        QStringLiteral("CREATE INDEX refresh_tokens_expiry ON refresh_tokens (expires_at)"),
+        QStringLiteral("CREATE TABLE auth_codes (code_hash TEXT PRIMARY KEY, user_id TEXT NOT "
+                       "NULL, client_id TEXT NOT NULL, redirect_uri TEXT NOT NULL, "
+                       "code_challenge TEXT NOT NULL, expires_at BIGINT NOT NULL)"),
+        QStringLiteral("CREATE TABLE rate_limits (bucket TEXT PRIMARY KEY, window_start BIGINT "
+                       "NOT NULL, attempts INTEGER NOT NULL)"),
+    },
 };
 
 const QString kRecordColumns = QStringLiteral(
@@ -503,6 +522,180 @@ public:
                                         "excluded.group_id, email = excluded.email, display_name "
                                         "= excluded.display_name, role = excluded.role"),
                          {user.userId, user.groupId, user.email, user.displayName, user.role}));
+    }
+
+    // Runs a statement and tells how many rows it changed; -1 when it failed.
+    int changedRows(const QString &sql, const QVariantList &values) {
+        Result result = exec(sql, values);
+        return result ? QByteArray(PQcmdTuples(result.get())).toInt() : -1;
+    }
+
+    QList<Credential> credentialsWhere(const QString &where, const QVariantList &values) {
+        QList<Credential> found;
+        Result result = exec(QStringLiteral("SELECT user_id, email, password_hash, disabled, "
+                                            "created_at FROM credentials %1 ORDER BY email")
+                                 .arg(where),
+                             values);
+        if (!result)
+            return found;
+        for (int row = 0; row < PQntuples(result.get()); ++row)
+            found.append(Credential{
+                text(result.get(), row, 0), text(result.get(), row, 1), text(result.get(), row, 2),
+                text(result.get(), row, 3).toInt() != 0, text(result.get(), row, 4)});
+        return found;
+    }
+
+    std::optional<Credential> credential(const QString &userId) override {
+        const QList<Credential> found
+            = credentialsWhere(QStringLiteral("WHERE user_id = $1"), {userId});
+        return found.isEmpty() ? std::nullopt : std::optional<Credential>(found.first());
+    }
+
+    std::optional<Credential> credentialByEmail(const QString &email) override {
+        const QList<Credential> found
+            = credentialsWhere(QStringLiteral("WHERE email = $1"), {email});
+        return found.isEmpty() ? std::nullopt : std::optional<Credential>(found.first());
+    }
+
+    QList<Credential> credentials() override { return credentialsWhere(QString(), {}); }
+
+    bool putCredential(const Credential &credential) override {
+        return changedRows(QStringLiteral("INSERT INTO credentials (user_id, email, "
+                                          "password_hash, disabled, created_at) VALUES ($1, $2, "
+                                          "$3, $4, $5) ON CONFLICT (user_id) DO UPDATE SET email "
+                                          "= excluded.email, password_hash = "
+                                          "excluded.password_hash, disabled = excluded.disabled"),
+                           {credential.userId, credential.email, credential.passwordHash,
+                            int(credential.disabled), credential.createdAt})
+               >= 0;
+    }
+
+    QList<AuthSession> authSessionsWhere(const QString &where, const QVariantList &values) {
+        QList<AuthSession> found;
+        Result result
+            = exec(QStringLiteral("SELECT session_id, user_id, user_agent, ip_address, created_at, "
+                                  "last_active_at, revoked FROM auth_sessions WHERE %1 ORDER BY "
+                                  "created_at, session_id")
+                       .arg(where),
+                   values);
+        if (!result)
+            return found;
+        for (int row = 0; row < PQntuples(result.get()); ++row)
+            found.append(AuthSession{text(result.get(), row, 0), text(result.get(), row, 1),
+                                     text(result.get(), row, 2), text(result.get(), row, 3),
+                                     text(result.get(), row, 4), text(result.get(), row, 5),
+                                     text(result.get(), row, 6).toInt() != 0});
+        return found;
+    }
+
+    bool putAuthSession(const AuthSession &session) override {
+        return changedRows(QStringLiteral("INSERT INTO auth_sessions (session_id, user_id, "
+                                          "user_agent, ip_address, created_at, last_active_at, "
+                                          "revoked) VALUES ($1, $2, $3, $4, $5, $6, $7) ON "
+                                          "CONFLICT (session_id) DO UPDATE SET last_active_at = "
+                                          "excluded.last_active_at, revoked = excluded.revoked"),
+                           {session.sessionId, session.userId, session.userAgent, session.ipAddress,
+                            session.createdAt, session.lastActiveAt, int(session.revoked)})
+               >= 0;
+    }
+
+    std::optional<AuthSession> authSession(const QString &sessionId) override {
+        const QList<AuthSession> found
+            = authSessionsWhere(QStringLiteral("session_id = $1"), {sessionId});
+        return found.isEmpty() ? std::nullopt : std::optional<AuthSession>(found.first());
+    }
+
+    QList<AuthSession> liveAuthSessionsOf(const QString &userId) override {
+        return authSessionsWhere(QStringLiteral("user_id = $1 AND revoked = 0"), {userId});
+    }
+
+    bool revokeAuthSessionsOf(const QString &userId, const QString &keep) override {
+        return changedRows(QStringLiteral("UPDATE auth_sessions SET revoked = 1 WHERE user_id = "
+                                          "$1 AND session_id <> $2"),
+                           {userId, keep})
+               >= 0;
+    }
+
+    bool isAuthSessionLive(const QString &sessionId, const QString &userId) override {
+        Result result = exec(
+            QStringLiteral("SELECT user_id, revoked FROM auth_sessions WHERE session_id = $1"),
+            {sessionId});
+        return result && PQntuples(result.get()) == 1 && text(result.get(), 0, 0) == userId
+               && text(result.get(), 0, 1).toInt() == 0;
+    }
+
+    bool putRefreshToken(const RefreshToken &token) override {
+        return changedRows(QStringLiteral("INSERT INTO refresh_tokens (token_hash, session_id, "
+                                          "expires_at, used) VALUES ($1, $2, $3, $4)"),
+                           {token.tokenHash, token.sessionId, token.expiresAt, int(token.used)})
+               >= 0;
+    }
+
+    std::optional<RefreshToken> refreshToken(const QString &tokenHash) override {
+        Result result = exec(QStringLiteral("SELECT token_hash, session_id, expires_at, used FROM "
+                                            "refresh_tokens WHERE token_hash = $1"),
+                             {tokenHash});
+        if (!result || PQntuples(result.get()) == 0)
+            return std::nullopt;
+        return RefreshToken{text(result.get(), 0, 0), text(result.get(), 0, 1),
+                            text(result.get(), 0, 2).toLongLong(),
+                            text(result.get(), 0, 3).toInt() != 0};
+    }
+
+    bool useRefreshToken(const QString &tokenHash) override {
+        // A second request with the same token waits here for the first one's row lock and
+        // then finds the token used.
+        return changedRows(QStringLiteral("UPDATE refresh_tokens SET used = 1 WHERE token_hash = "
+                                          "$1 AND used = 0"),
+                           {tokenHash})
+               == 1;
+    }
+
+    bool forgetExpired(qint64 now) override {
+        return changedRows(QStringLiteral("DELETE FROM refresh_tokens WHERE expires_at < $1"),
+                           {now})
+                   >= 0
+               && changedRows(QStringLiteral("DELETE FROM auth_codes WHERE expires_at < $1"), {now})
+                      >= 0;
+    }
+
+    bool putAuthCode(const AuthCode &code) override {
+        return changedRows(QStringLiteral("INSERT INTO auth_codes (code_hash, user_id, client_id, "
+                                          "redirect_uri, code_challenge, expires_at) VALUES ($1, "
+                                          "$2, $3, $4, $5, $6)"),
+                           {code.codeHash, code.userId, code.clientId, code.redirectUri,
+                            code.codeChallenge, code.expiresAt})
+               >= 0;
+    }
+
+    std::optional<AuthCode> takeAuthCode(const QString &codeHash) override {
+        Result result = exec(QStringLiteral("DELETE FROM auth_codes WHERE code_hash = $1 RETURNING "
+                                            "code_hash, user_id, client_id, redirect_uri, "
+                                            "code_challenge, expires_at"),
+                             {codeHash});
+        if (!result || PQntuples(result.get()) == 0)
+            return std::nullopt;
+        return AuthCode{text(result.get(), 0, 0), text(result.get(), 0, 1),
+                        text(result.get(), 0, 2), text(result.get(), 0, 3),
+                        text(result.get(), 0, 4), text(result.get(), 0, 5).toLongLong()};
+    }
+
+    int countAttempt(const QString &bucket, qint64 windowStart) override {
+        Result result = exec(QStringLiteral("INSERT INTO rate_limits (bucket, window_start, "
+                                            "attempts) VALUES ($1, $2, 1) ON CONFLICT (bucket) DO "
+                                            "UPDATE SET attempts = CASE WHEN "
+                                            "rate_limits.window_start = excluded.window_start "
+                                            "THEN rate_limits.attempts + 1 ELSE 1 END, "
+                                            "window_start = excluded.window_start RETURNING "
+                                            "attempts"),
+                             {bucket, windowStart});
+        return result && PQntuples(result.get()) ? text(result.get(), 0, 0).toInt() : 0;
+    }
+
+    bool forgetAttemptsBefore(qint64 windowStart) override {
+        return changedRows(QStringLiteral("DELETE FROM rate_limits WHERE window_start < $1"),
+                           {windowStart})
+               >= 0;
     }
 
     QString lastError() const override { return m_error; }

@@ -52,6 +52,25 @@ const QList<QStringList> kMigrations{
         // The server now keeps the family groups itself, so it needs each member's role.
         QStringLiteral("ALTER TABLE users ADD COLUMN role TEXT NOT NULL DEFAULT ''"),
     },
+    {
+        // Sign-in: credentials, sessions with their rotating refresh tokens, one-time codes
+        // of the browser sign-in and the counters that slow down password guessing.
+        QStringLiteral("CREATE TABLE credentials (user_id TEXT PRIMARY KEY, email TEXT NOT NULL "
+                       "UNIQUE, password_hash TEXT NOT NULL, disabled INTEGER NOT NULL, "
+                       "created_at TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE auth_sessions (session_id TEXT PRIMARY KEY, user_id TEXT NOT "
+                       "NULL, user_agent TEXT NOT NULL, ip_address TEXT NOT NULL, created_at TEXT "
+                       "NOT NULL, last_active_at TEXT NOT NULL, revoked INTEGER NOT NULL)"),
+        QStringLiteral("CREATE INDEX auth_sessions_user ON auth_sessions (user_id)"),
+        QStringLiteral("CREATE TABLE refresh_tokens (token_hash TEXT PRIMARY KEY, session_id "
+                       "TEXT NOT NULL, expires_at BIGINT NOT NULL, used INTEGER NOT NULL)"),
+        QStringLiteral("CREATE INDEX refresh_tokens_expiry ON refresh_tokens (expires_at)"),
+        QStringLiteral("CREATE TABLE auth_codes (code_hash TEXT PRIMARY KEY, user_id TEXT NOT "
+                       "NULL, client_id TEXT NOT NULL, redirect_uri TEXT NOT NULL, "
+                       "code_challenge TEXT NOT NULL, expires_at BIGINT NOT NULL)"),
+        QStringLiteral("CREATE TABLE rate_limits (bucket TEXT PRIMARY KEY, window_start BIGINT "
+                       "NOT NULL, attempts INTEGER NOT NULL)"),
+    },
 };
 
 const QString kRecordColumns = QStringLiteral(
@@ -356,6 +375,200 @@ public:
                                   "email, display_name, role) VALUES (?, ?, ?, ?, ?)"),
                    {user.userId, user.groupId, user.email, user.displayName, user.role});
         return exec(query);
+    }
+
+    // Runs a statement and tells how many rows it changed; -1 when it failed.
+    int changedRows(const QString &sql, const QVariantList &values) {
+        QSqlQuery &query = bind(sql, values);
+        if (!exec(query))
+            return -1;
+        const int changed = query.numRowsAffected();
+        query.finish();
+        return changed;
+    }
+
+    static Credential readCredential(const QSqlQuery &query) {
+        return Credential{query.value(0).toString(), query.value(1).toString(),
+                          query.value(2).toString(), query.value(3).toInt() != 0,
+                          query.value(4).toString()};
+    }
+
+    QList<Credential> credentialsWhere(const QString &where, const QVariantList &values) {
+        QSqlQuery &query = bind(QStringLiteral("SELECT user_id, email, password_hash, disabled, "
+                                               "created_at FROM credentials %1 ORDER BY email")
+                                    .arg(where),
+                                values);
+        QList<Credential> result;
+        if (!exec(query))
+            return result;
+        while (query.next())
+            result.append(readCredential(query));
+        query.finish();
+        return result;
+    }
+
+    std::optional<Credential> credential(const QString &userId) override {
+        const QList<Credential> found
+            = credentialsWhere(QStringLiteral("WHERE user_id = ?"), {userId});
+        return found.isEmpty() ? std::nullopt : std::optional<Credential>(found.first());
+    }
+
+    std::optional<Credential> credentialByEmail(const QString &email) override {
+        const QList<Credential> found
+            = credentialsWhere(QStringLiteral("WHERE email = ?"), {email});
+        return found.isEmpty() ? std::nullopt : std::optional<Credential>(found.first());
+    }
+
+    QList<Credential> credentials() override { return credentialsWhere(QString(), {}); }
+
+    bool putCredential(const Credential &credential) override {
+        return changedRows(QStringLiteral("INSERT INTO credentials (user_id, email, "
+                                          "password_hash, disabled, created_at) VALUES (?, ?, ?, "
+                                          "?, ?) ON CONFLICT (user_id) DO UPDATE SET email = "
+                                          "excluded.email, password_hash = "
+                                          "excluded.password_hash, disabled = excluded.disabled"),
+                           {credential.userId, credential.email, credential.passwordHash,
+                            int(credential.disabled), credential.createdAt})
+               >= 0;
+    }
+
+    QList<AuthSession> authSessionsWhere(const QString &where, const QVariantList &values) {
+        QSqlQuery &query
+            = bind(QStringLiteral("SELECT session_id, user_id, user_agent, ip_address, created_at, "
+                                  "last_active_at, revoked FROM auth_sessions WHERE %1 ORDER BY "
+                                  "created_at, session_id")
+                       .arg(where),
+                   values);
+        QList<AuthSession> result;
+        if (!exec(query))
+            return result;
+        while (query.next())
+            result.append(AuthSession{query.value(0).toString(), query.value(1).toString(),
+                                      query.value(2).toString(), query.value(3).toString(),
+                                      query.value(4).toString(), query.value(5).toString(),
+                                      query.value(6).toInt() != 0});
+        query.finish();
+        return result;
+    }
+
+    bool putAuthSession(const AuthSession &session) override {
+        return changedRows(QStringLiteral("INSERT OR REPLACE INTO auth_sessions (session_id, "
+                                          "user_id, user_agent, ip_address, created_at, "
+                                          "last_active_at, revoked) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                           {session.sessionId, session.userId, session.userAgent, session.ipAddress,
+                            session.createdAt, session.lastActiveAt, int(session.revoked)})
+               >= 0;
+    }
+
+    std::optional<AuthSession> authSession(const QString &sessionId) override {
+        const QList<AuthSession> found
+            = authSessionsWhere(QStringLiteral("session_id = ?"), {sessionId});
+        return found.isEmpty() ? std::nullopt : std::optional<AuthSession>(found.first());
+    }
+
+    QList<AuthSession> liveAuthSessionsOf(const QString &userId) override {
+        return authSessionsWhere(QStringLiteral("user_id = ? AND revoked = 0"), {userId});
+    }
+
+    bool revokeAuthSessionsOf(const QString &userId, const QString &keep) override {
+        return changedRows(QStringLiteral("UPDATE auth_sessions SET revoked = 1 WHERE user_id = "
+                                          "? AND session_id <> ?"),
+                           {userId, keep})
+               >= 0;
+    }
+
+    bool isAuthSessionLive(const QString &sessionId, const QString &userId) override {
+        QSqlQuery &query = bind(QStringLiteral("SELECT user_id, revoked FROM auth_sessions WHERE "
+                                               "session_id = ?"),
+                                {sessionId});
+        const bool live = exec(query) && query.next() && query.value(0).toString() == userId
+                          && query.value(1).toInt() == 0;
+        query.finish();
+        return live;
+    }
+
+    bool putRefreshToken(const RefreshToken &token) override {
+        return changedRows(QStringLiteral("INSERT INTO refresh_tokens (token_hash, session_id, "
+                                          "expires_at, used) VALUES (?, ?, ?, ?)"),
+                           {token.tokenHash, token.sessionId, token.expiresAt, int(token.used)})
+               >= 0;
+    }
+
+    std::optional<RefreshToken> refreshToken(const QString &tokenHash) override {
+        QSqlQuery &query = bind(QStringLiteral("SELECT token_hash, session_id, expires_at, used "
+                                               "FROM refresh_tokens WHERE token_hash = ?"),
+                                {tokenHash});
+        std::optional<RefreshToken> result;
+        if (exec(query) && query.next())
+            result = RefreshToken{query.value(0).toString(), query.value(1).toString(),
+                                  query.value(2).toLongLong(), query.value(3).toInt() != 0};
+        query.finish();
+        return result;
+    }
+
+    bool useRefreshToken(const QString &tokenHash) override {
+        return changedRows(QStringLiteral("UPDATE refresh_tokens SET used = 1 WHERE token_hash = "
+                                          "? AND used = 0"),
+                           {tokenHash})
+               == 1;
+    }
+
+    bool forgetExpired(qint64 now) override {
+        return changedRows(QStringLiteral("DELETE FROM refresh_tokens WHERE expires_at < ?"), {now})
+                   >= 0
+               && changedRows(QStringLiteral("DELETE FROM auth_codes WHERE expires_at < ?"), {now})
+                      >= 0;
+    }
+
+    bool putAuthCode(const AuthCode &code) override {
+        return changedRows(QStringLiteral("INSERT INTO auth_codes (code_hash, user_id, client_id, "
+                                          "redirect_uri, code_challenge, expires_at) VALUES (?, "
+                                          "?, ?, ?, ?, ?)"),
+                           {code.codeHash, code.userId, code.clientId, code.redirectUri,
+                            code.codeChallenge, code.expiresAt})
+               >= 0;
+    }
+
+    std::optional<AuthCode> takeAuthCode(const QString &codeHash) override {
+        QSqlQuery &query = bind(QStringLiteral("SELECT code_hash, user_id, client_id, "
+                                               "redirect_uri, code_challenge, expires_at FROM "
+                                               "auth_codes WHERE code_hash = ?"),
+                                {codeHash});
+        std::optional<AuthCode> result;
+        if (exec(query) && query.next())
+            result = AuthCode{query.value(0).toString(), query.value(1).toString(),
+                              query.value(2).toString(), query.value(3).toString(),
+                              query.value(4).toString(), query.value(5).toLongLong()};
+        query.finish();
+        if (result
+            && changedRows(QStringLiteral("DELETE FROM auth_codes WHERE code_hash = ?"), {codeHash})
+                   != 1)
+            return std::nullopt;
+        return result;
+    }
+
+    int countAttempt(const QString &bucket, qint64 windowStart) override {
+        if (changedRows(QStringLiteral("INSERT INTO rate_limits (bucket, window_start, attempts) "
+                                       "VALUES (?, ?, 1) ON CONFLICT (bucket) DO UPDATE SET "
+                                       "attempts = CASE WHEN rate_limits.window_start = "
+                                       "excluded.window_start THEN rate_limits.attempts + 1 ELSE "
+                                       "1 END, window_start = excluded.window_start"),
+                        {bucket, windowStart})
+            < 0)
+            return 0;
+        QSqlQuery &query
+            = bind(QStringLiteral("SELECT attempts FROM rate_limits WHERE bucket = ?"), {bucket});
+        int attempts = 0;
+        if (exec(query) && query.next())
+            attempts = query.value(0).toInt();
+        query.finish();
+        return attempts;
+    }
+
+    bool forgetAttemptsBefore(qint64 windowStart) override {
+        return changedRows(QStringLiteral("DELETE FROM rate_limits WHERE window_start < ?"),
+                           {windowStart})
+               >= 0;
     }
 
     QString lastError() const override { return m_error; }

@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include "server/authcode.h"
+#include "server/authsession.h"
+#include "server/credential.h"
 #include "server/knownuser.h"
+#include "server/refreshtoken.h"
 #include "server/share.h"
 #include "server/storedrecord.h"
 
@@ -81,6 +85,41 @@ public:
     virtual std::optional<KnownUser> user(const QString &userId) = 0;
     virtual std::optional<KnownUser> userByEmail(const QString &email) = 0;
     virtual bool putUser(const KnownUser &user) = 0;
+
+    // Sign-in credentials; the email is looked up in its canonical form.
+    virtual std::optional<Credential> credential(const QString &userId) = 0;
+    virtual std::optional<Credential> credentialByEmail(const QString &email) = 0;
+    // Every credential, by email.
+    virtual QList<Credential> credentials() = 0;
+    // Inserts, or replaces the one of its user id.
+    virtual bool putCredential(const Credential &credential) = 0;
+
+    // Inserts, or replaces the one of its session id.
+    virtual bool putAuthSession(const AuthSession &session) = 0;
+    virtual std::optional<AuthSession> authSession(const QString &sessionId) = 0;
+    // The user's sessions that are not revoked, oldest first.
+    virtual QList<AuthSession> liveAuthSessionsOf(const QString &userId) = 0;
+    // Revokes every session of the user except keep (none when keep is empty).
+    virtual bool revokeAuthSessionsOf(const QString &userId, const QString &keep) = 0;
+    // Whether the session exists, is the user's and is not revoked: asked on every request, so
+    // one lookup by primary key.
+    virtual bool isAuthSessionLive(const QString &sessionId, const QString &userId) = 0;
+
+    virtual bool putRefreshToken(const RefreshToken &token) = 0;
+    virtual std::optional<RefreshToken> refreshToken(const QString &tokenHash) = 0;
+    // Marks the token used. False when it already was: another request used it first.
+    virtual bool useRefreshToken(const QString &tokenHash) = 0;
+    // Drops tokens and codes that expired before now.
+    virtual bool forgetExpired(qint64 now) = 0;
+
+    virtual bool putAuthCode(const AuthCode &code) = 0;
+    // The code, deleted as it is read: whoever takes it first has it.
+    virtual std::optional<AuthCode> takeAuthCode(const QString &codeHash) = 0;
+
+    // Counts one more attempt in the bucket's window starting at windowStart and returns the
+    // attempts of that window so far; 0 when it could not count.
+    virtual int countAttempt(const QString &bucket, qint64 windowStart) = 0;
+    virtual bool forgetAttemptsBefore(qint64 windowStart) = 0;
 
     virtual QString lastError() const = 0;
 };
