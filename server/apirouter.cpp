@@ -7,7 +7,6 @@
 
 #include <QDateTime>
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <QStringList>
 
 const QString ApiRouter::BasePath = QStringLiteral("/quillon/v1");
@@ -20,11 +19,16 @@ HttpResponse methodNotAllowed() {
 
 } // namespace
 
-ApiRouter::ApiRouter(SyncStore *store, const QByteArray &signingKey)
+ApiRouter::ApiRouter(SyncStore *store, const QByteArray &signingKey,
+                     const AuthApi::Options &authOptions)
     : m_store(store)
     , m_signer(signingKey)
     , m_sync(store)
-    , m_sharing(store) {}
+    , m_sharing(store)
+    , m_auth(store, signingKey, authOptions,
+             [this](const HttpRequest &request, QString *why, int *status) {
+                 return authenticate(request, why, status);
+             }) {}
 
 HttpResponse ApiRouter::handle(const HttpRequest &request) {
     if (request.path == QLatin1String("/healthz")) {
@@ -39,23 +43,52 @@ HttpResponse ApiRouter::handle(const HttpRequest &request) {
         return ok ? HttpResponse::json(200, {{QStringLiteral("status"), QStringLiteral("ok")}})
                   : HttpResponse::error(503, QStringLiteral("database unavailable"));
     }
-    static const QRegularExpression refreshPath(
-        QStringLiteral("^/api/v1/realms/[^/]+/auth/token/refresh$"));
-    if (refreshPath.match(request.path).hasMatch())
-        return request.method == "POST" ? refresh(request) : methodNotAllowed();
+    if (m_auth.owns(request.path))
+        return m_auth.handle(request);
     if (request.path.startsWith(BasePath + QLatin1Char('/')))
         return api(request, request.path.mid(BasePath.size()));
     return HttpResponse::error(404, QStringLiteral("not found"));
 }
 
-std::optional<Identity> ApiRouter::authenticate(const HttpRequest &request, QString *why) const {
+std::optional<Identity> ApiRouter::authenticate(const HttpRequest &request, QString *why,
+                                                int *status) const {
+    if (status)
+        *status = 401;
     static const QByteArray prefix = "Bearer ";
     if (!request.authorization.startsWith(prefix)) {
         *why = QStringLiteral("sign-in required");
         return std::nullopt;
     }
-    return m_signer.verify(request.authorization.mid(prefix.size()).trimmed(),
-                           JwtSigner::Use::Access, QDateTime::currentSecsSinceEpoch(), why);
+    std::optional<Identity> who
+        = m_signer.verify(request.authorization.mid(prefix.size()).trimmed(),
+                          JwtSigner::Use::Access, QDateTime::currentSecsSinceEpoch(), why);
+    if (!who)
+        return std::nullopt;
+    // A token outlives nothing it came from: sign-out, a revoked session, a password change or
+    // a disabled account end the session, and with it every token minted for it.
+    if (who->sessionId.isEmpty()) {
+        *why = QStringLiteral("token without a session");
+        return std::nullopt;
+    }
+    bool live = false;
+    QString error;
+    if (!m_store->run(
+            SyncStore::Mode::Read,
+            [&](StoreSession &session) {
+                live = session.isAuthSessionLive(who->sessionId, who->userId);
+                return session.lastError().isEmpty();
+            },
+            &error)) {
+        *why = QStringLiteral("database unavailable");
+        if (status)
+            *status = 503;
+        return std::nullopt;
+    }
+    if (!live) {
+        *why = QStringLiteral("the session has ended");
+        return std::nullopt;
+    }
+    return who;
 }
 
 void ApiRouter::remember(const Identity &who) {
@@ -85,9 +118,10 @@ void ApiRouter::remember(const Identity &who) {
 
 HttpResponse ApiRouter::api(const HttpRequest &request, const QString &path) {
     QString why;
-    const std::optional<Identity> who = authenticate(request, &why);
+    int status = 401;
+    const std::optional<Identity> who = authenticate(request, &why, &status);
     if (!who)
-        return HttpResponse::error(401, why);
+        return HttpResponse::error(status, why);
     remember(*who);
 
     HttpResponse response = [&] {
@@ -113,27 +147,6 @@ HttpResponse ApiRouter::api(const HttpRequest &request, const QString &path) {
         }
         return HttpResponse::error(404, QStringLiteral("not found"));
     }();
-    response.userId = who->userId;
-    return response;
-}
-
-HttpResponse ApiRouter::refresh(const HttpRequest &request) {
-    const QJsonDocument document = QJsonDocument::fromJson(request.body);
-    const QJsonValue token = document.object().value(QLatin1String("refresh_token"));
-    if (!token.isString())
-        return HttpResponse::error(400, QStringLiteral("refresh_token is required"));
-    QString why;
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const std::optional<Identity> who
-        = m_signer.verify(token.toString().toLatin1(), JwtSigner::Use::Refresh, now, &why);
-    if (!who)
-        return HttpResponse::error(401, why);
-    HttpResponse response = HttpResponse::json(
-        200,
-        {{QStringLiteral("access_token"),
-          m_signer.issue(*who, JwtSigner::Use::Access, now, JwtSigner::AccessLifetimeSeconds)},
-         {QStringLiteral("refresh_token"),
-          m_signer.issue(*who, JwtSigner::Use::Refresh, now, JwtSigner::RefreshLifetimeSeconds)}});
     response.userId = who->userId;
     return response;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "server/authapi.h"
 #include "server/httpmessage.h"
 #include "server/identity.h"
 #include "server/jwtsigner.h"
@@ -24,14 +25,17 @@ class ApiRouter {
 public:
     static const QString BasePath;
 
-    ApiRouter(SyncStore *store, const QByteArray &signingKey);
+    ApiRouter(SyncStore *store, const QByteArray &signingKey,
+              const AuthApi::Options &authOptions = AuthApi::Options());
 
     HttpResponse handle(const HttpRequest &request);
 
 private:
     HttpResponse api(const HttpRequest &request, const QString &path);
-    HttpResponse refresh(const HttpRequest &request);
-    std::optional<Identity> authenticate(const HttpRequest &request, QString *why) const;
+    // The identity of a valid access token whose session is still live; otherwise none, with
+    // the reason in why and the status to answer with in status.
+    std::optional<Identity> authenticate(const HttpRequest &request, QString *why,
+                                         int *status = nullptr) const;
     // Keeps the group of each user the server meets, for sharing.
     void remember(const Identity &who);
 
@@ -39,6 +43,7 @@ private:
     JwtSigner m_signer;
     SyncApi m_sync;
     SharingApi m_sharing;
+    AuthApi m_auth;
     std::mutex m_seenLock;
     QHash<QString, QString> m_seenGroups; // user id -> group id as last stored
 };

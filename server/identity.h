@@ -10,4 +10,6 @@ struct Identity {
     QString userId;
     QString groupId;
     QString role;
+    // The sign-in the token belongs to: ending it makes the token worthless before it expires.
+    QString sessionId;
 };

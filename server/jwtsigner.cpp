@@ -62,6 +62,8 @@ QString JwtSigner::issue(const Identity &who, Use use, qint64 now, qint64 lifeti
                        {QStringLiteral("iat"), now},
                        {QStringLiteral("exp"), now + lifetimeSeconds},
                        {QStringLiteral("token_use"), useText(use)}};
+    if (!who.sessionId.isEmpty())
+        claims.insert(QStringLiteral("sid"), who.sessionId);
     if (!who.groupId.isEmpty() || !who.role.isEmpty())
         claims.insert(QStringLiteral("custom"),
                       QJsonObject{{QStringLiteral("tind"),
@@ -114,5 +116,6 @@ std::optional<Identity> JwtSigner::verify(const QByteArray &token, Use use, qint
         = claims->value(QLatin1String("custom")).toObject().value(QLatin1String("tind")).toObject();
     who.groupId = tind.value(QLatin1String("group_id")).toString();
     who.role = tind.value(QLatin1String("role")).toString();
+    who.sessionId = claims->value(QLatin1String("sid")).toString();
     return who;
 }

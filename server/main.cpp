@@ -4,12 +4,17 @@
 // quillon-server: the sync and sharing service.
 //   quillon-server serve --data DIR [--listen ADDR:PORT] [--database postgresql://...]
 //                        [--tls-cert FILE --tls-key FILE] [--insecure-http]
+//                        [--allow-signup] [--realm NAME] [--redirect-uri CLIENT=URI ...]
 //   quillon-server token (--data DIR | --database URL) --user ID [--group ID] [--role R]
 //                        [--email ADDRESS] [--name TEXT]
+//   quillon-server user add|list|disable|enable|reset-password (--data DIR | --database URL)
+//                        [--email ADDRESS] [--name TEXT]   (passwords are read from stdin)
 
 #include "server/apirouter.h"
 #include "server/httpserver.h"
 #include "server/jwtsigner.h"
+#include "server/passwordhasher.h"
+#include "server/sessiontokens.h"
 #include "server/syncstore.h"
 
 #include <QCommandLineParser>
@@ -18,7 +23,10 @@
 #include <QHostAddress>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTextStream>
+#include <QUrl>
+#include <QUuid>
 
 #include <cstdio>
 #include <thread>
@@ -78,7 +86,7 @@ int token(const QStringList &arguments) {
     if (!parser.parse(arguments))
         return fail(parser.errorText());
     Identity who{parser.value(QStringLiteral("user")), parser.value(QStringLiteral("group")),
-                 parser.value(QStringLiteral("role"))};
+                 parser.value(QStringLiteral("role")), QString()};
     if (who.userId.isEmpty())
         return fail(QStringLiteral("--user is required"));
     bool lifetimeOk = true;
@@ -96,19 +104,135 @@ int token(const QStringList &arguments) {
     if (key.isEmpty())
         return fail(error);
     const KnownUser user{who.userId, who.groupId, parser.value(QStringLiteral("email")),
-                         parser.value(QStringLiteral("name"))};
+                         parser.value(QStringLiteral("name")), who.role};
+    const JwtSigner signer(key);
+    std::optional<SessionTokens::Issued> issued;
+    // A session of its own, like a sign-in: the tokens can be refreshed and revoked.
     if (!store->run(
             SyncStore::Mode::Write,
-            [&user](StoreSession &session) { return session.putUser(user); }, &error))
+            [&](StoreSession &session) {
+                if (!session.putUser(user))
+                    return false;
+                issued = SessionTokens::start(session, signer, who.userId,
+                                              QStringLiteral("quillon-server token"), QString(),
+                                              QDateTime::currentSecsSinceEpoch(), lifetime);
+                return bool(issued);
+            },
+            &error))
         return fail(error);
+    QTextStream(stdout) << QJsonDocument(issued->toJson()).toJson(QJsonDocument::Compact)
+                        << Qt::endl;
+    return 0;
+}
 
-    const JwtSigner signer(key);
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const QJsonObject tokens{
-        {QStringLiteral("access_token"), signer.issue(who, JwtSigner::Use::Access, now, lifetime)},
-        {QStringLiteral("refresh_token"),
-         signer.issue(who, JwtSigner::Use::Refresh, now, JwtSigner::RefreshLifetimeSeconds)}};
-    QTextStream(stdout) << QJsonDocument(tokens).toJson(QJsonDocument::Compact) << Qt::endl;
+// A password from the first line of standard input: a script can pipe it in, and it shows up
+// in no process list.
+QString readPassword() {
+    QTextStream in(stdin);
+    return in.readLine();
+}
+
+int user(const QStringList &arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Manages the accounts that sign in with a password:\n"
+        "  user add --email ADDRESS [--name TEXT]   (password on standard input)\n"
+        "  user list\n"
+        "  user disable --email ADDRESS             (also ends every session)\n"
+        "  user enable --email ADDRESS\n"
+        "  user reset-password --email ADDRESS      (password on standard input; ends every "
+        "session)"));
+    addStoreOptions(parser);
+    parser.addOption(
+        {QStringLiteral("email"), QStringLiteral("Email address."), QStringLiteral("ADDRESS")});
+    parser.addOption(
+        {QStringLiteral("name"), QStringLiteral("Display name."), QStringLiteral("TEXT")});
+    parser.addPositionalArgument(QStringLiteral("action"),
+                                 QStringLiteral("add, list, disable, enable or reset-password"));
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    const QString action = parser.positionalArguments().value(0);
+    static const QStringList actions{QStringLiteral("add"), QStringLiteral("list"),
+                                     QStringLiteral("disable"), QStringLiteral("enable"),
+                                     QStringLiteral("reset-password")};
+    if (parser.positionalArguments().size() != 1 || !actions.contains(action))
+        return fail(QStringLiteral("usage: quillon-server user add|list|disable|enable|"
+                                   "reset-password [options]"));
+    QString email;
+    if (action != QLatin1String("list")) {
+        email = PasswordHasher::canonicalEmail(parser.value(QStringLiteral("email")));
+        if (email.isEmpty())
+            return fail(QStringLiteral("--email takes a plain email address"));
+    }
+    QString hash;
+    if (action == QLatin1String("add") || action == QLatin1String("reset-password")) {
+        const QString password = readPassword();
+        const QString problem = PasswordHasher::passwordProblem(password);
+        if (!problem.isEmpty())
+            return fail(problem);
+        hash = PasswordHasher::hash(password);
+        if (hash.isEmpty())
+            return fail(QStringLiteral("cannot hash the password"));
+    }
+    const QString name = parser.value(QStringLiteral("name")).trimmed();
+    if (name.size() > 100)
+        return fail(QStringLiteral("--name is too long"));
+
+    QString error;
+    std::unique_ptr<SyncStore> store = openStore(parser, 1, &error);
+    if (!store)
+        return fail(error);
+    QTextStream out(stdout);
+    QString refusal;
+    const bool ok = store->run(
+        SyncStore::Mode::Write,
+        [&](StoreSession &session) {
+            if (action == QLatin1String("list")) {
+                for (const Credential &credential : session.credentials()) {
+                    const std::optional<KnownUser> known = session.user(credential.userId);
+                    out << credential.userId << '\t' << credential.email << '\t'
+                        << (credential.disabled ? "disabled" : "active") << '\t'
+                        << credential.createdAt << '\t' << (known ? known->displayName : QString())
+                        << '\n';
+                }
+                return session.lastError().isEmpty();
+            }
+            std::optional<Credential> credential = session.credentialByEmail(email);
+            if (action == QLatin1String("add")) {
+                if (credential || session.userByEmail(email)) {
+                    refusal = QStringLiteral("%1 has an account already").arg(email);
+                    return false;
+                }
+                const QString userId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+                const qint64 now = QDateTime::currentSecsSinceEpoch();
+                if (!session.putCredential(
+                        Credential{userId, email, hash, false, SessionTokens::nowText(now)})
+                    || !session.putUser(KnownUser{userId, QString(), email,
+                                                  name.isEmpty() ? email.section('@', 0, 0) : name,
+                                                  QString()}))
+                    return false;
+                out << userId << '\n';
+                return true;
+            }
+            if (!credential) {
+                refusal = QStringLiteral("no account has the address %1").arg(email);
+                return false;
+            }
+            if (action == QLatin1String("disable"))
+                credential->disabled = true;
+            else if (action == QLatin1String("enable"))
+                credential->disabled = false;
+            else
+                credential->passwordHash = hash;
+            if (!session.putCredential(*credential))
+                return false;
+            return action == QLatin1String("enable")
+                   || session.revokeAuthSessionsOf(credential->userId, QString());
+        },
+        &error);
+    if (!ok)
+        return fail(refusal.isEmpty() ? error : refusal);
+    out.flush();
     return 0;
 }
 
@@ -135,8 +259,44 @@ int serve(const QStringList &arguments) {
     parser.addOption({QStringLiteral("max-body"), QStringLiteral("Largest request body in bytes."),
                       QStringLiteral("BYTES")});
     parser.addOption({QStringLiteral("no-access-log"), QStringLiteral("Log no request lines.")});
+    parser.addOption({QStringLiteral("allow-signup"),
+                      QStringLiteral("Let anyone who reaches the sign-in page create an account "
+                                     "(closed by default: see `user add`).")});
+    parser.addOption({QStringLiteral("realm"),
+                      QStringLiteral("Name of the sign-in realm (default tindral)."),
+                      QStringLiteral("NAME"), QStringLiteral("tindral")});
+    parser.addOption({QStringLiteral("redirect-uri"),
+                      QStringLiteral("Allow the client id to be sent to this address after "
+                                     "sign-in, besides its own loopback listener (repeatable)."),
+                      QStringLiteral("CLIENT=URI")});
+    parser.addOption({QStringLiteral("sign-in-limit"),
+                      QStringLiteral("Sign-in attempts per account and 15 minutes (default 10; "
+                                     "an address gets ten times as many)."),
+                      QStringLiteral("N")});
+    parser.addOption({QStringLiteral("trust-forwarded-for"),
+                      QStringLiteral("Take client addresses from X-Forwarded-For (only behind a "
+                                     "proxy that sets it).")});
     if (!parser.parse(arguments))
         return fail(parser.errorText());
+    AuthApi::Options auth;
+    auth.allowSignup = parser.isSet(QStringLiteral("allow-signup"));
+    auth.realm = parser.value(QStringLiteral("realm"));
+    if (!QRegularExpression(QStringLiteral("^[A-Za-z0-9_-]{1,64}$")).match(auth.realm).hasMatch())
+        return fail(QStringLiteral("--realm takes letters, digits, - and _"));
+    for (const QString &pair : parser.values(QStringLiteral("redirect-uri"))) {
+        const int equals = pair.indexOf(QLatin1Char('='));
+        const QUrl uri(pair.mid(equals + 1), QUrl::StrictMode);
+        if (equals <= 0 || !uri.isValid() || uri.scheme().isEmpty() || uri.host().isEmpty())
+            return fail(QStringLiteral("--redirect-uri takes CLIENT_ID=URI"));
+        auth.registeredRedirects.insert(pair.left(equals), pair.mid(equals + 1));
+    }
+    if (parser.isSet(QStringLiteral("sign-in-limit"))) {
+        bool ok = false;
+        auth.attemptLimit = parser.value(QStringLiteral("sign-in-limit")).toInt(&ok);
+        if (!ok || auth.attemptLimit < 1)
+            return fail(QStringLiteral("--sign-in-limit takes a number above 0"));
+    }
+    auth.trustForwardedFor = parser.isSet(QStringLiteral("trust-forwarded-for"));
 
     HttpServer::Options options;
     const QString listen = parser.value(QStringLiteral("listen"));
@@ -183,7 +343,7 @@ int serve(const QStringList &arguments) {
     if (key.isEmpty())
         return fail(QStringLiteral("no signing key: %1").arg(error));
 
-    ApiRouter router(store.get(), key);
+    ApiRouter router(store.get(), key, auth);
     HttpServer server(options,
                       [&router](const HttpRequest &request) { return router.handle(request); });
     if (!server.listen(&error))
@@ -217,5 +377,8 @@ int main(int argc, char **argv) {
         return serve(arguments);
     if (command == QLatin1String("token"))
         return token(arguments);
-    return fail(QStringLiteral("usage: quillon-server serve|token [options] (see --help of each)"));
+    if (command == QLatin1String("user"))
+        return user(arguments);
+    return fail(
+        QStringLiteral("usage: quillon-server serve|token|user [options] (see --help of each)"));
 }

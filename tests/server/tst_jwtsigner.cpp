@@ -19,7 +19,7 @@ void tst_JwtSigner::verify_data() {
     QTest::addColumn<bool>("valid");
 
     const JwtSigner signer("key-one");
-    const Identity alice{"alice", "g", "member"};
+    const Identity alice{"alice", "g", "member", "session-1"};
     const qint64 now = 1'800'000'000;
     const QByteArray good = signer.issue(alice, JwtSigner::Use::Access, now, 60).toLatin1();
     const QList<QByteArray> parts = good.split('.');
@@ -53,6 +53,7 @@ void tst_JwtSigner::verify() {
         QCOMPARE(who->userId, QString("alice"));
         QCOMPARE(who->groupId, QString("g"));
         QCOMPARE(who->role, QString("member"));
+        QCOMPARE(who->sessionId, QString("session-1"));
     }
 }
 
