@@ -85,7 +85,7 @@ else
     info=$(dpkg-deb -I "$server_deb")
     grep -qx ' Package: quillon-server' <<<"$info" || fail "server package name"
     depends=$(sed -n 's/^ Depends: //p' <<<"$info")
-    for lib in libpq5 libqt6core6 libqt6sql6-sqlite; do
+    for lib in libpq5 libqt6core6 libqt6sql6-sqlite libsodium23; do
         grep -q "$lib" <<<"$depends" || fail "server Depends lacks $lib: $depends"
     done
     # A head-less host must not pull in the widget stack.
