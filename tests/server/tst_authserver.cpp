@@ -78,6 +78,7 @@ class tst_AuthServer : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void clientSignsInThroughTheBrowser();
+    void commandLineSignsIn();
     void loginPage_data();
     void loginPage();
     void signInRefusals_data();
@@ -110,6 +111,10 @@ private:
     Answer exchange(const QString &code, const Pkce &pkce, const QString &redirect = kLoopback);
     // Signs in like the program does and returns the token answer; empty when that failed.
     QJsonObject signIn(const QString &email, const QString &password = kPassword);
+    // Acts as the browser on a login page the program opened: submits the sign-in form with
+    // every field the page carries and returns where the server sends the browser next
+    // (invalid when it does not).
+    QUrl browse(const QUrl &page, const QString &email);
     int admin(const ServerProcess &server, const QStringList &arguments,
               const QByteArray &input = {}, QByteArray *output = nullptr);
     // A new account with kPassword; its email.
@@ -209,6 +214,35 @@ QJsonObject tst_AuthServer::signIn(const QString &email, const QString &password
     return tokens.status == 200 ? tokens.json : QJsonObject();
 }
 
+QUrl tst_AuthServer::browse(const QUrl &pageAddress, const QString &email) {
+    const Answer page = send("GET", pageAddress);
+    QUrlQuery form;
+    static const QRegularExpression hidden(
+        QStringLiteral("<input type=\"hidden\" name=\"([a-z_]+)\" value=\"([^\"]*)\">"));
+    const QString signInForm = QString::fromUtf8(page.body).section("</form>", 0, 0);
+    for (auto match = hidden.globalMatch(signInForm); match.hasNext();) {
+        const QRegularExpressionMatch field = match.next();
+        form.addQueryItem(field.captured(1), encoded(field.captured(2)));
+    }
+    form.addQueryItem("email", encoded(email));
+    form.addQueryItem("password", encoded(kPassword));
+    form.addQueryItem("intent", "signin");
+    QUrl action = pageAddress;
+    action.setQuery(QString());
+    const Answer submitted = send("POST", action, formBody(form), {},
+                                  {{"Content-Type", "application/x-www-form-urlencoded"}});
+    if (page.status != 200 || submitted.status != 303
+        || submitted.redirectQuery().hasQueryItem("access_token")) {
+        qWarning("sign-in page %d, form %d", page.status, submitted.status);
+        return QUrl();
+    }
+    QUrl callback(submitted.location());
+    if (callback.host() != QLatin1String("localhost"))
+        return QUrl();
+    callback.setHost("127.0.0.1"); // the listener is bound to IPv4 loopback only
+    return callback;
+}
+
 int tst_AuthServer::admin(const ServerProcess &server, const QStringList &arguments,
                           const QByteArray &input, QByteArray *output) {
     QProcess process;
@@ -258,29 +292,8 @@ void tst_AuthServer::clientSignsInThroughTheBrowser() {
     client.auth()->login();
     QVERIFY(opened.isValid());
 
-    const Answer page = send("GET", opened);
-    QCOMPARE(page.status, 200);
-    // Submit the form as the browser would: every field the page carries, plus what was typed.
-    QUrlQuery form;
-    static const QRegularExpression hidden(
-        QStringLiteral("<input type=\"hidden\" name=\"([a-z_]+)\" value=\"([^\"]*)\">"));
-    const QString signInForm = QString::fromUtf8(page.body).section("</form>", 0, 0);
-    for (auto match = hidden.globalMatch(signInForm); match.hasNext();) {
-        const QRegularExpressionMatch field = match.next();
-        form.addQueryItem(field.captured(1), encoded(field.captured(2)));
-    }
-    QCOMPARE(form.queryItems().size(), 5);
-    form.addQueryItem("email", encoded(email.toUpper()));
-    form.addQueryItem("password", encoded(kPassword));
-    form.addQueryItem("intent", "signin");
-    const Answer submitted = send("POST", pageUrl(m_server), formBody(form), {},
-                                  {{"Content-Type", "application/x-www-form-urlencoded"}});
-    QCOMPARE(submitted.status, 303);
-    QVERIFY(!submitted.redirectQuery().hasQueryItem("access_token"));
-
-    QUrl callback(submitted.location());
-    QCOMPARE(callback.host(), QString("localhost"));
-    callback.setHost("127.0.0.1"); // the listener is bound to IPv4 loopback only
+    const QUrl callback = browse(opened, email.toUpper());
+    QVERIFY(callback.isValid());
     send("GET", callback);
     QVERIFY(QTest::qWaitFor([&] { return succeeded || !failure.isEmpty(); }, 20000));
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
@@ -294,6 +307,43 @@ void tst_AuthServer::clientSignsInThroughTheBrowser() {
     QVERIFY(QTest::qWaitFor([&] { return fetched; }, 20000));
     QCOMPARE(user.email, email.toLower());
     QCOMPARE(client.auth()->currentUserId(), user.id);
+}
+
+// `quillon-cli login --no-browser` prints the page to open and waits for the redirect.
+void tst_AuthServer::commandLineSignsIn() {
+    const QString email = addUser("cli");
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name :
+         {"AUTH_BASE_URL", "ACCOUNT_API_URL", "SYNC_API_URL", "AUTH_REALM_SLUG", "AUTH_CLIENT_ID",
+          "QUILLON_VERBOSE", "DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
+        environment.remove(name); // no credential store: nothing lands in a keyring
+    environment.insert("QUILLON_DATA_DIR", home.path());
+    environment.insert("QUILLON_SERVER", m_server.rootUrl().toString());
+    QProcess cli;
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(QUILLON_CLI_PATH), {"login", "--no-browser", "--timeout", "60"});
+
+    QByteArray out;
+    QUrl page;
+    static const QRegularExpression address(QStringLiteral("(http://\\S+/account/login\\S+)"));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            out += cli.readAllStandardOutput();
+            const QRegularExpressionMatch match = address.match(QString::fromUtf8(out));
+            if (match.hasMatch())
+                page = QUrl(match.captured(1));
+            return page.isValid() || cli.state() == QProcess::NotRunning;
+        },
+        30000));
+    QVERIFY2(page.isValid(), out.constData());
+    const QUrl callback = browse(page, email);
+    QVERIFY(callback.isValid());
+    send("GET", callback);
+    QVERIFY(cli.waitForFinished(30000));
+    out += cli.readAllStandardOutput();
+    QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
+    QVERIFY(out.contains("Signed in"));
 }
 
 void tst_AuthServer::loginPage_data() {
