@@ -752,13 +752,17 @@ void tst_SyncServer::commandLineSyncsThroughTheServer() {
     if (qEnvironmentVariable("QUILLON_KEYRING_AVAILABLE") != QLatin1String("1"))
         QSKIP("the command line keeps its sign-in in the Secret Service; none runs here");
     QTemporaryDir home;
-    const ServerProcess::Tokens tokens = m_server.tokens(m_server.user("cli"));
-    QFile file(home.filePath("tokens.json"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QJsonDocument(
-                   QJsonObject{{"access_token", tokens.access}, {"refresh_token", tokens.refresh}})
-                   .toJson());
-    file.close();
+    // One session per machine: a refresh token is good for one refresh, so two machines
+    // sharing one would look like a stolen copy and end the session.
+    const auto tokenFile = [&](const QString &name) {
+        const ServerProcess::Tokens tokens = m_server.tokens(m_server.user("cli"));
+        QFile out(home.filePath(name));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(QJsonDocument(QJsonObject{{"access_token", tokens.access},
+                                                {"refresh_token", tokens.refresh}})
+                          .toJson());
+        return out.fileName();
+    };
 
     const auto cli = [&](const QString &dir, const QStringList &args) {
         QProcess process;
@@ -777,16 +781,17 @@ void tst_SyncServer::commandLineSyncsThroughTheServer() {
                      process.readAllStandardError().constData());
         return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
     };
-    QVERIFY(!cli("one", {"login", "--token-file", file.fileName()}).isEmpty());
+    QVERIFY(!cli("one", {"login", "--token-file", tokenFile("one.json")}).isEmpty());
     QVERIFY(!cli("one", {"account", "add", "--name", "From the shell"}).isEmpty());
     QVERIFY(!cli("one", {"sync"}).isNull());
-    QVERIFY(!cli("two", {"login", "--token-file", file.fileName()}).isEmpty());
+    QVERIFY(!cli("two", {"login", "--token-file", tokenFile("two.json")}).isEmpty());
     QVERIFY(!cli("two", {"sync"}).isNull());
     QVERIFY(cli("two", {"accounts"}).contains("From the shell"));
     cli("one", {"logout"});
     cli("two", {"logout"});
 
     // A file the server did not issue signs nothing in.
+    QFile file(home.filePath("forged.json"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(R"({"access_token": "a.b.c", "refresh_token": "d.e.f"})");
     file.close();
