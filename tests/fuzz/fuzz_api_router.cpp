@@ -9,11 +9,12 @@
 //        group), anything else is sent as the Authorization header as it stands
 //   body, where "$REFRESH" stands for a valid refresh token of user 0
 // so that the fuzzer reaches past the token check without forging signatures. Each input
-// starts from the same store, which knows all three users and holds one account of user 0,
-// "a1".
+// starts from the same store, which knows all three users, holds a signed-in session of each
+// and one account of user 0, "a1".
 
 #include "server/apirouter.h"
 #include "server/jwtsigner.h"
+#include "server/sessiontokens.h"
 #include "server/sqlitestore.h"
 #include "tests/fuzz/fuzzsupport.h"
 
@@ -34,10 +35,21 @@ QTemporaryDir &storeRoot() {
     return dir;
 }
 
+// The sessions of the template store: tokens must name a live one to get past the router.
+struct Seeded {
+    QString sessions[3];
+    QString refreshToken; // of user 0
+};
+
+Seeded &seeded() {
+    static Seeded value;
+    return value;
+}
+
 Identity user(int number) {
     return {QStringLiteral("user-%1").arg(number),
             number < 2 ? QStringLiteral("group-a") : QStringLiteral("group-b"),
-            QStringLiteral("member")};
+            QStringLiteral("member"), seeded().sessions[number]};
 }
 
 // The migrated store is made once; each input gets a copy of its file, which is far cheaper
@@ -50,6 +62,24 @@ const QString &templateDir() {
         const QByteArray key = store.open(&error) ? store.signingKey(&error) : QByteArray();
         if (key.isEmpty())
             Fuzz::fail("cannot prepare the template store", error);
+        const bool signedIn = store.run(
+            SyncStore::Mode::Write,
+            [&key](StoreSession &session) {
+                for (int number : {0, 1, 2}) {
+                    const auto issued = SessionTokens::start(
+                        session, JwtSigner(key), user(number).userId, QStringLiteral("fuzz"),
+                        QStringLiteral("127.0.0.1"), QDateTime::currentSecsSinceEpoch());
+                    if (!issued)
+                        return false;
+                    seeded().sessions[number] = issued->sessionId;
+                    if (number == 0)
+                        seeded().refreshToken = issued->refreshToken;
+                }
+                return true;
+            },
+            &error);
+        if (!signedIn)
+            Fuzz::fail("cannot start the sessions of the template store", error);
         // An account of user 0 ("a1") and one of its entries, so that the sharing and pull
         // paths have something to find.
         HttpRequest push;
@@ -133,8 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     } else {
         request.authorization = who;
     }
-    request.body = input.replace(
-        "$REFRESH", signer.issue(user(0), JwtSigner::Use::Refresh, now, 3600).toLatin1());
+    request.body = input.replace("$REFRESH", seeded().refreshToken.toLatin1());
     request.remote = QStringLiteral("127.0.0.1");
 
     ApiRouter router(&store, key);
