@@ -36,22 +36,26 @@ HttpResponse methodNotAllowed() {
     return error(405, QStringLiteral("method not allowed"));
 }
 
-bool matches(const char *pattern, const QString &text) {
-    const QRegularExpression expression(QString::fromLatin1(pattern));
-    return expression.match(text).hasMatch();
-}
-
 bool validClientId(const QString &id) {
-    return matches("^[A-Za-z0-9._~-]{1,128}$", id);
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9._~-]{1,128}$"));
+    return pattern.match(id).hasMatch();
 }
 
 // S256 challenges are the base64url of a SHA-256: always 43 characters.
 bool validChallenge(const QString &challenge) {
-    return matches("^[A-Za-z0-9_-]{43}$", challenge);
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9_-]{43}$"));
+    return pattern.match(challenge).hasMatch();
 }
 
 bool validVerifier(const QString &verifier) {
-    return matches("^[A-Za-z0-9._~-]{43,128}$", verifier);
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9._~-]{43,128}$"));
+    return pattern.match(verifier).hasMatch();
+}
+
+// Only the characters of an IPv4 or IPv6 address: the value becomes part of a counter's name.
+bool looksLikeAddress(const QString &text) {
+    static const QRegularExpression pattern(QStringLiteral("^[0-9A-Fa-f:.]{2,45}$"));
+    return pattern.match(text).hasMatch();
 }
 
 bool sameText(const QString &a, const QString &b) {
@@ -169,8 +173,7 @@ QString AuthApi::clientAddress(const HttpRequest &request) const {
     if (m_options.trustForwardedFor && !request.forwardedFor.isEmpty()) {
         // The proxy appends the address it saw: the last entry is the one it vouches for.
         const QString last = QString::fromLatin1(request.forwardedFor.split(',').last()).trimmed();
-        // Only the characters of an address: the value becomes part of a counter's name.
-        if (matches("^[0-9A-Fa-f:.]{2,45}$", last))
+        if (looksLikeAddress(last))
             return last;
     }
     return request.remote;
