@@ -770,6 +770,27 @@ void tst_AuthServer::rateLimits() {
     QCOMPARE(
         postLogin(limited, Pkce::make(), addUser("unlimited"), kPassword, "signin", from).status,
         303);
+
+    // Refreshes are counted too, per account at five times the sign-in limit; a refused one
+    // leaves the token as it was.
+    QJsonObject tokens = signIn(addUser("refresher"));
+    QUrl refreshUrl = limited.rootUrl();
+    refreshUrl.setPath("/api/v1/realms/tindral/auth/token/refresh");
+    Answer answer;
+    int refreshes = 0;
+    for (; refreshes < 20; ++refreshes) {
+        answer = send("POST", refreshUrl, json({{"refresh_token", tokens.value("refresh_token")}}),
+                      {}, from);
+        if (answer.status != 200)
+            break;
+        tokens = answer.json;
+    }
+    QCOMPARE(answer.status, 429);
+    QCOMPARE(refreshes, 10);
+    QCOMPARE(
+        realm("POST", "/auth/token/refresh", {}, {{"refresh_token", tokens.value("refresh_token")}})
+            .status,
+        200);
     QCOMPARE(limited.stop(), 0);
 }
 
