@@ -643,7 +643,11 @@ HttpResponse AuthApi::sessions(const Identity &who) {
             &storeError))
         return error(503, QStringLiteral("database unavailable"));
     QJsonArray list;
-    for (const AuthSession &session : found)
+    const qint64 cutoff = now() - SessionTokens::RefreshLifetimeSeconds;
+    for (const AuthSession &session : found) {
+        // Its last refresh token has expired: nothing can use the session any more.
+        if (QDateTime::fromString(session.lastActiveAt, Qt::ISODate).toSecsSinceEpoch() < cutoff)
+            continue;
         list.append(
             QJsonObject{{QStringLiteral("id"), session.sessionId},
                         {QStringLiteral("user_agent"), session.userAgent},
@@ -651,6 +655,7 @@ HttpResponse AuthApi::sessions(const Identity &who) {
                         {QStringLiteral("created_at"), session.createdAt},
                         {QStringLiteral("last_active_at"), session.lastActiveAt},
                         {QStringLiteral("is_current"), session.sessionId == who.sessionId}});
+    }
     return HttpResponse::json(200, {{QStringLiteral("sessions"), list}});
 }
 
