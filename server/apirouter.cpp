@@ -24,7 +24,8 @@ ApiRouter::ApiRouter(SyncStore *store, const QByteArray &signingKey)
     : m_store(store)
     , m_signer(signingKey)
     , m_sync(store)
-    , m_sharing(store) {}
+    , m_sharing(store)
+    , m_account(store) {}
 
 HttpResponse ApiRouter::handle(const HttpRequest &request) {
     if (request.path == QLatin1String("/healthz")) {
@@ -45,6 +46,8 @@ HttpResponse ApiRouter::handle(const HttpRequest &request) {
         return request.method == "POST" ? refresh(request) : methodNotAllowed();
     if (request.path.startsWith(BasePath + QLatin1Char('/')))
         return api(request, request.path.mid(BasePath.size()));
+    if (request.path.startsWith(AccountApi::BasePath + QLatin1Char('/')))
+        return api(request, request.path.mid(AccountApi::BasePath.size()), true);
     return HttpResponse::error(404, QStringLiteral("not found"));
 }
 
@@ -58,39 +61,91 @@ std::optional<Identity> ApiRouter::authenticate(const HttpRequest &request, QStr
                            JwtSigner::Use::Access, QDateTime::currentSecsSinceEpoch(), why);
 }
 
-void ApiRouter::remember(const Identity &who) {
+bool ApiRouter::remember(const Identity &who) {
+    static constexpr qint64 kRecheckSeconds = 60;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
     {
         const std::lock_guard<std::mutex> lock(m_seenLock);
-        const auto it = m_seenGroups.constFind(who.userId);
-        if (it != m_seenGroups.cend() && *it == who.groupId)
-            return;
+        const auto it = m_seenUsers.constFind(who.userId);
+        if (it != m_seenUsers.cend() && now - *it < kRecheckSeconds)
+            return true;
     }
+    bool known = false;
+    bool deleted = false;
     QString error;
     m_store->run(
-        SyncStore::Mode::Write,
-        [&who](StoreSession &session) {
-            KnownUser user
-                = session.user(who.userId).value_or(KnownUser{who.userId, {}, {}, {}, {}});
-            if (user.groupId == who.groupId && session.user(who.userId))
-                return true;
-            user.groupId = who.groupId;
-            return session.putUser(user);
+        SyncStore::Mode::Read,
+        [&](StoreSession &session) {
+            known = bool(session.user(who.userId));
+            deleted = !known && session.isDeletedUser(who.userId);
+            return session.lastError().isEmpty();
         },
         &error);
+    if (deleted)
+        return false;
+    // Only the account service and the administrator put users into groups: a token's group
+    // claim is not taken for the truth.
+    if (!known && error.isEmpty())
+        m_store->run(
+            SyncStore::Mode::Write,
+            [&who](StoreSession &session) {
+                if (session.user(who.userId) || session.isDeletedUser(who.userId))
+                    return true;
+                KnownUser user = KnownUser::withId(who.userId);
+                user.createdAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+                return session.putUser(user);
+            },
+            &error);
     if (error.isEmpty()) {
         const std::lock_guard<std::mutex> lock(m_seenLock);
-        m_seenGroups.insert(who.userId, who.groupId);
+        m_seenUsers.insert(who.userId, now);
     }
+    return true;
 }
 
-HttpResponse ApiRouter::api(const HttpRequest &request, const QString &path) {
+void ApiRouter::forget(const QString &userId) {
+    const std::lock_guard<std::mutex> lock(m_seenLock);
+    m_seenUsers.remove(userId);
+}
+
+std::optional<Identity> ApiRouter::current(const Identity &who, QString *why) {
+    std::optional<Identity> renewed;
+    QString error;
+    const bool ok = m_store->run(
+        SyncStore::Mode::Read,
+        [&](StoreSession &session) {
+            if (const std::optional<KnownUser> user = session.user(who.userId))
+                renewed = Identity{who.userId, user->groupId, user->role};
+            else if (!session.isDeletedUser(who.userId))
+                renewed = Identity{who.userId, {}, {}};
+            return session.lastError().isEmpty();
+        },
+        &error);
+    if (!ok) {
+        *why = QStringLiteral("database unavailable");
+        return std::nullopt;
+    }
+    if (!renewed)
+        *why = QStringLiteral("the account was deleted");
+    return renewed;
+}
+
+HttpResponse ApiRouter::api(const HttpRequest &request, const QString &path, bool account) {
     QString why;
     const std::optional<Identity> who = authenticate(request, &why);
     if (!who)
         return HttpResponse::error(401, why);
-    remember(*who);
+    if (!remember(*who))
+        return HttpResponse::error(401, QStringLiteral("the account was deleted"));
 
     HttpResponse response = [&] {
+        if (account) {
+            HttpResponse answer = m_account.handle(*who, request, path);
+            if (request.method == "DELETE" && path == QLatin1String("/profile")
+                && answer.status == 200)
+                forget(who->userId);
+            return answer;
+        }
         if (path == QLatin1String("/sync/push"))
             return request.method == "POST" ? m_sync.push(*who, request) : methodNotAllowed();
         if (path == QLatin1String("/sync/pull"))
@@ -124,8 +179,12 @@ HttpResponse ApiRouter::refresh(const HttpRequest &request) {
         return HttpResponse::error(400, QStringLiteral("refresh_token is required"));
     QString why;
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const std::optional<Identity> who
+    std::optional<Identity> who
         = m_signer.verify(token.toString().toLatin1(), JwtSigner::Use::Refresh, now, &why);
+    // The renewed tokens say what the store says now: a member who joined, left or was
+    // removed gets the claims that match.
+    if (who)
+        who = current(*who, &why);
     if (!who)
         return HttpResponse::error(401, why);
     HttpResponse response = HttpResponse::json(

@@ -6,8 +6,11 @@
 //                        [--tls-cert FILE --tls-key FILE] [--insecure-http]
 //   quillon-server token (--data DIR | --database URL) --user ID [--group ID] [--role R]
 //                        [--email ADDRESS] [--name TEXT]
+//     --group puts the user into the group ("" takes them out of theirs), as --role
+//     (owner or member; member when left out); without it the token carries the stored group.
 
 #include "server/apirouter.h"
+#include "server/grouppolicy.h"
 #include "server/httpserver.h"
 #include "server/jwtsigner.h"
 #include "server/syncstore.h"
@@ -79,6 +82,9 @@ int token(const QStringList &arguments) {
         return fail(parser.errorText());
     Identity who{parser.value(QStringLiteral("user")), parser.value(QStringLiteral("group")),
                  parser.value(QStringLiteral("role"))};
+    if (!who.role.isEmpty() && who.role != QLatin1String("owner")
+        && who.role != QLatin1String("member"))
+        return fail(QStringLiteral("--role is owner or member"));
     if (who.userId.isEmpty())
         return fail(QStringLiteral("--user is required"));
     bool lifetimeOk = true;
@@ -95,11 +101,37 @@ int token(const QStringList &arguments) {
     const QByteArray key = store->signingKey(&error);
     if (key.isEmpty())
         return fail(error);
-    const KnownUser user{who.userId, who.groupId, parser.value(QStringLiteral("email")),
-                         parser.value(QStringLiteral("name"))};
+    // The store is the authority on groups: --group puts the user into one (creating it when
+    // new), otherwise the token carries the membership already stored.
+    const bool setGroup = parser.isSet(QStringLiteral("group"));
+    if (setGroup && who.role.isEmpty())
+        who.role = QStringLiteral("member");
     if (!store->run(
             SyncStore::Mode::Write,
-            [&user](StoreSession &session) { return session.putUser(user); }, &error))
+            [&](StoreSession &session) {
+                const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+                KnownUser user = session.user(who.userId).value_or(KnownUser::withId(who.userId));
+                if (user.createdAt.isEmpty())
+                    user.createdAt = now;
+                if (parser.isSet(QStringLiteral("email")))
+                    user.email = parser.value(QStringLiteral("email"));
+                if (parser.isSet(QStringLiteral("name")))
+                    user.displayName = parser.value(QStringLiteral("name"));
+                if (setGroup && (user.groupId != who.groupId || user.role != who.role)) {
+                    if (user.groupId != who.groupId)
+                        user.joinedAt = who.groupId.isEmpty() ? QString() : now;
+                    user.groupId = who.groupId;
+                    user.role = who.groupId.isEmpty() ? QString() : who.role;
+                    if (!who.groupId.isEmpty() && !session.group(who.groupId)
+                        && !session.putGroup(
+                            FamilyGroup{who.groupId, who.groupId, GroupPolicy::MaxSeats, now}))
+                        return false;
+                }
+                who.groupId = user.groupId;
+                who.role = user.role;
+                return session.undeleteUser(who.userId) && session.putUser(user);
+            },
+            &error))
         return fail(error);
 
     const JwtSigner signer(key);
