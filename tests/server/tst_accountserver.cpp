@@ -43,6 +43,19 @@ QJsonObject json(const QByteArray &text) {
     return QJsonDocument::fromJson(text).object();
 }
 
+const QString kRobsShare = QStringLiteral("/quillon/v1/accounts/rob-acc/share");
+const QString kRobsShares = QStringLiteral("/quillon/v1/accounts/rob-acc/members");
+
+QByteArray accountPush(const QString &account) {
+    const QJsonObject change{
+        {"entity_type", "account"},
+        {"entity_id", account},
+        {"action", "upsert"},
+        {"version", 1},
+        {"payload", QJsonObject{{"client_id", account}, {"name", account}, {"currency", "EUR"}}}};
+    return QJsonDocument(QJsonObject{{"changes", QJsonArray{change}}}).toJson();
+}
+
 QStringList memberIds(const Group &group) {
     QStringList ids;
     for (const TindAccount::GroupMember &member : group.members)
@@ -108,6 +121,7 @@ void tst_AccountServer::initTestCase() {
     QCOMPARE(send("POST", "/group/join/" + codes.at(0), token(bob)).status, 200);
     QCOMPARE(send("POST", "/group/join/" + codes.at(1), token(rob)).status, 200);
     m_tokens.insert("removed member", token(rob));
+    QCOMPARE(send("POST", "/quillon/v1/sync/push", token(rob), accountPush("rob-acc")).status, 200);
     QCOMPARE(send("DELETE", "/group/members/" + rob, founder).status, 200);
     const Answer device = send("POST", "/devices/register", founder,
                                R"({"device_fingerprint":"alice-laptop","device_name":"Laptop"})");
@@ -179,6 +193,7 @@ QByteArray tst_AccountServer::snapshot() {
                                                                   {"alice", "/devices"},
                                                                   {"bob", "/profile"},
                                                                   {"rob", "/profile"},
+                                                                  {"rob", kRobsShares},
                                                                   {"another user", "/group"}}) {
         const Answer answer = send("GET", path, m_tokens.value(who));
         state += QByteArray::number(answer.status) + ' '
@@ -230,7 +245,21 @@ void tst_AccountServer::familyThroughTheProgramsClient() {
     QCOMPARE(aliceClient->claims().role, QString("owner"));
     QVERIFY(group.pendingInvitations.isEmpty());
 
+    // Alice shares an account with Bob; removing him from the group takes it away again.
+    const QString aliceToken = aliceClient->tokens()->accessToken();
+    QCOMPARE(send("POST", "/quillon/v1/sync/push", aliceToken, accountPush("family-acc")).status,
+             200);
+    QCOMPARE(send("POST", "/quillon/v1/accounts/family-acc/share", aliceToken,
+                  QJsonDocument(QJsonObject{{"user_id", bob}}).toJson())
+                 .status,
+             200);
     QVERIFY(await<bool>([&](auto done) { account->removeMember(bob, done); }));
+    const QJsonArray bobsAccounts
+        = send("GET", "/quillon/v1/sync/pull", bobClient->tokens()->accessToken())
+              .body.value("accounts")
+              .toArray();
+    QCOMPARE(bobsAccounts.size(), 1);
+    QVERIFY(!bobsAccounts.first().toObject().value("deleted_at").toString().isEmpty());
     QVERIFY(await<bool>([&](auto done) { carolClient->account()->leaveGroup(done); }));
     QVERIFY(carolClient->claims().groupId.isEmpty());
     group = await<Group>([&](auto done) { account->getGroup(done); });
@@ -305,6 +334,10 @@ void tst_AccountServer::security_data() {
             QTest::addRow("removed member: %s %s", method.constData(), qPrintable(path))
                 << "removed member" << method << path << 401;
     }
+    QTest::newRow("removed member: share with the group")
+        << "removed member" << QByteArray("POST") << kRobsShare << 401;
+    QTest::newRow("removed member, renewed token: share with the group")
+        << "rob" << QByteArray("POST") << kRobsShare << 404;
 }
 
 void tst_AccountServer::security() {
@@ -316,9 +349,11 @@ void tst_AccountServer::security() {
     for (const char *key : {"code", "member", "invitation", "device"})
         resolved.replace(QStringLiteral("{%1}").arg(QLatin1String(key)),
                          m_ids.value(QLatin1String(key)));
-    const QByteArray body = path == "/devices/register"
-                                ? QByteArray(R"({"device_fingerprint":"intruder"})")
-                                : QByteArray("{}");
+    QByteArray body = path == "/devices/register"
+                          ? QByteArray(R"({"device_fingerprint":"intruder"})")
+                          : QByteArray("{}");
+    if (path == kRobsShare)
+        body = QJsonDocument(QJsonObject{{"user_id", m_ids.value("member")}}).toJson();
     const QByteArray before = snapshot();
     QCOMPARE(send(method, resolved, m_tokens.value(credential), body).status, status);
     QCOMPARE(snapshot(), before);
