@@ -65,6 +65,10 @@ const QList<QStringList> kMigrations{
                        "NULL, last_sync_at TEXT NOT NULL, UNIQUE (user_id, fingerprint))"),
         QStringLiteral("CREATE TABLE deleted_users (user_id TEXT PRIMARY KEY, deleted_at TEXT NOT "
                        "NULL)"),
+        // Groups taken from tokens so far had no roles and no rows of their own.
+        QStringLiteral("UPDATE users SET role = 'member' WHERE group_id <> '' AND role = ''"),
+        QStringLiteral("INSERT INTO family_groups (group_id, name, max_seats, created_at) SELECT "
+                       "DISTINCT group_id, group_id, 6, '' FROM users WHERE group_id <> ''"),
     },
 };
 
