@@ -242,6 +242,9 @@ HttpResponse AccountApi::profile(const Identity &who) {
 
 HttpResponse AccountApi::deleteProfile(const Identity &who) {
     return transact(true, [&](StoreSession &session, HttpResponse &response) {
+        // Taking a place in the sequence waits for the pushes in flight, so none of the user's
+        // devices stores a row after the records are gone.
+        session.nextSequence();
         const KnownUser user = storedUser(session, who.userId);
         if (!user.groupId.isEmpty() && !depart(session, user))
             return false;
