@@ -311,7 +311,12 @@ HttpResponse AccountApi::invite(const Identity &who, const HttpRequest &request)
             response = refusal(verdict);
             return true;
         }
+        // Expired invitations go when new ones are made, so they cannot pile up.
         const QDateTime now = QDateTime::currentDateTimeUtc();
+        for (const Invitation &old : session.invitationsOf(caller.groupId)) {
+            if (GroupPolicy::expired(old, now) && !session.removeInvitation(old.invitationId))
+                return false;
+        }
         if (caller.groupId.isEmpty()) {
             // The first invitation founds the group, with the inviter as its owner.
             const FamilyGroup founded{newId(), QStringLiteral("Family"), GroupPolicy::MaxSeats,
