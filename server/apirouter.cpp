@@ -28,7 +28,8 @@ ApiRouter::ApiRouter(SyncStore *store, const QByteArray &signingKey,
     , m_auth(store, signingKey, authOptions,
              [this](const HttpRequest &request, QString *why, int *status) {
                  return authenticate(request, why, status);
-             }) {}
+             })
+    , m_account(store) {}
 
 HttpResponse ApiRouter::handle(const HttpRequest &request) {
     if (request.path == QLatin1String("/healthz")) {
@@ -47,6 +48,8 @@ HttpResponse ApiRouter::handle(const HttpRequest &request) {
         return m_auth.handle(request);
     if (request.path.startsWith(BasePath + QLatin1Char('/')))
         return api(request, request.path.mid(BasePath.size()));
+    if (request.path.startsWith(AccountApi::BasePath + QLatin1Char('/')))
+        return api(request, request.path.mid(AccountApi::BasePath.size()), true);
     return HttpResponse::error(404, QStringLiteral("not found"));
 }
 
@@ -91,40 +94,70 @@ std::optional<Identity> ApiRouter::authenticate(const HttpRequest &request, QStr
     return who;
 }
 
-void ApiRouter::remember(const Identity &who) {
+bool ApiRouter::remember(const Identity &who) {
+    static constexpr qint64 kRecheckSeconds = 60;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
     {
         const std::lock_guard<std::mutex> lock(m_seenLock);
-        const auto it = m_seenGroups.constFind(who.userId);
-        if (it != m_seenGroups.cend() && *it == who.groupId)
-            return;
+        const auto it = m_seenUsers.constFind(who.userId);
+        if (it != m_seenUsers.cend() && now - *it < kRecheckSeconds)
+            return true;
     }
+    bool known = false;
+    bool deleted = false;
     QString error;
     m_store->run(
-        SyncStore::Mode::Write,
-        [&who](StoreSession &session) {
-            KnownUser user
-                = session.user(who.userId).value_or(KnownUser{who.userId, {}, {}, {}, {}});
-            if (user.groupId == who.groupId && session.user(who.userId))
-                return true;
-            user.groupId = who.groupId;
-            return session.putUser(user);
+        SyncStore::Mode::Read,
+        [&](StoreSession &session) {
+            known = bool(session.user(who.userId));
+            deleted = !known && session.isDeletedUser(who.userId);
+            return session.lastError().isEmpty();
         },
         &error);
+    if (deleted)
+        return false;
+    // Only the account service and the administrator put users into groups: a token's group
+    // claim is not taken for the truth.
+    if (!known && error.isEmpty())
+        m_store->run(
+            SyncStore::Mode::Write,
+            [&who](StoreSession &session) {
+                if (session.user(who.userId) || session.isDeletedUser(who.userId))
+                    return true;
+                KnownUser user = KnownUser::withId(who.userId);
+                user.createdAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+                return session.putUser(user);
+            },
+            &error);
     if (error.isEmpty()) {
         const std::lock_guard<std::mutex> lock(m_seenLock);
-        m_seenGroups.insert(who.userId, who.groupId);
+        m_seenUsers.insert(who.userId, now);
     }
+    return true;
 }
 
-HttpResponse ApiRouter::api(const HttpRequest &request, const QString &path) {
+void ApiRouter::forget(const QString &userId) {
+    const std::lock_guard<std::mutex> lock(m_seenLock);
+    m_seenUsers.remove(userId);
+}
+
+HttpResponse ApiRouter::api(const HttpRequest &request, const QString &path, bool account) {
     QString why;
     int status = 401;
     const std::optional<Identity> who = authenticate(request, &why, &status);
     if (!who)
         return HttpResponse::error(status, why);
-    remember(*who);
+    if (!remember(*who))
+        return HttpResponse::error(401, QStringLiteral("the account was deleted"));
 
     HttpResponse response = [&] {
+        if (account) {
+            HttpResponse answer = m_account.handle(*who, request, path);
+            if (request.method == "DELETE" && path == QLatin1String("/profile")
+                && answer.status == 200)
+                forget(who->userId);
+            return answer;
+        }
         if (path == QLatin1String("/sync/push"))
             return request.method == "POST" ? m_sync.push(*who, request) : methodNotAllowed();
         if (path == QLatin1String("/sync/pull"))

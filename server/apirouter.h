@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "server/accountapi.h"
 #include "server/authapi.h"
 #include "server/httpmessage.h"
 #include "server/identity.h"
@@ -31,19 +32,25 @@ public:
     HttpResponse handle(const HttpRequest &request);
 
 private:
-    HttpResponse api(const HttpRequest &request, const QString &path);
+    // path follows the base path of the sync API, or of the account API when account is set.
+    HttpResponse api(const HttpRequest &request, const QString &path, bool account = false);
     // The identity of a valid access token whose session is still live; otherwise none, with
     // the reason in why and the status to answer with in status.
     std::optional<Identity> authenticate(const HttpRequest &request, QString *why,
                                          int *status = nullptr) const;
-    // Keeps the group of each user the server meets, for sharing.
-    void remember(const Identity &who);
+    // Makes sure the store knows each user the server meets; false for a deleted account,
+    // whose tokens are refused.
+    bool remember(const Identity &who);
+    void forget(const QString &userId);
 
     SyncStore *m_store;
     JwtSigner m_signer;
     SyncApi m_sync;
     SharingApi m_sharing;
     AuthApi m_auth;
+    AccountApi m_account;
     std::mutex m_seenLock;
-    QHash<QString, QString> m_seenGroups; // user id -> group id as last stored
+    // user id -> when the store last confirmed the user (a deletion by another server
+    // process is noticed once the entry is old)
+    QHash<QString, qint64> m_seenUsers;
 };

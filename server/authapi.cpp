@@ -351,9 +351,12 @@ HttpResponse AuthApi::signUp(const HttpRequest &request, const LoginPage::Fields
                 taken = true;
                 return false;
             }
-            return session.putCredential(
-                       Credential{userId, email, hash, false, SessionTokens::nowText(now())})
-                   && session.putUser(KnownUser{userId, QString(), email, name, QString()});
+            KnownUser user = KnownUser::withId(userId);
+            user.email = email;
+            user.displayName = name;
+            user.createdAt = SessionTokens::nowText(now());
+            return session.putCredential(Credential{userId, email, hash, false, user.createdAt})
+                   && session.putUser(user);
         },
         &storeError);
     if (taken)
@@ -568,10 +571,11 @@ HttpResponse AuthApi::updateMe(const Identity &who, const HttpRequest &request) 
             [&](StoreSession &session) {
                 user = session.user(who.userId);
                 credential = session.credential(who.userId);
-                if (!user)
-                    user = KnownUser{who.userId, who.groupId,
-                                     credential ? credential->email : QString(), QString(),
-                                     who.role};
+                // Only the account service puts users into groups, never a token's claim.
+                if (!user) {
+                    user = KnownUser::withId(who.userId);
+                    user->email = credential ? credential->email : QString();
+                }
                 user->displayName = name;
                 return session.putUser(*user);
             },

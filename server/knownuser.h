@@ -14,4 +14,13 @@ struct KnownUser {
     QString displayName;
     // "owner" or "member" of groupId; empty without a group.
     QString role;
+    QString joinedAt; // when the user joined groupId
+    QString createdAt;
+
+    // A user the store has nothing more of.
+    static KnownUser withId(const QString &userId) {
+        KnownUser user;
+        user.userId = userId;
+        return user;
+    }
 };

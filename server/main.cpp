@@ -7,10 +7,13 @@
 //                        [--allow-signup] [--realm NAME] [--redirect-uri CLIENT=URI ...]
 //   quillon-server token (--data DIR | --database URL) --user ID [--group ID] [--role R]
 //                        [--email ADDRESS] [--name TEXT]
+//     --group puts the user into the group ("" takes them out of theirs), as --role
+//     (owner or member; member when left out); without it the token carries the stored group.
 //   quillon-server user add|list|disable|enable|reset-password (--data DIR | --database URL)
 //                        [--email ADDRESS] [--name TEXT]   (passwords are read from stdin)
 
 #include "server/apirouter.h"
+#include "server/grouppolicy.h"
 #include "server/httpserver.h"
 #include "server/jwtsigner.h"
 #include "server/passwordhasher.h"
@@ -87,6 +90,9 @@ int token(const QStringList &arguments) {
         return fail(parser.errorText());
     Identity who{parser.value(QStringLiteral("user")), parser.value(QStringLiteral("group")),
                  parser.value(QStringLiteral("role")), QString()};
+    if (!who.role.isEmpty() && who.role != QLatin1String("owner")
+        && who.role != QLatin1String("member"))
+        return fail(QStringLiteral("--role is owner or member"));
     if (who.userId.isEmpty())
         return fail(QStringLiteral("--user is required"));
     bool lifetimeOk = true;
@@ -103,15 +109,38 @@ int token(const QStringList &arguments) {
     const QByteArray key = store->signingKey(&error);
     if (key.isEmpty())
         return fail(error);
-    const KnownUser user{who.userId, who.groupId, parser.value(QStringLiteral("email")),
-                         parser.value(QStringLiteral("name")), who.role};
+    // The store is the authority on groups: --group puts the user into one (creating it when
+    // new), otherwise the token carries the membership already stored.
+    const bool setGroup = parser.isSet(QStringLiteral("group"));
+    if (setGroup && who.role.isEmpty())
+        who.role = QStringLiteral("member");
     const JwtSigner signer(key);
     std::optional<SessionTokens::Issued> issued;
     // A session of its own, like a sign-in: the tokens can be refreshed and revoked.
     if (!store->run(
             SyncStore::Mode::Write,
             [&](StoreSession &session) {
-                if (!session.putUser(user))
+                const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+                KnownUser user = session.user(who.userId).value_or(KnownUser::withId(who.userId));
+                if (user.createdAt.isEmpty())
+                    user.createdAt = now;
+                if (parser.isSet(QStringLiteral("email")))
+                    user.email = parser.value(QStringLiteral("email"));
+                if (parser.isSet(QStringLiteral("name")))
+                    user.displayName = parser.value(QStringLiteral("name"));
+                if (setGroup && (user.groupId != who.groupId || user.role != who.role)) {
+                    if (user.groupId != who.groupId)
+                        user.joinedAt = who.groupId.isEmpty() ? QString() : now;
+                    user.groupId = who.groupId;
+                    user.role = who.groupId.isEmpty() ? QString() : who.role;
+                    if (!who.groupId.isEmpty() && !session.group(who.groupId)
+                        && !session.putGroup(
+                            FamilyGroup{who.groupId, who.groupId, GroupPolicy::MaxSeats, now}))
+                        return false;
+                }
+                who.groupId = user.groupId;
+                who.role = user.role;
+                if (!session.undeleteUser(who.userId) || !session.putUser(user))
                     return false;
                 issued = SessionTokens::start(session, signer, who.userId,
                                               QStringLiteral("quillon-server token"), QString(),
@@ -205,11 +234,12 @@ int user(const QStringList &arguments) {
                 }
                 const QString userId = QUuid::createUuid().toString(QUuid::WithoutBraces);
                 const qint64 now = QDateTime::currentSecsSinceEpoch();
-                if (!session.putCredential(
-                        Credential{userId, email, hash, false, SessionTokens::nowText(now)})
-                    || !session.putUser(KnownUser{userId, QString(), email,
-                                                  name.isEmpty() ? email.section('@', 0, 0) : name,
-                                                  QString()}))
+                KnownUser user = KnownUser::withId(userId);
+                user.email = email;
+                user.displayName = name.isEmpty() ? email.section('@', 0, 0) : name;
+                user.createdAt = SessionTokens::nowText(now);
+                if (!session.putCredential(Credential{userId, email, hash, false, user.createdAt})
+                    || !session.putUser(user))
                     return false;
                 out << userId << '\n';
                 return true;

@@ -67,6 +67,28 @@ const QList<QStringList> kMigrations{
         QStringLiteral("CREATE TABLE rate_limits (bucket TEXT PRIMARY KEY, window_start BIGINT "
                        "NOT NULL, attempts INTEGER NOT NULL)"),
     },
+    {
+        // Groups, invitations and devices of the account service.
+        QStringLiteral("ALTER TABLE users ADD COLUMN joined_at TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("ALTER TABLE users ADD COLUMN created_at TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("CREATE INDEX users_group ON users (group_id)"),
+        QStringLiteral("CREATE TABLE family_groups (group_id TEXT PRIMARY KEY, name TEXT NOT NULL, "
+                       "max_seats INTEGER NOT NULL, created_at TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE invitations (invitation_id TEXT PRIMARY KEY, group_id TEXT "
+                       "NOT NULL, code TEXT NOT NULL UNIQUE, email TEXT NOT NULL, invited_by TEXT "
+                       "NOT NULL, created_at TEXT NOT NULL, expires_at TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX invitations_group ON invitations (group_id)"),
+        QStringLiteral("CREATE TABLE devices (device_id TEXT PRIMARY KEY, user_id TEXT NOT NULL, "
+                       "fingerprint TEXT NOT NULL, device_name TEXT NOT NULL, platform TEXT NOT "
+                       "NULL, app_id TEXT NOT NULL, app_version TEXT NOT NULL, created_at TEXT NOT "
+                       "NULL, last_sync_at TEXT NOT NULL, UNIQUE (user_id, fingerprint))"),
+        QStringLiteral("CREATE TABLE deleted_users (user_id TEXT PRIMARY KEY, deleted_at TEXT NOT "
+                       "NULL)"),
+        // Groups taken from tokens so far had no roles and no rows of their own.
+        QStringLiteral("UPDATE users SET role = 'member' WHERE group_id <> '' AND role = ''"),
+        QStringLiteral("INSERT INTO family_groups (group_id, name, max_seats, created_at) SELECT "
+                       "DISTINCT group_id, group_id, 6, '' FROM users WHERE group_id <> ''"),
+    },
 };
 
 const QString kRecordColumns = QStringLiteral(
@@ -495,16 +517,37 @@ public:
                          {ownerId, accountId, memberId}));
     }
 
+    // The rows of a query, each as its columns' texts.
+    QList<QStringList> select(const QString &sql, const QVariantList &values) {
+        QList<QStringList> rows;
+        Result result = exec(sql, values);
+        if (!result)
+            return rows;
+        for (int row = 0; row < PQntuples(result.get()); ++row) {
+            QStringList columns;
+            for (int column = 0; column < PQnfields(result.get()); ++column)
+                columns.append(text(result.get(), row, column));
+            rows.append(columns);
+        }
+        return rows;
+    }
+
+    bool execute(const QString &sql, const QVariantList &values) { return bool(exec(sql, values)); }
+
+    static KnownUser toUser(const QStringList &row) {
+        return KnownUser{row.at(0), row.at(1), row.at(2), row.at(3),
+                         row.at(4), row.at(5), row.at(6)};
+    }
+
     std::optional<KnownUser> oneUser(const QString &where, const QString &value) {
-        Result result = exec(QStringLiteral("SELECT user_id, group_id, email, display_name, role "
-                                            "FROM users WHERE %1 = $1 LIMIT 1")
-                                 .arg(where),
-                             {value});
-        if (!result || PQntuples(result.get()) == 0)
+        const QList<QStringList> rows
+            = select(QStringLiteral("SELECT user_id, group_id, email, display_name, role, "
+                                    "joined_at, created_at FROM users WHERE %1 = $1 LIMIT 1")
+                         .arg(where),
+                     {value});
+        if (rows.isEmpty())
             return std::nullopt;
-        return KnownUser{text(result.get(), 0, 0), text(result.get(), 0, 1),
-                         text(result.get(), 0, 2), text(result.get(), 0, 3),
-                         text(result.get(), 0, 4)};
+        return toUser(rows.first());
     }
 
     std::optional<KnownUser> user(const QString &userId) override {
@@ -516,12 +559,161 @@ public:
     }
 
     bool putUser(const KnownUser &user) override {
-        return bool(exec(QStringLiteral("INSERT INTO users (user_id, group_id, email, "
-                                        "display_name, role) VALUES ($1, $2, $3, $4, $5) ON "
-                                        "CONFLICT (user_id) DO UPDATE SET group_id = "
-                                        "excluded.group_id, email = excluded.email, display_name "
-                                        "= excluded.display_name, role = excluded.role"),
-                         {user.userId, user.groupId, user.email, user.displayName, user.role}));
+        return bool(exec(
+            QStringLiteral("INSERT INTO users (user_id, group_id, email, display_name, role, "
+                           "joined_at, created_at) VALUES ($1, $2, $3, $4, $5, $6, $7) ON "
+                           "CONFLICT (user_id) DO UPDATE SET group_id = excluded.group_id, email "
+                           "= excluded.email, display_name = excluded.display_name, role = "
+                           "excluded.role, joined_at = excluded.joined_at, created_at = "
+                           "excluded.created_at"),
+            {user.userId, user.groupId, user.email, user.displayName, user.role, user.joinedAt,
+             user.createdAt}));
+    }
+
+    bool serializeAccountChanges() override {
+        return execute(QStringLiteral("SELECT pg_advisory_xact_lock(7514002)"), {});
+    }
+
+    QList<KnownUser> membersOf(const QString &groupId) override {
+        QList<KnownUser> members;
+        if (groupId.isEmpty())
+            return members;
+        for (const QStringList &row :
+             select(QStringLiteral("SELECT user_id, group_id, email, display_name, role, "
+                                   "joined_at, created_at FROM users WHERE group_id = $1 ORDER BY "
+                                   "joined_at, user_id"),
+                    {groupId}))
+            members.append(toUser(row));
+        return members;
+    }
+
+    std::optional<FamilyGroup> group(const QString &groupId) override {
+        const QList<QStringList> rows
+            = select(QStringLiteral("SELECT group_id, name, max_seats, created_at FROM "
+                                    "family_groups WHERE group_id = $1"),
+                     {groupId});
+        if (rows.isEmpty())
+            return std::nullopt;
+        const QStringList &row = rows.first();
+        return FamilyGroup{row.at(0), row.at(1), row.at(2).toInt(), row.at(3)};
+    }
+
+    bool putGroup(const FamilyGroup &group) override {
+        return execute(QStringLiteral("INSERT INTO family_groups (group_id, name, max_seats, "
+                                      "created_at) VALUES ($1, $2, $3, $4) ON CONFLICT (group_id) "
+                                      "DO UPDATE SET name = excluded.name, max_seats = "
+                                      "excluded.max_seats"),
+                       {group.groupId, group.name, group.maxSeats, group.createdAt});
+    }
+
+    bool removeGroup(const QString &groupId) override {
+        return execute(QStringLiteral("DELETE FROM invitations WHERE group_id = $1"), {groupId})
+               && execute(QStringLiteral("DELETE FROM family_groups WHERE group_id = $1"),
+                          {groupId});
+    }
+
+    static const QString &invitationColumns() {
+        static const QString columns = QStringLiteral(
+            "invitation_id, group_id, code, email, invited_by, created_at, expires_at");
+        return columns;
+    }
+
+    QList<Invitation> invitations(const QString &where, const QString &value) {
+        QList<Invitation> result;
+        for (const QStringList &row :
+             select(QStringLiteral("SELECT %1 FROM invitations WHERE %2 = $1 ORDER BY "
+                                   "created_at, invitation_id")
+                        .arg(invitationColumns(), where),
+                    {value}))
+            result.append(Invitation{row.at(0), row.at(1), row.at(2), row.at(3), row.at(4),
+                                     row.at(5), row.at(6)});
+        return result;
+    }
+
+    QList<Invitation> invitationsOf(const QString &groupId) override {
+        return invitations(QStringLiteral("group_id"), groupId);
+    }
+
+    std::optional<Invitation> invitation(const QString &invitationId) override {
+        const QList<Invitation> found = invitations(QStringLiteral("invitation_id"), invitationId);
+        return found.isEmpty() ? std::nullopt : std::optional<Invitation>(found.first());
+    }
+
+    std::optional<Invitation> invitationByCode(const QString &code) override {
+        const QList<Invitation> found = invitations(QStringLiteral("code"), code);
+        return found.isEmpty() ? std::nullopt : std::optional<Invitation>(found.first());
+    }
+
+    bool putInvitation(const Invitation &invitation) override {
+        return execute(QStringLiteral("INSERT INTO invitations (%1) VALUES ($1, $2, $3, $4, $5, "
+                                      "$6, $7) ON CONFLICT (invitation_id) DO UPDATE SET email = "
+                                      "excluded.email, expires_at = excluded.expires_at")
+                           .arg(invitationColumns()),
+                       {invitation.invitationId, invitation.groupId, invitation.code,
+                        invitation.email, invitation.invitedBy, invitation.createdAt,
+                        invitation.expiresAt});
+    }
+
+    bool removeInvitation(const QString &invitationId) override {
+        return execute(QStringLiteral("DELETE FROM invitations WHERE invitation_id = $1"),
+                       {invitationId});
+    }
+
+    QList<RegisteredDevice> devicesOf(const QString &userId) override {
+        QList<RegisteredDevice> devices;
+        for (const QStringList &row :
+             select(QStringLiteral("SELECT device_id, user_id, fingerprint, device_name, "
+                                   "platform, app_id, app_version, created_at, last_sync_at FROM "
+                                   "devices WHERE user_id = $1 ORDER BY created_at, device_id"),
+                    {userId}))
+            devices.append(RegisteredDevice{row.at(0), row.at(1), row.at(2), row.at(3), row.at(4),
+                                            row.at(5), row.at(6), row.at(7), row.at(8)});
+        return devices;
+    }
+
+    bool putDevice(const RegisteredDevice &device) override {
+        return execute(
+            QStringLiteral("INSERT INTO devices (device_id, user_id, fingerprint, device_name, "
+                           "platform, app_id, app_version, created_at, last_sync_at) VALUES ($1, "
+                           "$2, $3, $4, $5, $6, $7, $8, $9) ON CONFLICT (device_id) DO UPDATE SET "
+                           "device_name = excluded.device_name, platform = excluded.platform, "
+                           "app_id = excluded.app_id, app_version = excluded.app_version, "
+                           "last_sync_at = excluded.last_sync_at"),
+            {device.deviceId, device.userId, device.fingerprint, device.name, device.platform,
+             device.appId, device.appVersion, device.createdAt, device.lastSyncAt});
+    }
+
+    bool removeDevice(const QString &userId, const QString &deviceId) override {
+        return execute(QStringLiteral("DELETE FROM devices WHERE user_id = $1 AND device_id = $2"),
+                       {userId, deviceId});
+    }
+
+    bool removeUser(const QString &userId, const QString &deletedAt) override {
+        return execute(QStringLiteral("DELETE FROM records WHERE owner_id = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM shares WHERE owner_id = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM shares WHERE member_id = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM revocations WHERE member_id = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM devices WHERE user_id = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM invitations WHERE invited_by = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM refresh_tokens WHERE session_id IN (SELECT "
+                                         "session_id FROM auth_sessions WHERE user_id = $1)"),
+                          {userId})
+               && execute(QStringLiteral("DELETE FROM auth_sessions WHERE user_id = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM auth_codes WHERE user_id = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM credentials WHERE user_id = $1"), {userId})
+               && execute(QStringLiteral("DELETE FROM users WHERE user_id = $1"), {userId})
+               && execute(QStringLiteral("INSERT INTO deleted_users (user_id, deleted_at) VALUES "
+                                         "($1, $2) ON CONFLICT (user_id) DO NOTHING"),
+                          {userId, deletedAt});
+    }
+
+    bool isDeletedUser(const QString &userId) override {
+        return !select(QStringLiteral("SELECT 1 FROM deleted_users WHERE user_id = $1"), {userId})
+                    .isEmpty();
+    }
+
+    bool undeleteUser(const QString &userId) override {
+        return execute(QStringLiteral("DELETE FROM deleted_users WHERE user_id = $1"), {userId});
     }
 
     // Runs a statement and tells how many rows it changed; -1 when it failed.

@@ -4,6 +4,8 @@
 #include "server/sharingapi.h"
 
 #include "server/accesspolicy.h"
+#include "server/grouppolicy.h"
+#include "server/sharerevocation.h"
 #include "server/syncstore.h"
 
 #include <QDateTime>
@@ -118,12 +120,22 @@ HttpResponse SharingApi::share(const Identity &who, const QString &accountId,
             const std::optional<StoredRecord> account = ownAccount(session, who.userId, accountId);
             if (!account)
                 return true;
+            // The stored group decides: a token may still claim a group its holder has left.
+            const KnownUser owner
+                = session.user(who.userId).value_or(KnownUser::withId(who.userId));
             std::optional<KnownUser> member;
             if (!target.contains(QLatin1Char('@')) && !target.isEmpty())
                 member = session.user(target);
             if (!member)
                 member = session.userByEmail(email.isEmpty() ? target : email);
-            if (!member || who.groupId.isEmpty() || member->groupId != who.groupId) {
+            const GroupPolicy::Verdict verdict
+                = GroupPolicy::mayShare(who, owner, member.value_or(KnownUser()));
+            if (verdict == GroupPolicy::Verdict::StaleToken) {
+                response = HttpResponse::error(GroupPolicy::status(verdict),
+                                               GroupPolicy::message(verdict));
+                return true;
+            }
+            if (!member || verdict != GroupPolicy::Verdict::Allowed) {
                 response = HttpResponse::error(
                     404, QStringLiteral("No member of your group is known by that name"));
                 return true;
@@ -180,19 +192,8 @@ HttpResponse SharingApi::unshare(const Identity &who, const QString &accountId,
                 response = HttpResponse::error(404, QStringLiteral("No such share"));
                 return true;
             }
-            if (!session.removeShare(owner, accountClientId, memberId))
+            if (!ShareRevocation::revoke(session, owner, accountClientId, memberId))
                 return false;
-            // The member's devices are told to drop every row they can no longer see.
-            for (const StoredRecord &record : session.recordsOfAccount(owner, accountClientId)) {
-                if (!session.addRevocation(memberId, record, session.nextSequence()))
-                    return false;
-            }
-            // The owner's devices learn whether the account is still shared.
-            if (auto account = session.recordByClientId(owner, kAccount, accountClientId)) {
-                account->sequence = session.nextSequence();
-                if (!session.putRecord(*account))
-                    return false;
-            }
             response = HttpResponse::json(200, {});
             return true;
         },

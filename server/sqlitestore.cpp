@@ -12,6 +12,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringList>
 #include <QThread>
 
@@ -70,6 +71,28 @@ const QList<QStringList> kMigrations{
                        "code_challenge TEXT NOT NULL, expires_at BIGINT NOT NULL)"),
         QStringLiteral("CREATE TABLE rate_limits (bucket TEXT PRIMARY KEY, window_start BIGINT "
                        "NOT NULL, attempts INTEGER NOT NULL)"),
+    },
+    {
+        // Groups, invitations and devices of the account service.
+        QStringLiteral("ALTER TABLE users ADD COLUMN joined_at TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("ALTER TABLE users ADD COLUMN created_at TEXT NOT NULL DEFAULT ''"),
+        QStringLiteral("CREATE INDEX users_group ON users (group_id)"),
+        QStringLiteral("CREATE TABLE family_groups (group_id TEXT PRIMARY KEY, name TEXT NOT NULL, "
+                       "max_seats INTEGER NOT NULL, created_at TEXT NOT NULL)"),
+        QStringLiteral("CREATE TABLE invitations (invitation_id TEXT PRIMARY KEY, group_id TEXT "
+                       "NOT NULL, code TEXT NOT NULL UNIQUE, email TEXT NOT NULL, invited_by TEXT "
+                       "NOT NULL, created_at TEXT NOT NULL, expires_at TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX invitations_group ON invitations (group_id)"),
+        QStringLiteral("CREATE TABLE devices (device_id TEXT PRIMARY KEY, user_id TEXT NOT NULL, "
+                       "fingerprint TEXT NOT NULL, device_name TEXT NOT NULL, platform TEXT NOT "
+                       "NULL, app_id TEXT NOT NULL, app_version TEXT NOT NULL, created_at TEXT NOT "
+                       "NULL, last_sync_at TEXT NOT NULL, UNIQUE (user_id, fingerprint))"),
+        QStringLiteral("CREATE TABLE deleted_users (user_id TEXT PRIMARY KEY, deleted_at TEXT NOT "
+                       "NULL)"),
+        // Groups taken from tokens so far had no roles and no rows of their own.
+        QStringLiteral("UPDATE users SET role = 'member' WHERE group_id <> '' AND role = ''"),
+        QStringLiteral("INSERT INTO family_groups (group_id, name, max_seats, created_at) SELECT "
+                       "DISTINCT group_id, group_id, 6, '' FROM users WHERE group_id <> ''"),
     },
 };
 
@@ -347,18 +370,43 @@ public:
         return exec(query);
     }
 
-    std::optional<KnownUser> oneUser(const QString &where, const QString &value) {
-        QSqlQuery &query = bind(QStringLiteral("SELECT user_id, group_id, email, display_name, "
-                                               "role FROM users WHERE %1 = ? LIMIT 1")
-                                    .arg(where),
-                                {value});
-        std::optional<KnownUser> result;
-        if (exec(query) && query.next())
-            result = KnownUser{query.value(0).toString(), query.value(1).toString(),
-                               query.value(2).toString(), query.value(3).toString(),
-                               query.value(4).toString()};
+    // The rows of a query, each as its columns' texts.
+    QList<QStringList> select(const QString &sql, const QVariantList &values) {
+        QSqlQuery &query = bind(sql, values);
+        QList<QStringList> rows;
+        if (!exec(query))
+            return rows;
+        while (query.next()) {
+            QStringList row;
+            for (int i = 0; i < query.record().count(); ++i)
+                row.append(query.value(i).toString());
+            rows.append(row);
+        }
         query.finish();
-        return result;
+        return rows;
+    }
+
+    bool execute(const QString &sql, const QVariantList &values) {
+        QSqlQuery &query = bind(sql, values);
+        const bool ok = exec(query);
+        query.finish();
+        return ok;
+    }
+
+    static KnownUser toUser(const QStringList &row) {
+        return KnownUser{row.at(0), row.at(1), row.at(2), row.at(3),
+                         row.at(4), row.at(5), row.at(6)};
+    }
+
+    std::optional<KnownUser> oneUser(const QString &where, const QString &value) {
+        const QList<QStringList> rows
+            = select(QStringLiteral("SELECT user_id, group_id, email, display_name, role, "
+                                    "joined_at, created_at FROM users WHERE %1 = ? LIMIT 1")
+                         .arg(where),
+                     {value});
+        if (rows.isEmpty())
+            return std::nullopt;
+        return toUser(rows.first());
     }
 
     std::optional<KnownUser> user(const QString &userId) override {
@@ -370,10 +418,11 @@ public:
     }
 
     bool putUser(const KnownUser &user) override {
-        QSqlQuery &query
-            = bind(QStringLiteral("INSERT OR REPLACE INTO users (user_id, group_id, "
-                                  "email, display_name, role) VALUES (?, ?, ?, ?, ?)"),
-                   {user.userId, user.groupId, user.email, user.displayName, user.role});
+        QSqlQuery &query = bind(
+            QStringLiteral("INSERT OR REPLACE INTO users (user_id, group_id, email, display_name, "
+                           "role, joined_at, created_at) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+            {user.userId, user.groupId, user.email, user.displayName, user.role, user.joinedAt,
+             user.createdAt});
         return exec(query);
     }
 
@@ -569,6 +618,146 @@ public:
         return changedRows(QStringLiteral("DELETE FROM rate_limits WHERE window_start < ?"),
                            {windowStart})
                >= 0;
+    }
+
+    QList<KnownUser> membersOf(const QString &groupId) override {
+        QList<KnownUser> members;
+        if (groupId.isEmpty())
+            return members;
+        for (const QStringList &row :
+             select(QStringLiteral("SELECT user_id, group_id, email, display_name, role, "
+                                   "joined_at, created_at FROM users WHERE group_id = ? ORDER BY "
+                                   "joined_at, user_id"),
+                    {groupId}))
+            members.append(toUser(row));
+        return members;
+    }
+
+    std::optional<FamilyGroup> group(const QString &groupId) override {
+        const QList<QStringList> rows
+            = select(QStringLiteral("SELECT group_id, name, max_seats, created_at FROM "
+                                    "family_groups WHERE group_id = ?"),
+                     {groupId});
+        if (rows.isEmpty())
+            return std::nullopt;
+        const QStringList &row = rows.first();
+        return FamilyGroup{row.at(0), row.at(1), row.at(2).toInt(), row.at(3)};
+    }
+
+    bool putGroup(const FamilyGroup &group) override {
+        return execute(QStringLiteral("INSERT OR REPLACE INTO family_groups (group_id, name, "
+                                      "max_seats, created_at) VALUES (?, ?, ?, ?)"),
+                       {group.groupId, group.name, group.maxSeats, group.createdAt});
+    }
+
+    bool removeGroup(const QString &groupId) override {
+        return execute(QStringLiteral("DELETE FROM invitations WHERE group_id = ?"), {groupId})
+               && execute(QStringLiteral("DELETE FROM family_groups WHERE group_id = ?"),
+                          {groupId});
+    }
+
+    static const QString &invitationColumns() {
+        static const QString columns = QStringLiteral(
+            "invitation_id, group_id, code, email, invited_by, created_at, expires_at");
+        return columns;
+    }
+
+    static Invitation toInvitation(const QStringList &row) {
+        return Invitation{row.at(0), row.at(1), row.at(2), row.at(3),
+                          row.at(4), row.at(5), row.at(6)};
+    }
+
+    QList<Invitation> invitations(const QString &where, const QString &value) {
+        QList<Invitation> result;
+        for (const QStringList &row :
+             select(QStringLiteral("SELECT %1 FROM invitations WHERE %2 = ? ORDER BY created_at, "
+                                   "invitation_id")
+                        .arg(invitationColumns(), where),
+                    {value}))
+            result.append(toInvitation(row));
+        return result;
+    }
+
+    QList<Invitation> invitationsOf(const QString &groupId) override {
+        return invitations(QStringLiteral("group_id"), groupId);
+    }
+
+    std::optional<Invitation> invitation(const QString &invitationId) override {
+        const QList<Invitation> found = invitations(QStringLiteral("invitation_id"), invitationId);
+        return found.isEmpty() ? std::nullopt : std::optional<Invitation>(found.first());
+    }
+
+    std::optional<Invitation> invitationByCode(const QString &code) override {
+        const QList<Invitation> found = invitations(QStringLiteral("code"), code);
+        return found.isEmpty() ? std::nullopt : std::optional<Invitation>(found.first());
+    }
+
+    bool putInvitation(const Invitation &invitation) override {
+        return execute(QStringLiteral("INSERT OR REPLACE INTO invitations (%1) VALUES (?, ?, ?, "
+                                      "?, ?, ?, ?)")
+                           .arg(invitationColumns()),
+                       {invitation.invitationId, invitation.groupId, invitation.code,
+                        invitation.email, invitation.invitedBy, invitation.createdAt,
+                        invitation.expiresAt});
+    }
+
+    bool removeInvitation(const QString &invitationId) override {
+        return execute(QStringLiteral("DELETE FROM invitations WHERE invitation_id = ?"),
+                       {invitationId});
+    }
+
+    QList<RegisteredDevice> devicesOf(const QString &userId) override {
+        QList<RegisteredDevice> devices;
+        for (const QStringList &row :
+             select(QStringLiteral("SELECT device_id, user_id, fingerprint, device_name, "
+                                   "platform, app_id, app_version, created_at, last_sync_at FROM "
+                                   "devices WHERE user_id = ? ORDER BY created_at, device_id"),
+                    {userId}))
+            devices.append(RegisteredDevice{row.at(0), row.at(1), row.at(2), row.at(3), row.at(4),
+                                            row.at(5), row.at(6), row.at(7), row.at(8)});
+        return devices;
+    }
+
+    bool putDevice(const RegisteredDevice &device) override {
+        return execute(
+            QStringLiteral("INSERT OR REPLACE INTO devices (device_id, user_id, fingerprint, "
+                           "device_name, platform, app_id, app_version, created_at, "
+                           "last_sync_at) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {device.deviceId, device.userId, device.fingerprint, device.name, device.platform,
+             device.appId, device.appVersion, device.createdAt, device.lastSyncAt});
+    }
+
+    bool removeDevice(const QString &userId, const QString &deviceId) override {
+        return execute(QStringLiteral("DELETE FROM devices WHERE user_id = ? AND device_id = ?"),
+                       {userId, deviceId});
+    }
+
+    bool removeUser(const QString &userId, const QString &deletedAt) override {
+        return execute(QStringLiteral("DELETE FROM records WHERE owner_id = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM shares WHERE owner_id = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM shares WHERE member_id = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM revocations WHERE member_id = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM devices WHERE user_id = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM invitations WHERE invited_by = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM refresh_tokens WHERE session_id IN (SELECT "
+                                         "session_id FROM auth_sessions WHERE user_id = ?)"),
+                          {userId})
+               && execute(QStringLiteral("DELETE FROM auth_sessions WHERE user_id = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM auth_codes WHERE user_id = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM credentials WHERE user_id = ?"), {userId})
+               && execute(QStringLiteral("DELETE FROM users WHERE user_id = ?"), {userId})
+               && execute(QStringLiteral("INSERT OR REPLACE INTO deleted_users (user_id, "
+                                         "deleted_at) VALUES (?, ?)"),
+                          {userId, deletedAt});
+    }
+
+    bool isDeletedUser(const QString &userId) override {
+        return !select(QStringLiteral("SELECT 1 FROM deleted_users WHERE user_id = ?"), {userId})
+                    .isEmpty();
+    }
+
+    bool undeleteUser(const QString &userId) override {
+        return execute(QStringLiteral("DELETE FROM deleted_users WHERE user_id = ?"), {userId});
     }
 
     QString lastError() const override { return m_error; }

@@ -6,8 +6,11 @@
 #include "server/authcode.h"
 #include "server/authsession.h"
 #include "server/credential.h"
+#include "server/familygroup.h"
+#include "server/invitation.h"
 #include "server/knownuser.h"
 #include "server/refreshtoken.h"
+#include "server/registereddevice.h"
 #include "server/share.h"
 #include "server/storedrecord.h"
 
@@ -120,6 +123,30 @@ public:
     // attempts of that window so far; 0 when it could not count.
     virtual int countAttempt(const QString &bucket, qint64 windowStart) = 0;
     virtual bool forgetAttemptsBefore(qint64 windowStart) = 0;
+    // Writers that change groups, invitations or devices call this first, so that two of them
+    // never both see a free seat or an unused code.
+    virtual bool serializeAccountChanges() { return true; }
+    virtual QList<KnownUser> membersOf(const QString &groupId) = 0;
+    virtual std::optional<FamilyGroup> group(const QString &groupId) = 0;
+    virtual bool putGroup(const FamilyGroup &group) = 0;
+    // The group with its invitations.
+    virtual bool removeGroup(const QString &groupId) = 0;
+    virtual QList<Invitation> invitationsOf(const QString &groupId) = 0;
+    virtual std::optional<Invitation> invitation(const QString &invitationId) = 0;
+    virtual std::optional<Invitation> invitationByCode(const QString &code) = 0;
+    virtual bool putInvitation(const Invitation &invitation) = 0;
+    virtual bool removeInvitation(const QString &invitationId) = 0;
+    virtual QList<RegisteredDevice> devicesOf(const QString &userId) = 0;
+    virtual bool putDevice(const RegisteredDevice &device) = 0;
+    virtual bool removeDevice(const QString &userId, const QString &deviceId) = 0;
+    // Everything stored of the user (records, shares both ways, the tombstones addressed to
+    // them, devices, the user row); the id is kept as deleted so that old tokens stay refused.
+    virtual bool removeUser(const QString &userId, const QString &deletedAt) = 0;
+    virtual bool isDeletedUser(const QString &userId) = 0;
+    // An administrator issues the id again.
+    virtual bool undeleteUser(const QString &userId) = 0;
+    // Every sign-in session of the user ends, and with it the tokens minted for it.
+    bool endSessionsOf(const QString &userId) { return revokeAuthSessionsOf(userId, QString()); }
 
     virtual QString lastError() const = 0;
 };

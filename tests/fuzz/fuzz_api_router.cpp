@@ -10,7 +10,8 @@
 //   body, where "$REFRESH" stands for a valid refresh token of user 0
 // so that the fuzzer reaches past the token check without forging signatures. Each input
 // starts from the same store, which knows all three users, holds a signed-in session of each
-// and one account of user 0, "a1".
+// and one account of user 0, "a1"; user 0 owns group-a, with user 1 in it and an open
+// invitation, user 2 owns group-b.
 
 #include "server/apirouter.h"
 #include "server/jwtsigner.h"
@@ -49,7 +50,8 @@ Seeded &seeded() {
 Identity user(int number) {
     return {QStringLiteral("user-%1").arg(number),
             number < 2 ? QStringLiteral("group-a") : QStringLiteral("group-b"),
-            QStringLiteral("member"), seeded().sessions[number]};
+            number == 1 ? QStringLiteral("member") : QStringLiteral("owner"),
+            seeded().sessions[number]};
 }
 
 // The migrated store is made once; each input gets a copy of its file, which is far cheaper
@@ -113,6 +115,31 @@ const QString &templateDir() {
             if (router.handle(pull).status != 200)
                 Fuzz::fail("cannot seed the template store");
         }
+        // Groups are the store's to say, not the tokens': the memberships the tokens claim,
+        // and an open invitation into group-a with the code "FUZZCODE22".
+        const bool grouped = store.run(
+            SyncStore::Mode::Write,
+            [](StoreSession &session) {
+                const QString since = QStringLiteral("2026-01-01T00:00:00Z");
+                for (int number : {0, 1, 2}) {
+                    const Identity who = user(number);
+                    KnownUser known
+                        = session.user(who.userId).value_or(KnownUser::withId(who.userId));
+                    known.groupId = who.groupId;
+                    known.role = who.role;
+                    known.joinedAt = since;
+                    if (!session.putUser(known)
+                        || !session.putGroup(FamilyGroup{who.groupId, who.groupId, 6, since}))
+                        return false;
+                }
+                return session.putInvitation(
+                    Invitation{QStringLiteral("inv-1"), QStringLiteral("group-a"),
+                               QStringLiteral("FUZZCODE22"), QString(), user(0).userId, since,
+                               QStringLiteral("2099-01-01T00:00:00Z")});
+            },
+            &error);
+        if (!grouped)
+            Fuzz::fail("cannot seed the template store", error);
         return dir;
     }();
     return path;
