@@ -3230,6 +3230,33 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>RegisterEntry</name>
+    <message>
+        <source>Payee is required</source>
+        <translation>Bitte einen Empfänger angeben</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Bitte einen Ausgabe- oder Einnahmebetrag eingeben</translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>Der Betrag „%1“ ist nicht lesbar; bitte im Format %2 eingeben</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>Keine Kategorie „%1“; wählen Sie eine aus der Liste</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Gegenkonto nicht gefunden</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation>Eine Umbuchung braucht ein anderes Konto</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3313,14 +3340,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>Der Eröffnungssaldo stammt aus dem Anfangssaldo des Kontos; ändern Sie ihn über Konto &gt; Bearbeiten.</translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation>Bitte einen Empfänger angeben</translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation>Bitte einen Ausgabe- oder Einnahmebetrag eingeben</translation>
     </message>
     <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
@@ -3457,10 +3476,6 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>Press Escape again to discard the row</source>
         <translation>Erneut Escape drücken, um die Zeile zu verwerfen</translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
-        <translation>Der Betrag „%1“ ist nicht lesbar; bitte im Format %2 eingeben</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>

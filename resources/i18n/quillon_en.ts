@@ -3207,6 +3207,33 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>RegisterEntry</name>
+    <message>
+        <source>Payee is required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3289,14 +3316,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3429,10 +3448,6 @@ Change it there too?</source>
     </message>
     <message>
         <source>Press Escape again to discard the row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -3230,6 +3230,33 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
 </context>
 <context>
+    <name>RegisterEntry</name>
+    <message>
+        <source>Payee is required</source>
+        <translation>Indique un beneficiario</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Indique un importe de cargo o de abono</translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>No se puede leer el importe «%1»; escríbalo así: %2</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>No hay ninguna categoría «%1»; elija una de la lista</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>No se encuentra la cuenta del traspaso</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation>Un traspaso necesita otra cuenta</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3313,14 +3340,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>El saldo de apertura procede del saldo inicial de la cuenta; cámbielo en Cuenta &gt; Editar.</translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation>Indique un beneficiario</translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation>Indique un importe de cargo o de abono</translation>
     </message>
     <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
@@ -3457,10 +3476,6 @@ Change it there too?</source>
     <message>
         <source>Press Escape again to discard the row</source>
         <translation>Pulse Escape otra vez para descartar la fila</translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
-        <translation>No se puede leer el importe «%1»; escríbalo así: %2</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>

@@ -3230,6 +3230,33 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
+    <name>RegisterEntry</name>
+    <message>
+        <source>Payee is required</source>
+        <translation>Le bénéficiaire est obligatoire</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Saisissez un montant au débit ou au crédit</translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>Montant « %1 » illisible ; saisissez-le sous la forme %2</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>Aucune catégorie « %1 » ; choisissez-en une dans la liste</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Compte du virement introuvable</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation>Un virement nécessite un autre compte</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3313,14 +3340,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>Le solde d&apos;ouverture provient du solde initial du compte ; modifiez-le avec Compte &gt; Modifier.</translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation>Le bénéficiaire est obligatoire</translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation>Saisissez un montant au débit ou au crédit</translation>
     </message>
     <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
@@ -3457,10 +3476,6 @@ Le modifier là aussi ?</translation>
     <message>
         <source>Press Escape again to discard the row</source>
         <translation>Appuyez de nouveau sur Échap pour abandonner la ligne</translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
-        <translation>Montant « %1 » illisible ; saisissez-le sous la forme %2</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>

@@ -3215,6 +3215,33 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>RegisterEntry</name>
+    <message>
+        <source>Payee is required</source>
+        <translation>取引先を入力してください</translation>
+    </message>
+    <message>
+        <source>Enter a payment or deposit amount</source>
+        <translation>出金額または入金額を入力してください</translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>金額「%1」を読み取れません。%2 の形式で入力してください</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>カテゴリ「%1」はありません。一覧から選択してください</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>振替先の口座が見つかりません</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation>振替には別の口座が必要です</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3298,14 +3325,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>繰越残高は口座の開始残高から取られます。[口座] &gt; [編集] で変更できます。</translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation>取引先を入力してください</translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation>出金額または入金額を入力してください</translation>
     </message>
     <message>
         <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
@@ -3442,10 +3461,6 @@ Change it there too?</source>
     <message>
         <source>Press Escape again to discard the row</source>
         <translation>もう一度 Esc キーを押すと行を破棄します</translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
-        <translation>金額「%1」を読み取れません。%2 の形式で入力してください</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>

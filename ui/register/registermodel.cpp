@@ -149,10 +149,6 @@ QString RegisterModel::amountText(qint64 amount) const {
     return AmountInput::toText(amount, m_currency);
 }
 
-std::optional<qint64> RegisterModel::readAmountText(const QString &text) const {
-    return AmountInput::fromText(text, m_currency);
-}
-
 QString RegisterModel::dateText(const QDate &date) {
     return DateInput::format(date);
 }
@@ -525,20 +521,8 @@ void RegisterModel::loadEntry(int modelRow) {
     const RegisterRow *row = rowAt(modelRow);
     if (!row)
         return;
-    const Transaction &t = row->transaction;
-    m_buffer = EditBuffer();
+    m_buffer = RegisterEntry::textOf(*row, m_currency);
     m_dirty = false;
-    m_buffer.date = dateText(t.date);
-    m_buffer.checkNumber = t.checkNumber;
-    m_buffer.payee = t.payee;
-    m_buffer.memo = t.memo;
-    m_buffer.categoryText = row->categoryName;
-    m_buffer.categoryId = t.categoryId;
-    if (t.amount < 0)
-        m_buffer.payment = amountText(-t.amount);
-    else
-        m_buffer.deposit = amountText(t.amount);
-    m_buffer.clr = t.reconciled ? QStringLiteral("R") : t.cleared ? QStringLiteral("C") : QString();
 }
 
 qint64 RegisterModel::endingBalance(qint64 startingBalance) const {

@@ -5,6 +5,7 @@
 
 #include "storage/enums.h"
 #include "storage/registerrow.h"
+#include "ui/presentation/registerentry.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -44,18 +45,7 @@ public:
         CategoryIdRole, // the category of the row, or of the text being typed for it
     };
 
-    // The text of the row being typed, one field per column plus what the columns do not show.
-    struct EditBuffer {
-        QString date;
-        QString checkNumber;
-        QString payee;
-        QString memo;
-        QString categoryText;
-        QString payment;
-        QString deposit;
-        QString clr;
-        QString categoryId;
-    };
+    using EditBuffer = RegisterEntry::Text;
 
     explicit RegisterModel(QObject *parent = nullptr);
 
@@ -125,8 +115,6 @@ public:
     Currency currency() const { return m_currency; }
     void setCurrency(Currency currency);
     QString amountText(qint64 amount) const;
-    // What was typed in an amount cell, in the account's currency; empty when unreadable.
-    std::optional<qint64> readAmountText(const QString &text) const;
 
     // The form the register shows and reads a date in (see DateInput): a two-digit year is
     // the nearest such year, as in every other date field.

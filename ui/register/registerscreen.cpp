@@ -18,6 +18,7 @@
 #include "ui/common/messageboxes.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
+#include "ui/presentation/registerentry.h"
 #include "ui/presentation/shortcuttext.h"
 #include "ui/recurring/recurringformdialog.h"
 #include "ui/register/registerdelegate.h"
@@ -25,7 +26,6 @@
 #include "ui/register/registertableview.h"
 #include "ui/register/spliteditordialog.h"
 #include "ui/register/transactionformdialog.h"
-#include "ui/widgets/categorychoices.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -81,15 +81,6 @@ bool isRegisterShortcut(const QKeyEvent *event) {
     default:
         return false;
     }
-}
-
-// Amount text of one column, as a positive amount: the column says which way the money
-// goes, so "-50" under Payment is a payment of 50.
-std::optional<qint64> readColumnAmount(const RegisterModel &model, const QString &text) {
-    const std::optional<qint64> amount = model.readAmountText(text);
-    if (!amount)
-        return std::nullopt;
-    return qAbs(*amount);
 }
 
 } // namespace
@@ -425,59 +416,16 @@ bool RegisterScreen::commitCurrentRow() {
     const RegisterModel::EditBuffer buffer = m_model->buffer();
     const int editedRow = m_model->editingRow();
 
-    const QString payee = buffer.payee.trimmed();
-    if (payee.isEmpty()) {
-        showStatusMessage(tr("Payee is required"), kShortMessageMs);
+    const RegisterEntry entry(m_accountId, m_model->currency(),
+                              m_state->accountRepository()->findAll(),
+                              m_state->categoryRepository()->findAll());
+    const RegisterEntry::Outcome outcome = entry.read(buffer);
+    if (!outcome.accepted()) {
+        showStatusMessage(outcome.refusal, outcome.messageMs);
         return false;
     }
-    const QString paymentText = buffer.payment.trimmed();
-    const QString depositText = buffer.deposit.trimmed();
-    if (paymentText.isEmpty() && depositText.isEmpty()) {
-        showStatusMessage(tr("Enter a payment or deposit amount"), kShortMessageMs);
-        return false;
-    }
-    // The payment wins when both are filled.
-    const QString amountText = paymentText.isEmpty() ? depositText : paymentText;
-    const std::optional<qint64> cents = readColumnAmount(*m_model, amountText);
-    if (!cents) {
-        const Currency currency = m_model->currency();
-        const qint64 example = 1234 * minorPerMajor(currency) + (minorDigits(currency) ? 56 : 0);
-        showStatusMessage(tr("Cannot read the amount \"%1\"; type it like %2")
-                              .arg(amountText, m_model->amountText(example)),
-                          kLongMessageMs);
-        return false;
-    }
-    const qint64 amount = paymentText.isEmpty() ? *cents : -*cents;
-
-    QDate date = RegisterModel::parseDateText(buffer.date);
-    if (!date.isValid())
-        date = QDate::currentDate();
-
-    QString categoryId = buffer.categoryId;
-    const QString categoryText = buffer.categoryText.trimmed();
-    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        const std::optional<QString> found
-            = CategoryChoices::idForText(m_state->categoryRepository()->findAll(), categoryText);
-        if (!found) {
-            // Saving it uncategorised would lose what was typed without a word.
-            showStatusMessage(tr("No category \"%1\"; choose one from the list").arg(categoryText),
-                              kLongMessageMs);
-            return false;
-        }
-        categoryId = *found;
-    }
-    const QString clr = buffer.clr.trimmed().toUpper();
-
-    EntryFields fields;
-    fields.accountId = m_accountId;
-    fields.date = date;
-    fields.payee = payee;
-    fields.checkNumber = buffer.checkNumber;
-    fields.memo = buffer.memo;
-    fields.amount = amount;
-    fields.categoryId = categoryId;
-    fields.reconciled = clr == QLatin1String("R");
-    fields.cleared = fields.reconciled || clr == QLatin1String("C");
+    EntryFields fields = outcome.fields;
+    const qint64 amount = fields.amount;
 
     QList<SplitLine> lines;
     bool writeLines = false;
