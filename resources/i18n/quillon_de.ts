@@ -2462,6 +2462,17 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3216,17 +3227,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Skip Recurring Transaction</source>
         <translation>Wiederkehrende Buchung überspringen</translation>
-    </message>
-</context>
-<context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Payee</source>
-        <translation>Empfänger</translation>
-    </message>
-    <message>
-        <source>Memo</source>
-        <translation>Notiz</translation>
     </message>
 </context>
 <context>

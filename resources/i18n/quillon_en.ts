@@ -2439,6 +2439,17 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3192,17 +3203,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>RecurringService</name>
     <message>
         <source>Skip Recurring Transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Payee</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Memo</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2462,6 +2462,17 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Concepto</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3216,17 +3227,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Skip Recurring Transaction</source>
         <translation>Omitir movimiento recurrente</translation>
-    </message>
-</context>
-<context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Payee</source>
-        <translation>Beneficiario</translation>
-    </message>
-    <message>
-        <source>Memo</source>
-        <translation>Concepto</translation>
     </message>
 </context>
 <context>

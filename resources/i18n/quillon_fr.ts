@@ -2462,6 +2462,17 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3216,17 +3227,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Skip Recurring Transaction</source>
         <translation>Ignorer l&apos;opération récurrente</translation>
-    </message>
-</context>
-<context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Payee</source>
-        <translation>Bénéficiaire</translation>
-    </message>
-    <message>
-        <source>Memo</source>
-        <translation>Note</translation>
     </message>
 </context>
 <context>

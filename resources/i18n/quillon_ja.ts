@@ -2451,6 +2451,17 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation>取引先</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3201,17 +3212,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Skip Recurring Transaction</source>
         <translation>定期取引をスキップ</translation>
-    </message>
-</context>
-<context>
-    <name>RegisterDelegate</name>
-    <message>
-        <source>Payee</source>
-        <translation>取引先</translation>
-    </message>
-    <message>
-        <source>Memo</source>
-        <translation>メモ</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "tests/support/testrecords.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
+#include "ui/register/payeememoeditor.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
@@ -35,6 +36,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStringListModel>
 #include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
@@ -83,6 +85,7 @@ private Q_SLOTS:
     void splitRowAmountChangeAsks_data();
     void splitRowAmountChangeAsks();
     void twoLineMemoUnderPayee();
+    void completionsFollowTheBooks();
 
 private:
     void openScreen(const QString &accountId = QStringLiteral("a"));
@@ -986,10 +989,12 @@ void tst_RegisterScreen::twoLineMemoUnderPayee() {
     key(Qt::Key_I, Qt::ControlModifier);
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);
-    QCOMPARE(focus()->objectName(), QStringLiteral("payeeEdit"));
+    auto *pair = qobject_cast<PayeeMemoEditor *>(table->currentEditor());
+    QVERIFY(pair);
+    QCOMPARE(focus(), pair->payeeEdit());
     type("Cafe");
     key(Qt::Key_Tab);
-    QCOMPARE(focus()->objectName(), QStringLiteral("memoEdit"));
+    QCOMPARE(focus(), pair->memoEdit());
     type("with Sam");
     key(Qt::Key_Tab); // on to Category, the memo column being hidden
     QCOMPARE(table->currentIndex().column(), int(RegisterModel::CategoryColumn));
@@ -1008,6 +1013,45 @@ void tst_RegisterScreen::twoLineMemoUnderPayee() {
     QVERIFY(cafe);
     QCOMPARE(cafe->memo, QStringLiteral("with Sam"));
     QCOMPARE(cafe->amount, -400);
+}
+
+// The editors share lists read once, yet offer what was written since they were read.
+void tst_RegisterScreen::completionsFollowTheBooks() {
+    openScreen();
+    RegisterTableView *table = m_screen->table();
+    RegisterModel *model = m_screen->model();
+    const auto payeesOffered = [&] {
+        table->setCurrentIndex(model->index(model->newEntryRow(), RegisterModel::PayeeColumn));
+        table->editCurrent();
+        auto *line = qobject_cast<QLineEdit *>(table->currentEditor());
+        const auto *list
+            = line ? qobject_cast<QStringListModel *>(line->completer()->model()) : nullptr;
+        const QStringList offered = list ? list->stringList() : QStringList();
+        table->finishEditing(false);
+        return offered;
+    };
+    const auto categoriesOffered = [&] {
+        table->setCurrentIndex(model->index(model->newEntryRow(), RegisterModel::CategoryColumn));
+        table->editCurrent();
+        QStringList offered;
+        if (auto *combo = qobject_cast<QComboBox *>(table->currentEditor())) {
+            for (int i = 0; i < combo->count(); ++i)
+                offered << combo->itemText(i);
+        }
+        table->finishEditing(false);
+        return offered;
+    };
+
+    QCOMPARE(payeesOffered(), QStringList{"[Transfer] Savings"});
+    QVERIFY(!categoriesOffered().contains("Garden"));
+
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("f", "b", QDate(2025, 1, 1), -100, "Florist")));
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("c", "Brokerage")));
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("garden", "Garden")));
+    QCOMPARE(payeesOffered(),
+             (QStringList{"Florist", "[Transfer] Brokerage", "[Transfer] Savings"}));
+    QVERIFY(categoriesOffered().contains("Garden"));
 }
 
 QTEST_MAIN(tst_RegisterScreen)

@@ -21,6 +21,8 @@
 #include "ui/presentation/registerentry.h"
 #include "ui/presentation/shortcuttext.h"
 #include "ui/recurring/recurringformdialog.h"
+#include "ui/register/payeememoeditor.h"
+#include "ui/register/registercompletions.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
@@ -94,7 +96,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     , m_reconcile(new QPushButton(tr("Reconcile"), this))
     , m_table(new RegisterTableView(this, this))
     , m_model(new RegisterModel(this))
-    , m_delegate(new RegisterDelegate(state, this))
+    , m_completions(new RegisterCompletions(state, this))
+    , m_delegate(new RegisterDelegate(m_completions, this))
     , m_message(new QLabel(this))
     , m_messageTimer(new QTimer(this)) {
     setAccessibleName(tr("Register"));
@@ -236,7 +239,7 @@ void RegisterScreen::loadAccount(const QString &accountId) {
         m_model->setRows({}, false);
     }
     m_accountId = accountId;
-    m_delegate->setAccountId(accountId);
+    m_completions->setAccountId(accountId);
     reload();
     focusNewEntryRow();
 }
@@ -270,7 +273,7 @@ void RegisterScreen::leaveAccount() {
     m_model->clearEntry();
     m_model->setRows(QList<RegisterRow>{}, false);
     m_accountId.clear();
-    m_delegate->setAccountId(QString());
+    m_completions->setAccountId(QString());
     m_reloadPending = false;
     m_heading->clear();
     m_subtitle->clear();
@@ -934,15 +937,11 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
         showStatusMessage(tr("Row discarded"), kShortMessageMs);
         return true;
     }
-    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && line
-        && line->parentWidget()->objectName() == QLatin1String("PayeeMemoEditor")) {
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && line) {
         // Payee and memo share one cell in two-line rows: Tab walks between them first.
         const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
-        const QString partner = line->objectName() == QLatin1String("payeeEdit")
-                                    ? (next ? QStringLiteral("memoEdit") : QString())
-                                    : (next ? QString() : QStringLiteral("payeeEdit"));
-        if (auto *other
-            = partner.isEmpty() ? nullptr : line->parentWidget()->findChild<QLineEdit *>(partner)) {
+        const PayeeMemoEditor *pair = PayeeMemoEditor::of(line);
+        if (QLineEdit *other = pair ? pair->partner(line, next) : nullptr) {
             other->setFocus(Qt::TabFocusReason);
             other->selectAll();
             return true;

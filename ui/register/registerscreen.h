@@ -18,6 +18,7 @@ class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
+class RegisterCompletions;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
@@ -120,15 +121,16 @@ private:
 
     AppState *m_state; // Not owned.
     QString m_accountId;
-    QLabel *m_heading;            // Owned (Qt child).
-    QLabel *m_balance;            // Owned (Qt child).
-    QLabel *m_subtitle;           // Owned (Qt child).
-    QPushButton *m_reconcile;     // Owned (Qt child).
-    RegisterTableView *m_table;   // Owned (Qt child).
-    RegisterModel *m_model;       // Owned (Qt child).
-    RegisterDelegate *m_delegate; // Owned (Qt child).
-    QLabel *m_message;            // Owned (Qt child).
-    QTimer *m_messageTimer;       // Owned (Qt child).
+    QLabel *m_heading;                  // Owned (Qt child).
+    QLabel *m_balance;                  // Owned (Qt child).
+    QLabel *m_subtitle;                 // Owned (Qt child).
+    QPushButton *m_reconcile;           // Owned (Qt child).
+    RegisterTableView *m_table;         // Owned (Qt child).
+    RegisterModel *m_model;             // Owned (Qt child).
+    RegisterCompletions *m_completions; // Owned (Qt child).
+    RegisterDelegate *m_delegate;       // Owned (Qt child).
+    QLabel *m_message;                  // Owned (Qt child).
+    QTimer *m_messageTimer;             // Owned (Qt child).
     bool m_reloadPending = false;
     qint64 m_endingBalance = 0;
     // The notice of a write already applied in place must not read the rows again.
