@@ -409,6 +409,7 @@ void RegisterModel::replaceRows(QList<Slot> order, LoadedRows loaded,
     const bool wasEditingRow = m_editingRow >= 0;
 
     beginResetModel();
+    m_patchedAt = {};
     m_slots = std::move(order);
     m_loaded = std::move(loaded);
     m_source = source;
@@ -426,6 +427,7 @@ void RegisterModel::replaceRows(QList<Slot> order, LoadedRows loaded,
 }
 
 bool RegisterModel::updateRow(const RegisterRow &row) {
+    m_patchedAt = {};
     const int model = rowOfId(row.transaction.id);
     const int data = dataRow(model);
     // A row never read has no amount to take the change from: read again instead.
@@ -456,6 +458,7 @@ bool RegisterModel::updateRow(const RegisterRow &row) {
 }
 
 bool RegisterModel::appendRow(const RegisterRow &row) {
+    m_patchedAt = {};
     if (m_slots.isEmpty())
         return false;
     const int newestAt = m_newestFirst ? 0 : int(m_slots.size()) - 1;
@@ -481,6 +484,12 @@ bool RegisterModel::appendRow(const RegisterRow &row) {
     }
     endInsertRows();
     return true;
+}
+
+void RegisterModel::notePatched(const Database::WriteMark &before,
+                                const Database::WriteMark &after) {
+    // Another program's commit since the save began is not in the rows.
+    m_patchedAt = before.dataVersion == after.dataVersion ? after : Database::WriteMark();
 }
 
 void RegisterModel::setTwoLine(bool twoLine) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "storage/database.h"
 #include "storage/enums.h"
 #include "storage/registerrow.h"
 #include "ui/presentation/registerentry.h"
@@ -76,6 +77,14 @@ public:
     // false when the rows must be read again instead.
     bool updateRow(const RegisterRow &row);
     bool appendRow(const RegisterRow &row);
+    // After updateRow or appendRow of a row this register saved: the database's write marks
+    // taken before the save and after the patch. Unless another program committed in
+    // between, the rows are then the database as it stands at after.
+    void notePatched(const Database::WriteMark &before, const Database::WriteMark &after);
+    // True when the rows are known to be the database at mark: nothing at all was written
+    // since this register put its own save in place, so the notice of that save (or any
+    // other reason to read again) has nothing new to read.
+    bool isCurrentAt(const Database::WriteMark &mark) const { return m_patchedAt == mark; }
 
     bool twoLine() const { return m_twoLine; }
     void setTwoLine(bool twoLine);
@@ -154,6 +163,9 @@ private:
     bool m_twoLine = false;
     Currency m_currency = Currency::USD;
     int m_editingRow = -1;
+    // The database as the rows show it after this register's own patch; invalid (never
+    // equal) once the rows were replaced or patched without a note.
+    Database::WriteMark m_patchedAt;
     EditBuffer m_buffer;
     QString m_lastDateUsed;
     bool m_dirty = false;

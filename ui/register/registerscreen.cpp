@@ -4,7 +4,6 @@
 #include "ui/register/registerscreen.h"
 
 #include "app/appstate.h"
-#include "app/datachange.h"
 #include "app/preferencekeys.h"
 #include "app/thememanager.h"
 #include "services/entrywriter.h"
@@ -44,8 +43,6 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <utility>
 
 namespace {
 
@@ -186,21 +183,6 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_messageTimer->setSingleShot(true);
     connect(m_messageTimer, &QTimer::timeout, m_message, &QLabel::clear);
 
-    // Connected before the window's own reload on the same notice, so that the notice of a
-    // save this screen already applied in place is recognised as such.
-    connect(m_state, &AppState::dataChanged, this, [this](const DataChange &change) {
-        if (!std::exchange(m_ownWriteApplied, false))
-            return;
-        // Another write since (a sync, another window, a second save in the same pass) is
-        // in the same notice: the rows are read again.
-        if (m_state->database()->writeMark() != m_ownWriteMark)
-            return;
-        const DataChange::Tables own = DataChange::Transactions | DataChange::SplitLines;
-        if ((change.tables & ~own) || change.anyAccount)
-            return;
-        m_skipReload = true;
-        QTimer::singleShot(0, this, [this] { m_skipReload = false; });
-    });
     // Row layout and order are read on reload: a change of either is shown at once.
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
             [this](const QString &key) {
@@ -282,7 +264,7 @@ void RegisterScreen::leaveAccount() {
 }
 
 void RegisterScreen::reload() {
-    if (m_accountId.isEmpty() || std::exchange(m_skipReload, false))
+    if (m_accountId.isEmpty() || m_model->isCurrentAt(m_state->database()->writeMark()))
         return;
     const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
     if (!account || account->deletedAt.has_value()) {
@@ -352,7 +334,7 @@ void RegisterScreen::colourEndingBalance() {
     m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
 }
 
-bool RegisterScreen::applySaved(const QString &id, bool isNew) {
+bool RegisterScreen::applySaved(const QString &id, bool isNew, const Database::WriteMark &before) {
     if (m_reloadPending || m_table->isEditing())
         return false;
     const std::optional<RegisterRow> row = m_state->transactionRepository()->registerRow(id);
@@ -362,10 +344,7 @@ bool RegisterScreen::applySaved(const QString &id, bool isNew) {
     if (!account || !(isNew ? m_model->appendRow(*row) : m_model->updateRow(*row)))
         return false;
     showEndingBalance(*account);
-    m_ownWriteMark = m_state->database()->writeMark();
-    // Another program's commit since the save began may share the save's notice: then the
-    // rows are read again.
-    m_ownWriteApplied = m_ownWriteMark.dataVersion == m_markBeforeSave.dataVersion;
+    m_model->notePatched(before, m_state->database()->writeMark());
     return true;
 }
 
@@ -446,7 +425,8 @@ bool RegisterScreen::commitCurrentRow() {
         }
     }
     QString savedId;
-    if (!storeTransaction(fields, writeLines ? &lines : nullptr, &savedId))
+    Database::WriteMark before;
+    if (!storeTransaction(fields, writeLines ? &lines : nullptr, &savedId, &before))
         return false;
 
     if (editedRow < 0)
@@ -454,7 +434,7 @@ bool RegisterScreen::commitCurrentRow() {
     m_model->setEditingRow(-1);
     m_model->clearEntry();
     m_table->setCurrentIndex(QModelIndex());
-    if (!applySaved(savedId, editedRow < 0))
+    if (!applySaved(savedId, editedRow < 0, before))
         reload();
     if (editedRow < 0) {
         focusNewEntryRow();
@@ -620,8 +600,9 @@ void RegisterScreen::beginNewEntry() {
 }
 
 bool RegisterScreen::storeTransaction(const EntryFields &fields, const QList<SplitLine> *lines,
-                                      QString *savedId) {
-    m_markBeforeSave = m_state->database()->writeMark();
+                                      QString *savedId, Database::WriteMark *before) {
+    if (before)
+        *before = m_state->database()->writeMark();
     EntryWriter *writer = m_state->entryWriter();
     EntryWriter::Result result = writer->save(fields, lines, false, savedId);
     if (result == EntryWriter::Result::OtherLegReconciled) {
@@ -709,9 +690,10 @@ void RegisterScreen::newTransactionDialog() {
     fields.id.clear();
     fields.accountId = m_accountId;
     QString savedId;
-    if (!storeTransaction(fields, dialog.splitChanged() ? &lines : nullptr, &savedId))
+    Database::WriteMark before;
+    if (!storeTransaction(fields, dialog.splitChanged() ? &lines : nullptr, &savedId, &before))
         return;
-    if (!applySaved(savedId, true))
+    if (!applySaved(savedId, true, before))
         reload();
     focusNewEntryRow();
     showStatusMessage(tr("Transaction saved"), kShortMessageMs);

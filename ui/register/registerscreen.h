@@ -102,8 +102,9 @@ private:
     // Writes the transaction (new when fields has no id, else edited) and, when lines is
     // set, its split lines, all in one database transaction. Asks before it rewrites a
     // reconciled other leg; shows why on the message line when it fails.
+    // before, when given, receives the database's write mark from before the save.
     bool storeTransaction(const EntryFields &fields, const QList<SplitLine> *lines,
-                          QString *savedId);
+                          QString *savedId, Database::WriteMark *before = nullptr);
     // Explains a refused or failed write on the message line.
     void showWriteResult(EntryWriter::Result result);
     // A split row whose amount changed: asks to split it again (filling lines) or to remove
@@ -112,7 +113,8 @@ private:
     // Puts a row just saved from this screen into the model in place, which a register of a
     // hundred thousand rows does far faster than reading them all again. False when it has to
     // be read again instead.
-    bool applySaved(const QString &id, bool isNew);
+    // before: the database's write mark taken before the save (see RegisterModel::notePatched).
+    bool applySaved(const QString &id, bool isNew, const Database::WriteMark &before);
     void showEndingBalance(const Account &account);
     // The account was deleted (here, by a sync or another program): show nothing of it and
     // keep nothing typed for it.
@@ -133,11 +135,4 @@ private:
     QTimer *m_messageTimer;             // Owned (Qt child).
     bool m_reloadPending = false;
     qint64 m_endingBalance = 0;
-    // The notice of a write already applied in place must not read the rows again.
-    bool m_ownWriteApplied = false;
-    // The database as this screen's last in-place save left it: a notice that arrives with
-    // the database still so announces that save alone, and needs no reload.
-    Database::WriteMark m_ownWriteMark;
-    Database::WriteMark m_markBeforeSave;
-    bool m_skipReload = false;
 };
