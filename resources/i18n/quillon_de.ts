@@ -3529,6 +3529,73 @@ Dort ebenfalls ändern?</translation>
     </message>
 </context>
 <context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Nicht gebucht</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3633,42 +3700,6 @@ Dort ebenfalls ändern?</translation>
         <translation>Konten</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Summe</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Empfänger</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Steuerschlüssel</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Monat</translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation>Einnahmen</translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation>Ausgaben</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>Saldo</translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation>Zeitraum 1</translation>
     </message>
@@ -3677,24 +3708,8 @@ Dort ebenfalls ändern?</translation>
         <translation>Zeitraum 2</translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation>Differenz</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Konto</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation>Gebucht</translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
-        <translation>Nicht gebucht</translation>
     </message>
     <message>
         <source>%1 chart</source>

@@ -3529,6 +3529,73 @@ Change it there too?</source>
     </message>
 </context>
 <context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Periodo 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Periodo 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Punteado</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>No punteado</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3633,42 +3700,6 @@ Change it there too?</source>
         <translation>Cuentas</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Categoría</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Beneficiario</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Cantidad</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Código fiscal</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mes</translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation>Ingresos</translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation>Gastos</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>Neto</translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation>Periodo 1</translation>
     </message>
@@ -3677,24 +3708,8 @@ Change it there too?</source>
         <translation>Periodo 2</translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation>Diferencia</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Cuenta</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation>Punteado</translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
-        <translation>No punteado</translation>
     </message>
     <message>
         <source>%1 chart</source>

@@ -3529,6 +3529,73 @@ Le modifier là aussi ?</translation>
     </message>
 </context>
 <context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Pointé</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Non pointé</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3633,42 +3700,6 @@ Le modifier là aussi ?</translation>
         <translation>Comptes</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Catégorie</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Bénéficiaire</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Code fiscal</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mois</translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation>Revenus</translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation>Dépenses</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>Net</translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation>Période 1</translation>
     </message>
@@ -3677,24 +3708,8 @@ Le modifier là aussi ?</translation>
         <translation>Période 2</translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation>Écart</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Compte</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation>Pointé</translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
-        <translation>Non pointé</translation>
     </message>
     <message>
         <source>%1 chart</source>

@@ -3513,6 +3513,73 @@ Change it there too?</source>
     </message>
 </context>
 <context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>取引先</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>収支</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>確認済み</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>未確認</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3617,42 +3684,6 @@ Change it there too?</source>
         <translation>口座サマリー</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>カテゴリ</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>合計</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>取引先</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>件数</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>税区分</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>月</translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation>収入</translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation>支出</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>収支</translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation>期間 1</translation>
     </message>
@@ -3661,24 +3692,8 @@ Change it there too?</source>
         <translation>期間 2</translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation>差額</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>口座</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>種類</translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation>確認済み</translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
-        <translation>未確認</translation>
     </message>
     <message>
         <source>%1 chart</source>
