@@ -3255,6 +3255,22 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <source>A transfer needs another account</source>
         <translation>Eine Umbuchung braucht ein anderes Konto</translation>
     </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation>Diese Buchung existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation>Eine bestehende Buchung kann keine Umbuchung werden; löschen Sie sie und erfassen Sie die Umbuchung neu</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>Nicht gespeichert: Die andere Seite der Umbuchung ist abgeglichen</translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation>Die Buchung konnte nicht gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>RegisterModel</name>
@@ -3340,26 +3356,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>Der Eröffnungssaldo stammt aus dem Anfangssaldo des Kontos; ändern Sie ihn über Konto &gt; Bearbeiten.</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation>Eine bestehende Buchung kann keine Umbuchung werden; löschen Sie sie und erfassen Sie die Umbuchung neu</translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation>Gegenkonto nicht gefunden</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation>Eine Umbuchung braucht ein anderes Konto</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation>Diese Buchung existiert nicht mehr</translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
-        <translation>Die Buchung konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Transaction saved</source>
@@ -3464,10 +3460,6 @@ Change it there too?</source>
         <translation>Die andere Seite dieser Umbuchung in „%1“ ist abgeglichen.
 
 Dort ebenfalls ändern?</translation>
-    </message>
-    <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation>Nicht gespeichert: Die andere Seite der Umbuchung ist abgeglichen</translation>
     </message>
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>

@@ -3232,6 +3232,22 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>A transfer needs another account</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterModel</name>
@@ -3316,26 +3332,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3436,10 +3432,6 @@ Both sides of the transfer will be deleted.</source>
         <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
 
 Change it there too?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

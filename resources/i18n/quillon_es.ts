@@ -3255,6 +3255,22 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <source>A transfer needs another account</source>
         <translation>Un traspaso necesita otra cuenta</translation>
     </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation>Este movimiento ya no existe</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation>Un movimiento existente no puede convertirse en traspaso; elimínelo e introduzca el traspaso como movimiento nuevo</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>No se guardó: el otro lado de la transferencia está conciliado</translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation>No se pudo guardar el movimiento</translation>
+    </message>
 </context>
 <context>
     <name>RegisterModel</name>
@@ -3340,26 +3356,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>El saldo de apertura procede del saldo inicial de la cuenta; cámbielo en Cuenta &gt; Editar.</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation>Un movimiento existente no puede convertirse en traspaso; elimínelo e introduzca el traspaso como movimiento nuevo</translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation>No se encuentra la cuenta del traspaso</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation>Un traspaso necesita otra cuenta</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation>Este movimiento ya no existe</translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
-        <translation>No se pudo guardar el movimiento</translation>
     </message>
     <message>
         <source>Transaction saved</source>
@@ -3464,10 +3460,6 @@ Change it there too?</source>
         <translation>El otro lado de esta transferencia, en «%1», está conciliado.
 
 ¿Cambiarlo también allí?</translation>
-    </message>
-    <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation>No se guardó: el otro lado de la transferencia está conciliado</translation>
     </message>
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>

@@ -3255,6 +3255,22 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>A transfer needs another account</source>
         <translation>Un virement nécessite un autre compte</translation>
     </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation>Cette opération n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation>Une opération existante ne peut pas devenir un virement ; supprimez-la et saisissez le virement comme nouvelle opération</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>Non enregistré : l’autre côté du virement est rapproché</translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation>Impossible d&apos;enregistrer l&apos;opération</translation>
+    </message>
 </context>
 <context>
     <name>RegisterModel</name>
@@ -3340,26 +3356,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>Le solde d&apos;ouverture provient du solde initial du compte ; modifiez-le avec Compte &gt; Modifier.</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation>Une opération existante ne peut pas devenir un virement ; supprimez-la et saisissez le virement comme nouvelle opération</translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation>Compte du virement introuvable</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation>Un virement nécessite un autre compte</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation>Cette opération n&apos;existe plus</translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
-        <translation>Impossible d&apos;enregistrer l&apos;opération</translation>
     </message>
     <message>
         <source>Transaction saved</source>
@@ -3464,10 +3460,6 @@ Change it there too?</source>
         <translation>L’autre côté de ce virement, dans « %1 », est rapproché.
 
 Le modifier là aussi ?</translation>
-    </message>
-    <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation>Non enregistré : l’autre côté du virement est rapproché</translation>
     </message>
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>

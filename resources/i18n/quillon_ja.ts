@@ -3240,6 +3240,22 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>A transfer needs another account</source>
         <translation>振替には別の口座が必要です</translation>
     </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation>この取引はすでに存在しません</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation>既存の取引を振替に変更することはできません。削除してから、振替を新しい取引として入力してください</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>保存されていません: 振替の相手側は照合済みです</translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation>取引を保存できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>RegisterModel</name>
@@ -3325,26 +3341,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>繰越残高は口座の開始残高から取られます。[口座] &gt; [編集] で変更できます。</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation>既存の取引を振替に変更することはできません。削除してから、振替を新しい取引として入力してください</translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation>振替先の口座が見つかりません</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation>振替には別の口座が必要です</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation>この取引はすでに存在しません</translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
-        <translation>取引を保存できませんでした</translation>
     </message>
     <message>
         <source>Transaction saved</source>
@@ -3449,10 +3445,6 @@ Change it there too?</source>
         <translation>この振替の相手側（「%1」）は照合済みです。
 
 相手側も変更しますか？</translation>
-    </message>
-    <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation>保存されていません: 振替の相手側は照合済みです</translation>
     </message>
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>

@@ -3,7 +3,6 @@
 
 #include "ui/presentation/registerentry.h"
 
-#include "services/ledgerwriter.h"
 #include "storage/money.h"
 #include "ui/presentation/amountinput.h"
 #include "ui/presentation/categorynames.h"
@@ -63,14 +62,10 @@ RegisterEntry::Outcome RegisterEntry::read(const Text &text, const QDate &today)
     }
 
     std::optional<Account> other;
-    switch (LedgerWriter::transferTarget(payee, m_accountId, m_accounts, &other)) {
-    case LedgerWriter::Result::TransferAccountNotFound:
-        return refused(tr("Transfer account not found"), ShortMessageMs);
-    case LedgerWriter::Result::TransferToSameAccount:
-        return refused(tr("A transfer needs another account"), ShortMessageMs);
-    default:
-        break;
-    }
+    const LedgerWriter::Result transfer
+        = LedgerWriter::transferTarget(payee, m_accountId, m_accounts, &other);
+    if (transfer != LedgerWriter::Result::Ok)
+        return writeFailure(transfer);
 
     const QDate date = DateInput::parse(text.date, QDate(), today);
     const QString clr = text.clr.trimmed().toUpper();
@@ -86,6 +81,28 @@ RegisterEntry::Outcome RegisterEntry::read(const Text &text, const QDate &today)
     fields.reconciled = clr == QLatin1String("R");
     fields.cleared = fields.reconciled || clr == QLatin1String("C");
     return outcome;
+}
+
+RegisterEntry::Outcome RegisterEntry::writeFailure(LedgerWriter::Result result) {
+    switch (result) {
+    case LedgerWriter::Result::TransferAccountNotFound:
+        return refused(tr("Transfer account not found"), ShortMessageMs);
+    case LedgerWriter::Result::TransferToSameAccount:
+        return refused(tr("A transfer needs another account"), ShortMessageMs);
+    case LedgerWriter::Result::NotFound:
+        return refused(tr("This transaction no longer exists"), ShortMessageMs);
+    case LedgerWriter::Result::NotATransfer:
+        return refused(tr("An existing transaction cannot become a transfer; delete it and "
+                          "enter the transfer as a new transaction"),
+                       LongMessageMs);
+    case LedgerWriter::Result::OtherLegReconciled:
+        return refused(tr("Not saved: the other side of the transfer is reconciled"),
+                       LongMessageMs);
+    case LedgerWriter::Result::Ok:
+    case LedgerWriter::Result::Failed:
+        break;
+    }
+    return refused(tr("Could not save the transaction"), LongMessageMs);
 }
 
 RegisterEntry::Text RegisterEntry::textOf(const RegisterRow &row, Currency currency) {

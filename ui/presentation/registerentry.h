@@ -4,6 +4,7 @@
 #pragma once
 
 #include "services/entrywriter.h"
+#include "services/ledgerwriter.h"
 #include "storage/account.h"
 #include "storage/category.h"
 #include "storage/enums.h"
@@ -52,6 +53,9 @@ public:
     // The fields text saves as (without an id: the caller knows which row it edits), or the
     // first reason it cannot be saved. A date that cannot be read saves as today.
     Outcome read(const Text &text, const QDate &today = QDate::currentDate()) const;
+
+    // Why the write service refused or failed to save a row, for the message line.
+    static Outcome writeFailure(LedgerWriter::Result result);
 
     // The text a stored row starts from when it is opened for editing.
     static Text textOf(const RegisterRow &row, Currency currency);

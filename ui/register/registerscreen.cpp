@@ -627,30 +627,8 @@ bool RegisterScreen::storeTransaction(const EntryFields &fields, const QList<Spl
 }
 
 void RegisterScreen::showWriteResult(EntryWriter::Result result) {
-    switch (result) {
-    case EntryWriter::Result::TransferAccountNotFound:
-        showStatusMessage(tr("Transfer account not found"), kShortMessageMs);
-        break;
-    case EntryWriter::Result::TransferToSameAccount:
-        showStatusMessage(tr("A transfer needs another account"), kShortMessageMs);
-        break;
-    case EntryWriter::Result::NotFound:
-        showStatusMessage(tr("This transaction no longer exists"), kShortMessageMs);
-        break;
-    case EntryWriter::Result::NotATransfer:
-        showStatusMessage(tr("An existing transaction cannot become a transfer; delete it "
-                             "and enter the transfer as a new transaction"),
-                          kLongMessageMs);
-        break;
-    case EntryWriter::Result::OtherLegReconciled:
-        showStatusMessage(tr("Not saved: the other side of the transfer is reconciled"),
-                          kLongMessageMs);
-        break;
-    case EntryWriter::Result::Ok:
-    case EntryWriter::Result::Failed:
-        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
-        break;
-    }
+    const RegisterEntry::Outcome failure = RegisterEntry::writeFailure(result);
+    showStatusMessage(failure.refusal, failure.messageMs);
 }
 
 bool RegisterScreen::resplit(const Transaction &transaction, QList<SplitLine> *lines) {
