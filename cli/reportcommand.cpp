@@ -7,10 +7,24 @@
 
 #include "app/appstate.h"
 #include "services/reportservice.h"
+#include "ui/presentation/reportcolumns.h"
 
 #include <QCommandLineParser>
 
 #include <memory>
+
+namespace {
+
+// The reports window's columns; the command line loads no translation, so the titles stay
+// the English ones scripts read.
+QList<OutputTable::Column> columns(ReportColumns::Report report) {
+    QList<OutputTable::Column> result;
+    for (const ReportColumns::Column &column : ReportColumns::of(report))
+        result.append({column.title, column.key});
+    return result;
+}
+
+} // namespace
 
 int Commands::report(CommandContext &context, const QStringList &args) {
     const QString kind = args.value(1);
@@ -83,45 +97,29 @@ int Commands::report(CommandContext &context, const QStringList &args) {
     ReportService *reports = context.state()->reportService();
     std::unique_ptr<OutputTable> table;
     if (kind == QLatin1String("category-spending")) {
-        table.reset(new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
-                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        table.reset(new OutputTable(columns(ReportColumns::Report::CategorySpending)));
         for (const CategorySpendingRow &row : reports->categorySpending(d1, d2, accountId))
             table->addRow({C::plain(row.name), money(row.total)});
     } else if (kind == QLatin1String("payee-summary")) {
-        table.reset(new OutputTable({{QStringLiteral("Payee"), QStringLiteral("payee")},
-                                     {QStringLiteral("Total"), QStringLiteral("total")},
-                                     {QStringLiteral("Count"), QStringLiteral("count")}}));
+        table.reset(new OutputTable(columns(ReportColumns::Report::PayeeSummary)));
         for (const PayeeSummaryRow &row : reports->payeeSummary(d1, d2, accountId))
             table->addRow({C::plain(row.payee), money(row.total), C::number(row.count)});
     } else if (kind == QLatin1String("tax")) {
-        table.reset(new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
-                                     {QStringLiteral("Tax Code"), QStringLiteral("tax_code")},
-                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        table.reset(new OutputTable(columns(ReportColumns::Report::Tax)));
         for (const TaxLineRow &row : reports->taxReport(d1, d2))
             table->addRow({C::plain(row.categoryName), C::plain(row.taxCode), money(row.total)});
     } else if (kind == QLatin1String("cash-flow")) {
-        table.reset(new OutputTable({{QStringLiteral("Month"), QStringLiteral("month")},
-                                     {QStringLiteral("Income"), QStringLiteral("income")},
-                                     {QStringLiteral("Expenses"), QStringLiteral("expenses")},
-                                     {QStringLiteral("Net"), QStringLiteral("net")}}));
+        table.reset(new OutputTable(columns(ReportColumns::Report::CashFlow)));
         for (const CashFlowMonthRow &row : reports->cashFlow(d1, d2, accountId))
             table->addRow(
                 {C::plain(row.month), money(row.income), money(row.expenses), money(row.net)});
     } else if (comparison) {
-        table.reset(
-            new OutputTable({{QStringLiteral("Category"), QStringLiteral("category")},
-                             {QStringLiteral("Period 1"), QStringLiteral("period1")},
-                             {QStringLiteral("Period 2"), QStringLiteral("period2")},
-                             {QStringLiteral("Difference"), QStringLiteral("difference")}}));
+        table.reset(new OutputTable(columns(ReportColumns::Report::YearOverYear)));
         for (const PeriodComparisonRow &row : reports->comparePeriods(d1, d2, d3, d4, accountId))
             table->addRow({C::plain(row.categoryName), money(row.period1Total),
                            money(row.period2Total), money(row.difference)});
     } else {
-        table.reset(new OutputTable({{QStringLiteral("Account"), QStringLiteral("account")},
-                                     {QStringLiteral("Type"), QStringLiteral("type")},
-                                     {QStringLiteral("Cleared"), QStringLiteral("cleared")},
-                                     {QStringLiteral("Uncleared"), QStringLiteral("uncleared")},
-                                     {QStringLiteral("Total"), QStringLiteral("total")}}));
+        table.reset(new OutputTable(columns(ReportColumns::Report::AccountSummary)));
         for (const AccountSummaryRow &row : reports->accountSummary())
             table->addRow({C::plain(row.name), C::plain(row.accountType),
                            C::money(row.clearedBalance, row.currency),

@@ -152,13 +152,14 @@ LedgerWriter::Result LedgerWriter::updateAccount(const Account &edited, qint64 s
     return kept(undo, commitLogged(scope, "updateAccount") ? Result::Ok : Result::Failed);
 }
 
-LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const QString &accountId,
-                                                   std::optional<Account> *other) const {
+LedgerWriter::Result LedgerWriter::transferTarget(const QString &payee, const QString &accountId,
+                                                  const QList<Account> &accounts,
+                                                  std::optional<Account> *other) {
     other->reset();
     if (!payee.startsWith(ReservedPayees::transferPrefix()))
         return Result::Ok;
     const QString name = payee.mid(ReservedPayees::transferPrefix().size());
-    for (const Account &account : m_accounts->findAll()) {
+    for (const Account &account : accounts) {
         if (account.name == name) {
             if (account.id == accountId)
                 return Result::TransferToSameAccount;
@@ -167,6 +168,15 @@ LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const Q
         }
     }
     return Result::TransferAccountNotFound;
+}
+
+LedgerWriter::Result LedgerWriter::resolveTransfer(const QString &payee, const QString &accountId,
+                                                   std::optional<Account> *other) const {
+    if (!payee.startsWith(ReservedPayees::transferPrefix())) {
+        other->reset();
+        return Result::Ok;
+    }
+    return transferTarget(payee, accountId, m_accounts->findAll(), other);
 }
 
 LedgerWriter::Result LedgerWriter::addTransaction(Transaction transaction) {

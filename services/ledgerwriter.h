@@ -53,6 +53,11 @@ public:
                  ReconciliationRepository *reconciliations, CategoryRepository *categories,
                  QObject *parent = nullptr);
 
+    // The account a "[Transfer] NAME" payee typed for a row of accountId moves money to,
+    // among accounts: Ok with *other set, Ok with none for any other payee, or why not.
+    static Result transferTarget(const QString &payee, const QString &accountId,
+                                 const QList<Account> &accounts, std::optional<Account> *other);
+
     // Stores the account with starting balance 0; a non-zero opening amount becomes an
     // "Opening Balance" transaction dated asOf, cleared and reconciled. The new account's id
     // goes to *createdId when given.

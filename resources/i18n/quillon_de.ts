@@ -2462,6 +2462,17 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3219,14 +3230,46 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
+    <name>RegisterEntry</name>
     <message>
-        <source>Payee</source>
-        <translation>Empfänger</translation>
+        <source>Payee is required</source>
+        <translation>Bitte einen Empfänger angeben</translation>
     </message>
     <message>
-        <source>Memo</source>
-        <translation>Notiz</translation>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Bitte einen Ausgabe- oder Einnahmebetrag eingeben</translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>Der Betrag „%1“ ist nicht lesbar; bitte im Format %2 eingeben</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>Keine Kategorie „%1“; wählen Sie eine aus der Liste</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Gegenkonto nicht gefunden</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation>Eine Umbuchung braucht ein anderes Konto</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation>Diese Buchung existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation>Eine bestehende Buchung kann keine Umbuchung werden; löschen Sie sie und erfassen Sie die Umbuchung neu</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>Nicht gespeichert: Die andere Seite der Umbuchung ist abgeglichen</translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation>Die Buchung konnte nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -3313,34 +3356,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>Der Eröffnungssaldo stammt aus dem Anfangssaldo des Kontos; ändern Sie ihn über Konto &gt; Bearbeiten.</translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation>Bitte einen Empfänger angeben</translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation>Bitte einen Ausgabe- oder Einnahmebetrag eingeben</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation>Eine bestehende Buchung kann keine Umbuchung werden; löschen Sie sie und erfassen Sie die Umbuchung neu</translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation>Gegenkonto nicht gefunden</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation>Eine Umbuchung braucht ein anderes Konto</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation>Diese Buchung existiert nicht mehr</translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
-        <translation>Die Buchung konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>Transaction saved</source>
@@ -3447,20 +3462,12 @@ Change it there too?</source>
 Dort ebenfalls ändern?</translation>
     </message>
     <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation>Nicht gespeichert: Die andere Seite der Umbuchung ist abgeglichen</translation>
-    </message>
-    <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
         <translation>Der Anfangssaldo stammt aus dem Startsaldo des Kontos; er kann nicht als wiederkehrend gespeichert werden.</translation>
     </message>
     <message>
         <source>Press Escape again to discard the row</source>
         <translation>Erneut Escape drücken, um die Zeile zu verwerfen</translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
-        <translation>Der Betrag „%1“ ist nicht lesbar; bitte im Format %2 eingeben</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
@@ -3511,6 +3518,73 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>Net</source>
         <translation>Saldo</translation>
+    </message>
+</context>
+<context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Steuerschlüssel</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Ausgaben</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Nicht gebucht</translation>
     </message>
 </context>
 <context>
@@ -3618,42 +3692,6 @@ Dort ebenfalls ändern?</translation>
         <translation>Konten</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Summe</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Empfänger</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Anzahl</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Steuerschlüssel</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Monat</translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation>Einnahmen</translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation>Ausgaben</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>Saldo</translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation>Zeitraum 1</translation>
     </message>
@@ -3662,24 +3700,8 @@ Dort ebenfalls ändern?</translation>
         <translation>Zeitraum 2</translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation>Differenz</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Konto</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Typ</translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation>Gebucht</translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
-        <translation>Nicht gebucht</translation>
     </message>
     <message>
         <source>%1 chart</source>

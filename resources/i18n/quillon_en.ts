@@ -2439,6 +2439,17 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3196,13 +3207,45 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
+    <name>RegisterEntry</name>
     <message>
-        <source>Payee</source>
+        <source>Payee is required</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Memo</source>
+        <source>Enter a payment or deposit amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3289,34 +3332,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3420,19 +3435,11 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Press Escape again to discard the row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3483,6 +3490,73 @@ Change it there too?</source>
     </message>
     <message>
         <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3591,42 +3665,6 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3635,23 +3673,7 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

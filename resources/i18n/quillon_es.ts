@@ -2462,6 +2462,17 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Concepto</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3219,14 +3230,46 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
+    <name>RegisterEntry</name>
     <message>
-        <source>Payee</source>
-        <translation>Beneficiario</translation>
+        <source>Payee is required</source>
+        <translation>Indique un beneficiario</translation>
     </message>
     <message>
-        <source>Memo</source>
-        <translation>Concepto</translation>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Indique un importe de cargo o de abono</translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>No se puede leer el importe «%1»; escríbalo así: %2</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>No hay ninguna categoría «%1»; elija una de la lista</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>No se encuentra la cuenta del traspaso</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation>Un traspaso necesita otra cuenta</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation>Este movimiento ya no existe</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation>Un movimiento existente no puede convertirse en traspaso; elimínelo e introduzca el traspaso como movimiento nuevo</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>No se guardó: el otro lado de la transferencia está conciliado</translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation>No se pudo guardar el movimiento</translation>
     </message>
 </context>
 <context>
@@ -3313,34 +3356,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>El saldo de apertura procede del saldo inicial de la cuenta; cámbielo en Cuenta &gt; Editar.</translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation>Indique un beneficiario</translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation>Indique un importe de cargo o de abono</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation>Un movimiento existente no puede convertirse en traspaso; elimínelo e introduzca el traspaso como movimiento nuevo</translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation>No se encuentra la cuenta del traspaso</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation>Un traspaso necesita otra cuenta</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation>Este movimiento ya no existe</translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
-        <translation>No se pudo guardar el movimiento</translation>
     </message>
     <message>
         <source>Transaction saved</source>
@@ -3447,20 +3462,12 @@ Change it there too?</source>
 ¿Cambiarlo también allí?</translation>
     </message>
     <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation>No se guardó: el otro lado de la transferencia está conciliado</translation>
-    </message>
-    <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
         <translation>El saldo de apertura procede del saldo inicial de la cuenta; no se puede memorizar.</translation>
     </message>
     <message>
         <source>Press Escape again to discard the row</source>
         <translation>Pulse Escape otra vez para descartar la fila</translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
-        <translation>No se puede leer el importe «%1»; escríbalo así: %2</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
@@ -3511,6 +3518,73 @@ Change it there too?</source>
     <message>
         <source>Net</source>
         <translation>Neto</translation>
+    </message>
+</context>
+<context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Beneficiario</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Código fiscal</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Ingresos</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Gastos</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Neto</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Periodo 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Periodo 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Punteado</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>No punteado</translation>
     </message>
 </context>
 <context>
@@ -3618,42 +3692,6 @@ Change it there too?</source>
         <translation>Cuentas</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Categoría</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Beneficiario</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Cantidad</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Código fiscal</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mes</translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation>Ingresos</translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation>Gastos</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>Neto</translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation>Periodo 1</translation>
     </message>
@@ -3662,24 +3700,8 @@ Change it there too?</source>
         <translation>Periodo 2</translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation>Diferencia</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Cuenta</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Tipo</translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation>Punteado</translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
-        <translation>No punteado</translation>
     </message>
     <message>
         <source>%1 chart</source>

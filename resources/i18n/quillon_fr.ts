@@ -2462,6 +2462,17 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3219,14 +3230,46 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
+    <name>RegisterEntry</name>
     <message>
-        <source>Payee</source>
-        <translation>Bénéficiaire</translation>
+        <source>Payee is required</source>
+        <translation>Le bénéficiaire est obligatoire</translation>
     </message>
     <message>
-        <source>Memo</source>
-        <translation>Note</translation>
+        <source>Enter a payment or deposit amount</source>
+        <translation>Saisissez un montant au débit ou au crédit</translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>Montant « %1 » illisible ; saisissez-le sous la forme %2</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>Aucune catégorie « %1 » ; choisissez-en une dans la liste</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>Compte du virement introuvable</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation>Un virement nécessite un autre compte</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation>Cette opération n&apos;existe plus</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation>Une opération existante ne peut pas devenir un virement ; supprimez-la et saisissez le virement comme nouvelle opération</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>Non enregistré : l’autre côté du virement est rapproché</translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation>Impossible d&apos;enregistrer l&apos;opération</translation>
     </message>
 </context>
 <context>
@@ -3313,34 +3356,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>Le solde d&apos;ouverture provient du solde initial du compte ; modifiez-le avec Compte &gt; Modifier.</translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation>Le bénéficiaire est obligatoire</translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation>Saisissez un montant au débit ou au crédit</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation>Une opération existante ne peut pas devenir un virement ; supprimez-la et saisissez le virement comme nouvelle opération</translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation>Compte du virement introuvable</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation>Un virement nécessite un autre compte</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation>Cette opération n&apos;existe plus</translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
-        <translation>Impossible d&apos;enregistrer l&apos;opération</translation>
     </message>
     <message>
         <source>Transaction saved</source>
@@ -3447,20 +3462,12 @@ Change it there too?</source>
 Le modifier là aussi ?</translation>
     </message>
     <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation>Non enregistré : l’autre côté du virement est rapproché</translation>
-    </message>
-    <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
         <translation>Le solde d’ouverture vient du solde initial du compte ; il ne peut pas être mémorisé.</translation>
     </message>
     <message>
         <source>Press Escape again to discard the row</source>
         <translation>Appuyez de nouveau sur Échap pour abandonner la ligne</translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
-        <translation>Montant « %1 » illisible ; saisissez-le sous la forme %2</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
@@ -3511,6 +3518,73 @@ Le modifier là aussi ?</translation>
     <message>
         <source>Net</source>
         <translation>Net</translation>
+    </message>
+</context>
+<context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>Code fiscal</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Revenus</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>Dépenses</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>Pointé</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>Non pointé</translation>
     </message>
 </context>
 <context>
@@ -3618,42 +3692,6 @@ Le modifier là aussi ?</translation>
         <translation>Comptes</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>Catégorie</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>Bénéficiaire</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>Code fiscal</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>Mois</translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation>Revenus</translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation>Dépenses</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>Net</translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation>Période 1</translation>
     </message>
@@ -3662,24 +3700,8 @@ Le modifier là aussi ?</translation>
         <translation>Période 2</translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation>Écart</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Compte</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation>Pointé</translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
-        <translation>Non pointé</translation>
     </message>
     <message>
         <source>%1 chart</source>

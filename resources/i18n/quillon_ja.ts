@@ -2451,6 +2451,17 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>PayeeMemoEditor</name>
+    <message>
+        <source>Payee</source>
+        <translation>取引先</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+</context>
+<context>
     <name>PayeeScreen</name>
     <message>
         <source>Rename Selected</source>
@@ -3204,14 +3215,46 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
-    <name>RegisterDelegate</name>
+    <name>RegisterEntry</name>
     <message>
-        <source>Payee</source>
-        <translation>取引先</translation>
+        <source>Payee is required</source>
+        <translation>取引先を入力してください</translation>
     </message>
     <message>
-        <source>Memo</source>
-        <translation>メモ</translation>
+        <source>Enter a payment or deposit amount</source>
+        <translation>出金額または入金額を入力してください</translation>
+    </message>
+    <message>
+        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
+        <translation>金額「%1」を読み取れません。%2 の形式で入力してください</translation>
+    </message>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>カテゴリ「%1」はありません。一覧から選択してください</translation>
+    </message>
+    <message>
+        <source>Transfer account not found</source>
+        <translation>振替先の口座が見つかりません</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account</source>
+        <translation>振替には別の口座が必要です</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists</source>
+        <translation>この取引はすでに存在しません</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
+        <translation>既存の取引を振替に変更することはできません。削除してから、振替を新しい取引として入力してください</translation>
+    </message>
+    <message>
+        <source>Not saved: the other side of the transfer is reconciled</source>
+        <translation>保存されていません: 振替の相手側は照合済みです</translation>
+    </message>
+    <message>
+        <source>Could not save the transaction</source>
+        <translation>取引を保存できませんでした</translation>
     </message>
 </context>
 <context>
@@ -3298,34 +3341,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
         <translation>繰越残高は口座の開始残高から取られます。[口座] &gt; [編集] で変更できます。</translation>
-    </message>
-    <message>
-        <source>Payee is required</source>
-        <translation>取引先を入力してください</translation>
-    </message>
-    <message>
-        <source>Enter a payment or deposit amount</source>
-        <translation>出金額または入金額を入力してください</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction</source>
-        <translation>既存の取引を振替に変更することはできません。削除してから、振替を新しい取引として入力してください</translation>
-    </message>
-    <message>
-        <source>Transfer account not found</source>
-        <translation>振替先の口座が見つかりません</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account</source>
-        <translation>振替には別の口座が必要です</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists</source>
-        <translation>この取引はすでに存在しません</translation>
-    </message>
-    <message>
-        <source>Could not save the transaction</source>
-        <translation>取引を保存できませんでした</translation>
     </message>
     <message>
         <source>Transaction saved</source>
@@ -3432,20 +3447,12 @@ Change it there too?</source>
 相手側も変更しますか？</translation>
     </message>
     <message>
-        <source>Not saved: the other side of the transfer is reconciled</source>
-        <translation>保存されていません: 振替の相手側は照合済みです</translation>
-    </message>
-    <message>
         <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
         <translation>開始残高は口座の初期残高から作られるため、定期取引として記憶できません。</translation>
     </message>
     <message>
         <source>Press Escape again to discard the row</source>
         <translation>もう一度 Esc キーを押すと行を破棄します</translation>
-    </message>
-    <message>
-        <source>Cannot read the amount &quot;%1&quot;; type it like %2</source>
-        <translation>金額「%1」を読み取れません。%2 の形式で入力してください</translation>
     </message>
     <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
@@ -3495,6 +3502,73 @@ Change it there too?</source>
     <message>
         <source>Net</source>
         <translation>収支</translation>
+    </message>
+</context>
+<context>
+    <name>ReportColumns</name>
+    <message>
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Payee</source>
+        <translation>取引先</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>件数</translation>
+    </message>
+    <message>
+        <source>Tax Code</source>
+        <translation>税区分</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Expenses</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>収支</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間 2</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差額</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Cleared</source>
+        <translation>確認済み</translation>
+    </message>
+    <message>
+        <source>Uncleared</source>
+        <translation>未確認</translation>
     </message>
 </context>
 <context>
@@ -3602,42 +3676,6 @@ Change it there too?</source>
         <translation>口座サマリー</translation>
     </message>
     <message>
-        <source>Category</source>
-        <translation>カテゴリ</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>合計</translation>
-    </message>
-    <message>
-        <source>Payee</source>
-        <translation>取引先</translation>
-    </message>
-    <message>
-        <source>Count</source>
-        <translation>件数</translation>
-    </message>
-    <message>
-        <source>Tax Code</source>
-        <translation>税区分</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <translation>月</translation>
-    </message>
-    <message>
-        <source>Income</source>
-        <translation>収入</translation>
-    </message>
-    <message>
-        <source>Expenses</source>
-        <translation>支出</translation>
-    </message>
-    <message>
-        <source>Net</source>
-        <translation>収支</translation>
-    </message>
-    <message>
         <source>Period 1</source>
         <translation>期間 1</translation>
     </message>
@@ -3646,24 +3684,8 @@ Change it there too?</source>
         <translation>期間 2</translation>
     </message>
     <message>
-        <source>Difference</source>
-        <translation>差額</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>口座</translation>
-    </message>
-    <message>
-        <source>Type</source>
-        <translation>種類</translation>
-    </message>
-    <message>
-        <source>Cleared</source>
-        <translation>確認済み</translation>
-    </message>
-    <message>
-        <source>Uncleared</source>
-        <translation>未確認</translation>
     </message>
     <message>
         <source>%1 chart</source>

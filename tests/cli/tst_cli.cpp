@@ -24,6 +24,8 @@ private Q_SLOTS:
     void csvCellsNeverRunAsFormulas();
     void recurringAndSample();
     void importReportAndBackup();
+    void reportHeaders_data();
+    void reportHeaders();
     void budgetSetShowCopyFill();
     void errors_data();
     void errors();
@@ -534,6 +536,32 @@ void tst_Cli::noWidgetLibraries() {
     const QByteArray libraries = ldd.readAllStandardOutput();
     QVERIFY2(libraries.contains("libQt6Core"), libraries.constData());
     QVERIFY2(!libraries.contains("libQt6Widgets"), libraries.constData());
+}
+
+void tst_Cli::reportHeaders_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("category spending")
+        << "category-spending" << QByteArray("\"Category\",\"Total\"");
+    QTest::newRow("payee summary")
+        << "payee-summary" << QByteArray("\"Payee\",\"Total\",\"Count\"");
+    QTest::newRow("tax") << "tax" << QByteArray("\"Category\",\"Tax Code\",\"Total\"");
+    QTest::newRow("cash flow") << "cash-flow"
+                               << QByteArray("\"Month\",\"Income\",\"Expenses\",\"Net\"");
+    QTest::newRow("year over year")
+        << "year-over-year" << QByteArray("\"Category\",\"Period 1\",\"Period 2\",\"Difference\"");
+    QTest::newRow("account summary")
+        << "account-summary"
+        << QByteArray("\"Account\",\"Type\",\"Cleared\",\"Uncleared\",\"Total\"");
+}
+
+// Scripts read these headers: they stay in English whatever the reports window shows.
+void tst_Cli::reportHeaders() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, header);
+    const CliResult r = cli({"report", kind, "--format", "csv"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(r.out.left(r.out.indexOf('\n')), header);
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)

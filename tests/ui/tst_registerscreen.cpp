@@ -6,6 +6,7 @@
 #include "services/ledgerwriter.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/database.h"
 #include "storage/preferencesrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/splitlinerepository.h"
@@ -14,6 +15,7 @@
 #include "tests/support/testrecords.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
+#include "ui/register/payeememoeditor.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
 #include "ui/register/registertableview.h"
@@ -34,7 +36,11 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStringListModel>
 #include <QTableWidget>
 #include <QTest>
 #include <QVBoxLayout>
@@ -56,7 +62,8 @@ private Q_SLOTS:
     void transferLegsStayOpposite();
     void transferToOwnAccountRefused();
     void reloadWhileTypingKeepsRow();
-    void writeBesideOwnSaveShows();
+    void ownSaveIsNotReadAgain_data();
+    void ownSaveIsNotReadAgain();
     void escapeRestoresCellThenDiscardsRow();
     void ctrlIAsksAboutTypedText_data();
     void ctrlIAsksAboutTypedText();
@@ -83,6 +90,7 @@ private Q_SLOTS:
     void splitRowAmountChangeAsks_data();
     void splitRowAmountChangeAsks();
     void twoLineMemoUnderPayee();
+    void completionsFollowTheBooks();
 
 private:
     void openScreen(const QString &accountId = QStringLiteral("a"));
@@ -365,38 +373,69 @@ void tst_RegisterScreen::transferToOwnAccountRefused() {
 // A row saved in place needs no reload for its own notice; but a write by someone else that
 // lands in the same pass of the event loop (a sync, another window) shares that notice and
 // must still be shown.
-void tst_RegisterScreen::writeBesideOwnSaveShows() {
+void tst_RegisterScreen::ownSaveIsNotReadAgain_data() {
+    QTest::addColumn<QString>("writer");
+    QTest::addColumn<QString>("balance");
+    QTest::newRow("own save alone") << ""
+                                    << "-$6.00";
+    QTest::newRow("this program writes beside it") << "this"
+                                                   << "-$13.00";
+    QTest::newRow("another program commits") << "other"
+                                             << "-$12.00";
+}
+
+// A row saved from the register is put in place, and the notice of that save reads nothing
+// again; any other write, here or in another program, is read and shown.
+void tst_RegisterScreen::ownSaveIsNotReadAgain() {
+    QFETCH(QString, writer);
+    QFETCH(QString, balance);
     QVERIFY(m_state->transactionRepository()->insert(
         TestRecords::transaction("old", "a", QDate(2025, 1, 1), -100, "Old")));
+    // As the main window does: every notice reloads the register. Connected before the
+    // screen exists, so that nothing hangs on the order of connections.
+    connect(m_state, &AppState::dataChanged, this, [this] {
+        if (m_screen)
+            m_screen->reload();
+    });
+    m_state->watchOtherWriters(10);
     openScreen();
-    // As the main window does: every notice reloads the register (after the screen's own
-    // handler, connected when it was made).
-    connect(m_state, &AppState::dataChanged, m_screen, &RegisterScreen::reload);
     RegisterModel *model = m_screen->model();
     QCOMPARE(model->rowCount(), 2);
 
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+    QVERIFY(resets.isValid());
     model->setBufferField(RegisterModel::DateColumn, "2/1/2025");
     model->setBufferField(RegisterModel::PayeeColumn, "Mine");
     model->setBufferField(RegisterModel::PaymentColumn, "5");
     QVERIFY(m_screen->commitCurrentRow());
     QCOMPARE(model->rowCount(), 3); // in place, before any notice
-    QVERIFY(m_state->transactionRepository()->insert(
-        TestRecords::transaction("theirs", "a", QDate(2025, 3, 1), -700, "Theirs")));
-    QTRY_COMPARE(model->rowCount(), 4);
-    QVERIFY(model->rowOfId("theirs") >= 0);
-    QCOMPARE(m_screen->balanceText(), QStringLiteral("-$13.00"));
-
-    // A save alone is not read again.
-    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
-    model->setBufferField(RegisterModel::DateColumn, "4/1/2025");
-    model->setBufferField(RegisterModel::PayeeColumn, "Mine too");
-    model->setBufferField(RegisterModel::DepositColumn, "3");
-    QVERIFY(m_screen->commitCurrentRow());
-    QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-    QCOMPARE(model->rowCount(), 5);
     QCOMPARE(resets.count(), 0);
-    QCOMPARE(m_screen->balanceText(), QStringLiteral("-$10.00"));
+
+    if (writer == QLatin1String("this")) {
+        QVERIFY(m_state->transactionRepository()->insert(
+            TestRecords::transaction("theirs", "a", QDate(2025, 3, 1), -700, "Theirs")));
+        QTRY_COMPARE(model->rowCount(), 4);
+    } else if (writer == QLatin1String("other")) {
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other-writer");
+            other.setDatabaseName(Database::databasePath());
+            QVERIFY(other.open());
+            QSqlQuery query(other);
+            QVERIFY2(query.exec("UPDATE transactions SET payee = 'Theirs', amount = -700 "
+                                "WHERE id = 'old'"),
+                     qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase("other-writer");
+        QTRY_COMPARE(
+            model->data(model->index(model->rowOfId("old"), RegisterModel::PayeeColumn)).toString(),
+            QStringLiteral("Theirs"));
+    } else {
+        // Long enough for the notice and several looks for other programs' commits.
+        QTest::qWait(100);
+        QCOMPARE(resets.count(), 0);
+    }
+    QCOMPARE(m_screen->balanceText(), balance);
+    QVERIFY(model->rowOfId("old") >= 0);
 }
 
 void tst_RegisterScreen::reloadWhileTypingKeepsRow() {
@@ -986,10 +1025,12 @@ void tst_RegisterScreen::twoLineMemoUnderPayee() {
     key(Qt::Key_I, Qt::ControlModifier);
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);
-    QCOMPARE(focus()->objectName(), QStringLiteral("payeeEdit"));
+    auto *pair = qobject_cast<PayeeMemoEditor *>(table->currentEditor());
+    QVERIFY(pair);
+    QCOMPARE(focus(), pair->payeeEdit());
     type("Cafe");
     key(Qt::Key_Tab);
-    QCOMPARE(focus()->objectName(), QStringLiteral("memoEdit"));
+    QCOMPARE(focus(), pair->memoEdit());
     type("with Sam");
     key(Qt::Key_Tab); // on to Category, the memo column being hidden
     QCOMPARE(table->currentIndex().column(), int(RegisterModel::CategoryColumn));
@@ -1008,6 +1049,45 @@ void tst_RegisterScreen::twoLineMemoUnderPayee() {
     QVERIFY(cafe);
     QCOMPARE(cafe->memo, QStringLiteral("with Sam"));
     QCOMPARE(cafe->amount, -400);
+}
+
+// The editors share lists read once, yet offer what was written since they were read.
+void tst_RegisterScreen::completionsFollowTheBooks() {
+    openScreen();
+    RegisterTableView *table = m_screen->table();
+    RegisterModel *model = m_screen->model();
+    const auto payeesOffered = [&] {
+        table->setCurrentIndex(model->index(model->newEntryRow(), RegisterModel::PayeeColumn));
+        table->editCurrent();
+        auto *line = qobject_cast<QLineEdit *>(table->currentEditor());
+        const auto *list
+            = line ? qobject_cast<QStringListModel *>(line->completer()->model()) : nullptr;
+        const QStringList offered = list ? list->stringList() : QStringList();
+        table->finishEditing(false);
+        return offered;
+    };
+    const auto categoriesOffered = [&] {
+        table->setCurrentIndex(model->index(model->newEntryRow(), RegisterModel::CategoryColumn));
+        table->editCurrent();
+        QStringList offered;
+        if (auto *combo = qobject_cast<QComboBox *>(table->currentEditor())) {
+            for (int i = 0; i < combo->count(); ++i)
+                offered << combo->itemText(i);
+        }
+        table->finishEditing(false);
+        return offered;
+    };
+
+    QCOMPARE(payeesOffered(), QStringList{"[Transfer] Savings"});
+    QVERIFY(!categoriesOffered().contains("Garden"));
+
+    QVERIFY(m_state->transactionRepository()->insert(
+        TestRecords::transaction("f", "b", QDate(2025, 1, 1), -100, "Florist")));
+    QVERIFY(m_state->accountRepository()->insert(TestRecords::account("c", "Brokerage")));
+    QVERIFY(m_state->categoryRepository()->insert(TestRecords::category("garden", "Garden")));
+    QCOMPARE(payeesOffered(),
+             (QStringList{"Florist", "[Transfer] Brokerage", "[Transfer] Savings"}));
+    QVERIFY(categoriesOffered().contains("Garden"));
 }
 
 QTEST_MAIN(tst_RegisterScreen)

@@ -3,13 +3,9 @@
 
 #include "ui/register/registerdelegate.h"
 
-#include "app/appstate.h"
-#include "storage/accountrepository.h"
-#include "storage/categoryrepository.h"
-#include "storage/money.h"
-#include "storage/reservedpayees.h"
-#include "storage/transactionrepository.h"
 #include "ui/common/styles.h"
+#include "ui/register/payeememoeditor.h"
+#include "ui/register/registercompletions.h"
 #include "ui/register/registermodel.h"
 #include "ui/widgets/categorychoices.h"
 #include "ui/widgets/smartdateedit.h"
@@ -21,8 +17,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStandardItemModel>
 #include <QStringListModel>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -34,30 +30,11 @@ const char *const kShownCategory = "registerShownCategory";
 constexpr int kFirstLineHeight = 36;
 constexpr int kTwoLineHeight = 52;
 
-QFont memoFont(QFont font) {
-    font.setItalic(true);
-    font.setPointSizeF(qMax(7.0, font.pointSizeF() - 1));
-    return font;
-}
-
 } // namespace
 
-RegisterDelegate::RegisterDelegate(AppState *state, QObject *parent)
+RegisterDelegate::RegisterDelegate(RegisterCompletions *completions, QObject *parent)
     : QStyledItemDelegate(parent)
-    , m_state(state) {}
-
-QStringList RegisterDelegate::payeeCompletions() const {
-    QStringList list = m_state->transactionRepository()->payees();
-    list.removeAll(QString());
-    for (const Account &account : m_state->accountRepository()->findAll()) {
-        if (account.id == m_accountId)
-            continue;
-        const QString transfer = ReservedPayees::transferPrefix() + account.name;
-        if (!list.contains(transfer))
-            list.append(transfer);
-    }
-    return list;
-}
+    , m_completions(completions) {}
 
 QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                         const QModelIndex &index) const {
@@ -70,8 +47,7 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     }
     case RegisterModel::PayeeColumn: {
         auto *line = new QLineEdit(parent);
-        QCompleter *completer = CategoryChoices::containsCompleter(nullptr, line);
-        completer->setModel(new QStringListModel(payeeCompletions(), completer));
+        QCompleter *completer = CategoryChoices::containsCompleter(m_completions->payees(), line);
         line->setCompleter(completer);
         watchCompletions(completer, line);
         auto *model = const_cast<QAbstractItemModel *>(index.model());
@@ -79,46 +55,28 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
                 [this, model, line](const QString &text) {
                     autofillPayee(model, text);
                     // The memo under the payee shows what the autofill brought.
-                    auto *memo = line->parentWidget()->findChild<QLineEdit *>(
-                        QStringLiteral("memoEdit"), Qt::FindDirectChildrenOnly);
-                    if (auto *registerModel = qobject_cast<RegisterModel *>(model);
-                        memo && registerModel)
-                        memo->setText(registerModel->buffer().memo);
+                    auto *registerModel = qobject_cast<RegisterModel *>(model);
+                    if (PayeeMemoEditor *pair = PayeeMemoEditor::of(line); pair && registerModel)
+                        pair->memoEdit()->setText(registerModel->buffer().memo);
                 });
         if (!m_twoLine) {
             editor = line;
             break;
         }
         // With the Memo column hidden, its text is typed under the payee.
-        auto *container = new QWidget(parent);
-        container->setObjectName(QStringLiteral("PayeeMemoEditor"));
-        auto *layout = new QVBoxLayout(container);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        line->setParent(container);
-        line->setObjectName(QStringLiteral("payeeEdit"));
-        line->setAccessibleName(tr("Payee"));
-        auto *memo = new QLineEdit(container);
-        memo->setObjectName(QStringLiteral("memoEdit"));
-        memo->setAccessibleName(tr("Memo"));
-        memo->setFont(memoFont(memo->font()));
-        memo->setPlaceholderText(tr("Memo"));
-        for (QLineEdit *part : {line, memo}) {
-            part->setFocusPolicy(Qt::ClickFocus);
-            part->setProperty(kEditorPart, true);
-            part->installEventFilter(const_cast<RegisterDelegate *>(this));
-            layout->addWidget(part);
+        auto *pair = new PayeeMemoEditor(line, parent);
+        for (QLineEdit *field : {pair->payeeEdit(), pair->memoEdit()}) {
+            field->setProperty(kEditorPart, true);
+            field->installEventFilter(const_cast<RegisterDelegate *>(this));
         }
-        container->setFocusProxy(line);
-        editor = container;
+        editor = pair;
         break;
     }
     case RegisterModel::CategoryColumn: {
         auto *combo = new QComboBox(parent);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->addItem(QString(), QString());
-        CategoryChoices::addTo(combo, m_state->categoryRepository());
+        combo->setModel(m_completions->categories());
         QCompleter *completer = CategoryChoices::containsCompleter(combo->model(), combo);
         combo->setCompleter(completer);
         watchCompletions(completer, combo->lineEdit());
@@ -151,12 +109,10 @@ QWidget *RegisterDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 
 void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const {
     const QString value = index.data(Qt::EditRole).toString();
-    if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
-        auto *payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"));
-        auto *memo = editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"));
-        payee->setText(value);
-        payee->selectAll();
-        memo->setText(
+    if (auto *pair = qobject_cast<PayeeMemoEditor *>(editor)) {
+        pair->payeeEdit()->setText(value);
+        pair->payeeEdit()->selectAll();
+        pair->memoEdit()->setText(
             index.siblingAtColumn(RegisterModel::MemoColumn).data(Qt::EditRole).toString());
         return;
     }
@@ -186,11 +142,10 @@ void RegisterDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 void RegisterDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                     const QModelIndex &index) const {
     auto *registerModel = qobject_cast<RegisterModel *>(model);
-    if (editor->objectName() == QLatin1String("PayeeMemoEditor")) {
-        const QString payee = editor->findChild<QLineEdit *>(QStringLiteral("payeeEdit"))->text();
+    if (auto *pair = qobject_cast<PayeeMemoEditor *>(editor)) {
+        const QString payee = pair->payeeEdit()->text();
         const bool payeeChanged = payee != index.data(Qt::EditRole).toString();
-        model->setData(index.siblingAtColumn(RegisterModel::MemoColumn),
-                       editor->findChild<QLineEdit *>(QStringLiteral("memoEdit"))->text());
+        model->setData(index.siblingAtColumn(RegisterModel::MemoColumn), pair->memoEdit()->text());
         model->setData(index, payee);
         if (payeeChanged)
             autofillPayee(model, payee);
@@ -290,7 +245,7 @@ void RegisterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
             }
             const QRect memoRect(QPoint(left, cell.top() + kFirstLineHeight),
                                  QPoint(cell.right() - 4, cell.bottom()));
-            const QFont font = memoFont(opt.font);
+            const QFont font = PayeeMemoEditor::memoFont(opt.font);
             painter->setFont(font);
             painter->setPen(selected ? option.palette.color(QPalette::HighlightedText)
                                      : QColor(Styles::mutedColour()));
@@ -324,8 +279,7 @@ void RegisterDelegate::autofillPayee(QAbstractItemModel *model, const QString &p
     auto *registerModel = qobject_cast<RegisterModel *>(model);
     if (!registerModel || registerModel->editingRow() >= 0)
         return;
-    const std::optional<Transaction> last
-        = m_state->transactionRepository()->lastByPayee(payee.trimmed(), m_accountId);
+    const std::optional<Transaction> last = m_completions->lastByPayee(payee.trimmed());
     if (!last)
         return;
     registerModel->setBufferField(RegisterModel::PayeeColumn, payee.trimmed());
@@ -335,17 +289,9 @@ void RegisterDelegate::autofillPayee(QAbstractItemModel *model, const QString &p
     registerModel->setBufferField(RegisterModel::DepositColumn,
                                   last->amount >= 0 ? registerModel->amountText(last->amount)
                                                     : QString());
-    if (!last->categoryId.isEmpty()) {
-        if (const auto category = m_state->categoryRepository()->findById(last->categoryId)) {
-            QString text = category->name;
-            for (const CategoryChoices::Choice &choice :
-                 CategoryChoices::all(m_state->categoryRepository())) {
-                if (choice.id == category->id)
-                    text = choice.text;
-            }
-            registerModel->setCategory(text, category->id);
-        }
-    }
+    // A category deleted since is not brought back.
+    if (const QString text = m_completions->categoryText(last->categoryId); !text.isEmpty())
+        registerModel->setCategory(text, last->categoryId);
     if (!last->memo.isEmpty())
         registerModel->setBufferField(RegisterModel::MemoColumn, last->memo);
 }

@@ -9,10 +9,10 @@
 #include <functional>
 
 struct Category;
-class AppState;
 class QCompleter;
 class QKeyEvent;
 class QLineEdit;
+class RegisterCompletions;
 
 // Creates the register's in-place editors and writes them back into the model's edit buffer.
 // Keys typed into an editor go to the screen first (through keyHandler), so that Enter, Tab,
@@ -23,9 +23,9 @@ class RegisterDelegate : public QStyledItemDelegate {
 public:
     using KeyHandler = std::function<bool(QWidget *editor, QKeyEvent *event)>;
 
-    explicit RegisterDelegate(AppState *state, QObject *parent = nullptr);
+    // The editors complete from and fill in from completions.
+    explicit RegisterDelegate(RegisterCompletions *completions, QObject *parent = nullptr);
 
-    void setAccountId(const QString &accountId) { m_accountId = accountId; }
     // Memo under the payee, rows 52 px high.
     void setTwoLine(bool twoLine) { m_twoLine = twoLine; }
     bool twoLine() const { return m_twoLine; }
@@ -50,17 +50,13 @@ public:
     // is not what the editor opened with; empty otherwise.
     static QString unknownCategoryText(QWidget *editor, const QList<Category> &categories);
 
-    // The payees of every account, then "[Transfer] NAME" for each other account.
-    QStringList payeeCompletions() const;
-
 protected:
     bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
     void watchCompletions(QCompleter *completer, QLineEdit *line) const;
 
-    AppState *m_state; // Not owned.
-    QString m_accountId;
+    RegisterCompletions *m_completions; // Not owned.
     KeyHandler m_keyHandler;
     bool m_twoLine = false;
 };

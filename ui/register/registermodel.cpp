@@ -149,10 +149,6 @@ QString RegisterModel::amountText(qint64 amount) const {
     return AmountInput::toText(amount, m_currency);
 }
 
-std::optional<qint64> RegisterModel::readAmountText(const QString &text) const {
-    return AmountInput::fromText(text, m_currency);
-}
-
 QString RegisterModel::dateText(const QDate &date) {
     return DateInput::format(date);
 }
@@ -413,6 +409,7 @@ void RegisterModel::replaceRows(QList<Slot> order, LoadedRows loaded,
     const bool wasEditingRow = m_editingRow >= 0;
 
     beginResetModel();
+    m_patchedAt = {};
     m_slots = std::move(order);
     m_loaded = std::move(loaded);
     m_source = source;
@@ -430,6 +427,7 @@ void RegisterModel::replaceRows(QList<Slot> order, LoadedRows loaded,
 }
 
 bool RegisterModel::updateRow(const RegisterRow &row) {
+    m_patchedAt = {};
     const int model = rowOfId(row.transaction.id);
     const int data = dataRow(model);
     // A row never read has no amount to take the change from: read again instead.
@@ -460,6 +458,7 @@ bool RegisterModel::updateRow(const RegisterRow &row) {
 }
 
 bool RegisterModel::appendRow(const RegisterRow &row) {
+    m_patchedAt = {};
     if (m_slots.isEmpty())
         return false;
     const int newestAt = m_newestFirst ? 0 : int(m_slots.size()) - 1;
@@ -485,6 +484,12 @@ bool RegisterModel::appendRow(const RegisterRow &row) {
     }
     endInsertRows();
     return true;
+}
+
+void RegisterModel::notePatched(const Database::WriteMark &before,
+                                const Database::WriteMark &after) {
+    // Another program's commit since the save began is not in the rows.
+    m_patchedAt = before.dataVersion == after.dataVersion ? after : Database::WriteMark();
 }
 
 void RegisterModel::setTwoLine(bool twoLine) {
@@ -525,20 +530,8 @@ void RegisterModel::loadEntry(int modelRow) {
     const RegisterRow *row = rowAt(modelRow);
     if (!row)
         return;
-    const Transaction &t = row->transaction;
-    m_buffer = EditBuffer();
+    m_buffer = RegisterEntry::textOf(*row, m_currency);
     m_dirty = false;
-    m_buffer.date = dateText(t.date);
-    m_buffer.checkNumber = t.checkNumber;
-    m_buffer.payee = t.payee;
-    m_buffer.memo = t.memo;
-    m_buffer.categoryText = row->categoryName;
-    m_buffer.categoryId = t.categoryId;
-    if (t.amount < 0)
-        m_buffer.payment = amountText(-t.amount);
-    else
-        m_buffer.deposit = amountText(t.amount);
-    m_buffer.clr = t.reconciled ? QStringLiteral("R") : t.cleared ? QStringLiteral("C") : QString();
 }
 
 qint64 RegisterModel::endingBalance(qint64 startingBalance) const {

@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "storage/database.h"
 #include "storage/enums.h"
 #include "storage/registerrow.h"
+#include "ui/presentation/registerentry.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -44,18 +46,7 @@ public:
         CategoryIdRole, // the category of the row, or of the text being typed for it
     };
 
-    // The text of the row being typed, one field per column plus what the columns do not show.
-    struct EditBuffer {
-        QString date;
-        QString checkNumber;
-        QString payee;
-        QString memo;
-        QString categoryText;
-        QString payment;
-        QString deposit;
-        QString clr;
-        QString categoryId;
-    };
+    using EditBuffer = RegisterEntry::Text;
 
     explicit RegisterModel(QObject *parent = nullptr);
 
@@ -86,6 +77,14 @@ public:
     // false when the rows must be read again instead.
     bool updateRow(const RegisterRow &row);
     bool appendRow(const RegisterRow &row);
+    // After updateRow or appendRow of a row this register saved: the database's write marks
+    // taken before the save and after the patch. Unless another program committed in
+    // between, the rows are then the database as it stands at after.
+    void notePatched(const Database::WriteMark &before, const Database::WriteMark &after);
+    // True when the rows are known to be the database at mark: nothing at all was written
+    // since this register put its own save in place, so the notice of that save (or any
+    // other reason to read again) has nothing new to read.
+    bool isCurrentAt(const Database::WriteMark &mark) const { return m_patchedAt == mark; }
 
     bool twoLine() const { return m_twoLine; }
     void setTwoLine(bool twoLine);
@@ -125,8 +124,6 @@ public:
     Currency currency() const { return m_currency; }
     void setCurrency(Currency currency);
     QString amountText(qint64 amount) const;
-    // What was typed in an amount cell, in the account's currency; empty when unreadable.
-    std::optional<qint64> readAmountText(const QString &text) const;
 
     // The form the register shows and reads a date in (see DateInput): a two-digit year is
     // the nearest such year, as in every other date field.
@@ -166,6 +163,9 @@ private:
     bool m_twoLine = false;
     Currency m_currency = Currency::USD;
     int m_editingRow = -1;
+    // The database as the rows show it after this register's own patch; invalid (never
+    // equal) once the rows were replaced or patched without a note.
+    Database::WriteMark m_patchedAt;
     EditBuffer m_buffer;
     QString m_lastDateUsed;
     bool m_dirty = false;

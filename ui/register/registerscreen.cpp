@@ -4,7 +4,6 @@
 #include "ui/register/registerscreen.h"
 
 #include "app/appstate.h"
-#include "app/datachange.h"
 #include "app/preferencekeys.h"
 #include "app/thememanager.h"
 #include "services/entrywriter.h"
@@ -18,14 +17,16 @@
 #include "ui/common/messageboxes.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
+#include "ui/presentation/registerentry.h"
 #include "ui/presentation/shortcuttext.h"
 #include "ui/recurring/recurringformdialog.h"
+#include "ui/register/payeememoeditor.h"
+#include "ui/register/registercompletions.h"
 #include "ui/register/registerdelegate.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registertableview.h"
 #include "ui/register/spliteditordialog.h"
 #include "ui/register/transactionformdialog.h"
-#include "ui/widgets/categorychoices.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -42,8 +43,6 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
-
-#include <utility>
 
 namespace {
 
@@ -83,15 +82,6 @@ bool isRegisterShortcut(const QKeyEvent *event) {
     }
 }
 
-// Amount text of one column, as a positive amount: the column says which way the money
-// goes, so "-50" under Payment is a payment of 50.
-std::optional<qint64> readColumnAmount(const RegisterModel &model, const QString &text) {
-    const std::optional<qint64> amount = model.readAmountText(text);
-    if (!amount)
-        return std::nullopt;
-    return qAbs(*amount);
-}
-
 } // namespace
 
 RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
@@ -103,7 +93,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     , m_reconcile(new QPushButton(tr("Reconcile"), this))
     , m_table(new RegisterTableView(this, this))
     , m_model(new RegisterModel(this))
-    , m_delegate(new RegisterDelegate(state, this))
+    , m_completions(new RegisterCompletions(state, this))
+    , m_delegate(new RegisterDelegate(m_completions, this))
     , m_message(new QLabel(this))
     , m_messageTimer(new QTimer(this)) {
     setAccessibleName(tr("Register"));
@@ -192,21 +183,6 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     m_messageTimer->setSingleShot(true);
     connect(m_messageTimer, &QTimer::timeout, m_message, &QLabel::clear);
 
-    // Connected before the window's own reload on the same notice, so that the notice of a
-    // save this screen already applied in place is recognised as such.
-    connect(m_state, &AppState::dataChanged, this, [this](const DataChange &change) {
-        if (!std::exchange(m_ownWriteApplied, false))
-            return;
-        // Another write since (a sync, another window, a second save in the same pass) is
-        // in the same notice: the rows are read again.
-        if (m_state->database()->writeMark() != m_ownWriteMark)
-            return;
-        const DataChange::Tables own = DataChange::Transactions | DataChange::SplitLines;
-        if ((change.tables & ~own) || change.anyAccount)
-            return;
-        m_skipReload = true;
-        QTimer::singleShot(0, this, [this] { m_skipReload = false; });
-    });
     // Row layout and order are read on reload: a change of either is shown at once.
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
             [this](const QString &key) {
@@ -245,7 +221,7 @@ void RegisterScreen::loadAccount(const QString &accountId) {
         m_model->setRows({}, false);
     }
     m_accountId = accountId;
-    m_delegate->setAccountId(accountId);
+    m_completions->setAccountId(accountId);
     reload();
     focusNewEntryRow();
 }
@@ -279,7 +255,7 @@ void RegisterScreen::leaveAccount() {
     m_model->clearEntry();
     m_model->setRows(QList<RegisterRow>{}, false);
     m_accountId.clear();
-    m_delegate->setAccountId(QString());
+    m_completions->setAccountId(QString());
     m_reloadPending = false;
     m_heading->clear();
     m_subtitle->clear();
@@ -288,7 +264,7 @@ void RegisterScreen::leaveAccount() {
 }
 
 void RegisterScreen::reload() {
-    if (m_accountId.isEmpty() || std::exchange(m_skipReload, false))
+    if (m_accountId.isEmpty() || m_model->isCurrentAt(m_state->database()->writeMark()))
         return;
     const std::optional<Account> account = m_state->accountRepository()->findById(m_accountId);
     if (!account || account->deletedAt.has_value()) {
@@ -358,7 +334,7 @@ void RegisterScreen::colourEndingBalance() {
     m_balance->setStyleSheet(QStringLiteral("color: %1;").arg(colour.name()));
 }
 
-bool RegisterScreen::applySaved(const QString &id, bool isNew) {
+bool RegisterScreen::applySaved(const QString &id, bool isNew, const Database::WriteMark &before) {
     if (m_reloadPending || m_table->isEditing())
         return false;
     const std::optional<RegisterRow> row = m_state->transactionRepository()->registerRow(id);
@@ -368,10 +344,7 @@ bool RegisterScreen::applySaved(const QString &id, bool isNew) {
     if (!account || !(isNew ? m_model->appendRow(*row) : m_model->updateRow(*row)))
         return false;
     showEndingBalance(*account);
-    m_ownWriteMark = m_state->database()->writeMark();
-    // Another program's commit since the save began may share the save's notice: then the
-    // rows are read again.
-    m_ownWriteApplied = m_ownWriteMark.dataVersion == m_markBeforeSave.dataVersion;
+    m_model->notePatched(before, m_state->database()->writeMark());
     return true;
 }
 
@@ -425,59 +398,16 @@ bool RegisterScreen::commitCurrentRow() {
     const RegisterModel::EditBuffer buffer = m_model->buffer();
     const int editedRow = m_model->editingRow();
 
-    const QString payee = buffer.payee.trimmed();
-    if (payee.isEmpty()) {
-        showStatusMessage(tr("Payee is required"), kShortMessageMs);
+    const RegisterEntry entry(m_accountId, m_model->currency(),
+                              m_state->accountRepository()->findAll(),
+                              m_state->categoryRepository()->findAll());
+    const RegisterEntry::Outcome outcome = entry.read(buffer);
+    if (!outcome.accepted()) {
+        showStatusMessage(outcome.refusal, outcome.messageMs);
         return false;
     }
-    const QString paymentText = buffer.payment.trimmed();
-    const QString depositText = buffer.deposit.trimmed();
-    if (paymentText.isEmpty() && depositText.isEmpty()) {
-        showStatusMessage(tr("Enter a payment or deposit amount"), kShortMessageMs);
-        return false;
-    }
-    // The payment wins when both are filled.
-    const QString amountText = paymentText.isEmpty() ? depositText : paymentText;
-    const std::optional<qint64> cents = readColumnAmount(*m_model, amountText);
-    if (!cents) {
-        const Currency currency = m_model->currency();
-        const qint64 example = 1234 * minorPerMajor(currency) + (minorDigits(currency) ? 56 : 0);
-        showStatusMessage(tr("Cannot read the amount \"%1\"; type it like %2")
-                              .arg(amountText, m_model->amountText(example)),
-                          kLongMessageMs);
-        return false;
-    }
-    const qint64 amount = paymentText.isEmpty() ? *cents : -*cents;
-
-    QDate date = RegisterModel::parseDateText(buffer.date);
-    if (!date.isValid())
-        date = QDate::currentDate();
-
-    QString categoryId = buffer.categoryId;
-    const QString categoryText = buffer.categoryText.trimmed();
-    if (categoryId.isEmpty() && !categoryText.isEmpty()) {
-        const std::optional<QString> found
-            = CategoryChoices::idForText(m_state->categoryRepository()->findAll(), categoryText);
-        if (!found) {
-            // Saving it uncategorised would lose what was typed without a word.
-            showStatusMessage(tr("No category \"%1\"; choose one from the list").arg(categoryText),
-                              kLongMessageMs);
-            return false;
-        }
-        categoryId = *found;
-    }
-    const QString clr = buffer.clr.trimmed().toUpper();
-
-    EntryFields fields;
-    fields.accountId = m_accountId;
-    fields.date = date;
-    fields.payee = payee;
-    fields.checkNumber = buffer.checkNumber;
-    fields.memo = buffer.memo;
-    fields.amount = amount;
-    fields.categoryId = categoryId;
-    fields.reconciled = clr == QLatin1String("R");
-    fields.cleared = fields.reconciled || clr == QLatin1String("C");
+    EntryFields fields = outcome.fields;
+    const qint64 amount = fields.amount;
 
     QList<SplitLine> lines;
     bool writeLines = false;
@@ -495,7 +425,8 @@ bool RegisterScreen::commitCurrentRow() {
         }
     }
     QString savedId;
-    if (!storeTransaction(fields, writeLines ? &lines : nullptr, &savedId))
+    Database::WriteMark before;
+    if (!storeTransaction(fields, writeLines ? &lines : nullptr, &savedId, &before))
         return false;
 
     if (editedRow < 0)
@@ -503,7 +434,7 @@ bool RegisterScreen::commitCurrentRow() {
     m_model->setEditingRow(-1);
     m_model->clearEntry();
     m_table->setCurrentIndex(QModelIndex());
-    if (!applySaved(savedId, editedRow < 0))
+    if (!applySaved(savedId, editedRow < 0, before))
         reload();
     if (editedRow < 0) {
         focusNewEntryRow();
@@ -669,8 +600,9 @@ void RegisterScreen::beginNewEntry() {
 }
 
 bool RegisterScreen::storeTransaction(const EntryFields &fields, const QList<SplitLine> *lines,
-                                      QString *savedId) {
-    m_markBeforeSave = m_state->database()->writeMark();
+                                      QString *savedId, Database::WriteMark *before) {
+    if (before)
+        *before = m_state->database()->writeMark();
     EntryWriter *writer = m_state->entryWriter();
     EntryWriter::Result result = writer->save(fields, lines, false, savedId);
     if (result == EntryWriter::Result::OtherLegReconciled) {
@@ -695,30 +627,8 @@ bool RegisterScreen::storeTransaction(const EntryFields &fields, const QList<Spl
 }
 
 void RegisterScreen::showWriteResult(EntryWriter::Result result) {
-    switch (result) {
-    case EntryWriter::Result::TransferAccountNotFound:
-        showStatusMessage(tr("Transfer account not found"), kShortMessageMs);
-        break;
-    case EntryWriter::Result::TransferToSameAccount:
-        showStatusMessage(tr("A transfer needs another account"), kShortMessageMs);
-        break;
-    case EntryWriter::Result::NotFound:
-        showStatusMessage(tr("This transaction no longer exists"), kShortMessageMs);
-        break;
-    case EntryWriter::Result::NotATransfer:
-        showStatusMessage(tr("An existing transaction cannot become a transfer; delete it "
-                             "and enter the transfer as a new transaction"),
-                          kLongMessageMs);
-        break;
-    case EntryWriter::Result::OtherLegReconciled:
-        showStatusMessage(tr("Not saved: the other side of the transfer is reconciled"),
-                          kLongMessageMs);
-        break;
-    case EntryWriter::Result::Ok:
-    case EntryWriter::Result::Failed:
-        showStatusMessage(tr("Could not save the transaction"), kLongMessageMs);
-        break;
-    }
+    const RegisterEntry::Outcome failure = RegisterEntry::writeFailure(result);
+    showStatusMessage(failure.refusal, failure.messageMs);
 }
 
 bool RegisterScreen::resplit(const Transaction &transaction, QList<SplitLine> *lines) {
@@ -758,9 +668,10 @@ void RegisterScreen::newTransactionDialog() {
     fields.id.clear();
     fields.accountId = m_accountId;
     QString savedId;
-    if (!storeTransaction(fields, dialog.splitChanged() ? &lines : nullptr, &savedId))
+    Database::WriteMark before;
+    if (!storeTransaction(fields, dialog.splitChanged() ? &lines : nullptr, &savedId, &before))
         return;
-    if (!applySaved(savedId, true))
+    if (!applySaved(savedId, true, before))
         reload();
     focusNewEntryRow();
     showStatusMessage(tr("Transaction saved"), kShortMessageMs);
@@ -986,15 +897,11 @@ bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
         showStatusMessage(tr("Row discarded"), kShortMessageMs);
         return true;
     }
-    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && line
-        && line->parentWidget()->objectName() == QLatin1String("PayeeMemoEditor")) {
+    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && line) {
         // Payee and memo share one cell in two-line rows: Tab walks between them first.
         const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
-        const QString partner = line->objectName() == QLatin1String("payeeEdit")
-                                    ? (next ? QStringLiteral("memoEdit") : QString())
-                                    : (next ? QString() : QStringLiteral("payeeEdit"));
-        if (auto *other
-            = partner.isEmpty() ? nullptr : line->parentWidget()->findChild<QLineEdit *>(partner)) {
+        const PayeeMemoEditor *pair = PayeeMemoEditor::of(line);
+        if (QLineEdit *other = pair ? pair->partner(line, next) : nullptr) {
             other->setFocus(Qt::TabFocusReason);
             other->selectAll();
             return true;

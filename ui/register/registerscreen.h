@@ -18,6 +18,7 @@ class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
+class RegisterCompletions;
 class RegisterDelegate;
 class RegisterModel;
 class RegisterTableView;
@@ -101,8 +102,9 @@ private:
     // Writes the transaction (new when fields has no id, else edited) and, when lines is
     // set, its split lines, all in one database transaction. Asks before it rewrites a
     // reconciled other leg; shows why on the message line when it fails.
+    // before, when given, receives the database's write mark from before the save.
     bool storeTransaction(const EntryFields &fields, const QList<SplitLine> *lines,
-                          QString *savedId);
+                          QString *savedId, Database::WriteMark *before = nullptr);
     // Explains a refused or failed write on the message line.
     void showWriteResult(EntryWriter::Result result);
     // A split row whose amount changed: asks to split it again (filling lines) or to remove
@@ -111,7 +113,8 @@ private:
     // Puts a row just saved from this screen into the model in place, which a register of a
     // hundred thousand rows does far faster than reading them all again. False when it has to
     // be read again instead.
-    bool applySaved(const QString &id, bool isNew);
+    // before: the database's write mark taken before the save (see RegisterModel::notePatched).
+    bool applySaved(const QString &id, bool isNew, const Database::WriteMark &before);
     void showEndingBalance(const Account &account);
     // The account was deleted (here, by a sync or another program): show nothing of it and
     // keep nothing typed for it.
@@ -120,22 +123,16 @@ private:
 
     AppState *m_state; // Not owned.
     QString m_accountId;
-    QLabel *m_heading;            // Owned (Qt child).
-    QLabel *m_balance;            // Owned (Qt child).
-    QLabel *m_subtitle;           // Owned (Qt child).
-    QPushButton *m_reconcile;     // Owned (Qt child).
-    RegisterTableView *m_table;   // Owned (Qt child).
-    RegisterModel *m_model;       // Owned (Qt child).
-    RegisterDelegate *m_delegate; // Owned (Qt child).
-    QLabel *m_message;            // Owned (Qt child).
-    QTimer *m_messageTimer;       // Owned (Qt child).
+    QLabel *m_heading;                  // Owned (Qt child).
+    QLabel *m_balance;                  // Owned (Qt child).
+    QLabel *m_subtitle;                 // Owned (Qt child).
+    QPushButton *m_reconcile;           // Owned (Qt child).
+    RegisterTableView *m_table;         // Owned (Qt child).
+    RegisterModel *m_model;             // Owned (Qt child).
+    RegisterCompletions *m_completions; // Owned (Qt child).
+    RegisterDelegate *m_delegate;       // Owned (Qt child).
+    QLabel *m_message;                  // Owned (Qt child).
+    QTimer *m_messageTimer;             // Owned (Qt child).
     bool m_reloadPending = false;
     qint64 m_endingBalance = 0;
-    // The notice of a write already applied in place must not read the rows again.
-    bool m_ownWriteApplied = false;
-    // The database as this screen's last in-place save left it: a notice that arrives with
-    // the database still so announces that save alone, and needs no reload.
-    Database::WriteMark m_ownWriteMark;
-    Database::WriteMark m_markBeforeSave;
-    bool m_skipReload = false;
 };

@@ -14,6 +14,7 @@
 #include "ui/common/styles.h"
 #include "ui/presentation/accountpresentation.h"
 #include "ui/presentation/regionalformat.h"
+#include "ui/presentation/reportcolumns.h"
 #include "ui/presentation/reportperiods.h"
 #include "ui/reports/reportcharts.h"
 
@@ -202,13 +203,14 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
 
     const QStringList titles{tr("Category Spending"), tr("Payee Summary"),  tr("Tax Report"),
                              tr("Cash Flow"),         tr("Year-over-Year"), tr("Account Summary")};
+    using Report = ReportColumns::Report;
     const QList<QStringList> headers{
-        {tr("Category"), tr("Total")},
-        {tr("Payee"), tr("Total"), tr("Count")},
-        {tr("Category"), tr("Tax Code"), tr("Total")},
-        {tr("Month"), tr("Income"), tr("Expenses"), tr("Net")},
-        {tr("Category"), tr("Period 1"), tr("Period 2"), tr("Difference")},
-        {tr("Account"), tr("Type"), tr("Cleared"), tr("Uncleared"), tr("Total")},
+        ReportColumns::titles(Report::CategorySpending),
+        ReportColumns::titles(Report::PayeeSummary),
+        ReportColumns::titles(Report::Tax),
+        ReportColumns::titles(Report::CashFlow),
+        ReportColumns::titles(Report::YearOverYear),
+        ReportColumns::titles(Report::AccountSummary),
     };
     for (int tab = 0; tab < TabCount; ++tab) {
         auto *page = new QWidget(m_tabs);

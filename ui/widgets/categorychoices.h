@@ -3,36 +3,26 @@
 
 #pragma once
 
+#include "ui/presentation/categorynames.h"
+
 #include <QList>
 #include <QString>
-
-#include <optional>
 
 class CategoryRepository;
 class QAbstractItemModel;
 class QComboBox;
 class QCompleter;
 class QObject;
-struct Category;
 
 // The categories as every picker offers them, so the register, the transaction form and the
 // recurring form name a category alike and find it by the same typing.
 namespace CategoryChoices {
 
-struct Choice {
-    QString text;
-    QString id;
-};
+using CategoryNames::Choice;
+using CategoryNames::from;
+using CategoryNames::idForText;
 
-// In the given order: "Parent > Child" where the parent is among them, else the name alone.
-QList<Choice> from(const QList<Category> &categories);
 QList<Choice> all(const CategoryRepository *categories);
-
-// The category a typed text names: a choice's text ("Parent > Child"), else the one category
-// of that name, else, for "Parent > Child" whose parent is unknown, the one category named
-// by the part after " > ". Case does not matter. Nothing when no category, or more than one,
-// fits.
-std::optional<QString> idForText(const QList<Category> &categories, const QString &text);
 
 // One entry per category after whatever the combo already holds, the id as item data.
 void addTo(QComboBox *combo, const CategoryRepository *categories);
