@@ -3513,8 +3513,8 @@ Dort ebenfalls ändern?</translation>
         <translation>Saldo</translation>
     </message>
     <message>
-        <source>Budget</source>
-        <translation>Budget</translation>
+        <source>Budget and carried in</source>
+        <translation>Budget und Übertrag</translation>
     </message>
 </context>
 <context>

@@ -3486,7 +3486,7 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Budget</source>
+        <source>Budget and carried in</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

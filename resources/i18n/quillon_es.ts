@@ -3513,8 +3513,8 @@ Change it there too?</source>
         <translation>Neto</translation>
     </message>
     <message>
-        <source>Budget</source>
-        <translation>Presupuesto</translation>
+        <source>Budget and carried in</source>
+        <translation>Presupuesto y arrastrado</translation>
     </message>
 </context>
 <context>

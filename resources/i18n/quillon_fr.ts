@@ -3513,8 +3513,8 @@ Le modifier là aussi ?</translation>
         <translation>Net</translation>
     </message>
     <message>
-        <source>Budget</source>
-        <translation>Budget</translation>
+        <source>Budget and carried in</source>
+        <translation>Budget et report</translation>
     </message>
 </context>
 <context>

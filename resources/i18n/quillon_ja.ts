@@ -3497,8 +3497,8 @@ Change it there too?</source>
         <translation>収支</translation>
     </message>
     <message>
-        <source>Budget</source>
-        <translation>予算</translation>
+        <source>Budget and carried in</source>
+        <translation>予算と繰越</translation>
     </message>
 </context>
 <context>

@@ -275,7 +275,7 @@ QChart *budget(const QList<BudgetLine> &lines, const QPalette &palette, Currency
             bars << Bar{line.name, majorUnits(line.budget + line.carried, currency),
                         majorUnits(line.spent, currency)};
     }
-    return pairedBars(bars, barSet(tr("Budget"), colours.muted),
+    return pairedBars(bars, barSet(tr("Budget and carried in"), colours.muted),
                       barSet(tr("Spent"), colours.accent), colours);
 }
 

@@ -30,7 +30,7 @@ QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &
                          const QString &secondName, const QPalette &palette,
                          Currency currency = Currency::USD);
 
-// What each top-level category had to spend (budget and carried) beside what it spent, the
+// What each top-level category had to spend (budget and carried in) beside what it spent, the
 // largest pair at the top.
 QChart *budget(const QList<BudgetLine> &lines, const QPalette &palette,
                Currency currency = Currency::USD);
