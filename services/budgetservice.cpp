@@ -89,6 +89,9 @@ bool BudgetService::readSpent(const QDate &from, const QDate &to,
                               QHash<QString, qint64> *spent) const {
     // The category spending report's sums for whole months: the summary cells of money out,
     // with each split transaction taken back from its own category and counted per line.
+    // Split transactions are found from the split lines, which are few (CROSS JOIN keeps that
+    // order): asked for "t.id IN (...)", SQLite walks every transaction without a transfer
+    // link instead.
     const QString splitFilter = QStringLiteral(
         "t.is_split = 1 AND t.deleted_at IS NULL AND t.transfer_link_id IS NULL AND t.amount < 0 "
         "AND t.date >= ? AND t.date <= ?");
@@ -98,8 +101,8 @@ bool BudgetService::readSpent(const QDate &from, const QDate &to,
                          "FROM report_category_months WHERE month >= ? AND month <= ? "
                          "UNION ALL "
                          "SELECT substr(t.date, 1, 7), IFNULL(t.category_id, ''), -t.amount "
-                         "FROM transactions t WHERE t.id IN (SELECT transaction_id FROM "
-                         "split_lines) AND %1 "
+                         "FROM (SELECT DISTINCT transaction_id AS id FROM split_lines) s "
+                         "CROSS JOIN transactions t ON t.id = s.id WHERE %1 "
                          "UNION ALL "
                          "SELECT substr(t.date, 1, 7), l.category_id, l.amount FROM split_lines l "
                          "CROSS JOIN transactions t ON t.id = l.transaction_id WHERE %1"
