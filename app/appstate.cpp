@@ -305,6 +305,12 @@ void AppState::connectOnlineServices() {
             &SyncEngine::scheduleSync);
     connect(m_transactionRepository, &TransactionRepository::transactionsChanged, m_syncEngine,
             [this](const QString &) { m_syncEngine->scheduleSync(); });
+    // Budgets have no repository here: the database's notice is theirs, and comes while the
+    // engine's own writes are still told apart.
+    connect(m_database, &Database::changed, m_syncEngine, [this](const QString &table) {
+        if (table == QLatin1String("budgets"))
+            m_syncEngine->scheduleSync();
+    });
 }
 
 void AppState::startSyncAfterSignIn() {

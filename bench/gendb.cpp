@@ -10,7 +10,7 @@
 // Defaults: 1,000,000 live transactions over the ten years 2016-2025, every migration.
 // One account in ten rows ("Everyday Checking") holds a tenth of them (with --one-account,
 // all of them: one register as long as the whole database); one row in 101 is soft-deleted
-// on top of the live ones.
+// on top of the live ones. The expense sub-categories have budgets for 2024 and 2025.
 
 #include "storage/database.h"
 
@@ -68,6 +68,7 @@ private:
 
     bool insertCategories(const std::string &now);
     bool insertAccounts(const std::string &now);
+    bool insertBudgets(const std::string &now);
     void makePayees();
     void makeWords();
     std::string memo();
@@ -311,6 +312,43 @@ std::string Generator::memo() {
     return text;
 }
 
+// Two years of monthly budgets for every expense category below the top, every other one
+// rolling over, so that a month's budget reads rollover chains back to January 2024. Made
+// after the transactions, which therefore stay as they were without budgets.
+bool Generator::insertBudgets(const std::string &now) {
+    sqlite3_stmt *exists
+        = prepare("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'budgets'");
+    const bool hasTable = exists && sqlite3_step(exists) == SQLITE_ROW;
+    sqlite3_finalize(exists);
+    if (!hasTable) // an older schema
+        return true;
+    sqlite3_stmt *s = prepare(
+        "INSERT INTO budgets (id, category_id, month, amount, rollover, version, sync_status, "
+        "server_id, created_at, updated_at) VALUES (?, ?, ?, ?, ?, 1, 'synced', ?, ?, ?)");
+    bool ok = s != nullptr;
+    int index = 0;
+    char month[8];
+    for (const CategoryRow &category : m_categories) {
+        if (category.income)
+            continue;
+        for (int m = 0; ok && m < 24; ++m) {
+            std::snprintf(month, sizeof month, "%04d-%02d", 2024 + m / 12, m % 12 + 1);
+            bindText(s, 1, newId());
+            bindText(s, 2, category.id);
+            bindText(s, 3, month);
+            sqlite3_bind_int64(s, 4, 5000 + (index * 1700) % 40000);
+            sqlite3_bind_int(s, 5, index % 2 == 0 ? 1 : 0);
+            bindText(s, 6, newId());
+            bindText(s, 7, now);
+            bindText(s, 8, now);
+            ok = step(s);
+        }
+        ++index;
+    }
+    sqlite3_finalize(s);
+    return ok;
+}
+
 bool Generator::run(long long liveTransactions, bool oneAccount) {
     const std::string now = "2026-01-01T00:00:00Z";
     if (!exec("PRAGMA synchronous=OFF") || !exec("PRAGMA cache_size=-524288")
@@ -375,6 +413,8 @@ bool Generator::run(long long liveTransactions, bool oneAccount) {
             std::fprintf(stderr, "  %lld rows\n", i);
     }
     sqlite3_finalize(s);
+    if (!insertBudgets(now))
+        return false;
     if (!exec("COMMIT") || !exec("PRAGMA wal_checkpoint(TRUNCATE)"))
         return false;
     std::fprintf(stderr, "%lld live and %lld soft-deleted transactions\n", live, total - live);

@@ -86,7 +86,7 @@ int Commands::budget(CommandContext &context, const QStringList &args) {
         };
         for (const BudgetLine &line : data.lines) {
             // The lines a person budgeted or spent in; the rest of the category list is noise.
-            if (line.budget == 0 && line.carried == 0 && line.spent == 0)
+            if (line.isBlank())
                 continue;
             row(QString(line.depth * 2, QLatin1Char(' ')) + line.name, line.budget, line.carried,
                 line.spent, line.remaining, line.rollover);

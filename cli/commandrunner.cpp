@@ -72,7 +72,8 @@ const Command kCommands[] = {
      true,
      Commands::report,
      {{"report KIND ...",
-       "category-spending, payee-summary, tax, cash-flow,\nyear-over-year or account-summary"}}},
+       "category-spending, payee-summary, tax, cash-flow,\nyear-over-year, account-summary or "
+       "budget"}}},
     {"backup",
      true,
      Commands::backup,

@@ -6,6 +6,7 @@
 #include "cli/commandcontext.h"
 
 #include "app/appstate.h"
+#include "services/budgetservice.h"
 #include "services/reportservice.h"
 #include "ui/presentation/reportcolumns.h"
 
@@ -50,7 +51,9 @@ int Commands::report(CommandContext &context, const QStringList &args) {
         parser, args.mid(1),
         QStringLiteral("Reports: category-spending, payee-summary, tax, cash-flow, year-over-year "
                        "(periods --from/--to and --from2/--to2; default last year and this year), "
-                       "account-summary. Amounts are in minor units in CSV and JSON."),
+                       "account-summary, budget (the whole months of the period, every account). "
+                       "Amounts are in "
+                       "minor units in CSV and JSON."),
         true);
     if (!parsed.ok)
         return parsed.exitCode;
@@ -59,12 +62,17 @@ int Commands::report(CommandContext &context, const QStringList &args) {
                                       QStringLiteral("tax"),
                                       QStringLiteral("cash-flow"),
                                       QStringLiteral("year-over-year"),
-                                      QStringLiteral("account-summary")};
+                                      QStringLiteral("account-summary"),
+                                      QStringLiteral("budget")};
     if (!kinds.contains(kind))
         return context.usageError(
             QStringLiteral("use: report %1").arg(kinds.join(QLatin1Char('|'))));
     if (!parser.positionalArguments().isEmpty())
         return context.usageError(QStringLiteral("report %1 takes no arguments").arg(kind));
+    const bool budget = kind == QLatin1String("budget");
+    // Budgets are for categories, whichever account the money left from.
+    if (budget && parser.isSet(account))
+        return context.usageError(QStringLiteral("report budget covers every account"));
 
     const bool comparison = kind == QLatin1String("year-over-year");
     const QDate today = QDate::currentDate();
@@ -118,6 +126,26 @@ int Commands::report(CommandContext &context, const QStringList &args) {
         for (const PeriodComparisonRow &row : reports->comparePeriods(d1, d2, d3, d4, accountId))
             table->addRow({C::plain(row.categoryName), money(row.period1Total),
                            money(row.period2Total), money(row.difference)});
+    } else if (budget) {
+        BudgetService budgets(context.state()->database(), context.state()->ledger());
+        const BudgetMonth data = budgets.period(d1, d2);
+        if (!data.ok)
+            return context.failure(QStringLiteral("Could not read the budgets"));
+        const Currency budgetCurrency = budgets.currency();
+        table.reset(new OutputTable(columns(ReportColumns::Report::Budget)));
+        const auto row = [&](const QString &name, qint64 amount, qint64 carried, qint64 spent,
+                             qint64 remaining) {
+            table->addRow({C::plain(name), C::money(amount, budgetCurrency),
+                           C::money(carried, budgetCurrency), C::money(spent, budgetCurrency),
+                           C::money(remaining, budgetCurrency)});
+        };
+        for (const BudgetLine &line : data.lines) {
+            if (!line.isBlank())
+                row(QString(line.depth * 2, QLatin1Char(' ')) + line.name, line.budget,
+                    line.carried, line.spent, line.remaining);
+        }
+        row(QStringLiteral("Total"), data.totalBudget, data.totalCarried, data.totalSpent,
+            data.totalRemaining);
     } else {
         table.reset(new OutputTable(columns(ReportColumns::Report::AccountSummary)));
         for (const AccountSummaryRow &row : reports->accountSummary())

@@ -19,11 +19,19 @@
 namespace {
 
 const QString kAccount = QStringLiteral("account");
-const QStringList kEntityTypes{kAccount, QStringLiteral("category"), QStringLiteral("recurring"),
-                               QStringLiteral("transaction"), QStringLiteral("reconciliation")};
-const QStringList kPullArrays{QStringLiteral("accounts"), QStringLiteral("categories"),
+const QStringList kEntityTypes{kAccount,
+                               QStringLiteral("category"),
+                               QStringLiteral("recurring"),
+                               QStringLiteral("transaction"),
+                               QStringLiteral("reconciliation"),
+                               QStringLiteral("budget")};
+// Index for index the array of each entity type in a pulled page.
+const QStringList kPullArrays{QStringLiteral("accounts"),
+                              QStringLiteral("categories"),
                               QStringLiteral("recurring_transactions"),
-                              QStringLiteral("transactions"), QStringLiteral("reconciliations")};
+                              QStringLiteral("transactions"),
+                              QStringLiteral("reconciliations"),
+                              QStringLiteral("budgets")};
 constexpr int kMaxIdLength = 128;
 
 struct Change {

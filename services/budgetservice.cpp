@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -88,6 +89,9 @@ bool BudgetService::readSpent(const QDate &from, const QDate &to,
                               QHash<QString, qint64> *spent) const {
     // The category spending report's sums for whole months: the summary cells of money out,
     // with each split transaction taken back from its own category and counted per line.
+    // Split transactions are found from the split lines, which are few (CROSS JOIN keeps that
+    // order): asked for "t.id IN (...)", SQLite walks every transaction without a transfer
+    // link instead.
     const QString splitFilter = QStringLiteral(
         "t.is_split = 1 AND t.deleted_at IS NULL AND t.transfer_link_id IS NULL AND t.amount < 0 "
         "AND t.date >= ? AND t.date <= ?");
@@ -97,8 +101,8 @@ bool BudgetService::readSpent(const QDate &from, const QDate &to,
                          "FROM report_category_months WHERE month >= ? AND month <= ? "
                          "UNION ALL "
                          "SELECT substr(t.date, 1, 7), IFNULL(t.category_id, ''), -t.amount "
-                         "FROM transactions t WHERE t.id IN (SELECT transaction_id FROM "
-                         "split_lines) AND %1 "
+                         "FROM (SELECT DISTINCT transaction_id AS id FROM split_lines) s "
+                         "CROSS JOIN transactions t ON t.id = s.id WHERE %1 "
                          "UNION ALL "
                          "SELECT substr(t.date, 1, 7), l.category_id, l.amount FROM split_lines l "
                          "CROSS JOIN transactions t ON t.id = l.transaction_id WHERE %1"
@@ -127,23 +131,30 @@ bool BudgetService::readSpent(const QDate &from, const QDate &to,
 }
 
 BudgetMonth BudgetService::month(const QDate &day) const {
+    return period(day, day);
+}
+
+BudgetMonth BudgetService::period(const QDate &from, const QDate &to) const {
     BudgetMonth result;
-    result.month = firstOfMonth(day);
-    const QString thisMonth = monthKey(result.month);
+    if (!from.isValid() || !to.isValid())
+        return result;
+    result.month = firstOfMonth(std::min(from, to));
+    result.lastMonth = firstOfMonth(std::max(from, to));
+    const QString lastKey = monthKey(result.lastMonth);
 
     QList<CategoryNode> nodes;
     QList<int> roots;
     if (!readCategories(&nodes, &roots))
         return result;
 
-    // Every budget up to this month: a rollover chain may reach back years, and budgets are
-    // few (a row per category and month).
+    // Every budget up to the last month: a rollover chain may reach back years, and budgets
+    // are few (a row per category and month).
     QHash<QString, Budget> budgets;
-    for (const Budget &budget : m_budgets->findMonths(QStringLiteral("0000-01"), thisMonth))
+    for (const Budget &budget : m_budgets->findMonths(QStringLiteral("0000-01"), lastKey))
         budgets.insert(cellKey(budget.month, budget.categoryId), budget);
 
-    // How far back the rollover chains go: each runs back over the months before whose
-    // budgets carry on.
+    // How far back the rollover chains into the first month go: each runs back over the
+    // months before whose budgets carry on.
     QDate earliest = result.month;
     QHash<QString, QDate> chainStart;
     for (const CategoryNode &node : nodes) {
@@ -159,7 +170,7 @@ BudgetMonth BudgetService::month(const QDate &day) const {
     }
 
     QHash<QString, qint64> ownSpent;
-    if (!readSpent(earliest, result.month, &ownSpent))
+    if (!readSpent(earliest, result.lastMonth, &ownSpent))
         return result;
 
     // Spent in a month by a category and everything below it.
@@ -171,7 +182,7 @@ BudgetMonth BudgetService::month(const QDate &day) const {
         return total;
     };
 
-    // What a category with its own budgets carries into this month.
+    // What a category with its own budgets carries into the first month.
     const auto carriedIn = [&](int i) -> qint64 {
         qint64 carry = 0;
         for (QDate m = chainStart.value(nodes.at(i).id); m < result.month; m = m.addMonths(1)) {
@@ -183,25 +194,32 @@ BudgetMonth BudgetService::month(const QDate &day) const {
         return carry;
     };
 
-    const std::function<BudgetLine(int, int)> addLine = [&](int i, int depth) -> BudgetLine {
+    // The lines of one month, parents before their children. Within a period, money carried
+    // from one of its months into the next is part of the budgets already summed, so only
+    // the first month's carry counts.
+    QList<BudgetLine> lines;
+    const std::function<BudgetLine(int, int, const QDate &)> addLine
+        = [&](int i, int depth, const QDate &month) -> BudgetLine {
         const CategoryNode &node = nodes.at(i);
-        const int at = result.lines.size();
-        result.lines.append(BudgetLine());
+        const QString key = monthKey(month);
+        const bool first = month == result.month;
+        const int at = lines.size();
+        lines.append(BudgetLine());
         BudgetLine line;
         line.categoryId = node.id;
         line.name = node.name;
         line.parentId = node.parentId;
         line.depth = depth;
-        line.spent = ownSpent.value(cellKey(thisMonth, node.id));
+        line.spent = ownSpent.value(cellKey(key, node.id));
         qint64 childBudget = 0;
         qint64 childCarried = 0;
         for (int child : node.children) {
-            const BudgetLine childLine = addLine(child, depth + 1);
+            const BudgetLine childLine = addLine(child, depth + 1, month);
             childBudget += childLine.budget;
             childCarried += childLine.carried;
             line.spent += childLine.spent;
         }
-        const auto own = budgets.constFind(cellKey(thisMonth, node.id));
+        const auto own = budgets.constFind(cellKey(key, node.id));
         if (own != budgets.constEnd()) {
             line.ownBudget = true;
             line.rollover = own->rollover;
@@ -211,16 +229,47 @@ BudgetMonth BudgetService::month(const QDate &day) const {
         }
         // Carried money belongs to the budget it was left from: a category's own chain, or
         // what its children carry when it sums them.
-        line.carried = chainStart.value(node.id) < result.month ? carriedIn(i)
-                       : line.ownBudget                         ? 0
-                                                                : childCarried;
+        if (first)
+            line.carried = chainStart.value(node.id) < result.month ? carriedIn(i)
+                           : line.ownBudget                         ? 0
+                                                                    : childCarried;
         line.remaining = line.budget + line.carried - line.spent;
-        result.lines[at] = line;
+        lines[at] = line;
         return line;
     };
 
-    for (int root : roots) {
-        const BudgetLine line = addLine(root, 0);
+    // A month without budgets or spending adds nothing: a long period reads only its months
+    // that hold something.
+    QSet<QString> monthsWithData;
+    for (auto it = budgets.cbegin(); it != budgets.cend(); ++it)
+        monthsWithData.insert(it->month);
+    for (auto it = ownSpent.cbegin(); it != ownSpent.cend(); ++it)
+        monthsWithData.insert(it.key().left(7));
+    for (QDate month = result.month; month <= result.lastMonth; month = month.addMonths(1)) {
+        if (month != result.month && !monthsWithData.contains(monthKey(month)))
+            continue;
+        lines.clear();
+        for (int root : roots)
+            addLine(root, 0, month);
+        if (month == result.month) {
+            result.lines = lines;
+            continue;
+        }
+        // Every month walks the same tree in the same order.
+        for (int i = 0; i < lines.size(); ++i) {
+            BudgetLine &sum = result.lines[i];
+            const BudgetLine &line = lines.at(i);
+            sum.ownBudget = sum.ownBudget || line.ownBudget;
+            sum.rollover = line.rollover;
+            sum.budget += line.budget;
+            sum.spent += line.spent;
+            sum.remaining = sum.budget + sum.carried - sum.spent;
+        }
+    }
+
+    for (const BudgetLine &line : std::as_const(result.lines)) {
+        if (line.depth != 0)
+            continue;
         result.totalBudget += line.budget;
         result.totalCarried += line.carried;
         result.totalSpent += line.spent;

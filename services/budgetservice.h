@@ -29,10 +29,16 @@ struct BudgetLine {
     qint64 carried = 0; // left over from last month and carried in
     qint64 spent = 0;   // this category's and its sub-categories'
     qint64 remaining = 0;
+
+    // Nothing budgeted, carried or spent: lists of a month leave such a line out.
+    bool isBlank() const { return budget == 0 && carried == 0 && spent == 0; }
 };
 
+// A month, or the months of a period added up: budgets and spending summed over the months,
+// carried = what came into the first month from before.
 struct BudgetMonth {
     QDate month;             // the first day
+    QDate lastMonth;         // the first day of the last month; month for a single month
     QList<BudgetLine> lines; // parents before their children, by name
     // Over the top-level lines, so that a child is not counted twice.
     qint64 totalBudget = 0;
@@ -54,6 +60,10 @@ public:
 
     // The month holding day.
     BudgetMonth month(const QDate &day) const;
+    // The whole months from the one holding from to the one holding to, budget against
+    // spending: what the budget report shows for a period. A month counts whole even when
+    // the period takes only part of it, as its budget is for the whole month.
+    BudgetMonth period(const QDate &from, const QDate &to) const;
 
     // Gives the month holding day the budgets of the month before (amount and rollover),
     // replacing the ones it has for those categories. *count receives how many were copied.

@@ -483,9 +483,9 @@ int LedgerWriter::markAllForResync() {
     if (!scope.isOpen())
         return -1;
     const int counts[]
-        = {m_accounts->markAllPendingForResync(), m_categories->markAllPendingForResync(),
-           m_transactions->markAllPendingForResync(), m_recurring->markAllPendingForResync(),
-           m_reconciliations->markAllPendingForResync()};
+        = {m_accounts->markAllPendingForResync(),        m_categories->markAllPendingForResync(),
+           m_transactions->markAllPendingForResync(),    m_recurring->markAllPendingForResync(),
+           m_reconciliations->markAllPendingForResync(), m_budgets->markAllPendingForResync()};
     int total = 0;
     for (const int count : counts) {
         if (count < 0)

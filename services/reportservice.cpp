@@ -344,14 +344,15 @@ bool ReportService::splitAdjustments(const QDate &from, const QDate &to, const Q
         filter += QLatin1String(" AND t.amount < 0");
     // Driven by the split lines, which are few: a database without splits pays one empty
     // index probe, and the large transactions table is only looked up by id (CROSS JOIN keeps
-    // SQLite from walking the date range of the transactions instead).
+    // SQLite from walking the date range of the transactions instead, and from walking every
+    // transaction without a transfer link, which it does for "t.id IN (...)").
     const QString sql
         = QStringLiteral(
               "SELECT COALESCE(c.name, 'Uncategorized'), COALESCE(c.tax_category, ''), "
               "COALESCE(c.is_tax_relevant, 0), SUM(x.amount), SUM(x.n) FROM ("
-              "SELECT t.category_id AS category_id, -t.amount AS amount, -1 AS n FROM transactions "
-              "t "
-              "WHERE t.id IN (SELECT transaction_id FROM split_lines) AND %1 "
+              "SELECT t.category_id AS category_id, -t.amount AS amount, -1 AS n FROM "
+              "(SELECT DISTINCT transaction_id AS id FROM split_lines) s CROSS JOIN transactions "
+              "t ON t.id = s.id WHERE %1 "
               "UNION ALL "
               "SELECT l.category_id, l.amount, 1 FROM split_lines l CROSS JOIN transactions t ON "
               "t.id = "

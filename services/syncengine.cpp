@@ -14,6 +14,7 @@
 
 #include <QJsonDocument>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -24,6 +25,7 @@
 #include <utility>
 
 const QString SyncEngine::CursorKey = QStringLiteral("lastSyncTimestamp");
+const QString SyncEngine::ServerKnowsKeyPrefix = QStringLiteral("syncServerKnows.");
 
 namespace {
 
@@ -169,12 +171,20 @@ QJsonObject SyncEngine::withHeldCategory(const SyncTables::Table &table, QJsonOb
     return change;
 }
 
+bool SyncEngine::serverKnows(const SyncTables::Table &table) const {
+    return !table.newerServersOnly
+           || m_preferences->boolValue(ServerKnowsKeyPrefix + table.entityType, false);
+}
+
 void SyncEngine::performSync() {
     loadHeldCategories();
     QList<QJsonObject> changes;
-    for (const SyncTables::Table &table : m_tables.all())
+    for (const SyncTables::Table &table : m_tables.all()) {
+        if (!serverKnows(table))
+            continue;
         for (const QJsonObject &change : table.pendingChanges())
             changes.append(withHeldCategory(table, change));
+    }
 
     if (changes.isEmpty()) {
         startPull();
@@ -215,6 +225,8 @@ void SyncEngine::pushNextBatch() {
                     if (!self)
                         return;
                     if (!ok) {
+                        if (status == 400)
+                            self->forgetNewerKinds(batch);
                         self->fail(QStringLiteral("Push failed (HTTP %1)").arg(status));
                         return;
                     }
@@ -223,6 +235,21 @@ void SyncEngine::pushNextBatch() {
                     self->handlePushResults(batch, body);
                     self->pushNextBatch();
                 });
+}
+
+// A server that refuses the batch as malformed may be an older one than the server these kinds
+// were seen on (the device was pointed elsewhere): they wait until it shows them again.
+void SyncEngine::forgetNewerKinds(const QJsonArray &batch) {
+    QSet<QString> sent;
+    for (const QJsonValue &change : batch)
+        sent.insert(change.toObject().value(QLatin1String("entity_type")).toString());
+    for (const SyncTables::Table &table : m_tables.all()) {
+        if (table.newerServersOnly && sent.contains(table.entityType)) {
+            qCWarning(lcServices).noquote() << "Push refused; not sending" << table.entityType
+                                            << "changes until the server lists them again";
+            m_preferences->remove(ServerKnowsKeyPrefix + table.entityType);
+        }
+    }
 }
 
 void SyncEngine::handlePushResults(const QJsonArray &sent, const QJsonObject &response) {
@@ -392,6 +419,13 @@ void SyncEngine::handlePullPage(const QJsonObject &page) {
         m_heldRecords += records;
     }
     m_heldPages.append(page);
+    // A server that sends a kind's array knows the kind: its rows may be pushed from now on.
+    for (const SyncTables::Table &table : m_tables.all()) {
+        if (table.newerServersOnly && page.contains(table.pullKey) && !serverKnows(table)) {
+            m_preferences->setBool(ServerKnowsKeyPrefix + table.entityType, true);
+            m_pushLearnedKinds = true;
+        }
+    }
 
     const QString serverTime = page.value(QLatin1String("server_time")).toString();
     const bool hasMore = page.value(QLatin1String("has_more")).toBool(false);
@@ -472,6 +506,15 @@ void SyncEngine::checkIntegrity(const QJsonObject &integrity) {
 }
 
 void SyncEngine::finishSync() {
+    // Rows of a kind the server has just shown it knows go out in this same run.
+    if (std::exchange(m_pushLearnedKinds, false)) {
+        for (const SyncTables::Table &table : m_tables.all()) {
+            if (table.newerServersOnly && serverKnows(table) && !table.pendingChanges().isEmpty()) {
+                performSync();
+                return;
+            }
+        }
+    }
     m_lastRun = m_run;
     m_running = false;
     setState(Idle);
@@ -484,6 +527,7 @@ void SyncEngine::finishSync() {
 }
 
 void SyncEngine::fail(const QString &error) {
+    m_pushLearnedKinds = false;
     m_running = false;
     m_followUp = false;
     m_lastError = error;

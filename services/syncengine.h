@@ -50,6 +50,8 @@ public:
     // Pulled records stored in one transaction at most (whole pages; a page may pass it).
     static constexpr int StoreGroupRecords = 5000;
     static const QString CursorKey;
+    // Followed by an entity type: set once the server has shown it knows that kind.
+    static const QString ServerKnowsKeyPrefix;
 
     SyncEngine(TindAccount::ApiClient *api, AccountRepository *accounts,
                TransactionRepository *transactions, CategoryRepository *categories,
@@ -94,6 +96,8 @@ private:
     // category carries that category, so that an edit made meanwhile does not erase it.
     QJsonObject withHeldCategory(const SyncTables::Table &table, QJsonObject change) const;
     void loadHeldCategories();
+    bool serverKnows(const SyncTables::Table &table) const;
+    void forgetNewerKinds(const QJsonArray &batch);
     void pushNextBatch();
     void handlePushResults(const QJsonArray &sent, const QJsonObject &response);
     bool readsAsSent(const SyncTables::Table &table, const QString &entityId,
@@ -134,6 +138,8 @@ private:
     QList<QJsonObject> m_heldPages; // pulled, not stored yet
     int m_heldRecords = 0;
     bool m_followUp = false;
+    // This run's pull showed kinds the server had not shown before.
+    bool m_pushLearnedKinds = false;
     // A sync is in flight. Separate from the state, which an authentication failure may turn
     // to Error while a request is still out.
     bool m_running = false;

@@ -55,7 +55,7 @@ QSqlDatabase SyncPageApplier::connection() const {
 Currency SyncPageApplier::currencyOf(const QString &entityType, const QJsonObject &record) {
     if (entityType == SyncWire::AccountEntity)
         return currencyFromString(SyncWire::readText(record, QStringLiteral("currency")));
-    if (entityType == SyncWire::CategoryEntity)
+    if (entityType == SyncWire::CategoryEntity || entityType == SyncWire::BudgetEntity)
         return Currency::USD;
     const QString accountId = SyncWire::readText(record, QStringLiteral("account_id"));
     const auto known = m_currencies.constFind(accountId);
@@ -365,6 +365,16 @@ void SyncPageApplier::merge(const SyncTables::Table &table, const QJsonObject &j
             qCInfo(lcServices).noquote() << table.logName + QStringLiteral(": account") << accountId
                                          << "of" << id << "has not arrived yet; holding the record";
             hold(table, json, accounts.name, accountId);
+            return;
+        }
+    }
+    if (table.waitsForCategory) {
+        const QString categoryId = SyncWire::readText(json, QStringLiteral("category_id"));
+        if (!rowExists(categories.name, categoryId)) {
+            qCInfo(lcServices).noquote()
+                << table.logName + QStringLiteral(": category") << categoryId << "of" << id
+                << "has not arrived yet; holding the record";
+            hold(table, json, categories.name, categoryId);
             return;
         }
     }

@@ -3,12 +3,17 @@
 
 #include "services/synctables.h"
 
+#include "services/servicelog.h"
 #include "services/syncwire.h"
 #include "storage/accountrepository.h"
+#include "storage/budgetrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
+#include "storage/timestamps.h"
 #include "storage/transactionrepository.h"
+
+#include <QDate>
 
 namespace {
 
@@ -18,6 +23,49 @@ QString owningAccount(const Account &) {
 
 QString owningAccount(const Category &) {
     return QString();
+}
+
+QString owningAccount(const Budget &) {
+    return QString();
+}
+
+// Which of two live budgets of one category and month stays: the one set last, and of two
+// set at the same instant the one with the greater id. Every device decides alike.
+bool keptOver(const Budget &a, const Budget &b) {
+    return a.updatedAt != b.updatedAt ? a.updatedAt > b.updatedAt : a.id > b.id;
+}
+
+// Stores a pulled budget. Two devices may each have budgeted the same category for the same
+// month before either synced; only one may stay live, and the other is deleted here and that
+// deletion pushed, so that every device and the server end with the same one.
+bool storeBudget(BudgetRepository *budgets, const QJsonObject &json, bool exists) {
+    Budget record = SyncWire::budgetFromPull(json);
+    if (record.month.size() != 7
+        || !QDate::fromString(record.month + QLatin1String("-01"), Qt::ISODate).isValid()
+        || record.amount < 0) {
+        qCWarning(lcServices).noquote()
+            << "applyBudget: skipping server record with a broken month or amount:" << record.id
+            << record.month << record.amount;
+        return false;
+    }
+    const QDateTime now = Timestamps::nowUtc();
+    if (!record.createdAt.isValid())
+        record.createdAt = now;
+    if (!record.updatedAt.isValid())
+        record.updatedAt = now;
+    if (!record.deletedAt) {
+        std::optional<Budget> other = budgets->find(record.categoryId, record.month);
+        if (other && !other->deletedAt && other->id != record.id) {
+            Budget &loser = keptOver(*other, record) ? record : *other;
+            loser.deletedAt = now;
+            loser.updatedAt = now;
+            loser.version += 1;
+            loser.syncStatus = SyncStatus::Pending;
+            if (&loser == &*other && !budgets->update(loser))
+                return false;
+        }
+    }
+    return exists ? budgets->update(record) : budgets->insert(record);
 }
 
 template<typename Record> QString owningAccount(const Record &record) {
@@ -150,7 +198,18 @@ SyncTables::SyncTables(AccountRepository *accounts, TransactionRepository *trans
                     QStringLiteral("statementDate"));
     bindRepository(reconciliation, reconciliations, &SyncWire::reconciliationFromPull);
 
-    m_tables = {account, category, rule, transaction, reconciliation};
+    // A cleared budget is only recorded as deleted, like a reconciliation.
+    m_budgets = std::make_shared<BudgetRepository>(categories->database());
+    Table budget = describe(Kind::Budget, SyncWire::BudgetEntity, QStringLiteral("budgets"),
+                            QStringLiteral("applyBudget"));
+    budget.waitsForCategory = true;
+    budget.newerServersOnly = true;
+    bindRepository(budget, m_budgets.get(), &SyncWire::budgetFromPull);
+    budget.store = [budgets = m_budgets.get()](const QJsonObject &json, bool exists) {
+        return storeBudget(budgets, json, exists);
+    };
+
+    m_tables = {account, category, rule, transaction, reconciliation, budget};
 }
 
 const SyncTables::Table *SyncTables::byEntityType(const QString &entityType) const {

@@ -9,22 +9,24 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class AccountRepository;
+class BudgetRepository;
 class CategoryRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class TransactionRepository;
 
-// The five tables this device shares with the sync server, described once: how each is named
+// The tables this device shares with the sync server, described once: how each is named
 // on the wire and in the database, which repository keeps it, and what a pulled record of it
 // may refer to. The engine pushes and the page applier merges every kind through this one
 // description, so no kind has code of its own.
 class SyncTables {
 public:
     // In push and pull order: a record comes after the rows it refers to.
-    enum class Kind { Account, Category, Recurring, Transaction, Reconciliation };
+    enum class Kind { Account, Category, Recurring, Transaction, Reconciliation, Budget };
 
     // What merging a pulled record needs to know of the local row.
     struct RowState {
@@ -48,6 +50,12 @@ public:
         QString logName;
         // A pulled record waits (is held) until the account in "account_id" has arrived.
         bool waitsForAccount = false;
+        // A pulled record waits until the category in "category_id" has arrived: it cannot
+        // be stored without one.
+        bool waitsForCategory = false;
+        // Servers older than this kind refuse a whole push that carries it. Its rows are
+        // pushed only to a server whose pulled pages have shown its array.
+        bool newerServersOnly = false;
         // A category the record refers to through this member; until it arrives the record
         // is stored without it, and put back when it does.
         QString categoryKey;
@@ -79,6 +87,7 @@ public:
         QJsonArray pulled(const QJsonObject &page) const;
     };
 
+    // Budgets are kept through a repository of the tables' own, on the categories' database.
     SyncTables(AccountRepository *accounts, TransactionRepository *transactions,
                CategoryRepository *categories, RecurringRepository *recurring,
                ReconciliationRepository *reconciliations);
@@ -89,5 +98,6 @@ public:
     const Table *byEntityType(const QString &entityType) const;
 
 private:
+    std::shared_ptr<BudgetRepository> m_budgets;
     QList<Table> m_tables;
 };

@@ -20,6 +20,7 @@ const QString SyncWire::CategoryEntity = QStringLiteral("category");
 const QString SyncWire::RecurringEntity = QStringLiteral("recurring");
 const QString SyncWire::TransactionEntity = QStringLiteral("transaction");
 const QString SyncWire::ReconciliationEntity = QStringLiteral("reconciliation");
+const QString SyncWire::BudgetEntity = QStringLiteral("budget");
 
 namespace {
 
@@ -283,6 +284,16 @@ const Members<Reconciliation> &reconciliationMembers() {
     return members;
 }
 
+const Members<Budget> &budgetMembers() {
+    static const Members<Budget> members = Members<Budget>()
+                                               .text("category_id", &Budget::categoryId)
+                                               .text("month", &Budget::month)
+                                               .money("amount", &Budget::amount)
+                                               .flag("rollover", &Budget::rollover)
+                                               .integer("version", &Budget::version);
+    return members;
+}
+
 template<typename Record>
 QJsonObject payloadOf(const Members<Record> &members, const Record &record) {
     QJsonObject p;
@@ -331,6 +342,10 @@ QJsonObject SyncWire::payload(const Reconciliation &r) {
     return payloadOf(reconciliationMembers(), r);
 }
 
+QJsonObject SyncWire::payload(const Budget &b) {
+    return payloadOf(budgetMembers(), b);
+}
+
 QJsonObject SyncWire::change(const Account &a) {
     return changeObject(AccountEntity, a, payload(a));
 }
@@ -349,6 +364,10 @@ QJsonObject SyncWire::change(const Transaction &t) {
 
 QJsonObject SyncWire::change(const Reconciliation &r) {
     return changeObject(ReconciliationEntity, r, payload(r));
+}
+
+QJsonObject SyncWire::change(const Budget &b) {
+    return changeObject(BudgetEntity, b, payload(b));
 }
 
 bool SyncWire::sameChange(const Account &a, const Account &b) {
@@ -371,6 +390,10 @@ bool SyncWire::sameChange(const Reconciliation &a, const Reconciliation &b) {
     return sameOf(reconciliationMembers(), a, b);
 }
 
+bool SyncWire::sameChange(const Budget &a, const Budget &b) {
+    return sameOf(budgetMembers(), a, b);
+}
+
 Account SyncWire::accountFromPull(const QJsonObject &json) {
     return fromPullOf(accountMembers(), json);
 }
@@ -389,6 +412,10 @@ Transaction SyncWire::transactionFromPull(const QJsonObject &json) {
 
 Reconciliation SyncWire::reconciliationFromPull(const QJsonObject &json) {
     return fromPullOf(reconciliationMembers(), json);
+}
+
+Budget SyncWire::budgetFromPull(const QJsonObject &json) {
+    return fromPullOf(budgetMembers(), json);
 }
 
 QString SyncWire::readText(const QJsonObject &record, const QString &key) {
@@ -414,7 +441,8 @@ bool SyncWire::amountsInRange(const QString &entityType, const QJsonObject &reco
     QStringList keys;
     if (entityType == AccountEntity)
         keys = {QStringLiteral("starting_balance")};
-    else if (entityType == RecurringEntity || entityType == TransactionEntity)
+    else if (entityType == RecurringEntity || entityType == TransactionEntity
+             || entityType == BudgetEntity)
         keys = {QStringLiteral("amount")};
     else if (entityType == ReconciliationEntity)
         keys = {QStringLiteral("statement_balance"), QStringLiteral("reconciled_balance")};

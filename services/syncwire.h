@@ -4,6 +4,7 @@
 #pragma once
 
 #include "storage/account.h"
+#include "storage/budget.h"
 #include "storage/category.h"
 #include "storage/enums.h"
 #include "storage/reconciliation.h"
@@ -27,6 +28,7 @@ public:
     static const QString RecurringEntity;
     static const QString TransactionEntity;
     static const QString ReconciliationEntity;
+    static const QString BudgetEntity;
 
     // {"entity_type", "entity_id", "action", "version", "payload"}.
     static QJsonObject change(const Account &account);
@@ -34,12 +36,14 @@ public:
     static QJsonObject change(const RecurringTransaction &rule);
     static QJsonObject change(const Transaction &transaction);
     static QJsonObject change(const Reconciliation &reconciliation);
+    static QJsonObject change(const Budget &budget);
 
     static QJsonObject payload(const Account &account);
     static QJsonObject payload(const Category &category);
     static QJsonObject payload(const RecurringTransaction &rule);
     static QJsonObject payload(const Transaction &transaction);
     static QJsonObject payload(const Reconciliation &reconciliation);
+    static QJsonObject payload(const Budget &budget);
 
     // Whether two records push the same change, without building either.
     static bool sameChange(const Account &a, const Account &b);
@@ -47,6 +51,7 @@ public:
     static bool sameChange(const RecurringTransaction &a, const RecurringTransaction &b);
     static bool sameChange(const Transaction &a, const Transaction &b);
     static bool sameChange(const Reconciliation &a, const Reconciliation &b);
+    static bool sameChange(const Budget &a, const Budget &b);
 
     // The local record of a pulled one: id = "client_id", serverId = "id", synced, with the
     // pulled version. The caller replaces the id when it matched the row another way.
@@ -55,6 +60,7 @@ public:
     static RecurringTransaction recurringFromPull(const QJsonObject &record);
     static Transaction transactionFromPull(const QJsonObject &record);
     static Reconciliation reconciliationFromPull(const QJsonObject &record);
+    static Budget budgetFromPull(const QJsonObject &record);
 
     // Value readers of pulled members.
     static QString readText(const QJsonObject &record, const QString &key);

@@ -40,6 +40,23 @@ std::optional<Budget> BudgetRepository::find(const QString &categoryId,
                              {categoryId, month}, readBudget);
 }
 
+std::optional<Budget> BudgetRepository::findById(const QString &id) const {
+    return readFirst<Budget>(kSelect + QLatin1String("WHERE id = ?"), {id}, readBudget);
+}
+
+QList<Budget> BudgetRepository::findPending() const {
+    return readList<Budget>(kSelect + QLatin1String("WHERE sync_status = 'pending'"), {},
+                            readBudget);
+}
+
+bool BudgetRepository::markSynced(const QString &id, const QString &serverId) {
+    return markSyncedRow(QStringLiteral("budgets"), id, serverId);
+}
+
+int BudgetRepository::markAllPendingForResync() {
+    return markAllPendingRows(QStringLiteral("budgets"));
+}
+
 bool BudgetRepository::insert(const Budget &b) {
     return change(QStringLiteral("INSERT INTO budgets (id, category_id, month, amount, rollover, "
                                  "version, sync_status, server_id, created_at, updated_at, "

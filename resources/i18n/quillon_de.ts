@@ -3519,6 +3519,10 @@ Dort ebenfalls ändern?</translation>
         <source>Net</source>
         <translation>Saldo</translation>
     </message>
+    <message>
+        <source>Budget and carried in</source>
+        <translation>Budget und Übertrag</translation>
+    </message>
 </context>
 <context>
     <name>ReportColumns</name>
@@ -3806,6 +3810,34 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>Currency</source>
         <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Übertrag</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Ausgegeben</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
+    <message>
+        <source>Budgeted months</source>
+        <translation>Budgetierte Monate</translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation>Budgets für %1</translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation>Budgets der ganzen Monate %1 – %2</translation>
     </message>
 </context>
 <context>

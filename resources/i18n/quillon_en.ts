@@ -3492,6 +3492,10 @@ Change it there too?</source>
         <source>Net</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Budget and carried in</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportColumns</name>
@@ -3778,6 +3782,34 @@ Change it there too?</source>
     </message>
     <message>
         <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budgeted months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -3519,6 +3519,10 @@ Change it there too?</source>
         <source>Net</source>
         <translation>Neto</translation>
     </message>
+    <message>
+        <source>Budget and carried in</source>
+        <translation>Presupuesto y arrastrado</translation>
+    </message>
 </context>
 <context>
     <name>ReportColumns</name>
@@ -3806,6 +3810,34 @@ Change it there too?</source>
     <message>
         <source>Currency</source>
         <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Arrastrado</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Gastado</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
+    <message>
+        <source>Budgeted months</source>
+        <translation>Meses presupuestados</translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation>Presupuestos de %1</translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation>Presupuestos de los meses completos %1 – %2</translation>
     </message>
 </context>
 <context>

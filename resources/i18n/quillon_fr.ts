@@ -3519,6 +3519,10 @@ Le modifier là aussi ?</translation>
         <source>Net</source>
         <translation>Net</translation>
     </message>
+    <message>
+        <source>Budget and carried in</source>
+        <translation>Budget et report</translation>
+    </message>
 </context>
 <context>
     <name>ReportColumns</name>
@@ -3806,6 +3810,34 @@ Le modifier là aussi ?</translation>
     <message>
         <source>Currency</source>
         <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Dépensé</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restant</translation>
+    </message>
+    <message>
+        <source>Budgeted months</source>
+        <translation>Mois budgétés</translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation>Budgets de %1</translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation>Budgets des mois entiers %1 – %2</translation>
     </message>
 </context>
 <context>

@@ -3503,6 +3503,10 @@ Change it there too?</source>
         <source>Net</source>
         <translation>収支</translation>
     </message>
+    <message>
+        <source>Budget and carried in</source>
+        <translation>予算と繰越</translation>
+    </message>
 </context>
 <context>
     <name>ReportColumns</name>
@@ -3790,6 +3794,34 @@ Change it there too?</source>
     <message>
         <source>Currency</source>
         <translation>通貨</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>予算</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>繰越</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>残り</translation>
+    </message>
+    <message>
+        <source>Budgeted months</source>
+        <translation>予算の対象月</translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation>%1 の予算</translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation>%1 – %2 の各月全体の予算</translation>
     </message>
 </context>
 <context>

@@ -326,6 +326,17 @@ void tst_Cli::budgetSetShowCopyFill() {
     rows = cli({"budget", "show", "--month", "2026-01", "--format", "json"}).json();
     QCOMPARE(rows.at(0)["budget"].toInteger(), 1503);
     QVERIFY(rows.at(0)["rollover"].toBool());
+
+    // The report adds up the whole months a period touches; the carry inside it is already
+    // in the budgets it sums.
+    r = cli({"report", "budget", "--from", "2025-12-15", "--to", "2026-01-10", "--format", "json"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    rows = r.json();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(0)["budget"].toInteger(), 30000 + 1503);
+    QCOMPARE(rows.at(0)["carried"].toInteger(), 0);
+    QCOMPARE(rows.at(0)["spent"].toInteger(), 4510);
+    QCOMPARE(rows.at(1)["remaining"].toInteger(), 30000 + 1503 - 4510);
 }
 
 void tst_Cli::errors_data() {
@@ -364,6 +375,8 @@ void tst_Cli::errors_data() {
         << QStringList{"budget", "set", "Groceries", "ten"} << 1 << "cannot read the budget";
     QTest::addRow("budget month 13")
         << QStringList{"budget", "show", "--month", "2026-13"} << 1 << "cannot read the month";
+    QTest::addRow("budget report of one account")
+        << QStringList{"report", "budget", "--account", "Checking"} << 2 << "covers every account";
     QTest::addRow("budget set without amount")
         << QStringList{"budget", "set", "Groceries"} << 2 << "takes 2 argument(s)";
     QTest::addRow("unknown account")

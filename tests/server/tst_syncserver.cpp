@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "services/accountsharingservice.h"
+#include "storage/budgetrepository.h"
 #include "tests/server/serverprocess.h"
 #include "tests/services/syncdevice.h"
 #include "tests/support/testrecords.h"
@@ -145,6 +146,18 @@ QStringList liveIds(const SyncDevice &device, const QString &table) {
     return ids;
 }
 
+Budget budget(const QString &id, const QString &categoryId, const QString &month, qint64 amount,
+              int secondsLater = 0) {
+    Budget b;
+    b.id = id;
+    b.categoryId = categoryId;
+    b.month = month;
+    b.amount = amount;
+    b.createdAt = stamp(secondsLater);
+    b.updatedAt = stamp(secondsLater);
+    return b;
+}
+
 QByteArray forge(const QString &token) {
     // The payload claims another user; the signature is the original one.
     QList<QByteArray> parts = token.toLatin1().split('.');
@@ -166,6 +179,7 @@ class tst_SyncServer : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void twoDevicesConverge();
+    void budgetsConverge();
     void sharedAccountAppearsAndDisappears();
     void authorization_data();
     void authorization();
@@ -253,6 +267,48 @@ void tst_SyncServer::twoDevicesConverge() {
     QCOMPARE(
         laptop->scalar("SELECT COUNT(*) FROM transactions WHERE sync_status <> 'synced'").toInt(),
         0);
+}
+
+void tst_SyncServer::budgetsConverge() {
+    const QString user = m_server.user("budgets");
+    auto laptop = device("laptop", user);
+    auto phone = device("phone", user);
+    BudgetRepository laptopBudgets(laptop->db.database());
+    BudgetRepository phoneBudgets(phone->db.database());
+    const auto syncBoth = [&] {
+        // A device pushes the budget it gave up to the other's, which the other takes back
+        // the round after: quiet comes on the third.
+        for (int round = 0; round < 3; ++round) {
+            if (!laptop->sync() || !phone->sync())
+                return false;
+        }
+        return true;
+    };
+    const QString columns = "category_id, month, amount, rollover";
+
+    QVERIFY(laptop->categories.insert(category("cat-food", "Food")));
+    Budget food = budget("b-food", "cat-food", "2026-01", 30000);
+    food.rollover = true;
+    QVERIFY(laptopBudgets.insert(food));
+    QVERIFY(syncBoth());
+    QCOMPARE(rows(*phone, "budgets", columns), QStringList{"b-food|1|0|cat-food|2026-01|30000|1"});
+
+    // A change on one device reaches the other.
+    Budget raised = *phoneBudgets.findById("b-food");
+    raised.amount = 35000;
+    ++raised.version;
+    raised.syncStatus = SyncStatus::Pending;
+    QVERIFY(phoneBudgets.update(raised));
+    // Both budget February before either syncs: the one set last stays on both.
+    QVERIFY(laptopBudgets.insert(budget("b-feb-laptop", "cat-food", "2026-02", 10000, 1)));
+    QVERIFY(phoneBudgets.insert(budget("b-feb-phone", "cat-food", "2026-02", 12000, 2)));
+    QVERIFY(syncBoth());
+
+    QCOMPARE(rows(*laptop, "budgets", columns), rows(*phone, "budgets", columns));
+    QCOMPARE(liveIds(*laptop, "budgets"), QStringList({"b-feb-phone", "b-food"}));
+    QCOMPARE(laptopBudgets.findById("b-food")->amount, qint64(35000));
+    QCOMPARE(laptop->scalar("SELECT COUNT(*) FROM budgets WHERE sync_status <> 'synced'").toInt(),
+             0);
 }
 
 void tst_SyncServer::sharedAccountAppearsAndDisappears() {

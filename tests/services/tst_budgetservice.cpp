@@ -16,6 +16,8 @@
 
 #include <QTest>
 
+#include <optional>
+
 using namespace TestRecords;
 
 namespace {
@@ -117,6 +119,8 @@ private Q_SLOTS:
     void lines_data();
     void lines();
     void linesAndTotals();
+    void period_data();
+    void period();
     void spentEqualsCategorySpendingReport_data();
     void spentEqualsCategorySpendingReport();
     void copyAndFill();
@@ -182,25 +186,86 @@ void tst_BudgetService::linesAndTotals() {
     QCOMPARE(month.totalRemaining, qint64(17000 + 2000 - 7000));
 }
 
+void tst_BudgetService::period_data() {
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<qint64>("budget");
+    QTest::addColumn<qint64>("carried");
+    QTest::addColumn<qint64>("spent");
+
+    QTest::newRow("one month reads as the month")
+        << QDate(2025, 1, 1) << QDate(2025, 1, 31) << "food" << qint64(10000) << qint64(2000)
+        << qint64(3000);
+    // December's leftover is inside January's carry, which the period does not count again.
+    QTest::newRow("rollover across the year end counts the carry into the period once")
+        << QDate(2024, 12, 1) << QDate(2025, 1, 31) << "food" << qint64(20000) << qint64(4000)
+        << qint64(15000);
+    QTest::newRow("parts of months count whole")
+        << QDate(2024, 12, 20) << QDate(2025, 1, 5) << "food" << qint64(20000) << qint64(4000)
+        << qint64(15000);
+    QTest::newRow("dates the wrong way round") << QDate(2025, 1, 5) << QDate(2024, 12, 20) << "food"
+                                               << qint64(20000) << qint64(4000) << qint64(15000);
+    QTest::newRow("overspent rollover month")
+        << QDate(2024, 12, 1) << QDate(2025, 1, 31) << "travel" << qint64(5000) << qint64(0)
+        << qint64(8000);
+    QTest::newRow("parent sums its children, then has its own")
+        << QDate(2025, 1, 1) << QDate(2025, 2, 28) << "util" << qint64(7000 + 5000) << qint64(0)
+        << qint64(4000);
+}
+
+void tst_BudgetService::period() {
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, category);
+    QFETCH(qint64, budget);
+    QFETCH(qint64, carried);
+    QFETCH(qint64, spent);
+    Fixture f;
+    QVERIFY(f.ok);
+    const BudgetMonth data = f.budgets.period(from, to);
+    QVERIFY(data.ok);
+    qint64 totalBudget = 0;
+    qint64 totalRemaining = 0;
+    std::optional<BudgetLine> found;
+    for (const BudgetLine &line : data.lines) {
+        if (line.categoryId == category)
+            found = line;
+        totalBudget += line.depth == 0 ? line.budget : 0;
+        totalRemaining += line.depth == 0 ? line.remaining : 0;
+    }
+    QVERIFY(found);
+    QCOMPARE(found->budget, budget);
+    QCOMPARE(found->carried, carried);
+    QCOMPARE(found->spent, spent);
+    QCOMPARE(found->remaining, budget + carried - spent);
+    QCOMPARE(data.totalBudget, totalBudget);
+    QCOMPARE(data.totalRemaining, totalRemaining);
+}
+
 void tst_BudgetService::spentEqualsCategorySpendingReport_data() {
     QTest::addColumn<QDate>("month");
-    QTest::newRow("November") << QDate(2024, 11, 1);
-    QTest::newRow("December") << QDate(2024, 12, 1);
-    QTest::newRow("January, with a split, a refund and a transfer") << QDate(2025, 1, 1);
-    QTest::newRow("empty February") << QDate(2025, 2, 1);
+    QTest::addColumn<QDate>("lastMonth");
+    QTest::newRow("November") << QDate(2024, 11, 1) << QDate(2024, 11, 1);
+    QTest::newRow("December") << QDate(2024, 12, 1) << QDate(2024, 12, 1);
+    QTest::newRow("January, with a split, a refund and a transfer")
+        << QDate(2025, 1, 1) << QDate(2025, 1, 1);
+    QTest::newRow("empty February") << QDate(2025, 2, 1) << QDate(2025, 2, 1);
+    QTest::newRow("November to February") << QDate(2024, 11, 1) << QDate(2025, 2, 1);
 }
 
 void tst_BudgetService::spentEqualsCategorySpendingReport() {
     QFETCH(QDate, month);
+    QFETCH(QDate, lastMonth);
     Fixture f;
     QVERIFY(f.ok);
     ReportService reports(f.db.database());
     QMap<QString, qint64> reported;
     for (const CategorySpendingRow &row :
-         reports.categorySpending(month, month.addMonths(1).addDays(-1)))
+         reports.categorySpending(month, lastMonth.addMonths(1).addDays(-1)))
         reported.insert(row.name, -row.total);
     QMap<QString, qint64> budgeted;
-    const BudgetMonth data = f.budgets.month(month);
+    const BudgetMonth data = f.budgets.period(month, lastMonth);
     for (int i = 0; i < data.lines.size(); ++i) {
         const BudgetLine &line = data.lines.at(i);
         qint64 own = line.spent;

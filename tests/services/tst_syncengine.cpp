@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "services/syncpageapplier.h"
+#include "storage/budgetrepository.h"
 #include "storage/transactionscope.h"
 #include "tests/services/syncdevice.h"
 #include "tests/support/testrecords.h"
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void brokenDatesAreSkipped();
     void amountsOutOfRangeAreSkipped();
     void recordsWaitForWhatTheyReferTo();
+    void budgetsWaitForAServerThatKnowsThem();
     void editKeepsTheCategoryItWaitsFor();
     void integrityMismatchOnlyWarns();
     void pushFailureLeavesRowsPending();
@@ -572,6 +574,67 @@ void tst_SyncEngine::recordsWaitForWhatTheyReferTo() {
 
 // A pulled transaction is stored without the category that has not arrived yet. An edit made
 // meanwhile must not push the row without it, or every device loses the categorisation.
+// The test server is one that predates budgets: it sends no "budgets" array and refuses the
+// kind, as an older server would (which refuses the whole push).
+void tst_SyncEngine::budgetsWaitForAServerThatKnowsThem() {
+    SyncDevice device("device", m_server->url());
+    BudgetRepository budgets(device.db.database());
+    QVERIFY(device.categories.insert(category("cat-1", "Food")));
+    Budget mine;
+    mine.id = "b-1";
+    mine.categoryId = "cat-1";
+    mine.month = "2026-01";
+    mine.amount = 5000;
+    mine.createdAt = mine.updatedAt = stamp();
+    QVERIFY(budgets.insert(mine));
+    const auto pushedTypes = [&] {
+        QStringList types;
+        for (const TestHttpServer::Request &push : m_server->requests("/sync/push"))
+            for (const QJsonValue &change : pushedChanges(push))
+                types << change["entity_type"].toString();
+        return types;
+    };
+
+    QVERIFY(device.sync());
+    QCOMPARE(pushedTypes(), QStringList{"category"});
+    QCOMPARE(budgets.findById("b-1")->syncStatus, SyncStatus::Pending);
+
+    // A page with the array: the budget goes out in the same sync. The pulled one waits for
+    // its category.
+    const QJsonObject theirs{{"id", "srv-b2"},
+                             {"client_id", "b-2"},
+                             {"category_id", "cat-2"},
+                             {"month", "2026-02"},
+                             {"amount", 7000},
+                             {"rollover", true},
+                             {"version", 1},
+                             {"created_at", "2026-01-05T09:00:00Z"},
+                             {"updated_at", "2026-01-05T09:00:00Z"}};
+    m_server->queuePullPage(page({{"budgets", QJsonArray{theirs}}}, "page-1"));
+    m_server->queuePullPage(page({}, "page-2")); // the pull after that push
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Push result not ok .* budget b-1 .*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Push batch: 0 ok, 1 errors.*"));
+    QVERIFY(device.sync());
+    QCOMPARE(pushedTypes(), (QStringList{"category", "budget"}));
+    QVERIFY(!budgets.findById("b-2"));
+
+    const QJsonObject travel{{"id", "srv-c2"},
+                             {"client_id", "cat-2"},
+                             {"name", "Travel"},
+                             {"version", 1},
+                             {"created_at", "2026-01-05T09:00:00Z"},
+                             {"updated_at", "2026-01-05T09:00:00Z"}};
+    m_server->queuePullPage(page({{"categories", QJsonArray{travel}}}, "page-3"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Push result not ok .* budget b-1 .*"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Push batch: 0 ok, 1 errors.*"));
+    QVERIFY(device.sync());
+    const std::optional<Budget> arrived = budgets.findById("b-2");
+    QVERIFY(arrived);
+    QCOMPARE(arrived->amount, qint64(7000));
+    QVERIFY(arrived->rollover);
+    QCOMPARE(arrived->syncStatus, SyncStatus::Synced);
+}
+
 void tst_SyncEngine::editKeepsTheCategoryItWaitsFor() {
     SyncDevice device("device", m_server->url());
     const auto stamped = [](QJsonObject payload) {

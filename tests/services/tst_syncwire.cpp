@@ -20,6 +20,7 @@ class tst_SyncWire : public QObject {
 private Q_SLOTS:
     void pushedAccount();
     void pushedTransactionAndRule();
+    void budgetRoundTrip();
     void pulledFlags_data();
     void pulledFlags();
     void pulledEnumerationsFallBack();
@@ -84,6 +85,30 @@ void tst_SyncWire::pushedTransactionAndRule() {
     QCOMPARE(SyncWire::change(r).value("version").toInt(), 4);
     r.endDate = QDate(2027, 1, 1);
     QCOMPARE(SyncWire::payload(r).value("end_date").toString(), QStringLiteral("2027-01-01"));
+}
+
+void tst_SyncWire::budgetRoundTrip() {
+    Budget b;
+    b.id = "b-1";
+    b.serverId = "srv-b1";
+    b.categoryId = "cat-1";
+    b.month = "2026-02";
+    b.amount = 12550;
+    b.rollover = true;
+    b.version = 2;
+    b.createdAt = b.updatedAt = QDateTime(QDate(2026, 1, 2), QTime(10, 0), Qt::UTC);
+    const QJsonObject change = SyncWire::change(b);
+    QCOMPARE(change.value("entity_type").toString(), QStringLiteral("budget"));
+    QJsonObject payload = change.value("payload").toObject();
+    QCOMPARE(payload.value("month").toString(), QStringLiteral("2026-02"));
+    QCOMPARE(payload.value("rollover"), QJsonValue(1));
+    QCOMPARE(payload.value("amount").toInteger(), 12550);
+
+    // What the server hands back: its id as "id", the pushing device's as "client_id".
+    payload.insert("id", payload.take("server_id"));
+    const Budget pulled = SyncWire::budgetFromPull(payload);
+    QVERIFY(SyncWire::sameChange(pulled, b));
+    QCOMPARE(pulled.syncStatus, SyncStatus::Synced);
 }
 
 void tst_SyncWire::pulledFlags_data() {

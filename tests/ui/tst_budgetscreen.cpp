@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "app/appstate.h"
+#include "app/thememanager.h"
 #include "services/budgetservice.h"
 #include "services/ledgerwriter.h"
 #include "services/sampledataservice.h"
@@ -21,6 +22,9 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 int rowOf(BudgetScreen &screen, const QString &categoryId) {
@@ -31,6 +35,20 @@ int rowOf(BudgetScreen &screen, const QString &categoryId) {
     return -1;
 }
 
+// The contrast ratio of two colours as accessibility guidelines define it, 1 to 21.
+double contrast(const QColor &a, const QColor &b) {
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF())
+               + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 } // namespace
 
 class tst_BudgetScreen : public QObject {
@@ -38,6 +56,8 @@ class tst_BudgetScreen : public QObject {
 
 private Q_SLOTS:
     void sampleMonthDrivenByKeys();
+    void overBudgetBarReadsInEitherTheme_data();
+    void overBudgetBarReadsInEitherTheme();
 };
 
 void tst_BudgetScreen::sampleMonthDrivenByKeys() {
@@ -104,6 +124,51 @@ void tst_BudgetScreen::sampleMonthDrivenByKeys() {
     QVERIFY(!qobject_cast<QProgressBar *>(screen.table()->cellWidget(after, BudgetScreen::Used))
                  ->accessibleName()
                  .isEmpty());
+}
+
+void tst_BudgetScreen::overBudgetBarReadsInEitherTheme_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("then");
+    QTest::newRow("light, then dark while open") << "light"
+                                                 << "dark";
+    QTest::newRow("dark, then light while open") << "dark"
+                                                 << "light";
+}
+
+void tst_BudgetScreen::overBudgetBarReadsInEitherTheme() {
+    QFETCH(QString, first);
+    QFETCH(QString, then);
+    TestAppState app;
+    QVERIFY(app.isValid());
+    AppState *state = app.state();
+    QVERIFY(state->accountRepository()->insert(TestRecords::account("a-1")));
+    QVERIFY(state->categoryRepository()->insert(TestRecords::category("c-1", "Gifts")));
+    const QDate today = QDate::currentDate();
+    QCOMPARE(state->ledger()->setBudget("c-1", BudgetService::monthKey(today), 1000, false),
+             LedgerWriter::Result::Ok);
+    Transaction spent = TestRecords::transaction("t-1", "a-1", today, -2500);
+    spent.categoryId = "c-1";
+    QCOMPARE(state->ledger()->addTransaction(spent), LedgerWriter::Result::Ok);
+
+    state->themeManager()->setTheme(first);
+    BudgetScreen screen(state);
+    screen.resize(800, 600);
+    screen.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&screen));
+    for (const QString &theme : {first, then}) {
+        state->themeManager()->setTheme(theme);
+        QCoreApplication::processEvents();
+        auto *bar = qobject_cast<QProgressBar *>(
+            screen.table()->cellWidget(rowOf(screen, "c-1"), BudgetScreen::Used));
+        QVERIFY(bar);
+        QCOMPARE(bar->text(), QString("250%"));
+        const QPalette colours = bar->palette();
+        QCOMPARE(colours.color(QPalette::Highlight), Styles::negativeColour(screen.palette()));
+        QVERIFY2(
+            contrast(colours.color(QPalette::Highlight), colours.color(QPalette::HighlightedText))
+                >= 4.5,
+            qPrintable(theme));
+    }
 }
 
 QTEST_MAIN(tst_BudgetScreen)

@@ -3,8 +3,10 @@
 
 #include "app/appstate.h"
 #include "app/thememanager.h"
+#include "services/ledgerwriter.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/money.h"
 #include "storage/transactionrepository.h"
 #include "tests/support/testappstate.h"
 #include "tests/support/testrecords.h"
@@ -59,6 +61,8 @@ private Q_SLOTS:
     void accountFilter();
     void chartsFollowTheTables();
     void smallestBarsAddedUp();
+    void budgetAgainstSpending_data();
+    void budgetAgainstSpending();
     void exportWritesWhatTheTableShows_data();
     void exportWritesWhatTheTableShows();
     void exportOfEmptyTabSaysSo();
@@ -453,6 +457,69 @@ void tst_ReportsScreen::smallestBarsAddedUp() {
     auto *names = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
     QCOMPARE(names->categories(),
              (QStringList{"5 other categories", "C6", "C7", "C8", "C9", "C10"}));
+}
+
+void tst_ReportsScreen::budgetAgainstSpending_data() {
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QString>("months");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("carried");
+    QTest::addColumn<QStringList>("remaining");
+    QTest::addColumn<QList<qreal>>("spentBars"); // bottom up
+
+    QTest::newRow("one month, one category over")
+        << int(ReportPeriods::LastMonth) << "Budgets of February 2024"
+        << QStringList{"Food", "Fuel", "Total"} << QStringList{"$0.00", "$0.00", "$0.00"}
+        << QStringList{"$25.00", "-$10.00", "$15.00"} << QList<qreal>{25.0, 90.0};
+    // February's leftover food money carries in; fuel has nothing this month and is left out.
+    QTest::newRow("part of a month, with rollover")
+        << int(ReportPeriods::ThisMonth) << "Budgets of March 2024" << QStringList{"Food", "Total"}
+        << QStringList{"$25.00", "$25.00"} << QStringList{"$43.00", "$43.00"} << QList<qreal>{12.0};
+    QTest::newRow("months summed")
+        << int(ReportPeriods::ThisYear) << "Budgets of the whole months January 2024 – March 2024"
+        << QStringList{"Food", "Fuel", "Total"} << QStringList{"$0.00", "$0.00", "$0.00"}
+        << QStringList{"$3.00", "-$10.00", "-$7.00"} << QList<qreal>{77.0, 90.0};
+}
+
+void tst_ReportsScreen::budgetAgainstSpending() {
+    QFETCH(int, preset);
+    QFETCH(QString, months);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, carried);
+    QFETCH(QStringList, remaining);
+    QFETCH(QList<qreal>, spentBars);
+    LedgerWriter *ledger = m_state->ledger();
+    QCOMPARE(ledger->setBudget("c-food", "2024-02", 5000, true), LedgerWriter::Result::Ok);
+    QCOMPARE(ledger->setBudget("c-food", "2024-03", 3000, false), LedgerWriter::Result::Ok);
+    QCOMPARE(ledger->setBudget("c-fuel", "2024-02", 8000, false), LedgerWriter::Result::Ok);
+    auto screen = openScreen();
+    screen->tabs()->setCurrentIndex(ReportsScreen::BudgetTab);
+    screen->periodCombo()->setCurrentIndex(preset);
+    settle();
+
+    QTableWidget *table = screen->table(ReportsScreen::BudgetTab);
+    QCOMPARE(column(table, 0), names);
+    QCOMPARE(column(table, 2), carried);
+    QCOMPARE(column(table, 4), remaining);
+    bool monthsShown = false;
+    for (const QLabel *label : screen->findChildren<QLabel *>())
+        monthsShown = monthsShown
+                      || (label->accessibleName() == "Budgeted months" && label->text() == months
+                          && label->isVisible());
+    QVERIFY2(monthsShown, qPrintable(months));
+    QChart *chart = screen->chartView(ReportsScreen::BudgetTab)->chart();
+    auto *pairs = qobject_cast<QHorizontalBarSeries *>(chart->series().value(0));
+    QVERIFY(pairs);
+    QCOMPARE(values(pairs->barSets().at(1)), spentBars);
+
+    // A budget set while the tab is shown is read at once.
+    QCOMPARE(ledger->setBudget("c-food", "2024-03", 4000, false), LedgerWriter::Result::Ok);
+    QCOMPARE(ledger->setBudget("c-food", "2024-01", 4000, false), LedgerWriter::Result::Ok);
+    settle();
+    const qint64 food = preset == ReportPeriods::LastMonth   ? 5000
+                        : preset == ReportPeriods::ThisMonth ? 4000
+                                                             : 4000 + 5000 + 4000;
+    QCOMPARE(table->item(0, 1)->text(), formatMoney(food, Currency::USD));
 }
 
 void tst_ReportsScreen::exportWritesWhatTheTableShows_data() {

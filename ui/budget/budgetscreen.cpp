@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -140,6 +141,18 @@ void BudgetScreen::showEvent(QShowEvent *event) {
         refresh();
 }
 
+// The bars and the over-budget colour hold palettes of their own, made from the theme that
+// was in use when they were filled.
+void BudgetScreen::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::PaletteChange)
+        return;
+    if (isVisible())
+        refresh();
+    else
+        m_stale = true;
+}
+
 void BudgetScreen::showMonth(const QDate &day) {
     m_data.month = QDate(day.year(), day.month(), 1);
     refresh();
@@ -201,10 +214,15 @@ void BudgetScreen::refresh() {
         bar->setValue(std::min(percent, 100));
         bar->setFormat(QStringLiteral("%1%").arg(percent));
         bar->setAccessibleName(tr("%1: %2% of the budget used").arg(line.name).arg(percent));
-        QPalette barPalette = bar->palette();
-        if (overBudget)
+        QPalette barPalette = palette();
+        if (overBudget) {
             barPalette.setColor(QPalette::Highlight, over);
-        bar->setPalette(overBudget ? barPalette : palette());
+            // The text over the filled part is drawn in the highlighted-text colour, which
+            // has to stand out against this red rather than the theme's own highlight.
+            barPalette.setColor(QPalette::HighlightedText,
+                                over.lightnessF() > 0.6 ? QColor(Qt::black) : QColor(Qt::white));
+        }
+        bar->setPalette(barPalette);
     }
     m_totals->setText(tr("Budget %1 · Carried in %2 · Spent %3 · Remaining %4")
                           .arg(AmountInput::toText(m_data.totalBudget, currency),

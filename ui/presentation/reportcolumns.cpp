@@ -33,6 +33,10 @@ QList<ReportColumns::Column> ReportColumns::of(Report report) {
         return {text(tr("Account"), "account"), text(tr("Type"), "type"),
                 money(tr("Cleared"), "cleared"), money(tr("Uncleared"), "uncleared"),
                 money(tr("Total"), "total")};
+    case Report::Budget:
+        return {text(tr("Category"), "category"), money(tr("Budget"), "budget"),
+                money(tr("Carried In"), "carried"), money(tr("Spent"), "spent"),
+                money(tr("Remaining"), "remaining")};
     }
     return {};
 }

@@ -20,7 +20,8 @@ public:
         Tax,
         CashFlow,
         YearOverYear,
-        AccountSummary
+        AccountSummary,
+        Budget
     };
     enum class Kind { Text, Money, Count };
 

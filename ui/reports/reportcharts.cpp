@@ -130,6 +130,44 @@ QBarSet *barSet(const QString &name, const QColor &colour) {
     return set;
 }
 
+// Two bars per category, first and second, the largest pair at the top. Takes the sets.
+QChart *pairedBars(QList<Bar> bars, QBarSet *first, QBarSet *second, const Colours &colours) {
+    QChart *chart = newChart(colours);
+    if (bars.isEmpty()) {
+        delete first;
+        delete second;
+        return chart;
+    }
+    bars = largestBars(bars);
+    QStringList names;
+    double low = 0;
+    double high = 0;
+    // Last first, so that the largest pair is at the top.
+    for (auto bar = bars.crbegin(); bar != bars.crend(); ++bar) {
+        names << axisLabel(bar->name);
+        *first << bar->first;
+        *second << bar->second;
+        low = std::min({low, bar->first, bar->second});
+        high = std::max({high, bar->first, bar->second});
+    }
+    auto *series = new QHorizontalBarSeries;
+    series->append(first);
+    series->append(second);
+    chart->addSeries(series);
+
+    auto *categories = new QBarCategoryAxis;
+    categories->append(names);
+    categories->setGridLineVisible(false);
+    styleAxis(categories, colours);
+    chart->addAxis(categories, Qt::AlignLeft);
+    series->attachAxis(categories);
+    QValueAxis *money = moneyAxis(low, high, colours);
+    chart->addAxis(money, Qt::AlignBottom);
+    series->attachAxis(money);
+    chart->legend()->setAlignment(Qt::AlignTop);
+    return chart;
+}
+
 } // namespace
 
 QChart *categorySpending(const QList<CategorySpendingRow> &rows, const QPalette &palette,
@@ -220,43 +258,25 @@ QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette, C
 QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &firstName,
                          const QString &secondName, const QPalette &palette, Currency currency) {
     const Colours colours = coloursFor(palette);
-    QChart *chart = newChart(colours);
-    if (rows.isEmpty())
-        return chart;
-    QBarSet *first = barSet(firstName, colours.muted);
-    QBarSet *second = barSet(secondName, colours.accent);
     QList<Bar> bars;
     for (const PeriodComparisonRow &row : rows)
         bars << Bar{row.categoryName, majorUnits(row.period1Total, currency),
                     majorUnits(row.period2Total, currency)};
-    bars = largestBars(bars);
-    QStringList names;
-    double low = 0;
-    double high = 0;
-    // Last first, so that the largest pair is at the top.
-    for (auto bar = bars.crbegin(); bar != bars.crend(); ++bar) {
-        names << axisLabel(bar->name);
-        *first << bar->first;
-        *second << bar->second;
-        low = std::min({low, bar->first, bar->second});
-        high = std::max({high, bar->first, bar->second});
-    }
-    auto *series = new QHorizontalBarSeries;
-    series->append(first);
-    series->append(second);
-    chart->addSeries(series);
+    return pairedBars(bars, barSet(firstName, colours.muted), barSet(secondName, colours.accent),
+                      colours);
+}
 
-    auto *categories = new QBarCategoryAxis;
-    categories->append(names);
-    categories->setGridLineVisible(false);
-    styleAxis(categories, colours);
-    chart->addAxis(categories, Qt::AlignLeft);
-    series->attachAxis(categories);
-    QValueAxis *money = moneyAxis(low, high, colours);
-    chart->addAxis(money, Qt::AlignBottom);
-    series->attachAxis(money);
-    chart->legend()->setAlignment(Qt::AlignTop);
-    return chart;
+QChart *budget(const QList<BudgetLine> &lines, const QPalette &palette, Currency currency) {
+    const Colours colours = coloursFor(palette);
+    QList<Bar> bars;
+    for (const BudgetLine &line : lines) {
+        // Children are inside their parent's bar.
+        if (line.depth == 0 && !line.isBlank())
+            bars << Bar{line.name, majorUnits(line.budget + line.carried, currency),
+                        majorUnits(line.spent, currency)};
+    }
+    return pairedBars(bars, barSet(tr("Budget and carried in"), colours.muted),
+                      barSet(tr("Spent"), colours.accent), colours);
 }
 
 void show(QChartView *view, QChart *chart) {

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "services/budgetservice.h"
 #include "services/reportrows.h"
 
 #include <QList>
@@ -28,6 +29,11 @@ QChart *cashFlow(const QList<CashFlowMonthRow> &rows, const QPalette &palette,
 QChart *periodComparison(const QList<PeriodComparisonRow> &rows, const QString &firstName,
                          const QString &secondName, const QPalette &palette,
                          Currency currency = Currency::USD);
+
+// What each top-level category had to spend (budget and carried in) beside what it spent, the
+// largest pair at the top.
+QChart *budget(const QList<BudgetLine> &lines, const QPalette &palette,
+               Currency currency = Currency::USD);
 
 // Puts chart into view (which then owns it) and deletes the chart it showed before.
 void show(QChartView *view, QChart *chart);

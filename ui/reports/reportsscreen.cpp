@@ -5,6 +5,7 @@
 
 #include "app/appstate.h"
 #include "app/thememanager.h"
+#include "services/budgetservice.h"
 #include "services/reportservice.h"
 #include "storage/accountrepository.h"
 #include "storage/enums.h"
@@ -44,6 +45,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -153,8 +155,8 @@ template<typename Row> QList<Row> firstRows(const QList<CurrencyRows<Row>> &grou
 }
 
 const char *const kFileNames[]
-    = {"category_spending.csv", "payee_summary.csv",  "tax_report.csv",
-       "cash_flow.csv",         "year_over_year.csv", "account_summary.csv"};
+    = {"category_spending.csv", "payee_summary.csv",   "tax_report.csv", "cash_flow.csv",
+       "year_over_year.csv",    "account_summary.csv", "budget.csv"};
 
 // Replaces a table's rows while drawing it once.
 class TableFill {
@@ -177,6 +179,7 @@ private:
 ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
+    , m_budgets(new BudgetService(state->database(), state->ledger(), this))
     , m_runTimer(new QTimer(this))
     , m_shownKeys(TabCount) {
     setAccessibleName(tr("Reports"));
@@ -201,8 +204,9 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     m_tabs->setAccessibleName(tr("Report"));
     layout->addWidget(m_tabs, 1);
 
-    const QStringList titles{tr("Category Spending"), tr("Payee Summary"),  tr("Tax Report"),
-                             tr("Cash Flow"),         tr("Year-over-Year"), tr("Account Summary")};
+    const QStringList titles{
+        tr("Category Spending"), tr("Payee Summary"),   tr("Tax Report"), tr("Cash Flow"),
+        tr("Year-over-Year"),    tr("Account Summary"), tr("Budget")};
     using Report = ReportColumns::Report;
     const QList<QStringList> headers{
         ReportColumns::titles(Report::CategorySpending),
@@ -211,6 +215,7 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
         ReportColumns::titles(Report::CashFlow),
         ReportColumns::titles(Report::YearOverYear),
         ReportColumns::titles(Report::AccountSummary),
+        ReportColumns::titles(Report::Budget),
     };
     for (int tab = 0; tab < TabCount; ++tab) {
         auto *page = new QWidget(m_tabs);
@@ -221,8 +226,16 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
         m_tables << table;
         if (tab == YearOverYearTab)
             pageLayout->addWidget(buildComparisonControls());
+        if (tab == BudgetTab) {
+            // Budgets are monthly: say which whole months the period stands for.
+            m_budgetMonths = new QLabel(page);
+            m_budgetMonths->setStyleSheet(QStringLiteral("color: %1;").arg(Styles::mutedColour()));
+            m_budgetMonths->setAccessibleName(tr("Budgeted months"));
+            pageLayout->addWidget(m_budgetMonths);
+        }
         QChartView *chart = nullptr;
-        if (tab == CategorySpendingTab || tab == CashFlowTab || tab == YearOverYearTab) {
+        if (tab == CategorySpendingTab || tab == CashFlowTab || tab == YearOverYearTab
+            || tab == BudgetTab) {
             chart = new QChartView(page);
             chart->setRenderHint(QPainter::Antialiasing);
             chart->setMinimumHeight(160);
@@ -245,6 +258,8 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
             m_cashFlowChart = chart;
         else if (tab == YearOverYearTab)
             m_comparisonChart = chart;
+        else if (tab == BudgetTab)
+            m_budgetChart = chart;
         m_tabs->addTab(page, titles.at(tab));
     }
     redrawCharts();
@@ -413,6 +428,8 @@ QChartView *ReportsScreen::chartView(int tab) const {
         return m_cashFlowChart;
     case YearOverYearTab:
         return m_comparisonChart;
+    case BudgetTab:
+        return m_budgetChart;
     default:
         return nullptr;
     }
@@ -487,7 +504,7 @@ void ReportsScreen::onDateEdited() {
 
 void ReportsScreen::onDataChanged(const DataChange &change) {
     if (!change.touches(DataChange::Transactions | DataChange::Accounts | DataChange::Categories
-                        | DataChange::SplitLines))
+                        | DataChange::SplitLines | DataChange::Budgets))
         return;
     if (change.touches(DataChange::Accounts))
         reloadAccounts();
@@ -534,6 +551,7 @@ QString ReportsScreen::filterKey(int tab) const {
     case CashFlowTab:
         return QStringLiteral("%1|%2").arg(accountId(), period);
     case TaxReportTab:
+    case BudgetTab:
         return period;
     case YearOverYearTab: {
         QString key = accountId();
@@ -571,15 +589,19 @@ void ReportsScreen::fillTab(int tab) {
     case YearOverYearTab:
         fillComparison();
         break;
+    case BudgetTab:
+        fillBudget();
+        break;
     default:
         fillAccountSummary();
         break;
     }
     m_shownKeys[tab] = filterKey(tab);
     // An empty table would read as "nothing happened in this period"; a failed read says so.
-    const QString error = m_state->reportService()->lastError();
-    m_notice->setVisible(!error.isEmpty());
-    if (!error.isEmpty()) {
+    const bool failed
+        = tab == BudgetTab ? !m_budgetReadOk : !m_state->reportService()->lastError().isEmpty();
+    m_notice->setVisible(failed);
+    if (failed) {
         m_notice->setStyleSheet(QStringLiteral("color: %1;")
                                     .arg(ThemeManager::isDark(palette())
                                              ? QStringLiteral("#FFA726")
@@ -798,6 +820,58 @@ void ReportsScreen::fillAccountSummary() {
     }
 }
 
+void ReportsScreen::fillBudget() {
+    const BudgetMonth data = m_budgets->period(m_from->date(), m_to->date());
+    m_budgetReadOk = data.ok;
+    m_budgetCurrency = m_budgets->currency();
+    m_budgetLines.clear();
+    for (const BudgetLine &line : data.lines) {
+        if (!line.isBlank())
+            m_budgetLines << line;
+    }
+    const auto monthName
+        = [](const QDate &month) { return QLocale().toString(month, QStringLiteral("MMMM yyyy")); };
+    if (!data.ok)
+        m_budgetMonths->clear();
+    else if (data.month == data.lastMonth)
+        m_budgetMonths->setText(tr("Budgets of %1").arg(monthName(data.month)));
+    else
+        m_budgetMonths->setText(tr("Budgets of the whole months %1 – %2")
+                                    .arg(monthName(data.month), monthName(data.lastMonth)));
+
+    QTableWidget *table = m_tables.at(BudgetTab);
+    const QColor over = Styles::negativeColour(palette());
+    TableFill fill(table, m_budgetLines.isEmpty() ? 0 : int(m_budgetLines.size()) + 1);
+    const auto setRow = [&](int r, const QString &name, qint64 budget, qint64 carried, qint64 spent,
+                            qint64 remaining, bool total) {
+        QList<QTableWidgetItem *> items{textItem(name), moneyItem(budget, m_budgetCurrency),
+                                        moneyItem(carried, m_budgetCurrency),
+                                        moneyItem(spent, m_budgetCurrency),
+                                        moneyItem(remaining, m_budgetCurrency)};
+        for (int c = 0; c < items.size(); ++c) {
+            QTableWidgetItem *item = items.at(c);
+            if (remaining < 0)
+                item->setForeground(over);
+            if (total) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            fill.set(r, c, item);
+        }
+    };
+    int r = 0;
+    for (const BudgetLine &line : std::as_const(m_budgetLines)) {
+        setRow(r++, QString(line.depth * 4, QLatin1Char(' ')) + line.name, line.budget,
+               line.carried, line.spent, line.remaining, false);
+    }
+    if (!m_budgetLines.isEmpty())
+        setRow(r, tr("Total"), data.totalBudget, data.totalCarried, data.totalSpent,
+               data.totalRemaining, true);
+    ReportCharts::show(m_budgetChart,
+                       ReportCharts::budget(m_budgetLines, palette(), m_budgetCurrency));
+}
+
 void ReportsScreen::redrawCharts() {
     ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette(),
                                                                        m_spendingCurrency));
@@ -806,6 +880,8 @@ void ReportsScreen::redrawCharts() {
     ReportCharts::show(m_comparisonChart, ReportCharts::periodComparison(
                                               m_comparisonRows, tr("Period 1"), tr("Period 2"),
                                               palette(), m_comparisonCurrency));
+    ReportCharts::show(m_budgetChart,
+                       ReportCharts::budget(m_budgetLines, palette(), m_budgetCurrency));
 }
 
 void ReportsScreen::showEvent(QShowEvent *event) {

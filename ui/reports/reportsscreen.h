@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/datachange.h"
+#include "services/budgetservice.h"
 #include "services/reportrows.h"
 #include "storage/enums.h"
 
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 class AppState;
+class BudgetService;
 class QChartView;
 class QComboBox;
 class QDateEdit;
@@ -24,7 +26,7 @@ class QTableWidget;
 class QTimer;
 class QWidget;
 
-// Six reports as tabs over one filter (account and period), each table exportable as CSV.
+// Seven reports as tabs over one filter (account and period), each table exportable as CSV.
 // Reads only. A report is read when its tab is shown and its filter or the data changed
 // since it was last read, never for tabs nobody looks at, and not while dates are typed.
 class ReportsScreen : public QWidget {
@@ -38,6 +40,7 @@ public:
         CashFlowTab,
         YearOverYearTab,
         AccountSummaryTab,
+        BudgetTab,
         TabCount
     };
 
@@ -111,6 +114,7 @@ private:
     void fillCashFlow();
     void fillComparison();
     void fillAccountSummary();
+    void fillBudget();
     void redrawCharts();
     QString accountId() const;
     QList<CurrencyGroup> currencyGroups(const QString &accountId) const;
@@ -134,16 +138,22 @@ private:
     QChartView *m_spendingChart = nullptr;   // Owned (Qt child).
     QChartView *m_cashFlowChart = nullptr;   // Owned (Qt child).
     QChartView *m_comparisonChart = nullptr; // Owned (Qt child).
+    QChartView *m_budgetChart = nullptr;     // Owned (Qt child).
+    QLabel *m_budgetMonths = nullptr;        // Owned (Qt child).
+    BudgetService *m_budgets = nullptr;      // Owned (Qt child).
     QTimer *m_runTimer = nullptr;            // Owned (Qt child).
     QVector<QString> m_shownKeys;            // Per tab: the filter its table shows.
     // The rows the charts show, kept to draw them again when the theme changes.
     QList<CategorySpendingRow> m_spendingRows;
     QList<CashFlowMonthRow> m_cashFlowRows;
     QList<PeriodComparisonRow> m_comparisonRows;
+    QList<BudgetLine> m_budgetLines;
     // The charts draw the first currency's rows: one axis holds one currency.
     Currency m_spendingCurrency = Currency::USD;
     Currency m_cashFlowCurrency = Currency::USD;
     Currency m_comparisonCurrency = Currency::USD;
+    Currency m_budgetCurrency = Currency::USD;
+    bool m_budgetReadOk = true;
     bool m_suppress = false;
     int m_runCount = 0;
 };
