@@ -3590,6 +3590,22 @@ Dort ebenfalls ändern?</translation>
         <source>Uncleared</source>
         <translation>Nicht gebucht</translation>
     </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Übertrag</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Ausgegeben</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Verbleibend</translation>
+    </message>
 </context>
 <context>
     <name>ReportPeriods</name>
@@ -3816,18 +3832,6 @@ Dort ebenfalls ändern?</translation>
         <translation>Budget</translation>
     </message>
     <message>
-        <source>Carried In</source>
-        <translation>Übertrag</translation>
-    </message>
-    <message>
-        <source>Spent</source>
-        <translation>Ausgegeben</translation>
-    </message>
-    <message>
-        <source>Remaining</source>
-        <translation>Verbleibend</translation>
-    </message>
-    <message>
         <source>Budgeted months</source>
         <translation>Budgetierte Monate</translation>
     </message>
@@ -3838,6 +3842,10 @@ Dort ebenfalls ändern?</translation>
     <message>
         <source>Budgets of the whole months %1 – %2</source>
         <translation>Budgets der ganzen Monate %1 – %2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
     </message>
 </context>
 <context>

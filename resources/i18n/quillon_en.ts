@@ -3563,6 +3563,22 @@ Change it there too?</source>
         <source>Uncleared</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportPeriods</name>
@@ -3789,18 +3805,6 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Carried In</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Spent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remaining</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Budgeted months</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3810,6 +3814,10 @@ Change it there too?</source>
     </message>
     <message>
         <source>Budgets of the whole months %1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

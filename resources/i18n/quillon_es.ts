@@ -3590,6 +3590,22 @@ Change it there too?</source>
         <source>Uncleared</source>
         <translation>No punteado</translation>
     </message>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Arrastrado</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Gastado</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restante</translation>
+    </message>
 </context>
 <context>
     <name>ReportPeriods</name>
@@ -3816,18 +3832,6 @@ Change it there too?</source>
         <translation>Presupuesto</translation>
     </message>
     <message>
-        <source>Carried In</source>
-        <translation>Arrastrado</translation>
-    </message>
-    <message>
-        <source>Spent</source>
-        <translation>Gastado</translation>
-    </message>
-    <message>
-        <source>Remaining</source>
-        <translation>Restante</translation>
-    </message>
-    <message>
         <source>Budgeted months</source>
         <translation>Meses presupuestados</translation>
     </message>
@@ -3838,6 +3842,10 @@ Change it there too?</source>
     <message>
         <source>Budgets of the whole months %1 – %2</source>
         <translation>Presupuestos de los meses completos %1 – %2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
     </message>
 </context>
 <context>

@@ -3590,6 +3590,22 @@ Le modifier là aussi ?</translation>
         <source>Uncleared</source>
         <translation>Non pointé</translation>
     </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Dépensé</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>Restant</translation>
+    </message>
 </context>
 <context>
     <name>ReportPeriods</name>
@@ -3816,18 +3832,6 @@ Le modifier là aussi ?</translation>
         <translation>Budget</translation>
     </message>
     <message>
-        <source>Carried In</source>
-        <translation>Report</translation>
-    </message>
-    <message>
-        <source>Spent</source>
-        <translation>Dépensé</translation>
-    </message>
-    <message>
-        <source>Remaining</source>
-        <translation>Restant</translation>
-    </message>
-    <message>
         <source>Budgeted months</source>
         <translation>Mois budgétés</translation>
     </message>
@@ -3838,6 +3842,10 @@ Le modifier là aussi ?</translation>
     <message>
         <source>Budgets of the whole months %1 – %2</source>
         <translation>Budgets des mois entiers %1 – %2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
     </message>
 </context>
 <context>

@@ -3574,6 +3574,22 @@ Change it there too?</source>
         <source>Uncleared</source>
         <translation>未確認</translation>
     </message>
+    <message>
+        <source>Budget</source>
+        <translation>予算</translation>
+    </message>
+    <message>
+        <source>Carried In</source>
+        <translation>繰越</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Remaining</source>
+        <translation>残り</translation>
+    </message>
 </context>
 <context>
     <name>ReportPeriods</name>
@@ -3800,18 +3816,6 @@ Change it there too?</source>
         <translation>予算</translation>
     </message>
     <message>
-        <source>Carried In</source>
-        <translation>繰越</translation>
-    </message>
-    <message>
-        <source>Spent</source>
-        <translation>支出</translation>
-    </message>
-    <message>
-        <source>Remaining</source>
-        <translation>残り</translation>
-    </message>
-    <message>
         <source>Budgeted months</source>
         <translation>予算の対象月</translation>
     </message>
@@ -3822,6 +3826,10 @@ Change it there too?</source>
     <message>
         <source>Budgets of the whole months %1 – %2</source>
         <translation>%1 – %2 の各月全体の予算</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
     </message>
 </context>
 <context>
