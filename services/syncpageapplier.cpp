@@ -107,8 +107,14 @@ bool SyncPageApplier::applyInTransaction(const QJsonObject &page) {
         }
     }
     // Rows of one page may refer to each other in any order (a parent category after its
-    // child); the references are checked when the page commits.
-    QSqlQuery(db).exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+    // child); the references are checked when the page commits. Setting the flag makes every
+    // prepared statement of the connection compile again, so it is set once per transaction
+    // (the commit clears it), not once for each of the pages stored together.
+    QSqlQuery deferred(db);
+    if (!deferred.exec(QStringLiteral("PRAGMA defer_foreign_keys")) || !deferred.next()
+        || deferred.value(0).toInt() == 0)
+        deferred.exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+    deferred.finish();
 
     m_heldKeys.clear();
     m_existingRows.clear();
