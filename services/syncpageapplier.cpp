@@ -215,8 +215,12 @@ void SyncPageApplier::beginBatch(const SyncTables::Table &table, const QJsonArra
         if (idSet.contains(SyncWire::readText(record, QStringLiteral("client_id"))))
             unique.append(record);
     }
-    m_batch.states = table.rowStates(unique);
-    m_batch.ids = idSet;
+    // Unread, every id is looked up on its own.
+    std::optional<QHash<QString, SyncTables::RowState>> states = table.rowStates(unique);
+    if (states) {
+        m_batch.states = std::move(*states);
+        m_batch.ids = idSet;
+    }
 
     const QStringList serverIds = uniqueTexts(records, QStringLiteral("id"));
     QSqlQuery &query = prepared(

@@ -58,13 +58,17 @@ auto bindBatches(SyncTables::Table &table, Repository *repository,
                  Record (*fromPull)(const QJsonObject &), int)
     -> decltype(repository->findByIds(QStringList()), repository->insertMany(QList<Record>()),
                 void()) {
-    table.rowStates = [repository, fromPull](const QList<QJsonObject> &records) {
+    table.rowStates = [repository, fromPull](const QList<QJsonObject> &records)
+        -> std::optional<QHash<QString, SyncTables::RowState>> {
         QHash<QString, const QJsonObject *> byId;
         for (const QJsonObject &record : records)
             byId.insert(SyncWire::readText(record, QStringLiteral("client_id")), &record);
         byId.remove(QString());
+        const std::optional<QList<Record>> rows = repository->findByIds(byId.keys());
+        if (!rows)
+            return std::nullopt;
         QHash<QString, SyncTables::RowState> states;
-        for (const Record &row : repository->findByIds(byId.keys()))
+        for (const Record &row : *rows)
             states.insert(row.id, rowStateOf(row, byId.value(row.id), fromPull));
         return states;
     };

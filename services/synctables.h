@@ -77,8 +77,9 @@ public:
         // Where the repository reads and writes many rows at once (the kind a first sync
         // brings by the hundred thousand), unset otherwise.
         // The rows of pulled records by their "client_id", each compared with its record as
-        // rowState does; ids without a row are left out.
-        std::function<QHash<QString, RowState>(const QList<QJsonObject> &records)> rowStates;
+        // rowState does; ids without a row are left out. None when they could not be read.
+        std::function<std::optional<QHash<QString, RowState>>(const QList<QJsonObject> &records)>
+            rowStates;
         // Inserts new rows for pulled records whose "client_id" is the local id, with one
         // statement; false when that failed, and then nothing of them was stored.
         std::function<bool(const QList<QJsonObject> &records)> insertMany;

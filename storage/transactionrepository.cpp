@@ -131,11 +131,14 @@ std::optional<Transaction> TransactionRepository::findById(const QString &id) co
     return readFirst<Transaction>(select("WHERE t.id = ?"), {id}, readPlain);
 }
 
-QList<Transaction> TransactionRepository::findByIds(const QStringList &ids) const {
+std::optional<QList<Transaction>> TransactionRepository::findByIds(const QStringList &ids) const {
+    QList<Transaction> rows;
     if (ids.isEmpty())
-        return {};
-    return readList<Transaction>(select("WHERE t.id IN (SELECT value FROM json_each(?))"),
-                                 {jsonArray(ids)}, readPlain);
+        return rows;
+    if (!forEachRow(select("WHERE t.id IN (SELECT value FROM json_each(?))"), {jsonArray(ids)},
+                    [&rows](RowReader &row) { rows.append(readPlain(row)); }))
+        return std::nullopt;
+    return rows;
 }
 
 QList<Transaction> TransactionRepository::findPending() const {

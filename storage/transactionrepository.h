@@ -28,8 +28,8 @@ public:
     // Also soft-deleted transactions.
     std::optional<Transaction> findById(const QString &id) const;
     // The rows with these ids, soft-deleted ones included, read with one statement; ids
-    // without a row are left out. In no particular order.
-    QList<Transaction> findByIds(const QStringList &ids) const;
+    // without a row are left out. In no particular order; none when the read failed.
+    std::optional<QList<Transaction>> findByIds(const QStringList &ids) const;
     // Every pending row, soft-deleted ones included, so that deletions reach the server.
     QList<Transaction> findPending() const;
     // Live, unreconciled transactions of one account, oldest first.
