@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -182,7 +184,46 @@ public:
         return found.first();
     }
 
+    // The writer holds the database's write lock (BEGIN IMMEDIATE) for the whole session, so
+    // what is read here stays true but for what this session writes itself.
+    void preload(const QList<QString> &serverIds, const QList<ClientKey> &clientKeys) override {
+        Q_ASSERT(m_writing);
+        for (const QString &serverId : serverIds)
+            m_preloaded.insert(serverKey(serverId), std::nullopt);
+        QJsonArray keys;
+        for (const ClientKey &key : clientKeys) {
+            m_preloaded.insert(clientKey(key.ownerId, key.entityType, key.clientId), std::nullopt);
+            keys.append(QJsonArray{key.ownerId, key.entityType, key.clientId});
+        }
+        const auto remember = [this](const QList<StoredRecord> &found) {
+            for (const StoredRecord &record : found) {
+                m_preloaded.insert(serverKey(record.serverId), record);
+                m_preloaded.insert(clientKey(record.ownerId, record.entityType, record.clientId),
+                                   record);
+            }
+        };
+        if (!serverIds.isEmpty())
+            remember(records(QStringLiteral("SELECT %1 FROM records WHERE server_id IN (SELECT "
+                                            "value FROM json_each(?))")
+                                 .arg(kRecordColumns),
+                             {jsonText(QJsonArray::fromStringList(serverIds))}));
+        if (!keys.isEmpty())
+            remember(records(
+                QStringLiteral("SELECT %1 FROM records WHERE (owner_id, entity_type, "
+                               "client_id) IN (SELECT json_extract(value, '$[0]'), "
+                               "json_extract(value, '$[1]'), json_extract(value, '$[2]') FROM "
+                               "json_each(?))")
+                    .arg(kRecordColumns),
+                {jsonText(keys)}));
+        // A failed read leaves nothing known: every lookup then asks the database.
+        if (!m_error.isEmpty())
+            m_preloaded.clear();
+    }
+
     std::optional<StoredRecord> recordByServerId(const QString &serverId) override {
+        const auto known = m_preloaded.constFind(serverKey(serverId));
+        if (known != m_preloaded.cend())
+            return *known;
         return oneRecord(
             QStringLiteral("SELECT %1 FROM records WHERE server_id = ?").arg(kRecordColumns),
             {serverId});
@@ -190,6 +231,9 @@ public:
 
     std::optional<StoredRecord> recordByClientId(const QString &ownerId, const QString &entityType,
                                                  const QString &clientId) override {
+        const auto known = m_preloaded.constFind(clientKey(ownerId, entityType, clientId));
+        if (known != m_preloaded.cend())
+            return *known;
         return oneRecord(QStringLiteral("SELECT %1 FROM records WHERE owner_id = ? AND "
                                         "entity_type = ? AND client_id = ?")
                              .arg(kRecordColumns),
@@ -214,7 +258,14 @@ public:
             {record.serverId, record.ownerId, record.entityType, record.clientId, record.accountId,
              record.version, int(record.deleted), record.sequence,
              QString::fromUtf8(record.payload)});
-        return exec(query);
+        if (!exec(query))
+            return false;
+        if (!m_preloaded.isEmpty()) {
+            m_preloaded.insert(serverKey(record.serverId), record);
+            m_preloaded.insert(clientKey(record.ownerId, record.entityType, record.clientId),
+                               record);
+        }
+        return true;
     }
 
     qint64 nextSequence() override {
@@ -763,6 +814,18 @@ public:
     QString lastError() const override { return m_error; }
 
 private:
+    static QString serverKey(const QString &serverId) { return QLatin1Char('s') + serverId; }
+    static QString clientKey(const QString &ownerId, const QString &entityType,
+                             const QString &clientId) {
+        return QLatin1Char('c') + ownerId + QLatin1Char('\n') + entityType + QLatin1Char('\n')
+               + clientId;
+    }
+    static QString jsonText(const QJsonArray &array) {
+        return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
+    }
+
+    // Read ahead by preload, by serverKey and clientKey; an empty entry: no such record.
+    QHash<QString, std::optional<StoredRecord>> m_preloaded;
     Connection *m_connection;
     bool m_writing;
     qint64 m_sequence = 0;

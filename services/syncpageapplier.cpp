@@ -20,6 +20,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -106,8 +107,14 @@ bool SyncPageApplier::applyInTransaction(const QJsonObject &page) {
         }
     }
     // Rows of one page may refer to each other in any order (a parent category after its
-    // child); the references are checked when the page commits.
-    QSqlQuery(db).exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+    // child); the references are checked when the page commits. Setting the flag makes every
+    // prepared statement of the connection compile again, so it is set once per transaction
+    // (the commit clears it), not once for each of the pages stored together.
+    QSqlQuery deferred(db);
+    if (!deferred.exec(QStringLiteral("PRAGMA defer_foreign_keys")) || !deferred.next()
+        || deferred.value(0).toInt() == 0)
+        deferred.exec(QStringLiteral("PRAGMA defer_foreign_keys = ON"));
+    deferred.finish();
 
     m_heldKeys.clear();
     m_existingRows.clear();
@@ -135,8 +142,10 @@ bool SyncPageApplier::applyInTransaction(const QJsonObject &page) {
 
     for (const SyncTables::Table &table : m_tables.all()) {
         const QJsonArray records = table.pulled(page);
+        beginBatch(table, records);
         for (const QJsonValue &value : records)
             applyRecord(table, value.toObject());
+        endBatch();
         // Parents expected later in the page have all had their chance.
         if (table.kind == Kind::Category)
             clearUnresolvedParents();
@@ -169,6 +178,122 @@ void SyncPageApplier::applyRecord(const SyncTables::Table &table, const QJsonObj
         return;
     }
     merge(table, record);
+}
+
+namespace {
+
+// New rows written with one statement at most.
+constexpr int kInsertBatch = 500;
+
+// The texts of member key that occur exactly once among the records: a text that occurs
+// twice may find a row the first record wrote.
+QStringList uniqueTexts(const QJsonArray &records, const QString &key) {
+    QHash<QString, int> counts;
+    for (const QJsonValue &value : records)
+        ++counts[SyncWire::readText(value.toObject(), key)];
+    counts.remove(QString());
+    QStringList unique;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() == 1)
+            unique.append(it.key());
+    }
+    return unique;
+}
+
+} // namespace
+
+void SyncPageApplier::beginBatch(const SyncTables::Table &table, const QJsonArray &records) {
+    m_batch = Batch();
+    if (!table.rowStates || records.size() < 2)
+        return;
+    const QStringList ids = uniqueTexts(records, QStringLiteral("client_id"));
+    const QSet<QString> idSet(ids.cbegin(), ids.cend());
+    QList<QJsonObject> unique;
+    unique.reserve(ids.size());
+    for (const QJsonValue &value : records) {
+        const QJsonObject record = value.toObject();
+        if (idSet.contains(SyncWire::readText(record, QStringLiteral("client_id"))))
+            unique.append(record);
+    }
+    // Unread, every id is looked up on its own.
+    std::optional<QHash<QString, SyncTables::RowState>> states = table.rowStates(unique);
+    if (states) {
+        m_batch.states = std::move(*states);
+        m_batch.ids = idSet;
+    }
+
+    const QStringList serverIds = uniqueTexts(records, QStringLiteral("id"));
+    QSqlQuery &query = prepared(
+        QStringLiteral("SELECT server_id, id FROM %1 WHERE server_id IN (SELECT value FROM "
+                       "json_each(?))")
+            .arg(table.name));
+    query.bindValue(
+        0,
+        QString::fromUtf8(
+            QJsonDocument(QJsonArray::fromStringList(serverIds)).toJson(QJsonDocument::Compact)));
+    const bool read = query.exec();
+    while (read && query.next())
+        m_batch.idsByServerId.insert(query.value(0).toString(), query.value(1).toString());
+    query.finish();
+    if (read)
+        m_batch.serverIds = QSet<QString>(serverIds.cbegin(), serverIds.cend());
+    m_batch.table = &table;
+}
+
+void SyncPageApplier::endBatch() {
+    flushInserts();
+    m_batch = Batch();
+}
+
+std::optional<SyncTables::RowState> SyncPageApplier::localRowState(const SyncTables::Table &table,
+                                                                   const QString &id,
+                                                                   const QJsonObject &record) {
+    if (m_batch.table == &table && m_batch.ids.contains(id)) {
+        const auto found = m_batch.states.constFind(id);
+        if (found == m_batch.states.cend())
+            return std::nullopt;
+        return *found;
+    }
+    // The rows not written yet must be there to be found.
+    flushInserts();
+    return table.rowState(id, &record);
+}
+
+QString SyncPageApplier::localIdOf(const SyncTables::Table &table, const QString &serverId) {
+    if (m_batch.table == &table && m_batch.serverIds.contains(serverId))
+        return m_batch.idsByServerId.value(serverId);
+    flushInserts();
+    return idByServerId(table.name, serverId);
+}
+
+void SyncPageApplier::forgetBatched(const SyncTables::Table &table, const QString &id,
+                                    const QString &serverId) {
+    if (m_batch.table != &table)
+        return;
+    m_batch.ids.remove(id);
+    m_batch.serverIds.remove(serverId);
+}
+
+void SyncPageApplier::storeRow(const SyncTables::Table &table, const QJsonObject &record,
+                               bool exists) {
+    if (exists || m_batch.table != &table || !table.insertMany) {
+        table.store(record, exists);
+        return;
+    }
+    m_batch.inserts.append(record);
+    if (m_batch.inserts.size() >= kInsertBatch)
+        flushInserts();
+}
+
+void SyncPageApplier::flushInserts() {
+    if (m_batch.inserts.isEmpty())
+        return;
+    const QList<QJsonObject> inserts = std::exchange(m_batch.inserts, {});
+    if (m_batch.table->insertMany(inserts))
+        return;
+    // One row the table refuses must not keep the others out: each on its own, as always.
+    for (const QJsonObject &record : inserts)
+        m_batch.table->store(record, false);
 }
 
 QString SyncPageApplier::idByServerId(const QString &table, const QString &serverId) {
@@ -326,10 +451,11 @@ void SyncPageApplier::merge(const SyncTables::Table &table, const QJsonObject &j
     const QString serverId = SyncWire::readText(json, QStringLiteral("id"));
     std::optional<SyncTables::RowState> local;
     if (!id.isEmpty())
-        local = table.rowState(id, &json);
+        local = localRowState(table, id, json);
     if (!local && !serverId.isEmpty()) {
-        const QString matched = idByServerId(table.name, serverId);
+        const QString matched = localIdOf(table, serverId);
         if (!matched.isEmpty()) {
+            flushInserts();
             local = table.rowState(matched, &json);
             if (local)
                 id = matched;
@@ -394,7 +520,8 @@ void SyncPageApplier::merge(const SyncTables::Table &table, const QJsonObject &j
         }
     }
 
-    table.store(record, bool(local));
+    forgetBatched(table, id, serverId);
+    storeRow(table, record, bool(local));
     if (table.kind == Kind::Account)
         m_currencies.remove(id);
     if (!local)

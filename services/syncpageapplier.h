@@ -14,6 +14,8 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <optional>
+
 // Merges one pulled page into the local tables, every kind through one routine: finds each
 // record's row by client id, then by server id, keeps the higher version, echoes deletions and
 // skips records with broken dates.
@@ -49,6 +51,18 @@ private:
     void retryHeldRecords();
     void clearUnresolvedParents();
 
+    // One kind's records of a page read their rows in one go rather than one by one, and
+    // new rows are written many at once (for the kinds whose repository can).
+    void beginBatch(const SyncTables::Table &table, const QJsonArray &records);
+    void endBatch();
+    std::optional<SyncTables::RowState> localRowState(const SyncTables::Table &table,
+                                                      const QString &id, const QJsonObject &record);
+    QString localIdOf(const SyncTables::Table &table, const QString &serverId);
+    // What was read in one go no longer holds for a row about to be written.
+    void forgetBatched(const SyncTables::Table &table, const QString &id, const QString &serverId);
+    void storeRow(const SyncTables::Table &table, const QJsonObject &record, bool exists);
+    void flushInserts();
+
     QString idByServerId(const QString &table, const QString &serverId);
     bool rowExists(const QString &table, const QString &id);
     void restoreRow(const QString &table, const QString &id);
@@ -79,4 +93,14 @@ private:
     // removed while a page is stored, so a row found once stays found.
     QSet<QString> m_existingRows;          // table + '\n' + id
     QHash<QString, Currency> m_currencies; // account id -> its currency, until it is stored
+
+    struct Batch {
+        const SyncTables::Table *table = nullptr; // none: every lookup goes to the database
+        QSet<QString> ids; // client ids read in one go, whether a row was found or not
+        QHash<QString, SyncTables::RowState> states;
+        QSet<QString> serverIds; // server ids looked up in one go
+        QHash<QString, QString> idsByServerId;
+        QList<QJsonObject> inserts; // new rows not written yet
+    };
+    Batch m_batch;
 };

@@ -82,9 +82,60 @@ template<typename Record> bool sameChange(const Record &a, const Record &b, long
     return SyncWire::change(a) == SyncWire::change(b);
 }
 
+// The state of a local row against the pulled record of the same id; the record, when given,
+// is compared with the row.
+template<typename Record>
+SyncTables::RowState rowStateOf(const Record &record, const QJsonObject *pulled,
+                                Record (*fromPull)(const QJsonObject &)) {
+    SyncTables::RowState state{record.version, record.syncStatus == SyncStatus::Pending,
+                               bool(record.deletedAt), owningAccount(record)};
+    // Compared as the change each would push, which covers every synchronised column.
+    if (pulled && record.syncStatus == SyncStatus::Synced
+        && record.version == SyncWire::readInteger(*pulled, QStringLiteral("version"))
+        && record.serverId == SyncWire::readText(*pulled, QStringLiteral("id"))) {
+        QJsonObject incoming = *pulled;
+        incoming.insert(QStringLiteral("client_id"), record.id);
+        state.holdsRecord = sameChange(fromPull(incoming), record, 0);
+    }
+    return state;
+}
+
+// Repositories that read and write rows by the thousand get the batch functions.
+template<typename Record, typename Repository>
+auto bindBatches(SyncTables::Table &table, Repository *repository,
+                 Record (*fromPull)(const QJsonObject &), int)
+    -> decltype(repository->findByIds(QStringList()), repository->insertMany(QList<Record>()),
+                void()) {
+    table.rowStates = [repository, fromPull](const QList<QJsonObject> &records)
+        -> std::optional<QHash<QString, SyncTables::RowState>> {
+        QHash<QString, const QJsonObject *> byId;
+        for (const QJsonObject &record : records)
+            byId.insert(SyncWire::readText(record, QStringLiteral("client_id")), &record);
+        byId.remove(QString());
+        const std::optional<QList<Record>> rows = repository->findByIds(byId.keys());
+        if (!rows)
+            return std::nullopt;
+        QHash<QString, SyncTables::RowState> states;
+        for (const Record &row : *rows)
+            states.insert(row.id, rowStateOf(row, byId.value(row.id), fromPull));
+        return states;
+    };
+    table.insertMany = [repository, fromPull](const QList<QJsonObject> &records) {
+        QList<Record> rows;
+        rows.reserve(records.size());
+        for (const QJsonObject &record : records)
+            rows.append(fromPull(record));
+        return repository->insertMany(rows);
+    };
+}
+
+template<typename Record, typename Repository>
+void bindBatches(SyncTables::Table &, Repository *, Record (*)(const QJsonObject &), long) {}
+
 template<typename Record, typename Repository>
 void bindRepository(SyncTables::Table &table, Repository *repository,
                     Record (*fromPull)(const QJsonObject &)) {
+    bindBatches(table, repository, fromPull, 0);
     table.pendingChanges = [repository] {
         QList<QJsonObject> changes;
         for (const Record &record : repository->findPending())
@@ -106,17 +157,7 @@ void bindRepository(SyncTables::Table &table, Repository *repository,
         const std::optional<Record> record = repository->findById(id);
         if (!record)
             return std::nullopt;
-        SyncTables::RowState state{record->version, record->syncStatus == SyncStatus::Pending,
-                                   bool(record->deletedAt), owningAccount(*record)};
-        // Compared as the change each would push, which covers every synchronised column.
-        if (pulled && record->syncStatus == SyncStatus::Synced
-            && record->version == SyncWire::readInteger(*pulled, QStringLiteral("version"))
-            && record->serverId == SyncWire::readText(*pulled, QStringLiteral("id"))) {
-            QJsonObject incoming = *pulled;
-            incoming.insert(QStringLiteral("client_id"), id);
-            state.holdsRecord = sameChange(fromPull(incoming), *record, 0);
-        }
-        return state;
+        return rowStateOf(*record, pulled, fromPull);
     };
     table.store = [repository, fromPull](const QJsonObject &json, bool exists) {
         const Record record = fromPull(json);

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -81,6 +82,15 @@ public:
         // Stores a pulled record whose "client_id" is the local id: updates the row when it
         // exists, else inserts it.
         std::function<bool(const QJsonObject &record, bool exists)> store;
+        // Where the repository reads and writes many rows at once (the kind a first sync
+        // brings by the hundred thousand), unset otherwise.
+        // The rows of pulled records by their "client_id", each compared with its record as
+        // rowState does; ids without a row are left out. None when they could not be read.
+        std::function<std::optional<QHash<QString, RowState>>(const QList<QJsonObject> &records)>
+            rowStates;
+        // Inserts new rows for pulled records whose "client_id" is the local id, with one
+        // statement; false when that failed, and then nothing of them was stored.
+        std::function<bool(const QList<QJsonObject> &records)> insertMany;
         std::function<bool(const QString &id)> softDelete; // set when echoesDeletion
 
         // The records of this kind a pulled page carries.

@@ -6,6 +6,8 @@
 #include "storage/database.h"
 #include "storage/storagelog.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSqlError>
 
 Repository::Repository(Database *database, const QString &table, QObject *parent)
@@ -144,6 +146,26 @@ QVariant Repository::date(const QDate &value) {
 
 QVariant Repository::timestamp(const QDateTime &value) {
     return Timestamps::toText(value);
+}
+
+QString Repository::jsonArray(const QStringList &texts) {
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(texts)).toJson(QJsonDocument::Compact));
+}
+
+QString Repository::jsonRows(const QList<QVariantList> &rows) {
+    QJsonArray array;
+    for (const QVariantList &row : rows) {
+        QJsonArray values;
+        for (const QVariant &value : row) {
+            const bool null
+                = !value.isValid() || value.isNull()
+                  || (value.typeId() == QMetaType::QString && value.toString().isNull());
+            values.append(null ? QJsonValue(QJsonValue::Null) : QJsonValue::fromVariant(value));
+        }
+        array.append(values);
+    }
+    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
 QString Repository::nowText() {

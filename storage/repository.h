@@ -112,6 +112,10 @@ protected:
     static QVariant date(const QDate &value);
     static QVariant timestamp(const QDateTime &value);
     static QString nowText();
+    // Values handed to a statement as one JSON text (read back with json_each), in the
+    // binding's terms: an empty value or a null text is null.
+    static QString jsonArray(const QStringList &texts);
+    static QString jsonRows(const QList<QVariantList> &rows);
 
     // The bookkeeping values that insert binds after the record's own fields:
     // version, sync_status, server_id, created_at, updated_at.

@@ -8,6 +8,7 @@
 #include "storage/stringpool.h"
 #include "storage/transactionscope.h"
 
+#include <QSet>
 #include <QtNumeric>
 
 #include <limits>
@@ -128,6 +129,16 @@ QList<Transaction> TransactionRepository::findByAccount(const QString &accountId
 
 std::optional<Transaction> TransactionRepository::findById(const QString &id) const {
     return readFirst<Transaction>(select("WHERE t.id = ?"), {id}, readPlain);
+}
+
+std::optional<QList<Transaction>> TransactionRepository::findByIds(const QStringList &ids) const {
+    QList<Transaction> rows;
+    if (ids.isEmpty())
+        return rows;
+    if (!forEachRow(select("WHERE t.id IN (SELECT value FROM json_each(?))"), {jsonArray(ids)},
+                    [&rows](RowReader &row) { rows.append(readPlain(row)); }))
+        return std::nullopt;
+    return rows;
 }
 
 QList<Transaction> TransactionRepository::findPending() const {
@@ -429,6 +440,52 @@ bool TransactionRepository::insert(const Transaction &t) {
                        "?, ?, ?, ?, ?, ?, ?, ?, ?)"),
         QVariantList{t.id, t.accountId} + ownFields(t) + insertBookkeeping(t), "insert",
         t.accountId);
+}
+
+// Row by row, each statement would open and release a savepoint of the full-text index, and
+// the index writes its pending terms out at every release: most of what storing a pulled
+// page costs. As one statement over the rows' values in JSON, that happens once.
+bool TransactionRepository::insertMany(const QList<Transaction> &transactions) {
+    if (transactions.isEmpty())
+        return true;
+    static const QString sql = [] {
+        const QStringList columns{"id",
+                                  "account_id",
+                                  "date",
+                                  "payee",
+                                  "memo",
+                                  "amount",
+                                  "category_id",
+                                  "check_number",
+                                  "cleared",
+                                  "reconciled",
+                                  "transfer_link_id",
+                                  "transfer_dest_account_id",
+                                  "is_split",
+                                  "recurring_id",
+                                  "version",
+                                  "sync_status",
+                                  "server_id",
+                                  "created_at",
+                                  "updated_at"};
+        QStringList values;
+        for (int i = 0; i < columns.size(); ++i)
+            values.append(QStringLiteral("json_extract(value, '$[%1]')").arg(i));
+        return QStringLiteral("INSERT INTO transactions (%1) SELECT %2 FROM json_each(?)")
+            .arg(columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
+    }();
+    QList<QVariantList> rows;
+    rows.reserve(transactions.size());
+    QSet<QString> accounts;
+    for (const Transaction &t : transactions) {
+        rows.append(QVariantList{t.id, t.accountId} + ownFields(t) + insertBookkeeping(t));
+        accounts.insert(t.accountId);
+    }
+    if (!write(sql, {jsonRows(rows)}, "insertMany"))
+        return false;
+    for (const QString &account : std::as_const(accounts))
+        noteChange(account);
+    return true;
 }
 
 bool TransactionRepository::update(const Transaction &t) {

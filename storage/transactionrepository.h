@@ -27,6 +27,9 @@ public:
     QList<Transaction> findByAccount(const QString &accountId) const;
     // Also soft-deleted transactions.
     std::optional<Transaction> findById(const QString &id) const;
+    // The rows with these ids, soft-deleted ones included, read with one statement; ids
+    // without a row are left out. In no particular order; none when the read failed.
+    std::optional<QList<Transaction>> findByIds(const QStringList &ids) const;
     // Every pending row, soft-deleted ones included, so that deletions reach the server.
     QList<Transaction> findPending() const;
     // Live, unreconciled transactions of one account, oldest first.
@@ -88,6 +91,9 @@ public:
     std::optional<Transaction> lastByPayee(const QString &payee, const QString &accountId) const;
 
     bool insert(const Transaction &transaction);
+    // The rows as insert() writes each, with one statement: all of them or, when it fails
+    // (logged), none. One change notice per account.
+    bool insertMany(const QList<Transaction> &transactions);
     // Never changes account_id or created_at.
     bool update(const Transaction &transaction);
     // False, silently, when there is no such row. Leaves the other leg of a transfer and any

@@ -68,6 +68,8 @@ private Q_SLOTS:
     void pullFailureKeepsReceivedPages();
     void pullMerge_data();
     void pullMerge();
+    void pageOfManyRecords_data();
+    void pageOfManyRecords();
     void brokenDatesAreSkipped();
     void amountsOutOfRangeAreSkipped();
     void recordsWaitForWhatTheyReferTo();
@@ -442,6 +444,73 @@ void tst_SyncEngine::pullMerge() {
         QCOMPARE(storedId.size(), 36);
     else
         QCOMPARE(storedId, id);
+}
+
+// A page of many transactions is read and written together; each record must still end as if
+// it had been merged on its own.
+void tst_SyncEngine::pageOfManyRecords_data() {
+    QTest::addColumn<QStringList>("local");  // id:server id:version, synced
+    QTest::addColumn<QStringList>("pulled"); // server id:client id:version:payee, in order
+    QTest::addColumn<QStringList>("stored"); // id:server id:payee, sorted
+
+    QTest::newRow("new rows") << QStringList{}
+                              << QStringList{"s1:c1:1:One", "s2:c2:1:Two", "s3:c3:1:Three"}
+                              << QStringList{"c1:s1:One", "c2:s2:Two", "c3:s3:Three"};
+    QTest::newRow("a refused row keeps out only itself")
+        << QStringList{} << QStringList{"s1:c1:1:One", "s2:c2:1:Refused", "s3:c3:1:Three"}
+        << QStringList{"c1:s1:One", "c3:s3:Three"};
+    QTest::newRow("the same client id twice: the later record updates the row")
+        << QStringList{} << QStringList{"s1:c1:1:First", "s2:c1:2:Second", "s3:c3:1:Three"}
+        << QStringList{"c1:s2:Second", "c3:s3:Three"};
+    QTest::newRow("new rows among known ones")
+        << QStringList{"c2:s2:1", "c4:s4:5"}
+        << QStringList{"s1:c1:1:One", "s2:c2:2:Two", "s3:c3:1:Three", "s4:c4:4:Old"}
+        << QStringList{"c1:s1:One", "c2:s2:Two", "c3:s3:Three", "c4:s4:Local"};
+    QTest::newRow("known by server id under another client id")
+        << QStringList{"x9:s2:1"} << QStringList{"s1:c1:1:One", "s2:elsewhere:2:Two"}
+        << QStringList{"c1:s1:One", "x9:s2:Two"};
+}
+
+void tst_SyncEngine::pageOfManyRecords() {
+    QFETCH(QStringList, local);
+    QFETCH(QStringList, pulled);
+    QFETCH(QStringList, stored);
+
+    SyncDevice device("device", m_server->url());
+    QVERIFY(device.accounts.insert(account("acc-1")));
+    device.scalar("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN new.payee = "
+                  "'Refused' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    for (const QString &row : local) {
+        const QStringList f = row.split(':');
+        Transaction t = transaction(f[0], "acc-1", QDate(2026, 1, 5), -100, "Local");
+        t.serverId = f[1];
+        t.version = f[2].toInt();
+        t.syncStatus = SyncStatus::Synced;
+        QVERIFY(device.transactions.insert(t));
+    }
+    QJsonArray records;
+    for (const QString &record : pulled) {
+        const QStringList f = record.split(':');
+        records.append(pulledTransaction(f[0], f[1], f[2].toInt(), f[3]));
+    }
+    if (pulled.join(',').contains("Refused")) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("insertMany failed:.*refused"));
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression("TransactionRepository::insert failed:.*refused"));
+    }
+    SyncPageApplier applier(&device.accounts, &device.transactions, &device.categories,
+                            &device.recurring, &device.reconciliations);
+    QVERIFY(applier.apply(page({{"transactions", records}}, "cursor-1")));
+
+    QStringList rows;
+    for (const QString &id : device
+                                 .scalar("SELECT group_concat(id || ':' || server_id || ':' || "
+                                         "payee, ',') FROM (SELECT * FROM transactions ORDER "
+                                         "BY id)")
+                                 .toString()
+                                 .split(','))
+        rows.append(id);
+    QCOMPARE(rows, stored);
 }
 
 void tst_SyncEngine::brokenDatesAreSkipped() {
