@@ -44,6 +44,12 @@ public:
     const QList<UndoStep> &undoSteps() const { return m_undo; }
     void pushUndo(const UndoStep &step);
 
+    // The tables a step's rows refer to by index, with their columns in image order, so that
+    // a step kept outside the session can be read back against the schema of the day.
+    int tableCount() const { return int(m_tables.size()); }
+    QString tableName(int index) const { return m_tables.at(index).name; }
+    QStringList tableColumns(int index) const { return m_tables.at(index).columns; }
+
 Q_SIGNALS:
     // The history changed: a change was recorded, undone or redone.
     void changed();

@@ -7,6 +7,7 @@
 #include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/undostack.h"
+#include "services/undostepstore.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/reconciliationrepository.h"
@@ -106,6 +107,7 @@ private Q_SLOTS:
     void changedSinceIsRefused();
     void nestedWritesAreOneStepAndFailuresNone();
     void confirmAgainAfterUndo();
+    void keptStepUndoneInALaterSession();
 };
 
 void tst_UndoStack::undoAndRedoRestoreTheRows_data() {
@@ -324,6 +326,40 @@ void tst_UndoStack::confirmAgainAfterUndo() {
     checkVersionsMoveUp(versionsConfirmed, f.versions(), confirmed, f.live());
     QCOMPARE(f.undo.undoSteps().size(), 1);
     QVERIFY(!f.undo.canRedo());
+}
+
+// The command line keeps its last step in the database for a later run to take back.
+void tst_UndoStack::keptStepUndoneInALaterSession() {
+    Fixture f;
+    const Snapshot before = f.live();
+    QCOMPARE(f.ledger.deleteTransaction("out"), LedgerWriter::Result::Ok);
+    QVERIFY(UndoStepStore(f.db.database(), &f.undo).save());
+    const Snapshot deleted = f.live();
+
+    UndoStack later(f.db.database());
+    UndoStepStore store(f.db.database(), &later);
+    QString error;
+    const std::optional<UndoStep> step = store.restore(&error);
+    QVERIFY2(step, qPrintable(error));
+    QCOMPARE(later.undoLabel(), QStringLiteral("Delete Transaction"));
+    QCOMPARE(f.live(), deleted);
+    QVERIFY2(later.undo(&error), qPrintable(error));
+    QCOMPARE(f.live(), before);
+    QVERIFY(store.clear());
+    QVERIFY(!UndoStepStore(f.db.database(), &later).restore(&error));
+    QVERIFY(error.isEmpty());
+
+    // A step this build cannot read is refused with a reason, never half applied.
+    QVERIFY(f.ledger.renamePayees({"Grocer"}, "Green Grocer") == 1);
+    QVERIFY(UndoStepStore(f.db.database(), &f.undo).save());
+    QSqlQuery query(f.db.connection());
+    QVERIFY(query.exec("UPDATE cli_last_change SET step = substr(step, 1, length(step) - 3)"));
+    const Snapshot renamed = f.live();
+    UndoStack third(f.db.database());
+    QVERIFY(!UndoStepStore(f.db.database(), &third).restore(&error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!third.canUndo());
+    QCOMPARE(f.live(), renamed);
 }
 
 QTEST_GUILESS_MAIN(tst_UndoStack)
