@@ -110,6 +110,7 @@ bool AppState::initialize() {
     m_ledger->setUndoStack(m_undoStack);
     m_entryWriter->setUndoStack(m_undoStack);
     m_recurringService->setUndoStack(m_undoStack);
+    m_importService->setUndoStack(m_undoStack);
     createOnlineServices();
 
     // An unusable stored week start leaves the locale's.

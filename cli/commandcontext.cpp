@@ -6,6 +6,8 @@
 #include "account/client.h"
 #include "account/memorytokenstore.h"
 #include "app/appstate.h"
+#include "services/undostack.h"
+#include "services/undostepstore.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/database.h"
@@ -102,6 +104,15 @@ void CommandContext::useSmallPageCache() {
         return;
     QSqlQuery query(m_state->database()->connection());
     query.exec(QStringLiteral("PRAGMA cache_size=-2000"));
+}
+
+void CommandContext::keepLastChange() {
+    if (!m_state || !m_state->undoStack() || !m_state->undoStack()->canUndo())
+        return;
+    UndoStepStore store(m_state->database(), m_state->undoStack());
+    if (!store.save())
+        std::fprintf(stderr, "quillon-cli: warning: the change was made, but \"undo\" will not "
+                             "be able to take it back\n");
 }
 
 std::optional<Account> CommandContext::resolveAccount(const QString &nameOrId) {

@@ -61,6 +61,10 @@ public:
     // tens of megabytes more) without ever reading a page twice.
     void useSmallPageCache();
 
+    // Keeps the change this run made to the books, if any, for a later "undo" run; says so
+    // on standard error when it cannot.
+    void keepLastChange();
+
     std::optional<Account> resolveAccount(const QString &nameOrId);
     // Opens the state when needed and resolves the account, printing the failure when either
     // fails.

@@ -86,6 +86,7 @@ const Command kCommands[] = {
       {"recurring post-due", "post every due auto-post recurring transaction"},
       {"recurring confirm ID", "post one occurrence of a recurring transaction"},
       {"recurring skip ID", "skip one occurrence of a recurring transaction"}}},
+    {"undo", false, Commands::undo, {{"undo", "take back the last change this command line made"}}},
     {"sample",
      true,
      Commands::sample,
@@ -168,7 +169,9 @@ int CommandRunner::run() {
         if (command.takesAction && !action.isEmpty() && !action.startsWith(QLatin1Char('-')))
             typed += QLatin1Char(' ') + action;
         CommandContext context(typed);
-        return command.run(context, args);
+        const int status = command.run(context, args);
+        context.keepLastChange();
+        return status;
     }
     return top.usageError(
         QStringLiteral("unknown command \"%1\" (see quillon-cli --help)").arg(name));

@@ -33,6 +33,8 @@ int recurring(CommandContext &context, const QStringList &args);
 int budget(CommandContext &context, const QStringList &args);
 // samplecommand.cpp
 int sample(CommandContext &context, const QStringList &args);
+// undocommand.cpp
+int undo(CommandContext &context, const QStringList &args);
 // onlinecommands.cpp
 int login(CommandContext &context, const QStringList &args);
 int status(CommandContext &context, const QStringList &args);

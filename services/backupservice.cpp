@@ -35,7 +35,10 @@ struct BackupTable {
     const char *manifestKey;
 };
 
-// Export and restore order: a row's references come before it.
+// Export and restore order: a row's references come before it. Not kept: cli_last_change,
+// the command line's last change for its undo. It describes rows as this file held them at
+// one moment; restored anywhere else (or here after other writes) undo would refuse it, and a
+// restore that replaced it could take back a change the person never made on this file.
 const BackupTable kTables[] = {
     {"accounts", "accounts", &BackupImportResult::accounts, "accountCount"},
     {"categories", "categories", &BackupImportResult::categories, "categoryCount"},

@@ -78,6 +78,15 @@ void RecurringService::advance(RecurringTransaction &rule) const {
 }
 
 bool RecurringService::confirm(const RecurringTransaction &given) {
+    UndoRecording undo(m_undo, tr("Confirm Recurring Transaction"));
+    if (!post(given))
+        return false;
+    undo.keep();
+    Q_EMIT pendingCountChanged(pendingCount());
+    return true;
+}
+
+bool RecurringService::post(const RecurringTransaction &given) {
     std::optional<RecurringTransaction> rule = m_recurring->findById(given.id);
     if (!rule || rule->deletedAt)
         return false;
@@ -103,10 +112,24 @@ bool RecurringService::confirm(const RecurringTransaction &given) {
     posted.recurringId = rule->id;
     posted.createdAt = posted.updatedAt = now;
 
+    // An occurrence's id is fixed by its rule and date: one posted before and deleted since
+    // (an undone confirm) comes back; the insert refuses one still live as a duplicate.
+    auto store = [this](Transaction &row) {
+        const std::optional<Transaction> earlier = m_transactions->findById(row.id);
+        if (!earlier || !earlier->deletedAt) {
+            row.version = 1;
+            row.serverId.clear();
+            return m_transactions->insert(row);
+        }
+        row.version = earlier->version + 1;
+        row.serverId = earlier->serverId;
+        return m_transactions->revive(row);
+    };
+
     // A transfer with one leg, or a posting whose rule did not advance (and so would be
     // refused as a duplicate forever after), would be worse than no posting at all.
     TransactionScope scope(m_recurring->database());
-    if (!scope.isOpen() || !m_transactions->insert(posted))
+    if (!scope.isOpen() || !store(posted))
         return false;
 
     if (!rule->transferDestAccountId.isEmpty()) {
@@ -116,7 +139,7 @@ bool RecurringService::confirm(const RecurringTransaction &given) {
         other.amount = -rule->amount;
         other.transferLinkId = posted.id;
         other.transferDestAccountId = rule->accountId;
-        if (!m_transactions->insert(other))
+        if (!store(other))
             return false;
         posted.transferLinkId = other.id;
         posted.transferDestAccountId = rule->transferDestAccountId;
@@ -125,11 +148,7 @@ bool RecurringService::confirm(const RecurringTransaction &given) {
     }
 
     advance(*rule);
-    if (!m_recurring->update(*rule) || !scope.commit())
-        return false;
-
-    Q_EMIT pendingCountChanged(pendingCount());
-    return true;
+    return m_recurring->update(*rule) && scope.commit();
 }
 
 bool RecurringService::skip(const RecurringTransaction &given) {
@@ -146,10 +165,15 @@ bool RecurringService::skip(const RecurringTransaction &given) {
 }
 
 int RecurringService::confirmAllDue() {
+    UndoRecording undo(m_undo, tr("Confirm Due Recurring Transactions"));
     int confirmed = 0;
     for (const RecurringTransaction &rule : m_recurring->findDue()) {
-        if (confirm(rule))
+        if (post(rule))
             ++confirmed;
+    }
+    if (confirmed > 0) {
+        undo.keep();
+        Q_EMIT pendingCountChanged(pendingCount());
     }
     return confirmed;
 }
@@ -176,7 +200,7 @@ int RecurringService::autoPostDue() {
             quarantine(rule.id, rule.payee, rule.nextDueDate, "broken next_due_date");
             continue;
         }
-        if (!confirm(rule))
+        if (!post(rule))
             continue;
         ++posted;
 
@@ -200,7 +224,7 @@ int RecurringService::autoPostDue() {
             if (due > today || due == lastPosted)
                 break;
             lastPosted = due;
-            if (!confirm(*current))
+            if (!post(*current))
                 break;
             ++posted;
             ++caughtUp;
@@ -217,6 +241,8 @@ int RecurringService::autoPostDue() {
     }
     if (scope.isOpen() && !scope.commit())
         return 0;
+    if (posted > 0)
+        Q_EMIT pendingCountChanged(pendingCount());
     return posted;
 }
 

@@ -63,6 +63,9 @@ Q_SIGNALS:
     void pendingCountChanged(int count);
 
 private:
+    // confirm without recording or announcing: automatic posting is the program's doing, not
+    // a change anyone would take back with Undo.
+    bool post(const RecurringTransaction &rule);
     void advance(RecurringTransaction &rule) const;
     void quarantine(const QString &ruleId, const QString &payee, const QDate &nextDue,
                     const char *reason);

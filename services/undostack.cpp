@@ -9,9 +9,11 @@
 #include "storage/transactionscope.h"
 
 #include <QHash>
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <functional>
 
 namespace {
 
@@ -34,7 +36,30 @@ bool isKeptColumn(const QString &column) {
            || isSyncColumn(column);
 }
 
+// From this many rows on (an import), a step is written with the statement journal in memory,
+// as the import that made it was: on disk the journal costs several writes a row.
+constexpr int kBulkRows = 1000;
+
 } // namespace
+
+// Prepared on first use, for the rows of one apply: the check reads thousands of rows of an
+// import, and each row's write is one of a few statements a table.
+struct UndoStack::Statements {
+    Database *database;
+    QHash<QByteArray, QSqlQuery *> prepared;
+
+    QSqlQuery *get(int table, char kind, const QByteArray &columns,
+                   const std::function<QString()> &sql) {
+        QByteArray key = columns;
+        key.prepend(kind).prepend(char(table));
+        auto found = prepared.constFind(key);
+        if (found != prepared.constEnd())
+            return *found;
+        QSqlQuery *query = database->preparedStatement(sql());
+        prepared.insert(key, query);
+        return query;
+    }
+};
 
 UndoStack::UndoStack(Database *database, QObject *parent)
     : QObject(parent)
@@ -70,6 +95,16 @@ bool UndoStack::installTriggers() {
         if (table.columns.isEmpty())
             return false;
         table.versioned = table.columns.contains(QLatin1String("version"));
+        table.version = table.columns.indexOf(QLatin1String("version"));
+        table.updatedAt = table.columns.indexOf(QLatin1String("updated_at"));
+        table.deletedAt = table.columns.indexOf(QLatin1String("deleted_at"));
+        table.syncStatus = table.columns.indexOf(QLatin1String("sync_status"));
+        for (int column = 0; column < table.columns.size(); ++column) {
+            if (!isSyncColumn(table.columns.at(column)))
+                table.compared << column;
+        }
+        if (table.name == QLatin1String("transactions"))
+            table.account = table.columns.indexOf(QLatin1String("account_id"));
         const QString t = table.name;
         const QString recording = QStringLiteral("EXISTS (SELECT 1 FROM temp.undo_recording)");
         // The first image of a row wins: a row written twice in one change comes back as it
@@ -198,37 +233,39 @@ void UndoStack::endRecording(const QString &label, bool keep) {
         pushUndo(step);
 }
 
-std::optional<QVariantList> UndoStack::readRow(const Table &table, const QString &id,
-                                               bool *ok) const {
-    QSqlQuery *query = m_database->preparedStatement(
-        QStringLiteral("SELECT * FROM main.%1 WHERE id = ?").arg(table.name));
-    *ok = query && (query->addBindValue(id), query->exec());
+bool UndoStack::rowIs(QSqlQuery *select, const Table &table, const QString &id,
+                      const std::optional<QVariantList> &image, bool *ok) const {
+    *ok = select && (select->addBindValue(id), select->exec());
     if (!*ok)
-        return std::nullopt;
-    std::optional<QVariantList> values;
-    if (query->next()) {
-        values.emplace();
-        for (int column = 0; column < table.columns.size(); ++column)
-            *values << query->value(column);
-    }
-    query->finish();
-    return values;
-}
-
-bool UndoStack::sameContent(const Table &table, const std::optional<QVariantList> &a,
-                            const std::optional<QVariantList> &b) const {
-    if (a.has_value() != b.has_value())
         return false;
-    if (!a)
-        return true;
-    for (int column = 0; column < table.columns.size(); ++column) {
-        if (!isSyncColumn(table.columns.at(column)) && a->at(column) != b->at(column))
-            return false;
+    bool same = false;
+    if (!select->next()) {
+        same = !image;
+    } else if (image) {
+        same = true;
+        for (const int column : table.compared) {
+            if (select->value(column) != image->at(column)) {
+                same = false;
+                break;
+            }
+        }
     }
-    return true;
+    select->finish();
+    return same;
 }
 
 bool UndoStack::apply(UndoStep &step, bool toBefore, QString *error) {
+    // Only outside a transaction; it also drops the recording's temporary tables, which the
+    // next recording puts back.
+    const bool bulk = step.rows.size() >= kBulkRows && m_database->transactionDepth() == 0
+                      && m_database->setBulkWriteJournal(true);
+    const bool ok = writeStep(step, toBefore, error);
+    if (bulk)
+        m_database->setBulkWriteJournal(false);
+    return ok;
+}
+
+bool UndoStack::writeStep(UndoStep &step, bool toBefore, QString *error) {
     auto fail = [error](const QString &text) {
         if (error)
             *error = text;
@@ -237,77 +274,124 @@ bool UndoStack::apply(UndoStep &step, bool toBefore, QString *error) {
     TransactionScope scope(m_database);
     if (!scope.isOpen())
         return fail(tr("The database could not be written."));
+    Statements statements{m_database, {}};
+    auto select = [&](int index) {
+        return statements.get(index, 's', {}, [&] {
+            return QStringLiteral("SELECT * FROM main.%1 WHERE id = ?")
+                .arg(m_tables.at(index).name);
+        });
+    };
     bool ok = true;
     for (const UndoRow &row : std::as_const(step.rows)) {
-        if (!sameContent(m_tables.at(row.table), readRow(m_tables.at(row.table), row.id, &ok),
-                         row.current)
-            && ok)
+        const Table &table = m_tables.at(row.table);
+        const bool same = rowIs(select(row.table), table, row.id, row.current, &ok);
+        if (!ok)
+            return fail(tr("The database could not be read."));
+        if (!same)
             return fail(toBefore ? tr("\"%1\" cannot be undone: its entries were changed since, "
                                       "on another device or in another program.")
                                        .arg(step.label)
                                  : tr("\"%1\" cannot be redone: its entries were changed since, "
                                       "on another device or in another program.")
                                        .arg(step.label));
-        if (!ok)
-            return fail(tr("The database could not be read."));
     }
 
     const QString now = Timestamps::toText(Timestamps::nowUtc());
+    const QVariant pending = QStringLiteral("pending");
+    // What an undo write does to every row it leaves in place: a new update time and, where
+    // sync counts versions, the next version, waiting to be pushed.
+    auto stamp = [&now, &pending](const Table &table, QVariantList &image) {
+        if (table.updatedAt >= 0)
+            image[table.updatedAt] = now;
+        if (table.version >= 0)
+            image[table.version] = image.at(table.version).toLongLong() + 1;
+        if (table.syncStatus >= 0)
+            image[table.syncStatus] = pending;
+    };
     QList<std::optional<QVariantList>> written;
     written.reserve(step.rows.size());
+    QByteArray changed;
+    QVariantList values;
     for (const UndoRow &row : std::as_const(step.rows)) {
         const Table &table = m_tables.at(row.table);
         const std::optional<QVariantList> &target = toBefore ? row.before : row.after;
         const std::optional<QVariantList> &present = row.current;
-        QString sql;
-        QVariantList values;
-        if (!target && present) {
-            if (table.versioned) {
-                sql = QStringLiteral("UPDATE main.%1 SET deleted_at = ?, updated_at = ?, version "
-                                     "= version + 1, sync_status = 'pending' WHERE id = ?")
-                          .arg(table.name);
-                values = {now, now, row.id};
-            } else {
-                sql = QStringLiteral("DELETE FROM main.%1 WHERE id = ?").arg(table.name);
-                values = {row.id};
-            }
+        const int width = table.columns.size();
+        QSqlQuery *query = nullptr;
+        std::optional<QVariantList> result;
+        values.clear();
+        if (!target && present && table.deletedAt >= 0 && table.versioned) {
+            query = statements.get(row.table, 'd', {}, [&] {
+                return QStringLiteral("UPDATE main.%1 SET deleted_at = ?, updated_at = ?, version "
+                                      "= version + 1, sync_status = 'pending' WHERE id = ?")
+                    .arg(table.name);
+            });
+            values = {now, now, row.id};
+            result = present;
+            (*result)[table.deletedAt] = now;
+            stamp(table, *result);
+        } else if (!target && present) {
+            query = statements.get(row.table, 'D', {}, [&] {
+                return QStringLiteral("DELETE FROM main.%1 WHERE id = ?").arg(table.name);
+            });
+            values = {row.id};
         } else if (target && !present) {
-            QStringList marks;
-            for (int column = 0; column < table.columns.size(); ++column) {
-                const QString &name = table.columns.at(column);
-                marks << QStringLiteral("?");
-                if (name == QLatin1String("version"))
-                    values << target->at(column).toLongLong() + 1;
-                else if (name == QLatin1String("updated_at"))
-                    values << now;
-                else if (name == QLatin1String("sync_status"))
-                    values << QStringLiteral("pending");
-                else
-                    values << target->at(column);
-            }
-            sql = QStringLiteral("INSERT INTO main.%1 (%2) VALUES (%3)")
-                      .arg(table.name, table.columns.join(QLatin1Char(',')),
-                           marks.join(QLatin1Char(',')));
+            result = target;
+            stamp(table, *result);
+            query = statements.get(row.table, 'i', {}, [&] {
+                const QStringList marks(width, QStringLiteral("?"));
+                return QStringLiteral("INSERT INTO main.%1 (%2) VALUES (%3)")
+                    .arg(table.name, table.columns.join(QLatin1Char(',')),
+                         marks.join(QLatin1Char(',')));
+            });
+            values = *result;
         } else if (target && present) {
-            QStringList sets;
-            for (int column = 0; column < table.columns.size(); ++column) {
-                const QString &name = table.columns.at(column);
-                if (isKeptColumn(name))
-                    continue;
-                sets << name + QStringLiteral(" = ?");
-                values << target->at(column);
+            // Only the columns that differ: an import's rows differ in their deletion stamp
+            // alone, and columns left out of the statement do not wake the search index's
+            // and the summaries' triggers.
+            changed.fill('0', width);
+            bool any = false;
+            for (int column = 0; column < width; ++column) {
+                if (!isKeptColumn(table.columns.at(column))
+                    && target->at(column) != present->at(column)) {
+                    changed[column] = '1';
+                    values << target->at(column);
+                    any = true;
+                }
             }
-            sets << QStringLiteral("updated_at = ?");
-            values << now;
-            if (table.versioned)
-                sets << QStringLiteral("version = version + 1")
-                     << QStringLiteral("sync_status = 'pending'");
-            sql = QStringLiteral("UPDATE main.%1 SET %2 WHERE id = ?")
-                      .arg(table.name, sets.join(QStringLiteral(", ")));
-            values << row.id;
+            result = present;
+            if (any) {
+                query = statements.get(row.table, 'u', changed, [&] {
+                    QStringList sets;
+                    for (int column = 0; column < width; ++column) {
+                        if (changed.at(column) == '1')
+                            sets << table.columns.at(column) + QStringLiteral(" = ?");
+                    }
+                    if (table.updatedAt >= 0)
+                        sets << QStringLiteral("updated_at = ?");
+                    if (table.versioned)
+                        sets << QStringLiteral("version = version + 1")
+                             << QStringLiteral("sync_status = 'pending'");
+                    return QStringLiteral("UPDATE main.%1 SET %2 WHERE id = ?")
+                        .arg(table.name, sets.join(QStringLiteral(", ")));
+                });
+                if (table.updatedAt >= 0)
+                    values << now;
+                values << row.id;
+                for (int column = 0; column < width; ++column) {
+                    if (changed.at(column) == '1')
+                        (*result)[column] = target->at(column);
+                }
+                if (table.updatedAt >= 0)
+                    (*result)[table.updatedAt] = now;
+                if (table.versioned) {
+                    (*result)[table.version] = result->at(table.version).toLongLong() + 1;
+                    if (table.syncStatus >= 0)
+                        (*result)[table.syncStatus] = pending;
+                }
+            }
         }
-        if (!sql.isEmpty()) {
-            QSqlQuery *query = m_database->preparedStatement(sql);
+        if (!values.isEmpty()) {
             if (!query)
                 return fail(tr("The database could not be written."));
             for (const QVariant &value : std::as_const(values))
@@ -319,14 +403,11 @@ bool UndoStack::apply(UndoStep &step, bool toBefore, QString *error) {
                 return fail(tr("The database could not be written."));
             }
         }
-        written << readRow(table, row.id, &ok);
-        if (!ok)
-            return fail(tr("The database could not be read."));
-        const int accountColumn = table.columns.indexOf(QLatin1String("account_id"));
-        if (table.name == QLatin1String("transactions") && accountColumn >= 0) {
+        written << result;
+        if (table.account >= 0) {
             for (const auto *image : {&target, &present}) {
                 if (image->has_value())
-                    m_database->noteChange(table.name, (*image)->at(accountColumn).toString());
+                    m_database->noteChange(table.name, (*image)->at(table.account).toString());
             }
         } else {
             m_database->noteChange(table.name);

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 class Database;
+class QSqlQuery;
 
 // The session's history of changes to the books, for Edit > Undo and Redo. While a write
 // service records (UndoRecording), triggers of this connection keep the first image of
@@ -44,6 +45,12 @@ public:
     const QList<UndoStep> &undoSteps() const { return m_undo; }
     void pushUndo(const UndoStep &step);
 
+    // The tables a step's rows refer to by index, with their columns in image order, so that
+    // a step kept outside the session can be read back against the schema of the day.
+    int tableCount() const { return int(m_tables.size()); }
+    QString tableName(int index) const { return m_tables.at(index).name; }
+    QStringList tableColumns(int index) const { return m_tables.at(index).columns; }
+
 Q_SIGNALS:
     // The history changed: a change was recorded, undone or redone.
     void changed();
@@ -55,18 +62,30 @@ private:
         QString name;
         QStringList columns;
         bool versioned = false;
+        // Where the columns undo writes itself sit in an image; -1 when the table has none.
+        int version = -1;
+        int updatedAt = -1;
+        int deletedAt = -1;
+        int syncStatus = -1;
+        int account = -1;
+        // The columns undo checks before it writes: all but the sync bookkeeping.
+        QList<int> compared;
     };
+    // The statements of one apply, prepared once for all its rows.
+    struct Statements;
 
     void beginRecording();
     void endRecording(const QString &label, bool keep);
     bool installTriggers();
     void clearRecorded();
-    std::optional<QVariantList> readRow(const Table &table, const QString &id, bool *ok) const;
-    bool sameContent(const Table &table, const std::optional<QVariantList> &a,
-                     const std::optional<QVariantList> &b) const;
+    // Whether the row stored under id is image (no value: there is none), sync bookkeeping
+    // aside: a push marks rows synced without anyone changing them.
+    bool rowIs(QSqlQuery *select, const Table &table, const QString &id,
+               const std::optional<QVariantList> &image, bool *ok) const;
     // Writes the target image of every row (before for undo, after for redo) once each row
     // still looks as the step last left it.
     bool apply(UndoStep &step, bool toBefore, QString *error);
+    bool writeStep(UndoStep &step, bool toBefore, QString *error);
 
     Database *m_database; // Not owned.
     QList<Table> m_tables;

@@ -85,6 +85,8 @@ QList<Database::Migration> Database::migrations() {
         {11, QStringLiteral("reports_without_transfers"),
          QStringLiteral(":/sql/sql/migrations/011_reports_without_transfers.sql")},
         {12, QStringLiteral("budgets"), QStringLiteral(":/sql/sql/migrations/012_budgets.sql")},
+        {13, QStringLiteral("cli_last_change"),
+         QStringLiteral(":/sql/sql/migrations/013_cli_last_change.sql")},
     };
 }
 

@@ -497,6 +497,21 @@ bool TransactionRepository::update(const Transaction &t) {
         ownFields(t) + updateBookkeeping(t), "update", t.accountId);
 }
 
+bool TransactionRepository::revive(const Transaction &t) {
+    const int revived
+        = writeCount(QStringLiteral("UPDATE transactions SET account_id=?, date=?, payee=?, "
+                                    "memo=?, amount=?, category_id=?, check_number=?, "
+                                    "cleared=?, reconciled=?, transfer_link_id=?, "
+                                    "transfer_dest_account_id=?, is_split=?, recurring_id=?, "
+                                    "version=?, sync_status=?, server_id=?, updated_at=?, "
+                                    "deleted_at=NULL WHERE id=? AND deleted_at IS NOT NULL"),
+                     QVariantList{t.accountId} + ownFields(t) + updateBookkeeping(t), "revive");
+    if (revived != 1)
+        return false;
+    noteChange(t.accountId);
+    return true;
+}
+
 bool TransactionRepository::softDelete(const QString &id) {
     const std::optional<Transaction> existing = findById(id);
     if (!existing)

@@ -96,6 +96,10 @@ public:
     bool insertMany(const QList<Transaction> &transactions);
     // Never changes account_id or created_at.
     bool update(const Transaction &transaction);
+    // Brings a deleted row back as transaction (account included), for an id that stands for
+    // one thing and is taken again when that thing is (a recurring occurrence posted again
+    // after an undo). False when the row is not a deleted one.
+    bool revive(const Transaction &transaction);
     // False, silently, when there is no such row. Leaves the other leg of a transfer and any
     // split lines alone.
     bool softDelete(const QString &id);

@@ -3228,6 +3228,14 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <source>Skip Recurring Transaction</source>
         <translation>Wiederkehrende Buchung überspringen</translation>
     </message>
+    <message>
+        <source>Confirm Recurring Transaction</source>
+        <translation>Wiederkehrende Buchung bestätigen</translation>
+    </message>
+    <message>
+        <source>Confirm Due Recurring Transactions</source>
+        <translation>Fällige wiederkehrende Buchungen bestätigen</translation>
+    </message>
 </context>
 <context>
     <name>RegisterEntry</name>

@@ -3205,6 +3205,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Skip Recurring Transaction</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Confirm Recurring Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm Due Recurring Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>RegisterEntry</name>

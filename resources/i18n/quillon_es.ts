@@ -3228,6 +3228,14 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <source>Skip Recurring Transaction</source>
         <translation>Omitir movimiento recurrente</translation>
     </message>
+    <message>
+        <source>Confirm Recurring Transaction</source>
+        <translation>Confirmar movimiento recurrente</translation>
+    </message>
+    <message>
+        <source>Confirm Due Recurring Transactions</source>
+        <translation>Confirmar movimientos recurrentes pendientes</translation>
+    </message>
 </context>
 <context>
     <name>RegisterEntry</name>

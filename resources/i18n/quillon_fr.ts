@@ -3228,6 +3228,14 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <source>Skip Recurring Transaction</source>
         <translation>Ignorer l&apos;opération récurrente</translation>
     </message>
+    <message>
+        <source>Confirm Recurring Transaction</source>
+        <translation>Confirmer l&apos;opération récurrente</translation>
+    </message>
+    <message>
+        <source>Confirm Due Recurring Transactions</source>
+        <translation>Confirmer les opérations récurrentes échues</translation>
+    </message>
 </context>
 <context>
     <name>RegisterEntry</name>

@@ -3213,6 +3213,14 @@ All transactions, recurring entries, and reconciliation history for this account
         <source>Skip Recurring Transaction</source>
         <translation>定期取引をスキップ</translation>
     </message>
+    <message>
+        <source>Confirm Recurring Transaction</source>
+        <translation>定期取引を確定</translation>
+    </message>
+    <message>
+        <source>Confirm Due Recurring Transactions</source>
+        <translation>期日の定期取引を確定</translation>
+    </message>
 </context>
 <context>
     <name>RegisterEntry</name>

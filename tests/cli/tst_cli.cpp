@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "tests/cli/clirunner.h"
+#include "tests/support/bookrows.h"
 
 #include <QFile>
 #include <QJsonObject>
@@ -34,11 +35,16 @@ private Q_SLOTS:
     void balanceBeyondSixtyFourBits();
     void importCountsAndFailures();
     void bankStatementsAndRules();
+    void undoTakesBackTheLastChange_data();
+    void undoTakesBackTheLastChange();
+    void undoRefusedAfterAnotherProgramsChange();
     void noWidgetLibraries();
 
 private:
     CliResult cli(const QStringList &args) { return runCli(m_dir->path(), args); }
     void addAccounts();
+    // The books in the data directory's database, read through a connection of the test's.
+    BookRows::Rows books();
 
     std::unique_ptr<QTemporaryDir> m_dir;
 };
@@ -61,6 +67,19 @@ void tst_Cli::addAccounts() {
     QVERIFY2(r.exitCode == 0, r.err.constData());
 }
 
+BookRows::Rows tst_Cli::books() {
+    BookRows::Rows rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "books");
+        db.setDatabaseName(m_dir->filePath("quillon.db"));
+        if (db.open())
+            rows = BookRows::live(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("books");
+    return rows;
+}
+
 void tst_Cli::help() {
     const CliResult top = cli({"--help"});
     QCOMPARE(top.exitCode, 0);
@@ -70,7 +89,7 @@ void tst_Cli::help() {
           "backup export",     "backup import",  "recurring list", "recurring post-due",
           "recurring confirm", "recurring skip", "sample load",    "sample clear",
           "import ofx",        "rule list",      "rule add",       "rule remove",
-          "budget show",       "budget set"}) {
+          "budget show",       "budget set",     "undo",           "sync"}) {
         QVERIFY2(top.out.contains(command), command);
     }
     for (const QStringList &args :
@@ -540,6 +559,89 @@ void tst_Cli::bankStatementsAndRules() {
     r = cli({"import", "ofx", cut, "--account", "Checking"});
     QCOMPARE(r.exitCode, 1);
     QVERIFY2(r.err.contains("cut off"), r.err.constData());
+}
+
+void tst_Cli::undoTakesBackTheLastChange_data() {
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<QStringList>("change");
+    QTest::addColumn<QString>("label");
+    QTest::addRow("transfer, both legs")
+        << QStringList{} << QStringList{"add",        "Checking", "--date",
+                                        "2026-02-03", "--payee",  "[Transfer] Euro Savings",
+                                        "--amount",   "-200"}
+        << "New Transaction";
+    QTest::addRow("account with opening balance")
+        << QStringList{} << QStringList{"account", "add", "--name", "Cash", "--opening", "40"}
+        << "New Account";
+    QTest::addRow("import") << QStringList{}
+                            << QStringList{"import", "csv", "%csv", "--account", "Checking"}
+                            << "Import of 2 Transaction(s)";
+    QTest::addRow("recurring confirm")
+        << QStringList{"sample", "load"} << QStringList{"recurring", "confirm", "%rule"}
+        << "Confirm Recurring Transaction";
+}
+
+// Each run is a session of its own: the change one run made is what the next run's undo
+// takes back, once.
+void tst_Cli::undoTakesBackTheLastChange() {
+    QFETCH(QStringList, setup);
+    QFETCH(QStringList, change);
+    QFETCH(QString, label);
+    addAccounts();
+    if (!setup.isEmpty())
+        QCOMPARE(cli(setup).exitCode, 0);
+    const QString csv = m_dir->filePath("bank.csv");
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Date,Payee,Amount\n01/05/2026,Bakery,-3.50\n01/06/2026,Employer,2500.00\n");
+    file.close();
+    change.replaceInStrings("%csv", csv);
+    if (change.contains("%rule"))
+        change.replaceInStrings(
+            "%rule", cli({"recurring", "list", "--format", "json"}).json().at(0)["id"].toString());
+
+    const BookRows::Rows before = books();
+    CliResult r = cli(change);
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const BookRows::Rows after = books();
+    QVERIFY(after != before);
+    // Commands that read do not take the place of the change.
+    QCOMPARE(cli({"accounts"}).exitCode, 0);
+
+    r = cli({"undo"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QCOMPARE(r.out, "Undone: " + label.toUtf8() + '\n');
+    QCOMPARE(books(), before);
+
+    r = cli({"undo"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("Nothing to undo"), r.err.constData());
+    QCOMPARE(books(), before);
+}
+
+void tst_Cli::undoRefusedAfterAnotherProgramsChange() {
+    addAccounts();
+    CliResult r
+        = cli({"add", "Checking", "--date", "2026-02-01", "--payee", "Grocer", "--amount", "-5"});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
+        db.setDatabaseName(m_dir->filePath("quillon.db"));
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY2(q.exec("UPDATE transactions SET memo = 'theirs', version = version + 1 "
+                        "WHERE payee = 'Grocer'"),
+                 qPrintable(q.lastError().text()));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("other");
+    const BookRows::Rows held = books();
+
+    r = cli({"undo"});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("\"New Transaction\" cannot be undone"), r.err.constData());
+    QCOMPARE(r.err.count('\n'), 1);
+    QCOMPARE(books(), held);
 }
 
 void tst_Cli::noWidgetLibraries() {

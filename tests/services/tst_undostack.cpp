@@ -7,19 +7,20 @@
 #include "services/reconciliationservice.h"
 #include "services/recurringservice.h"
 #include "services/undostack.h"
+#include "services/undostepstore.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/splitlinerepository.h"
 #include "storage/transactionrepository.h"
+#include "tests/support/bookrows.h"
 #include "tests/support/testdatabase.h"
 #include "tests/support/testrecords.h"
 
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTest>
 
 #include <functional>
@@ -28,13 +29,7 @@ using namespace TestRecords;
 
 namespace {
 
-const char *const kTables[]
-    = {"accounts",       "categories", "transactions", "split_lines", "recurring_transactions",
-       "reconciliations"};
-
-// Every live row of the books by table and id, without what undo may move on: the version
-// (checked on its own), the update time and the sync bookkeeping.
-using Snapshot = QMap<QString, QVariantMap>;
+using Snapshot = BookRows::Rows;
 
 struct Fixture {
     TestDatabase db;
@@ -47,6 +42,7 @@ struct Fixture {
     LedgerWriter ledger{db.database(), &accounts,        &transactions,
                         &recurring,    &reconciliations, &categories};
     EntryWriter entries{db.database(), &ledger, &accounts, &transactions, &splitLines, &recurring};
+    RecurringService schedule{&recurring, &transactions, &accounts};
     UndoStack undo{db.database()};
 
     Fixture() {
@@ -67,48 +63,17 @@ struct Fixture {
         transactions.insert(out);
         transactions.insert(in);
         recurring.insert(rule("r1", "a1", QDate(2026, 4, 1)));
+        RecurringTransaction saving = rule("r2", "a1", QDate(2026, 4, 15));
+        saving.transferDestAccountId = "a2";
+        recurring.insert(saving);
         reconciliations.insert(reconciliation("rc1", "a1", QDate(2026, 2, 28)));
         ledger.setUndoStack(&undo);
         entries.setUndoStack(&undo);
+        schedule.setUndoStack(&undo);
     }
 
-    Snapshot live() const {
-        Snapshot rows;
-        QSqlQuery query(db.connection());
-        for (const char *table : kTables) {
-            const QString sql = QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table));
-            if (!query.exec(sql))
-                qFatal("%s", qPrintable(query.lastError().text()));
-            while (query.next()) {
-                const QSqlRecord record = query.record();
-                if (record.indexOf("deleted_at") >= 0 && !record.value("deleted_at").isNull())
-                    continue;
-                QVariantMap row;
-                for (int i = 0; i < record.count(); ++i) {
-                    const QString name = record.fieldName(i);
-                    if (name != "version" && name != "updated_at" && name != "sync_status"
-                        && name != "server_id")
-                        row.insert(name, record.value(i));
-                }
-                rows.insert(QLatin1String(table) + '/' + record.value("id").toString(), row);
-            }
-        }
-        return rows;
-    }
-
-    QMap<QString, qint64> versions() const {
-        QMap<QString, qint64> result;
-        QSqlQuery query(db.connection());
-        for (const char *table : kTables) {
-            if (QLatin1String(table) == QLatin1String("split_lines"))
-                continue;
-            query.exec(QStringLiteral("SELECT id, version FROM %1").arg(QLatin1String(table)));
-            while (query.next())
-                result.insert(QLatin1String(table) + '/' + query.value(0).toString(),
-                              query.value(1).toLongLong());
-        }
-        return result;
-    }
+    Snapshot live() const { return BookRows::live(db.connection()); }
+    QMap<QString, qint64> versions() const { return BookRows::versions(db.connection()); }
 
     EntryFields fieldsOf(const QString &id) const {
         return EntryFields::from(*transactions.findById(id));
@@ -141,6 +106,8 @@ private Q_SLOTS:
     void changedSinceIsRefused_data();
     void changedSinceIsRefused();
     void nestedWritesAreOneStepAndFailuresNone();
+    void confirmAgainAfterUndo();
+    void keptStepUndoneInALaterSession();
 };
 
 void tst_UndoStack::undoAndRedoRestoreTheRows_data() {
@@ -200,11 +167,18 @@ void tst_UndoStack::undoAndRedoRestoreTheRows_data() {
     QTest::newRow("recurring delete") << Change([](Fixture &f) {
         return f.ledger.deleteRecurring("r1") == LedgerWriter::Result::Ok;
     }) << "Delete Recurring Transaction";
-    QTest::newRow("recurring skip") << Change([](Fixture &f) {
-        RecurringService service(&f.recurring, &f.transactions, &f.accounts);
-        service.setUndoStack(&f.undo);
-        return service.skip(*f.recurring.findById("r1"));
-    }) << "Skip Recurring Transaction";
+    QTest::newRow("recurring skip")
+        << Change([](Fixture &f) { return f.schedule.skip(*f.recurring.findById("r1")); })
+        << "Skip Recurring Transaction";
+    QTest::newRow("recurring confirm")
+        << Change([](Fixture &f) { return f.schedule.confirm(*f.recurring.findById("r1")); })
+        << "Confirm Recurring Transaction";
+    QTest::newRow("recurring confirm, transfer legs")
+        << Change([](Fixture &f) { return f.schedule.confirm(*f.recurring.findById("r2")); })
+        << "Confirm Recurring Transaction";
+    QTest::newRow("confirm all due, one step")
+        << Change([](Fixture &f) { return f.schedule.confirmAllDue() == 2; })
+        << "Confirm Due Recurring Transactions";
     QTest::newRow("reconciliation finish") << Change([](Fixture &f) {
         ReconciliationService service(f.db.database(), &f.accounts, &f.transactions,
                                       &f.reconciliations);
@@ -216,6 +190,9 @@ void tst_UndoStack::undoAndRedoRestoreTheRows_data() {
     QTest::newRow("category delete uncategorises") << Change([](Fixture &f) {
         return f.ledger.deleteCategory("food") == LedgerWriter::Result::Ok;
     }) << "Delete Category";
+    QTest::newRow("payee rename") << Change([](Fixture &f) {
+        return f.ledger.renamePayees({"Grocer"}, "Green Grocer") == 1;
+    }) << "Rename Payee";
     QTest::newRow("payee merge") << Change([](Fixture &f) {
         return f.ledger.renamePayees({"Cafe", "Cafe Nord"}, "Cafe North") == 2;
     }) << "Merge Payees";
@@ -334,6 +311,55 @@ void tst_UndoStack::nestedWritesAreOneStepAndFailuresNone() {
     QCOMPARE(f.undo.undoSteps().size(), 1);
     QVERIFY(f.undo.undo());
     QCOMPARE(f.splitLines.findByTransaction("t2").size(), 0);
+}
+
+// An occurrence's id is fixed by its rule and date, so the posting an undo took back is the
+// row a new confirm must bring back.
+void tst_UndoStack::confirmAgainAfterUndo() {
+    Fixture f;
+    QVERIFY(f.schedule.confirm(*f.recurring.findById("r2")));
+    const Snapshot confirmed = f.live();
+    const auto versionsConfirmed = f.versions();
+    QVERIFY(f.undo.undo());
+    QVERIFY(f.schedule.confirm(*f.recurring.findById("r2")));
+    QCOMPARE(f.live(), confirmed);
+    checkVersionsMoveUp(versionsConfirmed, f.versions(), confirmed, f.live());
+    QCOMPARE(f.undo.undoSteps().size(), 1);
+    QVERIFY(!f.undo.canRedo());
+}
+
+// The command line keeps its last step in the database for a later run to take back.
+void tst_UndoStack::keptStepUndoneInALaterSession() {
+    Fixture f;
+    const Snapshot before = f.live();
+    QCOMPARE(f.ledger.deleteTransaction("out"), LedgerWriter::Result::Ok);
+    QVERIFY(UndoStepStore(f.db.database(), &f.undo).save());
+    const Snapshot deleted = f.live();
+
+    UndoStack later(f.db.database());
+    UndoStepStore store(f.db.database(), &later);
+    QString error;
+    const std::optional<UndoStep> step = store.restore(&error);
+    QVERIFY2(step, qPrintable(error));
+    QCOMPARE(later.undoLabel(), QStringLiteral("Delete Transaction"));
+    QCOMPARE(f.live(), deleted);
+    QVERIFY2(later.undo(&error), qPrintable(error));
+    QCOMPARE(f.live(), before);
+    QVERIFY(store.clear());
+    QVERIFY(!UndoStepStore(f.db.database(), &later).restore(&error));
+    QVERIFY(error.isEmpty());
+
+    // A step this build cannot read is refused with a reason, never half applied.
+    QVERIFY(f.ledger.renamePayees({"Grocer"}, "Green Grocer") == 1);
+    QVERIFY(UndoStepStore(f.db.database(), &f.undo).save());
+    QSqlQuery query(f.db.connection());
+    QVERIFY(query.exec("UPDATE cli_last_change SET step = substr(step, 1, length(step) - 3)"));
+    const Snapshot renamed = f.live();
+    UndoStack third(f.db.database());
+    QVERIFY(!UndoStepStore(f.db.database(), &third).restore(&error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!third.canUndo());
+    QCOMPARE(f.live(), renamed);
 }
 
 QTEST_GUILESS_MAIN(tst_UndoStack)

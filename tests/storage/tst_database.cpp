@@ -137,6 +137,7 @@ void tst_Database::freshDatabase() {
                                                                    "accounts",
                                                                    "budgets",
                                                                    "categories",
+                                                                   "cli_last_change",
                                                                    "import_rules",
                                                                    "preferences",
                                                                    "reconciliations",
@@ -224,6 +225,9 @@ void tst_Database::freshDatabase() {
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 12);
     QCOMPARE(q.value(1).toString(), QStringLiteral("budgets"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 13);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("cli_last_change"));
     QVERIFY(!q.next());
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
@@ -365,7 +369,7 @@ void tst_Database::copyBeforeMigration() {
     QTemporaryDir dir;
     const QString path = dir.filePath("quillon.db");
     const QList<Database::Migration> all = Database::migrations();
-    QCOMPARE(all.size(), 12);
+    QCOMPARE(all.size(), 13);
     auto countCopies
         = [&] { return QDir(dir.path()).entryList({"quillon.db.before-v*"}, QDir::Files); };
 
