@@ -46,9 +46,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -106,6 +108,9 @@ private Q_SLOTS:
     void reconciliationAddPostsToItsAccount();
     void userTextIsNeverMarkup();
     void menuMnemonicsAreUnique();
+    void menuItems_data();
+    void menuItems();
+    void shortcutsHelpFollowsMenus();
     void signInAddressIsShown_data();
     void signInAddressIsShown();
     void preferencesOpenWithFocus();
@@ -857,6 +862,107 @@ void tst_MainWindow::menuMnemonicsAreUnique() {
             items.insert(key, item->text());
         }
     }
+}
+
+void tst_MainWindow::menuItems_data() {
+    QTest::addColumn<QString>("menu");
+    // "objectName text keys" in menu order, "-" for a separator.
+    QTest::addColumn<QStringList>("items");
+    QTest::addRow("file") << "&File"
+                          << QStringList{"newTransaction &New Transaction Ctrl+N",
+                                         "newAccount New &Account Ctrl+Shift+N",
+                                         "-",
+                                         "import &Import... Ctrl+I",
+                                         "importRules Import &Rules... ",
+                                         "-",
+                                         "tindralAccount &Tindral Account... ",
+                                         "-",
+                                         "signIn &Sign In... ",
+                                         "signOut Sign &Out ",
+                                         "-",
+                                         "quit &Quit {Quit}"};
+    QTest::addRow("edit") << "&Edit" << QStringList{"undo &Undo Ctrl+Z",
+                                                    "redo &Redo Ctrl+Shift+Z, Ctrl+Y",
+                                                    "-",
+                                                    "find &Find... Ctrl+F",
+                                                    "-",
+                                                    "preferences &Preferences... "};
+    QTest::addRow("account") << "&Account"
+                             << QStringList{"editAccount &Edit... ",
+                                            "reconcile &Reconcile... Ctrl+R",
+                                            "reconciliationHistory Reconciliation &History... ",
+                                            "renamePayees Rename &Payees... ",
+                                            "-",
+                                            "share &Share... ",
+                                            "-",
+                                            "deleteAccount &Delete "};
+    QTest::addRow("view") << "&View"
+                          << QStringList{"reports &Reports Ctrl+2",
+                                         "recurring Re&curring Transactions Ctrl+3",
+                                         "categories C&ategories Ctrl+4", "budget &Budget Ctrl+5"};
+    QTest::addRow("help") << "&Help" << QStringList{"about &About Tindral Quillon ",
+                                                    "whatsNew What's &New... ",
+                                                    "checkForUpdates Check for &Updates... ",
+                                                    "-",
+                                                    "keyboardShortcuts &Keyboard Shortcuts ",
+                                                    "-",
+                                                    "loadSampleData Load &Sample Data ",
+                                                    "clearSampleData &Clear Sample Data "};
+}
+
+void tst_MainWindow::menuItems() {
+    QFETCH(QString, menu);
+    QFETCH(QStringList, items);
+    // The platform's own key for quitting, if it has one.
+    items.replaceInStrings("{Quit}", QKeySequence(QKeySequence::Quit).toString());
+    auto window = openWindow();
+    QMenu *found = nullptr;
+    for (QAction *menuAction : window->menuBar()->actions()) {
+        if (menuAction->text() == menu)
+            found = menuAction->menu();
+    }
+    QVERIFY(found);
+    QStringList shown;
+    for (QAction *item : found->actions()) {
+        if (item->isSeparator()) {
+            shown << "-";
+            continue;
+        }
+        QStringList keys;
+        for (const QKeySequence &key : item->shortcuts())
+            keys << key.toString(QKeySequence::PortableText);
+        shown << QStringLiteral("%1 %2 %3")
+                     .arg(item->objectName(), item->text(), keys.join(QStringLiteral(", ")));
+        QCOMPARE(window->action(item->objectName()), item);
+    }
+    QCOMPARE(shown, items);
+}
+
+// The help lists, under General, each menu key that has a line there, as the menus bind it.
+void tst_MainWindow::shortcutsHelpFollowsMenus() {
+    auto window = openWindow();
+    window->action("keyboardShortcuts")->trigger();
+    QCOMPARE(m_shown.size(), 1);
+    QCOMPARE(m_shown.first().title, QStringLiteral("Keyboard Shortcuts"));
+    const QString html = m_shown.first().text;
+    const int from = html.indexOf("<h4>General</h4>");
+    const int to = html.indexOf("<h4>", from + 1);
+    QVERIFY(from >= 0 && to > from);
+    QRegularExpression row("<tr><td><b>([^<]*)</b></td><td>([^<]*)</td></tr>");
+    QStringList rows;
+    for (const QRegularExpressionMatch &match : row.globalMatch(html.mid(from, to - from))) {
+        rows << match.captured(1) + " " + match.captured(2);
+        bool bound = false;
+        for (QMenu *menu : window->menuBar()->findChildren<QMenu *>()) {
+            for (QAction *item : menu->actions())
+                bound = bound || item->shortcut().toString() == match.captured(1);
+        }
+        QVERIFY2(bound, qPrintable(match.captured(1)));
+    }
+    QCOMPARE(rows, (QStringList{"Ctrl+N New transaction", "Ctrl+Shift+N New account",
+                                "Ctrl+R Reconcile account", "Ctrl+F Search transactions",
+                                "Ctrl+I Import", "Ctrl+2 Reports", "Ctrl+3 Recurring transactions",
+                                "Ctrl+4 Categories", "Ctrl+5 Budget"}));
 }
 
 void tst_MainWindow::signInAddressIsShown_data() {

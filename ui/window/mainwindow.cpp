@@ -198,18 +198,6 @@ void MainWindow::showDatesAgain() {
     m_register->reload();
 }
 
-QMenu *MainWindow::addMenuNamed(const QString &title) {
-    QMenu *menu = menuBar()->addMenu(title);
-    m_menus << menu;
-    return menu;
-}
-
-QAction *MainWindow::addAction(QMenu *menu, const QString &name, const QString &text) {
-    QAction *action = menu->addAction(text);
-    action->setObjectName(name);
-    return action;
-}
-
 QAction *MainWindow::action(const QString &name) const {
     for (QMenu *menu : m_menus) {
         for (QAction *a : menu->actions()) {
@@ -220,114 +208,142 @@ QAction *MainWindow::action(const QString &name) const {
     return nullptr;
 }
 
-void MainWindow::setupMenuBar() {
-    QMenu *file = addMenuNamed(tr("&File"));
-    QAction *newTransaction
-        = addAction(file, QStringLiteral("newTransaction"), tr("&New Transaction"));
-    newTransaction->setShortcut(QKeySequence(tr("Ctrl+N")));
-    connect(newTransaction, &QAction::triggered, this, [this] {
-        if (m_register->accountId().isEmpty()) {
-            m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
-            return;
-        }
-        m_stack->setCurrentIndex(RegisterPage);
-        m_register->newTransactionDialog();
-    });
-    QAction *newAccount = addAction(file, QStringLiteral("newAccount"), tr("New &Account"));
-    newAccount->setShortcut(QKeySequence(tr("Ctrl+Shift+N")));
-    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
-    file->addSeparator();
-    QAction *import = addAction(file, QStringLiteral("import"), tr("&Import..."));
-    import->setShortcut(QKeySequence(tr("Ctrl+I")));
-    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
-    connect(addAction(file, QStringLiteral("importRules"), tr("Import &Rules...")),
-            &QAction::triggered, this, [this] { showRulesWindow(); });
-    file->addSeparator();
-    connect(addAction(file, QStringLiteral("tindralAccount"), tr("&Tindral Account...")),
-            &QAction::triggered, this, &MainWindow::showAccountWindow);
-    file->addSeparator();
-    m_signInAction = addAction(file, QStringLiteral("signIn"), tr("&Sign In..."));
-    connect(m_signInAction, &QAction::triggered, this, [this] {
-        if (m_register->confirmLeaveEntry())
-            m_stack->setCurrentIndex(WelcomePage);
-    });
-    m_signOutAction = addAction(file, QStringLiteral("signOut"), tr("Sign &Out"));
-    connect(m_signOutAction, &QAction::triggered, this,
-            [this] { m_state->accountClient()->auth()->logout(); });
-    file->addSeparator();
-    QAction *quit = addAction(file, QStringLiteral("quit"), tr("&Quit"));
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+const QList<MainWindow::MenuItem> &MainWindow::menuItems() {
+    using K = QKeySequence;
+    const auto undo = [](MainWindow *window) { window->undoOrRedo(true); };
+    const auto redo = [](MainWindow *window) { window->undoOrRedo(false); };
+    const auto rules = [](MainWindow *window) { window->showRulesWindow(); };
+    const auto signIn = [](MainWindow *window) {
+        if (window->m_register->confirmLeaveEntry())
+            window->m_stack->setCurrentIndex(WelcomePage);
+    };
+    const auto signOut
+        = [](MainWindow *window) { window->m_state->accountClient()->auth()->logout(); };
+    static const QList<MenuItem> items = {
+        // clang-format off
+        {QT_TR_NOOP("&File"), "newTransaction", QT_TR_NOOP("&New Transaction"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+N")}, &MainWindow::startNewTransaction, QT_TR_NOOP("New transaction"), 1},
+        {QT_TR_NOOP("&File"), "newAccount", QT_TR_NOOP("New &Account"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+Shift+N")}, &MainWindow::showNewAccountDialog, QT_TR_NOOP("New account"), 2},
+        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&File"), "import", QT_TR_NOOP("&Import..."), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+I")}, &MainWindow::showImportWindow, QT_TR_NOOP("Import"), 5},
+        {QT_TR_NOOP("&File"), "importRules", QT_TR_NOOP("Import &Rules..."), K::UnknownKey,
+         {}, rules, nullptr, 0},
+        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&File"), "tindralAccount", QT_TR_NOOP("&Tindral Account..."), K::UnknownKey,
+         {}, &MainWindow::showAccountWindow, nullptr, 0},
+        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&File"), "signIn", QT_TR_NOOP("&Sign In..."), K::UnknownKey,
+         {}, signIn, nullptr, 0},
+        {QT_TR_NOOP("&File"), "signOut", QT_TR_NOOP("Sign &Out"), K::UnknownKey,
+         {}, signOut, nullptr, 0},
+        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&File"), "quit", QT_TR_NOOP("&Quit"), K::Quit,
+         {}, &QWidget::close, nullptr, 0},
 
-    QMenu *edit = addMenuNamed(tr("&Edit"));
-    // Window-wide shortcuts: a line editor with the focus takes Ctrl+Z for its own typing
-    // first (it claims the key through the shortcut override), so an open register editor
-    // keeps undoing what was typed into it.
-    m_undoAction = addAction(edit, QStringLiteral("undo"), tr("&Undo"));
-    m_undoAction->setShortcut(QKeySequence::Undo);
-    connect(m_undoAction, &QAction::triggered, this, [this] { undoOrRedo(true); });
-    m_redoAction = addAction(edit, QStringLiteral("redo"), tr("&Redo"));
-    m_redoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
-    connect(m_redoAction, &QAction::triggered, this, [this] { undoOrRedo(false); });
+        // Window-wide keys: a line editor with the focus takes Ctrl+Z for its own typing
+        // first (it claims the key through the shortcut override), so an open register
+        // editor keeps undoing what was typed into it.
+        {QT_TR_NOOP("&Edit"), "undo", QT_TR_NOOP("&Undo"), K::Undo, {}, undo, nullptr, 0},
+        {QT_TR_NOOP("&Edit"), "redo", QT_TR_NOOP("&Redo"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+Shift+Z"), QT_TR_NOOP("Ctrl+Y")}, redo, nullptr, 0},
+        {QT_TR_NOOP("&Edit"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Edit"), "find", QT_TR_NOOP("&Find..."), K::Find,
+         {}, &MainWindow::showSearchWindow, QT_TR_NOOP("Search transactions"), 4},
+        {QT_TR_NOOP("&Edit"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Edit"), "preferences", QT_TR_NOOP("&Preferences..."), K::UnknownKey,
+         {}, &MainWindow::showSettingsWindow, nullptr, 0},
+
+        {QT_TR_NOOP("&Account"), "editAccount", QT_TR_NOOP("&Edit..."), K::UnknownKey,
+         {}, &MainWindow::showEditAccountDialog, nullptr, 0},
+        {QT_TR_NOOP("&Account"), "reconcile", QT_TR_NOOP("&Reconcile..."), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+R")}, &MainWindow::showReconciliationWindow,
+         QT_TR_NOOP("Reconcile account"), 3},
+        {QT_TR_NOOP("&Account"), "reconciliationHistory", QT_TR_NOOP("Reconciliation &History..."),
+         K::UnknownKey, {}, &MainWindow::showReconciliationHistoryWindow, nullptr, 0},
+        {QT_TR_NOOP("&Account"), "renamePayees", QT_TR_NOOP("Rename &Payees..."), K::UnknownKey,
+         {}, &MainWindow::showPayeesWindow, nullptr, 0},
+        {QT_TR_NOOP("&Account"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Account"), "share", QT_TR_NOOP("&Share..."), K::UnknownKey,
+         {}, &MainWindow::showShareAccountDialog, nullptr, 0},
+        {QT_TR_NOOP("&Account"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Account"), "deleteAccount", QT_TR_NOOP("&Delete"), K::UnknownKey,
+         {}, &MainWindow::deleteCurrentAccount, nullptr, 0},
+
+        {QT_TR_NOOP("&View"), "reports", QT_TR_NOOP("&Reports"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+2")}, &MainWindow::showReportsWindow, QT_TR_NOOP("Reports"), 6},
+        {QT_TR_NOOP("&View"), "recurring", QT_TR_NOOP("Re&curring Transactions"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+3")}, &MainWindow::showRecurringWindow,
+         QT_TR_NOOP("Recurring transactions"), 7},
+        {QT_TR_NOOP("&View"), "categories", QT_TR_NOOP("C&ategories"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+4")}, &MainWindow::showCategoriesWindow, QT_TR_NOOP("Categories"), 8},
+        {QT_TR_NOOP("&View"), "budget", QT_TR_NOOP("&Budget"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+5")}, &MainWindow::showBudgetWindow, QT_TR_NOOP("Budget"), 9},
+
+        {QT_TR_NOOP("&Help"), "about", QT_TR_NOOP("&About Tindral Quillon"), K::UnknownKey,
+         {}, &MainWindow::showAbout, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "whatsNew", QT_TR_NOOP("What's &New..."), K::UnknownKey,
+         {}, &MainWindow::showWhatsNew, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "checkForUpdates", QT_TR_NOOP("Check for &Updates..."), K::UnknownKey,
+         {}, &MainWindow::checkForUpdates, nullptr, 0},
+        {QT_TR_NOOP("&Help"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "keyboardShortcuts", QT_TR_NOOP("&Keyboard Shortcuts"), K::UnknownKey,
+         {}, &MainWindow::showKeyboardShortcuts, nullptr, 0},
+        {QT_TR_NOOP("&Help"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "loadSampleData", QT_TR_NOOP("Load &Sample Data"), K::UnknownKey,
+         {}, &MainWindow::loadSampleData, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "clearSampleData", QT_TR_NOOP("&Clear Sample Data"), K::UnknownKey,
+         {}, &MainWindow::clearSampleData, nullptr, 0},
+        // clang-format on
+    };
+    return items;
+}
+
+void MainWindow::setupMenuBar() {
+    QMenu *menu = nullptr;
+    const char *menuTitle = nullptr;
+    for (const MenuItem &item : menuItems()) {
+        if (!menuTitle || qstrcmp(menuTitle, item.menu) != 0) {
+            menuTitle = item.menu;
+            menu = menuBar()->addMenu(tr(item.menu));
+            m_menus << menu;
+        }
+        if (!item.name) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction *action = menu->addAction(tr(item.text));
+        action->setObjectName(QLatin1String(item.name));
+        if (item.standardKey != QKeySequence::UnknownKey) {
+            action->setShortcut(item.standardKey);
+        } else {
+            QList<QKeySequence> keys;
+            for (const char *key : item.keys) {
+                if (key)
+                    keys << QKeySequence(tr(key));
+            }
+            action->setShortcuts(keys);
+        }
+        const std::function<void(MainWindow *)> slot = item.slot;
+        connect(action, &QAction::triggered, this, [this, slot] { slot(this); });
+    }
+    m_signInAction = action(QStringLiteral("signIn"));
+    m_signOutAction = action(QStringLiteral("signOut"));
+    m_undoAction = action(QStringLiteral("undo"));
+    m_redoAction = action(QStringLiteral("redo"));
     if (UndoStack *history = m_state->undoStack())
         connect(history, &UndoStack::changed, this, &MainWindow::updateUndoActions);
     updateUndoActions();
-    edit->addSeparator();
-    QAction *find = addAction(edit, QStringLiteral("find"), tr("&Find..."));
-    find->setShortcut(QKeySequence::Find);
-    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
-    edit->addSeparator();
-    connect(addAction(edit, QStringLiteral("preferences"), tr("&Preferences...")),
-            &QAction::triggered, this, &MainWindow::showSettingsWindow);
+}
 
-    QMenu *account = addMenuNamed(tr("&Account"));
-    connect(addAction(account, QStringLiteral("editAccount"), tr("&Edit...")), &QAction::triggered,
-            this, &MainWindow::showEditAccountDialog);
-    QAction *reconcile = addAction(account, QStringLiteral("reconcile"), tr("&Reconcile..."));
-    reconcile->setShortcut(QKeySequence(tr("Ctrl+R")));
-    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
-    connect(addAction(account, QStringLiteral("reconciliationHistory"),
-                      tr("Reconciliation &History...")),
-            &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
-    connect(addAction(account, QStringLiteral("renamePayees"), tr("Rename &Payees...")),
-            &QAction::triggered, this, &MainWindow::showPayeesWindow);
-    account->addSeparator();
-    connect(addAction(account, QStringLiteral("share"), tr("&Share...")), &QAction::triggered, this,
-            &MainWindow::showShareAccountDialog);
-    account->addSeparator();
-    connect(addAction(account, QStringLiteral("deleteAccount"), tr("&Delete")), &QAction::triggered,
-            this, &MainWindow::deleteCurrentAccount);
-
-    QMenu *view = addMenuNamed(tr("&View"));
-    QAction *reports = addAction(view, QStringLiteral("reports"), tr("&Reports"));
-    reports->setShortcut(QKeySequence(tr("Ctrl+2")));
-    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
-    QAction *recurring
-        = addAction(view, QStringLiteral("recurring"), tr("Re&curring Transactions"));
-    recurring->setShortcut(QKeySequence(tr("Ctrl+3")));
-    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
-    QAction *categories = addAction(view, QStringLiteral("categories"), tr("C&ategories"));
-    categories->setShortcut(QKeySequence(tr("Ctrl+4")));
-    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
-    QAction *budget = addAction(view, QStringLiteral("budget"), tr("&Budget"));
-    budget->setShortcut(QKeySequence(tr("Ctrl+5")));
-    connect(budget, &QAction::triggered, this, &MainWindow::showBudgetWindow);
-
-    QMenu *help = addMenuNamed(tr("&Help"));
-    connect(addAction(help, QStringLiteral("about"), tr("&About Tindral Quillon")),
-            &QAction::triggered, this, &MainWindow::showAbout);
-    connect(addAction(help, QStringLiteral("whatsNew"), tr("What's &New...")), &QAction::triggered,
-            this, &MainWindow::showWhatsNew);
-    connect(addAction(help, QStringLiteral("checkForUpdates"), tr("Check for &Updates...")),
-            &QAction::triggered, this, &MainWindow::checkForUpdates);
-    help->addSeparator();
-    connect(addAction(help, QStringLiteral("keyboardShortcuts"), tr("&Keyboard Shortcuts")),
-            &QAction::triggered, this, &MainWindow::showKeyboardShortcuts);
-    help->addSeparator();
-    connect(addAction(help, QStringLiteral("loadSampleData"), tr("Load &Sample Data")),
-            &QAction::triggered, this, &MainWindow::loadSampleData);
-    connect(addAction(help, QStringLiteral("clearSampleData"), tr("&Clear Sample Data")),
-            &QAction::triggered, this, &MainWindow::clearSampleData);
+void MainWindow::startNewTransaction() {
+    if (m_register->accountId().isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+        return;
+    }
+    m_stack->setCurrentIndex(RegisterPage);
+    m_register->newTransactionDialog();
 }
 
 QWidget *MainWindow::buildSidebar() {
@@ -1121,15 +1137,20 @@ void MainWindow::showKeyboardShortcuts() {
                                      {tr("m / h"), tr("First / last day of month")},
                                      {tr("y / r"), tr("First / last day of year")},
                                      {tr("w / k"), tr("First / last day of week")}});
-    html += table(tr("General"), {{ShortcutText::of("Ctrl+N"), tr("New transaction")},
-                                  {ShortcutText::of("Ctrl+Shift+N"), tr("New account")},
-                                  {ShortcutText::of("Ctrl+R"), tr("Reconcile account")},
-                                  {ShortcutText::of("Ctrl+F"), tr("Search transactions")},
-                                  {ShortcutText::of("Ctrl+I"), tr("Import")},
-                                  {ShortcutText::of("Ctrl+2"), tr("Reports")},
-                                  {ShortcutText::of("Ctrl+3"), tr("Recurring transactions")},
-                                  {ShortcutText::of("Ctrl+4"), tr("Categories")},
-                                  {ShortcutText::of("Ctrl+5"), tr("Budget")}});
+    // The menus' own keys, as the menu bar binds them.
+    QList<std::pair<int, QPair<QString, QString>>> general;
+    for (const MenuItem &item : menuItems()) {
+        const QAction *bound = item.help ? action(QLatin1String(item.name)) : nullptr;
+        if (bound)
+            general.append({item.helpRow,
+                            {bound->shortcut().toString(QKeySequence::NativeText), tr(item.help)}});
+    }
+    std::sort(general.begin(), general.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<QPair<QString, QString>> generalRows;
+    for (const auto &row : std::as_const(general))
+        generalRows << row.second;
+    html += table(tr("General"), generalRows);
     html += table(tr("Accounts"), {{tr("Alt+1 &ndash; Alt+9"), tr("Switch to account 1&ndash;9")},
                                    {tr("Alt+0"), tr("Switch to account 10")}});
     QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), html, QMessageBox::Ok,

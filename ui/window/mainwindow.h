@@ -7,11 +7,13 @@
 #include "update/widgets/updateflows.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <functional>
 
 class AccountScreen;
@@ -111,7 +113,25 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // One item of the menu bar, a separator when name is null. Texts and keys are translated
+    // in this class's context; a key the platform names (Quit, Find) wins over keys. An item
+    // with a help text is listed with its keys in the keyboard shortcuts help, at helpRow.
+    struct MenuItem {
+        const char *menu;
+        const char *name;
+        const char *text;
+        QKeySequence::StandardKey standardKey;
+        std::array<const char *, 2> keys;
+        std::function<void(MainWindow *)> slot;
+        const char *help;
+        int helpRow;
+    };
+    // The menu bar and the shortcuts help are both made from this one table, so that a key
+    // can never be bound in one and described differently in the other.
+    static const QList<MenuItem> &menuItems();
+
     void setupMenuBar();
+    void startNewTransaction();
     QWidget *buildSidebar();
     void connectSignals();
     void refreshSidebar();
@@ -133,8 +153,6 @@ private:
     void restoreLayout();
     // False, with "Select an account first" in the status bar, when no account is current.
     bool requireCurrentAccount();
-    QMenu *addMenuNamed(const QString &title);
-    QAction *addAction(QMenu *menu, const QString &name, const QString &text);
     // Shows a secondary window as its own top-level window owned by this one: the default
     // size only the first time, then shown, raised and activated.
     void presentWindow(QWidget *window, const QString &title, const QSize &defaultSize);
