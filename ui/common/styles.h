@@ -53,4 +53,41 @@ inline QString textColourStyle(const QColor &colour) {
     return QStringLiteral("color: %1;").arg(colour.name().toUpper());
 }
 
+// The account sidebar keeps its deep green in both themes, so that the accounts stand apart
+// from the page beside them; its texts are chosen to read on that green.
+namespace Sidebar {
+inline QColor background() {
+    return QColor(0x15, 0x24, 0x20);
+}
+inline QColor hoverBackground() {
+    return QColor(0x1E, 0x35, 0x30);
+}
+inline QColor selectedBackground() {
+    return QColor(0x26, 0x57, 0x4A);
+}
+// The line between the accounts and their total.
+inline QColor rule() {
+    return QColor(0x1E, 0x30, 0x28);
+}
+inline QColor text() {
+    return QColor(0x8F, 0xAF, 0x9F);
+}
+inline QColor brightText() {
+    return QColor(0xFF, 0xFF, 0xFF);
+}
+inline QColor disabledText() {
+    return QColor(0x5A, 0x7A, 0x6E);
+}
+inline QColor icon() {
+    return QColor(0x4D, 0xB6, 0xAC);
+}
+// Balances in the dark palette's tones, since the sidebar is dark in either theme.
+inline QColor negative() {
+    return negativeColour(QPalette(background()));
+}
+inline QColor positive() {
+    return positiveColour(QPalette(background()));
+}
+} // namespace Sidebar
+
 } // namespace Styles

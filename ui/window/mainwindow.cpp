@@ -44,20 +44,18 @@
 #include "ui/reports/reportsscreen.h"
 #include "ui/settings/settingsscreen.h"
 #include "ui/window/accountformdialog.h"
-#include "ui/window/accountitemwidget.h"
+#include "ui/window/accountsidebar.h"
 #include "ui/window/emptystatepage.h"
 #include "ui/window/statusbar.h"
 #include "ui/window/welcomescreen.h"
 #include "update/widgets/updateflows.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -80,19 +78,6 @@ const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
 const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int kShortMessageMs = 3000;
 constexpr int kLongMessageMs = 5000;
-// The top and bottom padding of a sidebar item in the style sheet below.
-constexpr int kItemVerticalPadding = 14;
-
-const char kSidebarStyle[]
-    = "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
-      "font-size: 10pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
-      "QListWidget::item:hover {  background-color: %3;  color: %4;}"
-      "QListWidget::item:selected {  background-color: %5;  color: %4;}"
-      "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
-      "background: transparent;}";
-
-// The oldest "Opening Balance" row of an account, where its opening balance was stored as a
-// transaction rather than as the account's starting balance.
 // The keys a window binds itself, through its own shortcuts or its widgets' actions.
 QSet<QKeySequence> ownKeys(QWidget *window, const QSet<QAction *> &shared) {
     QSet<QKeySequence> keys;
@@ -157,7 +142,8 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     m_stack->insertWidget(EmptyPage, m_emptyPage);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->addWidget(buildSidebar());
+    m_sidebar = new AccountSidebar(m_state, this);
+    m_splitter->addWidget(m_sidebar);
     m_splitter->addWidget(m_stack);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -346,42 +332,6 @@ void MainWindow::startNewTransaction() {
     m_register->newTransactionDialog();
 }
 
-QWidget *MainWindow::buildSidebar() {
-    auto *container = new QWidget(this);
-    container->setAccessibleName(tr("Sidebar"));
-    container->setMinimumWidth(260);
-    container->setMaximumWidth(500);
-    auto *layout = new QVBoxLayout(container);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    m_accountList = new QListWidget(container);
-    m_accountList->setAccessibleName(tr("Accounts"));
-    m_accountList->setMinimumWidth(260);
-    m_accountList->setFocusPolicy(Qt::NoFocus);
-    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
-    m_accountList->setDefaultDropAction(Qt::MoveAction);
-    m_accountList->setStyleSheet(
-        QString::fromLatin1(kSidebarStyle)
-            .arg("#152420", "#8FAF9F", "#1E3530", "#FFFFFF", "#26574A", "#5A7A6E"));
-    layout->addWidget(m_accountList, 1);
-
-    m_totalLabel = new QLabel(container);
-    QFont totalFont = QApplication::font();
-    totalFont.setWeight(QFont::Medium);
-    m_totalLabel->setFont(totalFont);
-    m_totalLabel->setAlignment(Qt::AlignCenter);
-    m_totalLabel->setFixedHeight(32);
-    m_totalLabel->setStyleSheet(
-        QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-            .arg("#152420", "#8FAF9F", "#1E3028"));
-    m_totalLabel->setAccessibleDescription(tr("Total of all accounts"));
-    layout->addWidget(m_totalLabel);
-    return container;
-}
-
 void MainWindow::connectSignals() {
     connect(m_state, &AppState::dataChanged, this, &MainWindow::onDataChanged);
     connect(m_state, &AppState::currentAccountChanged, this, &MainWindow::updateShareAction);
@@ -446,11 +396,10 @@ void MainWindow::connectSignals() {
     connect(m_emptyPage, &EmptyStatePage::createAccountRequested, this,
             &MainWindow::showNewAccountDialog);
 
-    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
-    connect(m_accountList, &QWidget::customContextMenuRequested, this,
+    connect(m_sidebar, &AccountSidebar::accountChosen, this, &MainWindow::selectAccount);
+    connect(m_sidebar, &AccountSidebar::contextMenuRequested, this,
             &MainWindow::onAccountContextMenu);
-    connect(m_accountList->model(), &QAbstractItemModel::rowsMoved, this, &MainWindow::onRowsMoved);
-    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::fitItemWidths);
+    connect(m_sidebar, &AccountSidebar::orderChanged, this, &MainWindow::storeAccountOrder);
 }
 
 void MainWindow::onDataChanged(const DataChange &change) {
@@ -480,38 +429,15 @@ void MainWindow::onAccountsChanged() {
 void MainWindow::refreshSidebar() {
     m_refreshQueued = false;
     ++m_sidebarRefreshes;
-
-    AccountRepository *repository = m_state->accountRepository();
-    const QList<Account> accounts = repository->findAll();
-    const QHash<QString, qint64> balances = repository->balances();
-
-    m_accountList->clear();
-    QStringList ids;
-    const int width = m_accountList->viewport()->width();
-    for (const Account &account : accounts) {
-        const qint64 balance = AccountPresentation::balanceOf(account, balances);
-        auto *item = new QListWidgetItem(m_accountList);
-        item->setData(Qt::UserRole, account.id);
-        item->setData(Qt::AccessibleTextRole,
-                      tr("%1, %2").arg(account.name, formatMoney(balance, account.currency)));
-        auto *widget = new AccountItemWidget(account, balance);
-        m_accountList->setItemWidget(item, widget);
-        // The row widget is laid inside the item's padding: leave room for it, so that the
-        // widget gets its full height.
-        item->setSizeHint(QSize(width, widget->sizeHint().height() + kItemVerticalPadding));
-        ids << account.id;
-    }
-
-    m_statusBar->setAccountCount(int(accounts.size()));
-    rebuildAccountShortcuts(ids);
-    m_totalLabel->setText(AccountPresentation::totalText(accounts, balances));
+    m_sidebar->refresh();
+    const QStringList ids = m_sidebar->accountIds();
+    m_statusBar->setAccountCount(int(ids.size()));
 
     const QString current = m_state->currentAccountId();
     if (current.isEmpty())
         return;
-    const int row = int(ids.indexOf(current));
-    if (row >= 0) {
-        m_accountList->setCurrentRow(row);
+    if (ids.contains(current)) {
+        m_sidebar->setCurrentAccount(current);
     } else if (m_stack->currentIndex() == RegisterPage) {
         // The shown account is gone (deleted here, by sync or with the sample data).
         m_state->setCurrentAccountId(QString());
@@ -519,68 +445,22 @@ void MainWindow::refreshSidebar() {
     }
 }
 
-void MainWindow::rebuildAccountShortcuts(const QStringList &accountIds) {
-    qDeleteAll(m_accountShortcuts);
-    m_accountShortcuts.clear();
-    const int count = std::min(int(accountIds.size()), 10);
-    for (int i = 0; i < count; ++i) {
-        const int digit = i == 9 ? 0 : i + 1;
-        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + digit)), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        const QString id = accountIds.at(i);
-        connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
-        m_accountShortcuts << shortcut;
-    }
-}
-
-void MainWindow::fitItemWidths() {
-    const int width = m_accountList->viewport()->width();
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        QListWidgetItem *item = m_accountList->item(i);
-        item->setSizeHint(QSize(width, item->sizeHint().height()));
-    }
-}
-
-void MainWindow::onRowsMoved() {
+void MainWindow::storeAccountOrder(const QStringList &accountIds) {
     QList<QPair<QString, int>> order;
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
-        if (!id.isEmpty())
-            order.append({id, i});
-    }
+    for (int i = 0; i < accountIds.size(); ++i)
+        order.append({accountIds.at(i), i});
     m_state->accountRepository()->updateSortOrder(order);
-    // The moved row lost its widget in the drop; the rebuild (queued, never inside the drop
-    // handler) brings it back.
-    requestSidebarRefresh();
-}
-
-void MainWindow::onAccountClicked(QListWidgetItem *item) {
-    if (!item)
-        return;
-    const QString id = item->data(Qt::UserRole).toString();
-    if (!id.isEmpty())
-        selectAccount(id);
 }
 
 void MainWindow::selectAccount(const QString &accountId) {
     if (accountId != m_register->accountId() && !m_register->confirmLeaveEntry()) {
-        selectRowOf(m_register->accountId());
+        m_sidebar->setCurrentAccount(m_register->accountId());
         return;
     }
     m_state->setCurrentAccountId(accountId);
     m_register->loadAccount(accountId);
     m_stack->setCurrentIndex(RegisterPage);
-    selectRowOf(accountId);
-}
-
-void MainWindow::selectRowOf(const QString &accountId) {
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(i);
-            return;
-        }
-    }
-    m_accountList->clearSelection();
+    m_sidebar->setCurrentAccount(accountId);
 }
 
 void MainWindow::choosePage() {
@@ -1021,13 +901,11 @@ void MainWindow::checkForUpdates() {
                                            updateStatus());
 }
 
-void MainWindow::onAccountContextMenu(const QPoint &position) {
+void MainWindow::onAccountContextMenu(const QString &id, const QPoint &globalPosition) {
     QMenu menu(this);
     menu.setAccessibleName(tr("Account actions"));
     connect(menu.addAction(tr("New Account...")), &QAction::triggered, this,
             &MainWindow::showNewAccountDialog);
-    QListWidgetItem *item = m_accountList->itemAt(position);
-    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
     const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
     if (account) {
         menu.addSeparator();
@@ -1063,9 +941,9 @@ void MainWindow::onAccountContextMenu(const QPoint &position) {
         connect(menu.addAction(tr("Delete \"%1\"").arg(account->name)), &QAction::triggered, this,
                 [this, id] { deleteAccount(id); });
     }
-    menu.exec(m_accountList->viewport()->mapToGlobal(position));
+    menu.exec(globalPosition);
     // The right click selected the row under the mouse; show the current account again.
-    selectRowOf(m_state->currentAccountId());
+    m_sidebar->setCurrentAccount(m_state->currentAccountId());
 }
 
 void MainWindow::deleteCurrentAccount() {

@@ -17,17 +17,14 @@
 #include <functional>
 
 class AccountScreen;
+class AccountSidebar;
 class AppState;
 class CategoriesScreen;
 class EmptyStatePage;
 class ImportScreen;
 class PayeeScreen;
 class QAction;
-class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class QMenu;
-class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
@@ -57,14 +54,11 @@ public:
     ~MainWindow() override;
 
     // For tests and the look of the window.
-    QListWidget *accountList() const { return m_accountList; }
-    QLabel *totalLabel() const { return m_totalLabel; }
     QStackedWidget *stack() const { return m_stack; }
     StatusBar *statusBarWidget() const { return m_statusBar; }
     RegisterScreen *registerScreen() const { return m_register; }
     WelcomeScreen *welcomeScreen() const { return m_welcome; }
     QSplitter *splitter() const { return m_splitter; }
-    QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
     // How many times the sidebar was rebuilt.
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
     // The action with this object name ("newAccount", "loadSampleData", ...), or null.
@@ -74,7 +68,6 @@ public:
     ReconciliationHistoryScreen *reconciliationHistoryWindow() const;
 
 public Q_SLOTS:
-    void onAccountClicked(QListWidgetItem *item);
     void onAccountsChanged();
     void selectAccount(const QString &accountId);
     void showNewAccountDialog();
@@ -97,7 +90,8 @@ public Q_SLOTS:
     void showAccountWindow();
     void showWhatsNew();
     void checkForUpdates();
-    void onAccountContextMenu(const QPoint &position);
+    // The menu of a right click on the sidebar, on an account's row or beside the rows.
+    void onAccountContextMenu(const QString &accountId, const QPoint &globalPosition);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
     void showAbout();
@@ -132,13 +126,9 @@ private:
 
     void setupMenuBar();
     void startNewTransaction();
-    QWidget *buildSidebar();
     void connectSignals();
     void refreshSidebar();
-    void rebuildAccountShortcuts(const QStringList &accountIds);
     void choosePage();
-    // Marks the account's row as the current one (none when it has no row).
-    void selectRowOf(const QString &accountId);
     void updateSignInState();
     // "Share..." waits until the current account has been synced once.
     void updateShareAction();
@@ -147,8 +137,8 @@ private:
     // Names the change Edit > Undo and Redo would take back or do again.
     void updateUndoActions();
     void undoOrRedo(bool undo);
-    void onRowsMoved();
-    void fitItemWidths();
+    // Stores the order a person dragged the accounts into.
+    void storeAccountOrder(const QStringList &accountIds);
     void showPending();
     void restoreLayout();
     // False, with "Select an account first" in the status bar, when no account is current.
@@ -173,8 +163,7 @@ private:
 
     AppState *m_state;                     // Not owned.
     SampleDataService *m_sampleData;       // Owned (Qt child).
-    QListWidget *m_accountList = nullptr;  // Owned (Qt child).
-    QLabel *m_totalLabel = nullptr;        // Owned (Qt child).
+    AccountSidebar *m_sidebar = nullptr;   // Owned (Qt child).
     QSplitter *m_splitter = nullptr;       // Owned (Qt child).
     QStackedWidget *m_stack = nullptr;     // Owned (Qt child).
     WelcomeScreen *m_welcome = nullptr;    // Owned (Qt child).
@@ -188,12 +177,11 @@ private:
     // One reconciliation window per account, deleted on close, so two windows can never both
     // finish the same statement.
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationWindows;
-    QAction *m_signInAction = nullptr;     // Owned (Qt child).
-    QAction *m_signOutAction = nullptr;    // Owned (Qt child).
-    QAction *m_undoAction = nullptr;       // Owned (Qt child).
-    QAction *m_redoAction = nullptr;       // Owned (Qt child).
-    QList<QMenu *> m_menus;                // Owned (Qt children).
-    QList<QShortcut *> m_accountShortcuts; // Owned (Qt children).
+    QAction *m_signInAction = nullptr;  // Owned (Qt child).
+    QAction *m_signOutAction = nullptr; // Owned (Qt child).
+    QAction *m_undoAction = nullptr;    // Owned (Qt child).
+    QAction *m_redoAction = nullptr;    // Owned (Qt child).
+    QList<QMenu *> m_menus;             // Owned (Qt children).
     bool m_refreshQueued = false;
     int m_sidebarRefreshes = 0;
 };
