@@ -15,11 +15,7 @@
 #include "services/sampledataservice.h"
 #include "services/syncengine.h"
 #include "services/undostack.h"
-#include "storage/accountrepository.h"
-#include "storage/money.h"
 #include "storage/preferencesrepository.h"
-#include "storage/timestamps.h"
-#include "storage/transactionrepository.h"
 #include "ui/budget/budgetscreen.h"
 #include "ui/common/errorbox.h"
 #include "ui/common/messageboxes.h"
@@ -54,7 +50,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -67,7 +62,6 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <type_traits>
@@ -446,10 +440,7 @@ void MainWindow::refreshSidebar() {
 }
 
 void MainWindow::storeAccountOrder(const QStringList &accountIds) {
-    QList<QPair<QString, int>> order;
-    for (int i = 0; i < accountIds.size(); ++i)
-        order.append({accountIds.at(i), i});
-    m_state->accountRepository()->updateSortOrder(order);
+    m_state->ledger()->setAccountOrder(accountIds);
 }
 
 void MainWindow::selectAccount(const QString &accountId) {
@@ -464,16 +455,13 @@ void MainWindow::selectAccount(const QString &accountId) {
 }
 
 void MainWindow::choosePage() {
-    AccountRepository *accounts = m_state->accountRepository();
+    LedgerWriter *ledger = m_state->ledger();
     const QString current = m_state->currentAccountId();
-    if (!current.isEmpty()) {
-        const auto account = accounts->findById(current);
-        if (account && !account->deletedAt) {
-            selectAccount(current);
-            return;
-        }
+    if (!current.isEmpty() && ledger->liveAccount(current)) {
+        selectAccount(current);
+        return;
     }
-    const QList<Account> all = accounts->findAll();
+    const QList<Account> all = ledger->accounts();
     if (!all.isEmpty()) {
         selectAccount(all.first().id);
         return;
@@ -532,7 +520,7 @@ void MainWindow::showNewAccountDialog() {
 void MainWindow::showEditAccountDialog() {
     if (!requireCurrentAccount())
         return;
-    const auto stored = m_state->accountRepository()->findById(m_state->currentAccountId());
+    const auto stored = m_state->ledger()->liveAccount(m_state->currentAccountId());
     if (!stored)
         return;
     const std::optional<Transaction> opening = m_state->ledger()->openingBalance(stored->id);
@@ -633,8 +621,8 @@ void MainWindow::showSearchWindow() {
 }
 
 void MainWindow::showTransaction(const QString &transactionId) {
-    const auto transaction = m_state->transactionRepository()->findById(transactionId);
-    if (!transaction || transaction->deletedAt) {
+    const auto transaction = m_state->ledger()->liveTransaction(transactionId);
+    if (!transaction) {
         m_statusBar->showMessage(tr("That transaction no longer exists"), kShortMessageMs);
         return;
     }
@@ -672,7 +660,7 @@ void MainWindow::showReconciliationWindow() {
     if (!requireCurrentAccount())
         return;
     const QString accountId = m_state->currentAccountId();
-    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    const std::optional<Account> account = m_state->ledger()->liveAccount(accountId);
     if (!account)
         return;
     const QString title = tr("Reconcile — %1").arg(account->name);
@@ -711,8 +699,8 @@ void MainWindow::openTransactionForm(QWidget *over, const QString &accountId,
                                      const QString &transactionId) {
     std::optional<Transaction> stored;
     if (!transactionId.isEmpty()) {
-        stored = m_state->transactionRepository()->findById(transactionId);
-        if (!stored || stored->deletedAt || stored->accountId != accountId) {
+        stored = m_state->ledger()->liveTransaction(transactionId);
+        if (!stored || stored->accountId != accountId) {
             ErrorBox::show(over, tr("Edit Transaction"), tr("This transaction no longer exists."),
                            QString());
             return;
@@ -763,7 +751,7 @@ void MainWindow::showReconciliationHistoryWindow() {
 }
 
 void MainWindow::showImportWindow() {
-    if (m_state->accountRepository()->findAll().isEmpty()) {
+    if (m_state->ledger()->accounts().isEmpty()) {
         if (MessageBoxes::ask(this, tr("No Accounts"),
                               tr("You need to create an account before importing transactions. "
                                  "Create one now?"),
@@ -806,8 +794,8 @@ void MainWindow::showShareAccountDialog() {
                                 "to enable sharing."));
         return;
     }
-    const auto account = m_state->accountRepository()->findById(m_state->currentAccountId());
-    if (!account || account->deletedAt)
+    const auto account = m_state->ledger()->liveAccount(m_state->currentAccountId());
+    if (!account)
         return;
     // The server learns of an account at its first sync; until then there is nothing to share.
     if (account->serverId.isEmpty()) {
@@ -844,8 +832,7 @@ void MainWindow::updateShareAction() {
     if (!share)
         return;
     const QString current = m_state->currentAccountId();
-    const auto account
-        = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    const auto account = current.isEmpty() ? std::nullopt : m_state->ledger()->liveAccount(current);
     // Before sign-in the action stays available, to say that sharing needs an account.
     const bool unsynced
         = account && account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated();
@@ -906,7 +893,7 @@ void MainWindow::onAccountContextMenu(const QString &id, const QPoint &globalPos
     menu.setAccessibleName(tr("Account actions"));
     connect(menu.addAction(tr("New Account...")), &QAction::triggered, this,
             &MainWindow::showNewAccountDialog);
-    const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
+    const auto account = id.isEmpty() ? std::nullopt : m_state->ledger()->liveAccount(id);
     if (account) {
         menu.addSeparator();
         connect(menu.addAction(tr("Edit \"%1\"...").arg(account->name)), &QAction::triggered, this,
@@ -953,8 +940,8 @@ void MainWindow::deleteCurrentAccount() {
 }
 
 void MainWindow::deleteAccount(const QString &accountId) {
-    const auto account = m_state->accountRepository()->findById(accountId);
-    if (!account || account->deletedAt)
+    const auto account = m_state->ledger()->liveAccount(accountId);
+    if (!account)
         return;
     // A row being typed in that account has nowhere to go once it is deleted: say so, and
     // drop it before the account goes, so that nothing later saves into it.
@@ -1062,9 +1049,7 @@ void MainWindow::clearSampleData() {
         return;
     }
     const QString current = m_state->currentAccountId();
-    const auto account
-        = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
-    if (!current.isEmpty() && (!account || account->deletedAt))
+    if (!current.isEmpty() && !m_state->ledger()->liveAccount(current))
         m_state->setCurrentAccountId(QString());
     m_stack->setCurrentIndex(WelcomePage);
     m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
