@@ -10,7 +10,6 @@
 #include "account/group.h"
 #include "account/session.h"
 #include "account/user.h"
-#include "app/thememanager.h"
 #include "ui/common/messageboxes.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
@@ -40,12 +39,7 @@ constexpr int kGroupReloadMs = 500;
 const char kNavigationStyle[]
     = "QListWidget {  background: %1; border: none; padding: 12px 8px;}QListWidget::item {  "
       "padding: 8px 12px; border-radius: 6px;}QListWidget::item:hover { background: %2; }"
-      "QListWidget::item:selected { background: %3; color: white; }";
-
-const char kDangerStyle[]
-    = "QPushButton { color: white; background: #C62828; border: none;  border-radius: 4px; "
-      "padding: 6px 16px; font-weight: 600; }QPushButton:hover { background: #B71C1C; }"
-      "QPushButton:disabled { background: #666; }";
+      "QListWidget::item:selected { background: %3; color: %4; }";
 
 // Text from the server, never read as markup.
 QLabel *plainLabel(const QString &text, QWidget *parent = nullptr) {
@@ -234,7 +228,7 @@ QWidget *AccountScreen::buildPrivacyPage() {
         muted(tr("Permanently delete your account. This cannot be undone after 30 days.")));
     m_deleteAccount = new QPushButton(tr("Delete Account"));
     m_deleteAccount->setAccessibleName(tr("Delete Account"));
-    m_deleteAccount->setStyleSheet(QString::fromLatin1(kDangerStyle));
+    m_deleteAccount->setStyleSheet(Styles::dangerButton());
     connect(m_deleteAccount, &QPushButton::clicked, this, &AccountScreen::deleteAccount);
     row(content, new QWidget, m_deleteAccount);
     m_ownerNotice = muted(tr("You are the group owner. Transfer ownership or remove all members "
@@ -250,10 +244,11 @@ void AccountScreen::changeEvent(QEvent *event) {
     if (m_recolouring || (event && event->type() != QEvent::PaletteChange))
         return;
     m_recolouring = true;
-    const bool dark = ThemeManager::isDarkNow();
+    const Styles::Navigation colours = Styles::navigation();
     m_navigation->setStyleSheet(QString::fromLatin1(kNavigationStyle)
-                                    .arg(dark ? "#152420" : "#F0F4F2", dark ? "#1E3530" : "#E0EBE5",
-                                         dark ? "#26574A" : "#00897B"));
+                                    .arg(Styles::hex(colours.background),
+                                         Styles::hex(colours.hover), Styles::hex(colours.selected),
+                                         Styles::hex(colours.selectedText)));
     m_recolouring = false;
 }
 
@@ -346,7 +341,8 @@ void AccountScreen::showGroup(const TindAccount::Group &group) {
         first->addWidget(plainLabel(name), 1);
         if (member.role == QLatin1String("owner")) {
             auto *badge = plainLabel(tr("Owner"));
-            badge->setStyleSheet(QStringLiteral("color: #00897B; font-weight: 600;"));
+            badge->setStyleSheet(Styles::textColourStyle(Styles::accentColour())
+                                 + QStringLiteral(" font-weight: 600;"));
             first->addWidget(badge);
         }
         lines->addLayout(first);

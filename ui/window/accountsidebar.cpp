@@ -34,10 +34,6 @@ const char kListStyle[]
       "QListView::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
       "background: transparent;}";
 
-QString hex(const QColor &colour) {
-    return colour.name().toUpper();
-}
-
 } // namespace
 
 AccountSidebar::AccountSidebar(AppState *state, QWidget *parent)
@@ -65,11 +61,13 @@ AccountSidebar::AccountSidebar(AppState *state, QWidget *parent)
     m_list->setResizeMode(QListView::Adjust);
     m_list->setDragDropMode(QAbstractItemView::InternalMove);
     m_list->setDefaultDropAction(Qt::MoveAction);
-    m_list->setStyleSheet(
-        QString::fromLatin1(kListStyle)
-            .arg(hex(Styles::Sidebar::background()), hex(Styles::Sidebar::text()),
-                 hex(Styles::Sidebar::hoverBackground()), hex(Styles::Sidebar::brightText()),
-                 hex(Styles::Sidebar::selectedBackground()), hex(Styles::Sidebar::disabledText())));
+    m_list->setStyleSheet(QString::fromLatin1(kListStyle)
+                              .arg(Styles::hex(Styles::Sidebar::background()),
+                                   Styles::hex(Styles::Sidebar::text()),
+                                   Styles::hex(Styles::Sidebar::hoverBackground()),
+                                   Styles::hex(Styles::Sidebar::brightText()),
+                                   Styles::hex(Styles::Sidebar::selectedBackground()),
+                                   Styles::hex(Styles::Sidebar::disabledText())));
     layout->addWidget(m_list, 1);
 
     m_total->setObjectName(QStringLiteral("accountsTotal"));
@@ -80,8 +78,8 @@ AccountSidebar::AccountSidebar(AppState *state, QWidget *parent)
     m_total->setFixedHeight(kTotalHeight);
     m_total->setStyleSheet(
         QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-            .arg(hex(Styles::Sidebar::background()), hex(Styles::Sidebar::text()),
-                 hex(Styles::Sidebar::rule())));
+            .arg(Styles::hex(Styles::Sidebar::background()), Styles::hex(Styles::Sidebar::text()),
+                 Styles::hex(Styles::Sidebar::rule())));
     m_total->setAccessibleDescription(tr("Total of all accounts"));
     layout->addWidget(m_total);
 
