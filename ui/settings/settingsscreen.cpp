@@ -680,12 +680,9 @@ void SettingsScreen::showSyncStatus(bool mayFetchUser) {
     if (mayFetchUser && !m_fetchingUser && user.displayName.isEmpty() && user.email.isEmpty()) {
         m_fetchingUser = true;
         ++m_userFetches;
-        QPointer<SettingsScreen> self(this);
-        auth->fetchCurrentUser([self](const TindAccount::User &) {
-            if (!self)
-                return;
-            self->m_fetchingUser = false;
-            self->showSyncStatus(false);
+        auth->fetchCurrentUser(this, [this](const TindAccount::User &) {
+            m_fetchingUser = false;
+            showSyncStatus(false);
         });
     }
 }
