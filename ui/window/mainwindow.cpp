@@ -56,15 +56,12 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
-#include <QSet>
 #include <QSettings>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
 
 #include <algorithm>
-#include <type_traits>
 
 namespace {
 
@@ -72,53 +69,13 @@ const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
 const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int kShortMessageMs = 3000;
 constexpr int kLongMessageMs = 5000;
-// The keys a window binds itself, through its own shortcuts or its widgets' actions.
-QSet<QKeySequence> ownKeys(QWidget *window, const QSet<QAction *> &shared) {
-    QSet<QKeySequence> keys;
-    for (const QShortcut *shortcut : window->findChildren<QShortcut *>()) {
-        for (const QKeySequence &key : shortcut->keys())
-            keys.insert(key);
-    }
-    QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    widgets.prepend(window);
-    for (const QWidget *widget : std::as_const(widgets)) {
-        for (QAction *action : widget->actions()) {
-            if (shared.contains(action))
-                continue;
-            for (const QKeySequence &key : action->shortcuts())
-                keys.insert(key);
-        }
-    }
-    return keys;
-}
-
-// The menus' keys work only while the main window is active, yet a person in the reports or
-// search window expects Ctrl+F or Ctrl+3 all the same: those windows hold the actions too. A
-// key the window binds itself stays its own (Ctrl+N adds to a reconciliation), since one key
-// bound twice in a window would do nothing at all.
-void shareMenuKeys(QWidget *window, const QList<QMenu *> &menus) {
-    QSet<QAction *> shared;
-    for (const QMenu *menu : menus) {
-        for (QAction *action : menu->actions()) {
-            if (!action->shortcut().isEmpty())
-                shared.insert(action);
-        }
-    }
-    const QSet<QKeySequence> taken = ownKeys(window, shared);
-    for (QAction *action : std::as_const(shared)) {
-        const QList<QKeySequence> keys = action->shortcuts();
-        if (std::none_of(keys.cbegin(), keys.cend(),
-                         [&](const QKeySequence &key) { return taken.contains(key); }))
-            window->addAction(action);
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
-    , m_sampleData(new SampleDataService(state->database(), this)) {
+    , m_sampleData(new SampleDataService(state->database(), this))
+    , m_windows(this, state) {
     setWindowTitle(tr("Tindral Quillon"));
     setAccessibleName(tr("Tindral Quillon"));
 
@@ -288,6 +245,7 @@ void MainWindow::setupMenuBar() {
             menuTitle = item.menu;
             menu = menuBar()->addMenu(tr(item.menu));
             m_menus << menu;
+            m_windows.setMenus(m_menus);
         }
         if (!item.name) {
             menu->addSeparator();
@@ -548,66 +506,25 @@ void MainWindow::showEditAccountDialog() {
     m_register->reload();
 }
 
-void MainWindow::presentWindow(QWidget *window, const QString &title, const QSize &defaultSize) {
-    const bool shown = window->isVisible();
-    if (window->parentWidget() != this || !window->isWindow())
-        window->setParent(this, Qt::Window);
-    window->setWindowTitle(title);
-    shareMenuKeys(window, m_menus);
-    if (!shown)
-        window->resize(defaultSize);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-template<class T> T *MainWindow::secondary() const {
-    return static_cast<T *>(m_secondary.value(&T::staticMetaObject).data());
-}
-
-template<class T>
-T *MainWindow::showWindow(const QString &title, const QSize &defaultSize,
-                          const std::function<T *()> &make,
-                          const std::function<void(T *)> &update) {
-    T *window = secondary<T>();
-    if (!window) {
-        if (make) {
-            window = make();
-        } else if constexpr (std::is_constructible_v<T, AppState *, QWidget *>) {
-            window = new T(m_state, this);
-        }
-        Q_ASSERT(window);
-        m_secondary.insert(&T::staticMetaObject, window);
-    }
-    if (update)
-        update(window);
-    presentWindow(window, title, defaultSize);
-    return window;
-}
-
-ReconciliationHistoryScreen *MainWindow::reconciliationHistoryWindow() const {
-    return secondary<ReconciliationHistoryScreen>();
-}
-
 void MainWindow::showReportsWindow() {
-    showWindow<ReportsScreen>(tr("Reports"), QSize(800, 600), {}, &ReportsScreen::refresh);
+    m_windows.show<ReportsScreen>(tr("Reports"), QSize(800, 600), {}, &ReportsScreen::refresh);
 }
 
 void MainWindow::showRecurringWindow() {
     // The register, the sidebar and this window itself all follow the postings and rule
     // changes through AppState's change notice; no signal of the screen is needed here.
-    showWindow<RecurringScreen>(tr("Recurring Transactions"), QSize(700, 500), {},
-                                &RecurringScreen::refresh);
+    m_windows.show<RecurringScreen>(tr("Recurring Transactions"), QSize(700, 500), {},
+                                    &RecurringScreen::refresh);
 }
 
 void MainWindow::showBudgetWindow() {
     BudgetScreen *window
-        = showWindow<BudgetScreen>(tr("Budget"), QSize(800, 600), {}, &BudgetScreen::refresh);
+        = m_windows.show<BudgetScreen>(tr("Budget"), QSize(800, 600), {}, &BudgetScreen::refresh);
     window->table()->setFocus();
 }
 
 void MainWindow::showSearchWindow() {
-    SearchScreen *window = showWindow<SearchScreen>(
+    SearchScreen *window = m_windows.show<SearchScreen>(
         tr("Search Transactions"), QSize(800, 550),
         [this] {
             auto *made = new SearchScreen(m_state, this);
@@ -636,11 +553,12 @@ void MainWindow::showTransaction(const QString &transactionId) {
 }
 
 void MainWindow::showCategoriesWindow() {
-    showWindow<CategoriesScreen>(tr("Categories"), QSize(600, 500), {}, &CategoriesScreen::refresh);
+    m_windows.show<CategoriesScreen>(tr("Categories"), QSize(600, 500), {},
+                                     &CategoriesScreen::refresh);
 }
 
 void MainWindow::showSettingsWindow() {
-    showWindow<SettingsScreen>(
+    m_windows.show<SettingsScreen>(
         tr("Preferences"), QSize(500, 550),
         [this] {
             auto *made = new SettingsScreen(m_state, this);
@@ -650,6 +568,10 @@ void MainWindow::showSettingsWindow() {
             return made;
         },
         &SettingsScreen::refresh);
+}
+
+ReconciliationHistoryScreen *MainWindow::reconciliationHistoryWindow() const {
+    return m_windows.find<ReconciliationHistoryScreen>();
 }
 
 ReconciliationScreen *MainWindow::reconciliationWindow(const QString &accountId) const {
@@ -670,7 +592,7 @@ void MainWindow::showReconciliationWindow() {
     ReconciliationScreen *open = m_reconciliationWindows.value(accountId);
     // A closed one is only waiting to be deleted.
     if (open && open->isVisible()) {
-        presentWindow(open, title, QSize(1100, 720));
+        m_windows.present(open, title, QSize(1100, 720));
         return;
     }
     auto *window = new ReconciliationScreen(m_state, this);
@@ -692,7 +614,7 @@ void MainWindow::showReconciliationWindow() {
             });
     window->setTransactionFormAvailable(true);
     window->setAccount(accountId);
-    presentWindow(window, title, QSize(1100, 720));
+    m_windows.present(window, title, QSize(1100, 720));
 }
 
 void MainWindow::openTransactionForm(QWidget *over, const QString &accountId,
@@ -745,7 +667,7 @@ void MainWindow::showReconciliationHistoryWindow() {
     if (!requireCurrentAccount())
         return;
     const QString accountId = m_state->currentAccountId();
-    showWindow<ReconciliationHistoryScreen>(
+    m_windows.show<ReconciliationHistoryScreen>(
         tr("Reconciliation History"), QSize(750, 500), {},
         [accountId](ReconciliationHistoryScreen *window) { window->setAccount(accountId); });
 }
@@ -759,7 +681,7 @@ void MainWindow::showImportWindow() {
             showNewAccountDialog();
         return;
     }
-    showWindow<ImportScreen>(
+    m_windows.show<ImportScreen>(
         tr("Import Transactions"), QSize(650, 600),
         [this] {
             auto *made = new ImportScreen(m_state, this);
@@ -773,8 +695,8 @@ void MainWindow::showImportWindow() {
 }
 
 void MainWindow::showRulesWindow(const QString &payee) {
-    RulesScreen *window
-        = showWindow<RulesScreen>(tr("Import Rules"), QSize(700, 450), {}, &RulesScreen::refresh);
+    RulesScreen *window = m_windows.show<RulesScreen>(tr("Import Rules"), QSize(700, 450), {},
+                                                      &RulesScreen::refresh);
     if (!payee.isEmpty())
         window->addRuleForPayee(payee);
 }
@@ -782,7 +704,7 @@ void MainWindow::showRulesWindow(const QString &payee) {
 void MainWindow::showPayeesWindow() {
     // A rename announces itself as a change of transactions, which reloads the register
     // already; payeesChanged needs no second reload here.
-    showWindow<PayeeScreen>(tr("Payee Management"), QSize(550, 500), {}, &PayeeScreen::refresh);
+    m_windows.show<PayeeScreen>(tr("Payee Management"), QSize(550, 500), {}, &PayeeScreen::refresh);
 }
 
 void MainWindow::showShareAccountDialog() {
@@ -847,7 +769,7 @@ void MainWindow::showAccountWindow() {
             m_stack->setCurrentIndex(WelcomePage);
         return;
     }
-    showWindow<AccountScreen>(
+    m_windows.show<AccountScreen>(
         tr("Tindral Account"), QSize(600, 550),
         [this] {
             auto *made = new AccountScreen(m_state->accountClient(), this);

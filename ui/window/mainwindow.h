@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/datachange.h"
+#include "ui/window/secondarywindows.h"
 #include "update/widgets/updateflows.h"
 
 #include <QHash>
@@ -143,19 +144,6 @@ private:
     void restoreLayout();
     // False, with "Select an account first" in the status bar, when no account is current.
     bool requireCurrentAccount();
-    // Shows a secondary window as its own top-level window owned by this one: the default
-    // size only the first time, then shown, raised and activated.
-    void presentWindow(QWidget *window, const QString &title, const QSize &defaultSize);
-    // The one secondary window of type T, or null before its first use.
-    template<class T> T *secondary() const;
-    // Shows the one secondary window of type T. make builds it on first use (by default with
-    // the application state and this window as parent) and connects it; update brings it up
-    // to date each time before it is presented with its title, and with its default size the
-    // first time.
-    template<class T>
-    T *showWindow(const QString &title, const QSize &defaultSize,
-                  const std::function<T *()> &make = {},
-                  const std::function<void(T *)> &update = {});
     // The transaction form over a window other than the register (a reconciliation): for a
     // new transaction in accountId, or for the stored transaction transactionId. Writes
     // through the ledger; the windows follow its change notice.
@@ -170,9 +158,7 @@ private:
     RegisterScreen *m_register = nullptr;  // Owned (Qt child).
     EmptyStatePage *m_emptyPage = nullptr; // Owned (Qt child).
     StatusBar *m_statusBar = nullptr;      // Owned (Qt child).
-    // Secondary windows by their class, made on first use and kept while this window lives
-    // (Qt children).
-    QHash<const QMetaObject *, QPointer<QWidget>> m_secondary;
+    SecondaryWindows m_windows;
     SignInLinkDialog *m_signInLink = nullptr; // Owned (Qt child); one at a time.
     // One reconciliation window per account, deleted on close, so two windows can never both
     // finish the same statement.
