@@ -120,6 +120,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<MainWindow> openWindow();
+    static QStackedWidget *pages(MainWindow &window);
     static QListView *sidebarList(MainWindow &window);
     // What the sidebar shows in role of each row.
     static QStringList sidebarColumn(MainWindow &window, int role = Qt::DisplayRole);
@@ -188,6 +189,10 @@ std::unique_ptr<MainWindow> tst_MainWindow::openWindow() {
     return window;
 }
 
+QStackedWidget *tst_MainWindow::pages(MainWindow &window) {
+    return window.findChild<QStackedWidget *>("pages");
+}
+
 QListView *tst_MainWindow::sidebarList(MainWindow &window) {
     return window.findChild<QListView *>("accountList");
 }
@@ -254,7 +259,7 @@ void tst_MainWindow::sidebarShowsAccountsInOrder() {
     QVERIFY(!rowHas(1, QColor("#FF8A80")));
 
     QCOMPARE(totalText(*window), QStringLiteral("Total: -$0.49"));
-    QCOMPARE(window->statusBarWidget()->accountCountText(), QStringLiteral("3 account(s)"));
+    QCOMPARE(window->findChild<StatusBar *>()->accountCountText(), QStringLiteral("3 account(s)"));
 }
 
 void tst_MainWindow::totalPerCurrency() {
@@ -296,7 +301,7 @@ void tst_MainWindow::altDigitsForFirstTenAccounts() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(window.get(), Qt::Key_0, Qt::AltModifier);
     QCOMPARE(m_state->currentAccountId(), QStringLiteral("acc-09"));
-    QCOMPARE(window->registerScreen()->headingText(), QStringLiteral("Account 10"));
+    QCOMPARE(window->findChild<RegisterScreen *>()->headingText(), QStringLiteral("Account 10"));
     QTest::keyClick(window.get(), Qt::Key_3, Qt::AltModifier);
     QCOMPARE(m_state->currentAccountId(), QStringLiteral("acc-02"));
     QCOMPARE(sidebarList(*window)->currentIndex().row(), 2);
@@ -304,39 +309,39 @@ void tst_MainWindow::altDigitsForFirstTenAccounts() {
 
 void tst_MainWindow::stackPages() {
     auto window = openWindow();
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
-    QCOMPARE(window->stack()->count(), 3);
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::WelcomePage));
+    QCOMPARE(pages(*window)->count(), 3);
 
-    window->welcomeScreen()->continueButton()->click();
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::EmptyPage));
+    window->findChild<WelcomeScreen *>()->continueButton()->click();
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::EmptyPage));
 
     QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a-1", "House")));
     window->selectAccount("a-1");
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::RegisterPage));
-    QCOMPARE(window->registerScreen()->headingText(), QStringLiteral("House"));
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::RegisterPage));
+    QCOMPARE(window->findChild<RegisterScreen *>()->headingText(), QStringLiteral("House"));
 
     // The sign-in action leads to the welcome page; continuing returns to the account.
     window->action("signIn")->trigger();
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
-    window->welcomeScreen()->continueButton()->click();
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::RegisterPage));
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::WelcomePage));
+    window->findChild<WelcomeScreen *>()->continueButton()->click();
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::RegisterPage));
 
     // A remembered account that no longer exists falls back to the first one.
     QVERIFY(m_state->accountRepository()->insert(TestRecords::account("a-0", "Boat")));
     m_state->setCurrentAccountId("gone");
     auto reopened = openWindow();
-    QCOMPARE(reopened->stack()->currentIndex(), int(MainWindow::RegisterPage));
+    QCOMPARE(pages(*reopened)->currentIndex(), int(MainWindow::RegisterPage));
     QVERIFY(m_state->currentAccountId() == "a-0" || m_state->currentAccountId() == "a-1");
 }
 
 void tst_MainWindow::selectAnAccountFirst() {
     auto window = openWindow();
     for (const char *name : {"editAccount", "deleteAccount"}) {
-        window->statusBarWidget()->clearMessage();
+        window->findChild<StatusBar *>()->clearMessage();
         QAction *action = window->action(name);
         QVERIFY2(action, name);
         action->trigger();
-        QCOMPARE(window->statusBarWidget()->currentMessage(),
+        QCOMPARE(window->findChild<StatusBar *>()->currentMessage(),
                  QStringLiteral("Select an account first"));
     }
     QVERIFY(m_shown.isEmpty());
@@ -364,7 +369,7 @@ void tst_MainWindow::newAccountAndOpeningBalance() {
     QCOMPARE(rows.first().amount, -25000);
     QVERIFY(rows.first().cleared && rows.first().reconciled);
     QCOMPARE(m_state->currentAccountId(), all.first().id);
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::RegisterPage));
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::RegisterPage));
 
     // A zero starting balance makes no transaction; an empty name makes no account.
     answerWith(QMessageBox::Ok, [](QDialog *dialog) {
@@ -410,7 +415,8 @@ void tst_MainWindow::editKeepsOpeningBalanceOnce() {
     const QList<Transaction> rows = m_state->transactionRepository()->findByAccount("o-1");
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.first().date, QDate(2025, 3, 1));
-    QCOMPARE(window->registerScreen()->headingText(), QStringLiteral("Opened Renamed"));
+    QCOMPARE(window->findChild<RegisterScreen *>()->headingText(),
+             QStringLiteral("Opened Renamed"));
 
     // Without such a row the stored starting balance is edited.
     window->selectAccount("p-1");
@@ -468,7 +474,7 @@ void tst_MainWindow::cascadeDelete() {
     QVERIFY(m_state->transactionRepository()->findById("t-del")->deletedAt);
     QVERIFY(m_state->transactionRepository()->findByAccount(deleted).isEmpty());
     QCOMPARE(m_state->currentAccountId(), currentAfter);
-    QCOMPARE(window->stack()->currentIndex(), pageAfter);
+    QCOMPARE(pages(*window)->currentIndex(), pageAfter);
     QTRY_COMPARE(sidebarList(*window)->model()->rowCount(), 2);
     QVERIFY(!sidebarColumn(*window).contains(QStringLiteral("Account %1").arg(deleted)));
     QCOMPARE(sidebarList(*window)->currentIndex().data(Qt::UserRole).toString(), currentAfter);
@@ -522,7 +528,7 @@ void tst_MainWindow::autoPostMessage() {
     QVERIFY(m_state->recurringRepository()->insert(rule));
 
     auto window = openWindow();
-    const QString message = window->statusBarWidget()->currentMessage();
+    const QString message = window->findChild<StatusBar *>()->currentMessage();
     if (due) {
         QVERIFY2(message.startsWith("Auto-posted "), qPrintable(message));
         QVERIFY(!m_state->transactionRepository()->findByAccount("a").isEmpty());
@@ -535,9 +541,10 @@ void tst_MainWindow::sampleDataFromHelpMenu() {
     auto window = openWindow();
     window->action("loadSampleData")->trigger();
     QVERIFY(m_shown.isEmpty());
-    QCOMPARE(window->statusBarWidget()->currentMessage(), QStringLiteral("Sample data loaded"));
+    QCOMPARE(window->findChild<StatusBar *>()->currentMessage(),
+             QStringLiteral("Sample data loaded"));
     QTRY_COMPARE(sidebarList(*window)->model()->rowCount(), 3);
-    QCOMPARE(window->statusBarWidget()->accountCountText(), QStringLiteral("3 account(s)"));
+    QCOMPARE(window->findChild<StatusBar *>()->accountCountText(), QStringLiteral("3 account(s)"));
 
     window->action("loadSampleData")->trigger();
     QCOMPARE(m_shown.size(), 1);
@@ -547,8 +554,9 @@ void tst_MainWindow::sampleDataFromHelpMenu() {
 
     window->selectAccount(m_state->accountRepository()->findAll().first().id);
     window->action("clearSampleData")->trigger();
-    QCOMPARE(window->statusBarWidget()->currentMessage(), QStringLiteral("Sample data cleared"));
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
+    QCOMPARE(window->findChild<StatusBar *>()->currentMessage(),
+             QStringLiteral("Sample data cleared"));
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::WelcomePage));
     QVERIFY(m_state->currentAccountId().isEmpty());
     QTRY_COMPARE(sidebarList(*window)->model()->rowCount(), 0);
 
@@ -559,9 +567,9 @@ void tst_MainWindow::sampleDataFromHelpMenu() {
 
 void tst_MainWindow::welcomeButtonFollowsSignIn() {
     auto window = openWindow();
-    WelcomeScreen *welcome = window->welcomeScreen();
+    WelcomeScreen *welcome = window->findChild<WelcomeScreen *>();
     QCOMPARE(welcome->signInButton()->text(), QStringLiteral("Already have an account? Sign In"));
-    QCOMPARE(window->statusBarWidget()->syncText(), QStringLiteral("Not signed in"));
+    QCOMPARE(window->findChild<StatusBar *>()->syncText(), QStringLiteral("Not signed in"));
     QVERIFY(window->action("signIn")->isVisible());
     QVERIFY(!window->action("signOut")->isVisible());
     // Refreshing never stacks handlers: one click, one request.
@@ -578,14 +586,14 @@ void tst_MainWindow::layoutKeptInSettings() {
     {
         auto window = openWindow();
         window->show();
-        window->splitter()->setSizes({333, 700});
+        window->findChild<QSplitter *>("sidebarSplitter")->setSizes({333, 700});
         window->close();
     }
     QVERIFY(!QSettings().value("mainwindow/geometry").toByteArray().isEmpty());
     QVERIFY(!QSettings().value("mainwindow/splitter").toByteArray().isEmpty());
     auto window = openWindow();
     window->show();
-    QCOMPARE(window->splitter()->sizes().first(), 333);
+    QCOMPARE(window->findChild<QSplitter *>("sidebarSplitter")->sizes().first(), 333);
 }
 
 void tst_MainWindow::oneSidebarRefreshPerPass() {
@@ -638,7 +646,7 @@ void tst_MainWindow::reorderStoredRefreshQueued() {
 
 void tst_MainWindow::statusBarFollowsTheme() {
     auto window = openWindow();
-    auto *sync = window->statusBarWidget()->findChildren<QLabel *>().last();
+    auto *sync = window->findChild<StatusBar *>()->findChildren<QLabel *>().last();
     QCOMPARE(sync->text(), QStringLiteral("Not signed in"));
     QVERIFY(sync->styleSheet().contains("#2A3D33"));
     m_state->themeManager()->setTheme("dark");
@@ -675,9 +683,9 @@ void tst_MainWindow::preferencesRestoreRefreshesSidebar() {
 void tst_MainWindow::accountWindowNeedsSignIn() {
     QVERIFY(m_state->accountRepository()->insert(TestRecords::account("acc-1", "Savings")));
     auto window = openWindow();
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::RegisterPage));
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::RegisterPage));
     window->action("tindralAccount")->trigger();
-    QCOMPARE(window->stack()->currentIndex(), int(MainWindow::WelcomePage));
+    QCOMPARE(pages(*window)->currentIndex(), int(MainWindow::WelcomePage));
     QVERIFY(!window->findChild<AccountScreen *>());
 }
 
@@ -787,7 +795,7 @@ void tst_MainWindow::reconciliationAddPostsToItsAccount() {
     window->selectAccount("a");
     window->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), window.get());
-    RegisterScreen *screen = window->registerScreen();
+    RegisterScreen *screen = window->findChild<RegisterScreen *>();
     screen->beginNewEntry();
     for (int field = 0; field < 2; ++field) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -1009,7 +1017,7 @@ void tst_MainWindow::signInAddressIsShown() {
     auto window = openWindow();
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QVERIFY(window->stack()->currentIndex() == MainWindow::WelcomePage);
+    QVERIFY(pages(*window)->currentIndex() == MainWindow::WelcomePage);
     QTest::mouseClick(window->findChild<WelcomeScreen *>()->signInButton(), Qt::LeftButton);
     settle();
     QVERIFY(opened.isValid());

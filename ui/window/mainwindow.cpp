@@ -84,6 +84,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setupMenuBar();
 
     m_stack = new QStackedWidget(this);
+    m_stack->setObjectName(QStringLiteral("pages"));
     m_stack->setAccessibleName(tr("Pages"));
     m_welcome = new WelcomeScreen(m_state, m_stack);
     m_register = new RegisterScreen(m_state, m_stack);
@@ -93,6 +94,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     m_stack->insertWidget(EmptyPage, m_emptyPage);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("sidebarSplitter"));
     m_sidebar = new AccountSidebar(m_state, this);
     m_splitter->addWidget(m_sidebar);
     m_splitter->addWidget(m_stack);
@@ -568,10 +570,6 @@ void MainWindow::showSettingsWindow() {
             return made;
         },
         &SettingsScreen::refresh);
-}
-
-ReconciliationHistoryScreen *MainWindow::reconciliationHistoryWindow() const {
-    return m_windows.find<ReconciliationHistoryScreen>();
 }
 
 ReconciliationScreen *MainWindow::reconciliationWindow(const QString &accountId) const {

@@ -54,19 +54,14 @@ public:
     explicit MainWindow(AppState *state, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // For tests and the look of the window.
-    QStackedWidget *stack() const { return m_stack; }
-    StatusBar *statusBarWidget() const { return m_statusBar; }
-    RegisterScreen *registerScreen() const { return m_register; }
-    WelcomeScreen *welcomeScreen() const { return m_welcome; }
-    QSplitter *splitter() const { return m_splitter; }
+    // For tests and the look of the window. The parts have object names: "pages" (the page
+    // stack), "sidebarSplitter", "accountList", "accountsTotal".
     // How many times the sidebar was rebuilt.
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
     // The action with this object name ("newAccount", "loadSampleData", ...), or null.
     QAction *action(const QString &name) const;
     // The open reconciliation window of this account, or null.
     ReconciliationScreen *reconciliationWindow(const QString &accountId) const;
-    ReconciliationHistoryScreen *reconciliationHistoryWindow() const;
 
 public Q_SLOTS:
     void onAccountsChanged();
