@@ -9,6 +9,7 @@
 #include "account/groupinvitation.h"
 #include "account/profile.h"
 #include "account/urlopener.h"
+#include "account/whilealive.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -61,6 +62,46 @@ public:
     void registerDevice();
     void deleteAccount(BoolCallback callback);
     void openAccountPortal();
+
+    // The same calls for a receiver, a window or dialog: the callback dies with it, so that a
+    // reply coming after it was closed calls nothing.
+    void fetchProfile(const QObject *receiver, ProfileResultCallback callback) {
+        fetchProfile(whileAlive(receiver, std::move(callback)));
+    }
+    void fetchGroup(const QObject *receiver, GroupResultCallback callback) {
+        fetchGroup(whileAlive(receiver, std::move(callback)));
+    }
+    void getGroup(const QObject *receiver, GroupCallback callback) {
+        getGroup(whileAlive(receiver, std::move(callback)));
+    }
+    void inviteByEmail(const QObject *receiver, const QString &email, InvitationCallback callback) {
+        inviteByEmail(email, whileAlive(receiver, std::move(callback)));
+    }
+    void generateInviteCode(const QObject *receiver, InvitationCallback callback) {
+        generateInviteCode(whileAlive(receiver, std::move(callback)));
+    }
+    void joinGroup(const QObject *receiver, const QString &code, BoolCallback callback) {
+        joinGroup(code, whileAlive(receiver, std::move(callback)));
+    }
+    void leaveGroup(const QObject *receiver, BoolCallback callback) {
+        leaveGroup(whileAlive(receiver, std::move(callback)));
+    }
+    void removeMember(const QObject *receiver, const QString &accountId, BoolCallback callback) {
+        removeMember(accountId, whileAlive(receiver, std::move(callback)));
+    }
+    void revokeInvitation(const QObject *receiver, const QString &invitationId,
+                          BoolCallback callback) {
+        revokeInvitation(invitationId, whileAlive(receiver, std::move(callback)));
+    }
+    void getDevices(const QObject *receiver, DevicesCallback callback) {
+        getDevices(whileAlive(receiver, std::move(callback)));
+    }
+    void removeDevice(const QObject *receiver, const QString &deviceId, BoolCallback callback) {
+        removeDevice(deviceId, whileAlive(receiver, std::move(callback)));
+    }
+    void deleteAccount(const QObject *receiver, BoolCallback callback) {
+        deleteAccount(whileAlive(receiver, std::move(callback)));
+    }
 
     // The body registerDevice() sends for this machine.
     QJsonObject deviceRegistration() const;

@@ -7,6 +7,7 @@
 #include "account/session.h"
 #include "account/urlopener.h"
 #include "account/user.h"
+#include "account/whilealive.h"
 
 #include <QList>
 #include <QObject>
@@ -55,6 +56,25 @@ public:
                         BoolCallback callback);
     void listSessions(SessionsCallback callback);
     void revokeSession(const QString &sessionId, BoolCallback callback = BoolCallback());
+
+    // The same calls for a receiver, a window or dialog: the callback dies with it, so that a
+    // reply coming after it was closed calls nothing.
+    void fetchCurrentUser(const QObject *receiver, UserCallback callback) {
+        fetchCurrentUser(whileAlive(receiver, std::move(callback)));
+    }
+    void updateProfile(const QObject *receiver, const QString &displayName, UserCallback callback) {
+        updateProfile(displayName, whileAlive(receiver, std::move(callback)));
+    }
+    void changePassword(const QObject *receiver, const QString &currentPassword,
+                        const QString &newPassword, BoolCallback callback) {
+        changePassword(currentPassword, newPassword, whileAlive(receiver, std::move(callback)));
+    }
+    void listSessions(const QObject *receiver, SessionsCallback callback) {
+        listSessions(whileAlive(receiver, std::move(callback)));
+    }
+    void revokeSession(const QObject *receiver, const QString &sessionId, BoolCallback callback) {
+        revokeSession(sessionId, whileAlive(receiver, std::move(callback)));
+    }
 
     User currentUser() const { return m_currentUser; }
     QString currentUserId() const;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "account/sharemember.h"
+#include "account/whilealive.h"
 
 #include <QList>
 #include <QObject>
@@ -34,6 +35,20 @@ public:
         = 0;
     virtual void removeShare(const QString &itemId, const QString &shareId, RemoveCallback callback)
         = 0;
+
+    // The same calls for a receiver, a window or dialog: the callback dies with it, so that a
+    // reply coming after it was closed calls nothing.
+    void listMembers(const QObject *receiver, const QString &itemId, MembersCallback callback) {
+        listMembers(itemId, whileAlive(receiver, std::move(callback)));
+    }
+    void shareWith(const QObject *receiver, const QString &itemId, const QString &userIdOrEmail,
+                   const QString &role, ShareCallback callback) {
+        shareWith(itemId, userIdOrEmail, role, whileAlive(receiver, std::move(callback)));
+    }
+    void removeShare(const QObject *receiver, const QString &itemId, const QString &shareId,
+                     RemoveCallback callback) {
+        removeShare(itemId, shareId, whileAlive(receiver, std::move(callback)));
+    }
 };
 
 } // namespace TindAccount

@@ -109,6 +109,31 @@ std::optional<Transaction> LedgerWriter::openingBalance(const QString &accountId
     return opening;
 }
 
+QList<Account> LedgerWriter::accounts() const {
+    return m_accounts->findAll();
+}
+
+std::optional<Account> LedgerWriter::liveAccount(const QString &accountId) const {
+    std::optional<Account> account = m_accounts->findById(accountId);
+    if (account && account->deletedAt.has_value())
+        return std::nullopt;
+    return account;
+}
+
+std::optional<Transaction> LedgerWriter::liveTransaction(const QString &transactionId) const {
+    std::optional<Transaction> transaction = m_transactions->findById(transactionId);
+    if (transaction && transaction->deletedAt.has_value())
+        return std::nullopt;
+    return transaction;
+}
+
+bool LedgerWriter::setAccountOrder(const QStringList &accountIds) {
+    QList<QPair<QString, int>> order;
+    for (int i = 0; i < accountIds.size(); ++i)
+        order.append({accountIds.at(i), i});
+    return m_accounts->updateSortOrder(order);
+}
+
 LedgerWriter::Result LedgerWriter::updateAccount(const Account &edited, qint64 startingBalance,
                                                  const QDate &asOf) {
     UndoRecording undo(m_undo, tr("Edit Account"));

@@ -68,6 +68,16 @@ public:
     // Balance" row, if any.
     std::optional<Transaction> openingBalance(const QString &accountId) const;
 
+    // What the windows look up before they write or show: the live accounts in sidebar
+    // order, and a live account or transaction by id (none once deleted).
+    QList<Account> accounts() const;
+    std::optional<Account> liveAccount(const QString &accountId) const;
+    std::optional<Transaction> liveTransaction(const QString &transactionId) const;
+
+    // Gives the accounts the order a person dragged them into: each one's place in the list
+    // becomes its sort order.
+    bool setAccountOrder(const QStringList &accountIds);
+
     // Saves the details a person edits on an account (name, type, currency, institution,
     // last four digits) with its starting balance as of asOf. An opening balance kept as a
     // transaction changes, moves or goes away with it (0 removes it); otherwise the account's

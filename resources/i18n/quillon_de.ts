@@ -101,10 +101,10 @@
     </message>
 </context>
 <context>
-    <name>AccountItemWidget</name>
+    <name>AccountListModel</name>
     <message>
-        <source>Balance of %1</source>
-        <translation>Saldo von %1</translation>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -546,6 +546,21 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>Failed to share account (HTTP %1)</source>
         <translation>Das Konto konnte nicht geteilt werden (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Seitenleiste</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Konten</translation>
+    </message>
+    <message>
+        <source>Total of all accounts</source>
+        <translation>Summe aller Konten</translation>
     </message>
 </context>
 <context>
@@ -1953,16 +1968,8 @@ Kontostand nach dem Import: %4</translation>
         <translation>Beispieldaten &amp;entfernen</translation>
     </message>
     <message>
-        <source>Sidebar</source>
-        <translation>Seitenleiste</translation>
-    </message>
-    <message>
         <source>Accounts</source>
         <translation>Konten</translation>
-    </message>
-    <message>
-        <source>Total of all accounts</source>
-        <translation>Summe aller Konten</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -1979,10 +1986,6 @@ Kontostand nach dem Import: %4</translation>
     <message>
         <source>Sign-in failed: %1</source>
         <translation>Anmeldung fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Not signed in</source>

@@ -101,9 +101,9 @@
     </message>
 </context>
 <context>
-    <name>AccountItemWidget</name>
+    <name>AccountListModel</name>
     <message>
-        <source>Balance of %1</source>
+        <source>%1, %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -541,6 +541,21 @@ Type DELETE to confirm:</source>
     <name>AccountSharingService</name>
     <message>
         <source>Failed to share account (HTTP %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total of all accounts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1932,15 +1947,7 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sidebar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Accounts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total of all accounts</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1957,10 +1964,6 @@ Account balance after import: %4</source>
     </message>
     <message>
         <source>Sign-in failed: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -101,10 +101,10 @@
     </message>
 </context>
 <context>
-    <name>AccountItemWidget</name>
+    <name>AccountListModel</name>
     <message>
-        <source>Balance of %1</source>
-        <translation>Saldo de %1</translation>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -546,6 +546,21 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>Failed to share account (HTTP %1)</source>
         <translation>No se pudo compartir la cuenta (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Barra lateral</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Total of all accounts</source>
+        <translation>Total de todas las cuentas</translation>
     </message>
 </context>
 <context>
@@ -1953,16 +1968,8 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>&amp;Borrar datos de ejemplo</translation>
     </message>
     <message>
-        <source>Sidebar</source>
-        <translation>Barra lateral</translation>
-    </message>
-    <message>
         <source>Accounts</source>
         <translation>Cuentas</translation>
-    </message>
-    <message>
-        <source>Total of all accounts</source>
-        <translation>Total de todas las cuentas</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -1979,10 +1986,6 @@ Saldo de la cuenta tras la importación: %4</translation>
     <message>
         <source>Sign-in failed: %1</source>
         <translation>No se pudo iniciar sesión: %1</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Not signed in</source>

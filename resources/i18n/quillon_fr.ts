@@ -101,10 +101,10 @@
     </message>
 </context>
 <context>
-    <name>AccountItemWidget</name>
+    <name>AccountListModel</name>
     <message>
-        <source>Balance of %1</source>
-        <translation>Solde de %1</translation>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -546,6 +546,21 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <source>Failed to share account (HTTP %1)</source>
         <translation>Impossible de partager le compte (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>Barre latérale</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Comptes</translation>
+    </message>
+    <message>
+        <source>Total of all accounts</source>
+        <translation>Total de tous les comptes</translation>
     </message>
 </context>
 <context>
@@ -1953,16 +1968,8 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>&amp;Effacer les données d&apos;exemple</translation>
     </message>
     <message>
-        <source>Sidebar</source>
-        <translation>Barre latérale</translation>
-    </message>
-    <message>
         <source>Accounts</source>
         <translation>Comptes</translation>
-    </message>
-    <message>
-        <source>Total of all accounts</source>
-        <translation>Total de tous les comptes</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -1979,10 +1986,6 @@ Solde du compte après l&apos;import : %4</translation>
     <message>
         <source>Sign-in failed: %1</source>
         <translation>Échec de la connexion : %1</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Not signed in</source>

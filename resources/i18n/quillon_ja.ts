@@ -101,10 +101,10 @@
     </message>
 </context>
 <context>
-    <name>AccountItemWidget</name>
+    <name>AccountListModel</name>
     <message>
-        <source>Balance of %1</source>
-        <translation>%1 の残高</translation>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -546,6 +546,21 @@ Type DELETE to confirm:</source>
     <message>
         <source>Failed to share account (HTTP %1)</source>
         <translation>口座を共有できませんでした (HTTP %1)</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSidebar</name>
+    <message>
+        <source>Sidebar</source>
+        <translation>サイドバー</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Total of all accounts</source>
+        <translation>全口座の合計</translation>
     </message>
 </context>
 <context>
@@ -1942,16 +1957,8 @@ Account balance after import: %4</source>
         <translation>サンプルデータを削除(&amp;C)</translation>
     </message>
     <message>
-        <source>Sidebar</source>
-        <translation>サイドバー</translation>
-    </message>
-    <message>
         <source>Accounts</source>
         <translation>口座</translation>
-    </message>
-    <message>
-        <source>Total of all accounts</source>
-        <translation>全口座の合計</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -1968,10 +1975,6 @@ Account balance after import: %4</source>
     <message>
         <source>Sign-in failed: %1</source>
         <translation>サインインに失敗しました: %1</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1、%2</translation>
     </message>
     <message>
         <source>Not signed in</source>

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void requests();
     void parsesRecords();
     void failuresGiveEmptyRecords();
+    void callbacksDieWithTheirReceiver();
     void groupChangesRefreshTheToken();
     void unsafeIdsSendNothing();
     void deviceRegistration();
@@ -206,6 +207,24 @@ void tst_AccountClient::failuresGiveEmptyRecords() {
     h.account.deleteAccount([&](bool ok) { calls += !ok; });
     h.account.joinGroup("K7Q2", [&](bool ok) { calls += !ok; });
     QTRY_COMPARE(calls, 6);
+}
+
+// A window closed before its reply came is never called back; one still open is.
+void tst_AccountClient::callbacksDieWithTheirReceiver() {
+    Harness h;
+    h.server.setHandler([](const TestHttpServer::Request &) {
+        return TestHttpServer::Response::json(200, {{"id", "g1"}});
+    });
+    auto closed = std::make_unique<QObject>();
+    int closedCalls = 0;
+    h.account.getGroup(closed.get(), [&](const Group &) { ++closedCalls; });
+    closed.reset();
+    QVERIFY(h.server.waitForRequests(1));
+    QObject open;
+    int openCalls = 0;
+    h.account.getGroup(&open, [&](const Group &group) { openCalls += group.id == "g1"; });
+    QTRY_COMPARE(openCalls, 1);
+    QCOMPARE(closedCalls, 0);
 }
 
 void tst_AccountClient::groupChangesRefreshTheToken() {

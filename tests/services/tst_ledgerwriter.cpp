@@ -75,6 +75,7 @@ private Q_SLOTS:
     void nothingIsAddedToADeletedAccount();
     void cascadeDeleteWritesOneStampAndRestoreUndoesIt();
     void restoreTakesOlderStampsWithinAFewSeconds();
+    void accountOrderIsStored();
     void deletingACategoryUncategorisesItsTransactions();
     void failedCategoryDeleteChangesNothing();
     void accountEditWritesDetailsAndBalanceTogether_data();
@@ -520,9 +521,14 @@ void tst_LedgerWriter::cascadeDeleteWritesOneStampAndRestoreUndoesIt() {
     QCOMPARE(f.deletedAt("reconciliations", "c1"), stamp);
     QCOMPARE(f.deletedAt("transactions", "other"), QString());
     QVERIFY(!f.ledger.deleteAccount("a1"));
+    QVERIFY(!f.ledger.liveAccount("a1"));
+    QVERIFY(!f.ledger.liveTransaction("t0"));
+    QVERIFY(f.ledger.liveTransaction("other"));
+    QCOMPARE(f.ledger.accounts().size(), 1);
 
     QVERIFY(f.ledger.restoreAccount("a1"));
     QVERIFY(!f.accounts.findById("a1")->deletedAt.has_value());
+    QVERIFY(f.ledger.liveAccount("a1"));
     QCOMPARE(f.db.scalar("SELECT COUNT(*) FROM transactions WHERE account_id = 'a1' AND "
                          "deleted_at IS NULL")
                  .toInt(),
@@ -531,6 +537,18 @@ void tst_LedgerWriter::cascadeDeleteWritesOneStampAndRestoreUndoesIt() {
     QCOMPARE(f.deletedAt("reconciliations", "c1"), QString());
     QCOMPARE(f.deletedAt("transactions", "old"), QStringLiteral("2025-01-01T00:00:00Z"));
     QVERIFY(!f.ledger.restoreAccount("a1"));
+}
+
+void tst_LedgerWriter::accountOrderIsStored() {
+    Fixture f;
+    QVERIFY(f.accounts.insert(account("a3", "Cash")));
+    QSignalSpy changed(&f.accounts, &AccountRepository::accountsChanged);
+    QVERIFY(f.ledger.setAccountOrder({"a3", "a1", "a2"}));
+    QStringList order;
+    for (const Account &account : f.ledger.accounts())
+        order << account.id;
+    QCOMPARE(order, (QStringList{"a3", "a1", "a2"}));
+    QTRY_VERIFY(changed.count() > 0);
 }
 
 void tst_LedgerWriter::restoreTakesOlderStampsWithinAFewSeconds() {

@@ -17,7 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -259,9 +259,10 @@ void tst_BackupFlow::windowRefreshesAfterRestore() {
     QVERIFY2(query.exec("DELETE FROM transactions"), qPrintable(query.lastError().text()));
     QVERIFY2(query.exec("DELETE FROM accounts"), qPrintable(query.lastError().text()));
     MainWindow window(m_state.get());
-    QCOMPARE(window.accountList()->count(), 0);
+    const QAbstractItemModel *sidebar = window.findChild<QListView *>("accountList")->model();
+    QCOMPARE(sidebar->rowCount(), 0);
     QVERIFY(BackupFlow::importBackupFrom(&window, m_state.get(), archive));
-    QTRY_COMPARE(window.accountList()->count(), 1);
+    QTRY_COMPARE(sidebar->rowCount(), 1);
 }
 
 QTEST_MAIN(tst_BackupFlow)

@@ -378,7 +378,8 @@ void tst_ReconciliationScreen::mainWindowKeepsOneWindowPerAccount() {
     // Asking again, from the menu or the register's button, raises the same window.
     window.action("reconcile")->trigger();
     QPushButton *reconcile = nullptr;
-    for (QPushButton *button : window.registerScreen()->findChildren<QPushButton *>()) {
+    for (QPushButton *button :
+         window.findChild<RegisterScreen *>()->findChildren<QPushButton *>()) {
         if (button->text() == QStringLiteral("Reconcile"))
             reconcile = button;
     }
@@ -406,7 +407,7 @@ void tst_ReconciliationScreen::mainWindowKeepsOneWindowPerAccount() {
     QVERIFY(window.reconciliationWindow("a"));
 
     window.action("reconciliationHistory")->trigger();
-    ReconciliationHistoryScreen *history = window.reconciliationHistoryWindow();
+    ReconciliationHistoryScreen *history = window.findChild<ReconciliationHistoryScreen *>();
     QVERIFY(history && history->isVisible());
     QCOMPARE(history->windowTitle(), QStringLiteral("Reconciliation History"));
     QCOMPARE(history->size(), QSize(750, 500));

@@ -385,7 +385,8 @@ void tst_RecurringScreen::windowOpensFromMenuShortcut() {
     screen->table()->setCurrentIndex(screen->model()->index(0, 1));
     screen->confirmSelected();
     settle();
-    QCOMPARE(window.registerScreen()->model()->rowCount(), 2); // the posting and the new entry
+    QCOMPARE(window.findChild<RegisterScreen *>()->model()->rowCount(),
+             2); // the posting and the new entry
     window.showRecurringWindow();
     QCOMPARE(window.findChildren<RecurringScreen *>().size(), 1);
 }

@@ -279,7 +279,7 @@ void tst_SearchScreen::openingAResultShowsItInTheRegister() {
         QTest::keyClick(view, Qt::Key_Return);
     }
     settle();
-    RegisterScreen *registerScreen = window.registerScreen();
+    RegisterScreen *registerScreen = window.findChild<RegisterScreen *>();
     QCOMPARE(registerScreen->accountId(), QStringLiteral("b"));
     QCOMPARE(m_app->state()->currentAccountId(), QStringLiteral("b"));
     QCOMPARE(registerScreen->table()->currentIndex().data(RegisterModel::TransactionIdRole),

@@ -8,10 +8,9 @@
 #include "storage/categoryrepository.h"
 #include "storage/transactionrepository.h"
 #include "ui/lists/searchresultsmodel.h"
-#include "ui/presentation/regionalformat.h"
 #include "ui/register/registermodel.h"
+#include "ui/widgets/dateedits.h"
 
-#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -33,10 +32,7 @@ bool isEnter(const QKeyEvent *event) {
 }
 
 QDateEdit *makeDateEdit(const QDate &date, const QString &name, QWidget *parent) {
-    auto *edit = new QDateEdit(date, parent);
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(RegionalFormat::dateFormat());
-    edit->calendarWidget()->setFirstDayOfWeek(AppState::weekStartDay());
+    QDateEdit *edit = DateEdits::make(date, parent);
     edit->setAccessibleName(name);
     edit->setEnabled(false);
     return edit;

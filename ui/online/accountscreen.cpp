@@ -10,7 +10,6 @@
 #include "account/group.h"
 #include "account/session.h"
 #include "account/user.h"
-#include "app/thememanager.h"
 #include "ui/common/messageboxes.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
@@ -23,7 +22,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -40,12 +38,7 @@ constexpr int kGroupReloadMs = 500;
 const char kNavigationStyle[]
     = "QListWidget {  background: %1; border: none; padding: 12px 8px;}QListWidget::item {  "
       "padding: 8px 12px; border-radius: 6px;}QListWidget::item:hover { background: %2; }"
-      "QListWidget::item:selected { background: %3; color: white; }";
-
-const char kDangerStyle[]
-    = "QPushButton { color: white; background: #C62828; border: none;  border-radius: 4px; "
-      "padding: 6px 16px; font-weight: 600; }QPushButton:hover { background: #B71C1C; }"
-      "QPushButton:disabled { background: #666; }";
+      "QListWidget::item:selected { background: %3; color: %4; }";
 
 // Text from the server, never read as markup.
 QLabel *plainLabel(const QString &text, QWidget *parent = nullptr) {
@@ -234,7 +227,7 @@ QWidget *AccountScreen::buildPrivacyPage() {
         muted(tr("Permanently delete your account. This cannot be undone after 30 days.")));
     m_deleteAccount = new QPushButton(tr("Delete Account"));
     m_deleteAccount->setAccessibleName(tr("Delete Account"));
-    m_deleteAccount->setStyleSheet(QString::fromLatin1(kDangerStyle));
+    m_deleteAccount->setStyleSheet(Styles::dangerButton());
     connect(m_deleteAccount, &QPushButton::clicked, this, &AccountScreen::deleteAccount);
     row(content, new QWidget, m_deleteAccount);
     m_ownerNotice = muted(tr("You are the group owner. Transfer ownership or remove all members "
@@ -250,10 +243,11 @@ void AccountScreen::changeEvent(QEvent *event) {
     if (m_recolouring || (event && event->type() != QEvent::PaletteChange))
         return;
     m_recolouring = true;
-    const bool dark = ThemeManager::isDarkNow();
+    const Styles::Navigation colours = Styles::navigation();
     m_navigation->setStyleSheet(QString::fromLatin1(kNavigationStyle)
-                                    .arg(dark ? "#152420" : "#F0F4F2", dark ? "#1E3530" : "#E0EBE5",
-                                         dark ? "#26574A" : "#00897B"));
+                                    .arg(Styles::hex(colours.background),
+                                         Styles::hex(colours.hover), Styles::hex(colours.selected),
+                                         Styles::hex(colours.selectedText)));
     m_recolouring = false;
 }
 
@@ -293,11 +287,7 @@ void AccountScreen::updateOwnerState() {
 void AccountScreen::reload() {
     updateOwnerState();
     showProfile();
-    QPointer<AccountScreen> self(this);
-    m_client->auth()->fetchCurrentUser([self](const TindAccount::User &) {
-        if (self)
-            self->showProfile();
-    });
+    m_client->auth()->fetchCurrentUser(this, [this](const TindAccount::User &) { showProfile(); });
     loadGroup();
     loadDevices();
     loadSessions();
@@ -310,11 +300,8 @@ void AccountScreen::showProfile() {
 }
 
 void AccountScreen::loadGroup() {
-    QPointer<AccountScreen> self(this);
-    m_client->account()->getGroup([self](const TindAccount::Group &group) {
-        if (self)
-            self->showGroup(group);
-    });
+    m_client->account()->getGroup(this,
+                                  [this](const TindAccount::Group &group) { showGroup(group); });
 }
 
 void AccountScreen::showGroup(const TindAccount::Group &group) {
@@ -346,7 +333,8 @@ void AccountScreen::showGroup(const TindAccount::Group &group) {
         first->addWidget(plainLabel(name), 1);
         if (member.role == QLatin1String("owner")) {
             auto *badge = plainLabel(tr("Owner"));
-            badge->setStyleSheet(QStringLiteral("color: #00897B; font-weight: 600;"));
+            badge->setStyleSheet(Styles::textColourStyle(Styles::accentColour())
+                                 + QStringLiteral(" font-weight: 600;"));
             first->addWidget(badge);
         }
         lines->addLayout(first);
@@ -362,17 +350,14 @@ void AccountScreen::showGroup(const TindAccount::Group &group) {
                                        tr("Remove %1 from the group?").arg(name)))
                     return;
                 remove->setEnabled(false);
-                QPointer<AccountScreen> self(this);
-                m_client->account()->removeMember(id, [self, name](bool ok) {
-                    if (!self)
-                        return;
+                m_client->account()->removeMember(this, id, [this, name](bool ok) {
                     if (!ok) {
-                        self->report(tr("Failed to remove %1.").arg(name), false);
-                        self->loadGroup();
+                        report(tr("Failed to remove %1.").arg(name), false);
+                        loadGroup();
                         return;
                     }
-                    self->report(tr("%1 removed.").arg(name), true);
-                    QTimer::singleShot(kGroupReloadMs, self, &AccountScreen::loadGroup);
+                    report(tr("%1 removed.").arg(name), true);
+                    QTimer::singleShot(kGroupReloadMs, this, &AccountScreen::loadGroup);
                 });
             });
         }
@@ -392,14 +377,10 @@ void AccountScreen::showGroup(const TindAccount::Group &group) {
                 const QString id = invitation.id;
                 connect(revoke, &QPushButton::clicked, this, [this, revoke, id] {
                     revoke->setEnabled(false);
-                    QPointer<AccountScreen> self(this);
-                    m_client->account()->revokeInvitation(id, [self](bool ok) {
-                        if (!self)
-                            return;
-                        self->report(ok ? tr("Invitation revoked.")
-                                        : tr("Failed to revoke invitation."),
-                                     ok);
-                        self->loadGroup();
+                    m_client->account()->revokeInvitation(this, id, [this](bool ok) {
+                        report(ok ? tr("Invitation revoked.") : tr("Failed to revoke invitation."),
+                               ok);
+                        loadGroup();
                     });
                 });
                 row(body, plainLabel(label), revoke);
@@ -427,12 +408,9 @@ void AccountScreen::showGroup(const TindAccount::Group &group) {
                                    tr("Leave this group? You will lose access to shared data.")))
                 return;
             leave->setEnabled(false);
-            QPointer<AccountScreen> self(this);
-            m_client->account()->leaveGroup([self](bool ok) {
-                if (!self)
-                    return;
-                self->report(ok ? tr("Left group.") : tr("Failed to leave group."), ok);
-                self->loadGroup();
+            m_client->account()->leaveGroup(this, [this](bool ok) {
+                report(ok ? tr("Left group.") : tr("Failed to leave group."), ok);
+                loadGroup();
             });
         });
         row(body, new QWidget, leave);
@@ -440,11 +418,8 @@ void AccountScreen::showGroup(const TindAccount::Group &group) {
 }
 
 void AccountScreen::loadDevices() {
-    QPointer<AccountScreen> self(this);
-    m_client->account()->getDevices([self](const QList<TindAccount::Device> &devices) {
-        if (self)
-            self->showDevices(devices);
-    });
+    m_client->account()->getDevices(
+        this, [this](const QList<TindAccount::Device> &devices) { showDevices(devices); });
 }
 
 void AccountScreen::showDevices(const QList<TindAccount::Device> &devices) {
@@ -476,12 +451,9 @@ void AccountScreen::showDevices(const QList<TindAccount::Device> &devices) {
             if (!MessageBoxes::ask(this, tr("Remove Device"), tr("Remove %1?").arg(name)))
                 return;
             remove->setEnabled(false);
-            QPointer<AccountScreen> self(this);
-            m_client->account()->removeDevice(id, [self](bool ok) {
-                if (!self)
-                    return;
-                self->report(ok ? tr("Device removed.") : tr("Failed to remove device."), ok);
-                self->loadDevices();
+            m_client->account()->removeDevice(this, id, [this](bool ok) {
+                report(ok ? tr("Device removed.") : tr("Failed to remove device."), ok);
+                loadDevices();
             });
         });
         row(body, text, remove);
@@ -489,11 +461,8 @@ void AccountScreen::showDevices(const QList<TindAccount::Device> &devices) {
 }
 
 void AccountScreen::loadSessions() {
-    QPointer<AccountScreen> self(this);
-    m_client->auth()->listSessions([self](const QList<TindAccount::Session> &sessions) {
-        if (self)
-            self->showSessions(sessions);
-    });
+    m_client->auth()->listSessions(
+        this, [this](const QList<TindAccount::Session> &sessions) { showSessions(sessions); });
 }
 
 void AccountScreen::showSessions(const QList<TindAccount::Session> &sessions) {
@@ -534,12 +503,9 @@ void AccountScreen::showSessions(const QList<TindAccount::Session> &sessions) {
             const QString id = session.id;
             connect(revoke, &QPushButton::clicked, this, [this, revoke, id] {
                 revoke->setEnabled(false);
-                QPointer<AccountScreen> self(this);
-                m_client->auth()->revokeSession(id, [self](bool ok) {
-                    if (!self)
-                        return;
-                    self->report(ok ? tr("Session revoked.") : tr("Failed to revoke session."), ok);
-                    self->loadSessions();
+                m_client->auth()->revokeSession(this, id, [this](bool ok) {
+                    report(ok ? tr("Session revoked.") : tr("Failed to revoke session."), ok);
+                    loadSessions();
                 });
             });
             action = revoke;
@@ -554,14 +520,12 @@ void AccountScreen::editDisplayName() {
                   m_client->auth()->currentUser().displayName);
     if (!entered || entered->trimmed().isEmpty())
         return;
-    QPointer<AccountScreen> self(this);
-    m_client->auth()->updateProfile(entered->trimmed(), [self](const TindAccount::User &user) {
-        if (!self)
-            return;
-        const bool ok = !user.id.isEmpty();
-        self->report(ok ? tr("Display name updated.") : tr("Failed to update profile."), ok);
-        self->showProfile();
-    });
+    m_client->auth()->updateProfile(
+        this, entered->trimmed(), [this](const TindAccount::User &user) {
+            const bool ok = !user.id.isEmpty();
+            report(ok ? tr("Display name updated.") : tr("Failed to update profile."), ok);
+            showProfile();
+        });
 }
 
 void AccountScreen::changePassword() {
@@ -586,12 +550,9 @@ void AccountScreen::changePassword() {
         return;
     }
     m_changePassword->setEnabled(false);
-    QPointer<AccountScreen> self(this);
-    m_client->auth()->changePassword(*current, *fresh, [self](bool ok) {
-        if (!self)
-            return;
-        self->m_changePassword->setEnabled(true);
-        self->report(ok ? tr("Password changed.") : tr("Failed to change password."), ok);
+    m_client->auth()->changePassword(this, *current, *fresh, [this](bool ok) {
+        m_changePassword->setEnabled(true);
+        report(ok ? tr("Password changed.") : tr("Failed to change password."), ok);
     });
 }
 
@@ -602,13 +563,10 @@ void AccountScreen::joinGroup() {
     const QString code = entered->trimmed();
     if (code.isEmpty())
         return;
-    QPointer<AccountScreen> self(this);
-    m_client->account()->joinGroup(code, [self](bool ok) {
-        if (!self)
-            return;
-        self->report(ok ? tr("Joined group.") : tr("Invalid or expired invite code."), ok);
+    m_client->account()->joinGroup(this, code, [this](bool ok) {
+        report(ok ? tr("Joined group.") : tr("Invalid or expired invite code."), ok);
         if (ok)
-            self->loadGroup();
+            loadGroup();
     });
 }
 
@@ -619,30 +577,25 @@ void AccountScreen::inviteByEmail() {
     const QString email = entered->trimmed();
     if (email.isEmpty())
         return;
-    QPointer<AccountScreen> self(this);
-    m_client->account()->inviteByEmail(email, [self](const TindAccount::GroupInvitation &sent) {
-        if (!self)
-            return;
-        const bool ok = !sent.id.isEmpty();
-        self->report(ok ? tr("Invitation sent.") : tr("Failed to send invitation."), ok);
-        if (ok)
-            self->loadGroup();
-    });
+    m_client->account()->inviteByEmail(
+        this, email, [this](const TindAccount::GroupInvitation &sent) {
+            const bool ok = !sent.id.isEmpty();
+            report(ok ? tr("Invitation sent.") : tr("Failed to send invitation."), ok);
+            if (ok)
+                loadGroup();
+        });
 }
 
 void AccountScreen::generateInviteCode() {
-    QPointer<AccountScreen> self(this);
-    m_client->account()->generateInviteCode([self](const TindAccount::GroupInvitation &made) {
-        if (!self)
-            return;
+    m_client->account()->generateInviteCode(this, [this](const TindAccount::GroupInvitation &made) {
         if (made.inviteCode.isEmpty()) {
-            self->report(tr("Failed to generate code."), false);
+            report(tr("Failed to generate code."), false);
             return;
         }
         MessageBoxes::inform(
-            self, tr("Invite Code"),
+            this, tr("Invite Code"),
             tr("Share this code with the person you want to invite:\n\n%1").arg(made.inviteCode));
-        self->loadGroup();
+        loadGroup();
     });
 }
 
@@ -655,19 +608,16 @@ void AccountScreen::deleteAccount() {
     if (!entered || *entered != QLatin1String("DELETE"))
         return;
     m_deleteAccount->setEnabled(false);
-    QPointer<AccountScreen> self(this);
-    m_client->account()->deleteAccount([self](bool ok) {
-        if (!self)
-            return;
-        self->updateOwnerState();
+    m_client->account()->deleteAccount(this, [this](bool ok) {
+        updateOwnerState();
         if (!ok) {
-            self->report(tr("Failed to delete account."), false);
+            report(tr("Failed to delete account."), false);
             return;
         }
         MessageBoxes::inform(
-            self, tr("Account Scheduled for Deletion"),
+            this, tr("Account Scheduled for Deletion"),
             tr("Your account will be permanently deleted in 30 days. You can recover it by "
                "signing in before then."));
-        Q_EMIT self->logoutRequested();
+        Q_EMIT logoutRequested();
     });
 }

@@ -122,40 +122,36 @@ void ShareMembersDialog::refreshAll() {
         fillCandidates();
         return;
     }
-    QPointer<ShareMembersDialog> self(this);
-    const auto groupFailed = [self] {
-        self->m_members.clear();
-        self->m_groupFailed = true;
-        self->m_groupKnown = true;
-        if (self->m_sharesKnown)
-            self->showShares();
-        self->fillCandidates();
+    const auto groupFailed = [this] {
+        m_members.clear();
+        m_groupFailed = true;
+        m_groupKnown = true;
+        if (m_sharesKnown)
+            showShares();
+        fillCandidates();
     };
     m_client->account()->fetchProfile(
-        [self, groupFailed](bool ok, const TindAccount::Profile &profile) {
-            if (!self || !self->m_client)
+        this, [this, groupFailed](bool ok, const TindAccount::Profile &profile) {
+            if (!m_client)
                 return;
             // Without knowing who the user is, the user would be offered as someone to share with.
             if (!ok || profile.id.isEmpty()) {
                 groupFailed();
                 return;
             }
-            self->m_userId = profile.id;
-            self->m_client->account()->fetchGroup(
-                [self, groupFailed](bool ok, const TindAccount::Group &group) {
-                    if (!self)
-                        return;
-                    if (!ok) {
-                        groupFailed();
-                        return;
-                    }
-                    self->m_members
-                        = group.id.isEmpty() ? QList<TindAccount::GroupMember>() : group.members;
-                    self->m_groupKnown = true;
-                    if (self->m_sharesKnown)
-                        self->showShares();
-                    self->fillCandidates();
-                });
+            m_userId = profile.id;
+            m_client->account()->fetchGroup(this, [this, groupFailed](
+                                                      bool ok, const TindAccount::Group &group) {
+                if (!ok) {
+                    groupFailed();
+                    return;
+                }
+                m_members = group.id.isEmpty() ? QList<TindAccount::GroupMember>() : group.members;
+                m_groupKnown = true;
+                if (m_sharesKnown)
+                    showShares();
+                fillCandidates();
+            });
         });
     reloadShares();
 }
@@ -168,20 +164,17 @@ void ShareMembersDialog::reloadShares() {
     m_remove->setEnabled(false);
     if (!m_backend)
         return;
-    QPointer<ShareMembersDialog> self(this);
-    m_backend->listMembers(m_itemId,
-                           [self](bool ok, const QList<TindAccount::ShareMember> &members) {
-                               if (!self)
-                                   return;
-                               self->m_sharesFailed = !ok;
-                               self->m_shares.clear();
+    m_backend->listMembers(this, m_itemId,
+                           [this](bool ok, const QList<TindAccount::ShareMember> &members) {
+                               m_sharesFailed = !ok;
+                               m_shares.clear();
                                for (const TindAccount::ShareMember &share : members) {
                                    if (share.role != QLatin1String("owner"))
-                                       self->m_shares.append(share);
+                                       m_shares.append(share);
                                }
-                               self->m_sharesKnown = true;
-                               self->showShares();
-                               self->fillCandidates();
+                               m_sharesKnown = true;
+                               showShares();
+                               fillCandidates();
                            });
 }
 
@@ -273,20 +266,17 @@ void ShareMembersDialog::onAddShare() {
     const QString buttonText = m_share->text();
     m_share->setEnabled(false);
     m_share->setText(tr("Sharing..."));
-    QPointer<ShareMembersDialog> self(this);
     m_backend->shareWith(
-        m_itemId, userId, m_texts.role, [self, buttonText, label](bool ok, const QString &error) {
-            if (!self)
-                return;
-            self->m_share->setText(buttonText);
-            self->m_share->setEnabled(true);
+        this, m_itemId, userId, m_texts.role,
+        [this, buttonText, label](bool ok, const QString &error) {
+            m_share->setText(buttonText);
+            m_share->setEnabled(true);
             if (ok) {
-                Q_EMIT self->sharingChanged();
-                self->reloadShares();
+                Q_EMIT sharingChanged();
+                reloadShares();
                 return;
             }
-            MessageBoxes::warn(self,
-                               self->text(self->m_texts.shareFailedTitle, self->windowTitle()),
+            MessageBoxes::warn(this, text(m_texts.shareFailedTitle, windowTitle()),
                                error.isEmpty() ? tr("Could not share with %1.").arg(label) : error);
         });
 }
@@ -304,17 +294,14 @@ void ShareMembersDialog::onRemoveSelected() {
                                .arg(item->text())))
         return;
     m_remove->setEnabled(false);
-    QPointer<ShareMembersDialog> self(this);
-    m_backend->removeShare(m_itemId, userId, [self](bool ok) {
-        if (!self)
-            return;
+    m_backend->removeShare(this, m_itemId, userId, [this](bool ok) {
         if (ok) {
-            Q_EMIT self->sharingChanged();
-            self->reloadShares();
+            Q_EMIT sharingChanged();
+            reloadShares();
             return;
         }
-        MessageBoxes::warn(self, self->text(self->m_texts.removeFailedTitle, self->windowTitle()),
+        MessageBoxes::warn(this, text(m_texts.removeFailedTitle, windowTitle()),
                            tr("Could not remove share."));
-        self->reloadShares();
+        reloadShares();
     });
 }

@@ -167,11 +167,7 @@ ReconciliationScreen::ReconciliationScreen(AppState *state, QWidget *parent)
     side->addWidget(panel);
     side->addSpacing(8);
 
-    // Greyed when disabled: the teal alone would look ready to press.
-    m_finish->setStyleSheet(Styles::primaryButton()
-                            + QStringLiteral("QPushButton:disabled { background-color: %1; "
-                                             "color: #F4F7F6; }")
-                                  .arg(Styles::mutedColour()));
+    m_finish->setStyleSheet(Styles::primaryButtonGreyedWhenDisabled());
     m_finish->setAccessibleName(tr("Finish Reconciliation"));
     m_finish->setEnabled(false);
     m_cancel->setAccessibleName(tr("Cancel reconciliation"));

@@ -13,10 +13,10 @@
 #include "ui/common/uilog.h"
 #include "ui/presentation/regionalformat.h"
 #include "ui/widgets/categorychoices.h"
+#include "ui/widgets/dateedits.h"
 #include "ui/widgets/smartamountfield.h"
 
 #include <QButtonGroup>
-#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
@@ -28,7 +28,6 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QStringListModel>
@@ -39,15 +38,6 @@
 namespace {
 
 const QDate kEarliestDate(2000, 1, 1);
-
-QDateEdit *makeDateEdit(const QDate &date, QWidget *parent) {
-    auto *edit = new QDateEdit(date, parent);
-    edit->setDisplayFormat(RegionalFormat::dateFormat());
-    edit->setLocale(QLocale::system());
-    edit->setCalendarPopup(true);
-    edit->calendarWidget()->setFirstDayOfWeek(AppState::weekStartDay());
-    return edit;
-}
 
 } // namespace
 
@@ -156,11 +146,11 @@ void RecurringFormDialog::build() {
     m_frequency->setCurrentIndex(m_frequency->findData(frequencyToString(Frequency::Monthly)));
     form->addRow(tr("Frequency:"), m_frequency);
 
-    m_startDate = makeDateEdit(QDate::currentDate(), this);
+    m_startDate = DateEdits::make(QDate::currentDate(), this);
     m_startDate->setAccessibleName(tr("Start date"));
     form->addRow(tr("Start Date:"), m_startDate);
 
-    m_nextDue = makeDateEdit(QDate::currentDate(), this);
+    m_nextDue = DateEdits::make(QDate::currentDate(), this);
     m_nextDue->setAccessibleName(tr("Next due date"));
     m_nextDue->setToolTip(tr("The next occurrence to confirm or post"));
     form->addRow(tr("Next Due:"), m_nextDue);
@@ -168,7 +158,7 @@ void RecurringFormDialog::build() {
     auto *endRow = new QHBoxLayout;
     m_hasEndDate = new QCheckBox(tr("Has end date"), this);
     m_hasEndDate->setAccessibleName(tr("Has end date"));
-    m_endDate = makeDateEdit(QDate::currentDate().addYears(1), this);
+    m_endDate = DateEdits::make(QDate::currentDate().addYears(1), this);
     m_endDate->setAccessibleName(tr("End date"));
     m_endDate->setEnabled(false);
     connect(m_hasEndDate, &QCheckBox::toggled, m_endDate, &QWidget::setEnabled);

@@ -76,7 +76,7 @@ QIcon glyphIcon(char16_t code) {
     QFont font(QStringLiteral("Material Icons"));
     font.setPixelSize(20);
     painter.setFont(font);
-    painter.setPen(QColor(0x4D, 0xB6, 0xAC));
+    painter.setPen(Styles::glyphColour());
     painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(QChar(code)));
     return QIcon(pixmap);
 }
@@ -86,7 +86,7 @@ QString syncStateColour(SyncEngine::SyncState state) {
     case SyncEngine::Idle:
         return Styles::positiveColour().name().toUpper();
     case SyncEngine::Syncing:
-        return QStringLiteral("#00897B");
+        return Styles::hex(Styles::accentColour());
     case SyncEngine::Error:
         return Styles::negativeColour().name().toUpper();
     default:
@@ -466,13 +466,13 @@ QWidget *SettingsScreen::buildAboutPage() {
 }
 
 void SettingsScreen::applyColours() {
-    const bool dark = ThemeManager::isDarkNow();
+    const Styles::Navigation colours = Styles::navigation();
     m_pageList->setStyleSheet(QString::fromLatin1(kPageListStyle)
-                                  .arg(dark ? "#152420" : "#F0F4F2", dark ? "#D8E8DF" : "#1B2D26",
-                                       dark ? "#1E3530" : "#E0EBE5", dark ? "#26574A" : "#00897B",
-                                       "#FFFFFF"));
+                                  .arg(Styles::hex(colours.background), Styles::hex(colours.text),
+                                       Styles::hex(colours.hover), Styles::hex(colours.selected),
+                                       Styles::hex(colours.selectedText)));
     m_serverError->setStyleSheet(Styles::textColourStyle(Styles::negativeColour()));
-    const QString line = dark ? QStringLiteral("#2A4038") : QStringLiteral("#D8E0DB");
+    const QString line = Styles::hex(colours.divider);
     for (QFrame *divider : std::as_const(m_dividers))
         divider->setStyleSheet(
             QStringLiteral("color: %1; background: %1; border: none;").arg(line));
@@ -680,12 +680,9 @@ void SettingsScreen::showSyncStatus(bool mayFetchUser) {
     if (mayFetchUser && !m_fetchingUser && user.displayName.isEmpty() && user.email.isEmpty()) {
         m_fetchingUser = true;
         ++m_userFetches;
-        QPointer<SettingsScreen> self(this);
-        auth->fetchCurrentUser([self](const TindAccount::User &) {
-            if (!self)
-                return;
-            self->m_fetchingUser = false;
-            self->showSyncStatus(false);
+        auth->fetchCurrentUser(this, [this](const TindAccount::User &) {
+            m_fetchingUser = false;
+            showSyncStatus(false);
         });
     }
 }

@@ -3,18 +3,15 @@
 
 #include "ui/window/accountformdialog.h"
 
-#include "app/appstate.h"
-#include "ui/presentation/regionalformat.h"
+#include "ui/widgets/dateedits.h"
 #include "ui/widgets/smartamountfield.h"
 
-#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QLocale>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -73,11 +70,7 @@ void AccountFormDialog::build() {
         m_balance->setCurrency(currencyFromString(m_currency->currentData().toString()));
     });
 
-    m_asOf = new QDateEdit(QDate::currentDate(), this);
-    m_asOf->setDisplayFormat(RegionalFormat::dateFormat());
-    m_asOf->setCalendarPopup(true);
-    m_asOf->setLocale(QLocale::system());
-    m_asOf->calendarWidget()->setFirstDayOfWeek(AppState::weekStartDay());
+    m_asOf = DateEdits::make(QDate::currentDate(), this);
 
     m_institution = new QLineEdit(this);
     m_institution->setPlaceholderText(tr("Bank name (optional)"));

@@ -24,7 +24,7 @@ EmptyStatePage::EmptyStatePage(QWidget *parent)
     glyphFont.setPixelSize(96);
     glyph->setFont(glyphFont);
     glyph->setAlignment(Qt::AlignCenter);
-    glyph->setStyleSheet(QStringLiteral("color: %1;").arg("#4DB6AC"));
+    glyph->setStyleSheet(Styles::textColourStyle(Styles::glyphColour()));
     glyph->setAccessibleName(tr("Account"));
     layout->addWidget(glyph);
     layout->addSpacing(8);

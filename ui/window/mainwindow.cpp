@@ -15,11 +15,7 @@
 #include "services/sampledataservice.h"
 #include "services/syncengine.h"
 #include "services/undostack.h"
-#include "storage/accountrepository.h"
-#include "storage/money.h"
 #include "storage/preferencesrepository.h"
-#include "storage/timestamps.h"
-#include "storage/transactionrepository.h"
 #include "ui/budget/budgetscreen.h"
 #include "ui/common/errorbox.h"
 #include "ui/common/messageboxes.h"
@@ -44,35 +40,28 @@
 #include "ui/reports/reportsscreen.h"
 #include "ui/settings/settingsscreen.h"
 #include "ui/window/accountformdialog.h"
-#include "ui/window/accountitemwidget.h"
+#include "ui/window/accountsidebar.h"
 #include "ui/window/emptystatepage.h"
 #include "ui/window/statusbar.h"
 #include "ui/window/welcomescreen.h"
 #include "update/widgets/updateflows.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
-#include <QSet>
 #include <QSettings>
-#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <type_traits>
 
 namespace {
 
@@ -80,66 +69,13 @@ const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
 const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
 constexpr int kShortMessageMs = 3000;
 constexpr int kLongMessageMs = 5000;
-// The top and bottom padding of a sidebar item in the style sheet below.
-constexpr int kItemVerticalPadding = 14;
-
-const char kSidebarStyle[]
-    = "QListWidget {  background-color: %1;  border: none;  outline: none;  padding: 6px 0;  "
-      "font-size: 10pt;}QListWidget::item {  color: %2;  padding: 7px 14px;  border: none;}"
-      "QListWidget::item:hover {  background-color: %3;  color: %4;}"
-      "QListWidget::item:selected {  background-color: %5;  color: %4;}"
-      "QListWidget::item:disabled {  color: %6;  padding: 10px 14px 4px 14px;  "
-      "background: transparent;}";
-
-// The oldest "Opening Balance" row of an account, where its opening balance was stored as a
-// transaction rather than as the account's starting balance.
-// The keys a window binds itself, through its own shortcuts or its widgets' actions.
-QSet<QKeySequence> ownKeys(QWidget *window, const QSet<QAction *> &shared) {
-    QSet<QKeySequence> keys;
-    for (const QShortcut *shortcut : window->findChildren<QShortcut *>()) {
-        for (const QKeySequence &key : shortcut->keys())
-            keys.insert(key);
-    }
-    QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    widgets.prepend(window);
-    for (const QWidget *widget : std::as_const(widgets)) {
-        for (QAction *action : widget->actions()) {
-            if (shared.contains(action))
-                continue;
-            for (const QKeySequence &key : action->shortcuts())
-                keys.insert(key);
-        }
-    }
-    return keys;
-}
-
-// The menus' keys work only while the main window is active, yet a person in the reports or
-// search window expects Ctrl+F or Ctrl+3 all the same: those windows hold the actions too. A
-// key the window binds itself stays its own (Ctrl+N adds to a reconciliation), since one key
-// bound twice in a window would do nothing at all.
-void shareMenuKeys(QWidget *window, const QList<QMenu *> &menus) {
-    QSet<QAction *> shared;
-    for (const QMenu *menu : menus) {
-        for (QAction *action : menu->actions()) {
-            if (!action->shortcut().isEmpty())
-                shared.insert(action);
-        }
-    }
-    const QSet<QKeySequence> taken = ownKeys(window, shared);
-    for (QAction *action : std::as_const(shared)) {
-        const QList<QKeySequence> keys = action->shortcuts();
-        if (std::none_of(keys.cbegin(), keys.cend(),
-                         [&](const QKeySequence &key) { return taken.contains(key); }))
-            window->addAction(action);
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
-    , m_sampleData(new SampleDataService(state->database(), this)) {
+    , m_sampleData(new SampleDataService(state->database(), this))
+    , m_windows(this, state) {
     setWindowTitle(tr("Tindral Quillon"));
     setAccessibleName(tr("Tindral Quillon"));
 
@@ -148,6 +84,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     setupMenuBar();
 
     m_stack = new QStackedWidget(this);
+    m_stack->setObjectName(QStringLiteral("pages"));
     m_stack->setAccessibleName(tr("Pages"));
     m_welcome = new WelcomeScreen(m_state, m_stack);
     m_register = new RegisterScreen(m_state, m_stack);
@@ -157,7 +94,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     m_stack->insertWidget(EmptyPage, m_emptyPage);
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->addWidget(buildSidebar());
+    m_splitter->setObjectName(QStringLiteral("sidebarSplitter"));
+    m_sidebar = new AccountSidebar(m_state, this);
+    m_splitter->addWidget(m_sidebar);
     m_splitter->addWidget(m_stack);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
@@ -198,18 +137,6 @@ void MainWindow::showDatesAgain() {
     m_register->reload();
 }
 
-QMenu *MainWindow::addMenuNamed(const QString &title) {
-    QMenu *menu = menuBar()->addMenu(title);
-    m_menus << menu;
-    return menu;
-}
-
-QAction *MainWindow::addAction(QMenu *menu, const QString &name, const QString &text) {
-    QAction *action = menu->addAction(text);
-    action->setObjectName(name);
-    return action;
-}
-
 QAction *MainWindow::action(const QString &name) const {
     for (QMenu *menu : m_menus) {
         for (QAction *a : menu->actions()) {
@@ -220,150 +147,143 @@ QAction *MainWindow::action(const QString &name) const {
     return nullptr;
 }
 
-void MainWindow::setupMenuBar() {
-    QMenu *file = addMenuNamed(tr("&File"));
-    QAction *newTransaction
-        = addAction(file, QStringLiteral("newTransaction"), tr("&New Transaction"));
-    newTransaction->setShortcut(QKeySequence(tr("Ctrl+N")));
-    connect(newTransaction, &QAction::triggered, this, [this] {
-        if (m_register->accountId().isEmpty()) {
-            m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
-            return;
-        }
-        m_stack->setCurrentIndex(RegisterPage);
-        m_register->newTransactionDialog();
-    });
-    QAction *newAccount = addAction(file, QStringLiteral("newAccount"), tr("New &Account"));
-    newAccount->setShortcut(QKeySequence(tr("Ctrl+Shift+N")));
-    connect(newAccount, &QAction::triggered, this, &MainWindow::showNewAccountDialog);
-    file->addSeparator();
-    QAction *import = addAction(file, QStringLiteral("import"), tr("&Import..."));
-    import->setShortcut(QKeySequence(tr("Ctrl+I")));
-    connect(import, &QAction::triggered, this, &MainWindow::showImportWindow);
-    connect(addAction(file, QStringLiteral("importRules"), tr("Import &Rules...")),
-            &QAction::triggered, this, [this] { showRulesWindow(); });
-    file->addSeparator();
-    connect(addAction(file, QStringLiteral("tindralAccount"), tr("&Tindral Account...")),
-            &QAction::triggered, this, &MainWindow::showAccountWindow);
-    file->addSeparator();
-    m_signInAction = addAction(file, QStringLiteral("signIn"), tr("&Sign In..."));
-    connect(m_signInAction, &QAction::triggered, this, [this] {
-        if (m_register->confirmLeaveEntry())
-            m_stack->setCurrentIndex(WelcomePage);
-    });
-    m_signOutAction = addAction(file, QStringLiteral("signOut"), tr("Sign &Out"));
-    connect(m_signOutAction, &QAction::triggered, this,
-            [this] { m_state->accountClient()->auth()->logout(); });
-    file->addSeparator();
-    QAction *quit = addAction(file, QStringLiteral("quit"), tr("&Quit"));
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+const QList<MainWindow::MenuItem> &MainWindow::menuItems() {
+    using K = QKeySequence;
+    const auto undo = [](MainWindow *window) { window->undoOrRedo(true); };
+    const auto redo = [](MainWindow *window) { window->undoOrRedo(false); };
+    const auto rules = [](MainWindow *window) { window->showRulesWindow(); };
+    const auto signIn = [](MainWindow *window) {
+        if (window->m_register->confirmLeaveEntry())
+            window->m_stack->setCurrentIndex(WelcomePage);
+    };
+    const auto signOut
+        = [](MainWindow *window) { window->m_state->accountClient()->auth()->logout(); };
+    static const QList<MenuItem> items = {
+        // clang-format off
+        {QT_TR_NOOP("&File"), "newTransaction", QT_TR_NOOP("&New Transaction"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+N")}, &MainWindow::startNewTransaction, QT_TR_NOOP("New transaction"), 1},
+        {QT_TR_NOOP("&File"), "newAccount", QT_TR_NOOP("New &Account"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+Shift+N")}, &MainWindow::showNewAccountDialog, QT_TR_NOOP("New account"), 2},
+        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&File"), "import", QT_TR_NOOP("&Import..."), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+I")}, &MainWindow::showImportWindow, QT_TR_NOOP("Import"), 5},
+        {QT_TR_NOOP("&File"), "importRules", QT_TR_NOOP("Import &Rules..."), K::UnknownKey,
+         {}, rules, nullptr, 0},
+        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&File"), "tindralAccount", QT_TR_NOOP("&Tindral Account..."), K::UnknownKey,
+         {}, &MainWindow::showAccountWindow, nullptr, 0},
+        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&File"), "signIn", QT_TR_NOOP("&Sign In..."), K::UnknownKey,
+         {}, signIn, nullptr, 0},
+        {QT_TR_NOOP("&File"), "signOut", QT_TR_NOOP("Sign &Out"), K::UnknownKey,
+         {}, signOut, nullptr, 0},
+        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&File"), "quit", QT_TR_NOOP("&Quit"), K::Quit,
+         {}, &QWidget::close, nullptr, 0},
 
-    QMenu *edit = addMenuNamed(tr("&Edit"));
-    // Window-wide shortcuts: a line editor with the focus takes Ctrl+Z for its own typing
-    // first (it claims the key through the shortcut override), so an open register editor
-    // keeps undoing what was typed into it.
-    m_undoAction = addAction(edit, QStringLiteral("undo"), tr("&Undo"));
-    m_undoAction->setShortcut(QKeySequence::Undo);
-    connect(m_undoAction, &QAction::triggered, this, [this] { undoOrRedo(true); });
-    m_redoAction = addAction(edit, QStringLiteral("redo"), tr("&Redo"));
-    m_redoAction->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
-    connect(m_redoAction, &QAction::triggered, this, [this] { undoOrRedo(false); });
+        // Window-wide keys: a line editor with the focus takes Ctrl+Z for its own typing
+        // first (it claims the key through the shortcut override), so an open register
+        // editor keeps undoing what was typed into it.
+        {QT_TR_NOOP("&Edit"), "undo", QT_TR_NOOP("&Undo"), K::Undo, {}, undo, nullptr, 0},
+        {QT_TR_NOOP("&Edit"), "redo", QT_TR_NOOP("&Redo"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+Shift+Z"), QT_TR_NOOP("Ctrl+Y")}, redo, nullptr, 0},
+        {QT_TR_NOOP("&Edit"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Edit"), "find", QT_TR_NOOP("&Find..."), K::Find,
+         {}, &MainWindow::showSearchWindow, QT_TR_NOOP("Search transactions"), 4},
+        {QT_TR_NOOP("&Edit"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Edit"), "preferences", QT_TR_NOOP("&Preferences..."), K::UnknownKey,
+         {}, &MainWindow::showSettingsWindow, nullptr, 0},
+
+        {QT_TR_NOOP("&Account"), "editAccount", QT_TR_NOOP("&Edit..."), K::UnknownKey,
+         {}, &MainWindow::showEditAccountDialog, nullptr, 0},
+        {QT_TR_NOOP("&Account"), "reconcile", QT_TR_NOOP("&Reconcile..."), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+R")}, &MainWindow::showReconciliationWindow,
+         QT_TR_NOOP("Reconcile account"), 3},
+        {QT_TR_NOOP("&Account"), "reconciliationHistory", QT_TR_NOOP("Reconciliation &History..."),
+         K::UnknownKey, {}, &MainWindow::showReconciliationHistoryWindow, nullptr, 0},
+        {QT_TR_NOOP("&Account"), "renamePayees", QT_TR_NOOP("Rename &Payees..."), K::UnknownKey,
+         {}, &MainWindow::showPayeesWindow, nullptr, 0},
+        {QT_TR_NOOP("&Account"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Account"), "share", QT_TR_NOOP("&Share..."), K::UnknownKey,
+         {}, &MainWindow::showShareAccountDialog, nullptr, 0},
+        {QT_TR_NOOP("&Account"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Account"), "deleteAccount", QT_TR_NOOP("&Delete"), K::UnknownKey,
+         {}, &MainWindow::deleteCurrentAccount, nullptr, 0},
+
+        {QT_TR_NOOP("&View"), "reports", QT_TR_NOOP("&Reports"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+2")}, &MainWindow::showReportsWindow, QT_TR_NOOP("Reports"), 6},
+        {QT_TR_NOOP("&View"), "recurring", QT_TR_NOOP("Re&curring Transactions"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+3")}, &MainWindow::showRecurringWindow,
+         QT_TR_NOOP("Recurring transactions"), 7},
+        {QT_TR_NOOP("&View"), "categories", QT_TR_NOOP("C&ategories"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+4")}, &MainWindow::showCategoriesWindow, QT_TR_NOOP("Categories"), 8},
+        {QT_TR_NOOP("&View"), "budget", QT_TR_NOOP("&Budget"), K::UnknownKey,
+         {QT_TR_NOOP("Ctrl+5")}, &MainWindow::showBudgetWindow, QT_TR_NOOP("Budget"), 9},
+
+        {QT_TR_NOOP("&Help"), "about", QT_TR_NOOP("&About Tindral Quillon"), K::UnknownKey,
+         {}, &MainWindow::showAbout, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "whatsNew", QT_TR_NOOP("What's &New..."), K::UnknownKey,
+         {}, &MainWindow::showWhatsNew, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "checkForUpdates", QT_TR_NOOP("Check for &Updates..."), K::UnknownKey,
+         {}, &MainWindow::checkForUpdates, nullptr, 0},
+        {QT_TR_NOOP("&Help"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "keyboardShortcuts", QT_TR_NOOP("&Keyboard Shortcuts"), K::UnknownKey,
+         {}, &MainWindow::showKeyboardShortcuts, nullptr, 0},
+        {QT_TR_NOOP("&Help"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "loadSampleData", QT_TR_NOOP("Load &Sample Data"), K::UnknownKey,
+         {}, &MainWindow::loadSampleData, nullptr, 0},
+        {QT_TR_NOOP("&Help"), "clearSampleData", QT_TR_NOOP("&Clear Sample Data"), K::UnknownKey,
+         {}, &MainWindow::clearSampleData, nullptr, 0},
+        // clang-format on
+    };
+    return items;
+}
+
+void MainWindow::setupMenuBar() {
+    QMenu *menu = nullptr;
+    const char *menuTitle = nullptr;
+    for (const MenuItem &item : menuItems()) {
+        if (!menuTitle || qstrcmp(menuTitle, item.menu) != 0) {
+            menuTitle = item.menu;
+            menu = menuBar()->addMenu(tr(item.menu));
+            m_menus << menu;
+            m_windows.setMenus(m_menus);
+        }
+        if (!item.name) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction *action = menu->addAction(tr(item.text));
+        action->setObjectName(QLatin1String(item.name));
+        if (item.standardKey != QKeySequence::UnknownKey) {
+            action->setShortcut(item.standardKey);
+        } else {
+            QList<QKeySequence> keys;
+            for (const char *key : item.keys) {
+                if (key)
+                    keys << QKeySequence(tr(key));
+            }
+            action->setShortcuts(keys);
+        }
+        const std::function<void(MainWindow *)> slot = item.slot;
+        connect(action, &QAction::triggered, this, [this, slot] { slot(this); });
+    }
+    m_signInAction = action(QStringLiteral("signIn"));
+    m_signOutAction = action(QStringLiteral("signOut"));
+    m_undoAction = action(QStringLiteral("undo"));
+    m_redoAction = action(QStringLiteral("redo"));
     if (UndoStack *history = m_state->undoStack())
         connect(history, &UndoStack::changed, this, &MainWindow::updateUndoActions);
     updateUndoActions();
-    edit->addSeparator();
-    QAction *find = addAction(edit, QStringLiteral("find"), tr("&Find..."));
-    find->setShortcut(QKeySequence::Find);
-    connect(find, &QAction::triggered, this, &MainWindow::showSearchWindow);
-    edit->addSeparator();
-    connect(addAction(edit, QStringLiteral("preferences"), tr("&Preferences...")),
-            &QAction::triggered, this, &MainWindow::showSettingsWindow);
-
-    QMenu *account = addMenuNamed(tr("&Account"));
-    connect(addAction(account, QStringLiteral("editAccount"), tr("&Edit...")), &QAction::triggered,
-            this, &MainWindow::showEditAccountDialog);
-    QAction *reconcile = addAction(account, QStringLiteral("reconcile"), tr("&Reconcile..."));
-    reconcile->setShortcut(QKeySequence(tr("Ctrl+R")));
-    connect(reconcile, &QAction::triggered, this, &MainWindow::showReconciliationWindow);
-    connect(addAction(account, QStringLiteral("reconciliationHistory"),
-                      tr("Reconciliation &History...")),
-            &QAction::triggered, this, &MainWindow::showReconciliationHistoryWindow);
-    connect(addAction(account, QStringLiteral("renamePayees"), tr("Rename &Payees...")),
-            &QAction::triggered, this, &MainWindow::showPayeesWindow);
-    account->addSeparator();
-    connect(addAction(account, QStringLiteral("share"), tr("&Share...")), &QAction::triggered, this,
-            &MainWindow::showShareAccountDialog);
-    account->addSeparator();
-    connect(addAction(account, QStringLiteral("deleteAccount"), tr("&Delete")), &QAction::triggered,
-            this, &MainWindow::deleteCurrentAccount);
-
-    QMenu *view = addMenuNamed(tr("&View"));
-    QAction *reports = addAction(view, QStringLiteral("reports"), tr("&Reports"));
-    reports->setShortcut(QKeySequence(tr("Ctrl+2")));
-    connect(reports, &QAction::triggered, this, &MainWindow::showReportsWindow);
-    QAction *recurring
-        = addAction(view, QStringLiteral("recurring"), tr("Re&curring Transactions"));
-    recurring->setShortcut(QKeySequence(tr("Ctrl+3")));
-    connect(recurring, &QAction::triggered, this, &MainWindow::showRecurringWindow);
-    QAction *categories = addAction(view, QStringLiteral("categories"), tr("C&ategories"));
-    categories->setShortcut(QKeySequence(tr("Ctrl+4")));
-    connect(categories, &QAction::triggered, this, &MainWindow::showCategoriesWindow);
-    QAction *budget = addAction(view, QStringLiteral("budget"), tr("&Budget"));
-    budget->setShortcut(QKeySequence(tr("Ctrl+5")));
-    connect(budget, &QAction::triggered, this, &MainWindow::showBudgetWindow);
-
-    QMenu *help = addMenuNamed(tr("&Help"));
-    connect(addAction(help, QStringLiteral("about"), tr("&About Tindral Quillon")),
-            &QAction::triggered, this, &MainWindow::showAbout);
-    connect(addAction(help, QStringLiteral("whatsNew"), tr("What's &New...")), &QAction::triggered,
-            this, &MainWindow::showWhatsNew);
-    connect(addAction(help, QStringLiteral("checkForUpdates"), tr("Check for &Updates...")),
-            &QAction::triggered, this, &MainWindow::checkForUpdates);
-    help->addSeparator();
-    connect(addAction(help, QStringLiteral("keyboardShortcuts"), tr("&Keyboard Shortcuts")),
-            &QAction::triggered, this, &MainWindow::showKeyboardShortcuts);
-    help->addSeparator();
-    connect(addAction(help, QStringLiteral("loadSampleData"), tr("Load &Sample Data")),
-            &QAction::triggered, this, &MainWindow::loadSampleData);
-    connect(addAction(help, QStringLiteral("clearSampleData"), tr("&Clear Sample Data")),
-            &QAction::triggered, this, &MainWindow::clearSampleData);
 }
 
-QWidget *MainWindow::buildSidebar() {
-    auto *container = new QWidget(this);
-    container->setAccessibleName(tr("Sidebar"));
-    container->setMinimumWidth(260);
-    container->setMaximumWidth(500);
-    auto *layout = new QVBoxLayout(container);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-
-    m_accountList = new QListWidget(container);
-    m_accountList->setAccessibleName(tr("Accounts"));
-    m_accountList->setMinimumWidth(260);
-    m_accountList->setFocusPolicy(Qt::NoFocus);
-    m_accountList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_accountList->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_accountList->setDragDropMode(QAbstractItemView::InternalMove);
-    m_accountList->setDefaultDropAction(Qt::MoveAction);
-    m_accountList->setStyleSheet(
-        QString::fromLatin1(kSidebarStyle)
-            .arg("#152420", "#8FAF9F", "#1E3530", "#FFFFFF", "#26574A", "#5A7A6E"));
-    layout->addWidget(m_accountList, 1);
-
-    m_totalLabel = new QLabel(container);
-    QFont totalFont = QApplication::font();
-    totalFont.setWeight(QFont::Medium);
-    m_totalLabel->setFont(totalFont);
-    m_totalLabel->setAlignment(Qt::AlignCenter);
-    m_totalLabel->setFixedHeight(32);
-    m_totalLabel->setStyleSheet(
-        QStringLiteral("background: %1; color: %2; border-top: 1px solid %3; padding: 4px;")
-            .arg("#152420", "#8FAF9F", "#1E3028"));
-    m_totalLabel->setAccessibleDescription(tr("Total of all accounts"));
-    layout->addWidget(m_totalLabel);
-    return container;
+void MainWindow::startNewTransaction() {
+    if (m_register->accountId().isEmpty()) {
+        m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+        return;
+    }
+    m_stack->setCurrentIndex(RegisterPage);
+    m_register->newTransactionDialog();
 }
 
 void MainWindow::connectSignals() {
@@ -430,11 +350,10 @@ void MainWindow::connectSignals() {
     connect(m_emptyPage, &EmptyStatePage::createAccountRequested, this,
             &MainWindow::showNewAccountDialog);
 
-    connect(m_accountList, &QListWidget::itemClicked, this, &MainWindow::onAccountClicked);
-    connect(m_accountList, &QWidget::customContextMenuRequested, this,
+    connect(m_sidebar, &AccountSidebar::accountChosen, this, &MainWindow::selectAccount);
+    connect(m_sidebar, &AccountSidebar::contextMenuRequested, this,
             &MainWindow::onAccountContextMenu);
-    connect(m_accountList->model(), &QAbstractItemModel::rowsMoved, this, &MainWindow::onRowsMoved);
-    connect(m_splitter, &QSplitter::splitterMoved, this, &MainWindow::fitItemWidths);
+    connect(m_sidebar, &AccountSidebar::orderChanged, this, &MainWindow::storeAccountOrder);
 }
 
 void MainWindow::onDataChanged(const DataChange &change) {
@@ -464,38 +383,15 @@ void MainWindow::onAccountsChanged() {
 void MainWindow::refreshSidebar() {
     m_refreshQueued = false;
     ++m_sidebarRefreshes;
-
-    AccountRepository *repository = m_state->accountRepository();
-    const QList<Account> accounts = repository->findAll();
-    const QHash<QString, qint64> balances = repository->balances();
-
-    m_accountList->clear();
-    QStringList ids;
-    const int width = m_accountList->viewport()->width();
-    for (const Account &account : accounts) {
-        const qint64 balance = AccountPresentation::balanceOf(account, balances);
-        auto *item = new QListWidgetItem(m_accountList);
-        item->setData(Qt::UserRole, account.id);
-        item->setData(Qt::AccessibleTextRole,
-                      tr("%1, %2").arg(account.name, formatMoney(balance, account.currency)));
-        auto *widget = new AccountItemWidget(account, balance);
-        m_accountList->setItemWidget(item, widget);
-        // The row widget is laid inside the item's padding: leave room for it, so that the
-        // widget gets its full height.
-        item->setSizeHint(QSize(width, widget->sizeHint().height() + kItemVerticalPadding));
-        ids << account.id;
-    }
-
-    m_statusBar->setAccountCount(int(accounts.size()));
-    rebuildAccountShortcuts(ids);
-    m_totalLabel->setText(AccountPresentation::totalText(accounts, balances));
+    m_sidebar->refresh();
+    const QStringList ids = m_sidebar->accountIds();
+    m_statusBar->setAccountCount(int(ids.size()));
 
     const QString current = m_state->currentAccountId();
     if (current.isEmpty())
         return;
-    const int row = int(ids.indexOf(current));
-    if (row >= 0) {
-        m_accountList->setCurrentRow(row);
+    if (ids.contains(current)) {
+        m_sidebar->setCurrentAccount(current);
     } else if (m_stack->currentIndex() == RegisterPage) {
         // The shown account is gone (deleted here, by sync or with the sample data).
         m_state->setCurrentAccountId(QString());
@@ -503,81 +399,29 @@ void MainWindow::refreshSidebar() {
     }
 }
 
-void MainWindow::rebuildAccountShortcuts(const QStringList &accountIds) {
-    qDeleteAll(m_accountShortcuts);
-    m_accountShortcuts.clear();
-    const int count = std::min(int(accountIds.size()), 10);
-    for (int i = 0; i < count; ++i) {
-        const int digit = i == 9 ? 0 : i + 1;
-        auto *shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_0 + digit)), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        const QString id = accountIds.at(i);
-        connect(shortcut, &QShortcut::activated, this, [this, id] { selectAccount(id); });
-        m_accountShortcuts << shortcut;
-    }
-}
-
-void MainWindow::fitItemWidths() {
-    const int width = m_accountList->viewport()->width();
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        QListWidgetItem *item = m_accountList->item(i);
-        item->setSizeHint(QSize(width, item->sizeHint().height()));
-    }
-}
-
-void MainWindow::onRowsMoved() {
-    QList<QPair<QString, int>> order;
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        const QString id = m_accountList->item(i)->data(Qt::UserRole).toString();
-        if (!id.isEmpty())
-            order.append({id, i});
-    }
-    m_state->accountRepository()->updateSortOrder(order);
-    // The moved row lost its widget in the drop; the rebuild (queued, never inside the drop
-    // handler) brings it back.
-    requestSidebarRefresh();
-}
-
-void MainWindow::onAccountClicked(QListWidgetItem *item) {
-    if (!item)
-        return;
-    const QString id = item->data(Qt::UserRole).toString();
-    if (!id.isEmpty())
-        selectAccount(id);
+void MainWindow::storeAccountOrder(const QStringList &accountIds) {
+    m_state->ledger()->setAccountOrder(accountIds);
 }
 
 void MainWindow::selectAccount(const QString &accountId) {
     if (accountId != m_register->accountId() && !m_register->confirmLeaveEntry()) {
-        selectRowOf(m_register->accountId());
+        m_sidebar->setCurrentAccount(m_register->accountId());
         return;
     }
     m_state->setCurrentAccountId(accountId);
     m_register->loadAccount(accountId);
     m_stack->setCurrentIndex(RegisterPage);
-    selectRowOf(accountId);
-}
-
-void MainWindow::selectRowOf(const QString &accountId) {
-    for (int i = 0; i < m_accountList->count(); ++i) {
-        if (m_accountList->item(i)->data(Qt::UserRole).toString() == accountId) {
-            m_accountList->setCurrentRow(i);
-            return;
-        }
-    }
-    m_accountList->clearSelection();
+    m_sidebar->setCurrentAccount(accountId);
 }
 
 void MainWindow::choosePage() {
-    AccountRepository *accounts = m_state->accountRepository();
+    LedgerWriter *ledger = m_state->ledger();
     const QString current = m_state->currentAccountId();
-    if (!current.isEmpty()) {
-        const auto account = accounts->findById(current);
-        if (account && !account->deletedAt) {
-            selectAccount(current);
-            return;
-        }
+    if (!current.isEmpty() && ledger->liveAccount(current)) {
+        selectAccount(current);
+        return;
     }
-    const QList<Account> all = accounts->findAll();
+    const QList<Account> all = ledger->accounts();
     if (!all.isEmpty()) {
         selectAccount(all.first().id);
         return;
@@ -636,7 +480,7 @@ void MainWindow::showNewAccountDialog() {
 void MainWindow::showEditAccountDialog() {
     if (!requireCurrentAccount())
         return;
-    const auto stored = m_state->accountRepository()->findById(m_state->currentAccountId());
+    const auto stored = m_state->ledger()->liveAccount(m_state->currentAccountId());
     if (!stored)
         return;
     const std::optional<Transaction> opening = m_state->ledger()->openingBalance(stored->id);
@@ -664,66 +508,25 @@ void MainWindow::showEditAccountDialog() {
     m_register->reload();
 }
 
-void MainWindow::presentWindow(QWidget *window, const QString &title, const QSize &defaultSize) {
-    const bool shown = window->isVisible();
-    if (window->parentWidget() != this || !window->isWindow())
-        window->setParent(this, Qt::Window);
-    window->setWindowTitle(title);
-    shareMenuKeys(window, m_menus);
-    if (!shown)
-        window->resize(defaultSize);
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-template<class T> T *MainWindow::secondary() const {
-    return static_cast<T *>(m_secondary.value(&T::staticMetaObject).data());
-}
-
-template<class T>
-T *MainWindow::showWindow(const QString &title, const QSize &defaultSize,
-                          const std::function<T *()> &make,
-                          const std::function<void(T *)> &update) {
-    T *window = secondary<T>();
-    if (!window) {
-        if (make) {
-            window = make();
-        } else if constexpr (std::is_constructible_v<T, AppState *, QWidget *>) {
-            window = new T(m_state, this);
-        }
-        Q_ASSERT(window);
-        m_secondary.insert(&T::staticMetaObject, window);
-    }
-    if (update)
-        update(window);
-    presentWindow(window, title, defaultSize);
-    return window;
-}
-
-ReconciliationHistoryScreen *MainWindow::reconciliationHistoryWindow() const {
-    return secondary<ReconciliationHistoryScreen>();
-}
-
 void MainWindow::showReportsWindow() {
-    showWindow<ReportsScreen>(tr("Reports"), QSize(800, 600), {}, &ReportsScreen::refresh);
+    m_windows.show<ReportsScreen>(tr("Reports"), QSize(800, 600), {}, &ReportsScreen::refresh);
 }
 
 void MainWindow::showRecurringWindow() {
     // The register, the sidebar and this window itself all follow the postings and rule
     // changes through AppState's change notice; no signal of the screen is needed here.
-    showWindow<RecurringScreen>(tr("Recurring Transactions"), QSize(700, 500), {},
-                                &RecurringScreen::refresh);
+    m_windows.show<RecurringScreen>(tr("Recurring Transactions"), QSize(700, 500), {},
+                                    &RecurringScreen::refresh);
 }
 
 void MainWindow::showBudgetWindow() {
     BudgetScreen *window
-        = showWindow<BudgetScreen>(tr("Budget"), QSize(800, 600), {}, &BudgetScreen::refresh);
+        = m_windows.show<BudgetScreen>(tr("Budget"), QSize(800, 600), {}, &BudgetScreen::refresh);
     window->table()->setFocus();
 }
 
 void MainWindow::showSearchWindow() {
-    SearchScreen *window = showWindow<SearchScreen>(
+    SearchScreen *window = m_windows.show<SearchScreen>(
         tr("Search Transactions"), QSize(800, 550),
         [this] {
             auto *made = new SearchScreen(m_state, this);
@@ -737,8 +540,8 @@ void MainWindow::showSearchWindow() {
 }
 
 void MainWindow::showTransaction(const QString &transactionId) {
-    const auto transaction = m_state->transactionRepository()->findById(transactionId);
-    if (!transaction || transaction->deletedAt) {
+    const auto transaction = m_state->ledger()->liveTransaction(transactionId);
+    if (!transaction) {
         m_statusBar->showMessage(tr("That transaction no longer exists"), kShortMessageMs);
         return;
     }
@@ -752,11 +555,12 @@ void MainWindow::showTransaction(const QString &transactionId) {
 }
 
 void MainWindow::showCategoriesWindow() {
-    showWindow<CategoriesScreen>(tr("Categories"), QSize(600, 500), {}, &CategoriesScreen::refresh);
+    m_windows.show<CategoriesScreen>(tr("Categories"), QSize(600, 500), {},
+                                     &CategoriesScreen::refresh);
 }
 
 void MainWindow::showSettingsWindow() {
-    showWindow<SettingsScreen>(
+    m_windows.show<SettingsScreen>(
         tr("Preferences"), QSize(500, 550),
         [this] {
             auto *made = new SettingsScreen(m_state, this);
@@ -776,7 +580,7 @@ void MainWindow::showReconciliationWindow() {
     if (!requireCurrentAccount())
         return;
     const QString accountId = m_state->currentAccountId();
-    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
+    const std::optional<Account> account = m_state->ledger()->liveAccount(accountId);
     if (!account)
         return;
     const QString title = tr("Reconcile — %1").arg(account->name);
@@ -786,7 +590,7 @@ void MainWindow::showReconciliationWindow() {
     ReconciliationScreen *open = m_reconciliationWindows.value(accountId);
     // A closed one is only waiting to be deleted.
     if (open && open->isVisible()) {
-        presentWindow(open, title, QSize(1100, 720));
+        m_windows.present(open, title, QSize(1100, 720));
         return;
     }
     auto *window = new ReconciliationScreen(m_state, this);
@@ -808,15 +612,15 @@ void MainWindow::showReconciliationWindow() {
             });
     window->setTransactionFormAvailable(true);
     window->setAccount(accountId);
-    presentWindow(window, title, QSize(1100, 720));
+    m_windows.present(window, title, QSize(1100, 720));
 }
 
 void MainWindow::openTransactionForm(QWidget *over, const QString &accountId,
                                      const QString &transactionId) {
     std::optional<Transaction> stored;
     if (!transactionId.isEmpty()) {
-        stored = m_state->transactionRepository()->findById(transactionId);
-        if (!stored || stored->deletedAt || stored->accountId != accountId) {
+        stored = m_state->ledger()->liveTransaction(transactionId);
+        if (!stored || stored->accountId != accountId) {
             ErrorBox::show(over, tr("Edit Transaction"), tr("This transaction no longer exists."),
                            QString());
             return;
@@ -861,13 +665,13 @@ void MainWindow::showReconciliationHistoryWindow() {
     if (!requireCurrentAccount())
         return;
     const QString accountId = m_state->currentAccountId();
-    showWindow<ReconciliationHistoryScreen>(
+    m_windows.show<ReconciliationHistoryScreen>(
         tr("Reconciliation History"), QSize(750, 500), {},
         [accountId](ReconciliationHistoryScreen *window) { window->setAccount(accountId); });
 }
 
 void MainWindow::showImportWindow() {
-    if (m_state->accountRepository()->findAll().isEmpty()) {
+    if (m_state->ledger()->accounts().isEmpty()) {
         if (MessageBoxes::ask(this, tr("No Accounts"),
                               tr("You need to create an account before importing transactions. "
                                  "Create one now?"),
@@ -875,7 +679,7 @@ void MainWindow::showImportWindow() {
             showNewAccountDialog();
         return;
     }
-    showWindow<ImportScreen>(
+    m_windows.show<ImportScreen>(
         tr("Import Transactions"), QSize(650, 600),
         [this] {
             auto *made = new ImportScreen(m_state, this);
@@ -889,8 +693,8 @@ void MainWindow::showImportWindow() {
 }
 
 void MainWindow::showRulesWindow(const QString &payee) {
-    RulesScreen *window
-        = showWindow<RulesScreen>(tr("Import Rules"), QSize(700, 450), {}, &RulesScreen::refresh);
+    RulesScreen *window = m_windows.show<RulesScreen>(tr("Import Rules"), QSize(700, 450), {},
+                                                      &RulesScreen::refresh);
     if (!payee.isEmpty())
         window->addRuleForPayee(payee);
 }
@@ -898,7 +702,7 @@ void MainWindow::showRulesWindow(const QString &payee) {
 void MainWindow::showPayeesWindow() {
     // A rename announces itself as a change of transactions, which reloads the register
     // already; payeesChanged needs no second reload here.
-    showWindow<PayeeScreen>(tr("Payee Management"), QSize(550, 500), {}, &PayeeScreen::refresh);
+    m_windows.show<PayeeScreen>(tr("Payee Management"), QSize(550, 500), {}, &PayeeScreen::refresh);
 }
 
 void MainWindow::showShareAccountDialog() {
@@ -910,8 +714,8 @@ void MainWindow::showShareAccountDialog() {
                                 "to enable sharing."));
         return;
     }
-    const auto account = m_state->accountRepository()->findById(m_state->currentAccountId());
-    if (!account || account->deletedAt)
+    const auto account = m_state->ledger()->liveAccount(m_state->currentAccountId());
+    if (!account)
         return;
     // The server learns of an account at its first sync; until then there is nothing to share.
     if (account->serverId.isEmpty()) {
@@ -948,8 +752,7 @@ void MainWindow::updateShareAction() {
     if (!share)
         return;
     const QString current = m_state->currentAccountId();
-    const auto account
-        = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
+    const auto account = current.isEmpty() ? std::nullopt : m_state->ledger()->liveAccount(current);
     // Before sign-in the action stays available, to say that sharing needs an account.
     const bool unsynced
         = account && account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated();
@@ -964,7 +767,7 @@ void MainWindow::showAccountWindow() {
             m_stack->setCurrentIndex(WelcomePage);
         return;
     }
-    showWindow<AccountScreen>(
+    m_windows.show<AccountScreen>(
         tr("Tindral Account"), QSize(600, 550),
         [this] {
             auto *made = new AccountScreen(m_state->accountClient(), this);
@@ -1005,14 +808,12 @@ void MainWindow::checkForUpdates() {
                                            updateStatus());
 }
 
-void MainWindow::onAccountContextMenu(const QPoint &position) {
+void MainWindow::onAccountContextMenu(const QString &id, const QPoint &globalPosition) {
     QMenu menu(this);
     menu.setAccessibleName(tr("Account actions"));
     connect(menu.addAction(tr("New Account...")), &QAction::triggered, this,
             &MainWindow::showNewAccountDialog);
-    QListWidgetItem *item = m_accountList->itemAt(position);
-    const QString id = item ? item->data(Qt::UserRole).toString() : QString();
-    const auto account = id.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(id);
+    const auto account = id.isEmpty() ? std::nullopt : m_state->ledger()->liveAccount(id);
     if (account) {
         menu.addSeparator();
         connect(menu.addAction(tr("Edit \"%1\"...").arg(account->name)), &QAction::triggered, this,
@@ -1047,9 +848,9 @@ void MainWindow::onAccountContextMenu(const QPoint &position) {
         connect(menu.addAction(tr("Delete \"%1\"").arg(account->name)), &QAction::triggered, this,
                 [this, id] { deleteAccount(id); });
     }
-    menu.exec(m_accountList->viewport()->mapToGlobal(position));
+    menu.exec(globalPosition);
     // The right click selected the row under the mouse; show the current account again.
-    selectRowOf(m_state->currentAccountId());
+    m_sidebar->setCurrentAccount(m_state->currentAccountId());
 }
 
 void MainWindow::deleteCurrentAccount() {
@@ -1059,8 +860,8 @@ void MainWindow::deleteCurrentAccount() {
 }
 
 void MainWindow::deleteAccount(const QString &accountId) {
-    const auto account = m_state->accountRepository()->findById(accountId);
-    if (!account || account->deletedAt)
+    const auto account = m_state->ledger()->liveAccount(accountId);
+    if (!account)
         return;
     // A row being typed in that account has nowhere to go once it is deleted: say so, and
     // drop it before the account goes, so that nothing later saves into it.
@@ -1121,15 +922,20 @@ void MainWindow::showKeyboardShortcuts() {
                                      {tr("m / h"), tr("First / last day of month")},
                                      {tr("y / r"), tr("First / last day of year")},
                                      {tr("w / k"), tr("First / last day of week")}});
-    html += table(tr("General"), {{ShortcutText::of("Ctrl+N"), tr("New transaction")},
-                                  {ShortcutText::of("Ctrl+Shift+N"), tr("New account")},
-                                  {ShortcutText::of("Ctrl+R"), tr("Reconcile account")},
-                                  {ShortcutText::of("Ctrl+F"), tr("Search transactions")},
-                                  {ShortcutText::of("Ctrl+I"), tr("Import")},
-                                  {ShortcutText::of("Ctrl+2"), tr("Reports")},
-                                  {ShortcutText::of("Ctrl+3"), tr("Recurring transactions")},
-                                  {ShortcutText::of("Ctrl+4"), tr("Categories")},
-                                  {ShortcutText::of("Ctrl+5"), tr("Budget")}});
+    // The menus' own keys, as the menu bar binds them.
+    QList<std::pair<int, QPair<QString, QString>>> general;
+    for (const MenuItem &item : menuItems()) {
+        const QAction *bound = item.help ? action(QLatin1String(item.name)) : nullptr;
+        if (bound)
+            general.append({item.helpRow,
+                            {bound->shortcut().toString(QKeySequence::NativeText), tr(item.help)}});
+    }
+    std::sort(general.begin(), general.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<QPair<QString, QString>> generalRows;
+    for (const auto &row : std::as_const(general))
+        generalRows << row.second;
+    html += table(tr("General"), generalRows);
     html += table(tr("Accounts"), {{tr("Alt+1 &ndash; Alt+9"), tr("Switch to account 1&ndash;9")},
                                    {tr("Alt+0"), tr("Switch to account 10")}});
     QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), html, QMessageBox::Ok,
@@ -1163,9 +969,7 @@ void MainWindow::clearSampleData() {
         return;
     }
     const QString current = m_state->currentAccountId();
-    const auto account
-        = current.isEmpty() ? std::nullopt : m_state->accountRepository()->findById(current);
-    if (!current.isEmpty() && (!account || account->deletedAt))
+    if (!current.isEmpty() && !m_state->ledger()->liveAccount(current))
         m_state->setCurrentAccountId(QString());
     m_stack->setCurrentIndex(WelcomePage);
     m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);

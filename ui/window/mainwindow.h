@@ -4,28 +4,28 @@
 #pragma once
 
 #include "app/datachange.h"
+#include "ui/window/secondarywindows.h"
 #include "update/widgets/updateflows.h"
 
 #include <QHash>
+#include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <functional>
 
 class AccountScreen;
+class AccountSidebar;
 class AppState;
 class CategoriesScreen;
 class EmptyStatePage;
 class ImportScreen;
 class PayeeScreen;
 class QAction;
-class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class QMenu;
-class QShortcut;
 class QSplitter;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
@@ -54,25 +54,16 @@ public:
     explicit MainWindow(AppState *state, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // For tests and the look of the window.
-    QListWidget *accountList() const { return m_accountList; }
-    QLabel *totalLabel() const { return m_totalLabel; }
-    QStackedWidget *stack() const { return m_stack; }
-    StatusBar *statusBarWidget() const { return m_statusBar; }
-    RegisterScreen *registerScreen() const { return m_register; }
-    WelcomeScreen *welcomeScreen() const { return m_welcome; }
-    QSplitter *splitter() const { return m_splitter; }
-    QList<QShortcut *> accountShortcuts() const { return m_accountShortcuts; }
+    // For tests and the look of the window. The parts have object names: "pages" (the page
+    // stack), "sidebarSplitter", "accountList", "accountsTotal".
     // How many times the sidebar was rebuilt.
     int sidebarRefreshCount() const { return m_sidebarRefreshes; }
     // The action with this object name ("newAccount", "loadSampleData", ...), or null.
     QAction *action(const QString &name) const;
     // The open reconciliation window of this account, or null.
     ReconciliationScreen *reconciliationWindow(const QString &accountId) const;
-    ReconciliationHistoryScreen *reconciliationHistoryWindow() const;
 
 public Q_SLOTS:
-    void onAccountClicked(QListWidgetItem *item);
     void onAccountsChanged();
     void selectAccount(const QString &accountId);
     void showNewAccountDialog();
@@ -95,7 +86,8 @@ public Q_SLOTS:
     void showAccountWindow();
     void showWhatsNew();
     void checkForUpdates();
-    void onAccountContextMenu(const QPoint &position);
+    // The menu of a right click on the sidebar, on an account's row or beside the rows.
+    void onAccountContextMenu(const QString &accountId, const QPoint &globalPosition);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
     void showAbout();
@@ -111,14 +103,28 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // One item of the menu bar, a separator when name is null. Texts and keys are translated
+    // in this class's context; a key the platform names (Quit, Find) wins over keys. An item
+    // with a help text is listed with its keys in the keyboard shortcuts help, at helpRow.
+    struct MenuItem {
+        const char *menu;
+        const char *name;
+        const char *text;
+        QKeySequence::StandardKey standardKey;
+        std::array<const char *, 2> keys;
+        std::function<void(MainWindow *)> slot;
+        const char *help;
+        int helpRow;
+    };
+    // The menu bar and the shortcuts help are both made from this one table, so that a key
+    // can never be bound in one and described differently in the other.
+    static const QList<MenuItem> &menuItems();
+
     void setupMenuBar();
-    QWidget *buildSidebar();
+    void startNewTransaction();
     void connectSignals();
     void refreshSidebar();
-    void rebuildAccountShortcuts(const QStringList &accountIds);
     void choosePage();
-    // Marks the account's row as the current one (none when it has no row).
-    void selectRowOf(const QString &accountId);
     void updateSignInState();
     // "Share..." waits until the current account has been synced once.
     void updateShareAction();
@@ -127,27 +133,12 @@ private:
     // Names the change Edit > Undo and Redo would take back or do again.
     void updateUndoActions();
     void undoOrRedo(bool undo);
-    void onRowsMoved();
-    void fitItemWidths();
+    // Stores the order a person dragged the accounts into.
+    void storeAccountOrder(const QStringList &accountIds);
     void showPending();
     void restoreLayout();
     // False, with "Select an account first" in the status bar, when no account is current.
     bool requireCurrentAccount();
-    QMenu *addMenuNamed(const QString &title);
-    QAction *addAction(QMenu *menu, const QString &name, const QString &text);
-    // Shows a secondary window as its own top-level window owned by this one: the default
-    // size only the first time, then shown, raised and activated.
-    void presentWindow(QWidget *window, const QString &title, const QSize &defaultSize);
-    // The one secondary window of type T, or null before its first use.
-    template<class T> T *secondary() const;
-    // Shows the one secondary window of type T. make builds it on first use (by default with
-    // the application state and this window as parent) and connects it; update brings it up
-    // to date each time before it is presented with its title, and with its default size the
-    // first time.
-    template<class T>
-    T *showWindow(const QString &title, const QSize &defaultSize,
-                  const std::function<T *()> &make = {},
-                  const std::function<void(T *)> &update = {});
     // The transaction form over a window other than the register (a reconciliation): for a
     // new transaction in accountId, or for the stored transaction transactionId. Writes
     // through the ledger; the windows follow its change notice.
@@ -155,27 +146,23 @@ private:
 
     AppState *m_state;                     // Not owned.
     SampleDataService *m_sampleData;       // Owned (Qt child).
-    QListWidget *m_accountList = nullptr;  // Owned (Qt child).
-    QLabel *m_totalLabel = nullptr;        // Owned (Qt child).
+    AccountSidebar *m_sidebar = nullptr;   // Owned (Qt child).
     QSplitter *m_splitter = nullptr;       // Owned (Qt child).
     QStackedWidget *m_stack = nullptr;     // Owned (Qt child).
     WelcomeScreen *m_welcome = nullptr;    // Owned (Qt child).
     RegisterScreen *m_register = nullptr;  // Owned (Qt child).
     EmptyStatePage *m_emptyPage = nullptr; // Owned (Qt child).
     StatusBar *m_statusBar = nullptr;      // Owned (Qt child).
-    // Secondary windows by their class, made on first use and kept while this window lives
-    // (Qt children).
-    QHash<const QMetaObject *, QPointer<QWidget>> m_secondary;
+    SecondaryWindows m_windows;
     SignInLinkDialog *m_signInLink = nullptr; // Owned (Qt child); one at a time.
     // One reconciliation window per account, deleted on close, so two windows can never both
     // finish the same statement.
     QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationWindows;
-    QAction *m_signInAction = nullptr;     // Owned (Qt child).
-    QAction *m_signOutAction = nullptr;    // Owned (Qt child).
-    QAction *m_undoAction = nullptr;       // Owned (Qt child).
-    QAction *m_redoAction = nullptr;       // Owned (Qt child).
-    QList<QMenu *> m_menus;                // Owned (Qt children).
-    QList<QShortcut *> m_accountShortcuts; // Owned (Qt children).
+    QAction *m_signInAction = nullptr;  // Owned (Qt child).
+    QAction *m_signOutAction = nullptr; // Owned (Qt child).
+    QAction *m_undoAction = nullptr;    // Owned (Qt child).
+    QAction *m_redoAction = nullptr;    // Owned (Qt child).
+    QList<QMenu *> m_menus;             // Owned (Qt children).
     bool m_refreshQueued = false;
     int m_sidebarRefreshes = 0;
 };

@@ -3,7 +3,6 @@
 
 #include "ui/window/statusbar.h"
 
-#include "app/thememanager.h"
 #include "ui/common/styles.h"
 
 #include <QLabel>
@@ -101,8 +100,7 @@ QString StatusBar::syncText() const {
 }
 
 void StatusBar::recolor() {
-    const bool dark = ThemeManager::isDarkNow();
-    const QString plain = QStringLiteral("color: %1;").arg(dark ? "#8FAF9F" : "#2A3D33");
+    const QString plain = Styles::textColourStyle(Styles::statusTextColour());
     m_sync->setStyleSheet(plain);
     m_accountCount->setStyleSheet(plain);
     m_recurringDue->setStyleSheet(Styles::textColourStyle(Styles::warningColour())

@@ -6,7 +6,7 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "app/appstate.h"
-#include "app/thememanager.h"
+#include "ui/common/styles.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -101,8 +101,9 @@ WelcomeScreen::WelcomeScreen(AppState *state, QWidget *parent)
         badge->setFixedSize(40, 40);
         badge->setAlignment(Qt::AlignCenter);
         badge->setFont(badgeFont);
-        badge->setStyleSheet(QStringLiteral("background: %1; color: %2; border-radius: 8px;")
-                                 .arg("#00897B", "#FFFFFF"));
+        badge->setStyleSheet(
+            QStringLiteral("background: %1; color: %2; border-radius: 8px;")
+                .arg(Styles::hex(Styles::accentColour()), Styles::hex(Styles::onAccentColour())));
         badge->setAccessibleName(tr(cards[i].title));
         cardLayout->addWidget(badge, 0, Qt::AlignTop);
         auto *texts = new QVBoxLayout;
@@ -156,8 +157,7 @@ void WelcomeScreen::changeEvent(QEvent *event) {
 }
 
 void WelcomeScreen::recolor() {
-    const QString style
-        = QStringLiteral("color: %1;").arg(ThemeManager::isDarkNow() ? "#8FAF9F" : "#4A6358");
+    const QString style = Styles::textColourStyle(Styles::descriptionColour());
     for (QLabel *label : std::as_const(m_mutedLabels))
         label->setStyleSheet(style);
 }
