@@ -7,6 +7,7 @@
 #include "cli/outputtable.h"
 
 #include "app/appstate.h"
+#include "services/ledgerwriter.h"
 #include "storage/categoryrepository.h"
 #include "storage/importrulerepository.h"
 #include "storage/money.h"
@@ -135,9 +136,10 @@ int Commands::rule(CommandContext &context, const QStringList &args) {
 
     if (removing) {
         const QString id = parser.positionalArguments().first();
-        if (!rules->findById(id))
+        const LedgerWriter::Result removed = context.state()->ledger()->deleteImportRule(id);
+        if (removed == LedgerWriter::Result::NotFound)
             return context.failure(QStringLiteral("Unknown rule \"%1\"").arg(id));
-        if (!rules->remove(id))
+        if (removed != LedgerWriter::Result::Ok)
             return context.failure(QStringLiteral("The rule could not be removed"));
         context.printLine(QStringLiteral("Removed rule %1").arg(id));
         return CommandContext::Success;
@@ -169,7 +171,7 @@ int Commands::rule(CommandContext &context, const QStringList &args) {
             return CommandContext::Failure;
         rule.setCategoryId = named->id;
     }
-    if (!rules->insert(rule))
+    if (!context.state()->ledger()->addImportRule(rule))
         return context.failure(QStringLiteral("The rule could not be stored"));
     context.printLine(rule.id);
     return CommandContext::Success;

@@ -101,6 +101,16 @@ public:
                 pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(kImportCacheSize));
             }
         }
+        // Pages read through the file mapping stay resident for the whole import, and a
+        // large database's import would touch most of it; read through the cache they come
+        // and go with it.
+        if (pragma.exec(QStringLiteral("PRAGMA mmap_size")) && pragma.next()) {
+            const qint64 mmapSize = pragma.value(0).toLongLong();
+            if (mmapSize > 0) {
+                m_restoreMmapSize = mmapSize;
+                pragma.exec(QStringLiteral("PRAGMA mmap_size = 0"));
+            }
+        }
         pragma.finish();
         m_journalInMemory = m_database->setBulkWriteJournal(true);
         m_undo.emplace(m_service->m_undo, QString());
@@ -167,6 +177,10 @@ public:
         if (m_restoreCacheSize) {
             QSqlQuery pragma(m_database->connection());
             pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(*m_restoreCacheSize));
+        }
+        if (m_restoreMmapSize) {
+            QSqlQuery pragma(m_database->connection());
+            pragma.exec(QStringLiteral("PRAGMA mmap_size = %1").arg(*m_restoreMmapSize));
         }
     }
 
@@ -443,6 +457,7 @@ private:
     QHash<QString, QString> m_categoryIds;
     ImportResult m_result;
     std::optional<int> m_restoreCacheSize;
+    std::optional<qint64> m_restoreMmapSize;
     bool m_journalInMemory = false;
 };
 

@@ -9,6 +9,7 @@
 #include "storage/budgetrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/identifiers.h"
+#include "storage/importrulerepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/reservedpayees.h"
@@ -63,7 +64,8 @@ LedgerWriter::LedgerWriter(Database *database, AccountRepository *accounts,
     , m_reconciliations(reconciliations)
     , m_categories(categories)
     , m_splitLines(new SplitLineRepository(database, this))
-    , m_budgets(new BudgetRepository(database, this)) {}
+    , m_budgets(new BudgetRepository(database, this))
+    , m_importRules(new ImportRuleRepository(database, this)) {}
 
 bool LedgerWriter::createAccount(Account account, qint64 openingBalance, const QDate &asOf,
                                  QString *createdId) {
@@ -482,6 +484,28 @@ bool LedgerWriter::addCategory(Category category, QString *createdId) {
     if (createdId)
         *createdId = category.id;
     return kept(undo, true);
+}
+
+bool LedgerWriter::addImportRule(ImportRule &rule) {
+    rule.id.clear();
+    rule.createdAt = rule.updatedAt = QDateTime();
+    return m_importRules->insert(rule);
+}
+
+LedgerWriter::Result LedgerWriter::saveImportRule(const ImportRule &rule) {
+    if (rule.id.isEmpty() || !m_importRules->findById(rule.id))
+        return Result::NotFound;
+    return m_importRules->update(rule) ? Result::Ok : Result::Failed;
+}
+
+LedgerWriter::Result LedgerWriter::deleteImportRule(const QString &ruleId) {
+    if (ruleId.isEmpty() || !m_importRules->findById(ruleId))
+        return Result::NotFound;
+    return m_importRules->remove(ruleId) ? Result::Ok : Result::Failed;
+}
+
+bool LedgerWriter::reorderImportRules(const QStringList &ids) {
+    return m_importRules->reorder(ids);
 }
 
 LedgerWriter::Result LedgerWriter::renameCategory(const QString &categoryId, const QString &name) {

@@ -6,6 +6,7 @@
 #include "storage/account.h"
 #include "storage/budget.h"
 #include "storage/category.h"
+#include "storage/importrule.h"
 #include "storage/recurringtransaction.h"
 #include "storage/splitline.h"
 #include "storage/transaction.h"
@@ -22,6 +23,7 @@ class AccountRepository;
 class BudgetRepository;
 class CategoryRepository;
 class Database;
+class ImportRuleRepository;
 class ReconciliationRepository;
 class RecurringRepository;
 class SplitLineRepository;
@@ -103,6 +105,16 @@ public:
     bool addCategory(Category category, QString *createdId = nullptr);
     Result renameCategory(const QString &categoryId, const QString &name);
 
+    // Import rules as the rule form hands them back. A new rule gets its id (written back
+    // into rule) and goes after the others; saving one that is gone changes nothing and is
+    // NotFound; a position of 0 or less puts a new rule last. Rules are settings of this device,
+    // outside the undo history.
+    bool addImportRule(ImportRule &rule);
+    Result saveImportRule(const ImportRule &rule);
+    Result deleteImportRule(const QString &ruleId);
+    // Gives the rules of ids the order they have there, all or none.
+    bool reorderImportRules(const QStringList &ids);
+
     // Gives every live transaction paid to one of from the payee to instead, in one go.
     // Returns how many rows changed, or -1 when nothing could be written.
     int renamePayees(const QStringList &from, const QString &to);
@@ -179,5 +191,6 @@ private:
     CategoryRepository *m_categories;            // Not owned.
     SplitLineRepository *m_splitLines;           // Owned (Qt child).
     BudgetRepository *m_budgets;                 // Owned (Qt child).
+    ImportRuleRepository *m_importRules;         // Owned (Qt child).
     UndoStack *m_undo = nullptr;                 // Not owned; may be null.
 };

@@ -4,6 +4,7 @@
 #include "services/ledgerwriter.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
+#include "storage/importrulerepository.h"
 #include "storage/reconciliationrepository.h"
 #include "storage/recurringrepository.h"
 #include "storage/transactionrepository.h"
@@ -83,6 +84,7 @@ private Q_SLOTS:
     void formTransactionAndSplitAreOneWrite_data();
     void formTransactionAndSplitAreOneWrite();
     void formRecordsAreStampedHere();
+    void importRulesAreWrittenHere();
     void resyncMarksEveryTableOrNothing_data();
     void resyncMarksEveryTableOrNothing();
 };
@@ -103,6 +105,42 @@ void refuse(Fixture &f, const char *operation, const char *table) {
 }
 
 } // namespace
+
+void tst_LedgerWriter::importRulesAreWrittenHere() {
+    Fixture f;
+    // The rules window reads through its own repository and must still hear of each change.
+    ImportRuleRepository window(f.db.database());
+    QSignalSpy changed(&window, &ImportRuleRepository::rulesChanged);
+    const auto texts = [&window] {
+        QStringList out;
+        for (const ImportRule &rule : window.findAll())
+            out << rule.text;
+        return out;
+    };
+    ImportRule first;
+    first.text = "Coffee";
+    first.id = "copied-from-another-rule";
+    QVERIFY(f.ledger.addImportRule(first));
+    QVERIFY(first.id != QLatin1String("copied-from-another-rule"));
+    ImportRule second;
+    second.text = "Rent";
+    QVERIFY(f.ledger.addImportRule(second));
+    QCOMPARE(texts(), QStringList({"Coffee", "Rent"}));
+
+    QVERIFY(f.ledger.reorderImportRules({second.id, first.id}));
+    QCOMPARE(texts(), QStringList({"Rent", "Coffee"}));
+    ImportRule edited = *window.findById(first.id);
+    edited.setPayee = "Corner Cafe";
+    QCOMPARE(f.ledger.saveImportRule(edited), LedgerWriter::Result::Ok);
+    QCOMPARE(window.findById(first.id)->setPayee, QStringLiteral("Corner Cafe"));
+    QCOMPARE(window.findById(first.id)->position, 1);
+
+    QCOMPARE(f.ledger.deleteImportRule(first.id), LedgerWriter::Result::Ok);
+    QCOMPARE(f.ledger.deleteImportRule(first.id), LedgerWriter::Result::NotFound);
+    QCOMPARE(f.ledger.saveImportRule(edited), LedgerWriter::Result::NotFound);
+    QCOMPARE(texts(), QStringList({"Rent"}));
+    QCOMPARE(changed.count(), 5);
+}
 
 void tst_LedgerWriter::accountEditWritesDetailsAndBalanceTogether_data() {
     QTest::addColumn<bool>("withOpening");

@@ -4,6 +4,7 @@
 #include "ui/import/rulesscreen.h"
 
 #include "app/appstate.h"
+#include "services/ledgerwriter.h"
 #include "storage/account.h"
 #include "storage/accountrepository.h"
 #include "storage/category.h"
@@ -159,11 +160,10 @@ void RulesScreen::editAndStore(const ImportRule &rule) {
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
         return;
     ImportRule entered = dialog.rule();
-    ImportRuleRepository *repository = m_state->importRuleRepository();
     if (entered.createdAt.isValid())
-        repository->update(entered);
+        m_state->ledger()->saveImportRule(entered);
     else
-        repository->insert(entered);
+        m_state->ledger()->addImportRule(entered);
 }
 
 void RulesScreen::move(int step) {
@@ -175,7 +175,7 @@ void RulesScreen::move(int step) {
     for (const ImportRule &rule : std::as_const(m_rules))
         ids << rule.id;
     ids.swapItemsAt(row, target);
-    if (m_state->importRuleRepository()->reorder(ids))
+    if (m_state->ledger()->reorderImportRules(ids))
         select(target);
 }
 
@@ -187,5 +187,5 @@ void RulesScreen::deleteRule() {
     if (!MessageBoxes::ask(this, tr("Delete Rule"),
                            tr("Delete the rule for \"%1\"?").arg(m_rules.at(row).text)))
         return;
-    m_state->importRuleRepository()->remove(m_rules.at(row).id);
+    m_state->ledger()->deleteImportRule(m_rules.at(row).id);
 }
