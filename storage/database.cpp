@@ -87,6 +87,8 @@ QList<Database::Migration> Database::migrations() {
         {12, QStringLiteral("budgets"), QStringLiteral(":/sql/sql/migrations/012_budgets.sql")},
         {13, QStringLiteral("cli_last_change"),
          QStringLiteral(":/sql/sql/migrations/013_cli_last_change.sql")},
+        {14, QStringLiteral("pulled_links_null"),
+         QStringLiteral(":/sql/sql/migrations/014_pulled_links_null.sql")},
     };
 }
 

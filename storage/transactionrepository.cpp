@@ -67,18 +67,12 @@ TransactionRepository::TransactionRepository(Database *database, QObject *parent
 // The columns that insert and update both write, in statement order. An empty category is
 // NULL: category_id is a foreign key.
 QVariantList TransactionRepository::ownFields(const Transaction &t) {
-    return {date(t.date),
-            t.payee,
-            t.memo,
-            t.amount,
-            textOrNull(t.categoryId),
-            t.checkNumber,
-            flag(t.cleared),
-            flag(t.reconciled),
-            t.transferLinkId,
-            t.transferDestAccountId,
-            flag(t.isSplit),
-            t.recurringId};
+    return {date(t.date), t.payee, t.memo, t.amount, textOrNull(t.categoryId), t.checkNumber,
+            flag(t.cleared), flag(t.reconciled),
+            // A pulled row carries an absent link as '' where one made here has none; the
+            // report summaries count only rows whose link IS NULL.
+            textOrNull(t.transferLinkId), textOrNull(t.transferDestAccountId), flag(t.isSplit),
+            textOrNull(t.recurringId)};
 }
 
 Transaction TransactionRepository::readTransaction(RowReader &row, StringPool *pool) {

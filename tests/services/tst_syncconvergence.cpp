@@ -67,6 +67,23 @@ void tst_SyncConvergence::compareDevices(const SyncDevice &a, const SyncDevice &
         QCOMPARE(liveRows(b, table), rowsA);
         QCOMPARE(deletedIds(b, table), deletedIds(a, table));
     }
+    // What the reports read: a pulled row must count exactly as it does where it was made.
+    const auto summary = [](const SyncDevice &device) {
+        QSqlQuery query(device.db.connection());
+        QStringList rows;
+        if (!query.exec(QStringLiteral("SELECT month, category_id, out_total, out_count, in_total, "
+                                       "in_count FROM report_category_months WHERE out_count > 0 "
+                                       "OR in_count > 0 ORDER BY month, category_id")))
+            qWarning("%s", qPrintable(query.lastError().text()));
+        while (query.next())
+            rows << QStringList{query.value(0).toString(), query.value(1).toString(),
+                                query.value(2).toString(), query.value(3).toString(),
+                                query.value(4).toString(), query.value(5).toString()}
+                        .join(QLatin1Char(' '));
+        return rows;
+    };
+    QVERIFY(!summary(a).isEmpty());
+    QCOMPARE(summary(b), summary(a));
 }
 
 void tst_SyncConvergence::twoDevicesConverge() {

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void failingMigrationRollsBack();
     void missingScriptStops();
     void copyBeforeMigration();
+    void pulledRowsCountInReportsAfterUpgrade();
     void newerSchemaRefused();
     void dataDirectory();
     void openFailure();
@@ -228,6 +229,9 @@ void tst_Database::freshDatabase() {
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 13);
     QCOMPARE(q.value(1).toString(), QStringLiteral("cli_last_change"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 14);
+    QCOMPARE(q.value(1).toString(), QStringLiteral("pulled_links_null"));
     QVERIFY(!q.next());
 
     QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
@@ -369,7 +373,7 @@ void tst_Database::copyBeforeMigration() {
     QTemporaryDir dir;
     const QString path = dir.filePath("quillon.db");
     const QList<Database::Migration> all = Database::migrations();
-    QCOMPARE(all.size(), 13);
+    QCOMPARE(all.size(), 14);
     auto countCopies
         = [&] { return QDir(dir.path()).entryList({"quillon.db.before-v*"}, QDir::Files); };
 
@@ -406,6 +410,47 @@ void tst_Database::copyBeforeMigration() {
     QVERIFY(db.runMigrations(all.mid(0, 3)));
     QVERIFY(db.runMigrations(all.mid(0, 4)));
     QCOMPARE(countCopies(), (QStringList{"quillon.db.before-v3", "quillon.db.before-v4"}));
+}
+
+// Earlier versions stored a pulled row's absent transfer link as '', which kept it out of every
+// report; the upgrade turns those into NULL and the summaries count the rows in.
+void tst_Database::pulledRowsCountInReportsAfterUpgrade() {
+    QTemporaryDir dir;
+    Database db;
+    QVERIFY(db.open(dir.filePath("quillon.db")));
+    const QList<Database::Migration> all = Database::migrations();
+    QVERIFY(db.runMigrations(all.mid(0, 13)));
+    QSqlQuery q(db.connection());
+    const auto scalar = [&q](const char *sql) {
+        if (!q.exec(QString::fromLatin1(sql)) || !q.next())
+            qWarning("%s", qPrintable(q.lastError().text()));
+        return q.value(0);
+    };
+    for (const char *sql :
+         {"INSERT INTO accounts (id, name, created_at, updated_at) VALUES ('a', 'A', 'x', 'x')",
+          "INSERT INTO categories (id, name, created_at, updated_at) VALUES ('c', 'Food', 'x', "
+          "'x')",
+          "INSERT INTO transactions (id, account_id, date, payee, amount, category_id, "
+          "transfer_link_id, transfer_dest_account_id, recurring_id, created_at, updated_at) "
+          "VALUES ('pulled', 'a', '2026-03-04', 'Grocer', -1250, 'c', '', '', '', 'x', 'x')",
+          "INSERT INTO transactions (id, account_id, date, payee, amount, transfer_link_id, "
+          "created_at, updated_at) VALUES ('leg', 'a', '2026-03-05', 'Move', -500, 'other', 'x', "
+          "'x')"})
+        QVERIFY2(q.exec(QString::fromLatin1(sql)), qPrintable(q.lastError().text()));
+    QCOMPARE(scalar("SELECT count(*) FROM report_category_months WHERE out_count > 0").toInt(), 0);
+    q.finish();
+
+    QVERIFY(db.runMigrations(all));
+    QCOMPARE(scalar("SELECT count(*) FROM transactions WHERE transfer_link_id = '' OR "
+                    "transfer_dest_account_id = '' OR recurring_id = ''")
+                 .toInt(),
+             0);
+    QCOMPARE(scalar("SELECT out_total FROM report_category_months WHERE month = '2026-03' AND "
+                    "category_id = 'c'")
+                 .toLongLong(),
+             -1250);
+    QCOMPARE(scalar("SELECT transfer_link_id FROM transactions WHERE id = 'leg'").toString(),
+             QStringLiteral("other"));
 }
 
 void tst_Database::newerSchemaRefused() {
