@@ -125,6 +125,12 @@ BudgetScreen::BudgetScreen(AppState *state, QWidget *parent)
     connect(state, &AppState::dataChanged, this, &BudgetScreen::onDataChanged);
 }
 
+BudgetScreen::~BudgetScreen() {
+    // The amount field loses focus while the window is torn down, after this object is no
+    // longer a BudgetScreen: its last editingFinished must not reach the apply slot.
+    m_amount->disconnect(this);
+}
+
 void BudgetScreen::onDataChanged(const DataChange &change) {
     if (!change.touches(DataChange::Budgets | DataChange::Transactions | DataChange::Categories
                         | DataChange::SplitLines | DataChange::Accounts))

@@ -25,6 +25,7 @@ public:
     enum Column { Category, Budget, Carried, Spent, Remaining, Used, ColumnCount };
 
     explicit BudgetScreen(AppState *state, QWidget *parent = nullptr);
+    ~BudgetScreen() override;
 
     QDate month() const { return m_data.month; }
     const BudgetMonth &data() const { return m_data; }
