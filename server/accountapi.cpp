@@ -159,7 +159,8 @@ KnownUser storedUser(StoreSession &session, const QString &userId) {
 } // namespace
 
 AccountApi::AccountApi(SyncStore *store)
-    : m_store(store) {}
+    : m_store(store)
+    , m_joinLimiter(store, JoinWindowSeconds) {}
 
 HttpResponse AccountApi::transact(bool writing, const Work &work) {
     HttpResponse response = HttpResponse::error(500, QStringLiteral("no answer"));
@@ -348,6 +349,16 @@ HttpResponse AccountApi::join(const Identity &who, const QString &code) {
     // Codes are handed on by people; case and stray spaces are not theirs to get right.
     const QString normalized = code.trimmed().toUpper();
     return transact(true, [&](StoreSession &session, HttpResponse &response) {
+        // Counted in this transaction, so a refused join still counts once it is answered.
+        if (!m_joinLimiter.allow(session,
+                                 {{QStringLiteral("join-account:") + who.userId, JoinAttempts}},
+                                 QDateTime::currentSecsSinceEpoch())) {
+            if (!session.lastError().isEmpty())
+                return false;
+            response = HttpResponse::error(429, QStringLiteral("too many attempts"));
+            response.headers.append({"Retry-After", QByteArray::number(JoinWindowSeconds)});
+            return true;
+        }
         KnownUser joiner = storedUser(session, who.userId);
         std::optional<Invitation> invitation;
         if (!normalized.isEmpty() && normalized.size() <= kMaxIdLength)

@@ -5,6 +5,7 @@
 
 #include "server/httpmessage.h"
 #include "server/identity.h"
+#include "server/ratelimiter.h"
 
 #include <QString>
 
@@ -21,6 +22,10 @@ class AccountApi {
 public:
     static const QString BasePath;
     static constexpr int MaxDevices = 100;
+    // Invitation codes are short enough to type, so guessing them is held to a pace that
+    // cannot cover the code space: this many tries per user in each window.
+    static constexpr int JoinAttempts = 10;
+    static constexpr qint64 JoinWindowSeconds = 15 * 60;
 
     explicit AccountApi(SyncStore *store);
 
@@ -50,4 +55,5 @@ private:
     static bool depart(StoreSession &session, KnownUser user);
 
     SyncStore *m_store;
+    RateLimiter m_joinLimiter;
 };

@@ -5,6 +5,7 @@
 #include "account/client.h"
 #include "account/memorytokenstore.h"
 #include "account/tokenmanager.h"
+#include "server/accountapi.h"
 #include "server/jwtsigner.h"
 #include "tests/server/serverprocess.h"
 
@@ -78,6 +79,7 @@ private Q_SLOTS:
     void hostileInput_data();
     void hostileInput();
     void deletingTheProfileLeavesNothing();
+    void codeGuessingIsHeldBack();
 
 private:
     QUrl url(const QString &path) const;
@@ -139,9 +141,9 @@ void tst_AccountServer::initTestCase() {
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const QString group = send("GET", "/group", founder).body.value("id").toString();
     QVERIFY(!group.isEmpty());
-    m_tokens.insert("other key",
-                    JwtSigner("not this server's key")
-                        .issue(Identity{alice, group, "owner", {}}, JwtSigner::Use::Access, now, 3600));
+    m_tokens.insert("other key", JwtSigner("not this server's key")
+                                     .issue(Identity{alice, group, "owner", {}},
+                                            JwtSigner::Use::Access, now, 3600));
 }
 
 QUrl tst_AccountServer::url(const QString &path) const {
@@ -558,4 +560,20 @@ void tst_AccountServer::deletingTheProfileLeavesNothing() {
 }
 
 QTEST_MAIN(tst_AccountServer)
+// Someone trying invitation codes is stopped after a few, and the right code then waits too.
+void tst_AccountServer::codeGuessingIsHeldBack() {
+    const QString owner = m_server.user("guess-owner");
+    const QString guesser = token(m_server.user("guesser"));
+    const QString code
+        = send("POST", "/group/invite", token(owner)).body.value("invite_code").toString();
+    QVERIFY(!code.isEmpty());
+    for (int attempt = 0; attempt < AccountApi::JoinAttempts; ++attempt)
+        QCOMPARE(send("POST", "/group/join/GUESS" + QString::number(attempt), guesser).status, 404);
+    QCOMPARE(send("POST", "/group/join/" + code, guesser).status, 429);
+    // Another user is not held back by the guesser.
+    QCOMPARE(send("POST", "/group/join/" + code, token(m_server.user("guess-friend"))).status, 200);
+    // The owner's token was made before the group: a fresh one carries it.
+    QCOMPARE(send("GET", "/group", token(owner)).body.value("members").toArray().size(), 2);
+}
+
 #include "tst_accountserver.moc"
