@@ -79,6 +79,9 @@ void tst_ThemeStyle::namedColoursRead_data() {
         QTest::addRow("%s: warning", theme) << Styles::warningColour(palette) << window;
         QTest::addRow("%s: page list", theme) << navigation.text << navigation.background;
         QTest::addRow("%s: chosen page", theme) << navigation.selectedText << navigation.selected;
+        QTest::addRow("%s: entry row", theme)
+            << palette.color(QPalette::Text) << Styles::entryRowColour(palette);
+        QTest::addRow("%s: key hints", theme) << Styles::keyHintColour() << window;
     }
     // The sidebar is the same in both themes.
     using namespace Styles::Sidebar;

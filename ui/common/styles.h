@@ -88,6 +88,16 @@ inline QColor descriptionColour(const QPalette &palette = QGuiApplication::palet
     return ThemeManager::isDark(palette) ? QColor(0x8F, 0xAF, 0x9F) : QColor(0x4A, 0x63, 0x58);
 }
 
+// The register row being typed into, and the empty row where a new entry starts.
+inline QColor entryRowColour(const QPalette &palette = QGuiApplication::palette()) {
+    return ThemeManager::isDark(palette) ? QColor(0x1A, 0x2E, 0x28) : QColor(0xE8, 0xF5, 0xE9);
+}
+
+// The key reminders under the register.
+inline QColor keyHintColour() {
+    return QColor(0x5A, 0x7A, 0x6E);
+}
+
 // The page lists down the left of the preferences and of the account window.
 struct Navigation {
     QColor background;

@@ -216,11 +216,11 @@ QVariant RegisterModel::data(const QModelIndex &index, int role) const {
             && bufferText(column).isEmpty())
             return QColor(Styles::mutedColour());
         if (role == Qt::BackgroundRole && !m_twoLine)
-            return ThemeManager::isDarkNow() ? QColor(0x1A, 0x2E, 0x28) : QColor(0xE8, 0xF5, 0xE9);
+            return Styles::entryRowColour();
         return QVariant();
     }
     if (isEdited && role == Qt::BackgroundRole && !m_twoLine)
-        return ThemeManager::isDarkNow() ? QColor(0x1A, 0x2E, 0x28) : QColor(0xE8, 0xF5, 0xE9);
+        return Styles::entryRowColour();
     if (!stored)
         return QVariant();
     const Transaction &t = stored->transaction;

@@ -175,7 +175,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
                                 .arg(ShortcutText::of("Ctrl+Enter"), ShortcutText::of("Ctrl+D"),
                                      ShortcutText::of("Ctrl+M")),
                             this);
-    hint->setStyleSheet(QStringLiteral("color: #5A7A6E; padding: 2px 4px;"));
+    hint->setStyleSheet(Styles::textColourStyle(Styles::keyHintColour())
+                        + QStringLiteral(" padding: 2px 4px;"));
     bottom->addWidget(m_message, 1);
     bottom->addWidget(hint);
     layout->addLayout(bottom);

@@ -83,7 +83,7 @@ Colours coloursFor(const QPalette &palette) {
     c.income = Styles::positiveColour(palette);
     c.expense = Styles::negativeColour(palette);
     c.net = Styles::warningColour(palette);
-    c.accent = QColor("#00897B");
+    c.accent = Styles::accentColour();
     c.muted = QColor(Styles::mutedColour());
     return c;
 }

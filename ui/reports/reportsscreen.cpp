@@ -602,10 +602,7 @@ void ReportsScreen::fillTab(int tab) {
         = tab == BudgetTab ? !m_budgetReadOk : !m_state->reportService()->lastError().isEmpty();
     m_notice->setVisible(failed);
     if (failed) {
-        m_notice->setStyleSheet(QStringLiteral("color: %1;")
-                                    .arg(ThemeManager::isDark(palette())
-                                             ? QStringLiteral("#FFA726")
-                                             : QStringLiteral("#E65100")));
+        m_notice->setStyleSheet(Styles::textColourStyle(Styles::warningColour(palette())));
         m_notice->setText(tr("This report could not be read, so the table may be incomplete."));
     }
 }
