@@ -298,7 +298,8 @@ LedgerWriter::Result BudgetService::copyPreviousMonth(const QDate &day, int *cou
         budget.month = monthKey(target);
         copies.append(budget);
     }
-    const LedgerWriter::Result result = m_writer->setBudgets(copies);
+    const LedgerWriter::Result result
+        = m_writer->setBudgets(copies, tr("Copy Budgets from Last Month"));
     if (result == LedgerWriter::Result::Ok && count)
         *count = copies.size();
     return result;
@@ -349,7 +350,8 @@ LedgerWriter::Result BudgetService::fillFromAverage(const QDate &day, int *count
         budget.rollover = existing && !existing->deletedAt && existing->rollover;
         budgets.append(budget);
     }
-    const LedgerWriter::Result result = m_writer->setBudgets(budgets);
+    const LedgerWriter::Result result
+        = m_writer->setBudgets(budgets, tr("Fill Budgets from Average"));
     if (result == LedgerWriter::Result::Ok && count)
         *count = budgets.size();
     return result;

@@ -588,10 +588,12 @@ LedgerWriter::Result LedgerWriter::writeBudget(const QString &categoryId, const 
 
 LedgerWriter::Result LedgerWriter::setBudget(const QString &categoryId, const QString &month,
                                              qint64 amount, bool rollover) {
-    return writeBudget(categoryId, month, amount, rollover);
+    UndoRecording undo(m_undo, tr("Set Budget"));
+    return kept(undo, writeBudget(categoryId, month, amount, rollover));
 }
 
 LedgerWriter::Result LedgerWriter::clearBudget(const QString &categoryId, const QString &month) {
+    UndoRecording undo(m_undo, tr("Clear Budget"));
     std::optional<Budget> stored = m_budgets->find(categoryId, month);
     if (!stored || stored->deletedAt)
         return Result::NotFound;
@@ -600,10 +602,11 @@ LedgerWriter::Result LedgerWriter::clearBudget(const QString &categoryId, const 
     stored->version += 1;
     stored->syncStatus = SyncStatus::Pending;
     stored->updatedAt = now;
-    return m_budgets->update(*stored) ? Result::Ok : Result::Failed;
+    return kept(undo, m_budgets->update(*stored) ? Result::Ok : Result::Failed);
 }
 
-LedgerWriter::Result LedgerWriter::setBudgets(const QList<Budget> &budgets) {
+LedgerWriter::Result LedgerWriter::setBudgets(const QList<Budget> &budgets, const QString &label) {
+    UndoRecording undo(m_undo, label);
     TransactionScope scope(m_database);
     if (!scope.isOpen())
         return Result::Failed;
@@ -613,5 +616,5 @@ LedgerWriter::Result LedgerWriter::setBudgets(const QList<Budget> &budgets) {
         if (result != Result::Ok)
             return result;
     }
-    return commitLogged(scope, "setBudgets") ? Result::Ok : Result::Failed;
+    return kept(undo, commitLogged(scope, "setBudgets") ? Result::Ok : Result::Failed);
 }

@@ -168,8 +168,8 @@ public:
     Result setBudget(const QString &categoryId, const QString &month, qint64 amount, bool rollover);
     Result clearBudget(const QString &categoryId, const QString &month);
     // Several budgets at once (categoryId, month, amount and rollover of each): all are
-    // written or none.
-    Result setBudgets(const QList<Budget> &budgets);
+    // written or none, as one undo step named label.
+    Result setBudgets(const QList<Budget> &budgets, const QString &label);
     // Where the changes made through this writer are recorded for undo; none by default.
     void setUndoStack(UndoStack *undo) { m_undo = undo; }
 

@@ -961,6 +961,17 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>BudgetService</name>
+    <message>
+        <source>Copy Budgets from Last Month</source>
+        <translation>Budgets aus dem Vormonat kopieren</translation>
+    </message>
+    <message>
+        <source>Fill Budgets from Average</source>
+        <translation>Budgets aus dem Durchschnitt füllen</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -1792,6 +1803,14 @@ Kontostand nach dem Import: %4</translation>
     <message>
         <source>Rename Payee</source>
         <translation>Empfänger umbenennen</translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation>Budget festlegen</translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation>Budget löschen</translation>
     </message>
 </context>
 <context>

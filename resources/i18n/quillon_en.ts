@@ -947,6 +947,17 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>BudgetService</name>
+    <message>
+        <source>Copy Budgets from Last Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Budgets from Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -1770,6 +1781,14 @@ Account balance after import: %4</source>
     </message>
     <message>
         <source>Rename Payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

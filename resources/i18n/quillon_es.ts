@@ -961,6 +961,17 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>BudgetService</name>
+    <message>
+        <source>Copy Budgets from Last Month</source>
+        <translation>Copiar presupuestos del mes anterior</translation>
+    </message>
+    <message>
+        <source>Fill Budgets from Average</source>
+        <translation>Rellenar presupuestos con el promedio</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -1792,6 +1803,14 @@ Saldo de la cuenta tras la importación: %4</translation>
     <message>
         <source>Rename Payee</source>
         <translation>Renombrar beneficiario</translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation>Fijar presupuesto</translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation>Borrar presupuesto</translation>
     </message>
 </context>
 <context>

@@ -961,6 +961,17 @@ Continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>BudgetService</name>
+    <message>
+        <source>Copy Budgets from Last Month</source>
+        <translation>Copier les budgets du mois précédent</translation>
+    </message>
+    <message>
+        <source>Fill Budgets from Average</source>
+        <translation>Remplir les budgets par la moyenne</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -1792,6 +1803,14 @@ Solde du compte après l&apos;import : %4</translation>
     <message>
         <source>Rename Payee</source>
         <translation>Renommer le bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation>Définir le budget</translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation>Effacer le budget</translation>
     </message>
 </context>
 <context>

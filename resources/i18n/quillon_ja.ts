@@ -959,6 +959,17 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>BudgetService</name>
+    <message>
+        <source>Copy Budgets from Last Month</source>
+        <translation>前月の予算をコピー</translation>
+    </message>
+    <message>
+        <source>Fill Budgets from Average</source>
+        <translation>平均から予算を入力</translation>
+    </message>
+</context>
+<context>
     <name>CategoriesScreen</name>
     <message>
         <source>+ New Category</source>
@@ -1782,6 +1793,14 @@ Account balance after import: %4</source>
     <message>
         <source>Rename Payee</source>
         <translation>取引先名の変更</translation>
+    </message>
+    <message>
+        <source>Set Budget</source>
+        <translation>予算を設定</translation>
+    </message>
+    <message>
+        <source>Clear Budget</source>
+        <translation>予算を消去</translation>
     </message>
 </context>
 <context>

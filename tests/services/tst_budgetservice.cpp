@@ -97,7 +97,7 @@ struct Fixture {
             budget("util", "2025-02", 5000, false),  budget("elec", "2025-02", 4000, false),
         };
         ok = ok
-             && ledger.setBudgets(QList<Budget>(std::begin(set), std::end(set)))
+             && ledger.setBudgets(QList<Budget>(std::begin(set), std::end(set)), QString())
                     == LedgerWriter::Result::Ok;
     }
 
@@ -340,7 +340,7 @@ void tst_BudgetService::writes() {
     // A batch with one bad budget writes none of them.
     QList<Budget> batch{budget("travel", "2025-04", 100, false),
                         budget(category, month, amount, false)};
-    QCOMPARE(int(f.ledger.setBudgets(batch)), result);
+    QCOMPARE(int(f.ledger.setBudgets(batch, QString())), result);
     QCOMPARE(f.db.scalar("SELECT COUNT(*) FROM budgets WHERE month = '2025-04'").toInt(),
              result == int(LedgerWriter::Result::Ok) ? 1 : 0);
 }

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tindral
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
+#include "services/budgetservice.h"
 #include "services/entrywriter.h"
 #include "services/importservice.h"
 #include "services/ledgerwriter.h"
@@ -67,6 +68,9 @@ struct Fixture {
         saving.transferDestAccountId = "a2";
         recurring.insert(saving);
         reconciliations.insert(reconciliation("rc1", "a1", QDate(2026, 2, 28)));
+        categories.insert(category("fuel", "Fuel"));
+        ledger.setBudget("food", "2026-02", 8000, false);
+        ledger.setBudget("fuel", "2026-02", 6000, true);
         ledger.setUndoStack(&undo);
         entries.setUndoStack(&undo);
         schedule.setUndoStack(&undo);
@@ -226,6 +230,21 @@ void tst_UndoStack::undoAndRedoRestoreTheRows_data() {
     }) << "Edit Account";
     QTest::newRow("account delete with all it holds")
         << Change([](Fixture &f) { return f.ledger.deleteAccount("a1"); }) << "Delete Account";
+    QTest::newRow("budget set") << Change([](Fixture &f) {
+        return f.ledger.setBudget("food", "2026-03", 20000, true) == LedgerWriter::Result::Ok;
+    }) << "Set Budget";
+    QTest::newRow("budget changed") << Change([](Fixture &f) {
+        return f.ledger.setBudget("food", "2026-02", 9000, false) == LedgerWriter::Result::Ok;
+    }) << "Set Budget";
+    QTest::newRow("budget cleared") << Change([](Fixture &f) {
+        return f.ledger.clearBudget("food", "2026-02") == LedgerWriter::Result::Ok;
+    }) << "Clear Budget";
+    QTest::newRow("budgets copied from last month, one step") << Change([](Fixture &f) {
+        BudgetService budgets(f.db.database(), &f.ledger);
+        int copied = 0;
+        return budgets.copyPreviousMonth(QDate(2026, 3, 5), &copied) == LedgerWriter::Result::Ok
+               && copied == 2;
+    }) << "Copy Budgets from Last Month";
 }
 
 void tst_UndoStack::undoAndRedoRestoreTheRows() {

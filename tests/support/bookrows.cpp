@@ -10,8 +10,8 @@
 namespace {
 
 const char *const kTables[]
-    = {"accounts",       "categories", "transactions", "split_lines", "recurring_transactions",
-       "reconciliations"};
+    = {"accounts",        "categories", "transactions", "split_lines", "recurring_transactions",
+       "reconciliations", "budgets"};
 
 bool isMovedOn(const QString &column) {
     return column == QLatin1String("version") || column == QLatin1String("updated_at")
