@@ -18,6 +18,7 @@
 #include "ui/presentation/reportcolumns.h"
 #include "ui/presentation/reportperiods.h"
 #include "ui/reports/reportcharts.h"
+#include "ui/widgets/dateedits.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -60,10 +61,6 @@ QFont sizedFont(int delta, int weight) {
 
 QString shortDate(const QDate &date) {
     return RegionalFormat::formatDate(date);
-}
-
-QString editFormat() {
-    return RegionalFormat::dateFormat();
 }
 
 QTableWidgetItem *textItem(const QString &text) {
@@ -403,9 +400,8 @@ QTableWidget *ReportsScreen::newTable(const QStringList &headers) {
 }
 
 QDateEdit *ReportsScreen::newDateEdit(const QString &accessibleName) {
-    auto *edit = new QDateEdit(this);
-    edit->setCalendarPopup(true);
-    edit->setDisplayFormat(editFormat());
+    // The dates are set once the period is known; until then QDateEdit's own default stands.
+    QDateEdit *edit = DateEdits::make(QDate(2000, 1, 1), this);
     edit->setAccessibleName(accessibleName);
     edit->setVisible(false);
     connect(edit, &QDateEdit::dateChanged, this, &ReportsScreen::onDateEdited);
