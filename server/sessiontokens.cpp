@@ -17,6 +17,8 @@ QJsonObject SessionTokens::Issued::toJson() const {
             {QStringLiteral("expires_in"), accessLifetime}};
 }
 
+const QString SessionTokens::EnrolmentPrefix = QStringLiteral("enrol.");
+
 QString SessionTokens::randomSecret() {
     QByteArray bytes(32, Qt::Uninitialized);
     QRandomGenerator::system()->generate(bytes.begin(), bytes.end());
@@ -36,7 +38,7 @@ QString SessionTokens::nowText(qint64 now) {
 std::optional<SessionTokens::Issued>
 SessionTokens::start(StoreSession &session, const JwtSigner &signer, const QString &userId,
                      const QString &userAgent, const QString &ipAddress, qint64 now,
-                     qint64 accessLifetime) {
+                     qint64 accessLifetime, Kind kind) {
     AuthSession started;
     started.sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     started.userId = userId;
@@ -47,7 +49,7 @@ SessionTokens::start(StoreSession &session, const JwtSigner &signer, const QStri
     started.lastActiveAt = started.createdAt;
     if (!session.putAuthSession(started))
         return std::nullopt;
-    return issue(session, signer, userId, started.sessionId, now, accessLifetime);
+    return issue(session, signer, userId, started.sessionId, now, accessLifetime, kind);
 }
 
 std::optional<SessionTokens::Issued> SessionTokens::renew(StoreSession &session,
@@ -60,16 +62,16 @@ std::optional<SessionTokens::Issued> SessionTokens::renew(StoreSession &session,
     current->lastActiveAt = nowText(now);
     if (!session.putAuthSession(*current))
         return std::nullopt;
-    return issue(session, signer, userId, sessionId, now, AccessLifetimeSeconds);
+    return issue(session, signer, userId, sessionId, now, AccessLifetimeSeconds, Kind::SignIn);
 }
 
 std::optional<SessionTokens::Issued>
 SessionTokens::issue(StoreSession &session, const JwtSigner &signer, const QString &userId,
-                     const QString &sessionId, qint64 now, qint64 accessLifetime) {
+                     const QString &sessionId, qint64 now, qint64 accessLifetime, Kind kind) {
     Issued issued;
     issued.sessionId = sessionId;
     issued.accessLifetime = accessLifetime;
-    issued.refreshToken = randomSecret();
+    issued.refreshToken = (kind == Kind::Enrolment ? EnrolmentPrefix : QString()) + randomSecret();
     if (!session.putRefreshToken(RefreshToken{hashOf(issued.refreshToken), sessionId,
                                               now + RefreshLifetimeSeconds, false}))
         return std::nullopt;

@@ -30,10 +30,23 @@ public:
         QJsonObject toJson() const;
     };
 
+    // A refresh token an administrator hands out (quillon-server token) is an enrolment
+    // token: a person may sign in several machines with the one file, so each use starts a
+    // session of its own for the machine instead of rotating. It is marked by this prefix,
+    // which is part of the secret: no sign-in can make such a token, and it cannot be added
+    // to one.
+    static const QString EnrolmentPrefix;
+    static bool isEnrolment(const QString &refreshToken) {
+        return refreshToken.startsWith(EnrolmentPrefix);
+    }
+
+    enum class Kind { SignIn, Enrolment };
+
     static std::optional<Issued> start(StoreSession &session, const JwtSigner &signer,
                                        const QString &userId, const QString &userAgent,
                                        const QString &ipAddress, qint64 now,
-                                       qint64 accessLifetime = AccessLifetimeSeconds);
+                                       qint64 accessLifetime = AccessLifetimeSeconds,
+                                       Kind kind = Kind::SignIn);
     // New tokens for a live session whose last refresh token was just used.
     static std::optional<Issued> renew(StoreSession &session, const JwtSigner &signer,
                                        const QString &userId, const QString &sessionId, qint64 now);
@@ -48,5 +61,5 @@ public:
 private:
     static std::optional<Issued> issue(StoreSession &session, const JwtSigner &signer,
                                        const QString &userId, const QString &sessionId, qint64 now,
-                                       qint64 accessLifetime);
+                                       qint64 accessLifetime, Kind kind);
 };

@@ -87,6 +87,7 @@ private Q_SLOTS:
     void codeExchange_data();
     void codeExchange();
     void refreshRotatesAndReuseEndsTheSession();
+    void issuedTokensSignInSeveralMachines();
     void endedSessionsAreRefused_data();
     void endedSessionsAreRefused();
     void sessionsAndPassword();
@@ -527,6 +528,51 @@ void tst_AuthServer::codeExchange() {
 
     // A code is good for one exchange, whatever became of the first.
     QCOMPARE(exchange(code, pkce).status, codeSpent ? 400 : 200);
+}
+
+// What quillon-server token prints signs in any number of machines, each to a session of its
+// own whose tokens rotate as a sign-in's do; ending the administrator's session ends it.
+void tst_AuthServer::issuedTokensSignInSeveralMachines() {
+    const QString email = addUser("issued");
+    const QString userId
+        = realm("GET", "/users/me", signIn(email).value("access_token").toString().toLatin1())
+              .json.value("id")
+              .toString();
+    QVERIFY(!userId.isEmpty());
+    const ServerProcess::Tokens issued = m_server.tokens(userId);
+    const auto refresh = [this](const QString &token) {
+        return realm("POST", "/auth/token/refresh", {}, {{"refresh_token", token}});
+    };
+    const Answer one = refresh(issued.refresh);
+    const Answer two = refresh(issued.refresh);
+    QCOMPARE(one.status, 200);
+    QCOMPARE(two.status, 200);
+    const QString oneRefresh = one.json.value("refresh_token").toString();
+    const QString twoRefresh = two.json.value("refresh_token").toString();
+    QVERIFY(oneRefresh != twoRefresh && oneRefresh != issued.refresh);
+    QVERIFY(!oneRefresh.startsWith("enrol."));
+
+    // A machine's own token rotates: its reuse ends that machine's session, not the other's.
+    const Answer oneAgain = refresh(oneRefresh);
+    QCOMPARE(oneAgain.status, 200);
+    QCOMPARE(refresh(oneRefresh).status, 401);
+    QCOMPARE(
+        realm("GET", "/users/me", oneAgain.json.value("access_token").toString().toLatin1()).status,
+        401);
+    QCOMPARE(realm("GET", "/users/me", two.json.value("access_token").toString().toLatin1()).status,
+             200);
+
+    // Ending the session quillon-server token started makes the file useless.
+    const QByteArray own = issued.access.toLatin1();
+    const Answer sessions = realm("GET", "/users/me/sessions", own);
+    QString issuedSession;
+    for (const QJsonValue &entry : sessions.json.value("sessions").toArray()) {
+        if (entry.toObject().value("is_current").toBool())
+            issuedSession = entry.toObject().value("id").toString();
+    }
+    QVERIFY(!issuedSession.isEmpty());
+    QCOMPARE(realm("DELETE", "/users/me/sessions/" + issuedSession, own).status, 200);
+    QCOMPARE(refresh(issued.refresh).status, 401);
 }
 
 void tst_AuthServer::refreshRotatesAndReuseEndsTheSession() {

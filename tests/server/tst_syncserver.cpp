@@ -808,17 +808,17 @@ void tst_SyncServer::commandLineSyncsThroughTheServer() {
     if (qEnvironmentVariable("QUILLON_KEYRING_AVAILABLE") != QLatin1String("1"))
         QSKIP("the command line keeps its sign-in in the Secret Service; none runs here");
     QTemporaryDir home;
-    // One session per machine: a refresh token is good for one refresh, so two machines
-    // sharing one would look like a stolen copy and end the session.
-    const auto tokenFile = [&](const QString &name) {
+    // One file for both machines, as an administrator hands it out: each machine signs in to
+    // a session of its own with it.
+    const QString tokenFile = home.filePath("tokens.json");
+    {
         const ServerProcess::Tokens tokens = m_server.tokens(m_server.user("cli"));
-        QFile out(home.filePath(name));
-        if (out.open(QIODevice::WriteOnly))
-            out.write(QJsonDocument(QJsonObject{{"access_token", tokens.access},
-                                                {"refresh_token", tokens.refresh}})
-                          .toJson());
-        return out.fileName();
-    };
+        QFile out(tokenFile);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(QJsonDocument(QJsonObject{{"access_token", tokens.access},
+                                            {"refresh_token", tokens.refresh}})
+                      .toJson());
+    }
 
     const auto cli = [&](const QString &dir, const QStringList &args) {
         QProcess process;
@@ -837,12 +837,17 @@ void tst_SyncServer::commandLineSyncsThroughTheServer() {
                      process.readAllStandardError().constData());
         return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
     };
-    QVERIFY(!cli("one", {"login", "--token-file", tokenFile("one.json")}).isEmpty());
+    QVERIFY(!cli("one", {"login", "--token-file", tokenFile}).isEmpty());
     QVERIFY(!cli("one", {"account", "add", "--name", "From the shell"}).isEmpty());
     QVERIFY(!cli("one", {"sync"}).isNull());
-    QVERIFY(!cli("two", {"login", "--token-file", tokenFile("two.json")}).isEmpty());
+    QVERIFY(!cli("two", {"login", "--token-file", tokenFile}).isEmpty());
     QVERIFY(!cli("two", {"sync"}).isNull());
     QVERIFY(cli("two", {"accounts"}).contains("From the shell"));
+    // The second sign-in left the first machine's session alone.
+    QVERIFY(!cli("two", {"account", "add", "--name", "From the other shell"}).isEmpty());
+    QVERIFY(!cli("two", {"sync"}).isNull());
+    QVERIFY(!cli("one", {"sync"}).isNull());
+    QVERIFY(cli("one", {"accounts"}).contains("From the other shell"));
     cli("one", {"logout"});
     cli("two", {"logout"});
 
