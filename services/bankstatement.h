@@ -14,8 +14,22 @@ struct BankStatement {
     QDate balanceDate;
     int entries = 0;
 
+    // The number without the spaces and dashes banks group it with ("DE89 3704 ..."), so
+    // that one account reads the same however a statement writes it.
+    QString plainAccountNumber() const {
+        QString plain;
+        plain.reserve(accountNumber.size());
+        for (const QChar c : accountNumber) {
+            if (!c.isSpace() && c != QLatin1Char('-'))
+                plain.append(c);
+        }
+        return plain;
+    }
+    // What an account keeps of it and matches on: the last four characters.
+    QString lastFour() const { return plainAccountNumber().right(4); }
     // The account number as the sidebar shows one: "*" and its last four characters.
     QString maskedAccountNumber() const {
-        return accountNumber.isEmpty() ? QString() : QLatin1Char('*') + accountNumber.right(4);
+        const QString last = lastFour();
+        return last.isEmpty() ? QString() : QLatin1Char('*') + last;
     }
 };

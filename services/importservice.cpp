@@ -27,7 +27,6 @@
 #include "storage/transactionscope.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -610,11 +609,7 @@ ImportResult ImportService::importQif(const QString &filePath, const QString &ac
 // the list is empty, since entries of another account must never land in this one.
 QList<int> ImportService::statementsOf(const QList<BankStatement> &statements, const QString &last4,
                                        QString *error) {
-    const auto normalized = [](const BankStatement &s) {
-        QString number = s.accountNumber;
-        number.remove(QRegularExpression(QStringLiteral("[\\s-]")));
-        return number;
-    };
+    const auto normalized = [](const BankStatement &s) { return s.plainAccountNumber(); };
     QStringList numbers;
     for (const BankStatement &s : statements) {
         if (!numbers.contains(normalized(s)))

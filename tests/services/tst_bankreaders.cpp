@@ -110,6 +110,7 @@ private Q_SLOTS:
     void detectsFormatByContent_data();
     void detectsFormatByContent();
     void handlerStopsReading();
+    void accountNumberReadsTheSameGrouped();
 };
 
 void tst_BankReaders::readsStatements_data() {
@@ -278,6 +279,19 @@ void tst_BankReaders::handlerStopsReading() {
     QCOMPARE(seen, 2);
     QCOMPARE(reader.statements().size(), 1);
     QCOMPARE(reader.statements().first().maskedAccountNumber(), QStringLiteral("*4521"));
+}
+
+// Banks group an IBAN in fours; the account it names is the same written either way.
+void tst_BankReaders::accountNumberReadsTheSameGrouped() {
+    CamtReader reader;
+    QVERIFY(reader.read(fixturePath("camt053-same-account-two-days.xml"),
+                        [](const BankEntry &) { return true; }));
+    QCOMPARE(reader.statements().size(), 2);
+    for (const BankStatement &statement : reader.statements()) {
+        QCOMPARE(statement.plainAccountNumber(), QStringLiteral("DE89370400440532013000"));
+        QCOMPARE(statement.lastFour(), QStringLiteral("3000"));
+        QCOMPARE(statement.maskedAccountNumber(), QStringLiteral("*3000"));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_BankReaders)

@@ -501,7 +501,7 @@ void ImportScreen::offerStatementAccount(const BankStatement &statement) {
     const QString masked = statement.maskedAccountNumber();
     if (masked.isEmpty())
         return;
-    const QString last4 = statement.accountNumber.right(4);
+    const QString last4 = statement.lastFour();
     for (const Account &account : m_state->accountRepository()->findAll()) {
         if (account.accountNumberLast4 != last4)
             continue;
@@ -526,7 +526,7 @@ void ImportScreen::createStatementAccount() {
         return;
     Account account;
     account.name = tr("Account %1").arg(masked);
-    account.accountNumberLast4 = m_statement.accountNumber.right(4);
+    account.accountNumberLast4 = m_statement.lastFour();
     if (!m_statement.currency.isEmpty())
         account.currency = currencyFromString(m_statement.currency);
     if (!m_state->ledger()->createAccount(account, 0, QDate::currentDate())) {
