@@ -8,9 +8,11 @@
 #include "server/accountapi.h"
 #include "server/jwtsigner.h"
 #include "tests/server/serverprocess.h"
+#include "ui/online/accountscreen.h"
 
 #include <QDir>
 #include <QJsonArray>
+#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSqlDatabase>
@@ -80,6 +82,7 @@ private Q_SLOTS:
     void hostileInput();
     void deletingTheProfileLeavesNothing();
     void codeGuessingIsHeldBack();
+    void accountWindowShowsTheServersAnswers();
 
 private:
     QUrl url(const QString &path) const;
@@ -559,7 +562,6 @@ void tst_AccountServer::deletingTheProfileLeavesNothing() {
     QVERIFY(own.body.value("transactions").toArray().isEmpty());
 }
 
-QTEST_MAIN(tst_AccountServer)
 // Someone trying invitation codes is stopped after a few, and the right code then waits too.
 void tst_AccountServer::codeGuessingIsHeldBack() {
     const QString owner = m_server.user("guess-owner");
@@ -576,4 +578,32 @@ void tst_AccountServer::codeGuessingIsHeldBack() {
     QCOMPARE(send("GET", "/group", token(owner)).body.value("members").toArray().size(), 2);
 }
 
+// The program's account window, offscreen, as the server answers it: the profile, the
+// devices and the sessions this user has there.
+void tst_AccountServer::accountWindowShowsTheServersAnswers() {
+    const QString user = m_server.user("window");
+    const std::unique_ptr<TindAccount::Client> program
+        = client(user, {"--email", user + "@example.org", "--name", "Wendy Window"});
+    QCOMPARE(send("POST", "/devices/register", token(user),
+                  R"({"device_fingerprint":"fp-window","device_name":"Kitchen laptop"})")
+                 .status,
+             200);
+    AccountScreen screen(program.get());
+    screen.show();
+    screen.reload(); // as the main window does each time it shows the window
+    const auto shown = [&screen](const QString &text) {
+        for (const QLabel *label : screen.findChildren<QLabel *>()) {
+            if (label->text().contains(text))
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(shown("Wendy Window"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(shown(user + "@example.org"), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(shown("Kitchen laptop"), 20000);
+    // The sessions quillon-server token started for this user, the program's among them.
+    QTRY_VERIFY_WITH_TIMEOUT(shown("quillon-server token"), 20000);
+}
+
+QTEST_MAIN(tst_AccountServer)
 #include "tst_accountserver.moc"
