@@ -40,6 +40,10 @@ bool ApiClient::hasCredentials() const {
     return m_tokens && (!m_tokens->accessToken().isEmpty() || m_tokens->needsRefresh());
 }
 
+QString ApiClient::tokenSubject() const {
+    return m_tokens ? TokenManager::tokenSubject(m_tokens->accessToken()) : QString();
+}
+
 void ApiClient::get(const QString &path, ResponseCallback callback, const QUrlQuery &query) {
     sendRequest("GET", path, {}, std::move(callback), query, true);
 }

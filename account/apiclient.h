@@ -46,6 +46,8 @@ public:
 
     // Whether an authenticated request could carry a token: one is held, or can be refreshed.
     bool hasCredentials() const;
+    // The user the held access token names ("sub"); empty when no token is held.
+    QString tokenSubject() const;
 
     void get(const QString &path, ResponseCallback callback, const QUrlQuery &query = {});
     void getUnauthenticated(const QString &path, ResponseCallback callback,

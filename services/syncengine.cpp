@@ -26,6 +26,7 @@
 
 const QString SyncEngine::CursorKey = QStringLiteral("lastSyncTimestamp");
 const QString SyncEngine::ServerKnowsKeyPrefix = QStringLiteral("syncServerKnows.");
+const QString SyncEngine::BookOwnerKey = QStringLiteral("syncUserId");
 
 namespace {
 
@@ -101,10 +102,35 @@ void SyncEngine::syncNow() {
         fail(QStringLiteral("Not signed in"));
         return;
     }
+    if (!signedInAsBookOwner())
+        return;
     m_running = true;
     m_run = RunSummary();
     setState(Syncing);
     performSync();
+}
+
+// The sign-in lives in the desktop's credential store, one per person on the machine, while
+// books live in data directories, of which a person may keep several (their own, a parent's).
+// Without this check the last sign-in would carry every set of books into that one account.
+bool SyncEngine::signedInAsBookOwner() {
+    const QString user = m_api ? m_api->tokenSubject() : QString();
+    if (user.isEmpty())
+        return true;
+    const QString owner = m_preferences->value(BookOwnerKey, QString());
+    if (owner.isEmpty()) {
+        // Books synced before the owner was kept belong to whoever syncs them next, as before.
+        m_preferences->setValue(BookOwnerKey, user);
+        return true;
+    }
+    if (owner == user)
+        return true;
+    qCWarning(lcServices).noquote() << "Sync refused: these books sync with user" << owner
+                                    << "but user" << user << "is signed in";
+    m_debounceTimer->stop();
+    fail(tr("These books are kept with another Tindral account. Sign in with the account they "
+            "were synced with to sync them."));
+    return false;
 }
 
 void SyncEngine::startAutoSync(int intervalMs) {

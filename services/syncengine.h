@@ -52,6 +52,8 @@ public:
     static const QString CursorKey;
     // Followed by an entity type: set once the server has shown it knows that kind.
     static const QString ServerKnowsKeyPrefix;
+    // The user these books sync with, kept from their first sync.
+    static const QString BookOwnerKey;
 
     SyncEngine(TindAccount::ApiClient *api, AccountRepository *accounts,
                TransactionRepository *transactions, CategoryRepository *categories,
@@ -119,6 +121,9 @@ private:
     QString storedCursor() const;
     // Without a token nothing may be sent: the server would see every pending row unsigned.
     bool signedOut() const;
+    // False, with the refusal sent, when the signed-in user is not the one these books
+    // sync with.
+    bool signedInAsBookOwner();
 
     QPointer<TindAccount::ApiClient> m_api; // Not owned.
     AccountRepository *m_accounts;          // Not owned.

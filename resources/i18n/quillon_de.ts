@@ -4883,6 +4883,10 @@ Fortfahren?</translation>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
+    <message>
+        <source>These books are kept with another Tindral account. Sign in with the account they were synced with to sync them.</source>
+        <translation>Diese Daten gehören zu einem anderen Tindral-Konto. Melden Sie sich mit dem Konto an, mit dem sie bisher synchronisiert wurden.</translation>
+    </message>
 </context>
 <context>
     <name>TindUpdate</name>

@@ -4852,6 +4852,10 @@ Continue?</source>
         <source>Unknown</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>These books are kept with another Tindral account. Sign in with the account they were synced with to sync them.</source>
+        <translation>These books are kept with another Tindral account. Sign in with the account they were synced with to sync them.</translation>
+    </message>
 </context>
 <context>
     <name>TindUpdate</name>

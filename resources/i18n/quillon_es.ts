@@ -4883,6 +4883,10 @@ Continue?</source>
         <source>Unknown</source>
         <translation>Desconocido</translation>
     </message>
+    <message>
+        <source>These books are kept with another Tindral account. Sign in with the account they were synced with to sync them.</source>
+        <translation>Estos datos pertenecen a otra cuenta de Tindral. Inicie sesión con la cuenta con la que se sincronizaban para sincronizarlos.</translation>
+    </message>
 </context>
 <context>
     <name>TindUpdate</name>

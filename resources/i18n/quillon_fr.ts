@@ -4883,6 +4883,10 @@ Continuer ?</translation>
         <source>Unknown</source>
         <translation>Inconnu</translation>
     </message>
+    <message>
+        <source>These books are kept with another Tindral account. Sign in with the account they were synced with to sync them.</source>
+        <translation>Ces données appartiennent à un autre compte Tindral. Connectez-vous avec le compte utilisé jusqu’ici pour les synchroniser.</translation>
+    </message>
 </context>
 <context>
     <name>TindUpdate</name>

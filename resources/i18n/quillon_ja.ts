@@ -4865,6 +4865,10 @@ Continue?</source>
         <source>Unknown</source>
         <translation>不明</translation>
     </message>
+    <message>
+        <source>These books are kept with another Tindral account. Sign in with the account they were synced with to sync them.</source>
+        <translation>この帳簿は別の Tindral アカウントで管理されています。同期するには、同期に使ったアカウントでサインインしてください。</translation>
+    </message>
 </context>
 <context>
     <name>TindUpdate</name>

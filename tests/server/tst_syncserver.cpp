@@ -179,6 +179,7 @@ class tst_SyncServer : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void twoDevicesConverge();
+    void booksStayWithTheirAccount();
     void budgetsConverge();
     void sharedAccountAppearsAndDisappears();
     void authorization_data();
@@ -267,6 +268,38 @@ void tst_SyncServer::twoDevicesConverge() {
     QCOMPARE(
         laptop->scalar("SELECT COUNT(*) FROM transactions WHERE sync_status <> 'synced'").toInt(),
         0);
+}
+
+// One person's credential store holds one sign-in, but they may keep several data directories:
+// books first synced by one user are never pushed into, or filled from, another's account.
+void tst_SyncServer::booksStayWithTheirAccount() {
+    const QString owner = m_server.user("owner");
+    const QString other = m_server.user("other");
+    auto books = device("owners-books", owner);
+    QVERIFY(books->accounts.insert(account("own-acc", "Owner's Checking", 500)));
+    QVERIFY(books->sync());
+    QVERIFY(caller(other)->push({accountChange("other-acc", 1, "Other's Savings")}).status == 200);
+
+    // The other user signs in where the owner's books live, and the books change meanwhile.
+    QVERIFY(books->transactions.insert(transaction("own-tx", "own-acc", QDate(2026, 5, 1), -700)));
+    const ServerProcess::Tokens otherTokens = m_server.tokens(other);
+    books->tokens.setTokens(otherTokens.access, otherTokens.refresh);
+    QSignalSpy failed(&books->engine, &SyncEngine::syncFailed);
+    QVERIFY(!books->sync());
+    QCOMPARE(failed.size(), 1);
+    QVERIFY2(failed.at(0).at(0).toString().contains("another Tindral account"),
+             qPrintable(failed.at(0).at(0).toString()));
+    const QHash<QString, QJsonObject> othersView = caller(other)->pullAll();
+    QCOMPARE(othersView.keys(), QStringList({"other-acc"}));
+    QCOMPARE(liveIds(*books, "accounts"), QStringList({"own-acc"}));
+    QCOMPARE(books->scalar("SELECT sync_status FROM transactions WHERE id = 'own-tx'").toString(),
+             QString("pending"));
+
+    // Back with the owner, the waiting change goes where it belongs.
+    const ServerProcess::Tokens ownerTokens = m_server.tokens(owner);
+    books->tokens.setTokens(ownerTokens.access, ownerTokens.refresh);
+    QVERIFY(books->sync());
+    QVERIFY(caller(owner)->pullAll().contains("own-tx"));
 }
 
 void tst_SyncServer::budgetsConverge() {
