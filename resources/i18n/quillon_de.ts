@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccountActions</name>
+    <message>
+        <source>New Account</source>
+        <translation>Neues Konto</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>Das Konto konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored; your other accounts are unchanged.</source>
+        <translation>Es wurde nichts gespeichert; Ihre übrigen Konten sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Konto bearbeiten</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>Die Änderungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The account was deleted meanwhile.</source>
+        <translation>Das Konto wurde inzwischen gelöscht.</translation>
+    </message>
+    <message>
+        <source>The account keeps its previous details and balance.</source>
+        <translation>Das Konto behält seine bisherigen Angaben und seinen Saldo.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>„%1“ löschen?
+
+Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Sync wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>Die Buchung, die Sie in diesem Konto eingeben, wird verworfen.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Konto löschen</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>Das Konto konnte nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed: the account and all its entries are kept.</source>
+        <translation>Es wurde nichts entfernt: Das Konto und alle seine Buchungen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Anmeldung erforderlich</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Zum Teilen brauchen Sie ein Tindral-Benutzerkonto. Melden Sie sich über Datei › Anmelden an, um das Teilen zu aktivieren.</translation>
+    </message>
+    <message>
+        <source>Sync this account once before sharing it</source>
+        <translation>Synchronisieren Sie dieses Konto einmal, bevor Sie es teilen</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Konto teilen</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Teilen: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Teilen Sie dieses Konto mit den Mitgliedern Ihrer Tindral-Familiengruppe. Sie sehen auf ihren Geräten dieselben Umsätze, Salden und denselben Abgleichsverlauf.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Geteilt mit</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Noch mit niemandem geteilt.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
+        <translation>Sie gehören noch keiner Tindral-Gruppe an. Gründen Sie unter Datei › Tindral-Benutzerkonto... eine Gruppe oder treten Sie einer bei und teilen Sie dann dieses Konto mit den Mitgliedern.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Auswahl entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Entfernen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Freigabe entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 den Zugriff auf dieses Konto entziehen?</translation>
+    </message>
+    <message>
+        <source>This account can be shared after its first sync.</source>
+        <translation>Dieses Konto kann nach der ersten Synchronisierung geteilt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountContextMenu</name>
+    <message>
+        <source>Account actions</source>
+        <translation>Kontoaktionen</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Neues Konto...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>„%1“ bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Abgleichen...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Abgleichsverlauf...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Empfänger umbenennen...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Teilen...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>„%1“ löschen</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -1398,6 +1556,169 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>HelpMenuActions</name>
+    <message>
+        <source>About Tindral Quillon</source>
+        <translation>Info zu Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Haushaltsbuch für Ihre privaten Finanzen.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Dieses Programm verwendet das Qt-Framework unter der GNU LGPL Version 3. Der Quellcode von Qt ist unter &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt; erhältlich.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Umsätze</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>Buchung speichern</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>Neue Buchung einfügen</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>Aktuelle Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Tab / Shift+Tab</source>
+        <translation>Tab / Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>Nächstes / vorheriges Feld</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos; (Apostroph)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>Wert aus dem Feld darüber übernehmen</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>Datumsfeld</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>+ / -</source>
+        <translation>+ / -</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>Nächster / vorheriger Tag</translation>
+    </message>
+    <message>
+        <source>m / h</source>
+        <translation>m / h</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>Erster / letzter Tag des Monats</translation>
+    </message>
+    <message>
+        <source>y / r</source>
+        <translation>y / r</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>Erster / letzter Tag des Jahres</translation>
+    </message>
+    <message>
+        <source>w / k</source>
+        <translation>w / k</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>Erster / letzter Tag der Woche</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Konten</translation>
+    </message>
+    <message>
+        <source>Alt+1 &amp;ndash; Alt+9</source>
+        <translation>Alt+1 &amp;ndash; Alt+9</translation>
+    </message>
+    <message>
+        <source>Switch to account 1&amp;ndash;9</source>
+        <translation>Zu Konto 1&amp;ndash;9 wechseln</translation>
+    </message>
+    <message>
+        <source>Alt+0</source>
+        <translation>Alt+0</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>Zu Konto 10 wechseln</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Beispieldaten</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Die Beispieldaten sind bereits geladen.</translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation>Beispieldaten laden</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>Die Beispieldaten konnten nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was added; your own accounts are unchanged.</source>
+        <translation>Es wurde nichts hinzugefügt; Ihre eigenen Konten sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Beispieldaten geladen</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>Es sind keine Beispieldaten vorhanden.</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>Beispieldaten entfernen</translation>
+    </message>
+    <message>
+        <source>The sample data could not be removed.</source>
+        <translation>Die Beispieldaten konnten nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
+        <translation>Es wurde nichts entfernt. Ein Beispielkonto mit eigenen Buchungen bleibt bestehen, bis Sie diese verschieben oder löschen.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Beispieldaten entfernt</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1814,30 +2135,7 @@ Kontostand nach dem Import: %4</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Tindral Quillon</source>
-        <translation>Tindral Quillon</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Seiten</translation>
-    </message>
-    <message>
-        <source>Sidebar and pages</source>
-        <translation>Seitenleiste und Seiten</translation>
-    </message>
-    <message>
-        <source>Sidebar width</source>
-        <translation>Breite der Seitenleiste</translation>
-    </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
-            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
-        </translation>
-    </message>
+    <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
@@ -1851,8 +2149,8 @@ Kontostand nach dem Import: %4</translation>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <source>Select an account first</source>
-        <translation>Wählen Sie zuerst ein Konto aus</translation>
+        <source>New transaction</source>
+        <translation>Neue Buchung</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
@@ -1863,12 +2161,24 @@ Kontostand nach dem Import: %4</translation>
         <translation>Ctrl+Shift+N</translation>
     </message>
     <message>
+        <source>New account</source>
+        <translation>Neues Konto</translation>
+    </message>
+    <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
         <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Import &amp;Rules...</source>
+        <translation>Import&amp;regeln...</translation>
     </message>
     <message>
         <source>&amp;Tindral Account...</source>
@@ -1891,8 +2201,28 @@ Kontostand nach dem Import: %4</translation>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
         <source>&amp;Find...</source>
         <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>Buchungen durchsuchen</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
@@ -1913,6 +2243,10 @@ Kontostand nach dem Import: %4</translation>
     <message>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Konto abgleichen</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
@@ -1943,6 +2277,10 @@ Kontostand nach dem Import: %4</translation>
         <translation>Ctrl+2</translation>
     </message>
     <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
         <source>Re&amp;curring Transactions</source>
         <translation>&amp;Wiederkehrende Buchungen</translation>
     </message>
@@ -1951,12 +2289,32 @@ Kontostand nach dem Import: %4</translation>
         <translation>Ctrl+3</translation>
     </message>
     <message>
+        <source>Recurring transactions</source>
+        <translation>Wiederkehrende Buchungen</translation>
+    </message>
+    <message>
         <source>C&amp;ategories</source>
         <translation>&amp;Kategorien</translation>
     </message>
     <message>
         <source>Ctrl+4</source>
         <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>B&amp;udget</translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1986,9 +2344,35 @@ Kontostand nach dem Import: %4</translation>
         <source>&amp;Clear Sample Data</source>
         <translation>Beispieldaten &amp;entfernen</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Accounts</source>
-        <translation>Konten</translation>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Sidebar and pages</source>
+        <translation>Seitenleiste und Seiten</translation>
+    </message>
+    <message>
+        <source>Sidebar width</source>
+        <translation>Breite der Seitenleiste</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>%n wiederkehrende Buchung automatisch gebucht</numerusform>
+            <numerusform>%n wiederkehrende Buchungen automatisch gebucht</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Wählen Sie zuerst ein Konto aus</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -2011,264 +2395,12 @@ Kontostand nach dem Import: %4</translation>
         <translation>Nicht angemeldet</translation>
     </message>
     <message>
-        <source>New Account</source>
-        <translation>Neues Konto</translation>
-    </message>
-    <message>
-        <source>The account could not be created.</source>
-        <translation>Das Konto konnte nicht angelegt werden.</translation>
-    </message>
-    <message>
-        <source>Nothing was stored; your other accounts are unchanged.</source>
-        <translation>Es wurde nichts gespeichert; Ihre übrigen Konten sind unverändert.</translation>
-    </message>
-    <message>
-        <source>Edit Account</source>
-        <translation>Konto bearbeiten</translation>
-    </message>
-    <message>
-        <source>The changes could not be saved.</source>
-        <translation>Die Änderungen konnten nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>The account keeps its previous details and balance.</source>
-        <translation>Das Konto behält seine bisherigen Angaben und seinen Saldo.</translation>
-    </message>
-    <message>
-        <source>Account actions</source>
-        <translation>Kontoaktionen</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>Neues Konto...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>„%1“ bearbeiten...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>Abgleichen...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>Abgleichsverlauf...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>Empfänger umbenennen...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Teilen...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>„%1“ löschen</translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation>Konto löschen</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;?
-
-All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>„%1“ löschen?
-
-Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos werden entfernt. Sie können es unter Einstellungen → Daten &amp; Sync wiederherstellen.</translation>
-    </message>
-    <message>
-        <source>The account could not be deleted.</source>
-        <translation>Das Konto konnte nicht gelöscht werden.</translation>
-    </message>
-    <message>
-        <source>Nothing was removed: the account and all its entries are kept.</source>
-        <translation>Es wurde nichts entfernt: Das Konto und alle seine Buchungen bleiben erhalten.</translation>
-    </message>
-    <message>
-        <source>About Tindral Quillon</source>
-        <translation>Info zu Tindral Quillon</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Ein digitales Haushaltsbuch für Ihre privaten Finanzen.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Dieses Programm verwendet das Qt-Framework unter der GNU LGPL Version 3. Der Quellcode von Qt ist unter &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt; erhältlich.&lt;/small&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>Umsätze</translation>
-    </message>
-    <message>
-        <source>Save transaction</source>
-        <translation>Buchung speichern</translation>
-    </message>
-    <message>
-        <source>Insert new transaction</source>
-        <translation>Neue Buchung einfügen</translation>
-    </message>
-    <message>
-        <source>Delete current transaction</source>
-        <translation>Aktuelle Buchung löschen</translation>
-    </message>
-    <message>
-        <source>Tab / Shift+Tab</source>
-        <translation>Tab / Shift+Tab</translation>
-    </message>
-    <message>
-        <source>Next / previous field</source>
-        <translation>Nächstes / vorheriges Feld</translation>
-    </message>
-    <message>
-        <source>&apos; (apostrophe)</source>
-        <translation>&apos; (Apostroph)</translation>
-    </message>
-    <message>
-        <source>Copy value from field above</source>
-        <translation>Wert aus dem Feld darüber übernehmen</translation>
-    </message>
-    <message>
-        <source>Date Field</source>
-        <translation>Datumsfeld</translation>
-    </message>
-    <message>
-        <source>t</source>
-        <translation>t</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Heute</translation>
-    </message>
-    <message>
-        <source>+ / -</source>
-        <translation>+ / -</translation>
-    </message>
-    <message>
-        <source>Next / previous day</source>
-        <translation>Nächster / vorheriger Tag</translation>
-    </message>
-    <message>
-        <source>m / h</source>
-        <translation>m / h</translation>
-    </message>
-    <message>
-        <source>First / last day of month</source>
-        <translation>Erster / letzter Tag des Monats</translation>
-    </message>
-    <message>
-        <source>y / r</source>
-        <translation>y / r</translation>
-    </message>
-    <message>
-        <source>First / last day of year</source>
-        <translation>Erster / letzter Tag des Jahres</translation>
-    </message>
-    <message>
-        <source>w / k</source>
-        <translation>w / k</translation>
-    </message>
-    <message>
-        <source>First / last day of week</source>
-        <translation>Erster / letzter Tag der Woche</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>New transaction</source>
-        <translation>Neue Buchung</translation>
-    </message>
-    <message>
-        <source>New account</source>
-        <translation>Neues Konto</translation>
-    </message>
-    <message>
-        <source>Reconcile account</source>
-        <translation>Konto abgleichen</translation>
-    </message>
-    <message>
-        <source>Search transactions</source>
-        <translation>Buchungen durchsuchen</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation>Berichte</translation>
     </message>
     <message>
-        <source>Recurring transactions</source>
-        <translation>Wiederkehrende Buchungen</translation>
-    </message>
-    <message>
         <source>Categories</source>
         <translation>Kategorien</translation>
-    </message>
-    <message>
-        <source>Alt+1 &amp;ndash; Alt+9</source>
-        <translation>Alt+1 &amp;ndash; Alt+9</translation>
-    </message>
-    <message>
-        <source>Switch to account 1&amp;ndash;9</source>
-        <translation>Zu Konto 1&amp;ndash;9 wechseln</translation>
-    </message>
-    <message>
-        <source>Alt+0</source>
-        <translation>Alt+0</translation>
-    </message>
-    <message>
-        <source>Switch to account 10</source>
-        <translation>Zu Konto 10 wechseln</translation>
-    </message>
-    <message>
-        <source>Keyboard Shortcuts</source>
-        <translation>Tastenkürzel</translation>
-    </message>
-    <message>
-        <source>Sample Data</source>
-        <translation>Beispieldaten</translation>
-    </message>
-    <message>
-        <source>Sample data is already loaded.</source>
-        <translation>Die Beispieldaten sind bereits geladen.</translation>
-    </message>
-    <message>
-        <source>Load Sample Data</source>
-        <translation>Beispieldaten laden</translation>
-    </message>
-    <message>
-        <source>The sample data could not be loaded.</source>
-        <translation>Die Beispieldaten konnten nicht geladen werden.</translation>
-    </message>
-    <message>
-        <source>Nothing was added; your own accounts are unchanged.</source>
-        <translation>Es wurde nichts hinzugefügt; Ihre eigenen Konten sind unverändert.</translation>
-    </message>
-    <message>
-        <source>Sample data loaded</source>
-        <translation>Beispieldaten geladen</translation>
-    </message>
-    <message>
-        <source>No sample data to clear.</source>
-        <translation>Es sind keine Beispieldaten vorhanden.</translation>
-    </message>
-    <message>
-        <source>Clear Sample Data</source>
-        <translation>Beispieldaten entfernen</translation>
-    </message>
-    <message>
-        <source>The sample data could not be removed.</source>
-        <translation>Die Beispieldaten konnten nicht entfernt werden.</translation>
-    </message>
-    <message>
-        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
-        <translation>Es wurde nichts entfernt. Ein Beispielkonto mit eigenen Buchungen bleibt bestehen, bis Sie diese verschieben oder löschen.</translation>
-    </message>
-    <message>
-        <source>Sample data cleared</source>
-        <translation>Beispieldaten entfernt</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2285,10 +2417,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Preferences</source>
         <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation>Abgleichen — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -2311,136 +2439,12 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Empfänger verwalten</translation>
     </message>
     <message>
-        <source>Sign In Required</source>
-        <translation>Anmeldung erforderlich</translation>
-    </message>
-    <message>
-        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation>Zum Teilen brauchen Sie ein Tindral-Benutzerkonto. Melden Sie sich über Datei › Anmelden an, um das Teilen zu aktivieren.</translation>
-    </message>
-    <message>
-        <source>Sync this account once before sharing it</source>
-        <translation>Synchronisieren Sie dieses Konto einmal, bevor Sie es teilen</translation>
-    </message>
-    <message>
-        <source>Share Account</source>
-        <translation>Konto teilen</translation>
-    </message>
-    <message>
-        <source>Sharing: %1</source>
-        <translation>Teilen: %1</translation>
-    </message>
-    <message>
-        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation>Teilen Sie dieses Konto mit den Mitgliedern Ihrer Tindral-Familiengruppe. Sie sehen auf ihren Geräten dieselben Umsätze, Salden und denselben Abgleichsverlauf.</translation>
-    </message>
-    <message>
-        <source>Shared with</source>
-        <translation>Geteilt mit</translation>
-    </message>
-    <message>
-        <source>Not shared with anyone yet.</source>
-        <translation>Noch mit niemandem geteilt.</translation>
-    </message>
-    <message>
-        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation>Sie gehören noch keiner Tindral-Gruppe an. Gründen Sie unter Datei › Tindral-Benutzerkonto... eine Gruppe oder treten Sie einer bei und teilen Sie dann dieses Konto mit den Mitgliedern.</translation>
-    </message>
-    <message>
-        <source>Share</source>
-        <translation>Teilen</translation>
-    </message>
-    <message>
-        <source>Remove Selected</source>
-        <translation>Auswahl entfernen</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>Share Failed</source>
-        <translation>Teilen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation>Entfernen fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Remove Share</source>
-        <translation>Freigabe entfernen</translation>
-    </message>
-    <message>
-        <source>Remove %1&apos;s access to this account?</source>
-        <translation>%1 den Zugriff auf dieses Konto entziehen?</translation>
-    </message>
-    <message>
-        <source>This account can be shared after its first sync.</source>
-        <translation>Dieses Konto kann nach der ersten Synchronisierung geteilt werden.</translation>
-    </message>
-    <message>
         <source>Tindral Account</source>
         <translation>Tindral-Benutzerkonto</translation>
     </message>
     <message>
-        <source>Import &amp;Rules...</source>
-        <translation>Import&amp;regeln...</translation>
-    </message>
-    <message>
-        <source>The account was deleted meanwhile.</source>
-        <translation>Das Konto wurde inzwischen gelöscht.</translation>
-    </message>
-    <message>
-        <source>Edit Transaction</source>
-        <translation>Buchung bearbeiten</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists.</source>
-        <translation>Diese Buchung gibt es nicht mehr.</translation>
-    </message>
-    <message>
-        <source>The account named after [Transfer] does not exist.</source>
-        <translation>Das nach [Transfer] genannte Konto gibt es nicht.</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account.</source>
-        <translation>Eine Umbuchung braucht ein anderes Konto.</translation>
-    </message>
-    <message>
-        <source>The transaction was deleted meanwhile.</source>
-        <translation>Die Buchung wurde inzwischen gelöscht.</translation>
-    </message>
-    <message>
-        <source>Nothing was stored.</source>
-        <translation>Es wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>The transaction could not be saved.</source>
-        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
-        <translation>Eine bestehende Buchung kann keine Umbuchung werden; löschen Sie sie und erfassen Sie die Umbuchung als neue Buchung.</translation>
-    </message>
-    <message>
-        <source>The other side of the transfer is reconciled.</source>
-        <translation>Die Gegenseite der Umbuchung ist abgeglichen.</translation>
-    </message>
-    <message>
         <source>Import Rules</source>
         <translation>Importregeln</translation>
-    </message>
-    <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation>Die Buchung, die Sie in diesem Konto eingeben, wird verworfen.</translation>
-    </message>
-    <message>
-        <source>&amp;Budget</source>
-        <translation>B&amp;udget</translation>
-    </message>
-    <message>
-        <source>Ctrl+5</source>
-        <translation>Ctrl+5</translation>
     </message>
     <message>
         <source>Budget</source>
@@ -2453,14 +2457,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+Z</source>
-        <translation>Ctrl+Shift+Z</translation>
-    </message>
-    <message>
-        <source>Ctrl+Y</source>
-        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -2838,6 +2834,49 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     <message>
         <source>Finish Reconciliation</source>
         <translation>Abgleich abschließen</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationWindows</name>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Abgleichen — %1</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Buchung bearbeiten</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation>Diese Buchung gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation>Das nach [Transfer] genannte Konto gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation>Eine Umbuchung braucht ein anderes Konto.</translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation>Die Buchung wurde inzwischen gelöscht.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation>Eine bestehende Buchung kann keine Umbuchung werden; löschen Sie sie und erfassen Sie die Umbuchung als neue Buchung.</translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation>Die Gegenseite der Umbuchung ist abgeglichen.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>Die Buchung konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,162 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>AccountActions</name>
+    <message>
+        <source>New Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was stored; your other accounts are unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account was deleted meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account keeps its previous details and balance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was removed: the account and all its entries are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sync this account once before sharing it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This account can be shared after its first sync.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountContextMenu</name>
+    <message>
+        <source>Account actions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -1384,6 +1540,169 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>HelpMenuActions</name>
+    <message>
+        <source>About Tindral Quillon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab / Shift+Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+ / -</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>m / h</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>y / r</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>w / k</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+1 &amp;ndash; Alt+9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to account 1&amp;ndash;9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alt+0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tindral Quillon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was added; your own accounts are unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sample data could not be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1793,30 +2112,7 @@ Account balance after import: %4</source>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Tindral Quillon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sidebar and pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sidebar width</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>Auto-posted %n recurring transaction</numerusform>
-            <numerusform>Auto-posted %n recurring transactions</numerusform>
-        </translation>
-    </message>
+    <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
@@ -1830,7 +2126,7 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Select an account first</source>
+        <source>New transaction</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1842,11 +2138,23 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>New account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Import...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ctrl+I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import &amp;Rules...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1870,7 +2178,27 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Find...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1891,6 +2219,10 @@ Account balance after import: %4</source>
     </message>
     <message>
         <source>Ctrl+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1922,6 +2254,10 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Re&amp;curring Transactions</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1930,11 +2266,31 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Recurring transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>C&amp;ategories</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ctrl+4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budget</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1965,8 +2321,34 @@ Account balance after import: %4</source>
         <source>&amp;Clear Sample Data</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Accounts</source>
+        <source>Tindral Quillon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sidebar and pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sidebar width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>Auto-posted %n recurring transaction</numerusform>
+            <numerusform>Auto-posted %n recurring transactions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1990,261 +2372,11 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>New Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The account could not be created.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was stored; your other accounts are unchanged.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The changes could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The account keeps its previous details and balance.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Account actions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;?
-
-All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The account could not be deleted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was removed: the account and all its entries are kept.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About Tindral Quillon</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Insert new transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete current transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tab / Shift+Tab</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next / previous field</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&apos; (apostrophe)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copy value from field above</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date Field</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>t</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>+ / -</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next / previous day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>m / h</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First / last day of month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>y / r</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First / last day of year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>w / k</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First / last day of week</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reconcile account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search transactions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Recurring transactions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alt+1 &amp;ndash; Alt+9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Switch to account 1&amp;ndash;9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alt+0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Switch to account 10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sample Data</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sample data is already loaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load Sample Data</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sample data could not be loaded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was added; your own accounts are unchanged.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sample data loaded</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No sample data to clear.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clear Sample Data</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The sample data could not be removed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sample data cleared</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2261,10 +2393,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2288,135 +2416,11 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sign In Required</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sync this account once before sharing it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Share Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sharing: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shared with</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not shared with anyone yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove Selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Share Failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove Share</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove %1&apos;s access to this account?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This account can be shared after its first sync.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tindral Account</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Import &amp;Rules...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The account was deleted meanwhile.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit Transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The account named after [Transfer] does not exist.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A transfer needs another account.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The transaction was deleted meanwhile.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nothing was stored.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The transaction could not be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The other side of the transfer is reconciled.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Import Rules</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Budget</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2429,14 +2433,6 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+Z</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+Y</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2814,6 +2810,49 @@ All transactions, recurring entries, and reconciliation history for this account
     <name>ReconciliationService</name>
     <message>
         <source>Finish Reconciliation</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationWindows</name>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

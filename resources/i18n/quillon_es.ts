@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AccountActions</name>
+    <message>
+        <source>New Account</source>
+        <translation>Nueva cuenta</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>No se pudo crear la cuenta.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored; your other accounts are unchanged.</source>
+        <translation>No se ha guardado nada; sus demás cuentas no han cambiado.</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Editar cuenta</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>No se pudieron guardar los cambios.</translation>
+    </message>
+    <message>
+        <source>The account was deleted meanwhile.</source>
+        <translation>La cuenta se eliminó mientras tanto.</translation>
+    </message>
+    <message>
+        <source>The account keeps its previous details and balance.</source>
+        <translation>La cuenta conserva sus datos y su saldo anteriores.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>¿Eliminar «%1»?
+
+Se quitarán todos los movimientos, los movimientos recurrentes y el historial de conciliaciones de esta cuenta. Puede restaurarla en Preferencias → Sincronización.</translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>Se descartará la transacción que está escribiendo en esta cuenta.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>No se pudo eliminar la cuenta.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed: the account and all its entries are kept.</source>
+        <translation>No se ha quitado nada: la cuenta y todos sus movimientos se conservan.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Es necesario iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Para compartir se necesita una cuenta de Tindral. Inicie sesión en Archivo › Iniciar sesión para activar el uso compartido.</translation>
+    </message>
+    <message>
+        <source>Sync this account once before sharing it</source>
+        <translation>Sincronice esta cuenta una vez antes de compartirla</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Compartir cuenta</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Compartir: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Tindral. Verán los mismos movimientos, saldos e historial de conciliaciones en sus dispositivos.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Compartida con</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Todavía no se comparte con nadie.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
+        <translation>Todavía no pertenece a ningún grupo de Tindral. Cree uno o únase a uno en Archivo › Cuenta de Tindral... y comparta después esta cuenta con sus miembros.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Quitar seleccionados</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Error al compartir</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Error al quitar</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Dejar de compartir</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>¿Quitar a %1 el acceso a esta cuenta?</translation>
+    </message>
+    <message>
+        <source>This account can be shared after its first sync.</source>
+        <translation>Esta cuenta se podrá compartir después de su primera sincronización.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountContextMenu</name>
+    <message>
+        <source>Account actions</source>
+        <translation>Acciones de la cuenta</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nueva cuenta...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Editar «%1»...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Conciliar...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Historial de conciliaciones...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Renombrar beneficiarios...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Compartir...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Eliminar «%1»</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -1398,6 +1556,169 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>HelpMenuActions</name>
+    <message>
+        <source>About Tindral Quillon</source>
+        <translation>Acerca de Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un libro de cuentas digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación utiliza el framework Qt bajo la licencia GNU LGPL versión 3. El código fuente de Qt está disponible en &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>Guardar movimiento</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>Insertar un movimiento nuevo</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>Eliminar el movimiento actual</translation>
+    </message>
+    <message>
+        <source>Tab / Shift+Tab</source>
+        <translation>Tab / Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>Campo siguiente / anterior</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos; (apóstrofo)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>Copiar el valor del campo de arriba</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>Campo de fecha</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>+ / -</source>
+        <translation>+ / -</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>Día siguiente / anterior</translation>
+    </message>
+    <message>
+        <source>m / h</source>
+        <translation>m / h</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>Primer / último día del mes</translation>
+    </message>
+    <message>
+        <source>y / r</source>
+        <translation>y / r</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>Primer / último día del año</translation>
+    </message>
+    <message>
+        <source>w / k</source>
+        <translation>w / k</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>Primer / último día de la semana</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Alt+1 &amp;ndash; Alt+9</source>
+        <translation>Alt+1 &amp;ndash; Alt+9</translation>
+    </message>
+    <message>
+        <source>Switch to account 1&amp;ndash;9</source>
+        <translation>Ir a la cuenta 1&amp;ndash;9</translation>
+    </message>
+    <message>
+        <source>Alt+0</source>
+        <translation>Alt+0</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>Ir a la cuenta 10</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Los datos de ejemplo ya están cargados.</translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation>Cargar datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>No se pudieron cargar los datos de ejemplo.</translation>
+    </message>
+    <message>
+        <source>Nothing was added; your own accounts are unchanged.</source>
+        <translation>No se ha añadido nada; sus propias cuentas no han cambiado.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Datos de ejemplo cargados</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>No hay datos de ejemplo que borrar.</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>Borrar datos de ejemplo</translation>
+    </message>
+    <message>
+        <source>The sample data could not be removed.</source>
+        <translation>No se pudieron borrar los datos de ejemplo.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
+        <translation>No se ha borrado nada. Una cuenta de ejemplo con movimientos suyos se mantiene hasta que los mueva o elimine.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Datos de ejemplo borrados</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1814,30 +2135,7 @@ Saldo de la cuenta tras la importación: %4</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Tindral Quillon</source>
-        <translation>Tindral Quillon</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Páginas</translation>
-    </message>
-    <message>
-        <source>Sidebar and pages</source>
-        <translation>Barra lateral y páginas</translation>
-    </message>
-    <message>
-        <source>Sidebar width</source>
-        <translation>Ancho de la barra lateral</translation>
-    </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>Se ha registrado automáticamente %n movimiento recurrente</numerusform>
-            <numerusform>Se han registrado automáticamente %n movimientos recurrentes</numerusform>
-        </translation>
-    </message>
+    <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
@@ -1851,8 +2149,8 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <source>Select an account first</source>
-        <translation>Seleccione antes una cuenta</translation>
+        <source>New transaction</source>
+        <translation>Nuevo movimiento</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
@@ -1863,12 +2161,24 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>Ctrl+Shift+N</translation>
     </message>
     <message>
+        <source>New account</source>
+        <translation>Nueva cuenta</translation>
+    </message>
+    <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
         <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>Import &amp;Rules...</source>
+        <translation>Re&amp;glas de importación...</translation>
     </message>
     <message>
         <source>&amp;Tindral Account...</source>
@@ -1891,8 +2201,28 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>&amp;Edición</translation>
     </message>
     <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
         <source>&amp;Find...</source>
         <translation>&amp;Buscar...</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>Buscar movimientos</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
@@ -1913,6 +2243,10 @@ Saldo de la cuenta tras la importación: %4</translation>
     <message>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Conciliar la cuenta</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
@@ -1943,6 +2277,10 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>Ctrl+2</translation>
     </message>
     <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
         <source>Re&amp;curring Transactions</source>
         <translation>Movimientos &amp;recurrentes</translation>
     </message>
@@ -1951,12 +2289,32 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>Ctrl+3</translation>
     </message>
     <message>
+        <source>Recurring transactions</source>
+        <translation>Movimientos recurrentes</translation>
+    </message>
+    <message>
         <source>C&amp;ategories</source>
         <translation>&amp;Categorías</translation>
     </message>
     <message>
         <source>Ctrl+4</source>
         <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>&amp;Presupuesto</translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Presupuesto</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1986,9 +2344,35 @@ Saldo de la cuenta tras la importación: %4</translation>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Borrar datos de ejemplo</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Accounts</source>
-        <translation>Cuentas</translation>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Sidebar and pages</source>
+        <translation>Barra lateral y páginas</translation>
+    </message>
+    <message>
+        <source>Sidebar width</source>
+        <translation>Ancho de la barra lateral</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>Se ha registrado automáticamente %n movimiento recurrente</numerusform>
+            <numerusform>Se han registrado automáticamente %n movimientos recurrentes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Seleccione antes una cuenta</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -2011,264 +2395,12 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>Sin iniciar sesión</translation>
     </message>
     <message>
-        <source>New Account</source>
-        <translation>Nueva cuenta</translation>
-    </message>
-    <message>
-        <source>The account could not be created.</source>
-        <translation>No se pudo crear la cuenta.</translation>
-    </message>
-    <message>
-        <source>Nothing was stored; your other accounts are unchanged.</source>
-        <translation>No se ha guardado nada; sus demás cuentas no han cambiado.</translation>
-    </message>
-    <message>
-        <source>Edit Account</source>
-        <translation>Editar cuenta</translation>
-    </message>
-    <message>
-        <source>The changes could not be saved.</source>
-        <translation>No se pudieron guardar los cambios.</translation>
-    </message>
-    <message>
-        <source>The account keeps its previous details and balance.</source>
-        <translation>La cuenta conserva sus datos y su saldo anteriores.</translation>
-    </message>
-    <message>
-        <source>Account actions</source>
-        <translation>Acciones de la cuenta</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>Nueva cuenta...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>Editar «%1»...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>Conciliar...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>Historial de conciliaciones...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>Renombrar beneficiarios...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Compartir...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>Eliminar «%1»</translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation>Eliminar cuenta</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;?
-
-All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>¿Eliminar «%1»?
-
-Se quitarán todos los movimientos, los movimientos recurrentes y el historial de conciliaciones de esta cuenta. Puede restaurarla en Preferencias → Sincronización.</translation>
-    </message>
-    <message>
-        <source>The account could not be deleted.</source>
-        <translation>No se pudo eliminar la cuenta.</translation>
-    </message>
-    <message>
-        <source>Nothing was removed: the account and all its entries are kept.</source>
-        <translation>No se ha quitado nada: la cuenta y todos sus movimientos se conservan.</translation>
-    </message>
-    <message>
-        <source>About Tindral Quillon</source>
-        <translation>Acerca de Tindral Quillon</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Versión %1&lt;/p&gt;&lt;p&gt;Un libro de cuentas digital para llevar las finanzas del hogar.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Esta aplicación utiliza el framework Qt bajo la licencia GNU LGPL versión 3. El código fuente de Qt está disponible en &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>Movimientos</translation>
-    </message>
-    <message>
-        <source>Save transaction</source>
-        <translation>Guardar movimiento</translation>
-    </message>
-    <message>
-        <source>Insert new transaction</source>
-        <translation>Insertar un movimiento nuevo</translation>
-    </message>
-    <message>
-        <source>Delete current transaction</source>
-        <translation>Eliminar el movimiento actual</translation>
-    </message>
-    <message>
-        <source>Tab / Shift+Tab</source>
-        <translation>Tab / Shift+Tab</translation>
-    </message>
-    <message>
-        <source>Next / previous field</source>
-        <translation>Campo siguiente / anterior</translation>
-    </message>
-    <message>
-        <source>&apos; (apostrophe)</source>
-        <translation>&apos; (apóstrofo)</translation>
-    </message>
-    <message>
-        <source>Copy value from field above</source>
-        <translation>Copiar el valor del campo de arriba</translation>
-    </message>
-    <message>
-        <source>Date Field</source>
-        <translation>Campo de fecha</translation>
-    </message>
-    <message>
-        <source>t</source>
-        <translation>t</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Hoy</translation>
-    </message>
-    <message>
-        <source>+ / -</source>
-        <translation>+ / -</translation>
-    </message>
-    <message>
-        <source>Next / previous day</source>
-        <translation>Día siguiente / anterior</translation>
-    </message>
-    <message>
-        <source>m / h</source>
-        <translation>m / h</translation>
-    </message>
-    <message>
-        <source>First / last day of month</source>
-        <translation>Primer / último día del mes</translation>
-    </message>
-    <message>
-        <source>y / r</source>
-        <translation>y / r</translation>
-    </message>
-    <message>
-        <source>First / last day of year</source>
-        <translation>Primer / último día del año</translation>
-    </message>
-    <message>
-        <source>w / k</source>
-        <translation>w / k</translation>
-    </message>
-    <message>
-        <source>First / last day of week</source>
-        <translation>Primer / último día de la semana</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>New transaction</source>
-        <translation>Nuevo movimiento</translation>
-    </message>
-    <message>
-        <source>New account</source>
-        <translation>Nueva cuenta</translation>
-    </message>
-    <message>
-        <source>Reconcile account</source>
-        <translation>Conciliar la cuenta</translation>
-    </message>
-    <message>
-        <source>Search transactions</source>
-        <translation>Buscar movimientos</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation>Informes</translation>
     </message>
     <message>
-        <source>Recurring transactions</source>
-        <translation>Movimientos recurrentes</translation>
-    </message>
-    <message>
         <source>Categories</source>
         <translation>Categorías</translation>
-    </message>
-    <message>
-        <source>Alt+1 &amp;ndash; Alt+9</source>
-        <translation>Alt+1 &amp;ndash; Alt+9</translation>
-    </message>
-    <message>
-        <source>Switch to account 1&amp;ndash;9</source>
-        <translation>Ir a la cuenta 1&amp;ndash;9</translation>
-    </message>
-    <message>
-        <source>Alt+0</source>
-        <translation>Alt+0</translation>
-    </message>
-    <message>
-        <source>Switch to account 10</source>
-        <translation>Ir a la cuenta 10</translation>
-    </message>
-    <message>
-        <source>Keyboard Shortcuts</source>
-        <translation>Atajos de teclado</translation>
-    </message>
-    <message>
-        <source>Sample Data</source>
-        <translation>Datos de ejemplo</translation>
-    </message>
-    <message>
-        <source>Sample data is already loaded.</source>
-        <translation>Los datos de ejemplo ya están cargados.</translation>
-    </message>
-    <message>
-        <source>Load Sample Data</source>
-        <translation>Cargar datos de ejemplo</translation>
-    </message>
-    <message>
-        <source>The sample data could not be loaded.</source>
-        <translation>No se pudieron cargar los datos de ejemplo.</translation>
-    </message>
-    <message>
-        <source>Nothing was added; your own accounts are unchanged.</source>
-        <translation>No se ha añadido nada; sus propias cuentas no han cambiado.</translation>
-    </message>
-    <message>
-        <source>Sample data loaded</source>
-        <translation>Datos de ejemplo cargados</translation>
-    </message>
-    <message>
-        <source>No sample data to clear.</source>
-        <translation>No hay datos de ejemplo que borrar.</translation>
-    </message>
-    <message>
-        <source>Clear Sample Data</source>
-        <translation>Borrar datos de ejemplo</translation>
-    </message>
-    <message>
-        <source>The sample data could not be removed.</source>
-        <translation>No se pudieron borrar los datos de ejemplo.</translation>
-    </message>
-    <message>
-        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
-        <translation>No se ha borrado nada. Una cuenta de ejemplo con movimientos suyos se mantiene hasta que los mueva o elimine.</translation>
-    </message>
-    <message>
-        <source>Sample data cleared</source>
-        <translation>Datos de ejemplo borrados</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2285,10 +2417,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Preferences</source>
         <translation>Preferencias</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation>Conciliar — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -2311,136 +2439,12 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <translation>Gestión de beneficiarios</translation>
     </message>
     <message>
-        <source>Sign In Required</source>
-        <translation>Es necesario iniciar sesión</translation>
-    </message>
-    <message>
-        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation>Para compartir se necesita una cuenta de Tindral. Inicie sesión en Archivo › Iniciar sesión para activar el uso compartido.</translation>
-    </message>
-    <message>
-        <source>Sync this account once before sharing it</source>
-        <translation>Sincronice esta cuenta una vez antes de compartirla</translation>
-    </message>
-    <message>
-        <source>Share Account</source>
-        <translation>Compartir cuenta</translation>
-    </message>
-    <message>
-        <source>Sharing: %1</source>
-        <translation>Compartir: %1</translation>
-    </message>
-    <message>
-        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation>Comparta esta cuenta con los miembros de su grupo familiar de Tindral. Verán los mismos movimientos, saldos e historial de conciliaciones en sus dispositivos.</translation>
-    </message>
-    <message>
-        <source>Shared with</source>
-        <translation>Compartida con</translation>
-    </message>
-    <message>
-        <source>Not shared with anyone yet.</source>
-        <translation>Todavía no se comparte con nadie.</translation>
-    </message>
-    <message>
-        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation>Todavía no pertenece a ningún grupo de Tindral. Cree uno o únase a uno en Archivo › Cuenta de Tindral... y comparta después esta cuenta con sus miembros.</translation>
-    </message>
-    <message>
-        <source>Share</source>
-        <translation>Compartir</translation>
-    </message>
-    <message>
-        <source>Remove Selected</source>
-        <translation>Quitar seleccionados</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Share Failed</source>
-        <translation>Error al compartir</translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation>Error al quitar</translation>
-    </message>
-    <message>
-        <source>Remove Share</source>
-        <translation>Dejar de compartir</translation>
-    </message>
-    <message>
-        <source>Remove %1&apos;s access to this account?</source>
-        <translation>¿Quitar a %1 el acceso a esta cuenta?</translation>
-    </message>
-    <message>
-        <source>This account can be shared after its first sync.</source>
-        <translation>Esta cuenta se podrá compartir después de su primera sincronización.</translation>
-    </message>
-    <message>
         <source>Tindral Account</source>
         <translation>Cuenta de Tindral</translation>
     </message>
     <message>
-        <source>Import &amp;Rules...</source>
-        <translation>Re&amp;glas de importación...</translation>
-    </message>
-    <message>
-        <source>The account was deleted meanwhile.</source>
-        <translation>La cuenta se eliminó mientras tanto.</translation>
-    </message>
-    <message>
-        <source>Edit Transaction</source>
-        <translation>Editar transacción</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists.</source>
-        <translation>Esta transacción ya no existe.</translation>
-    </message>
-    <message>
-        <source>The account named after [Transfer] does not exist.</source>
-        <translation>La cuenta indicada tras [Transfer] no existe.</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account.</source>
-        <translation>Una transferencia necesita otra cuenta.</translation>
-    </message>
-    <message>
-        <source>The transaction was deleted meanwhile.</source>
-        <translation>La transacción se eliminó mientras tanto.</translation>
-    </message>
-    <message>
-        <source>Nothing was stored.</source>
-        <translation>No se guardó nada.</translation>
-    </message>
-    <message>
-        <source>The transaction could not be saved.</source>
-        <translation>No se pudo guardar la transacción.</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
-        <translation>Una transacción existente no puede convertirse en transferencia; elimínela e introduzca la transferencia como una transacción nueva.</translation>
-    </message>
-    <message>
-        <source>The other side of the transfer is reconciled.</source>
-        <translation>El otro lado de la transferencia está conciliado.</translation>
-    </message>
-    <message>
         <source>Import Rules</source>
         <translation>Reglas de importación</translation>
-    </message>
-    <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation>Se descartará la transacción que está escribiendo en esta cuenta.</translation>
-    </message>
-    <message>
-        <source>&amp;Budget</source>
-        <translation>&amp;Presupuesto</translation>
-    </message>
-    <message>
-        <source>Ctrl+5</source>
-        <translation>Ctrl+5</translation>
     </message>
     <message>
         <source>Budget</source>
@@ -2453,14 +2457,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+Z</source>
-        <translation>Ctrl+Shift+Z</translation>
-    </message>
-    <message>
-        <source>Ctrl+Y</source>
-        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -2838,6 +2834,49 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     <message>
         <source>Finish Reconciliation</source>
         <translation>Terminar conciliación</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationWindows</name>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Conciliar — %1</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Editar transacción</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation>Esta transacción ya no existe.</translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation>La cuenta indicada tras [Transfer] no existe.</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation>Una transferencia necesita otra cuenta.</translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation>La transacción se eliminó mientras tanto.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation>Una transacción existente no puede convertirse en transferencia; elimínela e introduzca la transferencia como una transacción nueva.</translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation>El otro lado de la transferencia está conciliado.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>No se pudo guardar la transacción.</translation>
     </message>
 </context>
 <context>

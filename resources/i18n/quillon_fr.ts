@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AccountActions</name>
+    <message>
+        <source>New Account</source>
+        <translation>Nouveau compte</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>Impossible de créer le compte.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored; your other accounts are unchanged.</source>
+        <translation>Rien n&apos;a été enregistré ; vos autres comptes sont inchangés.</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>Modifier le compte</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer les modifications.</translation>
+    </message>
+    <message>
+        <source>The account was deleted meanwhile.</source>
+        <translation>Le compte a été supprimé entre-temps.</translation>
+    </message>
+    <message>
+        <source>The account keeps its previous details and balance.</source>
+        <translation>Le compte conserve ses informations et son solde précédents.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>Supprimer « %1 » ?
+
+Toutes les opérations, les opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer dans Préférences → Données et synchro.</translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>L’opération que vous saisissez dans ce compte sera abandonnée.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>Impossible de supprimer le compte.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed: the account and all its entries are kept.</source>
+        <translation>Rien n&apos;a été supprimé : le compte et toutes ses opérations sont conservés.</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>Connexion requise</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>Le partage nécessite un compte Tindral. Connectez-vous avec Fichier › Se connecter pour l&apos;activer.</translation>
+    </message>
+    <message>
+        <source>Sync this account once before sharing it</source>
+        <translation>Synchronisez ce compte une fois avant de le partager</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>Partager le compte</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>Partage : %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>Partagez ce compte avec les membres de votre groupe familial Tindral. Ils verront les mêmes opérations, soldes et historique des rapprochements sur leurs appareils.</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>Partagé avec</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>Pas encore partagé.</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
+        <translation>Vous ne faites encore partie d&apos;aucun groupe Tindral. Créez-en un ou rejoignez-en un avec Fichier › Compte Tindral..., puis partagez ce compte avec ses membres.</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Retirer la sélection</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>Échec du partage</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>Échec du retrait</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>Retirer le partage</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>Retirer à %1 l&apos;accès à ce compte ?</translation>
+    </message>
+    <message>
+        <source>This account can be shared after its first sync.</source>
+        <translation>Ce compte pourra être partagé après sa première synchronisation.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountContextMenu</name>
+    <message>
+        <source>Account actions</source>
+        <translation>Actions du compte</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>Nouveau compte...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>Modifier « %1 »...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>Rapprocher...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>Historique des rapprochements...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>Renommer les bénéficiaires...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>Partager...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>Supprimer « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -1398,6 +1556,169 @@ Continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>HelpMenuActions</name>
+    <message>
+        <source>About Tindral Quillon</source>
+        <translation>À propos de Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un livre de comptes numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous licence GNU LGPL version 3. Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>Enregistrer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>Insérer une nouvelle opération</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>Supprimer l&apos;opération en cours</translation>
+    </message>
+    <message>
+        <source>Tab / Shift+Tab</source>
+        <translation>Tab / Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>Champ suivant / précédent</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos; (apostrophe)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>Recopier la valeur du champ du dessus</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>Champ de date</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>+ / -</source>
+        <translation>+ / -</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>Jour suivant / précédent</translation>
+    </message>
+    <message>
+        <source>m / h</source>
+        <translation>m / h</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>Premier / dernier jour du mois</translation>
+    </message>
+    <message>
+        <source>y / r</source>
+        <translation>y / r</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>Premier / dernier jour de l&apos;année</translation>
+    </message>
+    <message>
+        <source>w / k</source>
+        <translation>w / k</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>Premier / dernier jour de la semaine</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>Comptes</translation>
+    </message>
+    <message>
+        <source>Alt+1 &amp;ndash; Alt+9</source>
+        <translation>Alt+1 &amp;ndash; Alt+9</translation>
+    </message>
+    <message>
+        <source>Switch to account 1&amp;ndash;9</source>
+        <translation>Aller au compte 1&amp;ndash;9</translation>
+    </message>
+    <message>
+        <source>Alt+0</source>
+        <translation>Alt+0</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>Aller au compte 10</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>Données d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>Les données d&apos;exemple sont déjà chargées.</translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation>Charger les données d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>Impossible de charger les données d&apos;exemple.</translation>
+    </message>
+    <message>
+        <source>Nothing was added; your own accounts are unchanged.</source>
+        <translation>Rien n&apos;a été ajouté ; vos propres comptes sont inchangés.</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>Données d&apos;exemple chargées</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>Aucune donnée d&apos;exemple à effacer.</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>Effacer les données d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>The sample data could not be removed.</source>
+        <translation>Impossible d&apos;effacer les données d&apos;exemple.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
+        <translation>Rien n&apos;a été effacé. Un compte d&apos;exemple qui contient vos propres opérations reste en place tant que vous ne les avez pas déplacées ou supprimées.</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>Données d&apos;exemple effacées</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1814,30 +2135,7 @@ Solde du compte après l&apos;import : %4</translation>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Tindral Quillon</source>
-        <translation>Tindral Quillon</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>Pages</translation>
-    </message>
-    <message>
-        <source>Sidebar and pages</source>
-        <translation>Barre latérale et pages</translation>
-    </message>
-    <message>
-        <source>Sidebar width</source>
-        <translation>Largeur de la barre latérale</translation>
-    </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>%n opération récurrente passée automatiquement</numerusform>
-            <numerusform>%n opérations récurrentes passées automatiquement</numerusform>
-        </translation>
-    </message>
+    <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
@@ -1851,8 +2149,8 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <source>Select an account first</source>
-        <translation>Sélectionnez d&apos;abord un compte</translation>
+        <source>New transaction</source>
+        <translation>Nouvelle opération</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
@@ -1863,12 +2161,24 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>Ctrl+Shift+N</translation>
     </message>
     <message>
+        <source>New account</source>
+        <translation>Nouveau compte</translation>
+    </message>
+    <message>
         <source>&amp;Import...</source>
         <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
         <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Import &amp;Rules...</source>
+        <translation>&amp;Règles d&apos;import...</translation>
     </message>
     <message>
         <source>&amp;Tindral Account...</source>
@@ -1891,8 +2201,28 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>É&amp;dition</translation>
     </message>
     <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Ré&amp;tablir</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
         <source>&amp;Find...</source>
         <translation>&amp;Rechercher...</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>Rechercher des opérations</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
@@ -1913,6 +2243,10 @@ Solde du compte après l&apos;import : %4</translation>
     <message>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>Rapprocher le compte</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
@@ -1943,6 +2277,10 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>Ctrl+2</translation>
     </message>
     <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
         <source>Re&amp;curring Transactions</source>
         <translation>Opérations ré&amp;currentes</translation>
     </message>
@@ -1951,12 +2289,32 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>Ctrl+3</translation>
     </message>
     <message>
+        <source>Recurring transactions</source>
+        <translation>Opérations récurrentes</translation>
+    </message>
+    <message>
         <source>C&amp;ategories</source>
         <translation>Ca&amp;tégories</translation>
     </message>
     <message>
         <source>Ctrl+4</source>
         <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>&amp;Budget</translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>Budget</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1986,9 +2344,35 @@ Solde du compte après l&apos;import : %4</translation>
         <source>&amp;Clear Sample Data</source>
         <translation>&amp;Effacer les données d&apos;exemple</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Accounts</source>
-        <translation>Comptes</translation>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Sidebar and pages</source>
+        <translation>Barre latérale et pages</translation>
+    </message>
+    <message>
+        <source>Sidebar width</source>
+        <translation>Largeur de la barre latérale</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>%n opération récurrente passée automatiquement</numerusform>
+            <numerusform>%n opérations récurrentes passées automatiquement</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>Sélectionnez d&apos;abord un compte</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -2011,264 +2395,12 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>Non connecté</translation>
     </message>
     <message>
-        <source>New Account</source>
-        <translation>Nouveau compte</translation>
-    </message>
-    <message>
-        <source>The account could not be created.</source>
-        <translation>Impossible de créer le compte.</translation>
-    </message>
-    <message>
-        <source>Nothing was stored; your other accounts are unchanged.</source>
-        <translation>Rien n&apos;a été enregistré ; vos autres comptes sont inchangés.</translation>
-    </message>
-    <message>
-        <source>Edit Account</source>
-        <translation>Modifier le compte</translation>
-    </message>
-    <message>
-        <source>The changes could not be saved.</source>
-        <translation>Impossible d&apos;enregistrer les modifications.</translation>
-    </message>
-    <message>
-        <source>The account keeps its previous details and balance.</source>
-        <translation>Le compte conserve ses informations et son solde précédents.</translation>
-    </message>
-    <message>
-        <source>Account actions</source>
-        <translation>Actions du compte</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>Nouveau compte...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>Modifier « %1 »...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>Rapprocher...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>Historique des rapprochements...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>Renommer les bénéficiaires...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>Partager...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>Supprimer « %1 »</translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation>Supprimer le compte</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;?
-
-All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>Supprimer « %1 » ?
-
-Toutes les opérations, les opérations récurrentes et l&apos;historique des rapprochements de ce compte seront supprimés. Vous pourrez le restaurer dans Préférences → Données et synchro.</translation>
-    </message>
-    <message>
-        <source>The account could not be deleted.</source>
-        <translation>Impossible de supprimer le compte.</translation>
-    </message>
-    <message>
-        <source>Nothing was removed: the account and all its entries are kept.</source>
-        <translation>Rien n&apos;a été supprimé : le compte et toutes ses opérations sont conservés.</translation>
-    </message>
-    <message>
-        <source>About Tindral Quillon</source>
-        <translation>À propos de Tindral Quillon</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;Un livre de comptes numérique pour suivre les finances du foyer.&lt;/p&gt;&lt;p&gt;&lt;small&gt;Cette application utilise le framework Qt sous licence GNU LGPL version 3. Le code source de Qt est disponible sur &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>Opérations</translation>
-    </message>
-    <message>
-        <source>Save transaction</source>
-        <translation>Enregistrer l&apos;opération</translation>
-    </message>
-    <message>
-        <source>Insert new transaction</source>
-        <translation>Insérer une nouvelle opération</translation>
-    </message>
-    <message>
-        <source>Delete current transaction</source>
-        <translation>Supprimer l&apos;opération en cours</translation>
-    </message>
-    <message>
-        <source>Tab / Shift+Tab</source>
-        <translation>Tab / Shift+Tab</translation>
-    </message>
-    <message>
-        <source>Next / previous field</source>
-        <translation>Champ suivant / précédent</translation>
-    </message>
-    <message>
-        <source>&apos; (apostrophe)</source>
-        <translation>&apos; (apostrophe)</translation>
-    </message>
-    <message>
-        <source>Copy value from field above</source>
-        <translation>Recopier la valeur du champ du dessus</translation>
-    </message>
-    <message>
-        <source>Date Field</source>
-        <translation>Champ de date</translation>
-    </message>
-    <message>
-        <source>t</source>
-        <translation>t</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>Aujourd&apos;hui</translation>
-    </message>
-    <message>
-        <source>+ / -</source>
-        <translation>+ / -</translation>
-    </message>
-    <message>
-        <source>Next / previous day</source>
-        <translation>Jour suivant / précédent</translation>
-    </message>
-    <message>
-        <source>m / h</source>
-        <translation>m / h</translation>
-    </message>
-    <message>
-        <source>First / last day of month</source>
-        <translation>Premier / dernier jour du mois</translation>
-    </message>
-    <message>
-        <source>y / r</source>
-        <translation>y / r</translation>
-    </message>
-    <message>
-        <source>First / last day of year</source>
-        <translation>Premier / dernier jour de l&apos;année</translation>
-    </message>
-    <message>
-        <source>w / k</source>
-        <translation>w / k</translation>
-    </message>
-    <message>
-        <source>First / last day of week</source>
-        <translation>Premier / dernier jour de la semaine</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>New transaction</source>
-        <translation>Nouvelle opération</translation>
-    </message>
-    <message>
-        <source>New account</source>
-        <translation>Nouveau compte</translation>
-    </message>
-    <message>
-        <source>Reconcile account</source>
-        <translation>Rapprocher le compte</translation>
-    </message>
-    <message>
-        <source>Search transactions</source>
-        <translation>Rechercher des opérations</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation>Rapports</translation>
     </message>
     <message>
-        <source>Recurring transactions</source>
-        <translation>Opérations récurrentes</translation>
-    </message>
-    <message>
         <source>Categories</source>
         <translation>Catégories</translation>
-    </message>
-    <message>
-        <source>Alt+1 &amp;ndash; Alt+9</source>
-        <translation>Alt+1 &amp;ndash; Alt+9</translation>
-    </message>
-    <message>
-        <source>Switch to account 1&amp;ndash;9</source>
-        <translation>Aller au compte 1&amp;ndash;9</translation>
-    </message>
-    <message>
-        <source>Alt+0</source>
-        <translation>Alt+0</translation>
-    </message>
-    <message>
-        <source>Switch to account 10</source>
-        <translation>Aller au compte 10</translation>
-    </message>
-    <message>
-        <source>Keyboard Shortcuts</source>
-        <translation>Raccourcis clavier</translation>
-    </message>
-    <message>
-        <source>Sample Data</source>
-        <translation>Données d&apos;exemple</translation>
-    </message>
-    <message>
-        <source>Sample data is already loaded.</source>
-        <translation>Les données d&apos;exemple sont déjà chargées.</translation>
-    </message>
-    <message>
-        <source>Load Sample Data</source>
-        <translation>Charger les données d&apos;exemple</translation>
-    </message>
-    <message>
-        <source>The sample data could not be loaded.</source>
-        <translation>Impossible de charger les données d&apos;exemple.</translation>
-    </message>
-    <message>
-        <source>Nothing was added; your own accounts are unchanged.</source>
-        <translation>Rien n&apos;a été ajouté ; vos propres comptes sont inchangés.</translation>
-    </message>
-    <message>
-        <source>Sample data loaded</source>
-        <translation>Données d&apos;exemple chargées</translation>
-    </message>
-    <message>
-        <source>No sample data to clear.</source>
-        <translation>Aucune donnée d&apos;exemple à effacer.</translation>
-    </message>
-    <message>
-        <source>Clear Sample Data</source>
-        <translation>Effacer les données d&apos;exemple</translation>
-    </message>
-    <message>
-        <source>The sample data could not be removed.</source>
-        <translation>Impossible d&apos;effacer les données d&apos;exemple.</translation>
-    </message>
-    <message>
-        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
-        <translation>Rien n&apos;a été effacé. Un compte d&apos;exemple qui contient vos propres opérations reste en place tant que vous ne les avez pas déplacées ou supprimées.</translation>
-    </message>
-    <message>
-        <source>Sample data cleared</source>
-        <translation>Données d&apos;exemple effacées</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2285,10 +2417,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation>Rapprochement — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -2311,136 +2439,12 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Gestion des bénéficiaires</translation>
     </message>
     <message>
-        <source>Sign In Required</source>
-        <translation>Connexion requise</translation>
-    </message>
-    <message>
-        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation>Le partage nécessite un compte Tindral. Connectez-vous avec Fichier › Se connecter pour l&apos;activer.</translation>
-    </message>
-    <message>
-        <source>Sync this account once before sharing it</source>
-        <translation>Synchronisez ce compte une fois avant de le partager</translation>
-    </message>
-    <message>
-        <source>Share Account</source>
-        <translation>Partager le compte</translation>
-    </message>
-    <message>
-        <source>Sharing: %1</source>
-        <translation>Partage : %1</translation>
-    </message>
-    <message>
-        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation>Partagez ce compte avec les membres de votre groupe familial Tindral. Ils verront les mêmes opérations, soldes et historique des rapprochements sur leurs appareils.</translation>
-    </message>
-    <message>
-        <source>Shared with</source>
-        <translation>Partagé avec</translation>
-    </message>
-    <message>
-        <source>Not shared with anyone yet.</source>
-        <translation>Pas encore partagé.</translation>
-    </message>
-    <message>
-        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation>Vous ne faites encore partie d&apos;aucun groupe Tindral. Créez-en un ou rejoignez-en un avec Fichier › Compte Tindral..., puis partagez ce compte avec ses membres.</translation>
-    </message>
-    <message>
-        <source>Share</source>
-        <translation>Partager</translation>
-    </message>
-    <message>
-        <source>Remove Selected</source>
-        <translation>Retirer la sélection</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>Share Failed</source>
-        <translation>Échec du partage</translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation>Échec du retrait</translation>
-    </message>
-    <message>
-        <source>Remove Share</source>
-        <translation>Retirer le partage</translation>
-    </message>
-    <message>
-        <source>Remove %1&apos;s access to this account?</source>
-        <translation>Retirer à %1 l&apos;accès à ce compte ?</translation>
-    </message>
-    <message>
-        <source>This account can be shared after its first sync.</source>
-        <translation>Ce compte pourra être partagé après sa première synchronisation.</translation>
-    </message>
-    <message>
         <source>Tindral Account</source>
         <translation>Compte Tindral</translation>
     </message>
     <message>
-        <source>Import &amp;Rules...</source>
-        <translation>&amp;Règles d&apos;import...</translation>
-    </message>
-    <message>
-        <source>The account was deleted meanwhile.</source>
-        <translation>Le compte a été supprimé entre-temps.</translation>
-    </message>
-    <message>
-        <source>Edit Transaction</source>
-        <translation>Modifier l&apos;opération</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists.</source>
-        <translation>Cette opération n&apos;existe plus.</translation>
-    </message>
-    <message>
-        <source>The account named after [Transfer] does not exist.</source>
-        <translation>Le compte nommé après [Transfer] n&apos;existe pas.</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account.</source>
-        <translation>Un virement nécessite un autre compte.</translation>
-    </message>
-    <message>
-        <source>The transaction was deleted meanwhile.</source>
-        <translation>L&apos;opération a été supprimée entre-temps.</translation>
-    </message>
-    <message>
-        <source>Nothing was stored.</source>
-        <translation>Rien n&apos;a été enregistré.</translation>
-    </message>
-    <message>
-        <source>The transaction could not be saved.</source>
-        <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
-        <translation>Une opération existante ne peut pas devenir un virement ; supprimez-la et saisissez le virement comme nouvelle opération.</translation>
-    </message>
-    <message>
-        <source>The other side of the transfer is reconciled.</source>
-        <translation>L’autre côté du virement est rapproché.</translation>
-    </message>
-    <message>
         <source>Import Rules</source>
         <translation>Règles d&apos;import</translation>
-    </message>
-    <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation>L’opération que vous saisissez dans ce compte sera abandonnée.</translation>
-    </message>
-    <message>
-        <source>&amp;Budget</source>
-        <translation>&amp;Budget</translation>
-    </message>
-    <message>
-        <source>Ctrl+5</source>
-        <translation>Ctrl+5</translation>
     </message>
     <message>
         <source>Budget</source>
@@ -2453,14 +2457,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>&amp;Redo</source>
         <translation>Ré&amp;tablir</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+Z</source>
-        <translation>Ctrl+Shift+Z</translation>
-    </message>
-    <message>
-        <source>Ctrl+Y</source>
-        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -2838,6 +2834,49 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     <message>
         <source>Finish Reconciliation</source>
         <translation>Terminer le rapprochement</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationWindows</name>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>Rapprochement — %1</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>Modifier l&apos;opération</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation>Cette opération n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation>Le compte nommé après [Transfer] n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation>Un virement nécessite un autre compte.</translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation>L&apos;opération a été supprimée entre-temps.</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation>Une opération existante ne peut pas devenir un virement ; supprimez-la et saisissez le virement comme nouvelle opération.</translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation>L’autre côté du virement est rapproché.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>L&apos;opération n&apos;a pas pu être enregistrée.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>AccountActions</name>
+    <message>
+        <source>New Account</source>
+        <translation>新しい口座</translation>
+    </message>
+    <message>
+        <source>The account could not be created.</source>
+        <translation>口座を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was stored; your other accounts are unchanged.</source>
+        <translation>何も保存されていません。ほかの口座は変更されていません。</translation>
+    </message>
+    <message>
+        <source>Edit Account</source>
+        <translation>口座の編集</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>変更を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The account was deleted meanwhile.</source>
+        <translation>この口座はその間に削除されました。</translation>
+    </message>
+    <message>
+        <source>The account keeps its previous details and balance.</source>
+        <translation>口座の情報と残高は変更前のままです。</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;?
+
+All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
+        <translation>「%1」を削除しますか?
+
+この口座の取引、定期取引、照合履歴はすべて削除されます。[環境設定] → [データと同期] から復元できます。</translation>
+    </message>
+    <message>
+        <source>The transaction you are typing in this account will be discarded.</source>
+        <translation>この口座で入力中の取引は破棄されます。</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>口座の削除</translation>
+    </message>
+    <message>
+        <source>The account could not be deleted.</source>
+        <translation>口座を削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was removed: the account and all its entries are kept.</source>
+        <translation>何も削除されていません。口座とそのすべての取引はそのまま残っています。</translation>
+    </message>
+    <message>
+        <source>Sign In Required</source>
+        <translation>サインインが必要です</translation>
+    </message>
+    <message>
+        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
+        <translation>共有には Tindral アカウントが必要です。[ファイル] › [サインイン] からサインインすると共有できるようになります。</translation>
+    </message>
+    <message>
+        <source>Sync this account once before sharing it</source>
+        <translation>共有する前に、この口座を一度同期してください</translation>
+    </message>
+    <message>
+        <source>Share Account</source>
+        <translation>口座の共有</translation>
+    </message>
+    <message>
+        <source>Sharing: %1</source>
+        <translation>共有: %1</translation>
+    </message>
+    <message>
+        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
+        <translation>この口座を Tindral のファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ入出金明細、残高、照合履歴が表示されます。</translation>
+    </message>
+    <message>
+        <source>Shared with</source>
+        <translation>共有相手</translation>
+    </message>
+    <message>
+        <source>Not shared with anyone yet.</source>
+        <translation>まだ誰とも共有していません。</translation>
+    </message>
+    <message>
+        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
+        <translation>まだ Tindral のグループに参加していません。[ファイル] › [Tindral アカウント...] でグループを作成するか参加してから、この口座をメンバーと共有してください。</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>共有</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>選択項目を削除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Share Failed</source>
+        <translation>共有に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Failed</source>
+        <translation>削除に失敗しました</translation>
+    </message>
+    <message>
+        <source>Remove Share</source>
+        <translation>共有の解除</translation>
+    </message>
+    <message>
+        <source>Remove %1&apos;s access to this account?</source>
+        <translation>%1 によるこの口座へのアクセスを解除しますか?</translation>
+    </message>
+    <message>
+        <source>This account can be shared after its first sync.</source>
+        <translation>この口座は最初の同期の後に共有できます。</translation>
+    </message>
+</context>
+<context>
+    <name>AccountContextMenu</name>
+    <message>
+        <source>Account actions</source>
+        <translation>口座の操作</translation>
+    </message>
+    <message>
+        <source>New Account...</source>
+        <translation>新しい口座...</translation>
+    </message>
+    <message>
+        <source>Edit &quot;%1&quot;...</source>
+        <translation>「%1」を編集...</translation>
+    </message>
+    <message>
+        <source>Reconcile...</source>
+        <translation>照合...</translation>
+    </message>
+    <message>
+        <source>Reconciliation History...</source>
+        <translation>照合履歴...</translation>
+    </message>
+    <message>
+        <source>Rename Payees...</source>
+        <translation>取引先名の変更...</translation>
+    </message>
+    <message>
+        <source>Share...</source>
+        <translation>共有...</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot;</source>
+        <translation>「%1」を削除</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -1395,6 +1553,169 @@ Continue?</source>
     </message>
 </context>
 <context>
+    <name>HelpMenuActions</name>
+    <message>
+        <source>About Tindral Quillon</source>
+        <translation>Tindral Quillon について</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を記録するデジタル出納帳です。&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは GNU LGPL バージョン 3 に基づき Qt フレームワークを使用しています。Qt のソースコードは &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt; から入手できます。&lt;/small&gt;&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>入出金明細</translation>
+    </message>
+    <message>
+        <source>Save transaction</source>
+        <translation>取引を保存</translation>
+    </message>
+    <message>
+        <source>Insert new transaction</source>
+        <translation>新しい取引を挿入</translation>
+    </message>
+    <message>
+        <source>Delete current transaction</source>
+        <translation>選択中の取引を削除</translation>
+    </message>
+    <message>
+        <source>Tab / Shift+Tab</source>
+        <translation>Tab / Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Next / previous field</source>
+        <translation>次 / 前の項目</translation>
+    </message>
+    <message>
+        <source>&apos; (apostrophe)</source>
+        <translation>&apos; (アポストロフィ)</translation>
+    </message>
+    <message>
+        <source>Copy value from field above</source>
+        <translation>上の行の値をコピー</translation>
+    </message>
+    <message>
+        <source>Date Field</source>
+        <translation>日付欄</translation>
+    </message>
+    <message>
+        <source>t</source>
+        <translation>t</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>+ / -</source>
+        <translation>+ / -</translation>
+    </message>
+    <message>
+        <source>Next / previous day</source>
+        <translation>翌日 / 前日</translation>
+    </message>
+    <message>
+        <source>m / h</source>
+        <translation>m / h</translation>
+    </message>
+    <message>
+        <source>First / last day of month</source>
+        <translation>月初 / 月末</translation>
+    </message>
+    <message>
+        <source>y / r</source>
+        <translation>y / r</translation>
+    </message>
+    <message>
+        <source>First / last day of year</source>
+        <translation>年初 / 年末</translation>
+    </message>
+    <message>
+        <source>w / k</source>
+        <translation>w / k</translation>
+    </message>
+    <message>
+        <source>First / last day of week</source>
+        <translation>週の初日 / 最終日</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>全般</translation>
+    </message>
+    <message>
+        <source>Accounts</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Alt+1 &amp;ndash; Alt+9</source>
+        <translation>Alt+1 &amp;ndash; Alt+9</translation>
+    </message>
+    <message>
+        <source>Switch to account 1&amp;ndash;9</source>
+        <translation>口座 1&amp;ndash;9 に切り替え</translation>
+    </message>
+    <message>
+        <source>Alt+0</source>
+        <translation>Alt+0</translation>
+    </message>
+    <message>
+        <source>Switch to account 10</source>
+        <translation>口座 10 に切り替え</translation>
+    </message>
+    <message>
+        <source>Keyboard Shortcuts</source>
+        <translation>キーボードショートカット</translation>
+    </message>
+    <message>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Sample Data</source>
+        <translation>サンプルデータ</translation>
+    </message>
+    <message>
+        <source>Sample data is already loaded.</source>
+        <translation>サンプルデータはすでに読み込まれています。</translation>
+    </message>
+    <message>
+        <source>Load Sample Data</source>
+        <translation>サンプルデータの読み込み</translation>
+    </message>
+    <message>
+        <source>The sample data could not be loaded.</source>
+        <translation>サンプルデータを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was added; your own accounts are unchanged.</source>
+        <translation>何も追加されていません。お使いの口座は変更されていません。</translation>
+    </message>
+    <message>
+        <source>Sample data loaded</source>
+        <translation>サンプルデータを読み込みました</translation>
+    </message>
+    <message>
+        <source>No sample data to clear.</source>
+        <translation>削除するサンプルデータはありません。</translation>
+    </message>
+    <message>
+        <source>Clear Sample Data</source>
+        <translation>サンプルデータの削除</translation>
+    </message>
+    <message>
+        <source>The sample data could not be removed.</source>
+        <translation>サンプルデータを削除できませんでした。</translation>
+    </message>
+    <message>
+        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
+        <translation>何も削除されていません。ご自身で入力した取引があるサンプル口座は、それらを移動または削除するまで残ります。</translation>
+    </message>
+    <message>
+        <source>Sample data cleared</source>
+        <translation>サンプルデータを削除しました</translation>
+    </message>
+</context>
+<context>
     <name>ImportScreen</name>
     <message>
         <source>Import Transactions</source>
@@ -1804,29 +2125,7 @@ Account balance after import: %4</source>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Tindral Quillon</source>
-        <translation>Tindral Quillon</translation>
-    </message>
-    <message>
-        <source>Pages</source>
-        <translation>ページ</translation>
-    </message>
-    <message>
-        <source>Sidebar and pages</source>
-        <translation>サイドバーとページ</translation>
-    </message>
-    <message>
-        <source>Sidebar width</source>
-        <translation>サイドバーの幅</translation>
-    </message>
-    <message numerus="yes">
-        <source>Auto-posted %n recurring transaction(s)</source>
-        <translation>
-            <numerusform>定期取引を %n 件自動記帳しました</numerusform>
-        </translation>
-    </message>
+    <name>MainMenu</name>
     <message>
         <source>&amp;File</source>
         <translation>ファイル(&amp;F)</translation>
@@ -1840,8 +2139,8 @@ Account balance after import: %4</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <source>Select an account first</source>
-        <translation>先に口座を選択してください</translation>
+        <source>New transaction</source>
+        <translation>新しい取引</translation>
     </message>
     <message>
         <source>New &amp;Account</source>
@@ -1852,12 +2151,24 @@ Account balance after import: %4</source>
         <translation>Ctrl+Shift+N</translation>
     </message>
     <message>
+        <source>New account</source>
+        <translation>新しい口座</translation>
+    </message>
+    <message>
         <source>&amp;Import...</source>
         <translation>インポート(&amp;I)...</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
         <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>Import &amp;Rules...</source>
+        <translation>インポートルール(&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Tindral Account...</source>
@@ -1880,8 +2191,28 @@ Account balance after import: %4</source>
         <translation>編集(&amp;E)</translation>
     </message>
     <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直し(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Y</source>
+        <translation>Ctrl+Y</translation>
+    </message>
+    <message>
         <source>&amp;Find...</source>
         <translation>検索(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Search transactions</source>
+        <translation>取引を検索</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
@@ -1902,6 +2233,10 @@ Account balance after import: %4</source>
     <message>
         <source>Ctrl+R</source>
         <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Reconcile account</source>
+        <translation>口座を照合</translation>
     </message>
     <message>
         <source>Reconciliation &amp;History...</source>
@@ -1932,6 +2267,10 @@ Account balance after import: %4</source>
         <translation>Ctrl+2</translation>
     </message>
     <message>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
         <source>Re&amp;curring Transactions</source>
         <translation>定期取引(&amp;C)</translation>
     </message>
@@ -1940,12 +2279,32 @@ Account balance after import: %4</source>
         <translation>Ctrl+3</translation>
     </message>
     <message>
+        <source>Recurring transactions</source>
+        <translation>定期取引</translation>
+    </message>
+    <message>
         <source>C&amp;ategories</source>
         <translation>カテゴリ(&amp;A)</translation>
     </message>
     <message>
         <source>Ctrl+4</source>
         <translation>Ctrl+4</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message>
+        <source>&amp;Budget</source>
+        <translation>予算(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Ctrl+5</source>
+        <translation>Ctrl+5</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>予算</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1975,9 +2334,34 @@ Account balance after import: %4</source>
         <source>&amp;Clear Sample Data</source>
         <translation>サンプルデータを削除(&amp;C)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Accounts</source>
-        <translation>口座</translation>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Sidebar and pages</source>
+        <translation>サイドバーとページ</translation>
+    </message>
+    <message>
+        <source>Sidebar width</source>
+        <translation>サイドバーの幅</translation>
+    </message>
+    <message numerus="yes">
+        <source>Auto-posted %n recurring transaction(s)</source>
+        <translation>
+            <numerusform>定期取引を %n 件自動記帳しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select an account first</source>
+        <translation>先に口座を選択してください</translation>
     </message>
     <message>
         <source>Sync complete</source>
@@ -2000,264 +2384,12 @@ Account balance after import: %4</source>
         <translation>サインインしていません</translation>
     </message>
     <message>
-        <source>New Account</source>
-        <translation>新しい口座</translation>
-    </message>
-    <message>
-        <source>The account could not be created.</source>
-        <translation>口座を作成できませんでした。</translation>
-    </message>
-    <message>
-        <source>Nothing was stored; your other accounts are unchanged.</source>
-        <translation>何も保存されていません。ほかの口座は変更されていません。</translation>
-    </message>
-    <message>
-        <source>Edit Account</source>
-        <translation>口座の編集</translation>
-    </message>
-    <message>
-        <source>The changes could not be saved.</source>
-        <translation>変更を保存できませんでした。</translation>
-    </message>
-    <message>
-        <source>The account keeps its previous details and balance.</source>
-        <translation>口座の情報と残高は変更前のままです。</translation>
-    </message>
-    <message>
-        <source>Account actions</source>
-        <translation>口座の操作</translation>
-    </message>
-    <message>
-        <source>New Account...</source>
-        <translation>新しい口座...</translation>
-    </message>
-    <message>
-        <source>Edit &quot;%1&quot;...</source>
-        <translation>「%1」を編集...</translation>
-    </message>
-    <message>
-        <source>Reconcile...</source>
-        <translation>照合...</translation>
-    </message>
-    <message>
-        <source>Reconciliation History...</source>
-        <translation>照合履歴...</translation>
-    </message>
-    <message>
-        <source>Rename Payees...</source>
-        <translation>取引先名の変更...</translation>
-    </message>
-    <message>
-        <source>Share...</source>
-        <translation>共有...</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;</source>
-        <translation>「%1」を削除</translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation>口座の削除</translation>
-    </message>
-    <message>
-        <source>Delete &quot;%1&quot;?
-
-All transactions, recurring entries, and reconciliation history for this account will be removed. You can restore it from Preferences → Data &amp; Sync.</source>
-        <translation>「%1」を削除しますか?
-
-この口座の取引、定期取引、照合履歴はすべて削除されます。[環境設定] → [データと同期] から復元できます。</translation>
-    </message>
-    <message>
-        <source>The account could not be deleted.</source>
-        <translation>口座を削除できませんでした。</translation>
-    </message>
-    <message>
-        <source>Nothing was removed: the account and all its entries are kept.</source>
-        <translation>何も削除されていません。口座とそのすべての取引はそのまま残っています。</translation>
-    </message>
-    <message>
-        <source>About Tindral Quillon</source>
-        <translation>Tindral Quillon について</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;Version %1&lt;/p&gt;&lt;p&gt;A digital quillon register for tracking household finances.&lt;/p&gt;&lt;p&gt;&lt;small&gt;This application uses the Qt framework under the GNU LGPL version 3. The source code of Qt is available at &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt;.&lt;/small&gt;&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Tindral Quillon&lt;/h3&gt;&lt;p&gt;バージョン %1&lt;/p&gt;&lt;p&gt;家計を記録するデジタル出納帳です。&lt;/p&gt;&lt;p&gt;&lt;small&gt;このアプリケーションは GNU LGPL バージョン 3 に基づき Qt フレームワークを使用しています。Qt のソースコードは &lt;a href=&quot;https://download.qt.io/&quot;&gt;download.qt.io&lt;/a&gt; から入手できます。&lt;/small&gt;&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>入出金明細</translation>
-    </message>
-    <message>
-        <source>Save transaction</source>
-        <translation>取引を保存</translation>
-    </message>
-    <message>
-        <source>Insert new transaction</source>
-        <translation>新しい取引を挿入</translation>
-    </message>
-    <message>
-        <source>Delete current transaction</source>
-        <translation>選択中の取引を削除</translation>
-    </message>
-    <message>
-        <source>Tab / Shift+Tab</source>
-        <translation>Tab / Shift+Tab</translation>
-    </message>
-    <message>
-        <source>Next / previous field</source>
-        <translation>次 / 前の項目</translation>
-    </message>
-    <message>
-        <source>&apos; (apostrophe)</source>
-        <translation>&apos; (アポストロフィ)</translation>
-    </message>
-    <message>
-        <source>Copy value from field above</source>
-        <translation>上の行の値をコピー</translation>
-    </message>
-    <message>
-        <source>Date Field</source>
-        <translation>日付欄</translation>
-    </message>
-    <message>
-        <source>t</source>
-        <translation>t</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <translation>今日</translation>
-    </message>
-    <message>
-        <source>+ / -</source>
-        <translation>+ / -</translation>
-    </message>
-    <message>
-        <source>Next / previous day</source>
-        <translation>翌日 / 前日</translation>
-    </message>
-    <message>
-        <source>m / h</source>
-        <translation>m / h</translation>
-    </message>
-    <message>
-        <source>First / last day of month</source>
-        <translation>月初 / 月末</translation>
-    </message>
-    <message>
-        <source>y / r</source>
-        <translation>y / r</translation>
-    </message>
-    <message>
-        <source>First / last day of year</source>
-        <translation>年初 / 年末</translation>
-    </message>
-    <message>
-        <source>w / k</source>
-        <translation>w / k</translation>
-    </message>
-    <message>
-        <source>First / last day of week</source>
-        <translation>週の初日 / 最終日</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>全般</translation>
-    </message>
-    <message>
-        <source>New transaction</source>
-        <translation>新しい取引</translation>
-    </message>
-    <message>
-        <source>New account</source>
-        <translation>新しい口座</translation>
-    </message>
-    <message>
-        <source>Reconcile account</source>
-        <translation>口座を照合</translation>
-    </message>
-    <message>
-        <source>Search transactions</source>
-        <translation>取引を検索</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>インポート</translation>
-    </message>
-    <message>
         <source>Reports</source>
         <translation>レポート</translation>
     </message>
     <message>
-        <source>Recurring transactions</source>
-        <translation>定期取引</translation>
-    </message>
-    <message>
         <source>Categories</source>
         <translation>カテゴリ</translation>
-    </message>
-    <message>
-        <source>Alt+1 &amp;ndash; Alt+9</source>
-        <translation>Alt+1 &amp;ndash; Alt+9</translation>
-    </message>
-    <message>
-        <source>Switch to account 1&amp;ndash;9</source>
-        <translation>口座 1&amp;ndash;9 に切り替え</translation>
-    </message>
-    <message>
-        <source>Alt+0</source>
-        <translation>Alt+0</translation>
-    </message>
-    <message>
-        <source>Switch to account 10</source>
-        <translation>口座 10 に切り替え</translation>
-    </message>
-    <message>
-        <source>Keyboard Shortcuts</source>
-        <translation>キーボードショートカット</translation>
-    </message>
-    <message>
-        <source>Sample Data</source>
-        <translation>サンプルデータ</translation>
-    </message>
-    <message>
-        <source>Sample data is already loaded.</source>
-        <translation>サンプルデータはすでに読み込まれています。</translation>
-    </message>
-    <message>
-        <source>Load Sample Data</source>
-        <translation>サンプルデータの読み込み</translation>
-    </message>
-    <message>
-        <source>The sample data could not be loaded.</source>
-        <translation>サンプルデータを読み込めませんでした。</translation>
-    </message>
-    <message>
-        <source>Nothing was added; your own accounts are unchanged.</source>
-        <translation>何も追加されていません。お使いの口座は変更されていません。</translation>
-    </message>
-    <message>
-        <source>Sample data loaded</source>
-        <translation>サンプルデータを読み込みました</translation>
-    </message>
-    <message>
-        <source>No sample data to clear.</source>
-        <translation>削除するサンプルデータはありません。</translation>
-    </message>
-    <message>
-        <source>Clear Sample Data</source>
-        <translation>サンプルデータの削除</translation>
-    </message>
-    <message>
-        <source>The sample data could not be removed.</source>
-        <translation>サンプルデータを削除できませんでした。</translation>
-    </message>
-    <message>
-        <source>Nothing was removed. A sample account that holds entries of your own stays until you move or delete them.</source>
-        <translation>何も削除されていません。ご自身で入力した取引があるサンプル口座は、それらを移動または削除するまで残ります。</translation>
-    </message>
-    <message>
-        <source>Sample data cleared</source>
-        <translation>サンプルデータを削除しました</translation>
     </message>
     <message>
         <source>Recurring Transactions</source>
@@ -2274,10 +2406,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Preferences</source>
         <translation>環境設定</translation>
-    </message>
-    <message>
-        <source>Reconcile — %1</source>
-        <translation>照合 — %1</translation>
     </message>
     <message>
         <source>Reconciliation History</source>
@@ -2300,136 +2428,12 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>取引先の管理</translation>
     </message>
     <message>
-        <source>Sign In Required</source>
-        <translation>サインインが必要です</translation>
-    </message>
-    <message>
-        <source>Sharing requires a Tindral account. Sign in via File › Sign In to enable sharing.</source>
-        <translation>共有には Tindral アカウントが必要です。[ファイル] › [サインイン] からサインインすると共有できるようになります。</translation>
-    </message>
-    <message>
-        <source>Sync this account once before sharing it</source>
-        <translation>共有する前に、この口座を一度同期してください</translation>
-    </message>
-    <message>
-        <source>Share Account</source>
-        <translation>口座の共有</translation>
-    </message>
-    <message>
-        <source>Sharing: %1</source>
-        <translation>共有: %1</translation>
-    </message>
-    <message>
-        <source>Share this account with members of your Tindral family group. They&apos;ll see the same register, balances, and reconciliation history on their devices.</source>
-        <translation>この口座を Tindral のファミリーグループのメンバーと共有します。メンバーのデバイスにも同じ入出金明細、残高、照合履歴が表示されます。</translation>
-    </message>
-    <message>
-        <source>Shared with</source>
-        <translation>共有相手</translation>
-    </message>
-    <message>
-        <source>Not shared with anyone yet.</source>
-        <translation>まだ誰とも共有していません。</translation>
-    </message>
-    <message>
-        <source>You&apos;re not part of a Tindral group yet. Create or join one under File › Tindral Account..., then share this account with its members.</source>
-        <translation>まだ Tindral のグループに参加していません。[ファイル] › [Tindral アカウント...] でグループを作成するか参加してから、この口座をメンバーと共有してください。</translation>
-    </message>
-    <message>
-        <source>Share</source>
-        <translation>共有</translation>
-    </message>
-    <message>
-        <source>Remove Selected</source>
-        <translation>選択項目を削除</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>閉じる</translation>
-    </message>
-    <message>
-        <source>Share Failed</source>
-        <translation>共有に失敗しました</translation>
-    </message>
-    <message>
-        <source>Remove Failed</source>
-        <translation>削除に失敗しました</translation>
-    </message>
-    <message>
-        <source>Remove Share</source>
-        <translation>共有の解除</translation>
-    </message>
-    <message>
-        <source>Remove %1&apos;s access to this account?</source>
-        <translation>%1 によるこの口座へのアクセスを解除しますか?</translation>
-    </message>
-    <message>
-        <source>This account can be shared after its first sync.</source>
-        <translation>この口座は最初の同期の後に共有できます。</translation>
-    </message>
-    <message>
         <source>Tindral Account</source>
         <translation>Tindral アカウント</translation>
     </message>
     <message>
-        <source>Import &amp;Rules...</source>
-        <translation>インポートルール(&amp;R)...</translation>
-    </message>
-    <message>
-        <source>The account was deleted meanwhile.</source>
-        <translation>この口座はその間に削除されました。</translation>
-    </message>
-    <message>
-        <source>Edit Transaction</source>
-        <translation>取引を編集</translation>
-    </message>
-    <message>
-        <source>This transaction no longer exists.</source>
-        <translation>この取引はもう存在しません。</translation>
-    </message>
-    <message>
-        <source>The account named after [Transfer] does not exist.</source>
-        <translation>[Transfer] の後に指定した口座は存在しません。</translation>
-    </message>
-    <message>
-        <source>A transfer needs another account.</source>
-        <translation>振替には別の口座が必要です。</translation>
-    </message>
-    <message>
-        <source>The transaction was deleted meanwhile.</source>
-        <translation>この取引はその間に削除されました。</translation>
-    </message>
-    <message>
-        <source>Nothing was stored.</source>
-        <translation>何も保存されていません。</translation>
-    </message>
-    <message>
-        <source>The transaction could not be saved.</source>
-        <translation>取引を保存できませんでした。</translation>
-    </message>
-    <message>
-        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
-        <translation>既存の取引を振替に変えることはできません。削除してから、振替を新しい取引として入力してください。</translation>
-    </message>
-    <message>
-        <source>The other side of the transfer is reconciled.</source>
-        <translation>振替の相手側は照合済みです。</translation>
-    </message>
-    <message>
         <source>Import Rules</source>
         <translation>インポートルール</translation>
-    </message>
-    <message>
-        <source>The transaction you are typing in this account will be discarded.</source>
-        <translation>この口座で入力中の取引は破棄されます。</translation>
-    </message>
-    <message>
-        <source>&amp;Budget</source>
-        <translation>予算(&amp;B)</translation>
-    </message>
-    <message>
-        <source>Ctrl+5</source>
-        <translation>Ctrl+5</translation>
     </message>
     <message>
         <source>Budget</source>
@@ -2442,14 +2446,6 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>&amp;Redo</source>
         <translation>やり直し(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+Z</source>
-        <translation>Ctrl+Shift+Z</translation>
-    </message>
-    <message>
-        <source>Ctrl+Y</source>
-        <translation>Ctrl+Y</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -2824,6 +2820,49 @@ All transactions, recurring entries, and reconciliation history for this account
     <message>
         <source>Finish Reconciliation</source>
         <translation>照合を完了</translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationWindows</name>
+    <message>
+        <source>Reconcile — %1</source>
+        <translation>照合 — %1</translation>
+    </message>
+    <message>
+        <source>Edit Transaction</source>
+        <translation>取引を編集</translation>
+    </message>
+    <message>
+        <source>This transaction no longer exists.</source>
+        <translation>この取引はもう存在しません。</translation>
+    </message>
+    <message>
+        <source>The account named after [Transfer] does not exist.</source>
+        <translation>[Transfer] の後に指定した口座は存在しません。</translation>
+    </message>
+    <message>
+        <source>A transfer needs another account.</source>
+        <translation>振替には別の口座が必要です。</translation>
+    </message>
+    <message>
+        <source>The transaction was deleted meanwhile.</source>
+        <translation>この取引はその間に削除されました。</translation>
+    </message>
+    <message>
+        <source>An existing transaction cannot become a transfer; delete it and enter the transfer as a new transaction.</source>
+        <translation>既存の取引を振替に変えることはできません。削除してから、振替を新しい取引として入力してください。</translation>
+    </message>
+    <message>
+        <source>The other side of the transfer is reconciled.</source>
+        <translation>振替の相手側は照合済みです。</translation>
+    </message>
+    <message>
+        <source>Nothing was stored.</source>
+        <translation>何も保存されていません。</translation>
+    </message>
+    <message>
+        <source>The transaction could not be saved.</source>
+        <translation>取引を保存できませんでした。</translation>
     </message>
 </context>
 <context>

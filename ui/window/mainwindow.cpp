@@ -6,13 +6,10 @@
 #include "account/authclient.h"
 #include "account/client.h"
 #include "app/appstate.h"
-#include "app/appupdateconfig.h"
 #include "app/preferencekeys.h"
 #include "app/thememanager.h"
-#include "services/accountsharingservice.h"
 #include "services/ledgerwriter.h"
 #include "services/recurringservice.h"
-#include "services/sampledataservice.h"
 #include "services/syncengine.h"
 #include "services/undostack.h"
 #include "storage/preferencesrepository.h"
@@ -26,25 +23,25 @@
 #include "ui/lists/payeescreen.h"
 #include "ui/lists/searchscreen.h"
 #include "ui/online/accountscreen.h"
-#include "ui/online/sharemembersdialog.h"
 #include "ui/online/signinlinkdialog.h"
 #include "ui/presentation/accountpresentation.h"
 #include "ui/presentation/regionalformat.h"
-#include "ui/presentation/shortcuttext.h"
 #include "ui/reconciliation/reconciliationhistoryscreen.h"
 #include "ui/reconciliation/reconciliationscreen.h"
 #include "ui/recurring/recurringscreen.h"
 #include "ui/register/registermodel.h"
 #include "ui/register/registerscreen.h"
-#include "ui/register/transactionformdialog.h"
 #include "ui/reports/reportsscreen.h"
 #include "ui/settings/settingsscreen.h"
-#include "ui/window/accountformdialog.h"
+#include "ui/window/accountactions.h"
+#include "ui/window/accountcontextmenu.h"
 #include "ui/window/accountsidebar.h"
 #include "ui/window/emptystatepage.h"
+#include "ui/window/helpmenuactions.h"
+#include "ui/window/mainmenu.h"
+#include "ui/window/reconciliationwindows.h"
 #include "ui/window/statusbar.h"
 #include "ui/window/welcomescreen.h"
-#include "update/widgets/updateflows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,9 +49,6 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
@@ -74,7 +68,6 @@ constexpr int kLongMessageMs = 5000;
 MainWindow::MainWindow(AppState *state, QWidget *parent)
     : QMainWindow(parent)
     , m_state(state)
-    , m_sampleData(new SampleDataService(state->database(), this))
     , m_windows(this, state) {
     setWindowTitle(tr("Tindral Quillon"));
     setAccessibleName(tr("Tindral Quillon"));
@@ -109,6 +102,9 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
 
     m_statusBar = new StatusBar(this);
     setStatusBar(m_statusBar);
+    m_accountActions = new AccountActions(m_state, m_register, m_statusBar, this);
+    m_reconciliations = new ReconciliationWindows(m_state, &m_windows, this);
+    m_help = new HelpMenuActions(m_state, m_statusBar, this);
 
     restoreLayout();
     connectSignals();
@@ -138,136 +134,12 @@ void MainWindow::showDatesAgain() {
 }
 
 QAction *MainWindow::action(const QString &name) const {
-    for (QMenu *menu : m_menus) {
-        for (QAction *a : menu->actions()) {
-            if (a->objectName() == name)
-                return a;
-        }
-    }
-    return nullptr;
-}
-
-const QList<MainWindow::MenuItem> &MainWindow::menuItems() {
-    using K = QKeySequence;
-    const auto undo = [](MainWindow *window) { window->undoOrRedo(true); };
-    const auto redo = [](MainWindow *window) { window->undoOrRedo(false); };
-    const auto rules = [](MainWindow *window) { window->showRulesWindow(); };
-    const auto signIn = [](MainWindow *window) {
-        if (window->m_register->confirmLeaveEntry())
-            window->m_stack->setCurrentIndex(WelcomePage);
-    };
-    const auto signOut
-        = [](MainWindow *window) { window->m_state->accountClient()->auth()->logout(); };
-    static const QList<MenuItem> items = {
-        // clang-format off
-        {QT_TR_NOOP("&File"), "newTransaction", QT_TR_NOOP("&New Transaction"), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+N")}, &MainWindow::startNewTransaction, QT_TR_NOOP("New transaction"), 1},
-        {QT_TR_NOOP("&File"), "newAccount", QT_TR_NOOP("New &Account"), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+Shift+N")}, &MainWindow::showNewAccountDialog, QT_TR_NOOP("New account"), 2},
-        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&File"), "import", QT_TR_NOOP("&Import..."), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+I")}, &MainWindow::showImportWindow, QT_TR_NOOP("Import"), 5},
-        {QT_TR_NOOP("&File"), "importRules", QT_TR_NOOP("Import &Rules..."), K::UnknownKey,
-         {}, rules, nullptr, 0},
-        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&File"), "tindralAccount", QT_TR_NOOP("&Tindral Account..."), K::UnknownKey,
-         {}, &MainWindow::showAccountWindow, nullptr, 0},
-        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&File"), "signIn", QT_TR_NOOP("&Sign In..."), K::UnknownKey,
-         {}, signIn, nullptr, 0},
-        {QT_TR_NOOP("&File"), "signOut", QT_TR_NOOP("Sign &Out"), K::UnknownKey,
-         {}, signOut, nullptr, 0},
-        {QT_TR_NOOP("&File"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&File"), "quit", QT_TR_NOOP("&Quit"), K::Quit,
-         {}, &QWidget::close, nullptr, 0},
-
-        // Window-wide keys: a line editor with the focus takes Ctrl+Z for its own typing
-        // first (it claims the key through the shortcut override), so an open register
-        // editor keeps undoing what was typed into it.
-        {QT_TR_NOOP("&Edit"), "undo", QT_TR_NOOP("&Undo"), K::Undo, {}, undo, nullptr, 0},
-        {QT_TR_NOOP("&Edit"), "redo", QT_TR_NOOP("&Redo"), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+Shift+Z"), QT_TR_NOOP("Ctrl+Y")}, redo, nullptr, 0},
-        {QT_TR_NOOP("&Edit"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&Edit"), "find", QT_TR_NOOP("&Find..."), K::Find,
-         {}, &MainWindow::showSearchWindow, QT_TR_NOOP("Search transactions"), 4},
-        {QT_TR_NOOP("&Edit"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&Edit"), "preferences", QT_TR_NOOP("&Preferences..."), K::UnknownKey,
-         {}, &MainWindow::showSettingsWindow, nullptr, 0},
-
-        {QT_TR_NOOP("&Account"), "editAccount", QT_TR_NOOP("&Edit..."), K::UnknownKey,
-         {}, &MainWindow::showEditAccountDialog, nullptr, 0},
-        {QT_TR_NOOP("&Account"), "reconcile", QT_TR_NOOP("&Reconcile..."), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+R")}, &MainWindow::showReconciliationWindow,
-         QT_TR_NOOP("Reconcile account"), 3},
-        {QT_TR_NOOP("&Account"), "reconciliationHistory", QT_TR_NOOP("Reconciliation &History..."),
-         K::UnknownKey, {}, &MainWindow::showReconciliationHistoryWindow, nullptr, 0},
-        {QT_TR_NOOP("&Account"), "renamePayees", QT_TR_NOOP("Rename &Payees..."), K::UnknownKey,
-         {}, &MainWindow::showPayeesWindow, nullptr, 0},
-        {QT_TR_NOOP("&Account"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&Account"), "share", QT_TR_NOOP("&Share..."), K::UnknownKey,
-         {}, &MainWindow::showShareAccountDialog, nullptr, 0},
-        {QT_TR_NOOP("&Account"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&Account"), "deleteAccount", QT_TR_NOOP("&Delete"), K::UnknownKey,
-         {}, &MainWindow::deleteCurrentAccount, nullptr, 0},
-
-        {QT_TR_NOOP("&View"), "reports", QT_TR_NOOP("&Reports"), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+2")}, &MainWindow::showReportsWindow, QT_TR_NOOP("Reports"), 6},
-        {QT_TR_NOOP("&View"), "recurring", QT_TR_NOOP("Re&curring Transactions"), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+3")}, &MainWindow::showRecurringWindow,
-         QT_TR_NOOP("Recurring transactions"), 7},
-        {QT_TR_NOOP("&View"), "categories", QT_TR_NOOP("C&ategories"), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+4")}, &MainWindow::showCategoriesWindow, QT_TR_NOOP("Categories"), 8},
-        {QT_TR_NOOP("&View"), "budget", QT_TR_NOOP("&Budget"), K::UnknownKey,
-         {QT_TR_NOOP("Ctrl+5")}, &MainWindow::showBudgetWindow, QT_TR_NOOP("Budget"), 9},
-
-        {QT_TR_NOOP("&Help"), "about", QT_TR_NOOP("&About Tindral Quillon"), K::UnknownKey,
-         {}, &MainWindow::showAbout, nullptr, 0},
-        {QT_TR_NOOP("&Help"), "whatsNew", QT_TR_NOOP("What's &New..."), K::UnknownKey,
-         {}, &MainWindow::showWhatsNew, nullptr, 0},
-        {QT_TR_NOOP("&Help"), "checkForUpdates", QT_TR_NOOP("Check for &Updates..."), K::UnknownKey,
-         {}, &MainWindow::checkForUpdates, nullptr, 0},
-        {QT_TR_NOOP("&Help"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&Help"), "keyboardShortcuts", QT_TR_NOOP("&Keyboard Shortcuts"), K::UnknownKey,
-         {}, &MainWindow::showKeyboardShortcuts, nullptr, 0},
-        {QT_TR_NOOP("&Help"), nullptr, nullptr, K::UnknownKey, {}, {}, nullptr, 0},
-        {QT_TR_NOOP("&Help"), "loadSampleData", QT_TR_NOOP("Load &Sample Data"), K::UnknownKey,
-         {}, &MainWindow::loadSampleData, nullptr, 0},
-        {QT_TR_NOOP("&Help"), "clearSampleData", QT_TR_NOOP("&Clear Sample Data"), K::UnknownKey,
-         {}, &MainWindow::clearSampleData, nullptr, 0},
-        // clang-format on
-    };
-    return items;
+    return m_menu ? m_menu->action(name) : nullptr;
 }
 
 void MainWindow::setupMenuBar() {
-    QMenu *menu = nullptr;
-    const char *menuTitle = nullptr;
-    for (const MenuItem &item : menuItems()) {
-        if (!menuTitle || qstrcmp(menuTitle, item.menu) != 0) {
-            menuTitle = item.menu;
-            menu = menuBar()->addMenu(tr(item.menu));
-            m_menus << menu;
-            m_windows.setMenus(m_menus);
-        }
-        if (!item.name) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction *action = menu->addAction(tr(item.text));
-        action->setObjectName(QLatin1String(item.name));
-        if (item.standardKey != QKeySequence::UnknownKey) {
-            action->setShortcut(item.standardKey);
-        } else {
-            QList<QKeySequence> keys;
-            for (const char *key : item.keys) {
-                if (key)
-                    keys << QKeySequence(tr(key));
-            }
-            action->setShortcuts(keys);
-        }
-        const std::function<void(MainWindow *)> slot = item.slot;
-        connect(action, &QAction::triggered, this, [this, slot] { slot(this); });
-    }
+    m_menu = std::make_unique<MainMenu>(this);
+    m_windows.setMenus(m_menu->menus());
     m_signInAction = action(QStringLiteral("signIn"));
     m_signOutAction = action(QStringLiteral("signOut"));
     m_undoAction = action(QStringLiteral("undo"));
@@ -354,6 +226,14 @@ void MainWindow::connectSignals() {
     connect(m_sidebar, &AccountSidebar::contextMenuRequested, this,
             &MainWindow::onAccountContextMenu);
     connect(m_sidebar, &AccountSidebar::orderChanged, this, &MainWindow::storeAccountOrder);
+    connect(m_accountActions, &AccountActions::created, this, &MainWindow::selectAccount);
+    connect(m_accountActions, &AccountActions::currentRemoved, this, &MainWindow::choosePage);
+    connect(m_help, &HelpMenuActions::sampleDataCleared, this,
+            [this] { m_stack->setCurrentIndex(WelcomePage); });
+    connect(m_reconciliations, &ReconciliationWindows::completed, this, [this] {
+        m_register->reload();
+        requestSidebarRefresh();
+    });
 }
 
 void MainWindow::onDataChanged(const DataChange &change) {
@@ -461,51 +341,12 @@ bool MainWindow::requireCurrentAccount() {
 }
 
 void MainWindow::showNewAccountDialog() {
-    AccountFormDialog dialog(this);
-    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
-        return;
-    const Account account = dialog.account();
-    if (account.name.isEmpty())
-        return;
-    QString id;
-    if (!m_state->ledger()->createAccount(account, account.startingBalance,
-                                          dialog.startingBalanceDate(), &id)) {
-        ErrorBox::show(this, tr("New Account"), tr("The account could not be created."),
-                       tr("Nothing was stored; your other accounts are unchanged."));
-        return;
-    }
-    selectAccount(id);
+    m_accountActions->create();
 }
 
 void MainWindow::showEditAccountDialog() {
-    if (!requireCurrentAccount())
-        return;
-    const auto stored = m_state->ledger()->liveAccount(m_state->currentAccountId());
-    if (!stored)
-        return;
-    const std::optional<Transaction> opening = m_state->ledger()->openingBalance(stored->id);
-    Account shown = *stored;
-    if (opening)
-        shown.startingBalance = opening->amount;
-    AccountFormDialog dialog(shown, this);
-    if (opening)
-        dialog.setStartingBalanceDate(opening->date);
-    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
-        return;
-
-    const Account edited = dialog.account();
-    if (edited.name.isEmpty())
-        return;
-    const LedgerWriter::Result result = m_state->ledger()->updateAccount(
-        edited, edited.startingBalance, dialog.startingBalanceDate());
-    if (result == LedgerWriter::Result::NotFound) {
-        ErrorBox::show(this, tr("Edit Account"), tr("The changes could not be saved."),
-                       tr("The account was deleted meanwhile."));
-    } else if (result != LedgerWriter::Result::Ok) {
-        ErrorBox::show(this, tr("Edit Account"), tr("The changes could not be saved."),
-                       tr("The account keeps its previous details and balance."));
-    }
-    m_register->reload();
+    if (requireCurrentAccount())
+        m_accountActions->edit(m_state->currentAccountId());
 }
 
 void MainWindow::showReportsWindow() {
@@ -573,92 +414,12 @@ void MainWindow::showSettingsWindow() {
 }
 
 ReconciliationScreen *MainWindow::reconciliationWindow(const QString &accountId) const {
-    return m_reconciliationWindows.value(accountId);
+    return m_reconciliations->window(accountId);
 }
 
 void MainWindow::showReconciliationWindow() {
-    if (!requireCurrentAccount())
-        return;
-    const QString accountId = m_state->currentAccountId();
-    const std::optional<Account> account = m_state->ledger()->liveAccount(accountId);
-    if (!account)
-        return;
-    const QString title = tr("Reconcile — %1").arg(account->name);
-    // Closed windows delete themselves; their entries are dropped here rather than from their
-    // destroyed signal, which also fires while this window is being torn down.
-    m_reconciliationWindows.removeIf([](const auto &entry) { return entry.value().isNull(); });
-    ReconciliationScreen *open = m_reconciliationWindows.value(accountId);
-    // A closed one is only waiting to be deleted.
-    if (open && open->isVisible()) {
-        m_windows.present(open, title, QSize(1100, 720));
-        return;
-    }
-    auto *window = new ReconciliationScreen(m_state, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    m_reconciliationWindows.insert(accountId, window);
-    connect(window, &ReconciliationScreen::reconciliationCompleted, this, [this, window] {
-        m_register->reload();
-        requestSidebarRefresh();
-        window->close();
-    });
-    connect(window, &ReconciliationScreen::cancelled, window, &QWidget::close);
-    // Add and Edit post to the account being reconciled, whatever the register shows or
-    // whether it may leave a half-typed row.
-    connect(window, &ReconciliationScreen::newTransactionRequested, this,
-            [this, window](const QString &id) { openTransactionForm(window, id, QString()); });
-    connect(window, &ReconciliationScreen::editTransactionRequested, this,
-            [this, window, accountId](const QString &transactionId) {
-                openTransactionForm(window, accountId, transactionId);
-            });
-    window->setTransactionFormAvailable(true);
-    window->setAccount(accountId);
-    m_windows.present(window, title, QSize(1100, 720));
-}
-
-void MainWindow::openTransactionForm(QWidget *over, const QString &accountId,
-                                     const QString &transactionId) {
-    std::optional<Transaction> stored;
-    if (!transactionId.isEmpty()) {
-        stored = m_state->ledger()->liveTransaction(transactionId);
-        if (!stored || stored->accountId != accountId) {
-            ErrorBox::show(over, tr("Edit Transaction"), tr("This transaction no longer exists."),
-                           QString());
-            return;
-        }
-    }
-    std::unique_ptr<TransactionFormDialog> dialog
-        = stored ? std::make_unique<TransactionFormDialog>(m_state, *stored, over)
-                 : std::make_unique<TransactionFormDialog>(m_state, accountId, over);
-    if (ModalRunner::exec(dialog.get()) != QDialog::Accepted)
-        return;
-    const QList<SplitLine> lines = dialog->splitLines();
-    const LedgerWriter::Result result = m_state->ledger()->saveTransaction(
-        dialog->transaction(), !stored, dialog->splitChanged() ? &lines : nullptr);
-    QString reason;
-    switch (result) {
-    case LedgerWriter::Result::Ok:
-        return;
-    case LedgerWriter::Result::TransferAccountNotFound:
-        reason = tr("The account named after [Transfer] does not exist.");
-        break;
-    case LedgerWriter::Result::TransferToSameAccount:
-        reason = tr("A transfer needs another account.");
-        break;
-    case LedgerWriter::Result::NotFound:
-        reason = tr("The transaction was deleted meanwhile.");
-        break;
-    case LedgerWriter::Result::NotATransfer:
-        reason = tr("An existing transaction cannot become a transfer; delete it and enter the "
-                    "transfer as a new transaction.");
-        break;
-    case LedgerWriter::Result::OtherLegReconciled:
-        reason = tr("The other side of the transfer is reconciled.");
-        break;
-    case LedgerWriter::Result::Failed:
-        reason = tr("Nothing was stored.");
-        break;
-    }
-    ErrorBox::show(over, dialog->windowTitle(), tr("The transaction could not be saved."), reason);
+    if (requireCurrentAccount())
+        m_reconciliations->show(m_state->currentAccountId());
 }
 
 void MainWindow::showReconciliationHistoryWindow() {
@@ -706,59 +467,13 @@ void MainWindow::showPayeesWindow() {
 }
 
 void MainWindow::showShareAccountDialog() {
-    if (!requireCurrentAccount())
-        return;
-    if (!m_state->accountClient()->isAuthenticated()) {
-        MessageBoxes::inform(this, tr("Sign In Required"),
-                             tr("Sharing requires a Tindral account. Sign in via File › Sign In "
-                                "to enable sharing."));
-        return;
-    }
-    const auto account = m_state->ledger()->liveAccount(m_state->currentAccountId());
-    if (!account)
-        return;
-    // The server learns of an account at its first sync; until then there is nothing to share.
-    if (account->serverId.isEmpty()) {
-        m_statusBar->showMessage(tr("Sync this account once before sharing it"), kLongMessageMs);
-        return;
-    }
-    ShareMembersDialog::Texts texts;
-    texts.windowTitle = tr("Share Account");
-    texts.heading = tr("Sharing: %1").arg(account->name);
-    texts.description = tr("Share this account with members of your Tindral family group. "
-                           "They'll see the same register, balances, and reconciliation history "
-                           "on their devices.");
-    texts.listCaption = tr("Shared with");
-    texts.emptyList = tr("Not shared with anyone yet.");
-    texts.noGroup = tr("You're not part of a Tindral group yet. Create or join one under File › "
-                       "Tindral Account..., then share this account with its members.");
-    texts.shareButton = tr("Share");
-    texts.removeButton = tr("Remove Selected");
-    texts.closeButton = tr("Close");
-    texts.role = QStringLiteral("member");
-    texts.shareFailedTitle = tr("Share Failed");
-    texts.removeFailedTitle = tr("Remove Failed");
-    texts.removeConfirmTitle = tr("Remove Share");
-    texts.removeConfirmText = tr("Remove %1's access to this account?");
-    ShareMembersDialog dialog(m_state->accountClient(), m_state->sharingService(), account->id,
-                              texts, this);
-    connect(&dialog, &ShareMembersDialog::sharingChanged, m_state->syncEngine(),
-            &SyncEngine::scheduleSync);
-    ModalRunner::exec(&dialog);
+    if (requireCurrentAccount())
+        m_accountActions->share(m_state->currentAccountId());
 }
 
 void MainWindow::updateShareAction() {
-    QAction *share = action(QStringLiteral("share"));
-    if (!share)
-        return;
-    const QString current = m_state->currentAccountId();
-    const auto account = current.isEmpty() ? std::nullopt : m_state->ledger()->liveAccount(current);
-    // Before sign-in the action stays available, to say that sharing needs an account.
-    const bool unsynced
-        = account && account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated();
-    share->setEnabled(!unsynced);
-    share->setToolTip(unsynced ? tr("This account can be shared after its first sync.")
-                               : QString());
+    if (QAction *share = action(QStringLiteral("share")))
+        m_accountActions->updateShareAction(share, m_state->currentAccountId());
 }
 
 void MainWindow::showAccountWindow() {
@@ -780,75 +495,9 @@ void MainWindow::showAccountWindow() {
         &AccountScreen::reload);
 }
 
-TindUpdate::StatusFunctions MainWindow::updateStatus() {
-    QPointer<StatusBar> bar(m_statusBar);
-    TindUpdate::StatusFunctions status;
-    status.show = [bar](const QString &text, int milliseconds) {
-        if (!bar)
-            return;
-        if (milliseconds > 0)
-            bar->finishProgress(text, milliseconds);
-        else
-            bar->showProgress(text);
-    };
-    status.clear = [bar] {
-        if (bar)
-            bar->hideProgress();
-    };
-    return status;
-}
-
-void MainWindow::showWhatsNew() {
-    TindUpdate::showWhatsNew(AppUpdateConfig::create(), tr("Tindral Quillon"), this,
-                             updateStatus());
-}
-
-void MainWindow::checkForUpdates() {
-    TindUpdate::checkForUpdatesInteractive(AppUpdateConfig::create(), tr("Tindral Quillon"), this,
-                                           updateStatus());
-}
-
 void MainWindow::onAccountContextMenu(const QString &id, const QPoint &globalPosition) {
-    QMenu menu(this);
-    menu.setAccessibleName(tr("Account actions"));
-    connect(menu.addAction(tr("New Account...")), &QAction::triggered, this,
-            &MainWindow::showNewAccountDialog);
     const auto account = id.isEmpty() ? std::nullopt : m_state->ledger()->liveAccount(id);
-    if (account) {
-        menu.addSeparator();
-        connect(menu.addAction(tr("Edit \"%1\"...").arg(account->name)), &QAction::triggered, this,
-                [this, id] {
-                    selectAccount(id);
-                    showEditAccountDialog();
-                });
-        connect(menu.addAction(tr("Reconcile...")), &QAction::triggered, this, [this, id] {
-            selectAccount(id);
-            showReconciliationWindow();
-        });
-        connect(menu.addAction(tr("Reconciliation History...")), &QAction::triggered, this,
-                [this, id] {
-                    selectAccount(id);
-                    showReconciliationHistoryWindow();
-                });
-        connect(menu.addAction(tr("Rename Payees...")), &QAction::triggered, this, [this, id] {
-            selectAccount(id);
-            showPayeesWindow();
-        });
-        menu.addSeparator();
-        QAction *share = menu.addAction(tr("Share..."));
-        if (account->serverId.isEmpty() && m_state->accountClient()->isAuthenticated()) {
-            share->setEnabled(false);
-            share->setToolTip(tr("This account can be shared after its first sync."));
-        }
-        connect(share, &QAction::triggered, this, [this, id] {
-            selectAccount(id);
-            showShareAccountDialog();
-        });
-        menu.addSeparator();
-        connect(menu.addAction(tr("Delete \"%1\"").arg(account->name)), &QAction::triggered, this,
-                [this, id] { deleteAccount(id); });
-    }
-    menu.exec(globalPosition);
+    AccountContextMenu(this, m_accountActions, account).exec(globalPosition);
     // The right click selected the row under the mouse; show the current account again.
     m_sidebar->setCurrentAccount(m_state->currentAccountId());
 }
@@ -860,119 +509,7 @@ void MainWindow::deleteCurrentAccount() {
 }
 
 void MainWindow::deleteAccount(const QString &accountId) {
-    const auto account = m_state->ledger()->liveAccount(accountId);
-    if (!account)
-        return;
-    // A row being typed in that account has nowhere to go once it is deleted: say so, and
-    // drop it before the account goes, so that nothing later saves into it.
-    const bool typedThere = m_register->accountId() == accountId && m_register->hasUnsavedEntry();
-    QString question = tr("Delete \"%1\"?\n\nAll transactions, recurring entries, and "
-                          "reconciliation history for this account will be removed. You can "
-                          "restore it from Preferences → Data & Sync.")
-                           .arg(account->name);
-    if (typedThere)
-        question += QStringLiteral("\n\n")
-                    + tr("The transaction you are typing in this account will be discarded.");
-    if (!MessageBoxes::askWarning(this, tr("Delete Account"), question))
-        return;
-    if (m_register->accountId() == accountId)
-        m_register->discardEntry();
-
-    if (!m_state->ledger()->deleteAccount(accountId)) {
-        ErrorBox::show(this, tr("Delete Account"), tr("The account could not be deleted."),
-                       tr("Nothing was removed: the account and all its entries are kept."));
-        return;
-    }
-    if (accountId == m_state->currentAccountId()) {
-        m_state->setCurrentAccountId(QString());
-        choosePage();
-    }
-}
-
-void MainWindow::showAbout() {
-    QMessageBox box(this);
-    box.setWindowTitle(tr("About Tindral Quillon"));
-    box.setIconPixmap(QPixmap(QStringLiteral(":/icons/icons/app_icon.png"))
-                          .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    box.setTextFormat(Qt::RichText);
-    box.setText(tr("<h3>Tindral Quillon</h3><p>Version %1</p>"
-                   "<p>A digital quillon register for tracking household finances.</p>"
-                   "<p><small>This application uses the Qt framework under the GNU LGPL version 3. "
-                   "The source code of Qt is available at "
-                   "<a href=\"https://download.qt.io/\">download.qt.io</a>.</small></p>")
-                    .arg(QApplication::applicationVersion().toHtmlEscaped()));
-    ModalRunner::exec(&box);
-}
-
-void MainWindow::showKeyboardShortcuts() {
-    const auto table = [](const QString &heading, const QList<QPair<QString, QString>> &rows) {
-        QString html = QStringLiteral("<h4>%1</h4><table cellspacing=\"6\">").arg(heading);
-        for (const auto &[key, meaning] : rows)
-            html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(key, meaning);
-        return html + QStringLiteral("</table>");
-    };
-    QString html;
-    html += table(tr("Register"), {{ShortcutText::of("Ctrl+Enter"), tr("Save transaction")},
-                                   {ShortcutText::of("Ctrl+I"), tr("Insert new transaction")},
-                                   {ShortcutText::of("Ctrl+D"), tr("Delete current transaction")},
-                                   {tr("Tab / Shift+Tab"), tr("Next / previous field")},
-                                   {tr("' (apostrophe)"), tr("Copy value from field above")}});
-    html += table(tr("Date Field"), {{tr("t"), tr("Today")},
-                                     {tr("+ / -"), tr("Next / previous day")},
-                                     {tr("m / h"), tr("First / last day of month")},
-                                     {tr("y / r"), tr("First / last day of year")},
-                                     {tr("w / k"), tr("First / last day of week")}});
-    // The menus' own keys, as the menu bar binds them.
-    QList<std::pair<int, QPair<QString, QString>>> general;
-    for (const MenuItem &item : menuItems()) {
-        const QAction *bound = item.help ? action(QLatin1String(item.name)) : nullptr;
-        if (bound)
-            general.append({item.helpRow,
-                            {bound->shortcut().toString(QKeySequence::NativeText), tr(item.help)}});
-    }
-    std::sort(general.begin(), general.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    QList<QPair<QString, QString>> generalRows;
-    for (const auto &row : std::as_const(general))
-        generalRows << row.second;
-    html += table(tr("General"), generalRows);
-    html += table(tr("Accounts"), {{tr("Alt+1 &ndash; Alt+9"), tr("Switch to account 1&ndash;9")},
-                                   {tr("Alt+0"), tr("Switch to account 10")}});
-    QMessageBox box(QMessageBox::Information, tr("Keyboard Shortcuts"), html, QMessageBox::Ok,
-                    this);
-    box.setTextFormat(Qt::RichText);
-    ModalRunner::exec(&box);
-}
-
-void MainWindow::loadSampleData() {
-    if (m_sampleData->hasSampleData()) {
-        MessageBoxes::inform(this, tr("Sample Data"), tr("Sample data is already loaded."));
-        return;
-    }
-    if (!m_sampleData->loadSampleData()) {
-        ErrorBox::show(this, tr("Load Sample Data"), tr("The sample data could not be loaded."),
-                       tr("Nothing was added; your own accounts are unchanged."));
-        return;
-    }
-    m_statusBar->showMessage(tr("Sample data loaded"), kShortMessageMs);
-}
-
-void MainWindow::clearSampleData() {
-    if (!m_sampleData->hasSampleData()) {
-        MessageBoxes::inform(this, tr("Sample Data"), tr("No sample data to clear."));
-        return;
-    }
-    if (!m_sampleData->clearSampleData()) {
-        ErrorBox::show(this, tr("Clear Sample Data"), tr("The sample data could not be removed."),
-                       tr("Nothing was removed. A sample account that holds entries of your own "
-                          "stays until you move or delete them."));
-        return;
-    }
-    const QString current = m_state->currentAccountId();
-    if (!current.isEmpty() && !m_state->ledger()->liveAccount(current))
-        m_state->setCurrentAccountId(QString());
-    m_stack->setCurrentIndex(WelcomePage);
-    m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+    m_accountActions->remove(accountId);
 }
 
 void MainWindow::restoreLayout() {

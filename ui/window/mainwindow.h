@@ -5,24 +5,21 @@
 
 #include "app/datachange.h"
 #include "ui/window/secondarywindows.h"
-#include "update/widgets/updateflows.h"
 
-#include <QHash>
-#include <QKeySequence>
-#include <QList>
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 
-#include <array>
-#include <functional>
+#include <memory>
 
+class AccountActions;
 class AccountScreen;
 class AccountSidebar;
 class AppState;
 class CategoriesScreen;
 class EmptyStatePage;
+class HelpMenuActions;
 class ImportScreen;
+class MainMenu;
 class PayeeScreen;
 class QAction;
 class QMenu;
@@ -30,12 +27,12 @@ class QSplitter;
 class QStackedWidget;
 class ReconciliationHistoryScreen;
 class ReconciliationScreen;
+class ReconciliationWindows;
 class BudgetScreen;
 class RecurringScreen;
 class RegisterScreen;
 class RulesScreen;
 class ReportsScreen;
-class SampleDataService;
 class SearchScreen;
 class SettingsScreen;
 class SignInLinkDialog;
@@ -84,51 +81,29 @@ public Q_SLOTS:
     void showTransaction(const QString &transactionId);
     void showShareAccountDialog();
     void showAccountWindow();
-    void showWhatsNew();
-    void checkForUpdates();
     // The menu of a right click on the sidebar, on an account's row or beside the rows.
     void onAccountContextMenu(const QString &accountId, const QPoint &globalPosition);
     void deleteAccount(const QString &accountId);
     void deleteCurrentAccount();
-    void showAbout();
-    void showKeyboardShortcuts();
-    void loadSampleData();
-    void clearSampleData();
     // Asks for one sidebar rebuild on the next pass of the event loop; requests made before
     // it runs share it.
     void requestSidebarRefresh();
     void showDatesAgain();
+    void startNewTransaction();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // One item of the menu bar, a separator when name is null. Texts and keys are translated
-    // in this class's context; a key the platform names (Quit, Find) wins over keys. An item
-    // with a help text is listed with its keys in the keyboard shortcuts help, at helpRow.
-    struct MenuItem {
-        const char *menu;
-        const char *name;
-        const char *text;
-        QKeySequence::StandardKey standardKey;
-        std::array<const char *, 2> keys;
-        std::function<void(MainWindow *)> slot;
-        const char *help;
-        int helpRow;
-    };
-    // The menu bar and the shortcuts help are both made from this one table, so that a key
-    // can never be bound in one and described differently in the other.
-    static const QList<MenuItem> &menuItems();
+    // The menu table reaches the window's parts as the window's own code would.
+    friend class MainMenu;
 
     void setupMenuBar();
-    void startNewTransaction();
     void connectSignals();
     void refreshSidebar();
     void choosePage();
     void updateSignInState();
-    // "Share..." waits until the current account has been synced once.
     void updateShareAction();
-    TindUpdate::StatusFunctions updateStatus();
     void onDataChanged(const DataChange &change);
     // Names the change Edit > Undo and Redo would take back or do again.
     void updateUndoActions();
@@ -139,13 +114,7 @@ private:
     void restoreLayout();
     // False, with "Select an account first" in the status bar, when no account is current.
     bool requireCurrentAccount();
-    // The transaction form over a window other than the register (a reconciliation): for a
-    // new transaction in accountId, or for the stored transaction transactionId. Writes
-    // through the ledger; the windows follow its change notice.
-    void openTransactionForm(QWidget *over, const QString &accountId, const QString &transactionId);
-
     AppState *m_state;                     // Not owned.
-    SampleDataService *m_sampleData;       // Owned (Qt child).
     AccountSidebar *m_sidebar = nullptr;   // Owned (Qt child).
     QSplitter *m_splitter = nullptr;       // Owned (Qt child).
     QStackedWidget *m_stack = nullptr;     // Owned (Qt child).
@@ -154,15 +123,15 @@ private:
     EmptyStatePage *m_emptyPage = nullptr; // Owned (Qt child).
     StatusBar *m_statusBar = nullptr;      // Owned (Qt child).
     SecondaryWindows m_windows;
-    SignInLinkDialog *m_signInLink = nullptr; // Owned (Qt child); one at a time.
-    // One reconciliation window per account, deleted on close, so two windows can never both
-    // finish the same statement.
-    QHash<QString, QPointer<ReconciliationScreen>> m_reconciliationWindows;
+    SignInLinkDialog *m_signInLink = nullptr;           // Owned (Qt child); one at a time.
+    AccountActions *m_accountActions = nullptr;         // Owned (Qt child).
+    ReconciliationWindows *m_reconciliations = nullptr; // Owned (Qt child).
+    HelpMenuActions *m_help = nullptr;                  // Owned (Qt child).
+    std::unique_ptr<MainMenu> m_menu;
     QAction *m_signInAction = nullptr;  // Owned (Qt child).
     QAction *m_signOutAction = nullptr; // Owned (Qt child).
     QAction *m_undoAction = nullptr;    // Owned (Qt child).
     QAction *m_redoAction = nullptr;    // Owned (Qt child).
-    QList<QMenu *> m_menus;             // Owned (Qt children).
     bool m_refreshQueued = false;
     int m_sidebarRefreshes = 0;
 };
