@@ -150,7 +150,7 @@ void ImportScreen::buildForm(QWidget *page) {
 void ImportScreen::refresh() {
     const QString chosen = m_account->currentData().toString();
     m_account->clear();
-    for (const Account &account : m_state->accountRepository()->findAll())
+    for (const Account &account : m_state->ledger()->accounts())
         m_account->addItem(account.name, account.id);
     int index = m_account->findData(chosen.isEmpty() ? m_state->currentAccountId() : chosen);
     if (index < 0 && !chosen.isEmpty())
@@ -275,7 +275,7 @@ void ImportScreen::runImport() {
         return;
 
     CsvMapping mapping = m_mapping->mapping();
-    mapping.currency = m_state->accountRepository()->currencyOf(accountId);
+    mapping.currency = currencyOf(accountId);
     const Currency currency = mapping.currency;
     const QString path = m_filePath;
     const bool qif = m_qif;
@@ -370,9 +370,7 @@ void ImportScreen::previewBankFile() {
     }
     if (!preview.statements().isEmpty())
         m_statement = preview.statements().constFirst();
-    const std::optional<Account> account
-        = m_state->accountRepository()->findById(m_account->currentData().toString());
-    const Currency currency = account ? account->currency : Currency::USD;
+    const Currency currency = currencyOf(m_account->currentData().toString());
     const ImportRuleSet rules = currentRules();
     const QList<BankEntry> entries = preview.bankEntries();
     m_preview->setColumnCount(5);
@@ -401,7 +399,7 @@ void ImportScreen::offerStatementAccount(const BankStatement &statement) {
     if (masked.isEmpty())
         return;
     const QString last4 = statement.lastFour();
-    for (const Account &account : m_state->accountRepository()->findAll()) {
+    for (const Account &account : m_state->ledger()->accounts()) {
         if (account.accountNumberLast4 != last4)
             continue;
         const int index = m_account->findData(account.id);
@@ -445,6 +443,11 @@ ImportRuleSet ImportScreen::currentRules() const {
                              const std::optional<Category> found = categories->findById(id);
                              return found && !found->deletedAt;
                          });
+}
+
+Currency ImportScreen::currencyOf(const QString &accountId) const {
+    const std::optional<Account> account = m_state->ledger()->liveAccount(accountId);
+    return account ? account->currency : Currency::USD;
 }
 
 QString ImportScreen::categoryName(const QString &id) const {
@@ -507,8 +510,7 @@ QString ImportScreen::statementSummary(const ImportResult &result) const {
         text += QLatin1Char('\n')
                 + tr("%n linked as transfers to rows in other accounts", nullptr, result.transfers);
     const QString accountId = m_account->currentData().toString();
-    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
-    const Currency currency = account ? account->currency : Currency::USD;
+    const Currency currency = currencyOf(accountId);
     for (const BankStatement &statement : result.statements) {
         if (statement.ledgerBalance.isEmpty())
             continue;

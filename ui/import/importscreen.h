@@ -79,6 +79,8 @@ private:
     ImportRuleSet currentRules() const;
     void showRuleResults();
     QString categoryName(const QString &id) const;
+    // Amounts in the file are read in the account's currency; USD for no account.
+    Currency currencyOf(const QString &accountId) const;
     // The bank's ledger balance beside the account's after an import of a statement.
     QString statementSummary(const ImportResult &result) const;
     void showMapping(bool visible);
