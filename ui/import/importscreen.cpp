@@ -20,7 +20,6 @@
 #include "ui/common/styles.h"
 #include "ui/presentation/regionalformat.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,7 +28,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -38,7 +36,6 @@
 namespace {
 
 constexpr int kPreviewRows = 5;
-constexpr int kColumnLabelLength = 20;
 constexpr int kPreviewMaxHeight = 150;
 
 QFont scaledFont(const QFont &base, int pointSize, int weight) {
@@ -46,12 +43,6 @@ QFont scaledFont(const QFont &base, int pointSize, int weight) {
     font.setPointSize(pointSize);
     font.setWeight(QFont::Weight(weight));
     return font;
-}
-
-// The current item's column, or -1 for "(none)".
-int columnOf(const QComboBox *box) {
-    const QVariant data = box->currentData();
-    return data.isValid() ? data.toInt() : -1;
 }
 
 } // namespace
@@ -69,43 +60,17 @@ ImportScreen::ImportScreen(AppState *state, QWidget *parent)
     buildForm(form);
     m_pages->addWidget(form);
 
-    auto *result = new QWidget(m_pages);
-    auto *resultLayout = new QVBoxLayout(result);
-    resultLayout->setContentsMargins(16, 16, 16, 16);
-    m_resultLabel = new QLabel(result);
-    m_resultLabel->setFont(scaledFont(font(), 14, QFont::Normal));
-    m_resultLabel->setWordWrap(true);
-    m_resultLabel->setTextFormat(Qt::PlainText);
-    m_resultLabel->setAlignment(Qt::AlignCenter);
-    m_resultLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_resultLabel->setAccessibleName(tr("Import result"));
-    // The rows that failed, for finding them in the file: kept apart from the summary so
-    // that a hundred of them scroll instead of stretching the window.
-    m_failedRows = new QPlainTextEdit(result);
-    m_failedRows->setReadOnly(true);
-    m_failedRows->setAccessibleName(tr("Rows not imported"));
-    m_failedRows->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_failedRows->hide();
-    m_done = new QPushButton(tr("Done"), result);
-    m_done->setAccessibleName(tr("Done"));
-    m_done->setStyleSheet(Styles::primaryButton());
-    resultLayout->addStretch(1);
-    resultLayout->addWidget(m_resultLabel);
-    resultLayout->addWidget(m_failedRows, 2);
-    resultLayout->addSpacing(16);
-    resultLayout->addWidget(m_done, 0, Qt::AlignHCenter);
-    resultLayout->addStretch(1);
-    m_pages->addWidget(result);
+    m_result = new ImportResultPage(m_pages);
+    m_pages->addWidget(m_result);
 
     connect(m_browse, &QPushButton::clicked, this, &ImportScreen::selectFile);
     connect(m_import, &QPushButton::clicked, this, &ImportScreen::runImport);
-    connect(m_done, &QPushButton::clicked, this, &ImportScreen::finish);
+    connect(m_result->doneButton(), &QPushButton::clicked, this, &ImportScreen::finish);
     connect(m_createAccount, &QPushButton::clicked, this, &ImportScreen::createStatementAccount);
     // The rules of the chosen account and the mapped columns decide what the preview shows.
     connect(m_account, &QComboBox::currentIndexChanged, this, &ImportScreen::showRuleResults);
-    for (QComboBox *box : {m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn})
-        connect(box, &QComboBox::currentIndexChanged, this, &ImportScreen::showRuleResults);
-    connect(m_header, &QCheckBox::toggled, this, &ImportScreen::showRuleResults);
+    connect(m_mapping, &ImportColumnMapping::ruleColumnsChanged, this,
+            &ImportScreen::showRuleResults);
     refresh();
 }
 
@@ -146,39 +111,7 @@ void ImportScreen::buildForm(QWidget *page) {
     layout->addLayout(top);
     layout->addSpacing(16);
 
-    m_mapping = new QWidget(page);
-    auto *mappingLayout = new QVBoxLayout(m_mapping);
-    mappingLayout->setContentsMargins(0, 0, 0, 0);
-    auto *mappingTitle = new QLabel(tr("CSV Column Mapping:"), m_mapping);
-    QFont bold = mappingTitle->font();
-    bold.setWeight(QFont::Bold);
-    mappingTitle->setFont(bold);
-    mappingLayout->addWidget(mappingTitle);
-    auto *columns = new QFormLayout;
-    const auto columnBox = [this, columns](const QString &label, const QString &name) {
-        auto *box = new QComboBox(m_mapping);
-        box->setAccessibleName(name);
-        columns->addRow(label, box);
-        return box;
-    };
-    m_dateColumn = columnBox(tr("Date column:"), tr("Date column"));
-    m_payeeColumn = columnBox(tr("Payee column:"), tr("Payee column"));
-    m_amountColumn = columnBox(tr("Amount column:"), tr("Amount column"));
-    m_memoColumn = columnBox(tr("Memo column:"), tr("Memo column"));
-    m_categoryColumn = columnBox(tr("Category column:"), tr("Category column"));
-    m_memoColumn->addItem(tr("(none)"), -1);
-    m_categoryColumn->addItem(tr("(none)"), -1);
-    m_dateFormat = new QComboBox(m_mapping);
-    m_dateFormat->setAccessibleName(tr("Date format"));
-    m_dateFormat->addItems({QStringLiteral("MM/dd/yyyy"), QStringLiteral("dd/MM/yyyy"),
-                            QStringLiteral("yyyy-MM-dd"), QStringLiteral("MM/dd/yy"),
-                            QStringLiteral("M/d/yyyy")});
-    columns->addRow(tr("Date format:"), m_dateFormat);
-    mappingLayout->addLayout(columns);
-    m_header = new QCheckBox(tr("First row is header"), m_mapping);
-    m_header->setAccessibleName(tr("First row is header"));
-    m_header->setChecked(true);
-    mappingLayout->addWidget(m_header);
+    m_mapping = new ImportColumnMapping(page);
     layout->addWidget(m_mapping);
 
     m_qifNote = new QLabel(
@@ -217,7 +150,7 @@ void ImportScreen::buildForm(QWidget *page) {
 void ImportScreen::refresh() {
     const QString chosen = m_account->currentData().toString();
     m_account->clear();
-    for (const Account &account : m_state->accountRepository()->findAll())
+    for (const Account &account : m_state->ledger()->accounts())
         m_account->addItem(account.name, account.id);
     int index = m_account->findData(chosen.isEmpty() ? m_state->currentAccountId() : chosen);
     if (index < 0 && !chosen.isEmpty())
@@ -283,7 +216,7 @@ void ImportScreen::previewCsv() {
     if (rows.isEmpty())
         return;
     const QStringList &first = rows.first();
-    fillColumnBoxes(first);
+    m_mapping->setFirstRow(first);
 
     const int columnCount = int(first.size());
     m_preview->clear();
@@ -299,31 +232,6 @@ void ImportScreen::previewCsv() {
             m_preview->setItem(row, column, new QTableWidgetItem(fields.at(column)));
     }
     showRuleResults();
-}
-
-void ImportScreen::fillColumnBoxes(const QStringList &firstRow) {
-    const int columnCount = int(firstRow.size());
-    const auto label = [&firstRow](int column) {
-        if (column >= firstRow.size())
-            return tr("Column %1").arg(column);
-        return tr("Col %1: %2").arg(column).arg(firstRow.at(column).left(kColumnLabelLength));
-    };
-    for (QComboBox *box :
-         {m_dateColumn, m_payeeColumn, m_amountColumn, m_memoColumn, m_categoryColumn}) {
-        const bool hasNone = box == m_memoColumn || box == m_categoryColumn;
-        const int previous = box->currentIndex();
-        box->clear();
-        if (hasNone)
-            box->addItem(tr("(none)"), -1);
-        for (int column = 0; column < columnCount; ++column)
-            box->addItem(label(column), column);
-        box->setCurrentIndex(previous >= 0 && previous < box->count() ? previous : 0);
-    }
-    if (columnCount > 2) {
-        m_dateColumn->setCurrentIndex(0);
-        m_payeeColumn->setCurrentIndex(1);
-        m_amountColumn->setCurrentIndex(2);
-    }
 }
 
 void ImportScreen::previewQif() {
@@ -366,15 +274,8 @@ void ImportScreen::runImport() {
     if (m_filePath.isEmpty() || accountId.isEmpty())
         return;
 
-    CsvMapping mapping;
-    mapping.dateColumn = columnOf(m_dateColumn);
-    mapping.payeeColumn = columnOf(m_payeeColumn);
-    mapping.amountColumn = columnOf(m_amountColumn);
-    mapping.memoColumn = columnOf(m_memoColumn);
-    mapping.categoryColumn = columnOf(m_categoryColumn);
-    mapping.hasHeader = m_header->isChecked();
-    mapping.dateFormat = m_dateFormat->currentText();
-    mapping.currency = m_state->accountRepository()->currencyOf(accountId);
+    CsvMapping mapping = m_mapping->mapping();
+    mapping.currency = currencyOf(accountId);
     const Currency currency = mapping.currency;
     const QString path = m_filePath;
     const bool qif = m_qif;
@@ -447,11 +348,9 @@ QString ImportScreen::failedRowsText(const ImportResult &result) {
 }
 
 void ImportScreen::showResult(const QString &text, const QString &failedRows) {
-    m_failedRows->setPlainText(failedRows);
-    m_failedRows->setVisible(!failedRows.isEmpty());
-    m_resultLabel->setText(text);
+    m_result->setResult(text, failedRows);
     m_pages->setCurrentIndex(ResultPage);
-    m_done->setFocus();
+    m_result->doneButton()->setFocus();
 }
 
 void ImportScreen::finish() {
@@ -471,9 +370,7 @@ void ImportScreen::previewBankFile() {
     }
     if (!preview.statements().isEmpty())
         m_statement = preview.statements().constFirst();
-    const std::optional<Account> account
-        = m_state->accountRepository()->findById(m_account->currentData().toString());
-    const Currency currency = account ? account->currency : Currency::USD;
+    const Currency currency = currencyOf(m_account->currentData().toString());
     const ImportRuleSet rules = currentRules();
     const QList<BankEntry> entries = preview.bankEntries();
     m_preview->setColumnCount(5);
@@ -502,7 +399,7 @@ void ImportScreen::offerStatementAccount(const BankStatement &statement) {
     if (masked.isEmpty())
         return;
     const QString last4 = statement.lastFour();
-    for (const Account &account : m_state->accountRepository()->findAll()) {
+    for (const Account &account : m_state->ledger()->accounts()) {
         if (account.accountNumberLast4 != last4)
             continue;
         const int index = m_account->findData(account.id);
@@ -548,6 +445,11 @@ ImportRuleSet ImportScreen::currentRules() const {
                          });
 }
 
+Currency ImportScreen::currencyOf(const QString &accountId) const {
+    const std::optional<Account> account = m_state->ledger()->liveAccount(accountId);
+    return account ? account->currency : Currency::USD;
+}
+
 QString ImportScreen::categoryName(const QString &id) const {
     if (id.isEmpty())
         return QString();
@@ -571,8 +473,9 @@ void ImportScreen::showRuleResults() {
         return;
     const int columnCount = int(rows.first().size());
     const ImportRuleSet rules = currentRules();
-    const int payee = columnOf(m_payeeColumn);
-    const int amount = columnOf(m_amountColumn);
+    const CsvMapping mapping = m_mapping->mapping();
+    const int payee = mapping.payeeColumn;
+    const int amount = mapping.amountColumn;
     if (rules.isEmpty() || payee < 0) {
         m_preview->setColumnCount(columnCount);
         return;
@@ -582,7 +485,7 @@ void ImportScreen::showRuleResults() {
     for (int row = 0; row < rows.size(); ++row) {
         const QStringList &fields = rows.at(row);
         QString text;
-        if (!(row == 0 && m_header->isChecked()) && payee < fields.size()) {
+        if (!(row == 0 && mapping.hasHeader) && payee < fields.size()) {
             Transaction t;
             t.payee = fields.at(payee);
             t.amount = amount >= 0 && amount < fields.size()
@@ -607,8 +510,7 @@ QString ImportScreen::statementSummary(const ImportResult &result) const {
         text += QLatin1Char('\n')
                 + tr("%n linked as transfers to rows in other accounts", nullptr, result.transfers);
     const QString accountId = m_account->currentData().toString();
-    const std::optional<Account> account = m_state->accountRepository()->findById(accountId);
-    const Currency currency = account ? account->currency : Currency::USD;
+    const Currency currency = currencyOf(accountId);
     for (const BankStatement &statement : result.statements) {
         if (statement.ledgerBalance.isEmpty())
             continue;

@@ -6,6 +6,8 @@
 #include "services/bankstatement.h"
 #include "services/importresult.h"
 #include "services/importruleset.h"
+#include "ui/import/importcolumnmapping.h"
+#include "ui/import/importresultpage.h"
 
 #include <QString>
 #include <QWidget>
@@ -42,19 +44,19 @@ public:
     // For tests and the look of the window.
     QStackedWidget *pages() const { return m_pages; }
     QComboBox *accountBox() const { return m_account; }
-    QComboBox *dateColumnBox() const { return m_dateColumn; }
-    QComboBox *payeeColumnBox() const { return m_payeeColumn; }
-    QComboBox *amountColumnBox() const { return m_amountColumn; }
-    QComboBox *memoColumnBox() const { return m_memoColumn; }
-    QComboBox *categoryColumnBox() const { return m_categoryColumn; }
-    QComboBox *dateFormatBox() const { return m_dateFormat; }
-    QCheckBox *headerBox() const { return m_header; }
+    QComboBox *dateColumnBox() const { return m_mapping->dateColumnBox(); }
+    QComboBox *payeeColumnBox() const { return m_mapping->payeeColumnBox(); }
+    QComboBox *amountColumnBox() const { return m_mapping->amountColumnBox(); }
+    QComboBox *memoColumnBox() const { return m_mapping->memoColumnBox(); }
+    QComboBox *categoryColumnBox() const { return m_mapping->categoryColumnBox(); }
+    QComboBox *dateFormatBox() const { return m_mapping->dateFormatBox(); }
+    QCheckBox *headerBox() const { return m_mapping->headerBox(); }
     QTableWidget *previewTable() const { return m_preview; }
     QLabel *fileLabel() const { return m_fileLabel; }
-    QLabel *resultLabel() const { return m_resultLabel; }
-    QPlainTextEdit *failedRowsView() const { return m_failedRows; }
+    QLabel *resultLabel() const { return m_result->resultLabel(); }
+    QPlainTextEdit *failedRowsView() const { return m_result->failedRowsView(); }
     QPushButton *importButton() const { return m_import; }
-    QPushButton *doneButton() const { return m_done; }
+    QPushButton *doneButton() const { return m_result->doneButton(); }
     QLabel *statementLabel() const { return m_statementNote; }
     QPushButton *createAccountButton() const { return m_createAccount; }
 
@@ -77,9 +79,10 @@ private:
     ImportRuleSet currentRules() const;
     void showRuleResults();
     QString categoryName(const QString &id) const;
+    // Amounts in the file are read in the account's currency; USD for no account.
+    Currency currencyOf(const QString &accountId) const;
     // The bank's ledger balance beside the account's after an import of a statement.
     QString statementSummary(const ImportResult &result) const;
-    void fillColumnBoxes(const QStringList &firstRow);
     void showMapping(bool visible);
     // The summary, and the failed rows (empty: none) in a list of their own.
     void showResult(const QString &text, const QString &failedRows = QString());
@@ -99,21 +102,12 @@ private:
     QComboBox *m_account = nullptr;
     QLabel *m_fileLabel = nullptr;
     QPushButton *m_browse = nullptr;
-    QWidget *m_mapping = nullptr;
+    ImportColumnMapping *m_mapping = nullptr;
     QLabel *m_qifNote = nullptr;
-    QComboBox *m_dateColumn = nullptr;
-    QComboBox *m_payeeColumn = nullptr;
-    QComboBox *m_amountColumn = nullptr;
-    QComboBox *m_memoColumn = nullptr;
-    QComboBox *m_categoryColumn = nullptr;
-    QComboBox *m_dateFormat = nullptr;
-    QCheckBox *m_header = nullptr;
     QTableWidget *m_preview = nullptr;
     QLabel *m_previewNote = nullptr;
     QLabel *m_statementNote = nullptr;
     QPushButton *m_createAccount = nullptr;
     QPushButton *m_import = nullptr;
-    QLabel *m_resultLabel = nullptr;
-    QPlainTextEdit *m_failedRows = nullptr; // Owned (Qt child).
-    QPushButton *m_done = nullptr;
+    ImportResultPage *m_result = nullptr;
 };

@@ -4,8 +4,8 @@
 #include "ui/import/ruleformdialog.h"
 
 #include "app/appstate.h"
+#include "services/ledgerwriter.h"
 #include "storage/account.h"
-#include "storage/accountrepository.h"
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
@@ -23,7 +23,7 @@ namespace {
 Currency currencyOf(AppState *state, const QString &accountId) {
     if (accountId.isEmpty())
         return Currency::USD;
-    const std::optional<Account> account = state->accountRepository()->findById(accountId);
+    const std::optional<Account> account = state->ledger()->liveAccount(accountId);
     return account ? account->currency : Currency::USD;
 }
 
@@ -56,7 +56,7 @@ RuleFormDialog::RuleFormDialog(AppState *state, const ImportRule &rule, QWidget 
     m_account = new QComboBox(this);
     m_account->setAccessibleName(tr("Account"));
     m_account->addItem(tr("(any account)"), QString());
-    for (const Account &account : state->accountRepository()->findAll())
+    for (const Account &account : state->ledger()->accounts())
         m_account->addItem(account.name, account.id);
     m_account->setCurrentIndex(qMax(0, m_account->findData(rule.accountId)));
     form->addRow(tr("&Account:"), m_account);

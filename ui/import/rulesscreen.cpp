@@ -6,7 +6,6 @@
 #include "app/appstate.h"
 #include "services/ledgerwriter.h"
 #include "storage/account.h"
-#include "storage/accountrepository.h"
 #include "storage/category.h"
 #include "storage/categoryrepository.h"
 #include "storage/importrulerepository.h"
@@ -98,7 +97,7 @@ void RulesScreen::refresh() {
     const int row = m_table->currentRow();
     m_rules = m_state->importRuleRepository()->findAll();
     QHash<QString, Account> accounts;
-    for (const Account &account : m_state->accountRepository()->findAll())
+    for (const Account &account : m_state->ledger()->accounts())
         accounts.insert(account.id, account);
     QHash<QString, QString> categories;
     for (const Category &category : m_state->categoryRepository()->findAll())

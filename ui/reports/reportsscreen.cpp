@@ -4,48 +4,32 @@
 #include "ui/reports/reportsscreen.h"
 
 #include "app/appstate.h"
-#include "app/thememanager.h"
-#include "services/budgetservice.h"
-#include "services/reportservice.h"
 #include "storage/accountrepository.h"
-#include "storage/enums.h"
-#include "storage/money.h"
-#include "ui/common/errorbox.h"
-#include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
-#include "ui/presentation/accountpresentation.h"
 #include "ui/presentation/regionalformat.h"
 #include "ui/presentation/reportcolumns.h"
 #include "ui/presentation/reportperiods.h"
-#include "ui/reports/reportcharts.h"
+#include "ui/reports/reportexport.h"
+#include "ui/reports/reportfiller.h"
 #include "ui/widgets/dateedits.h"
 
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <map>
 #include <utility>
 
 namespace {
@@ -63,120 +47,15 @@ QString shortDate(const QDate &date) {
     return RegionalFormat::formatDate(date);
 }
 
-QTableWidgetItem *textItem(const QString &text) {
-    return new QTableWidgetItem(text);
-}
-
-QTableWidgetItem *numberItem(const QString &text) {
-    auto *item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
-// Money cells keep their amount and currency beside the text, so the export writes numbers.
-constexpr int kAmountRole = Qt::UserRole + 1;
-constexpr int kCurrencyRole = Qt::UserRole + 2;
-
-QTableWidgetItem *moneyItem(qint64 amount, Currency currency) {
-    QTableWidgetItem *item = numberItem(formatMoney(amount, currency));
-    item->setData(kAmountRole, amount);
-    item->setData(kCurrencyRole, int(currency));
-    return item;
-}
-
-QString exportText(const QTableWidgetItem *item) {
-    if (!item)
-        return QString();
-    const QVariant amount = item->data(kAmountRole);
-    if (!amount.isValid())
-        return item->text();
-    return formatPlainNumber(amount.toLongLong(), Currency(item->data(kCurrencyRole).toInt()));
-}
-
-// A report over accounts of several currencies lists each currency's rows apart and names
-// the currency in a column of its own (also in the export).
-void showCurrencyColumn(QTableWidget *table, int baseColumns, bool shown) {
-    table->setColumnCount(baseColumns + (shown ? 1 : 0));
-    if (shown)
-        table->setHorizontalHeaderItem(baseColumns,
-                                       new QTableWidgetItem(ReportsScreen::tr("Currency")));
-}
-
-// The rows of one report per currency: read for every account at once when they share one
-// currency, else read per account and added up by key within each currency.
-template<typename Row> struct CurrencyRows {
-    Currency currency;
-    QList<Row> rows;
-};
-
-template<typename Row, typename Read, typename KeyOf, typename Add, typename Less>
-QList<CurrencyRows<Row>> readPerCurrency(const QList<ReportsScreen::CurrencyGroup> &groups,
-                                         Read read, KeyOf keyOf, Add add, Less less) {
-    QList<CurrencyRows<Row>> result;
-    for (const ReportsScreen::CurrencyGroup &group : groups) {
-        CurrencyRows<Row> rows{group.currency, {}};
-        if (group.accountIds.size() <= 1) {
-            rows.rows = read(group.accountIds.value(0));
-        } else {
-            QHash<QString, qsizetype> at;
-            for (const QString &accountId : group.accountIds) {
-                for (const Row &row : read(accountId)) {
-                    const QString key = keyOf(row);
-                    const auto found = at.constFind(key);
-                    if (found == at.constEnd()) {
-                        at.insert(key, rows.rows.size());
-                        rows.rows.append(row);
-                    } else {
-                        add(rows.rows[*found], row);
-                    }
-                }
-            }
-            std::stable_sort(rows.rows.begin(), rows.rows.end(), less);
-        }
-        if (!rows.rows.isEmpty())
-            result.append(rows);
-    }
-    return result;
-}
-
-template<typename Row> int rowCountOf(const QList<CurrencyRows<Row>> &groups) {
-    int count = 0;
-    for (const CurrencyRows<Row> &group : groups)
-        count += int(group.rows.size());
-    return count;
-}
-
-// The rows of the first currency, for the charts: one axis holds one currency.
-template<typename Row> QList<Row> firstRows(const QList<CurrencyRows<Row>> &groups) {
-    return groups.isEmpty() ? QList<Row>() : groups.first().rows;
-}
-
 const char *const kFileNames[]
     = {"category_spending.csv", "payee_summary.csv",   "tax_report.csv", "cash_flow.csv",
        "year_over_year.csv",    "account_summary.csv", "budget.csv"};
-
-// Replaces a table's rows while drawing it once.
-class TableFill {
-public:
-    TableFill(QTableWidget *table, int rows)
-        : m_table(table) {
-        m_table->setUpdatesEnabled(false);
-        m_table->clearContents();
-        m_table->setRowCount(rows);
-    }
-    ~TableFill() { m_table->setUpdatesEnabled(true); }
-    void set(int row, int column, QTableWidgetItem *item) { m_table->setItem(row, column, item); }
-
-private:
-    QTableWidget *m_table;
-};
 
 } // namespace
 
 ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     : QWidget(parent)
     , m_state(state)
-    , m_budgets(new BudgetService(state->database(), state->ledger(), this))
     , m_runTimer(new QTimer(this))
     , m_shownKeys(TabCount) {
     setAccessibleName(tr("Reports"));
@@ -259,7 +138,11 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
             m_budgetChart = chart;
         m_tabs->addTab(page, titles.at(tab));
     }
-    redrawCharts();
+    m_filler = std::make_unique<ReportFiller>(
+        state, this,
+        ReportFiller::Views{m_tables, m_spendingChart, m_cashFlowChart, m_comparisonChart,
+                            m_budgetChart, m_budgetMonths});
+    m_filler->redrawCharts();
 
     // The tabs answer Ctrl+Tab only while they hold the focus, and the focus starts on the
     // filters: the keys that step through tabs work from anywhere in the window.
@@ -288,6 +171,8 @@ ReportsScreen::ReportsScreen(AppState *state, QWidget *parent)
     onComparisonChanged(m_comparison->currentIndex());
     m_suppress = false;
 }
+
+ReportsScreen::~ReportsScreen() = default;
 
 QWidget *ReportsScreen::buildFilterRow() {
     auto *row = new QWidget(this);
@@ -569,312 +454,19 @@ void ReportsScreen::runReport() {
 
 void ReportsScreen::fillTab(int tab) {
     ++m_runCount;
-    switch (tab) {
-    case CategorySpendingTab:
-        fillCategorySpending();
-        break;
-    case PayeeSummaryTab:
-        fillPayeeSummary();
-        break;
-    case TaxReportTab:
-        fillTaxReport();
-        break;
-    case CashFlowTab:
-        fillCashFlow();
-        break;
-    case YearOverYearTab:
-        fillComparison();
-        break;
-    case BudgetTab:
-        fillBudget();
-        break;
-    default:
-        fillAccountSummary();
-        break;
-    }
+    const QDate from = m_from->date();
+    const QDate to = m_to->date();
+    QList<QDate> comparison;
+    for (const QDateEdit *edit : std::as_const(m_comparisonEdits))
+        comparison << edit->date();
+    const bool read = m_filler->fill(tab, {accountId(), from, to, comparison});
     m_shownKeys[tab] = filterKey(tab);
     // An empty table would read as "nothing happened in this period"; a failed read says so.
-    const bool failed
-        = tab == BudgetTab ? !m_budgetReadOk : !m_state->reportService()->lastError().isEmpty();
-    m_notice->setVisible(failed);
-    if (failed) {
+    m_notice->setVisible(!read);
+    if (!read) {
         m_notice->setStyleSheet(Styles::textColourStyle(Styles::warningColour(palette())));
         m_notice->setText(tr("This report could not be read, so the table may be incomplete."));
     }
-}
-
-QList<ReportsScreen::CurrencyGroup> ReportsScreen::currencyGroups(const QString &chosen) const {
-    AccountRepository *accounts = m_state->accountRepository();
-    if (!chosen.isEmpty())
-        return {{accounts->currencyOf(chosen), {chosen}}};
-    std::map<int, CurrencyGroup> byCurrency;
-    for (const Account &account : accounts->findAll()) {
-        CurrencyGroup &group = byCurrency[int(account.currency)];
-        group.currency = account.currency;
-        group.accountIds << account.id;
-    }
-    if (byCurrency.size() <= 1)
-        return {{byCurrency.empty() ? Currency::USD : byCurrency.begin()->second.currency, {}}};
-    QList<CurrencyGroup> groups;
-    for (const auto &entry : byCurrency)
-        groups << entry.second;
-    return groups;
-}
-
-void ReportsScreen::fillCategorySpending() {
-    const QDate from = m_from->date();
-    const QDate to = m_to->date();
-    ReportService *reports = m_state->reportService();
-    const auto groups = readPerCurrency<CategorySpendingRow>(
-        currencyGroups(accountId()),
-        [&](const QString &id) { return reports->categorySpending(from, to, id); },
-        [](const CategorySpendingRow &row) { return row.name; },
-        [](CategorySpendingRow &sum, const CategorySpendingRow &row) { sum.total += row.total; },
-        [](const CategorySpendingRow &a, const CategorySpendingRow &b) {
-            return a.total != b.total ? a.total < b.total : a.name < b.name;
-        });
-    QTableWidget *table = m_tables.at(CategorySpendingTab);
-    const bool mixed = groups.size() > 1;
-    showCurrencyColumn(table, 2, mixed);
-    TableFill fill(table, rowCountOf(groups));
-    int r = 0;
-    for (const auto &group : groups) {
-        for (const CategorySpendingRow &row : group.rows) {
-            fill.set(r, 0, textItem(row.name));
-            fill.set(r, 1, moneyItem(row.total, group.currency));
-            if (mixed)
-                fill.set(r, 2, textItem(currencyToString(group.currency)));
-            ++r;
-        }
-    }
-    m_spendingRows = firstRows(groups);
-    m_spendingCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
-    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette(),
-                                                                       m_spendingCurrency));
-}
-
-void ReportsScreen::fillPayeeSummary() {
-    const QDate from = m_from->date();
-    const QDate to = m_to->date();
-    ReportService *reports = m_state->reportService();
-    const auto groups = readPerCurrency<PayeeSummaryRow>(
-        currencyGroups(accountId()),
-        [&](const QString &id) { return reports->payeeSummary(from, to, id); },
-        [](const PayeeSummaryRow &row) { return row.payee; },
-        [](PayeeSummaryRow &sum, const PayeeSummaryRow &row) {
-            sum.total += row.total;
-            sum.count += row.count;
-        },
-        [](const PayeeSummaryRow &a, const PayeeSummaryRow &b) {
-            return a.total != b.total ? a.total < b.total : a.payee < b.payee;
-        });
-    QTableWidget *table = m_tables.at(PayeeSummaryTab);
-    const bool mixed = groups.size() > 1;
-    showCurrencyColumn(table, 3, mixed);
-    TableFill fill(table, rowCountOf(groups));
-    int r = 0;
-    for (const auto &group : groups) {
-        for (const PayeeSummaryRow &row : group.rows) {
-            fill.set(r, 0, textItem(row.payee));
-            fill.set(r, 1, moneyItem(row.total, group.currency));
-            fill.set(r, 2, numberItem(QString::number(row.count)));
-            if (mixed)
-                fill.set(r, 3, textItem(currencyToString(group.currency)));
-            ++r;
-        }
-    }
-}
-
-void ReportsScreen::fillTaxReport() {
-    const QDate from = m_from->date();
-    const QDate to = m_to->date();
-    ReportService *reports = m_state->reportService();
-    // The account filter does not apply to this report.
-    const auto groups = readPerCurrency<TaxLineRow>(
-        currencyGroups(QString()),
-        [&](const QString &id) { return reports->taxReport(from, to, id); },
-        [](const TaxLineRow &row) { return row.taxCode + QLatin1Char('\n') + row.categoryName; },
-        [](TaxLineRow &sum, const TaxLineRow &row) { sum.total += row.total; },
-        [](const TaxLineRow &a, const TaxLineRow &b) {
-            return a.taxCode != b.taxCode ? a.taxCode < b.taxCode : a.categoryName < b.categoryName;
-        });
-    QTableWidget *table = m_tables.at(TaxReportTab);
-    const bool mixed = groups.size() > 1;
-    showCurrencyColumn(table, 3, mixed);
-    TableFill fill(table, rowCountOf(groups));
-    int r = 0;
-    for (const auto &group : groups) {
-        for (const TaxLineRow &row : group.rows) {
-            fill.set(r, 0, textItem(row.categoryName));
-            fill.set(r, 1, textItem(row.taxCode));
-            fill.set(r, 2, moneyItem(row.total, group.currency));
-            if (mixed)
-                fill.set(r, 3, textItem(currencyToString(group.currency)));
-            ++r;
-        }
-    }
-}
-
-void ReportsScreen::fillCashFlow() {
-    const QDate from = m_from->date();
-    const QDate to = m_to->date();
-    ReportService *reports = m_state->reportService();
-    const auto groups = readPerCurrency<CashFlowMonthRow>(
-        currencyGroups(accountId()),
-        [&](const QString &id) { return reports->cashFlow(from, to, id); },
-        [](const CashFlowMonthRow &row) { return row.month; },
-        [](CashFlowMonthRow &sum, const CashFlowMonthRow &row) {
-            sum.income += row.income;
-            sum.expenses += row.expenses;
-            sum.net += row.net;
-        },
-        [](const CashFlowMonthRow &a, const CashFlowMonthRow &b) { return a.month < b.month; });
-    QTableWidget *table = m_tables.at(CashFlowTab);
-    const bool mixed = groups.size() > 1;
-    showCurrencyColumn(table, 4, mixed);
-    TableFill fill(table, rowCountOf(groups));
-    int r = 0;
-    for (const auto &group : groups) {
-        for (const CashFlowMonthRow &row : group.rows) {
-            fill.set(r, 0, textItem(row.month));
-            fill.set(r, 1, moneyItem(row.income, group.currency));
-            fill.set(r, 2, moneyItem(row.expenses, group.currency));
-            fill.set(r, 3, moneyItem(row.net, group.currency));
-            if (mixed)
-                fill.set(r, 4, textItem(currencyToString(group.currency)));
-            ++r;
-        }
-    }
-    m_cashFlowRows = firstRows(groups);
-    m_cashFlowCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
-    ReportCharts::show(m_cashFlowChart,
-                       ReportCharts::cashFlow(m_cashFlowRows, palette(), m_cashFlowCurrency));
-}
-
-void ReportsScreen::fillComparison() {
-    const QList<QDate> dates{m_comparisonEdits.at(0)->date(), m_comparisonEdits.at(1)->date(),
-                             m_comparisonEdits.at(2)->date(), m_comparisonEdits.at(3)->date()};
-    ReportService *reports = m_state->reportService();
-    const auto groups = readPerCurrency<PeriodComparisonRow>(
-        currencyGroups(accountId()),
-        [&](const QString &id) {
-            return reports->comparePeriods(dates.at(0), dates.at(1), dates.at(2), dates.at(3), id);
-        },
-        [](const PeriodComparisonRow &row) { return row.categoryName; },
-        [](PeriodComparisonRow &sum, const PeriodComparisonRow &row) {
-            sum.period1Total += row.period1Total;
-            sum.period2Total += row.period2Total;
-            sum.difference += row.difference;
-        },
-        [](const PeriodComparisonRow &a, const PeriodComparisonRow &b) {
-            return a.categoryName < b.categoryName;
-        });
-    QTableWidget *table = m_tables.at(YearOverYearTab);
-    const bool mixed = groups.size() > 1;
-    showCurrencyColumn(table, 4, mixed);
-    TableFill fill(table, rowCountOf(groups));
-    int r = 0;
-    for (const auto &group : groups) {
-        for (const PeriodComparisonRow &row : group.rows) {
-            fill.set(r, 0, textItem(row.categoryName));
-            fill.set(r, 1, moneyItem(row.period1Total, group.currency));
-            fill.set(r, 2, moneyItem(row.period2Total, group.currency));
-            fill.set(r, 3, moneyItem(row.difference, group.currency));
-            if (mixed)
-                fill.set(r, 4, textItem(currencyToString(group.currency)));
-            ++r;
-        }
-    }
-    m_comparisonRows = firstRows(groups);
-    m_comparisonCurrency = groups.isEmpty() ? Currency::USD : groups.first().currency;
-    ReportCharts::show(m_comparisonChart, ReportCharts::periodComparison(
-                                              m_comparisonRows, tr("Period 1"), tr("Period 2"),
-                                              palette(), m_comparisonCurrency));
-}
-
-void ReportsScreen::fillAccountSummary() {
-    const QList<AccountSummaryRow> rows = m_state->reportService()->accountSummary();
-    bool mixed = false;
-    for (const AccountSummaryRow &row : rows)
-        mixed = mixed || row.currency != rows.first().currency;
-    QTableWidget *table = m_tables.at(AccountSummaryTab);
-    showCurrencyColumn(table, 5, mixed);
-    TableFill fill(table, int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r) {
-        const AccountSummaryRow &row = rows.at(r);
-        fill.set(r, 0, textItem(row.name));
-        fill.set(r, 1,
-                 textItem(AccountPresentation::typeName(accountTypeFromString(row.accountType))));
-        fill.set(r, 2, moneyItem(row.clearedBalance, row.currency));
-        fill.set(r, 3, moneyItem(row.unclearedAmount, row.currency));
-        fill.set(r, 4, moneyItem(row.balance, row.currency));
-        if (mixed)
-            fill.set(r, 5, textItem(currencyToString(row.currency)));
-    }
-}
-
-void ReportsScreen::fillBudget() {
-    const BudgetMonth data = m_budgets->period(m_from->date(), m_to->date());
-    m_budgetReadOk = data.ok;
-    m_budgetCurrency = m_budgets->currency();
-    m_budgetLines.clear();
-    for (const BudgetLine &line : data.lines) {
-        if (!line.isBlank())
-            m_budgetLines << line;
-    }
-    const auto monthName
-        = [](const QDate &month) { return QLocale().toString(month, QStringLiteral("MMMM yyyy")); };
-    if (!data.ok)
-        m_budgetMonths->clear();
-    else if (data.month == data.lastMonth)
-        m_budgetMonths->setText(tr("Budgets of %1").arg(monthName(data.month)));
-    else
-        m_budgetMonths->setText(tr("Budgets of the whole months %1 – %2")
-                                    .arg(monthName(data.month), monthName(data.lastMonth)));
-
-    QTableWidget *table = m_tables.at(BudgetTab);
-    const QColor over = Styles::negativeColour(palette());
-    TableFill fill(table, m_budgetLines.isEmpty() ? 0 : int(m_budgetLines.size()) + 1);
-    const auto setRow = [&](int r, const QString &name, qint64 budget, qint64 carried, qint64 spent,
-                            qint64 remaining, bool total) {
-        QList<QTableWidgetItem *> items{textItem(name), moneyItem(budget, m_budgetCurrency),
-                                        moneyItem(carried, m_budgetCurrency),
-                                        moneyItem(spent, m_budgetCurrency),
-                                        moneyItem(remaining, m_budgetCurrency)};
-        for (int c = 0; c < items.size(); ++c) {
-            QTableWidgetItem *item = items.at(c);
-            if (remaining < 0)
-                item->setForeground(over);
-            if (total) {
-                QFont font = item->font();
-                font.setBold(true);
-                item->setFont(font);
-            }
-            fill.set(r, c, item);
-        }
-    };
-    int r = 0;
-    for (const BudgetLine &line : std::as_const(m_budgetLines)) {
-        setRow(r++, QString(line.depth * 4, QLatin1Char(' ')) + line.name, line.budget,
-               line.carried, line.spent, line.remaining, false);
-    }
-    if (!m_budgetLines.isEmpty())
-        setRow(r, tr("Total"), data.totalBudget, data.totalCarried, data.totalSpent,
-               data.totalRemaining, true);
-    ReportCharts::show(m_budgetChart,
-                       ReportCharts::budget(m_budgetLines, palette(), m_budgetCurrency));
-}
-
-void ReportsScreen::redrawCharts() {
-    ReportCharts::show(m_spendingChart, ReportCharts::categorySpending(m_spendingRows, palette(),
-                                                                       m_spendingCurrency));
-    ReportCharts::show(m_cashFlowChart,
-                       ReportCharts::cashFlow(m_cashFlowRows, palette(), m_cashFlowCurrency));
-    ReportCharts::show(m_comparisonChart, ReportCharts::periodComparison(
-                                              m_comparisonRows, tr("Period 1"), tr("Period 2"),
-                                              palette(), m_comparisonCurrency));
-    ReportCharts::show(m_budgetChart,
-                       ReportCharts::budget(m_budgetLines, palette(), m_budgetCurrency));
 }
 
 void ReportsScreen::showEvent(QShowEvent *event) {
@@ -886,8 +478,8 @@ void ReportsScreen::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
     if ((event->type() == QEvent::PaletteChange
          || event->type() == QEvent::ApplicationPaletteChange)
-        && m_spendingChart)
-        redrawCharts();
+        && m_filler)
+        m_filler->redrawCharts();
 }
 
 void ReportsScreen::exportCurrentTab() {
@@ -897,53 +489,5 @@ void ReportsScreen::exportCurrentTab() {
     // A filter changed a moment ago (dates still being typed): export what it now selects.
     if (m_shownKeys.at(tab) != filterKey(tab))
         runReport();
-    QTableWidget *table = m_tables.at(tab);
-    if (table->rowCount() == 0) {
-        QMessageBox box(QMessageBox::Information, tr("Export CSV"),
-                        tr("There is nothing to export: this report has no rows for the "
-                           "chosen account and period."),
-                        QMessageBox::Ok, this);
-        box.setAccessibleName(tr("Export CSV"));
-        ModalRunner::exec(&box);
-        return;
-    }
-
-    const QString suggested
-        = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-              .filePath(QLatin1String(kFileNames[tab]));
-    QFileDialog dialog(this, tr("Export CSV"), suggested, tr("CSV Files (*.csv)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(suggested);
-    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
-        return;
-    const QString path = dialog.selectedFiles().value(0);
-    if (path.isEmpty())
-        return;
-
-    QStringList headers;
-    for (int c = 0; c < table->columnCount(); ++c)
-        headers << table->horizontalHeaderItem(c)->text();
-    QList<QStringList> rows;
-    rows.reserve(table->rowCount());
-    for (int r = 0; r < table->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < table->columnCount(); ++c) {
-            const QTableWidgetItem *item = table->item(r, c);
-            cells << exportText(item);
-        }
-        rows << cells;
-    }
-    const QByteArray bytes = ReportService::toCsv(headers, rows).toUtf8();
-
-    // All or nothing: the file appears only once every byte is on disk.
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Text)
-                         && file.write(bytes) == bytes.size() && file.commit();
-    if (!written) {
-        ErrorBox::show(this, tr("Export CSV"),
-                       tr("The report could not be saved to %1: %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString()),
-                       tr("No file was written; a file already there is unchanged."));
-    }
+    ReportExport::saveTable(this, m_tables.at(tab), QLatin1String(kFileNames[tab]));
 }

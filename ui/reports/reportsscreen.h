@@ -4,9 +4,6 @@
 #pragma once
 
 #include "app/datachange.h"
-#include "services/budgetservice.h"
-#include "services/reportrows.h"
-#include "storage/enums.h"
 
 #include <QDate>
 #include <QList>
@@ -14,8 +11,9 @@
 #include <QVector>
 #include <QWidget>
 
+#include <memory>
+
 class AppState;
-class BudgetService;
 class QChartView;
 class QComboBox;
 class QDateEdit;
@@ -25,6 +23,7 @@ class QTabWidget;
 class QTableWidget;
 class QTimer;
 class QWidget;
+class ReportFiller;
 
 // Seven reports as tabs over one filter (account and period), each table exportable as CSV.
 // Reads only. A report is read when its tab is shown and its filter or the data changed
@@ -45,6 +44,7 @@ public:
     };
 
     explicit ReportsScreen(AppState *state, QWidget *parent = nullptr);
+    ~ReportsScreen() override;
 
     // Reads the account list again and the visible report anew.
     void refresh();
@@ -84,15 +84,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
-public:
-    // The accounts a report reads, one group per currency, so that no figure adds yen to
-    // dollars; a group with no ids stands for every account (all in one currency). An empty
-    // accountId means every account.
-    struct CurrencyGroup {
-        Currency currency = Currency::USD;
-        QStringList accountIds;
-    };
-
 private:
     QWidget *buildFilterRow();
     QWidget *buildComparisonControls();
@@ -108,16 +99,7 @@ private:
     // What the tab's report depends on; a tab whose last read had another key is outdated.
     QString filterKey(int tab) const;
     void fillTab(int tab);
-    void fillCategorySpending();
-    void fillPayeeSummary();
-    void fillTaxReport();
-    void fillCashFlow();
-    void fillComparison();
-    void fillAccountSummary();
-    void fillBudget();
-    void redrawCharts();
     QString accountId() const;
-    QList<CurrencyGroup> currencyGroups(const QString &accountId) const;
     void setDateQuietly(QDateEdit *edit, const QDate &date);
 
     AppState *m_state; // Not owned.
@@ -140,20 +122,10 @@ private:
     QChartView *m_comparisonChart = nullptr; // Owned (Qt child).
     QChartView *m_budgetChart = nullptr;     // Owned (Qt child).
     QLabel *m_budgetMonths = nullptr;        // Owned (Qt child).
-    BudgetService *m_budgets = nullptr;      // Owned (Qt child).
     QTimer *m_runTimer = nullptr;            // Owned (Qt child).
     QVector<QString> m_shownKeys;            // Per tab: the filter its table shows.
-    // The rows the charts show, kept to draw them again when the theme changes.
-    QList<CategorySpendingRow> m_spendingRows;
-    QList<CashFlowMonthRow> m_cashFlowRows;
-    QList<PeriodComparisonRow> m_comparisonRows;
-    QList<BudgetLine> m_budgetLines;
-    // The charts draw the first currency's rows: one axis holds one currency.
-    Currency m_spendingCurrency = Currency::USD;
-    Currency m_cashFlowCurrency = Currency::USD;
-    Currency m_comparisonCurrency = Currency::USD;
-    Currency m_budgetCurrency = Currency::USD;
-    bool m_budgetReadOk = true;
+    // Reads the reports into the tables and charts; made once they exist.
+    std::unique_ptr<ReportFiller> m_filler;
     bool m_suppress = false;
     int m_runCount = 0;
 };
