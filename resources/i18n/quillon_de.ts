@@ -1719,47 +1719,7 @@ Fortfahren?</translation>
     </message>
 </context>
 <context>
-    <name>ImportScreen</name>
-    <message>
-        <source>Import Transactions</source>
-        <translation>Buchungen importieren</translation>
-    </message>
-    <message>
-        <source>Import result</source>
-        <translation>Ergebnis des Imports</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation>Konto</translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation>&amp;Konto:</translation>
-    </message>
-    <message>
-        <source>No file selected</source>
-        <translation>Keine Datei ausgewählt</translation>
-    </message>
-    <message>
-        <source>Chosen file</source>
-        <translation>Gewählte Datei</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Durchsuchen...</translation>
-    </message>
-    <message>
-        <source>Browse for a file</source>
-        <translation>Nach einer Datei suchen</translation>
-    </message>
-    <message>
-        <source>File:</source>
-        <translation>Datei:</translation>
-    </message>
+    <name>ImportColumnMapping</name>
     <message>
         <source>CSV Column Mapping:</source>
         <translation>Zuordnung der CSV-Spalten:</translation>
@@ -1821,6 +1781,64 @@ Fortfahren?</translation>
         <translation>Erste Zeile ist Kopfzeile</translation>
     </message>
     <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Sp. %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportResultPage</name>
+    <message>
+        <source>Import result</source>
+        <translation>Ergebnis des Imports</translation>
+    </message>
+    <message>
+        <source>Rows not imported</source>
+        <translation>Nicht importierte Zeilen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Buchungen importieren</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Keine Datei ausgewählt</translation>
+    </message>
+    <message>
+        <source>Chosen file</source>
+        <translation>Gewählte Datei</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Browse for a file</source>
+        <translation>Nach einer Datei suchen</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
         <translation>QIF-Dateien enthalten Datum, Empfänger und Betrag selbst: Eine Spaltenzuordnung ist nicht nötig.</translation>
     </message>
@@ -1843,14 +1861,6 @@ Fortfahren?</translation>
     <message>
         <source>Col %1</source>
         <translation>Sp. %1</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Spalte %1</translation>
-    </message>
-    <message>
-        <source>Col %1: %2</source>
-        <translation>Sp. %1: %2</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1956,10 +1966,6 @@ Es wurde nichts importiert.</translation>
 Account balance after import: %4</source>
         <translation>Buchungssaldo der Bank %1 am %2: %3
 Kontostand nach dem Import: %4</translation>
-    </message>
-    <message>
-        <source>Rows not imported</source>
-        <translation>Nicht importierte Zeilen</translation>
     </message>
     <message>
         <source>Import complete!</source>
@@ -3677,6 +3683,56 @@ Dort ebenfalls ändern?</translation>
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
+        <translation>Es gibt nichts zu exportieren: Dieser Bericht hat für das gewählte Konto und den Zeitraum keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>No file was written; a file already there is unchanged.</source>
+        <translation>Es wurde keine Datei geschrieben; eine bereits vorhandene Datei ist unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiller</name>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Zeitraum 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Zeitraum 2</translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation>Budgets für %1</translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation>Budgets der ganzen Monate %1 – %2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3781,14 +3837,6 @@ Dort ebenfalls ändern?</translation>
         <translation>Konten</translation>
     </message>
     <message>
-        <source>Period 1</source>
-        <translation>Zeitraum 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>Zeitraum 2</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Konto</translation>
     </message>
@@ -3877,44 +3925,12 @@ Dort ebenfalls ändern?</translation>
         <translation>Dieser Bericht konnte nicht gelesen werden; die Tabelle ist daher möglicherweise unvollständig.</translation>
     </message>
     <message>
-        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation>Es gibt nichts zu exportieren: Dieser Bericht hat für das gewählte Konto und den Zeitraum keine Zeilen.</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1: %2</source>
-        <translation>Der Bericht konnte nicht unter %1 gespeichert werden: %2</translation>
-    </message>
-    <message>
-        <source>No file was written; a file already there is unchanged.</source>
-        <translation>Es wurde keine Datei geschrieben; eine bereits vorhandene Datei ist unverändert.</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Währung</translation>
-    </message>
-    <message>
         <source>Budget</source>
         <translation>Budget</translation>
     </message>
     <message>
         <source>Budgeted months</source>
         <translation>Budgetierte Monate</translation>
-    </message>
-    <message>
-        <source>Budgets of %1</source>
-        <translation>Budgets für %1</translation>
-    </message>
-    <message>
-        <source>Budgets of the whole months %1 – %2</source>
-        <translation>Budgets der ganzen Monate %1 – %2</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Summe</translation>
     </message>
 </context>
 <context>

@@ -1703,47 +1703,7 @@ Continue?</source>
     </message>
 </context>
 <context>
-    <name>ImportScreen</name>
-    <message>
-        <source>Import Transactions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Import result</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No file selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Chosen file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Browse for a file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>File:</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>ImportColumnMapping</name>
     <message>
         <source>CSV Column Mapping:</source>
         <translation type="unfinished"></translation>
@@ -1805,6 +1765,64 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportResultPage</name>
+    <message>
+        <source>Import result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows not imported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse for a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1826,14 +1844,6 @@ Continue?</source>
     </message>
     <message>
         <source>Col %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Col %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1932,10 +1942,6 @@ Nothing was imported.</source>
     <message>
         <source>Bank&apos;s ledger balance %1 on %2: %3
 Account balance after import: %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rows not imported</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3650,6 +3656,56 @@ Change it there too?</source>
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file was written; a file already there is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiller</name>
+    <message>
+        <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3754,14 +3810,6 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Period 1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3850,43 +3898,11 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No file was written; a file already there is unchanged.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Budget</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Budgeted months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Budgets of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Budgets of the whole months %1 – %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1719,47 +1719,7 @@ Continue?</source>
     </message>
 </context>
 <context>
-    <name>ImportScreen</name>
-    <message>
-        <source>Import Transactions</source>
-        <translation>Importar movimientos</translation>
-    </message>
-    <message>
-        <source>Import result</source>
-        <translation>Resultado de la importación</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Listo</translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation>Cuenta</translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation>&amp;Cuenta:</translation>
-    </message>
-    <message>
-        <source>No file selected</source>
-        <translation>Ningún archivo seleccionado</translation>
-    </message>
-    <message>
-        <source>Chosen file</source>
-        <translation>Archivo elegido</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Examinar...</translation>
-    </message>
-    <message>
-        <source>Browse for a file</source>
-        <translation>Buscar un archivo</translation>
-    </message>
-    <message>
-        <source>File:</source>
-        <translation>Archivo:</translation>
-    </message>
+    <name>ImportColumnMapping</name>
     <message>
         <source>CSV Column Mapping:</source>
         <translation>Asignación de columnas CSV:</translation>
@@ -1821,6 +1781,64 @@ Continue?</source>
         <translation>La primera fila es el encabezado</translation>
     </message>
     <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportResultPage</name>
+    <message>
+        <source>Import result</source>
+        <translation>Resultado de la importación</translation>
+    </message>
+    <message>
+        <source>Rows not imported</source>
+        <translation>Filas no importadas</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importar movimientos</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Cuenta:</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Ningún archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Chosen file</source>
+        <translation>Archivo elegido</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Browse for a file</source>
+        <translation>Buscar un archivo</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
         <translation>Los archivos QIF ya traen sus fechas, beneficiarios e importes: no hace falta asignar columnas.</translation>
     </message>
@@ -1843,14 +1861,6 @@ Continue?</source>
     <message>
         <source>Col %1</source>
         <translation>Col. %1</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Columna %1</translation>
-    </message>
-    <message>
-        <source>Col %1: %2</source>
-        <translation>Col. %1: %2</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1956,10 +1966,6 @@ No se ha importado nada.</translation>
 Account balance after import: %4</source>
         <translation>Saldo contable del banco %1 a %2: %3
 Saldo de la cuenta tras la importación: %4</translation>
-    </message>
-    <message>
-        <source>Rows not imported</source>
-        <translation>Filas no importadas</translation>
     </message>
     <message>
         <source>Import complete!</source>
@@ -3677,6 +3683,56 @@ Change it there too?</source>
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
+        <translation>No hay nada que exportar: este informe no tiene filas para la cuenta y el periodo elegidos.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>No se pudo guardar el informe en %1: %2</translation>
+    </message>
+    <message>
+        <source>No file was written; a file already there is unchanged.</source>
+        <translation>No se ha escrito ningún archivo; si ya había uno, no ha cambiado.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiller</name>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Periodo 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Periodo 2</translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation>Presupuestos de %1</translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation>Presupuestos de los meses completos %1 – %2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3781,14 +3837,6 @@ Change it there too?</source>
         <translation>Cuentas</translation>
     </message>
     <message>
-        <source>Period 1</source>
-        <translation>Periodo 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>Periodo 2</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Cuenta</translation>
     </message>
@@ -3877,44 +3925,12 @@ Change it there too?</source>
         <translation>No se pudo leer este informe, así que la tabla puede estar incompleta.</translation>
     </message>
     <message>
-        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation>No hay nada que exportar: este informe no tiene filas para la cuenta y el periodo elegidos.</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation>Archivos CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1: %2</source>
-        <translation>No se pudo guardar el informe en %1: %2</translation>
-    </message>
-    <message>
-        <source>No file was written; a file already there is unchanged.</source>
-        <translation>No se ha escrito ningún archivo; si ya había uno, no ha cambiado.</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Moneda</translation>
-    </message>
-    <message>
         <source>Budget</source>
         <translation>Presupuesto</translation>
     </message>
     <message>
         <source>Budgeted months</source>
         <translation>Meses presupuestados</translation>
-    </message>
-    <message>
-        <source>Budgets of %1</source>
-        <translation>Presupuestos de %1</translation>
-    </message>
-    <message>
-        <source>Budgets of the whole months %1 – %2</source>
-        <translation>Presupuestos de los meses completos %1 – %2</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
     </message>
 </context>
 <context>

@@ -1719,47 +1719,7 @@ Continuer ?</translation>
     </message>
 </context>
 <context>
-    <name>ImportScreen</name>
-    <message>
-        <source>Import Transactions</source>
-        <translation>Importer des opérations</translation>
-    </message>
-    <message>
-        <source>Import result</source>
-        <translation>Résultat de l&apos;importation</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>Terminé</translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation>Compte</translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation>&amp;Compte :</translation>
-    </message>
-    <message>
-        <source>No file selected</source>
-        <translation>Aucun fichier sélectionné</translation>
-    </message>
-    <message>
-        <source>Chosen file</source>
-        <translation>Fichier choisi</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>Parcourir...</translation>
-    </message>
-    <message>
-        <source>Browse for a file</source>
-        <translation>Rechercher un fichier</translation>
-    </message>
-    <message>
-        <source>File:</source>
-        <translation>Fichier :</translation>
-    </message>
+    <name>ImportColumnMapping</name>
     <message>
         <source>CSV Column Mapping:</source>
         <translation>Correspondance des colonnes CSV :</translation>
@@ -1821,6 +1781,64 @@ Continuer ?</translation>
         <translation>La première ligne est un en-tête</translation>
     </message>
     <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>Col. %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportResultPage</name>
+    <message>
+        <source>Import result</source>
+        <translation>Résultat de l&apos;importation</translation>
+    </message>
+    <message>
+        <source>Rows not imported</source>
+        <translation>Lignes non importées</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>Importer des opérations</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Compte :</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>Aucun fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>Chosen file</source>
+        <translation>Fichier choisi</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Browse for a file</source>
+        <translation>Rechercher un fichier</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
         <translation>Les fichiers QIF contiennent eux-mêmes dates, bénéficiaires et montants : aucune correspondance de colonnes n&apos;est nécessaire.</translation>
     </message>
@@ -1843,14 +1861,6 @@ Continuer ?</translation>
     <message>
         <source>Col %1</source>
         <translation>Col. %1</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Colonne %1</translation>
-    </message>
-    <message>
-        <source>Col %1: %2</source>
-        <translation>Col. %1 : %2</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1956,10 +1966,6 @@ Rien n&apos;a été importé.</translation>
 Account balance after import: %4</source>
         <translation>Solde comptable de la banque %1 au %2 : %3
 Solde du compte après l&apos;import : %4</translation>
-    </message>
-    <message>
-        <source>Rows not imported</source>
-        <translation>Lignes non importées</translation>
     </message>
     <message>
         <source>Import complete!</source>
@@ -3677,6 +3683,56 @@ Le modifier là aussi ?</translation>
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
+        <translation>Rien à exporter : ce rapport ne contient aucune ligne pour le compte et la période choisis.</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>Impossible d&apos;enregistrer le rapport dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>No file was written; a file already there is unchanged.</source>
+        <translation>Aucun fichier n&apos;a été écrit ; un fichier déjà présent reste inchangé.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiller</name>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>Période 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>Période 2</translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation>Budgets de %1</translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation>Budgets des mois entiers %1 – %2</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3781,14 +3837,6 @@ Le modifier là aussi ?</translation>
         <translation>Comptes</translation>
     </message>
     <message>
-        <source>Period 1</source>
-        <translation>Période 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>Période 2</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>Compte</translation>
     </message>
@@ -3877,44 +3925,12 @@ Le modifier là aussi ?</translation>
         <translation>Ce rapport n&apos;a pas pu être lu : le tableau est peut-être incomplet.</translation>
     </message>
     <message>
-        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation>Rien à exporter : ce rapport ne contient aucune ligne pour le compte et la période choisis.</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation>Fichiers CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1: %2</source>
-        <translation>Impossible d&apos;enregistrer le rapport dans %1 : %2</translation>
-    </message>
-    <message>
-        <source>No file was written; a file already there is unchanged.</source>
-        <translation>Aucun fichier n&apos;a été écrit ; un fichier déjà présent reste inchangé.</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>Devise</translation>
-    </message>
-    <message>
         <source>Budget</source>
         <translation>Budget</translation>
     </message>
     <message>
         <source>Budgeted months</source>
         <translation>Mois budgétés</translation>
-    </message>
-    <message>
-        <source>Budgets of %1</source>
-        <translation>Budgets de %1</translation>
-    </message>
-    <message>
-        <source>Budgets of the whole months %1 – %2</source>
-        <translation>Budgets des mois entiers %1 – %2</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
     </message>
 </context>
 <context>

@@ -1716,47 +1716,7 @@ Continue?</source>
     </message>
 </context>
 <context>
-    <name>ImportScreen</name>
-    <message>
-        <source>Import Transactions</source>
-        <translation>取引のインポート</translation>
-    </message>
-    <message>
-        <source>Import result</source>
-        <translation>インポートの結果</translation>
-    </message>
-    <message>
-        <source>Done</source>
-        <translation>完了</translation>
-    </message>
-    <message>
-        <source>Account</source>
-        <translation>口座</translation>
-    </message>
-    <message>
-        <source>&amp;Account:</source>
-        <translation>口座(&amp;A):</translation>
-    </message>
-    <message>
-        <source>No file selected</source>
-        <translation>ファイルが選択されていません</translation>
-    </message>
-    <message>
-        <source>Chosen file</source>
-        <translation>選択したファイル</translation>
-    </message>
-    <message>
-        <source>Browse...</source>
-        <translation>参照...</translation>
-    </message>
-    <message>
-        <source>Browse for a file</source>
-        <translation>ファイルを参照</translation>
-    </message>
-    <message>
-        <source>File:</source>
-        <translation>ファイル:</translation>
-    </message>
+    <name>ImportColumnMapping</name>
     <message>
         <source>CSV Column Mapping:</source>
         <translation>CSV の列の割り当て:</translation>
@@ -1818,6 +1778,64 @@ Continue?</source>
         <translation>1 行目は見出し</translation>
     </message>
     <message>
+        <source>Column %1</source>
+        <translation>列 %1</translation>
+    </message>
+    <message>
+        <source>Col %1: %2</source>
+        <translation>列 %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ImportResultPage</name>
+    <message>
+        <source>Import result</source>
+        <translation>インポートの結果</translation>
+    </message>
+    <message>
+        <source>Rows not imported</source>
+        <translation>取り込まれなかった行</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+</context>
+<context>
+    <name>ImportScreen</name>
+    <message>
+        <source>Import Transactions</source>
+        <translation>取引のインポート</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>口座(&amp;A):</translation>
+    </message>
+    <message>
+        <source>No file selected</source>
+        <translation>ファイルが選択されていません</translation>
+    </message>
+    <message>
+        <source>Chosen file</source>
+        <translation>選択したファイル</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>参照...</translation>
+    </message>
+    <message>
+        <source>Browse for a file</source>
+        <translation>ファイルを参照</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>ファイル:</translation>
+    </message>
+    <message>
         <source>QIF files carry their own dates, payees and amounts: no column mapping is needed.</source>
         <translation>QIF ファイルには日付・取引先・金額が含まれているため、列の割り当ては不要です。</translation>
     </message>
@@ -1840,14 +1858,6 @@ Continue?</source>
     <message>
         <source>Col %1</source>
         <translation>列 %1</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>列 %1</translation>
-    </message>
-    <message>
-        <source>Col %1: %2</source>
-        <translation>列 %1: %2</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1952,10 +1962,6 @@ Nothing was imported.</source>
 Account balance after import: %4</source>
         <translation>銀行の帳簿残高 %1 (%2): %3
 インポート後の口座残高: %4</translation>
-    </message>
-    <message>
-        <source>Rows not imported</source>
-        <translation>取り込まれなかった行</translation>
     </message>
     <message>
         <source>Import complete!</source>
@@ -3661,6 +3667,56 @@ Change it there too?</source>
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV をエクスポート</translation>
+    </message>
+    <message>
+        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
+        <translation>エクスポートするものがありません。選択した口座と期間では、このレポートに行がありません。</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved to %1: %2</source>
+        <translation>レポートを %1 に保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>No file was written; a file already there is unchanged.</source>
+        <translation>ファイルは書き込まれていません。既存のファイルは変更されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFiller</name>
+    <message>
+        <source>Currency</source>
+        <translation>通貨</translation>
+    </message>
+    <message>
+        <source>Period 1</source>
+        <translation>期間 1</translation>
+    </message>
+    <message>
+        <source>Period 2</source>
+        <translation>期間 2</translation>
+    </message>
+    <message>
+        <source>Budgets of %1</source>
+        <translation>%1 の予算</translation>
+    </message>
+    <message>
+        <source>Budgets of the whole months %1 – %2</source>
+        <translation>%1 – %2 の各月全体の予算</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+</context>
+<context>
     <name>ReportPeriods</name>
     <message>
         <source>This Month</source>
@@ -3765,14 +3821,6 @@ Change it there too?</source>
         <translation>口座サマリー</translation>
     </message>
     <message>
-        <source>Period 1</source>
-        <translation>期間 1</translation>
-    </message>
-    <message>
-        <source>Period 2</source>
-        <translation>期間 2</translation>
-    </message>
-    <message>
         <source>Account</source>
         <translation>口座</translation>
     </message>
@@ -3861,44 +3909,12 @@ Change it there too?</source>
         <translation>このレポートを読み込めなかったため、表が不完全な可能性があります。</translation>
     </message>
     <message>
-        <source>There is nothing to export: this report has no rows for the chosen account and period.</source>
-        <translation>エクスポートするものがありません。選択した口座と期間では、このレポートに行がありません。</translation>
-    </message>
-    <message>
-        <source>CSV Files (*.csv)</source>
-        <translation>CSV ファイル (*.csv)</translation>
-    </message>
-    <message>
-        <source>The report could not be saved to %1: %2</source>
-        <translation>レポートを %1 に保存できませんでした: %2</translation>
-    </message>
-    <message>
-        <source>No file was written; a file already there is unchanged.</source>
-        <translation>ファイルは書き込まれていません。既存のファイルは変更されていません。</translation>
-    </message>
-    <message>
-        <source>Currency</source>
-        <translation>通貨</translation>
-    </message>
-    <message>
         <source>Budget</source>
         <translation>予算</translation>
     </message>
     <message>
         <source>Budgeted months</source>
         <translation>予算の対象月</translation>
-    </message>
-    <message>
-        <source>Budgets of %1</source>
-        <translation>%1 の予算</translation>
-    </message>
-    <message>
-        <source>Budgets of the whole months %1 – %2</source>
-        <translation>%1 – %2 の各月全体の予算</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>合計</translation>
     </message>
 </context>
 <context>
