@@ -6,18 +6,19 @@
 #include <QDateTime>
 #include <QWidget>
 
+class AccountDevicesPage;
+class AccountGroupPage;
+class AccountPrivacyPage;
+class AccountProfilePage;
+class AccountSecurityPage;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
 class QTimer;
-class QVBoxLayout;
 
 namespace TindAccount {
 class Client;
-struct Group;
-struct Session;
-struct Device;
 } // namespace TindAccount
 
 // The "Tindral Account" window: profile, group, devices, sessions and account deletion of the
@@ -40,8 +41,8 @@ public:
     QListWidget *navigation() const { return m_navigation; }
     QStackedWidget *pages() const { return m_pages; }
     QLabel *statusLine() const { return m_status; }
-    QPushButton *deleteAccountButton() const { return m_deleteAccount; }
-    QLabel *ownerNotice() const { return m_ownerNotice; }
+    QPushButton *deleteAccountButton() const;
+    QLabel *ownerNotice() const;
 
 public Q_SLOTS:
     // Loads the user, the group, the devices and the sessions again.
@@ -57,37 +58,18 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    QWidget *buildProfilePage();
-    QWidget *buildSecurityPage();
-    QWidget *buildPrivacyPage();
-    QWidget *scrollPage(QVBoxLayout **content);
-    void showProfile();
-    void showGroup(const TindAccount::Group &group);
-    void showDevices(const QList<TindAccount::Device> &devices);
-    void showSessions(const QList<TindAccount::Session> &sessions);
     void updateOwnerState();
-    bool isOwner() const;
     void report(const QString &text, bool success);
-
-    void editDisplayName();
-    void changePassword();
-    void joinGroup();
-    void inviteByEmail();
-    void generateInviteCode();
-    void deleteAccount();
 
     TindAccount::Client *m_client; // Not owned.
     QListWidget *m_navigation = nullptr;
     QStackedWidget *m_pages = nullptr;
+    AccountProfilePage *m_profile = nullptr;   // Owned (Qt child).
+    AccountGroupPage *m_group = nullptr;       // Owned (Qt child).
+    AccountDevicesPage *m_devices = nullptr;   // Owned (Qt child).
+    AccountSecurityPage *m_security = nullptr; // Owned (Qt child).
+    AccountPrivacyPage *m_privacy = nullptr;   // Owned (Qt child).
     QLabel *m_status = nullptr;
     QTimer *m_statusTimer = nullptr;
-    QLabel *m_displayName = nullptr;
-    QLabel *m_email = nullptr;
-    QPushButton *m_changePassword = nullptr;
-    QVBoxLayout *m_groupContent = nullptr;
-    QVBoxLayout *m_devicesContent = nullptr;
-    QVBoxLayout *m_sessionsContent = nullptr;
-    QPushButton *m_deleteAccount = nullptr;
-    QLabel *m_ownerNotice = nullptr;
     bool m_recolouring = false;
 };

@@ -7,40 +7,31 @@
 #include "app/preferencekeys.h"
 #include "app/thememanager.h"
 #include "services/entrywriter.h"
-#include "services/ledgerwriter.h"
-#include "services/recurringservice.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/money.h"
 #include "storage/preferencesrepository.h"
 #include "storage/transactionrepository.h"
-#include "ui/common/messageboxes.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
 #include "ui/presentation/registerentry.h"
 #include "ui/presentation/shortcuttext.h"
-#include "ui/recurring/recurringformdialog.h"
-#include "ui/register/payeememoeditor.h"
 #include "ui/register/registercompletions.h"
 #include "ui/register/registerdelegate.h"
+#include "ui/register/registerkeyboard.h"
 #include "ui/register/registermodel.h"
+#include "ui/register/registerrowactions.h"
+#include "ui/register/registersaveflow.h"
 #include "ui/register/registertableview.h"
-#include "ui/register/spliteditordialog.h"
-#include "ui/register/transactionformdialog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCompleter>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -54,32 +45,6 @@ QFont sizedFont(int delta, int weight = QFont::Normal) {
     font.setPointSizeF(qMax(7.0, font.pointSizeF() + delta));
     font.setWeight(QFont::Weight(weight));
     return font;
-}
-
-bool isEnter(const QKeyEvent *event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// Ctrl alone: with Shift too the key is another (Ctrl+Shift+N is New Account).
-bool isCtrl(const QKeyEvent *event) {
-    return (event->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
-}
-
-// The register's own keys, which the window's shortcuts must not take while it has focus.
-bool isRegisterShortcut(const QKeyEvent *event) {
-    if (!isCtrl(event))
-        return false;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_D:
-    case Qt::Key_I:
-    case Qt::Key_M:
-    case Qt::Key_N:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -96,7 +61,10 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
     , m_completions(new RegisterCompletions(state, this))
     , m_delegate(new RegisterDelegate(m_completions, this))
     , m_message(new QLabel(this))
-    , m_messageTimer(new QTimer(this)) {
+    , m_messageTimer(new QTimer(this))
+    , m_saveFlow(new RegisterSaveFlow(state, this))
+    , m_rowActions(new RegisterRowActions(state, m_saveFlow, this))
+    , m_keyboard(new RegisterKeyboard(state, this)) {
     setAccessibleName(tr("Register"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -152,8 +120,8 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
         }
     }
     layout->addWidget(m_table, 1);
-    m_table->installEventFilter(this);
-    m_table->viewport()->installEventFilter(this);
+    m_table->installEventFilter(m_keyboard);
+    m_table->viewport()->installEventFilter(m_keyboard);
     connect(m_table, &QWidget::customContextMenuRequested, this, &RegisterScreen::onContextMenu);
     connect(m_table, &RegisterTableView::editingFinished, this, [this] {
         if (m_reloadPending)
@@ -162,8 +130,9 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
                     reload();
             });
     });
-    m_delegate->setKeyHandler(
-        [this](QWidget *editor, QKeyEvent *event) { return handleKey(editor, event); });
+    m_delegate->setKeyHandler([keyboard = m_keyboard](QWidget *editor, QKeyEvent *event) {
+        return keyboard->handleKey(editor, event);
+    });
     connect(m_model, &RegisterModel::rowsOutdated, this, &RegisterScreen::reload);
 
     auto *bottom = new QHBoxLayout;
@@ -183,6 +152,9 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
 
     m_messageTimer->setSingleShot(true);
     connect(m_messageTimer, &QTimer::timeout, m_message, &QLabel::clear);
+    connect(m_saveFlow, &RegisterSaveFlow::statusMessage, this, &RegisterScreen::showStatusMessage);
+    connect(m_rowActions, &RegisterRowActions::createRuleRequested, this,
+            &RegisterScreen::createRuleRequested);
 
     // Row layout and order are read on reload: a change of either is shown at once.
     connect(m_state->preferencesRepository(), &PreferencesRepository::changed, this,
@@ -420,14 +392,14 @@ bool RegisterScreen::commitCurrentRow() {
         if (stored->transaction.isSplit && amount != stored->transaction.amount) {
             Transaction resized = stored->transaction;
             resized.amount = amount;
-            if (!resplit(resized, &lines))
+            if (!m_saveFlow->resplit(resized, &lines))
                 return false;
             writeLines = true;
         }
     }
     QString savedId;
     Database::WriteMark before;
-    if (!storeTransaction(fields, writeLines ? &lines : nullptr, &savedId, &before))
+    if (!m_saveFlow->store(fields, writeLines ? &lines : nullptr, &savedId, &before))
         return false;
 
     if (editedRow < 0)
@@ -468,38 +440,7 @@ void RegisterScreen::deleteCurrentRow() {
         showStatusMessage(tr("Fields cleared"), kShortMessageMs);
         return;
     }
-    deleteRow(current.row());
-}
-
-void RegisterScreen::deleteRow(int row) {
-    const RegisterRow *stored = m_model->rowAt(row);
-    if (!stored)
-        return;
-    if (stored->transaction.id.isEmpty()) {
-        showStatusMessage(tr("The opening balance comes from the account's starting balance; "
-                             "change it with Account > Edit."),
-                          kLongMessageMs);
-        return;
-    }
-    const Transaction transaction = stored->transaction;
-    const QString money = formatMoney(qAbs(transaction.amount), m_model->currency());
-    const QString text
-        = transaction.transferLinkId.isEmpty()
-              ? tr("Delete \"%1\" for %2?").arg(transaction.payee, money)
-              : tr("Delete transfer \"%1\" for %2?\n\nBoth sides of the transfer will be deleted.")
-                    .arg(transaction.payee, money);
-    if (!MessageBoxes::ask(this, tr("Delete Transaction"), text))
-        return;
-    m_table->finishEditing(false);
-    if (m_model->editingRow() == row) {
-        m_model->setEditingRow(-1);
-        m_model->clearEntry();
-    }
-    if (m_state->ledger()->deleteTransaction(transaction.id) != LedgerWriter::Result::Ok) {
-        showStatusMessage(tr("Could not delete the transaction"), kLongMessageMs);
-        return;
-    }
-    reload();
+    m_rowActions->deleteRow(current.row());
 }
 
 void RegisterScreen::copyFromAbove() {
@@ -516,75 +457,10 @@ void RegisterScreen::copyFromAbove() {
         line->setText(text);
 }
 
-int RegisterScreen::nextField(int column, bool forward) const {
-    int candidate = column;
-    if (column < 0 || column > RegisterModel::ClrColumn)
-        candidate = forward ? -1 : RegisterModel::ClrColumn + 1;
-    for (;;) {
-        candidate += forward ? 1 : -1;
-        if (candidate < 0 || candidate > RegisterModel::ClrColumn)
-            return -1;
-        if (!m_table->isColumnHidden(candidate))
-            return candidate;
-    }
-}
-
-void RegisterScreen::moveToField(int row, int column) {
-    const QModelIndex target = m_model->index(row, column);
-    {
-        const QSignalBlocker blocker(m_table->selectionModel());
-        m_table->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
-    }
-    m_table->viewport()->update();
-    if (target.flags() & Qt::ItemIsEditable)
-        m_table->editCurrent();
-}
-
 void RegisterScreen::finishEditor(bool commit) {
     m_table->finishEditing(commit);
     if (m_reloadPending)
         reload();
-}
-
-void RegisterScreen::advanceToNextField() {
-    if (!m_table->currentIndex().isValid())
-        return;
-    finishEditor(true);
-    const QModelIndex current = m_table->currentIndex();
-    const int next = nextField(current.column(), true);
-    if (next < 0) {
-        commitCurrentRow();
-        return;
-    }
-    moveToField(current.row(), next);
-}
-
-void RegisterScreen::advanceToPreviousField() {
-    if (!m_table->currentIndex().isValid())
-        return;
-    finishEditor(true);
-    const QModelIndex current = m_table->currentIndex();
-    const int previous = nextField(current.column(), false);
-    if (previous >= 0)
-        moveToField(current.row(), previous);
-}
-
-void RegisterScreen::tabToField(bool next) {
-    if (!m_table->currentIndex().isValid())
-        return;
-    finishEditor(true);
-    const QModelIndex current = m_table->currentIndex();
-    const int target = nextField(current.column(), next);
-    if (target < 0) {
-        // No wrap and no save at the ends of the row: stay, with the editor open again.
-        if (current.flags() & Qt::ItemIsEditable)
-            m_table->editCurrent();
-        return;
-    }
-    if (!(m_model->flags(m_model->index(current.row(), target)) & Qt::ItemIsEditable)
-        && !startEditingRow(current.row()))
-        return;
-    moveToField(current.row(), target);
 }
 
 void RegisterScreen::beginNewEntry() {
@@ -600,322 +476,34 @@ void RegisterScreen::beginNewEntry() {
     m_table->editCurrent();
 }
 
-bool RegisterScreen::storeTransaction(const EntryFields &fields, const QList<SplitLine> *lines,
-                                      QString *savedId, Database::WriteMark *before) {
-    if (before)
-        *before = m_state->database()->writeMark();
-    EntryWriter *writer = m_state->entryWriter();
-    EntryWriter::Result result = writer->save(fields, lines, false, savedId);
-    if (result == EntryWriter::Result::OtherLegReconciled) {
-        const std::optional<Transaction> stored
-            = m_state->transactionRepository()->findById(fields.id);
-        const std::optional<Transaction> leg
-            = stored ? m_state->ledger()->otherLeg(*stored) : std::nullopt;
-        const std::optional<Account> other
-            = leg ? m_state->accountRepository()->findById(leg->accountId) : std::nullopt;
-        if (MessageBoxes::ask(this, tr("Reconciled Transfer"),
-                              tr("The other side of this transfer, in \"%1\", is reconciled.\n\n"
-                                 "Change it there too?")
-                                  .arg(other ? other->name : QString())))
-            result = writer->save(fields, lines, true, savedId);
-        else
-            result = EntryWriter::Result::OtherLegReconciled;
-    }
-    if (result == EntryWriter::Result::Ok)
-        return true;
-    showWriteResult(result);
-    return false;
+void RegisterScreen::advanceToNextField() {
+    m_keyboard->advanceToNextField();
 }
 
-void RegisterScreen::showWriteResult(EntryWriter::Result result) {
-    const RegisterEntry::Outcome failure = RegisterEntry::writeFailure(result);
-    showStatusMessage(failure.refusal, failure.messageMs);
+void RegisterScreen::advanceToPreviousField() {
+    m_keyboard->advanceToPreviousField();
 }
 
-bool RegisterScreen::resplit(const Transaction &transaction, QList<SplitLine> *lines) {
-    QMessageBox box(QMessageBox::Question, tr("Split No Longer Adds Up"),
-                    tr("This transaction is split, and its amount changed. Split the new "
-                       "amount again?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Yes)->setText(tr("Split Again"));
-    box.button(QMessageBox::No)->setText(tr("Remove Split"));
-    switch (ModalRunner::exec(&box)) {
-    case QMessageBox::Yes: {
-        SplitEditorDialog editor(m_state, transaction, this);
-        if (ModalRunner::exec(&editor) != QDialog::Accepted || editor.remaining() != 0) {
-            showStatusMessage(tr("Not saved: the split still needs dividing"), kLongMessageMs);
-            return false;
-        }
-        *lines = editor.lines();
-        return true;
-    }
-    case QMessageBox::No:
-        lines->clear();
-        return true;
-    default:
-        return false;
-    }
+void RegisterScreen::tabToField(bool next) {
+    m_keyboard->tabToField(next);
 }
 
 void RegisterScreen::newTransactionDialog() {
-    if (m_accountId.isEmpty())
-        return;
-    m_table->finishEditing(true);
-    TransactionFormDialog dialog(m_state, m_accountId, this);
-    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
-        return;
-    const QList<SplitLine> lines = dialog.splitLines();
-    EntryFields fields = EntryFields::from(dialog.transaction());
-    fields.id.clear();
-    fields.accountId = m_accountId;
-    QString savedId;
-    Database::WriteMark before;
-    if (!storeTransaction(fields, dialog.splitChanged() ? &lines : nullptr, &savedId, &before))
-        return;
-    if (!applySaved(savedId, true, before))
-        reload();
-    focusNewEntryRow();
-    showStatusMessage(tr("Transaction saved"), kShortMessageMs);
+    m_rowActions->newTransactionDialog();
 }
 
 bool RegisterScreen::editTransactionDialog(int row) {
-    const RegisterRow *held = m_model->rowAt(row);
-    const std::optional<Transaction> stored
-        = held ? m_state->transactionRepository()->findById(held->transaction.id) : std::nullopt;
-    if (!stored)
-        return false;
-    // The form replaces whatever was typed for this row in place.
-    if (m_model->editingRow() == row && !confirmLeaveEntry())
-        return false;
-    m_table->finishEditing(true);
-    TransactionFormDialog dialog(m_state, *stored, this);
-    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
-        return false;
-    const QList<SplitLine> lines = dialog.splitLines();
-    EntryFields fields = EntryFields::from(dialog.transaction());
-    // The form edits this row and no other, whatever its copy says.
-    fields.id = stored->id;
-    if (!storeTransaction(fields, dialog.splitChanged() ? &lines : nullptr, nullptr))
-        return false;
-    if (m_model->editingRow() == row) {
-        m_model->setEditingRow(-1);
-        m_model->clearEntry();
-    }
-    reload();
-    showStatusMessage(tr("Transaction saved"), kShortMessageMs);
-    return true;
+    return m_rowActions->editTransactionDialog(row);
 }
 
 void RegisterScreen::memorizeCurrentRow() {
-    const QModelIndex current = m_table->currentIndex();
-    const RegisterRow *stored = current.isValid() ? m_model->rowAt(current.row()) : nullptr;
-    if (!stored)
-        return;
-    const Transaction &row = stored->transaction;
-    if (row.id.isEmpty()) {
-        // The opening balance is the account's starting balance, not a payment that recurs.
-        showStatusMessage(tr("The opening balance comes from the account's starting balance; "
-                             "it cannot be memorized."),
-                          kLongMessageMs);
-        return;
-    }
-    if (!row.date.isValid() || row.date.year() < 2000) {
-        showStatusMessage(tr("Cannot memorize: source transaction has an invalid date"),
-                          kLongMessageMs);
-        return;
-    }
-    RecurringTransaction seed;
-    seed.accountId = row.accountId;
-    seed.payee = row.payee;
-    seed.memo = row.memo;
-    seed.amount = row.amount;
-    seed.categoryId = row.categoryId;
-    seed.transferDestAccountId = row.transferDestAccountId;
-    seed.frequency = Frequency::Monthly;
-    seed.startDate = row.date;
-    // The row is this date's occurrence already; confirming must not post it again.
-    seed.nextDueDate = RecurringService::nextOccurrence(row.date, seed.frequency);
-    seed.isActive = true;
-
-    RecurringFormDialog dialog(m_state, seed, RecurringFormDialog::Mode::Memorize, this);
-    if (ModalRunner::exec(&dialog) != QDialog::Accepted)
-        return;
-    if (m_state->entryWriter()->memorize(dialog.recurring()) != EntryWriter::Result::Ok) {
-        showStatusMessage(tr("Could not memorize the transaction"), kLongMessageMs);
-        return;
-    }
-    showStatusMessage(tr("Transaction memorized as recurring"), kShortMessageMs);
-}
-
-void RegisterScreen::toggleCleared(int row) {
-    const RegisterRow *held = m_model->rowAt(row);
-    if (!held || held->transaction.id.isEmpty())
-        return;
-    const EntryWriter::Result result
-        = m_state->entryWriter()->setCleared(held->transaction.id, !held->transaction.cleared);
-    if (result != EntryWriter::Result::Ok)
-        showWriteResult(result);
-    reload();
+    m_rowActions->memorizeCurrentRow();
 }
 
 bool RegisterScreen::splitRow(int row) {
-    const RegisterRow *held = m_model->rowAt(row);
-    const std::optional<Transaction> stored
-        = held ? m_state->transactionRepository()->findById(held->transaction.id) : std::nullopt;
-    if (!stored)
-        return false;
-    SplitEditorDialog dialog(m_state, *stored, this);
-    if (ModalRunner::exec(&dialog) != QDialog::Accepted || dialog.remaining() != 0)
-        return false;
-    const EntryWriter::Result result = m_state->entryWriter()->split(stored->id, dialog.lines());
-    if (result != EntryWriter::Result::Ok) {
-        showStatusMessage(tr("Could not save the split"), kLongMessageMs);
-        return false;
-    }
-    reload();
-    showStatusMessage(tr("Split saved"), kShortMessageMs);
-    return true;
+    return m_rowActions->splitRow(row);
 }
 
 void RegisterScreen::onContextMenu(const QPoint &position) {
-    const QModelIndex index = m_table->indexAt(position);
-    QMenu menu(this);
-    menu.addAction(tr("&Insert New (%1)").arg(ShortcutText::of("Ctrl+I")), this,
-                   &RegisterScreen::beginNewEntry);
-    menu.addAction(tr("&New Transaction... (%1)").arg(ShortcutText::of("Ctrl+N")), this,
-                   &RegisterScreen::newTransactionDialog);
-    const RegisterRow *stored = index.isValid() ? m_model->rowAt(index.row()) : nullptr;
-    if (stored && !stored->transaction.id.isEmpty()) {
-        const int row = index.row();
-        menu.addSeparator();
-        menu.addAction(stored->transaction.cleared ? tr("Mark &Uncleared") : tr("Mark &Cleared"),
-                       this, [this, row] { toggleCleared(row); });
-        menu.addAction(tr("&Edit..."), this, [this, row] { editTransactionDialog(row); });
-        menu.addAction(tr("S&plit..."), this, [this, row] { splitRow(row); });
-        menu.addAction(tr("&Delete (%1)").arg(ShortcutText::of("Ctrl+D")), this,
-                       [this, row] { deleteRow(row); });
-        const QString payee = stored->transaction.payee;
-        if (!payee.trimmed().isEmpty()) {
-            menu.addSeparator();
-            menu.addAction(tr("Create &Rule from This Payee..."), this,
-                           [this, payee] { Q_EMIT createRuleRequested(payee); });
-        }
-    }
-    menu.exec(m_table->viewport()->mapToGlobal(position));
-}
-
-bool RegisterScreen::eventFilter(QObject *object, QEvent *event) {
-    if ((object == m_table || object == m_table->viewport())
-        && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
-        if (handleKey(nullptr, static_cast<QKeyEvent *>(event)))
-            return true;
-    }
-    return QWidget::eventFilter(object, event);
-}
-
-bool RegisterScreen::handleKey(QWidget *editor, QKeyEvent *event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Claim the register's keys before the window's shortcuts (Ctrl+I is Import there).
-        if (isRegisterShortcut(event) || (editor && event->key() == Qt::Key_Escape)) {
-            event->accept();
-            return true;
-        }
-        return false;
-    }
-    const bool ctrl = isCtrl(event);
-    auto *line = qobject_cast<QLineEdit *>(editor);
-    QCompleter *completer = line ? line->completer() : nullptr;
-    if (!ctrl && completer && completer->popup()->isVisible()) {
-        // With completions showing, Enter and Tab take the highlighted one and Escape only
-        // closes the list.
-        const QModelIndex highlighted = completer->popup()->currentIndex();
-        const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
-        if (isEnter(event) || tab || event->key() == Qt::Key_Escape) {
-            if (event->key() != Qt::Key_Escape && highlighted.isValid()) {
-                const QString text = highlighted.data(Qt::DisplayRole).toString();
-                line->setText(text);
-                Q_EMIT completer->activated(text);
-            }
-            completer->popup()->hide();
-            // Enter goes on to the next field like Tab, so that what is typed next lands
-            // there and not after the completion.
-            if (event->key() == Qt::Key_Escape)
-                return true;
-        }
-    }
-    if (ctrl && isEnter(event)) {
-        commitCurrentRow();
-        return true;
-    }
-    const bool leaving
-        = isEnter(event) || event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
-    if (!ctrl && leaving && editor
-        && m_table->currentIndex().column() == RegisterModel::CategoryColumn) {
-        const QString unknown = RegisterDelegate::unknownCategoryText(
-            editor, m_state->categoryRepository()->findAll());
-        if (!unknown.isEmpty()) {
-            // Said here, where it can still be put right, rather than at the save.
-            showStatusMessage(tr("No category \"%1\"; choose one from the list").arg(unknown),
-                              kLongMessageMs);
-            return true;
-        }
-    }
-    if (ctrl) {
-        switch (event->key()) {
-        case Qt::Key_D:
-            deleteCurrentRow();
-            return true;
-        case Qt::Key_I:
-            beginNewEntry();
-            return true;
-        case Qt::Key_M:
-            memorizeCurrentRow();
-            return true;
-        case Qt::Key_N:
-            newTransactionDialog();
-            return true;
-        default:
-            return false;
-        }
-    }
-    if (isEnter(event)) {
-        if (editor || !m_table->currentIndex().isValid())
-            advanceToNextField();
-        else
-            m_table->editCurrent();
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape && editor) {
-        // The cell goes back to what it held; a second Escape discards the row.
-        finishEditor(false);
-        m_table->setFocus();
-        if (m_model->isDirty())
-            showStatusMessage(tr("Press Escape again to discard the row"), kShortMessageMs);
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape && m_model->isDirty()) {
-        discardEntry();
-        showStatusMessage(tr("Row discarded"), kShortMessageMs);
-        return true;
-    }
-    if ((event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) && line) {
-        // Payee and memo share one cell in two-line rows: Tab walks between them first.
-        const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
-        const PayeeMemoEditor *pair = PayeeMemoEditor::of(line);
-        if (QLineEdit *other = pair ? pair->partner(line, next) : nullptr) {
-            other->setFocus(Qt::TabFocusReason);
-            other->selectAll();
-            return true;
-        }
-    }
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
-        const bool next = event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
-        QTimer::singleShot(0, this, [this, next] { tabToField(next); });
-        return true;
-    }
-    if (!editor && event->key() == Qt::Key_Apostrophe) {
-        copyFromAbove();
-        return true;
-    }
-    return false;
+    m_rowActions->showContextMenu(position);
 }

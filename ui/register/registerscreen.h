@@ -3,24 +3,22 @@
 
 #pragma once
 
-#include "services/entrywriter.h"
 #include "storage/account.h"
 #include "storage/database.h"
-#include "storage/splitline.h"
-#include "storage/transaction.h"
 
-#include <QList>
 #include <QString>
 #include <QWidget>
 
 class AppState;
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
 class RegisterCompletions;
 class RegisterDelegate;
+class RegisterKeyboard;
 class RegisterModel;
+class RegisterRowActions;
+class RegisterSaveFlow;
 class RegisterTableView;
 
 // The register page of the selected account: its transactions with running balances, typed
@@ -63,6 +61,14 @@ public:
     // Makes the row of this transaction current and brings it into view; false when the
     // loaded account has no such row.
     bool showTransaction(const QString &transactionId);
+    void focusNewEntryRow();
+    // Closes the open editor, then runs a reload that waited for it.
+    void finishEditor(bool commit);
+    // Puts a row just saved from this screen into the model in place, which a register of a
+    // hundred thousand rows does far faster than reading them all again. False when it has to
+    // be read again instead.
+    // before: the database's write mark taken before the save (see RegisterModel::notePatched).
+    bool applySaved(const QString &id, bool isNew, const Database::WriteMark &before);
 
 public Q_SLOTS:
     // Saves the row being typed; false when it was refused (the text stays) or failed.
@@ -85,36 +91,7 @@ Q_SIGNALS:
     // "Create Rule from This Payee..." on a row.
     void createRuleRequested(const QString &payee);
 
-protected:
-    bool eventFilter(QObject *object, QEvent *event) override;
-
 private:
-    // The register's keys, typed on the table or inside an editor (editor may be null).
-    bool handleKey(QWidget *editor, QKeyEvent *event);
-    void focusNewEntryRow();
-    // Closes the open editor, then runs a reload that waited for it.
-    void finishEditor(bool commit);
-    // The visible field after (before) column, or -1.
-    int nextField(int column, bool forward) const;
-    void moveToField(int row, int column);
-    void toggleCleared(int row);
-    void deleteRow(int row);
-    // Writes the transaction (new when fields has no id, else edited) and, when lines is
-    // set, its split lines, all in one database transaction. Asks before it rewrites a
-    // reconciled other leg; shows why on the message line when it fails.
-    // before, when given, receives the database's write mark from before the save.
-    bool storeTransaction(const EntryFields &fields, const QList<SplitLine> *lines,
-                          QString *savedId, Database::WriteMark *before = nullptr);
-    // Explains a refused or failed write on the message line.
-    void showWriteResult(EntryWriter::Result result);
-    // A split row whose amount changed: asks to split it again (filling lines) or to remove
-    // the split. False when the user backed out and nothing should be saved.
-    bool resplit(const Transaction &transaction, QList<SplitLine> *lines);
-    // Puts a row just saved from this screen into the model in place, which a register of a
-    // hundred thousand rows does far faster than reading them all again. False when it has to
-    // be read again instead.
-    // before: the database's write mark taken before the save (see RegisterModel::notePatched).
-    bool applySaved(const QString &id, bool isNew, const Database::WriteMark &before);
     void showEndingBalance(const Account &account);
     // The account was deleted (here, by a sync or another program): show nothing of it and
     // keep nothing typed for it.
@@ -133,6 +110,9 @@ private:
     RegisterDelegate *m_delegate;       // Owned (Qt child).
     QLabel *m_message;                  // Owned (Qt child).
     QTimer *m_messageTimer;             // Owned (Qt child).
+    RegisterSaveFlow *m_saveFlow;       // Owned (Qt child).
+    RegisterRowActions *m_rowActions;   // Owned (Qt child).
+    RegisterKeyboard *m_keyboard;       // Owned (Qt child).
     bool m_reloadPending = false;
     qint64 m_endingBalance = 0;
 };
