@@ -160,6 +160,53 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
+    <name>AccountDevicesPage</name>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Registrierte Geräte</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Geräte, die mit Ihrem Benutzerkonto synchronisiert wurden.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Keine Geräte registriert.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Unbekanntes Gerät</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Gerät entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 entfernen?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Gerät entfernt.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Das Gerät konnte nicht entfernt werden.</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -259,181 +306,7 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
     </message>
 </context>
 <context>
-    <name>AccountListModel</name>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
-    </message>
-</context>
-<context>
-    <name>AccountPresentation</name>
-    <message>
-        <source>Checking</source>
-        <translation>Girokonto</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Sparkonto</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>Kreditkarte</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Bargeld</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>Depot</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Sonstiges</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>Keine Konten</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Gesamt: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AccountScreen</name>
-    <message>
-        <source>Tindral Account</source>
-        <translation>Tindral-Benutzerkonto</translation>
-    </message>
-    <message>
-        <source>Account sections</source>
-        <translation>Bereiche des Benutzerkontos</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>Gruppe</translation>
-    </message>
-    <message>
-        <source>Devices</source>
-        <translation>Geräte</translation>
-    </message>
-    <message>
-        <source>Security</source>
-        <translation>Sicherheit</translation>
-    </message>
-    <message>
-        <source>Data &amp; Privacy</source>
-        <translation>Daten &amp; Datenschutz</translation>
-    </message>
-    <message>
-        <source>Account section</source>
-        <translation>Bereich des Benutzerkontos</translation>
-    </message>
-    <message>
-        <source>Registered Devices</source>
-        <translation>Registrierte Geräte</translation>
-    </message>
-    <message>
-        <source>Devices that have synced with your account.</source>
-        <translation>Geräte, die mit Ihrem Benutzerkonto synchronisiert wurden.</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>Personal Information</source>
-        <translation>Persönliche Angaben</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(nicht festgelegt)</translation>
-    </message>
-    <message>
-        <source>Display name</source>
-        <translation>Anzeigename</translation>
-    </message>
-    <message>
-        <source>Edit Display Name</source>
-        <translation>Anzeigenamen ändern</translation>
-    </message>
-    <message>
-        <source>E-mail address</source>
-        <translation>E-Mail-Adresse</translation>
-    </message>
-    <message>
-        <source>Account Portal</source>
-        <translation>Kontoportal</translation>
-    </message>
-    <message>
-        <source>Billing, subscriptions and more are managed on the web.</source>
-        <translation>Abrechnung, Abonnements und mehr verwalten Sie im Web.</translation>
-    </message>
-    <message>
-        <source>Open Account Portal</source>
-        <translation>Kontoportal öffnen</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Passwort</translation>
-    </message>
-    <message>
-        <source>Change Password</source>
-        <translation>Passwort ändern</translation>
-    </message>
-    <message>
-        <source>Change your account password.</source>
-        <translation>Ändern Sie das Passwort Ihres Benutzerkontos.</translation>
-    </message>
-    <message>
-        <source>Active Sessions</source>
-        <translation>Aktive Sitzungen</translation>
-    </message>
-    <message>
-        <source>Sessions currently signed in to your account.</source>
-        <translation>Sitzungen, die derzeit bei Ihrem Benutzerkonto angemeldet sind.</translation>
-    </message>
-    <message>
-        <source>Danger Zone</source>
-        <translation>Gefahrenbereich</translation>
-    </message>
-    <message>
-        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation>Löscht Ihr Benutzerkonto endgültig. Nach 30 Tagen lässt sich das nicht mehr rückgängig machen.</translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation>Benutzerkonto löschen</translation>
-    </message>
-    <message>
-        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation>Sie sind Inhaber der Gruppe. Übertragen Sie die Inhaberschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Benutzerkonto löschen.</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Unbekannt</translation>
-    </message>
-    <message>
-        <source>Active now</source>
-        <translation>Jetzt aktiv</translation>
-    </message>
-    <message>
-        <source>%1m ago</source>
-        <translation>vor %1 Min.</translation>
-    </message>
-    <message>
-        <source>%1h ago</source>
-        <translation>vor %1 Std.</translation>
-    </message>
-    <message>
-        <source>%1d ago</source>
-        <translation>vor %1 T.</translation>
-    </message>
+    <name>AccountGroupPage</name>
     <message>
         <source>No Group</source>
         <translation>Keine Gruppe</translation>
@@ -535,106 +408,6 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
         <translation>Die Gruppe konnte nicht verlassen werden.</translation>
     </message>
     <message>
-        <source>No devices registered.</source>
-        <translation>Keine Geräte registriert.</translation>
-    </message>
-    <message>
-        <source>Unknown Device</source>
-        <translation>Unbekanntes Gerät</translation>
-    </message>
-    <message>
-        <source>  ·  v%1</source>
-        <translation>  ·  v%1</translation>
-    </message>
-    <message>
-        <source>Remove Device</source>
-        <translation>Gerät entfernen</translation>
-    </message>
-    <message>
-        <source>Remove %1?</source>
-        <translation>%1 entfernen?</translation>
-    </message>
-    <message>
-        <source>Device removed.</source>
-        <translation>Gerät entfernt.</translation>
-    </message>
-    <message>
-        <source>Failed to remove device.</source>
-        <translation>Das Gerät konnte nicht entfernt werden.</translation>
-    </message>
-    <message>
-        <source>No active sessions.</source>
-        <translation>Keine aktiven Sitzungen.</translation>
-    </message>
-    <message>
-        <source>Unknown client</source>
-        <translation>Unbekannter Client</translation>
-    </message>
-    <message>
-        <source>This session</source>
-        <translation>Diese Sitzung</translation>
-    </message>
-    <message>
-        <source>  ·  %1</source>
-        <translation>  ·  %1</translation>
-    </message>
-    <message>
-        <source>Current</source>
-        <translation>Aktuell</translation>
-    </message>
-    <message>
-        <source>Revoke session %1</source>
-        <translation>Sitzung %1 widerrufen</translation>
-    </message>
-    <message>
-        <source>Session revoked.</source>
-        <translation>Sitzung widerrufen.</translation>
-    </message>
-    <message>
-        <source>Failed to revoke session.</source>
-        <translation>Die Sitzung konnte nicht widerrufen werden.</translation>
-    </message>
-    <message>
-        <source>Display name:</source>
-        <translation>Anzeigename:</translation>
-    </message>
-    <message>
-        <source>Display name updated.</source>
-        <translation>Anzeigename geändert.</translation>
-    </message>
-    <message>
-        <source>Failed to update profile.</source>
-        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
-    </message>
-    <message>
-        <source>Current password:</source>
-        <translation>Aktuelles Passwort:</translation>
-    </message>
-    <message>
-        <source>New password (min 8 characters):</source>
-        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
-    </message>
-    <message>
-        <source>Password must be at least 8 characters.</source>
-        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation>Neues Passwort bestätigen:</translation>
-    </message>
-    <message>
-        <source>Passwords do not match.</source>
-        <translation>Die Passwörter stimmen nicht überein.</translation>
-    </message>
-    <message>
-        <source>Password changed.</source>
-        <translation>Passwort geändert.</translation>
-    </message>
-    <message>
-        <source>Failed to change password.</source>
-        <translation>Das Passwort konnte nicht geändert werden.</translation>
-    </message>
-    <message>
         <source>Join Group</source>
         <translation>Gruppe beitreten</translation>
     </message>
@@ -678,6 +451,67 @@ Alle Buchungen, wiederkehrenden Buchungen und der Abgleichsverlauf dieses Kontos
 
 %1</translation>
     </message>
+</context>
+<context>
+    <name>AccountListModel</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>AccountPresentation</name>
+    <message>
+        <source>Checking</source>
+        <translation>Girokonto</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Sparkonto</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Kreditkarte</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Bargeld</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Depot</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Keine Konten</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Gesamt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AccountPrivacyPage</name>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Gefahrenbereich</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Löscht Ihr Benutzerkonto endgültig. Nach 30 Tagen lässt sich das nicht mehr rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Benutzerkonto löschen</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Sie sind Inhaber der Gruppe. Übertragen Sie die Inhaberschaft oder entfernen Sie alle Mitglieder, bevor Sie Ihr Benutzerkonto löschen.</translation>
+    </message>
     <message>
         <source>This will schedule your account for permanent deletion after 30 days.
 
@@ -697,6 +531,199 @@ Geben Sie zur Bestätigung DELETE ein:</translation>
     <message>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
         <translation>Ihr Benutzerkonto wird in 30 Tagen endgültig gelöscht. Wenn Sie sich vorher anmelden, bleibt es erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountProfilePage</name>
+    <message>
+        <source>Personal Information</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nicht festgelegt)</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Anzeigenamen ändern</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Kontoportal</translation>
+    </message>
+    <message>
+        <source>Billing, subscriptions and more are managed on the web.</source>
+        <translation>Abrechnung, Abonnements und mehr verwalten Sie im Web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Kontoportal öffnen</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Anzeigename:</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Anzeigename geändert.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Das Profil konnte nicht aktualisiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountScreen</name>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Tindral-Benutzerkonto</translation>
+    </message>
+    <message>
+        <source>Account sections</source>
+        <translation>Bereiche des Benutzerkontos</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Gruppe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sicherheit</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Daten &amp; Datenschutz</translation>
+    </message>
+    <message>
+        <source>Account section</source>
+        <translation>Bereich des Benutzerkontos</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Jetzt aktiv</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>vor %1 Min.</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>vor %1 Std.</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSecurityPage</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Passwort ändern</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Ändern Sie das Passwort Ihres Benutzerkontos.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Aktive Sitzungen</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sitzungen, die derzeit bei Ihrem Benutzerkonto angemeldet sind.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Keine aktiven Sitzungen.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Unbekannter Client</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Revoke session %1</source>
+        <translation>Sitzung %1 widerrufen</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sitzung widerrufen.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>Die Sitzung konnte nicht widerrufen werden.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Aktuelles Passwort:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Neues Passwort (mind. 8 Zeichen):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Das Passwort muss mindestens 8 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Neues Passwort bestätigen:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Passwort geändert.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Das Passwort konnte nicht geändert werden.</translation>
     </message>
 </context>
 <context>
@@ -3348,6 +3375,21 @@ Kontostand nach dem Import: %4</translation>
     </message>
 </context>
 <context>
+    <name>RegisterKeyboard</name>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>Keine Kategorie „%1“; wählen Sie eine aus der Liste</translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation>Erneut Escape drücken, um die Zeile zu verwerfen</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Zeile verworfen</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3399,6 +3441,128 @@ Kontostand nach dem Import: %4</translation>
     </message>
 </context>
 <context>
+    <name>RegisterRowActions</name>
+    <message>
+        <source>Transaction saved</source>
+        <translation>Buchung gespeichert</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation>Der Anfangssaldo stammt aus dem Startsaldo des Kontos; er kann nicht als wiederkehrend gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
+    </message>
+    <message>
+        <source>Could not memorize the transaction</source>
+        <translation>Die Buchung konnte nicht gemerkt werden</translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation>Buchung als wiederkehrend gemerkt</translation>
+    </message>
+    <message>
+        <source>Could not save the split</source>
+        <translation>Die Aufteilung konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Split saved</source>
+        <translation>Aufteilung gespeichert</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
+        <translation>Der Eröffnungssaldo stammt aus dem Anfangssaldo des Kontos; ändern Sie ihn über Konto &gt; Bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>„%1“ über %2 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>Umbuchung „%1“ über %2 löschen?
+
+Beide Seiten der Umbuchung werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Buchung löschen</translation>
+    </message>
+    <message>
+        <source>Could not delete the transaction</source>
+        <translation>Die Buchung konnte nicht gelöscht werden</translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation>Neue &amp;Zeile (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation>Neue &amp;Buchung... (%1)</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Als &amp;nicht gebucht markieren</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Als &amp;gebucht markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>Bearb&amp;eiten...</translation>
+    </message>
+    <message>
+        <source>S&amp;plit...</source>
+        <translation>&amp;Aufteilen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Löschen (%1)</translation>
+    </message>
+    <message>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation>&amp;Regel aus diesem Empfänger erstellen...</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterSaveFlow</name>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation>Abgeglichene Umbuchung</translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation>Die andere Seite dieser Umbuchung in „%1“ ist abgeglichen.
+
+Dort ebenfalls ändern?</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>Aufteilung stimmt nicht mehr</translation>
+    </message>
+    <message>
+        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
+        <translation>Diese Buchung ist aufgeteilt, und ihr Betrag hat sich geändert. Den neuen Betrag erneut aufteilen?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Erneut aufteilen</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Aufteilung entfernen</translation>
+    </message>
+    <message>
+        <source>Not saved: the split still needs dividing</source>
+        <translation>Nicht gespeichert: Die Aufteilung ist noch nicht vollständig</translation>
+    </message>
+</context>
+<context>
     <name>RegisterScreen</name>
     <message>
         <source>Reconcile</source>
@@ -3441,132 +3605,12 @@ Kontostand nach dem Import: %4</translation>
         <translation>Felder geleert</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>„%1“ über %2 löschen?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>Umbuchung „%1“ über %2 löschen?
-
-Beide Seiten der Umbuchung werden gelöscht.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Buchung löschen</translation>
-    </message>
-    <message>
-        <source>Could not delete the transaction</source>
-        <translation>Die Buchung konnte nicht gelöscht werden</translation>
-    </message>
-    <message>
-        <source>Could not save the split</source>
-        <translation>Die Aufteilung konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>Split saved</source>
-        <translation>Aufteilung gespeichert</translation>
-    </message>
-    <message>
-        <source>Mark &amp;Uncleared</source>
-        <translation>Als &amp;nicht gebucht markieren</translation>
-    </message>
-    <message>
-        <source>Mark &amp;Cleared</source>
-        <translation>Als &amp;gebucht markieren</translation>
-    </message>
-    <message>
-        <source>S&amp;plit...</source>
-        <translation>&amp;Aufteilen...</translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation>Konto abgleichen</translation>
     </message>
     <message>
-        <source>Split No Longer Adds Up</source>
-        <translation>Aufteilung stimmt nicht mehr</translation>
-    </message>
-    <message>
-        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation>Diese Buchung ist aufgeteilt, und ihr Betrag hat sich geändert. Den neuen Betrag erneut aufteilen?</translation>
-    </message>
-    <message>
-        <source>Split Again</source>
-        <translation>Erneut aufteilen</translation>
-    </message>
-    <message>
-        <source>Remove Split</source>
-        <translation>Aufteilung entfernen</translation>
-    </message>
-    <message>
-        <source>Not saved: the split still needs dividing</source>
-        <translation>Nicht gespeichert: Die Aufteilung ist noch nicht vollständig</translation>
-    </message>
-    <message>
-        <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>Merken nicht möglich: Die Ausgangsbuchung hat ein ungültiges Datum</translation>
-    </message>
-    <message>
-        <source>Could not memorize the transaction</source>
-        <translation>Die Buchung konnte nicht gemerkt werden</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>Buchung als wiederkehrend gemerkt</translation>
-    </message>
-    <message>
-        <source>&amp;Edit...</source>
-        <translation>Bearb&amp;eiten...</translation>
-    </message>
-    <message>
-        <source>No category &quot;%1&quot;; choose one from the list</source>
-        <translation>Keine Kategorie „%1“; wählen Sie eine aus der Liste</translation>
-    </message>
-    <message>
-        <source>Reconciled Transfer</source>
-        <translation>Abgeglichene Umbuchung</translation>
-    </message>
-    <message>
-        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
-
-Change it there too?</source>
-        <translation>Die andere Seite dieser Umbuchung in „%1“ ist abgeglichen.
-
-Dort ebenfalls ändern?</translation>
-    </message>
-    <message>
-        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
-        <translation>Der Anfangssaldo stammt aus dem Startsaldo des Kontos; er kann nicht als wiederkehrend gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Press Escape again to discard the row</source>
-        <translation>Erneut Escape drücken, um die Zeile zu verwerfen</translation>
-    </message>
-    <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
         <translation>%1: speichern  |  Enter: weiter  |  %2: löschen  |  %3: merken  |  &apos;: von oben übernehmen</translation>
-    </message>
-    <message>
-        <source>&amp;Insert New (%1)</source>
-        <translation>Neue &amp;Zeile (%1)</translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (%1)</source>
-        <translation>Neue &amp;Buchung... (%1)</translation>
-    </message>
-    <message>
-        <source>Create &amp;Rule from This Payee...</source>
-        <translation>&amp;Regel aus diesem Empfänger erstellen...</translation>
-    </message>
-    <message>
-        <source>&amp;Delete (%1)</source>
-        <translation>&amp;Löschen (%1)</translation>
-    </message>
-    <message>
-        <source>Row discarded</source>
-        <translation>Zeile verworfen</translation>
     </message>
 </context>
 <context>
@@ -4413,118 +4457,41 @@ Dort ebenfalls ändern?</translation>
     </message>
 </context>
 <context>
-    <name>SettingsScreen</name>
-    <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Preference pages</source>
-        <translation>Seiten der Einstellungen</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>Umsätze</translation>
-    </message>
-    <message>
-        <source>Data &amp; Sync</source>
-        <translation>Daten &amp; Sync</translation>
-    </message>
+    <name>SettingsAboutPage</name>
     <message>
         <source>About</source>
         <translation>Info</translation>
     </message>
     <message>
-        <source>Preference page</source>
-        <translation>Seite der Einstellungen</translation>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
     </message>
     <message>
-        <source>Appearance</source>
-        <translation>Darstellung</translation>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
-        <source>Control how Tindral Quillon looks.</source>
-        <translation>Legen Sie fest, wie Tindral Quillon aussieht.</translation>
+        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
+        <translation>Ein digitales Haushaltsbuch für Ihre privaten Finanzen: Konten, Umbuchungen, wiederkehrende Buchungen, Abgleich, Berichte und Sicherungen – in einer Datei auf diesem Computer gespeichert und nach der Anmeldung zwischen Ihren Geräten synchronisiert.</translation>
     </message>
     <message>
-        <source>Theme</source>
-        <translation>Design</translation>
+        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Hilfe&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Datenschutz&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>System Default</source>
-        <translation>Systemstandard</translation>
+        <source>Links</source>
+        <translation>Links</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Hell</translation>
+        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
+        <translation>Dieses Programm verwendet das Qt-Framework unter der GNU LGPL Version 3.</translation>
     </message>
+</context>
+<context>
+    <name>SettingsDataPage</name>
     <message>
-        <source>Dark</source>
-        <translation>Dunkel</translation>
-    </message>
-    <message>
-        <source>Regional</source>
-        <translation>Region</translation>
-    </message>
-    <message>
-        <source>Date and calendar preferences.</source>
-        <translation>Einstellungen für Datum und Kalender.</translation>
-    </message>
-    <message>
-        <source>Week starts on</source>
-        <translation>Woche beginnt am</translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation>Sonntag</translation>
-    </message>
-    <message>
-        <source>Monday</source>
-        <translation>Montag</translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation>Samstag</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Display</source>
-        <translation>Anzeige</translation>
-    </message>
-    <message>
-        <source>How transactions appear in the register.</source>
-        <translation>Wie Buchungen in der Umsatzliste erscheinen.</translation>
-    </message>
-    <message>
-        <source>Two-line rows</source>
-        <translation>Zweizeilige Zeilen</translation>
-    </message>
-    <message>
-        <source>Show memo on a second line below the payee.</source>
-        <translation>Zeigt die Notiz in einer zweiten Zeile unter dem Empfänger.</translation>
-    </message>
-    <message>
-        <source>Sorting</source>
-        <translation>Sortierung</translation>
-    </message>
-    <message>
-        <source>Control the order of transactions in the register.</source>
-        <translation>Legen Sie die Reihenfolge der Buchungen in der Umsatzliste fest.</translation>
-    </message>
-    <message>
-        <source>Show newest transactions first</source>
-        <translation>Neueste Buchungen zuerst anzeigen</translation>
-    </message>
-    <message>
-        <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation>Wenn aktiviert, stehen die neuesten Buchungen oben.</translation>
+        <source>Data &amp; Sync</source>
+        <translation>Daten &amp; Sync</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -4583,36 +4550,28 @@ Dort ebenfalls ändern?</translation>
         <translation>Auswahl wiederherstellen</translation>
     </message>
     <message>
-        <source>Tindral Quillon</source>
-        <translation>Tindral Quillon</translation>
+        <source>Syncing...</source>
+        <translation>Wird synchronisiert...</translation>
     </message>
     <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
     </message>
     <message>
-        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
-        <translation>Ein digitales Haushaltsbuch für Ihre privaten Finanzen: Konten, Umbuchungen, wiederkehrende Buchungen, Abgleich, Berichte und Sicherungen – in einer Datei auf diesem Computer gespeichert und nach der Anmeldung zwischen Ihren Geräten synchronisiert.</translation>
+        <source>Server address error</source>
+        <translation>Fehler in der Serveradresse</translation>
     </message>
     <message>
-        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Hilfe&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Datenschutz&lt;/a&gt;</translation>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation>Von der Umgebungsvariable QUILLON_SERVER festgelegt; ändern Sie sie dort, um einen anderen Server zu verwenden.</translation>
     </message>
     <message>
-        <source>Links</source>
-        <translation>Links</translation>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation>Leer lassen für den Standarddienst. Eine Änderung wird beim nächsten Start von Tindral Quillon wirksam.</translation>
     </message>
     <message>
-        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation>Dieses Programm verwendet das Qt-Framework unter der GNU LGPL Version 3.</translation>
-    </message>
-    <message>
-        <source>Language Changed</source>
-        <translation>Sprache geändert</translation>
-    </message>
-    <message>
-        <source>The new language will take effect the next time you start Tindral Quillon.</source>
-        <translation>Die neue Sprache gilt ab dem nächsten Start von Tindral Quillon.</translation>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation>Geben Sie eine Adresse ein, die mit http:// oder https:// beginnt, etwa https://quillon.example.org.</translation>
     </message>
     <message>
         <source>Restore Account</source>
@@ -4651,28 +4610,12 @@ Error: %1</source>
 Fehler: %1</translation>
     </message>
     <message>
-        <source>Syncing...</source>
-        <translation>Wird synchronisiert...</translation>
-    </message>
-    <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
         <translation>Alle lokalen Daten werden erneut auf den Server hochgeladen und alle Serverdaten erneut heruntergeladen. Verwenden Sie dies, wenn die Daten auf Ihren Geräten nicht übereinstimmen.
 
 Fortfahren?</translation>
-    </message>
-    <message>
-        <source>Exporting...</source>
-        <translation>Wird exportiert...</translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation>Wird importiert...</translation>
-    </message>
-    <message>
-        <source>Date format</source>
-        <translation>Datumsformat</translation>
     </message>
     <message>
         <source>The data could not be marked for upload.</source>
@@ -4683,28 +4626,157 @@ Fortfahren?</translation>
         <translation>Es wurde nichts geändert; die nächste Synchronisierung sendet nur Änderungen.</translation>
     </message>
     <message>
+        <source>Exporting...</source>
+        <translation>Wird exportiert...</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Wird importiert...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Darstellung</translation>
+    </message>
+    <message>
+        <source>Control how Tindral Quillon looks.</source>
+        <translation>Legen Sie fest, wie Tindral Quillon aussieht.</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Systemstandard</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Einstellungen für Datum und Kalender.</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>Woche beginnt am</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message>
         <source>As the language writes it (%1)</source>
         <translation>Wie in der Sprache üblich (%1)</translation>
     </message>
     <message>
-        <source>Server address</source>
-        <translation>Serveradresse</translation>
+        <source>Language</source>
+        <translation>Sprache</translation>
     </message>
     <message>
-        <source>Server address error</source>
-        <translation>Fehler in der Serveradresse</translation>
+        <source>Language Changed</source>
+        <translation>Sprache geändert</translation>
     </message>
     <message>
-        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
-        <translation>Von der Umgebungsvariable QUILLON_SERVER festgelegt; ändern Sie sie dort, um einen anderen Server zu verwenden.</translation>
+        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <translation>Die neue Sprache gilt ab dem nächsten Start von Tindral Quillon.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRegisterPage</name>
+    <message>
+        <source>Register</source>
+        <translation>Umsätze</translation>
     </message>
     <message>
-        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
-        <translation>Leer lassen für den Standarddienst. Eine Änderung wird beim nächsten Start von Tindral Quillon wirksam.</translation>
+        <source>Display</source>
+        <translation>Anzeige</translation>
     </message>
     <message>
-        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
-        <translation>Geben Sie eine Adresse ein, die mit http:// oder https:// beginnt, etwa https://quillon.example.org.</translation>
+        <source>How transactions appear in the register.</source>
+        <translation>Wie Buchungen in der Umsatzliste erscheinen.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Zweizeilige Zeilen</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Zeigt die Notiz in einer zweiten Zeile unter dem Empfänger.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Sortierung</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Legen Sie die Reihenfolge der Buchungen in der Umsatzliste fest.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Neueste Buchungen zuerst anzeigen</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Wenn aktiviert, stehen die neuesten Buchungen oben.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Preference pages</source>
+        <translation>Seiten der Einstellungen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Umsätze</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Daten &amp; Sync</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Preference page</source>
+        <translation>Seite der Einstellungen</translation>
     </message>
 </context>
 <context>

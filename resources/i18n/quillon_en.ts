@@ -158,6 +158,53 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>AccountDevicesPage</name>
+    <message>
+        <source>Registered Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -257,181 +304,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
-    <name>AccountListModel</name>
-    <message>
-        <source>%1, %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>AccountPresentation</name>
-    <message>
-        <source>Checking</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>AccountScreen</name>
-    <message>
-        <source>Tindral Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Account sections</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Devices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Security</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Data &amp; Privacy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Account section</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Registered Devices</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Devices that have synced with your account.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Personal Information</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Display name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Edit Display Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E-mail address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Account Portal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Billing, subscriptions and more are managed on the web.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open Account Portal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change Password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Change your account password.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Active Sessions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sessions currently signed in to your account.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Danger Zone</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Active now</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1m ago</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1h ago</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1d ago</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>AccountGroupPage</name>
     <message>
         <source>No Group</source>
         <translation type="unfinished"></translation>
@@ -533,106 +406,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No devices registered.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown Device</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  ·  v%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove Device</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Device removed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to remove device.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No active sessions.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unknown client</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>  ·  %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Revoke session %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Session revoked.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to revoke session.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Display name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Display name updated.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to update profile.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Current password:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>New password (min 8 characters):</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password must be at least 8 characters.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Passwords do not match.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password changed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Failed to change password.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Join Group</source>
         <translation type="unfinished"></translation>
     </message>
@@ -674,6 +447,67 @@ All transactions, recurring entries, and reconciliation history for this account
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>AccountListModel</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountPresentation</name>
+    <message>
+        <source>Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountPrivacyPage</name>
+    <message>
+        <source>Danger Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>This will schedule your account for permanent deletion after 30 days.
 
@@ -690,6 +524,199 @@ Type DELETE to confirm:</source>
     </message>
     <message>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountProfilePage</name>
+    <message>
+        <source>Personal Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billing, subscriptions and more are managed on the web.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountScreen</name>
+    <message>
+        <source>Tindral Account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account sections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account section</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AccountSecurityPage</name>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoke session %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3325,6 +3352,21 @@ Account balance after import: %4</source>
     </message>
 </context>
 <context>
+    <name>RegisterKeyboard</name>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3376,6 +3418,124 @@ Account balance after import: %4</source>
     </message>
 </context>
 <context>
+    <name>RegisterRowActions</name>
+    <message>
+        <source>Transaction saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not memorize the transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save the split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not delete the transaction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;plit...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegisterSaveFlow</name>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: the split still needs dividing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegisterScreen</name>
     <message>
         <source>Reconcile</source>
@@ -3418,127 +3578,11 @@ Account balance after import: %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not delete the transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not save the split</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Split saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mark &amp;Uncleared</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mark &amp;Cleared</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>S&amp;plit...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Split No Longer Adds Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Split Again</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove Split</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not saved: the split still needs dividing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not memorize the transaction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No category &quot;%1&quot;; choose one from the list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reconciled Transfer</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
-
-Change it there too?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Press Escape again to discard the row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Insert New (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Create &amp;Rule from This Payee...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Delete (%1)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Row discarded</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4386,117 +4430,40 @@ Change it there too?</source>
     </message>
 </context>
 <context>
-    <name>SettingsScreen</name>
-    <message>
-        <source>Preferences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preference pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Data &amp; Sync</source>
-        <translation type="unfinished"></translation>
-    </message>
+    <name>SettingsAboutPage</name>
     <message>
         <source>About</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Preference page</source>
+        <source>Tindral Quillon</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Appearance</source>
+        <source>Version %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Control how Tindral Quillon looks.</source>
+        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Theme</source>
+        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>System Default</source>
+        <source>Links</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Light</source>
+        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
         <translation type="unfinished"></translation>
     </message>
+</context>
+<context>
+    <name>SettingsDataPage</name>
     <message>
-        <source>Dark</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Regional</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date and calendar preferences.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Week starts on</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Monday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Display</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How transactions appear in the register.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Two-line rows</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show memo on a second line below the payee.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sorting</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Control the order of transactions in the register.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Show newest transactions first</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>When enabled, the most recent transactions appear at the top.</source>
+        <source>Data &amp; Sync</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4556,35 +4523,27 @@ Change it there too?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tindral Quillon</source>
+        <source>Syncing...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Version %1</source>
+        <source>Server address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
+        <source>Server address error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Links</source>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Language Changed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4622,25 +4581,9 @@ Error: %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Syncing...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exporting...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date format</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4652,27 +4595,156 @@ Continue?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Exporting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control how Tindral Quillon looks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>As the language writes it (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Server address</source>
+        <source>Language</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Server address error</source>
+        <source>Language Changed</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRegisterPage</name>
+    <message>
+        <source>Register</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <source>Display</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <source>How transactions appear in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preference pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preference page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

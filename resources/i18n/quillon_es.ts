@@ -160,6 +160,53 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
 </context>
 <context>
+    <name>AccountDevicesPage</name>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Dispositivos registrados</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Dispositivos que se han sincronizado con su cuenta.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>No hay dispositivos registrados.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Dispositivo desconocido</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Quitar a %1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Quitar dispositivo</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>¿Quitar %1?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Dispositivo quitado.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>No se pudo quitar el dispositivo.</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -259,181 +306,7 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
     </message>
 </context>
 <context>
-    <name>AccountListModel</name>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
-    </message>
-</context>
-<context>
-    <name>AccountPresentation</name>
-    <message>
-        <source>Checking</source>
-        <translation>Cuenta corriente</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Cuenta de ahorro</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>Tarjeta de crédito</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Efectivo</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>Inversión</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Otra</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>Sin cuentas</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Total: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AccountScreen</name>
-    <message>
-        <source>Tindral Account</source>
-        <translation>Cuenta de Tindral</translation>
-    </message>
-    <message>
-        <source>Account sections</source>
-        <translation>Secciones de la cuenta</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Perfil</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>Grupo</translation>
-    </message>
-    <message>
-        <source>Devices</source>
-        <translation>Dispositivos</translation>
-    </message>
-    <message>
-        <source>Security</source>
-        <translation>Seguridad</translation>
-    </message>
-    <message>
-        <source>Data &amp; Privacy</source>
-        <translation>Datos y privacidad</translation>
-    </message>
-    <message>
-        <source>Account section</source>
-        <translation>Sección de la cuenta</translation>
-    </message>
-    <message>
-        <source>Registered Devices</source>
-        <translation>Dispositivos registrados</translation>
-    </message>
-    <message>
-        <source>Devices that have synced with your account.</source>
-        <translation>Dispositivos que se han sincronizado con su cuenta.</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Resultado</translation>
-    </message>
-    <message>
-        <source>Personal Information</source>
-        <translation>Datos personales</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(sin definir)</translation>
-    </message>
-    <message>
-        <source>Display name</source>
-        <translation>Nombre visible</translation>
-    </message>
-    <message>
-        <source>Edit Display Name</source>
-        <translation>Editar nombre visible</translation>
-    </message>
-    <message>
-        <source>E-mail address</source>
-        <translation>Correo electrónico</translation>
-    </message>
-    <message>
-        <source>Account Portal</source>
-        <translation>Portal de la cuenta</translation>
-    </message>
-    <message>
-        <source>Billing, subscriptions and more are managed on the web.</source>
-        <translation>La facturación, las suscripciones y otros ajustes se gestionan en la web.</translation>
-    </message>
-    <message>
-        <source>Open Account Portal</source>
-        <translation>Abrir el portal de la cuenta</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Contraseña</translation>
-    </message>
-    <message>
-        <source>Change Password</source>
-        <translation>Cambiar contraseña</translation>
-    </message>
-    <message>
-        <source>Change your account password.</source>
-        <translation>Cambie la contraseña de su cuenta.</translation>
-    </message>
-    <message>
-        <source>Active Sessions</source>
-        <translation>Sesiones activas</translation>
-    </message>
-    <message>
-        <source>Sessions currently signed in to your account.</source>
-        <translation>Sesiones abiertas ahora mismo con su cuenta.</translation>
-    </message>
-    <message>
-        <source>Danger Zone</source>
-        <translation>Zona de peligro</translation>
-    </message>
-    <message>
-        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation>Elimina su cuenta de forma definitiva. Pasados 30 días no se puede deshacer.</translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation>Eliminar cuenta</translation>
-    </message>
-    <message>
-        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation>Es el propietario del grupo. Transfiera la propiedad o quite a todos los miembros antes de eliminar su cuenta.</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Desconocido</translation>
-    </message>
-    <message>
-        <source>Active now</source>
-        <translation>Activa ahora</translation>
-    </message>
-    <message>
-        <source>%1m ago</source>
-        <translation>hace %1 min</translation>
-    </message>
-    <message>
-        <source>%1h ago</source>
-        <translation>hace %1 h</translation>
-    </message>
-    <message>
-        <source>%1d ago</source>
-        <translation>hace %1 d</translation>
-    </message>
+    <name>AccountGroupPage</name>
     <message>
         <source>No Group</source>
         <translation>Sin grupo</translation>
@@ -535,106 +408,6 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
         <translation>No se pudo abandonar el grupo.</translation>
     </message>
     <message>
-        <source>No devices registered.</source>
-        <translation>No hay dispositivos registrados.</translation>
-    </message>
-    <message>
-        <source>Unknown Device</source>
-        <translation>Dispositivo desconocido</translation>
-    </message>
-    <message>
-        <source>  ·  v%1</source>
-        <translation>  ·  v%1</translation>
-    </message>
-    <message>
-        <source>Remove Device</source>
-        <translation>Quitar dispositivo</translation>
-    </message>
-    <message>
-        <source>Remove %1?</source>
-        <translation>¿Quitar %1?</translation>
-    </message>
-    <message>
-        <source>Device removed.</source>
-        <translation>Dispositivo quitado.</translation>
-    </message>
-    <message>
-        <source>Failed to remove device.</source>
-        <translation>No se pudo quitar el dispositivo.</translation>
-    </message>
-    <message>
-        <source>No active sessions.</source>
-        <translation>No hay sesiones activas.</translation>
-    </message>
-    <message>
-        <source>Unknown client</source>
-        <translation>Cliente desconocido</translation>
-    </message>
-    <message>
-        <source>This session</source>
-        <translation>Esta sesión</translation>
-    </message>
-    <message>
-        <source>  ·  %1</source>
-        <translation>  ·  %1</translation>
-    </message>
-    <message>
-        <source>Current</source>
-        <translation>Actual</translation>
-    </message>
-    <message>
-        <source>Revoke session %1</source>
-        <translation>Revocar la sesión %1</translation>
-    </message>
-    <message>
-        <source>Session revoked.</source>
-        <translation>Sesión revocada.</translation>
-    </message>
-    <message>
-        <source>Failed to revoke session.</source>
-        <translation>No se pudo revocar la sesión.</translation>
-    </message>
-    <message>
-        <source>Display name:</source>
-        <translation>Nombre visible:</translation>
-    </message>
-    <message>
-        <source>Display name updated.</source>
-        <translation>Nombre visible actualizado.</translation>
-    </message>
-    <message>
-        <source>Failed to update profile.</source>
-        <translation>No se pudo actualizar el perfil.</translation>
-    </message>
-    <message>
-        <source>Current password:</source>
-        <translation>Contraseña actual:</translation>
-    </message>
-    <message>
-        <source>New password (min 8 characters):</source>
-        <translation>Contraseña nueva (mín. 8 caracteres):</translation>
-    </message>
-    <message>
-        <source>Password must be at least 8 characters.</source>
-        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation>Confirme la contraseña nueva:</translation>
-    </message>
-    <message>
-        <source>Passwords do not match.</source>
-        <translation>Las contraseñas no coinciden.</translation>
-    </message>
-    <message>
-        <source>Password changed.</source>
-        <translation>Contraseña cambiada.</translation>
-    </message>
-    <message>
-        <source>Failed to change password.</source>
-        <translation>No se pudo cambiar la contraseña.</translation>
-    </message>
-    <message>
         <source>Join Group</source>
         <translation>Unirse a un grupo</translation>
     </message>
@@ -678,6 +451,67 @@ Se quitarán todos los movimientos, los movimientos recurrentes y el historial d
 
 %1</translation>
     </message>
+</context>
+<context>
+    <name>AccountListModel</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>AccountPresentation</name>
+    <message>
+        <source>Checking</source>
+        <translation>Cuenta corriente</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Cuenta de ahorro</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Tarjeta de crédito</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Efectivo</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Inversión</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Sin cuentas</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AccountPrivacyPage</name>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zona de peligro</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Elimina su cuenta de forma definitiva. Pasados 30 días no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Eliminar cuenta</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Es el propietario del grupo. Transfiera la propiedad o quite a todos los miembros antes de eliminar su cuenta.</translation>
+    </message>
     <message>
         <source>This will schedule your account for permanent deletion after 30 days.
 
@@ -697,6 +531,199 @@ Escriba DELETE para confirmar:</translation>
     <message>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
         <translation>Su cuenta se eliminará de forma definitiva dentro de 30 días. Puede recuperarla si inicia sesión antes.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountProfilePage</name>
+    <message>
+        <source>Personal Information</source>
+        <translation>Datos personales</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Nombre visible</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Editar nombre visible</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Portal de la cuenta</translation>
+    </message>
+    <message>
+        <source>Billing, subscriptions and more are managed on the web.</source>
+        <translation>La facturación, las suscripciones y otros ajustes se gestionan en la web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Abrir el portal de la cuenta</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nombre visible:</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nombre visible actualizado.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>No se pudo actualizar el perfil.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountScreen</name>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Cuenta de Tindral</translation>
+    </message>
+    <message>
+        <source>Account sections</source>
+        <translation>Secciones de la cuenta</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grupo</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivos</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Seguridad</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Datos y privacidad</translation>
+    </message>
+    <message>
+        <source>Account section</source>
+        <translation>Sección de la cuenta</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Activa ahora</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>hace %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>hace %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>hace %1 d</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSecurityPage</name>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Cambie la contraseña de su cuenta.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sesiones activas</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sesiones abiertas ahora mismo con su cuenta.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>No hay sesiones activas.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Cliente desconocido</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Esta sesión</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actual</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revocar</translation>
+    </message>
+    <message>
+        <source>Revoke session %1</source>
+        <translation>Revocar la sesión %1</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Sesión revocada.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>No se pudo revocar la sesión.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Contraseña actual:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Contraseña nueva (mín. 8 caracteres):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>La contraseña debe tener al menos 8 caracteres.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirme la contraseña nueva:</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Las contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Contraseña cambiada.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>No se pudo cambiar la contraseña.</translation>
     </message>
 </context>
 <context>
@@ -3348,6 +3375,21 @@ Saldo de la cuenta tras la importación: %4</translation>
     </message>
 </context>
 <context>
+    <name>RegisterKeyboard</name>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>No hay ninguna categoría «%1»; elija una de la lista</translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation>Pulse Escape otra vez para descartar la fila</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Fila descartada</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3399,6 +3441,128 @@ Saldo de la cuenta tras la importación: %4</translation>
     </message>
 </context>
 <context>
+    <name>RegisterRowActions</name>
+    <message>
+        <source>Transaction saved</source>
+        <translation>Movimiento guardado</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation>El saldo de apertura procede del saldo inicial de la cuenta; no se puede memorizar.</translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation>No se puede memorizar: el movimiento de origen tiene una fecha no válida</translation>
+    </message>
+    <message>
+        <source>Could not memorize the transaction</source>
+        <translation>No se pudo memorizar el movimiento</translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation>Movimiento memorizado como recurrente</translation>
+    </message>
+    <message>
+        <source>Could not save the split</source>
+        <translation>No se pudo guardar el desglose</translation>
+    </message>
+    <message>
+        <source>Split saved</source>
+        <translation>Desglose guardado</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
+        <translation>El saldo de apertura procede del saldo inicial de la cuenta; cámbielo en Cuenta &gt; Editar.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>¿Eliminar «%1» por %2?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>¿Eliminar el traspaso «%1» por %2?
+
+Se eliminarán los dos lados del traspaso.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Eliminar movimiento</translation>
+    </message>
+    <message>
+        <source>Could not delete the transaction</source>
+        <translation>No se pudo eliminar el movimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation>&amp;Insertar nuevo (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation>&amp;Nuevo movimiento... (%1)</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marcar como no p&amp;unteado</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marcar como &amp;punteado</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>Edi&amp;tar...</translation>
+    </message>
+    <message>
+        <source>S&amp;plit...</source>
+        <translation>&amp;Desglosar...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Eliminar (%1)</translation>
+    </message>
+    <message>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation>Crear &amp;regla a partir de este beneficiario...</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterSaveFlow</name>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation>Transferencia conciliada</translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation>El otro lado de esta transferencia, en «%1», está conciliado.
+
+¿Cambiarlo también allí?</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>El desglose ya no cuadra</translation>
+    </message>
+    <message>
+        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
+        <translation>Este movimiento está desglosado y su importe ha cambiado. ¿Desglosar de nuevo el importe nuevo?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Desglosar de nuevo</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Quitar desglose</translation>
+    </message>
+    <message>
+        <source>Not saved: the split still needs dividing</source>
+        <translation>No guardado: falta repartir el desglose</translation>
+    </message>
+</context>
+<context>
     <name>RegisterScreen</name>
     <message>
         <source>Reconcile</source>
@@ -3441,132 +3605,12 @@ Saldo de la cuenta tras la importación: %4</translation>
         <translation>Campos vaciados</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>¿Eliminar «%1» por %2?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>¿Eliminar el traspaso «%1» por %2?
-
-Se eliminarán los dos lados del traspaso.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Eliminar movimiento</translation>
-    </message>
-    <message>
-        <source>Could not delete the transaction</source>
-        <translation>No se pudo eliminar el movimiento</translation>
-    </message>
-    <message>
-        <source>Could not save the split</source>
-        <translation>No se pudo guardar el desglose</translation>
-    </message>
-    <message>
-        <source>Split saved</source>
-        <translation>Desglose guardado</translation>
-    </message>
-    <message>
-        <source>Mark &amp;Uncleared</source>
-        <translation>Marcar como no p&amp;unteado</translation>
-    </message>
-    <message>
-        <source>Mark &amp;Cleared</source>
-        <translation>Marcar como &amp;punteado</translation>
-    </message>
-    <message>
-        <source>S&amp;plit...</source>
-        <translation>&amp;Desglosar...</translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation>Conciliar la cuenta</translation>
     </message>
     <message>
-        <source>Split No Longer Adds Up</source>
-        <translation>El desglose ya no cuadra</translation>
-    </message>
-    <message>
-        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation>Este movimiento está desglosado y su importe ha cambiado. ¿Desglosar de nuevo el importe nuevo?</translation>
-    </message>
-    <message>
-        <source>Split Again</source>
-        <translation>Desglosar de nuevo</translation>
-    </message>
-    <message>
-        <source>Remove Split</source>
-        <translation>Quitar desglose</translation>
-    </message>
-    <message>
-        <source>Not saved: the split still needs dividing</source>
-        <translation>No guardado: falta repartir el desglose</translation>
-    </message>
-    <message>
-        <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>No se puede memorizar: el movimiento de origen tiene una fecha no válida</translation>
-    </message>
-    <message>
-        <source>Could not memorize the transaction</source>
-        <translation>No se pudo memorizar el movimiento</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>Movimiento memorizado como recurrente</translation>
-    </message>
-    <message>
-        <source>&amp;Edit...</source>
-        <translation>Edi&amp;tar...</translation>
-    </message>
-    <message>
-        <source>No category &quot;%1&quot;; choose one from the list</source>
-        <translation>No hay ninguna categoría «%1»; elija una de la lista</translation>
-    </message>
-    <message>
-        <source>Reconciled Transfer</source>
-        <translation>Transferencia conciliada</translation>
-    </message>
-    <message>
-        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
-
-Change it there too?</source>
-        <translation>El otro lado de esta transferencia, en «%1», está conciliado.
-
-¿Cambiarlo también allí?</translation>
-    </message>
-    <message>
-        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
-        <translation>El saldo de apertura procede del saldo inicial de la cuenta; no se puede memorizar.</translation>
-    </message>
-    <message>
-        <source>Press Escape again to discard the row</source>
-        <translation>Pulse Escape otra vez para descartar la fila</translation>
-    </message>
-    <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
         <translation>%1: guardar  |  Enter: siguiente  |  %2: eliminar  |  %3: memorizar  |  &apos;: copiar de arriba</translation>
-    </message>
-    <message>
-        <source>&amp;Insert New (%1)</source>
-        <translation>&amp;Insertar nuevo (%1)</translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (%1)</source>
-        <translation>&amp;Nuevo movimiento... (%1)</translation>
-    </message>
-    <message>
-        <source>Create &amp;Rule from This Payee...</source>
-        <translation>Crear &amp;regla a partir de este beneficiario...</translation>
-    </message>
-    <message>
-        <source>&amp;Delete (%1)</source>
-        <translation>&amp;Eliminar (%1)</translation>
-    </message>
-    <message>
-        <source>Row discarded</source>
-        <translation>Fila descartada</translation>
     </message>
 </context>
 <context>
@@ -4413,118 +4457,41 @@ Change it there too?</source>
     </message>
 </context>
 <context>
-    <name>SettingsScreen</name>
-    <message>
-        <source>Preferences</source>
-        <translation>Preferencias</translation>
-    </message>
-    <message>
-        <source>Preference pages</source>
-        <translation>Páginas de preferencias</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>General</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>Movimientos</translation>
-    </message>
-    <message>
-        <source>Data &amp; Sync</source>
-        <translation>Sincronización</translation>
-    </message>
+    <name>SettingsAboutPage</name>
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <source>Preference page</source>
-        <translation>Página de preferencias</translation>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
     </message>
     <message>
-        <source>Appearance</source>
-        <translation>Apariencia</translation>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
     </message>
     <message>
-        <source>Control how Tindral Quillon looks.</source>
-        <translation>Elija el aspecto de Tindral Quillon.</translation>
+        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
+        <translation>Un libro de cuentas digital para llevar las finanzas del hogar: cuentas, traspasos, movimientos recurrentes, conciliación, informes y copias de seguridad, guardados en un solo archivo en este ordenador y sincronizados entre sus dispositivos cuando inicia sesión.</translation>
     </message>
     <message>
-        <source>Theme</source>
-        <translation>Tema</translation>
+        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Sitio web&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Ayuda&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacidad&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>System Default</source>
-        <translation>Predeterminado del sistema</translation>
+        <source>Links</source>
+        <translation>Enlaces</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Claro</translation>
+        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
+        <translation>Esta aplicación utiliza el framework Qt bajo la licencia GNU LGPL versión 3.</translation>
     </message>
+</context>
+<context>
+    <name>SettingsDataPage</name>
     <message>
-        <source>Dark</source>
-        <translation>Oscuro</translation>
-    </message>
-    <message>
-        <source>Regional</source>
-        <translation>Configuración regional</translation>
-    </message>
-    <message>
-        <source>Date and calendar preferences.</source>
-        <translation>Preferencias de fecha y calendario.</translation>
-    </message>
-    <message>
-        <source>Week starts on</source>
-        <translation>La semana empieza el</translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation>Domingo</translation>
-    </message>
-    <message>
-        <source>Monday</source>
-        <translation>Lunes</translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation>Sábado</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>Display</source>
-        <translation>Visualización</translation>
-    </message>
-    <message>
-        <source>How transactions appear in the register.</source>
-        <translation>Cómo se muestran los movimientos en la lista.</translation>
-    </message>
-    <message>
-        <source>Two-line rows</source>
-        <translation>Filas de dos líneas</translation>
-    </message>
-    <message>
-        <source>Show memo on a second line below the payee.</source>
-        <translation>Muestra el concepto en una segunda línea bajo el beneficiario.</translation>
-    </message>
-    <message>
-        <source>Sorting</source>
-        <translation>Orden</translation>
-    </message>
-    <message>
-        <source>Control the order of transactions in the register.</source>
-        <translation>Elija el orden de los movimientos en la lista.</translation>
-    </message>
-    <message>
-        <source>Show newest transactions first</source>
-        <translation>Mostrar primero los movimientos más recientes</translation>
-    </message>
-    <message>
-        <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation>Si se activa, los movimientos más recientes aparecen arriba.</translation>
+        <source>Data &amp; Sync</source>
+        <translation>Sincronización</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -4583,36 +4550,28 @@ Change it there too?</source>
         <translation>Restaurar seleccionada</translation>
     </message>
     <message>
-        <source>Tindral Quillon</source>
-        <translation>Tindral Quillon</translation>
+        <source>Syncing...</source>
+        <translation>Sincronizando...</translation>
     </message>
     <message>
-        <source>Version %1</source>
-        <translation>Versión %1</translation>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
     </message>
     <message>
-        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
-        <translation>Un libro de cuentas digital para llevar las finanzas del hogar: cuentas, traspasos, movimientos recurrentes, conciliación, informes y copias de seguridad, guardados en un solo archivo en este ordenador y sincronizados entre sus dispositivos cuando inicia sesión.</translation>
+        <source>Server address error</source>
+        <translation>Error en la dirección del servidor</translation>
     </message>
     <message>
-        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Sitio web&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Ayuda&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacidad&lt;/a&gt;</translation>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation>La establece la variable de entorno QUILLON_SERVER; cámbiela allí para usar otro servidor.</translation>
     </message>
     <message>
-        <source>Links</source>
-        <translation>Enlaces</translation>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation>Déjela vacía para usar el servicio estándar. Un cambio se aplica la próxima vez que se inicie Tindral Quillon.</translation>
     </message>
     <message>
-        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation>Esta aplicación utiliza el framework Qt bajo la licencia GNU LGPL versión 3.</translation>
-    </message>
-    <message>
-        <source>Language Changed</source>
-        <translation>Idioma cambiado</translation>
-    </message>
-    <message>
-        <source>The new language will take effect the next time you start Tindral Quillon.</source>
-        <translation>El nuevo idioma se aplicará la próxima vez que inicie Tindral Quillon.</translation>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation>Introduzca una dirección que empiece por http:// o https://, como https://quillon.example.org.</translation>
     </message>
     <message>
         <source>Restore Account</source>
@@ -4651,28 +4610,12 @@ Error: %1</source>
 Error: %1</translation>
     </message>
     <message>
-        <source>Syncing...</source>
-        <translation>Sincronizando...</translation>
-    </message>
-    <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
         <translation>Se volverán a subir al servidor todos los datos locales y se volverán a descargar todos los del servidor. Úselo si los datos no coinciden entre dispositivos.
 
 ¿Continuar?</translation>
-    </message>
-    <message>
-        <source>Exporting...</source>
-        <translation>Exportando...</translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation>Importando...</translation>
-    </message>
-    <message>
-        <source>Date format</source>
-        <translation>Formato de fecha</translation>
     </message>
     <message>
         <source>The data could not be marked for upload.</source>
@@ -4683,28 +4626,157 @@ Continue?</source>
         <translation>No se cambió nada; la próxima sincronización envía solo lo que cambió.</translation>
     </message>
     <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importando...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Control how Tindral Quillon looks.</source>
+        <translation>Elija el aspecto de Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Tema</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Predeterminado del sistema</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Oscuro</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Configuración regional</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Preferencias de fecha y calendario.</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semana empieza el</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Formato de fecha</translation>
+    </message>
+    <message>
         <source>As the language writes it (%1)</source>
         <translation>Como se escribe en el idioma (%1)</translation>
     </message>
     <message>
-        <source>Server address</source>
-        <translation>Dirección del servidor</translation>
+        <source>Language</source>
+        <translation>Idioma</translation>
     </message>
     <message>
-        <source>Server address error</source>
-        <translation>Error en la dirección del servidor</translation>
+        <source>Language Changed</source>
+        <translation>Idioma cambiado</translation>
     </message>
     <message>
-        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
-        <translation>La establece la variable de entorno QUILLON_SERVER; cámbiela allí para usar otro servidor.</translation>
+        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <translation>El nuevo idioma se aplicará la próxima vez que inicie Tindral Quillon.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRegisterPage</name>
+    <message>
+        <source>Register</source>
+        <translation>Movimientos</translation>
     </message>
     <message>
-        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
-        <translation>Déjela vacía para usar el servicio estándar. Un cambio se aplica la próxima vez que se inicie Tindral Quillon.</translation>
+        <source>Display</source>
+        <translation>Visualización</translation>
     </message>
     <message>
-        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
-        <translation>Introduzca una dirección que empiece por http:// o https://, como https://quillon.example.org.</translation>
+        <source>How transactions appear in the register.</source>
+        <translation>Cómo se muestran los movimientos en la lista.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Filas de dos líneas</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Muestra el concepto en una segunda línea bajo el beneficiario.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Elija el orden de los movimientos en la lista.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Mostrar primero los movimientos más recientes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si se activa, los movimientos más recientes aparecen arriba.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Preference pages</source>
+        <translation>Páginas de preferencias</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Movimientos</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Sincronización</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Preference page</source>
+        <translation>Página de preferencias</translation>
     </message>
 </context>
 <context>

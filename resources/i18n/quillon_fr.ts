@@ -160,6 +160,53 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
+    <name>AccountDevicesPage</name>
+    <message>
+        <source>Registered Devices</source>
+        <translation>Appareils enregistrés</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>Appareils qui se sont synchronisés avec votre compte.</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>Aucun appareil enregistré.</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>Appareil inconnu</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>Retirer %1</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>Retirer l&apos;appareil</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Retirer %1 ?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>Appareil retiré.</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>Impossible de retirer l&apos;appareil.</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -259,181 +306,7 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
     </message>
 </context>
 <context>
-    <name>AccountListModel</name>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1, %2</translation>
-    </message>
-</context>
-<context>
-    <name>AccountPresentation</name>
-    <message>
-        <source>Checking</source>
-        <translation>Compte courant</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>Épargne</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>Carte de crédit</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>Espèces</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>Placements</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Autre</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>Aucun compte</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>Total : %1</translation>
-    </message>
-</context>
-<context>
-    <name>AccountScreen</name>
-    <message>
-        <source>Tindral Account</source>
-        <translation>Compte Tindral</translation>
-    </message>
-    <message>
-        <source>Account sections</source>
-        <translation>Sections du compte</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>Groupe</translation>
-    </message>
-    <message>
-        <source>Devices</source>
-        <translation>Appareils</translation>
-    </message>
-    <message>
-        <source>Security</source>
-        <translation>Sécurité</translation>
-    </message>
-    <message>
-        <source>Data &amp; Privacy</source>
-        <translation>Données et confidentialité</translation>
-    </message>
-    <message>
-        <source>Account section</source>
-        <translation>Section du compte</translation>
-    </message>
-    <message>
-        <source>Registered Devices</source>
-        <translation>Appareils enregistrés</translation>
-    </message>
-    <message>
-        <source>Devices that have synced with your account.</source>
-        <translation>Appareils qui se sont synchronisés avec votre compte.</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Résultat</translation>
-    </message>
-    <message>
-        <source>Personal Information</source>
-        <translation>Informations personnelles</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(non défini)</translation>
-    </message>
-    <message>
-        <source>Display name</source>
-        <translation>Nom affiché</translation>
-    </message>
-    <message>
-        <source>Edit Display Name</source>
-        <translation>Modifier le nom affiché</translation>
-    </message>
-    <message>
-        <source>E-mail address</source>
-        <translation>Adresse e-mail</translation>
-    </message>
-    <message>
-        <source>Account Portal</source>
-        <translation>Portail du compte</translation>
-    </message>
-    <message>
-        <source>Billing, subscriptions and more are managed on the web.</source>
-        <translation>La facturation, les abonnements et le reste se gèrent sur le Web.</translation>
-    </message>
-    <message>
-        <source>Open Account Portal</source>
-        <translation>Ouvrir le portail du compte</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>Mot de passe</translation>
-    </message>
-    <message>
-        <source>Change Password</source>
-        <translation>Changer le mot de passe</translation>
-    </message>
-    <message>
-        <source>Change your account password.</source>
-        <translation>Changez le mot de passe de votre compte.</translation>
-    </message>
-    <message>
-        <source>Active Sessions</source>
-        <translation>Sessions actives</translation>
-    </message>
-    <message>
-        <source>Sessions currently signed in to your account.</source>
-        <translation>Sessions actuellement connectées à votre compte.</translation>
-    </message>
-    <message>
-        <source>Danger Zone</source>
-        <translation>Zone de danger</translation>
-    </message>
-    <message>
-        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation>Supprime définitivement votre compte. Passé 30 jours, impossible de revenir en arrière.</translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation>Supprimer le compte</translation>
-    </message>
-    <message>
-        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation>Vous êtes le propriétaire du groupe. Transférez-en la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>Inconnu</translation>
-    </message>
-    <message>
-        <source>Active now</source>
-        <translation>Active maintenant</translation>
-    </message>
-    <message>
-        <source>%1m ago</source>
-        <translation>il y a %1 min</translation>
-    </message>
-    <message>
-        <source>%1h ago</source>
-        <translation>il y a %1 h</translation>
-    </message>
-    <message>
-        <source>%1d ago</source>
-        <translation>il y a %1 j</translation>
-    </message>
+    <name>AccountGroupPage</name>
     <message>
         <source>No Group</source>
         <translation>Aucun groupe</translation>
@@ -535,106 +408,6 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
         <translation>Impossible de quitter le groupe.</translation>
     </message>
     <message>
-        <source>No devices registered.</source>
-        <translation>Aucun appareil enregistré.</translation>
-    </message>
-    <message>
-        <source>Unknown Device</source>
-        <translation>Appareil inconnu</translation>
-    </message>
-    <message>
-        <source>  ·  v%1</source>
-        <translation>  ·  v%1</translation>
-    </message>
-    <message>
-        <source>Remove Device</source>
-        <translation>Retirer l&apos;appareil</translation>
-    </message>
-    <message>
-        <source>Remove %1?</source>
-        <translation>Retirer %1 ?</translation>
-    </message>
-    <message>
-        <source>Device removed.</source>
-        <translation>Appareil retiré.</translation>
-    </message>
-    <message>
-        <source>Failed to remove device.</source>
-        <translation>Impossible de retirer l&apos;appareil.</translation>
-    </message>
-    <message>
-        <source>No active sessions.</source>
-        <translation>Aucune session active.</translation>
-    </message>
-    <message>
-        <source>Unknown client</source>
-        <translation>Client inconnu</translation>
-    </message>
-    <message>
-        <source>This session</source>
-        <translation>Cette session</translation>
-    </message>
-    <message>
-        <source>  ·  %1</source>
-        <translation>  ·  %1</translation>
-    </message>
-    <message>
-        <source>Current</source>
-        <translation>Actuelle</translation>
-    </message>
-    <message>
-        <source>Revoke session %1</source>
-        <translation>Révoquer la session %1</translation>
-    </message>
-    <message>
-        <source>Session revoked.</source>
-        <translation>Session révoquée.</translation>
-    </message>
-    <message>
-        <source>Failed to revoke session.</source>
-        <translation>Impossible de révoquer la session.</translation>
-    </message>
-    <message>
-        <source>Display name:</source>
-        <translation>Nom affiché :</translation>
-    </message>
-    <message>
-        <source>Display name updated.</source>
-        <translation>Nom affiché mis à jour.</translation>
-    </message>
-    <message>
-        <source>Failed to update profile.</source>
-        <translation>Impossible de mettre à jour le profil.</translation>
-    </message>
-    <message>
-        <source>Current password:</source>
-        <translation>Mot de passe actuel :</translation>
-    </message>
-    <message>
-        <source>New password (min 8 characters):</source>
-        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
-    </message>
-    <message>
-        <source>Password must be at least 8 characters.</source>
-        <translation>Le mot de passe doit comporter au moins 8 caractères.</translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation>Confirmez le nouveau mot de passe :</translation>
-    </message>
-    <message>
-        <source>Passwords do not match.</source>
-        <translation>Les mots de passe ne correspondent pas.</translation>
-    </message>
-    <message>
-        <source>Password changed.</source>
-        <translation>Mot de passe modifié.</translation>
-    </message>
-    <message>
-        <source>Failed to change password.</source>
-        <translation>Impossible de changer le mot de passe.</translation>
-    </message>
-    <message>
         <source>Join Group</source>
         <translation>Rejoindre un groupe</translation>
     </message>
@@ -678,6 +451,67 @@ Toutes les opérations, les opérations récurrentes et l&apos;historique des ra
 
 %1</translation>
     </message>
+</context>
+<context>
+    <name>AccountListModel</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>AccountPresentation</name>
+    <message>
+        <source>Checking</source>
+        <translation>Compte courant</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>Épargne</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>Carte de crédit</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>Espèces</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>Placements</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>Aucun compte</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>Total : %1</translation>
+    </message>
+</context>
+<context>
+    <name>AccountPrivacyPage</name>
+    <message>
+        <source>Danger Zone</source>
+        <translation>Zone de danger</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>Supprime définitivement votre compte. Passé 30 jours, impossible de revenir en arrière.</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Supprimer le compte</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>Vous êtes le propriétaire du groupe. Transférez-en la propriété ou retirez tous les membres avant de supprimer votre compte.</translation>
+    </message>
     <message>
         <source>This will schedule your account for permanent deletion after 30 days.
 
@@ -697,6 +531,199 @@ Tapez DELETE pour confirmer :</translation>
     <message>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
         <translation>Votre compte sera supprimé définitivement dans 30 jours. Vous pouvez le récupérer en vous connectant d&apos;ici là.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountProfilePage</name>
+    <message>
+        <source>Personal Information</source>
+        <translation>Informations personnelles</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Nom affiché</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>Modifier le nom affiché</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>Portail du compte</translation>
+    </message>
+    <message>
+        <source>Billing, subscriptions and more are managed on the web.</source>
+        <translation>La facturation, les abonnements et le reste se gèrent sur le Web.</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>Ouvrir le portail du compte</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>Nom affiché :</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>Nom affiché mis à jour.</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>Impossible de mettre à jour le profil.</translation>
+    </message>
+</context>
+<context>
+    <name>AccountScreen</name>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Compte Tindral</translation>
+    </message>
+    <message>
+        <source>Account sections</source>
+        <translation>Sections du compte</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Groupe</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Appareils</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>Sécurité</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>Données et confidentialité</translation>
+    </message>
+    <message>
+        <source>Account section</source>
+        <translation>Section du compte</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>Active maintenant</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>il y a %1 min</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>il y a %1 h</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>il y a %1 j</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSecurityPage</name>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Changer le mot de passe</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>Changez le mot de passe de votre compte.</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>Sessions actives</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>Sessions actuellement connectées à votre compte.</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>Aucune session active.</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>Client inconnu</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>Cette session</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Actuelle</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>Revoke session %1</source>
+        <translation>Révoquer la session %1</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>Session révoquée.</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>Impossible de révoquer la session.</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>Mot de passe actuel :</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>Nouveau mot de passe (8 caractères min.) :</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>Le mot de passe doit comporter au moins 8 caractères.</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>Confirmez le nouveau mot de passe :</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>Les mots de passe ne correspondent pas.</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>Mot de passe modifié.</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>Impossible de changer le mot de passe.</translation>
     </message>
 </context>
 <context>
@@ -3348,6 +3375,21 @@ Solde du compte après l&apos;import : %4</translation>
     </message>
 </context>
 <context>
+    <name>RegisterKeyboard</name>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>Aucune catégorie « %1 » ; choisissez-en une dans la liste</translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation>Appuyez de nouveau sur Échap pour abandonner la ligne</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>Ligne abandonnée</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3399,6 +3441,128 @@ Solde du compte après l&apos;import : %4</translation>
     </message>
 </context>
 <context>
+    <name>RegisterRowActions</name>
+    <message>
+        <source>Transaction saved</source>
+        <translation>Opération enregistrée</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation>Le solde d’ouverture vient du solde initial du compte ; il ne peut pas être mémorisé.</translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation>Impossible de mémoriser : l&apos;opération d&apos;origine a une date non valide</translation>
+    </message>
+    <message>
+        <source>Could not memorize the transaction</source>
+        <translation>Impossible de mémoriser l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation>Opération mémorisée comme récurrente</translation>
+    </message>
+    <message>
+        <source>Could not save the split</source>
+        <translation>Impossible d&apos;enregistrer la ventilation</translation>
+    </message>
+    <message>
+        <source>Split saved</source>
+        <translation>Ventilation enregistrée</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
+        <translation>Le solde d&apos;ouverture provient du solde initial du compte ; modifiez-le avec Compte &gt; Modifier.</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>Supprimer « %1 » de %2 ?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>Supprimer le virement « %1 » de %2 ?
+
+Les deux côtés du virement seront supprimés.</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>Supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Could not delete the transaction</source>
+        <translation>Impossible de supprimer l&apos;opération</translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation>&amp;Insérer une ligne (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation>&amp;Nouvelle opération... (%1)</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>Marquer comme non poin&amp;tée</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>Marquer comme &amp;pointée</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>S&amp;plit...</source>
+        <translation>&amp;Ventiler...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>&amp;Supprimer (%1)</translation>
+    </message>
+    <message>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation>Créer une &amp;règle à partir de ce bénéficiaire...</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterSaveFlow</name>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation>Virement rapproché</translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation>L’autre côté de ce virement, dans « %1 », est rapproché.
+
+Le modifier là aussi ?</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>La ventilation ne correspond plus</translation>
+    </message>
+    <message>
+        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
+        <translation>Cette opération est ventilée et son montant a changé. Ventiler à nouveau le nouveau montant ?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>Ventiler à nouveau</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Supprimer la ventilation</translation>
+    </message>
+    <message>
+        <source>Not saved: the split still needs dividing</source>
+        <translation>Non enregistré : la ventilation n&apos;est pas encore répartie</translation>
+    </message>
+</context>
+<context>
     <name>RegisterScreen</name>
     <message>
         <source>Reconcile</source>
@@ -3441,132 +3605,12 @@ Solde du compte après l&apos;import : %4</translation>
         <translation>Champs effacés</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>Supprimer « %1 » de %2 ?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>Supprimer le virement « %1 » de %2 ?
-
-Les deux côtés du virement seront supprimés.</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>Supprimer l&apos;opération</translation>
-    </message>
-    <message>
-        <source>Could not delete the transaction</source>
-        <translation>Impossible de supprimer l&apos;opération</translation>
-    </message>
-    <message>
-        <source>Could not save the split</source>
-        <translation>Impossible d&apos;enregistrer la ventilation</translation>
-    </message>
-    <message>
-        <source>Split saved</source>
-        <translation>Ventilation enregistrée</translation>
-    </message>
-    <message>
-        <source>Mark &amp;Uncleared</source>
-        <translation>Marquer comme non poin&amp;tée</translation>
-    </message>
-    <message>
-        <source>Mark &amp;Cleared</source>
-        <translation>Marquer comme &amp;pointée</translation>
-    </message>
-    <message>
-        <source>S&amp;plit...</source>
-        <translation>&amp;Ventiler...</translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation>Rapprocher le compte</translation>
     </message>
     <message>
-        <source>Split No Longer Adds Up</source>
-        <translation>La ventilation ne correspond plus</translation>
-    </message>
-    <message>
-        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation>Cette opération est ventilée et son montant a changé. Ventiler à nouveau le nouveau montant ?</translation>
-    </message>
-    <message>
-        <source>Split Again</source>
-        <translation>Ventiler à nouveau</translation>
-    </message>
-    <message>
-        <source>Remove Split</source>
-        <translation>Supprimer la ventilation</translation>
-    </message>
-    <message>
-        <source>Not saved: the split still needs dividing</source>
-        <translation>Non enregistré : la ventilation n&apos;est pas encore répartie</translation>
-    </message>
-    <message>
-        <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>Impossible de mémoriser : l&apos;opération d&apos;origine a une date non valide</translation>
-    </message>
-    <message>
-        <source>Could not memorize the transaction</source>
-        <translation>Impossible de mémoriser l&apos;opération</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>Opération mémorisée comme récurrente</translation>
-    </message>
-    <message>
-        <source>&amp;Edit...</source>
-        <translation>&amp;Modifier...</translation>
-    </message>
-    <message>
-        <source>No category &quot;%1&quot;; choose one from the list</source>
-        <translation>Aucune catégorie « %1 » ; choisissez-en une dans la liste</translation>
-    </message>
-    <message>
-        <source>Reconciled Transfer</source>
-        <translation>Virement rapproché</translation>
-    </message>
-    <message>
-        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
-
-Change it there too?</source>
-        <translation>L’autre côté de ce virement, dans « %1 », est rapproché.
-
-Le modifier là aussi ?</translation>
-    </message>
-    <message>
-        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
-        <translation>Le solde d’ouverture vient du solde initial du compte ; il ne peut pas être mémorisé.</translation>
-    </message>
-    <message>
-        <source>Press Escape again to discard the row</source>
-        <translation>Appuyez de nouveau sur Échap pour abandonner la ligne</translation>
-    </message>
-    <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
         <translation>%1 : enregistrer  |  Entrée : suivant  |  %2 : supprimer  |  %3 : mémoriser  |  &apos; : recopier</translation>
-    </message>
-    <message>
-        <source>&amp;Insert New (%1)</source>
-        <translation>&amp;Insérer une ligne (%1)</translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (%1)</source>
-        <translation>&amp;Nouvelle opération... (%1)</translation>
-    </message>
-    <message>
-        <source>Create &amp;Rule from This Payee...</source>
-        <translation>Créer une &amp;règle à partir de ce bénéficiaire...</translation>
-    </message>
-    <message>
-        <source>&amp;Delete (%1)</source>
-        <translation>&amp;Supprimer (%1)</translation>
-    </message>
-    <message>
-        <source>Row discarded</source>
-        <translation>Ligne abandonnée</translation>
     </message>
 </context>
 <context>
@@ -4413,118 +4457,41 @@ Le modifier là aussi ?</translation>
     </message>
 </context>
 <context>
-    <name>SettingsScreen</name>
-    <message>
-        <source>Preferences</source>
-        <translation>Préférences</translation>
-    </message>
-    <message>
-        <source>Preference pages</source>
-        <translation>Pages des préférences</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>Opérations</translation>
-    </message>
-    <message>
-        <source>Data &amp; Sync</source>
-        <translation>Données et synchro</translation>
-    </message>
+    <name>SettingsAboutPage</name>
     <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <source>Preference page</source>
-        <translation>Page des préférences</translation>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
     </message>
     <message>
-        <source>Appearance</source>
-        <translation>Apparence</translation>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
-        <source>Control how Tindral Quillon looks.</source>
-        <translation>Choisissez l&apos;apparence de Tindral Quillon.</translation>
+        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
+        <translation>Un livre de comptes numérique pour suivre les finances du foyer : comptes, virements, opérations récurrentes, rapprochement, rapports et sauvegardes, conservés dans un seul fichier sur cet ordinateur et synchronisés entre vos appareils une fois connecté.</translation>
     </message>
     <message>
-        <source>Theme</source>
-        <translation>Thème</translation>
+        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Site Web&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Aide&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Confidentialité&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>System Default</source>
-        <translation>Par défaut du système</translation>
+        <source>Links</source>
+        <translation>Liens</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>Clair</translation>
+        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
+        <translation>Cette application utilise le framework Qt sous licence GNU LGPL version 3.</translation>
     </message>
+</context>
+<context>
+    <name>SettingsDataPage</name>
     <message>
-        <source>Dark</source>
-        <translation>Sombre</translation>
-    </message>
-    <message>
-        <source>Regional</source>
-        <translation>Paramètres régionaux</translation>
-    </message>
-    <message>
-        <source>Date and calendar preferences.</source>
-        <translation>Préférences de date et de calendrier.</translation>
-    </message>
-    <message>
-        <source>Week starts on</source>
-        <translation>La semaine commence le</translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation>Dimanche</translation>
-    </message>
-    <message>
-        <source>Monday</source>
-        <translation>Lundi</translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation>Samedi</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Langue</translation>
-    </message>
-    <message>
-        <source>Display</source>
-        <translation>Affichage</translation>
-    </message>
-    <message>
-        <source>How transactions appear in the register.</source>
-        <translation>Comment les opérations apparaissent dans la liste.</translation>
-    </message>
-    <message>
-        <source>Two-line rows</source>
-        <translation>Lignes sur deux niveaux</translation>
-    </message>
-    <message>
-        <source>Show memo on a second line below the payee.</source>
-        <translation>Affiche la note sur une deuxième ligne sous le bénéficiaire.</translation>
-    </message>
-    <message>
-        <source>Sorting</source>
-        <translation>Tri</translation>
-    </message>
-    <message>
-        <source>Control the order of transactions in the register.</source>
-        <translation>Choisissez l&apos;ordre des opérations dans la liste.</translation>
-    </message>
-    <message>
-        <source>Show newest transactions first</source>
-        <translation>Afficher d&apos;abord les opérations les plus récentes</translation>
-    </message>
-    <message>
-        <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation>Si cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
+        <source>Data &amp; Sync</source>
+        <translation>Données et synchro</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -4583,36 +4550,28 @@ Le modifier là aussi ?</translation>
         <translation>Restaurer la sélection</translation>
     </message>
     <message>
-        <source>Tindral Quillon</source>
-        <translation>Tindral Quillon</translation>
+        <source>Syncing...</source>
+        <translation>Synchronisation...</translation>
     </message>
     <message>
-        <source>Version %1</source>
-        <translation>Version %1</translation>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
     </message>
     <message>
-        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
-        <translation>Un livre de comptes numérique pour suivre les finances du foyer : comptes, virements, opérations récurrentes, rapprochement, rapports et sauvegardes, conservés dans un seul fichier sur cet ordinateur et synchronisés entre vos appareils une fois connecté.</translation>
+        <source>Server address error</source>
+        <translation>Erreur dans l’adresse du serveur</translation>
     </message>
     <message>
-        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Site Web&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Aide&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Confidentialité&lt;/a&gt;</translation>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation>Définie par la variable d’environnement QUILLON_SERVER ; modifiez-la à cet endroit pour utiliser un autre serveur.</translation>
     </message>
     <message>
-        <source>Links</source>
-        <translation>Liens</translation>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation>Laissez vide pour le service standard. Une modification prend effet au prochain démarrage de Tindral Quillon.</translation>
     </message>
     <message>
-        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation>Cette application utilise le framework Qt sous licence GNU LGPL version 3.</translation>
-    </message>
-    <message>
-        <source>Language Changed</source>
-        <translation>Langue modifiée</translation>
-    </message>
-    <message>
-        <source>The new language will take effect the next time you start Tindral Quillon.</source>
-        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Tindral Quillon.</translation>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation>Saisissez une adresse commençant par http:// ou https://, par exemple https://quillon.example.org.</translation>
     </message>
     <message>
         <source>Restore Account</source>
@@ -4651,28 +4610,12 @@ Error: %1</source>
 Erreur : %1</translation>
     </message>
     <message>
-        <source>Syncing...</source>
-        <translation>Synchronisation...</translation>
-    </message>
-    <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
         <translation>Toutes les données locales seront renvoyées au serveur et toutes les données du serveur seront retéléchargées. Utilisez cette option si les données ne concordent pas entre vos appareils.
 
 Continuer ?</translation>
-    </message>
-    <message>
-        <source>Exporting...</source>
-        <translation>Exportation...</translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation>Importation...</translation>
-    </message>
-    <message>
-        <source>Date format</source>
-        <translation>Format de date</translation>
     </message>
     <message>
         <source>The data could not be marked for upload.</source>
@@ -4683,28 +4626,157 @@ Continuer ?</translation>
         <translation>Rien n&apos;a été modifié ; la prochaine synchronisation n&apos;envoie que les changements.</translation>
     </message>
     <message>
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>Importation...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Control how Tindral Quillon looks.</source>
+        <translation>Choisissez l&apos;apparence de Tindral Quillon.</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Par défaut du système</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>Paramètres régionaux</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>Préférences de date et de calendrier.</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>La semaine commence le</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>Format de date</translation>
+    </message>
+    <message>
         <source>As the language writes it (%1)</source>
         <translation>Comme l’écrit la langue (%1)</translation>
     </message>
     <message>
-        <source>Server address</source>
-        <translation>Adresse du serveur</translation>
+        <source>Language</source>
+        <translation>Langue</translation>
     </message>
     <message>
-        <source>Server address error</source>
-        <translation>Erreur dans l’adresse du serveur</translation>
+        <source>Language Changed</source>
+        <translation>Langue modifiée</translation>
     </message>
     <message>
-        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
-        <translation>Définie par la variable d’environnement QUILLON_SERVER ; modifiez-la à cet endroit pour utiliser un autre serveur.</translation>
+        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <translation>La nouvelle langue s&apos;appliquera au prochain démarrage de Tindral Quillon.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRegisterPage</name>
+    <message>
+        <source>Register</source>
+        <translation>Opérations</translation>
     </message>
     <message>
-        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
-        <translation>Laissez vide pour le service standard. Une modification prend effet au prochain démarrage de Tindral Quillon.</translation>
+        <source>Display</source>
+        <translation>Affichage</translation>
     </message>
     <message>
-        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
-        <translation>Saisissez une adresse commençant par http:// ou https://, par exemple https://quillon.example.org.</translation>
+        <source>How transactions appear in the register.</source>
+        <translation>Comment les opérations apparaissent dans la liste.</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>Lignes sur deux niveaux</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>Affiche la note sur une deuxième ligne sous le bénéficiaire.</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>Tri</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>Choisissez l&apos;ordre des opérations dans la liste.</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>Afficher d&apos;abord les opérations les plus récentes</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>Si cette option est activée, les opérations les plus récentes apparaissent en haut.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Preference pages</source>
+        <translation>Pages des préférences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>Données et synchro</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Preference page</source>
+        <translation>Page des préférences</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,53 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
+    <name>AccountDevicesPage</name>
+    <message>
+        <source>Registered Devices</source>
+        <translation>登録済みのデバイス</translation>
+    </message>
+    <message>
+        <source>Devices that have synced with your account.</source>
+        <translation>このアカウントと同期したデバイスです。</translation>
+    </message>
+    <message>
+        <source>No devices registered.</source>
+        <translation>登録済みのデバイスはありません。</translation>
+    </message>
+    <message>
+        <source>Unknown Device</source>
+        <translation>不明なデバイス</translation>
+    </message>
+    <message>
+        <source>  ·  v%1</source>
+        <translation>  ·  v%1</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation>%1 を削除</translation>
+    </message>
+    <message>
+        <source>Remove Device</source>
+        <translation>デバイスの削除</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Device removed.</source>
+        <translation>デバイスを削除しました。</translation>
+    </message>
+    <message>
+        <source>Failed to remove device.</source>
+        <translation>デバイスを削除できませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>AccountFormDialog</name>
     <message>
         <source>New Account</source>
@@ -259,181 +306,7 @@ All transactions, recurring entries, and reconciliation history for this account
     </message>
 </context>
 <context>
-    <name>AccountListModel</name>
-    <message>
-        <source>%1, %2</source>
-        <translation>%1、%2</translation>
-    </message>
-</context>
-<context>
-    <name>AccountPresentation</name>
-    <message>
-        <source>Checking</source>
-        <translation>普通預金</translation>
-    </message>
-    <message>
-        <source>Savings</source>
-        <translation>貯蓄預金</translation>
-    </message>
-    <message>
-        <source>Credit Card</source>
-        <translation>クレジットカード</translation>
-    </message>
-    <message>
-        <source>Cash</source>
-        <translation>現金</translation>
-    </message>
-    <message>
-        <source>Investment</source>
-        <translation>投資</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>その他</translation>
-    </message>
-    <message>
-        <source>No accounts</source>
-        <translation>口座がありません</translation>
-    </message>
-    <message>
-        <source>Total: %1</source>
-        <translation>合計: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AccountScreen</name>
-    <message>
-        <source>Tindral Account</source>
-        <translation>Tindral アカウント</translation>
-    </message>
-    <message>
-        <source>Account sections</source>
-        <translation>アカウントの項目</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>プロフィール</translation>
-    </message>
-    <message>
-        <source>Group</source>
-        <translation>グループ</translation>
-    </message>
-    <message>
-        <source>Devices</source>
-        <translation>デバイス</translation>
-    </message>
-    <message>
-        <source>Security</source>
-        <translation>セキュリティ</translation>
-    </message>
-    <message>
-        <source>Data &amp; Privacy</source>
-        <translation>データとプライバシー</translation>
-    </message>
-    <message>
-        <source>Account section</source>
-        <translation>アカウントの項目</translation>
-    </message>
-    <message>
-        <source>Registered Devices</source>
-        <translation>登録済みのデバイス</translation>
-    </message>
-    <message>
-        <source>Devices that have synced with your account.</source>
-        <translation>このアカウントと同期したデバイスです。</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>結果</translation>
-    </message>
-    <message>
-        <source>Personal Information</source>
-        <translation>個人情報</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(未設定)</translation>
-    </message>
-    <message>
-        <source>Display name</source>
-        <translation>表示名</translation>
-    </message>
-    <message>
-        <source>Edit Display Name</source>
-        <translation>表示名の変更</translation>
-    </message>
-    <message>
-        <source>E-mail address</source>
-        <translation>メールアドレス</translation>
-    </message>
-    <message>
-        <source>Account Portal</source>
-        <translation>アカウントポータル</translation>
-    </message>
-    <message>
-        <source>Billing, subscriptions and more are managed on the web.</source>
-        <translation>請求やサブスクリプションなどは Web で管理します。</translation>
-    </message>
-    <message>
-        <source>Open Account Portal</source>
-        <translation>アカウントポータルを開く</translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation>パスワード</translation>
-    </message>
-    <message>
-        <source>Change Password</source>
-        <translation>パスワードの変更</translation>
-    </message>
-    <message>
-        <source>Change your account password.</source>
-        <translation>アカウントのパスワードを変更します。</translation>
-    </message>
-    <message>
-        <source>Active Sessions</source>
-        <translation>アクティブなセッション</translation>
-    </message>
-    <message>
-        <source>Sessions currently signed in to your account.</source>
-        <translation>現在このアカウントにサインインしているセッションです。</translation>
-    </message>
-    <message>
-        <source>Danger Zone</source>
-        <translation>危険な操作</translation>
-    </message>
-    <message>
-        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
-        <translation>アカウントを完全に削除します。30 日を過ぎると元に戻せません。</translation>
-    </message>
-    <message>
-        <source>Delete Account</source>
-        <translation>アカウントの削除</translation>
-    </message>
-    <message>
-        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
-        <translation>あなたはグループのオーナーです。アカウントを削除する前に、オーナー権限を譲渡するか、すべてのメンバーを削除してください。</translation>
-    </message>
-    <message>
-        <source>Unknown</source>
-        <translation>不明</translation>
-    </message>
-    <message>
-        <source>Active now</source>
-        <translation>現在アクティブ</translation>
-    </message>
-    <message>
-        <source>%1m ago</source>
-        <translation>%1 分前</translation>
-    </message>
-    <message>
-        <source>%1h ago</source>
-        <translation>%1 時間前</translation>
-    </message>
-    <message>
-        <source>%1d ago</source>
-        <translation>%1 日前</translation>
-    </message>
+    <name>AccountGroupPage</name>
     <message>
         <source>No Group</source>
         <translation>グループなし</translation>
@@ -535,106 +408,6 @@ All transactions, recurring entries, and reconciliation history for this account
         <translation>グループから退出できませんでした。</translation>
     </message>
     <message>
-        <source>No devices registered.</source>
-        <translation>登録済みのデバイスはありません。</translation>
-    </message>
-    <message>
-        <source>Unknown Device</source>
-        <translation>不明なデバイス</translation>
-    </message>
-    <message>
-        <source>  ·  v%1</source>
-        <translation>  ·  v%1</translation>
-    </message>
-    <message>
-        <source>Remove Device</source>
-        <translation>デバイスの削除</translation>
-    </message>
-    <message>
-        <source>Remove %1?</source>
-        <translation>%1 を削除しますか?</translation>
-    </message>
-    <message>
-        <source>Device removed.</source>
-        <translation>デバイスを削除しました。</translation>
-    </message>
-    <message>
-        <source>Failed to remove device.</source>
-        <translation>デバイスを削除できませんでした。</translation>
-    </message>
-    <message>
-        <source>No active sessions.</source>
-        <translation>アクティブなセッションはありません。</translation>
-    </message>
-    <message>
-        <source>Unknown client</source>
-        <translation>不明なクライアント</translation>
-    </message>
-    <message>
-        <source>This session</source>
-        <translation>このセッション</translation>
-    </message>
-    <message>
-        <source>  ·  %1</source>
-        <translation>  ·  %1</translation>
-    </message>
-    <message>
-        <source>Current</source>
-        <translation>現在</translation>
-    </message>
-    <message>
-        <source>Revoke session %1</source>
-        <translation>セッション %1 を取り消す</translation>
-    </message>
-    <message>
-        <source>Session revoked.</source>
-        <translation>セッションを取り消しました。</translation>
-    </message>
-    <message>
-        <source>Failed to revoke session.</source>
-        <translation>セッションを取り消せませんでした。</translation>
-    </message>
-    <message>
-        <source>Display name:</source>
-        <translation>表示名:</translation>
-    </message>
-    <message>
-        <source>Display name updated.</source>
-        <translation>表示名を更新しました。</translation>
-    </message>
-    <message>
-        <source>Failed to update profile.</source>
-        <translation>プロフィールを更新できませんでした。</translation>
-    </message>
-    <message>
-        <source>Current password:</source>
-        <translation>現在のパスワード:</translation>
-    </message>
-    <message>
-        <source>New password (min 8 characters):</source>
-        <translation>新しいパスワード (8 文字以上):</translation>
-    </message>
-    <message>
-        <source>Password must be at least 8 characters.</source>
-        <translation>パスワードは 8 文字以上にしてください。</translation>
-    </message>
-    <message>
-        <source>Confirm new password:</source>
-        <translation>新しいパスワード (確認):</translation>
-    </message>
-    <message>
-        <source>Passwords do not match.</source>
-        <translation>パスワードが一致しません。</translation>
-    </message>
-    <message>
-        <source>Password changed.</source>
-        <translation>パスワードを変更しました。</translation>
-    </message>
-    <message>
-        <source>Failed to change password.</source>
-        <translation>パスワードを変更できませんでした。</translation>
-    </message>
-    <message>
         <source>Join Group</source>
         <translation>グループに参加</translation>
     </message>
@@ -678,6 +451,67 @@ All transactions, recurring entries, and reconciliation history for this account
 
 %1</translation>
     </message>
+</context>
+<context>
+    <name>AccountListModel</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1、%2</translation>
+    </message>
+</context>
+<context>
+    <name>AccountPresentation</name>
+    <message>
+        <source>Checking</source>
+        <translation>普通預金</translation>
+    </message>
+    <message>
+        <source>Savings</source>
+        <translation>貯蓄預金</translation>
+    </message>
+    <message>
+        <source>Credit Card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation>現金</translation>
+    </message>
+    <message>
+        <source>Investment</source>
+        <translation>投資</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>No accounts</source>
+        <translation>口座がありません</translation>
+    </message>
+    <message>
+        <source>Total: %1</source>
+        <translation>合計: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AccountPrivacyPage</name>
+    <message>
+        <source>Danger Zone</source>
+        <translation>危険な操作</translation>
+    </message>
+    <message>
+        <source>Permanently delete your account. This cannot be undone after 30 days.</source>
+        <translation>アカウントを完全に削除します。30 日を過ぎると元に戻せません。</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>アカウントの削除</translation>
+    </message>
+    <message>
+        <source>You are the group owner. Transfer ownership or remove all members before deleting your account.</source>
+        <translation>あなたはグループのオーナーです。アカウントを削除する前に、オーナー権限を譲渡するか、すべてのメンバーを削除してください。</translation>
+    </message>
     <message>
         <source>This will schedule your account for permanent deletion after 30 days.
 
@@ -697,6 +531,199 @@ Type DELETE to confirm:</source>
     <message>
         <source>Your account will be permanently deleted in 30 days. You can recover it by signing in before then.</source>
         <translation>アカウントは 30 日後に完全に削除されます。それまでにサインインすれば復元できます。</translation>
+    </message>
+</context>
+<context>
+    <name>AccountProfilePage</name>
+    <message>
+        <source>Personal Information</source>
+        <translation>個人情報</translation>
+    </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(未設定)</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>表示名</translation>
+    </message>
+    <message>
+        <source>Edit Display Name</source>
+        <translation>表示名の変更</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>メールアドレス</translation>
+    </message>
+    <message>
+        <source>Account Portal</source>
+        <translation>アカウントポータル</translation>
+    </message>
+    <message>
+        <source>Billing, subscriptions and more are managed on the web.</source>
+        <translation>請求やサブスクリプションなどは Web で管理します。</translation>
+    </message>
+    <message>
+        <source>Open Account Portal</source>
+        <translation>アカウントポータルを開く</translation>
+    </message>
+    <message>
+        <source>Display name:</source>
+        <translation>表示名:</translation>
+    </message>
+    <message>
+        <source>Display name updated.</source>
+        <translation>表示名を更新しました。</translation>
+    </message>
+    <message>
+        <source>Failed to update profile.</source>
+        <translation>プロフィールを更新できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>AccountScreen</name>
+    <message>
+        <source>Tindral Account</source>
+        <translation>Tindral アカウント</translation>
+    </message>
+    <message>
+        <source>Account sections</source>
+        <translation>アカウントの項目</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>プロフィール</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <translation>セキュリティ</translation>
+    </message>
+    <message>
+        <source>Data &amp; Privacy</source>
+        <translation>データとプライバシー</translation>
+    </message>
+    <message>
+        <source>Account section</source>
+        <translation>アカウントの項目</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>Active now</source>
+        <translation>現在アクティブ</translation>
+    </message>
+    <message>
+        <source>%1m ago</source>
+        <translation>%1 分前</translation>
+    </message>
+    <message>
+        <source>%1h ago</source>
+        <translation>%1 時間前</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>%1 日前</translation>
+    </message>
+</context>
+<context>
+    <name>AccountSecurityPage</name>
+    <message>
+        <source>Password</source>
+        <translation>パスワード</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>パスワードの変更</translation>
+    </message>
+    <message>
+        <source>Change your account password.</source>
+        <translation>アカウントのパスワードを変更します。</translation>
+    </message>
+    <message>
+        <source>Active Sessions</source>
+        <translation>アクティブなセッション</translation>
+    </message>
+    <message>
+        <source>Sessions currently signed in to your account.</source>
+        <translation>現在このアカウントにサインインしているセッションです。</translation>
+    </message>
+    <message>
+        <source>No active sessions.</source>
+        <translation>アクティブなセッションはありません。</translation>
+    </message>
+    <message>
+        <source>Unknown client</source>
+        <translation>不明なクライアント</translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation>このセッション</translation>
+    </message>
+    <message>
+        <source>  ·  %1</source>
+        <translation>  ·  %1</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>取り消す</translation>
+    </message>
+    <message>
+        <source>Revoke session %1</source>
+        <translation>セッション %1 を取り消す</translation>
+    </message>
+    <message>
+        <source>Session revoked.</source>
+        <translation>セッションを取り消しました。</translation>
+    </message>
+    <message>
+        <source>Failed to revoke session.</source>
+        <translation>セッションを取り消せませんでした。</translation>
+    </message>
+    <message>
+        <source>Current password:</source>
+        <translation>現在のパスワード:</translation>
+    </message>
+    <message>
+        <source>New password (min 8 characters):</source>
+        <translation>新しいパスワード (8 文字以上):</translation>
+    </message>
+    <message>
+        <source>Password must be at least 8 characters.</source>
+        <translation>パスワードは 8 文字以上にしてください。</translation>
+    </message>
+    <message>
+        <source>Confirm new password:</source>
+        <translation>新しいパスワード (確認):</translation>
+    </message>
+    <message>
+        <source>Passwords do not match.</source>
+        <translation>パスワードが一致しません。</translation>
+    </message>
+    <message>
+        <source>Password changed.</source>
+        <translation>パスワードを変更しました。</translation>
+    </message>
+    <message>
+        <source>Failed to change password.</source>
+        <translation>パスワードを変更できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -3333,6 +3360,21 @@ Account balance after import: %4</source>
     </message>
 </context>
 <context>
+    <name>RegisterKeyboard</name>
+    <message>
+        <source>No category &quot;%1&quot;; choose one from the list</source>
+        <translation>カテゴリ「%1」はありません。一覧から選択してください</translation>
+    </message>
+    <message>
+        <source>Press Escape again to discard the row</source>
+        <translation>もう一度 Esc キーを押すと行を破棄します</translation>
+    </message>
+    <message>
+        <source>Row discarded</source>
+        <translation>行を破棄しました</translation>
+    </message>
+</context>
+<context>
     <name>RegisterModel</name>
     <message>
         <source>(split)</source>
@@ -3384,6 +3426,128 @@ Account balance after import: %4</source>
     </message>
 </context>
 <context>
+    <name>RegisterRowActions</name>
+    <message>
+        <source>Transaction saved</source>
+        <translation>取引を保存しました</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
+        <translation>開始残高は口座の初期残高から作られるため、定期取引として記憶できません。</translation>
+    </message>
+    <message>
+        <source>Cannot memorize: source transaction has an invalid date</source>
+        <translation>記憶できません: 元の取引の日付が無効です</translation>
+    </message>
+    <message>
+        <source>Could not memorize the transaction</source>
+        <translation>取引を記憶できませんでした</translation>
+    </message>
+    <message>
+        <source>Transaction memorized as recurring</source>
+        <translation>取引を定期取引として記憶しました</translation>
+    </message>
+    <message>
+        <source>Could not save the split</source>
+        <translation>分割を保存できませんでした</translation>
+    </message>
+    <message>
+        <source>Split saved</source>
+        <translation>分割を保存しました</translation>
+    </message>
+    <message>
+        <source>The opening balance comes from the account&apos;s starting balance; change it with Account &gt; Edit.</source>
+        <translation>繰越残高は口座の開始残高から取られます。[口座] &gt; [編集] で変更できます。</translation>
+    </message>
+    <message>
+        <source>Delete &quot;%1&quot; for %2?</source>
+        <translation>「%1」(%2) を削除しますか?</translation>
+    </message>
+    <message>
+        <source>Delete transfer &quot;%1&quot; for %2?
+
+Both sides of the transfer will be deleted.</source>
+        <translation>振替「%1」(%2) を削除しますか?
+
+振替の両方の口座の取引が削除されます。</translation>
+    </message>
+    <message>
+        <source>Delete Transaction</source>
+        <translation>取引の削除</translation>
+    </message>
+    <message>
+        <source>Could not delete the transaction</source>
+        <translation>取引を削除できませんでした</translation>
+    </message>
+    <message>
+        <source>&amp;Insert New (%1)</source>
+        <translation>新しい行を挿入(&amp;I) (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;New Transaction... (%1)</source>
+        <translation>新しい取引(&amp;N)... (%1)</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Uncleared</source>
+        <translation>未確認に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Mark &amp;Cleared</source>
+        <translation>確認済みにする(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>編集(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>S&amp;plit...</source>
+        <translation>分割(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete (%1)</source>
+        <translation>削除(&amp;D) (%1)</translation>
+    </message>
+    <message>
+        <source>Create &amp;Rule from This Payee...</source>
+        <translation>この支払先からルールを作成(&amp;R)...</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterSaveFlow</name>
+    <message>
+        <source>Reconciled Transfer</source>
+        <translation>照合済みの振替</translation>
+    </message>
+    <message>
+        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
+
+Change it there too?</source>
+        <translation>この振替の相手側（「%1」）は照合済みです。
+
+相手側も変更しますか？</translation>
+    </message>
+    <message>
+        <source>Split No Longer Adds Up</source>
+        <translation>分割の合計が一致しません</translation>
+    </message>
+    <message>
+        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
+        <translation>この取引は分割されていますが、金額が変わりました。新しい金額をもう一度分割しますか?</translation>
+    </message>
+    <message>
+        <source>Split Again</source>
+        <translation>再分割</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>分割を解除</translation>
+    </message>
+    <message>
+        <source>Not saved: the split still needs dividing</source>
+        <translation>保存されていません: 分割がまだ完了していません</translation>
+    </message>
+</context>
+<context>
     <name>RegisterScreen</name>
     <message>
         <source>Reconcile</source>
@@ -3426,132 +3590,12 @@ Account balance after import: %4</source>
         <translation>入力内容を消去しました</translation>
     </message>
     <message>
-        <source>Delete &quot;%1&quot; for %2?</source>
-        <translation>「%1」(%2) を削除しますか?</translation>
-    </message>
-    <message>
-        <source>Delete transfer &quot;%1&quot; for %2?
-
-Both sides of the transfer will be deleted.</source>
-        <translation>振替「%1」(%2) を削除しますか?
-
-振替の両方の口座の取引が削除されます。</translation>
-    </message>
-    <message>
-        <source>Delete Transaction</source>
-        <translation>取引の削除</translation>
-    </message>
-    <message>
-        <source>Could not delete the transaction</source>
-        <translation>取引を削除できませんでした</translation>
-    </message>
-    <message>
-        <source>Could not save the split</source>
-        <translation>分割を保存できませんでした</translation>
-    </message>
-    <message>
-        <source>Split saved</source>
-        <translation>分割を保存しました</translation>
-    </message>
-    <message>
-        <source>Mark &amp;Uncleared</source>
-        <translation>未確認に戻す(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Mark &amp;Cleared</source>
-        <translation>確認済みにする(&amp;C)</translation>
-    </message>
-    <message>
-        <source>S&amp;plit...</source>
-        <translation>分割(&amp;P)...</translation>
-    </message>
-    <message>
         <source>Reconcile account</source>
         <translation>口座を照合</translation>
     </message>
     <message>
-        <source>Split No Longer Adds Up</source>
-        <translation>分割の合計が一致しません</translation>
-    </message>
-    <message>
-        <source>This transaction is split, and its amount changed. Split the new amount again?</source>
-        <translation>この取引は分割されていますが、金額が変わりました。新しい金額をもう一度分割しますか?</translation>
-    </message>
-    <message>
-        <source>Split Again</source>
-        <translation>再分割</translation>
-    </message>
-    <message>
-        <source>Remove Split</source>
-        <translation>分割を解除</translation>
-    </message>
-    <message>
-        <source>Not saved: the split still needs dividing</source>
-        <translation>保存されていません: 分割がまだ完了していません</translation>
-    </message>
-    <message>
-        <source>Cannot memorize: source transaction has an invalid date</source>
-        <translation>記憶できません: 元の取引の日付が無効です</translation>
-    </message>
-    <message>
-        <source>Could not memorize the transaction</source>
-        <translation>取引を記憶できませんでした</translation>
-    </message>
-    <message>
-        <source>Transaction memorized as recurring</source>
-        <translation>取引を定期取引として記憶しました</translation>
-    </message>
-    <message>
-        <source>&amp;Edit...</source>
-        <translation>編集(&amp;E)...</translation>
-    </message>
-    <message>
-        <source>No category &quot;%1&quot;; choose one from the list</source>
-        <translation>カテゴリ「%1」はありません。一覧から選択してください</translation>
-    </message>
-    <message>
-        <source>Reconciled Transfer</source>
-        <translation>照合済みの振替</translation>
-    </message>
-    <message>
-        <source>The other side of this transfer, in &quot;%1&quot;, is reconciled.
-
-Change it there too?</source>
-        <translation>この振替の相手側（「%1」）は照合済みです。
-
-相手側も変更しますか？</translation>
-    </message>
-    <message>
-        <source>The opening balance comes from the account&apos;s starting balance; it cannot be memorized.</source>
-        <translation>開始残高は口座の初期残高から作られるため、定期取引として記憶できません。</translation>
-    </message>
-    <message>
-        <source>Press Escape again to discard the row</source>
-        <translation>もう一度 Esc キーを押すと行を破棄します</translation>
-    </message>
-    <message>
         <source>%1: save  |  Enter: next  |  %2: delete  |  %3: memorize  |  &apos;: copy above</source>
         <translation>%1: 保存  |  Enter: 次へ  |  %2: 削除  |  %3: 記憶  |  &apos;: 上の行をコピー</translation>
-    </message>
-    <message>
-        <source>&amp;Insert New (%1)</source>
-        <translation>新しい行を挿入(&amp;I) (%1)</translation>
-    </message>
-    <message>
-        <source>&amp;New Transaction... (%1)</source>
-        <translation>新しい取引(&amp;N)... (%1)</translation>
-    </message>
-    <message>
-        <source>Create &amp;Rule from This Payee...</source>
-        <translation>この支払先からルールを作成(&amp;R)...</translation>
-    </message>
-    <message>
-        <source>&amp;Delete (%1)</source>
-        <translation>削除(&amp;D) (%1)</translation>
-    </message>
-    <message>
-        <source>Row discarded</source>
-        <translation>行を破棄しました</translation>
     </message>
 </context>
 <context>
@@ -4397,118 +4441,41 @@ Change it there too?</source>
     </message>
 </context>
 <context>
-    <name>SettingsScreen</name>
-    <message>
-        <source>Preferences</source>
-        <translation>環境設定</translation>
-    </message>
-    <message>
-        <source>Preference pages</source>
-        <translation>設定ページ</translation>
-    </message>
-    <message>
-        <source>General</source>
-        <translation>全般</translation>
-    </message>
-    <message>
-        <source>Register</source>
-        <translation>入出金明細</translation>
-    </message>
-    <message>
-        <source>Data &amp; Sync</source>
-        <translation>データと同期</translation>
-    </message>
+    <name>SettingsAboutPage</name>
     <message>
         <source>About</source>
         <translation>情報</translation>
     </message>
     <message>
-        <source>Preference page</source>
-        <translation>設定ページ</translation>
+        <source>Tindral Quillon</source>
+        <translation>Tindral Quillon</translation>
     </message>
     <message>
-        <source>Appearance</source>
-        <translation>外観</translation>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
     </message>
     <message>
-        <source>Control how Tindral Quillon looks.</source>
-        <translation>Tindral Quillon の見た目を設定します。</translation>
+        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
+        <translation>家計を記録するデジタル出納帳です。口座、振替、定期取引、照合、レポート、バックアップを、このパソコンの 1 つのファイルに保存し、サインインするとデバイス間で同期します。</translation>
     </message>
     <message>
-        <source>Theme</source>
-        <translation>テーマ</translation>
+        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Web サイト&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;ヘルプ&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;プライバシー&lt;/a&gt;</translation>
     </message>
     <message>
-        <source>System Default</source>
-        <translation>システムの既定</translation>
+        <source>Links</source>
+        <translation>リンク</translation>
     </message>
     <message>
-        <source>Light</source>
-        <translation>ライト</translation>
+        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
+        <translation>このアプリケーションは GNU LGPL バージョン 3 に基づき Qt フレームワークを使用しています。</translation>
     </message>
+</context>
+<context>
+    <name>SettingsDataPage</name>
     <message>
-        <source>Dark</source>
-        <translation>ダーク</translation>
-    </message>
-    <message>
-        <source>Regional</source>
-        <translation>地域</translation>
-    </message>
-    <message>
-        <source>Date and calendar preferences.</source>
-        <translation>日付とカレンダーの設定です。</translation>
-    </message>
-    <message>
-        <source>Week starts on</source>
-        <translation>週の始まり</translation>
-    </message>
-    <message>
-        <source>Sunday</source>
-        <translation>日曜日</translation>
-    </message>
-    <message>
-        <source>Monday</source>
-        <translation>月曜日</translation>
-    </message>
-    <message>
-        <source>Saturday</source>
-        <translation>土曜日</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>言語</translation>
-    </message>
-    <message>
-        <source>Display</source>
-        <translation>表示</translation>
-    </message>
-    <message>
-        <source>How transactions appear in the register.</source>
-        <translation>入出金明細での取引の表示方法です。</translation>
-    </message>
-    <message>
-        <source>Two-line rows</source>
-        <translation>2 行表示</translation>
-    </message>
-    <message>
-        <source>Show memo on a second line below the payee.</source>
-        <translation>取引先の下の 2 行目にメモを表示します。</translation>
-    </message>
-    <message>
-        <source>Sorting</source>
-        <translation>並べ替え</translation>
-    </message>
-    <message>
-        <source>Control the order of transactions in the register.</source>
-        <translation>入出金明細での取引の並び順を設定します。</translation>
-    </message>
-    <message>
-        <source>Show newest transactions first</source>
-        <translation>新しい取引を先に表示</translation>
-    </message>
-    <message>
-        <source>When enabled, the most recent transactions appear at the top.</source>
-        <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
+        <source>Data &amp; Sync</source>
+        <translation>データと同期</translation>
     </message>
     <message>
         <source>Sync</source>
@@ -4567,36 +4534,28 @@ Change it there too?</source>
         <translation>選択した口座を復元</translation>
     </message>
     <message>
-        <source>Tindral Quillon</source>
-        <translation>Tindral Quillon</translation>
+        <source>Syncing...</source>
+        <translation>同期中...</translation>
     </message>
     <message>
-        <source>Version %1</source>
-        <translation>バージョン %1</translation>
+        <source>Server address</source>
+        <translation>サーバーアドレス</translation>
     </message>
     <message>
-        <source>A digital quillon register for tracking household finances: accounts, transfers, recurring entries, reconciliation, reports and backups, kept in one file on this computer and synchronised between your devices when you sign in.</source>
-        <translation>家計を記録するデジタル出納帳です。口座、振替、定期取引、照合、レポート、バックアップを、このパソコンの 1 つのファイルに保存し、サインインするとデバイス間で同期します。</translation>
+        <source>Server address error</source>
+        <translation>サーバーアドレスのエラー</translation>
     </message>
     <message>
-        <source>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Website&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;Help&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;Privacy&lt;/a&gt;</source>
-        <translation>&lt;a href=&quot;https://tindral.example/quillon&quot;&gt;Web サイト&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/quillon/help&quot;&gt;ヘルプ&lt;/a&gt; · &lt;a href=&quot;https://tindral.example/privacy&quot;&gt;プライバシー&lt;/a&gt;</translation>
+        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
+        <translation>環境変数 QUILLON_SERVER で設定されています。別のサーバーを使うにはそちらを変更してください。</translation>
     </message>
     <message>
-        <source>Links</source>
-        <translation>リンク</translation>
+        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
+        <translation>標準のサービスを使う場合は空欄のままにします。変更は Tindral Quillon の次回起動時に反映されます。</translation>
     </message>
     <message>
-        <source>This application uses the Qt framework under the GNU LGPL version 3.</source>
-        <translation>このアプリケーションは GNU LGPL バージョン 3 に基づき Qt フレームワークを使用しています。</translation>
-    </message>
-    <message>
-        <source>Language Changed</source>
-        <translation>言語を変更しました</translation>
-    </message>
-    <message>
-        <source>The new language will take effect the next time you start Tindral Quillon.</source>
-        <translation>新しい言語は Tindral Quillon の次回起動時に反映されます。</translation>
+        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
+        <translation>http:// または https:// で始まるアドレスを入力してください（例: https://quillon.example.org）。</translation>
     </message>
     <message>
         <source>Restore Account</source>
@@ -4635,28 +4594,12 @@ Error: %1</source>
 エラー: %1</translation>
     </message>
     <message>
-        <source>Syncing...</source>
-        <translation>同期中...</translation>
-    </message>
-    <message>
         <source>This will re-upload every local row to the server and re-download all server data. Use this if data appears out of sync between devices.
 
 Continue?</source>
         <translation>ローカルのすべてのデータをサーバーにアップロードし直し、サーバーのすべてのデータをダウンロードし直します。デバイス間でデータが一致しない場合に使用してください。
 
 続行しますか?</translation>
-    </message>
-    <message>
-        <source>Exporting...</source>
-        <translation>エクスポート中...</translation>
-    </message>
-    <message>
-        <source>Importing...</source>
-        <translation>インポート中...</translation>
-    </message>
-    <message>
-        <source>Date format</source>
-        <translation>日付の形式</translation>
     </message>
     <message>
         <source>The data could not be marked for upload.</source>
@@ -4667,28 +4610,157 @@ Continue?</source>
         <translation>何も変更されていません。次回の同期では変更分のみ送信されます。</translation>
     </message>
     <message>
+        <source>Exporting...</source>
+        <translation>エクスポート中...</translation>
+    </message>
+    <message>
+        <source>Importing...</source>
+        <translation>インポート中...</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsGeneralPage</name>
+    <message>
+        <source>General</source>
+        <translation>全般</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>Control how Tindral Quillon looks.</source>
+        <translation>Tindral Quillon の見た目を設定します。</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>テーマ</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>システムの既定</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message>
+        <source>Regional</source>
+        <translation>地域</translation>
+    </message>
+    <message>
+        <source>Date and calendar preferences.</source>
+        <translation>日付とカレンダーの設定です。</translation>
+    </message>
+    <message>
+        <source>Week starts on</source>
+        <translation>週の始まり</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>日曜日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>月曜日</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>土曜日</translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation>日付の形式</translation>
+    </message>
+    <message>
         <source>As the language writes it (%1)</source>
         <translation>言語の書き方に従う (%1)</translation>
     </message>
     <message>
-        <source>Server address</source>
-        <translation>サーバーアドレス</translation>
+        <source>Language</source>
+        <translation>言語</translation>
     </message>
     <message>
-        <source>Server address error</source>
-        <translation>サーバーアドレスのエラー</translation>
+        <source>Language Changed</source>
+        <translation>言語を変更しました</translation>
     </message>
     <message>
-        <source>Set by the QUILLON_SERVER environment variable; change it there to use another server.</source>
-        <translation>環境変数 QUILLON_SERVER で設定されています。別のサーバーを使うにはそちらを変更してください。</translation>
+        <source>The new language will take effect the next time you start Tindral Quillon.</source>
+        <translation>新しい言語は Tindral Quillon の次回起動時に反映されます。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsRegisterPage</name>
+    <message>
+        <source>Register</source>
+        <translation>入出金明細</translation>
     </message>
     <message>
-        <source>Leave empty for the standard service. A change takes effect the next time Tindral Quillon starts.</source>
-        <translation>標準のサービスを使う場合は空欄のままにします。変更は Tindral Quillon の次回起動時に反映されます。</translation>
+        <source>Display</source>
+        <translation>表示</translation>
     </message>
     <message>
-        <source>Enter an address starting with http:// or https://, such as https://quillon.example.org.</source>
-        <translation>http:// または https:// で始まるアドレスを入力してください（例: https://quillon.example.org）。</translation>
+        <source>How transactions appear in the register.</source>
+        <translation>入出金明細での取引の表示方法です。</translation>
+    </message>
+    <message>
+        <source>Two-line rows</source>
+        <translation>2 行表示</translation>
+    </message>
+    <message>
+        <source>Show memo on a second line below the payee.</source>
+        <translation>取引先の下の 2 行目にメモを表示します。</translation>
+    </message>
+    <message>
+        <source>Sorting</source>
+        <translation>並べ替え</translation>
+    </message>
+    <message>
+        <source>Control the order of transactions in the register.</source>
+        <translation>入出金明細での取引の並び順を設定します。</translation>
+    </message>
+    <message>
+        <source>Show newest transactions first</source>
+        <translation>新しい取引を先に表示</translation>
+    </message>
+    <message>
+        <source>When enabled, the most recent transactions appear at the top.</source>
+        <translation>オンにすると、最新の取引が一番上に表示されます。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsScreen</name>
+    <message>
+        <source>Preferences</source>
+        <translation>環境設定</translation>
+    </message>
+    <message>
+        <source>Preference pages</source>
+        <translation>設定ページ</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>全般</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>入出金明細</translation>
+    </message>
+    <message>
+        <source>Data &amp; Sync</source>
+        <translation>データと同期</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>Preference page</source>
+        <translation>設定ページ</translation>
     </message>
 </context>
 <context>
