@@ -147,9 +147,10 @@ void tst_TranslatedStart::freeFunctionTextsTranslated() {
 // The message points the user at a window and page by name; both must read as they are shown.
 void tst_TranslatedStart::deleteAccountNamesTranslatedPage() {
     const QString message = QCoreApplication::translate(
-        "MainWindow", "Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation "
-                      "history for this account will be removed. You can restore it from "
-                      "Preferences → Data & Sync.");
+        "AccountActions",
+        "Delete \"%1\"?\n\nAll transactions, recurring entries, and reconciliation "
+        "history for this account will be removed. You can restore it from "
+        "Preferences → Data & Sync.");
     const QString window = QCoreApplication::translate("MainWindow", "Preferences");
     const QString page = QCoreApplication::translate("SettingsScreen", "Data & Sync");
     QVERIFY2(message.contains(window), qPrintable(window + QLatin1Char('\n') + message));
