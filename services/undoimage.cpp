@@ -15,8 +15,9 @@ namespace {
 // its UTF-16 code units as they are, so that no string changes on the way through.
 enum class Tag : quint8 {
     Invalid,  // QVariant()
-    Null,     // a null of the type that follows (the database's NULL)
-    Integer,  // qlonglong, 8 bytes
+    Null,     // a null of the type that follows
+    NullText, // a null string: the database's NULL
+    Integer,  // qlonglong, zigzag-coded in 7-bit groups
     Real,     // double, 8 bytes
     Latin1,   // QString, length and one byte a character
     Utf16,    // QString, length and two bytes a character
@@ -24,8 +25,7 @@ enum class Tag : quint8 {
     Streamed, // any other type, as QDataStream writes a QVariant
 };
 
-void putLength(QByteArray &out, qsizetype length) {
-    auto value = quint64(length);
+void putNumber(QByteArray &out, quint64 value) {
     do {
         quint8 byte = value & 0x7f;
         value >>= 7;
@@ -50,7 +50,9 @@ public:
 
     quint8 byte() { return m_data < m_end ? quint8(*m_data++) : 0; }
 
-    qsizetype length() {
+    qsizetype length() { return qsizetype(qMin<quint64>(number(), quint64(m_end - m_data))); }
+
+    quint64 number() {
         quint64 value = 0;
         for (int shift = 0; shift < 64 && m_data < m_end; shift += 7) {
             const quint8 next = byte();
@@ -58,7 +60,7 @@ public:
             if (!(next & 0x80))
                 break;
         }
-        return qsizetype(qMin<quint64>(value, quint64(m_end - m_data)));
+        return value;
     }
 
     template<typename T> T raw() {
@@ -96,12 +98,16 @@ UndoImage::UndoImage(const QVariantList &values) {
         const int type = value.metaType().id();
         if (!value.isValid()) {
             m_bytes.append(char(Tag::Invalid));
+        } else if (value.isNull() && type == QMetaType::QString) {
+            m_bytes.append(char(Tag::NullText));
         } else if (value.isNull()) {
             m_bytes.append(char(Tag::Null));
             putRaw(m_bytes, qint32(type));
         } else if (type == QMetaType::LongLong) {
+            // Most are small (flags, versions, amounts): a byte or three instead of eight.
+            const auto number = quint64(value.toLongLong());
             m_bytes.append(char(Tag::Integer));
-            putRaw(m_bytes, value.toLongLong());
+            putNumber(m_bytes, (number << 1) ^ (0 - (number >> 63)));
         } else if (type == QMetaType::Double) {
             m_bytes.append(char(Tag::Real));
             putRaw(m_bytes, value.toDouble());
@@ -109,25 +115,25 @@ UndoImage::UndoImage(const QVariantList &values) {
             const QString text = value.toString();
             if (isLatin1(text)) {
                 m_bytes.append(char(Tag::Latin1));
-                putLength(m_bytes, text.size());
+                putNumber(m_bytes, text.size());
                 m_bytes.append(text.toLatin1());
             } else {
                 m_bytes.append(char(Tag::Utf16));
-                putLength(m_bytes, text.size());
+                putNumber(m_bytes, text.size());
                 m_bytes.append(reinterpret_cast<const char *>(text.utf16()),
                                text.size() * qsizetype(sizeof(char16_t)));
             }
         } else if (type == QMetaType::QByteArray) {
             const QByteArray bytes = value.toByteArray();
             m_bytes.append(char(Tag::Bytes));
-            putLength(m_bytes, bytes.size());
+            putNumber(m_bytes, bytes.size());
             m_bytes.append(bytes);
         } else {
             QByteArray streamed;
             QDataStream out(&streamed, QIODevice::WriteOnly);
             out << value;
             m_bytes.append(char(Tag::Streamed));
-            putLength(m_bytes, streamed.size());
+            putNumber(m_bytes, streamed.size());
             m_bytes.append(streamed);
         }
     }
@@ -145,9 +151,14 @@ QVariantList UndoImage::values() const {
         case Tag::Null:
             values << QVariant(QMetaType(in.raw<qint32>()));
             break;
-        case Tag::Integer:
-            values << QVariant(in.raw<qlonglong>());
+        case Tag::NullText:
+            values << QVariant(QMetaType::fromType<QString>());
             break;
+        case Tag::Integer: {
+            const quint64 number = in.number();
+            values << QVariant(qlonglong((number >> 1) ^ (0 - (number & 1))));
+            break;
+        }
         case Tag::Real:
             values << QVariant(in.raw<double>());
             break;

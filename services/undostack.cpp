@@ -84,7 +84,7 @@ bool UndoStack::installTriggers() {
     };
     if (!run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS undo_recording (active INTEGER)"))
         || !run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS undo_touched (tbl TEXT NOT NULL, "
-                               "id TEXT NOT NULL, PRIMARY KEY (tbl, id))")))
+                               "id TEXT NOT NULL, PRIMARY KEY (tbl, id)) WITHOUT ROWID")))
         return false;
     for (const char *name : kTables) {
         Table table;
@@ -191,6 +191,12 @@ void UndoStack::endRecording(const QString &label, bool keep) {
     step.label = label;
     QSqlQuery query(m_database->connection());
     query.setForwardOnly(true);
+    // Room for every row at once: growing the list row by row would hold two copies of it
+    // for a moment, and an import's is large.
+    if (keep && query.exec(QStringLiteral("SELECT count(*) FROM temp.undo_touched"))
+        && query.next())
+        step.rows.reserve(query.value(0).toLongLong());
+    query.finish();
     for (int index = 0; keep && index < m_tables.size(); ++index) {
         const Table &table = m_tables.at(index);
         const int width = table.columns.size();
