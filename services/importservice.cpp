@@ -46,8 +46,9 @@ constexpr int kImportCacheSize = -16384;
 
 // Rows stored by one statement. Each statement that writes the search index makes it flush
 // what it holds and opens a statement journal, so one statement a row costs several times
-// the row's own writes; a few hundred rows a statement make that overhead vanish.
-constexpr int kBatchRows = 256;
+// the row's own writes. A statement also journals, in memory, every page it changes, so a
+// few dozen rows a statement is where the overhead is gone and the journal still small.
+constexpr int kBatchRows = 64;
 
 // The columns an import writes, in the order of the insert's values.
 constexpr int kInsertColumns = 14;
