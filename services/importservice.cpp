@@ -89,7 +89,8 @@ public:
         : m_service(service)
         , m_database(service->m_transactions->database())
         , m_accountId(accountId)
-        , m_now(Timestamps::nowUtc()) {}
+        , m_now(Timestamps::nowUtc())
+        , m_nowText(Timestamps::toText(m_now)) {}
 
     // Opens the file and starts the one transaction of the import; false (with the reason in
     // the result) when either fails.
@@ -435,11 +436,15 @@ private:
                                                  t.cleared ? 1 : 0,
                                                  textOrNull(t.transferLinkId),
                                                  textOrNull(t.transferDestAccountId),
-                                                 Timestamps::toText(t.createdAt),
-                                                 Timestamps::toText(t.updatedAt),
+                                                 timeText(t.createdAt),
+                                                 timeText(t.updatedAt),
                                                  textOrNull(reference)};
         for (int i = 0; i < kInsertColumns; ++i)
             query->bindValue(row * kInsertColumns + i, values[i]);
+    }
+
+    QString timeText(const QDateTime &time) const {
+        return time == m_now ? m_nowText : Timestamps::toText(time);
     }
 
     // Holds a row for the next batch. False when the database failed.
@@ -559,6 +564,8 @@ private:
     Database *m_database;
     const QString m_accountId;
     const QDateTime m_now;
+    // Every row's creation and update time, written out once rather than twice a row.
+    const QString m_nowText;
     // Ends after the scope, so that the step is taken from committed rows.
     std::optional<UndoRecording> m_undo;
     std::unique_ptr<TransactionScope> m_scope;
