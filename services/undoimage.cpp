@@ -94,6 +94,8 @@ bool isLatin1(const QString &text) {
 } // namespace
 
 UndoImage::UndoImage(const QVariantList &values) {
+    // The count first, so that reading back sizes the list once.
+    putNumber(m_bytes, quint64(values.size()));
     for (const QVariant &value : values) {
         const int type = value.metaType().id();
         if (!value.isValid()) {
@@ -143,6 +145,9 @@ UndoImage::UndoImage(const QVariantList &values) {
 QVariantList UndoImage::values() const {
     QVariantList values;
     Reader in(m_bytes);
+    if (in.atEnd())
+        return values;
+    values.reserve(in.length());
     while (!in.atEnd()) {
         switch (Tag(in.byte())) {
         case Tag::Invalid:
