@@ -53,6 +53,9 @@ constexpr int kBatchRows = 64;
 // The columns an import writes, in the order of the insert's values.
 constexpr int kInsertColumns = 14;
 
+// The page cache while the undo step is read from the rows the import wrote.
+constexpr int kStepCacheSize = -2048;
+
 // How far apart, in days, the two legs of a transfer may be booked.
 constexpr int kTransferDays = 3;
 
@@ -106,11 +109,11 @@ public:
         // has written and will not read again; smaller, the cache spills them to the log as
         // it goes, and memory stays flat whatever the file's size.
         if (pragma.exec(QStringLiteral("PRAGMA cache_size")) && pragma.next()) {
+            // Kept whatever it is: the undo step is read with a smaller cache still.
             const int cacheSize = pragma.value(0).toInt();
-            if (cacheSize < kImportCacheSize || cacheSize > 0) {
-                m_restoreCacheSize = cacheSize;
+            m_restoreCacheSize = cacheSize;
+            if (cacheSize < kImportCacheSize || cacheSize > 0)
                 pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(kImportCacheSize));
-            }
         }
         // Pages read through the file mapping stay resident for the whole import, and a
         // large database's import would touch most of it; read through the cache they come
@@ -293,6 +296,11 @@ public:
         m_scope.reset();
         // The whole file is one step of the undo history.
         if (m_undo && m_result.error.isEmpty()) {
+            // The cache is full of pages the import wrote and nothing reads again; given
+            // back before the step is made, their memory holds the step's images instead.
+            QSqlQuery pragma(m_database->connection());
+            pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(kStepCacheSize));
+            pragma.exec(QStringLiteral("PRAGMA shrink_memory"));
             m_undo->setLabel(
                 ImportService::tr("Import of %n Transaction(s)", nullptr, m_result.imported));
             m_undo->keep();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "services/importservice.h"
+#include "services/undostack.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/transactionrepository.h"
@@ -78,6 +79,8 @@ private Q_SLOTS:
     void databaseFailureFailsTheImport();
     void largeFileReadInPieces();
     void manyRowsKeepEachRowsOutcome();
+    void connectionSettingsComeBack_data();
+    void connectionSettingsComeBack();
     void cancelStoresNothing_data();
     void cancelStoresNothing();
 
@@ -511,6 +514,34 @@ void tst_ImportService::manyRowsKeepEachRowsOutcome() {
                           "FROM transactions WHERE id = 'leg')")
                  .toString(),
              QStringLiteral("P121"));
+}
+
+void tst_ImportService::connectionSettingsComeBack_data() {
+    QTest::addColumn<int>("cacheSize");
+    QTest::addColumn<bool>("recordUndo");
+    // Larger than the import's cache, between it and the undo step's, and in pages.
+    QTest::newRow("large cache, undo") << -65536 << true;
+    QTest::newRow("large cache, no undo") << -65536 << false;
+    QTest::newRow("medium cache, undo") << -8000 << true;
+    QTest::newRow("cache in pages, undo") << 500 << true;
+}
+
+// An import tunes the connection's cache and file mapping for itself; the rest of the
+// program finds them as they were.
+void tst_ImportService::connectionSettingsComeBack() {
+    QFETCH(int, cacheSize);
+    QFETCH(bool, recordUndo);
+    QSqlQuery pragma(m_db->connection());
+    QVERIFY(pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(cacheSize)));
+    QVERIFY(pragma.exec("PRAGMA mmap_size = 1048576"));
+    const qint64 mmapSize = m_db->scalar("PRAGMA mmap_size").toLongLong();
+    UndoStack undo(m_db->database());
+    if (recordUndo)
+        m_import->setUndoStack(&undo);
+    QCOMPARE(importText("Date,Payee,Amount\n01/01/2024,A,-1\n01/02/2024,B,-2\n").imported, 2);
+    QCOMPARE(undo.canUndo(), recordUndo);
+    QCOMPARE(m_db->scalar("PRAGMA cache_size").toInt(), cacheSize);
+    QCOMPARE(m_db->scalar("PRAGMA mmap_size").toLongLong(), mmapSize);
 }
 
 void tst_ImportService::cancelStoresNothing_data() {
