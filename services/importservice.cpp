@@ -393,22 +393,22 @@ private:
             Q_EMIT m_service->progressed(rows);
     }
 
-    // Rows waiting for their batch count as stored: a file's repeated line imports once.
+    // A row like one still waiting for its batch is asked about once that batch is stored:
+    // it repeats a row only if the database took that row.
     std::optional<bool> isDuplicate(const Transaction &t, const QString &reference) {
         const QString key = pendingKey(t);
+        const bool likePending = reference.isEmpty() ? m_pendingKeys.contains(key)
+                                                     : m_pendingReferences.contains(reference)
+                                                           || m_pendingUnnamedKeys.contains(key);
+        if (likePending && !flushPending())
+            return std::nullopt;
         if (!reference.isEmpty()) {
-            if (m_pendingReferences.contains(reference))
-                return true;
             const std::optional<bool> named = ask(m_duplicateReference, {t.accountId, reference});
             if (!named || *named)
                 return named;
-            if (m_pendingUnnamedKeys.contains(key))
-                return true;
             return ask(m_duplicateUnnamed,
                        {t.accountId, Timestamps::dateToText(t.date), t.amount, t.payee});
         }
-        if (m_pendingKeys.contains(key))
-            return true;
         return ask(m_duplicate, {t.accountId, Timestamps::dateToText(t.date), t.amount, t.payee});
     }
 
