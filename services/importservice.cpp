@@ -31,8 +31,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -41,6 +43,18 @@ constexpr qint64 kProgressStep = 1000;
 
 // The page cache during an import, in SQLite's notation (negative: KiB).
 constexpr int kImportCacheSize = -16384;
+
+// Rows stored by one statement. Each statement that writes the search index makes it flush
+// what it holds and opens a statement journal, so one statement a row costs several times
+// the row's own writes. A statement also journals, in memory, every page it changes, so a
+// few dozen rows a statement is where the overhead is gone and the journal still small.
+constexpr int kBatchRows = 64;
+
+// The columns an import writes, in the order of the insert's values.
+constexpr int kInsertColumns = 14;
+
+// The page cache while the undo step is read from the rows the import wrote.
+constexpr int kStepCacheSize = -2048;
 
 // How far apart, in days, the two legs of a transfer may be booked.
 constexpr int kTransferDays = 3;
@@ -78,7 +92,8 @@ public:
         : m_service(service)
         , m_database(service->m_transactions->database())
         , m_accountId(accountId)
-        , m_now(Timestamps::nowUtc()) {}
+        , m_now(Timestamps::nowUtc())
+        , m_nowText(Timestamps::toText(m_now)) {}
 
     // Opens the file and starts the one transaction of the import; false (with the reason in
     // the result) when either fails.
@@ -94,11 +109,11 @@ public:
         // has written and will not read again; smaller, the cache spills them to the log as
         // it goes, and memory stays flat whatever the file's size.
         if (pragma.exec(QStringLiteral("PRAGMA cache_size")) && pragma.next()) {
+            // Kept whatever it is: the undo step is read with a smaller cache still.
             const int cacheSize = pragma.value(0).toInt();
-            if (cacheSize < kImportCacheSize || cacheSize > 0) {
-                m_restoreCacheSize = cacheSize;
+            m_restoreCacheSize = cacheSize;
+            if (cacheSize < kImportCacheSize || cacheSize > 0)
                 pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(kImportCacheSize));
-            }
         }
         // Pages read through the file mapping stay resident for the whole import, and a
         // large database's import would touch most of it; read through the cache they come
@@ -156,14 +171,10 @@ public:
                                "= 'pending', updated_at = ? WHERE id = ?"),
                 &error);
         if (m_linkOtherLeg)
-            m_insert = m_database->preparedStatement(
-                QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, "
-                               "amount, category_id, check_number, cleared, reconciled, "
-                               "transfer_link_id, transfer_dest_account_id, is_split, version, "
-                               "sync_status, created_at, updated_at, bank_reference) VALUES (?, "
-                               "?, ?, ?, ?, ?, ?, ?, ?, 0, ?, ?, 0, 1, 'pending', ?, ?, ?)"),
-                &error);
-        if (!m_insert)
+            m_insert = m_database->preparedStatement(insertSql(1), &error);
+        if (m_insert)
+            m_insertBatch = m_database->preparedStatement(insertSql(kBatchRows), &error);
+        if (!m_insertBatch)
             return fail(QStringLiteral("The database cannot be read: %1").arg(error.text()));
         loadRules();
         return true;
@@ -225,15 +236,22 @@ public:
         }
         if (!findOtherLeg(t))
             return false;
-        m_reference = reference;
 
-        if (!t.categoryId.isEmpty())
-            return insertCounted(t, line);
         const auto known = m_categoryIds.constFind(categoryName);
-        if (known != m_categoryIds.constEnd() || categoryName.isEmpty()) {
-            t.categoryId = known != m_categoryIds.constEnd() ? *known : QString();
-            return insertCounted(t, line);
+        const bool categoryKnown = !t.categoryId.isEmpty() || categoryName.isEmpty()
+                                   || known != m_categoryIds.constEnd();
+        if (categoryKnown && t.transferLinkId.isEmpty()) {
+            if (t.categoryId.isEmpty() && known != m_categoryIds.constEnd())
+                t.categoryId = *known;
+            return queue(t, line, reference);
         }
+        // A transfer claims its other leg at once, so that no later row claims it too, and a
+        // new category stands or falls with its row: both are stored alone, after the rows
+        // before them.
+        if (!flushPending())
+            return false;
+        if (categoryKnown)
+            return insertCounted(t, line, reference);
         // A category created for a row stands or falls with it; only here is a savepoint
         // worth its cost.
         TransactionScope row(m_database);
@@ -250,7 +268,7 @@ public:
         }
         t.categoryId = *categoryId;
         const int before = m_result.imported;
-        if (!insertCounted(t, line))
+        if (!insertCounted(t, line, reference))
             return false;
         if (m_result.imported == before) {
             row.rollback();
@@ -263,8 +281,12 @@ public:
     }
 
     ImportResult finish() {
-        if (hasFailed() || cancelRequested())
+        if (hasFailed() || cancelRequested() || !flushPending())
             return m_result;
+        // A row the database refused within a batch is listed when its batch is stored
+        // again row by row, after rows of the file that could not be read past it.
+        std::stable_sort(m_result.failedRows.begin(), m_result.failedRows.end(),
+                         [](const auto &a, const auto &b) { return a.line < b.line; });
         if (m_result.imported > 0)
             m_database->noteChange(QStringLiteral("transactions"), m_accountId);
         for (const QString &other : std::as_const(m_linkedAccounts))
@@ -274,6 +296,11 @@ public:
         m_scope.reset();
         // The whole file is one step of the undo history.
         if (m_undo && m_result.error.isEmpty()) {
+            // The cache is full of pages the import wrote and nothing reads again; given
+            // back before the step is made, their memory holds the step's images instead.
+            QSqlQuery pragma(m_database->connection());
+            pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(kStepCacheSize));
+            pragma.exec(QStringLiteral("PRAGMA shrink_memory"));
             m_undo->setLabel(
                 ImportService::tr("Import of %n Transaction(s)", nullptr, m_result.imported));
             m_undo->keep();
@@ -296,6 +323,13 @@ public:
     void setStatements(const QList<BankStatement> &statements) { m_result.statements = statements; }
 
 private:
+    // A row waiting for its batch.
+    struct PendingRow {
+        Transaction t;
+        QString reference; // the bank's id of the row, where it gave one
+        int line = 0;
+    };
+
     void loadRules() {
         CategoryRepository *categories = m_service->m_categories;
         m_rules = ImportRuleSet(ImportRuleRepository(m_database).findAll(), m_accountId,
@@ -359,7 +393,15 @@ private:
             Q_EMIT m_service->progressed(rows);
     }
 
+    // A row like one still waiting for its batch is asked about once that batch is stored:
+    // it repeats a row only if the database took that row.
     std::optional<bool> isDuplicate(const Transaction &t, const QString &reference) {
+        const QString key = pendingKey(t);
+        const bool likePending = reference.isEmpty() ? m_pendingKeys.contains(key)
+                                                     : m_pendingReferences.contains(reference)
+                                                           || m_pendingUnnamedKeys.contains(key);
+        if (likePending && !flushPending())
+            return std::nullopt;
         if (!reference.isEmpty()) {
             const std::optional<bool> named = ask(m_duplicateReference, {t.accountId, reference});
             if (!named || *named)
@@ -368,6 +410,112 @@ private:
                        {t.accountId, Timestamps::dateToText(t.date), t.amount, t.payee});
         }
         return ask(m_duplicate, {t.accountId, Timestamps::dateToText(t.date), t.amount, t.payee});
+    }
+
+    // Day, amount and payee, as the duplicate queries compare them.
+    static QString pendingKey(const Transaction &t) {
+        return Timestamps::dateToText(t.date) + QLatin1Char('\x1f') + QString::number(t.amount)
+               + QLatin1Char('\x1f') + t.payee;
+    }
+
+    static QString insertSql(int rows) {
+        const QString row = QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?, ?, 0, 1, 'pending', "
+                                           "?, ?, ?)");
+        QStringList rowsSql;
+        rowsSql.reserve(rows);
+        for (int i = 0; i < rows; ++i)
+            rowsSql << row;
+        return QStringLiteral("INSERT INTO transactions (id, account_id, date, payee, memo, "
+                              "amount, category_id, check_number, cleared, reconciled, "
+                              "transfer_link_id, transfer_dest_account_id, is_split, version, "
+                              "sync_status, created_at, updated_at, bank_reference) VALUES ")
+               + rowsSql.join(QStringLiteral(", "));
+    }
+
+    void bindRow(QSqlQuery *query, int row, const Transaction &t, const QString &reference) {
+        const QVariant values[kInsertColumns] = {t.id,
+                                                 t.accountId,
+                                                 Timestamps::dateToText(t.date),
+                                                 t.payee,
+                                                 t.memo,
+                                                 t.amount,
+                                                 textOrNull(t.categoryId),
+                                                 t.checkNumber,
+                                                 t.cleared ? 1 : 0,
+                                                 textOrNull(t.transferLinkId),
+                                                 textOrNull(t.transferDestAccountId),
+                                                 timeText(t.createdAt),
+                                                 timeText(t.updatedAt),
+                                                 textOrNull(reference)};
+        for (int i = 0; i < kInsertColumns; ++i)
+            query->bindValue(row * kInsertColumns + i, values[i]);
+    }
+
+    QString timeText(const QDateTime &time) const {
+        return time == m_now ? m_nowText : Timestamps::toText(time);
+    }
+
+    // Holds a row for the next batch. False when the database failed.
+    bool queue(const Transaction &t, int line, const QString &reference) {
+        m_pending.append({t, reference, line});
+        const QString key = pendingKey(t);
+        m_pendingKeys.insert(key);
+        if (reference.isEmpty())
+            m_pendingUnnamedKeys.insert(key);
+        else
+            m_pendingReferences.insert(reference);
+        return m_pending.size() < kBatchRows || flushPending();
+    }
+
+    // Stores the rows waiting for their batch, a whole batch with one statement and a
+    // shorter rest in halving pieces, so that only a handful of statements stay prepared.
+    // False when the database itself failed.
+    bool flushPending() {
+        if (m_pending.isEmpty())
+            return true;
+        const QList<PendingRow> rows = std::exchange(m_pending, {});
+        m_pendingKeys.clear();
+        m_pendingUnnamedKeys.clear();
+        m_pendingReferences.clear();
+        qsizetype start = 0;
+        for (int size = kBatchRows; size > 0; size /= 2) {
+            for (; rows.size() - start >= size; start += size) {
+                if (!insertPiece(rows, start, size))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    // When the database refuses one row of a piece, the statement stores none of them and
+    // each is tried alone, so that only the refused one counts as failed.
+    bool insertPiece(const QList<PendingRow> &rows, qsizetype start, int size) {
+        QSqlError error;
+        QSqlQuery *insert = size == kBatchRows ? m_insertBatch
+                            : size == 1        ? m_insert
+                                        : m_database->preparedStatement(insertSql(size), &error);
+        if (!insert)
+            return fail(QStringLiteral("A row could not be stored: %1").arg(error.text()));
+        for (int row = 0; row < size; ++row)
+            bindRow(insert, row, rows.at(start + row).t, rows.at(start + row).reference);
+        const bool ok = insert->exec();
+        insert->finish();
+        if (!ok) {
+            error = insert->lastError();
+            if (!isRowRefusal(error))
+                return fail(QStringLiteral("A row could not be stored: %1").arg(error.text()));
+            for (int row = 0; row < size; ++row) {
+                const PendingRow &pending = rows.at(start + row);
+                if (!insertCounted(pending.t, pending.line, pending.reference))
+                    return false;
+            }
+            return true;
+        }
+        for (int row = 0; row < size; ++row) {
+            ++m_result.imported;
+            counted();
+        }
+        return true;
     }
 
     // Whether the query finds a row.
@@ -384,23 +532,8 @@ private:
     }
 
     // Counts the row as imported or failed. False when the database itself failed.
-    bool insertCounted(const Transaction &t, int line) {
-        const QVariant values[] = {t.id,
-                                   t.accountId,
-                                   Timestamps::dateToText(t.date),
-                                   t.payee,
-                                   t.memo,
-                                   t.amount,
-                                   textOrNull(t.categoryId),
-                                   t.checkNumber,
-                                   t.cleared ? 1 : 0,
-                                   textOrNull(t.transferLinkId),
-                                   textOrNull(t.transferDestAccountId),
-                                   Timestamps::toText(t.createdAt),
-                                   Timestamps::toText(t.updatedAt),
-                                   textOrNull(m_reference)};
-        for (int i = 0; i < int(std::size(values)); ++i)
-            m_insert->bindValue(i, values[i]);
+    bool insertCounted(const Transaction &t, int line, const QString &reference) {
+        bindRow(m_insert, 0, t, reference);
         const bool ok = m_insert->exec();
         m_insert->finish();
         if (!ok) {
@@ -439,6 +572,8 @@ private:
     Database *m_database;
     const QString m_accountId;
     const QDateTime m_now;
+    // Every row's creation and update time, written out once rather than twice a row.
+    const QString m_nowText;
     // Ends after the scope, so that the step is taken from committed rows.
     std::optional<UndoRecording> m_undo;
     std::unique_ptr<TransactionScope> m_scope;
@@ -448,8 +583,13 @@ private:
     QSqlQuery *m_otherLeg = nullptr;
     QSqlQuery *m_linkOtherLeg = nullptr;
     QSqlQuery *m_insert = nullptr;
+    QSqlQuery *m_insertBatch = nullptr;
     ImportRuleSet m_rules;
-    QString m_reference; // the bank's id of the row being stored
+    // Rows waiting to be stored together, with what the duplicate check asks of them.
+    QList<PendingRow> m_pending;
+    QSet<QString> m_pendingKeys;
+    QSet<QString> m_pendingUnnamedKeys;
+    QSet<QString> m_pendingReferences;
     QSet<QString> m_linkedAccounts;
     // Category ids by name for this import; a category created for a row is remembered
     // only once that row stands.

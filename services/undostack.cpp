@@ -84,7 +84,7 @@ bool UndoStack::installTriggers() {
     };
     if (!run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS undo_recording (active INTEGER)"))
         || !run(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS undo_touched (tbl TEXT NOT NULL, "
-                               "id TEXT NOT NULL, PRIMARY KEY (tbl, id))")))
+                               "id TEXT NOT NULL, PRIMARY KEY (tbl, id)) WITHOUT ROWID")))
         return false;
     for (const char *name : kTables) {
         Table table;
@@ -191,6 +191,12 @@ void UndoStack::endRecording(const QString &label, bool keep) {
     step.label = label;
     QSqlQuery query(m_database->connection());
     query.setForwardOnly(true);
+    // Room for every row at once: growing the list row by row would hold two copies of it
+    // for a moment, and an import's is large.
+    if (keep && query.exec(QStringLiteral("SELECT count(*) FROM temp.undo_touched"))
+        && query.next())
+        step.rows.reserve(query.value(0).toLongLong());
+    query.finish();
     for (int index = 0; keep && index < m_tables.size(); ++index) {
         const Table &table = m_tables.at(index);
         const int width = table.columns.size();
@@ -201,30 +207,26 @@ void UndoStack::endRecording(const QString &label, bool keep) {
                 values << query.value(column);
             return values;
         };
-        QHash<QString, QVariantList> before;
+        QHash<QString, UndoImage> before;
         if (query.exec(QStringLiteral("SELECT * FROM temp.undo_before_%1").arg(table.name))) {
             while (query.next())
-                before.insert(query.value(0).toString(), image());
+                before.insert(query.value(0).toString(), UndoImage(image()));
         }
+        // Each row as the change left it, packed as it is read: an import touches many
+        // thousands, and a second copy of them all would double what the step costs.
         const int idColumn = table.columns.indexOf(QLatin1String("id"));
-        QHash<QString, QVariantList> after;
-        if (query.exec(QStringLiteral("SELECT m.* FROM main.%1 m JOIN temp.undo_touched u ON "
-                                      "u.tbl = '%1' AND u.id = m.id")
-                           .arg(table.name))) {
-            while (query.next())
-                after.insert(query.value(idColumn).toString(), image());
-        }
-        if (!query.exec(QStringLiteral("SELECT id FROM temp.undo_touched WHERE tbl = '%1'")
+        if (!query.exec(QStringLiteral("SELECT m.*, u.id FROM temp.undo_touched u LEFT JOIN "
+                                       "main.%1 m ON m.id = u.id WHERE u.tbl = '%1' ORDER BY u.id")
                             .arg(table.name)))
             continue;
         while (query.next()) {
             UndoRow row;
             row.table = index;
-            row.id = query.value(0).toString();
+            row.id = query.value(width).toString();
             if (const auto found = before.constFind(row.id); found != before.constEnd())
                 row.before = *found;
-            if (const auto found = after.constFind(row.id); found != after.constEnd())
-                row.after = *found;
+            if (!query.value(idColumn).isNull())
+                row.after = UndoImage(image());
             row.current = row.after;
             step.rows << row;
         }
@@ -235,7 +237,7 @@ void UndoStack::endRecording(const QString &label, bool keep) {
 }
 
 bool UndoStack::rowIs(QSqlQuery *select, const Table &table, const QString &id,
-                      const std::optional<QVariantList> &image, bool *ok) const {
+                      const std::optional<UndoImage> &image, bool *ok) const {
     *ok = select && (select->addBindValue(id), select->exec());
     if (!*ok)
         return false;
@@ -243,9 +245,10 @@ bool UndoStack::rowIs(QSqlQuery *select, const Table &table, const QString &id,
     if (!select->next()) {
         same = !image;
     } else if (image) {
+        const QVariantList values = image->values();
         same = true;
         for (const int column : table.compared) {
-            if (select->value(column) != image->at(column)) {
+            if (select->value(column) != values.at(column)) {
                 same = false;
                 break;
             }
@@ -309,14 +312,17 @@ bool UndoStack::writeStep(UndoStep &step, bool toBefore, QString *error) {
         if (table.syncStatus >= 0)
             image[table.syncStatus] = pending;
     };
-    QList<std::optional<QVariantList>> written;
+    QList<std::optional<UndoImage>> written;
     written.reserve(step.rows.size());
     QByteArray changed;
     QVariantList values;
     for (const UndoRow &row : std::as_const(step.rows)) {
         const Table &table = m_tables.at(row.table);
-        const std::optional<QVariantList> &target = toBefore ? row.before : row.after;
-        const std::optional<QVariantList> &present = row.current;
+        const auto unpack = [](const std::optional<UndoImage> &image) {
+            return image ? std::optional<QVariantList>(image->values()) : std::nullopt;
+        };
+        const std::optional<QVariantList> target = unpack(toBefore ? row.before : row.after);
+        const std::optional<QVariantList> present = unpack(row.current);
         const int width = table.columns.size();
         QSqlQuery *query = nullptr;
         std::optional<QVariantList> result;
@@ -404,7 +410,7 @@ bool UndoStack::writeStep(UndoStep &step, bool toBefore, QString *error) {
                 return fail(tr("The database could not be written."));
             }
         }
-        written << result;
+        written << (result ? std::optional<UndoImage>(UndoImage(*result)) : std::nullopt);
         if (table.account >= 0) {
             for (const auto *image : {&target, &present}) {
                 if (image->has_value())

@@ -81,7 +81,7 @@ private:
     // Whether the row stored under id is image (no value: there is none), sync bookkeeping
     // aside: a push marks rows synced without anyone changing them.
     bool rowIs(QSqlQuery *select, const Table &table, const QString &id,
-               const std::optional<QVariantList> &image, bool *ok) const;
+               const std::optional<UndoImage> &image, bool *ok) const;
     // Writes the target image of every row (before for undo, after for redo) once each row
     // still looks as the step last left it.
     bool apply(UndoStep &step, bool toBefore, QString *error);

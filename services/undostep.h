@@ -3,9 +3,10 @@
 
 #pragma once
 
+#include "services/undoimage.h"
+
 #include <QList>
 #include <QString>
-#include <QVariantList>
 
 #include <optional>
 
@@ -15,9 +16,9 @@
 struct UndoRow {
     int table = 0; // index into UndoStack's table list
     QString id;
-    std::optional<QVariantList> before;
-    std::optional<QVariantList> after;
-    std::optional<QVariantList> current;
+    std::optional<UndoImage> before;
+    std::optional<UndoImage> after;
+    std::optional<UndoImage> current;
 };
 
 // A change a person made, as one step of the history: its name ("Delete Transaction") and

@@ -23,15 +23,15 @@ constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_4;
 // written twice.
 enum class Image : quint8 { None, Values, SameAsAfter };
 
-void writeImage(QDataStream &out, const std::optional<QVariantList> &image) {
+void writeImage(QDataStream &out, const std::optional<UndoImage> &image) {
     out << quint8(image ? Image::Values : Image::None);
     if (image)
-        out << *image;
+        out << image->values();
 }
 
 // Reads an image written by writeImage, or the mark that it is the after image.
-bool readImage(QDataStream &in, int width, const std::optional<QVariantList> *after,
-               std::optional<QVariantList> *image) {
+bool readImage(QDataStream &in, int width, const std::optional<UndoImage> *after,
+               std::optional<UndoImage> *image) {
     quint8 kind = 0;
     in >> kind;
     if (in.status() != QDataStream::Ok)
@@ -53,7 +53,7 @@ bool readImage(QDataStream &in, int width, const std::optional<QVariantList> *af
     in >> values;
     if (in.status() != QDataStream::Ok || values.size() != width)
         return false;
-    *image = std::move(values);
+    *image = UndoImage(values);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: LicenseRef-Tindral-Proprietary
 
 #include "services/importservice.h"
+#include "services/undostack.h"
 #include "storage/accountrepository.h"
 #include "storage/categoryrepository.h"
 #include "storage/transactionrepository.h"
@@ -77,6 +78,9 @@ private Q_SLOTS:
     void databaseFailureFailsTheImport_data();
     void databaseFailureFailsTheImport();
     void largeFileReadInPieces();
+    void manyRowsKeepEachRowsOutcome();
+    void connectionSettingsComeBack_data();
+    void connectionSettingsComeBack();
     void cancelStoresNothing_data();
     void cancelStoresNothing();
 
@@ -452,6 +456,96 @@ void tst_ImportService::largeFileReadInPieces() {
              rows);
     QCOMPARE(progress.size(), rows / 1000);
     QCOMPARE(progress.last(), qint64(rows));
+}
+
+// Rows are stored many to a statement; every row still ends as it would alone, wherever it
+// falls among them.
+void tst_ImportService::manyRowsKeepEachRowsOutcome() {
+    Transaction otherLeg = transaction("leg", "other", QDate(2024, 1, 16), 121, "From checking");
+    QVERIFY(m_transactions->insert(otherLeg));
+    QSqlQuery trigger(m_db->connection());
+    QVERIFY2(trigger.exec("CREATE TRIGGER refuse BEFORE INSERT ON transactions WHEN "
+                          "new.payee = 'Refused' BEGIN SELECT RAISE(ABORT, 'not this one'); END"),
+             qPrintable(trigger.lastError().text()));
+    QByteArray csv = "Date,Payee,Amount\n";
+    QStringList expected;
+    const auto row = [&](int i) {
+        return QStringLiteral("01/15/2024,P%1,-%2.%3\n")
+            .arg(i)
+            .arg(i / 100)
+            .arg(i % 100, 2, 10, QLatin1Char('0'))
+            .toUtf8();
+    };
+    // Row i is on line i + 1 (the header is line 1).
+    const int rows = 700;
+    for (int i = 1; i <= rows; ++i) {
+        if (i == 100 || i == 110) {
+            // Refused twice: the second is no repeat of a row that was stored.
+            csv += "01/15/2024,Refused,-1.00\n";
+        } else if (i == 400 || i == 450) {
+            csv += "01/15/2024,Unreadable,ten\n";
+        } else if (i == 200 || i == 300 || i == 690) {
+            // Repeats a row still waiting to be stored, one stored by an earlier
+            // statement, and one near the file's end.
+            csv += row(i == 200 ? 150 : i == 300 ? 20 : 680);
+        } else {
+            csv += row(i);
+            expected << QStringLiteral("2024-01-15 P%1 -%2").arg(i).arg(i);
+        }
+    }
+    expected.sort();
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^ImportService: row refused: .*not this one"));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^ImportService: row refused: .*not this one"));
+    const ImportResult result = importText(csv);
+    QCOMPARE(result.error, QString());
+    QCOMPARE(result.imported, rows - 7);
+    QCOMPARE(result.duplicates, 3);
+    QCOMPARE(result.failed, 4);
+    QCOMPARE(result.failedRows.size(), 4);
+    QCOMPARE(result.failedRows.at(0).line, 101);
+    QVERIFY(result.failedRows.at(0).reason.contains("not this one"));
+    QCOMPARE(result.failedRows.at(1).line, 111);
+    QCOMPARE(result.failedRows.at(2).line, 401);
+    QCOMPARE(result.failedRows.at(3).line, 451);
+    // Row 121 (-1.21) is the other leg of the transfer booked the next day.
+    QCOMPARE(result.transfers, 1);
+    QStringList stored = registerOf(*m_db, "acc");
+    stored.sort();
+    QCOMPARE(stored, expected);
+    QCOMPARE(m_db->scalar("SELECT payee FROM transactions WHERE id = (SELECT transfer_link_id "
+                          "FROM transactions WHERE id = 'leg')")
+                 .toString(),
+             QStringLiteral("P121"));
+}
+
+void tst_ImportService::connectionSettingsComeBack_data() {
+    QTest::addColumn<int>("cacheSize");
+    QTest::addColumn<bool>("recordUndo");
+    // Larger than the import's cache, between it and the undo step's, and in pages.
+    QTest::newRow("large cache, undo") << -65536 << true;
+    QTest::newRow("large cache, no undo") << -65536 << false;
+    QTest::newRow("medium cache, undo") << -8000 << true;
+    QTest::newRow("cache in pages, undo") << 500 << true;
+}
+
+// An import tunes the connection's cache and file mapping for itself; the rest of the
+// program finds them as they were.
+void tst_ImportService::connectionSettingsComeBack() {
+    QFETCH(int, cacheSize);
+    QFETCH(bool, recordUndo);
+    QSqlQuery pragma(m_db->connection());
+    QVERIFY(pragma.exec(QStringLiteral("PRAGMA cache_size = %1").arg(cacheSize)));
+    QVERIFY(pragma.exec("PRAGMA mmap_size = 1048576"));
+    const qint64 mmapSize = m_db->scalar("PRAGMA mmap_size").toLongLong();
+    UndoStack undo(m_db->database());
+    if (recordUndo)
+        m_import->setUndoStack(&undo);
+    QCOMPARE(importText("Date,Payee,Amount\n01/01/2024,A,-1\n01/02/2024,B,-2\n").imported, 2);
+    QCOMPARE(undo.canUndo(), recordUndo);
+    QCOMPARE(m_db->scalar("PRAGMA cache_size").toInt(), cacheSize);
+    QCOMPARE(m_db->scalar("PRAGMA mmap_size").toLongLong(), mmapSize);
 }
 
 void tst_ImportService::cancelStoresNothing_data() {
