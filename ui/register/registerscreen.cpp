@@ -168,6 +168,15 @@ RegisterScreen::RegisterScreen(AppState *state, QWidget *parent)
         connect(theme, &ThemeManager::themeChanged, this, &RegisterScreen::colourEndingBalance);
 }
 
+RegisterScreen::~RegisterScreen() {
+    // The keyboard reaches the table through this screen. The table outlives this destructor
+    // (it goes with the QWidget part) and still receives events meanwhile, so they must no
+    // longer reach the keyboard.
+    m_table->removeEventFilter(m_keyboard);
+    m_table->viewport()->removeEventFilter(m_keyboard);
+    m_delegate->setKeyHandler({});
+}
+
 QString RegisterScreen::headingText() const {
     return m_heading->text();
 }

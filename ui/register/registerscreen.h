@@ -28,6 +28,7 @@ class RegisterScreen : public QWidget {
 
 public:
     explicit RegisterScreen(AppState *state, QWidget *parent = nullptr);
+    ~RegisterScreen() override;
 
     QString accountId() const { return m_accountId; }
     // Shows the account and puts the cursor on the new-entry row.
