@@ -9,6 +9,7 @@
 #include "storage/category.h"
 #include "storage/enums.h"
 #include "storage/registerrow.h"
+#include "ui/presentation/messagetimes.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -42,8 +43,8 @@ public:
         bool accepted() const { return refusal.isEmpty(); }
     };
 
-    static constexpr int ShortMessageMs = 3000;
-    static constexpr int LongMessageMs = 5000;
+    static constexpr int ShortMessageMs = MessageTimes::ShortMs;
+    static constexpr int LongMessageMs = MessageTimes::LongMs;
 
     // A row of accountId, whose amounts are in currency; accounts name the other side of a
     // "[Transfer] NAME" payee, categories what is typed in the category column.

@@ -14,6 +14,7 @@
 #include "storage/transactionrepository.h"
 #include "ui/common/modalrunner.h"
 #include "ui/common/styles.h"
+#include "ui/presentation/messagetimes.h"
 #include "ui/presentation/registerentry.h"
 #include "ui/presentation/shortcuttext.h"
 #include "ui/register/registercompletions.h"
@@ -36,9 +37,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kShortMessageMs = 3000;
-constexpr int kLongMessageMs = 5000;
 
 QFont sizedFont(int delta, int weight = QFont::Normal) {
     QFont font = QApplication::font();
@@ -355,7 +353,7 @@ bool RegisterScreen::startEditingRow(int row) {
     if (m_model->isReadOnlyRow(row)) {
         showStatusMessage(tr("The opening balance comes from the account's starting balance; "
                              "change it with Account > Edit."),
-                          kLongMessageMs);
+                          MessageTimes::LongMs);
         return false;
     }
     const int bufferRow
@@ -425,7 +423,7 @@ bool RegisterScreen::commitCurrentRow() {
         const int below = row + 1 < m_model->rowCount() ? row + 1 : m_model->newEntryRow();
         m_table->setCurrentIndex(m_model->index(below, 0));
     }
-    showStatusMessage(tr("Transaction saved"), kShortMessageMs);
+    showStatusMessage(tr("Transaction saved"), MessageTimes::ShortMs);
     return true;
 }
 
@@ -446,7 +444,7 @@ void RegisterScreen::deleteCurrentRow() {
         m_model->clearEntry();
         m_table->setCurrentIndex(m_model->index(current.row(), 0));
         m_table->editCurrent();
-        showStatusMessage(tr("Fields cleared"), kShortMessageMs);
+        showStatusMessage(tr("Fields cleared"), MessageTimes::ShortMs);
         return;
     }
     m_rowActions->deleteRow(current.row());

@@ -12,17 +12,12 @@
 #include "ui/common/messageboxes.h"
 #include "ui/common/modalrunner.h"
 #include "ui/online/sharemembersdialog.h"
+#include "ui/presentation/messagetimes.h"
 #include "ui/register/registerscreen.h"
 #include "ui/window/accountformdialog.h"
 #include "ui/window/statusbar.h"
 
 #include <QAction>
-
-namespace {
-
-constexpr int kLongMessageMs = 5000;
-
-} // namespace
 
 AccountActions::AccountActions(AppState *state, RegisterScreen *registerScreen,
                                StatusBar *statusBar, QWidget *owner)
@@ -120,7 +115,8 @@ void AccountActions::share(const QString &accountId) {
         return;
     // The server learns of an account at its first sync; until then there is nothing to share.
     if (account->serverId.isEmpty()) {
-        m_statusBar->showMessage(tr("Sync this account once before sharing it"), kLongMessageMs);
+        m_statusBar->showMessage(tr("Sync this account once before sharing it"),
+                                 MessageTimes::LongMs);
         return;
     }
     ShareMembersDialog::Texts texts;

@@ -9,6 +9,7 @@
 #include "services/sampledataservice.h"
 #include "ui/common/errorbox.h"
 #include "ui/common/messageboxes.h"
+#include "ui/presentation/messagetimes.h"
 #include "ui/window/statusbar.h"
 
 #include "ui/common/modalrunner.h"
@@ -18,12 +19,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
-
-namespace {
-
-constexpr int kShortMessageMs = 3000;
-
-} // namespace
 
 HelpMenuActions::HelpMenuActions(AppState *state, StatusBar *statusBar, QWidget *owner)
     : QObject(owner)
@@ -112,7 +107,7 @@ void HelpMenuActions::loadSampleData() {
                        tr("Nothing was added; your own accounts are unchanged."));
         return;
     }
-    m_statusBar->showMessage(tr("Sample data loaded"), kShortMessageMs);
+    m_statusBar->showMessage(tr("Sample data loaded"), MessageTimes::ShortMs);
 }
 
 void HelpMenuActions::clearSampleData() {
@@ -131,5 +126,5 @@ void HelpMenuActions::clearSampleData() {
     if (!current.isEmpty() && !m_state->ledger()->liveAccount(current))
         m_state->setCurrentAccountId(QString());
     Q_EMIT sampleDataCleared();
-    m_statusBar->showMessage(tr("Sample data cleared"), kShortMessageMs);
+    m_statusBar->showMessage(tr("Sample data cleared"), MessageTimes::ShortMs);
 }

@@ -25,6 +25,7 @@
 #include "ui/online/accountscreen.h"
 #include "ui/online/signinlinkdialog.h"
 #include "ui/presentation/accountpresentation.h"
+#include "ui/presentation/messagetimes.h"
 #include "ui/presentation/regionalformat.h"
 #include "ui/reconciliation/reconciliationhistoryscreen.h"
 #include "ui/reconciliation/reconciliationscreen.h"
@@ -61,8 +62,6 @@ namespace {
 
 const QString kGeometryKey = QStringLiteral("mainwindow/geometry");
 const QString kSplitterKey = QStringLiteral("mainwindow/splitter");
-constexpr int kShortMessageMs = 3000;
-constexpr int kLongMessageMs = 5000;
 } // namespace
 
 MainWindow::MainWindow(AppState *state, QWidget *parent)
@@ -113,7 +112,7 @@ MainWindow::MainWindow(AppState *state, QWidget *parent)
     const int posted = m_state->recurringService()->autoPostDue();
     if (posted > 0) {
         m_statusBar->showMessage(tr("Auto-posted %n recurring transaction(s)", nullptr, posted),
-                                 kLongMessageMs);
+                                 MessageTimes::LongMs);
     }
     showPending();
     choosePage();
@@ -151,7 +150,7 @@ void MainWindow::setupMenuBar() {
 
 void MainWindow::startNewTransaction() {
     if (m_register->accountId().isEmpty()) {
-        m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+        m_statusBar->showMessage(tr("Select an account first"), MessageTimes::ShortMs);
         return;
     }
     m_stack->setCurrentIndex(RegisterPage);
@@ -189,7 +188,7 @@ void MainWindow::connectSignals() {
     });
     connect(sync, &SyncEngine::syncFailed, this, [this](const QString &error) {
         if (m_state->accountClient()->isAuthenticated())
-            m_statusBar->showMessage(tr("Sync failed: %1").arg(error), kLongMessageMs);
+            m_statusBar->showMessage(tr("Sync failed: %1").arg(error), MessageTimes::LongMs);
     });
 
     TindAccount::AuthClient *auth = m_state->accountClient()->auth();
@@ -204,11 +203,11 @@ void MainWindow::connectSignals() {
     connect(auth, &TindAccount::AuthClient::loginSucceeded, this, [this] {
         if (m_signInLink)
             m_signInLink->close();
-        m_statusBar->showMessage(tr("Signed in successfully"), kShortMessageMs);
+        m_statusBar->showMessage(tr("Signed in successfully"), MessageTimes::ShortMs);
         updateSignInState();
     });
     connect(auth, &TindAccount::AuthClient::loginFailed, this, [this](const QString &error) {
-        m_statusBar->showMessage(tr("Sign-in failed: %1").arg(error), kLongMessageMs);
+        m_statusBar->showMessage(tr("Sign-in failed: %1").arg(error), MessageTimes::LongMs);
     });
     connect(auth, &TindAccount::AuthClient::stateChanged, this, &MainWindow::updateSignInState);
 
@@ -336,7 +335,7 @@ void MainWindow::showPending() {
 bool MainWindow::requireCurrentAccount() {
     if (!m_state->currentAccountId().isEmpty())
         return true;
-    m_statusBar->showMessage(tr("Select an account first"), kShortMessageMs);
+    m_statusBar->showMessage(tr("Select an account first"), MessageTimes::ShortMs);
     return false;
 }
 
@@ -383,7 +382,7 @@ void MainWindow::showSearchWindow() {
 void MainWindow::showTransaction(const QString &transactionId) {
     const auto transaction = m_state->ledger()->liveTransaction(transactionId);
     if (!transaction) {
-        m_statusBar->showMessage(tr("That transaction no longer exists"), kShortMessageMs);
+        m_statusBar->showMessage(tr("That transaction no longer exists"), MessageTimes::ShortMs);
         return;
     }
     selectAccount(transaction->accountId);
