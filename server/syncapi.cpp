@@ -4,6 +4,7 @@
 #include "server/syncapi.h"
 
 #include "server/accesspolicy.h"
+#include "server/recordid.h"
 #include "server/synccursor.h"
 #include "server/syncstore.h"
 
@@ -150,7 +151,7 @@ QJsonObject apply(StoreSession &session, AccessPolicy &policy, const Change &cha
                           QStringLiteral("the account is shared read-only"));
         if (!existing) {
             StoredRecord fresh;
-            fresh.serverId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            fresh.serverId = RecordId::create();
             fresh.ownerId = owner;
             fresh.entityType = change.entityType;
             fresh.clientId = change.entityId;
