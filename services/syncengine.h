@@ -48,7 +48,7 @@ public:
     static constexpr int MaxPullPagesPerSync = 50;
     static constexpr int DebounceMs = 2000;
     // Pulled records stored in one transaction at most (whole pages; a page may pass it).
-    static constexpr int StoreGroupRecords = 5000;
+    static constexpr int StoreGroupRecords = 10000;
     static const QString CursorKey;
     // Followed by an entity type: set once the server has shown it knows that kind.
     static const QString ServerKnowsKeyPrefix;
