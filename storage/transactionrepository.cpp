@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QtNumeric>
 
+#include <array>
 #include <limits>
 
 namespace {
@@ -439,47 +440,79 @@ bool TransactionRepository::insert(const Transaction &t) {
 // Row by row, each statement would open and release a savepoint of the full-text index, and
 // the index writes its pending terms out at every release: most of what storing a pulled
 // page costs. As one statement over the rows' values in JSON, that happens once.
+namespace {
+
+// Rows written by one statement of insertMany. Bound values, not a JSON text SQLite parses
+// again: a few dozen rows a statement is where the cost of running statements is gone.
+constexpr int kInsertManyRows = 64;
+
+QString insertManySql(int rows) {
+    static const QString columns = QStringLiteral(
+        "id, account_id, date, payee, memo, amount, category_id, check_number, cleared, "
+        "reconciled, transfer_link_id, transfer_dest_account_id, is_split, recurring_id, "
+        "version, sync_status, server_id, created_at, updated_at");
+    static const QString row = [] {
+        const int count = int(columns.count(QLatin1Char(','))) + 1;
+        QStringList marks;
+        for (int i = 0; i < count; ++i)
+            marks.append(QStringLiteral("?"));
+        return QLatin1Char('(') + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    }();
+    QStringList values;
+    values.reserve(rows);
+    for (int i = 0; i < rows; ++i)
+        values.append(row);
+    return QStringLiteral("INSERT INTO transactions (%1) VALUES %2")
+        .arg(columns, values.join(QLatin1Char(',')));
+}
+
+// The statement for 1, 2, 4, ... kInsertManyRows rows.
+const QString &insertManyStatement(int rows) {
+    static const std::array<QString, 7> statements = [] {
+        std::array<QString, 7> texts;
+        for (int i = 0; i < 7; ++i)
+            texts[i] = insertManySql(1 << i);
+        return texts;
+    }();
+    static_assert(kInsertManyRows == 1 << 6);
+    int index = 0;
+    while ((1 << index) < rows)
+        ++index;
+    return statements[index];
+}
+
+} // namespace
+
 bool TransactionRepository::insertMany(const QList<Transaction> &transactions) {
     if (transactions.isEmpty())
         return true;
-    static const QString sql = [] {
-        const QStringList columns{"id",
-                                  "account_id",
-                                  "date",
-                                  "payee",
-                                  "memo",
-                                  "amount",
-                                  "category_id",
-                                  "check_number",
-                                  "cleared",
-                                  "reconciled",
-                                  "transfer_link_id",
-                                  "transfer_dest_account_id",
-                                  "is_split",
-                                  "recurring_id",
-                                  "version",
-                                  "sync_status",
-                                  "server_id",
-                                  "created_at",
-                                  "updated_at"};
-        QStringList values;
-        for (int i = 0; i < columns.size(); ++i)
-            values.append(QStringLiteral("json_extract(value, '$[%1]')").arg(i));
-        return QStringLiteral("INSERT INTO transactions (%1) SELECT %2 FROM json_each(?)")
-            .arg(columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")));
-    }();
-    QList<QVariantList> rows;
-    rows.reserve(transactions.size());
-    QSet<QString> accounts;
-    for (const Transaction &t : transactions) {
-        rows.append(QVariantList{t.id, t.accountId} + ownFields(t) + insertBookkeeping(t));
-        accounts.insert(t.accountId);
-    }
-    if (!write(sql, {jsonRows(rows)}, "insertMany"))
+    // All of them or none: the caller stores them one by one when the batch fails.
+    TransactionScope scope(database());
+    if (!scope.isOpen())
         return false;
+    QSet<QString> accounts;
+    qsizetype start = 0;
+    // Whole statements of the largest size first, then halves, so that a few statement texts
+    // serve every count and each is prepared once.
+    for (int size = kInsertManyRows; size > 0; size /= 2) {
+        while (transactions.size() - start >= size) {
+            QVariantList values;
+            values.reserve(size * 19);
+            for (qsizetype i = start; i < start + size; ++i) {
+                const Transaction &t = transactions.at(i);
+                values << t.id << t.accountId;
+                values += ownFields(t);
+                values += insertBookkeeping(t);
+                accounts.insert(t.accountId);
+            }
+            if (!write(insertManyStatement(size), values, "insertMany"))
+                return false;
+            start += size;
+        }
+    }
     for (const QString &account : std::as_const(accounts))
         noteChange(account);
-    return true;
+    return scope.commit();
 }
 
 bool TransactionRepository::update(const Transaction &t) {
