@@ -13,11 +13,22 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <atomic>
 #include <utility>
 
 namespace {
+
+// SQLite counts every allocation under a global lock so that it can report and cap its memory
+// use, which this program never asks for; a bulk write allocates for nearly every row it
+// stores. Qt's driver uses the same library, so this has to happen before its first
+// connection opens (later, SQLite refuses it and keeps counting, which is harmless).
+void configureSqlite() {
+    static const bool configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
+    Q_UNUSED(configured);
+}
 
 const QString kConnectionName = QStringLiteral("qt_sql_default_connection");
 
@@ -133,6 +144,7 @@ QStringList Database::splitStatements(const QString &script) {
 }
 
 bool Database::open(const QString &path) {
+    configureSqlite();
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     m_db.setDatabaseName(path);
     // A second process on the same file (the command-line companion) waits for the lock
