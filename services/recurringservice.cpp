@@ -23,6 +23,21 @@ RecurringService::RecurringService(RecurringRepository *recurring,
     , m_transactions(transactions)
     , m_accounts(accounts) {}
 
+RecurringTransaction RecurringService::seedFrom(const Transaction &row) {
+    RecurringTransaction seed;
+    seed.accountId = row.accountId;
+    seed.payee = row.payee;
+    seed.memo = row.memo;
+    seed.amount = row.amount;
+    seed.categoryId = row.categoryId;
+    seed.transferDestAccountId = row.transferDestAccountId;
+    seed.frequency = Frequency::Monthly;
+    seed.startDate = row.date;
+    seed.nextDueDate = nextOccurrence(row.date, seed.frequency);
+    seed.isActive = true;
+    return seed;
+}
+
 QDate RecurringService::nextOccurrence(const QDate &date, Frequency frequency) {
     switch (frequency) {
     case Frequency::Daily:

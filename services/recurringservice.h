@@ -15,6 +15,7 @@ class UndoStack;
 class AccountRepository;
 class RecurringRepository;
 class TransactionRepository;
+struct Transaction;
 
 // Turns recurring rules into register transactions: confirming and skipping occurrences,
 // posting overdue auto-post rules with a bounded catch-up, and taking rules with impossible
@@ -40,6 +41,10 @@ public:
     int pendingCount() const;
     QList<RecurringTransaction> allRecurring() const;
 
+    // A monthly rule that repeats a register row from its date on, for the memorize form to
+    // start from. The row is that date's occurrence already, so the rule is next due a month
+    // later.
+    static RecurringTransaction seedFrom(const Transaction &row);
     // The occurrence after date. Month steps clamp to the end of the target month.
     static QDate nextOccurrence(const QDate &date, Frequency frequency);
     // The first date of the schedule start, next(start), ... that lies after after (start

@@ -101,19 +101,7 @@ void RegisterRowActions::memorizeCurrentRow() {
                                     RegisterEntry::LongMessageMs);
         return;
     }
-    RecurringTransaction seed;
-    seed.accountId = row.accountId;
-    seed.payee = row.payee;
-    seed.memo = row.memo;
-    seed.amount = row.amount;
-    seed.categoryId = row.categoryId;
-    seed.transferDestAccountId = row.transferDestAccountId;
-    seed.frequency = Frequency::Monthly;
-    seed.startDate = row.date;
-    // The row is this date's occurrence already; confirming must not post it again.
-    seed.nextDueDate = RecurringService::nextOccurrence(row.date, seed.frequency);
-    seed.isActive = true;
-
+    const RecurringTransaction seed = RecurringService::seedFrom(row);
     RecurringFormDialog dialog(m_state, seed, RecurringFormDialog::Mode::Memorize, m_screen);
     if (ModalRunner::exec(&dialog) != QDialog::Accepted)
         return;
