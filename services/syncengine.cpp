@@ -33,6 +33,10 @@ namespace {
 const QString kPushPath = QStringLiteral("/sync/push");
 const QString kPullPath = QStringLiteral("/sync/pull");
 
+// How long the work done while a push is on its way waits, so that the request's body has
+// left first: the network thread takes the body from this thread piece by piece.
+constexpr int kUploadMs = 3;
+
 } // namespace
 
 SyncEngine::SyncEngine(TindAccount::ApiClient *api, AccountRepository *accounts,
@@ -204,12 +208,21 @@ bool SyncEngine::serverKnows(const SyncTables::Table &table) const {
 
 void SyncEngine::performSync() {
     loadHeldCategories();
-    QList<QJsonObject> changes;
+    QList<SyncTables::PendingChange> changes;
     for (const SyncTables::Table &table : m_tables.all()) {
         if (!serverKnows(table))
             continue;
-        for (const QJsonObject &change : table.pendingChanges())
-            changes.append(withHeldCategory(table, change));
+        const bool mayHoldCategory = !m_heldCategories.isEmpty()
+                                     && (table.kind == SyncTables::Kind::Transaction
+                                         || table.kind == SyncTables::Kind::Recurring);
+        for (SyncTables::PendingChange &change : table.pendingChanges()) {
+            if (mayHoldCategory)
+                changes.append([this, held = &table, make = std::move(change)] {
+                    return withHeldCategory(*held, make());
+                });
+            else
+                changes.append(std::move(change));
+        }
     }
 
     if (changes.isEmpty()) {
@@ -219,8 +232,19 @@ void SyncEngine::performSync() {
     qCInfo(lcServices).noquote() << "Pushing" << changes.size() << "changes (in batches of"
                                  << PushBatchSize << ")";
     m_changeQueue = std::move(changes);
+    ++m_pushQueueId;
+    m_queueSent = 0;
+    m_nextBatch = {};
     m_queueMark = m_accounts->database()->writeMark();
     pushNextBatch();
+}
+
+QJsonArray SyncEngine::buildBatch(qsizetype from) const {
+    QJsonArray batch;
+    const qsizetype end = qMin(from + PushBatchSize, m_changeQueue.size());
+    for (qsizetype i = from; i < end; ++i)
+        batch.append(m_changeQueue.at(i)());
+    return batch;
 }
 
 void SyncEngine::pushNextBatch() {
@@ -237,9 +261,10 @@ void SyncEngine::pushNextBatch() {
         return;
     }
     const int size = qMin(PushBatchSize, int(m_changeQueue.size()));
-    QJsonArray batch;
-    for (int i = 0; i < size; ++i)
-        batch.append(m_changeQueue.at(i));
+    const bool prebuilt = m_nextBatchQueue == m_pushQueueId && m_nextBatchAt == m_queueSent
+                          && m_nextBatch.size() == size;
+    const QJsonArray batch = prebuilt ? m_nextBatch : buildBatch(0);
+    m_nextBatch = {};
     // The queue keeps the batch until the server answered, so that a failed push leaves it
     // queued as it was.
     qCInfo(lcServices).noquote() << "Push batch:" << size << "changes,"
@@ -250,17 +275,52 @@ void SyncEngine::pushNextBatch() {
                 [self, batch](bool ok, int status, const QJsonObject &body) {
                     if (!self)
                         return;
+                    // Answers of earlier batches are stored first, whatever this one says.
+                    self->storePushResults();
                     if (!ok) {
                         if (status == 400)
                             self->forgetNewerKinds(batch);
                         self->fail(QStringLiteral("Push failed (HTTP %1)").arg(status));
                         return;
                     }
-                    self->m_changeQueue.remove(
-                        0, qMin(qsizetype(batch.size()), self->m_changeQueue.size()));
-                    self->handlePushResults(batch, body);
+                    const qsizetype sent
+                        = qMin(qsizetype(batch.size()), self->m_changeQueue.size());
+                    self->m_changeQueue.remove(0, sent);
+                    self->m_queueSent += sent;
+                    if (self->m_changeQueue.isEmpty()) {
+                        // The pull that follows must find every accepted row marked.
+                        self->handlePushResults(batch, body);
+                        self->pushNextBatch();
+                        return;
+                    }
+                    // The next batch leaves before these results are stored, and they are
+                    // stored while the server works on it: the two sides no longer wait for
+                    // each other in turn. The server still sees one batch at a time, in order.
+                    self->m_unstoredResults.append({batch, body});
                     self->pushNextBatch();
+                    QTimer::singleShot(kUploadMs, self, [self] {
+                        if (self)
+                            self->storePushResults();
+                    });
                 });
+    // Built while the server works on this batch, once the request has left.
+    if (m_changeQueue.size() > size) {
+        const quint64 queue = m_pushQueueId;
+        const qint64 at = m_queueSent + size;
+        QTimer::singleShot(kUploadMs, this, [self, queue, at] {
+            if (!self || self->m_pushQueueId != queue || self->m_queueSent + PushBatchSize != at)
+                return;
+            self->m_nextBatch = self->buildBatch(PushBatchSize);
+            self->m_nextBatchQueue = queue;
+            self->m_nextBatchAt = at;
+        });
+    }
+}
+
+void SyncEngine::storePushResults() {
+    const QList<std::pair<QJsonArray, QJsonObject>> results = std::exchange(m_unstoredResults, {});
+    for (const auto &[sent, response] : results)
+        handlePushResults(sent, response);
 }
 
 // A server that refuses the batch as malformed may be an older one than the server these kinds
@@ -553,6 +613,8 @@ void SyncEngine::finishSync() {
 }
 
 void SyncEngine::fail(const QString &error) {
+    // What the server accepted is marked whatever failed after it.
+    storePushResults();
     m_pushLearnedKinds = false;
     m_running = false;
     m_followUp = false;

@@ -101,7 +101,10 @@ private:
     bool serverKnows(const SyncTables::Table &table) const;
     void forgetNewerKinds(const QJsonArray &batch);
     void pushNextBatch();
+    // The change objects of the queue's rows from..from+PushBatchSize.
+    QJsonArray buildBatch(qsizetype from) const;
     void handlePushResults(const QJsonArray &sent, const QJsonObject &response);
+    void storePushResults();
     bool readsAsSent(const SyncTables::Table &table, const QString &entityId,
                      const QJsonObject &sent) const;
     void keepServerId(const SyncTables::Table &table, const QString &entityId,
@@ -134,7 +137,17 @@ private:
 
     SyncState m_state = Idle;
     QString m_lastError;
-    QList<QJsonObject> m_changeQueue; // change objects waiting to be pushed, in order
+    // The rows waiting to be pushed, in order.
+    QList<SyncTables::PendingChange> m_changeQueue;
+    // The batch after the one on its way, built while the server works on that one; it is
+    // only used by the push of the same queue (m_pushQueueId) it was built for.
+    QJsonArray m_nextBatch;
+    quint64 m_nextBatchQueue = 0;
+    qint64 m_nextBatchAt = -1; // the queue position it starts at, counted from the first row
+    quint64 m_pushQueueId = 0;
+    qint64 m_queueSent = 0; // rows of the queue the server has answered for
+    // Answers of batches whose next batch was sent before they were stored, oldest first.
+    QList<std::pair<QJsonArray, QJsonObject>> m_unstoredResults;
     // The database as the queued rows were read, or as the last batch left it.
     Database::WriteMark m_queueMark;
     // Category ids that pulled rows wait for, by entity type + '\n' + server or local id.

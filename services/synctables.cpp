@@ -137,9 +137,9 @@ void bindRepository(SyncTables::Table &table, Repository *repository,
                     Record (*fromPull)(const QJsonObject &)) {
     bindBatches(table, repository, fromPull, 0);
     table.pendingChanges = [repository] {
-        QList<QJsonObject> changes;
-        for (const Record &record : repository->findPending())
-            changes.append(SyncWire::change(record));
+        QList<SyncTables::PendingChange> changes;
+        for (Record &record : repository->findPending())
+            changes.append([record = std::move(record)] { return SyncWire::change(record); });
         return changes;
     };
     table.change = [repository](const QString &id) -> std::optional<QJsonObject> {

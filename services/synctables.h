@@ -29,6 +29,9 @@ public:
     // In push and pull order: a record comes after the rows it refers to.
     enum class Kind { Account, Category, Recurring, Transaction, Reconciliation, Budget };
 
+    // Makes the change object of a row read earlier.
+    using PendingChange = std::function<QJsonObject()>;
+
     // What merging a pulled record needs to know of the local row.
     struct RowState {
         int version = 0;
@@ -72,7 +75,9 @@ public:
         bool echoesDeletion = false;
 
         // The repository, with the record type out of the way.
-        std::function<QList<QJsonObject>()> pendingChanges;
+        // The rows waiting to be pushed, in order, each read now and turned into its change
+        // object only when its batch is sent.
+        std::function<QList<PendingChange>()> pendingChanges;
         // The change object the row would push now; none when the row is gone.
         std::function<std::optional<QJsonObject>(const QString &id)> change;
         std::function<bool(const QString &id, const QString &serverId)> markSynced;
