@@ -4,6 +4,7 @@
 #include "server/syncapi.h"
 
 #include "server/accesspolicy.h"
+#include "server/pullpagewriter.h"
 #include "server/recordid.h"
 #include "server/synccursor.h"
 #include "server/syncstore.h"
@@ -209,25 +210,6 @@ void preload(StoreSession &session, AccessPolicy &policy, const QList<Change> &c
     session.preload(serverIds, clientKeys);
 }
 
-QJsonObject pullRecord(const StoredRecord &record, const QSet<QString> &sharedAccounts,
-                       const QString &userId) {
-    QJsonObject json = QJsonDocument::fromJson(record.payload).object();
-    json.insert(QStringLiteral("id"), record.serverId);
-    json.insert(QStringLiteral("client_id"), record.clientId);
-    json.insert(QStringLiteral("version"), record.version);
-    if (record.deleted || record.revoked) {
-        if (json.value(QLatin1String("deleted_at")).toString().isEmpty())
-            json.insert(QStringLiteral("deleted_at"), nowText());
-    } else {
-        json.remove(QStringLiteral("deleted_at"));
-    }
-    // Whether an account is shared is the server's to say, not the pushing device's.
-    if (record.entityType == kAccount)
-        json.insert(QStringLiteral("is_shared"),
-                    record.ownerId != userId || sharedAccounts.contains(record.clientId));
-    return json;
-}
-
 } // namespace
 
 SyncApi::SyncApi(SyncStore *store)
@@ -299,7 +281,7 @@ HttpResponse SyncApi::pull(const Identity &who, const HttpRequest &request) {
         limit = qMin(limit, MaxPullLimit);
     }
 
-    QJsonObject page;
+    QByteArray page;
     QString error;
     const bool read = m_store->run(
         SyncStore::Mode::Read,
@@ -328,20 +310,13 @@ HttpResponse SyncApi::pull(const Identity &who, const HttpRequest &request) {
                 const QList<QString> shared = session.sharedAccountsOf(who.userId);
                 sharedAccounts = QSet<QString>(shared.cbegin(), shared.cend());
             }
-            QList<QJsonArray> arrays(kPullArrays.size());
+            PullPageWriter writer(kEntityTypes, kPullArrays, sharedAccounts, who.userId);
             for (const StoredRecord &record : records)
-                arrays[kEntityTypes.indexOf(record.entityType)].append(
-                    pullRecord(record, sharedAccounts, who.userId));
-            for (int i = 0; i < kPullArrays.size(); ++i)
-                page.insert(kPullArrays.at(i), arrays.at(i));
+                writer.add(record);
             const qint64 cursor = hasMore ? records.last().sequence : qMax(upTo, since);
             // Before the first change there is no position to hand out.
-            page.insert(QStringLiteral("server_time"),
-                        cursor > 0 ? SyncCursor::text(cursor) : QString());
-            page.insert(QStringLiteral("has_more"), hasMore);
-            page.insert(QStringLiteral("integrity"),
-                        QJsonObject{{QStringLiteral("category_count"),
-                                     categoryCount(session, who.userId, upTo)}});
+            page = writer.finish(cursor > 0 ? SyncCursor::text(cursor) : QString(), hasMore,
+                                 categoryCount(session, who.userId, upTo));
             return session.lastError().isEmpty();
         },
         &error);
@@ -349,7 +324,9 @@ HttpResponse SyncApi::pull(const Identity &who, const HttpRequest &request) {
         qWarning("pull: reading failed: %s", qPrintable(error));
         return HttpResponse::error(503, QStringLiteral("the changes could not be read"));
     }
-    return HttpResponse::json(200, page);
+    HttpResponse response;
+    response.body = std::move(page);
+    return response;
 }
 
 int SyncApi::categoryCount(StoreSession &session, const QString &userId, qint64 upTo) {
