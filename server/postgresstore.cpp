@@ -183,17 +183,21 @@ public:
         std::vector<StoredRecord> pending;
         pending.swap(m_pending);
         m_pendingIndex.clear();
+        // Planned once per connection: parsing and planning the statement again for each
+        // row was most of what the database did for a push.
+        const QByteArray name = preparedName(
+            QStringLiteral("INSERT INTO records (%1) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, "
+                           "$9) ON CONFLICT (server_id) DO UPDATE SET account_id = "
+                           "excluded.account_id, version = excluded.version, deleted = "
+                           "excluded.deleted, seq = excluded.seq, payload = excluded.payload")
+                .arg(kRecordColumns),
+            9);
+        if (name.isEmpty())
+            return false;
         if (PQenterPipelineMode(m_connection) != 1) {
             m_error = QString::fromUtf8(PQerrorMessage(m_connection)).trimmed();
             return false;
         }
-        const QByteArray sql
-            = QStringLiteral("INSERT INTO records (%1) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, "
-                             "$9) ON CONFLICT (server_id) DO UPDATE SET account_id = "
-                             "excluded.account_id, version = excluded.version, deleted = "
-                             "excluded.deleted, seq = excluded.seq, payload = excluded.payload")
-                  .arg(kRecordColumns)
-                  .toUtf8();
         bool ok = true;
         for (const StoredRecord &record : pending) {
             std::vector<QByteArray> texts;
@@ -202,8 +206,8 @@ public:
                     record.accountId, record.version, int(record.deleted), record.sequence,
                     QString::fromUtf8(record.payload)},
                    &texts, &pointers);
-            if (PQsendQueryParams(m_connection, sql.constData(), 9, nullptr, pointers.data(),
-                                  nullptr, nullptr, 0)
+            if (PQsendQueryPrepared(m_connection, name.constData(), 9, pointers.data(), nullptr,
+                                    nullptr, 0)
                 != 1) {
                 ok = false;
                 break;
